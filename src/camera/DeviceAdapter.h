@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMutex>
+#include <QObject>
+
+#include "DeviceSearch.h"
+
+namespace kavrotether {
+
+class DeviceSearch;
+class LiveViewManager;
+class VideoAdapter;
+
+// The camera-facing object: its properties mirror the selected camera.
+class DeviceAdapter : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(kavrotether::DeviceSearch *deviceSearch READ deviceSearch CONSTANT)
+public:
+    explicit DeviceAdapter(QObject *parent = nullptr);
+    ~DeviceAdapter() override;
+
+    LiveViewManager *liveViewManager() const { return m_liveViewManager; }
+    VideoAdapter *videoAdapter() const { return m_videoAdapter; }
+    DeviceSearch *deviceSearch() const { return m_deviceSearch; }
+    bool isMultiviewMode() const { return m_multiview; }
+
+    void camera_list_load_setting_file();
+    void ptpip_enhance_security_load_pw_list();
+
+    Q_INVOKABLE int adp_KVR_func_api_Init();
+    Q_INVOKABLE int adp_KVR_func_api_Finish();
+    // Asks the event worker to stop and waits (bounded) until it has left.
+    Q_INVOKABLE void stopCallbackThread();
+    // Shutdown after the event loop: the QML normally finishes the SDK itself,
+    // but a loop that ended some other way must not leave it running.
+    void finishSdkIfInitialised();
+
+private:
+    LiveViewManager *m_liveViewManager;
+    VideoAdapter *m_videoAdapter;
+    DeviceSearch *m_deviceSearch;
+    bool m_multiview = false;
+    QMutex m_sdkMutex;
+    bool m_sdkInitialised = false;
+};
+
+} // namespace kavrotether

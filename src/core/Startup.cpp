@@ -1,0 +1,308 @@
+#include "Startup.h"
+
+#include "ApplicationSettings.h"
+#include "CustomMessageBox.h"
+#include "LogTetherCollector.h"
+#include "TagDef.h"
+#include "Utilities.h"
+#include "camera/DeviceAdapter.h"
+#include "camera/DeviceSearch.h"
+#include "camera/SearchCameraListItemObject.h"
+#include "flash/FlashAdapter.h"
+#include "liveview/LiveViewManager.h"
+#include "liveview/VideoAdapter.h"
+#include "transfer/ObjectCopy.h"
+#include "transfer/PreviewImageInfo.h"
+#include "versioncheck/VersionData.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QIcon>
+#include <QMap>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QSharedMemory>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QSystemSemaphore>
+#include <QXmlStreamReader>
+#include <QtQml>
+
+namespace kavrotether {
+
+namespace {
+const char kSemaphoreKey[] = "KAVROTether_sema";
+const char kSharedMemoryKey[] = "KAVROTether_shmem";
+} // namespace
+
+SingleInstanceGuard::SingleInstanceGuard()
+{
+    m_semaphore = new QSystemSemaphore(QString::fromLatin1(kSemaphoreKey), 1, QSystemSemaphore::Open);
+    m_semaphore->acquire();
+
+    // A segment left by a copy that died is removed by this last detach, so
+    // it cannot block the next start.
+    m_probe = new QSharedMemory(QString::fromLatin1(kSharedMemoryKey));
+    if (!m_probe->attach(QSharedMemory::ReadWrite))
+        m_probe->detach();
+    m_probe->detach();
+
+    m_guard = new QSharedMemory(QString::fromLatin1(kSharedMemoryKey));
+    m_anotherRunning = m_guard->attach(QSharedMemory::ReadWrite);
+    if (!m_anotherRunning)
+        m_guard->create(1, QSharedMemory::ReadWrite);
+
+    m_semaphore->release(1);
+}
+
+SingleInstanceGuard::~SingleInstanceGuard()
+{
+    delete m_guard;
+    delete m_probe;
+    delete m_semaphore;
+}
+
+namespace startup {
+
+namespace {
+
+struct GraphValue
+{
+    const char *name;
+    QSGRendererInterface::GraphicsApi api;
+};
+
+constexpr GraphValue kGraphValues[] = {
+    {"soft", QSGRendererInterface::Software},   {"openvg", QSGRendererInterface::OpenVG},
+    {"opengl", QSGRendererInterface::OpenGL},   {"d3d11", QSGRendererInterface::Direct3D11},
+    {"vulkan", QSGRendererInterface::Vulkan},   {"metal", QSGRendererInterface::Metal},
+};
+
+const QStringList &supportedLanguageCodes()
+{
+    static const QStringList codes = {"ja", "en", "de", "es", "fr", "it", "ru", "zh"};
+    return codes;
+}
+
+// The value after `prefix` in the first argument whose value passes `accept`.
+template<typename Accept>
+bool scanArguments(int argc, char **argv, const char *prefix, Accept accept)
+{
+    const QByteArray p(prefix);
+    for (int i = 0; i < argc; ++i) {
+        if (!argv || !argv[i])
+            continue;
+        const QString arg = QString::fromUtf8(argv[i]);
+        if (!arg.startsWith(QLatin1String(p)))
+            continue;
+        if (accept(arg.mid(p.size())))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool platformSupportsGraphicsApi(int api)
+{
+    switch (api) {
+    case QSGRendererInterface::Software:
+    case QSGRendererInterface::OpenGL:
+    case QSGRendererInterface::Vulkan:
+        return true;
+#if defined(Q_OS_WIN)
+    case QSGRendererInterface::Direct3D11:
+        return true;
+#endif
+#if defined(Q_OS_MACOS) || defined(Q_OS_IOS)
+    case QSGRendererInterface::Metal:
+        return true;
+#endif
+    default:
+        return false;
+    }
+}
+
+int SetSceneGraph(int argc, char **argv, int startValue, const ApiSupported &supported,
+                  const std::function<void(int)> &apply)
+{
+    int result = startValue;
+    if (argc < 1)
+        return result;
+    scanArguments(argc, argv, "-graph=", [&](const QString &value) {
+        for (const auto &gv : kGraphValues) {
+            if (value.compare(QLatin1String(gv.name), Qt::CaseInsensitive) != 0)
+                continue;
+            // A back end this platform cannot drive is skipped like an unknown value.
+            if (!supported(gv.api))
+                return false;
+            apply(gv.api);
+            result = gv.api;
+            return true;
+        }
+        return false;
+    });
+    return result;
+}
+
+int SetSceneGraph(int argc, char **argv)
+{
+    return SetSceneGraph(argc, argv, QQuickWindow::graphicsApi(), platformSupportsGraphicsApi,
+                         [](int api) { QQuickWindow::setGraphicsApi(QSGRendererInterface::GraphicsApi(api)); });
+}
+
+bool wantsShaderDiskCacheDisabled(int argc, char **argv)
+{
+    return scanArguments(argc, argv, "-sdc=", [](const QString &value) {
+        return value.compare(QLatin1String("disable"), Qt::CaseInsensitive) == 0;
+    });
+}
+
+void SetShaderDiskCache(int argc, char **argv)
+{
+    if (wantsShaderDiskCacheDisabled(argc, argv))
+        QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache, true);
+}
+
+QString applicationDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/KAVRO Rozado");
+}
+
+QString readSetupPlistLanguage(const QString &path)
+{
+    QFile file(path);
+    // The file is tiny; anything larger is not ours.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024)
+        return {};
+    QXmlStreamReader xml(&file);
+    int depth = 0;
+    int dictDepth = -1;
+    bool languageKey = false;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            const auto name = xml.name();
+            if (name == QLatin1String("dict") && dictDepth < 0) {
+                dictDepth = depth;
+                continue;
+            }
+            // Only the keys of the top-level dictionary count.
+            if (depth != dictDepth + 1 || dictDepth < 0) {
+                if (depth <= dictDepth + 1)
+                    languageKey = false;
+                continue;
+            }
+            if (name == QLatin1String("key")) {
+                languageKey = xml.readElementText() == QLatin1String("Language");
+                --depth;
+            } else if (languageKey) {
+                if (name == QLatin1String("string"))
+                    return xml.readElementText();
+                languageKey = false;
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            if (depth == dictDepth)
+                break;
+            --depth;
+        }
+    }
+    return {};
+}
+
+QString language(const QStringList &arguments, QLocale::Language defaultLanguage, Utilities *utilities,
+                 const QString &setupPlistPath)
+{
+    QLocale locale(defaultLanguage);
+    bool chosen = false;
+    for (const QString &arg : arguments) {
+        if (!arg.startsWith(QLatin1String("-lang=")))
+            continue;
+        const QString code = arg.mid(6, 2);
+        if (supportedLanguageCodes().contains(code)) {
+            locale = QLocale(code);
+            chosen = true;
+            break;
+        }
+    }
+    if (!chosen) {
+        const QString code = readSetupPlistLanguage(setupPlistPath);
+        if (supportedLanguageCodes().contains(code)) {
+            locale = QLocale(code);
+            chosen = true;
+        }
+    }
+    if (!chosen)
+        locale = QLocale(QStringLiteral("en"));
+    if (utilities)
+        utilities->setLanguageType(quint16(locale.language()));
+    return locale.bcp47Name();
+}
+
+QString language(const QStringList &arguments, QLocale::Language defaultLanguage, Utilities *utilities)
+{
+    return language(arguments, defaultLanguage, utilities, applicationDataFolder() + QStringLiteral("/ini/setup.plist"));
+}
+
+QString translationName(const QString &, const QString &code, Utilities *)
+{
+    return QStringLiteral("translation_") + code;
+}
+
+QString fontFamilyForLanguage(int qtLanguage)
+{
+    if (qtLanguage == QLocale::Chinese)
+        return QStringLiteral("PingFang SC");
+    if (qtLanguage == QLocale::Japanese)
+        return QStringLiteral("Hiragino Sans");
+    return QStringLiteral("Tahoma");
+}
+
+void registerQmlTypes()
+{
+    const char *uri = "Kv";
+    const QString reason = QStringLiteral("Uncreatable");
+    qmlRegisterUncreatableType<ApplicationSettings>(uri, 1, 0, "ApplicationSettings", reason);
+    qmlRegisterUncreatableType<DeviceAdapter>(uri, 1, 0, "DeviceAdapter", reason);
+    qmlRegisterUncreatableType<FlashAdapter>(uri, 1, 0, "FlashAdapter", reason);
+    qmlRegisterUncreatableType<VersionData>(uri, 1, 0, "VersionData", reason);
+    qmlRegisterUncreatableType<Utilities>(uri, 1, 0, "Utilities", reason);
+    qmlRegisterUncreatableType<LiveViewManager>(uri, 1, 0, "VideoImageInfo", reason);
+    qmlRegisterUncreatableType<VideoAdapter>(uri, 1, 0, "VideoAdapter", reason);
+    qmlRegisterUncreatableType<PreviewImageInfo>(uri, 1, 0, "PreviewImageInfo", reason);
+    qmlRegisterUncreatableType<DeviceSearch>(uri, 1, 0, "DeviceSearch", reason);
+    qmlRegisterUncreatableType<SearchCameraListItemObject>(uri, 1, 0, "SearchCameraListItemObject", reason);
+    qmlRegisterUncreatableType<ObjectCopy>(uri, 1, 0, "ObjectCopy", reason);
+    qmlRegisterUncreatableMetaObject(QLocale::staticMetaObject, uri, 1, 0, "QLocale", reason);
+    qmlRegisterUncreatableType<LogTetherCollector>(uri, 1, 0, "LogTetherCollector", reason);
+    qmlRegisterUncreatableType<TagDef>(uri, 1, 0, "TagDef", reason);
+    qmlRegisterType<CustomMessageBox>(uri, 1, 0, "MessageBox");
+    qmlRegisterUncreatableType<CStandardButton>(uri, 1, 0, "StandardButton", reason);
+    qmlRegisterUncreatableType<CStandardIcon>(uri, 1, 0, "StandardIcon", reason);
+}
+
+} // namespace startup
+
+QPixmap StandardPixmapProvider::requestPixmap(const QString &id, QSize *, const QSize &)
+{
+    QStyle *style = QApplication::style();
+    const QIcon question = style->standardIcon(QStyle::SP_MessageBoxQuestion);
+    const QIcon warning = style->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QIcon critical = style->standardIcon(QStyle::SP_MessageBoxCritical);
+    const QIcon information = style->standardIcon(QStyle::SP_MessageBoxInformation);
+    qWarning() << "standard icons of style" << style->name();
+    const QMap<QString, QIcon> icons = {
+        {QStringLiteral("MessageBoxQuestion"), question},
+        {QStringLiteral("MessageBoxWarning"), warning},
+        {QStringLiteral("MessageBoxCritical"), critical},
+        {QStringLiteral("MessageBoxInformation"), information},
+    };
+    const QIcon icon = icons.value(id);
+    const QSize actual = icon.actualSize(QSize(1024, 1024), QIcon::Normal, QIcon::Off);
+    return icon.pixmap(actual);
+}
+
+} // namespace kavrotether

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QLocale>
+#include <QQuickImageProvider>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QSystemSemaphore;
+class QSharedMemory;
+
+namespace kavrotether {
+
+class Utilities;
+
+// Keeps a second copy of the program from starting for the same user.
+class SingleInstanceGuard
+{
+public:
+    SingleInstanceGuard();
+    ~SingleInstanceGuard();
+    SingleInstanceGuard(const SingleInstanceGuard &) = delete;
+    SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
+
+    // True when another copy holds the segment.
+    bool anotherInstanceRunning() const { return m_anotherRunning; }
+
+private:
+    QSystemSemaphore *m_semaphore = nullptr;
+    QSharedMemory *m_probe = nullptr;
+    QSharedMemory *m_guard = nullptr;
+    bool m_anotherRunning = false;
+};
+
+namespace startup {
+
+// Graphics APIs a "-graph=" value can name, indexed like QSGRendererInterface::GraphicsApi.
+using ApiSupported = std::function<bool(int api)>;
+// Whether this platform can render with the given scene-graph API at all.
+bool platformSupportsGraphicsApi(int api);
+
+// Picks the scene-graph API from "-graph=" and returns the one in force.
+// `apply` receives the chosen API; `startValue` is what Qt Quick reports unset.
+int SetSceneGraph(int argc, char **argv, int startValue, const ApiSupported &supported,
+                  const std::function<void(int)> &apply);
+int SetSceneGraph(int argc, char **argv);
+// True when "-sdc=disable" (any case) is among the arguments.
+bool wantsShaderDiskCacheDisabled(int argc, char **argv);
+void SetShaderDiskCache(int argc, char **argv);
+
+// The folder the installer writes into and the program reads documents from.
+QString applicationDataFolder();
+// The "Language" string of an XML property list, empty when absent or unreadable.
+QString readSetupPlistLanguage(const QString &path);
+
+// The language code: "-lang=" first, then setup.plist, then English.
+QString language(const QStringList &arguments, QLocale::Language defaultLanguage, Utilities *utilities,
+                 const QString &setupPlistPath);
+QString language(const QStringList &arguments, QLocale::Language defaultLanguage, Utilities *utilities);
+QString translationName(const QString &directory, const QString &code, Utilities *utilities);
+QString fontFamilyForLanguage(int qtLanguage);
+
+// The 17 types of the module "Kv" 1.0.
+void registerQmlTypes();
+
+} // namespace startup
+
+// The style's standard message-box icons for "image://standard/<id>".
+class StandardPixmapProvider : public QQuickImageProvider
+{
+public:
+    StandardPixmapProvider() : QQuickImageProvider(QQuickImageProvider::Pixmap) {}
+    QPixmap requestPixmap(const QString &id, QSize *size, const QSize &requestedSize) override;
+};
+
+} // namespace kavrotether

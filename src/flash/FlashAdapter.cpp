@@ -1,0 +1,10 @@
+#include "FlashAdapter.h"
+
+namespace kavrotether {
+
+FlashAdapter::FlashAdapter(QObject *parent) : QObject(parent) {}
+FlashAdapter::~FlashAdapter() = default;
+
+void FlashAdapter::stopCallbackThread() {}
+
+} // namespace kavrotether

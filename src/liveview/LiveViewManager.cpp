@@ -1,0 +1,71 @@
+#include "LiveViewManager.h"
+
+#include <QMutexLocker>
+
+namespace kavrotether {
+
+LiveViewManager::LiveViewManager(QObject *parent) : QObject(parent) {}
+
+LiveViewManager::~LiveViewManager() = default;
+
+int LiveViewManager::Get1PageMaxDevNum(int splitMode)
+{
+    static constexpr int perPage[] = {1, 2, 4, 6, 9, 12, 12};
+    return (splitMode >= 1 && splitMode <= 6) ? perPage[splitMode] : 1;
+}
+
+LiveViewManager::LiveViewStatus LiveViewManager::videoImageStatus() const
+{
+    QMutexLocker g(&m_lock);
+    return m_status;
+}
+
+bool LiveViewManager::IsLiveViewWorking() const
+{
+    // No fetch work exists until live view is started by its command thread.
+    return false;
+}
+
+void LiveViewManager::SetVideoAdapter(VideoAdapter *adapter)
+{
+    QMutexLocker g(&m_lock);
+    m_videoAdapter = adapter;
+}
+
+void LiveViewManager::SetCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode)
+{
+    QMutexLocker g(&m_lock);
+    m_cameras = cameras;
+    m_pageMode = !cameras.empty() && mode != VIEW_SPLIT_12_NOPAGE;
+    if (m_pageMode)
+        m_splitMode = mode;
+    m_pageIndex = 0;
+}
+
+void LiveViewManager::SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camera)
+{
+    QMutexLocker g(&m_lock);
+    for (const auto &c : m_cameras) {
+        if (c.uuid == camera.uuid) {
+            m_selected = c;
+            return;
+        }
+    }
+    m_selected = camera;
+}
+
+void LiveViewManager::ForceStop()
+{
+    setStatus(VIS_Stop);
+}
+
+void LiveViewManager::setStatus(LiveViewStatus status)
+{
+    {
+        QMutexLocker g(&m_lock);
+        m_status = status;
+    }
+    emit videoImageStatusChanged();
+}
+
+} // namespace kavrotether

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QRecursiveMutex>
+#include <QString>
+#include <vector>
+
+class QMutex;
+
+namespace kavrotether {
+
+class VideoAdapter;
+
+// One camera of the live view.
+struct _MULTIVIEW_DEVICE_PARAM
+{
+    QByteArray uuid;             // camera UUID as 8-bit text
+    int devIndex = 0;
+    QMutex *devMutex = nullptr;  // the camera's lock, none when it has none
+    quint16 cameraStatus = 0;
+    quint32 tetherModeStatus = 0;
+    int skip = 0;                // 1: shown without a picture
+};
+
+// Page layout of the live view: 0 single camera, 1..6 multi-camera layouts.
+enum _VIEW_SPLIT_MODE {
+    VIEW_SPLIT_SINGLE = 0,
+    VIEW_SPLIT_2 = 1,
+    VIEW_SPLIT_4 = 2,
+    VIEW_SPLIT_6 = 3,
+    VIEW_SPLIT_9 = 4,
+    VIEW_SPLIT_12 = 5,
+    VIEW_SPLIT_12_NOPAGE = 6
+};
+
+// Drives live view of one or several cameras.
+class LiveViewManager : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(LiveViewStatus videoImageStatus READ videoImageStatus NOTIFY videoImageStatusChanged)
+public:
+    enum LiveViewStatus { VIS_Stop = 0, VIS_Start = 1, VIS_Pause = 2 };
+    Q_ENUM(LiveViewStatus)
+
+    explicit LiveViewManager(QObject *parent = nullptr);
+    ~LiveViewManager() override;
+
+    static int Get1PageMaxDevNum(int splitMode);
+
+    LiveViewStatus videoImageStatus() const;
+    bool IsLiveViewWorking() const;
+    void SetVideoAdapter(VideoAdapter *adapter);
+    void SetCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode);
+    void SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camera);
+    void ForceStop();
+
+signals:
+    void videoImageStatusChanged();
+
+private:
+    void setStatus(LiveViewStatus status);
+
+    mutable QRecursiveMutex m_lock;
+    LiveViewStatus m_status = VIS_Stop;
+    VideoAdapter *m_videoAdapter = nullptr;
+    std::vector<_MULTIVIEW_DEVICE_PARAM> m_cameras;
+    _MULTIVIEW_DEVICE_PARAM m_selected;
+    bool m_pageMode = false;
+    _VIEW_SPLIT_MODE m_splitMode = VIEW_SPLIT_SINGLE;
+    int m_pageIndex = 0;
+};
+
+} // namespace kavrotether

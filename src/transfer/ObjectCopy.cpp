@@ -1,0 +1,8 @@
+#include "ObjectCopy.h"
+
+namespace kavrotether {
+
+ObjectCopy::ObjectCopy(QObject *parent) : QObject(parent) {}
+ObjectCopy::~ObjectCopy() = default;
+
+} // namespace kavrotether

@@ -1,0 +1,31 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>kavrotether::CustomDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Message_Complete</source>
+        <translation>Завершено.</translation>
+    </message>
+    <message>
+        <source>Message_Failed</source>
+        <translation>Ошибка.</translation>
+    </message>
+    <message>
+        <source>power_mode_change_warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>firmware_update_confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,56 @@
+#include "core/ApplicationSettings.h"
+#include "core/Startup.h"
+#include "core/Utilities.h"
+#include "camera/DeviceAdapter.h"
+#include "flash/FlashAdapter.h"
+
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QStandardPaths>
+#include <QtQuickTest>
+
+using namespace kavrotether;
+
+// Runs the QML tests against the real back-end objects, registered and
+// published the way the program does it.
+class Setup : public QObject
+{
+    Q_OBJECT
+public slots:
+    void applicationAvailable()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        startup::registerQmlTypes();
+        m_settings = std::make_unique<ApplicationSettings>();
+        m_deviceAdapter = std::make_unique<DeviceAdapter>();
+        m_flashAdapter = std::make_unique<FlashAdapter>();
+        m_utilities = std::make_unique<Utilities>();
+    }
+
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        QQmlContext *c = engine->rootContext();
+        c->setContextProperty(QStringLiteral("applicationSettings"), m_settings.get());
+        c->setContextProperty(QStringLiteral("deviceAdapter"), m_deviceAdapter.get());
+        c->setContextProperty(QStringLiteral("flashAdapter"), m_flashAdapter.get());
+        c->setContextProperty(QStringLiteral("utilities"), m_utilities.get());
+        c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
+    }
+
+    void cleanupTestCase()
+    {
+        m_utilities.reset();
+        m_flashAdapter.reset();
+        m_deviceAdapter.reset();
+        m_settings.reset();
+    }
+
+private:
+    std::unique_ptr<ApplicationSettings> m_settings;
+    std::unique_ptr<DeviceAdapter> m_deviceAdapter;
+    std::unique_ptr<FlashAdapter> m_flashAdapter;
+    std::unique_ptr<Utilities> m_utilities;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(kavro, Setup)
+#include "tst_qml.moc"
