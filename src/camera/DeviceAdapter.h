@@ -3,6 +3,8 @@
 #include <QMutex>
 #include <QObject>
 
+#include "core/Utilities.h" // see the Utilities block in the class
+
 #include "DeviceSearch.h"
 
 namespace kavrotether {
@@ -15,6 +17,14 @@ class VideoAdapter;
 class DeviceAdapter : public QObject
 {
     Q_OBJECT
+    // --- Utilities keys through Kv.DeviceAdapter (keep this block whole) ---
+    // QML resolves Kv.DeviceAdapter.<key> in this class's enumerations and in those of
+    // the classes moc lists as related; moc lists a class there when a property's
+    // type is scoped by it and it has seen that class (hence the include).
+    Q_PROPERTY(kavrotether::Utilities::Ternary vocabulary READ vocabulary CONSTANT)
+public:
+    kavrotether::Utilities::Ternary vocabulary() const { return kavrotether::Utilities::Ternary_Unknown; }
+    // --- end of block ---
     Q_PROPERTY(kavrotether::DeviceSearch *deviceSearch READ deviceSearch CONSTANT)
 public:
     explicit DeviceAdapter(QObject *parent = nullptr);

@@ -2,12 +2,22 @@
 
 #include <QObject>
 
+#include "core/Utilities.h" // see the Utilities block in the class
+
 namespace kavrotether {
 
 // Settings of the built-in, external and wireless flashes of the selected camera.
 class FlashAdapter : public QObject
 {
     Q_OBJECT
+    // --- Utilities keys through Kv.FlashAdapter (keep this block whole) ---
+    // QML resolves Kv.FlashAdapter.<key> in this class's enumerations and in those of
+    // the classes moc lists as related; moc lists a class there when a property's
+    // type is scoped by it and it has seen that class (hence the include).
+    Q_PROPERTY(kavrotether::Utilities::Ternary vocabulary READ vocabulary CONSTANT)
+public:
+    kavrotether::Utilities::Ternary vocabulary() const { return kavrotether::Utilities::Ternary_Unknown; }
+    // --- end of block ---
 public:
     explicit FlashAdapter(QObject *parent = nullptr);
     ~FlashAdapter() override;
