@@ -697,6 +697,7 @@ public:
     static constexpr quint64 arrCreativeControlFilterVal[] = {
         0, 1, 15, 2, 3, 4, 11, 9, 21, 20, 10, 5, 12, 6, 18, 17, 7, 8, 19, 14, 13, 16
     };
+    // Komadori is the camera's interval mode: both keys send code 4.
     static constexpr quint64 arrDriveModeVal[] = {
         0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 4
     };
@@ -735,6 +736,7 @@ public:
     static constexpr quint64 arrLVMagModeVal[] = {
         0, 1
     };
+    // Bulb and time have codes of their own; seconds are 0x80000000 + ms, fractions 1/n are n x 1000.
     static constexpr quint64 arrSsVal[] = {
         0xFFFFFFFF, 0xFFFFFFFE, 0x8000EA60, 0x8000C350, 0x80009C40, 0x80007530, 0x800061A8,
         0x80004E20, 0x80003A98, 0x800032C8, 0x80002710, 0x80001F40, 0x80001770, 0x80001388,
@@ -745,6 +747,8 @@ public:
         0x30D400, 0x3D0900, 0x4C4B40, 0x61A800, 0x7A1200, 0x989680, 0xC65D40, 0xF42400, 0x1312D00,
         0x17D7840, 0x1E84800, 0x2625A00, 0x2FAF080, 0x30D4000, 0x3D09000
     };
+    // Auto and intelligent ISO have codes of their own; every other key is sent
+    // as its nominal ISO number.
     static constexpr quint64 arrIsoVal[] = {
         0xFFFFFFFF, 0xFFFFFFFE, 100, 125, 160, 200, 250, 320, 400, 500, 640, 800, 1000, 1250, 1600,
         2000, 2500, 3200, 4000, 5000, 6400, 8000, 8500, 10000, 12500, 12800, 16000, 20000, 25000,
@@ -753,6 +757,7 @@ public:
     static constexpr quint64 arrFocModeVal[] = {
         0, 4, 6, 5, 3
     };
+    // The six custom-multi keys are one camera mode (5); CustomMulti tells them apart.
     static constexpr quint64 arrAutoFocusVal[] = {
         1, 2, 6, 5, 5, 5, 5, 5, 5, 0, 3, 14, 15, 16, 17, 18, 19, 20, 21
     };
@@ -782,6 +787,7 @@ public:
     static constexpr quint64 arrPhotoKneeModeVal[] = {
         0, 1, 2
     };
+    // Steps below zero carry the sign in bit 15 and the magnitude below it.
     static constexpr quint64 arrExposureVal[] = {
         0x800F, 0x800E, 0x800D, 0x800C, 0x800B, 0x800A, 0x8009, 0x8008, 0x8007, 0x8006, 0x8005,
         0x8004, 0x8003, 0x8002, 0x8001, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15
@@ -900,6 +906,7 @@ public:
     static constexpr quint64 arrAutomaticRecoVal[] = {
         0, 1
     };
+    // Every gain mode, the first included, has the code the camera reports back for it.
     static constexpr quint64 arrSSGainVal[] = {
         1, 2, 3
     };
@@ -1076,7 +1083,8 @@ public:
     Q_INVOKABLE static ushort movieCompressionMethodToStrBits(ushort code) { return (code >> 8) & 0xF; }
     Q_INVOKABLE static ushort movieCompressionMethodToStrColor(ushort code) { return (code >> 12) & 0xF; }
 
-    Q_INVOKABLE static kavrotether::Utilities::AspectRatio getAspectRatioFromMoviePixel(kavrotether::Utilities::MoviePixel value)
+    Q_INVOKABLE static kavrotether::Utilities::AspectRatio
+    getAspectRatioFromMoviePixel(kavrotether::Utilities::MoviePixel value)
     {
         return quint32(value) < std::size(moviePixelInfo) ? AspectRatio(moviePixelInfo[quint32(value)].aspectRatio)
                                                          : AR_Unknown;

@@ -585,19 +585,19 @@ void TestUtilities::encryptData()
     QFETCH(QByteArray, output);
     QByteArray out(input.size() + 4, char(0xAA)); // the extra bytes must stay as they are
     const QByteArray untouched = out;
-    QCOMPARE(U::encryptData(reinterpret_cast<const uchar *>(input.constData()), reinterpret_cast<uchar *>(out.data()),
-                            ulong(input.size()), key.isEmpty() ? nullptr : reinterpret_cast<const uchar *>(key.constData())),
-             ok);
+    const auto *in = reinterpret_cast<const uchar *>(input.constData());
+    const auto *k = key.isEmpty() ? nullptr : reinterpret_cast<const uchar *>(key.constData());
+    QCOMPARE(U::encryptData(in, reinterpret_cast<uchar *>(out.data()), ulong(input.size()), k), ok);
     if (ok) {
         QCOMPARE(out.left(input.size()), output);
         QCOMPARE(out.mid(input.size()), untouched.mid(input.size()));
     } else {
         QCOMPARE(out, untouched);
     }
-    const uchar k[4] = {};
+    const uchar zeroKey[4] = {};
     uchar buffer[4] = {};
-    QVERIFY(!U::encryptData(nullptr, buffer, 4, k));
-    QVERIFY(!U::encryptData(buffer, nullptr, 4, k));
+    QVERIFY(!U::encryptData(nullptr, buffer, 4, zeroKey));
+    QVERIFY(!U::encryptData(buffer, nullptr, 4, zeroKey));
 }
 
 void TestUtilities::encryptDataInPlace()
