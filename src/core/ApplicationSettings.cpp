@@ -4,6 +4,7 @@
 #include <QMutexLocker>
 #include <QSettings>
 
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <type_traits>
@@ -79,6 +80,9 @@ T fromStored(const QVariant &value)
         return value.toList();
 }
 
+constexpr int kStoreLocationKey = keyNumber("StoreLocationType");
+static_assert(kStoreLocationKey >= 0);
+
 } // namespace
 
 class ApplicationSettings::Impl
@@ -120,6 +124,31 @@ public:
         settings.setValue(key(number), value);
     }
 
+    // The file's key of one camera's store location. Serial numbers come
+    // from cameras: "/" and "\\" would make QSettings nest the key in a
+    // group, so they are escaped (with "%" itself) and every camera keeps one
+    // top-level key. Ordinary serial numbers are used as they are.
+    static QString storeLocationKey(const QString &serialNo)
+    {
+        QString escaped;
+        escaped.reserve(serialNo.size());
+        for (const QChar c : serialNo) {
+            if (c == u'%')
+                escaped += QLatin1String("%25");
+            else if (c == u'/')
+                escaped += QLatin1String("%2F");
+            else if (c == u'\\')
+                escaped += QLatin1String("%5C");
+            else
+                escaped += c;
+        }
+        return key(kStoreLocationKey) + u'_' + escaped;
+    }
+
+    std::array<TargetCameraEntry, TargetCameraCapacity> targetCameras;
+    int targetCameraLength = 0;
+    std::unique_ptr<CameraAccess> cameras;
+
     // Serialises the read-modify-write of the per-window accessors; taken
     // before writeMutex, never after it.
     static inline QMutex windowListMutex;
@@ -133,6 +162,23 @@ ApplicationSettings::ApplicationSettings(QObject *parent) : QObject(parent), d(n
 ApplicationSettings::~ApplicationSettings()
 {
     delete d;
+}
+
+void ApplicationSettings::setCameraAccess(std::unique_ptr<CameraAccess> access)
+{
+    d->cameras = std::move(access);
+}
+
+int ApplicationSettings::hlgShootingType() const
+{
+    return d->cameras ? d->cameras->hlgShootingType() : -1;
+}
+
+void ApplicationSettings::setHlgShootingType(int value)
+{
+    if (!d->cameras || d->cameras->hlgShootingType() == value)
+        return;
+    d->cameras->setHlgShootingType(value);
 }
 
 // Scalar settings (the return types are named in the class's scope, hence
@@ -309,5 +355,78 @@ double toElement(T value)
     }
 
 KAVRO_WINDOW_STATE_LISTS(KAVRO_WINDOW_STATE_DEFINE)
+
+auto ApplicationSettings::getStoreLocationTypeFromFile(const QString &cameraSerialNo) const -> StoreLocationType
+{
+    QSettings settings(Impl::format(), QSettings::UserScope, Impl::organisation(), Impl::application());
+    return StoreLocationType(
+        settings.value(Impl::storeLocationKey(cameraSerialNo), int(StoLocType_SdCardPc)).toInt());
+}
+
+int ApplicationSettings::getStoreLocationTypeFromList(const QString &cameraSerialNo) const
+{
+    for (int i = 0; i < d->targetCameraLength; ++i) {
+        if (d->targetCameras[i].serialNo == cameraSerialNo)
+            return d->targetCameras[i].storeLocationType;
+    }
+    return -1;
+}
+
+// Indexes and lengths outside the table are ignored (reads give an empty
+// serial number), so nothing beyond the twelve entries is ever touched.
+QString ApplicationSettings::getTargetCameraListByID(int index) const
+{
+    if (index < 0 || index >= TargetCameraCapacity)
+        return QString();
+    return d->targetCameras[index].serialNo;
+}
+
+void ApplicationSettings::setTargetCameraListByID(const QString &cameraSerialNo, int value, int index)
+{
+    if (index < 0 || index >= TargetCameraCapacity)
+        return;
+    TargetCameraEntry &entry = d->targetCameras[index];
+    entry.serialNo = cameraSerialNo;
+    entry.storeLocationType = value;
+    entry.changed = true;
+}
+
+int ApplicationSettings::getTargetCameraListLength() const
+{
+    return d->targetCameraLength;
+}
+
+void ApplicationSettings::setTargetCameraListLength(int length)
+{
+    d->targetCameraLength = qBound(0, length, int(TargetCameraCapacity));
+}
+
+void ApplicationSettings::setStoreLocationType()
+{
+    if (d->targetCameraLength < 1)
+        return;
+    for (int i = 0; i < d->targetCameraLength; ++i) {
+        const TargetCameraEntry &entry = d->targetCameras[i];
+        const int target = entry.storeLocationType;
+        // An entry without a serial number names no camera: pushing it would
+        // reach the selected camera's setter with nothing selected.
+        if (!entry.changed || entry.serialNo.isEmpty() || target < StoLocType_SdCard || target > StoLocType_Pc)
+            continue;
+        if (!d->cameras)
+            continue;
+        if (entry.serialNo == d->cameras->selectedSerialNo())
+            d->cameras->setSelectedFileTarget(target);
+        else
+            d->cameras->setFileTargetById(entry.serialNo, target);
+        // Only what the camera took is remembered; a camera that refused,
+        // or is gone, keeps its stored choice.
+        if (d->cameras->getFileTargetById(entry.serialNo) == target) {
+            QSettings settings(Impl::format(), QSettings::UserScope, Impl::organisation(), Impl::application());
+            settings.setValue(Impl::storeLocationKey(entry.serialNo), target);
+        }
+    }
+    for (int i = 0; i < d->targetCameraLength; ++i)
+        d->targetCameras[i].changed = false;
+}
 
 } // namespace kavrotether

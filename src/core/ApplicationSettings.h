@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <memory>
+
 #include "ApplicationSettingsKeys.h"
 
 // Declarations generated from the key table. A kind that has no property
@@ -109,16 +111,62 @@ public:
     Q_ENUM(WindowList)
 
     KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_PROPERTY)
+    // The selected camera's HLG shooting type, kept by the camera side; it has
+    // no key and this object never announces it.
+    Q_PROPERTY(int hlgShootingType READ hlgShootingType WRITE setHlgShootingType NOTIFY hlgShootingTypeChanged)
 
 public:
+    // What the store needs from the camera side. Start-up binds it to the
+    // application's DeviceAdapter; while nothing is bound, no camera is
+    // connected: targets are not pushed and read back as -1, and the HLG
+    // shooting type reads as unknown (-1).
+    class CameraAccess
+    {
+    public:
+        virtual ~CameraAccess() = default;
+        virtual int hlgShootingType() const = 0;
+        virtual void setHlgShootingType(int value) = 0;
+        virtual QString selectedSerialNo() const = 0;
+        // The selected camera's target, through its property setter.
+        virtual void setSelectedFileTarget(int target) = 0;
+        virtual void setFileTargetById(const QString &serialNo, int target) = 0;
+        // 0 to 2, or -1 when the camera is not connected or the read fails.
+        virtual int getFileTargetById(const QString &serialNo) const = 0;
+    };
+
+    // One camera of the preferences window's store-location table.
+    struct TargetCameraEntry
+    {
+        QString serialNo;
+        bool changed = false;
+        qint32 storeLocationType = StoLocType_SdCardPc;
+    };
+    static constexpr int TargetCameraCapacity = 12;
+
     explicit ApplicationSettings(QObject *parent = nullptr);
     ~ApplicationSettings() override;
+
+    void setCameraAccess(std::unique_ptr<CameraAccess> access);
 
     KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_ACCESSORS)
     KAVRO_WINDOW_STATE_LISTS(KAVRO_WINDOW_STATE_ACCESSORS)
 
     Q_INVOKABLE QStringList strLogFileList() const;
     Q_INVOKABLE void setStrLogFileList(const QStringList &list);
+
+    int hlgShootingType() const;
+    void setHlgShootingType(int value);
+
+    // Store location per camera: the file holds the choice of every camera
+    // ever set; the table holds the preferences window's pending choices.
+    Q_INVOKABLE kavrotether::ApplicationSettings::StoreLocationType
+    getStoreLocationTypeFromFile(const QString &cameraSerialNo) const;
+    Q_INVOKABLE int getStoreLocationTypeFromList(const QString &cameraSerialNo) const;
+    Q_INVOKABLE QString getTargetCameraListByID(int index) const;
+    Q_INVOKABLE void setTargetCameraListByID(const QString &cameraSerialNo, int value, int index);
+    Q_INVOKABLE int getTargetCameraListLength() const;
+    Q_INVOKABLE void setTargetCameraListLength(int length);
+    Q_INVOKABLE void setStoreLocationType();
 
     static QStringList variantListToStringList(const QVariantList &list);
     static QVariantList stringToVariantList(const QStringList &list);
@@ -127,6 +175,7 @@ public:
 
 Q_SIGNALS:
     KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_SIGNALS)
+    void hlgShootingTypeChanged(int value);
 
 private:
     class Impl;
