@@ -358,9 +358,17 @@ KAVRO_WINDOW_STATE_LISTS(KAVRO_WINDOW_STATE_DEFINE)
 
 auto ApplicationSettings::getStoreLocationTypeFromFile(const QString &cameraSerialNo) const -> StoreLocationType
 {
+    // The one Prefix row of the key table gives the default.
+#define KAVRO_SETTING_PREFIX_DEFAULT(n, key, kind, type, def, prop, Prop) KAVRO_SETTING_PREFIX_DEFAULT_##kind(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_Prefix(def) def
+#define KAVRO_SETTING_PREFIX_DEFAULT_Value(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_Permission(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_WindowList(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_LogList(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_None(def)
+    constexpr StoreLocationType fallback = KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_PREFIX_DEFAULT);
     QSettings settings(Impl::format(), QSettings::UserScope, Impl::organisation(), Impl::application());
-    return StoreLocationType(
-        settings.value(Impl::storeLocationKey(cameraSerialNo), int(StoLocType_SdCardPc)).toInt());
+    return StoreLocationType(settings.value(Impl::storeLocationKey(cameraSerialNo), int(fallback)).toInt());
 }
 
 int ApplicationSettings::getStoreLocationTypeFromList(const QString &cameraSerialNo) const
