@@ -94,13 +94,15 @@ public:
     // its own. Qt shares the parsed file between all QSettings of the
     // process, so a value written through one is seen at once by the next,
     // and the writer's destructor puts it on disk.
-    static QSettings::Format format() { return QSettings::IniFormat; }
-    static QString organisation() { return QStringLiteral("(KAVROTether x64)"); }
-    static QString application() { return QStringLiteral("KAVROTether"); }
+    static QSettings open()
+    {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("(KAVROTether x64)"),
+                         QStringLiteral("KAVROTether"));
+    }
 
     static QVariant read(int number, const QVariant &fallback)
     {
-        QSettings settings(format(), QSettings::UserScope, organisation(), application());
+        QSettings settings = open();
         return settings.value(key(number), fallback);
     }
 
@@ -110,7 +112,7 @@ public:
     static bool writeIfChanged(int number, const T &value, const T &fallback)
     {
         QMutexLocker locker(&writeMutex);
-        QSettings settings(format(), QSettings::UserScope, organisation(), application());
+        QSettings settings = open();
         if (fromStored<T>(settings.value(key(number), toStored(fallback))) == value)
             return false;
         settings.setValue(key(number), toStored(value));
@@ -120,14 +122,14 @@ public:
     static void write(int number, const QVariant &value)
     {
         QMutexLocker locker(&writeMutex);
-        QSettings settings(format(), QSettings::UserScope, organisation(), application());
+        QSettings settings = open();
         settings.setValue(key(number), value);
     }
 
     // The file's key of one camera's store location. Serial numbers come
-    // from cameras: "/" and "\\" would make QSettings nest the key in a
-    // group, so they are escaped (with "%" itself) and every camera keeps one
-    // top-level key. Ordinary serial numbers are used as they are.
+    // from cameras: a slash or a backslash would make QSettings nest the key
+    // in a group, so they are escaped (with "%" itself) and every camera
+    // keeps one top-level key. Ordinary serial numbers are used as they are.
     static QString storeLocationKey(const QString &serialNo)
     {
         QString escaped;
@@ -367,7 +369,7 @@ auto ApplicationSettings::getStoreLocationTypeFromFile(const QString &cameraSeri
 #define KAVRO_SETTING_PREFIX_DEFAULT_LogList(def)
 #define KAVRO_SETTING_PREFIX_DEFAULT_None(def)
     constexpr StoreLocationType fallback = KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_PREFIX_DEFAULT);
-    QSettings settings(Impl::format(), QSettings::UserScope, Impl::organisation(), Impl::application());
+    QSettings settings = Impl::open();
     return StoreLocationType(settings.value(Impl::storeLocationKey(cameraSerialNo), int(fallback)).toInt());
 }
 
@@ -429,7 +431,7 @@ void ApplicationSettings::setStoreLocationType()
         // Only what the camera took is remembered; a camera that refused,
         // or is gone, keeps its stored choice.
         if (d->cameras->getFileTargetById(entry.serialNo) == target) {
-            QSettings settings(Impl::format(), QSettings::UserScope, Impl::organisation(), Impl::application());
+            QSettings settings = Impl::open();
             settings.setValue(Impl::storeLocationKey(entry.serialNo), target);
         }
     }
