@@ -561,18 +561,33 @@ private slots:
 
     void racingSettersAnnounceOneChange()
     {
-        // Both threads set the same new value: only one may see a change.
+        // Both threads set the same new value in each round, released
+        // together: only one of them may see a change.
+        constexpr int rounds = 200;
         ApplicationSettings settings;
         std::atomic<int> changes{ 0 };
+        std::atomic<int> ready{ 0 };
+        std::atomic<int> go{ 0 };
         connect(&settings, &ApplicationSettings::lvRotationChanged, &settings, [&] { ++changes; },
                 Qt::DirectConnection);
-        for (int round = 1; round <= 50; ++round) {
-            std::unique_ptr<QThread> other(QThread::create([&settings, round] { settings.setLvRotation(round); }));
-            other->start();
+        std::unique_ptr<QThread> other(QThread::create([&] {
+            for (int round = 1; round <= rounds; ++round) {
+                ready.store(round);
+                while (go.load() != round)
+                    QThread::yieldCurrentThread();
+                settings.setLvRotation(round);
+            }
+        }));
+        other->start();
+        for (int round = 1; round <= rounds; ++round) {
+            while (ready.load() != round)
+                QThread::yieldCurrentThread();
+            go.store(round);
             settings.setLvRotation(round);
-            QVERIFY(other->wait(60000));
-            QCOMPARE(changes.load(), round);
         }
+        QVERIFY(other->wait(60000));
+        QCOMPARE(changes.load(), rounds);
+        QCOMPARE(settings.lvRotation(), rounds);
     }
 };
 
