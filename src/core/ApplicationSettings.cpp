@@ -1,16 +1,442 @@
 #include "ApplicationSettings.h"
 
+#include <QMutex>
+#include <QMutexLocker>
 #include <QSettings>
+
+#include <array>
+#include <cmath>
+#include <iterator>
+#include <type_traits>
 
 namespace kavrotether {
 
-ApplicationSettings::ApplicationSettings(QObject *parent) : QObject(parent) {}
-ApplicationSettings::~ApplicationSettings() = default;
+namespace {
 
-bool ApplicationSettings::debugEnable() const
+constexpr int kKeyCount = 60;
+
+struct KeyRow
 {
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, "(KAVROTether x64)", "KAVROTether");
-    return s.value("debugEnable", false).toBool();
+    int number;
+    const char *key;
+};
+
+#define KAVRO_SETTING_KEY_ROW(n, key, kind, type, def, prop, Prop) KeyRow{ n, key },
+constexpr KeyRow kKeyRows[] = { KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_KEY_ROW) };
+#undef KAVRO_SETTING_KEY_ROW
+
+constexpr bool rowsAreNumberedInOrder()
+{
+    for (int i = 0; i < int(std::size(kKeyRows)); ++i) {
+        if (kKeyRows[i].number != i)
+            return false;
+    }
+    return true;
+}
+static_assert(std::size(kKeyRows) == kKeyCount, "the settings file has 60 keys");
+static_assert(rowsAreNumberedInOrder(), "key numbers must match their row");
+
+constexpr bool sameText(const char *a, const char *b)
+{
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+constexpr int keyNumber(const char *key)
+{
+    for (const KeyRow &row : kKeyRows) {
+        if (sameText(row.key, key))
+            return row.number;
+    }
+    return -1;
+}
+
+// Enumerations are written as plain numbers, so that the file stays
+// readable and independent of Qt's type names.
+template<typename T>
+QVariant toStored(const T &value)
+{
+    if constexpr (std::is_enum_v<T>)
+        return QVariant(int(value));
+    else
+        return QVariant::fromValue(value);
+}
+
+template<typename T>
+T fromStored(const QVariant &value)
+{
+    if constexpr (std::is_enum_v<T>)
+        return static_cast<T>(value.toInt());
+    else if constexpr (std::is_same_v<T, bool>)
+        return value.toBool();
+    else if constexpr (std::is_same_v<T, int>)
+        return value.toInt();
+    else if constexpr (std::is_same_v<T, QString>)
+        return value.toString();
+    else
+        return value.toList();
+}
+
+constexpr int kStoreLocationKey = keyNumber("StoreLocationType");
+static_assert(kStoreLocationKey >= 0);
+
+} // namespace
+
+class ApplicationSettings::Impl
+{
+public:
+    static QString key(int number) { return QString::fromLatin1(kKeyRows[number].key); }
+
+    // QSettings objects are not shared between threads: each access opens
+    // its own. Qt shares the parsed file between all QSettings of the
+    // process, so a value written through one is seen at once by the next,
+    // and the writer's destructor puts it on disk.
+    static QSettings open()
+    {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("(KAVROTether x64)"),
+                         QStringLiteral("KAVROTether"));
+    }
+
+    static QVariant read(int number, const QVariant &fallback)
+    {
+        QSettings settings = open();
+        return settings.value(key(number), fallback);
+    }
+
+    // Compare and write under one lock, so two threads setting the same key
+    // cannot both see the old value and both announce a change.
+    template<typename T>
+    static bool writeIfChanged(int number, const T &value, const T &fallback)
+    {
+        QMutexLocker locker(&writeMutex);
+        QSettings settings = open();
+        if (fromStored<T>(settings.value(key(number), toStored(fallback))) == value)
+            return false;
+        settings.setValue(key(number), toStored(value));
+        return true;
+    }
+
+    static void write(int number, const QVariant &value)
+    {
+        QMutexLocker locker(&writeMutex);
+        QSettings settings = open();
+        settings.setValue(key(number), value);
+    }
+
+    // The file's key of one camera's store location. Serial numbers come
+    // from cameras: a slash or a backslash would make QSettings nest the key
+    // in a group, so they are escaped (with "%" itself) and every camera
+    // keeps one top-level key. Ordinary serial numbers are used as they are.
+    static QString storeLocationKey(const QString &serialNo)
+    {
+        QString escaped;
+        escaped.reserve(serialNo.size());
+        for (const QChar c : serialNo) {
+            if (c == u'%')
+                escaped += QLatin1String("%25");
+            else if (c == u'/')
+                escaped += QLatin1String("%2F");
+            else if (c == u'\\')
+                escaped += QLatin1String("%5C");
+            else
+                escaped += c;
+        }
+        return key(kStoreLocationKey) + u'_' + escaped;
+    }
+
+    std::array<TargetCameraEntry, TargetCameraCapacity> targetCameras;
+    int targetCameraLength = 0;
+    std::unique_ptr<CameraAccess> cameras;
+
+    // Serialises the read-modify-write of the per-window accessors; taken
+    // before writeMutex, never after it.
+    static inline QMutex windowListMutex;
+
+private:
+    static inline QMutex writeMutex;
+};
+
+ApplicationSettings::ApplicationSettings(QObject *parent) : QObject(parent), d(new Impl) {}
+
+ApplicationSettings::~ApplicationSettings()
+{
+    delete d;
+}
+
+void ApplicationSettings::setCameraAccess(std::unique_ptr<CameraAccess> access)
+{
+    d->cameras = std::move(access);
+}
+
+int ApplicationSettings::hlgShootingType() const
+{
+    return d->cameras ? d->cameras->hlgShootingType() : -1;
+}
+
+void ApplicationSettings::setHlgShootingType(int value)
+{
+    if (!d->cameras || d->cameras->hlgShootingType() == value)
+        return;
+    d->cameras->setHlgShootingType(value);
+}
+
+// Scalar settings (the return types are named in the class's scope, hence
+// the trailing form): the getter converts what the file holds; the setter
+// writes and announces only a value that differs from what the getter reads.
+#define KAVRO_SETTING_DEFINE(n, key, kind, type, def, prop, Prop) \
+    KAVRO_SETTING_DEFINE_##kind(n, type, def, prop, Prop)
+#define KAVRO_SETTING_DEFINE_Value(n, type, def, prop, Prop) \
+    auto ApplicationSettings::prop() const -> type \
+    { \
+        return fromStored<type>(Impl::read(n, toStored<type>(def))); \
+    } \
+    void ApplicationSettings::set##Prop(type value) \
+    { \
+        if (Impl::writeIfChanged<type>(n, value, def)) \
+            emit prop##Changed(value); \
+    }
+#define KAVRO_SETTING_DEFINE_Permission(n, type, def, prop, Prop) \
+    auto ApplicationSettings::prop() const -> type \
+    { \
+        return fromStored<type>(Impl::read(n, toStored<type>(def))); \
+    } \
+    void ApplicationSettings::set##Prop(type value) \
+    { \
+        if (Impl::writeIfChanged<type>(n, value, def)) { \
+            emit prop##Changed(value); \
+            emit prop##Changed(); \
+        } \
+    }
+#define KAVRO_SETTING_DEFINE_WindowList(n, type, def, prop, Prop) \
+    auto ApplicationSettings::prop() const -> type \
+    { \
+        return Impl::read(n, QVariant()).toList(); \
+    } \
+    void ApplicationSettings::set##Prop(const type &value) \
+    { \
+        Impl::write(n, value); \
+        emit prop##Changed(value); \
+    }
+#define KAVRO_SETTING_DEFINE_LogList(n, type, def, prop, Prop) \
+    auto ApplicationSettings::prop() const -> type \
+    { \
+        return Impl::read(n, QVariant()).toList(); \
+    } \
+    void ApplicationSettings::set##Prop(const type &value) \
+    { \
+        Impl::write(n, value); \
+        emit prop##Changed(); \
+    }
+#define KAVRO_SETTING_DEFINE_Prefix(n, type, def, prop, Prop)
+#define KAVRO_SETTING_DEFINE_None(n, type, def, prop, Prop)
+
+KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_DEFINE)
+
+QStringList ApplicationSettings::strLogFileList() const
+{
+    return variantListToStringList(logFileList());
+}
+
+void ApplicationSettings::setStrLogFileList(const QStringList &list)
+{
+    setLogFileList(stringToVariantList(list));
+}
+
+QStringList ApplicationSettings::variantListToStringList(const QVariantList &list)
+{
+    QStringList result;
+    result.reserve(list.size());
+    for (const QVariant &v : list)
+        result.append(v.toString());
+    return result;
+}
+
+QVariantList ApplicationSettings::stringToVariantList(const QStringList &list)
+{
+    QVariantList result;
+    result.reserve(list.size());
+    for (const QString &s : list)
+        result.append(s);
+    return result;
+}
+
+QList<double> ApplicationSettings::variantListToDoubleList(const QVariantList &list)
+{
+    QList<double> result;
+    result.reserve(list.size());
+    for (const QVariant &v : list) {
+        bool ok = false;
+        const double value = v.toDouble(&ok);
+        // "nan" and "inf" convert too, but no window can be placed there.
+        result.append(ok && std::isfinite(value) ? value : 0.0);
+    }
+    return result;
+}
+
+QVariantList ApplicationSettings::doubleListToVariantList(const QList<double> &list)
+{
+    QVariantList result;
+    result.reserve(list.size());
+    for (double value : list)
+        result.append(value);
+    return result;
+}
+
+namespace {
+
+bool isWindowIndex(ApplicationSettings::WindowList window)
+{
+    return window >= ApplicationSettings::WinList_Main && window < ApplicationSettings::WinList_Max;
+}
+
+double elementForWindow(const QVariantList &list, ApplicationSettings::WindowList window)
+{
+    if (!isWindowIndex(window))
+        return 0.0;
+    const QList<double> values = ApplicationSettings::variantListToDoubleList(list);
+    return window < values.size() ? values.at(window) : 0.0;
+}
+
+// A list too short for the window (from an older file, or written whole by
+// the interface) is padded to one element per window; the values it already
+// holds are kept, so the other windows do not lose their places.
+QVariantList withElementForWindow(const QVariantList &list, ApplicationSettings::WindowList window,
+                                  double value)
+{
+    QList<double> values = ApplicationSettings::variantListToDoubleList(list);
+    if (values.size() <= window) {
+        while (values.size() < ApplicationSettings::WinList_Max)
+            values.append(0.0);
+    }
+    values[window] = value;
+    return ApplicationSettings::doubleListToVariantList(values);
+}
+
+template<typename T>
+T fromElement(double value)
+{
+    if constexpr (std::is_same_v<T, bool>)
+        return value != 0.0;
+    else
+        return value;
+}
+
+template<typename T>
+double toElement(T value)
+{
+    if constexpr (std::is_same_v<T, bool>)
+        return value ? 1.0 : 0.0;
+    else
+        return std::isfinite(value) ? value : 0.0;
+}
+
+} // namespace
+
+// Per-window accessors. An index that names no window reads as 0 and
+// writes nothing, so the six windows' stored values are never disturbed.
+#define KAVRO_WINDOW_STATE_DEFINE(prop, Prop, element) \
+    static_assert(keyNumber(#prop) >= 0, "each window-state list has a key of its own name"); \
+    element ApplicationSettings::prop##ForWindow(WindowList window) const \
+    { \
+        return fromElement<element>(elementForWindow(prop(), window)); \
+    } \
+    void ApplicationSettings::set##Prop##ForWindow(WindowList window, element value) \
+    { \
+        if (!isWindowIndex(window)) \
+            return; \
+        QVariantList list; \
+        { \
+            QMutexLocker locker(&Impl::windowListMutex); \
+            list = withElementForWindow(prop(), window, toElement<element>(value)); \
+            Impl::write(keyNumber(#prop), list); \
+        } \
+        emit prop##Changed(list); \
+    }
+
+KAVRO_WINDOW_STATE_LISTS(KAVRO_WINDOW_STATE_DEFINE)
+
+auto ApplicationSettings::getStoreLocationTypeFromFile(const QString &cameraSerialNo) const -> StoreLocationType
+{
+    // The one Prefix row of the key table gives the default.
+#define KAVRO_SETTING_PREFIX_DEFAULT(n, key, kind, type, def, prop, Prop) KAVRO_SETTING_PREFIX_DEFAULT_##kind(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_Prefix(def) def
+#define KAVRO_SETTING_PREFIX_DEFAULT_Value(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_Permission(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_WindowList(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_LogList(def)
+#define KAVRO_SETTING_PREFIX_DEFAULT_None(def)
+    constexpr StoreLocationType fallback = KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_PREFIX_DEFAULT);
+    QSettings settings = Impl::open();
+    return StoreLocationType(settings.value(Impl::storeLocationKey(cameraSerialNo), int(fallback)).toInt());
+}
+
+int ApplicationSettings::getStoreLocationTypeFromList(const QString &cameraSerialNo) const
+{
+    for (int i = 0; i < d->targetCameraLength; ++i) {
+        if (d->targetCameras[i].serialNo == cameraSerialNo)
+            return d->targetCameras[i].storeLocationType;
+    }
+    return -1;
+}
+
+// Indexes and lengths outside the table are ignored (reads give an empty
+// serial number), so nothing beyond the twelve entries is ever touched.
+QString ApplicationSettings::getTargetCameraListByID(int index) const
+{
+    if (index < 0 || index >= TargetCameraCapacity)
+        return QString();
+    return d->targetCameras[index].serialNo;
+}
+
+void ApplicationSettings::setTargetCameraListByID(const QString &cameraSerialNo, int value, int index)
+{
+    if (index < 0 || index >= TargetCameraCapacity)
+        return;
+    TargetCameraEntry &entry = d->targetCameras[index];
+    entry.serialNo = cameraSerialNo;
+    entry.storeLocationType = value;
+    entry.changed = true;
+}
+
+int ApplicationSettings::getTargetCameraListLength() const
+{
+    return d->targetCameraLength;
+}
+
+void ApplicationSettings::setTargetCameraListLength(int length)
+{
+    d->targetCameraLength = qBound(0, length, int(TargetCameraCapacity));
+}
+
+void ApplicationSettings::setStoreLocationType()
+{
+    if (d->targetCameraLength < 1)
+        return;
+    for (int i = 0; i < d->targetCameraLength; ++i) {
+        const TargetCameraEntry &entry = d->targetCameras[i];
+        const int target = entry.storeLocationType;
+        // An entry without a serial number names no camera: pushing it would
+        // reach the selected camera's setter with nothing selected.
+        if (!entry.changed || entry.serialNo.isEmpty() || target < StoLocType_SdCard || target > StoLocType_Pc)
+            continue;
+        if (!d->cameras)
+            continue;
+        if (entry.serialNo == d->cameras->selectedSerialNo())
+            d->cameras->setSelectedFileTarget(target);
+        else
+            d->cameras->setFileTargetById(entry.serialNo, target);
+        // Only what the camera took is remembered; a camera that refused,
+        // or is gone, keeps its stored choice.
+        if (d->cameras->getFileTargetById(entry.serialNo) == target) {
+            QSettings settings = Impl::open();
+            settings.setValue(Impl::storeLocationKey(entry.serialNo), target);
+        }
+    }
+    for (int i = 0; i < d->targetCameraLength; ++i)
+        d->targetCameras[i].changed = false;
 }
 
 } // namespace kavrotether

@@ -1,0 +1,595 @@
+#include "core/ApplicationSettings.h"
+
+#include <QtTest>
+
+#include <QFile>
+#include <QMetaProperty>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <atomic>
+
+using namespace kavrotether;
+
+namespace {
+
+QSettings *openRaw()
+{
+    return new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("(KAVROTether x64)"),
+                         QStringLiteral("KAVROTether"));
+}
+
+// One row per property with a key: its key in the file, the value a fresh
+// file yields, another value, and how that value is spelled in the file.
+struct SettingRow
+{
+    const char *property;
+    const char *key;
+    QVariant fallback;
+    QVariant other;
+    const char *otherInFile;
+};
+
+const QList<SettingRow> &settingRows()
+{
+    static const QList<SettingRow> rows = {
+        { "windowSize", "WindowSize", 0, 1, "1" },
+        { "flashWindowSize", "FlashWindowSize", 0, 1, "1" },
+        { "versionUpCheck", "VersionUpCheck", false, true, "true" },
+        { "imageViewerUrl", "ImageViewerUrl", QString(), QStringLiteral("file:///opt/viewer"), "file:///opt/viewer" },
+        { "imageViewerType", "ImageViewerType", 0, 1, "1" },
+        { "storeFolderUrl", "StoreFolderUrl", QString(), QStringLiteral("file:///tmp/shots"), "file:///tmp/shots" },
+        { "storeFolderType", "StoreFolderType", 0, 1, "1" },
+        { "storeFolderDate", "StoreFolderDate", 1, 0, "0" },
+        { "storeFolderCamera", "StoreFolderCamera", 1, 0, "0" },
+        { "folderNameType", "folderNameType", 0, 1, "1" },
+        { "folderNamePrefix", "folderNamePrefix", QStringLiteral("IMG_"), QStringLiteral("Shot"), "Shot" },
+        { "storeFileNameCamera", "StoreFileNameCamera", 1, 0, "0" },
+        { "rawTransferType", "rawTransferType", 0, 1, "1" },
+        { "hlgTransferType", "hlgTransferType", 0, 1, "1" },
+        { "displayReviewType", "displayReviewType", 0, 1, "1" },
+        { "versionCheckType", "versionCheckType", 0, 1, "1" },
+        { "fileNumber", "fileNumber", 0, 1234, "1234" },
+        { "logPermission", "logPermission", -1, 0, "0" },
+        { "debugEnable", "debugEnable", false, true, "true" },
+        { "sdkDbgType", "sdkDbgType", 1, 2, "2" },
+        { "transConfirmDlgType", "transConfirmDlgType", 0, 1, "1" },
+        { "lvWbSetMode", "lvWbSetMode", false, true, "true" },
+        { "lvLevelIndicator", "lvLevelIndicator", false, true, "true" },
+        { "lvGridIndicator", "lvGridIndicator", false, true, "true" },
+        { "lvGLineIndicator", "lvGLineIndicator", false, true, "true" },
+        { "lvHistogramIndicator", "lvHistogramIndicator", false, true, "true" },
+        { "lvRotationMode", "lvRotationMode", false, true, "true" },
+        { "lvRotation", "lvRotation", 0, 270, "270" },
+        { "lvRotationAuto", "lvRotationAuto", 0, 1, "1" },
+        { "gridHorizon", "gridHorizon", true, false, "false" },
+        { "gridVertical", "gridVertical", true, false, "false" },
+        { "gridDiagonal", "gridDiagonal", false, true, "true" },
+        { "gridHorNum", "gridHorNum", 2, 5, "5" },
+        { "gridVerNum", "gridVerNum", 2, 4, "4" },
+        { "gridThickness", "gridThickness", 2, 3, "3" },
+        { "gridColor", "gridColor", QStringLiteral("#808080"), QStringLiteral("#ff0000"), "#ff0000" },
+        { "gridCustom", "gridCustom", false, true, "true" },
+        { "grid3x3", "grid3x3", true, false, "false" },
+        { "grid2x2Diagonal", "grid2x2Diagonal", false, true, "true" },
+        { "gLineHor1", "gLineHor1", true, false, "false" },
+        { "gLineHor2", "gLineHor2", true, false, "false" },
+        { "gLineVer1", "gLineVer1", true, false, "false" },
+        { "gLineVer2", "gLineVer2", true, false, "false" },
+        { "gLineHor1Pos", "gLineHor1Pos", 25, 30, "30" },
+        { "gLineHor2Pos", "gLineHor2Pos", 75, 70, "70" },
+        { "gLineVer1Pos", "gLineVer1Pos", 25, 10, "10" },
+        { "gLineVer2Pos", "gLineVer2Pos", 75, 90, "90" },
+        { "gLineThickness", "gLineThickness", 2, 1, "1" },
+        { "gLineColor", "gLineColor", QStringLiteral("#0080ff"), QStringLiteral("#00ff00"), "#00ff00" },
+        { "lvImageQuality", "lvImageQuality", 1, 0, "0" },
+    };
+    return rows;
+}
+
+const QStringList listProperties = { "winStateX", "winStateY", "winStateWidth", "winStateHeight",
+                                     "winStateMaximised", "winStateVisible", "logFileList" };
+
+// Compares in the fallback's type, so that enumerations compare as numbers.
+bool sameValue(const QVariant &actual, const QVariant &expected)
+{
+    switch (expected.typeId()) {
+    case QMetaType::Bool:
+        return actual.typeId() == QMetaType::Bool && actual.toBool() == expected.toBool();
+    case QMetaType::Int:
+        return actual.toInt() == expected.toInt();
+    default:
+        return actual.toString() == expected.toString();
+    }
+}
+
+QList<double> asDoubles(const QVariant &value)
+{
+    QList<double> result;
+    for (const QVariant &v : value.toList())
+        result.append(v.toDouble());
+    return result;
+}
+
+QList<double> six(double first, double second, double third, double fourth, double fifth, double sixth)
+{
+    return { first, second, third, fourth, fifth, sixth };
+}
+
+// Writes fileNumber 1..count while the test's thread keeps reading.
+class Writer : public QThread
+{
+public:
+    Writer(ApplicationSettings *settings, int count) : m_settings(settings), m_count(count) {}
+    void run() override
+    {
+        for (int i = 1; i <= m_count; ++i) {
+            m_settings->setFileNumber(i);
+            m_settings->setWinStateXForWindow(ApplicationSettings::WinList_Live, i);
+        }
+    }
+
+private:
+    ApplicationSettings *m_settings;
+    int m_count;
+};
+
+} // namespace
+
+class TestApplicationSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString m_path;
+
+    QByteArray fileText() const
+    {
+        QFile file(m_path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The value as it is spelled in the file, or a null array when the key
+    // is absent.
+    QByteArray valueInFile(const QByteArray &key) const
+    {
+        const QList<QByteArray> lines = fileText().split('\n');
+        for (const QByteArray &line : lines) {
+            if (line.startsWith(key + '='))
+                return line.mid(key.size() + 1);
+        }
+        return QByteArray();
+    }
+
+    static QVariant rawValue(const QString &key)
+    {
+        std::unique_ptr<QSettings> raw(openRaw());
+        return raw->value(key);
+    }
+
+    static void setRaw(const QString &key, const QVariant &value)
+    {
+        std::unique_ptr<QSettings> raw(openRaw());
+        raw->setValue(key, value);
+    }
+
+    static void addSettingColumns()
+    {
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("fallback");
+        QTest::addColumn<QVariant>("other");
+        QTest::addColumn<QByteArray>("otherInFile");
+        for (const SettingRow &row : settingRows()) {
+            QTest::newRow(row.property) << QByteArray(row.property) << QString::fromLatin1(row.key)
+                                        << row.fallback << row.other << QByteArray(row.otherInFile);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        std::unique_ptr<QSettings> raw(openRaw());
+        m_path = raw->fileName();
+        QVERIFY(m_path.endsWith(QLatin1String("/(KAVROTether x64)/KAVROTether.ini")));
+        QVERIFY2(m_path.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)),
+                 qPrintable(m_path));
+        QVERIFY2(m_path.contains(QLatin1String("/test-home/")), "the test must run in its own home folder");
+    }
+
+    void init()
+    {
+        std::unique_ptr<QSettings> raw(openRaw());
+        raw->clear();
+        raw->sync();
+        QFile::remove(m_path);
+    }
+
+    // --- key table --------------------------------------------------------
+
+    void everyPropertyIsListed()
+    {
+        // The HLG shooting type is the one property without a key.
+        QStringList expected = listProperties + QStringList({ "hlgShootingType" });
+        for (const SettingRow &row : settingRows())
+            expected.append(QString::fromLatin1(row.property));
+        QStringList actual;
+        const QMetaObject &mo = ApplicationSettings::staticMetaObject;
+        for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i) {
+            const QMetaProperty p = mo.property(i);
+            actual.append(QString::fromLatin1(p.name()));
+            QVERIFY2(p.isWritable(), p.name());
+            QVERIFY2(p.hasNotifySignal(), p.name());
+            QCOMPARE(QByteArray(p.notifySignal().name()), QByteArray(p.name()) + "Changed");
+        }
+        expected.sort();
+        actual.sort();
+        QCOMPARE(actual, expected);
+    }
+
+    // Reading gives the default and creates no file; setting the default
+    // then changes nothing, since the getter already returns it.
+    void freshFileDefault_data() { addSettingColumns(); }
+    void freshFileDefault()
+    {
+        QFETCH(QByteArray, property);
+        QFETCH(QVariant, fallback);
+        ApplicationSettings settings;
+        const QVariant value = settings.property(property.constData());
+        QVERIFY2(sameValue(value, fallback), qPrintable(value.toString()));
+        QVERIFY2(!QFile::exists(m_path), "reading must not create the file");
+
+        const QMetaProperty p = settings.metaObject()->property(settings.metaObject()->indexOfProperty(property));
+        QSignalSpy spy(&settings, p.notifySignal());
+        QVERIFY(settings.setProperty(property.constData(), fallback));
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(!QFile::exists(m_path));
+    }
+
+    void newValueIsWrittenUnderItsKeyAndAnnounced_data() { addSettingColumns(); }
+    void newValueIsWrittenUnderItsKeyAndAnnounced()
+    {
+        QFETCH(QByteArray, property);
+        QFETCH(QString, key);
+        QFETCH(QVariant, other);
+        QFETCH(QByteArray, otherInFile);
+        ApplicationSettings settings;
+        const QMetaProperty p = settings.metaObject()->property(settings.metaObject()->indexOfProperty(property));
+        QSignalSpy spy(&settings, p.notifySignal());
+
+        QVERIFY(settings.setProperty(property.constData(), other));
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(sameValue(spy.at(0).value(0), other));
+        // On disk as soon as the setter returns, as a plain top-level key.
+        QCOMPARE(valueInFile(key.toLatin1()), otherInFile);
+        QVERIFY(!fileText().contains("@Variant"));
+        QVERIFY(sameValue(settings.property(property.constData()), other));
+
+        const QByteArray before = fileText();
+        QVERIFY(settings.setProperty(property.constData(), other));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(fileText(), before);
+    }
+
+    void valueFromFileConverts_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QVariant>("expected");
+        QTest::newRow("text for an int") << "gridHorNum" << QVariant("abc") << QByteArray("gridHorNum") << QVariant(0);
+        QTest::newRow("number text") << "gridHorNum" << QVariant("7") << QByteArray("gridHorNum") << QVariant(7);
+        QTest::newRow("text for an enum") << "sdkDbgType" << QVariant("file") << QByteArray("sdkDbgType") << QVariant(0);
+        QTest::newRow("enum out of range") << "StoreFolderDate" << QVariant(9) << QByteArray("storeFolderDate")
+                                           << QVariant(9);
+        QTest::newRow("bool false text") << "gridHorizon" << QVariant("false") << QByteArray("gridHorizon")
+                                         << QVariant(false);
+        QTest::newRow("bool zero") << "grid3x3" << QVariant("0") << QByteArray("grid3x3") << QVariant(false);
+        QTest::newRow("number for a string") << "gLineColor" << QVariant(12) << QByteArray("gLineColor")
+                                             << QVariant("12");
+        QTest::newRow("other spelling is another key") << "griDhorNum" << QVariant(9) << QByteArray("gridHorNum")
+                                                       << QVariant(2);
+    }
+    void valueFromFileConverts()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QByteArray, property);
+        QFETCH(QVariant, expected);
+        setRaw(key, stored);
+        ApplicationSettings settings;
+        QVERIFY(sameValue(settings.property(property.constData()), expected));
+    }
+
+    void unconvertibleValueEqualsItsConversion()
+    {
+        // The stored text reads as 0, so setting 0 changes nothing.
+        setRaw("gridHorNum", "abc");
+        ApplicationSettings settings;
+        QSignalSpy spy(&settings, &ApplicationSettings::gridHorNumChanged);
+        settings.setGridHorNum(0);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(rawValue("gridHorNum").toString(), QStringLiteral("abc"));
+        settings.setGridHorNum(3);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(settings.gridHorNum(), 3);
+    }
+
+    void everyInstanceSeesAWriteAtOnce()
+    {
+        ApplicationSettings reader;
+        std::unique_ptr<QSettings> openedBefore(openRaw());
+        QCOMPARE(reader.gridColor(), QStringLiteral("#808080"));
+        {
+            ApplicationSettings writer;
+            writer.setGridColor("#123456");
+            writer.setLogPermission(ApplicationSettings::LogPer_Off);
+        }
+        QCOMPARE(reader.gridColor(), QStringLiteral("#123456"));
+        QCOMPARE(reader.logPermission(), ApplicationSettings::LogPer_Off);
+        QCOMPARE(openedBefore->value("gridColor").toString(), QStringLiteral("#123456"));
+    }
+
+    // --- setters with their own rules -------------------------------------
+
+    void logPermissionAnnouncesTwiceInOrder()
+    {
+        ApplicationSettings settings;
+        QStringList order;
+        connect(&settings, qOverload<ApplicationSettings::LogPermission>(&ApplicationSettings::logPermissionChanged),
+                this, [&](ApplicationSettings::LogPermission v) { order.append(QStringLiteral("value %1").arg(v)); });
+        connect(&settings, qOverload<>(&ApplicationSettings::logPermissionChanged), this,
+                [&] { order.append(QStringLiteral("plain")); });
+        settings.setLogPermission(ApplicationSettings::LogPer_On);
+        QCOMPARE(order, QStringList({ "value 0", "plain" }));
+        settings.setLogPermission(ApplicationSettings::LogPer_On);
+        QCOMPARE(order.size(), 2);
+        settings.setLogPermission(ApplicationSettings::LogPer_Unknown);
+        QCOMPARE(order, QStringList({ "value 0", "plain", "value -1", "plain" }));
+    }
+
+    void logFileListAlwaysWrites_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("empty") << QStringList();
+        QTest::newRow("one") << QStringList({ "/tmp/log one.txt" });
+        QTest::newRow("several") << QStringList({ "a.log", "b,c.log", "", "d=e;#f.log" });
+    }
+    void logFileListAlwaysWrites()
+    {
+        QFETCH(QStringList, files);
+        ApplicationSettings settings;
+        QSignalSpy spy(&settings, &ApplicationSettings::logFileListChanged);
+        settings.setStrLogFileList(files);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(settings.strLogFileList(), files);
+        QCOMPARE(settings.logFileList().size(), files.size());
+        QVERIFY(!valueInFile("logFileList").isNull());
+
+        settings.setLogFileList(settings.logFileList());
+        QCOMPARE(spy.count(), 2);
+        settings.setStrLogFileList(files);
+        QCOMPARE(spy.count(), 3);
+        QCOMPARE(settings.strLogFileList(), files);
+    }
+
+    // --- window-state lists -----------------------------------------------
+
+    void windowStateOnFreshFile()
+    {
+        ApplicationSettings settings;
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Live), 0.0);
+        QCOMPARE(settings.winStateVisibleForWindow(ApplicationSettings::WinList_Main), false);
+        QVERIFY(settings.winStateHeight().isEmpty());
+        QVERIFY(!QFile::exists(m_path));
+    }
+
+    // Each list through its QML-callable accessors, window by window.
+    void windowStatePerWindow_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<bool>("flag");
+        for (const char *list : { "winStateX", "winStateY", "winStateWidth", "winStateHeight" })
+            QTest::newRow(list) << QByteArray(list) << false;
+        for (const char *list : { "winStateMaximised", "winStateVisible" })
+            QTest::newRow(list) << QByteArray(list) << true;
+    }
+    void windowStatePerWindow()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(bool, flag);
+        ApplicationSettings settings;
+        const QByteArray setter = "set" + list.left(1).toUpper() + list.mid(1) + "ForWindow";
+        const QByteArray getter = list + "ForWindow";
+        auto set = [&](int w, double v) {
+            return flag ? QMetaObject::invokeMethod(&settings, setter, Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)), Q_ARG(bool, v != 0))
+                        : QMetaObject::invokeMethod(&settings, setter, Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)), Q_ARG(double, v));
+        };
+        auto get = [&](int w) {
+            bool b = false;
+            double d = -1;
+            const bool ok = flag ? QMetaObject::invokeMethod(&settings, getter, Q_RETURN_ARG(bool, b), Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)))
+                                 : QMetaObject::invokeMethod(&settings, getter, Q_RETURN_ARG(double, d), Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)));
+            return !ok ? -2.0 : flag ? (b ? 1.0 : 0.0) : d;
+        };
+        const QMetaObject *mo = settings.metaObject();
+        QSignalSpy spy(&settings, mo->property(mo->indexOfProperty(list)).notifySignal());
+
+        QList<double> expected(ApplicationSettings::WinList_Max, 0.0);
+        for (int w = ApplicationSettings::WinList_Main; w < ApplicationSettings::WinList_Max; ++w) {
+            QCOMPARE(get(w), 0.0);
+            const double value = flag ? (w % 2 == 0 ? 1.0 : 0.0) : 100.5 * (w + 1);
+            QVERIFY(set(w, value));
+            expected[w] = value;
+            QCOMPARE(asDoubles(rawValue(QString::fromLatin1(list))), expected);
+            QCOMPARE(asDoubles(spy.last().value(0)), expected);
+        }
+        QCOMPARE(spy.count(), int(ApplicationSettings::WinList_Max));
+        for (int w = ApplicationSettings::WinList_Main; w < ApplicationSettings::WinList_Max; ++w)
+            QCOMPARE(get(w), expected[w]);
+    }
+
+    void windowWidthOnFreshFile()
+    {
+        ApplicationSettings settings;
+        settings.setWinStateWidthForWindow(ApplicationSettings::WinList_Preview, 800);
+        QCOMPARE(asDoubles(rawValue("winStateWidth")), six(0, 0, 0, 0, 800, 0));
+        QCOMPARE(valueInFile("winStateWidth"), QByteArray("0, 0, 0, 0, 800, 0"));
+    }
+
+    void flagsAreStoredAsOneAndZero()
+    {
+        ApplicationSettings settings;
+        settings.setWinStateMaximisedForWindow(ApplicationSettings::WinList_Live, true);
+        settings.setWinStateVisibleForWindow(ApplicationSettings::WinList_Flash, true);
+        settings.setWinStateVisibleForWindow(ApplicationSettings::WinList_Main, true);
+        QCOMPARE(asDoubles(rawValue("winStateMaximised")), six(0, 0, 1, 0, 0, 0));
+        QCOMPARE(asDoubles(rawValue("winStateVisible")), six(1, 1, 0, 0, 0, 0));
+        settings.setWinStateVisibleForWindow(ApplicationSettings::WinList_Flash, false);
+        QCOMPARE(asDoubles(rawValue("winStateVisible")), six(1, 0, 0, 0, 0, 0));
+        QVERIFY(settings.winStateVisibleForWindow(ApplicationSettings::WinList_Main));
+        QVERIFY(!settings.winStateVisibleForWindow(ApplicationSettings::WinList_Flash));
+        QVERIFY(settings.winStateMaximisedForWindow(ApplicationSettings::WinList_Live));
+    }
+
+    void shortListKeepsItsValues()
+    {
+        ApplicationSettings settings;
+        settings.setWinStateX({ 11.0, 22.0, 33.0 });
+        settings.setWinStateXForWindow(ApplicationSettings::WinList_Flash, 10);
+        QCOMPARE(asDoubles(rawValue("winStateX")), QList<double>({ 11, 10, 33 }));
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_CamList), 0.0);
+        // A window beyond the stored list: the list grows to one element per
+        // window and the three windows' positions survive.
+        settings.setWinStateXForWindow(ApplicationSettings::WinList_Preference, 10);
+        QCOMPARE(asDoubles(rawValue("winStateX")), six(11, 10, 33, 0, 0, 10));
+        // A longer list keeps its tail.
+        settings.setWinStateY({ 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0 });
+        settings.setWinStateYForWindow(ApplicationSettings::WinList_Main, -40);
+        QCOMPARE(asDoubles(rawValue("winStateY")), QList<double>({ -40, 2, 3, 4, 5, 6, 7, 8 }));
+    }
+
+    void perWindowSetterAlwaysWrites()
+    {
+        ApplicationSettings settings;
+        QSignalSpy spy(&settings, &ApplicationSettings::winStateHeightChanged);
+        settings.setWinStateHeightForWindow(ApplicationSettings::WinList_Main, 600);
+        settings.setWinStateHeightForWindow(ApplicationSettings::WinList_Main, 600);
+        settings.setWinStateHeight(settings.winStateHeight());
+        QCOMPARE(spy.count(), 3);
+    }
+
+    void badElementsReadAsZero()
+    {
+        setRaw("winStateX", QStringList({ "abc", "nan", "inf", "12.5", "" }));
+        ApplicationSettings settings;
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Main), 0.0);
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Flash), 0.0);
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Live), 0.0);
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_CamList), 12.5);
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Preview), 0.0);
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Preference), 0.0);
+        setRaw("winStateVisible", QStringList({ "abc", "0.5", "-1", "0" }));
+        QVERIFY(!settings.winStateVisibleForWindow(ApplicationSettings::WinList_Main));
+        QVERIFY(settings.winStateVisibleForWindow(ApplicationSettings::WinList_Flash));
+        QVERIFY(settings.winStateVisibleForWindow(ApplicationSettings::WinList_Live));
+        QVERIFY(!settings.winStateVisibleForWindow(ApplicationSettings::WinList_CamList));
+    }
+
+    void indexThatNamesNoWindow_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::newRow("unknown") << int(ApplicationSettings::WinList_Unknown);
+        QTest::newRow("max") << int(ApplicationSettings::WinList_Max);
+        QTest::newRow("beyond") << 7;
+        QTest::newRow("negative") << -100;
+        QTest::newRow("huge") << (1 << 30);
+    }
+    void indexThatNamesNoWindow()
+    {
+        QFETCH(int, window);
+        const auto w = ApplicationSettings::WindowList(window);
+        ApplicationSettings settings;
+        const QVariantList stored = { 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0 };
+        settings.setWinStateWidth(stored);
+        settings.setWinStateVisible(stored);
+        QSignalSpy spy(&settings, &ApplicationSettings::winStateWidthChanged);
+        QCOMPARE(settings.winStateWidthForWindow(w), 0.0);
+        QVERIFY(!settings.winStateVisibleForWindow(w));
+        settings.setWinStateWidthForWindow(w, 99);
+        settings.setWinStateVisibleForWindow(w, false);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(asDoubles(rawValue("winStateWidth")), asDoubles(stored));
+        QCOMPARE(asDoubles(rawValue("winStateVisible")), asDoubles(stored));
+    }
+
+    // --- threads ----------------------------------------------------------
+
+    void workerWritesWhileGuiReads()
+    {
+        constexpr int count = 300;
+        ApplicationSettings settings;
+        QSignalSpy spy(&settings, &ApplicationSettings::fileNumberChanged);
+        Writer writer(&settings, count);
+        writer.start();
+        int last = 0;
+        int reads = 0;
+        int gridValue = 2;
+        while (!writer.isFinished()) {
+            const int seen = settings.fileNumber();
+            QVERIFY2(seen >= last && seen <= count, qPrintable(QString::number(seen)));
+            last = seen;
+            const double x = settings.winStateXForWindow(ApplicationSettings::WinList_Live);
+            QVERIFY(x >= 0 && x <= count);
+            // The GUI thread writes its own keys meanwhile.
+            gridValue = 2 + (reads % 7);
+            settings.setGridHorNum(gridValue);
+            ++reads;
+        }
+        QVERIFY(writer.wait(60000));
+        QCOMPARE(settings.fileNumber(), count);
+        QCOMPARE(settings.gridHorNum(), gridValue);
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Live), double(count));
+        QCOMPARE(spy.count(), count);
+        QCOMPARE(spy.last().value(0).toInt(), count);
+        // Everything reached the disk.
+        QCOMPARE(valueInFile("fileNumber"), QByteArray::number(count));
+        QCOMPARE(valueInFile("gridHorNum"), QByteArray::number(gridValue));
+    }
+
+    void racingSettersAnnounceOneChange()
+    {
+        // Both threads set the same new value in each round, released
+        // together: only one of them may see a change.
+        constexpr int rounds = 200;
+        ApplicationSettings settings;
+        std::atomic<int> changes{ 0 };
+        std::atomic<int> ready{ 0 };
+        std::atomic<int> go{ 0 };
+        connect(&settings, &ApplicationSettings::lvRotationChanged, &settings, [&] { ++changes; },
+                Qt::DirectConnection);
+        std::unique_ptr<QThread> other(QThread::create([&] {
+            for (int round = 1; round <= rounds; ++round) {
+                ready.store(round);
+                while (go.load() != round)
+                    QThread::yieldCurrentThread();
+                settings.setLvRotation(round);
+            }
+        }));
+        other->start();
+        for (int round = 1; round <= rounds; ++round) {
+            while (ready.load() != round)
+                QThread::yieldCurrentThread();
+            go.store(round);
+            settings.setLvRotation(round);
+        }
+        QVERIFY(other->wait(60000));
+        QCOMPARE(changes.load(), rounds);
+        QCOMPARE(settings.lvRotation(), rounds);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestApplicationSettings)
+#include "tst_applicationsettings.moc"
