@@ -13,6 +13,25 @@ public:
     enum Ternary { Ternary_Unknown = -1, Ternary_False = 0, Ternary_True = 1 };
     Q_ENUM(Ternary)
 
+    // --- custom dialog kinds and icons (used by CustomDialog) ---
+    enum DialogType {
+        Unknown_Dialog = -1,
+        PowerSaving_ConfirmationDialog = 0,
+        FirmwareUpdate_ConfirmationDialog = 1,
+        Success_NotificationDialog = 2,
+        Failed_NotificationDialog = 3
+    };
+    Q_ENUM(DialogType)
+    enum IconType {
+        No_Icon = 0,
+        Question_Icon = 1,
+        Warning_Icon = 2,
+        Critical_Icon = 3,
+        Information_Icon = 4
+    };
+    Q_ENUM(IconType)
+    // --- end custom dialog kinds and icons ---
+
     explicit Utilities(QObject *parent = nullptr);
     ~Utilities() override;
 
