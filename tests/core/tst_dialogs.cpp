@@ -1,0 +1,304 @@
+#include "camera/DeviceAdapter.h"
+#include "core/ApplicationData.h"
+#include "core/CustomDialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace kavrotether;
+
+namespace {
+
+enum class Action { Return, Enter, ReturnOnDefaultButton, ClickYes, ClickNo, ClickOk, CloseWindow };
+
+CustomDialog *openDialog()
+{
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *w : widgets) {
+        auto *d = qobject_cast<CustomDialog *>(w);
+        if (d && d->isVisible())
+            return d;
+    }
+    return nullptr;
+}
+
+QPushButton *buttonLabelled(CustomDialog *dialog, const QString &text)
+{
+    const auto buttons = dialog->findChildren<QPushButton *>();
+    for (QPushButton *b : buttons) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+void flushDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestCustomDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    DeviceAdapter *m_adapter = nullptr;
+    // Stands for "anywhere else in the application": a key typed here must
+    // still answer the dialog and still reach the field.
+    QLineEdit *m_elsewhere = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_adapter = new DeviceAdapter;
+        ApplicationData::setDeviceAdapter(m_adapter);
+        m_elsewhere = new QLineEdit;
+        m_elsewhere->show();
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_elsewhere;
+        delete m_adapter;
+    }
+
+    void cleanup()
+    {
+        // No dialog may survive its test, or the next one could not open.
+        flushDeferredDeletes();
+        QVERIFY(!openDialog());
+    }
+
+    void answersOnceAndIsDeleted_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("defaultIsNo");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<int>("powerSavingAccepted");
+        QTest::addColumn<int>("firmwareAccepted");
+
+        const int power = Utilities::PowerSaving_ConfirmationDialog;
+        const int firmware = Utilities::FirmwareUpdate_ConfirmationDialog;
+        const int success = Utilities::Success_NotificationDialog;
+        const int failed = Utilities::Failed_NotificationDialog;
+
+        QTest::newRow("return, default no") << power << true << Action::Return << 0 << 0;
+        QTest::newRow("return, default yes") << power << false << Action::Return << 1 << 0;
+        QTest::newRow("enter, default yes") << power << false << Action::Enter << 1 << 0;
+        QTest::newRow("firmware, return, default yes") << firmware << false << Action::Return << 0 << 1;
+        QTest::newRow("return on the default yes button")
+            << firmware << false << Action::ReturnOnDefaultButton << 0 << 1;
+        QTest::newRow("return on the default no button")
+            << power << true << Action::ReturnOnDefaultButton << 0 << 0;
+        QTest::newRow("click yes, default no") << firmware << true << Action::ClickYes << 0 << 1;
+        QTest::newRow("click no, default yes") << power << false << Action::ClickNo << 0 << 0;
+        QTest::newRow("close button, default yes") << power << false << Action::CloseWindow << 0 << 0;
+        QTest::newRow("ok dialog, return") << success << true << Action::Return << 0 << 0;
+        QTest::newRow("ok dialog, return, default-is-No false") << failed << false << Action::Return << 0 << 0;
+        QTest::newRow("ok dialog, click ok") << failed << true << Action::ClickOk << 0 << 0;
+        QTest::newRow("ok dialog, close button") << success << true << Action::CloseWindow << 0 << 0;
+    }
+
+    void answersOnceAndIsDeleted()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, defaultIsNo);
+        QFETCH(Action, action);
+        QFETCH(int, powerSavingAccepted);
+        QFETCH(int, firmwareAccepted);
+
+        QSignalSpy power(m_adapter, &DeviceAdapter::customDialogPowerSavingOnAcceptedSignal);
+        QSignalSpy firmware(m_adapter, &DeviceAdapter::customDialogFWOnAcceptedSignal);
+        QSignalSpy typed(m_elsewhere, &QLineEdit::returnPressed);
+
+        m_adapter->trigger_window_dialog(Utilities::DialogType(type), Utilities::Question_Icon,
+                                         defaultIsNo);
+        QPointer<CustomDialog> dialog = openDialog();
+        QVERIFY(dialog);
+        QCOMPARE(int(dialog->getDialogType()), type);
+
+        switch (action) {
+        case Action::Return:
+            QTest::keyClick(m_elsewhere, Qt::Key_Return);
+            QCOMPARE(typed.count(), 1);
+            break;
+        case Action::Enter:
+            QTest::keyClick(m_elsewhere, Qt::Key_Enter);
+            QCOMPARE(typed.count(), 1);
+            break;
+        case Action::ReturnOnDefaultButton: {
+            // The default button clicks itself on Return as well.
+            QPushButton *def = buttonLabelled(dialog, defaultIsNo ? "No" : "Yes");
+            QVERIFY(def && def->isDefault());
+            QTest::keyClick(def, Qt::Key_Return);
+            break;
+        }
+        case Action::ClickYes:
+            QTest::mouseClick(buttonLabelled(dialog, "Yes"), Qt::LeftButton);
+            break;
+        case Action::ClickNo:
+            QTest::mouseClick(buttonLabelled(dialog, "No"), Qt::LeftButton);
+            break;
+        case Action::ClickOk: {
+            auto *box = dialog->findChild<QDialogButtonBox *>();
+            QVERIFY(box && box->button(QDialogButtonBox::Ok));
+            QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            break;
+        }
+        case Action::CloseWindow:
+            QVERIFY(dialog->close());
+            break;
+        }
+
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(power.count(), powerSavingAccepted);
+        QCOMPARE(firmware.count(), firmwareAccepted);
+
+        flushDeferredDeletes();
+        QVERIFY(dialog.isNull());
+
+        // A later Return reaches its receiver and nothing else.
+        QTest::keyClick(m_elsewhere, Qt::Key_Return);
+        QCOMPARE(power.count(), powerSavingAccepted);
+        QCOMPARE(firmware.count(), firmwareAccepted);
+
+        // The adapter has let go, so the next dialog can open.
+        m_adapter->trigger_window_dialog(Utilities::Success_NotificationDialog,
+                                         Utilities::No_Icon, true);
+        QPointer<CustomDialog> next = openDialog();
+        QVERIFY(next);
+        QVERIFY(next != dialog);
+        QVERIFY(next->close());
+    }
+
+    void oneDialogAtATime()
+    {
+        QSignalSpy power(m_adapter, &DeviceAdapter::customDialogPowerSavingOnAcceptedSignal);
+        m_adapter->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog,
+                                         Utilities::Warning_Icon, false);
+        QPointer<CustomDialog> first = openDialog();
+        m_adapter->trigger_window_dialog(Utilities::FirmwareUpdate_ConfirmationDialog,
+                                         Utilities::Warning_Icon, false);
+        QCOMPARE(openDialog(), first.data());
+        QCOMPARE(first->getDialogType(), Utilities::PowerSaving_ConfirmationDialog);
+        QTest::keyClick(m_elsewhere, Qt::Key_Return);
+        QCOMPARE(power.count(), 1);
+    }
+
+    void deletedBySomeoneElseIsForgotten()
+    {
+        m_adapter->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog,
+                                         Utilities::No_Icon, true);
+        delete openDialog();
+        // The adapter neither answers nor blocks with a dangling reference.
+        m_adapter->customDialogOnAccepted();
+        m_adapter->trigger_window_dialog(Utilities::Failed_NotificationDialog,
+                                         Utilities::No_Icon, true);
+        CustomDialog *next = openDialog();
+        QVERIFY(next);
+        QCOMPARE(next->getDialogType(), Utilities::Failed_NotificationDialog);
+        QVERIFY(next->close());
+    }
+
+    void content_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("storedType");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<bool>("hasIcon");
+
+        const QStringList yesNo{"Yes", "No"};
+        const QStringList ok{QDialogButtonBox(QDialogButtonBox::Ok).buttons().first()->text()};
+        QTest::newRow("power saving") << 0 << 2 << 0 << "power_mode_change_warning" << yesNo << true;
+        QTest::newRow("firmware") << 1 << 1 << 1 << "firmware_update_confirmation" << yesNo << true;
+        QTest::newRow("success") << 2 << 4 << 2 << "Message_Complete" << ok << true;
+        QTest::newRow("failed") << 3 << 3 << 3 << "Message_Failed" << ok << true;
+        QTest::newRow("no icon") << 3 << 0 << 3 << "Message_Failed" << ok << false;
+        QTest::newRow("unknown icon") << 2 << 9 << 2 << "Message_Complete" << ok << false;
+        QTest::newRow("type 7") << 7 << 1 << -1 << "No text specified!" << QStringList() << true;
+        QTest::newRow("type -1") << -1 << 0 << -1 << "No text specified!" << QStringList() << false;
+    }
+
+    void content()
+    {
+        QFETCH(int, type);
+        QFETCH(int, icon);
+        QFETCH(int, storedType);
+        QFETCH(QString, message);
+        QFETCH(QStringList, buttons);
+        QFETCH(bool, hasIcon);
+
+        CustomDialog dialog;
+        dialog.dialogSetup(Utilities::DialogType(type), Utilities::IconType(icon), true);
+        QCOMPARE(int(dialog.getDialogType()), storedType);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("KAVRO Rozado"));
+
+        QStringList texts;
+        const auto pushButtons = dialog.findChildren<QPushButton *>();
+        for (const QPushButton *b : pushButtons)
+            texts << b->text();
+        QCOMPARE(texts, buttons);
+
+        QStringList labelTexts;
+        int pixmaps = 0;
+        const auto labels = dialog.findChildren<QLabel *>();
+        for (const QLabel *l : labels) {
+            if (!l->pixmap().isNull())
+                ++pixmaps;
+            else
+                labelTexts << l->text();
+        }
+        QCOMPARE(labelTexts, QStringList{message});
+        QCOMPARE(pixmaps, hasIcon ? 1 : 0);
+    }
+
+    void setupTwiceKeepsTheFirst()
+    {
+        CustomDialog dialog;
+        dialog.dialogSetup(Utilities::Success_NotificationDialog, Utilities::No_Icon, true);
+        dialog.dialogSetup(Utilities::PowerSaving_ConfirmationDialog, Utilities::No_Icon, true);
+        QCOMPARE(dialog.getDialogType(), Utilities::Success_NotificationDialog);
+        QCOMPARE(dialog.findChildren<QDialogButtonBox *>().size(), 1);
+    }
+
+    void showsCentredOnThePrimaryScreen()
+    {
+        m_adapter->trigger_window_dialog(Utilities::Success_NotificationDialog,
+                                         Utilities::Information_Icon, true);
+        CustomDialog *dialog = openDialog();
+        QVERIFY(dialog);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(dialog->pos(), QPoint((screen.width() - dialog->width()) / 2,
+                                       (screen.height() - dialog->height()) / 2));
+        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        QVERIFY(dialog->close());
+    }
+
+    void withoutAnAdapterNothingBreaks()
+    {
+        ApplicationData::setDeviceAdapter(nullptr);
+        auto *dialog = new CustomDialog;
+        QPointer<CustomDialog> guard(dialog);
+        dialog->dialogSetup(Utilities::PowerSaving_ConfirmationDialog, Utilities::No_Icon, false);
+        dialog->showDialog();
+        QTest::keyClick(m_elsewhere, Qt::Key_Return);
+        ApplicationData::setDeviceAdapter(m_adapter);
+        flushDeferredDeletes();
+        QVERIFY(guard.isNull());
+    }
+};
+
+QTEST_MAIN(TestCustomDialog)
+#include "tst_dialogs.moc"
