@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace kavrotether;
@@ -262,6 +263,62 @@ private slots:
         }
         QCOMPARE(labelTexts, QStringList{message});
         QCOMPARE(pixmaps, hasIcon ? 1 : 0);
+    }
+
+    void translatedTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("buttons");
+
+        QTest::newRow("en power saving")
+            << "en" << 0
+            << "Even in Rozado Connect Mode, power is being consumed.<br /><br />Would you like "
+               "to switch to Rozado Connect Mode?"
+            << QStringList{"Yes", "No"};
+        QTest::newRow("en firmware")
+            << "en" << 1
+            << "After the firmware is updated successfully, the camera will be automatically "
+               "restarted.<br /><br />Would you like to start updating the firmware?"
+            << QStringList{"Yes", "No"};
+        QTest::newRow("en success") << "en" << 2 << "Completed." << QStringList();
+        QTest::newRow("en failed") << "en" << 3 << "Failed." << QStringList();
+        QTest::newRow("de buttons") << "de" << 3 << "Fehlgeschlagen." << QStringList();
+        QTest::newRow("de power saving")
+            << "de" << 0
+            << QString::fromUtf8("Auch im Rozado Connect-Modus wird Strom verbraucht.<br /><br />"
+                                 "Möchten Sie in den Rozado Connect-Modus wechseln?")
+            << QStringList{"Ja", "Nein"};
+        QTest::newRow("untranslated stays") << "de" << 7 << "No text specified!" << QStringList();
+    }
+
+    void translatedTexts()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, type);
+        QFETCH(QString, message);
+        QFETCH(QStringList, buttons);
+
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(KAVRO_QM_DIR "/translation_") + language
+                                + QStringLiteral(".qm")));
+        QCoreApplication::installTranslator(&translator);
+        CustomDialog dialog;
+        dialog.dialogSetup(Utilities::DialogType(type), Utilities::No_Icon, true);
+        QCoreApplication::removeTranslator(&translator);
+
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("KAVRO Rozado"));
+        const auto labels = dialog.findChildren<QLabel *>();
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first()->text(), message);
+        if (!buttons.isEmpty()) {
+            QStringList texts;
+            const auto pushButtons = dialog.findChildren<QPushButton *>();
+            for (const QPushButton *b : pushButtons)
+                texts << b->text();
+            QCOMPARE(texts, buttons);
+        }
     }
 
     void setupTwiceKeepsTheFirst()
