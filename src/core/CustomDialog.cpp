@@ -110,7 +110,9 @@ void CustomDialog::dialogSetup(Utilities::DialogType type, Utilities::IconType i
         QPushButton *no = m_buttonBox->addButton(tr("No"), QDialogButtonBox::NoRole);
         m_defaultIsNo = isNoBtnFocus;
         (isNoBtnFocus ? no : yes)->setDefault(true);
-        connect(yes, &QPushButton::released, this, &CustomDialog::onClickYes);
+        // Answer on a release over the button only: sliding off a pressed
+        // Yes must not start a mode change or a firmware update.
+        connect(yes, &QPushButton::clicked, this, &CustomDialog::onClickYes);
         connect(no, &QPushButton::clicked, this, &CustomDialog::onClickNoOrOK);
     } else if (isNotification(type)) {
         m_buttonBox = new QDialogButtonBox(this);

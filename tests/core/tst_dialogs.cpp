@@ -211,6 +211,24 @@ private slots:
         QVERIFY(next->close());
     }
 
+    void slidingOffYesIsNoAnswer()
+    {
+        QSignalSpy firmware(m_adapter, &DeviceAdapter::customDialogFWOnAcceptedSignal);
+        m_adapter->trigger_window_dialog(Utilities::FirmwareUpdate_ConfirmationDialog,
+                                         Utilities::Warning_Icon, true);
+        QPointer<CustomDialog> dialog = openDialog();
+        QVERIFY(dialog);
+        QPushButton *yes = buttonLabelled(dialog, "Yes");
+        const QPoint outside(-20, -20);
+        QTest::mousePress(yes, Qt::LeftButton);
+        QVERIFY(yes->isDown());
+        QTest::mouseMove(yes, outside);
+        QTest::mouseRelease(yes, Qt::LeftButton, {}, outside);
+        QCOMPARE(firmware.count(), 0);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->close());
+    }
+
     void content_data()
     {
         QTest::addColumn<int>("type");
