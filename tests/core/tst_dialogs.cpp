@@ -19,10 +19,8 @@ enum class Action { Return, Enter, ReturnOnDefaultButton, ClickYes, ClickNo, Cli
 
 CustomDialog *openDialog()
 {
-    const auto widgets = QApplication::topLevelWidgets();
-    for (QWidget *w : widgets) {
-        auto *d = qobject_cast<CustomDialog *>(w);
-        if (d && d->isVisible())
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *d = qobject_cast<CustomDialog *>(w); d && d->isVisible())
             return d;
     }
     return nullptr;
@@ -30,8 +28,7 @@ CustomDialog *openDialog()
 
 QPushButton *buttonLabelled(CustomDialog *dialog, const QString &text)
 {
-    const auto buttons = dialog->findChildren<QPushButton *>();
-    for (QPushButton *b : buttons) {
+    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
         if (b->text() == text)
             return b;
     }
@@ -231,6 +228,7 @@ private slots:
 
     void content_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("storedType");
@@ -240,18 +238,32 @@ private slots:
 
         const QStringList yesNo{"Yes", "No"};
         const QStringList ok{QDialogButtonBox(QDialogButtonBox::Ok).buttons().first()->text()};
-        QTest::newRow("power saving") << 0 << 2 << 0 << "power_mode_change_warning" << yesNo << true;
-        QTest::newRow("firmware") << 1 << 1 << 1 << "firmware_update_confirmation" << yesNo << true;
-        QTest::newRow("success") << 2 << 4 << 2 << "Message_Complete" << ok << true;
-        QTest::newRow("failed") << 3 << 3 << 3 << "Message_Failed" << ok << true;
-        QTest::newRow("no icon") << 3 << 0 << 3 << "Message_Failed" << ok << false;
-        QTest::newRow("unknown icon") << 2 << 9 << 2 << "Message_Complete" << ok << false;
-        QTest::newRow("type 7") << 7 << 1 << -1 << "No text specified!" << QStringList() << true;
-        QTest::newRow("type -1") << -1 << 0 << -1 << "No text specified!" << QStringList() << false;
+        QTest::newRow("power saving")
+            << "en" << 0 << 2 << 0
+            << "Even in Rozado Connect Mode, power is being consumed.<br /><br />Would you like "
+               "to switch to Rozado Connect Mode?"
+            << yesNo << true;
+        QTest::newRow("firmware, no icon")
+            << "en" << 1 << 0 << 1
+            << "After the firmware is updated successfully, the camera will be automatically "
+               "restarted.<br /><br />Would you like to start updating the firmware?"
+            << yesNo << false;
+        QTest::newRow("success") << "en" << 2 << 4 << 2 << "Completed." << ok << true;
+        QTest::newRow("failed, unknown icon") << "en" << 3 << 9 << 3 << "Failed." << ok << false;
+        QTest::newRow("type 7") << "en" << 7 << 1 << -1 << "No text specified!" << QStringList()
+                                << true;
+        QTest::newRow("type -1, de") << "de" << -1 << 0 << -1 << "No text specified!"
+                                     << QStringList() << false;
+        QTest::newRow("de power saving")
+            << "de" << 0 << 3 << 0
+            << QString::fromUtf8("Auch im Rozado Connect-Modus wird Strom verbraucht.<br /><br />"
+                                 "Möchten Sie in den Rozado Connect-Modus wechseln?")
+            << QStringList{"Ja", "Nein"} << true;
     }
 
     void content()
     {
+        QFETCH(QString, language);
         QFETCH(int, type);
         QFETCH(int, icon);
         QFETCH(int, storedType);
@@ -259,21 +271,24 @@ private slots:
         QFETCH(QStringList, buttons);
         QFETCH(bool, hasIcon);
 
+        // The compiled translations prove the texts sit in the dialog's context.
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(KAVRO_QM_DIR "/translation_") + language
+                                + QStringLiteral(".qm")));
+        QCoreApplication::installTranslator(&translator);
         CustomDialog dialog;
         dialog.dialogSetup(Utilities::DialogType(type), Utilities::IconType(icon), true);
+        QCoreApplication::removeTranslator(&translator);
+
         QCOMPARE(int(dialog.getDialogType()), storedType);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("KAVRO Rozado"));
-
         QStringList texts;
-        const auto pushButtons = dialog.findChildren<QPushButton *>();
-        for (const QPushButton *b : pushButtons)
+        for (const QPushButton *b : dialog.findChildren<QPushButton *>())
             texts << b->text();
         QCOMPARE(texts, buttons);
-
         QStringList labelTexts;
         int pixmaps = 0;
-        const auto labels = dialog.findChildren<QLabel *>();
-        for (const QLabel *l : labels) {
+        for (const QLabel *l : dialog.findChildren<QLabel *>()) {
             if (!l->pixmap().isNull())
                 ++pixmaps;
             else
@@ -281,97 +296,6 @@ private slots:
         }
         QCOMPARE(labelTexts, QStringList{message});
         QCOMPARE(pixmaps, hasIcon ? 1 : 0);
-    }
-
-    void translatedTexts_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("buttons");
-
-        QTest::newRow("en power saving")
-            << "en" << 0
-            << "Even in Rozado Connect Mode, power is being consumed.<br /><br />Would you like "
-               "to switch to Rozado Connect Mode?"
-            << QStringList{"Yes", "No"};
-        QTest::newRow("en firmware")
-            << "en" << 1
-            << "After the firmware is updated successfully, the camera will be automatically "
-               "restarted.<br /><br />Would you like to start updating the firmware?"
-            << QStringList{"Yes", "No"};
-        QTest::newRow("en success") << "en" << 2 << "Completed." << QStringList();
-        QTest::newRow("en failed") << "en" << 3 << "Failed." << QStringList();
-        QTest::newRow("de buttons") << "de" << 3 << "Fehlgeschlagen." << QStringList();
-        QTest::newRow("de power saving")
-            << "de" << 0
-            << QString::fromUtf8("Auch im Rozado Connect-Modus wird Strom verbraucht.<br /><br />"
-                                 "Möchten Sie in den Rozado Connect-Modus wechseln?")
-            << QStringList{"Ja", "Nein"};
-        QTest::newRow("untranslated stays") << "de" << 7 << "No text specified!" << QStringList();
-    }
-
-    void translatedTexts()
-    {
-        QFETCH(QString, language);
-        QFETCH(int, type);
-        QFETCH(QString, message);
-        QFETCH(QStringList, buttons);
-
-        QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(KAVRO_QM_DIR "/translation_") + language
-                                + QStringLiteral(".qm")));
-        QCoreApplication::installTranslator(&translator);
-        CustomDialog dialog;
-        dialog.dialogSetup(Utilities::DialogType(type), Utilities::No_Icon, true);
-        QCoreApplication::removeTranslator(&translator);
-
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("KAVRO Rozado"));
-        const auto labels = dialog.findChildren<QLabel *>();
-        QCOMPARE(labels.size(), 1);
-        QCOMPARE(labels.first()->text(), message);
-        if (!buttons.isEmpty()) {
-            QStringList texts;
-            const auto pushButtons = dialog.findChildren<QPushButton *>();
-            for (const QPushButton *b : pushButtons)
-                texts << b->text();
-            QCOMPARE(texts, buttons);
-        }
-    }
-
-    void setupTwiceKeepsTheFirst()
-    {
-        CustomDialog dialog;
-        dialog.dialogSetup(Utilities::Success_NotificationDialog, Utilities::No_Icon, true);
-        dialog.dialogSetup(Utilities::PowerSaving_ConfirmationDialog, Utilities::No_Icon, true);
-        QCOMPARE(dialog.getDialogType(), Utilities::Success_NotificationDialog);
-        QCOMPARE(dialog.findChildren<QDialogButtonBox *>().size(), 1);
-    }
-
-    void showsCentredOnThePrimaryScreen()
-    {
-        m_adapter->trigger_window_dialog(Utilities::Success_NotificationDialog,
-                                         Utilities::Information_Icon, true);
-        CustomDialog *dialog = openDialog();
-        QVERIFY(dialog);
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(dialog->pos(), QPoint((screen.width() - dialog->width()) / 2,
-                                       (screen.height() - dialog->height()) / 2));
-        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
-        QVERIFY(dialog->close());
-    }
-
-    void withoutAnAdapterNothingBreaks()
-    {
-        ApplicationData::setDeviceAdapter(nullptr);
-        auto *dialog = new CustomDialog;
-        QPointer<CustomDialog> guard(dialog);
-        dialog->dialogSetup(Utilities::PowerSaving_ConfirmationDialog, Utilities::No_Icon, false);
-        dialog->showDialog();
-        QTest::keyClick(m_elsewhere, Qt::Key_Return);
-        ApplicationData::setDeviceAdapter(m_adapter);
-        flushDeferredDeletes();
-        QVERIFY(guard.isNull());
     }
 };
 

@@ -36,30 +36,23 @@ private:
 };
 
 // The signals the QML sees, in the order they arrive.
-QStringList *recordSignals(CustomMessageBox *box, QObject *context)
+void recordSignals(CustomMessageBox *box, QStringList *log)
 {
     using Signal = void (CustomMessageBox::*)();
     static const std::pair<const char *, Signal> table[] = {
-        {"buttonClicked", &CustomMessageBox::buttonClicked},
-        {"accepted", &CustomMessageBox::accepted},
-        {"apply", &CustomMessageBox::apply},
-        {"discard", &CustomMessageBox::discard},
-        {"help", &CustomMessageBox::help},
-        {"no", &CustomMessageBox::no},
-        {"rejected", &CustomMessageBox::rejected},
-        {"reset", &CustomMessageBox::reset},
+        {"buttonClicked", &CustomMessageBox::buttonClicked}, {"accepted", &CustomMessageBox::accepted},
+        {"apply", &CustomMessageBox::apply},                 {"discard", &CustomMessageBox::discard},
+        {"help", &CustomMessageBox::help},                   {"no", &CustomMessageBox::no},
+        {"rejected", &CustomMessageBox::rejected},           {"reset", &CustomMessageBox::reset},
         {"yes", &CustomMessageBox::yes},
     };
-    auto *log = new QStringList;
-    QObject::connect(context, &QObject::destroyed, [log]() { delete log; });
     for (const auto &entry : table) {
         const QString name = QString::fromLatin1(entry.first);
-        QObject::connect(box, entry.second, context, [log, name]() { *log << name; });
+        QObject::connect(box, entry.second, box, [log, name]() { *log << name; });
     }
-    QObject::connect(box, &CustomMessageBox::visibilityChanged, context, [log, box]() {
+    QObject::connect(box, &CustomMessageBox::visibilityChanged, box, [log, box]() {
         *log << (box->isVisible() ? QStringLiteral("visible") : QStringLiteral("hidden"));
     });
-    return log;
 }
 
 void flushDeferredDeletes()
@@ -74,82 +67,74 @@ class TestMessageBox : public QObject
     Q_OBJECT
 
 private slots:
-    void clickAnswersAfterTheModalRun_data()
+    void answerArrivesAfterTheModalRun_data()
     {
         QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("click");
-        QTest::addColumn<QString>("roleSignal");
+        QTest::addColumn<int>("click"); // 0: the window's close button
+        QTest::addColumn<QStringList>("answer");
 
         const int yesNo = QMessageBox::Yes | QMessageBox::No;
-        QTest::newRow("yes") << yesNo << int(QMessageBox::Yes) << "yes";
-        QTest::newRow("no") << yesNo << int(QMessageBox::No) << "no";
-        QTest::newRow("yes to all") << int(QMessageBox::YesToAll | QMessageBox::NoToAll)
-                                    << int(QMessageBox::YesToAll) << "yes";
-        QTest::newRow("ok") << int(QMessageBox::Ok | QMessageBox::Cancel) << int(QMessageBox::Ok)
-                            << "accepted";
-        QTest::newRow("cancel") << int(QMessageBox::Ok | QMessageBox::Cancel)
-                                << int(QMessageBox::Cancel) << "rejected";
+        const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+        // No and Cancel make the box itself report a rejection as well;
+        // the QML must still hear one answer.
+        QTest::newRow("yes") << yesNo << int(QMessageBox::Yes)
+                             << QStringList{"buttonClicked", "yes"};
+        QTest::newRow("no") << yesNo << int(QMessageBox::No) << QStringList{"buttonClicked", "no"};
+        QTest::newRow("ok") << okCancel << int(QMessageBox::Ok)
+                            << QStringList{"buttonClicked", "accepted"};
+        QTest::newRow("cancel") << okCancel << int(QMessageBox::Cancel)
+                                << QStringList{"buttonClicked", "rejected"};
         QTest::newRow("discard") << int(QMessageBox::Save | QMessageBox::Discard)
-                                 << int(QMessageBox::Discard) << "discard";
+                                 << int(QMessageBox::Discard)
+                                 << QStringList{"buttonClicked", "discard"};
         QTest::newRow("apply") << int(QMessageBox::Apply | QMessageBox::Close)
-                               << int(QMessageBox::Apply) << "apply";
+                               << int(QMessageBox::Apply) << QStringList{"buttonClicked", "apply"};
         QTest::newRow("restore defaults") << int(QMessageBox::RestoreDefaults | QMessageBox::Ok)
-                                          << int(QMessageBox::RestoreDefaults) << "reset";
-        QTest::newRow("help") << int(QMessageBox::Help | QMessageBox::Ok)
-                              << int(QMessageBox::Help) << "help";
+                                          << int(QMessageBox::RestoreDefaults)
+                                          << QStringList{"buttonClicked", "reset"};
+        QTest::newRow("help") << int(QMessageBox::Help | QMessageBox::Ok) << int(QMessageBox::Help)
+                              << QStringList{"buttonClicked", "help"};
+        QTest::newRow("close button") << yesNo << 0 << QStringList{"rejected"};
     }
 
-    void clickAnswersAfterTheModalRun()
+    void answerArrivesAfterTheModalRun()
     {
         QFETCH(int, buttons);
         QFETCH(int, click);
-        QFETCH(QString, roleSignal);
+        QFETCH(QStringList, answer);
 
-        QObject context;
+        QStringList log;
         CustomMessageBox mb;
-        QStringList *log = recordSignals(&mb, &context);
+        recordSignals(&mb, &log);
         mb.setStandardButtons(buttons);
 
         QPointer<QMessageBox> shown;
         WhenBoxShown watch([&](QMessageBox *box) {
             shown = box;
-            box->button(QMessageBox::StandardButton(click))->click();
+            if (click)
+                box->button(QMessageBox::StandardButton(click))->click();
+            else
+                box->close();
         });
         mb.open();
 
         // The modal run is over, the answer is still queued.
-        QCOMPARE(*log, QStringList{"visible"});
+        QCOMPARE(log, QStringList{"visible"});
         QCOMPARE(mb.clickedButton(), 0);
-        QVERIFY(mb.isVisible());
 
         QTRY_VERIFY(!mb.isVisible());
         QCoreApplication::processEvents();
-        QCOMPARE(*log, (QStringList{"visible", "buttonClicked", roleSignal, "hidden"}));
+        QCOMPARE(log, QStringList{"visible"} + answer + QStringList{"hidden"});
         QCOMPARE(mb.clickedButton(), click);
         flushDeferredDeletes();
         QVERIFY(shown.isNull());
     }
 
-    void closingTheWindowIsARefusal()
-    {
-        QObject context;
-        CustomMessageBox mb;
-        QStringList *log = recordSignals(&mb, &context);
-        mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-
-        WhenBoxShown watch([](QMessageBox *box) { box->close(); });
-        mb.open();
-        QTRY_VERIFY(!mb.isVisible());
-        QCoreApplication::processEvents();
-        QCOMPARE(*log, (QStringList{"visible", "rejected", "hidden"}));
-        QCOMPARE(mb.clickedButton(), 0);
-    }
-
     void closingWhileOpenEndsTheRunWithoutAnAnswer()
     {
-        QObject context;
+        QStringList log;
         CustomMessageBox mb;
-        QStringList *log = recordSignals(&mb, &context);
+        recordSignals(&mb, &log);
         mb.setStandardButtons(QMessageBox::Ok);
 
         QPointer<QMessageBox> shown;
@@ -159,31 +144,12 @@ private slots:
         });
         mb.open();
 
-        QVERIFY(!mb.isVisible());
         QCoreApplication::processEvents();
         flushDeferredDeletes();
-        QCOMPARE(*log, (QStringList{"visible", "hidden"}));
+        QCOMPARE(log, (QStringList{"visible", "hidden"}));
         QCOMPARE(mb.clickedButton(), 0);
         QVERIFY(shown.isNull());
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void reopeningShowsANewBox()
-    {
-        CustomMessageBox mb;
-        mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        WhenBoxShown watch([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
-        mb.open();
-        QTRY_COMPARE(mb.clickedButton(), int(QMessageBox::Yes));
-
-        QSignalSpy no(&mb, &CustomMessageBox::no);
-        QSignalSpy yes(&mb, &CustomMessageBox::yes);
-        WhenBoxShown watchAgain([](QMessageBox *box) { box->button(QMessageBox::No)->click(); });
-        mb.open();
-        QVERIFY(no.wait());
-        QCOMPARE(yes.count(), 0);
-        QCOMPARE(mb.clickedButton(), int(QMessageBox::No));
-        QVERIFY(!mb.isVisible());
     }
 
     void destroyingWhileOpenHidesFirst()
@@ -228,48 +194,42 @@ private slots:
     {
         QTest::addColumn<QString>("informative");
         QTest::addColumn<int>("defaultButton");
-        QTest::newRow("empty informative, style default") << QString() << 0;
-        QTest::newRow("informative, default no") << QStringLiteral("more") << int(QMessageBox::No);
+        QTest::addColumn<int>("defaultShown");
+        QTest::newRow("empty informative, style default") << QString() << 0 << -1;
+        QTest::newRow("informative, default no") << "more" << int(QMessageBox::No)
+                                                 << int(QMessageBox::No);
     }
 
     void boxTakesTheProperties()
     {
         QFETCH(QString, informative);
         QFETCH(int, defaultButton);
+        QFETCH(int, defaultShown);
 
         CustomMessageBox mb;
-        mb.setTitle(QStringLiteral("KAVRO Rozado"));
-        mb.setText(QStringLiteral("Delete?"));
+        mb.setTitle("KAVRO Rozado");
+        mb.setText("Delete?");
         mb.setIcon(QMessageBox::Warning);
         mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         mb.setInformativeText(informative);
         mb.setDefaultButton(defaultButton);
         mb.setModality(Qt::WindowModal);
 
-        QString title, text, informativeShown;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        Qt::WindowModality modality = Qt::NonModal;
-        QAbstractButton *defaultShown = nullptr;
-        QAbstractButton *noButton = nullptr;
+        QStringList seen;
+        int seenDefault = -1;
         WhenBoxShown watch([&](QMessageBox *box) {
-            title = box->windowTitle();
-            text = box->text();
-            informativeShown = box->informativeText();
-            icon = box->icon();
-            modality = box->windowModality();
-            defaultShown = box->defaultButton();
-            noButton = box->button(QMessageBox::No);
+            seen << box->windowTitle() << box->text() << box->informativeText()
+                 << QString::number(box->icon()) << QString::number(box->windowModality());
+            if (defaultButton)
+                seenDefault = box->standardButton(box->defaultButton());
             box->button(QMessageBox::Yes)->click();
         });
         mb.open();
 
-        QCOMPARE(title, QStringLiteral("KAVRO Rozado"));
-        QCOMPARE(text, QStringLiteral("Delete?"));
-        QCOMPARE(informativeShown, informative);
-        QCOMPARE(icon, QMessageBox::Warning);
-        QCOMPARE(modality, Qt::WindowModal);
-        if (defaultButton)
-            QCOMPARE(defaultShown, noButton);
+        QCOMPARE(seen, (QStringList{"KAVRO Rozado", "Delete?", informative,
+                                    QString::number(QMessageBox::Warning),
+                                    QString::number(Qt::WindowModal)}));
+        QCOMPARE(seenDefault, defaultShown);
         QTRY_VERIFY(!mb.isVisible());
     }
 
@@ -291,8 +251,7 @@ private slots:
                                          << QVariant(1024 | 4194304);
         QTest::newRow("defaultButton") << QByteArray("defaultButton") << QVariant(16384)
                                        << QVariant(65536);
-        QTest::newRow("modality") << QByteArray("modality")
-                                  << QVariant::fromValue(Qt::WindowModal)
+        QTest::newRow("modality") << QByteArray("modality") << QVariant::fromValue(Qt::WindowModal)
                                   << QVariant::fromValue(Qt::NonModal);
     }
 
@@ -303,57 +262,17 @@ private slots:
         QFETCH(QVariant, second);
 
         CustomMessageBox mb;
-        const QMetaProperty p =
-            mb.metaObject()->property(mb.metaObject()->indexOfProperty(property));
+        const QMetaObject *mo = mb.metaObject();
+        const QMetaProperty p = mo->property(mo->indexOfProperty(property));
         QVERIFY(p.isValid() && p.hasNotifySignal());
         QSignalSpy spy(&mb, p.notifySignal());
 
         QVERIFY(p.write(&mb, first));
         QVERIFY(p.write(&mb, first));
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(p.read(&mb), first);
         QVERIFY(p.write(&mb, second));
         QCOMPARE(spy.count(), 2);
         QCOMPARE(p.read(&mb), second);
-    }
-
-    void initialValues()
-    {
-        CustomMessageBox mb;
-        QVERIFY(!mb.isVisible());
-        QCOMPARE(mb.modality(), Qt::ApplicationModal);
-        QCOMPARE(mb.icon(), 0);
-        QCOMPARE(mb.standardButtons(), 0);
-        QCOMPARE(mb.defaultButton(), 0);
-        QCOMPARE(mb.clickedButton(), 0);
-        QVERIFY(mb.title().isEmpty() && mb.text().isEmpty());
-        // clickedButton is an answer, never written from outside.
-        const QMetaObject *mo = mb.metaObject();
-        QVERIFY(!mo->property(mo->indexOfProperty("clickedButton")).isWritable());
-    }
-
-    void hidingWhenHiddenSaysNothing()
-    {
-        CustomMessageBox mb;
-        QSignalSpy spy(&mb, &CustomMessageBox::visibilityChanged);
-        mb.close();
-        mb.setVisible(false);
-        QCOMPARE(spy.count(), 0);
-    }
-
-    void staleAnswerFromAnOldBoxIsIgnored()
-    {
-        // An answer that arrives without a box (it was closed first) changes
-        // nothing.
-        CustomMessageBox mb;
-        QSignalSpy clicked(&mb, &CustomMessageBox::buttonClicked);
-        QSignalSpy rejected(&mb, &CustomMessageBox::rejected);
-        QPushButton stray;
-        mb.msgBox_clickedButton(&stray);
-        mb.msgBox_rejected();
-        QCOMPARE(clicked.count(), 0);
-        QCOMPARE(rejected.count(), 0);
-        QCOMPARE(mb.clickedButton(), 0);
     }
 };
 
