@@ -11,7 +11,11 @@ void DeviceAdapter::trigger_window_dialog(Utilities::DialogType type, Utilities:
 {
     if (m_customDialog)
         return;
-    m_customDialog = new CustomDialog;
+    auto *dialog = new CustomDialog;
+    m_customDialog = dialog;
+    // The dialog answers through the registry; it must not outlive the
+    // adapter it would answer to.
+    connect(this, &QObject::destroyed, dialog, [dialog]() { delete dialog; });
     m_customDialog->dialogSetup(type, icon, isNoBtnFocus);
     m_customDialog->showDialog();
 }

@@ -208,6 +208,19 @@ private slots:
         QVERIFY(next->close());
     }
 
+    void goesWithItsAdapter()
+    {
+        auto *other = new DeviceAdapter;
+        ApplicationData::setDeviceAdapter(other);
+        other->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog,
+                                     Utilities::No_Icon, false);
+        QPointer<CustomDialog> dialog = openDialog();
+        QVERIFY(dialog);
+        delete other;
+        QVERIFY(dialog.isNull());
+        ApplicationData::setDeviceAdapter(m_adapter);
+    }
+
     void slidingOffYesIsNoAnswer()
     {
         QSignalSpy firmware(m_adapter, &DeviceAdapter::customDialogFWOnAcceptedSignal);
