@@ -121,7 +121,8 @@ void CustomDialog::dialogSetup(Utilities::DialogType type, Utilities::IconType i
         connect(ok, &QPushButton::clicked, this, &CustomDialog::onClickNoOrOK);
     }
 
-    m_dialogType = (isConfirmation(type) || isNotification(type)) ? type : Utilities::Unknown_Dialog;
+    const bool known = isConfirmation(type) || isNotification(type);
+    m_dialogType = known ? type : Utilities::Unknown_Dialog;
     m_textLabel = new QLabel(messageFor(m_dialogType), this);
     m_textLabel->setFont(font);
 

@@ -90,21 +90,22 @@ private slots:
         const int success = Utilities::Success_NotificationDialog;
         const int failed = Utilities::Failed_NotificationDialog;
 
-        QTest::newRow("return, default no") << power << true << Action::Return << 0 << 0;
-        QTest::newRow("return, default yes") << power << false << Action::Return << 1 << 0;
-        QTest::newRow("enter, default yes") << power << false << Action::Enter << 1 << 0;
-        QTest::newRow("firmware, return, default yes") << firmware << false << Action::Return << 0 << 1;
+        using A = Action;
+        QTest::newRow("return, default no") << power << true << A::Return << 0 << 0;
+        QTest::newRow("return, default yes") << power << false << A::Return << 1 << 0;
+        QTest::newRow("enter, default yes") << power << false << A::Enter << 1 << 0;
+        QTest::newRow("firmware, return, default yes") << firmware << false << A::Return << 0 << 1;
         QTest::newRow("return on the default yes button")
-            << firmware << false << Action::ReturnOnDefaultButton << 0 << 1;
+            << firmware << false << A::ReturnOnDefaultButton << 0 << 1;
         QTest::newRow("return on the default no button")
-            << power << true << Action::ReturnOnDefaultButton << 0 << 0;
-        QTest::newRow("click yes, default no") << firmware << true << Action::ClickYes << 0 << 1;
-        QTest::newRow("click no, default yes") << power << false << Action::ClickNo << 0 << 0;
-        QTest::newRow("close button, default yes") << power << false << Action::CloseWindow << 0 << 0;
-        QTest::newRow("ok dialog, return") << success << true << Action::Return << 0 << 0;
-        QTest::newRow("ok dialog, return, default-is-No false") << failed << false << Action::Return << 0 << 0;
-        QTest::newRow("ok dialog, click ok") << failed << true << Action::ClickOk << 0 << 0;
-        QTest::newRow("ok dialog, close button") << success << true << Action::CloseWindow << 0 << 0;
+            << power << true << A::ReturnOnDefaultButton << 0 << 0;
+        QTest::newRow("click yes, default no") << firmware << true << A::ClickYes << 0 << 1;
+        QTest::newRow("click no, default yes") << power << false << A::ClickNo << 0 << 0;
+        QTest::newRow("close button, default yes") << power << false << A::CloseWindow << 0 << 0;
+        QTest::newRow("ok dialog, return") << success << true << A::Return << 0 << 0;
+        QTest::newRow("ok dialog, return, flag false") << failed << false << A::Return << 0 << 0;
+        QTest::newRow("ok dialog, click ok") << failed << true << A::ClickOk << 0 << 0;
+        QTest::newRow("ok dialog, close button") << success << true << A::CloseWindow << 0 << 0;
     }
 
     void answersOnceAndIsDeleted()

@@ -40,10 +40,14 @@ void recordSignals(CustomMessageBox *box, QStringList *log)
 {
     using Signal = void (CustomMessageBox::*)();
     static const std::pair<const char *, Signal> table[] = {
-        {"buttonClicked", &CustomMessageBox::buttonClicked}, {"accepted", &CustomMessageBox::accepted},
-        {"apply", &CustomMessageBox::apply},                 {"discard", &CustomMessageBox::discard},
-        {"help", &CustomMessageBox::help},                   {"no", &CustomMessageBox::no},
-        {"rejected", &CustomMessageBox::rejected},           {"reset", &CustomMessageBox::reset},
+        {"buttonClicked", &CustomMessageBox::buttonClicked},
+        {"accepted", &CustomMessageBox::accepted},
+        {"apply", &CustomMessageBox::apply},
+        {"discard", &CustomMessageBox::discard},
+        {"help", &CustomMessageBox::help},
+        {"no", &CustomMessageBox::no},
+        {"rejected", &CustomMessageBox::rejected},
+        {"reset", &CustomMessageBox::reset},
         {"yes", &CustomMessageBox::yes},
     };
     for (const auto &entry : table) {
