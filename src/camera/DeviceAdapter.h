@@ -2,6 +2,7 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QPointer>
 
 #include "core/Utilities.h" // see the Utilities block in the class
 
@@ -9,6 +10,7 @@
 
 namespace kavrotether {
 
+class CustomDialog;
 class DeviceSearch;
 class LiveViewManager;
 class VideoAdapter;
@@ -45,6 +47,23 @@ public:
     // Shutdown after the event loop: the QML normally finishes the SDK itself,
     // but a loop that ended some other way must not leave it running.
     void finishSdkIfInitialised();
+
+    // ---- custom dialog (DeviceAdapterDialogs.cpp) ----
+public:
+    // Opens the back end's confirmation / result window unless one is open.
+    void trigger_window_dialog(Utilities::DialogType type, Utilities::IconType icon,
+                               bool isNoBtnFocus);
+    // The open dialog was answered with Yes.
+    void customDialogOnAccepted();
+    // The open dialog has closed; it deletes itself.
+    void deleteCustomDialogObj();
+signals:
+    void customDialogPowerSavingOnAcceptedSignal();
+    void customDialogFWOnAcceptedSignal();
+private:
+    // Guarded: the dialog deletes itself, so the reference may not outlive it.
+    QPointer<CustomDialog> m_customDialog;
+    // ---- end custom dialog ----
 
 private:
     LiveViewManager *m_liveViewManager;

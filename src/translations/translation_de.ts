@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>power_mode_change_warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch im Rozado Connect-Modus wird Strom verbraucht.&lt;br /&gt;&lt;br /&gt;Möchten Sie in den Rozado Connect-Modus wechseln?</translation>
     </message>
     <message>
         <source>firmware_update_confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach erfolgreicher Aktualisierung der Firmware wird die Kamera automatisch neu gestartet.&lt;br /&gt;&lt;br /&gt;Möchten Sie die Aktualisierung der Firmware starten?</translation>
     </message>
 </context>
 </TS>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>power_mode_change_warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluso en el modo Rozado Connect se consume energía.&lt;br /&gt;&lt;br /&gt;¿Desea cambiar al modo Rozado Connect?</translation>
     </message>
     <message>
         <source>firmware_update_confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez actualizado correctamente el firmware, la cámara se reiniciará automáticamente.&lt;br /&gt;&lt;br /&gt;¿Desea iniciar la actualización del firmware?</translation>
     </message>
 </context>
 </TS>

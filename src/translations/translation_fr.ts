@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>power_mode_change_warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Même en mode Rozado Connect, de l&apos;énergie est consommée.&lt;br /&gt;&lt;br /&gt;Voulez-vous passer en mode Rozado Connect ?</translation>
     </message>
     <message>
         <source>firmware_update_confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois le firmware mis à jour avec succès, l&apos;appareil photo redémarrera automatiquement.&lt;br /&gt;&lt;br /&gt;Voulez-vous lancer la mise à jour du firmware ?</translation>
     </message>
 </context>
 </TS>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>power_mode_change_warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Anche in modalità Rozado Connect viene consumata energia.&lt;br /&gt;&lt;br /&gt;Passare alla modalità Rozado Connect?</translation>
     </message>
     <message>
         <source>firmware_update_confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Al termine dell&apos;aggiornamento del firmware, la fotocamera verrà riavviata automaticamente.&lt;br /&gt;&lt;br /&gt;Avviare l&apos;aggiornamento del firmware?</translation>
     </message>
 </context>
 </TS>

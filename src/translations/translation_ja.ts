@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>power_mode_change_warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozado Connect モードでも電力は消費されます。&lt;br /&gt;&lt;br /&gt;Rozado Connect モードに切り替えますか？</translation>
     </message>
     <message>
         <source>firmware_update_confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアの更新が正常に終了すると、カメラは自動的に再起動します。&lt;br /&gt;&lt;br /&gt;ファームウェアの更新を開始しますか？</translation>
     </message>
 </context>
 </TS>

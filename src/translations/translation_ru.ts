@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>power_mode_change_warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Даже в режиме Rozado Connect расходуется энергия.&lt;br /&gt;&lt;br /&gt;Переключиться в режим Rozado Connect?</translation>
     </message>
     <message>
         <source>firmware_update_confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>После успешного обновления микропрограммы камера автоматически перезапустится.&lt;br /&gt;&lt;br /&gt;Начать обновление микропрограммы?</translation>
     </message>
 </context>
 </TS>

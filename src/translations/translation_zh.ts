@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>power_mode_change_warning</source>
-        <translation type="unfinished"></translation>
+        <translation>即使在 Rozado Connect 模式下也会消耗电量。&lt;br /&gt;&lt;br /&gt;是否切换到 Rozado Connect 模式？</translation>
     </message>
     <message>
         <source>firmware_update_confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>固件更新成功后，相机将自动重新启动。&lt;br /&gt;&lt;br /&gt;是否开始更新固件？</translation>
     </message>
 </context>
 </TS>

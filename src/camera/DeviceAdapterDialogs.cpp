@@ -1,0 +1,44 @@
+// DeviceAdapter: the back end's custom dialog.
+
+#include "DeviceAdapter.h"
+
+#include "core/CustomDialog.h"
+
+namespace kavrotether {
+
+void DeviceAdapter::trigger_window_dialog(Utilities::DialogType type, Utilities::IconType icon,
+                                          bool isNoBtnFocus)
+{
+    if (m_customDialog)
+        return;
+    auto *dialog = new CustomDialog;
+    m_customDialog = dialog;
+    // The dialog answers through the registry; it must not outlive the
+    // adapter it would answer to.
+    connect(this, &QObject::destroyed, dialog, [dialog]() { delete dialog; });
+    m_customDialog->dialogSetup(type, icon, isNoBtnFocus);
+    m_customDialog->showDialog();
+}
+
+void DeviceAdapter::customDialogOnAccepted()
+{
+    if (!m_customDialog)
+        return;
+    switch (m_customDialog->getDialogType()) {
+    case Utilities::PowerSaving_ConfirmationDialog:
+        emit customDialogPowerSavingOnAcceptedSignal();
+        break;
+    case Utilities::FirmwareUpdate_ConfirmationDialog:
+        emit customDialogFWOnAcceptedSignal();
+        break;
+    default:
+        break;
+    }
+}
+
+void DeviceAdapter::deleteCustomDialogObj()
+{
+    m_customDialog.clear();
+}
+
+} // namespace kavrotether
