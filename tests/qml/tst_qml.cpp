@@ -1,4 +1,5 @@
 #include "core/ApplicationSettings.h"
+#include "core/LogTetherCollector.h"
 #include "core/Startup.h"
 #include "core/Utilities.h"
 #include "camera/DeviceAdapter.h"
@@ -25,6 +26,7 @@ public slots:
         m_deviceAdapter = std::make_unique<DeviceAdapter>();
         m_flashAdapter = std::make_unique<FlashAdapter>();
         m_utilities = std::make_unique<Utilities>();
+        m_logCollector = std::make_unique<LogTetherCollector>();
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -34,11 +36,13 @@ public slots:
         c->setContextProperty(QStringLiteral("deviceAdapter"), m_deviceAdapter.get());
         c->setContextProperty(QStringLiteral("flashAdapter"), m_flashAdapter.get());
         c->setContextProperty(QStringLiteral("utilities"), m_utilities.get());
+        c->setContextProperty(QStringLiteral("logCollector"), m_logCollector.get());
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
     }
 
     void cleanupTestCase()
     {
+        m_logCollector.reset();
         m_utilities.reset();
         m_flashAdapter.reset();
         m_deviceAdapter.reset();
@@ -50,6 +54,7 @@ private:
     std::unique_ptr<DeviceAdapter> m_deviceAdapter;
     std::unique_ptr<FlashAdapter> m_flashAdapter;
     std::unique_ptr<Utilities> m_utilities;
+    std::unique_ptr<LogTetherCollector> m_logCollector;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(kavro, Setup)
