@@ -164,22 +164,22 @@ void Utilities::setMouseCursor(CursorType cursortype)
     switch (cursortype) {
     case Ct_Pen:
         // The dropper's tip marks the white-balance point.
-        QGuiApplication::setOverrideCursor(QCursor(QPixmap(QStringLiteral(":/images/cursors/453_spoit.ico")), 0, 16));
+        QGuiApplication::setOverrideCursor(QCursor(QPixmap(QStringLiteral(":/images/453_spoit.ico")), 0, 16));
         return;
     case Ct_1point:
-        picture = ":/images/cursors/378_1point.svg";
+        picture = ":/images/378_1point.svg";
         break;
     case Ct_255point:
-        picture = ":/images/cursors/376_225point.svg";
+        picture = ":/images/376_225point.svg";
         break;
     case Ct_Custom_m:
-        picture = ":/images/cursors/377_kstm.svg";
+        picture = ":/images/377_kstm.svg";
         break;
     case Ct_Face:
-        picture = ":/images/cursors/374_face.svg";
+        picture = ":/images/374_face.svg";
         break;
     case Ct_tracking:
-        picture = ":/images/cursors/375_tracking.svg";
+        picture = ":/images/375_tracking.svg";
         break;
     default:
         QGuiApplication::restoreOverrideCursor();
