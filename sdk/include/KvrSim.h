@@ -147,6 +147,9 @@ KVR_API void flush();
 
 // The network search running in the library, if any.
 KVR_API bool networkSearchRunning();
+// Waits until no network search runs (its end has been queued), at most
+// maxMs milliseconds; true when none runs.
+KVR_API bool waitNetworkSearchEnded(int maxMs);
 
 } // namespace kvrsim
 

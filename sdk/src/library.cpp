@@ -92,6 +92,12 @@ void Dispatcher::waitIdle()
     m_done.wait(g, [&] { return (m_queue.empty() && !m_busy) || !m_running || m_stopping; });
 }
 
+bool Dispatcher::idle() const
+{
+    std::lock_guard<std::mutex> g(m_mutex);
+    return m_queue.empty() && !m_busy;
+}
+
 bool Dispatcher::onThread() const
 {
     std::lock_guard<std::mutex> g(m_mutex);
@@ -274,6 +280,14 @@ uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid)
     });
 }
 
+uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param)
+{
+    camera.eventTags[event] = param;
+    if (camera.suppressedEvents.count(event))
+        return 0;
+    return postEvent(event, param, camera.uuid);
+}
+
 uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
                    uint32_t errorType, const std::string &uuid)
 {
@@ -327,9 +341,11 @@ std::string shortName(const char *function)
 
 } // namespace
 
-Call::Call(const char *function, const char *uuid, uint32_t *err, bool needsSession, bool needsInit)
+Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err)
     : m_err(err)
 {
+    const bool perCamera = kind != Global;
+    const bool needsSession = kind == Camera;
     Library &l = lib();
     const std::string name = shortName(function);
     const std::string id = uuid ? uuid : "";
@@ -354,7 +370,7 @@ Call::Call(const char *function, const char *uuid, uint32_t *err, bool needsSess
     if (err)
         *err = KVR_ERR_NONE;
 
-    if (uuid) {
+    if (perCamera) {
         m_camera = cameraByUuid(uuid);
         if (m_camera)
             m_camera->callLog.push_back(name);
@@ -364,7 +380,7 @@ Call::Call(const char *function, const char *uuid, uint32_t *err, bool needsSess
         l.globalLog.push_back(name);
     }
 
-    if (needsInit && !l.initialised) {
+    if (!l.initialised) {
         fail(KVR_ERR_NOT_INITIALISED);
         return;
     }
@@ -383,7 +399,7 @@ Call::Call(const char *function, const char *uuid, uint32_t *err, bool needsSess
             return;
         }
     }
-    if (uuid) {
+    if (perCamera) {
         if (!m_camera || m_camera->lost || !m_camera->present) {
             fail(KVR_ERR_NO_DEVICE);
             return;
@@ -487,6 +503,7 @@ uint8_t KVR_func_api_Finish(void)
             return 1;
         l.initialised = false;
         l.searchRunning = false;
+        l.searchEnded.notify_all();
         closeAllSessions();
     }
     {

@@ -42,6 +42,7 @@ public:
     void waitFor(uint64_t ticket);
     void waitIdle();
     bool onThread() const;
+    bool idle() const;
     void clear();
 
 private:
@@ -141,7 +142,9 @@ struct Camera {
     std::vector<SettingValue> settings;
     Status status;
     std::vector<std::string> callLog;
-    uint32_t recDispHistogram = 0;
+    std::set<uint32_t> suppressedEvents;
+    std::map<uint32_t, uint32_t> eventTags;  // last parameter per event code
+    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{0x07800438u, 0, 0};
 };
 
 // ---------------------------------------------------------------------------
@@ -186,6 +189,7 @@ struct Library {
 
     // Network search: the running one, if any.
     bool searchRunning = false;
+    std::condition_variable_any searchEnded;
     uint64_t searchTimer = 0;
     uint64_t searchSerial = 0;
 
@@ -216,6 +220,9 @@ Camera *cameraBySerial(const std::string &serial);
 
 // Queues an event for the registered notify callback. Returns the ticket.
 uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid);
+// The same for an event of one camera: held back while the camera suppresses
+// that code, remembered for KVR_func_api_GetEventTag.
+uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param);
 // Queues a network callback; the record and error type are copied.
 uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
                    uint32_t errorType, const std::string &uuid);
@@ -238,14 +245,13 @@ void endSearch(uint32_t kind);
 class Call
 {
 public:
-    // uuid == nullptr: a call that names no camera.
-    Call(const char *function, const char *uuid, uint32_t *err, bool needsSession = true,
-         bool needsInit = true);
+    enum Kind { Global, Camera, CameraNoSession };
+    Call(const char *function, Kind kind, const char *uuid, uint32_t *err);
     ~Call();
 
     bool ok() const { return m_ok; }
     uint8_t result() const { return m_result; }
-    Camera *camera() const { return m_camera; }
+    kvrsim_internal::Camera *camera() const { return m_camera; }
     uint8_t fail(uint32_t error);
     uint8_t succeed(uint8_t result = 1);
     void unlock();
@@ -253,18 +259,23 @@ public:
 private:
     std::unique_lock<std::recursive_mutex> m_lock;
     uint32_t *m_err;
-    Camera *m_camera = nullptr;
+    kvrsim_internal::Camera *m_camera = nullptr;
     bool m_ok = true;
     uint8_t m_result = 0;
 };
 
 #define KVR_CALL(uuid, err) \
-    kvrsim_internal::Call call(__func__, uuid, err); \
+    kvrsim_internal::Call call(__func__, kvrsim_internal::Call::Camera, uuid, err); \
+    if (!call.ok()) \
+        return call.result()
+
+#define KVR_CALL_NO_SESSION(uuid, err) \
+    kvrsim_internal::Call call(__func__, kvrsim_internal::Call::CameraNoSession, uuid, err); \
     if (!call.ok()) \
         return call.result()
 
 #define KVR_GLOBAL_CALL(err) \
-    kvrsim_internal::Call call(__func__, nullptr, err); \
+    kvrsim_internal::Call call(__func__, kvrsim_internal::Call::Global, nullptr, err); \
     if (!call.ok()) \
         return call.result()
 
