@@ -80,6 +80,9 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Reg_NotifyCallback()
     // second loop that registers everything again once the first one stops.
     if (receiver && callbackThread && callbackThread->isRunning())
         return Utilities::Ternary_True;
+    // An attached receiver is stepped by its owner, never by a worker.
+    if (receiver && !callbackThread)
+        return Utilities::Ternary_True;
     if (!receiver) {
         receiver = new DeviceAdapterCallback;
         callbackReceiver.store(receiver);

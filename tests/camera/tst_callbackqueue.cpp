@@ -131,6 +131,7 @@ private slots:
 
     void dispatchStepByStep();
     void registrationTablesMirror();
+    void productionRowsCanBeReached();
 
 private:
     std::unique_ptr<DeviceAdapter> m_adapter;
@@ -423,6 +424,24 @@ void TestCallbackQueue::registrationTablesMirror()
     QVERIFY(!distinct.contains(0x020001B0));
     DeviceAdapterCallback::ptpipRegistrations(&count);
     QCOMPARE(count, std::size_t(6));
+}
+
+void TestCallbackQueue::productionRowsCanBeReached()
+{
+    // A row for an event nobody registers never runs (as live-view quality
+    // once did); a command row must lie in the command range.
+    std::size_t count = 0;
+    const quint32 *codes = DeviceAdapterCallback::notifyRegistrations(&count);
+    const QSet<quint32> registered(codes, codes + count);
+    const DispatchTables &t = DeviceAdapterCallback::productionTables();
+    for (std::size_t i = 0; i < t.queuedCount; ++i) {
+        const quint32 code = t.queued[i].code;
+        const bool command = code >= WorkerCommandCode::First && code <= WorkerCommandCode::Last;
+        QVERIFY2(command || registered.contains(code), qPrintable(QString::number(code, 16)));
+        QVERIFY(t.queued[i].run);
+    }
+    for (std::size_t i = 0; i < t.immediateCount; ++i)
+        QVERIFY(registered.contains(t.immediate[i].code));
 }
 
 QTEST_GUILESS_MAIN(TestCallbackQueue)
