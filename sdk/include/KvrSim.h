@@ -1,16 +1,155 @@
-// Control interface of the simulated cameras behind Kvrptpif (tests and scenarios).
+// Control interface of the simulated cameras behind Kvrptpif (tests and
+// scenarios). Cameras are addressed by their device index, which stays the
+// same for the library's lifetime; their UUID changes when a lost camera comes
+// back.
 #ifndef KVRSIM_H
 #define KVRSIM_H
 
 #include "Kvrptpif.h"
 
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
 namespace kvrsim {
+
+enum class Connection { Usb, Lan };
+enum class PasswordState { None, Unset, Set };
+
+struct SettingSpec {
+    bool hasCurrent = false;
+    uint32_t current = 0;
+    bool hasOffered = false;
+    std::vector<uint32_t> offered;
+};
+
+struct CameraSpec {
+    std::string maker = "KAVRO";
+    std::string model = "Rozado Sim";
+    std::string serial;               // empty: derived from the device index
+    std::string firmware = "1.0";
+    std::string individualId;         // empty: "<model>-<serial>"
+    std::string friendlyName;         // empty: the model name
+    std::string mac;                  // upper-case hex, no separators; empty: derived
+    std::string ip;                   // empty: derived
+    Connection connection = Connection::Usb;
+    PasswordState passwordState = PasswordState::None;
+    std::string password;             // clear text, for PasswordState::Set
+    bool tls = false;
+    uint32_t tlsError = 0;            // non-zero: every TLS select fails with it
+    bool wifi = false;
+    uint32_t features[7] = {0, 0, 0, 0, 0x11111111u, 0, 0x1u}; // extended device id words
+    bool cardInserted = true;
+    std::vector<std::string> refused; // functions the camera refuses (name without KVR_func_api_)
+    std::map<std::string, SettingSpec> settings; // by setting name
+};
+
+// Status fields of one camera. Changing them through updateStatus announces
+// KVR_EVENT_REC_INFO.
+struct StatusSpec {
+    uint16_t bodyPower = 100;
+    uint16_t gripState = 0;
+    uint16_t bodyLevel = 100;
+    uint16_t gripLevel = 0;
+    uint16_t cardCount = 1;
+    uint16_t cards[16] = {1};
+    uint16_t cameraStatus = 0;
+    uint32_t elapsedInMovieRec = 0;
+    uint32_t freeSpaces[4] = {1200, 300, 900, 200};
+    uint16_t afState = 0;
+    uint16_t afaeState = 0;
+    uint16_t afcStartPosState = 0;
+    uint16_t nrRemainingTime = 0;
+    uint16_t hdmiSdiStatus = 0;
+    uint16_t shotModeStatus = 0;
+    uint16_t lvShootingStatus = 0;
+};
 
 // Number of DbgLog_Init calls and the last value given (for start-up tests).
 KVR_API int debugLogInitCount();
 KVR_API bool debugLogEnabled();
-// Forget all state: cameras, registrations, counters.
+// Forget all state: cameras, registrations, counters, injections, logs. The
+// library is left finished; the next Init loads the default scenario (or the
+// file named by KVRSIM_SCENARIO) unless a scenario was loaded in between.
 KVR_API void reset();
+
+// Scenarios. The JSON form: {"cameras": [ {camera fields as in CameraSpec,
+// "connection": "usb"|"lan", "passwordState": "none"|"unset"|"set",
+// "settings": {"<name>": {"current": n, "offered": [n, ...]}}, "refused":
+// ["Rec_Ctrl_Zoom", ...]} ]}. Loading replaces every camera.
+KVR_API void loadDefaultScenario();
+KVR_API bool loadScenarioJson(const std::string &json, std::string *error = nullptr);
+KVR_API bool loadScenarioFile(const std::string &path, std::string *error = nullptr);
+KVR_API std::vector<CameraSpec> defaultScenario();
+
+// Cameras.
+KVR_API int addCamera(const CameraSpec &spec);  // returns the device index
+KVR_API std::vector<int> cameras();
+KVR_API std::string uuidOf(int index);           // current UUID
+KVR_API int indexOfSerial(const std::string &serial); // -1 when unknown
+KVR_API CameraSpec specOf(int index);
+KVR_API bool inSession(int index);
+// USB: plug in / pull out. Pulling a camera in session announces
+// KVR_EVENT_CAMERA_LOST; its UUID is dead from then on.
+KVR_API void plug(int index);
+KVR_API void unplug(int index);
+// Network: put a camera on or off the network; taking it off while in
+// session announces kind 4 and its UUID is dead from then on.
+KVR_API void setOnNetwork(int index, bool on);
+// Any camera: the camera stops answering (KVR_EVENT_CAMERA_LOST).
+KVR_API void loseCamera(int index);
+
+// Passwords (network cameras).
+KVR_API PasswordState passwordState(int index);
+KVR_API void setPassword(int index, PasswordState state, const std::string &clearText = std::string());
+KVR_API uint32_t deviceKey(int index);
+KVR_API std::string scramblePassword(const std::string &clearText, uint32_t key);
+
+// Settings, by name (see settingNames()).
+KVR_API std::vector<std::string> settingNames();
+KVR_API uint32_t setting(int index, const std::string &name);
+KVR_API std::vector<uint32_t> offered(int index, const std::string &name);
+KVR_API void setOffered(int index, const std::string &name, const std::vector<uint32_t> &codes);
+// A dial turned on the camera: sets the current code (offered or not) and
+// announces the group's change event.
+KVR_API void turnDial(int index, const std::string &name, uint32_t code);
+
+// Status.
+KVR_API StatusSpec status(int index);
+KVR_API void updateStatus(int index, const std::function<void(StatusSpec &)> &change);
+// Error list (newest first): pairs of date-time word and code; announces
+// KVR_EVENT_SETUP_ERROR.
+KVR_API void setErrors(int index, const std::vector<std::pair<uint32_t, uint32_t>> &errors);
+
+// Events.
+KVR_API void emitEvent(uint32_t event, uint32_t param, const std::string &uuid);
+KVR_API void emitPtpip(uint32_t kind, int index, uint32_t errorType = 0);
+
+// Injection: the next `count` calls of `function` (name without the
+// KVR_func_api_ prefix; for one camera when uuid is not empty) fail with
+// `result` and `error`, or take `delayMs` longer.
+KVR_API void failNext(const std::string &function, int count, uint8_t result = 0,
+                      uint32_t error = KVR_ERR_REFUSED, const std::string &uuid = std::string());
+KVR_API void delayNext(const std::string &function, int count, int delayMs,
+                       const std::string &uuid = std::string());
+KVR_API void clearInjections();
+
+// Call log: the functions called for one camera (names without the prefix),
+// oldest first; calls that name no camera go to the global log.
+KVR_API std::vector<std::string> callLog(int index);
+KVR_API std::vector<std::string> globalCallLog();
+KVR_API void clearCallLogs();
+
+// Waits until every queued callback has been delivered and none runs.
+KVR_API void flush();
+
+// The network search running in the library, if any.
+KVR_API bool networkSearchRunning();
+// Waits until no network search runs (its end has been queued), at most
+// maxMs milliseconds; true when none runs.
+KVR_API bool waitNetworkSearchEnded(int maxMs);
 
 } // namespace kvrsim
 

@@ -1,61 +1,61 @@
+// DeviceAdapter: the object itself, its construction, teardown and the
+// store operations of its properties.
+
 #include "DeviceAdapter.h"
 
-#include <QMutexLocker>
+#include <QEvent>
 
-#include "DeviceSearch.h"
-#include "Kvrptpif.h"
-#include "liveview/LiveViewManager.h"
-#include "liveview/VideoAdapter.h"
+#include "DeviceAdapterCallback.h"
 
 namespace kavrotether {
 
+namespace {
+// Event type posted when a network camera waits for its password.
+constexpr int kPasswordRequestEvent = QEvent::User;
+}
+
 DeviceAdapter::DeviceAdapter(QObject *parent)
     : QObject(parent)
-    , m_liveViewManager(new LiveViewManager(this))
-    , m_videoAdapter(new VideoAdapter(this))
-    , m_deviceSearch(new DeviceSearch(this))
+    , d(std::make_unique<DeviceAdapterData>())
+    , lastLiveViewModeSwitch(std::chrono::steady_clock::now())
 {
-    m_liveViewManager->SetVideoAdapter(m_videoAdapter);
+    m_liveViewManager.SetVideoAdapter(&m_videoSource);
 }
 
 DeviceAdapter::~DeviceAdapter()
 {
-    m_liveViewManager->ForceStop();
-    m_videoAdapter->ForceStop();
-}
-
-void DeviceAdapter::camera_list_load_setting_file() {}
-
-void DeviceAdapter::ptpip_enhance_security_load_pw_list() {}
-
-int DeviceAdapter::adp_KVR_func_api_Init()
-{
-    QMutexLocker g(&m_sdkMutex);
-    (void)KVR_func_api_Init();
-    m_sdkInitialised = true;
-    return 1;
-}
-
-int DeviceAdapter::adp_KVR_func_api_Finish()
-{
-    QMutexLocker g(&m_sdkMutex);
-    const bool ok = KVR_func_api_Finish() == 1;
-    if (ok)
-        m_sdkInitialised = false;
-    return ok ? 1 : 0;
-}
-
-void DeviceAdapter::stopCallbackThread() {}
-
-void DeviceAdapter::finishSdkIfInitialised()
-{
-    bool initialised;
-    {
-        QMutexLocker g(&m_sdkMutex);
-        initialised = m_sdkInitialised;
+    if (connectThread.joinable()) {
+        connectThreadStop.exchange(true);
+        connectThread.join();
     }
-    if (initialised)
-        adp_KVR_func_api_Finish();
+    // The worker calls into this object: it must have left its handler and
+    // unregistered from the SDK before anything here is torn down.
+    stopCallbackThread();
+    m_liveViewManager.ForceStop();
+    m_videoSource.ForceStop();
 }
+
+bool DeviceAdapter::event(QEvent *e)
+{
+    if (e->type() == kPasswordRequestEvent) {
+        ptpip_enhance_security_show_input_password_dialog();
+        return true;
+    }
+    return QObject::event(e);
+}
+
+namespace {
+enum EmitRule { ChangedOnly, Always };
+}
+
+#define KAVRO_DA_DEFINE_ACCESSORS(type, name, Name, emitRule)                  \
+    type DeviceAdapter::name() const { return static_cast<type>(d->name.load()); } \
+    void DeviceAdapter::set##Name##Value(type value)                           \
+    {                                                                          \
+        if (d->name.store(value) || (emitRule) == Always)                      \
+            emit name##Changed(value);                                         \
+    }
+KAVRO_DA_ALL_PROPERTIES(KAVRO_DA_DEFINE_ACCESSORS)
+#undef KAVRO_DA_DEFINE_ACCESSORS
 
 } // namespace kavrotether

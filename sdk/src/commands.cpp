@@ -1,0 +1,217 @@
+// Remote control, live view, objects and setting files, and the names of
+// the application's own wrappers.
+#include "sim.h"
+
+#include <algorithm>
+#include <cstring>
+
+using namespace kvrsim_internal;
+
+namespace {
+
+struct Family {
+    const char *function;
+    std::vector<uint32_t> codes;
+    std::vector<uint32_t> needCard; // codes answered with 2 when no card is ready
+};
+
+const Family &family(const std::string &function)
+{
+    static const std::vector<Family> families = {
+        {"Rec_Ctrl_Release", {0x03000011, 0x03000012, 0x03000013, 0x03000014, 0x03000015, 0x03000016, 0x03000017, 0x03000018, 0x03000019}, {KVR_CMD_RELEASE_ONE_SHOT, KVR_CMD_RELEASE_CONT_START}},
+        {"Rec_Ctrl_4k", {0x03000031, 0x03000032, 0x03000033, 0x03000034, 0x03000035, 0x03000036}, {KVR_CMD_4K_BURST_START, KVR_CMD_4K_PREWRITE_REQ}},
+        {"Rec_Ctrl_4K6K", {KVR_CMD_4K6K_CUT_START, KVR_CMD_4K6K_CUT_CANCEL, KVR_CMD_4K6K_CUT_STOP}, {}},
+        {"Rec_Ctrl_Backup_Req", {KVR_CMD_BACKUP_PHOTOSTYLE_REQ, KVR_CMD_RESTORE_PHOTOSTYLE_REQ, KVR_CMD_DEL_BACKUP_REQ}, {}},
+        {"Rec_Ctrl_AF_AE", {0x03000021, 0x03000022, 0x03000023, 0x03000024, 0x03000025, 0x03000026, 0x03000027, 0x03000028, 0x03000029, 0x0300002A, 0x0300002B, 0x0300002C, 0x0300002D, 0x0300002E, 0x0300002F}, {}},
+        {"Rec_Ctrl_AF_AE2", {0x030000C1, 0x030000C2, 0x030000C4, 0x030000C5, 0x030000C6, 0x030000C7}, {}},
+        {"Rec_Ctrl_AF_Area", {0x030000A1, 0x030000A2, 0x030000A3, 0x030000A4, 0x030000A5}, {}},
+        {"Rec_Ctrl_MF_Assist", {0x03000051, 0x03000052, 0x03000053, 0x03000054, 0x03000055, 0x03000056}, {}},
+        {"Rec_Ctrl_LV_Mag", {0x030000D1, 0x030000D2, 0x030000D3, 0x030000D4, 0x030000D5, 0x030000D6}, {}},
+        {"Rec_Ctrl_Lens", {KVR_CMD_LENS}, {}},
+        {"Rec_Ctrl_Zoom", {KVR_CMD_ZOOM_START, KVR_CMD_ZOOM_STOP, KVR_CMD_ZOOM_SET_POS}, {}},
+        {"Rec_Ctrl_Menu", {KVR_CMD_MENU_START, KVR_CMD_MENU_END, KVR_CMD_MENU_TOUCH_DOWN, KVR_CMD_MENU_TOUCH_UP}, {}},
+        {"Rec_Ctrl_Other", {KVR_CMD_OTHER_REC_TO_PLAY, KVR_CMD_OTHER_FLASH_TEST}, {}},
+        {"WB_Ctrl_WBSET", {KVR_CMD_WBSET_START_REQ, KVR_CMD_WBSET_SET_REQ, KVR_CMD_WBSET_END_REQ}, {}},
+        {"Mnt_Ctrl_LiveView", {KVR_CMD_MNT_LIVEVIEW_START, KVR_CMD_MNT_LIVEVIEW_STOP}, {}},
+    };
+    for (const auto &f : families) {
+        if (function == f.function)
+            return f;
+    }
+    static const Family none{"", {}, {}};
+    return none;
+}
+
+bool cardReady(const Status &s)
+{
+    const size_t n = std::min<size_t>(s.cardCount, 16);
+    for (size_t i = 0; i < n; ++i) {
+        if (s.cards[i] == 1)
+            return true;
+    }
+    return false;
+}
+
+void changeStatus(Camera &camera, uint16_t cameraStatus)
+{
+    if (camera.status.cameraStatus == cameraStatus)
+        return;
+    camera.status.cameraStatus = cameraStatus;
+    postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
+}
+
+template <typename Record>
+uint8_t command(Call &call, const char *function, const Record *ctrl)
+{
+    if (!ctrl || ctrl->paramCount > KVR_CTRL_PARAM_MAX)
+        return call.fail(KVR_ERR_INVALID_PARAM);
+    const std::string name = std::string(function).substr(std::strlen("KVR_func_api_"));
+    const Family &f = family(name);
+    if (std::find(f.codes.begin(), f.codes.end(), ctrl->code) == f.codes.end())
+        return call.fail(KVR_ERR_INVALID_PARAM);
+    Camera &camera = *call.camera();
+    if (std::find(f.needCard.begin(), f.needCard.end(), ctrl->code) != f.needCard.end() && !cardReady(camera.status)) {
+        call.fail(KVR_ERR_NO_CARD);
+        return 2;
+    }
+    if (ctrl->code == KVR_CMD_LENS && (ctrl->paramCount < 1 || ctrl->params[0] < 0 || ctrl->params[0] > 4))
+        return call.fail(KVR_ERR_INVALID_PARAM);
+    if (ctrl->code == KVR_CMD_MENU_START)
+        changeStatus(camera, KVR_CAMERA_STATUS_MENU);
+    else if (ctrl->code == KVR_CMD_MENU_END && camera.status.cameraStatus == KVR_CAMERA_STATUS_MENU)
+        changeStatus(camera, KVR_CAMERA_STATUS_IDLE);
+    return call.succeed();
+}
+
+} // namespace
+
+extern "C" {
+
+#define KVR_DEFINE_COMMAND(fn, record) \
+    uint8_t KVR_func_api_##fn(const record *ctrl, const char *uuid, uint32_t *err) \
+    { \
+        KVR_CALL(uuid, err); \
+        return command(call, __func__, ctrl); \
+    }
+KVR_DEFINE_COMMAND(Rec_Ctrl_Release, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_4k, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_4K6K, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_Backup_Req, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_AF_AE, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_AF_AE2, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_AF_Area, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_MF_Assist, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_LV_Mag, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_Lens, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_Zoom, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_Menu, KVR_STRUCT_REC_CTRL)
+KVR_DEFINE_COMMAND(Rec_Ctrl_Other, KVR_STRUCT_REC_CTRL_OTHER)
+KVR_DEFINE_COMMAND(WB_Ctrl_WBSET, KVR_STRUCT_WBSET_CTRL)
+KVR_DEFINE_COMMAND(Mnt_Ctrl_LiveView, KVR_STRUCT_MNT_CTRL)
+#undef KVR_DEFINE_COMMAND
+
+uint8_t KVR_func_api_MoveRec_Ctrl_Start(const char *uuid, uint32_t *err)
+{
+    KVR_CALL(uuid, err);
+    Camera &camera = *call.camera();
+    if (!cardReady(camera.status)) {
+        call.fail(KVR_ERR_NO_CARD);
+        return 2;
+    }
+    camera.status.elapsedInMovieRec = 0;
+    changeStatus(camera, KVR_CAMERA_STATUS_MOVIE_REC);
+    return call.succeed();
+}
+
+uint8_t KVR_func_api_MoveRec_Ctrl_Stop(uint8_t stop, const char *uuid, uint32_t *err)
+{
+    KVR_CALL(uuid, err);
+    (void)stop;
+    changeStatus(*call.camera(), KVR_CAMERA_STATUS_IDLE);
+    return call.succeed();
+}
+
+uint8_t KVR_func_api_Ctrl_LiveView_Start(const char *uuid, uint32_t *err)
+{
+    KVR_CALL(uuid, err);
+    call.camera()->liveView = true;
+    return call.succeed();
+}
+
+uint8_t KVR_func_api_Ctrl_LiveView_Stop(const char *uuid, uint32_t *err)
+{
+    KVR_CALL(uuid, err);
+    call.camera()->liveView = false;
+    return call.succeed();
+}
+
+// ---------------------------------------------------------------------------
+// Live-view frames, objects, 6K/4K frames and setting files: not offered by
+// this library yet; each call checks its camera and fails cleanly.
+// ---------------------------------------------------------------------------
+uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histogram, uint32_t *histogramSize,
+                                       KVR_STRUCT_LIVEVIEW_INFO_POSTURE *posture, uint32_t *postureSize,
+                                       KVR_STRUCT_LIVEVIEW_INFO_LEVEL *level, uint32_t *levelSize, uint8_t *jpeg,
+                                       uint32_t *jpegSize, const char *uuid, uint32_t *err)
+{
+    (void)histogram;
+    (void)posture;
+    (void)level;
+    (void)jpeg;
+    for (uint32_t *size : {histogramSize, postureSize, levelSize, jpegSize}) {
+        if (size)
+            *size = 0;
+    }
+    KVR_CALL(uuid, err);
+    return call.fail(KVR_ERR_NOT_SUPPORTED);
+}
+
+#define KVR_DEFINE_NO_OBJECT(fn, params, unused) \
+    uint8_t KVR_func_api_##fn params \
+    { \
+        unused; \
+        KVR_CALL(uuid, err); \
+        return call.fail(KVR_ERR_NO_DATA); \
+    }
+KVR_DEFINE_NO_OBJECT(Get_Object_FormatType, (uint32_t handle, uint32_t *format, const char *uuid, uint32_t *err), (void)handle; (void)format)
+KVR_DEFINE_NO_OBJECT(Get_Object_AssociatType, (uint32_t handle, uint32_t *type, const char *uuid, uint32_t *err), (void)handle; (void)type)
+KVR_DEFINE_NO_OBJECT(Get_Object_AssociatDesc, (uint32_t handle, uint32_t *desc, const char *uuid, uint32_t *err), (void)handle; (void)desc)
+KVR_DEFINE_NO_OBJECT(Get_Object_DataSize, (uint32_t handle, uint64_t *size, const char *uuid, uint32_t *err), (void)handle; (void)size)
+KVR_DEFINE_NO_OBJECT(Get_Object_FileName, (uint32_t handle, KVR_STRUCT_PTP_ARRAY_STRING *name, const char *uuid, uint32_t *err), (void)handle; (void)name)
+KVR_DEFINE_NO_OBJECT(Get_Object, (uint32_t handle, uint8_t *buffer, uint32_t size, const char *uuid, uint32_t *err), (void)handle; (void)buffer; (void)size)
+KVR_DEFINE_NO_OBJECT(Get_Partial_Object, (uint32_t handle, uint8_t *buffer, uint32_t offset, uint32_t length, const char *uuid, uint32_t *err), (void)handle; (void)buffer; (void)offset; (void)length)
+KVR_DEFINE_NO_OBJECT(Get_Partial_ObjectEx, (uint32_t handle, uint8_t *buffer, uint64_t offset, uint32_t length, const char *uuid, uint32_t *err), (void)handle; (void)buffer; (void)offset; (void)length)
+KVR_DEFINE_NO_OBJECT(Skip_Object_Transfer, (uint32_t handle, const char *uuid, uint32_t *err), (void)handle)
+KVR_DEFINE_NO_OBJECT(4k6k_Cutting_GetNumOfFrames, (uint32_t *frames, const char *uuid, uint32_t *err), (void)frames)
+KVR_DEFINE_NO_OBJECT(4k6k_Cutting_Get_StreamFrame_data, (uint8_t *buffer, uint32_t *size, const char *uuid, uint32_t *err), (void)buffer; (void)size)
+#undef KVR_DEFINE_NO_OBJECT
+
+#define KVR_DEFINE_NO_SETUP_FILE(fn, params, unused) \
+    uint8_t KVR_func_api_##fn params \
+    { \
+        unused; \
+        KVR_CALL(uuid, err); \
+        return call.fail(KVR_ERR_NOT_SUPPORTED); \
+    }
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Data, (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA *data, const char *uuid, uint32_t *err), (void)data)
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Info, (KVR_STRUCT_SETUP_FILES_CFG_SET_INFO *info, uint32_t tag, const char *uuid, uint32_t *err), (void)info; (void)tag)
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Compatible, (KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE *compatible, const char *uuid, uint32_t *err), (void)compatible)
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_MaxRecvBuff, (KVR_STRUCT_SETUP_FILES_CFG_MAX_RECV_BUFF *maxRecv, const char *uuid, uint32_t *err), (void)maxRecv)
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Set_Data, (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA data, const char *uuid, uint32_t *err), (void)data)
+#undef KVR_DEFINE_NO_SETUP_FILE
+
+// The application's own wrapper names: exported, inactive.
+#define KVR_DEFINE_APPLICATION_NAME(name) \
+    uint8_t name(uint32_t value, const char *uuid, uint32_t *err) \
+    { \
+        (void)value; \
+        (void)uuid; \
+        if (err) \
+            *err = KVR_ERR_NOT_SUPPORTED; \
+        setLastError(KVR_ERR_NOT_SUPPORTED); \
+        return 0; \
+    }
+KVR_FUNCTIONS_APPLICATION_NAMES(KVR_DEFINE_APPLICATION_NAME)
+#undef KVR_DEFINE_APPLICATION_NAME
+
+} // extern "C"

@@ -1,0 +1,284 @@
+// Inner state of the simulated camera library. Not part of the interface.
+#ifndef KVRSIM_INTERNAL_H
+#define KVRSIM_INTERNAL_H
+
+#include "Kvrptpif.h"
+#include "KvrSim.h"
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kvrsim_internal {
+
+void setLastError(uint32_t code);
+
+// One thread that runs queued deliveries in order. post() returns a ticket
+// that waitFor() can wait on; waitIdle() returns once the queue is empty and
+// nothing runs.
+class Dispatcher
+{
+public:
+    using Task = std::function<void()>;
+
+    explicit Dispatcher(const char *name);
+    ~Dispatcher();
+
+    void start();
+    // Stops the thread; queued tasks are dropped.
+    void stop();
+    uint64_t post(Task task);
+    void waitFor(uint64_t ticket);
+    void waitIdle();
+    bool onThread() const;
+    bool idle() const;
+    void clear();
+
+private:
+    void run();
+
+    const char *m_name;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_done;
+    std::deque<std::pair<uint64_t, Task>> m_queue;
+    uint64_t m_posted = 0;
+    uint64_t m_finished = 0;
+    bool m_running = false;
+    bool m_stopping = false;
+    bool m_busy = false;
+    std::thread m_thread;
+    std::thread::id m_threadId;
+};
+
+// Runs actions after a delay on its own thread (network search time-outs).
+class Scheduler
+{
+public:
+    Scheduler();
+    ~Scheduler();
+    void start();
+    void stop();
+    uint64_t schedule(int delayMs, std::function<void()> action);
+    void cancel(uint64_t id);
+
+private:
+    void run();
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::multimap<std::chrono::steady_clock::time_point, std::pair<uint64_t, std::function<void()>>> m_items;
+    uint64_t m_next = 1;
+    bool m_running = false;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
+// ---------------------------------------------------------------------------
+// Settings model
+// ---------------------------------------------------------------------------
+enum class Group {
+    CameraMode, Burst, SelfTimer, Interval, Rec4K6K, SetupCfg, SetupFiles, PowerSaving,
+    Metering, Aperture, Exposure, ShutterSpeed, Iso, WhiteBalance, Image, AfConfig, AfmfCfg2,
+    RecPreview, MovConfig, MovFilter, PhotoStyle, PhotoStyle2, Strobe, Strobe2, RecDisp, Count
+};
+
+struct SettingValue {
+    uint32_t current = 0;
+    std::vector<uint32_t> offered;
+    bool available = true;  // the availability byte of the capability slot
+};
+
+struct SettingDef {
+    const char *name;       // scenario and control name
+    Group group;
+    bool wide;              // 32-bit codes
+    uint32_t current;       // default current code
+    std::vector<uint32_t> offered; // default offered codes
+};
+
+int settingCount();
+const SettingDef &settingDef(int id);
+int settingId(const std::string &name);  // -1 when unknown
+uint32_t groupEvent(Group group);
+
+// ---------------------------------------------------------------------------
+// Cameras
+// ---------------------------------------------------------------------------
+struct Status : kvrsim::StatusSpec {
+    uint32_t usbMode = 3;
+    uint32_t autoIso = 400;
+    uint16_t streaming = 0;
+    std::vector<std::pair<uint32_t, uint32_t>> errors; // (date-time word, code), newest first
+};
+
+struct Camera {
+    int index = 0;
+    int generation = 0;
+    std::string uuid;
+    kvrsim::CameraSpec spec;
+    std::wstring devicePath;
+    bool present = true;      // plugged in or on the network
+    bool selected = false;
+    bool inSession = false;
+    bool lost = false;
+    bool liveView = false;
+    bool movieFilterOpen = false;
+    std::string scrambledPassword;   // when the password state is Set
+    kvrsim::PasswordState passwordState = kvrsim::PasswordState::None;
+    std::string certFilePath;
+    std::string pem;
+    std::vector<SettingValue> settings;
+    Status status;
+    std::vector<std::string> callLog;
+    std::set<uint32_t> suppressedEvents;
+    std::map<uint32_t, uint32_t> eventTags;  // last parameter per event code
+    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{0x07800438u, 0, 0};
+};
+
+// ---------------------------------------------------------------------------
+// Injection
+// ---------------------------------------------------------------------------
+struct Injection {
+    std::string function;
+    std::string uuid;        // empty: any camera
+    int remaining = 0;
+    bool fail = false;
+    uint8_t result = 0;
+    uint32_t error = 0;
+    int delayMs = 0;
+};
+
+// ---------------------------------------------------------------------------
+// The library
+// ---------------------------------------------------------------------------
+struct Library {
+    std::recursive_mutex state;
+
+    bool initialised = false;
+    bool scenarioLoaded = false;
+    int dbgLogInits = 0;
+    bool dbgLogEnabled = false;
+    uint32_t dbgLogLevel = 0;
+    uint32_t retryType = 0;
+    uint32_t commandTimeoutMs = 0;
+    uint32_t ptpipCommandTimeoutMs = 0;
+    uint32_t searchMs = 10000;
+    uint32_t searchTimeoutMs = 10000;
+    std::string awakeMessage;
+    std::string pcName;
+    std::string ipAddress;
+    uint32_t connectionType = KVR_CONNECTION_USB;
+    uint32_t searchDevType = 0;
+    std::string searchModel;
+
+    std::vector<std::unique_ptr<Camera>> cameras;
+    std::vector<Injection> injections;
+    std::vector<std::string> globalLog;
+
+    // Network search: the running one, if any.
+    bool searchRunning = false;
+    std::condition_variable_any searchEnded;
+    uint64_t searchTimer = 0;
+    uint64_t searchSerial = 0;
+
+    // Callback registrations, guarded by cbMutex (never held with `state`
+    // while a callback runs).
+    std::mutex cbMutex;
+    std::condition_variable cbIdle;
+    std::map<uint32_t, NotifyCallbackFn> notify;
+    std::map<uint32_t, std::pair<PtpipCallbackFn, void *>> ptpip;
+    bool notifyInFlight = false;
+    uint32_t notifyInFlightCode = 0;
+    bool ptpipInFlight = false;
+    uint32_t ptpipInFlightKind = 0;
+
+    Dispatcher notifyThread{"kvr-notify"};
+    Dispatcher ptpipThread{"kvr-ptpip"};
+    Scheduler scheduler;
+
+    std::atomic<uint32_t> lastError{0};
+};
+
+Library &lib();
+
+// Finds a camera by UUID (state lock held by the caller).
+Camera *cameraByUuid(const char *uuid);
+Camera *cameraByIndex(int index);
+Camera *cameraBySerial(const std::string &serial);
+
+// Queues an event for the registered notify callback. Returns the ticket.
+uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid);
+// The same for an event of one camera: held back while the camera suppresses
+// that code, remembered for KVR_func_api_GetEventTag.
+uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param);
+// Queues a network callback; the record and error type are copied.
+uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
+                   uint32_t errorType, const std::string &uuid);
+
+// Fills the network record of a camera.
+void fillPtpipRecord(const Camera &camera, KVR_PTPIP_CONNECT_DEVICE_INFO &record);
+void fillDevInfo(const Camera &camera, KVR_DEVINFO &info);
+std::string makeUuid(int index, int generation);
+std::wstring makeDevicePath(const Camera &camera);
+uint32_t deviceKey(const Camera &camera);
+std::string scramble(const std::string &password, uint32_t key);
+
+void applySpec(Camera &camera);   // settings and password state from the spec
+void closeAllSessions();
+void endSearch(uint32_t kind);
+
+// Entry bookkeeping of every API call: the initialised check, the call log,
+// injected delays and failures and, for per-camera calls, the camera. Holds
+// the state lock from construction (after any injected delay) to destruction.
+class Call
+{
+public:
+    enum Kind { Global, Camera, CameraNoSession };
+    Call(const char *function, Kind kind, const char *uuid, uint32_t *err);
+    ~Call();
+
+    bool ok() const { return m_ok; }
+    uint8_t result() const { return m_result; }
+    kvrsim_internal::Camera *camera() const { return m_camera; }
+    uint8_t fail(uint32_t error);
+    uint8_t succeed(uint8_t result = 1);
+    void unlock();
+
+private:
+    std::unique_lock<std::recursive_mutex> m_lock;
+    uint32_t *m_err;
+    kvrsim_internal::Camera *m_camera = nullptr;
+    bool m_ok = true;
+    uint8_t m_result = 0;
+};
+
+#define KVR_CALL(uuid, err) \
+    kvrsim_internal::Call call(__func__, kvrsim_internal::Call::Camera, uuid, err); \
+    if (!call.ok()) \
+        return call.result()
+
+#define KVR_CALL_NO_SESSION(uuid, err) \
+    kvrsim_internal::Call call(__func__, kvrsim_internal::Call::CameraNoSession, uuid, err); \
+    if (!call.ok()) \
+        return call.result()
+
+#define KVR_GLOBAL_CALL(err) \
+    kvrsim_internal::Call call(__func__, kvrsim_internal::Call::Global, nullptr, err); \
+    if (!call.ok()) \
+        return call.result()
+
+} // namespace kvrsim_internal
+
+#endif

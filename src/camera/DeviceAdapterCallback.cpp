@@ -1,0 +1,397 @@
+#include "DeviceAdapterCallback.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <iterator>
+
+#include "DeviceAdapter.h"
+#include "Kvrptpif.h"
+#include "core/ApplicationData.h"
+
+namespace kavrotether {
+
+namespace {
+
+// Every event code the notify callback is registered for, in registration
+// order. A code listed twice is registered (and removed) twice. The network
+// kinds are registered after the first kNotifyBeforePtpip codes.
+// 0x0D800010 is the code the worker handles for live-view image quality; the
+// older 0x0D000010 stays registered beside it.
+constexpr quint32 kNotifyCodes[] = {
+    0x01000010, 0x01000020, 0x02000010, 0x02000020, 0x02000030, 0x02000040, 0x02000050,
+    0x02000060, 0x02000070, 0x02000080, 0x020000A0, 0x020000B0, 0x020000C0, 0x020000E0,
+    0x02000120, 0x02000140, 0x02000170, 0x020001A0, 0x020001C0, 0x020001D0, 0x020001D6,
+    0x03000010, 0x03000020, 0x03000030, 0x03000040, 0x03000050, 0x03000080, 0x03000090,
+    0x030000A0, 0x030000B0, 0x03010010, 0x04000010, 0x05000010, 0x05000010, 0x05000020,
+    0x06000010, 0x07000010, 0x07000010, 0x08000010, 0x08000090, 0x09000010, 0x08000050,
+    0x15C00010, 0x0A000010, 0x0C000010, 0x0D000010, 0x0D800010, 0x41000010, 0x10000000,
+    0x10000001, 0x10000002, 0x10000040, 0x10000041, 0x10000042, 0x10000043, 0x10000080,
+    0x10000090, 0x10010000, 0x1001FFFF, 0x11000000, 0x1100001F, 0x12000010, 0x12000020,
+    0x12010040, 0x12800040, 0x12800041, 0x12800042, 0x12800110, 0x12800111, 0x12800112,
+    0x12800113, 0x15C00010, 0x16000010, 0x17000000, 0x18000010, 0x1FF10000, 0x1FF20001,
+    0x80010000, 0x80020000, 0x80030000, 0x800300F0, 0x80040000, 0x80050000, 0x800500F0,
+    0x0E000000, 0x0E000010, 0x0E000011, 0x12000070, 0x41000015, 1,          2,
+    3,          4,          5,          6,
+    // after the network kinds
+    0x020001F0, 0x0E000020, 0x120100A0,
+};
+constexpr std::size_t kNotifyBeforePtpip = std::size(kNotifyCodes) - 3;
+static_assert(std::size(kNotifyCodes) == 98, "97 registrations and the live-view quality code");
+
+constexpr quint32 kPtpipKinds[] = {1, 3, 2, 4, 6, 5};
+
+// Events of a camera other than the selected one that still pass the filter.
+constexpr quint32 kOtherCameraPass[] = {
+    1, 2, 3, 4, 5, 6,
+    CameraEventCode::PowerSavingInfo, CameraEventCode::BasicStreaming,
+    CameraEventCode::ObjectReqTransfer, CameraEventCode::RecInfo, CameraEventCode::Ready4K6K,
+    CameraEventCode::NotifyError, CameraEventCode::DeviceStray,
+    CameraEventCode::FirmwareStatusExtra,
+};
+
+template<std::size_t N>
+constexpr bool contains(const quint32 (&list)[N], quint32 code)
+{
+    for (quint32 c : list)
+        if (c == code)
+            return true;
+    return false;
+}
+
+constexpr bool isFirmwareStatus(quint32 code)
+{
+    return (code >= CameraEventCode::FirmwareStatusFirst && code <= CameraEventCode::FirmwareStatusLast)
+        || code == CameraEventCode::FirmwareStatusExtra;
+}
+
+// Setting writes: a newer value for the same camera replaces a waiting one.
+// The network disconnect shares the range but is not a setting.
+constexpr bool isSettingWrite(quint32 code)
+{
+    return code >= WorkerCommandCode::SettingWriteFirst && code <= WorkerCommandCode::SettingWriteLast
+        && code != WorkerCommandCode::PtpipDisconnect;
+}
+
+template<typename Entry>
+const Entry *findEntry(const Entry *table, std::size_t count, quint32 code)
+{
+    if (!table)
+        return nullptr;
+    const Entry *end = table + count;
+    const Entry *it = std::lower_bound(table, end, code,
+                                       [](const Entry &e, quint32 c) { return e.code < c; });
+    return (it != end && it->code == code) ? it : nullptr;
+}
+
+const PtpipEntry *findPtpip(const DispatchTables &t, quint32 kind)
+{
+    for (std::size_t i = 0; i < t.ptpipCount; ++i)
+        if (t.ptpip[i].kind == kind)
+            return &t.ptpip[i];
+    return nullptr;
+}
+
+// Rows are added by the handlers and workers as they come; each row runs a
+// DeviceAdapter operation with the item's parameter converted to its argument.
+constexpr std::array<DispatchEntry, 0> kQueuedTable{};
+
+template<typename Table>
+constexpr bool sortedUnique(const Table &t)
+{
+    for (std::size_t i = 1; i < t.size(); ++i)
+        if (!(t[i - 1].code < t[i].code))
+            return false;
+    return true;
+}
+static_assert(sortedUnique(kQueuedTable), "the worker looks codes up by binary search");
+
+std::atomic<const DispatchTables *> g_tables{nullptr};
+
+} // namespace
+
+DeviceAdapterCallback::DeviceAdapterCallback(QObject *parent) : QObject(parent) {}
+
+DeviceAdapterCallback::~DeviceAdapterCallback() = default;
+
+bool DeviceAdapterCallback::appendLocked(quint32 type, quint32 param, const QString &uuid)
+{
+    m_queue.push_back(CallbackQueueItem{type, param, uuid});
+    return true;
+}
+
+bool DeviceAdapterCallback::pushArgumentLast(quint32 type, quint32 param, const QString &uuid)
+{
+    QMutexLocker g(&m_queueMutex);
+    const bool write = isSettingWrite(type);
+    for (CallbackQueueItem &item : m_queue) {
+        if (item.cb_event_type != type || item.cb_event_uuid != uuid)
+            continue;
+        if (write) {
+            item.cb_event_param = param;
+            return false;
+        }
+        if (item.cb_event_param == param)
+            return false;
+    }
+    return appendLocked(type, param, uuid);
+}
+
+bool DeviceAdapterCallback::pushArgumentCheck(quint32 type, quint32 param, const QString &uuid)
+{
+    QMutexLocker g(&m_queueMutex);
+    for (const CallbackQueueItem &item : m_queue)
+        if (item.cb_event_type == type)
+            return false;
+    return appendLocked(type, param, uuid);
+}
+
+bool DeviceAdapterCallback::pushArgumentCheck2(quint32 type, quint32 param, const QString &uuid)
+{
+    QMutexLocker g(&m_queueMutex);
+    std::ptrdiff_t lastAf = -1;
+    std::ptrdiff_t lastRec = -1;
+    for (std::size_t i = 0; i < m_queue.size(); ++i) {
+        if (m_queue[i].cb_event_type == CameraEventCode::AfInfo)
+            lastAf = std::ptrdiff_t(i);
+        else if (m_queue[i].cb_event_type == CameraEventCode::RecInfo)
+            lastRec = std::ptrdiff_t(i);
+    }
+    if (lastAf >= 0) {
+        if (lastRec < 0 || lastAf > lastRec)
+            return false;
+        // AF information must not run ahead of recording information that
+        // arrived before it: the waiting one moves behind it as the new one.
+        m_queue.erase(m_queue.begin() + lastAf);
+    }
+    return appendLocked(type, param, uuid);
+}
+
+bool DeviceAdapterCallback::popArgument(quint32 *type, quint32 *param, QString *uuid)
+{
+    if (!type || !param)
+        return false;
+    QMutexLocker g(&m_queueMutex);
+    if (m_queue.empty())
+        return false;
+    CallbackQueueItem &head = m_queue.front();
+    *type = head.cb_event_type;
+    *param = head.cb_event_param;
+    if (uuid)
+        *uuid = head.cb_event_uuid;
+    m_queue.pop_front();
+    return true;
+}
+
+std::deque<CallbackQueueItem> DeviceAdapterCallback::pendingItems() const
+{
+    QMutexLocker g(&m_queueMutex);
+    return m_queue;
+}
+
+void DeviceAdapterCallback::RequestInterruption()
+{
+    QMutexLocker g(&m_queueMutex);
+    m_interruptionRequested = true;
+}
+
+void DeviceAdapterCallback::ClearInterruptionRequest()
+{
+    QMutexLocker g(&m_queueMutex);
+    m_interruptionRequested = false;
+}
+
+bool DeviceAdapterCallback::IsInterruptionRequested() const
+{
+    QMutexLocker g(&m_queueMutex);
+    return m_interruptionRequested;
+}
+
+bool DeviceAdapterCallback::isWorking() const
+{
+    QMutexLocker g(&m_queueMutex);
+    return m_working;
+}
+
+bool DeviceAdapterCallback::waitUntilIdle(int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QMutexLocker g(&m_queueMutex);
+    while (m_working) {
+        if (!m_idle.wait(&m_queueMutex, deadline))
+            return !m_working;
+    }
+    return true;
+}
+
+const quint32 *DeviceAdapterCallback::notifyRegistrations(std::size_t *count)
+{
+    if (count)
+        *count = std::size(kNotifyCodes);
+    return kNotifyCodes;
+}
+
+const quint32 *DeviceAdapterCallback::ptpipRegistrations(std::size_t *count)
+{
+    if (count)
+        *count = std::size(kPtpipKinds);
+    return kPtpipKinds;
+}
+
+void DeviceAdapterCallback::CallbackRegist()
+{
+    for (std::size_t i = 0; i < kNotifyBeforePtpip; ++i)
+        (void)KVR_func_api_Reg_NotifyCallback(kNotifyCodes[i], &DeviceAdapterCallback::registerCallback);
+    for (quint32 kind : kPtpipKinds)
+        (void)KVR_func_api_ptpip_Reg_Callback(kind, &DeviceAdapterCallback::registerCallback_PtpIp,
+                                              nullptr, nullptr);
+    for (std::size_t i = kNotifyBeforePtpip; i < std::size(kNotifyCodes); ++i)
+        (void)KVR_func_api_Reg_NotifyCallback(kNotifyCodes[i], &DeviceAdapterCallback::registerCallback);
+}
+
+void DeviceAdapterCallback::CallbackUnRegist()
+{
+    for (std::size_t i = 0; i < kNotifyBeforePtpip; ++i)
+        (void)KVR_func_api_Delete_CallBackInfo(kNotifyCodes[i]);
+    for (quint32 kind : kPtpipKinds)
+        (void)KVR_func_api_ptpip_Delete_Callback(kind, nullptr);
+    for (std::size_t i = kNotifyBeforePtpip; i < std::size(kNotifyCodes); ++i)
+        (void)KVR_func_api_Delete_CallBackInfo(kNotifyCodes[i]);
+}
+
+int DeviceAdapterCallback::registerCallback(quint32 event, quint32 param, const char *rawUuid)
+{
+    DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
+    if (!adapter)
+        return 0;
+    const QString uuid = rawUuid ? QString::fromUtf8(rawUuid) : QString();
+    const QString selected = adapter->camera_list_get_selected_camera_uuid();
+
+    if (!uuid.isEmpty() && uuid != selected && !contains(kOtherCameraPass, event))
+        return 0;
+    if (adapter->isMultiviewMode()
+        && (event == CameraEventCode::AfInfo || event == CameraEventCode::AfFrameDisp))
+        return 0;
+    if (adapter->isFwupProcessing() && !uuid.isEmpty() && uuid == adapter->getFwupProcessingUUID()
+        && !isFirmwareStatus(event)) {
+        if (event == CameraEventCode::DeviceStray)
+            adapter->setDisconnectInFwup(true);
+        return 0;
+    }
+    DeviceAdapterCallback *receiver = adapter->callbackReceiverObject();
+    if (!receiver)
+        return 0;
+
+    const DispatchTables &tables = dispatchTables();
+    if (isFirmwareStatus(event)) {
+        if (const ImmediateEntry *e = findEntry(tables.immediate, tables.immediateCount, event))
+            e->run(*adapter, event, param, uuid);
+        return 0;
+    }
+    switch (event) {
+    case CameraEventCode::AfInfo:
+        receiver->pushArgumentCheck2(event, param, uuid);
+        break;
+    case CameraEventCode::AfConfig:
+    case CameraEventCode::AfConfig2:
+        receiver->pushArgumentCheck(event, param, uuid);
+        break;
+    case CameraEventCode::ObjectAdd: {
+        const bool queued = receiver->pushArgumentLast(event, param, uuid);
+        if (queued && ((param >> 24) & 0xF) != 1 && tables.objectAddedNotice)
+            tables.objectAddedNotice(*adapter, event, param, uuid);
+        break;
+    }
+    case CameraEventCode::RecInfo:
+        if (uuid != selected)
+            receiver->pushArgumentLast(WorkerCommandCode::RecInfoAnother, param, uuid);
+        else
+            receiver->pushArgumentLast(event, param, uuid);
+        break;
+    default:
+        receiver->pushArgumentLast(event, param, uuid);
+        break;
+    }
+    return 0;
+}
+
+int DeviceAdapterCallback::registerCallback_PtpIp(quint32 kind, void *data, void *rawUuid, void *)
+{
+    DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
+    if (!adapter)
+        return 0;
+    const char *uuidText = static_cast<const char *>(rawUuid);
+    const QString uuid = uuidText ? QString::fromUtf8(uuidText) : QString();
+    if (adapter->isFwupProcessing() && !uuid.isEmpty() && uuid == adapter->getFwupProcessingUUID()) {
+        if (kind == PtpipKind::Disconnect)
+            adapter->setDisconnectInFwup(true);
+        return 0;
+    }
+    if (kind == PtpipKind::Disconnect) {
+        if (DeviceAdapterCallback *receiver = adapter->callbackReceiverObject())
+            receiver->pushArgumentLast(WorkerCommandCode::PtpipDisconnect, 0, uuid);
+        return 0;
+    }
+    if (const PtpipEntry *e = findPtpip(dispatchTables(), kind))
+        e->run(*adapter, kind, data, uuidText);
+    return 0;
+}
+
+bool DeviceAdapterCallback::runOne()
+{
+    CallbackQueueItem item;
+    if (!popArgument(&item.cb_event_type, &item.cb_event_param, &item.cb_event_uuid))
+        return false;
+    DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
+    if (!adapter)
+        return true;
+    const DispatchTables &tables = dispatchTables();
+    if (const DispatchEntry *e = findEntry(tables.queued, tables.queuedCount, item.cb_event_type))
+        e->run(*adapter, item);
+    return true;
+}
+
+void DeviceAdapterCallback::doWork()
+{
+    {
+        QMutexLocker g(&m_queueMutex);
+        m_working = true;
+    }
+    CallbackRegist();
+    // A stop requested before this point is kept: the loop ends at once.
+    while (!IsInterruptionRequested()) {
+        if (!runOne())
+            QThread::msleep(10);
+    }
+    CallbackUnRegist();
+    QMutexLocker g(&m_queueMutex);
+    m_working = false;
+    m_idle.wakeAll();
+}
+
+const DispatchTables &DeviceAdapterCallback::productionTables()
+{
+    static const DispatchTables tables = [] {
+        DispatchTables t;
+        t.queued = kQueuedTable.empty() ? nullptr : kQueuedTable.data();
+        t.queuedCount = kQueuedTable.size();
+        return t;
+    }();
+    return tables;
+}
+
+void DeviceAdapterCallback::setDispatchTables(const DispatchTables *tables)
+{
+    g_tables.store(tables);
+}
+
+const DispatchTables &DeviceAdapterCallback::dispatchTables()
+{
+    const DispatchTables *t = g_tables.load();
+    return t ? *t : productionTables();
+}
+
+} // namespace kavrotether

@@ -1,0 +1,197 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QRecursiveMutex>
+#include <QSettings>
+#include <QString>
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <type_traits>
+
+#include "CameraInfo.h"
+
+namespace kavrotether {
+
+class SearchCameraListItemObject;
+
+// One stored value shared between the GUI thread, the event worker and the
+// SDK's threads. Plain values are atomic; anything else (strings) is copied
+// under a lock, never handed out by reference.
+template<typename T, bool = std::is_trivially_copyable_v<T> && (sizeof(T) <= 8)>
+class StoredValue
+{
+public:
+    explicit StoredValue(T start) : m_value(start) {}
+    T load() const { return m_value.load(); }
+    // Answers whether the value changed.
+    bool store(T value) { return m_value.exchange(value) != value; }
+
+private:
+    std::atomic<T> m_value;
+};
+
+template<typename T>
+class StoredValue<T, false>
+{
+public:
+    explicit StoredValue(T start) : m_value(std::move(start)) {}
+    T load() const
+    {
+        QMutexLocker g(&m_lock);
+        return m_value;
+    }
+    bool store(const T &value)
+    {
+        QMutexLocker g(&m_lock);
+        if (m_value == value)
+            return false;
+        m_value = value;
+        return true;
+    }
+
+private:
+    mutable QMutex m_lock;
+    T m_value;
+};
+
+// Storage behind the adapter's properties, with the start value of each:
+// enumeration values start at -1 (the Unknown key, not read yet), counts and
+// flags at 0, unless a row says otherwise. X(type, name, start)
+#define KAVRO_DA_STORAGE(X)                                                    \
+    X(bool, isCamerasConnected, false)                                         \
+    /* Network until the device search sets it: the per-camera locks then */   \
+    /* serialise calls rather than stay open while nobody has decided. */      \
+    X(int, connectionType, 1)                                                  \
+    X(int, btnAllCameraStatus, -1)                                             \
+    X(int, recordingMode, -1)                                                  \
+    X(int, intelligentAutoMode, -1)                                            \
+    X(int, creativeVideoAE, -1)                                                \
+    X(int, sqMotion, -1)                                                       \
+    X(int, custom3Set, -1)                                                     \
+    X(int, photoExposure, -1)                                                  \
+    X(int, creativeControlFilter, -1)                                          \
+    X(int, sceneGuideScene, -1)                                                \
+    X(qint16, aperture, -1)                                                    \
+    X(int, shutterSpeed, -1)                                                   \
+    X(int, driveMode, -1)                                                      \
+    X(int, focusMode, -1)                                                      \
+    X(int, autoFocusMode, -1)                                                  \
+    X(int, customMulti, -1)                                                    \
+    X(int, meteringMode, -1)                                                   \
+    X(int, exTelecon, -1)                                                      \
+    X(int, photoStyle, -1)                                                     \
+    X(int, picture4K6K, -1)                                                    \
+    X(int, fileTarget, -1)                                                     \
+    X(int, movieConfigQuality, -1)                                             \
+    X(int, burstSpeed, -1)                                                     \
+    X(int, focusSelect, -1)                                                    \
+    X(int, selfTimer, -1)                                                      \
+    X(int, intervalMode, -1)                                                   \
+    X(int, whiteBalance, -1)                                                   \
+    X(int, whiteBalanceKSet, -1)                                               \
+    X(int, wbAdjustAB, -1)                                                     \
+    X(int, wbAdjustABSep, -1)                                                  \
+    X(int, wbAdjustGM, -1)                                                     \
+    X(int, exposureVal, -1)                                                    \
+    X(int, selfTimerCustom, -1)                                                \
+    X(int, pscHlgShootingType, -1)                                             \
+    X(int, statusOfCards, -1)                                                  \
+    X(int, afState, -1)                                                        \
+    X(int, aspectRatio, -1)                                                    \
+    X(int, imgInfoQuality, -1)                                                 \
+    X(int, imgInfoAspect, -1)                                                  \
+    X(int, imgInfoFormat, -1)                                                  \
+    X(int, imgInfoJpegHeifMode, -1)                                            \
+    X(int, recPreviewMode, -1)                                                 \
+    X(int, assistType, -1)                                                     \
+    X(int, afmfMode, -1)                                                       \
+    X(int, mfAssistMode, -1)                                                   \
+    X(int, pinpointMode, -1)                                                   \
+    X(int, lvMagMode, -1)                                                      \
+    X(int, pinpAspectRatio, -1)                                                \
+    X(int, objInfoAssociatType, -1)                                            \
+    X(int, camConnectStatus, -1)                                               \
+    X(int, ssGain, -1)                                                         \
+    X(int, shotModeStatus, -1)                                                 \
+    X(int, validDisplayMovQuality, -1)                                         \
+    X(int, tetherConnectPowerSavingMode, -1)                                   \
+    X(int, exposureRangeMax, 30)                                               \
+    X(int, af_magnify, 30)                                                     \
+    X(int, mf_magnify, 30)                                                     \
+    X(int, lvMag_magnify, 30)                                                  \
+    X(int, afFrame_pos_X, 50)                                                  \
+    X(int, afFrame_pos_Y, 50)                                                  \
+    X(int, mfFrame_pos_X, 50)                                                  \
+    X(int, mfFrame_pos_Y, 50)                                                  \
+    X(int, lvMag_pos_X, 50)                                                    \
+    X(int, lvMag_pos_Y, 50)                                                    \
+    X(int, mfa_mode, 2)                                                        \
+    X(double, afFrame_asp_x, 1.3333333)                                        \
+    X(double, lvGDraw_diagonal_rotation, 36.8)                                 \
+    X(bool, lvcShowLvControlItem, true)                                        \
+    X(bool, firmwareUpdateResult, true)                                        \
+    X(bool, liveViewOn, false)                                                 \
+    X(bool, multiviewMode, false)                                              \
+    X(int, liveviewMultiPageMode, 6)                                           \
+    X(int, multiviewPage, 0)
+
+// The adapter's private data block: settings files of the connection code,
+// property storage, the saved camera list, the camera table and the locks.
+class DeviceAdapterData
+{
+public:
+    static constexpr int kSavedCameraCapacity = 512;
+    // Sized by the multi-camera layouts and the camera list windows.
+    static constexpr int kMaxCameras = 12;
+
+    DeviceAdapterData();
+    ~DeviceAdapterData();
+    DeviceAdapterData(const DeviceAdapterData &) = delete;
+    DeviceAdapterData &operator=(const DeviceAdapterData &) = delete;
+
+    // A fresh settings object per use: QSettings is never shared between
+    // threads, and these files are read through at every access.
+    static std::unique_ptr<QSettings> openCameraListFile();
+    static std::unique_ptr<QSettings> openPasswordFile();
+    static std::unique_ptr<QSettings> openCertificateListFile();
+
+    void initCameraRecords();
+    void clearCameraMap();
+
+#define KAVRO_DA_STORAGE_MEMBER(type, name, start) StoredValue<type> name{start};
+    KAVRO_DA_STORAGE(KAVRO_DA_STORAGE_MEMBER)
+#undef KAVRO_DA_STORAGE_MEMBER
+
+    // Firmware update: the filters of the SDK callbacks read these on the
+    // SDK's threads.
+    StoredValue<QString> fwupUuid{QString()};
+    std::atomic<bool> fwupRunning{false};
+    std::atomic<bool> fwupDisconnected{false};
+
+    int savedCameraCount = 0;
+    int currentDevIndex = 0;
+    // Read by the SDK callbacks on their own threads.
+    StoredValue<QString> selectedCameraUuid{QString()};
+    std::array<CameraInfo, kSavedCameraCapacity> savedCameraList;
+
+    // cameraTable is walked and changed only under cameraTableMutex.
+    QMap<QString, CameraInfo> cameraTable;
+    QList<SearchCameraListItemObject *> searchList;
+    QRecursiveMutex cameraTableMutex;
+
+    // Per-camera locks, shared so that a lock removed from the map lives on
+    // until the last guard that holds or waits on it lets go.
+    QMap<QString, std::shared_ptr<QMutex>> deviceMutexMap;
+    // Guards deviceMutexMap only; never held while a camera lock is waited for.
+    QMutex deviceMutexMapLock;
+
+    // Saved network passwords by serial number (scrambled text).
+    QMap<QString, QString> savedPasswordMap;
+    QMutex savedPasswordMapLock;
+};
+
+} // namespace kavrotether

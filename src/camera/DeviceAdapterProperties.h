@@ -1,0 +1,34 @@
+#pragma once
+
+// Property lists of DeviceAdapter, grouped by the share of the adapter that
+// owns them. Each row names a stored value of DeviceAdapterData and becomes,
+// inside DeviceAdapter, a Q_PROPERTY (READ <name>, NOTIFY <name>Changed), the
+// getter <name>(), the store operation set<Name>Value(type) that keeps a value
+// read from a camera and the signal <name>Changed(type).
+//
+//   X(type, name, Name, emitRule)
+//
+// emitRule is ChangedOnly (the signal follows only a different value) or
+// Always (every store is announced, e.g. values the interface re-reads on
+// each notice). WRITE accessors are not generated: each setter has its own
+// road to the camera (queued, direct or none) and is declared by hand.
+//
+// A row needs a storage row of the same name and type in
+// DeviceAdapterData's KAVRO_DA_STORAGE list.
+
+#define KAVRO_DA_CONNECTION_PROPERTIES(X)                                      \
+    X(bool, isCamerasConnected, IsCamerasConnected, ChangedOnly)               \
+    X(int, connectionType, ConnectionType, ChangedOnly)                        \
+    X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly)
+
+#define KAVRO_DA_EVENTS_PROPERTIES(X)
+
+#define KAVRO_DA_SETTINGS_PROPERTIES(X)
+
+#define KAVRO_DA_SHOOTING_PROPERTIES(X)
+
+#define KAVRO_DA_ALL_PROPERTIES(X)                                             \
+    KAVRO_DA_CONNECTION_PROPERTIES(X)                                          \
+    KAVRO_DA_EVENTS_PROPERTIES(X)                                              \
+    KAVRO_DA_SETTINGS_PROPERTIES(X)                                            \
+    KAVRO_DA_SHOOTING_PROPERTIES(X)

@@ -1,0 +1,481 @@
+// DeviceAdapter: its data block, properties, posted-event hook, the event
+// worker's thread and shutdown, the read enqueuers and the locks.
+
+#include <QtTest>
+
+#include <QSemaphore>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <future>
+#include <thread>
+#include <vector>
+
+#include "QueueTestSupport.h"
+#include "camera/DeviceAdapter.h"
+#include "camera/DeviceAdapterCallback.h"
+#include "core/ApplicationData.h"
+
+using namespace kavrotether;
+using kavrotether::test::itemText;
+using kavrotether::test::queueText;
+
+namespace {
+
+// Worker-side observations of the test dispatch table.
+struct WorkerProbe
+{
+    QSemaphore ran;
+    QSemaphore entered;
+    std::atomic<bool> block{false};
+    std::atomic<bool> sawStopRequest{false};
+    std::atomic<bool> left{false};
+    std::atomic<int> runs{0};
+    std::atomic<QThread *> thread{nullptr};
+} *g_probe = nullptr;
+
+void probeHandler(DeviceAdapter &adapter, const CallbackQueueItem &)
+{
+    g_probe->thread.store(QThread::currentThread());
+    ++g_probe->runs;
+    if (g_probe->block.load()) {
+        g_probe->entered.release();
+        // Stay in the handler until shutdown has asked the worker to stop,
+        // then use the adapter: it must still be alive.
+        DeviceAdapterCallback *receiver = adapter.callbackReceiverObject();
+        while (!receiver->IsInterruptionRequested())
+            std::this_thread::yield();
+        g_probe->sawStopRequest.store(true);
+        (void)adapter.btnAllCameraStatus();
+        adapter.setBtnAllCameraStatusValue(1);
+        g_probe->left.store(true);
+    }
+    g_probe->ran.release();
+}
+
+constexpr DispatchEntry kProbeTable[] = {
+    {0x02000040, probeHandler},
+};
+
+} // namespace
+
+class TestDeviceAdapter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void freshDataBlock();
+    void startValues();
+    void storeEmitsOnChange();
+    void postedEventHook();
+    void destroyWithoutRegistration();
+    void destroyStopsConnectThread();
+
+    void readEnqueuers_data();
+    void readEnqueuers();
+
+    void secondRegistrationStartsNothing();
+    void stopRequestBeforeWorkerStartsIsKept();
+    void shutdownWhileHandlerRuns();
+    void registerAgainAfterStop();
+
+    void deviceLock_data();
+    void deviceLock();
+    void deviceLockRemembersItLocked();
+    void deviceMutexMap();
+    void deviceLockExcludes();
+    void deviceLockSurvivesRemoval();
+
+    void cameraTableLimit();
+    void cameraListLoad_data();
+    void cameraListLoad();
+
+private:
+    QTemporaryDir m_settingsDir;
+    WorkerProbe *m_probe = nullptr;
+    DispatchTables m_tables;
+};
+
+void TestDeviceAdapter::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_settingsDir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void TestDeviceAdapter::init()
+{
+    m_probe = new WorkerProbe;
+    g_probe = m_probe;
+    m_tables = DispatchTables();
+    m_tables.queued = kProbeTable;
+    m_tables.queuedCount = std::size(kProbeTable);
+    DeviceAdapterCallback::setDispatchTables(&m_tables);
+}
+
+void TestDeviceAdapter::cleanup()
+{
+    ApplicationData::setDeviceAdapter(nullptr);
+    DeviceAdapterCallback::setDispatchTables(nullptr);
+    g_probe = nullptr;
+    delete m_probe;
+    m_probe = nullptr;
+}
+
+void TestDeviceAdapter::freshDataBlock()
+{
+    DeviceAdapter adapter;
+    DeviceAdapterData &d = adapter.dataBlock();
+    QCOMPARE(adapter.cameraTableCount(), 0);
+    QVERIFY(d.deviceMutexMap.isEmpty());
+    QCOMPARE(d.savedCameraCount, 0);
+    QVERIFY(d.selectedCameraUuid.load().isEmpty());
+    QVERIFY(!d.fwupRunning.load());
+    for (const CameraInfo &info : d.savedCameraList) {
+        QCOMPARE(info.devIndex, -1);
+        QCOMPARE(info.objCopyFileNumber, -1);
+        QVERIFY(info.serialNo.isEmpty());
+        QCOMPARE(info.extInfoHead, (std::array<quint8, 3>{{0, 0, 1}}));
+        QCOMPARE(info.extInfoTail, (std::array<quint8, 5>{{0x0F, 0x0F, 0x0F, 0, 0}}));
+    }
+    QVERIFY(adapter.liveViewManager());
+    QCOMPARE(adapter.deviceSearch()->parent(), nullptr);
+}
+
+void TestDeviceAdapter::startValues()
+{
+    DeviceAdapter adapter;
+    // Through the meta-object, as the interface reads them.
+    QCOMPARE(adapter.property("isCamerasConnected").toBool(), false);
+    QCOMPARE(adapter.property("btnAllCameraStatus").toInt(), -1);
+    QCOMPARE(adapter.property("connectionType").toInt(), 1);
+    QCOMPARE(adapter.dataBlock().aperture.load(), qint16(-1));
+    QVERIFY(!adapter.isMultiviewMode());
+}
+
+void TestDeviceAdapter::storeEmitsOnChange()
+{
+    DeviceAdapter adapter;
+    QSignalSpy spy(&adapter, &DeviceAdapter::btnAllCameraStatusChanged);
+    QSignalSpy connected(&adapter, &DeviceAdapter::isCamerasConnectedChanged);
+    adapter.setBtnAllCameraStatusValue(1);
+    adapter.setBtnAllCameraStatusValue(1);
+    adapter.setBtnAllCameraStatusValue(0);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(0).at(0).toInt(), 1);
+    QCOMPARE(spy.at(1).at(0).toInt(), 0);
+    adapter.setIsCamerasConnected(false);
+    QCOMPARE(connected.count(), 0);
+    adapter.setIsCamerasConnected(true);
+    QCOMPARE(connected.count(), 1);
+    QVERIFY(adapter.isCamerasConnected());
+}
+
+void TestDeviceAdapter::postedEventHook()
+{
+    DeviceAdapter adapter;
+    QEvent passwordRequest(QEvent::Type(1000));
+    QVERIFY(adapter.event(&passwordRequest));
+    // Anything else is QObject's: it does not handle a mouse press.
+    QEvent other(QEvent::MouseButtonPress);
+    QVERIFY(!adapter.event(&other));
+}
+
+void TestDeviceAdapter::destroyWithoutRegistration()
+{
+    auto adapter = std::make_unique<DeviceAdapter>();
+    QCOMPARE(adapter->callbackReceiverObject(), nullptr);
+    adapter->stopCallbackThread();
+    adapter.reset();
+}
+
+void TestDeviceAdapter::destroyStopsConnectThread()
+{
+    auto adapter = std::make_unique<DeviceAdapter>();
+    std::atomic<bool> sawStop{false};
+    QSemaphore running;
+    DeviceAdapter *raw = adapter.get();
+    adapter->connectThread = std::thread([raw, &sawStop, &running] {
+        running.release();
+        while (!raw->connectThreadStop.load())
+            std::this_thread::yield();
+        // Still inside the adapter's lifetime: its data block is intact.
+        (void)raw->cameraTableCount();
+        sawStop.store(true);
+    });
+    QVERIFY(running.tryAcquire(1, 10000));
+    adapter.reset();
+    QVERIFY(sawStop.load());
+}
+
+void TestDeviceAdapter::readEnqueuers_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<quint32>("code");
+#define ROW(name, code) QTest::newRow(#name) << QByteArray(#name) << quint32(code);
+    KAVRO_DA_READ_ENQUEUERS(ROW)
+#undef ROW
+}
+
+void TestDeviceAdapter::readEnqueuers()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(quint32, code);
+    DeviceAdapter adapter;
+    auto call = [&] {
+        Utilities::Ternary result = Utilities::Ternary_Unknown;
+        // By name, the way the interface calls them.
+        const bool invoked = QMetaObject::invokeMethod(&adapter, name.constData(), Qt::DirectConnection,
+                                                       Q_RETURN_ARG(kavrotether::Utilities::Ternary, result));
+        return invoked ? result : Utilities::Ternary_Unknown;
+    };
+    QCOMPARE(call(), Utilities::Ternary_False);
+
+    DeviceAdapterCallback receiver;
+    QVERIFY(adapter.attachCallbackReceiver(&receiver));
+    QCOMPARE(call(), Utilities::Ternary_True);
+    QCOMPARE(call(), Utilities::Ternary_True);
+    QCOMPARE(queueText(receiver), QStringList{itemText(code, 0, QString())});
+    adapter.attachCallbackReceiver(nullptr);
+}
+
+void TestDeviceAdapter::secondRegistrationStartsNothing()
+{
+    DeviceAdapter adapter;
+    ApplicationData::setDeviceAdapter(&adapter);
+    adapter.adp_KVR_func_api_Reg_NotifyCallback();
+    DeviceAdapterCallback *first = adapter.callbackReceiverObject();
+    QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+    QCOMPARE(adapter.callbackReceiverObject(), first);
+    first->pushArgumentLast(0x02000040, 1, QString());
+    QVERIFY(m_probe->ran.tryAcquire(1, 10000));
+    adapter.stopCallbackThread();
+    QCOMPARE(m_probe->runs.load(), 1);
+}
+
+void TestDeviceAdapter::stopRequestBeforeWorkerStartsIsKept()
+{
+    DeviceAdapter adapter;
+    ApplicationData::setDeviceAdapter(&adapter);
+    DeviceAdapterCallback receiver;
+    receiver.pushArgumentLast(0x02000040, 1, QString());
+    receiver.RequestInterruption();
+    // Run on a thread of its own so a lost request shows as a failure, not a hang.
+    auto done = std::async(std::launch::async, [&] { receiver.doWork(); });
+    QVERIFY(done.wait_for(std::chrono::seconds(30)) == std::future_status::ready);
+    QCOMPARE(m_probe->runs.load(), 0);
+    QVERIFY(!receiver.isWorking());
+}
+
+void TestDeviceAdapter::shutdownWhileHandlerRuns()
+{
+    auto adapter = std::make_unique<DeviceAdapter>();
+    ApplicationData::setDeviceAdapter(adapter.get());
+    m_probe->block.store(true);
+    adapter->adp_KVR_func_api_Reg_NotifyCallback();
+    DeviceAdapterCallback *receiver = adapter->callbackReceiverObject();
+    receiver->pushArgumentLast(0x02000040, 1, QString());
+    receiver->pushArgumentLast(0x02000040, 2, QString()); // still queued at stop: never runs
+    QVERIFY(m_probe->entered.tryAcquire(1, 10000));
+
+    adapter->stopCallbackThread();
+    // The worker left its handler before stopCallbackThread returned.
+    QVERIFY(m_probe->sawStopRequest.load());
+    QVERIFY(m_probe->left.load());
+    QCOMPARE(m_probe->runs.load(), 1);
+    QCOMPARE(adapter->callbackReceiverObject(), nullptr);
+    ApplicationData::setDeviceAdapter(nullptr);
+    adapter.reset();
+}
+
+void TestDeviceAdapter::registerAgainAfterStop()
+{
+    DeviceAdapter adapter;
+    ApplicationData::setDeviceAdapter(&adapter);
+    adapter.adp_KVR_func_api_Reg_NotifyCallback();
+    adapter.stopCallbackThread();
+    QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+    QVERIFY(adapter.callbackReceiverObject());
+    adapter.callbackReceiverObject()->pushArgumentLast(0x02000040, 9, QString());
+    QVERIFY(m_probe->ran.tryAcquire(1, 10000));
+    // The destructor stops it.
+}
+
+void TestDeviceAdapter::deviceLock_data()
+{
+    QTest::addColumn<int>("connectionType");
+    QTest::addColumn<bool>("withMutex");
+    QTest::addColumn<bool>("locks");
+    QTest::newRow("network camera") << 1 << true << true;
+    QTest::newRow("USB camera") << 0 << true << false;
+    QTest::newRow("camera without lock") << 1 << false << false;
+}
+
+void TestDeviceAdapter::deviceLock()
+{
+    QFETCH(int, connectionType);
+    QFETCH(bool, withMutex);
+    QFETCH(bool, locks);
+    DeviceAdapter adapter;
+    adapter.setConnectionTypeValue(connectionType);
+    QMutex *mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam")) : nullptr;
+    {
+        DeviceAdapter::DeviceLock lock(adapter, QStringLiteral("cam"));
+        QCOMPARE(lock.isLocked(), locks);
+        if (mutex) {
+            const bool free = mutex->tryLock();
+            QCOMPARE(free, !locks);
+            if (free)
+                mutex->unlock();
+        }
+    }
+    if (mutex) {
+        QVERIFY(mutex->tryLock());
+        mutex->unlock();
+    }
+}
+
+void TestDeviceAdapter::deviceLockRemembersItLocked()
+{
+    DeviceAdapter adapter;
+    adapter.setConnectionTypeValue(1);
+    QMutex *mutex = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
+    {
+        DeviceAdapter::DeviceLock lock(adapter, QStringLiteral("cam"));
+        QVERIFY(lock.isLocked());
+        adapter.setConnectionTypeValue(0); // the type changes while held
+    }
+    QVERIFY(mutex->tryLock());
+    mutex->unlock();
+}
+
+void TestDeviceAdapter::deviceMutexMap()
+{
+    DeviceAdapter adapter;
+    QMutex *a = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
+    QCOMPARE(adapter.getOrCreateDeviceMutex(QStringLiteral("cam")), a);
+    QVERIFY(adapter.getOrCreateDeviceMutex(QStringLiteral("CAM")) != a);
+    adapter.deleteDeviceMutex(QStringLiteral("other"));
+    QVERIFY(adapter.hasDeviceMutex(QStringLiteral("cam")));
+    QVERIFY(adapter.hasDeviceMutex(QStringLiteral("CAM")));
+    adapter.deleteDeviceMutex(QStringLiteral("cam"));
+    QVERIFY(!adapter.hasDeviceMutex(QStringLiteral("cam")));
+    adapter.dev_mutex_delete_all();
+    QVERIFY(!adapter.hasDeviceMutex(QStringLiteral("CAM")));
+}
+
+void TestDeviceAdapter::deviceLockExcludes()
+{
+    DeviceAdapter adapter;
+    adapter.setConnectionTypeValue(1);
+    adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
+    constexpr int kThreads = 8;
+    constexpr int kRounds = 2000;
+    int counter = 0; // deliberately not atomic: only the camera lock guards it
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&] {
+            for (int i = 0; i < kRounds; ++i) {
+                DeviceAdapter::DeviceLock lock(adapter, QStringLiteral("cam"));
+                ++counter;
+            }
+        });
+    for (std::thread &t : threads)
+        t.join();
+    QCOMPARE(counter, kThreads * kRounds);
+}
+
+void TestDeviceAdapter::deviceLockSurvivesRemoval()
+{
+    // A camera going away (its lock removed from the map) while other
+    // threads hold or wait on its lock must not free the lock under them.
+    DeviceAdapter adapter;
+    adapter.setConnectionTypeValue(1);
+    const QString cam = QStringLiteral("cam");
+    adapter.getOrCreateDeviceMutex(cam);
+    std::atomic<bool> stop{false};
+    std::atomic<int> locked{0};
+    std::vector<std::thread> users;
+    for (int t = 0; t < 4; ++t)
+        users.emplace_back([&] {
+            while (!stop.load()) {
+                DeviceAdapter::DeviceLock lock(adapter, cam);
+                if (lock.isLocked())
+                    ++locked;
+            }
+        });
+    while (locked.load() == 0)
+        std::this_thread::yield();
+    for (int i = 0; i < 2000; ++i) {
+        adapter.deleteDeviceMutex(cam);
+        adapter.getOrCreateDeviceMutex(cam);
+        if (i % 100 == 0)
+            adapter.dev_mutex_delete_all();
+    }
+    stop.store(true);
+    for (std::thread &t : users)
+        t.join();
+    QVERIFY(locked.load() > 0);
+}
+
+void TestDeviceAdapter::cameraTableLimit()
+{
+    DeviceAdapter adapter;
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(adapter.addCameraToTable(QStringLiteral("cam%1").arg(i, 2, 10, QLatin1Char('0')), CameraInfo()));
+    QVERIFY(!adapter.addCameraToTable(QStringLiteral("cam12"), CameraInfo()));
+    CameraInfo info;
+    info.serialNo = QStringLiteral("S1");
+    QVERIFY(adapter.addCameraToTable(QStringLiteral("cam03"), info)); // replacing is no addition
+    QCOMPARE(adapter.cameraTableCount(), 12);
+    CameraInfo out;
+    QVERIFY(adapter.cameraInfoByUuid(QStringLiteral("cam03"), &out));
+    QCOMPARE(out.serialNo, QStringLiteral("S1"));
+    QVERIFY(!adapter.cameraInfoByUuid(QStringLiteral("CAM03"), &out));
+    QVERIFY(adapter.removeCameraFromTable(QStringLiteral("cam00")));
+    QVERIFY(adapter.addCameraToTable(QStringLiteral("cam12"), CameraInfo()));
+}
+
+void TestDeviceAdapter::cameraListLoad_data()
+{
+    QTest::addColumn<QVariant>("count");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("absent") << QVariant() << 0;
+    QTest::newRow("three") << QVariant(3) << 3;
+    QTest::newRow("negative") << QVariant(-4) << 0;
+    QTest::newRow("beyond the list") << QVariant(100000) << 512;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("x")) << 0;
+}
+
+void TestDeviceAdapter::cameraListLoad()
+{
+    QFETCH(QVariant, count);
+    QFETCH(int, expected);
+    {
+        auto file = DeviceAdapterData::openCameraListFile();
+        QVERIFY(file->fileName().startsWith(m_settingsDir.path()));
+        file->clear();
+        if (count.isValid())
+            file->setValue(QStringLiteral("NumberOfCamera"), count);
+        file->setValue(QStringLiteral("CameraID1"), QStringLiteral("SER-1"));
+        file->setValue(QStringLiteral("CameraID3"), QStringLiteral("SER-3"));
+        file->sync();
+    }
+    DeviceAdapter adapter;
+    adapter.camera_list_load_setting_file();
+    const DeviceAdapterData &d = adapter.dataBlock();
+    QCOMPARE(d.savedCameraCount, expected);
+    if (expected >= 3) {
+        QCOMPARE(d.savedCameraList[0].serialNo, QStringLiteral("SER-1"));
+        QVERIFY(d.savedCameraList[1].serialNo.isEmpty());
+        QCOMPARE(d.savedCameraList[2].serialNo, QStringLiteral("SER-3"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestDeviceAdapter)
+#include "tst_deviceadapter.moc"

@@ -1,0 +1,470 @@
+// The settings model: capability records, offered and refused writes with
+// their change events, status, injected failures and scenarios.
+#include "sdktestsupport.h"
+
+#include <QTemporaryDir>
+
+using namespace sdktest;
+
+namespace {
+
+using SetFn = uint8_t (*)(uint32_t, const char *, uint32_t *);
+using GetFn = uint8_t (*)(uint32_t *, const char *, uint32_t *);
+
+struct SettingRow {
+    const char *setting;   // name in the simulator
+    SetFn set;
+    GetFn get;
+    uint32_t event;
+};
+
+const SettingRow settingRows[] = {
+    {"aperture", KVR_func_api_Aperture_Set_Param, KVR_func_api_Aperture_GetParam, KVR_EVENT_APERTURE},
+    {"shutterSpeed", KVR_func_api_SS_SetParam, KVR_func_api_SS_GetParam, KVR_EVENT_SHUTTER},
+    {"iso", KVR_func_api_ISO_SetParam, KVR_func_api_ISO_GetParam, KVR_EVENT_ISO},
+    {"exposure", KVR_func_api_Exposure_Set_Param, KVR_func_api_Exposure_GetParam, KVR_EVENT_EXPOSURE},
+    {"whiteBalance", KVR_func_api_WB_Set_Param, KVR_func_api_WB_GetParam, KVR_EVENT_WHITE_BALANCE},
+    {"whiteBalanceKSet", KVR_func_api_WB_Set_K_Set, KVR_func_api_WB_Get_KSet, KVR_EVENT_WHITE_BALANCE},
+    {"wbAdjustGM", KVR_func_api_WB_Set_ADJ_GM, KVR_func_api_WB_Get_ADJ_GM, KVR_EVENT_WHITE_BALANCE},
+    {"driveMode", KVR_func_api_CameraMode_Set_DriveMode, KVR_func_api_CameraMode_Get_DriveMode, KVR_EVENT_CAMERA_MODE},
+    {"recordingMode", KVR_func_api_CameraMode_Set_Mode_Pos, KVR_func_api_CameraMode_Get_Mode_Pos, KVR_EVENT_CAMERA_MODE},
+    {"meteringMode", KVR_func_api_MeteringInfo_Set_Mode, KVR_func_api_MeteringInfo_Get_Mode, KVR_EVENT_REC_CONFIG},
+    {"hlgShootingType", KVR_func_api_RecInfo_HLG_Set_Cfg, KVR_func_api_RecInfo_HLG_Get_Cfg, KVR_EVENT_REC_CONFIG},
+    {"imgInfoQuality", KVR_func_api_ImageInfo_Set_ImageQuality, KVR_func_api_ImageInfo_Get_ImageQuality, KVR_EVENT_STILL_IMAGE},
+    {"photoStyle", KVR_func_api_PhotoStyle_Set_StyleMode, KVR_func_api_PhotoStyle_Get_StyleMode, KVR_EVENT_PHOTOSTYLE},
+    {"motionPictureFormat", KVR_func_api_Mov_Config_Set_Rec_mode_Param, KVR_func_api_Mov_Config_Get_Rec_mode_Param, KVR_EVENT_MOVIE_CONFIG},
+    {"afmfMode", KVR_func_api_AFMF_Cfg2_Info_Set_AFMF_Mode_Param, KVR_func_api_AFMF_Cfg2_Info_Get_AFMFMode_Param, KVR_EVENT_AF_CONFIG_2},
+    {"recPreviewMode", KVR_func_api_RecPreview_Cfg_Info_Set_Monitor_Disp, KVR_func_api_RecPreview_Cfg_Info_Get_Monitor_Disp, KVR_EVENT_REC_PREVIEW},
+    {"tetherMode", KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode, KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode, KVR_EVENT_POWER_SAVING},
+};
+
+// A code the camera does not offer for that setting.
+uint32_t unoffered(const std::vector<uint32_t> &offered)
+{
+    for (uint32_t c = 0x7F00;; ++c) {
+        if (std::find(offered.begin(), offered.end(), c) == offered.end())
+            return c;
+    }
+}
+
+uint16_t u16At(const void *record, size_t offset)
+{
+    uint16_t v;
+    std::memcpy(&v, static_cast<const uint8_t *>(record) + offset, 2);
+    return v;
+}
+
+} // namespace
+
+class TestSdkSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    int m_full = -1;
+    int m_limited = -1;
+    std::string m_uuid;
+    std::string m_limitedUuid;
+
+private slots:
+    void init()
+    {
+        startDefault();
+        m_full = cameraByModel("Rozado Sim A1");
+        m_limited = cameraByModel("Rozado Sim B2");
+        m_uuid = connectUsb(m_full);
+        m_limitedUuid = connectUsb(m_limited);
+        QVERIFY(!m_uuid.empty() && !m_limitedUuid.empty());
+    }
+
+    void cleanupTestCase()
+    {
+        kvrsim::reset();
+    }
+
+    void offeredWriteIsAnnouncedAndReadBack_data()
+    {
+        QTest::addColumn<int>("row");
+        for (size_t i = 0; i < sizeof settingRows / sizeof settingRows[0]; ++i)
+            QTest::newRow(settingRows[i].setting) << int(i);
+    }
+
+    void offeredWriteIsAnnouncedAndReadBack()
+    {
+        QFETCH(int, row);
+        const SettingRow &r = settingRows[row];
+        const std::vector<uint32_t> offered = kvrsim::offered(m_full, r.setting);
+        QVERIFY(offered.size() >= 2);
+        const uint32_t before = kvrsim::setting(m_full, r.setting);
+        const uint32_t code = offered.back() != before ? offered.back() : offered.front();
+
+        uint32_t err = 0xFFFFFFFFu;
+        QCOMPARE(r.set(code, m_uuid.c_str(), &err), uint8_t(1));
+        QCOMPARE(err, KVR_ERR_NONE);
+        kvrsim::flush();
+        QCOMPARE(recorder().count(r.event), 1);
+        QCOMPARE(recorder().events().back().uuid, m_uuid);
+        uint32_t read = 0;
+        QCOMPARE(r.get(&read, m_uuid.c_str(), nullptr), uint8_t(1));
+        if (std::string(r.setting) == "aperture")
+            read &= 0xFFFFu;
+        QCOMPARE(read, code);
+
+        // A code that is not offered changes nothing and announces nothing.
+        recorder().clear();
+        QCOMPARE(r.set(unoffered(offered), m_uuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_REFUSED);
+        kvrsim::flush();
+        QCOMPARE(recorder().count(r.event), 0);
+        QCOMPARE(kvrsim::setting(m_full, r.setting), code);
+    }
+
+    void limitedCameraRefusesWhatItLacks()
+    {
+        uint32_t err = 0;
+        // No HLG and no power saving on the limited camera.
+        QCOMPARE(KVR_func_api_RecInfo_HLG_Set_Cfg(1, m_limitedUuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_REFUSED);
+        QCOMPARE(KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode(0, m_limitedUuid.c_str(), &err), uint8_t(0));
+        KVR_STRUCT_POWER_SAVING_CAPA_INFO power;
+        QCOMPARE(KVR_func_api_PowerSaving_GetCapability(&power, m_limitedUuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(power.tetherMode.available, uint8_t(0));
+        QCOMPARE(power.tetherMode.count, uint16_t(0));
+        QCOMPARE(KVR_func_api_PowerSaving_GetCapability(&power, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(power.tetherMode.available, uint8_t(1));
+
+        // Refused operations fail on that camera only.
+        KVR_STRUCT_REC_CTRL ctrl{};
+        ctrl.code = KVR_CMD_ZOOM_STOP;
+        QCOMPARE(KVR_func_api_Rec_Ctrl_Zoom(&ctrl, m_limitedUuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_REFUSED);
+        QCOMPARE(KVR_func_api_Rec_Ctrl_Zoom(&ctrl, m_uuid.c_str(), &err), uint8_t(1));
+    }
+
+    void capabilityRecordsCarryListsAndCurrents()
+    {
+        KVR_STRUCT_APERTURE_CAPA_INFO aperture;
+        std::memset(&aperture, 0x5A, sizeof aperture);
+        QCOMPARE(KVR_func_api_Aperture_GetCapability(&aperture, m_limitedUuid.c_str(), nullptr), uint8_t(1));
+        const auto offered = kvrsim::offered(m_limited, "aperture");
+        QCOMPARE(size_t(aperture.count), offered.size());
+        QCOMPARE(u16At(&aperture, 0xA), uint16_t(offered.size()));
+        for (size_t i = 0; i < 512; ++i)
+            QCOMPARE(aperture.values[i], i < offered.size() ? uint16_t(offered[i]) : uint16_t(0xFFFF));
+        QCOMPARE(uint32_t(uint16_t(aperture.current)), kvrsim::setting(m_limited, "aperture"));
+
+        KVR_STRUCT_WB_CAPA_INFO wb;
+        QCOMPARE(KVR_func_api_WB_GetCapability(&wb, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(size_t(u16At(&wb, 0x404)), kvrsim::offered(m_full, "whiteBalanceKSet").size());
+        QCOMPARE(uint32_t(u16At(&wb, 0x1416)), kvrsim::setting(m_full, "whiteBalanceKSet"));
+        QCOMPARE(u16At(&wb, 0x406 + 2 * wb.kSet.count), uint16_t(0xFFFF));
+
+        KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO mode;
+        QCOMPARE(KVR_func_api_CameraMode_GetCapability(&mode, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(uint32_t(u16At(&mode, 0x2020)), kvrsim::setting(m_full, "driveMode"));
+        QCOMPARE(uint32_t(u16At(&mode, 0x202E)), kvrsim::setting(m_full, "photoExposure"));
+        QCOMPARE(mode.reserved.count, uint16_t(0));
+
+        KVR_STRUCT_PHOTOSTYLE_CAPA_INFO style;
+        QCOMPARE(KVR_func_api_PhotoStyle_GetCapability(&style, m_uuid.c_str(), nullptr), uint8_t(1));
+        uint32_t iso = 0;
+        std::memcpy(&iso, reinterpret_cast<const uint8_t *>(&style) + 0x4058, 4);
+        QCOMPARE(iso, kvrsim::setting(m_full, "pscISO"));
+        QCOMPARE(uint32_t(u16At(&style, 0x405E)), kvrsim::setting(m_full, "pscBasePhotoStyle"));
+
+        KVR_STRUCT_SS_CAPA_INFO ss;
+        QCOMPARE(KVR_func_api_SS_Get_Capability(&ss, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(ss.current, kvrsim::setting(m_full, "shutterSpeed"));
+        QCOMPARE(ss.codes[ss.count], 0xFFFFFFFFu);
+        QCOMPARE(uint32_t(u16At(&ss, 0x1026)), kvrsim::setting(m_full, "shutterSpeedAngle"));
+
+        KVR_STRUCT_INTERVAL_CAPA_INFO interval;
+        QCOMPARE(KVR_func_api_IntervalInfo_GetCapability(&interval, m_uuid.c_str(), nullptr), uint8_t(1));
+        QVERIFY(KVR_func_api_IntervalInfo_Set_Mode(1, m_uuid.c_str(), nullptr) == 1);
+        QCOMPARE(KVR_func_api_IntervalInfo_GetCapability(&interval, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(u16At(&interval, 0x838), uint16_t(1));
+    }
+
+    void everyCapabilityGroupAnswers()
+    {
+        const char *uuid = m_uuid.c_str();
+        KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO a;
+        KVR_STRUCT_BURST_BRACKET_CAPA_INFO b;
+        KVR_STRUCT_SELFTIMER_CAPA_INFO c;
+        KVR_STRUCT_INTERVAL_CAPA_INFO d;
+        KVR_STRUCT_4K6K_CAPA_INFO e;
+        KVR_STRUCT_SETUP_CFG_CAPA_INFO f;
+        KVR_STRUCT_SETUP_FILES_CFG_CAPA_INFO g;
+        KVR_STRUCT_MOV_MENU_CONFIG_CAPA_INFO h;
+        KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO i;
+        KVR_STRUCT_APERTURE_CAPA_INFO j;
+        KVR_STRUCT_SS_CAPA_INFO k;
+        KVR_STRUCT_WB_CAPA_INFO l;
+        KVR_STRUCT_ISO_CAPA_INFO m;
+        KVR_STRUCT_RECINFO_IMAGE_CAPA_INFO n;
+        KVR_STRUCT_AF_CONFIG_CAPA_INFO o;
+        KVR_STRUCT_METERING_CAPA_INFO p;
+        KVR_STRUCT_EXPOSURE_CAPA_INFO q;
+        KVR_STRUCT_PHOTOSTYLE_CAPA_INFO r;
+        KVR_STRUCT_PHOTO_STYLE2_CFG_CAPA_INFO s;
+        KVR_STRUCT_REC_PREVIEW_CAPA_INFO t;
+        KVR_STRUCT_AF_FRAME_CAPA_INFO u;
+        KVR_STRUCT_AFMF_CFG2_CAPA_INFO v;
+        KVR_STRUCT_POWER_SAVING_CAPA_INFO w;
+        auto *x = new KVR_STRUCT_STROBE_CAPA_INFO;
+        auto *y = new KVR_STRUCT_STROBE2_CAPA_INFO;
+        KVR_STRUCT_LENS_ZOOM_CAPA_INFO z;
+        const uint8_t results[] = {
+            KVR_func_api_CameraMode_GetCapability(&a, uuid, nullptr),
+            KVR_func_api_RecInfo_BurstBracket_GetCapability(&b, uuid, nullptr),
+            KVR_func_api_RecInfo_SelfTimer_GetCapability(&c, uuid, nullptr),
+            KVR_func_api_IntervalInfo_GetCapability(&d, uuid, nullptr),
+            KVR_func_api_RecInfo_4K6K_GetCapability(&e, uuid, nullptr),
+            KVR_func_api_SetupCfgInfo_GetCapability(&f, uuid, nullptr),
+            KVR_func_api_SetupFilesCfgInfo_GetCapability(&g, uuid, nullptr),
+            KVR_func_api_Mov_Config_GetCapability(&h, uuid, nullptr),
+            KVR_func_api_Mov_Filter_GetCapability(&i, uuid, nullptr),
+            KVR_func_api_Aperture_GetCapability(&j, uuid, nullptr),
+            KVR_func_api_SS_Get_Capability(&k, uuid, nullptr),
+            KVR_func_api_WB_GetCapability(&l, uuid, nullptr),
+            KVR_func_api_ISO_GetCapability(&m, uuid, nullptr),
+            KVR_func_api_ImageInfo_GetCapability(&n, uuid, nullptr),
+            KVR_func_api_AF_Config_GetCapability(&o, uuid, nullptr),
+            KVR_func_api_RecInfo_Metering_GetCapability(&p, uuid, nullptr),
+            KVR_func_api_Exposure_GetCapability(&q, uuid, nullptr),
+            KVR_func_api_PhotoStyle_GetCapability(&r, uuid, nullptr),
+            KVR_func_api_PhotoStyle2_GetCapability(&s, uuid, nullptr),
+            KVR_func_api_RecPreview_Cfg_GetCapability(&t, uuid, nullptr),
+            KVR_func_api_RecInfo_AF_Frame_GetCapability(&u, uuid, nullptr),
+            KVR_func_api_AFMF_Cfg2_GetCapability(&v, uuid, nullptr),
+            KVR_func_api_PowerSaving_GetCapability(&w, uuid, nullptr),
+            KVR_func_api_Strobe_GetCapability(x, uuid, nullptr),
+            KVR_func_api_Strobe2_GetCapability(y, uuid, nullptr),
+            KVR_func_api_LensZoomInfo_GetCapability(&z, uuid, nullptr),
+        };
+        for (size_t idx = 0; idx < sizeof results; ++idx)
+            QVERIFY2(results[idx] == 1, QByteArray::number(int(idx)));
+        QCOMPARE(x->current[0], uint16_t(kvrsim::setting(m_full, "flashMode")));
+        QCOMPARE(y->lists[14].count, uint16_t(kvrsim::offered(m_full, "groupManual4").size()));
+        delete x;
+        delete y;
+        // Null records are refused, not written.
+        uint32_t err = 0;
+        QCOMPARE(KVR_func_api_WB_GetCapability(nullptr, uuid, &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_INVALID_PARAM);
+    }
+
+    void dialTurnAnnouncesTheGroupEvent()
+    {
+        kvrsim::turnDial(m_full, "aperture", 56);
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_APERTURE), 1);
+        uint32_t value = 0;
+        QCOMPARE(KVR_func_api_Aperture_GetParam(&value, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(value, 56u);
+    }
+
+    void suppressedEventsAreHeldBack()
+    {
+        KVR_STRUCT_EVENT_TYPE_LIST list{};
+        list.count = 1;
+        list.codes[0] = KVR_EVENT_APERTURE;
+        QCOMPARE(KVR_func_api_SetEventTypeFromCamera(1, &list, sizeof list, m_uuid.c_str(), nullptr), uint8_t(1));
+        kvrsim::turnDial(m_full, "aperture", 56);
+        kvrsim::turnDial(m_limited, "aperture", 56);
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_APERTURE), 1); // the other camera only
+        QCOMPARE(recorder().events().back().uuid, m_limitedUuid);
+
+        list.count = 0;
+        QCOMPARE(KVR_func_api_SetEventTypeFromCamera(0, &list, sizeof list, m_uuid.c_str(), nullptr), uint8_t(1));
+        kvrsim::turnDial(m_full, "aperture", 40);
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_APERTURE), 2);
+        // An oversized count is clamped to the record's room.
+        list.count = 0xFFFFFFFFu;
+        QCOMPARE(KVR_func_api_SetEventTypeFromCamera(1, &list, sizeof list, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_SetEventTypeFromCamera(1, &list, 4000, m_uuid.c_str(), nullptr), uint8_t(0));
+    }
+
+    void statusChangesAreAnnounced()
+    {
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) {
+            s.cardCount = 2;
+            s.cards[0] = 2;
+            s.cards[1] = 0;
+            s.hdmiSdiStatus = 3;
+            s.freeSpaces[0] = 77;
+        });
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_REC_INFO), 1);
+        KVR_STRUCT_REC_INFO info;
+        QCOMPARE(KVR_func_api_Get_Rec_Info(&info, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(info.cards.count, uint16_t(2));
+        QCOMPARE(u16At(&info, 2), uint16_t(2));
+        QCOMPARE(info.hdmiSdiStatus, uint16_t(3));
+        QCOMPARE(info.freeSpaces.imageFreeSpace, 77u);
+        uint16_t hdmi = 0;
+        QCOMPARE(KVR_func_api_Get_HDMI_SDI_Status(&hdmi, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(hdmi, uint16_t(3));
+
+        // No change, no event.
+        recorder().clear();
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) { s.hdmiSdiStatus = 3; });
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_REC_INFO), 0);
+    }
+
+    void movieStartWithoutCardGivesTwo()
+    {
+        QCOMPARE(KVR_func_api_MoveRec_Ctrl_Start(m_uuid.c_str(), nullptr), uint8_t(1));
+        uint16_t status = 0;
+        KVR_func_api_GetCameraStatus(&status, m_uuid.c_str(), nullptr);
+        QCOMPARE(status, uint16_t(KVR_CAMERA_STATUS_MOVIE_REC));
+        QCOMPARE(KVR_func_api_MoveRec_Ctrl_Stop(1, m_uuid.c_str(), nullptr), uint8_t(1));
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_REC_INFO), 2);
+
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) { s.cardCount = 0; });
+        uint32_t err = 0;
+        QCOMPARE(KVR_func_api_MoveRec_Ctrl_Start(m_uuid.c_str(), &err), uint8_t(2));
+        QCOMPARE(err, KVR_ERR_NO_CARD);
+        KVR_STRUCT_REC_CTRL ctrl{};
+        ctrl.code = KVR_CMD_RELEASE_ONE_SHOT;
+        QCOMPARE(KVR_func_api_Rec_Ctrl_Release(&ctrl, m_uuid.c_str(), nullptr), uint8_t(2));
+        ctrl.code = KVR_CMD_RELEASE_HALFS_START; // needs no card
+        QCOMPARE(KVR_func_api_Rec_Ctrl_Release(&ctrl, m_uuid.c_str(), nullptr), uint8_t(1));
+        ctrl.code = KVR_CMD_ZOOM_START; // a code of another family
+        QCOMPARE(KVR_func_api_Rec_Ctrl_Release(&ctrl, m_uuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_INVALID_PARAM);
+    }
+
+    void errorListIsAnnouncedAndRead()
+    {
+        kvrsim::setErrors(m_full, {{0x26120904u, 0x1234u}, {0x26120803u, 0x42u}});
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_SETUP_ERROR), 1);
+        KVR_STRUCT_SETUP_INFO_ERROR errors;
+        QCOMPARE(KVR_func_api_GetSetupInfoError(&errors, m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(errors.count, uint16_t(2));
+        QCOMPARE(errors.entries[0].code, 0x1234u);
+        QCOMPARE(errors.entries[1].dateTime, 0x26120803u);
+        QCOMPARE(errors.entries[2].code, 0u);
+    }
+
+    void injectedFailuresAndDelays()
+    {
+        kvrsim::failNext("Aperture_Set_Param", 2, 0, KVR_ERR_BUSY);
+        uint32_t err = 0;
+        QCOMPARE(KVR_func_api_Aperture_Set_Param(45, m_uuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_BUSY);
+        QCOMPARE(KVR_func_api_Aperture_Set_Param(45, m_uuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(kvrsim::setting(m_full, "aperture"), 40u);
+        QCOMPARE(KVR_func_api_Aperture_Set_Param(45, m_uuid.c_str(), &err), uint8_t(1));
+
+        // An injected result other than failure, for one camera only.
+        kvrsim::failNext("MoveRec_Ctrl_Start", 1, 2, KVR_ERR_NO_CARD, m_limitedUuid);
+        QCOMPARE(KVR_func_api_MoveRec_Ctrl_Start(m_uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_MoveRec_Ctrl_Start(m_limitedUuid.c_str(), nullptr), uint8_t(2));
+        QCOMPARE(KVR_func_api_MoveRec_Ctrl_Start(m_limitedUuid.c_str(), nullptr), uint8_t(1));
+
+        // A delayed call still succeeds; the log shows every call in order.
+        kvrsim::clearCallLogs();
+        kvrsim::delayNext("GetCameraStatus", 1, 5);
+        uint16_t status = 0;
+        QCOMPARE(KVR_func_api_GetCameraStatus(&status, m_uuid.c_str(), nullptr), uint8_t(1));
+        const auto log = kvrsim::callLog(m_full);
+        QCOMPARE(int(log.size()), 1);
+        QCOMPARE(QString::fromStdString(log[0]), QStringLiteral("GetCameraStatus"));
+        QVERIFY(kvrsim::callLog(m_limited).empty());
+    }
+
+    void callsNamingNoKnownCameraFail_data()
+    {
+        QTest::addColumn<QByteArray>("uuid");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("unknown") << QByteArray("00000000-0000-0000-0000-000000000000");
+        QTest::newRow("truncated") << QByteArray("4b565253-494d");
+    }
+
+    void callsNamingNoKnownCameraFail()
+    {
+        QFETCH(QByteArray, uuid);
+        uint32_t err = 0;
+        uint32_t value = 0;
+        QCOMPARE(KVR_func_api_Aperture_GetParam(&value, uuid.constData(), &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_NO_DEVICE);
+        QCOMPARE(KVR_func_api_Aperture_Set_Param(40, uuid.constData(), &err), uint8_t(0));
+        KVR_STRUCT_WB_CAPA_INFO wb;
+        QCOMPARE(KVR_func_api_WB_GetCapability(&wb, uuid.constData(), &err), uint8_t(0));
+        QCOMPARE(KVR_func_api_OpenSession(0, nullptr, uuid.constData(), &err), uint8_t(0));
+        QCOMPARE(KVR_func_api_CloseDevice(uuid.constData(), &err), uint8_t(0));
+        QCOMPARE(KVR_func_api_Aperture_GetParam(&value, nullptr, &err), uint8_t(0));
+    }
+
+    void everyCallFailsAfterFinish()
+    {
+        QCOMPARE(KVR_func_api_Finish(), uint8_t(1));
+        QCOMPARE(KVR_func_api_Finish(), uint8_t(1));
+        uint32_t err = 0;
+        uint32_t value = 0;
+        QCOMPARE(KVR_func_api_Aperture_GetParam(&value, m_uuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_NOT_INITIALISED);
+        KVR_CONNECT_DEVICE_INFO list{};
+        QCOMPARE(KVR_func_api_GetPnPDeviceInfo(&list, &err), uint8_t(0));
+        QCOMPARE(KVR_func_api_CloseSession(m_uuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(KVR_func_api_CloseSession("All", &err), uint8_t(0));
+        // Start again: the sessions are gone.
+        QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+        QCOMPARE(KVR_func_api_Aperture_GetParam(&value, m_uuid.c_str(), &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_NO_SESSION);
+    }
+
+    void scenarioFromJson()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("scenario.json");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"cameras": [
+            {"model": "Json Sim", "serial": "JS1", "connection": "usb",
+             "settings": {"aperture": {"current": 28, "offered": [28, 40]}},
+             "refused": ["Rec_Ctrl_Zoom"]},
+            {"model": "Json Net", "connection": "lan", "passwordState": "unset", "mac": "00112233AABB"}
+        ]})");
+        file.close();
+        std::string error;
+        QVERIFY2(kvrsim::loadScenarioFile(path.toStdString(), &error), error.c_str());
+        QCOMPARE(int(kvrsim::cameras().size()), 2);
+        const int usb = kvrsim::indexOfSerial("JS1");
+        QCOMPARE(kvrsim::setting(usb, "aperture"), 28u);
+        QCOMPARE(kvrsim::offered(usb, "aperture"), (std::vector<uint32_t>{28, 40}));
+        const int lan = cameraByModel("Json Net");
+        QCOMPARE(kvrsim::passwordState(lan), kvrsim::PasswordState::Unset);
+        QCOMPARE(kvrsim::deviceKey(lan), 0x2233AABBu);
+    }
+
+    void badScenariosAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("no cameras") << QByteArray("{}");
+        QTest::newRow("truncated") << QByteArray(R"({"cameras": [{"model": "x")");
+        QTest::newRow("unknown setting") << QByteArray(R"({"cameras": [{"settings": {"nope": {}}}]})");
+        QTest::newRow("deep") << QByteArray(200, '[');
+        QTest::newRow("bad escape") << QByteArray(R"({"cameras": [{"model": "\q"}]})");
+    }
+
+    void badScenariosAreRefused()
+    {
+        QFETCH(QByteArray, json);
+        const auto before = kvrsim::cameras();
+        std::string error;
+        QVERIFY(!kvrsim::loadScenarioJson(json.toStdString(), &error));
+        QVERIFY(!error.empty());
+        QCOMPARE(kvrsim::cameras(), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSdkSettings)
+#include "tst_sdk_settings.moc"
