@@ -16,9 +16,12 @@ std::string makeUuid(int index, int generation)
     return text;
 }
 
+// The path is the serial number itself: a caller that takes the tail of the
+// path as the camera's serial number finds exactly the one the camera
+// reports through its device information.
 std::wstring makeDevicePath(const Camera &camera)
 {
-    std::wstring path = L"/sim/usb/" + std::to_wstring(camera.index) + L"/";
+    std::wstring path;
     for (char ch : camera.spec.serial)
         path.push_back(static_cast<wchar_t>(static_cast<unsigned char>(ch)));
     return path;

@@ -444,6 +444,35 @@ private slots:
         QCOMPARE(kvrsim::deviceKey(lan), 0x2233AABBu);
     }
 
+    // Scenario files come from outside: damaged text is refused or read,
+    // never a crash, and a refused file leaves the cameras as they were.
+    void mutatedScenariosNeverCrash()
+    {
+        const std::string valid = R"({"cameras": [{"model": "M", "serial": "S1", "features": [1, 2, "0x11"],
+            "settings": {"iso": {"current": 400, "offered": [100, 400, "0xFFFFFFFF"]}}, "wifi": true,
+            "connection": "lan", "passwordState": "set", "password": "Abcdefgh1"}]})";
+        QVERIFY(kvrsim::loadScenarioJson(valid));
+        uint32_t seed = 12345;
+        for (int round = 0; round < 2000; ++round) {
+            std::string text = valid;
+            for (int flips = 0; flips < 1 + round % 4; ++flips) {
+                seed = seed * 1103515245u + 12345u;
+                const size_t at = (seed >> 8) % text.size();
+                seed = seed * 1103515245u + 12345u;
+                switch ((seed >> 16) % 3) {
+                case 0: text[at] = static_cast<char>(seed >> 24); break;
+                case 1: text.erase(at, 1 + (seed >> 24) % 8); break;
+                default: text.insert(at, 1, "{}[],:\"\\"[(seed >> 24) % 8]); break;
+                }
+                if (text.empty())
+                    text = "{";
+            }
+            std::string error;
+            const bool ok = kvrsim::loadScenarioJson(text, &error);
+            QVERIFY(ok || !error.empty());
+        }
+    }
+
     void badScenariosAreRefused_data()
     {
         QTest::addColumn<QByteArray>("json");
