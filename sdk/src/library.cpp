@@ -331,6 +331,16 @@ uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
 // ---------------------------------------------------------------------------
 namespace {
 
+// Logs keep the most recent calls only: a program that runs for hours must
+// not grow them without bound.
+void appendLog(std::vector<std::string> &log, std::string entry)
+{
+    constexpr size_t limit = 4096;
+    if (log.size() >= limit)
+        log.erase(log.begin(), log.begin() + limit / 2);
+    log.push_back(std::move(entry));
+}
+
 std::string shortName(const char *function)
 {
     static const char prefix[] = "KVR_func_api_";
@@ -373,11 +383,11 @@ Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err)
     if (perCamera) {
         m_camera = cameraByUuid(uuid);
         if (m_camera)
-            m_camera->callLog.push_back(name);
+            appendLog(m_camera->callLog, name);
         else
-            l.globalLog.push_back(name + "(" + id + ")");
+            appendLog(l.globalLog, name + "(" + id + ")");
     } else {
-        l.globalLog.push_back(name);
+        appendLog(l.globalLog, name);
     }
 
     if (!l.initialised) {

@@ -473,6 +473,29 @@ private slots:
         }
     }
 
+    void scenarioNamedByTheEnvironment()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("env.json");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"cameras": [{"model": "Env Sim", "serial": "ENV1"}]})");
+        file.close();
+        kvrsim::reset();
+        qputenv("KVRSIM_SCENARIO", path.toLocal8Bit());
+        QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+        qunsetenv("KVRSIM_SCENARIO");
+        QCOMPARE(int(kvrsim::cameras().size()), 1);
+        QVERIFY(kvrsim::indexOfSerial("ENV1") > 0);
+
+        // Without it (or with a file that cannot be read) the default scenario.
+        kvrsim::reset();
+        qputenv("KVRSIM_SCENARIO", dir.filePath("missing.json").toLocal8Bit());
+        QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+        qunsetenv("KVRSIM_SCENARIO");
+        QCOMPARE(int(kvrsim::cameras().size()), int(kvrsim::defaultScenario().size()));
+    }
+
     void badScenariosAreRefused_data()
     {
         QTest::addColumn<QByteArray>("json");
