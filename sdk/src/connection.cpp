@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 using namespace kvrsim_internal;
 
@@ -235,7 +236,7 @@ uint8_t KVR_func_api_IsConnectedUSBDevice(const wchar_t *devicePath, char *uuid)
         return call.fail(KVR_ERR_INVALID_PARAM);
     for (auto &cam : lib().cameras) {
         if (cam->spec.connection == kvrsim::Connection::Usb && cam->inSession && !cam->lost
-            && cam->devicePath == devicePath) {
+            && cam->devicePath == std::wstring(devicePath, wcsnlen(devicePath, 1024))) {
             std::memcpy(uuid, cam->uuid.c_str(), cam->uuid.size() + 1);
             return 1;
         }
@@ -248,7 +249,7 @@ uint8_t KVR_func_api_IsConnectedLANDevice(const char *serialNo, uint8_t *connect
     KVR_GLOBAL_CALL(nullptr);
     if (!serialNo)
         return call.fail(KVR_ERR_INVALID_PARAM);
-    Camera *cam = cameraBySerial(serialNo);
+    Camera *cam = cameraBySerial(std::string(serialNo, strnlen(serialNo, 255)));
     const bool yes = cam && cam->spec.connection == kvrsim::Connection::Lan && cam->inSession && !cam->lost;
     if (connected)
         *connected = yes ? 1 : 0;

@@ -231,8 +231,10 @@ Camera *cameraByUuid(const char *uuid)
 {
     if (!uuid || !*uuid)
         return nullptr;
+    // A UUID is 36 characters: never read further into the caller's text.
+    const std::string id(uuid, strnlen(uuid, KVR_UUID_BUFFER_SIZE));
     for (auto &c : lib().cameras) {
-        if (c->uuid == uuid)
+        if (c->uuid == id)
             return c.get();
     }
     return nullptr;
@@ -358,7 +360,7 @@ Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err)
     const bool needsSession = kind == Camera;
     Library &l = lib();
     const std::string name = shortName(function);
-    const std::string id = uuid ? uuid : "";
+    const std::string id = uuid ? std::string(uuid, strnlen(uuid, KVR_UUID_BUFFER_SIZE)) : std::string();
 
     // Injected delays run before the lock so that other calls go on.
     int delayMs = 0;
