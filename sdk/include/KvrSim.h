@@ -78,7 +78,9 @@ KVR_API void reset();
 // Scenarios. The JSON form: {"cameras": [ {camera fields as in CameraSpec,
 // "connection": "usb"|"lan", "passwordState": "none"|"unset"|"set",
 // "settings": {"<name>": {"current": n, "offered": [n, ...]}}, "refused":
-// ["Rec_Ctrl_Zoom", ...]} ]}. Loading replaces every camera.
+// ["Rec_Ctrl_Zoom", ...]} ]}; numbers may also be written as text ("0xFF").
+// sdk/scenarios/studio.json is an example. Loading replaces every camera;
+// a scenario that cannot be read changes nothing.
 // The default scenario: "Rozado Sim A1" (USB, offers everything), "Rozado
 // Sim B2" (USB, offers less and refuses zoom, menu, magnification, 4K and 6K/4K
 // commands and the movie filter) and "Rozado Sim N3" (network, Wi-Fi, password

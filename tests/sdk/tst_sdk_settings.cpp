@@ -473,6 +473,18 @@ private slots:
         }
     }
 
+    void shippedScenarioLoads()
+    {
+        std::string error;
+        QVERIFY2(kvrsim::loadScenarioFile(KVRSIM_SCENARIO_DIR "/studio.json", &error), error.c_str());
+        QCOMPARE(int(kvrsim::cameras().size()), 4);
+        const int b = kvrsim::indexOfSerial("SIMB20000002");
+        QCOMPARE(kvrsim::status(b).cardCount, uint16_t(0));
+        QCOMPARE(kvrsim::setting(kvrsim::indexOfSerial("SIMA10000001"), "iso"), 400u);
+        QCOMPARE(kvrsim::offered(kvrsim::indexOfSerial("SIMA10000001"), "iso").front(), 0xFFFFFFFFu);
+        QVERIFY(kvrsim::specOf(kvrsim::indexOfSerial("SIMT40000004")).tls);
+    }
+
     void scenarioNamedByTheEnvironment()
     {
         QTemporaryDir dir;
