@@ -310,9 +310,9 @@ uint8_t KVR_func_api_SelectPnPDevice(uint32_t devIndex, KVR_CONNECT_DEVICE_INFO 
             if (needed != KVR_PW_ERROR_OK && !currentPassword) {
                 KVR_PTPIP_CONNECT_DEVICE_INFO record;
                 fillPtpipRecord(*cam, record);
-                const uint64_t ticket = postPtpip(KVR_PTPIP_KIND_PASSWORD, &record, needed, cam->uuid);
+                const uint64_t ticket = postPtpip(KVR_PTPIP_KIND_PASSWORD, &record, needed, cam->uuid, true);
                 call.unlock();
-                lib().ptpipThread.waitFor(ticket);
+                lib().replyThread.waitFor(ticket);
             }
             return 0;
         }

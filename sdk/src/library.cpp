@@ -270,13 +270,12 @@ uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid)
             if (it == l.notify.end())
                 return;
             fn = it->second;
-            l.notifyInFlight = true;
-            l.notifyInFlightCode = event;
+            ++l.notifyInFlight[event];
         }
         fn(event, param, uuid.c_str());
         {
             std::lock_guard<std::mutex> g(l.cbMutex);
-            l.notifyInFlight = false;
+            --l.notifyInFlight[event];
         }
         l.cbIdle.notify_all();
     });
@@ -291,13 +290,14 @@ uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param)
 }
 
 uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
-                   uint32_t errorType, const std::string &uuid)
+                   uint32_t errorType, const std::string &uuid, bool reply)
 {
     Library &l = lib();
     std::shared_ptr<KVR_PTPIP_CONNECT_DEVICE_INFO> copy;
     if (record)
         copy = std::make_shared<KVR_PTPIP_CONNECT_DEVICE_INFO>(*record);
-    return l.ptpipThread.post([kind, copy, errorType, uuid] {
+    Dispatcher &thread = reply ? l.replyThread : l.ptpipThread;
+    return thread.post([kind, copy, errorType, uuid] {
         Library &l = lib();
         PtpipCallbackFn fn = nullptr;
         void *context = nullptr;
@@ -308,8 +308,7 @@ uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
                 return;
             fn = it->second.first;
             context = it->second.second;
-            l.ptpipInFlight = true;
-            l.ptpipInFlightKind = kind;
+            ++l.ptpipInFlight[kind];
         }
         uint32_t type = errorType;
         std::string text = uuid;
@@ -322,7 +321,7 @@ uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
         fn(kind, p1, p2, context);
         {
             std::lock_guard<std::mutex> g(l.cbMutex);
-            l.ptpipInFlight = false;
+            --l.ptpipInFlight[kind];
         }
         l.cbIdle.notify_all();
     });
@@ -499,6 +498,7 @@ uint8_t KVR_func_api_Init(void)
     std::lock_guard<std::recursive_mutex> g(l.state);
     l.notifyThread.start();
     l.ptpipThread.start();
+    l.replyThread.start();
     l.scheduler.start();
     l.initialised = true;
     l.connectionType = KVR_CONNECTION_USB;
@@ -527,6 +527,7 @@ uint8_t KVR_func_api_Finish(void)
     l.scheduler.stop();
     l.notifyThread.stop();
     l.ptpipThread.stop();
+    l.replyThread.stop();
     return 1;
 }
 
@@ -597,9 +598,9 @@ uint8_t KVR_func_api_Delete_CallBackInfo(uint32_t event)
     std::unique_lock<std::mutex> g(l.cbMutex);
     const bool removed = l.notify.erase(event) > 0;
     // A delivery of this code may be running: wait for it, unless this call
-    // comes from inside that very delivery.
-    if (!l.notifyThread.onThread())
-        l.cbIdle.wait(g, [&] { return !(l.notifyInFlight && l.notifyInFlightCode == event); });
+    // comes from inside a delivery (which could be that very one).
+    if (!l.onDeliveryThread())
+        l.cbIdle.wait(g, [&] { return l.notifyInFlight[event] == 0; });
     if (!removed) {
         setLastError(KVR_ERR_INVALID_PARAM);
         return 0;
@@ -625,8 +626,8 @@ uint8_t KVR_func_api_ptpip_Delete_Callback(uint32_t kind, uint32_t *err)
     }
     std::unique_lock<std::mutex> g(l.cbMutex);
     const bool removed = l.ptpip.erase(kind) > 0;
-    if (!l.ptpipThread.onThread())
-        l.cbIdle.wait(g, [&] { return !(l.ptpipInFlight && l.ptpipInFlightKind == kind); });
+    if (!l.onDeliveryThread())
+        l.cbIdle.wait(g, [&] { return l.ptpipInFlight[kind] == 0; });
     if (!removed) {
         if (err)
             *err = KVR_ERR_INVALID_PARAM;
