@@ -2,6 +2,7 @@
 #include "sim.h"
 
 #include <cstring>
+#include <pthread.h>
 
 namespace kvrsim_internal {
 
@@ -25,10 +26,16 @@ void Dispatcher::start()
         return;
     m_running = true;
     m_stopping = false;
-    m_thread = std::thread([this] { run(); });
+    m_busy = false;
+    const uint64_t generation = ++m_generation;
+    m_thread = std::thread([this, generation] { run(generation); });
     m_threadId = m_thread.get_id();
 }
 
+// Stops the thread and drops what is queued. A delivery that is running is
+// waited for, but only so long: a program whose callback waits for a lock
+// that the caller of Finish holds must not hang; that delivery then ends on
+// its own and touches nothing of a later start.
 void Dispatcher::stop()
 {
     std::thread t;
@@ -42,15 +49,22 @@ void Dispatcher::stop()
         t = std::move(m_thread);
     }
     m_wake.notify_all();
+    m_done.notify_all();
     if (t.joinable()) {
-        if (t.get_id() == std::this_thread::get_id())
-            t.detach(); // stopped from one of its own deliveries
-        else
+        bool finished = false;
+        if (t.get_id() != std::this_thread::get_id()) {
+            std::unique_lock<std::mutex> g(m_mutex);
+            finished = m_done.wait_for(g, std::chrono::seconds(2), [&] { return !m_busy; });
+        }
+        if (finished)
             t.join();
+        else
+            t.detach();
     }
     std::lock_guard<std::mutex> g(m_mutex);
     m_running = false;
     m_busy = false;
+    ++m_generation;
     m_done.notify_all();
 }
 
@@ -104,12 +118,13 @@ bool Dispatcher::onThread() const
     return m_running && std::this_thread::get_id() == m_threadId;
 }
 
-void Dispatcher::run()
+void Dispatcher::run(uint64_t generation)
 {
+    pthread_setname_np(pthread_self(), m_name);
     std::unique_lock<std::mutex> g(m_mutex);
     for (;;) {
-        m_wake.wait(g, [&] { return m_stopping || !m_queue.empty(); });
-        if (m_stopping)
+        m_wake.wait(g, [&] { return m_stopping || m_generation != generation || !m_queue.empty(); });
+        if (m_stopping || m_generation != generation)
             return;
         auto item = std::move(m_queue.front());
         m_queue.pop_front();
@@ -117,6 +132,8 @@ void Dispatcher::run()
         g.unlock();
         item.second();
         g.lock();
+        if (m_generation != generation)
+            return; // stopped while delivering; a newer thread may own the queue
         m_busy = false;
         if (item.first > m_finished)
             m_finished = item.first;

@@ -46,7 +46,7 @@ public:
     void clear();
 
 private:
-    void run();
+    void run(uint64_t generation);
 
     const char *m_name;
     mutable std::mutex m_mutex;
@@ -58,6 +58,7 @@ private:
     bool m_running = false;
     bool m_stopping = false;
     bool m_busy = false;
+    uint64_t m_generation = 0;
     std::thread m_thread;
     std::thread::id m_threadId;
 };
