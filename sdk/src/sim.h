@@ -244,7 +244,7 @@ std::wstring makeDevicePath(const Camera &camera);
 uint32_t deviceKey(const Camera &camera);
 std::string scramble(const std::string &password, uint32_t key);
 
-void applySpec(Camera &camera);   // settings and password state from the spec
+void applySpec(Camera &camera);   // settings and password state from its CameraSpec
 void closeAllSessions();
 void endSearch(uint32_t kind);
 
