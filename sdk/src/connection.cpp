@@ -76,16 +76,19 @@ std::string scramble(const std::string &password, uint32_t key)
 
 namespace {
 
-void copyUcs4(uint32_t (&dst)[256], uint32_t &length, const std::string &text)
+// Records are packed and may sit at any address: fields are written by
+// copying bytes, never through a typed pointer to a member.
+void copyUcs4(void *dst, void *lengthField, const std::string &text)
 {
-    std::memset(dst, 0, sizeof dst);
-    size_t n = 0;
+    uint32_t chars[256] = {};
+    uint32_t n = 0;
     for (char ch : text) {
         if (n >= 255)
             break;
-        dst[n++] = static_cast<unsigned char>(ch);
+        chars[n++] = static_cast<unsigned char>(ch);
     }
-    length = static_cast<uint32_t>(n);
+    std::memcpy(dst, chars, sizeof chars);
+    std::memcpy(lengthField, &n, sizeof n);
 }
 
 template <size_t N>
@@ -122,16 +125,16 @@ void fillDevInfo(const Camera &camera, KVR_DEVINFO &info)
 {
     std::memset(&info, 0, sizeof info);
     info.devIndex = static_cast<uint32_t>(camera.index);
-    copyUcs4(info.makerName, info.makerNameLength, camera.spec.maker);
-    copyUcs4(info.modelName, info.modelNameLength, camera.spec.model);
+    copyUcs4(info.makerName, &info.makerNameLength, camera.spec.maker);
+    copyUcs4(info.modelName, &info.modelNameLength, camera.spec.model);
 }
 
 void fillPtpipRecord(const Camera &camera, KVR_PTPIP_CONNECT_DEVICE_INFO &record)
 {
     std::memset(&record, 0, sizeof record);
     record.devIndex = static_cast<uint32_t>(camera.index);
-    copyUcs4(record.makerName, record.makerNameLength, camera.spec.maker);
-    copyUcs4(record.modelName, record.modelNameLength, camera.spec.model);
+    copyUcs4(record.makerName, &record.makerNameLength, camera.spec.maker);
+    copyUcs4(record.modelName, &record.modelNameLength, camera.spec.model);
     copyText(record.friendlyName, camera.spec.friendlyName);
     record.friendlyNameLength = static_cast<uint32_t>(strnlen(record.friendlyName, 255));
     record.tls = camera.spec.tls ? 1 : 0;

@@ -6,11 +6,15 @@ using namespace sdktest;
 
 namespace {
 
-std::string text(const uint32_t *ucs4, uint32_t length)
+// Reads a UCS-4 name out of a packed record (no typed pointer into it).
+std::string text(const void *ucs4, uint32_t length)
 {
     std::string out;
-    for (uint32_t i = 0; i < length; ++i)
-        out.push_back(static_cast<char>(ucs4[i]));
+    for (uint32_t i = 0; i < length && i < 256; ++i) {
+        uint32_t ch;
+        std::memcpy(&ch, static_cast<const uint8_t *>(ucs4) + 4 * i, 4);
+        out.push_back(static_cast<char>(ch));
+    }
     return out;
 }
 

@@ -54,6 +54,14 @@ uint16_t u16At(const void *record, size_t offset)
     return v;
 }
 
+// Records are packed: a program may hand them over at any address.
+template <typename Record>
+Record *oddlyPlaced(std::vector<uint8_t> &storage)
+{
+    storage.assign(sizeof(Record) + 1, 0);
+    return reinterpret_cast<Record *>(storage.data() + 1);
+}
+
 } // namespace
 
 class TestSdkSettings : public QObject
@@ -252,6 +260,31 @@ private slots:
         uint32_t err = 0;
         QCOMPARE(KVR_func_api_WB_GetCapability(nullptr, uuid, &err), uint8_t(0));
         QCOMPARE(err, KVR_ERR_INVALID_PARAM);
+    }
+
+    void recordsAtOddAddresses()
+    {
+        std::vector<uint8_t> a, b, c, d, e, f;
+        auto *iso = oddlyPlaced<KVR_STRUCT_ISO_CAPA_INFO>(a);
+        auto *ss = oddlyPlaced<KVR_STRUCT_SS_CAPA_INFO>(b);
+        auto *aperture = oddlyPlaced<KVR_STRUCT_APERTURE_CAPA_INFO>(c);
+        auto *style = oddlyPlaced<KVR_STRUCT_PHOTOSTYLE_CAPA_INFO>(d);
+        auto *list = oddlyPlaced<KVR_CONNECT_DEVICE_INFO>(e);
+        auto *rec = oddlyPlaced<KVR_STRUCT_REC_INFO>(f);
+        const char *uuid = m_uuid.c_str();
+        QCOMPARE(KVR_func_api_ISO_GetCapability(iso, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_SS_Get_Capability(ss, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_Aperture_GetCapability(aperture, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_PhotoStyle_GetCapability(style, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_GetPnPDeviceInfo(list, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_Get_Rec_Info(rec, uuid, nullptr), uint8_t(1));
+        uint32_t current = 0;
+        std::memcpy(&current, a.data() + 1 + 0x818, 4);
+        QCOMPARE(current, kvrsim::setting(m_full, "iso"));
+        QCOMPARE(u16At(c.data() + 1, 0xA), uint16_t(kvrsim::offered(m_full, "aperture").size()));
+        uint32_t count = 0;
+        std::memcpy(&count, e.data() + 1, 4);
+        QCOMPARE(count, 2u);
     }
 
     void dialTurnAnnouncesTheGroupEvent()
