@@ -78,7 +78,13 @@ KVR_API void reset();
 // Scenarios. The JSON form: {"cameras": [ {camera fields as in CameraSpec,
 // "connection": "usb"|"lan", "passwordState": "none"|"unset"|"set",
 // "settings": {"<name>": {"current": n, "offered": [n, ...]}}, "refused":
-// ["Rec_Ctrl_Zoom", ...]} ]}. Loading replaces every camera.
+// ["Rec_Ctrl_Zoom", ...]} ]}; numbers may also be written as text ("0xFF").
+// sdk/scenarios/studio.json is an example. Loading replaces every camera;
+// a scenario that cannot be read changes nothing.
+// The default scenario: "Rozado Sim A1" (USB, offers everything), "Rozado
+// Sim B2" (USB, offers less and refuses zoom, menu, magnification, 4K and 6K/4K
+// commands and the movie filter) and "Rozado Sim N3" (network, Wi-Fi, password
+// "Rozado2026" set).
 KVR_API void loadDefaultScenario();
 KVR_API bool loadScenarioJson(const std::string &json, std::string *error = nullptr);
 KVR_API bool loadScenarioFile(const std::string &path, std::string *error = nullptr);
@@ -137,7 +143,8 @@ KVR_API void delayNext(const std::string &function, int count, int delayMs,
 KVR_API void clearInjections();
 
 // Call log: the functions called for one camera (names without the prefix),
-// oldest first; calls that name no camera go to the global log.
+// oldest first; calls that name no camera go to the global log. A log that
+// reaches 4096 entries drops its older half.
 KVR_API std::vector<std::string> callLog(int index);
 KVR_API std::vector<std::string> globalCallLog();
 KVR_API void clearCallLogs();

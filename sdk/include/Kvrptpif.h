@@ -341,9 +341,10 @@ KVR_PIN(KVR_DEVINFO, modelName, 1032);
 KVR_PIN(KVR_DEVINFO, modelNameLength, 2056);
 
 // Device list. devicePath[i] points to a NUL-terminated wide-character path
-// owned by the library and valid for its lifetime; the path ends in the
-// camera's serial number. Callers that build a list themselves may point the
-// entries anywhere. count never exceeds KVR_MAX_DEVICES.
+// owned by the library, valid until the library is reset; the path ends in
+// the camera's serial number (for the simulated cameras it is the serial
+// number). Callers that build a list themselves may point the entries
+// anywhere. count never exceeds KVR_MAX_DEVICES.
 typedef struct _tag_KVR_CONNECT_DEVICE_INFO {
     uint32_t count;
     uint32_t reserved;

@@ -45,6 +45,9 @@
 //   when the network camera with that serial number is in session.
 // - OpenSession, CloseSession and CloseDevice may be repeated; "All" closes
 //   every camera.
+// - ptpip_Set_SearchDev_TimeOutVal_Config: searchMs is how long a network
+//   search runs before kind 2 ends it; timeoutMs bounds each exchange.
+//   Finish ends a running search without a report.
 #define KVR_FUNCTIONS_CONNECTION(X) \
     X(uint8_t, KVR_func_api_GetPnPDeviceInfo, (KVR_CONNECT_DEVICE_INFO *list, uint32_t *err)) \
     X(uint8_t, KVR_func_api_Search_Device, (KVR_CONNECT_DEVICE_INFO *list, uint32_t *err)) \

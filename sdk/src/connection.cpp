@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 using namespace kvrsim_internal;
 
@@ -16,9 +17,12 @@ std::string makeUuid(int index, int generation)
     return text;
 }
 
+// The path is the serial number itself: a caller that takes the tail of the
+// path as the camera's serial number finds exactly the one the camera
+// reports through its device information.
 std::wstring makeDevicePath(const Camera &camera)
 {
-    std::wstring path = L"/sim/usb/" + std::to_wstring(camera.index) + L"/";
+    std::wstring path;
     for (char ch : camera.spec.serial)
         path.push_back(static_cast<wchar_t>(static_cast<unsigned char>(ch)));
     return path;
@@ -72,16 +76,19 @@ std::string scramble(const std::string &password, uint32_t key)
 
 namespace {
 
-void copyUcs4(uint32_t (&dst)[256], uint32_t &length, const std::string &text)
+// Records are packed and may sit at any address: fields are written by
+// copying bytes, never through a typed pointer to a member.
+void copyUcs4(void *dst, void *lengthField, const std::string &text)
 {
-    std::memset(dst, 0, sizeof dst);
-    size_t n = 0;
+    uint32_t chars[256] = {};
+    uint32_t n = 0;
     for (char ch : text) {
         if (n >= 255)
             break;
-        dst[n++] = static_cast<unsigned char>(ch);
+        chars[n++] = static_cast<unsigned char>(ch);
     }
-    length = static_cast<uint32_t>(n);
+    std::memcpy(dst, chars, sizeof chars);
+    std::memcpy(lengthField, &n, sizeof n);
 }
 
 template <size_t N>
@@ -118,16 +125,16 @@ void fillDevInfo(const Camera &camera, KVR_DEVINFO &info)
 {
     std::memset(&info, 0, sizeof info);
     info.devIndex = static_cast<uint32_t>(camera.index);
-    copyUcs4(info.makerName, info.makerNameLength, camera.spec.maker);
-    copyUcs4(info.modelName, info.modelNameLength, camera.spec.model);
+    copyUcs4(info.makerName, &info.makerNameLength, camera.spec.maker);
+    copyUcs4(info.modelName, &info.modelNameLength, camera.spec.model);
 }
 
 void fillPtpipRecord(const Camera &camera, KVR_PTPIP_CONNECT_DEVICE_INFO &record)
 {
     std::memset(&record, 0, sizeof record);
     record.devIndex = static_cast<uint32_t>(camera.index);
-    copyUcs4(record.makerName, record.makerNameLength, camera.spec.maker);
-    copyUcs4(record.modelName, record.modelNameLength, camera.spec.model);
+    copyUcs4(record.makerName, &record.makerNameLength, camera.spec.maker);
+    copyUcs4(record.modelName, &record.modelNameLength, camera.spec.model);
     copyText(record.friendlyName, camera.spec.friendlyName);
     record.friendlyNameLength = static_cast<uint32_t>(strnlen(record.friendlyName, 255));
     record.tls = camera.spec.tls ? 1 : 0;
@@ -232,7 +239,7 @@ uint8_t KVR_func_api_IsConnectedUSBDevice(const wchar_t *devicePath, char *uuid)
         return call.fail(KVR_ERR_INVALID_PARAM);
     for (auto &cam : lib().cameras) {
         if (cam->spec.connection == kvrsim::Connection::Usb && cam->inSession && !cam->lost
-            && cam->devicePath == devicePath) {
+            && cam->devicePath == std::wstring(devicePath, wcsnlen(devicePath, 1024))) {
             std::memcpy(uuid, cam->uuid.c_str(), cam->uuid.size() + 1);
             return 1;
         }
@@ -245,7 +252,7 @@ uint8_t KVR_func_api_IsConnectedLANDevice(const char *serialNo, uint8_t *connect
     KVR_GLOBAL_CALL(nullptr);
     if (!serialNo)
         return call.fail(KVR_ERR_INVALID_PARAM);
-    Camera *cam = cameraBySerial(serialNo);
+    Camera *cam = cameraBySerial(std::string(serialNo, strnlen(serialNo, 255)));
     const bool yes = cam && cam->spec.connection == kvrsim::Connection::Lan && cam->inSession && !cam->lost;
     if (connected)
         *connected = yes ? 1 : 0;
@@ -306,9 +313,9 @@ uint8_t KVR_func_api_SelectPnPDevice(uint32_t devIndex, KVR_CONNECT_DEVICE_INFO 
             if (needed != KVR_PW_ERROR_OK && !currentPassword) {
                 KVR_PTPIP_CONNECT_DEVICE_INFO record;
                 fillPtpipRecord(*cam, record);
-                const uint64_t ticket = postPtpip(KVR_PTPIP_KIND_PASSWORD, &record, needed, cam->uuid);
+                const uint64_t ticket = postPtpip(KVR_PTPIP_KIND_PASSWORD, &record, needed, cam->uuid, true);
                 call.unlock();
-                lib().ptpipThread.waitFor(ticket);
+                lib().replyThread.waitFor(ticket);
             }
             return 0;
         }

@@ -612,8 +612,8 @@ void flush()
     for (int round = 0; round < 100; ++round) {
         lib().notifyThread.waitIdle();
         lib().ptpipThread.waitIdle();
-        lib().notifyThread.waitIdle();
-        if (lib().notifyThread.idle() && lib().ptpipThread.idle())
+        lib().replyThread.waitIdle();
+        if (lib().notifyThread.idle() && lib().ptpipThread.idle() && lib().replyThread.idle())
             return;
     }
 }

@@ -2,6 +2,7 @@
 #include "sim.h"
 
 #include <cstring>
+#include <pthread.h>
 
 namespace kvrsim_internal {
 
@@ -25,10 +26,16 @@ void Dispatcher::start()
         return;
     m_running = true;
     m_stopping = false;
-    m_thread = std::thread([this] { run(); });
+    m_busy = false;
+    const uint64_t generation = ++m_generation;
+    m_thread = std::thread([this, generation] { run(generation); });
     m_threadId = m_thread.get_id();
 }
 
+// Stops the thread and drops what is queued. A delivery that is running is
+// waited for, but only so long: a program whose callback waits for a lock
+// that the caller of Finish holds must not hang; that delivery then ends on
+// its own and touches nothing of a later start.
 void Dispatcher::stop()
 {
     std::thread t;
@@ -42,15 +49,22 @@ void Dispatcher::stop()
         t = std::move(m_thread);
     }
     m_wake.notify_all();
+    m_done.notify_all();
     if (t.joinable()) {
-        if (t.get_id() == std::this_thread::get_id())
-            t.detach(); // stopped from one of its own deliveries
-        else
+        bool finished = false;
+        if (t.get_id() != std::this_thread::get_id()) {
+            std::unique_lock<std::mutex> g(m_mutex);
+            finished = m_done.wait_for(g, std::chrono::seconds(2), [&] { return !m_busy; });
+        }
+        if (finished)
             t.join();
+        else
+            t.detach();
     }
     std::lock_guard<std::mutex> g(m_mutex);
     m_running = false;
     m_busy = false;
+    ++m_generation;
     m_done.notify_all();
 }
 
@@ -104,12 +118,13 @@ bool Dispatcher::onThread() const
     return m_running && std::this_thread::get_id() == m_threadId;
 }
 
-void Dispatcher::run()
+void Dispatcher::run(uint64_t generation)
 {
+    pthread_setname_np(pthread_self(), m_name);
     std::unique_lock<std::mutex> g(m_mutex);
     for (;;) {
-        m_wake.wait(g, [&] { return m_stopping || !m_queue.empty(); });
-        if (m_stopping)
+        m_wake.wait(g, [&] { return m_stopping || m_generation != generation || !m_queue.empty(); });
+        if (m_stopping || m_generation != generation)
             return;
         auto item = std::move(m_queue.front());
         m_queue.pop_front();
@@ -117,6 +132,8 @@ void Dispatcher::run()
         g.unlock();
         item.second();
         g.lock();
+        if (m_generation != generation)
+            return; // stopped while delivering; a newer thread may own the queue
         m_busy = false;
         if (item.first > m_finished)
             m_finished = item.first;
@@ -231,8 +248,10 @@ Camera *cameraByUuid(const char *uuid)
 {
     if (!uuid || !*uuid)
         return nullptr;
+    // A UUID is 36 characters: never read further into the caller's text.
+    const std::string id(uuid, strnlen(uuid, KVR_UUID_BUFFER_SIZE));
     for (auto &c : lib().cameras) {
-        if (c->uuid == uuid)
+        if (c->uuid == id)
             return c.get();
     }
     return nullptr;
@@ -268,13 +287,12 @@ uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid)
             if (it == l.notify.end())
                 return;
             fn = it->second;
-            l.notifyInFlight = true;
-            l.notifyInFlightCode = event;
+            ++l.notifyInFlight[event];
         }
         fn(event, param, uuid.c_str());
         {
             std::lock_guard<std::mutex> g(l.cbMutex);
-            l.notifyInFlight = false;
+            --l.notifyInFlight[event];
         }
         l.cbIdle.notify_all();
     });
@@ -289,13 +307,14 @@ uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param)
 }
 
 uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
-                   uint32_t errorType, const std::string &uuid)
+                   uint32_t errorType, const std::string &uuid, bool reply)
 {
     Library &l = lib();
     std::shared_ptr<KVR_PTPIP_CONNECT_DEVICE_INFO> copy;
     if (record)
         copy = std::make_shared<KVR_PTPIP_CONNECT_DEVICE_INFO>(*record);
-    return l.ptpipThread.post([kind, copy, errorType, uuid] {
+    Dispatcher &thread = reply ? l.replyThread : l.ptpipThread;
+    return thread.post([kind, copy, errorType, uuid] {
         Library &l = lib();
         PtpipCallbackFn fn = nullptr;
         void *context = nullptr;
@@ -306,8 +325,7 @@ uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
                 return;
             fn = it->second.first;
             context = it->second.second;
-            l.ptpipInFlight = true;
-            l.ptpipInFlightKind = kind;
+            ++l.ptpipInFlight[kind];
         }
         uint32_t type = errorType;
         std::string text = uuid;
@@ -320,7 +338,7 @@ uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
         fn(kind, p1, p2, context);
         {
             std::lock_guard<std::mutex> g(l.cbMutex);
-            l.ptpipInFlight = false;
+            --l.ptpipInFlight[kind];
         }
         l.cbIdle.notify_all();
     });
@@ -330,6 +348,16 @@ uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
 // Call bookkeeping
 // ---------------------------------------------------------------------------
 namespace {
+
+// Logs keep the most recent calls only: a program that runs for hours must
+// not grow them without bound.
+void appendLog(std::vector<std::string> &log, std::string entry)
+{
+    constexpr size_t limit = 4096;
+    if (log.size() >= limit)
+        log.erase(log.begin(), log.begin() + limit / 2);
+    log.push_back(std::move(entry));
+}
 
 std::string shortName(const char *function)
 {
@@ -348,7 +376,7 @@ Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err)
     const bool needsSession = kind == Camera;
     Library &l = lib();
     const std::string name = shortName(function);
-    const std::string id = uuid ? uuid : "";
+    const std::string id = uuid ? std::string(uuid, strnlen(uuid, KVR_UUID_BUFFER_SIZE)) : std::string();
 
     // Injected delays run before the lock so that other calls go on.
     int delayMs = 0;
@@ -373,11 +401,11 @@ Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err)
     if (perCamera) {
         m_camera = cameraByUuid(uuid);
         if (m_camera)
-            m_camera->callLog.push_back(name);
+            appendLog(m_camera->callLog, name);
         else
-            l.globalLog.push_back(name + "(" + id + ")");
+            appendLog(l.globalLog, name + "(" + id + ")");
     } else {
-        l.globalLog.push_back(name);
+        appendLog(l.globalLog, name);
     }
 
     if (!l.initialised) {
@@ -487,6 +515,7 @@ uint8_t KVR_func_api_Init(void)
     std::lock_guard<std::recursive_mutex> g(l.state);
     l.notifyThread.start();
     l.ptpipThread.start();
+    l.replyThread.start();
     l.scheduler.start();
     l.initialised = true;
     l.connectionType = KVR_CONNECTION_USB;
@@ -515,6 +544,7 @@ uint8_t KVR_func_api_Finish(void)
     l.scheduler.stop();
     l.notifyThread.stop();
     l.ptpipThread.stop();
+    l.replyThread.stop();
     return 1;
 }
 
@@ -585,9 +615,9 @@ uint8_t KVR_func_api_Delete_CallBackInfo(uint32_t event)
     std::unique_lock<std::mutex> g(l.cbMutex);
     const bool removed = l.notify.erase(event) > 0;
     // A delivery of this code may be running: wait for it, unless this call
-    // comes from inside that very delivery.
-    if (!l.notifyThread.onThread())
-        l.cbIdle.wait(g, [&] { return !(l.notifyInFlight && l.notifyInFlightCode == event); });
+    // comes from inside a delivery (which could be that very one).
+    if (!l.onDeliveryThread())
+        l.cbIdle.wait(g, [&] { return l.notifyInFlight[event] == 0; });
     if (!removed) {
         setLastError(KVR_ERR_INVALID_PARAM);
         return 0;
@@ -613,8 +643,8 @@ uint8_t KVR_func_api_ptpip_Delete_Callback(uint32_t kind, uint32_t *err)
     }
     std::unique_lock<std::mutex> g(l.cbMutex);
     const bool removed = l.ptpip.erase(kind) > 0;
-    if (!l.ptpipThread.onThread())
-        l.cbIdle.wait(g, [&] { return !(l.ptpipInFlight && l.ptpipInFlightKind == kind); });
+    if (!l.onDeliveryThread())
+        l.cbIdle.wait(g, [&] { return l.ptpipInFlight[kind] == 0; });
     if (!removed) {
         if (err)
             *err = KVR_ERR_INVALID_PARAM;

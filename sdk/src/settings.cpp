@@ -49,23 +49,30 @@ uint8_t readSlots(Call &call, Group group, Record *record)
     return call.succeed();
 }
 
-template <typename List>
-void fillList(List &count, uint16_t *codes, const SettingValue &v)
+// Records are packed and may sit at any address: lists are written by
+// copying bytes, never through a typed pointer to a member.
+void fillList(void *countField, void *codesField, const SettingValue &v)
 {
-    const size_t n = std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX);
+    const size_t n = v.available ? std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX) : 0;
+    uint16_t codes[KVR_CAPA_LIST_MAX];
     std::fill(codes, codes + KVR_CAPA_LIST_MAX, uint16_t(0xFFFF));
     for (size_t i = 0; i < n; ++i)
         codes[i] = static_cast<uint16_t>(v.offered[i]);
-    count = static_cast<uint16_t>(n);
+    const uint16_t count = static_cast<uint16_t>(n);
+    std::memcpy(codesField, codes, sizeof codes);
+    std::memcpy(countField, &count, sizeof count);
 }
 
-void fillList32(uint16_t &count, uint32_t *codes, const SettingValue &v)
+void fillList32(void *countField, void *codesField, const SettingValue &v)
 {
-    const size_t n = std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX);
+    const size_t n = v.available ? std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX) : 0;
+    uint32_t codes[KVR_CAPA_LIST_MAX];
     std::fill(codes, codes + KVR_CAPA_LIST_MAX, 0xFFFFFFFFu);
     for (size_t i = 0; i < n; ++i)
         codes[i] = v.offered[i];
-    count = static_cast<uint16_t>(n);
+    const uint16_t count = static_cast<uint16_t>(n);
+    std::memcpy(codesField, codes, sizeof codes);
+    std::memcpy(countField, &count, sizeof count);
 }
 
 uint16_t rangeEnd(const SettingValue &v, bool upper)
@@ -133,9 +140,7 @@ uint8_t KVR_func_api_Aperture_GetCapability(KVR_STRUCT_APERTURE_CAPA_INFO *capa,
     capa->current = static_cast<int16_t>(v.current);
     capa->lower = static_cast<int16_t>(rangeEnd(v, false));
     capa->upper = static_cast<int16_t>(rangeEnd(v, true));
-    fillList(capa->count, capa->values, v);
-    if (!v.available)
-        capa->count = 0;
+    fillList(&capa->count, capa->values, v);
     return call.succeed();
 }
 
@@ -149,9 +154,7 @@ uint8_t KVR_func_api_Exposure_GetCapability(KVR_STRUCT_EXPOSURE_CAPA_INFO *capa,
     capa->current = static_cast<uint16_t>(v.current);
     capa->lower = rangeEnd(v, false);
     capa->upper = rangeEnd(v, true);
-    fillList(capa->count, capa->codes, v);
-    if (!v.available)
-        capa->count = 0;
+    fillList(&capa->count, capa->codes, v);
     return call.succeed();
 }
 
@@ -163,14 +166,10 @@ uint8_t KVR_func_api_SS_Get_Capability(KVR_STRUCT_SS_CAPA_INFO *capa, const char
     std::memset(capa, 0, sizeof *capa);
     const SettingValue &ss = value(*call.camera(), S_ShutterSpeed);
     const SettingValue &angle = value(*call.camera(), S_SSAngle);
-    fillList32(capa->count, capa->codes, ss);
-    if (!ss.available)
-        capa->count = 0;
+    fillList32(&capa->count, capa->codes, ss);
     capa->current = ss.current;
     std::memset(capa->reserved3.codes, 0xFF, sizeof capa->reserved3.codes);
-    fillList(capa->angleCount, capa->angles, angle);
-    if (!angle.available)
-        capa->angleCount = 0;
+    fillList(&capa->angleCount, capa->angles, angle);
     capa->curAngle = static_cast<uint16_t>(angle.current);
     return call.succeed();
 }
@@ -183,13 +182,9 @@ uint8_t KVR_func_api_ISO_GetCapability(KVR_STRUCT_ISO_CAPA_INFO *capa, const cha
     std::memset(capa, 0, sizeof *capa);
     const SettingValue &iso = value(*call.camera(), S_Iso);
     const SettingValue &gain = value(*call.camera(), S_IsoGain);
-    fillList32(capa->count, capa->codes, iso);
-    if (!iso.available)
-        capa->count = 0;
+    fillList32(&capa->count, capa->codes, iso);
     capa->current = iso.current;
-    fillList(capa->gainCount, capa->gains, gain);
-    if (!gain.available)
-        capa->gainCount = 0;
+    fillList(&capa->gainCount, capa->gains, gain);
     capa->curGain = static_cast<uint16_t>(gain.current);
     return call.succeed();
 }

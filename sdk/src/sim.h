@@ -46,7 +46,7 @@ public:
     void clear();
 
 private:
-    void run();
+    void run(uint64_t generation);
 
     const char *m_name;
     mutable std::mutex m_mutex;
@@ -58,6 +58,7 @@ private:
     bool m_running = false;
     bool m_stopping = false;
     bool m_busy = false;
+    uint64_t m_generation = 0;
     std::thread m_thread;
     std::thread::id m_threadId;
 };
@@ -199,13 +200,20 @@ struct Library {
     std::condition_variable cbIdle;
     std::map<uint32_t, NotifyCallbackFn> notify;
     std::map<uint32_t, std::pair<PtpipCallbackFn, void *>> ptpip;
-    bool notifyInFlight = false;
-    uint32_t notifyInFlightCode = 0;
-    bool ptpipInFlight = false;
-    uint32_t ptpipInFlightKind = 0;
+    std::map<uint32_t, int> notifyInFlight;  // code -> deliveries running
+    std::map<uint32_t, int> ptpipInFlight;   // kind -> deliveries running
 
     Dispatcher notifyThread{"kvr-notify"};
     Dispatcher ptpipThread{"kvr-ptpip"};
+    // Deliveries that a call waits for (the password request of a select)
+    // have a thread of their own, so that they never queue behind an
+    // ordinary delivery whose handler waits for a lock the caller holds.
+    Dispatcher replyThread{"kvr-reply"};
+
+    bool onDeliveryThread() const
+    {
+        return notifyThread.onThread() || ptpipThread.onThread() || replyThread.onThread();
+    }
     Scheduler scheduler;
 
     std::atomic<uint32_t> lastError{0};
@@ -223,9 +231,10 @@ uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid);
 // The same for an event of one camera: held back while the camera suppresses
 // that code, remembered for KVR_func_api_GetEventTag.
 uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param);
-// Queues a network callback; the record and error type are copied.
+// Queues a network callback; the record and error type are copied. With
+// `reply`, it goes to the thread whose deliveries calls wait for.
 uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
-                   uint32_t errorType, const std::string &uuid);
+                   uint32_t errorType, const std::string &uuid, bool reply = false);
 
 // Fills the network record of a camera.
 void fillPtpipRecord(const Camera &camera, KVR_PTPIP_CONNECT_DEVICE_INFO &record);
@@ -235,7 +244,7 @@ std::wstring makeDevicePath(const Camera &camera);
 uint32_t deviceKey(const Camera &camera);
 std::string scramble(const std::string &password, uint32_t key);
 
-void applySpec(Camera &camera);   // settings and password state from the spec
+void applySpec(Camera &camera);   // settings and password state from its CameraSpec
 void closeAllSessions();
 void endSearch(uint32_t kind);
 

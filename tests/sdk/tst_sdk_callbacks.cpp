@@ -3,6 +3,7 @@
 #include "sdktestsupport.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <future>
 
 using namespace sdktest;
@@ -21,6 +22,25 @@ int watchingCallback(uint32_t, uint32_t, const char *)
         ++lateDeliveries;
     ++deliveries;
     --inCallback;
+    return 0;
+}
+
+std::mutex programLock;
+std::atomic<int> blockedDeliveries{0};
+
+std::mutex enteredMutex;
+std::condition_variable enteredCondition;
+bool entered = false;
+
+int blockingCallback(uint32_t, uint32_t, const char *)
+{
+    {
+        std::lock_guard<std::mutex> g(enteredMutex);
+        entered = true;
+    }
+    enteredCondition.notify_all();
+    std::lock_guard<std::mutex> g(programLock);
+    ++blockedDeliveries;
     return 0;
 }
 
@@ -145,6 +165,31 @@ private slots:
         QCOMPARE(recorder().count(KVR_EVENT_APERTURE), 0);
         // Registering needs a started library.
         QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_APERTURE, &onNotify), uint8_t(0));
+    }
+
+    // A program that finishes the library while holding a lock its own
+    // callback is waiting for: Finish still returns, and the library starts
+    // again cleanly afterwards.
+    void finishDoesNotHangOnABlockedCallback()
+    {
+        blockedDeliveries = 0;
+        QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_ISO, &blockingCallback), uint8_t(1));
+        {
+            std::unique_lock<std::mutex> g(programLock);
+            kvrsim::emitEvent(KVR_EVENT_ISO, 1, "");
+            kvrsim::emitEvent(KVR_EVENT_ISO, 2, "");
+            {
+                std::unique_lock<std::mutex> e(enteredMutex);
+                QVERIFY(enteredCondition.wait_for(e, std::chrono::seconds(30), [] { return entered; }));
+            }
+            QCOMPARE(KVR_func_api_Finish(), uint8_t(1));
+        }
+        QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+        QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_ISO, &onNotify), uint8_t(1));
+        kvrsim::emitEvent(KVR_EVENT_ISO, 3, "");
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_ISO), 1);
+        QVERIFY(blockedDeliveries.load() <= 1); // the queued second one was dropped
     }
 
     void registrationRefusesBadArguments()

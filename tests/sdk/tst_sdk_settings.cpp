@@ -54,6 +54,14 @@ uint16_t u16At(const void *record, size_t offset)
     return v;
 }
 
+// Records are packed: a program may hand them over at any address.
+template <typename Record>
+Record *oddlyPlaced(std::vector<uint8_t> &storage)
+{
+    storage.assign(sizeof(Record) + 1, 0);
+    return reinterpret_cast<Record *>(storage.data() + 1);
+}
+
 } // namespace
 
 class TestSdkSettings : public QObject
@@ -254,6 +262,31 @@ private slots:
         QCOMPARE(err, KVR_ERR_INVALID_PARAM);
     }
 
+    void recordsAtOddAddresses()
+    {
+        std::vector<uint8_t> a, b, c, d, e, f;
+        auto *iso = oddlyPlaced<KVR_STRUCT_ISO_CAPA_INFO>(a);
+        auto *ss = oddlyPlaced<KVR_STRUCT_SS_CAPA_INFO>(b);
+        auto *aperture = oddlyPlaced<KVR_STRUCT_APERTURE_CAPA_INFO>(c);
+        auto *style = oddlyPlaced<KVR_STRUCT_PHOTOSTYLE_CAPA_INFO>(d);
+        auto *list = oddlyPlaced<KVR_CONNECT_DEVICE_INFO>(e);
+        auto *rec = oddlyPlaced<KVR_STRUCT_REC_INFO>(f);
+        const char *uuid = m_uuid.c_str();
+        QCOMPARE(KVR_func_api_ISO_GetCapability(iso, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_SS_Get_Capability(ss, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_Aperture_GetCapability(aperture, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_PhotoStyle_GetCapability(style, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_GetPnPDeviceInfo(list, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_Get_Rec_Info(rec, uuid, nullptr), uint8_t(1));
+        uint32_t current = 0;
+        std::memcpy(&current, a.data() + 1 + 0x818, 4);
+        QCOMPARE(current, kvrsim::setting(m_full, "iso"));
+        QCOMPARE(u16At(c.data() + 1, 0xA), uint16_t(kvrsim::offered(m_full, "aperture").size()));
+        uint32_t count = 0;
+        std::memcpy(&count, e.data() + 1, 4);
+        QCOMPARE(count, 2u);
+    }
+
     void dialTurnAnnouncesTheGroupEvent()
     {
         kvrsim::turnDial(m_full, "aperture", 56);
@@ -442,6 +475,70 @@ private slots:
         const int lan = cameraByModel("Json Net");
         QCOMPARE(kvrsim::passwordState(lan), kvrsim::PasswordState::Unset);
         QCOMPARE(kvrsim::deviceKey(lan), 0x2233AABBu);
+    }
+
+    // Scenario files come from outside: damaged text is refused or read,
+    // never a crash, and a refused file leaves the cameras as they were.
+    void mutatedScenariosNeverCrash()
+    {
+        const std::string valid = R"({"cameras": [{"model": "M", "serial": "S1", "features": [1, 2, "0x11"],
+            "settings": {"iso": {"current": 400, "offered": [100, 400, "0xFFFFFFFF"]}}, "wifi": true,
+            "connection": "lan", "passwordState": "set", "password": "Abcdefgh1"}]})";
+        QVERIFY(kvrsim::loadScenarioJson(valid));
+        uint32_t seed = 12345;
+        for (int round = 0; round < 2000; ++round) {
+            std::string text = valid;
+            for (int flips = 0; flips < 1 + round % 4; ++flips) {
+                seed = seed * 1103515245u + 12345u;
+                const size_t at = (seed >> 8) % text.size();
+                seed = seed * 1103515245u + 12345u;
+                switch ((seed >> 16) % 3) {
+                case 0: text[at] = static_cast<char>(seed >> 24); break;
+                case 1: text.erase(at, 1 + (seed >> 24) % 8); break;
+                default: text.insert(at, 1, "{}[],:\"\\"[(seed >> 24) % 8]); break;
+                }
+                if (text.empty())
+                    text = "{";
+            }
+            std::string error;
+            const bool ok = kvrsim::loadScenarioJson(text, &error);
+            QVERIFY(ok || !error.empty());
+        }
+    }
+
+    void shippedScenarioLoads()
+    {
+        std::string error;
+        QVERIFY2(kvrsim::loadScenarioFile(KVRSIM_SCENARIO_DIR "/studio.json", &error), error.c_str());
+        QCOMPARE(int(kvrsim::cameras().size()), 4);
+        const int b = kvrsim::indexOfSerial("SIMB20000002");
+        QCOMPARE(kvrsim::status(b).cardCount, uint16_t(0));
+        QCOMPARE(kvrsim::setting(kvrsim::indexOfSerial("SIMA10000001"), "iso"), 400u);
+        QCOMPARE(kvrsim::offered(kvrsim::indexOfSerial("SIMA10000001"), "iso").front(), 0xFFFFFFFFu);
+        QVERIFY(kvrsim::specOf(kvrsim::indexOfSerial("SIMT40000004")).tls);
+    }
+
+    void scenarioNamedByTheEnvironment()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("env.json");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"cameras": [{"model": "Env Sim", "serial": "ENV1"}]})");
+        file.close();
+        kvrsim::reset();
+        qputenv("KVRSIM_SCENARIO", path.toLocal8Bit());
+        QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+        qunsetenv("KVRSIM_SCENARIO");
+        QCOMPARE(int(kvrsim::cameras().size()), 1);
+        QVERIFY(kvrsim::indexOfSerial("ENV1") > 0);
+
+        // Without it (or with a file that cannot be read) the default scenario.
+        kvrsim::reset();
+        qputenv("KVRSIM_SCENARIO", dir.filePath("missing.json").toLocal8Bit());
+        QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+        qunsetenv("KVRSIM_SCENARIO");
+        QCOMPARE(int(kvrsim::cameras().size()), int(kvrsim::defaultScenario().size()));
     }
 
     void badScenariosAreRefused_data()
