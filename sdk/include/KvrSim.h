@@ -91,7 +91,7 @@ KVR_API bool loadScenarioFile(const std::string &path, std::string *error = null
 KVR_API std::vector<CameraSpec> defaultScenario();
 
 // Cameras.
-KVR_API int addCamera(const CameraSpec &spec);  // returns the device index
+KVR_API int addCamera(const CameraSpec &profile);  // returns the device index
 KVR_API std::vector<int> cameras();
 KVR_API std::string uuidOf(int index);           // current UUID
 KVR_API int indexOfSerial(const std::string &serial); // -1 when unknown

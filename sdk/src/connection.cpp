@@ -23,14 +23,14 @@ std::string makeUuid(int index, int generation)
 std::wstring makeDevicePath(const Camera &camera)
 {
     std::wstring path;
-    for (char ch : camera.spec.serial)
+    for (char ch : camera.profile.serial)
         path.push_back(static_cast<wchar_t>(static_cast<unsigned char>(ch)));
     return path;
 }
 
 uint32_t deviceKey(const Camera &camera)
 {
-    const std::string &mac = camera.spec.mac;
+    const std::string &mac = camera.profile.mac;
     const std::string tail = mac.size() > 8 ? mac.substr(mac.size() - 8) : mac;
     uint32_t key = 0;
     for (char ch : tail) {
@@ -101,7 +101,7 @@ void copyText(char (&dst)[N], const std::string &text)
 bool matchesCondition(const Camera &camera)
 {
     const std::string &model = lib().searchModel;
-    return model.empty() || camera.spec.model == model;
+    return model.empty() || camera.profile.model == model;
 }
 
 void enumerateUsb(KVR_CONNECT_DEVICE_INFO &list)
@@ -111,7 +111,7 @@ void enumerateUsb(KVR_CONNECT_DEVICE_INFO &list)
     for (auto &cam : lib().cameras) {
         if (list.count >= KVR_MAX_DEVICES)
             break;
-        if (cam->spec.connection != kvrsim::Connection::Usb || !cam->present)
+        if (cam->profile.connection != kvrsim::Connection::Usb || !cam->present)
             continue;
         fillDevInfo(*cam, list.devices[list.count]);
         list.devicePath[list.count] = cam->devicePath.c_str();
@@ -125,27 +125,27 @@ void fillDevInfo(const Camera &camera, KVR_DEVINFO &info)
 {
     std::memset(&info, 0, sizeof info);
     info.devIndex = static_cast<uint32_t>(camera.index);
-    copyUcs4(info.makerName, &info.makerNameLength, camera.spec.maker);
-    copyUcs4(info.modelName, &info.modelNameLength, camera.spec.model);
+    copyUcs4(info.makerName, &info.makerNameLength, camera.profile.maker);
+    copyUcs4(info.modelName, &info.modelNameLength, camera.profile.model);
 }
 
 void fillPtpipRecord(const Camera &camera, KVR_PTPIP_CONNECT_DEVICE_INFO &record)
 {
     std::memset(&record, 0, sizeof record);
     record.devIndex = static_cast<uint32_t>(camera.index);
-    copyUcs4(record.makerName, &record.makerNameLength, camera.spec.maker);
-    copyUcs4(record.modelName, &record.modelNameLength, camera.spec.model);
-    copyText(record.friendlyName, camera.spec.friendlyName);
+    copyUcs4(record.makerName, &record.makerNameLength, camera.profile.maker);
+    copyUcs4(record.modelName, &record.modelNameLength, camera.profile.model);
+    copyText(record.friendlyName, camera.profile.friendlyName);
     record.friendlyNameLength = static_cast<uint32_t>(strnlen(record.friendlyName, 255));
-    record.tls = camera.spec.tls ? 1 : 0;
+    record.tls = camera.profile.tls ? 1 : 0;
     copyText(record.certFilePath, camera.certFilePath);
-    copyText(record.ipAddress, camera.spec.ip);
+    copyText(record.ipAddress, camera.profile.ip);
     copyText(record.date, std::string("Wed, 09 Dec 2026 04:00:00 GMT"));
-    copyText(record.serialNo, camera.spec.serial);
+    copyText(record.serialNo, camera.profile.serial);
     record.serialNoLength = static_cast<uint32_t>(strnlen(record.serialNo, 255));
-    copyText(record.macAddress, camera.spec.mac);
+    copyText(record.macAddress, camera.profile.mac);
     record.macAddressLength = static_cast<uint32_t>(strnlen(record.macAddress, 31));
-    record.wifi = camera.spec.wifi ? 1 : 0;
+    record.wifi = camera.profile.wifi ? 1 : 0;
 }
 
 void endSearch(uint32_t kind)
@@ -173,7 +173,7 @@ void startNetworkSearch()
     l.searchRunning = true;
     const uint64_t serial = ++l.searchSerial;
     for (auto &cam : l.cameras) {
-        if (cam->spec.connection != kvrsim::Connection::Lan || !cam->present || cam->lost)
+        if (cam->profile.connection != kvrsim::Connection::Lan || !cam->present || cam->lost)
             continue;
         if (!matchesCondition(*cam))
             continue;
@@ -238,7 +238,7 @@ uint8_t KVR_func_api_IsConnectedUSBDevice(const wchar_t *devicePath, char *uuid)
     if (!devicePath || !uuid)
         return call.fail(KVR_ERR_INVALID_PARAM);
     for (auto &cam : lib().cameras) {
-        if (cam->spec.connection == kvrsim::Connection::Usb && cam->inSession && !cam->lost
+        if (cam->profile.connection == kvrsim::Connection::Usb && cam->inSession && !cam->lost
             && cam->devicePath == std::wstring(devicePath, wcsnlen(devicePath, 1024))) {
             std::memcpy(uuid, cam->uuid.c_str(), cam->uuid.size() + 1);
             return 1;
@@ -253,7 +253,7 @@ uint8_t KVR_func_api_IsConnectedLANDevice(const char *serialNo, uint8_t *connect
     if (!serialNo)
         return call.fail(KVR_ERR_INVALID_PARAM);
     Camera *cam = cameraBySerial(std::string(serialNo, strnlen(serialNo, 255)));
-    const bool yes = cam && cam->spec.connection == kvrsim::Connection::Lan && cam->inSession && !cam->lost;
+    const bool yes = cam && cam->profile.connection == kvrsim::Connection::Lan && cam->inSession && !cam->lost;
     if (connected)
         *connected = yes ? 1 : 0;
     return yes ? 1 : 0;
@@ -270,10 +270,10 @@ uint8_t KVR_func_api_SelectPnPDevice(uint32_t devIndex, KVR_CONNECT_DEVICE_INFO 
     if (!cam || !cam->present || cam->lost)
         return call.fail(KVR_ERR_NO_DEVICE);
 
-    if (cam->spec.connection == kvrsim::Connection::Lan) {
-        if (cam->spec.tls) {
-            if (cam->spec.tlsError)
-                return call.fail(cam->spec.tlsError);
+    if (cam->profile.connection == kvrsim::Connection::Lan) {
+        if (cam->profile.tls) {
+            if (cam->profile.tlsError)
+                return call.fail(cam->profile.tlsError);
             if (cam->certFilePath.empty())
                 return call.fail(KVR_ERR_TLS_CERTIFICATE);
         }
@@ -459,7 +459,7 @@ const char *KVR_func_api_ptpip_GetCertPEM(uint32_t devIndex, uint32_t *err)
     if (!call.ok())
         return nullptr;
     Camera *cam = cameraByIndex(static_cast<int>(devIndex));
-    if (!cam || cam->spec.connection != kvrsim::Connection::Lan || !cam->spec.tls) {
+    if (!cam || cam->profile.connection != kvrsim::Connection::Lan || !cam->profile.tls) {
         call.fail(KVR_ERR_NOT_SUPPORTED);
         return nullptr;
     }
@@ -470,7 +470,7 @@ uint8_t KVR_func_api_ptpip_SetCerFilePath(uint32_t devIndex, const char *path, u
 {
     KVR_GLOBAL_CALL(err);
     Camera *cam = cameraByIndex(static_cast<int>(devIndex));
-    if (!cam || cam->spec.connection != kvrsim::Connection::Lan)
+    if (!cam || cam->profile.connection != kvrsim::Connection::Lan)
         return call.fail(KVR_ERR_NO_DEVICE);
     if (!path || !*path)
         return call.fail(KVR_ERR_INVALID_PARAM);
@@ -482,9 +482,9 @@ uint8_t KVR_func_api_ptpip_UpdateCer(uint32_t devIndex, uint32_t *err)
 {
     KVR_GLOBAL_CALL(err);
     Camera *cam = cameraByIndex(static_cast<int>(devIndex));
-    if (!cam || cam->spec.connection != kvrsim::Connection::Lan)
+    if (!cam || cam->profile.connection != kvrsim::Connection::Lan)
         return call.fail(KVR_ERR_NO_DEVICE);
-    if (!cam->spec.tls)
+    if (!cam->profile.tls)
         return call.fail(KVR_ERR_NOT_SUPPORTED);
     return call.succeed();
 }

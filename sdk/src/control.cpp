@@ -15,7 +15,7 @@ namespace kvrsim_internal {
 
 void applySpec(Camera &camera)
 {
-    kvrsim::CameraSpec &s = camera.spec;
+    kvrsim::CameraSpec &s = camera.profile;
     char text[64];
     if (s.serial.empty()) {
         std::snprintf(text, sizeof text, "SIM%08d", camera.index);
@@ -72,12 +72,12 @@ Camera *find(int index)
     return cameraByIndex(index);
 }
 
-int addCameraLocked(const kvrsim::CameraSpec &spec)
+int addCameraLocked(const kvrsim::CameraSpec &profile)
 {
     Library &l = lib();
     auto camera = std::make_unique<Camera>();
     camera->index = l.cameras.empty() ? 1 : l.cameras.back()->index + 1;
-    camera->spec = spec;
+    camera->profile = profile;
     applySpec(*camera);
     const int index = camera->index;
     l.cameras.push_back(std::move(camera));
@@ -140,7 +140,7 @@ uint32_t number(const Json &v)
     return static_cast<uint32_t>(static_cast<int64_t>(v.number));
 }
 
-bool specFromJson(const Json &j, kvrsim::CameraSpec &spec, std::string *error)
+bool specFromJson(const Json &j, kvrsim::CameraSpec &profile, std::string *error)
 {
     if (j.type != Json::Type::Object) {
         if (error)
@@ -151,41 +151,41 @@ bool specFromJson(const Json &j, kvrsim::CameraSpec &spec, std::string *error)
         if (const Json *m = j.member(name); m && m->type == Json::Type::String)
             field = m->text;
     };
-    text("maker", spec.maker);
-    text("model", spec.model);
-    text("serial", spec.serial);
-    text("firmware", spec.firmware);
-    text("individualId", spec.individualId);
-    text("friendlyName", spec.friendlyName);
-    text("mac", spec.mac);
-    text("ip", spec.ip);
-    text("password", spec.password);
+    text("maker", profile.maker);
+    text("model", profile.model);
+    text("serial", profile.serial);
+    text("firmware", profile.firmware);
+    text("individualId", profile.individualId);
+    text("friendlyName", profile.friendlyName);
+    text("mac", profile.mac);
+    text("ip", profile.ip);
+    text("password", profile.password);
     if (const Json *m = j.member("connection"))
-        spec.connection = m->text == "lan" ? kvrsim::Connection::Lan : kvrsim::Connection::Usb;
+        profile.connection = m->text == "lan" ? kvrsim::Connection::Lan : kvrsim::Connection::Usb;
     if (const Json *m = j.member("passwordState")) {
         if (m->text == "set")
-            spec.passwordState = kvrsim::PasswordState::Set;
+            profile.passwordState = kvrsim::PasswordState::Set;
         else if (m->text == "unset")
-            spec.passwordState = kvrsim::PasswordState::Unset;
+            profile.passwordState = kvrsim::PasswordState::Unset;
         else
-            spec.passwordState = kvrsim::PasswordState::None;
+            profile.passwordState = kvrsim::PasswordState::None;
     }
     if (const Json *m = j.member("tls"))
-        spec.tls = m->boolean;
+        profile.tls = m->boolean;
     if (const Json *m = j.member("tlsError"))
-        spec.tlsError = number(*m);
+        profile.tlsError = number(*m);
     if (const Json *m = j.member("wifi"))
-        spec.wifi = m->boolean;
+        profile.wifi = m->boolean;
     if (const Json *m = j.member("cardInserted"))
-        spec.cardInserted = m->boolean;
+        profile.cardInserted = m->boolean;
     if (const Json *m = j.member("features")) {
         const auto words = numbers(*m);
         for (size_t i = 0; i < words.size() && i < 7; ++i)
-            spec.features[i] = words[i];
+            profile.features[i] = words[i];
     }
     if (const Json *m = j.member("refused")) {
         for (const Json &item : m->items)
-            spec.refused.push_back(item.text);
+            profile.refused.push_back(item.text);
     }
     if (const Json *m = j.member("settings")) {
         for (const auto &entry : m->members) {
@@ -203,7 +203,7 @@ bool specFromJson(const Json &j, kvrsim::CameraSpec &spec, std::string *error)
                 s.hasOffered = true;
                 s.offered = numbers(*o);
             }
-            spec.settings[entry.first] = s;
+            profile.settings[entry.first] = s;
         }
     }
     return true;
@@ -290,8 +290,8 @@ void loadDefaultScenario()
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().cameras.clear();
-    for (const CameraSpec &spec : defaultScenario())
-        addCameraLocked(spec);
+    for (const CameraSpec &profile : defaultScenario())
+        addCameraLocked(profile);
     lib().scenarioLoaded = true;
 }
 
@@ -306,17 +306,17 @@ bool loadScenarioJson(const std::string &json, std::string *error)
             *error = "a scenario is an object with a \"cameras\" array";
         return false;
     }
-    std::vector<CameraSpec> specs;
+    std::vector<CameraSpec> profiles;
     for (const Json &item : list->items) {
-        CameraSpec spec;
-        if (!specFromJson(item, spec, error))
+        CameraSpec profile;
+        if (!specFromJson(item, profile, error))
             return false;
-        specs.push_back(spec);
+        profiles.push_back(profile);
     }
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().cameras.clear();
-    for (const CameraSpec &spec : specs)
-        addCameraLocked(spec);
+    for (const CameraSpec &profile : profiles)
+        addCameraLocked(profile);
     lib().scenarioLoaded = true;
     return true;
 }
@@ -334,11 +334,11 @@ bool loadScenarioFile(const std::string &path, std::string *error)
     return loadScenarioJson(text.str(), error);
 }
 
-int addCamera(const CameraSpec &spec)
+int addCamera(const CameraSpec &profile)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().scenarioLoaded = true;
-    return addCameraLocked(spec);
+    return addCameraLocked(profile);
 }
 
 std::vector<int> cameras()
@@ -368,7 +368,7 @@ CameraSpec specOf(int index)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Camera *c = find(index);
-    return c ? c->spec : CameraSpec();
+    return c ? c->profile : CameraSpec();
 }
 
 bool inSession(int index)

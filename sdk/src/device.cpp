@@ -64,7 +64,7 @@ uint8_t KVR_func_api_GetDeviceInfo(kvr_struct_deviceinfo *info, const char *uuid
     KVR_CALL(uuid, err);
     if (!info)
         return call.fail(KVR_ERR_INVALID_PARAM);
-    const kvrsim::CameraSpec &s = call.camera()->spec;
+    const kvrsim::CameraSpec &s = call.camera()->profile;
     putArrayString(info->manufacturer, s.maker);
     putArrayString(info->model, s.model);
     putArrayString(info->deviceVersion, s.firmware);
@@ -89,7 +89,7 @@ uint8_t KVR_func_api_ExtGetDeviceID(uint32_t reserved1, uint32_t reserved2, uint
     std::memset(buffer, 0, bufferSize);
     const uint32_t byteLength = 4 * words;
     std::memcpy(buffer + 8, &byteLength, 4);
-    std::memcpy(buffer + 12, call.camera()->spec.features, 4 * words);
+    std::memcpy(buffer + 12, call.camera()->profile.features, 4 * words);
     if (length)
         *length = needed;
     return call.succeed();
@@ -99,7 +99,7 @@ uint8_t KVR_func_api_ExtGetDeviceID(uint32_t reserved1, uint32_t reserved2, uint
     uint8_t KVR_func_api_##fn(char *buffer, uint32_t bufferSize, uint32_t *length, const char *uuid, uint32_t *err) \
     { \
         KVR_CALL(uuid, err); \
-        return putText(call, call.camera()->spec.field, buffer, bufferSize, length); \
+        return putText(call, call.camera()->profile.field, buffer, bufferSize, length); \
     }
 KVR_DEFINE_TEXT_READER(GetDeviceInfo_VendorName, maker)
 KVR_DEFINE_TEXT_READER(GetDeviceInfo_ModelName, model)
@@ -110,7 +110,7 @@ KVR_DEFINE_TEXT_READER(GetDeviceInfo_SerialNo, serial)
 uint8_t KVR_func_api_Body_SettingInfo_Get_Individual_Id(char *buffer, const char *uuid, uint32_t *err)
 {
     KVR_CALL(uuid, err);
-    return putText(call, call.camera()->spec.individualId, buffer, KVR_TEXT_BUFFER_SIZE, nullptr);
+    return putText(call, call.camera()->profile.individualId, buffer, KVR_TEXT_BUFFER_SIZE, nullptr);
 }
 
 uint8_t KVR_func_api_Setup_Ctrl_MenuSave(const char *uuid, uint32_t *err)
@@ -128,7 +128,7 @@ uint8_t KVR_func_api_Net_Get_BasicStreaming_Function(uint16_t *value, const char
 uint8_t KVR_func_api_Mnt_GetInfo_Get_UsbMode(uint32_t *mode, const char *uuid, uint32_t *err)
 {
     KVR_CALL(uuid, err);
-    const bool usb = call.camera()->spec.connection == kvrsim::Connection::Usb;
+    const bool usb = call.camera()->profile.connection == kvrsim::Connection::Usb;
     return putValue(call, mode, usb ? call.camera()->status.usbMode : 0u);
 }
 

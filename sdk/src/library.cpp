@@ -269,7 +269,7 @@ Camera *cameraByIndex(int index)
 Camera *cameraBySerial(const std::string &serial)
 {
     for (auto &c : lib().cameras) {
-        if (c->spec.serial == serial)
+        if (c->profile.serial == serial)
             return c.get();
     }
     return nullptr;
@@ -436,7 +436,7 @@ Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err)
             fail(KVR_ERR_NO_SESSION);
             return;
         }
-        for (const auto &r : m_camera->spec.refused) {
+        for (const auto &r : m_camera->profile.refused) {
             if (r == name) {
                 fail(KVR_ERR_REFUSED);
                 return;

@@ -128,7 +128,7 @@ struct Camera {
     int index = 0;
     int generation = 0;
     std::string uuid;
-    kvrsim::CameraSpec spec;
+    kvrsim::CameraSpec profile;
     std::wstring devicePath;
     bool present = true;      // plugged in or on the network
     bool selected = false;

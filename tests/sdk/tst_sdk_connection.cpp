@@ -97,13 +97,13 @@ private slots:
         QCOMPARE(KVR_func_api_GetPnPDeviceInfo(&list, nullptr), uint8_t(1));
         QCOMPARE(list.count, 2u);
         for (uint32_t i = 0; i < list.count; ++i) {
-            const kvrsim::CameraSpec spec = kvrsim::specOf(static_cast<int>(list.devices[i].devIndex));
-            QCOMPARE(text(list.devices[i].modelName, list.devices[i].modelNameLength), spec.model);
-            QCOMPARE(text(list.devices[i].makerName, list.devices[i].makerNameLength), spec.maker);
+            const kvrsim::CameraSpec profile = kvrsim::specOf(static_cast<int>(list.devices[i].devIndex));
+            QCOMPARE(text(list.devices[i].modelName, list.devices[i].modelNameLength), profile.model);
+            QCOMPARE(text(list.devices[i].makerName, list.devices[i].makerNameLength), profile.maker);
             // The tail of the path (its last 31 characters at most) is the
             // serial number the camera reports.
             const std::string path = pathText(list.devicePath[i]);
-            QCOMPARE(path.size() >= 32 ? path.substr(path.size() - 31) : path, spec.serial);
+            QCOMPARE(path.size() >= 32 ? path.substr(path.size() - 31) : path, profile.serial);
         }
 
         kvrsim::unplug(m_usbB);
@@ -166,26 +166,26 @@ private slots:
     void deviceInformation()
     {
         const std::string uuid = connectUsb(m_usbA);
-        const kvrsim::CameraSpec spec = kvrsim::specOf(m_usbA);
+        const kvrsim::CameraSpec profile = kvrsim::specOf(m_usbA);
         kvr_struct_deviceinfo info;
         QCOMPARE(KVR_func_api_GetDeviceInfo(&info, uuid.c_str(), nullptr), uint8_t(1));
         const auto *bytes = reinterpret_cast<const char *>(&info);
-        QCOMPARE(std::string(bytes + 1), spec.maker);
-        QCOMPARE(std::string(bytes + 259), spec.model);
-        QCOMPARE(std::string(bytes + 517), spec.firmware);
-        QCOMPARE(std::string(bytes + 775), spec.serial);
+        QCOMPARE(std::string(bytes + 1), profile.maker);
+        QCOMPARE(std::string(bytes + 259), profile.model);
+        QCOMPARE(std::string(bytes + 517), profile.firmware);
+        QCOMPARE(std::string(bytes + 775), profile.serial);
 
         char buffer[256];
         uint32_t length = 0;
         QCOMPARE(KVR_func_api_GetDeviceInfo_SerialNo(buffer, sizeof buffer, &length, uuid.c_str(), nullptr), uint8_t(1));
-        QCOMPARE(std::string(buffer), spec.serial);
-        QCOMPARE(length, uint32_t(spec.serial.size()));
+        QCOMPARE(std::string(buffer), profile.serial);
+        QCOMPARE(length, uint32_t(profile.serial.size()));
         uint32_t err = 0;
         QCOMPARE(KVR_func_api_GetDeviceInfo_ModelName(buffer, 4, &length, uuid.c_str(), &err), uint8_t(0));
         QCOMPARE(err, KVR_ERR_BUFFER_TOO_SMALL);
         QCOMPARE(buffer[0], '\0');
         QCOMPARE(KVR_func_api_Body_SettingInfo_Get_Individual_Id(buffer, uuid.c_str(), nullptr), uint8_t(1));
-        QCOMPARE(std::string(buffer), spec.individualId);
+        QCOMPARE(std::string(buffer), profile.individualId);
 
         uint8_t ext[40];
         QCOMPARE(KVR_func_api_ExtGetDeviceID(0, 0, ext, sizeof ext, &length, uuid.c_str(), nullptr), uint8_t(1));
@@ -194,7 +194,7 @@ private slots:
         std::memcpy(&byteLength, ext + 8, 4);
         std::memcpy(&word4, ext + 12 + 16, 4);
         QCOMPARE(byteLength, 28u);
-        QCOMPARE(word4, spec.features[4]);
+        QCOMPARE(word4, profile.features[4]);
         QCOMPARE(KVR_func_api_ExtGetDeviceID(0, 0, ext, 20, &length, uuid.c_str(), &err), uint8_t(0));
     }
 
@@ -241,7 +241,7 @@ private slots:
     void foundRecordDescribesTheCamera()
     {
         const auto reports = searchAndStop();
-        const kvrsim::CameraSpec spec = kvrsim::specOf(m_lan);
+        const kvrsim::CameraSpec profile = kvrsim::specOf(m_lan);
         bool seen = false;
         for (const auto &p : reports) {
             if (p.kind != KVR_PTPIP_KIND_FOUND)
@@ -249,14 +249,14 @@ private slots:
             seen = true;
             QVERIFY(p.hasRecord);
             QCOMPARE(int(p.record.devIndex), m_lan);
-            QCOMPARE(std::string(p.record.serialNo), spec.serial);
-            QCOMPARE(p.record.serialNoLength, uint32_t(spec.serial.size()));
-            QCOMPARE(std::string(p.record.macAddress), spec.mac);
-            QCOMPARE(std::string(p.record.friendlyName), spec.friendlyName);
-            QCOMPARE(std::string(p.record.ipAddress), spec.ip);
+            QCOMPARE(std::string(p.record.serialNo), profile.serial);
+            QCOMPARE(p.record.serialNoLength, uint32_t(profile.serial.size()));
+            QCOMPARE(std::string(p.record.macAddress), profile.mac);
+            QCOMPARE(std::string(p.record.friendlyName), profile.friendlyName);
+            QCOMPARE(std::string(p.record.ipAddress), profile.ip);
             QCOMPARE(p.record.wifi, uint8_t(1));
             QCOMPARE(p.record.tls, uint8_t(0));
-            QCOMPARE(text(p.record.modelName, p.record.modelNameLength), spec.model);
+            QCOMPARE(text(p.record.modelName, p.record.modelNameLength), profile.model);
         }
         QVERIFY(seen);
     }
@@ -390,11 +390,11 @@ private slots:
 
     void tlsCameraNeedsItsCertificate()
     {
-        kvrsim::CameraSpec spec;
-        spec.model = "Rozado Sim T4";
-        spec.connection = kvrsim::Connection::Lan;
-        spec.tls = true;
-        const int tls = kvrsim::addCamera(spec);
+        kvrsim::CameraSpec profile;
+        profile.model = "Rozado Sim T4";
+        profile.connection = kvrsim::Connection::Lan;
+        profile.tls = true;
+        const int tls = kvrsim::addCamera(profile);
         uint32_t err = 0;
         const char *pem = KVR_func_api_ptpip_GetCertPEM(uint32_t(tls), &err);
         QVERIFY(pem);
@@ -413,11 +413,11 @@ private slots:
 
     void tlsErrorIsReported()
     {
-        kvrsim::CameraSpec spec;
-        spec.connection = kvrsim::Connection::Lan;
-        spec.tls = true;
-        spec.tlsError = KVR_ERR_TLS_EXPIRED;
-        const int tls = kvrsim::addCamera(spec);
+        kvrsim::CameraSpec profile;
+        profile.connection = kvrsim::Connection::Lan;
+        profile.tls = true;
+        profile.tlsError = KVR_ERR_TLS_EXPIRED;
+        const int tls = kvrsim::addCamera(profile);
         KVR_func_api_ptpip_SetCerFilePath(uint32_t(tls), "/tmp/none/x.cer", nullptr);
         const NetworkSelect s = selectLan(tls, nullptr, "", KVR_PW_MODE_AUTHENTICATION);
         QCOMPARE(s.result, uint8_t(0));
