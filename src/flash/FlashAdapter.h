@@ -22,7 +22,17 @@ public:
     explicit FlashAdapter(QObject *parent = nullptr);
     ~FlashAdapter() override;
 
-    // Asks the flash worker to stop and waits (bounded) until it has left.
+    // The flash event receiver and its worker are not part of this build:
+    // registering them fails, and so does every capability read, so the
+    // start-up and the post-connect reading see an honest failure.
+    Utilities::Ternary adp_KVR_func_api_Reg_NotifyCallback();
+    Utilities::Ternary adp_KVR_func_api_Strobe_GetCapability();
+    Utilities::Ternary adp_KVR_func_api_Strobe2_GetCapability();
+    // The flash-mode writer comes with flash control; until then the
+    // camera keeps its mode.
+    Q_INVOKABLE void setFlashMode(kavrotether::Utilities::FlashMode mode);
+
+    // Asks the flash worker to stop; nothing when there is none.
     Q_INVOKABLE void stopCallbackThread();
 };
 

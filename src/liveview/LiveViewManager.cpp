@@ -54,8 +54,58 @@ void LiveViewManager::SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camer
     m_selected = camera;
 }
 
+void LiveViewManager::StartLiveAsync()
+{
+    bool noCamera;
+    {
+        QMutexLocker g(&m_lock);
+        noCamera = m_cameras.empty();
+    }
+    setStatus(noCamera ? VIS_Pause : VIS_Start);
+    queueCommand({Command::Start, {}, VIEW_SPLIT_SINGLE});
+}
+
+void LiveViewManager::StopLiveAsync()
+{
+    setStatus(VIS_Stop);
+    queueCommand({Command::Stop, {}, VIEW_SPLIT_SINGLE});
+}
+
+void LiveViewManager::UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode)
+{
+    QMutexLocker g(&m_lock);
+    // Only the newest camera list matters: an update still waiting is replaced.
+    for (auto it = m_commands.begin(); it != m_commands.end();) {
+        if (it->command == Command::Update)
+            it = m_commands.erase(it);
+        else
+            ++it;
+    }
+    m_commands.push_back({Command::Update, cameras, mode});
+}
+
+void LiveViewManager::queueCommand(QueuedCommand command)
+{
+    QMutexLocker g(&m_lock);
+    m_commands.push_back(std::move(command));
+}
+
+std::vector<LiveViewManager::Command> LiveViewManager::pendingCommands() const
+{
+    QMutexLocker g(&m_lock);
+    std::vector<Command> result;
+    result.reserve(m_commands.size());
+    for (const auto &c : m_commands)
+        result.push_back(c.command);
+    return result;
+}
+
 void LiveViewManager::ForceStop()
 {
+    {
+        QMutexLocker g(&m_lock);
+        m_commands.clear();
+    }
     setStatus(VIS_Stop);
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QRecursiveMutex>
 #include <QString>
+#include <deque>
 #include <vector>
 
 class QMutex;
@@ -52,13 +53,31 @@ public:
     void SetVideoAdapter(VideoAdapter *adapter);
     void SetCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode);
     void SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camera);
+    // Start, stop and camera-list changes while running are queued for the
+    // command thread, which alone talks to the cameras; the status changes
+    // at once so the interface can follow.
+    void StartLiveAsync();
+    void StopLiveAsync();
+    void UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode);
     void ForceStop();
+
+    // Commands not yet taken by the command thread, oldest first.
+    enum class Command { Start, Stop, Update };
+    std::vector<Command> pendingCommands() const;
 
 signals:
     void videoImageStatusChanged();
 
 private:
+    struct QueuedCommand
+    {
+        Command command;
+        std::vector<_MULTIVIEW_DEVICE_PARAM> cameras; // Update only
+        _VIEW_SPLIT_MODE mode = VIEW_SPLIT_SINGLE;   // Update only
+    };
+
     void setStatus(LiveViewStatus status);
+    void queueCommand(QueuedCommand command);
 
     mutable QRecursiveMutex m_lock;
     LiveViewStatus m_status = VIS_Stop;
@@ -68,6 +87,9 @@ private:
     bool m_pageMode = false;
     _VIEW_SPLIT_MODE m_splitMode = VIEW_SPLIT_SINGLE;
     int m_pageIndex = 0;
+    // The command thread that runs these arrives with the live-view fetch
+    // work; until then commands wait here and no fetch work ever runs.
+    std::deque<QueuedCommand> m_commands;
 };
 
 } // namespace kavrotether

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "XmlDownloadManager.h"
+
 namespace kavrotether {
 
 // Result of the check for a newer version of the program.
@@ -11,6 +13,11 @@ class VersionData : public QObject
 public:
     explicit VersionData(QObject *parent = nullptr);
     ~VersionData() override;
+
+    XmlDownloadManager *downloader() { return &m_downloader; }
+
+private:
+    XmlDownloadManager m_downloader;
 };
 
 } // namespace kavrotether
