@@ -5,7 +5,6 @@
 #include "core/Startup.h"
 #include "core/Utilities.h"
 #include "camera/DeviceAdapter.h"
-#include "camera/DeviceSearch.h"
 #include "liveview/LiveViewManager.h"
 #include "flash/FlashAdapter.h"
 #include "transfer/ImageProviders.h"
@@ -26,22 +25,6 @@
 #include <memory>
 
 using namespace kavrotether;
-
-namespace {
-
-// The objects the event loop's users may still be working with when the QML
-// asks to quit: a search, the event workers and the SDK itself.
-void stopBackgroundWork(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter)
-{
-    DeviceSearch *search = deviceAdapter.deviceSearch();
-    if (search && search->devSearchStatus() != 0)
-        search->stopSearch();
-    deviceAdapter.stopCallbackThread();
-    flashAdapter.stopCallbackThread();
-    deviceAdapter.finishSdkIfInitialised();
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -116,7 +99,7 @@ int main(int argc, char *argv[])
 
     const int exitCode = app->exec();
 
-    stopBackgroundWork(*deviceAdapter, *flashAdapter);
+    startup::stopBackgroundWork(*deviceAdapter, *flashAdapter);
 
     logCollector.reset();
     translator.reset();

@@ -284,6 +284,16 @@ void registerQmlTypes()
     qmlRegisterUncreatableType<CStandardIcon>(uri, 1, 0, "StandardIcon", reason);
 }
 
+void stopBackgroundWork(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter)
+{
+    DeviceSearch *search = deviceAdapter.deviceSearch();
+    if (search && search->devSearchStatus() != 0)
+        search->stopSearch();
+    deviceAdapter.stopCallbackThread();
+    flashAdapter.stopCallbackThread();
+    deviceAdapter.finishSdkIfInitialised();
+}
+
 } // namespace startup
 
 QPixmap StandardPixmapProvider::requestPixmap(const QString &id, QSize *, const QSize &)

@@ -12,6 +12,8 @@ class QSharedMemory;
 namespace kavrotether {
 
 class Utilities;
+class DeviceAdapter;
+class FlashAdapter;
 
 // Keeps a second copy of the program from starting for the same user.
 class SingleInstanceGuard
@@ -62,6 +64,11 @@ QString fontFamilyForLanguage(int qtLanguage);
 
 // The 17 types of the module "Kv" 1.0.
 void registerQmlTypes();
+
+// After the event loop: ends what may still be working with the objects
+// about to be destroyed (a search, the event workers) and then the SDK,
+// whatever the interface managed to close before it quit.
+void stopBackgroundWork(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter);
 
 } // namespace startup
 
