@@ -80,6 +80,18 @@ T fromStored(const QVariant &value)
         return value.toList();
 }
 
+// Qt writes a one-element string list as plain text and reads that back as
+// a string, whose list conversion would be its single characters; a file
+// edited by hand looks the same. Such a value is a list of that one text.
+QVariantList storedList(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QString) {
+        const QString text = value.toString();
+        return text.isEmpty() ? QVariantList() : QVariantList{ text };
+    }
+    return value.toList();
+}
+
 constexpr int kStoreLocationKey = keyNumber("StoreLocationType");
 static_assert(kStoreLocationKey >= 0);
 
@@ -213,7 +225,7 @@ void ApplicationSettings::setHlgShootingType(int value)
 #define KAVRO_SETTING_DEFINE_WindowList(n, type, def, prop, Prop) \
     auto ApplicationSettings::prop() const -> type \
     { \
-        return Impl::read(n, QVariant()).toList(); \
+        return storedList(Impl::read(n, QVariant())); \
     } \
     void ApplicationSettings::set##Prop(const type &value) \
     { \
@@ -223,7 +235,7 @@ void ApplicationSettings::setHlgShootingType(int value)
 #define KAVRO_SETTING_DEFINE_LogList(n, type, def, prop, Prop) \
     auto ApplicationSettings::prop() const -> type \
     { \
-        return Impl::read(n, QVariant()).toList(); \
+        return storedList(Impl::read(n, QVariant())); \
     } \
     void ApplicationSettings::set##Prop(const type &value) \
     { \

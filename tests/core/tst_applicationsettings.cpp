@@ -481,6 +481,31 @@ private slots:
         QCOMPARE(spy.count(), 3);
     }
 
+    // A list key that holds one plain text, the way Qt writes a one-element
+    // string list and the way a hand-edited file looks.
+    void singleTextIsAOneElementList_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("logFiles");
+        QTest::addColumn<double>("mainX");
+        QTest::newRow("file name") << "tether.log" << QStringList{ "tether.log" } << 0.0;
+        QTest::newRow("number") << "12" << QStringList{ "12" } << 12.0;
+        QTest::newRow("empty") << "" << QStringList() << 0.0;
+    }
+    void singleTextIsAOneElementList()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, logFiles);
+        QFETCH(double, mainX);
+        setRaw("logFileList", text);
+        setRaw("winStateX", text);
+        ApplicationSettings settings;
+        QCOMPARE(settings.strLogFileList(), logFiles);
+        QCOMPARE(settings.logFileList().size(), logFiles.size());
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Main), mainX);
+        QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Flash), 0.0);
+    }
+
     void badElementsReadAsZero()
     {
         setRaw("winStateX", QStringList({ "abc", "nan", "inf", "12.5", "" }));
