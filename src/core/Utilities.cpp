@@ -295,14 +295,14 @@ QString Utilities::getEncryptedData(const QString &data, ulong key)
     return QString::fromLatin1(bytes.toHex().toUpper());
 }
 
-ulong Utilities::getEncryptionKeyFromString(const QString &key, int length)
+quint64 Utilities::getEncryptionKeyFromString(const QString &key, int length)
 {
     const QString digits = key.right(qMax(length, 0));
     bool ok = false;
     const qulonglong value = digits.toULongLong(&ok, 16);
     if (!ok || value > 0xFFFFFFFFull)
         return 0;
-    return ulong(value);
+    return value;
 }
 
 void Utilities::GetMovieQualityBuiltInData(void *record, std::size_t recordSize, SystemFrequency frequency,

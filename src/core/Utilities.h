@@ -1166,8 +1166,9 @@ public:
     // 0xFF to whole groups, scrambled with the camera's 32-bit key, as upper-case hex.
     Q_INVOKABLE static QString getEncryptedData(const QString &data, ulong key);
     // The last `length` characters of `key` read as hexadecimal; 0 when they are
-    // not a number or do not fit 32 bits.
-    Q_INVOKABLE static ulong getEncryptionKeyFromString(const QString &key, int length);
+    // not a number or do not fit 32 bits. A 64-bit integer type QML knows as a
+    // number: an unsigned long would reach a script as an opaque value.
+    Q_INVOKABLE static quint64 getEncryptionKeyFromString(const QString &key, int length);
 
     // Fills an SDK movie-quality record (an unsigned 16-bit count, then 24-byte
     // entries from byte 4 + 2) from the built-in list of the frequency. With

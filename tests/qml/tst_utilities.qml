@@ -62,4 +62,25 @@ TestCase {
         compare(visibleSpy.count, 1)
         compare(visibleSpy.signalArguments[0][0], true)
     }
+
+    // Calls the windows make with plain numbers and texts.
+    function test_callsWithPlainValues() {
+        // The live-view window switches the white-balance pen on and off.
+        utilities.setMouseCursor(1)
+        utilities.setMouseCursor(0)
+        compare(utilities.getEncryptedData("abcd", 0), "64636261")
+        compare(utilities.getEncryptedData("abcd", 0x10203040), "24534271")
+        // Keys are numbers to a script: compared, and handed back unchanged.
+        var key = utilities.getEncryptionKeyFromString("0011AABBCCDD", 8)
+        compare(typeof key, "number")
+        compare(key, 0xAABBCCDD)
+        verify(utilities.getEncryptionKeyFromString("not hex", 8) === 0)
+        compare(utilities.getEncryptedData("abcd", key), utilities.getEncryptedData("abcd", 0xAABBCCDD))
+        verify(utilities.desktopWidth(0, 0) > 0)
+        verify(!utilities.isScaling())
+        compare(typeof utilities.getLanguageType(), "number")
+        compare(utilities.enumGroupFlashTarToVal(Kv.FlashAdapter.GFT_External), 4)
+        compare(utilities.enumUsbModeToVal(Kv.Utilities.UsbMode_Super), 3)
+        compare(utilities.movieCompressionMethodToStrBits(0x1110), 1)
+    }
 }
