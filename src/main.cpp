@@ -32,13 +32,14 @@ int main(int argc, char *argv[])
     if (instanceGuard->anotherInstanceRunning())
         return 1;
 
-    const int graphicsApi = startup::SetSceneGraph(argc, argv);
+    const int requestedGraphicsApi = startup::SetSceneGraph(argc, argv);
     startup::SetShaderDiskCache(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
     auto app = std::make_unique<QApplication>(argc, argv);
     app->setStartDragDistance(0);
     app->setWindowIcon(QIcon(QStringLiteral(":/images/451_appicon_1.ico")));
+    const int graphicsApi = startup::confirmGraphicsApi(requestedGraphicsApi);
 
     auto applicationSettings = std::make_unique<ApplicationSettings>();
     auto deviceAdapter = std::make_unique<DeviceAdapter>();

@@ -28,6 +28,10 @@
 #include <QStyle>
 #include <QSystemSemaphore>
 #include <QXmlStreamReader>
+#include <QtGui/qtguiglobal.h>
+#if QT_CONFIG(vulkan)
+#include <QVulkanInstance>
+#endif
 #include <QtQml>
 
 namespace kavrotether {
@@ -147,10 +151,47 @@ int SetSceneGraph(int argc, char **argv, int startValue, const ApiSupported &sup
     return result;
 }
 
+namespace {
+// What Qt Quick reported before any "-graph=" value was applied.
+int g_reportedGraphicsApi = -1;
+
+void applyGraphicsApi(int api)
+{
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::GraphicsApi(api));
+}
+} // namespace
+
 int SetSceneGraph(int argc, char **argv)
 {
-    return SetSceneGraph(argc, argv, QQuickWindow::graphicsApi(), platformSupportsGraphicsApi,
-                         [](int api) { QQuickWindow::setGraphicsApi(QSGRendererInterface::GraphicsApi(api)); });
+    g_reportedGraphicsApi = QQuickWindow::graphicsApi();
+    return SetSceneGraph(argc, argv, g_reportedGraphicsApi, platformSupportsGraphicsApi, applyGraphicsApi);
+}
+
+int confirmGraphicsApi(int chosen, int fallback, const ApiSupported &usable,
+                       const std::function<void(int)> &apply)
+{
+    if (chosen == fallback || usable(chosen))
+        return chosen;
+    apply(fallback);
+    return fallback;
+}
+
+int confirmGraphicsApi(int chosen)
+{
+    const int fallback = g_reportedGraphicsApi < 0 ? int(QSGRendererInterface::OpenGL) : g_reportedGraphicsApi;
+    return confirmGraphicsApi(chosen, fallback, graphicsApiUsable, applyGraphicsApi);
+}
+
+bool graphicsApiUsable(int api)
+{
+    if (api != QSGRendererInterface::Vulkan)
+        return true;
+#if QT_CONFIG(vulkan)
+    QVulkanInstance instance;
+    return instance.create();
+#else
+    return false;
+#endif
 }
 
 bool wantsShaderDiskCacheDisabled(int argc, char **argv)

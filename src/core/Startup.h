@@ -46,6 +46,16 @@ bool platformSupportsGraphicsApi(int api);
 int SetSceneGraph(int argc, char **argv, int startValue, const ApiSupported &supported,
                   const std::function<void(int)> &apply);
 int SetSceneGraph(int argc, char **argv);
+// Some APIs are known to work only once the application object exists:
+// Vulkan needs a driver besides Qt's support for it, and without one Qt Quick
+// cannot draw at all. An API that `usable` refuses is replaced by `fallback`
+// (through `apply`); the result is the API in force.
+int confirmGraphicsApi(int chosen, int fallback, const ApiSupported &usable,
+                       const std::function<void(int)> &apply);
+// As above with this machine's answer, falling back to the API Qt Quick
+// reported before SetSceneGraph chose one. Needs the application object.
+int confirmGraphicsApi(int chosen);
+bool graphicsApiUsable(int api);
 // True when "-sdc=disable" (any case) is among the arguments.
 bool wantsShaderDiskCacheDisabled(int argc, char **argv);
 void SetShaderDiskCache(int argc, char **argv);

@@ -124,6 +124,44 @@ private slots:
         QCOMPARE(applied, 0);
     }
 
+    // An API the machine cannot drive after all falls back to the one Qt
+    // Quick reported at start, instead of leaving Qt Quick unable to draw.
+    void confirmGraphicsApi_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("usable");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<int>("applied");
+        const int none = -100;
+        const int vulkan = QSGRendererInterface::Vulkan;
+        const int openGL = QSGRendererInterface::OpenGL;
+        QTest::newRow("usable") << vulkan << true << vulkan << none;
+        QTest::newRow("unusable") << vulkan << false << openGL << openGL;
+        QTest::newRow("nothing was chosen") << openGL << false << openGL << none;
+    }
+
+    void confirmGraphicsApi()
+    {
+        QFETCH(int, chosen);
+        QFETCH(bool, usable);
+        QFETCH(int, expected);
+        QFETCH(int, applied);
+        int appliedApi = -100;
+        const int result = startup::confirmGraphicsApi(
+            chosen, QSGRendererInterface::OpenGL, [&](int) { return usable; }, [&](int api) { appliedApi = api; });
+        QCOMPARE(result, expected);
+        QCOMPARE(appliedApi, applied);
+    }
+
+    void onlyVulkanNeedsAnInstance()
+    {
+        QVERIFY(startup::graphicsApiUsable(QSGRendererInterface::OpenGL));
+        QVERIFY(startup::graphicsApiUsable(QSGRendererInterface::Software));
+        // Without a driver (as under the offscreen platform) Vulkan is refused.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QVERIFY(!startup::graphicsApiUsable(QSGRendererInterface::Vulkan));
+    }
+
     void linuxLacksForeignBackEnds()
     {
 #if defined(Q_OS_LINUX)
