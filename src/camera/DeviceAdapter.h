@@ -153,7 +153,14 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Reg_NotifyCallback();
     // Asks the event worker to stop and waits (bounded) until it has left.
     Q_INVOKABLE void stopCallbackThread();
-    DeviceAdapterCallback *callbackReceiverObject() const { return callbackReceiver.load(); }
+    // The receiver as it is now; a thread other than the GUI thread uses it
+    // only through withCallbackReceiver, which keeps it from going meanwhile.
+    DeviceAdapterCallback *callbackReceiverObject() const;
+    // Runs f(DeviceAdapterCallback&) while the receiver cannot be taken away;
+    // false (f not run) when there is none. f only pushes: it must not call a
+    // handler, the SDK or anything that waits for the worker.
+    template<typename F>
+    bool withCallbackReceiver(F &&f);
     // Gives the adapter a receiver that no worker thread drains, so that the
     // caller steps the queue itself (runOne). Only while none is registered;
     // the caller keeps ownership and detaches (null) before deleting it.
@@ -213,7 +220,11 @@ public:
     QMutex liveViewMutex;
 
 private:
-    std::atomic<DeviceAdapterCallback *> callbackReceiver{nullptr};
+    // Held across "look at the receiver, push to it", so that shutdown cannot
+    // free the receiver between the two. Nothing but the queue mutex is taken
+    // under it.
+    mutable QMutex callbackReceiverLock;
+    DeviceAdapterCallback *callbackReceiver = nullptr;
     QThread *callbackThread = nullptr;
 
 public:
@@ -256,6 +267,16 @@ private:
 private:
     bool m_sdkInitialised = false;
 };
+
+template<typename F>
+bool DeviceAdapter::withCallbackReceiver(F &&f)
+{
+    QMutexLocker g(&callbackReceiverLock);
+    if (!callbackReceiver)
+        return false;
+    f(*callbackReceiver);
+    return true;
+}
 
 template<typename F>
 auto DeviceAdapter::withCameraTable(F &&f)

@@ -40,10 +40,11 @@ void probeHandler(DeviceAdapter &adapter, const CallbackQueueItem &)
     g_probe->thread.store(QThread::currentThread());
     ++g_probe->runs;
     if (g_probe->block.load()) {
+        // Shutdown takes the receiver away from the adapter: fetch it first.
+        DeviceAdapterCallback *receiver = adapter.callbackReceiverObject();
         g_probe->entered.release();
         // Stay in the handler until shutdown has asked the worker to stop,
         // then use the adapter: it must still be alive.
-        DeviceAdapterCallback *receiver = adapter.callbackReceiverObject();
         while (!receiver->IsInterruptionRequested())
             std::this_thread::yield();
         g_probe->sawStopRequest.store(true);
@@ -83,6 +84,7 @@ private slots:
     void stopRequestBeforeWorkerStartsIsKept();
     void shutdownWhileHandlerRuns();
     void registerAgainAfterStop();
+    void enqueuersDuringShutdown();
 
     void deviceLock_data();
     void deviceLock();
@@ -304,6 +306,29 @@ void TestDeviceAdapter::registerAgainAfterStop()
     adapter.callbackReceiverObject()->pushArgumentLast(0x02000040, 9, QString());
     QVERIFY(m_probe->ran.tryAcquire(1, 10000));
     // The destructor stops it.
+}
+
+void TestDeviceAdapter::enqueuersDuringShutdown()
+{
+    // Threads other than the worker may queue reads while the program
+    // closes: once the receiver is gone they get Ternary_False, and none
+    // ever pushes into a receiver that shutdown has freed.
+    for (int round = 0; round < 20; ++round) {
+        DeviceAdapter adapter;
+        ApplicationData::setDeviceAdapter(&adapter);
+        adapter.adp_KVR_func_api_Reg_NotifyCallback();
+        std::atomic<bool> started{false};
+        std::thread producer([&] {
+            while (adapter.adp_KVR_func_api_GetBatteryInfo_Start() == Utilities::Ternary_True)
+                started.store(true);
+        });
+        while (!started.load())
+            std::this_thread::yield();
+        adapter.stopCallbackThread();
+        producer.join();
+        QCOMPARE(adapter.callbackReceiverObject(), nullptr);
+        ApplicationData::setDeviceAdapter(nullptr);
+    }
 }
 
 void TestDeviceAdapter::deviceLock_data()
