@@ -104,7 +104,8 @@ public:
     // Holds one camera's lock for its life, and only while the connection is
     // a network one; remembers whether it locked, so the unlock always
     // matches even when the connection type changes in between. The lock
-    // object stays alive while held, even if the camera goes meanwhile.
+    // object stays alive while held, even if the camera goes meanwhile. An
+    // empty UUID means the selected camera.
     class DeviceLock
     {
     public:

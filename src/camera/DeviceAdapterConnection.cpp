@@ -208,9 +208,12 @@ bool DeviceAdapter::hasDeviceMutex(const QString &uuid)
 
 DeviceAdapter::DeviceLock::DeviceLock(DeviceAdapter &adapter, const QString &uuid)
 {
+    // Queued commands carry an empty UUID for the selected camera; its calls
+    // need its lock as much as any other's.
+    const QString key = uuid.isEmpty() ? adapter.camera_list_get_selected_camera_uuid() : uuid;
     {
         QMutexLocker g(&adapter.d->deviceMutexMapLock);
-        const auto it = adapter.d->deviceMutexMap.constFind(uuid);
+        const auto it = adapter.d->deviceMutexMap.constFind(key);
         if (it != adapter.d->deviceMutexMap.constEnd())
             m_mutex = *it;
     }

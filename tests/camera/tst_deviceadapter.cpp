@@ -335,22 +335,28 @@ void TestDeviceAdapter::deviceLock_data()
 {
     QTest::addColumn<int>("connectionType");
     QTest::addColumn<bool>("withMutex");
+    QTest::addColumn<QString>("lockedUuid");
     QTest::addColumn<bool>("locks");
-    QTest::newRow("network camera") << 1 << true << true;
-    QTest::newRow("USB camera") << 0 << true << false;
-    QTest::newRow("camera without lock") << 1 << false << false;
+    const QString cam = QStringLiteral("cam");
+    QTest::newRow("network camera") << 1 << true << cam << true;
+    QTest::newRow("USB camera") << 0 << true << cam << false;
+    QTest::newRow("camera without lock") << 1 << false << cam << false;
+    QTest::newRow("empty UUID: the selected camera") << 1 << true << QString() << true;
+    QTest::newRow("UUID differing in case") << 1 << true << QStringLiteral("CAM") << false;
 }
 
 void TestDeviceAdapter::deviceLock()
 {
     QFETCH(int, connectionType);
     QFETCH(bool, withMutex);
+    QFETCH(QString, lockedUuid);
     QFETCH(bool, locks);
     DeviceAdapter adapter;
     adapter.setConnectionTypeValue(connectionType);
+    adapter.setSelectedCameraUuid(QStringLiteral("cam"));
     QMutex *mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam")) : nullptr;
     {
-        DeviceAdapter::DeviceLock lock(adapter, QStringLiteral("cam"));
+        DeviceAdapter::DeviceLock lock(adapter, lockedUuid);
         QCOMPARE(lock.isLocked(), locks);
         if (mutex) {
             const bool free = mutex->tryLock();
