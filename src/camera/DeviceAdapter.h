@@ -104,7 +104,8 @@ public:
     // Holds one camera's lock for its life, and only while the connection is
     // a network one; remembers whether it locked, so the unlock always
     // matches even when the connection type changes in between. The lock
-    // object stays alive while held, even if the camera goes meanwhile.
+    // object stays alive while held, even if the camera goes meanwhile. An
+    // empty UUID means the selected camera.
     class DeviceLock
     {
     public:
@@ -153,7 +154,14 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Reg_NotifyCallback();
     // Asks the event worker to stop and waits (bounded) until it has left.
     Q_INVOKABLE void stopCallbackThread();
-    DeviceAdapterCallback *callbackReceiverObject() const { return callbackReceiver.load(); }
+    // The receiver as it is now; a thread other than the GUI thread uses it
+    // only through withCallbackReceiver, which keeps it from going meanwhile.
+    DeviceAdapterCallback *callbackReceiverObject() const;
+    // Runs f(DeviceAdapterCallback&) while the receiver cannot be taken away;
+    // false (f not run) when there is none. f only pushes: it must not call a
+    // handler, the SDK or anything that waits for the worker.
+    template<typename F>
+    bool withCallbackReceiver(F &&f);
     // Gives the adapter a receiver that no worker thread drains, so that the
     // caller steps the queue itself (runOne). Only while none is registered;
     // the caller keeps ownership and detaches (null) before deleting it.
@@ -213,7 +221,11 @@ public:
     QMutex liveViewMutex;
 
 private:
-    std::atomic<DeviceAdapterCallback *> callbackReceiver{nullptr};
+    // Held across "look at the receiver, push to it", so that shutdown cannot
+    // free the receiver between the two. Nothing but the queue mutex is taken
+    // under it.
+    mutable QMutex callbackReceiverLock;
+    DeviceAdapterCallback *callbackReceiver = nullptr;
     QThread *callbackThread = nullptr;
 
 public:
@@ -256,6 +268,16 @@ private:
 private:
     bool m_sdkInitialised = false;
 };
+
+template<typename F>
+bool DeviceAdapter::withCallbackReceiver(F &&f)
+{
+    QMutexLocker g(&callbackReceiverLock);
+    if (!callbackReceiver)
+        return false;
+    f(*callbackReceiver);
+    return true;
+}
 
 template<typename F>
 auto DeviceAdapter::withCameraTable(F &&f)

@@ -115,7 +115,12 @@ std::atomic<const DispatchTables *> g_tables{nullptr};
 
 DeviceAdapterCallback::DeviceAdapterCallback(QObject *parent) : QObject(parent) {}
 
-DeviceAdapterCallback::~DeviceAdapterCallback() = default;
+DeviceAdapterCallback::~DeviceAdapterCallback()
+{
+    // Whoever deletes the receiver (the worker's thread as it ends) sees
+    // every push and stop request made before under the queue mutex.
+    QMutexLocker g(&m_queueMutex);
+}
 
 bool DeviceAdapterCallback::appendLocked(quint32 type, quint32 param, const QString &uuid)
 {
@@ -281,8 +286,7 @@ int DeviceAdapterCallback::registerCallback(quint32 event, quint32 param, const 
             adapter->setDisconnectInFwup(true);
         return 0;
     }
-    DeviceAdapterCallback *receiver = adapter->callbackReceiverObject();
-    if (!receiver)
+    if (!adapter->callbackReceiverObject())
         return 0;
 
     const DispatchTables &tables = dispatchTables();
@@ -291,30 +295,34 @@ int DeviceAdapterCallback::registerCallback(quint32 event, quint32 param, const 
             e->run(*adapter, event, param, uuid);
         return 0;
     }
-    switch (event) {
-    case CameraEventCode::AfInfo:
-        receiver->pushArgumentCheck2(event, param, uuid);
-        break;
-    case CameraEventCode::AfConfig:
-    case CameraEventCode::AfConfig2:
-        receiver->pushArgumentCheck(event, param, uuid);
-        break;
-    case CameraEventCode::ObjectAdd: {
-        const bool queued = receiver->pushArgumentLast(event, param, uuid);
-        if (queued && ((param >> 24) & 0xF) != 1 && tables.objectAddedNotice)
-            tables.objectAddedNotice(*adapter, event, param, uuid);
-        break;
-    }
-    case CameraEventCode::RecInfo:
-        if (uuid != selected)
-            receiver->pushArgumentLast(WorkerCommandCode::RecInfoAnother, param, uuid);
-        else
-            receiver->pushArgumentLast(event, param, uuid);
-        break;
-    default:
-        receiver->pushArgumentLast(event, param, uuid);
-        break;
-    }
+    // Only the push happens with the receiver held; the notice below runs
+    // after it, with nothing held.
+    bool objectAdded = false;
+    adapter->withCallbackReceiver([&](DeviceAdapterCallback &receiver) {
+        switch (event) {
+        case CameraEventCode::AfInfo:
+            receiver.pushArgumentCheck2(event, param, uuid);
+            break;
+        case CameraEventCode::AfConfig:
+        case CameraEventCode::AfConfig2:
+            receiver.pushArgumentCheck(event, param, uuid);
+            break;
+        case CameraEventCode::ObjectAdd:
+            objectAdded = receiver.pushArgumentLast(event, param, uuid);
+            break;
+        case CameraEventCode::RecInfo:
+            if (uuid != selected)
+                receiver.pushArgumentLast(WorkerCommandCode::RecInfoAnother, param, uuid);
+            else
+                receiver.pushArgumentLast(event, param, uuid);
+            break;
+        default:
+            receiver.pushArgumentLast(event, param, uuid);
+            break;
+        }
+    });
+    if (objectAdded && ((param >> 24) & 0xF) != 1 && tables.objectAddedNotice)
+        tables.objectAddedNotice(*adapter, event, param, uuid);
     return 0;
 }
 
@@ -331,8 +339,9 @@ int DeviceAdapterCallback::registerCallback_PtpIp(quint32 kind, void *data, void
         return 0;
     }
     if (kind == PtpipKind::Disconnect) {
-        if (DeviceAdapterCallback *receiver = adapter->callbackReceiverObject())
-            receiver->pushArgumentLast(WorkerCommandCode::PtpipDisconnect, 0, uuid);
+        adapter->withCallbackReceiver([&](DeviceAdapterCallback &receiver) {
+            receiver.pushArgumentLast(WorkerCommandCode::PtpipDisconnect, 0, uuid);
+        });
         return 0;
     }
     if (const PtpipEntry *e = findPtpip(dispatchTables(), kind))

@@ -75,7 +75,7 @@ void DeviceAdapter::finishSdkIfInitialised()
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Reg_NotifyCallback()
 {
-    DeviceAdapterCallback *receiver = callbackReceiver.load();
+    DeviceAdapterCallback *receiver = callbackReceiverObject();
     // A worker that runs already keeps running; a second start would queue a
     // second loop that registers everything again once the first one stops.
     if (receiver && callbackThread && callbackThread->isRunning())
@@ -83,9 +83,18 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Reg_NotifyCallback()
     // An attached receiver is stepped by its owner, never by a worker.
     if (receiver && !callbackThread)
         return Utilities::Ternary_True;
+    if (!receiver && callbackThread) {
+        // A worker that did not stop in time: its thread deletes its own
+        // receiver when it ends; a new one must not be put on that thread.
+        if (callbackThread->isRunning())
+            return Utilities::Ternary_True;
+        delete callbackThread;
+        callbackThread = nullptr;
+    }
     if (!receiver) {
         receiver = new DeviceAdapterCallback;
-        callbackReceiver.store(receiver);
+        QMutexLocker g(&callbackReceiverLock);
+        callbackReceiver = receiver;
     }
     if (!callbackThread)
         callbackThread = new QThread;
@@ -98,22 +107,36 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Reg_NotifyCallback()
     return Utilities::Ternary_True;
 }
 
+DeviceAdapterCallback *DeviceAdapter::callbackReceiverObject() const
+{
+    QMutexLocker g(&callbackReceiverLock);
+    return callbackReceiver;
+}
+
 bool DeviceAdapter::attachCallbackReceiver(DeviceAdapterCallback *receiver)
 {
     if (callbackThread)
         return false;
-    callbackReceiver.store(receiver);
+    QMutexLocker g(&callbackReceiverLock);
+    callbackReceiver = receiver;
     return true;
 }
 
 void DeviceAdapter::stopCallbackThread()
 {
-    DeviceAdapterCallback *receiver = callbackReceiver.load();
+    DeviceAdapterCallback *receiver = callbackReceiverObject();
     if (!receiver)
         return;
     receiver->RequestInterruption();
     if (!callbackThread)
         return;
+    // Nothing queued from now on would run, and the thread's end deletes the
+    // receiver (finished -> deleteLater): take it away from the enqueuers and
+    // the SDK's callbacks first, so none of them can reach it once freed.
+    {
+        QMutexLocker g(&callbackReceiverLock);
+        callbackReceiver = nullptr;
+    }
     QPointer<DeviceAdapterCallback> alive(receiver);
     callbackThread->quit();
     if (!callbackThread->wait(QDeadlineTimer(kWorkerStopTimeoutMs))) {
@@ -121,8 +144,6 @@ void DeviceAdapter::stopCallbackThread()
         qWarning("DeviceAdapter: the event worker did not stop in time");
         return;
     }
-    // The thread's end deleted the receiver (finished -> deleteLater).
-    callbackReceiver.store(nullptr);
     delete alive.data();
     delete callbackThread;
     callbackThread = nullptr;
@@ -187,9 +208,12 @@ bool DeviceAdapter::hasDeviceMutex(const QString &uuid)
 
 DeviceAdapter::DeviceLock::DeviceLock(DeviceAdapter &adapter, const QString &uuid)
 {
+    // Queued commands carry an empty UUID for the selected camera; its calls
+    // need its lock as much as any other's.
+    const QString key = uuid.isEmpty() ? adapter.camera_list_get_selected_camera_uuid() : uuid;
     {
         QMutexLocker g(&adapter.d->deviceMutexMapLock);
-        const auto it = adapter.d->deviceMutexMap.constFind(uuid);
+        const auto it = adapter.d->deviceMutexMap.constFind(key);
         if (it != adapter.d->deviceMutexMap.constEnd())
             m_mutex = *it;
     }

@@ -8,11 +8,9 @@ namespace kavrotether {
 
 Utilities::Ternary DeviceAdapter::enqueueCommand(quint32 code, quint32 param, const QString &uuid)
 {
-    DeviceAdapterCallback *receiver = callbackReceiver.load();
-    if (!receiver)
-        return Utilities::Ternary_False;
-    receiver->pushArgumentLast(code, param, uuid);
-    return Utilities::Ternary_True;
+    const bool queued = withCallbackReceiver(
+        [&](DeviceAdapterCallback &receiver) { receiver.pushArgumentLast(code, param, uuid); });
+    return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 
 #define KAVRO_DA_DEFINE_ENQUEUER(name, code)                                   \

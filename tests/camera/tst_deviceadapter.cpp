@@ -40,10 +40,11 @@ void probeHandler(DeviceAdapter &adapter, const CallbackQueueItem &)
     g_probe->thread.store(QThread::currentThread());
     ++g_probe->runs;
     if (g_probe->block.load()) {
+        // Shutdown takes the receiver away from the adapter: fetch it first.
+        DeviceAdapterCallback *receiver = adapter.callbackReceiverObject();
         g_probe->entered.release();
         // Stay in the handler until shutdown has asked the worker to stop,
         // then use the adapter: it must still be alive.
-        DeviceAdapterCallback *receiver = adapter.callbackReceiverObject();
         while (!receiver->IsInterruptionRequested())
             std::this_thread::yield();
         g_probe->sawStopRequest.store(true);
@@ -83,6 +84,7 @@ private slots:
     void stopRequestBeforeWorkerStartsIsKept();
     void shutdownWhileHandlerRuns();
     void registerAgainAfterStop();
+    void enqueuersDuringShutdown();
 
     void deviceLock_data();
     void deviceLock();
@@ -306,26 +308,55 @@ void TestDeviceAdapter::registerAgainAfterStop()
     // The destructor stops it.
 }
 
+void TestDeviceAdapter::enqueuersDuringShutdown()
+{
+    // Threads other than the worker may queue reads while the program
+    // closes: once the receiver is gone they get Ternary_False, and none
+    // ever pushes into a receiver that shutdown has freed.
+    for (int round = 0; round < 20; ++round) {
+        DeviceAdapter adapter;
+        ApplicationData::setDeviceAdapter(&adapter);
+        adapter.adp_KVR_func_api_Reg_NotifyCallback();
+        std::atomic<bool> started{false};
+        std::thread producer([&] {
+            while (adapter.adp_KVR_func_api_GetBatteryInfo_Start() == Utilities::Ternary_True)
+                started.store(true);
+        });
+        while (!started.load())
+            std::this_thread::yield();
+        adapter.stopCallbackThread();
+        producer.join();
+        QCOMPARE(adapter.callbackReceiverObject(), nullptr);
+        ApplicationData::setDeviceAdapter(nullptr);
+    }
+}
+
 void TestDeviceAdapter::deviceLock_data()
 {
     QTest::addColumn<int>("connectionType");
     QTest::addColumn<bool>("withMutex");
+    QTest::addColumn<QString>("lockedUuid");
     QTest::addColumn<bool>("locks");
-    QTest::newRow("network camera") << 1 << true << true;
-    QTest::newRow("USB camera") << 0 << true << false;
-    QTest::newRow("camera without lock") << 1 << false << false;
+    const QString cam = QStringLiteral("cam");
+    QTest::newRow("network camera") << 1 << true << cam << true;
+    QTest::newRow("USB camera") << 0 << true << cam << false;
+    QTest::newRow("camera without lock") << 1 << false << cam << false;
+    QTest::newRow("empty UUID: the selected camera") << 1 << true << QString() << true;
+    QTest::newRow("UUID differing in case") << 1 << true << QStringLiteral("CAM") << false;
 }
 
 void TestDeviceAdapter::deviceLock()
 {
     QFETCH(int, connectionType);
     QFETCH(bool, withMutex);
+    QFETCH(QString, lockedUuid);
     QFETCH(bool, locks);
     DeviceAdapter adapter;
     adapter.setConnectionTypeValue(connectionType);
+    adapter.setSelectedCameraUuid(QStringLiteral("cam"));
     QMutex *mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam")) : nullptr;
     {
-        DeviceAdapter::DeviceLock lock(adapter, QStringLiteral("cam"));
+        DeviceAdapter::DeviceLock lock(adapter, lockedUuid);
         QCOMPARE(lock.isLocked(), locks);
         if (mutex) {
             const bool free = mutex->tryLock();

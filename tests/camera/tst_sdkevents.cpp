@@ -135,6 +135,8 @@ void TestSdkEvents::sdkEventsReachWorkerHandlers()
 {
     DeviceAdapter adapter;
     ApplicationData::setDeviceAdapter(&adapter);
+    kvrsim::clearCallLogs();
+    QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
     QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
     // The worker registers before it takes its first item: once this read
     // has run, the SDK's events are routed.
@@ -149,8 +151,16 @@ void TestSdkEvents::sdkEventsReachWorkerHandlers()
 
     adapter.stopCallbackThread();
     QCOMPARE(adapter.callbackReceiverObject(), nullptr);
-    // Unregistered: nothing reaches the (gone) receiver any more.
-    kvrsim::clearCallLogs();
+    // One worker registered once, and took every registration away again
+    // before it left.
+    std::size_t count = 0;
+    DeviceAdapterCallback::notifyRegistrations(&count);
+    const std::vector<std::string> log = kvrsim::globalCallLog();
+    QCOMPARE(countCalls(log, "Reg_NotifyCallback"), int(count));
+    QCOMPARE(countCalls(log, "Delete_CallBackInfo"), int(count));
+    QCOMPARE(countCalls(log, "ptpip_Reg_Callback"), 6);
+    QCOMPARE(countCalls(log, "ptpip_Delete_Callback"), 6);
+
     kvrsim::emitEvent(0x02000040, 43, std::string());
     kvrsim::flush();
     QVERIFY(!m_ran.tryAcquire(1, 0));
