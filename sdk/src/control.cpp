@@ -13,9 +13,9 @@ using namespace kvrsim_internal;
 
 namespace kvrsim_internal {
 
-void applySpec(Camera &camera)
+void applyProfile(Camera &camera)
 {
-    kvrsim::CameraSpec &s = camera.profile;
+    kvrsim::CameraProfile &s = camera.profile;
     char text[64];
     if (s.serial.empty()) {
         std::snprintf(text, sizeof text, "SIM%08d", camera.index);
@@ -72,13 +72,13 @@ Camera *find(int index)
     return cameraByIndex(index);
 }
 
-int addCameraLocked(const kvrsim::CameraSpec &profile)
+int addCameraLocked(const kvrsim::CameraProfile &profile)
 {
     Library &l = lib();
     auto camera = std::make_unique<Camera>();
     camera->index = l.cameras.empty() ? 1 : l.cameras.back()->index + 1;
     camera->profile = profile;
-    applySpec(*camera);
+    applyProfile(*camera);
     const int index = camera->index;
     l.cameras.push_back(std::move(camera));
     return index;
@@ -109,7 +109,7 @@ void markLost(Camera &camera, bool network)
         postEvent(KVR_EVENT_CAMERA_LOST, 0, camera.uuid);
 }
 
-bool sameStatus(const kvrsim::StatusSpec &a, const kvrsim::StatusSpec &b)
+bool sameStatus(const kvrsim::StatusValues &a, const kvrsim::StatusValues &b)
 {
     return a.bodyPower == b.bodyPower && a.gripState == b.gripState && a.bodyLevel == b.bodyLevel
            && a.gripLevel == b.gripLevel && a.cardCount == b.cardCount
@@ -140,7 +140,7 @@ uint32_t number(const Json &v)
     return static_cast<uint32_t>(static_cast<int64_t>(v.number));
 }
 
-bool specFromJson(const Json &j, kvrsim::CameraSpec &profile, std::string *error)
+bool profileFromJson(const Json &j, kvrsim::CameraProfile &profile, std::string *error)
 {
     if (j.type != Json::Type::Object) {
         if (error)
@@ -194,7 +194,7 @@ bool specFromJson(const Json &j, kvrsim::CameraSpec &profile, std::string *error
                     *error = "unknown setting " + entry.first;
                 return false;
             }
-            kvrsim::SettingSpec s;
+            kvrsim::SettingProfile s;
             if (const Json *c = entry.second.member("current")) {
                 s.hasCurrent = true;
                 s.current = number(*c);
@@ -243,15 +243,15 @@ void reset()
     l.searchTimeoutMs = 10000;
 }
 
-std::vector<CameraSpec> defaultScenario()
+std::vector<CameraProfile> defaultScenario()
 {
-    CameraSpec a;
+    CameraProfile a;
     a.model = "Rozado Sim A1";
     a.serial = "SIMA10000001";
     a.firmware = "2.1";
     a.individualId = "Studio-A";
 
-    CameraSpec b;
+    CameraProfile b;
     b.model = "Rozado Sim B2";
     b.serial = "SIMB20000002";
     b.firmware = "1.4";
@@ -271,7 +271,7 @@ std::vector<CameraSpec> defaultScenario()
     b.settings["iso"].hasOffered = true;
     b.settings["iso"].offered = {0xFFFFFFFFu, 200, 400, 800, 1600, 3200};
 
-    CameraSpec n;
+    CameraProfile n;
     n.model = "Rozado Sim N3";
     n.serial = "SIMN30000003";
     n.firmware = "3.0";
@@ -290,7 +290,7 @@ void loadDefaultScenario()
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().cameras.clear();
-    for (const CameraSpec &profile : defaultScenario())
+    for (const CameraProfile &profile : defaultScenario())
         addCameraLocked(profile);
     lib().scenarioLoaded = true;
 }
@@ -306,16 +306,16 @@ bool loadScenarioJson(const std::string &json, std::string *error)
             *error = "a scenario is an object with a \"cameras\" array";
         return false;
     }
-    std::vector<CameraSpec> profiles;
+    std::vector<CameraProfile> profiles;
     for (const Json &item : list->items) {
-        CameraSpec profile;
-        if (!specFromJson(item, profile, error))
+        CameraProfile profile;
+        if (!profileFromJson(item, profile, error))
             return false;
         profiles.push_back(profile);
     }
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().cameras.clear();
-    for (const CameraSpec &profile : profiles)
+    for (const CameraProfile &profile : profiles)
         addCameraLocked(profile);
     lib().scenarioLoaded = true;
     return true;
@@ -334,7 +334,7 @@ bool loadScenarioFile(const std::string &path, std::string *error)
     return loadScenarioJson(text.str(), error);
 }
 
-int addCamera(const CameraSpec &profile)
+int addCamera(const CameraProfile &profile)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().scenarioLoaded = true;
@@ -364,11 +364,11 @@ int indexOfSerial(const std::string &serial)
     return c ? c->index : -1;
 }
 
-CameraSpec specOf(int index)
+CameraProfile profileOf(int index)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Camera *c = find(index);
-    return c ? c->profile : CameraSpec();
+    return c ? c->profile : CameraProfile();
 }
 
 bool inSession(int index)
@@ -502,21 +502,21 @@ void turnDial(int index, const std::string &name, uint32_t code)
     postCameraEvent(*c, groupEvent(settingDef(id).group), 0);
 }
 
-StatusSpec status(int index)
+StatusValues status(int index)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Camera *c = find(index);
-    return c ? static_cast<StatusSpec>(c->status) : StatusSpec();
+    return c ? static_cast<StatusValues>(c->status) : StatusValues();
 }
 
-void updateStatus(int index, const std::function<void(StatusSpec &)> &change)
+void updateStatus(int index, const std::function<void(StatusValues &)> &change)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Camera *c = find(index);
     if (!c)
         return;
-    const StatusSpec before = c->status;
-    StatusSpec &s = c->status;
+    const StatusValues before = c->status;
+    StatusValues &s = c->status;
     change(s);
     if (!sameStatus(before, s))
         postCameraEvent(*c, KVR_EVENT_REC_INFO, 0);

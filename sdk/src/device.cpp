@@ -64,7 +64,7 @@ uint8_t KVR_func_api_GetDeviceInfo(kvr_struct_deviceinfo *info, const char *uuid
     KVR_CALL(uuid, err);
     if (!info)
         return call.fail(KVR_ERR_INVALID_PARAM);
-    const kvrsim::CameraSpec &s = call.camera()->profile;
+    const kvrsim::CameraProfile &s = call.camera()->profile;
     putArrayString(info->manufacturer, s.maker);
     putArrayString(info->model, s.model);
     putArrayString(info->deviceVersion, s.firmware);

@@ -117,7 +117,7 @@ uint32_t groupEvent(Group group);
 // ---------------------------------------------------------------------------
 // Cameras
 // ---------------------------------------------------------------------------
-struct Status : kvrsim::StatusSpec {
+struct Status : kvrsim::StatusValues {
     uint32_t usbMode = 3;
     uint32_t autoIso = 400;
     uint16_t streaming = 0;
@@ -128,7 +128,7 @@ struct Camera {
     int index = 0;
     int generation = 0;
     std::string uuid;
-    kvrsim::CameraSpec profile;
+    kvrsim::CameraProfile profile;
     std::wstring devicePath;
     bool present = true;      // plugged in or on the network
     bool selected = false;
@@ -244,7 +244,7 @@ std::wstring makeDevicePath(const Camera &camera);
 uint32_t deviceKey(const Camera &camera);
 std::string scramble(const std::string &password, uint32_t key);
 
-void applySpec(Camera &camera);   // settings and password state from its CameraSpec
+void applyProfile(Camera &camera);   // settings and password state from its CameraProfile
 void closeAllSessions();
 void endSearch(uint32_t kind);
 

@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(KVR_func_api_GetPnPDeviceInfo(&list, nullptr), uint8_t(1));
         QCOMPARE(list.count, 2u);
         for (uint32_t i = 0; i < list.count; ++i) {
-            const kvrsim::CameraSpec profile = kvrsim::specOf(static_cast<int>(list.devices[i].devIndex));
+            const kvrsim::CameraProfile profile = kvrsim::profileOf(static_cast<int>(list.devices[i].devIndex));
             QCOMPARE(text(list.devices[i].modelName, list.devices[i].modelNameLength), profile.model);
             QCOMPARE(text(list.devices[i].makerName, list.devices[i].makerNameLength), profile.maker);
             // The tail of the path (its last 31 characters at most) is the
@@ -166,7 +166,7 @@ private slots:
     void deviceInformation()
     {
         const std::string uuid = connectUsb(m_usbA);
-        const kvrsim::CameraSpec profile = kvrsim::specOf(m_usbA);
+        const kvrsim::CameraProfile profile = kvrsim::profileOf(m_usbA);
         kvr_struct_deviceinfo info;
         QCOMPARE(KVR_func_api_GetDeviceInfo(&info, uuid.c_str(), nullptr), uint8_t(1));
         const auto *bytes = reinterpret_cast<const char *>(&info);
@@ -241,7 +241,7 @@ private slots:
     void foundRecordDescribesTheCamera()
     {
         const auto reports = searchAndStop();
-        const kvrsim::CameraSpec profile = kvrsim::specOf(m_lan);
+        const kvrsim::CameraProfile profile = kvrsim::profileOf(m_lan);
         bool seen = false;
         for (const auto &p : reports) {
             if (p.kind != KVR_PTPIP_KIND_FOUND)
@@ -288,7 +288,7 @@ private slots:
         QCOMPARE(recorder().kinds(KVR_PTPIP_KIND_PASSWORD), 1);
         const auto requests = recorder().network();
         QCOMPARE(requests.back().errorType, KVR_PW_ERROR_AUTH);
-        QCOMPARE(std::string(requests.back().record.macAddress), kvrsim::specOf(m_lan).mac);
+        QCOMPARE(std::string(requests.back().record.macAddress), kvrsim::profileOf(m_lan).mac);
 
         const std::string wrong = kvrsim::scramblePassword("NotThePassword1", key);
         s = selectLan(m_lan, "", wrong.c_str(), KVR_PW_MODE_AUTHENTICATION);
@@ -390,7 +390,7 @@ private slots:
 
     void tlsCameraNeedsItsCertificate()
     {
-        kvrsim::CameraSpec profile;
+        kvrsim::CameraProfile profile;
         profile.model = "Rozado Sim T4";
         profile.connection = kvrsim::Connection::Lan;
         profile.tls = true;
@@ -413,7 +413,7 @@ private slots:
 
     void tlsErrorIsReported()
     {
-        kvrsim::CameraSpec profile;
+        kvrsim::CameraProfile profile;
         profile.connection = kvrsim::Connection::Lan;
         profile.tls = true;
         profile.tlsError = KVR_ERR_TLS_EXPIRED;
@@ -431,7 +431,7 @@ private slots:
         const NetworkSelect s = selectLan(m_lan, nullptr, "", KVR_PW_MODE_AUTHENTICATION);
         QCOMPARE(KVR_func_api_OpenSession(0, nullptr, s.uuid.c_str(), nullptr), uint8_t(1));
         uint8_t connected = 0;
-        QCOMPARE(KVR_func_api_IsConnectedLANDevice(kvrsim::specOf(m_lan).serial.c_str(), &connected), uint8_t(1));
+        QCOMPARE(KVR_func_api_IsConnectedLANDevice(kvrsim::profileOf(m_lan).serial.c_str(), &connected), uint8_t(1));
         QCOMPARE(connected, uint8_t(1));
         searchAndStop();
         QCOMPARE(recorder().kinds(KVR_PTPIP_KIND_FOUND_CONNECTED), 1);

@@ -322,7 +322,7 @@ private slots:
 
     void statusChangesAreAnnounced()
     {
-        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) {
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusValues &s) {
             s.cardCount = 2;
             s.cards[0] = 2;
             s.cards[1] = 0;
@@ -343,7 +343,7 @@ private slots:
 
         // No change, no event.
         recorder().clear();
-        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) { s.hdmiSdiStatus = 3; });
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusValues &s) { s.hdmiSdiStatus = 3; });
         kvrsim::flush();
         QCOMPARE(recorder().count(KVR_EVENT_REC_INFO), 0);
     }
@@ -358,7 +358,7 @@ private slots:
         kvrsim::flush();
         QCOMPARE(recorder().count(KVR_EVENT_REC_INFO), 2);
 
-        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) { s.cardCount = 0; });
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusValues &s) { s.cardCount = 0; });
         uint32_t err = 0;
         QCOMPARE(KVR_func_api_MoveRec_Ctrl_Start(m_uuid.c_str(), &err), uint8_t(2));
         QCOMPARE(err, KVR_ERR_NO_CARD);
@@ -515,7 +515,7 @@ private slots:
         QCOMPARE(kvrsim::status(b).cardCount, uint16_t(0));
         QCOMPARE(kvrsim::setting(kvrsim::indexOfSerial("SIMA10000001"), "iso"), 400u);
         QCOMPARE(kvrsim::offered(kvrsim::indexOfSerial("SIMA10000001"), "iso").front(), 0xFFFFFFFFu);
-        QVERIFY(kvrsim::specOf(kvrsim::indexOfSerial("SIMT40000004")).tls);
+        QVERIFY(kvrsim::profileOf(kvrsim::indexOfSerial("SIMT40000004")).tls);
     }
 
     void scenarioNamedByTheEnvironment()
