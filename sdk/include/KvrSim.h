@@ -78,7 +78,8 @@ KVR_API void reset();
 // Scenarios. The JSON form: {"cameras": [ {camera fields as in CameraProfile,
 // "connection": "usb"|"lan", "passwordState": "none"|"unset"|"set",
 // "settings": {"<name>": {"current": n, "offered": [n, ...]}}, "refused":
-// ["Rec_Ctrl_Zoom", ...]} ]}; numbers may also be written as text ("0xFF").
+// ["Rec_Ctrl_Zoom", ...]} ]}; numbers may also be written as text ("0xFF")
+// and must fit 32 bits (-1 stands for 0xFFFFFFFF). Files above 4 MiB are refused.
 // sdk/scenarios/studio.json is an example. Loading replaces every camera;
 // a scenario that cannot be read changes nothing.
 // The default scenario: "Rozado Sim A1" (USB, offers everything), "Rozado

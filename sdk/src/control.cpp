@@ -3,11 +3,13 @@
 #include "settings_table.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 using namespace kvrsim_internal;
 
@@ -121,23 +123,43 @@ bool sameStatus(const kvrsim::StatusValues &a, const kvrsim::StatusValues &b)
            && a.shotModeStatus == b.shotModeStatus && a.lvShootingStatus == b.lvShootingStatus;
 }
 
-std::vector<uint32_t> numbers(const Json &array)
+// Codes are 32-bit. A number outside that range, one that is not finite
+// ("inf", "nan") or text that is not wholly a number is refused: converting
+// it would be undefined or silently give some other code.
+bool toCode(const Json &v, uint32_t &out)
 {
-    std::vector<uint32_t> out;
-    for (const Json &item : array.items) {
-        if (item.type == Json::Type::Number)
-            out.push_back(static_cast<uint32_t>(static_cast<int64_t>(item.number)));
-        else if (item.type == Json::Type::String)
-            out.push_back(static_cast<uint32_t>(std::strtoul(item.text.c_str(), nullptr, 0)));
+    double d;
+    if (v.type == Json::Type::String) {
+        const char *begin = v.text.c_str();
+        char *end = nullptr;
+        errno = 0;
+        const long long n = std::strtoll(begin, &end, 0);
+        if (end == begin || *end != '\0' || errno == ERANGE)
+            return false;
+        d = static_cast<double>(n);
+    } else if (v.type == Json::Type::Number) {
+        d = v.number;
+    } else {
+        return false;
     }
-    return out;
+    if (!std::isfinite(d) || d < -2147483648.0 || d > 4294967295.0)
+        return false;
+    out = static_cast<uint32_t>(static_cast<int64_t>(d));
+    return true;
 }
 
-uint32_t number(const Json &v)
+bool toCodes(const Json &array, std::vector<uint32_t> &out)
 {
-    if (v.type == Json::Type::String)
-        return static_cast<uint32_t>(std::strtoul(v.text.c_str(), nullptr, 0));
-    return static_cast<uint32_t>(static_cast<int64_t>(v.number));
+    out.clear();
+    if (array.type != Json::Type::Array)
+        return false;
+    for (const Json &item : array.items) {
+        uint32_t code;
+        if (!toCode(item, code))
+            return false;
+        out.push_back(code);
+    }
+    return true;
 }
 
 bool profileFromJson(const Json &j, kvrsim::CameraProfile &profile, std::string *error)
@@ -147,6 +169,11 @@ bool profileFromJson(const Json &j, kvrsim::CameraProfile &profile, std::string 
             *error = "a camera is not an object";
         return false;
     }
+    auto bad = [&](const std::string &what) {
+        if (error)
+            *error = "bad number in " + what;
+        return false;
+    };
     auto text = [&](const char *name, std::string &field) {
         if (const Json *m = j.member(name); m && m->type == Json::Type::String)
             field = m->text;
@@ -172,14 +199,16 @@ bool profileFromJson(const Json &j, kvrsim::CameraProfile &profile, std::string 
     }
     if (const Json *m = j.member("tls"))
         profile.tls = m->boolean;
-    if (const Json *m = j.member("tlsError"))
-        profile.tlsError = number(*m);
+    if (const Json *m = j.member("tlsError"); m && !toCode(*m, profile.tlsError))
+        return bad("tlsError");
     if (const Json *m = j.member("wifi"))
         profile.wifi = m->boolean;
     if (const Json *m = j.member("cardInserted"))
         profile.cardInserted = m->boolean;
     if (const Json *m = j.member("features")) {
-        const auto words = numbers(*m);
+        std::vector<uint32_t> words;
+        if (!toCodes(*m, words))
+            return bad("features");
         for (size_t i = 0; i < words.size() && i < 7; ++i)
             profile.features[i] = words[i];
     }
@@ -197,11 +226,13 @@ bool profileFromJson(const Json &j, kvrsim::CameraProfile &profile, std::string 
             kvrsim::SettingProfile s;
             if (const Json *c = entry.second.member("current")) {
                 s.hasCurrent = true;
-                s.current = number(*c);
+                if (!toCode(*c, s.current))
+                    return bad(entry.first + " current");
             }
             if (const Json *o = entry.second.member("offered")) {
                 s.hasOffered = true;
-                s.offered = numbers(*o);
+                if (!toCodes(*o, s.offered))
+                    return bad(entry.first + " offered");
             }
             profile.settings[entry.first] = s;
         }
@@ -329,9 +360,18 @@ bool loadScenarioFile(const std::string &path, std::string *error)
             *error = "cannot open " + path;
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return loadScenarioJson(text.str(), error);
+    // Read no more than a scenario may hold (and one byte to tell that it is
+    // longer): a path naming a device or a huge file must not be read whole.
+    constexpr size_t limit = 4u * 1024u * 1024u;
+    std::string text(limit + 1, '\0');
+    in.read(&text[0], static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    if (text.size() > limit) {
+        if (error)
+            *error = "scenario too large";
+        return false;
+    }
+    return loadScenarioJson(text, error);
 }
 
 int addCamera(const CameraProfile &profile)

@@ -550,6 +550,18 @@ private slots:
         QTest::newRow("unknown setting") << QByteArray(R"({"cameras": [{"settings": {"nope": {}}}]})");
         QTest::newRow("deep") << QByteArray(200, '[');
         QTest::newRow("bad escape") << QByteArray(R"({"cameras": [{"model": "\q"}]})");
+        QTest::newRow("escape not hex") << QByteArray(R"({"cameras": [{"model": "\u00zz"}]})");
+        QTest::newRow("NUL escape") << QByteArray(R"({"cameras": [{"serial": "A\u0000B"}]})");
+        // Codes are 32-bit: nothing else may be turned into one.
+        QTest::newRow("huge code") << QByteArray(R"({"cameras": [{"tlsError": 1e300}]})");
+        QTest::newRow("above 32 bits") << QByteArray(R"({"cameras": [{"settings": {"iso": {"current": 4294967296}}}]})");
+        QTest::newRow("infinite") << QByteArray(R"({"cameras": [{"settings": {"iso": {"current": -inf}}}]})");
+        QTest::newRow("not a number") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": [100, nan]}}}]})");
+        QTest::newRow("code text with junk") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": ["12abc"]}}}]})");
+        QTest::newRow("code of another type") << QByteArray(R"({"cameras": [{"features": [1, true]}]})");
+        QTest::newRow("offered not a list") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": 100}}}]})");
+        QTest::newRow("bare hexadecimal") << QByteArray(R"({"cameras": [{"tlsError": 0x10}]})");
+        QTest::newRow("half a fraction") << QByteArray(R"({"cameras": [{"tlsError": 1.}]})");
     }
 
     void badScenariosAreRefused()
@@ -558,6 +570,31 @@ private slots:
         const auto before = kvrsim::cameras();
         std::string error;
         QVERIFY(!kvrsim::loadScenarioJson(json.toStdString(), &error));
+        QVERIFY(!error.empty());
+        QCOMPARE(kvrsim::cameras(), before);
+    }
+
+    void numbersAtTheEdgesOfTheCodeRange()
+    {
+        std::string error;
+        QVERIFY2(kvrsim::loadScenarioJson(R"({"cameras": [{"serial": "E1", "settings": {"iso":
+            {"current": 4294967295, "offered": [-1, "0xFFFFFFFE", "-2", 4294967295, 1e3]}}}]})", &error),
+                 error.c_str());
+        const int index = kvrsim::indexOfSerial("E1");
+        QCOMPARE(kvrsim::setting(index, "iso"), 0xFFFFFFFFu);
+        QCOMPARE(kvrsim::offered(index, "iso"),
+                 (std::vector<uint32_t>{0xFFFFFFFFu, 0xFFFFFFFEu, 0xFFFFFFFEu, 0xFFFFFFFFu, 1000u}));
+    }
+
+    // A scenario path may name anything; an endless device must be refused
+    // after a bounded read, not read until memory runs out.
+    void endlessScenarioFileIsRefused()
+    {
+        if (!QFile::exists("/dev/zero"))
+            QSKIP("no endless device here");
+        const auto before = kvrsim::cameras();
+        std::string error;
+        QVERIFY(!kvrsim::loadScenarioFile("/dev/zero", &error));
         QVERIFY(!error.empty());
         QCOMPARE(kvrsim::cameras(), before);
     }
