@@ -210,10 +210,6 @@ struct Library {
     // ordinary delivery whose handler waits for a lock the caller holds.
     Dispatcher replyThread{"kvr-reply"};
 
-    bool onDeliveryThread() const
-    {
-        return notifyThread.onThread() || ptpipThread.onThread() || replyThread.onThread();
-    }
     Scheduler scheduler;
 
     std::atomic<uint32_t> lastError{0};
@@ -225,6 +221,11 @@ Library &lib();
 Camera *cameraByUuid(const char *uuid);
 Camera *cameraByIndex(int index);
 Camera *cameraBySerial(const std::string &serial);
+
+// 1 when the calling thread is delivering that notify code (network kind)
+// right now, else 0.
+int notifyDeliveriesOfThisThread(uint32_t event);
+int ptpipDeliveriesOfThisThread(uint32_t kind);
 
 // Queues an event for the registered notify callback. Returns the ticket.
 uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid);
