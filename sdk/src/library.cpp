@@ -542,14 +542,13 @@ extern "C" {
 uint8_t KVR_func_api_Init(void)
 {
     Library &l = lib();
-    {
-        std::lock_guard<std::recursive_mutex> g(l.state);
-        l.globalLog.push_back("Init");
-        if (l.initialised)
-            return 1;
-    }
-    ensureScenario();
+    // One lock over the whole start: two callers must not both load the
+    // scenario or both start the threads.
     std::lock_guard<std::recursive_mutex> g(l.state);
+    l.globalLog.push_back("Init");
+    if (l.initialised)
+        return 1;
+    ensureScenario();
     l.notifyThread.start();
     l.ptpipThread.start();
     l.replyThread.start();

@@ -296,6 +296,30 @@ private slots:
         QCOMPARE(KVR_func_api_ptpip_Reg_Callback(7, &onPtpip, nullptr, &err), uint8_t(0));
     }
 
+    // Several threads start the library at once (run under ThreadSanitizer
+    // to see the start race): it starts once, with one scenario, and works.
+    void concurrentStarts()
+    {
+        kvrsim::reset();
+        std::atomic<int> failures{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 8; ++t) {
+            threads.emplace_back([&] {
+                if (KVR_func_api_Init() != 1)
+                    ++failures;
+            });
+        }
+        for (auto &t : threads)
+            t.join();
+        QCOMPARE(failures.load(), 0);
+        QCOMPARE(int(kvrsim::cameras().size()), int(kvrsim::defaultScenario().size()));
+        recorder().clear();
+        QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_APERTURE, &onNotify), uint8_t(1));
+        kvrsim::emitEvent(KVR_EVENT_APERTURE, 1, "");
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_APERTURE), 1);
+    }
+
     // Eight threads drive one camera at once: reads, writes and capability
     // reads all succeed and every accepted write is announced.
     void eightThreadsOnOneCamera()
