@@ -15,7 +15,9 @@
 //   no callback for that code is running or will start.
 // - Records are packed (no padding). Byte offsets that callers rely on are
 //   pinned below with static assertions. Unused list slots of capability
-//   records are padded with 0xFFFF (16-bit codes) or 0xFFFFFFFF (32-bit codes).
+//   records are padded with 0xFFFF (16-bit codes) or 0 (32-bit codes: there
+//   0xFFFFFFFF is a real code, the automatic ISO, bulb or every frame rate,
+//   and callers walk all 512 slots whatever the count says).
 // - Text inside records is NUL-terminated and never overruns its field.
 //
 // Capability records share one shape: a run of list slots of 0x404 bytes
@@ -491,7 +493,7 @@ KVR_PIN(KVR_STRUCT_CAPA_LIST, available, 0x402);
 typedef struct _tag_KVR_STRUCT_CAPA_LIST32 {
     uint16_t count;
     uint16_t reserved1;
-    uint32_t codes[512];          // beyond count: 0xFFFFFFFF
+    uint32_t codes[512];          // beyond count: 0
     uint8_t available;
     uint8_t reserved2[3];
 } KVR_STRUCT_CAPA_LIST32;

@@ -183,7 +183,7 @@ private slots:
         KVR_STRUCT_SS_CAPA_INFO ss;
         QCOMPARE(KVR_func_api_SS_Get_Capability(&ss, m_uuid.c_str(), nullptr), uint8_t(1));
         QCOMPARE(ss.current, kvrsim::setting(m_full, "shutterSpeed"));
-        QCOMPARE(ss.codes[ss.count], 0xFFFFFFFFu);
+        QCOMPARE(ss.codes[ss.count], 0u);
         QCOMPARE(uint32_t(u16At(&ss, 0x1026)), kvrsim::setting(m_full, "shutterSpeedAngle"));
 
         KVR_STRUCT_INTERVAL_CAPA_INFO interval;
@@ -191,6 +191,44 @@ private slots:
         QVERIFY(KVR_func_api_IntervalInfo_Set_Mode(1, m_uuid.c_str(), nullptr) == 1);
         QCOMPARE(KVR_func_api_IntervalInfo_GetCapability(&interval, m_uuid.c_str(), nullptr), uint8_t(1));
         QCOMPARE(u16At(&interval, 0x838), uint16_t(1));
+    }
+
+    // The application walks all 512 slots of a list whatever the count says.
+    // For 32-bit lists the padding must not be a code: 0xFFFFFFFF is the
+    // automatic ISO, bulb and every frame rate.
+    void paddingOfWideListsIsNoCode()
+    {
+        kvrsim::setOffered(m_full, "iso", {100, 200, 400});
+        kvrsim::setOffered(m_full, "shutterSpeed", {2000, 4000});
+        kvrsim::setOffered(m_full, "pscISO", {200, 400});
+        kvrsim::setOffered(m_full, "movieFrameRate", {0x80001770u});
+        const char *uuid = m_uuid.c_str();
+        auto walk = [](const uint32_t *codes, size_t count) {
+            int special = 0;
+            for (size_t i = 0; i < KVR_CAPA_LIST_MAX; ++i) {
+                if (codes[i] == 0xFFFFFFFFu || codes[i] == 0xFFFFFFFEu)
+                    ++special;
+                if (i >= count && codes[i] != 0)
+                    ++special;
+            }
+            return special;
+        };
+        KVR_STRUCT_ISO_CAPA_INFO iso;
+        QCOMPARE(KVR_func_api_ISO_GetCapability(&iso, uuid, nullptr), uint8_t(1));
+        QCOMPARE(iso.count, uint16_t(3));
+        QCOMPARE(walk(iso.codes, iso.count), 0);
+        KVR_STRUCT_SS_CAPA_INFO ss;
+        QCOMPARE(KVR_func_api_SS_Get_Capability(&ss, uuid, nullptr), uint8_t(1));
+        QCOMPARE(walk(ss.codes, ss.count), 0);
+        auto *style = new KVR_STRUCT_PHOTOSTYLE_CAPA_INFO;
+        QCOMPARE(KVR_func_api_PhotoStyle_GetCapability(style, uuid, nullptr), uint8_t(1));
+        QCOMPARE(walk(style->iso.codes, style->iso.count), 0);
+        delete style;
+        KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO filter;
+        QCOMPARE(KVR_func_api_Mov_Filter_GetCapability(&filter, uuid, nullptr), uint8_t(1));
+        QCOMPARE(walk(filter.frameRate.codes, filter.frameRate.count), 0);
+        // 16-bit lists keep the 0xFFFF padding.
+        QCOMPARE(filter.pixel.codes[filter.pixel.count], uint16_t(0xFFFF));
     }
 
     void everyCapabilityGroupAnswers()
