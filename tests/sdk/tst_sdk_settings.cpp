@@ -587,6 +587,7 @@ private slots:
         QTest::newRow("truncated") << QByteArray(R"({"cameras": [{"model": "x")");
         QTest::newRow("unknown setting") << QByteArray(R"({"cameras": [{"settings": {"nope": {}}}]})");
         QTest::newRow("deep") << QByteArray(200, '[');
+        QTest::newRow("oversized") << QByteArray(R"({"cameras": [)") + QByteArray(5 * 1024 * 1024, ' ') + "]}";
         QTest::newRow("bad escape") << QByteArray(R"({"cameras": [{"model": "\q"}]})");
         QTest::newRow("escape not hex") << QByteArray(R"({"cameras": [{"model": "\u00zz"}]})");
         QTest::newRow("NUL escape") << QByteArray(R"({"cameras": [{"serial": "A\u0000B"}]})");
