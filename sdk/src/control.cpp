@@ -596,6 +596,8 @@ void emitPtpip(uint32_t kind, int index, uint32_t errorType)
 
 void failNext(const std::string &function, int count, uint8_t result, uint32_t error, const std::string &uuid)
 {
+    if (count <= 0)
+        return; // the next none of the calls: nothing to inject
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Injection i;
     i.function = function;
@@ -609,6 +611,8 @@ void failNext(const std::string &function, int count, uint8_t result, uint32_t e
 
 void delayNext(const std::string &function, int count, int delayMs, const std::string &uuid)
 {
+    if (count <= 0 || delayMs <= 0)
+        return;
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Injection i;
     i.function = function;

@@ -425,6 +425,11 @@ private slots:
 
     void injectedFailuresAndDelays()
     {
+        // A count of none injects nothing.
+        kvrsim::failNext("Aperture_Set_Param", 0, 0, KVR_ERR_BUSY);
+        kvrsim::failNext("Aperture_Set_Param", -1, 0, KVR_ERR_BUSY);
+        QCOMPARE(KVR_func_api_Aperture_Set_Param(40, m_uuid.c_str(), nullptr), uint8_t(1));
+
         kvrsim::failNext("Aperture_Set_Param", 2, 0, KVR_ERR_BUSY);
         uint32_t err = 0;
         QCOMPARE(KVR_func_api_Aperture_Set_Param(45, m_uuid.c_str(), &err), uint8_t(0));
