@@ -198,6 +198,24 @@ private slots:
         QCOMPARE(KVR_func_api_ExtGetDeviceID(0, 0, ext, 20, &length, uuid.c_str(), &err), uint8_t(0));
     }
 
+    // Texts longer than the record's one-byte length are cut so that the
+    // length still tells the text's size.
+    void overlongTextsAreCutConsistently()
+    {
+        kvrsim::CameraProfile profile;
+        profile.model = std::string(300, 'M');
+        profile.serial = "LONG1";
+        const int index = kvrsim::addCamera(profile);
+        const std::string uuid = connectUsb(index);
+        QVERIFY(!uuid.empty());
+        kvr_struct_deviceinfo info;
+        QCOMPARE(KVR_func_api_GetDeviceInfo(&info, uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(int(info.model.length), 255);
+        QCOMPARE(int(strnlen(info.model.text, sizeof info.model.text)), 255);
+        QCOMPARE(std::string(info.serialNumber.text), profile.serial);
+        QCOMPARE(int(info.serialNumber.length), int(profile.serial.size()));
+    }
+
     void everyNetworkSearchEndsExactlyOnce_data()
     {
         QTest::addColumn<bool>("stopped");
