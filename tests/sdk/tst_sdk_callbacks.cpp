@@ -268,6 +268,10 @@ private slots:
     void finishDoesNotHangOnABlockedCallback()
     {
         blockedDeliveries = 0;
+        {
+            std::lock_guard<std::mutex> g(enteredMutex);
+            entered = false;
+        }
         QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_ISO, &blockingCallback), uint8_t(1));
         {
             std::unique_lock<std::mutex> g(programLock);
