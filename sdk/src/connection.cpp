@@ -401,7 +401,10 @@ uint8_t KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(uint32_t timeoutMs,
 uint8_t KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(uint32_t searchMs, uint32_t timeoutMs, uint32_t *err)
 {
     KVR_GLOBAL_CALL(err);
-    if (searchMs == 0 || timeoutMs == 0)
+    // Times are kept as milliseconds in an int by the timer: a caller's -1
+    // (or anything above that range) must not turn into an instant time-out.
+    constexpr uint32_t longest = 0x7FFFFFFFu;
+    if (searchMs == 0 || timeoutMs == 0 || searchMs > longest || timeoutMs > longest)
         return call.fail(KVR_ERR_INVALID_PARAM);
     lib().searchMs = searchMs;
     lib().searchTimeoutMs = timeoutMs;

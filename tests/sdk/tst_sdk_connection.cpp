@@ -523,6 +523,13 @@ private slots:
         QCOMPARE(KVR_func_api_ptpip_Get_Connection_Type(&type, nullptr), uint8_t(1));
         QCOMPARE(type, KVR_CONNECTION_LAN);
         QCOMPARE(KVR_func_api_ptpip_Set_Connection_Type(2, &err), uint8_t(0));
+
+        // Search times beyond what a timer holds (a caller's -1 among them)
+        // are refused rather than wrapped into an instant time-out.
+        QCOMPARE(KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(0xFFFFFFFFu, 10000, &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_INVALID_PARAM);
+        QCOMPARE(KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(10000, 0x80000000u, &err), uint8_t(0));
+        QCOMPARE(KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(0x7FFFFFFFu, 10000, &err), uint8_t(1));
     }
 };
 
