@@ -198,6 +198,44 @@ private slots:
         QCOMPARE(KVR_func_api_ExtGetDeviceID(0, 0, ext, 20, &length, uuid.c_str(), &err), uint8_t(0));
     }
 
+    // Model names are UTF-8 in a scenario and whole characters in the
+    // device list; broken sequences become U+FFFD, one per byte.
+    void namesAreWholeCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<QVector<uint>>("chars");
+        QTest::newRow("ascii") << QByteArray("Sim") << QVector<uint>{'S', 'i', 'm'};
+        QTest::newRow("two bytes") << QByteArray("Cam\xC3\xA9ra") << QVector<uint>{'C', 'a', 'm', 0xE9, 'r', 'a'};
+        QTest::newRow("three bytes") << QByteArray("\xE2\x82\xAC" "1") << QVector<uint>{0x20AC, '1'};
+        QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x93\xB7") << QVector<uint>{0x1F4F7};
+        QTest::newRow("stray continuation") << QByteArray("a\x80" "b") << QVector<uint>{'a', 0xFFFD, 'b'};
+        QTest::newRow("cut sequence") << QByteArray("a\xE2\x82") << QVector<uint>{'a', 0xFFFD, 0xFFFD};
+        QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QVector<uint>{0xFFFD, 0xFFFD};
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QVector<uint>{0xFFFD, 0xFFFD, 0xFFFD};
+    }
+
+    void namesAreWholeCharacters()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(QVector<uint>, chars);
+        kvrsim::CameraProfile profile;
+        profile.model = model.toStdString();
+        profile.serial = "UTF1";
+        const int index = kvrsim::addCamera(profile);
+        KVR_CONNECT_DEVICE_INFO list{};
+        QCOMPARE(KVR_func_api_Search_Device(&list, nullptr), uint8_t(1));
+        for (uint32_t i = 0; i < list.count; ++i) {
+            if (int(list.devices[i].devIndex) != index)
+                continue;
+            QCOMPARE(list.devices[i].modelNameLength, uint32_t(chars.size()));
+            for (int c = 0; c < chars.size(); ++c)
+                QCOMPARE(uint(list.devices[i].modelName[c]), chars[c]);
+            QCOMPARE(list.devices[i].modelName[chars.size()], 0u);
+            return;
+        }
+        QFAIL("camera not listed");
+    }
+
     // Texts longer than the record's one-byte length are cut so that the
     // length still tells the text's size.
     void overlongTextsAreCutConsistently()
