@@ -18,14 +18,14 @@ namespace kvrsim {
 enum class Connection { Usb, Lan };
 enum class PasswordState { None, Unset, Set };
 
-struct SettingSpec {
+struct SettingProfile {
     bool hasCurrent = false;
     uint32_t current = 0;
     bool hasOffered = false;
     std::vector<uint32_t> offered;
 };
 
-struct CameraSpec {
+struct CameraProfile {
     std::string maker = "KAVRO";
     std::string model = "Rozado Sim";
     std::string serial;               // empty: derived from the device index
@@ -43,12 +43,12 @@ struct CameraSpec {
     uint32_t features[7] = {0, 0, 0, 0, 0x11111111u, 0, 0x1u}; // extended device id words
     bool cardInserted = true;
     std::vector<std::string> refused; // functions the camera refuses (name without KVR_func_api_)
-    std::map<std::string, SettingSpec> settings; // by setting name
+    std::map<std::string, SettingProfile> settings; // by setting name
 };
 
 // Status fields of one camera. Changing them through updateStatus announces
 // KVR_EVENT_REC_INFO.
-struct StatusSpec {
+struct StatusValues {
     uint16_t bodyPower = 100;
     uint16_t gripState = 0;
     uint16_t bodyLevel = 100;
@@ -75,10 +75,11 @@ KVR_API bool debugLogEnabled();
 // file named by KVRSIM_SCENARIO) unless a scenario was loaded in between.
 KVR_API void reset();
 
-// Scenarios. The JSON form: {"cameras": [ {camera fields as in CameraSpec,
+// Scenarios. The JSON form: {"cameras": [ {camera fields as in CameraProfile,
 // "connection": "usb"|"lan", "passwordState": "none"|"unset"|"set",
 // "settings": {"<name>": {"current": n, "offered": [n, ...]}}, "refused":
-// ["Rec_Ctrl_Zoom", ...]} ]}; numbers may also be written as text ("0xFF").
+// ["Rec_Ctrl_Zoom", ...]} ]}; numbers may also be written as text ("0xFF")
+// and must fit 32 bits (-1 stands for 0xFFFFFFFF). Files above 4 MiB are refused.
 // sdk/scenarios/studio.json is an example. Loading replaces every camera;
 // a scenario that cannot be read changes nothing.
 // The default scenario: "Rozado Sim A1" (USB, offers everything), "Rozado
@@ -88,14 +89,14 @@ KVR_API void reset();
 KVR_API void loadDefaultScenario();
 KVR_API bool loadScenarioJson(const std::string &json, std::string *error = nullptr);
 KVR_API bool loadScenarioFile(const std::string &path, std::string *error = nullptr);
-KVR_API std::vector<CameraSpec> defaultScenario();
+KVR_API std::vector<CameraProfile> defaultScenario();
 
 // Cameras.
-KVR_API int addCamera(const CameraSpec &profile);  // returns the device index
+KVR_API int addCamera(const CameraProfile &profile);  // returns the device index
 KVR_API std::vector<int> cameras();
 KVR_API std::string uuidOf(int index);           // current UUID
 KVR_API int indexOfSerial(const std::string &serial); // -1 when unknown
-KVR_API CameraSpec specOf(int index);
+KVR_API CameraProfile profileOf(int index);
 KVR_API bool inSession(int index);
 // USB: plug in / pull out. Pulling a camera in session announces
 // KVR_EVENT_CAMERA_LOST; its UUID is dead from then on.
@@ -123,8 +124,8 @@ KVR_API void setOffered(int index, const std::string &name, const std::vector<ui
 KVR_API void turnDial(int index, const std::string &name, uint32_t code);
 
 // Status.
-KVR_API StatusSpec status(int index);
-KVR_API void updateStatus(int index, const std::function<void(StatusSpec &)> &change);
+KVR_API StatusValues status(int index);
+KVR_API void updateStatus(int index, const std::function<void(StatusValues &)> &change);
 // Error list (newest first): pairs of date-time word and code; announces
 // KVR_EVENT_SETUP_ERROR.
 KVR_API void setErrors(int index, const std::vector<std::pair<uint32_t, uint32_t>> &errors);

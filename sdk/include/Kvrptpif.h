@@ -15,7 +15,9 @@
 //   no callback for that code is running or will start.
 // - Records are packed (no padding). Byte offsets that callers rely on are
 //   pinned below with static assertions. Unused list slots of capability
-//   records are padded with 0xFFFF (16-bit codes) or 0xFFFFFFFF (32-bit codes).
+//   records are padded with 0xFFFF (16-bit codes) or 0 (32-bit codes: there
+//   0xFFFFFFFF is a real code, the automatic ISO, bulb or every frame rate,
+//   and callers walk all 512 slots whatever the count says).
 // - Text inside records is NUL-terminated and never overruns its field.
 //
 // Capability records share one shape: a run of list slots of 0x404 bytes
@@ -485,16 +487,19 @@ typedef struct _tag_KVR_STRUCT_CAPA_LIST {
     uint8_t reserved;
 } KVR_STRUCT_CAPA_LIST;
 KVR_SIZE(KVR_STRUCT_CAPA_LIST, 0x404);
+KVR_PIN(KVR_STRUCT_CAPA_LIST, codes, 2);
+KVR_PIN(KVR_STRUCT_CAPA_LIST, available, 0x402);
 
 typedef struct _tag_KVR_STRUCT_CAPA_LIST32 {
     uint16_t count;
     uint16_t reserved1;
-    uint32_t codes[512];          // beyond count: 0xFFFFFFFF
+    uint32_t codes[512];          // beyond count: 0
     uint8_t available;
     uint8_t reserved2[3];
 } KVR_STRUCT_CAPA_LIST32;
 KVR_SIZE(KVR_STRUCT_CAPA_LIST32, 0x808);
 KVR_PIN(KVR_STRUCT_CAPA_LIST32, codes, 4);
+KVR_PIN(KVR_STRUCT_CAPA_LIST32, available, 0x804);
 
 // Drive mode, recording mode, creative filter, intelligent auto, 4K/6K type,
 // (reserved), custom set, photo exposure.
@@ -865,9 +870,13 @@ KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, frameRate.codes, 0x004);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, pixel.count, 0x808);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, pixel.codes, 0x80A);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, compression.count, 0xC0C);
+KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, compression.codes, 0xC0E);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, bitRate.count, 0x1010);
+KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, bitRate.codes, 0x1012);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, vfr.count, 0x1414);
+KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, vfr.codes, 0x1416);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, hlg.count, 0x1818);
+KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, hlg.codes, 0x181A);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, curFrameRate, 0x1C1C);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, curPixel, 0x1C20);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, curCompression, 0x1C22);
@@ -892,6 +901,13 @@ typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DATA {
 KVR_SIZE(KVR_STRUCT_MOV_QUALITY_DATA, 24);
 KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, frameRate, 2);
 KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, pixels, 6);
+KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, compression, 8);
+KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, bitRate, 10);
+KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, vfr, 12);
+KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, hlg, 14);
+KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, sq, 16);
+KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, ssd, 18);
+KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, sd, 20);
 KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, cfexpress, 22);
 
 typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO {
@@ -911,6 +927,7 @@ typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY {
     uint16_t sq;
 } KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY;
 KVR_SIZE(KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY, 14);
+KVR_PIN(KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY, sq, 12);
 
 // Photo style: sixteen slots (the ISO list takes two), then the currents.
 typedef struct _tag_KVR_STRUCT_PHOTOSTYLE_CAPA_INFO {
@@ -1246,6 +1263,8 @@ typedef struct _tag_KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG {
     uint16_t reserved;
 } KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG;
 KVR_SIZE(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG, 8);
+KVR_PIN(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG, compression, 4);
+KVR_PIN(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG, reserved, 6);
 
 typedef struct _tag_KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG {
     uint16_t count;

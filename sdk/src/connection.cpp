@@ -78,14 +78,42 @@ namespace {
 
 // Records are packed and may sit at any address: fields are written by
 // copying bytes, never through a typed pointer to a member.
+// Names are UTF-8 inside the library and whole characters in the record: a
+// byte that starts no valid sequence becomes U+FFFD.
 void copyUcs4(void *dst, void *lengthField, const std::string &text)
 {
     uint32_t chars[256] = {};
     uint32_t n = 0;
-    for (char ch : text) {
-        if (n >= 255)
-            break;
-        chars[n++] = static_cast<unsigned char>(ch);
+    size_t i = 0;
+    while (i < text.size() && n < 255) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        int more = 0;
+        uint32_t cp = lead;
+        if (lead >= 0xF0 && lead <= 0xF4) {
+            more = 3;
+            cp = lead & 0x07u;
+        } else if (lead >= 0xE0) {
+            more = lead <= 0xEF ? 2 : -1;
+            cp = lead & 0x0Fu;
+        } else if (lead >= 0xC2) {
+            more = 1;
+            cp = lead & 0x1Fu;
+        } else if (lead >= 0x80) {
+            more = -1;
+        }
+        bool ok = more >= 0 && i + static_cast<size_t>(more) < text.size();
+        for (int k = 1; ok && k <= more; ++k) {
+            const unsigned char c = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
+            if ((c & 0xC0u) != 0x80u)
+                ok = false;
+            else
+                cp = (cp << 6) | (c & 0x3Fu);
+        }
+        if (ok && more > 0 && (cp < (more == 1 ? 0x80u : more == 2 ? 0x800u : 0x10000u) || cp > 0x10FFFFu
+                               || (cp >= 0xD800u && cp <= 0xDFFFu)))
+            ok = false;
+        chars[n++] = ok ? cp : 0xFFFDu;
+        i += ok ? static_cast<size_t>(more) + 1 : 1;
     }
     std::memcpy(dst, chars, sizeof chars);
     std::memcpy(lengthField, &n, sizeof n);
@@ -401,7 +429,10 @@ uint8_t KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(uint32_t timeoutMs,
 uint8_t KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(uint32_t searchMs, uint32_t timeoutMs, uint32_t *err)
 {
     KVR_GLOBAL_CALL(err);
-    if (searchMs == 0 || timeoutMs == 0)
+    // Times are kept as milliseconds in an int by the timer: a caller's -1
+    // (or anything above that range) must not turn into an instant time-out.
+    constexpr uint32_t longest = 0x7FFFFFFFu;
+    if (searchMs == 0 || timeoutMs == 0 || searchMs > longest || timeoutMs > longest)
         return call.fail(KVR_ERR_INVALID_PARAM);
     lib().searchMs = searchMs;
     lib().searchTimeoutMs = timeoutMs;

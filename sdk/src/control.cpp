@@ -3,19 +3,21 @@
 #include "settings_table.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 using namespace kvrsim_internal;
 
 namespace kvrsim_internal {
 
-void applySpec(Camera &camera)
+void applyProfile(Camera &camera)
 {
-    kvrsim::CameraSpec &s = camera.profile;
+    kvrsim::CameraProfile &s = camera.profile;
     char text[64];
     if (s.serial.empty()) {
         std::snprintf(text, sizeof text, "SIM%08d", camera.index);
@@ -72,13 +74,13 @@ Camera *find(int index)
     return cameraByIndex(index);
 }
 
-int addCameraLocked(const kvrsim::CameraSpec &profile)
+int addCameraLocked(const kvrsim::CameraProfile &profile)
 {
     Library &l = lib();
     auto camera = std::make_unique<Camera>();
     camera->index = l.cameras.empty() ? 1 : l.cameras.back()->index + 1;
     camera->profile = profile;
-    applySpec(*camera);
+    applyProfile(*camera);
     const int index = camera->index;
     l.cameras.push_back(std::move(camera));
     return index;
@@ -109,7 +111,7 @@ void markLost(Camera &camera, bool network)
         postEvent(KVR_EVENT_CAMERA_LOST, 0, camera.uuid);
 }
 
-bool sameStatus(const kvrsim::StatusSpec &a, const kvrsim::StatusSpec &b)
+bool sameStatus(const kvrsim::StatusValues &a, const kvrsim::StatusValues &b)
 {
     return a.bodyPower == b.bodyPower && a.gripState == b.gripState && a.bodyLevel == b.bodyLevel
            && a.gripLevel == b.gripLevel && a.cardCount == b.cardCount
@@ -121,32 +123,57 @@ bool sameStatus(const kvrsim::StatusSpec &a, const kvrsim::StatusSpec &b)
            && a.shotModeStatus == b.shotModeStatus && a.lvShootingStatus == b.lvShootingStatus;
 }
 
-std::vector<uint32_t> numbers(const Json &array)
+// Codes are 32-bit. A number outside that range, one that is not finite
+// ("inf", "nan") or text that is not wholly a number is refused: converting
+// it would be undefined or silently give some other code.
+bool toCode(const Json &v, uint32_t &out)
 {
-    std::vector<uint32_t> out;
-    for (const Json &item : array.items) {
-        if (item.type == Json::Type::Number)
-            out.push_back(static_cast<uint32_t>(static_cast<int64_t>(item.number)));
-        else if (item.type == Json::Type::String)
-            out.push_back(static_cast<uint32_t>(std::strtoul(item.text.c_str(), nullptr, 0)));
+    double d;
+    if (v.type == Json::Type::String) {
+        const char *begin = v.text.c_str();
+        char *end = nullptr;
+        errno = 0;
+        const long long n = std::strtoll(begin, &end, 0);
+        if (end == begin || *end != '\0' || errno == ERANGE)
+            return false;
+        d = static_cast<double>(n);
+    } else if (v.type == Json::Type::Number) {
+        d = v.number;
+    } else {
+        return false;
     }
-    return out;
+    if (!std::isfinite(d) || d < -2147483648.0 || d > 4294967295.0)
+        return false;
+    out = static_cast<uint32_t>(static_cast<int64_t>(d));
+    return true;
 }
 
-uint32_t number(const Json &v)
+bool toCodes(const Json &array, std::vector<uint32_t> &out)
 {
-    if (v.type == Json::Type::String)
-        return static_cast<uint32_t>(std::strtoul(v.text.c_str(), nullptr, 0));
-    return static_cast<uint32_t>(static_cast<int64_t>(v.number));
+    out.clear();
+    if (array.type != Json::Type::Array)
+        return false;
+    for (const Json &item : array.items) {
+        uint32_t code;
+        if (!toCode(item, code))
+            return false;
+        out.push_back(code);
+    }
+    return true;
 }
 
-bool specFromJson(const Json &j, kvrsim::CameraSpec &profile, std::string *error)
+bool profileFromJson(const Json &j, kvrsim::CameraProfile &profile, std::string *error)
 {
     if (j.type != Json::Type::Object) {
         if (error)
             *error = "a camera is not an object";
         return false;
     }
+    auto bad = [&](const std::string &what) {
+        if (error)
+            *error = "bad number in " + what;
+        return false;
+    };
     auto text = [&](const char *name, std::string &field) {
         if (const Json *m = j.member(name); m && m->type == Json::Type::String)
             field = m->text;
@@ -172,14 +199,16 @@ bool specFromJson(const Json &j, kvrsim::CameraSpec &profile, std::string *error
     }
     if (const Json *m = j.member("tls"))
         profile.tls = m->boolean;
-    if (const Json *m = j.member("tlsError"))
-        profile.tlsError = number(*m);
+    if (const Json *m = j.member("tlsError"); m && !toCode(*m, profile.tlsError))
+        return bad("tlsError");
     if (const Json *m = j.member("wifi"))
         profile.wifi = m->boolean;
     if (const Json *m = j.member("cardInserted"))
         profile.cardInserted = m->boolean;
     if (const Json *m = j.member("features")) {
-        const auto words = numbers(*m);
+        std::vector<uint32_t> words;
+        if (!toCodes(*m, words))
+            return bad("features");
         for (size_t i = 0; i < words.size() && i < 7; ++i)
             profile.features[i] = words[i];
     }
@@ -194,14 +223,16 @@ bool specFromJson(const Json &j, kvrsim::CameraSpec &profile, std::string *error
                     *error = "unknown setting " + entry.first;
                 return false;
             }
-            kvrsim::SettingSpec s;
+            kvrsim::SettingProfile s;
             if (const Json *c = entry.second.member("current")) {
                 s.hasCurrent = true;
-                s.current = number(*c);
+                if (!toCode(*c, s.current))
+                    return bad(entry.first + " current");
             }
             if (const Json *o = entry.second.member("offered")) {
                 s.hasOffered = true;
-                s.offered = numbers(*o);
+                if (!toCodes(*o, s.offered))
+                    return bad(entry.first + " offered");
             }
             profile.settings[entry.first] = s;
         }
@@ -243,15 +274,15 @@ void reset()
     l.searchTimeoutMs = 10000;
 }
 
-std::vector<CameraSpec> defaultScenario()
+std::vector<CameraProfile> defaultScenario()
 {
-    CameraSpec a;
+    CameraProfile a;
     a.model = "Rozado Sim A1";
     a.serial = "SIMA10000001";
     a.firmware = "2.1";
     a.individualId = "Studio-A";
 
-    CameraSpec b;
+    CameraProfile b;
     b.model = "Rozado Sim B2";
     b.serial = "SIMB20000002";
     b.firmware = "1.4";
@@ -271,7 +302,7 @@ std::vector<CameraSpec> defaultScenario()
     b.settings["iso"].hasOffered = true;
     b.settings["iso"].offered = {0xFFFFFFFFu, 200, 400, 800, 1600, 3200};
 
-    CameraSpec n;
+    CameraProfile n;
     n.model = "Rozado Sim N3";
     n.serial = "SIMN30000003";
     n.firmware = "3.0";
@@ -290,7 +321,7 @@ void loadDefaultScenario()
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().cameras.clear();
-    for (const CameraSpec &profile : defaultScenario())
+    for (const CameraProfile &profile : defaultScenario())
         addCameraLocked(profile);
     lib().scenarioLoaded = true;
 }
@@ -306,16 +337,16 @@ bool loadScenarioJson(const std::string &json, std::string *error)
             *error = "a scenario is an object with a \"cameras\" array";
         return false;
     }
-    std::vector<CameraSpec> profiles;
+    std::vector<CameraProfile> profiles;
     for (const Json &item : list->items) {
-        CameraSpec profile;
-        if (!specFromJson(item, profile, error))
+        CameraProfile profile;
+        if (!profileFromJson(item, profile, error))
             return false;
         profiles.push_back(profile);
     }
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().cameras.clear();
-    for (const CameraSpec &profile : profiles)
+    for (const CameraProfile &profile : profiles)
         addCameraLocked(profile);
     lib().scenarioLoaded = true;
     return true;
@@ -329,12 +360,21 @@ bool loadScenarioFile(const std::string &path, std::string *error)
             *error = "cannot open " + path;
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return loadScenarioJson(text.str(), error);
+    // Read no more than a scenario may hold (and one byte to tell that it is
+    // longer): a path naming a device or a huge file must not be read whole.
+    constexpr size_t limit = 4u * 1024u * 1024u;
+    std::string text(limit + 1, '\0');
+    in.read(&text[0], static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    if (text.size() > limit) {
+        if (error)
+            *error = "scenario too large";
+        return false;
+    }
+    return loadScenarioJson(text, error);
 }
 
-int addCamera(const CameraSpec &profile)
+int addCamera(const CameraProfile &profile)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().scenarioLoaded = true;
@@ -364,11 +404,11 @@ int indexOfSerial(const std::string &serial)
     return c ? c->index : -1;
 }
 
-CameraSpec specOf(int index)
+CameraProfile profileOf(int index)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Camera *c = find(index);
-    return c ? c->profile : CameraSpec();
+    return c ? c->profile : CameraProfile();
 }
 
 bool inSession(int index)
@@ -502,21 +542,21 @@ void turnDial(int index, const std::string &name, uint32_t code)
     postCameraEvent(*c, groupEvent(settingDef(id).group), 0);
 }
 
-StatusSpec status(int index)
+StatusValues status(int index)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Camera *c = find(index);
-    return c ? static_cast<StatusSpec>(c->status) : StatusSpec();
+    return c ? static_cast<StatusValues>(c->status) : StatusValues();
 }
 
-void updateStatus(int index, const std::function<void(StatusSpec &)> &change)
+void updateStatus(int index, const std::function<void(StatusValues &)> &change)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Camera *c = find(index);
     if (!c)
         return;
-    const StatusSpec before = c->status;
-    StatusSpec &s = c->status;
+    const StatusValues before = c->status;
+    StatusValues &s = c->status;
     change(s);
     if (!sameStatus(before, s))
         postCameraEvent(*c, KVR_EVENT_REC_INFO, 0);
@@ -556,6 +596,8 @@ void emitPtpip(uint32_t kind, int index, uint32_t errorType)
 
 void failNext(const std::string &function, int count, uint8_t result, uint32_t error, const std::string &uuid)
 {
+    if (count <= 0)
+        return; // the next none of the calls: nothing to inject
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Injection i;
     i.function = function;
@@ -569,6 +611,8 @@ void failNext(const std::string &function, int count, uint8_t result, uint32_t e
 
 void delayNext(const std::string &function, int count, int delayMs, const std::string &uuid)
 {
+    if (count <= 0 || delayMs <= 0)
+        return;
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Injection i;
     i.function = function;

@@ -11,7 +11,9 @@ namespace {
 void putArrayString(KVR_STRUCT_PTP_ARRAY_STRING &out, const std::string &text)
 {
     std::memset(&out, 0, sizeof out);
-    const size_t n = std::min<size_t>(text.size(), sizeof out.text - 1);
+    // The length is one byte: a longer text is cut at 255 so that length and
+    // text agree.
+    const size_t n = std::min<size_t>(text.size(), 255);
     std::memcpy(out.text, text.data(), n);
     out.length = static_cast<uint8_t>(n);
 }
@@ -64,7 +66,7 @@ uint8_t KVR_func_api_GetDeviceInfo(kvr_struct_deviceinfo *info, const char *uuid
     KVR_CALL(uuid, err);
     if (!info)
         return call.fail(KVR_ERR_INVALID_PARAM);
-    const kvrsim::CameraSpec &s = call.camera()->profile;
+    const kvrsim::CameraProfile &s = call.camera()->profile;
     putArrayString(info->manufacturer, s.maker);
     putArrayString(info->model, s.model);
     putArrayString(info->deviceVersion, s.firmware);

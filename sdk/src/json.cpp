@@ -1,6 +1,7 @@
 #include "json.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <system_error>
 
 namespace kvrsim_internal {
 
@@ -39,6 +40,17 @@ private:
         if (m_error.empty())
             m_error = what + " at offset " + std::to_string(m_pos);
         return false;
+    }
+
+    static int hexDigit(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
     }
 
     void skip()
@@ -89,14 +101,40 @@ private:
         return number(out);
     }
 
+    // The number grammar of JSON, read without the C library's locale: under
+    // a locale whose decimal separator is a comma, strtod would take the
+    // comma between two list items as part of a number.
     bool number(Json &out)
     {
-        const char *begin = m_s.c_str() + m_pos;
-        char *end = nullptr;
-        const double v = std::strtod(begin, &end);
-        if (end == begin)
+        const size_t begin = m_pos;
+        size_t p = m_pos;
+        auto digits = [&] {
+            const size_t start = p;
+            while (p < m_s.size() && m_s[p] >= '0' && m_s[p] <= '9')
+                ++p;
+            return p > start;
+        };
+        if (p < m_s.size() && m_s[p] == '-')
+            ++p;
+        if (!digits())
             return fail("bad value");
-        m_pos += static_cast<size_t>(end - begin);
+        if (p < m_s.size() && m_s[p] == '.') {
+            ++p;
+            if (!digits())
+                return fail("bad number");
+        }
+        if (p < m_s.size() && (m_s[p] == 'e' || m_s[p] == 'E')) {
+            ++p;
+            if (p < m_s.size() && (m_s[p] == '+' || m_s[p] == '-'))
+                ++p;
+            if (!digits())
+                return fail("bad number");
+        }
+        double v = 0;
+        const auto result = std::from_chars(m_s.data() + begin, m_s.data() + p, v);
+        if (result.ec != std::errc() || result.ptr != m_s.data() + p)
+            return fail("number out of range");
+        m_pos = p;
         out.type = Json::Type::Number;
         out.number = v;
         return true;
@@ -130,7 +168,15 @@ private:
             case 'u': {
                 if (m_pos + 4 > m_s.size())
                     return fail("short escape");
-                const unsigned long cp = std::strtoul(m_s.substr(m_pos, 4).c_str(), nullptr, 16);
+                unsigned long cp = 0;
+                for (int i = 0; i < 4; ++i) {
+                    const int digit = hexDigit(m_s[m_pos + static_cast<size_t>(i)]);
+                    if (digit < 0)
+                        return fail("bad escape");
+                    cp = cp * 16 + static_cast<unsigned long>(digit);
+                }
+                if (cp == 0)
+                    return fail("NUL in string"); // would cut every text made from it
                 m_pos += 4;
                 if (cp < 0x80) {
                     out.push_back(static_cast<char>(cp));

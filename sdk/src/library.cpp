@@ -275,6 +275,37 @@ Camera *cameraBySerial(const std::string &serial)
     return nullptr;
 }
 
+namespace {
+
+// The code (or kind) whose callback this thread is delivering, if any: a
+// callback that removes its own registration must not wait for itself, but
+// any other delivery of that code, on whatever thread, is waited for.
+thread_local int64_t deliveringNotify = -1;
+thread_local int64_t deliveringPtpip = -1;
+
+struct Delivering {
+    Delivering(int64_t &slot, uint32_t code)
+        : m_slot(slot), m_previous(slot)
+    {
+        m_slot = code;
+    }
+    ~Delivering() { m_slot = m_previous; }
+    int64_t &m_slot;
+    const int64_t m_previous;
+};
+
+} // namespace
+
+int notifyDeliveriesOfThisThread(uint32_t event)
+{
+    return deliveringNotify == static_cast<int64_t>(event) ? 1 : 0;
+}
+
+int ptpipDeliveriesOfThisThread(uint32_t kind)
+{
+    return deliveringPtpip == static_cast<int64_t>(kind) ? 1 : 0;
+}
+
 uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid)
 {
     Library &l = lib();
@@ -289,7 +320,10 @@ uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid)
             fn = it->second;
             ++l.notifyInFlight[event];
         }
-        fn(event, param, uuid.c_str());
+        {
+            Delivering marker(deliveringNotify, event);
+            fn(event, param, uuid.c_str());
+        }
         {
             std::lock_guard<std::mutex> g(l.cbMutex);
             --l.notifyInFlight[event];
@@ -335,7 +369,10 @@ uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
             p2 = &type;
         else if (kind == KVR_PTPIP_KIND_DISCONNECTED)
             p2 = &text[0];
-        fn(kind, p1, p2, context);
+        {
+            Delivering marker(deliveringPtpip, kind);
+            fn(kind, p1, p2, context);
+        }
         {
             std::lock_guard<std::mutex> g(l.cbMutex);
             --l.ptpipInFlight[kind];
@@ -505,14 +542,13 @@ extern "C" {
 uint8_t KVR_func_api_Init(void)
 {
     Library &l = lib();
-    {
-        std::lock_guard<std::recursive_mutex> g(l.state);
-        l.globalLog.push_back("Init");
-        if (l.initialised)
-            return 1;
-    }
-    ensureScenario();
+    // One lock over the whole start: two callers must not both load the
+    // scenario or both start the threads.
     std::lock_guard<std::recursive_mutex> g(l.state);
+    l.globalLog.push_back("Init");
+    if (l.initialised)
+        return 1;
+    ensureScenario();
     l.notifyThread.start();
     l.ptpipThread.start();
     l.replyThread.start();
@@ -614,10 +650,10 @@ uint8_t KVR_func_api_Delete_CallBackInfo(uint32_t event)
     }
     std::unique_lock<std::mutex> g(l.cbMutex);
     const bool removed = l.notify.erase(event) > 0;
-    // A delivery of this code may be running: wait for it, unless this call
-    // comes from inside a delivery (which could be that very one).
-    if (!l.onDeliveryThread())
-        l.cbIdle.wait(g, [&] { return l.notifyInFlight[event] == 0; });
+    // A delivery of this code may be running: wait for it, but not for the
+    // one this call is made from.
+    const int own = notifyDeliveriesOfThisThread(event);
+    l.cbIdle.wait(g, [&] { return l.notifyInFlight[event] <= own; });
     if (!removed) {
         setLastError(KVR_ERR_INVALID_PARAM);
         return 0;
@@ -643,8 +679,8 @@ uint8_t KVR_func_api_ptpip_Delete_Callback(uint32_t kind, uint32_t *err)
     }
     std::unique_lock<std::mutex> g(l.cbMutex);
     const bool removed = l.ptpip.erase(kind) > 0;
-    if (!l.onDeliveryThread())
-        l.cbIdle.wait(g, [&] { return l.ptpipInFlight[kind] == 0; });
+    const int own = ptpipDeliveriesOfThisThread(kind);
+    l.cbIdle.wait(g, [&] { return l.ptpipInFlight[kind] <= own; });
     if (!removed) {
         if (err)
             *err = KVR_ERR_INVALID_PARAM;

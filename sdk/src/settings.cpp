@@ -66,8 +66,7 @@ void fillList(void *countField, void *codesField, const SettingValue &v)
 void fillList32(void *countField, void *codesField, const SettingValue &v)
 {
     const size_t n = v.available ? std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX) : 0;
-    uint32_t codes[KVR_CAPA_LIST_MAX];
-    std::fill(codes, codes + KVR_CAPA_LIST_MAX, 0xFFFFFFFFu);
+    uint32_t codes[KVR_CAPA_LIST_MAX] = {}; // 0xFFFFFFFF would be a real code
     for (size_t i = 0; i < n; ++i)
         codes[i] = v.offered[i];
     const uint16_t count = static_cast<uint16_t>(n);

@@ -252,8 +252,7 @@ void fillSlots(const Camera &camera, Group group, void *record, size_t size)
         const size_t n = std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX);
         if (settingDef(id).wide) {
             KVR_STRUCT_CAPA_LIST32 list;
-            std::memset(&list, 0, sizeof list);
-            std::memset(list.codes, 0xFF, sizeof list.codes);
+            std::memset(&list, 0, sizeof list); // 32-bit lists are padded with 0
             list.count = static_cast<uint16_t>(n);
             for (size_t i = 0; i < n; ++i)
                 list.codes[i] = v.offered[i];

@@ -117,7 +117,7 @@ uint32_t groupEvent(Group group);
 // ---------------------------------------------------------------------------
 // Cameras
 // ---------------------------------------------------------------------------
-struct Status : kvrsim::StatusSpec {
+struct Status : kvrsim::StatusValues {
     uint32_t usbMode = 3;
     uint32_t autoIso = 400;
     uint16_t streaming = 0;
@@ -128,7 +128,7 @@ struct Camera {
     int index = 0;
     int generation = 0;
     std::string uuid;
-    kvrsim::CameraSpec profile;
+    kvrsim::CameraProfile profile;
     std::wstring devicePath;
     bool present = true;      // plugged in or on the network
     bool selected = false;
@@ -210,10 +210,6 @@ struct Library {
     // ordinary delivery whose handler waits for a lock the caller holds.
     Dispatcher replyThread{"kvr-reply"};
 
-    bool onDeliveryThread() const
-    {
-        return notifyThread.onThread() || ptpipThread.onThread() || replyThread.onThread();
-    }
     Scheduler scheduler;
 
     std::atomic<uint32_t> lastError{0};
@@ -225,6 +221,11 @@ Library &lib();
 Camera *cameraByUuid(const char *uuid);
 Camera *cameraByIndex(int index);
 Camera *cameraBySerial(const std::string &serial);
+
+// 1 when the calling thread is delivering that notify code (network kind)
+// right now, else 0.
+int notifyDeliveriesOfThisThread(uint32_t event);
+int ptpipDeliveriesOfThisThread(uint32_t kind);
 
 // Queues an event for the registered notify callback. Returns the ticket.
 uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid);
@@ -244,7 +245,7 @@ std::wstring makeDevicePath(const Camera &camera);
 uint32_t deviceKey(const Camera &camera);
 std::string scramble(const std::string &password, uint32_t key);
 
-void applySpec(Camera &camera);   // settings and password state from its CameraSpec
+void applyProfile(Camera &camera);   // settings and password state from its CameraProfile
 void closeAllSessions();
 void endSearch(uint32_t kind);
 

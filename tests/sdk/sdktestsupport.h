@@ -141,7 +141,7 @@ inline std::string connectUsb(int index)
 inline int cameraByModel(const std::string &model)
 {
     for (int index : kvrsim::cameras()) {
-        if (kvrsim::specOf(index).model == model)
+        if (kvrsim::profileOf(index).model == model)
             return index;
     }
     return -1;

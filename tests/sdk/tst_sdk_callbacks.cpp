@@ -44,6 +44,54 @@ int blockingCallback(uint32_t, uint32_t, const char *)
     return 0;
 }
 
+// A notify delivery that runs until the network handler has asked for its
+// code to be removed, and the network handler that asks.
+std::mutex crossMutex;
+std::condition_variable crossCondition;
+bool crossDeleteCalled = false;
+bool crossEntered = false;
+std::atomic<bool> crossNotifyDone{false};
+std::atomic<int> crossDeleteResult{-1};
+std::atomic<bool> crossDoneWhenDeleteReturned{false};
+
+int slowNotify(uint32_t, uint32_t, const char *)
+{
+    std::unique_lock<std::mutex> g(crossMutex);
+    crossEntered = true;
+    crossCondition.notify_all();
+    crossCondition.wait(g, [] { return crossDeleteCalled; });
+    crossNotifyDone = true;
+    return 0;
+}
+
+int deletingNetworkHandler(uint32_t, void *, void *, void *)
+{
+    {
+        std::lock_guard<std::mutex> g(crossMutex);
+        crossDeleteCalled = true;
+    }
+    crossCondition.notify_all();
+    crossDeleteResult = KVR_func_api_Delete_CallBackInfo(KVR_EVENT_WHITE_BALANCE);
+    crossDoneWhenDeleteReturned = crossNotifyDone.load();
+    return 0;
+}
+
+std::atomic<int> selfRemovalResult{-1};
+
+int removesItself(uint32_t event, uint32_t, const char *)
+{
+    selfRemovalResult = KVR_func_api_Delete_CallBackInfo(event);
+    return 0;
+}
+
+std::atomic<int> selfNetworkRemovalResult{-1};
+
+int removesItsKind(uint32_t kind, void *, void *, void *)
+{
+    selfNetworkRemovalResult = KVR_func_api_ptpip_Delete_Callback(kind, nullptr);
+    return 0;
+}
+
 int otherCallback(uint32_t event, uint32_t param, const char *uuid)
 {
     return onNotify(event | 0x80000000u, param, uuid);
@@ -144,6 +192,53 @@ private slots:
         }
     }
 
+    // The removal is made from one of the library's own threads (a network
+    // handler) while a delivery of that code runs on another: it still waits.
+    void deleteFromAnotherDeliveryThreadWaits()
+    {
+        for (int round = 0; round < 20; ++round) {
+            {
+                std::lock_guard<std::mutex> g(crossMutex);
+                crossDeleteCalled = false;
+                crossEntered = false;
+            }
+            crossNotifyDone = false;
+            crossDeleteResult = -1;
+            crossDoneWhenDeleteReturned = false;
+            QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_WHITE_BALANCE, &slowNotify), uint8_t(1));
+            QCOMPARE(KVR_func_api_ptpip_Reg_Callback(KVR_PTPIP_KIND_SEARCH_TIMEOUT, &deletingNetworkHandler,
+                                                     nullptr, nullptr),
+                     uint8_t(1));
+            kvrsim::emitEvent(KVR_EVENT_WHITE_BALANCE, 0, "");
+            {
+                std::unique_lock<std::mutex> g(crossMutex);
+                QVERIFY(crossCondition.wait_for(g, std::chrono::seconds(30), [] { return crossEntered; }));
+            }
+            kvrsim::emitPtpip(KVR_PTPIP_KIND_SEARCH_TIMEOUT, -1);
+            kvrsim::flush();
+            QCOMPARE(crossDeleteResult.load(), 1);
+            QVERIFY(crossDoneWhenDeleteReturned.load());
+        }
+    }
+
+    // A callback that removes its own registration does not wait for itself.
+    void callbackMayRemoveItself()
+    {
+        selfRemovalResult = -1;
+        selfNetworkRemovalResult = -1;
+        QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_SHUTTER, &removesItself), uint8_t(1));
+        QCOMPARE(KVR_func_api_ptpip_Reg_Callback(KVR_PTPIP_KIND_SEARCH_TIMEOUT, &removesItsKind, nullptr, nullptr),
+                 uint8_t(1));
+        kvrsim::emitEvent(KVR_EVENT_SHUTTER, 0, "");
+        kvrsim::emitPtpip(KVR_PTPIP_KIND_SEARCH_TIMEOUT, -1);
+        kvrsim::flush();
+        QCOMPARE(selfRemovalResult.load(), 1);
+        QCOMPARE(selfNetworkRemovalResult.load(), 1);
+        kvrsim::emitEvent(KVR_EVENT_SHUTTER, 0, "");
+        kvrsim::flush();
+        QCOMPARE(KVR_func_api_Delete_CallBackInfo(KVR_EVENT_SHUTTER), uint8_t(0)); // already gone
+    }
+
     void networkCallbackRemovedIsNotDelivered()
     {
         QCOMPARE(KVR_func_api_ptpip_Delete_Callback(KVR_PTPIP_KIND_SEARCH_STOPPED, nullptr), uint8_t(1));
@@ -173,6 +268,10 @@ private slots:
     void finishDoesNotHangOnABlockedCallback()
     {
         blockedDeliveries = 0;
+        {
+            std::lock_guard<std::mutex> g(enteredMutex);
+            entered = false;
+        }
         QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_ISO, &blockingCallback), uint8_t(1));
         {
             std::unique_lock<std::mutex> g(programLock);
@@ -199,6 +298,30 @@ private slots:
         QCOMPARE(KVR_func_api_ptpip_Reg_Callback(0, &onPtpip, nullptr, &err), uint8_t(0));
         QCOMPARE(err, KVR_ERR_INVALID_PARAM);
         QCOMPARE(KVR_func_api_ptpip_Reg_Callback(7, &onPtpip, nullptr, &err), uint8_t(0));
+    }
+
+    // Several threads start the library at once (run under ThreadSanitizer
+    // to see the start race): it starts once, with one scenario, and works.
+    void concurrentStarts()
+    {
+        kvrsim::reset();
+        std::atomic<int> failures{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 8; ++t) {
+            threads.emplace_back([&] {
+                if (KVR_func_api_Init() != 1)
+                    ++failures;
+            });
+        }
+        for (auto &t : threads)
+            t.join();
+        QCOMPARE(failures.load(), 0);
+        QCOMPARE(int(kvrsim::cameras().size()), int(kvrsim::defaultScenario().size()));
+        recorder().clear();
+        QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_APERTURE, &onNotify), uint8_t(1));
+        kvrsim::emitEvent(KVR_EVENT_APERTURE, 1, "");
+        kvrsim::flush();
+        QCOMPARE(recorder().count(KVR_EVENT_APERTURE), 1);
     }
 
     // Eight threads drive one camera at once: reads, writes and capability

@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(KVR_func_api_GetPnPDeviceInfo(&list, nullptr), uint8_t(1));
         QCOMPARE(list.count, 2u);
         for (uint32_t i = 0; i < list.count; ++i) {
-            const kvrsim::CameraSpec profile = kvrsim::specOf(static_cast<int>(list.devices[i].devIndex));
+            const kvrsim::CameraProfile profile = kvrsim::profileOf(static_cast<int>(list.devices[i].devIndex));
             QCOMPARE(text(list.devices[i].modelName, list.devices[i].modelNameLength), profile.model);
             QCOMPARE(text(list.devices[i].makerName, list.devices[i].makerNameLength), profile.maker);
             // The tail of the path (its last 31 characters at most) is the
@@ -166,7 +166,7 @@ private slots:
     void deviceInformation()
     {
         const std::string uuid = connectUsb(m_usbA);
-        const kvrsim::CameraSpec profile = kvrsim::specOf(m_usbA);
+        const kvrsim::CameraProfile profile = kvrsim::profileOf(m_usbA);
         kvr_struct_deviceinfo info;
         QCOMPARE(KVR_func_api_GetDeviceInfo(&info, uuid.c_str(), nullptr), uint8_t(1));
         const auto *bytes = reinterpret_cast<const char *>(&info);
@@ -196,6 +196,62 @@ private slots:
         QCOMPARE(byteLength, 28u);
         QCOMPARE(word4, profile.features[4]);
         QCOMPARE(KVR_func_api_ExtGetDeviceID(0, 0, ext, 20, &length, uuid.c_str(), &err), uint8_t(0));
+    }
+
+    // Model names are UTF-8 in a scenario and whole characters in the
+    // device list; broken sequences become U+FFFD, one per byte.
+    void namesAreWholeCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<QVector<uint>>("chars");
+        QTest::newRow("ascii") << QByteArray("Sim") << QVector<uint>{'S', 'i', 'm'};
+        QTest::newRow("two bytes") << QByteArray("Cam\xC3\xA9ra") << QVector<uint>{'C', 'a', 'm', 0xE9, 'r', 'a'};
+        QTest::newRow("three bytes") << QByteArray("\xE2\x82\xAC" "1") << QVector<uint>{0x20AC, '1'};
+        QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x93\xB7") << QVector<uint>{0x1F4F7};
+        QTest::newRow("stray continuation") << QByteArray("a\x80" "b") << QVector<uint>{'a', 0xFFFD, 'b'};
+        QTest::newRow("cut sequence") << QByteArray("a\xE2\x82") << QVector<uint>{'a', 0xFFFD, 0xFFFD};
+        QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QVector<uint>{0xFFFD, 0xFFFD};
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QVector<uint>{0xFFFD, 0xFFFD, 0xFFFD};
+    }
+
+    void namesAreWholeCharacters()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(QVector<uint>, chars);
+        kvrsim::CameraProfile profile;
+        profile.model = model.toStdString();
+        profile.serial = "UTF1";
+        const int index = kvrsim::addCamera(profile);
+        KVR_CONNECT_DEVICE_INFO list{};
+        QCOMPARE(KVR_func_api_Search_Device(&list, nullptr), uint8_t(1));
+        for (uint32_t i = 0; i < list.count; ++i) {
+            if (int(list.devices[i].devIndex) != index)
+                continue;
+            QCOMPARE(list.devices[i].modelNameLength, uint32_t(chars.size()));
+            for (int c = 0; c < chars.size(); ++c)
+                QCOMPARE(uint(list.devices[i].modelName[c]), chars[c]);
+            QCOMPARE(list.devices[i].modelName[chars.size()], 0u);
+            return;
+        }
+        QFAIL("camera not listed");
+    }
+
+    // Texts longer than the record's one-byte length are cut so that the
+    // length still tells the text's size.
+    void overlongTextsAreCutConsistently()
+    {
+        kvrsim::CameraProfile profile;
+        profile.model = std::string(300, 'M');
+        profile.serial = "LONG1";
+        const int index = kvrsim::addCamera(profile);
+        const std::string uuid = connectUsb(index);
+        QVERIFY(!uuid.empty());
+        kvr_struct_deviceinfo info;
+        QCOMPARE(KVR_func_api_GetDeviceInfo(&info, uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(int(info.model.length), 255);
+        QCOMPARE(int(strnlen(info.model.text, sizeof info.model.text)), 255);
+        QCOMPARE(std::string(info.serialNumber.text), profile.serial);
+        QCOMPARE(int(info.serialNumber.length), int(profile.serial.size()));
     }
 
     void everyNetworkSearchEndsExactlyOnce_data()
@@ -241,7 +297,7 @@ private slots:
     void foundRecordDescribesTheCamera()
     {
         const auto reports = searchAndStop();
-        const kvrsim::CameraSpec profile = kvrsim::specOf(m_lan);
+        const kvrsim::CameraProfile profile = kvrsim::profileOf(m_lan);
         bool seen = false;
         for (const auto &p : reports) {
             if (p.kind != KVR_PTPIP_KIND_FOUND)
@@ -288,7 +344,7 @@ private slots:
         QCOMPARE(recorder().kinds(KVR_PTPIP_KIND_PASSWORD), 1);
         const auto requests = recorder().network();
         QCOMPARE(requests.back().errorType, KVR_PW_ERROR_AUTH);
-        QCOMPARE(std::string(requests.back().record.macAddress), kvrsim::specOf(m_lan).mac);
+        QCOMPARE(std::string(requests.back().record.macAddress), kvrsim::profileOf(m_lan).mac);
 
         const std::string wrong = kvrsim::scramblePassword("NotThePassword1", key);
         s = selectLan(m_lan, "", wrong.c_str(), KVR_PW_MODE_AUTHENTICATION);
@@ -390,7 +446,7 @@ private slots:
 
     void tlsCameraNeedsItsCertificate()
     {
-        kvrsim::CameraSpec profile;
+        kvrsim::CameraProfile profile;
         profile.model = "Rozado Sim T4";
         profile.connection = kvrsim::Connection::Lan;
         profile.tls = true;
@@ -413,7 +469,7 @@ private slots:
 
     void tlsErrorIsReported()
     {
-        kvrsim::CameraSpec profile;
+        kvrsim::CameraProfile profile;
         profile.connection = kvrsim::Connection::Lan;
         profile.tls = true;
         profile.tlsError = KVR_ERR_TLS_EXPIRED;
@@ -431,7 +487,7 @@ private slots:
         const NetworkSelect s = selectLan(m_lan, nullptr, "", KVR_PW_MODE_AUTHENTICATION);
         QCOMPARE(KVR_func_api_OpenSession(0, nullptr, s.uuid.c_str(), nullptr), uint8_t(1));
         uint8_t connected = 0;
-        QCOMPARE(KVR_func_api_IsConnectedLANDevice(kvrsim::specOf(m_lan).serial.c_str(), &connected), uint8_t(1));
+        QCOMPARE(KVR_func_api_IsConnectedLANDevice(kvrsim::profileOf(m_lan).serial.c_str(), &connected), uint8_t(1));
         QCOMPARE(connected, uint8_t(1));
         searchAndStop();
         QCOMPARE(recorder().kinds(KVR_PTPIP_KIND_FOUND_CONNECTED), 1);
@@ -505,6 +561,13 @@ private slots:
         QCOMPARE(KVR_func_api_ptpip_Get_Connection_Type(&type, nullptr), uint8_t(1));
         QCOMPARE(type, KVR_CONNECTION_LAN);
         QCOMPARE(KVR_func_api_ptpip_Set_Connection_Type(2, &err), uint8_t(0));
+
+        // Search times beyond what a timer holds (a caller's -1 among them)
+        // are refused rather than wrapped into an instant time-out.
+        QCOMPARE(KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(0xFFFFFFFFu, 10000, &err), uint8_t(0));
+        QCOMPARE(err, KVR_ERR_INVALID_PARAM);
+        QCOMPARE(KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(10000, 0x80000000u, &err), uint8_t(0));
+        QCOMPARE(KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(0x7FFFFFFFu, 10000, &err), uint8_t(1));
     }
 };
 

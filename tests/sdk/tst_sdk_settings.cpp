@@ -183,7 +183,7 @@ private slots:
         KVR_STRUCT_SS_CAPA_INFO ss;
         QCOMPARE(KVR_func_api_SS_Get_Capability(&ss, m_uuid.c_str(), nullptr), uint8_t(1));
         QCOMPARE(ss.current, kvrsim::setting(m_full, "shutterSpeed"));
-        QCOMPARE(ss.codes[ss.count], 0xFFFFFFFFu);
+        QCOMPARE(ss.codes[ss.count], 0u);
         QCOMPARE(uint32_t(u16At(&ss, 0x1026)), kvrsim::setting(m_full, "shutterSpeedAngle"));
 
         KVR_STRUCT_INTERVAL_CAPA_INFO interval;
@@ -191,6 +191,44 @@ private slots:
         QVERIFY(KVR_func_api_IntervalInfo_Set_Mode(1, m_uuid.c_str(), nullptr) == 1);
         QCOMPARE(KVR_func_api_IntervalInfo_GetCapability(&interval, m_uuid.c_str(), nullptr), uint8_t(1));
         QCOMPARE(u16At(&interval, 0x838), uint16_t(1));
+    }
+
+    // The application walks all 512 slots of a list whatever the count says.
+    // For 32-bit lists the padding must not be a code: 0xFFFFFFFF is the
+    // automatic ISO, bulb and every frame rate.
+    void paddingOfWideListsIsNoCode()
+    {
+        kvrsim::setOffered(m_full, "iso", {100, 200, 400});
+        kvrsim::setOffered(m_full, "shutterSpeed", {2000, 4000});
+        kvrsim::setOffered(m_full, "pscISO", {200, 400});
+        kvrsim::setOffered(m_full, "movieFrameRate", {0x80001770u});
+        const char *uuid = m_uuid.c_str();
+        auto walk = [](const uint32_t *codes, size_t count) {
+            int special = 0;
+            for (size_t i = 0; i < KVR_CAPA_LIST_MAX; ++i) {
+                if (codes[i] == 0xFFFFFFFFu || codes[i] == 0xFFFFFFFEu)
+                    ++special;
+                if (i >= count && codes[i] != 0)
+                    ++special;
+            }
+            return special;
+        };
+        KVR_STRUCT_ISO_CAPA_INFO iso;
+        QCOMPARE(KVR_func_api_ISO_GetCapability(&iso, uuid, nullptr), uint8_t(1));
+        QCOMPARE(iso.count, uint16_t(3));
+        QCOMPARE(walk(iso.codes, iso.count), 0);
+        KVR_STRUCT_SS_CAPA_INFO ss;
+        QCOMPARE(KVR_func_api_SS_Get_Capability(&ss, uuid, nullptr), uint8_t(1));
+        QCOMPARE(walk(ss.codes, ss.count), 0);
+        auto *style = new KVR_STRUCT_PHOTOSTYLE_CAPA_INFO;
+        QCOMPARE(KVR_func_api_PhotoStyle_GetCapability(style, uuid, nullptr), uint8_t(1));
+        QCOMPARE(walk(style->iso.codes, style->iso.count), 0);
+        delete style;
+        KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO filter;
+        QCOMPARE(KVR_func_api_Mov_Filter_GetCapability(&filter, uuid, nullptr), uint8_t(1));
+        QCOMPARE(walk(filter.frameRate.codes, filter.frameRate.count), 0);
+        // 16-bit lists keep the 0xFFFF padding.
+        QCOMPARE(filter.pixel.codes[filter.pixel.count], uint16_t(0xFFFF));
     }
 
     void everyCapabilityGroupAnswers()
@@ -322,7 +360,7 @@ private slots:
 
     void statusChangesAreAnnounced()
     {
-        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) {
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusValues &s) {
             s.cardCount = 2;
             s.cards[0] = 2;
             s.cards[1] = 0;
@@ -343,7 +381,7 @@ private slots:
 
         // No change, no event.
         recorder().clear();
-        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) { s.hdmiSdiStatus = 3; });
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusValues &s) { s.hdmiSdiStatus = 3; });
         kvrsim::flush();
         QCOMPARE(recorder().count(KVR_EVENT_REC_INFO), 0);
     }
@@ -358,7 +396,7 @@ private slots:
         kvrsim::flush();
         QCOMPARE(recorder().count(KVR_EVENT_REC_INFO), 2);
 
-        kvrsim::updateStatus(m_full, [](kvrsim::StatusSpec &s) { s.cardCount = 0; });
+        kvrsim::updateStatus(m_full, [](kvrsim::StatusValues &s) { s.cardCount = 0; });
         uint32_t err = 0;
         QCOMPARE(KVR_func_api_MoveRec_Ctrl_Start(m_uuid.c_str(), &err), uint8_t(2));
         QCOMPARE(err, KVR_ERR_NO_CARD);
@@ -387,6 +425,11 @@ private slots:
 
     void injectedFailuresAndDelays()
     {
+        // A count of none injects nothing.
+        kvrsim::failNext("Aperture_Set_Param", 0, 0, KVR_ERR_BUSY);
+        kvrsim::failNext("Aperture_Set_Param", -1, 0, KVR_ERR_BUSY);
+        QCOMPARE(KVR_func_api_Aperture_Set_Param(40, m_uuid.c_str(), nullptr), uint8_t(1));
+
         kvrsim::failNext("Aperture_Set_Param", 2, 0, KVR_ERR_BUSY);
         uint32_t err = 0;
         QCOMPARE(KVR_func_api_Aperture_Set_Param(45, m_uuid.c_str(), &err), uint8_t(0));
@@ -515,7 +558,7 @@ private slots:
         QCOMPARE(kvrsim::status(b).cardCount, uint16_t(0));
         QCOMPARE(kvrsim::setting(kvrsim::indexOfSerial("SIMA10000001"), "iso"), 400u);
         QCOMPARE(kvrsim::offered(kvrsim::indexOfSerial("SIMA10000001"), "iso").front(), 0xFFFFFFFFu);
-        QVERIFY(kvrsim::specOf(kvrsim::indexOfSerial("SIMT40000004")).tls);
+        QVERIFY(kvrsim::profileOf(kvrsim::indexOfSerial("SIMT40000004")).tls);
     }
 
     void scenarioNamedByTheEnvironment()
@@ -549,7 +592,20 @@ private slots:
         QTest::newRow("truncated") << QByteArray(R"({"cameras": [{"model": "x")");
         QTest::newRow("unknown setting") << QByteArray(R"({"cameras": [{"settings": {"nope": {}}}]})");
         QTest::newRow("deep") << QByteArray(200, '[');
+        QTest::newRow("oversized") << QByteArray(R"({"cameras": [)") + QByteArray(5 * 1024 * 1024, ' ') + "]}";
         QTest::newRow("bad escape") << QByteArray(R"({"cameras": [{"model": "\q"}]})");
+        QTest::newRow("escape not hex") << QByteArray(R"({"cameras": [{"model": "\u00zz"}]})");
+        QTest::newRow("NUL escape") << QByteArray(R"({"cameras": [{"serial": "A\u0000B"}]})");
+        // Codes are 32-bit: nothing else may be turned into one.
+        QTest::newRow("huge code") << QByteArray(R"({"cameras": [{"tlsError": 1e300}]})");
+        QTest::newRow("above 32 bits") << QByteArray(R"({"cameras": [{"settings": {"iso": {"current": 4294967296}}}]})");
+        QTest::newRow("infinite") << QByteArray(R"({"cameras": [{"settings": {"iso": {"current": -inf}}}]})");
+        QTest::newRow("not a number") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": [100, nan]}}}]})");
+        QTest::newRow("code text with junk") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": ["12abc"]}}}]})");
+        QTest::newRow("code of another type") << QByteArray(R"({"cameras": [{"features": [1, true]}]})");
+        QTest::newRow("offered not a list") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": 100}}}]})");
+        QTest::newRow("bare hexadecimal") << QByteArray(R"({"cameras": [{"tlsError": 0x10}]})");
+        QTest::newRow("half a fraction") << QByteArray(R"({"cameras": [{"tlsError": 1.}]})");
     }
 
     void badScenariosAreRefused()
@@ -558,6 +614,31 @@ private slots:
         const auto before = kvrsim::cameras();
         std::string error;
         QVERIFY(!kvrsim::loadScenarioJson(json.toStdString(), &error));
+        QVERIFY(!error.empty());
+        QCOMPARE(kvrsim::cameras(), before);
+    }
+
+    void numbersAtTheEdgesOfTheCodeRange()
+    {
+        std::string error;
+        QVERIFY2(kvrsim::loadScenarioJson(R"({"cameras": [{"serial": "E1", "settings": {"iso":
+            {"current": 4294967295, "offered": [-1, "0xFFFFFFFE", "-2", 4294967295, 1e3]}}}]})", &error),
+                 error.c_str());
+        const int index = kvrsim::indexOfSerial("E1");
+        QCOMPARE(kvrsim::setting(index, "iso"), 0xFFFFFFFFu);
+        QCOMPARE(kvrsim::offered(index, "iso"),
+                 (std::vector<uint32_t>{0xFFFFFFFFu, 0xFFFFFFFEu, 0xFFFFFFFEu, 0xFFFFFFFFu, 1000u}));
+    }
+
+    // A scenario path may name anything; an endless device must be refused
+    // after a bounded read, not read until memory runs out.
+    void endlessScenarioFileIsRefused()
+    {
+        if (!QFile::exists("/dev/zero"))
+            QSKIP("no endless device here");
+        const auto before = kvrsim::cameras();
+        std::string error;
+        QVERIFY(!kvrsim::loadScenarioFile("/dev/zero", &error));
         QVERIFY(!error.empty());
         QCOMPARE(kvrsim::cameras(), before);
     }
