@@ -167,7 +167,7 @@ public:
     // the caller keeps ownership and detaches (null) before deleting it.
     bool attachCallbackReceiver(DeviceAdapterCallback *receiver);
 
-    QString camera_list_get_selected_camera_uuid() const;
+    Q_INVOKABLE QString camera_list_get_selected_camera_uuid() const;
     void setSelectedCameraUuid(const QString &uuid);
     bool isMultiviewMode() const;
     bool isFwupProcessing() const;
@@ -267,6 +267,162 @@ private:
 
 private:
     bool m_sdkInitialised = false;
+
+    // ---- known cameras (DeviceAdapterKnownCameras.cpp) ----
+public:
+    Q_INVOKABLE int camera_list_number_of_camera();
+    Q_INVOKABLE QString camera_list_get_camera_serial_number(int camIndex);
+    Q_INVOKABLE bool camera_list_check_camera_existence(QString serialNo);
+    Q_INVOKABLE int camera_list_get_camera_current_dev_index();
+    Q_INVOKABLE void camera_list_set_camera_value(int camIndex, QString camSerialNo, bool camPowerOnMode);
+    Q_INVOKABLE int camera_list_get_camera_dev_index(int camIndex);
+    Q_INVOKABLE QString camera_list_get_camera_uuid(int camIndex);
+    Q_INVOKABLE kavrotether::Utilities::Ternary camConnectDeviceStatus(int camIndex);
+    Q_INVOKABLE QString camera_list_get_camera_individual_id(int camIndex);
+    Q_INVOKABLE QString camera_list_get_camera_modelName(int camIndex);
+    Q_INVOKABLE bool camera_list_get_camera_power_mode(int camIndex);
+    Q_INVOKABLE uint camera_list_get_camera_tether_mode_status(int camIndex);
+    Q_INVOKABLE bool camera_list_check_camera_support_power_saving(int camIndex);
+    Q_INVOKABLE bool camera_list_get_camera_supportHLG(int camIndex);
+    Q_INVOKABLE bool camera_list_get_camera_enableHLG(int camIndex);
+    Q_INVOKABLE bool camera_list_get_camera_setupFilesCfgSet(int camIndex);
+    Q_INVOKABLE bool camera_list_get_camera_support_FWUP(int camIndex);
+    Q_INVOKABLE bool camera_list_get_camera_sendCmdEnable(int camIndex);
+    Q_INVOKABLE bool camera_list_get_camera_liveViewEnable(int camIndex);
+    Q_INVOKABLE void camera_list_set_camera_sendCmdEnable(int camIndex, bool enable);
+    Q_INVOKABLE void camera_list_set_camera_liveViewEnable(int camIndex, bool enable);
+    Q_INVOKABLE QString camera_list_get_camera_individual_id(QString uuid);
+    Q_INVOKABLE QString camera_list_get_camera_modelName(QString uuid);
+    Q_INVOKABLE bool camera_list_get_camera_power_mode_DisplayList(QString uuid);
+    Q_INVOKABLE bool camera_list_get_camera_sendCmdEnableByUUID(QString uuid);
+    Q_INVOKABLE void camera_list_set_camera_tether_mode_status(QString uuid, kavrotether::Utilities::TetherModeDisableStatus flag, bool on);
+    Q_INVOKABLE uint camera_list_get_objAssociatDesc(QString uuid);
+    Q_INVOKABLE void camera_list_set_objAssociatDesc(QString uuid, uint associatDesc);
+    Q_INVOKABLE int camera_list_get_objCopyFileNumber(QString uuid);
+    Q_INVOKABLE void camera_list_set_objCopyFileNumber(QString uuid, int number);
+    Q_INVOKABLE QString camera_list_get_camera_serialNo_DisplayList(QString uuid);
+    Q_INVOKABLE int camera_list_get_number_of_displayed_camera();
+    Q_INVOKABLE void camera_list_update_camera_list(bool isSearchCamera = false);
+    Q_INVOKABLE bool isFindSerialNo(QString serialNo);
+    Q_INVOKABLE int GetCameraSettingListIndex(QString serialNo);
+private:
+    // The saved entry at camIndex, null outside the list.
+    CameraInfo *savedEntry(int camIndex);
+    // Runs f(CameraInfo&) on the first table camera (UUID order) whose serial
+    // number is that of saved entry camIndex, under the table lock; false
+    // when there is none.
+    template<typename F>
+    bool withMatchingCamera(int camIndex, F &&f);
+    template<typename F>
+    bool withCameraByUuid(const QString &uuid, F &&f);
+
+    // ---- SDK start-up (DeviceAdapterStartup.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Set_SendCommand_RetryType_Config();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Set_SendCommand_TimeOutVal_Config();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_DbgLog_Config();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Set_Awake_Msg(QString msg);
+    kavrotether::Utilities::Ternary adp_Kvr_func_api_Get_Error(ulong &result);
+    // The SDK's debug-log level for these two settings.
+    static quint32 sdkDebugLogLevel(bool debugEnable, int sdkDbgType);
+
+    // ---- USB connection and sessions (DeviceAdapterSessions.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_Connection_Type(int type);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_OpenSession(QString uuid = QStringLiteral("All"));
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CloseSession(QString uuid = QStringLiteral("All"));
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CloseDevice(QString uuid);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SelectPnPDevice();
+    Q_INVOKABLE kavrotether::Utilities::Ternary connectEnableDevice();
+    Q_INVOKABLE kavrotether::Utilities::Ternary searchAddedDevice();
+    Q_INVOKABLE kavrotether::Utilities::Ternary selectUsbDevices();
+    Q_INVOKABLE bool updateSelectedDevice();
+    Q_INVOKABLE void disconnectAllNotify();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Search_Camera_List_start();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Search_Camera_List(bool trylock = false);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(int index, QString password, QString text, ushort mode);
+    Q_INVOKABLE void setFileTargetById(QString serialNo);
+    Q_INVOKABLE void notifyConnectErrMsg(QString name);
+signals:
+    void notifyConnectErrorMessage(int kind, QString name, int code);
+    void cameraListChanged();
+    void switchCameraNotify(int devIndex);
+    void settingErrorNotify();
+private:
+    // Selects device i of the device list, opens its session and enters it
+    // into the table; true when it was added.
+    bool addSelectedUsbDevice(quint32 i, bool underSelectedCameraLock);
+
+    // ---- device information (DeviceAdapterDeviceInfo.cpp) ----
+public:
+    struct DeviceInfo
+    {
+        QString makerName;
+        QString modelName;
+        QString firmVersion;
+        QString serialNo;
+    };
+    struct DeviceExtInfo
+    {
+        quint8 afPointScope = 0;
+        quint8 animalRecognition = 0;
+        quint8 changeSystemFreq = 1;
+        quint32 afFramesMax = 0;
+        quint8 recCtrlMenu = 0x0F;
+        quint8 setupFiles = 0x0F;
+        quint8 firmwareUpdate = 0x0F;
+        quint8 lvMagnification = 0;
+        quint8 pdaf = 0;
+    };
+    using CameraHlgInfo = std::array<quint8, 6>;
+    // Decodes the 40-byte extended identifier; missing words keep the defaults.
+    static DeviceExtInfo decodeExtDeviceId(const quint8 *buffer, std::size_t size);
+
+    Q_INVOKABLE int usbMode() const { return d->usbMode.load(); }
+    Q_INVOKABLE void setUsbMode(int mode) { d->usbMode.store(mode); }
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo(const QString &uuid, DeviceInfo *info);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_ExtInfo(const QString &uuid, DeviceExtInfo *info);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_VendorName(const QString &uuid, QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_ModelName(const QString &uuid, QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_VersionInfo(const QString &uuid, QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_SerialNo(const QString &uuid, QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_Body_SettingInfo_Get_Individual_Id(const QString &uuid, QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode(
+        const QString &uuid, Utilities::PowerSavingTetherMode *out = nullptr);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode(
+        QString uuid, kavrotether::Utilities::PowerSavingTetherMode value);
+    ushort adp_KVR_func_api_GetCameraStatus_UUID(const QString &uuid);
+    ushort adp_KVR_func_api_Net_Get_BasicStreaming_Function_UUID(const QString &uuid);
+    bool isSupportPowerSaving(const QString &uuid);
+    bool getCameraHlgInfo(const QString &uuid, CameraHlgInfo *info);
+    bool getCameraInfo(int devIndex, const QString &devicePath, const QString &uuid, bool isWlan,
+                       CameraInfo *info);
+    bool setCameraInfoOfSelectedCamera(const QString &uuid);
+private:
+    // Copies the feature flags of a camera into the properties.
+    void applyFeatureFlags(const DeviceExtInfo &ext, bool supportPowerSaving);
+    using TextReader = uint8_t (*)(char *, uint32_t, uint32_t *, const char *, uint32_t *);
+    kavrotether::Utilities::Ternary readDeviceText(TextReader reader, const QString &uuid, QString *out,
+                                                   void (DeviceAdapter::*store)(QString), bool clearOnFailure);
+
+    // ---- camera selection and live view (DeviceAdapterSelection.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Select_Device_Start(int dev_index);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Select_Device(int dev_index);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Ctrl_LiveView_Start();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Ctrl_LiveView_Stop();
+    Q_INVOKABLE void setLiveviewPause();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LiveView_Str_Get_Recom_Img_Start();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LiveView_Str_Get_Trans_Img_Start();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_LiveView_data_Start();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_LiveView_data();
+    Q_INVOKABLE void updateLiveviewSelectCamera();
+    bool CreateMultiviewParam(const QString &uuid, _MULTIVIEW_DEVICE_PARAM *param);
+    // The cameras of the multi-camera page shown now (lowers the page index
+    // while it lies beyond the cameras).
+    std::vector<_MULTIVIEW_DEVICE_PARAM> multiviewPageCameras();
+    // Stores the addresses and sizes the last frame read left.
+    void setLiveViewData();
 };
 
 template<typename F>
@@ -284,6 +440,34 @@ auto DeviceAdapter::withCameraTable(F &&f)
 {
     QMutexLocker g(&d->cameraTableMutex);
     return f(d->cameraTable);
+}
+
+template<typename F>
+bool DeviceAdapter::withMatchingCamera(int camIndex, F &&f)
+{
+    const CameraInfo *saved = savedEntry(camIndex);
+    if (!saved)
+        return false;
+    const QString serial = saved->serialNo;
+    QMutexLocker g(&d->cameraTableMutex);
+    for (auto it = d->cameraTable.begin(); it != d->cameraTable.end(); ++it) {
+        if (it->serialNo == serial) {
+            f(it.key(), *it);
+            return true;
+        }
+    }
+    return false;
+}
+
+template<typename F>
+bool DeviceAdapter::withCameraByUuid(const QString &uuid, F &&f)
+{
+    QMutexLocker g(&d->cameraTableMutex);
+    const auto it = d->cameraTable.find(uuid);
+    if (it == d->cameraTable.end())
+        return false;
+    f(*it);
+    return true;
 }
 
 } // namespace kavrotether

@@ -97,7 +97,26 @@ const PtpipEntry *findPtpip(const DispatchTables &t, quint32 kind)
 
 // Rows are added by the handlers and workers as they come; each row runs a
 // DeviceAdapter operation with the item's parameter converted to its argument.
-constexpr std::array<DispatchEntry, 0> kQueuedTable{};
+// connection: live-view frame read, USB re-scan, selected-camera switch
+void runLiveViewData(DeviceAdapter &adapter, const CallbackQueueItem &)
+{
+    adapter.adp_KVR_func_api_Get_LiveView_data();
+}
+void runSearchCameraList(DeviceAdapter &adapter, const CallbackQueueItem &)
+{
+    adapter.adp_KVR_func_api_Search_Camera_List();
+}
+void runSelectDevice(DeviceAdapter &adapter, const CallbackQueueItem &item)
+{
+    adapter.adp_KVR_func_api_Select_Device(int(item.cb_event_param));
+}
+
+constexpr std::array<DispatchEntry, 3> kQueuedTable{{
+    // connection
+    {0xFFFF0301, runLiveViewData},
+    {0xFFFF0307, runSearchCameraList},
+    {0xFFFF030B, runSelectDevice},
+}};
 
 template<typename Table>
 constexpr bool sortedUnique(const Table &t)

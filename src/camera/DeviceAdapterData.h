@@ -11,8 +11,10 @@
 #include <atomic>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 #include "CameraInfo.h"
+#include "Kvrptpif.h"
 
 namespace kavrotether {
 
@@ -137,7 +139,28 @@ private:
     X(bool, liveViewOn, false)                                                 \
     X(bool, multiviewMode, false)                                              \
     X(int, liveviewMultiPageMode, 6)                                           \
-    X(int, multiviewPage, 0)
+    X(int, multiviewPage, 0)                                                   \
+    /* device information of the selected camera */                           \
+    X(QString, camMaker, QString())                                            \
+    X(QString, camModelName, QString())                                        \
+    X(QString, camFirmVer, QString())                                          \
+    X(QString, camSerialNo, QString())                                         \
+    X(QString, camIndividualId, QString())                                     \
+    X(QString, camCurrentSelectedSerialNo, QString())                          \
+    X(QString, camName, QString())                                             \
+    X(bool, camSupportPowerSaving, false)                                      \
+    X(int, pwTetherConnectMode, -1)                                            \
+    X(bool, afPointScopeEnable, false)                                         \
+    X(bool, afAnimalRecognitionEnable, false)                                  \
+    X(bool, changeSystemFreqEnable, false)                                     \
+    X(bool, recCtrlMenuEnable, false)                                          \
+    X(bool, setupFilesCfgSetEnable, false)                                     \
+    X(bool, camFirmUpEnable, false)                                            \
+    X(bool, lvMagEnable, false)                                                \
+    X(bool, afPDAFEnable, false)                                               \
+    X(int, afFramesMax, -1)                                                    \
+    X(int, usbMode, -1)                                                        \
+    X(bool, liveViewCameraChosen, false)
 
 // The adapter's private data block: settings files of the connection code,
 // property storage, the saved camera list, the camera table and the locks.
@@ -192,6 +215,27 @@ public:
     // Saved network passwords by serial number (scrambled text).
     QMap<QString, QString> savedPasswordMap;
     QMutex savedPasswordMapLock;
+
+    // USB connection: the SDK's device list of the cameras to select.
+    KVR_CONNECT_DEVICE_INFO deviceList{};
+
+    // Live-view frame read: records, two JPEG buffers used in turn, and
+    // what the last read left. Guarded by the adapter's liveViewMutex.
+    struct LiveViewFrame
+    {
+        static constexpr quint32 kJpegCapacity = 0x100000;
+        KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM histogram{};
+        quint32 histogramSize = 0;
+        KVR_STRUCT_LIVEVIEW_INFO_POSTURE posture{};
+        quint32 postureSize = 0;
+        KVR_STRUCT_LIVEVIEW_INFO_LEVEL level{};
+        quint32 levelSize = 0;
+        std::array<std::vector<quint8>, 2> jpeg;
+        std::array<quint32, 2> jpegSize{{0, 0}};
+        int nextBuffer = 0;
+        quint8 result = 0;
+        quint32 error = 0;
+    } liveViewFrame;
 };
 
 } // namespace kavrotether

@@ -19,7 +19,27 @@
 #define KAVRO_DA_CONNECTION_PROPERTIES(X)                                      \
     X(bool, isCamerasConnected, IsCamerasConnected, ChangedOnly)               \
     X(int, connectionType, ConnectionType, ChangedOnly)                        \
-    X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly)
+    X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly)               \
+    /* device information of the selected camera */                           \
+    X(int, camConnectStatus, CamConnectStatus, ChangedOnly)                    \
+    X(QString, camMaker, CamMaker, ChangedOnly)                                \
+    X(QString, camModelName, CamModelName, ChangedOnly)                        \
+    X(QString, camFirmVer, CamFirmVer, ChangedOnly)                            \
+    X(QString, camSerialNo, CamSerialNo, ChangedOnly)                          \
+    X(QString, camIndividualId, CamIndividualId, ChangedOnly)                  \
+    X(QString, camCurrentSelectedSerialNo, CamCurrentSelectedSerialNo, ChangedOnly) \
+    X(QString, camName, CamName, ChangedOnly)                                  \
+    X(bool, camSupportPowerSaving, CamSupportPowerSaving, ChangedOnly)         \
+    X(int, pwTetherConnectMode, PwTetherConnectMode, ChangedOnly)              \
+    X(bool, afPointScopeEnable, AfPointScopeEnable, ChangedOnly)               \
+    X(bool, afAnimalRecognitionEnable, AfAnimalRecognitionEnable, ChangedOnly) \
+    X(bool, changeSystemFreqEnable, ChangeSystemFreqEnable, ChangedOnly)       \
+    X(bool, recCtrlMenuEnable, RecCtrlMenuEnable, ChangedOnly)                 \
+    X(bool, setupFilesCfgSetEnable, SetupFilesCfgSetEnable, ChangedOnly)       \
+    X(bool, camFirmUpEnable, CamFirmUpEnable, ChangedOnly)                     \
+    X(bool, lvMagEnable, LvMagEnable, ChangedOnly)                             \
+    X(bool, afPDAFEnable, AfPDAFEnable, ChangedOnly)                           \
+    X(int, afFramesMax, AfFramesMax, ChangedOnly)
 
 #define KAVRO_DA_EVENTS_PROPERTIES(X)
 

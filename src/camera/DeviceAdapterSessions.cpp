@@ -1,0 +1,476 @@
+// DeviceAdapter: selecting USB cameras, their sessions, adding cameras while
+// connected and the reset after every camera is gone.
+
+#include "DeviceAdapter.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <cwchar>
+
+#include "DeviceAdapterCallback.h"
+#include "core/ApplicationData.h"
+#include "core/ApplicationSettings.h"
+
+namespace kavrotether {
+
+namespace {
+
+constexpr quint32 kSearchCameraListCommand = 0xFFFF0307;
+constexpr int kSelectAttempts = 10;
+constexpr quint32 kNetworkCommandTimeoutMs = 12000;
+constexpr quint32 kUsbCommandTimeoutMs = 5000;
+constexpr std::size_t kPasswordBufferSize = 256;
+// Device paths are the SDK's; a path without its end is not read beyond this.
+constexpr std::size_t kMaxDevicePath = 1024;
+// How long the reset waits for live view to stop before it goes on.
+constexpr int kLiveViewStopWaitMs = 2000;
+
+const QString kAll = QStringLiteral("All");
+
+QString uuidText(const char *buffer)
+{
+    return QString::fromUtf8(buffer, int(qstrnlen(buffer, KVR_UUID_BUFFER_SIZE)));
+}
+
+QString devicePathText(const wchar_t *path)
+{
+    if (!path)
+        return QString();
+    return QString::fromWCharArray(path, int(wcsnlen(path, kMaxDevicePath)));
+}
+
+quint32 deviceCount(const KVR_CONNECT_DEVICE_INFO &list)
+{
+    return qMin<quint32>(list.count, KVR_MAX_DEVICES);
+}
+
+} // namespace
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Connection_Type(int type)
+{
+    setConnectionTypeValue(type);
+    quint8 r;
+    if (type == 1) {
+        QMutexLocker g(&sdkMutex);
+        r = KVR_func_api_ptpip_Set_Connection_Type(quint32(type), nullptr);
+    } else {
+        r = KVR_func_api_ptpip_Set_Connection_Type(quint32(type), nullptr);
+    }
+    if (r != 1) {
+        emit settingErrorNotify();
+        return Utilities::Ternary_False;
+    }
+    QMutexLocker g(&sdkMutex);
+    (void)KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(
+        type == 1 ? kNetworkCommandTimeoutMs : kUsbCommandTimeoutMs, nullptr);
+    return Utilities::Ternary_True;
+}
+
+namespace {
+// One session call for one camera, or for every camera of the table.
+template<typename Call>
+Utilities::Ternary forCameras(DeviceAdapter &adapter, const QString &uuid, Call call)
+{
+    if (uuid != kAll) {
+        DeviceAdapter::DeviceLock lock(adapter, uuid);
+        return call(uuid.toLocal8Bit()) == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    }
+    return adapter.withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        bool any = false;
+        for (auto it = table.cbegin(); it != table.cend(); ++it) {
+            DeviceAdapter::DeviceLock lock(adapter, it.key());
+            if (call(it.key().toLocal8Bit()) == 1)
+                any = true;
+        }
+        return any ? Utilities::Ternary_True : Utilities::Ternary_False;
+    });
+}
+} // namespace
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_OpenSession(QString uuid)
+{
+    return forCameras(*this, uuid, [](const QByteArray &id) {
+        uint32_t session = 0;
+        return KVR_func_api_OpenSession(0, &session, id.constData(), nullptr);
+    });
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CloseSession(QString uuid)
+{
+    return forCameras(*this, uuid,
+                      [](const QByteArray &id) { return KVR_func_api_CloseSession(id.constData(), nullptr); });
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CloseDevice(QString uuid)
+{
+    DeviceLock lock(*this, uuid);
+    return KVR_func_api_CloseDevice(uuid.toLocal8Bit().constData(), nullptr) == 1 ? Utilities::Ternary_True
+                                                                                   : Utilities::Ternary_False;
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
+{
+    KVR_CONNECT_DEVICE_INFO &list = d->deviceList;
+    const quint32 count = deviceCount(list);
+    if (count == 0)
+        return Utilities::Ternary_False;
+    bool any = false;
+    for (quint32 i = 0; i < count; ++i) {
+        char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
+        quint8 r;
+        {
+            QMutexLocker g(&sdkMutex);
+            r = KVR_func_api_SelectPnPDevice(list.devices[i].devIndex, &list, uuidBuffer, nullptr, nullptr, 0,
+                                             nullptr);
+        }
+        if (r != 1) {
+            if (connectionType() == 0) {
+                // The search list with the camera's own name arrives with the
+                // device search; the record's model name names it meanwhile.
+                const KVR_DEVINFO &rec = list.devices[i];
+                const QString name = QString::fromUcs4(reinterpret_cast<const char32_t *>(rec.modelName),
+                                                       int(qMin<quint32>(rec.modelNameLength, 256)));
+                emit notifyConnectErrorMessage(0, name, 0);
+            }
+            continue;
+        }
+        const QString uuid = uuidText(uuidBuffer);
+        getOrCreateDeviceMutex(uuid);
+        CameraInfo info;
+        getCameraInfo(int(list.devices[i].devIndex), devicePathText(list.devicePath[i]), uuid, false, &info);
+        if (!addCameraToTable(uuid, info)) {
+            // A thirteenth camera: let the SDK forget the selection again.
+            adp_KVR_func_api_CloseDevice(uuid);
+            deleteDeviceMutex(uuid);
+            continue;
+        }
+        setFileTargetById(info.serialNo);
+        any = true;
+    }
+    if (!any)
+        return Utilities::Ternary_False;
+    camera_list_update_camera_list(false);
+
+    // The selected camera: the first remembered one that is connected.
+    QString chosen;
+    withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        for (int i = 0; i < d->savedCameraCount && chosen.isEmpty(); ++i) {
+            const QString &serial = d->savedCameraList[std::size_t(i)].serialNo;
+            for (auto it = table.cbegin(); it != table.cend(); ++it) {
+                if (it->serialNo == serial) {
+                    chosen = it.key();
+                    break;
+                }
+            }
+        }
+        for (auto it = table.cbegin(); chosen.isEmpty() && it != table.cend(); ++it)
+            if (it->devIndex == 0)
+                chosen = it.key();
+        // Without a camera of index 0 there would be no selected camera at
+        // all: the first one is taken instead.
+        if (chosen.isEmpty() && !table.isEmpty())
+            chosen = table.firstKey();
+        if (!chosen.isEmpty())
+            setCameraInfoOfSelectedCamera(chosen);
+    });
+    return Utilities::Ternary_True;
+}
+
+Utilities::Ternary DeviceAdapter::connectEnableDevice()
+{
+    if (camConnectStatus() != Utilities::CamConnectSts_Connecting)
+        setCamConnectStatusValue(Utilities::CamConnectSts_Connecting);
+    Utilities::Ternary result = Utilities::Ternary_False;
+    if (connectionType() == 0) {
+        if (deviceCount(d->deviceList) != 0) {
+            for (int attempt = 0; attempt < kSelectAttempts; ++attempt) {
+                result = adp_KVR_func_api_SelectPnPDevice();
+                if (result == Utilities::Ternary_True)
+                    break;
+            }
+            if (result == Utilities::Ternary_True && adp_KVR_func_api_OpenSession(kAll) != Utilities::Ternary_True) {
+                adp_KVR_func_api_CloseSession(kAll);
+                // Closing what could not be opened does not make the connect a
+                // success.
+                result = Utilities::Ternary_False;
+            }
+        }
+    }
+    // The network selection is not part of this build: a network connect fails.
+    if (result != Utilities::Ternary_True) {
+        if (camConnectStatus() != Utilities::CamConnectSts_Error)
+            setCamConnectStatusValue(Utilities::CamConnectSts_Error);
+        return result;
+    }
+    setIsCamerasConnected(true);
+    return result;
+}
+
+bool DeviceAdapter::addSelectedUsbDevice(quint32 i, bool underSelectedCameraLock)
+{
+    KVR_CONNECT_DEVICE_INFO &list = d->deviceList;
+    char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
+    quint8 r;
+    {
+        std::unique_ptr<DeviceLock> selected;
+        if (underSelectedCameraLock)
+            selected = std::make_unique<DeviceLock>(*this, QString());
+        QMutexLocker g(&sdkMutex);
+        r = KVR_func_api_SelectPnPDevice(list.devices[i].devIndex, &list, uuidBuffer, nullptr, nullptr, 0, nullptr);
+    }
+    if (r != 1)
+        return false;
+    const QString uuid = uuidText(uuidBuffer);
+    const int devIndex = int(list.devices[i].devIndex);
+    const bool known = withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        const auto it = table.find(uuid);
+        if (it == table.end())
+            return false;
+        if (it->devIndex != devIndex) {
+            it->devIndex = devIndex;
+            if (uuid == camera_list_get_selected_camera_uuid())
+                d->currentDevIndex = devIndex;
+        }
+        return true;
+    });
+    if (known)
+        return false;
+    getOrCreateDeviceMutex(uuid);
+    if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
+        adp_KVR_func_api_CloseSession(uuid);
+        adp_KVR_func_api_CloseDevice(uuid);
+        deleteDeviceMutex(uuid);
+        return false;
+    }
+    CameraInfo info;
+    getCameraInfo(devIndex, devicePathText(list.devicePath[i]), uuid, false, &info);
+    if (!addCameraToTable(uuid, info)) {
+        // Over the limit: a session nobody uses would keep the camera busy.
+        adp_KVR_func_api_CloseSession(uuid);
+        adp_KVR_func_api_CloseDevice(uuid);
+        deleteDeviceMutex(uuid);
+        return false;
+    }
+    setFileTargetById(info.serialNo);
+    return true;
+}
+
+Utilities::Ternary DeviceAdapter::selectUsbDevices()
+{
+    const quint32 count = deviceCount(d->deviceList);
+    bool added = false;
+    for (quint32 i = 0; i < count; ++i) {
+        char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
+        if (d->deviceList.devicePath[i] &&
+            KVR_func_api_IsConnectedUSBDevice(d->deviceList.devicePath[i], uuidBuffer) == 1)
+            continue;
+        if (addSelectedUsbDevice(i, true))
+            added = true;
+    }
+    if (added) {
+        camera_list_update_camera_list(false);
+        emit cameraListChanged();
+    }
+    return added ? Utilities::Ternary_True : Utilities::Ternary_False;
+}
+
+Utilities::Ternary DeviceAdapter::searchAddedDevice()
+{
+    // Closing the cameras the user unticked needs the search list of the
+    // device search; only the adding half runs here.
+    Utilities::Ternary result = Utilities::Ternary_False;
+    if (connectionType() != 1)
+        result = selectUsbDevices();
+    if (cameraTableCount() == 0) {
+        disconnectAllNotify();
+        return Utilities::Ternary_False;
+    }
+    updateSelectedDevice();
+    if (d->liveViewOn.load()) {
+        if (!m_liveViewManager.IsLiveViewWorking()) {
+            if (isMultiviewMode()) {
+                adp_KVR_func_api_Ctrl_LiveView_Start();
+            } else if (camSupportPowerSaving() && pwTetherConnectMode() != Utilities::PwTether_ON) {
+                setLiveviewPause();
+            } else {
+                adp_KVR_func_api_Ctrl_LiveView_Start();
+                adp_KVR_func_api_LiveView_Str_Get_Recom_Img_Start();
+                adp_KVR_func_api_LiveView_Str_Get_Trans_Img_Start();
+            }
+        } else {
+            updateLiveviewSelectCamera();
+        }
+    }
+    return result;
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List_start()
+{
+    const bool queued = withCallbackReceiver([](DeviceAdapterCallback &receiver) {
+        receiver.pushArgumentCheck(kSearchCameraListCommand, 0, QString());
+    });
+    // Without the event worker nothing would ever run the re-scan.
+    return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List(bool trylock)
+{
+    quint32 count = 0;
+    {
+        if (trylock) {
+            if (!sdkMutex.tryLock())
+                return Utilities::Ternary_False;
+        } else {
+            sdkMutex.lock();
+        }
+        (void)KVR_func_api_ptpip_StopGetDeviceInfo(nullptr);
+        const quint8 r = KVR_func_api_Search_Device(&d->deviceList, nullptr);
+        count = r == 1 ? deviceCount(d->deviceList) : 0;
+        sdkMutex.unlock();
+    }
+    if (count == 0)
+        return Utilities::Ternary_False;
+    bool added = false;
+    for (quint32 i = 0; i < count; ++i)
+        if (addSelectedUsbDevice(i, false))
+            added = true;
+    if (added) {
+        camera_list_update_camera_list(false);
+        emit cameraListChanged();
+    }
+    return added ? Utilities::Ternary_True : Utilities::Ternary_False;
+}
+
+bool DeviceAdapter::updateSelectedDevice()
+{
+    const QString selected = camera_list_get_selected_camera_uuid();
+    QString first;
+    int devIndex = 0;
+    const bool stillThere = withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        if (table.contains(selected))
+            return true;
+        if (!table.isEmpty()) {
+            first = table.firstKey();
+            devIndex = table.first().devIndex;
+        }
+        return false;
+    });
+    if (stillThere)
+        return false;
+    if (first.isEmpty()) {
+        setSelectedCameraUuid(QString());
+        return false;
+    }
+    d->liveViewCameraChosen.store(true);
+    setCameraInfoOfSelectedCamera(first);
+    setIsCamerasConnected(true);
+    emit switchCameraNotify(devIndex);
+    return true;
+}
+
+void DeviceAdapter::disconnectAllNotify()
+{
+    m_liveViewManager.ForceStop();
+    const QDeadlineTimer deadline(kLiveViewStopWaitMs);
+    while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
+        QThread::msleep(1);
+    m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
+    dev_mutex_delete_all();
+    adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+    setIsCamerasConnected(false);
+    setCamCurrentSelectedSerialNoValue(QString());
+    d->multiviewMode.store(false);
+    d->liveViewCameraChosen.store(false);
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(int index, QString password,
+                                                                                   QString text, ushort mode)
+{
+    // Zeroed and bounded: the SDK reads them as NUL-terminated text.
+    char passwordBuffer[kPasswordBufferSize] = {};
+    char textBuffer[kPasswordBufferSize] = {};
+    const QByteArray pw = password.toLocal8Bit();
+    const QByteArray tx = text.toLocal8Bit();
+    memcpy(passwordBuffer, pw.constData(), qMin<std::size_t>(std::size_t(pw.size()), kPasswordBufferSize - 1));
+    memcpy(textBuffer, tx.constData(), qMin<std::size_t>(std::size_t(tx.size()), kPasswordBufferSize - 1));
+    if (connectionType() != 1)
+        adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+    if (index < 0)
+        return Utilities::Ternary_False;
+    char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
+    quint8 r;
+    {
+        QMutexLocker g(&sdkMutex);
+        r = KVR_func_api_SelectPnPDevice(quint32(index), &d->deviceList, uuidBuffer,
+                                         password.isEmpty() ? nullptr : passwordBuffer,
+                                         text.isEmpty() ? nullptr : textBuffer, mode, nullptr);
+    }
+    if (r != 1)
+        return Utilities::Ternary_False;
+    if (mode != 1 && mode != 3)
+        return Utilities::Ternary_True;
+    const QString uuid = uuidText(uuidBuffer);
+    getOrCreateDeviceMutex(uuid);
+    if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
+        adp_KVR_func_api_CloseSession(uuid);
+        adp_KVR_func_api_CloseDevice(uuid);
+        deleteDeviceMutex(uuid);
+        return Utilities::Ternary_False;
+    }
+    CameraInfo info;
+    getCameraInfo(index, QString(), uuid, true, &info);
+    if (!addCameraToTable(uuid, info)) {
+        adp_KVR_func_api_CloseSession(uuid);
+        adp_KVR_func_api_CloseDevice(uuid);
+        deleteDeviceMutex(uuid);
+        return Utilities::Ternary_False;
+    }
+    setFileTargetById(info.serialNo);
+    withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        for (int i = 0; i < d->savedCameraCount; ++i) {
+            const QString &serial = d->savedCameraList[std::size_t(i)].serialNo;
+            auto it = std::find_if(table.cbegin(), table.cend(),
+                                   [&](const CameraInfo &c) { return c.serialNo == serial; });
+            if (it == table.cend())
+                continue;
+            if (table.size() == 1)
+                setCameraInfoOfSelectedCamera(it.key());
+            break;
+        }
+        if (camCurrentSelectedSerialNo().isEmpty() && !table.isEmpty())
+            setCameraInfoOfSelectedCamera(table.firstKey());
+    });
+    setIsCamerasConnected(true);
+    camera_list_update_camera_list(false);
+    emit cameraListChanged();
+    return Utilities::Ternary_True;
+}
+
+void DeviceAdapter::setFileTargetById(QString serialNo)
+{
+    int type = ApplicationSettings::StoLocType_SdCardPc;
+    if (ApplicationSettings *settings = ApplicationData::getApplicationSettings())
+        type = int(settings->getStoreLocationTypeFromFile(serialNo));
+    const quint16 code =
+        (type >= 0 && type < int(std::size(Utilities::arrFileTargetVal))) ? quint16(Utilities::arrFileTargetVal[type]) : 0;
+    QString uuid;
+    withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            if (it->serialNo == serialNo) {
+                uuid = it.key();
+                break;
+            }
+    });
+    if (uuid.isEmpty())
+        return;
+    DeviceLock lock(*this, uuid);
+    (void)KVR_func_api_SetupFilesConfig_Set_Target(code, uuid.toLocal8Bit().constData(), nullptr);
+}
+
+void DeviceAdapter::notifyConnectErrMsg(QString name)
+{
+    emit notifyConnectErrorMessage(0, name, 0);
+}
+
+} // namespace kavrotether
