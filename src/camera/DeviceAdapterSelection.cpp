@@ -243,12 +243,10 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_LiveView_data()
     f.levelSize = qMin<quint32>(levelSize, sizeof f.level);
     f.jpegSize[std::size_t(n)] = f.result == 1 ? qMin<quint32>(jpegSize, f.kJpegCapacity) : 0;
     f.nextBuffer = 1 - n;
-    setLiveViewData();
-    if (f.result != 1) {
+    if (f.result != 1)
         f.error = err;
-        return Utilities::Ternary_False;
-    }
-    return Utilities::Ternary_True;
+    setLiveViewData();
+    return f.result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 
 void DeviceAdapter::setLiveViewData()

@@ -137,10 +137,19 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
         }
         const QString uuid = uuidText(uuidBuffer);
         getOrCreateDeviceMutex(uuid);
+        // The camera answers its identity and takes its recording target only
+        // inside a session: open it before reading, as the add path does.
+        if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
+            adp_KVR_func_api_CloseSession(uuid);
+            adp_KVR_func_api_CloseDevice(uuid);
+            deleteDeviceMutex(uuid);
+            continue;
+        }
         CameraInfo info;
         getCameraInfo(int(list.devices[i].devIndex), devicePathText(list.devicePath[i]), uuid, false, &info);
         if (!addCameraToTable(uuid, info)) {
-            // A thirteenth camera: let the SDK forget the selection again.
+            // A thirteenth camera: let the SDK forget it again.
+            adp_KVR_func_api_CloseSession(uuid);
             adp_KVR_func_api_CloseDevice(uuid);
             deleteDeviceMutex(uuid);
             continue;
