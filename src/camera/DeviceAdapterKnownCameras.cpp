@@ -163,8 +163,14 @@ bool DeviceAdapter::isFindSerialNo(QString serialNo)
 {
     const int count = qBound(0, d->savedCameraCount, DeviceAdapterData::kSavedCameraCapacity);
     {
+        // The file holds only the entries with a serial number (see
+        // camera_list_update_camera_list): a count of every entry would make
+        // the next start read keys that are not there.
+        int written = 0;
+        for (int i = 0; i < count; ++i)
+            written += d->savedCameraList[std::size_t(i)].serialNo.isEmpty() ? 0 : 1;
         auto file = DeviceAdapterData::openCameraListFile();
-        file->setValue(QStringLiteral("NumberOfCamera"), count);
+        file->setValue(QStringLiteral("NumberOfCamera"), written);
     }
     for (int i = 0; i < count; ++i)
         if (d->savedCameraList[std::size_t(i)].serialNo.compare(serialNo, Qt::CaseInsensitive) == 0)

@@ -120,6 +120,10 @@ private slots:
     void skipFlag();
     void noFrameWhileReading_data();
     void noFrameWhileReading();
+    void liveViewStartSingle_data();
+    void liveViewStartSingle();
+    void liveViewStopAndPause();
+    void switchRestartsLiveView();
 
 private:
     // Chooses USB and fills the device list with the plugged cameras.
@@ -208,6 +212,11 @@ void TestConnection::knownCameraFileWithoutGaps()
     QSettings file(QSettings::IniFormat, QSettings::UserScope, "(KAVROTether x64)", "CameraList");
     QVERIFY(!file.contains("CameraID3"));
     QVERIFY(!file.contains("CameraID5"));
+
+    // Looking a serial number up rewrites the count the same way.
+    QVERIFY(adapter.isFindSerialNo(QStringLiteral("ccc")));
+    file.sync();
+    QCOMPARE(file.value("NumberOfCamera").toInt(), 2);
 }
 
 void TestConnection::knownCameraListFull()
@@ -924,6 +933,72 @@ void TestConnection::noFrameWhileReading()
     } else {
         QCOMPARE(f.nextBuffer, 0);
     }
+}
+
+void TestConnection::liveViewStartSingle_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("powerOn");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("standby") << 0 << 1 << int(LiveViewManager::VIS_Start);
+    QTest::newRow("playing starts paused") << 3 << 1 << int(LiveViewManager::VIS_Pause);
+    QTest::newRow("streaming") << 7 << 1 << int(LiveViewManager::VIS_Pause);
+    QTest::newRow("power off") << 0 << 0 << int(LiveViewManager::VIS_Pause);
+}
+
+void TestConnection::liveViewStartSingle()
+{
+    QFETCH(int, status);
+    QFETCH(int, powerOn);
+    QFETCH(int, shown);
+    DeviceAdapter adapter;
+    CameraInfo c = cameraRecord(QStringLiteral("S"), 0);
+    c.cameraStatus = quint16(status);
+    c.powerOnMode = quint8(powerOn);
+    QVERIFY(adapter.addCameraToTable(QStringLiteral("u"), c));
+    QVERIFY(adapter.setCameraInfoOfSelectedCamera(QStringLiteral("u")));
+    QCOMPARE(adapter.adp_KVR_func_api_Ctrl_LiveView_Start(), Utilities::Ternary_True);
+    QCOMPARE(int(adapter.liveViewManager()->videoImageStatus()), shown);
+    QVERIFY(adapter.dataBlock().liveViewOn.load());
+}
+
+void TestConnection::liveViewStopAndPause()
+{
+    DeviceAdapter adapter;
+    LiveViewManager &lv = *adapter.liveViewManager();
+    adapter.setLiveviewPause();
+    QCOMPARE(lv.videoImageStatus(), LiveViewManager::VIS_Pause);
+    const auto queued = lv.pendingCommands().size();
+    // Paused already: nothing more is asked of the manager.
+    adapter.setLiveviewPause();
+    QCOMPARE(lv.pendingCommands().size(), queued);
+    adapter.dataBlock().liveViewOn.store(true);
+    QCOMPARE(adapter.adp_KVR_func_api_Ctrl_LiveView_Stop(), Utilities::Ternary_True);
+    QCOMPARE(lv.videoImageStatus(), LiveViewManager::VIS_Stop);
+    QVERIFY(!adapter.dataBlock().liveViewOn.load());
+}
+
+void TestConnection::switchRestartsLiveView()
+{
+    DeviceAdapter adapter;
+    searchUsb(adapter);
+    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    DeviceAdapterCallback receiver;
+    QVERIFY(adapter.attachCallbackReceiver(&receiver));
+    adapter.dataBlock().liveViewOn.store(true);
+    LiveViewManager &lv = *adapter.liveViewManager();
+    const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
+    QCOMPARE(adapter.adp_KVR_func_api_Select_Device(b2), Utilities::Ternary_True);
+    // Without power saving B2 is always on: live view is stopped for the
+    // old camera and started for the new one with its image-quality reads.
+    QCOMPARE(lv.pendingCommands(),
+             (std::vector<LiveViewManager::Command>{LiveViewManager::Command::Stop,
+                                                    LiveViewManager::Command::Start}));
+    QCOMPARE(lv.videoImageStatus(), LiveViewManager::VIS_Start);
+    QVERIFY(adapter.dataBlock().liveViewOn.load());
+    QCOMPARE(queueText(receiver),
+             (QStringList{itemText(0xFFFF0228, 0, QString()), itemText(0xFFFF0229, 0, QString())}));
+    adapter.attachCallbackReceiver(nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
