@@ -103,6 +103,7 @@ private slots:
     void vanishedCameraRescan();
     void rescanEnqueuer();
     void disconnectAll();
+    void networkSelectWithPassword();
 
     // device information
     void extendedIdentifier_data();
@@ -682,6 +683,45 @@ void TestConnection::disconnectAll()
     empty.setIsCamerasConnected(true);
     QCOMPARE(empty.searchAddedDevice(), Utilities::Ternary_False);
     QVERIFY(!empty.isCamerasConnected());
+}
+
+void TestConnection::networkSelectWithPassword()
+{
+    int n3 = -1;
+    for (int index : kvrsim::cameras())
+        if (kvrsim::profileOf(index).connection == kvrsim::Connection::Lan)
+            n3 = index;
+    QVERIFY(n3 >= 0);
+    const QString scrambled =
+        QString::fromStdString(kvrsim::scramblePassword("Rozado2026", kvrsim::deviceKey(n3)));
+    const QString wrong = QString::fromStdString(kvrsim::scramblePassword("nope", kvrsim::deviceKey(n3)));
+    DeviceAdapter adapter;
+    QCOMPARE(adapter.adp_KVR_func_api_ptpip_Set_Connection_Type(0), Utilities::Ternary_True);
+    QSignalSpy listChanged(&adapter, &DeviceAdapter::cameraListChanged);
+
+    QCOMPARE(adapter.adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(n3, QString(), wrong, 1),
+             Utilities::Ternary_False);
+    kvrsim::flush();
+    QCOMPARE(adapter.connectionType(), 1);
+    QCOMPARE(adapter.cameraTableCount(), 0);
+    QCOMPARE(adapter.adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(-1, QString(), scrambled, 1),
+             Utilities::Ternary_False);
+
+    QCOMPARE(adapter.adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(n3, QString(), scrambled, 1),
+             Utilities::Ternary_True);
+    QVERIFY(kvrsim::inSession(n3));
+    QCOMPARE(adapter.cameraTableCount(), 1);
+    const QString uuid = QString::fromStdString(kvrsim::uuidOf(n3));
+    CameraInfo c;
+    QVERIFY(adapter.cameraInfoByUuid(uuid, &c));
+    QCOMPARE(c.isWlan, quint8(1));
+    QCOMPARE(c.devIndex, n3);
+    QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuid);
+    QVERIFY(adapter.isCamerasConnected());
+    QCOMPARE(listChanged.count(), 1);
+    QCOMPARE(adapter.camera_list_number_of_camera(), 1);
+    QCOMPARE(adapter.camera_list_get_camera_serial_number(0), c.serialNo);
+    adapter.adp_KVR_func_api_CloseSession();
 }
 
 // ---- device information ----
