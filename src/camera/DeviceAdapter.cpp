@@ -31,6 +31,12 @@ DeviceAdapter::~DeviceAdapter()
     // The worker calls into this object: it must have left its handler and
     // unregistered from the SDK before anything here is torn down.
     stopCallbackThread();
+    // A camera found between the join above and the unregistration may have
+    // started the connect thread again.
+    stopConnectThread();
+    // The dialog answers to this adapter.
+    delete passwordDialog;
+    passwordDialog = nullptr;
     m_liveViewManager.ForceStop();
     m_videoSource.ForceStop();
 }
