@@ -24,16 +24,12 @@ DeviceAdapter::DeviceAdapter(QObject *parent)
 
 DeviceAdapter::~DeviceAdapter()
 {
-    if (connectThread.joinable()) {
-        connectThreadStop.exchange(true);
-        connectThread.join();
-    }
+    // Under the found-camera lock, and for good: a camera found meanwhile
+    // on the SDK's thread can neither join it twice nor start it again.
+    stopConnectThread();
     // The worker calls into this object: it must have left its handler and
     // unregistered from the SDK before anything here is torn down.
     stopCallbackThread();
-    // A camera found between the join above and the unregistration may have
-    // started the connect thread again.
-    stopConnectThread();
     // The dialog answers to this adapter.
     delete passwordDialog;
     passwordDialog = nullptr;

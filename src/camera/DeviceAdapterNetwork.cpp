@@ -50,7 +50,9 @@ QString ptpipSafeBaseName(const QString &name)
         static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
         out += kForbidden.contains(c) ? QChar(u'_') : c;
     }
-    // Leading dots would make "." / ".." or hidden files.
+    while (out.contains(QStringLiteral("..")))
+        out.replace(QStringLiteral(".."), QStringLiteral("."));
+    // Leading dots would make "." or hidden files.
     qsizetype start = 0;
     while (start < out.size() && (out[start] == u'.' || out[start].isSpace()))
         ++start;
