@@ -110,6 +110,7 @@ private slots:
     void selectWithSavedPassword_data();
     void selectWithSavedPassword();
     void savedPasswordRoundTrip();
+    void passwordRequestNeedsData();
 
     void certificateName_data();
     void certificateName();
@@ -345,6 +346,25 @@ void TestNetwork::savedPasswordRoundTrip()
     QVERIFY(other.ptpip_enhance_security_get_saved_password(QStringLiteral("SIMN30000003")).isEmpty());
     other.ptpip_enhance_security_load_pw_list();
     QCOMPARE(other.ptpip_enhance_security_get_saved_password(QStringLiteral("SIMN30000003")), scrambled);
+}
+
+void TestNetwork::passwordRequestNeedsData()
+{
+    Info info = recordFor(networkCamera());
+    quint32 none = 0;
+    quint32 auth = 3;
+    m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::AuthenticatePw, &info, nullptr);
+    m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::AuthenticatePw, nullptr, &auth);
+    m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::AuthenticatePw, &info, &none);
+    m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::FoundDevice, &info, &auth);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_error_type(), 0);
+    QVERIFY(m_adapter->ptpip_enhance_security_get_error_serial_number().isEmpty());
+
+    // A camera that asks again and again fills the list only so far.
+    for (int i = 0; i < 1000; ++i)
+        m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::AuthenticatePw, &info, &auth);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), int(KVR_MAX_DEVICES));
 }
 
 void TestNetwork::certificateName_data()
