@@ -24,13 +24,15 @@ DeviceAdapter::DeviceAdapter(QObject *parent)
 
 DeviceAdapter::~DeviceAdapter()
 {
-    if (connectThread.joinable()) {
-        connectThreadStop.exchange(true);
-        connectThread.join();
-    }
+    // Under the found-camera lock, and for good: a camera found meanwhile
+    // on the SDK's thread can neither join it twice nor start it again.
+    stopConnectThread();
     // The worker calls into this object: it must have left its handler and
     // unregistered from the SDK before anything here is torn down.
     stopCallbackThread();
+    // The dialog answers to this adapter.
+    delete passwordDialog;
+    passwordDialog = nullptr;
     m_liveViewManager.ForceStop();
     m_videoSource.ForceStop();
 }

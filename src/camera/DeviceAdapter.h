@@ -9,8 +9,10 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "DeviceAdapterData.h"
@@ -141,8 +143,8 @@ public:
 
     // ---- connection (DeviceAdapterConnection.cpp) ----
     void camera_list_load_setting_file();
-    void ptpip_enhance_security_load_pw_list();
-    void ptpip_enhance_security_show_input_password_dialog();
+    Q_INVOKABLE void ptpip_enhance_security_load_pw_list();
+    Q_INVOKABLE void ptpip_enhance_security_show_input_password_dialog();
 
     Q_INVOKABLE int adp_KVR_func_api_Init();
     Q_INVOKABLE int adp_KVR_func_api_Finish();
@@ -423,6 +425,78 @@ public:
     std::vector<_MULTIVIEW_DEVICE_PARAM> multiviewPageCameras();
     // Stores the addresses and sizes the last frame read left.
     void setLiveViewData();
+    // ---- network connection, certificates and passwords ----
+    // (DeviceAdapterNetwork.cpp, DeviceAdapterCertificates.cpp,
+    // DeviceAdapterPasswords.cpp)
+public slots:
+    // Network reports; each returns at once for a kind not its own. Kinds
+    // 1, 2, 3, 5 and 6 run on the SDK's thread, kind 4 on the event worker.
+    void registerEventPtpipFoundDeviceProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
+    void registerEventPtpipTimeoutSearchProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
+    void registerEventPtpipStopSearchProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
+    void registerEventPtpipDisconnectProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
+    void registerEventPtpipAuthenticatePwProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
+
+public:
+    void ptpipConnectThreadProc();
+    // Asks the connect thread to stop and joins it; no connect thread starts
+    // after this. The thread looks at the request at least every 100 ms.
+    void stopConnectThread();
+    // Selects one found network camera through the SDK with its saved
+    // password and records its device key; the UUID on success.
+    bool ptpipSelectWithSavedPassword(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, QString *uuid, uint *err);
+    void updateRclIni(QString key, QString value);
+    // A found TLS camera counts as authorised when "Rcl" registers exactly
+    // the certificate file name of its record under its serial number.
+    bool ptpipCertificateAuthorised(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info);
+    Q_INVOKABLE bool ptpip_camera_is_connect_by_lan_wifi();
+
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(int timeOutVal_ms);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(int mSearchVal_ms, int timeOutVal_ms);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_Pc_Name(int pc_Name_Length, QString pc_Name);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_Ip_Addr(QString ipAddr);
+    Q_INVOKABLE QString adp_KVR_func_api_ptpip_Get_Ip_Addr();
+    Q_INVOKABLE int adp_KVR_func_api_ptpip_Get_Connection_Type();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetSearchCondition(int connectDevType, QString modelName);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_StopGetDeviceInfo();
+
+    // Certificates of TLS cameras, one file per camera in the "cer" folder
+    // beside the settings files.
+    QString createCerSaveFolderPath();
+    // The file name of the record's certificate: its friendly name reduced
+    // to a safe base name, then ".cer".
+    QString createCerSaveFilePath(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info);
+    Q_INVOKABLE QString adp_KVR_func_api_ptpip_GetCertPEM(int dev_index);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_SetCerFilePath(int dev_index, QString filePath);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_UpdateCer(int dev_index);
+    int saveCerFile(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, QString *savedPath);
+    bool updateCer(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info);
+
+    // Network passwords.
+    Q_INVOKABLE void ptpip_enhance_security_update_pw_list(QString serialNo, QString encryptionPw);
+    Q_INVOKABLE QString ptpip_enhance_security_get_saved_password(QString serialNo);
+    Q_INVOKABLE ulong ptpip_enhance_security_get_device_encryption_key(QString serialNo);
+    Q_INVOKABLE int ptpip_enhance_security_get_number_of_error();
+    Q_INVOKABLE int ptpip_enhance_security_get_error_device_index();
+    Q_INVOKABLE int ptpip_enhance_security_get_error_type();
+    Q_INVOKABLE ulong ptpip_enhance_security_get_error_encryption_key();
+    Q_INVOKABLE QString ptpip_enhance_security_get_error_friendly_name();
+    Q_INVOKABLE QString ptpip_enhance_security_get_error_serial_number();
+    Q_INVOKABLE void ptpip_enhance_security_show_change_password_dialog(int devIndex, QString serialNo);
+    Q_INVOKABLE void ptpip_enhance_security_active_password_dialog();
+    Q_INVOKABLE void ptpip_enhance_security_close_password_dialog();
+    Q_INVOKABLE bool ptpip_enhance_security_sent_password();
+    void clearPwInfoAndDialog();
+    bool isCheckingPtpipEnhanceSecurityInfo();
+
+private:
+    // Set by stopConnectThread; guarded by foundDeviceMutex.
+    bool m_connectThreadShutDown = false;
+    // Wakes the connect thread's idle wait early (stop or a new record).
+    std::mutex m_connectWakeLock;
+    std::condition_variable m_connectWake;
+    bool m_connectWakePending = false;
+    // ---- end network ----
 };
 
 template<typename F>

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cstring>
 #include <iterator>
 
 #include "DeviceAdapter.h"
@@ -111,12 +112,36 @@ void runSelectDevice(DeviceAdapter &adapter, const CallbackQueueItem &item)
     adapter.adp_KVR_func_api_Select_Device(int(item.cb_event_param));
 }
 
-constexpr std::array<DispatchEntry, 3> kQueuedTable{{
+// network connection
+void runPtpipDisconnect(DeviceAdapter &adapter, const CallbackQueueItem &item)
+{
+    QByteArray uuid = item.cb_event_uuid.toUtf8();
+    adapter.registerEventPtpipDisconnectProc(PtpipKind::Disconnect, nullptr, uuid.data());
+}
+
+constexpr std::array<DispatchEntry, 4> kQueuedTable{{
+    // network connection
+    {WorkerCommandCode::PtpipDisconnect, runPtpipDisconnect},
     // connection
     {0xFFFF0301, runLiveViewData},
     {0xFFFF0307, runSearchCameraList},
     {0xFFFF030B, runSelectDevice},
 }};
+
+// network connection: kind 5 carries the error type where the others carry
+// nothing, so each row hands over the second pointer untouched.
+template<void (DeviceAdapter::*Handler)(uint, void *, void *)>
+void runPtpip(DeviceAdapter &adapter, quint32 kind, void *data, const char *second)
+{
+    (adapter.*Handler)(kind, data, const_cast<char *>(second));
+}
+
+constexpr PtpipEntry kPtpipTable[] = {
+    {PtpipKind::FoundDevice, runPtpip<&DeviceAdapter::registerEventPtpipFoundDeviceProc>},
+    {PtpipKind::TimeoutSearch, runPtpip<&DeviceAdapter::registerEventPtpipTimeoutSearchProc>},
+    {PtpipKind::StopSearch, runPtpip<&DeviceAdapter::registerEventPtpipStopSearchProc>},
+    {PtpipKind::AuthenticatePw, runPtpip<&DeviceAdapter::registerEventPtpipAuthenticatePwProc>},
+};
 
 template<typename Table>
 constexpr bool sortedUnique(const Table &t)
@@ -351,7 +376,11 @@ int DeviceAdapterCallback::registerCallback_PtpIp(quint32 kind, void *data, void
     if (!adapter)
         return 0;
     const char *uuidText = static_cast<const char *>(rawUuid);
-    const QString uuid = uuidText ? QString::fromUtf8(uuidText) : QString();
+    // Only a disconnection names a camera; the password request's second
+    // pointer is its error type, not text.
+    const QString uuid = uuidText && kind == PtpipKind::Disconnect
+                             ? QString::fromUtf8(uuidText, qsizetype(strnlen(uuidText, 64)))
+                             : QString();
     if (adapter->isFwupProcessing() && !uuid.isEmpty() && uuid == adapter->getFwupProcessingUUID()) {
         if (kind == PtpipKind::Disconnect)
             adapter->setDisconnectInFwup(true);
@@ -406,6 +435,8 @@ const DispatchTables &DeviceAdapterCallback::productionTables()
         DispatchTables t;
         t.queued = kQueuedTable.empty() ? nullptr : kQueuedTable.data();
         t.queuedCount = kQueuedTable.size();
+        t.ptpip = kPtpipTable;
+        t.ptpipCount = std::size(kPtpipTable);
         return t;
     }();
     return tables;

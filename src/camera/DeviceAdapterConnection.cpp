@@ -39,12 +39,6 @@ void DeviceAdapter::ptpip_enhance_security_load_pw_list()
     d->savedPasswordMap = passwords;
 }
 
-void DeviceAdapter::ptpip_enhance_security_show_input_password_dialog()
-{
-    // The network password dialog arrives with the password handling; until
-    // then a request for it is consumed without showing anything.
-}
-
 int DeviceAdapter::adp_KVR_func_api_Init()
 {
     QMutexLocker g(&sdkMutex);

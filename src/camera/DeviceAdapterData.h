@@ -236,6 +236,23 @@ public:
         quint8 result = 0;
         quint32 error = 0;
     } liveViewFrame;
+    // network connection, certificates and passwords
+    // One network camera waiting for its password, first in first out.
+    struct PasswordErrorEntry
+    {
+        quint32 errorType = 0;
+        quint32 devIndex = 0;
+        quint64 deviceKey = 0;
+        QString friendlyName;
+        QString serialNo;
+    };
+    // Appended on the SDK's thread, read and emptied on the GUI thread:
+    // both lists are used only under networkStateLock.
+    QList<PasswordErrorEntry> passwordErrorList;
+    QMap<QString, quint64> deviceKeyMap;
+    mutable QMutex networkStateLock;
+    // A network camera was found in this search.
+    std::atomic<bool> lanConnected{false};
 };
 
 } // namespace kavrotether

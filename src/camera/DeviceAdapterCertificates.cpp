@@ -1,0 +1,141 @@
+// DeviceAdapter: certificates of network cameras that use TLS. Each is kept
+// as a file in the "cer" folder beside the settings files; files are never
+// overwritten and are readable by their owner only.
+
+#include "DeviceAdapter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "PtpipRecord.h"
+
+namespace kavrotether {
+
+namespace {
+
+using Info = _tag_KVR_PTPIP_CONNECT_DEVICE_INFO;
+
+constexpr QFileDevice::Permissions kOwnerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kOwnerFolder =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+// Sub-numbered names tried before a save gives up.
+constexpr int kMaxSubNumbers = 1000;
+// PEM text above this size is no certificate.
+constexpr qsizetype kMaxPemBytes = 1024 * 1024;
+
+bool fileHolds(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.size() != bytes.size() || !f.open(QIODevice::ReadOnly))
+        return false;
+    return f.read(bytes.size() + 1) == bytes;
+}
+
+} // namespace
+
+QString DeviceAdapter::createCerSaveFolderPath()
+{
+    const QString settingsFile = DeviceAdapterData::openCertificateListFile()->fileName();
+    return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/cer");
+}
+
+QString DeviceAdapter::createCerSaveFilePath(const Info *info)
+{
+    if (!info)
+        return QString();
+    return ptpipSafeBaseName(ptpipRecordText(info->friendlyName)) + QStringLiteral(".cer");
+}
+
+QString DeviceAdapter::adp_KVR_func_api_ptpip_GetCertPEM(int dev_index)
+{
+    if (dev_index < 0)
+        return QString();
+    QMutexLocker g(&sdkMutex);
+    // The text belongs to the SDK until its next call: read it under the lock.
+    const char *pem = KVR_func_api_ptpip_GetCertPEM(uint32_t(dev_index), nullptr);
+    if (!pem)
+        return QString();
+    return QString::fromUtf8(pem, qsizetype(strnlen(pem, std::size_t(kMaxPemBytes))));
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_SetCerFilePath(int dev_index, QString filePath)
+{
+    if (dev_index < 0)
+        return Utilities::Ternary_False;
+    const QByteArray path = filePath.toLocal8Bit();
+    QMutexLocker g(&sdkMutex);
+    return KVR_func_api_ptpip_SetCerFilePath(uint32_t(dev_index), path.constData(), nullptr) == 1
+               ? Utilities::Ternary_True
+               : Utilities::Ternary_False;
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_UpdateCer(int dev_index)
+{
+    if (dev_index < 0)
+        return Utilities::Ternary_False;
+    QMutexLocker g(&sdkMutex);
+    return KVR_func_api_ptpip_UpdateCer(uint32_t(dev_index), nullptr) == 1 ? Utilities::Ternary_True
+                                                                           : Utilities::Ternary_False;
+}
+
+int DeviceAdapter::saveCerFile(const Info *info, QString *savedPath)
+{
+    if (!info)
+        return 0;
+    const QString pem = adp_KVR_func_api_ptpip_GetCertPEM(int(info->devIndex));
+    if (pem.isEmpty())
+        return 0;
+    const QByteArray bytes = pem.toLocal8Bit();
+
+    const QString folder = createCerSaveFolderPath();
+    if (!QFileInfo::exists(folder)) {
+        if (!QDir().mkpath(folder))
+            return 0;
+        QFile::setPermissions(folder, kOwnerFolder);
+    }
+
+    const QString name = createCerSaveFilePath(info);
+    const QString base = name.left(name.size() - 4);
+    for (int n = 0; n < kMaxSubNumbers; ++n) {
+        const QString path = folder + u'/' + (n == 0 ? name : QStringLiteral("%1_%2.cer").arg(base).arg(n));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (!file.exists())
+                return 0;
+            // The camera's certificate is there already: use that file.
+            if (fileHolds(path, bytes)) {
+                if (savedPath)
+                    *savedPath = path;
+                return 1;
+            }
+            continue;
+        }
+        file.setPermissions(kOwnerFile);
+        const bool written = file.write(bytes) == bytes.size() && file.flush();
+        file.close();
+        if (!written || file.error() != QFileDevice::NoError) {
+            file.remove();
+            return 0;
+        }
+        if (savedPath)
+            *savedPath = path;
+        return 1;
+    }
+    return 0;
+}
+
+bool DeviceAdapter::updateCer(const Info *info)
+{
+    if (!info)
+        return false;
+    {
+        QMutexLocker g(&sdkMutex);
+        if (KVR_func_api_ptpip_UpdateCer(info->devIndex, nullptr) != 1)
+            return false;
+    }
+    (void)saveCerFile(info, nullptr);
+    return true;
+}
+
+} // namespace kavrotether

@@ -1,0 +1,406 @@
+// DeviceAdapter: network cameras. The SDK's network reports, the connect
+// thread that works through the found cameras, selecting a network camera
+// with its saved password, the "Rcl" list and the network configuration.
+
+#include "DeviceAdapter.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QSettings>
+#include <QThread>
+
+#include "DeviceAdapterCallback.h"
+#include "PtpipRecord.h"
+
+namespace kavrotether {
+
+namespace {
+
+// The connect thread ends after this many empty looks at the queue, one
+// every kConnectIdleWait.
+constexpr int kConnectIdleLimit = 11;
+constexpr auto kConnectIdleWait = std::chrono::milliseconds(100);
+// Found cameras waiting for the connect thread; the SDK's device list holds
+// no more, so anything beyond is a camera reported again and again.
+constexpr std::size_t kFoundQueueCapacity = KVR_MAX_DEVICES;
+// Password requests waiting at once; more cameras than this cannot be
+// connected anyway.
+constexpr int kPasswordErrorCapacity = KVR_MAX_DEVICES;
+// How long a lost camera waits for live view to leave its frame read.
+constexpr int kLiveViewStopWaitMs = 5000;
+
+using Info = _tag_KVR_PTPIP_CONNECT_DEVICE_INFO;
+
+} // namespace
+
+quint64 ptpipDeviceKey(const Info &info)
+{
+    return Utilities::getEncryptionKeyFromString(ptpipRecordText(info.macAddress), 8);
+}
+
+QString ptpipSafeBaseName(const QString &name)
+{
+    constexpr int kMaxLength = 100;
+    QString out;
+    out.reserve(name.size());
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
+            || c.category() == QChar::Other_Surrogate || c.category() == QChar::Other_NotAssigned)
+            continue;
+        static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+        out += kForbidden.contains(c) ? QChar(u'_') : c;
+    }
+    while (out.contains(QStringLiteral("..")))
+        out.replace(QStringLiteral(".."), QStringLiteral("."));
+    // Leading dots would make "." or hidden files.
+    qsizetype start = 0;
+    while (start < out.size() && (out[start] == u'.' || out[start].isSpace()))
+        ++start;
+    out = out.mid(start).left(kMaxLength).trimmed();
+    return out.isEmpty() ? QStringLiteral("camera") : out;
+}
+
+// ---- network reports ----
+
+void DeviceAdapter::registerEventPtpipFoundDeviceProc(uint cb_event_type, void *cb_event_param1, void *)
+{
+    if (cb_event_type != PtpipKind::FoundDevice || !cb_event_param1)
+        return;
+    const Info &info = *static_cast<const Info *>(cb_event_param1);
+    {
+        QMutexLocker g(&d->networkStateLock);
+        for (const auto &waiting : d->passwordErrorList)
+            if (waiting.devIndex == info.devIndex)
+                return;
+    }
+    d->lanConnected.store(true);
+
+    QMutexLocker g(&foundDeviceMutex);
+    if (m_connectThreadShutDown)
+        return;
+    if (foundDeviceQueue.size() >= kFoundQueueCapacity)
+        return;
+    foundDeviceQueue.push_back(info);
+    if (connectThread.joinable()) {
+        // The thread sets "finished" under this mutex with an empty queue in
+        // view, so a thread not finished yet is sure to take the record.
+        if (!connectThreadFinished.load()) {
+            {
+                std::lock_guard<std::mutex> w(m_connectWakeLock);
+                m_connectWakePending = true;
+            }
+            m_connectWake.notify_all();
+            return;
+        }
+        connectThread.join();
+    }
+    connectThreadStop.exchange(false);
+    connectThreadFinished.exchange(false);
+    {
+        std::lock_guard<std::mutex> w(m_connectWakeLock);
+        m_connectWakePending = false;
+    }
+    connectThread = std::thread([this] { ptpipConnectThreadProc(); });
+}
+
+void DeviceAdapter::registerEventPtpipTimeoutSearchProc(uint cb_event_type, void *, void *)
+{
+    if (cb_event_type != PtpipKind::TimeoutSearch)
+        return;
+    d->lanConnected.store(false);
+}
+
+void DeviceAdapter::registerEventPtpipStopSearchProc(uint cb_event_type, void *, void *)
+{
+    if (cb_event_type != PtpipKind::StopSearch)
+        return;
+    d->lanConnected.store(false);
+}
+
+void DeviceAdapter::registerEventPtpipAuthenticatePwProc(uint cb_event_type, void *cb_event_param1,
+                                                          void *cb_event_param2)
+{
+    if (cb_event_type != PtpipKind::AuthenticatePw || !cb_event_param1 || !cb_event_param2)
+        return;
+    const quint32 errorType = *static_cast<const quint32 *>(cb_event_param2);
+    if (errorType == Utilities::PWE_OK)
+        return;
+    const Info &info = *static_cast<const Info *>(cb_event_param1);
+    DeviceAdapterData::PasswordErrorEntry entry;
+    entry.errorType = errorType;
+    entry.devIndex = info.devIndex;
+    entry.deviceKey = ptpipDeviceKey(info);
+    entry.friendlyName = ptpipRecordText(info.friendlyName);
+    entry.serialNo = ptpipRecordText(info.serialNo);
+    QMutexLocker g(&d->networkStateLock);
+    if (d->passwordErrorList.size() < kPasswordErrorCapacity)
+        d->passwordErrorList.append(entry);
+}
+
+void DeviceAdapter::registerEventPtpipDisconnectProc(uint cb_event_type, void *, void *cb_event_param2)
+{
+    if (cb_event_type != PtpipKind::Disconnect || !cb_event_param2)
+        return;
+    const QString uuid = QString::fromUtf8(static_cast<const char *>(cb_event_param2),
+                                           qsizetype(strnlen(static_cast<const char *>(cb_event_param2), 64)));
+    if (uuid.isEmpty())
+        return;
+
+    bool empty = false;
+    {
+        QMutexLocker g(&d->cameraTableMutex);
+        d->cameraTable.remove(uuid);
+        empty = d->cameraTable.isEmpty();
+    }
+    if (empty) {
+        m_liveViewManager.ForceStop();
+        QDeadlineTimer deadline(kLiveViewStopWaitMs);
+        while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
+            QThread::msleep(1);
+        m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
+        dev_mutex_delete_all();
+        setIsCamerasConnectedValue(false);
+        d->multiviewMode.store(false);
+        d->lanConnected.store(false);
+        return;
+    }
+    if (uuid == d->selectedCameraUuid.load()) {
+        QString next;
+        {
+            QMutexLocker g(&d->cameraTableMutex);
+            for (auto it = d->cameraTable.constBegin(); it != d->cameraTable.constEnd(); ++it) {
+                if (it.key() != uuid) {
+                    next = it.key();
+                    break;
+                }
+            }
+        }
+        if (!next.isEmpty())
+            setSelectedCameraUuid(next);
+    }
+}
+
+// ---- connect thread ----
+
+void DeviceAdapter::ptpipConnectThreadProc()
+{
+    int idle = 0;
+    while (!connectThreadStop.load()) {
+        Info info{};
+        bool have = false;
+        {
+            QMutexLocker g(&foundDeviceMutex);
+            if (!foundDeviceQueue.empty()) {
+                info = foundDeviceQueue.front();
+                foundDeviceQueue.pop_front();
+                have = true;
+            } else if (idle >= kConnectIdleLimit) {
+                connectThreadFinished.exchange(true);
+                return;
+            }
+        }
+        if (!have) {
+            std::unique_lock<std::mutex> w(m_connectWakeLock);
+            m_connectWake.wait_for(w, kConnectIdleWait,
+                                   [this] { return m_connectWakePending || connectThreadStop.load(); });
+            m_connectWakePending = false;
+            ++idle;
+            continue;
+        }
+        idle = 0;
+        if (cameraTableCount() >= kMaxCameras)
+            continue;
+        if (info.tls) {
+            QString path;
+            if (saveCerFile(&info, &path) != 1)
+                continue;
+            adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), path);
+        }
+        // Listing the camera in the search list is the device search's,
+        // which does not exist here yet.
+    }
+    connectThreadFinished.exchange(true);
+}
+
+void DeviceAdapter::stopConnectThread()
+{
+    std::thread running;
+    {
+        QMutexLocker g(&foundDeviceMutex);
+        m_connectThreadShutDown = true;
+        connectThreadStop.exchange(true);
+        running = std::move(connectThread);
+    }
+    {
+        std::lock_guard<std::mutex> w(m_connectWakeLock);
+        m_connectWakePending = true;
+    }
+    m_connectWake.notify_all();
+    if (running.joinable())
+        running.join();
+}
+
+// ---- selecting a network camera ----
+
+bool DeviceAdapter::ptpipSelectWithSavedPassword(const Info *info, QString *uuid, uint *err)
+{
+    if (err)
+        *err = 0;
+    if (!info)
+        return false;
+    // The SDK names the camera by its device index; the list carries the
+    // record's identity part.
+    KVR_CONNECT_DEVICE_INFO list{};
+    list.count = 1;
+    static_assert(sizeof(list.devices[0]) == 2060, "identity part of the found-device record");
+    std::memcpy(&list.devices[0], info, sizeof(list.devices[0]));
+
+    const QString serial = ptpipRecordText(info->serialNo);
+    const quint64 key = ptpipDeviceKey(*info);
+    {
+        QMutexLocker g(&d->networkStateLock);
+        d->deviceKeyMap.insert(serial, key);
+    }
+    const QByteArray password = ptpip_enhance_security_get_saved_password(serial).toLocal8Bit();
+
+    char uuidBuffer[37] = {};
+    quint32 error = 0;
+    uint8_t result;
+    {
+        // A password request is delivered on the SDK's thread before the
+        // select returns; its handler takes no lock held here.
+        QMutexLocker g(&sdkMutex);
+        result = KVR_func_api_SelectPnPDevice(info->devIndex, &list, uuidBuffer, nullptr, password.constData(),
+                                              1, &error);
+    }
+    if (err)
+        *err = error;
+    if (result != 1)
+        return false;
+    if (uuid)
+        *uuid = QString::fromLatin1(uuidBuffer, qsizetype(strnlen(uuidBuffer, sizeof(uuidBuffer) - 1)));
+    return true;
+}
+
+// ---- "Rcl" ----
+
+void DeviceAdapter::updateRclIni(QString key, QString value)
+{
+    auto file = DeviceAdapterData::openCertificateListFile();
+    file->setValue(key, value);
+    file->sync();
+    if (file->status() != QSettings::NoError)
+        qWarning("DeviceAdapter: the certificate list could not be written");
+    QFile::setPermissions(file->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+bool DeviceAdapter::ptpipCertificateAuthorised(const Info *info)
+{
+    if (!info)
+        return false;
+    const QString registered =
+        DeviceAdapterData::openCertificateListFile()->value(ptpipRecordText(info->serialNo)).toString();
+    return !registered.isEmpty() && registered == createCerSaveFilePath(info);
+}
+
+bool DeviceAdapter::ptpip_camera_is_connect_by_lan_wifi()
+{
+    return d->lanConnected.load();
+}
+
+// ---- network configuration ----
+
+namespace {
+
+// The SDK's network configuration is serialised only while cameras are
+// reached over the network.
+template<typename F>
+uint8_t callNetworkConfig(DeviceAdapter &adapter, F &&call)
+{
+    if (adapter.connectionType() == 1) {
+        QMutexLocker g(&adapter.sdkMutex);
+        return call();
+    }
+    return call();
+}
+
+Utilities::Ternary ternaryOf(uint8_t result)
+{
+    return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+}
+
+} // namespace
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(int timeOutVal_ms)
+{
+    if (timeOutVal_ms < 0)
+        return Utilities::Ternary_False;
+    return ternaryOf(callNetworkConfig(*this, [&] {
+        return KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(uint32_t(timeOutVal_ms), nullptr);
+    }));
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(int mSearchVal_ms,
+                                                                                        int timeOutVal_ms)
+{
+    if (mSearchVal_ms < 0 || timeOutVal_ms < 0)
+        return Utilities::Ternary_False;
+    return ternaryOf(callNetworkConfig(*this, [&] {
+        return KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(uint32_t(mSearchVal_ms),
+                                                                  uint32_t(timeOutVal_ms), nullptr);
+    }));
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Pc_Name(int pc_Name_Length, QString pc_Name)
+{
+    KVR_PTPIP_PC_NAME name{};
+    const QByteArray bytes = pc_Name.toUtf8();
+    // The field holds 255 bytes and a NUL; a length beyond the text or the
+    // field is cut to what is really there.
+    const qsizetype length =
+        qMin<qsizetype>(qMin<qsizetype>(qMax(pc_Name_Length, 0), bytes.size()), qsizetype(sizeof(name.name)) - 1);
+    std::memcpy(name.name, bytes.constData(), std::size_t(length));
+    name.length = uint32_t(length);
+    return ternaryOf(callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Ip_Addr(QString ipAddr)
+{
+    const QByteArray address = ipAddr.toLocal8Bit();
+    return ternaryOf(
+        callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Set_Ip_Addr(address.constData(), nullptr); }));
+}
+
+QString DeviceAdapter::adp_KVR_func_api_ptpip_Get_Ip_Addr()
+{
+    char address[KVR_IP_ADDR_BUFFER_SIZE] = {};
+    const uint8_t result = callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Get_Ip_Addr(address, nullptr); });
+    if (result != 1)
+        return QString();
+    return QString::fromLocal8Bit(address, qsizetype(strnlen(address, sizeof(address))));
+}
+
+int DeviceAdapter::adp_KVR_func_api_ptpip_Get_Connection_Type()
+{
+    uint32_t type = 0;
+    callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Get_Connection_Type(&type, nullptr); });
+    return int(type);
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SetSearchCondition(int connectDevType, QString modelName)
+{
+    if (connectDevType < 0)
+        return Utilities::Ternary_False;
+    const QByteArray model = modelName.toLocal8Bit();
+    return ternaryOf(callNetworkConfig(*this, [&] {
+        return KVR_func_api_SetSearchCondition(uint32_t(connectDevType), model.constData(), nullptr);
+    }));
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_StopGetDeviceInfo()
+{
+    QMutexLocker g(&sdkMutex);
+    return ternaryOf(KVR_func_api_ptpip_StopGetDeviceInfo(nullptr));
+}
+
+} // namespace kavrotether

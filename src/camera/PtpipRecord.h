@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <cstring>
+
+#include "Kvrptpif.h"
+
+namespace kavrotether {
+
+// A text field of a record filled by the SDK: read up to its first NUL, never
+// past the field, whatever length the record claims.
+template<std::size_t N>
+QString ptpipRecordText(const char (&field)[N])
+{
+    return QString::fromUtf8(field, qsizetype(strnlen(field, N)));
+}
+
+// The device key of a found camera: the last 8 characters of its MAC-address
+// text read as a hexadecimal number.
+quint64 ptpipDeviceKey(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO &info);
+
+// A camera-supplied name reduced to something that may stand in a path: no
+// separators, control characters or leading dots, bounded length, never empty.
+QString ptpipSafeBaseName(const QString &name);
+
+} // namespace kavrotether

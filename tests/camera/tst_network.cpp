@@ -1,0 +1,629 @@
+// Network cameras against the SDK stand-in: found cameras and the connect
+// thread, the end of a search, selecting with the saved password, password
+// requests and the password dialog, certificate files and disconnection.
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <cstring>
+
+#include "KvrSim.h"
+#include "Kvrptpif.h"
+#include "camera/DeviceAdapter.h"
+#include "camera/DeviceAdapterCallback.h"
+#include "camera/PasswordInput.h"
+#include "camera/PtpipRecord.h"
+#include "core/ApplicationData.h"
+
+using namespace kavrotether;
+using Info = _tag_KVR_PTPIP_CONNECT_DEVICE_INFO;
+
+namespace {
+
+// Records that the SDK reported as found, captured by a test table.
+QList<Info> *g_found = nullptr;
+
+void captureFound(DeviceAdapter &, quint32, void *data, const char *)
+{
+    if (data)
+        g_found->append(*static_cast<const Info *>(data));
+}
+
+constexpr PtpipEntry kCaptureTable[] = {{PtpipKind::FoundDevice, captureFound}};
+
+int networkCamera()
+{
+    for (int index : kvrsim::cameras())
+        if (kvrsim::profileOf(index).connection == kvrsim::Connection::Lan)
+            return index;
+    return -1;
+}
+
+int addTlsCamera(const std::string &friendlyName, const std::string &serial)
+{
+    kvrsim::CameraProfile p;
+    p.model = "Rozado Sim T4";
+    p.serial = serial;
+    p.friendlyName = friendlyName;
+    p.connection = kvrsim::Connection::Lan;
+    p.tls = true;
+    return kvrsim::addCamera(p);
+}
+
+Info recordFor(int index, const QByteArray &friendlyName = QByteArray())
+{
+    Info info{};
+    info.devIndex = uint32_t(index);
+    const kvrsim::CameraProfile p = kvrsim::profileOf(index);
+    const QByteArray name = friendlyName.isNull() ? QByteArray::fromStdString(p.friendlyName) : friendlyName;
+    std::memcpy(info.friendlyName, name.constData(), size_t(qMin<qsizetype>(name.size(), 255)));
+    std::memcpy(info.serialNo, p.serial.c_str(), qMin<size_t>(p.serial.size(), 255));
+    std::memcpy(info.macAddress, p.mac.c_str(), qMin<size_t>(p.mac.size(), 31));
+    info.tls = p.tls ? 1 : 0;
+    return info;
+}
+
+DeviceAdapterData::PasswordErrorEntry waiting(quint32 type, quint32 devIndex, const QString &serial)
+{
+    DeviceAdapterData::PasswordErrorEntry e;
+    e.errorType = type;
+    e.devIndex = devIndex;
+    e.serialNo = serial;
+    e.friendlyName = serial + QStringLiteral("-name");
+    return e;
+}
+
+// Readable and writable by its owner, by nobody else.
+bool ownerOnly(const QString &path)
+{
+    const QFileDevice::Permissions p = QFile::permissions(path);
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                                | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                                | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    return (p & others) == 0 && (p & QFileDevice::ReadOwner) && (p & QFileDevice::WriteOwner);
+}
+
+int count(const std::vector<std::string> &log, const std::string &name)
+{
+    return int(std::count(log.begin(), log.end(), name));
+}
+
+} // namespace
+
+class TestNetwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void foundTlsCameraSavesCertificate();
+    void cameraWaitingForPasswordIsNotQueued();
+    void fullTableDropsFoundCamera();
+    void noConnectThreadAfterStop();
+    void destroyWhileConnectThreadWaits();
+    void searchEndClearsFound_data();
+    void searchEndClearsFound();
+
+    void selectWithSavedPassword_data();
+    void selectWithSavedPassword();
+    void savedPasswordRoundTrip();
+    void passwordRequestNeedsData();
+
+    void certificateName_data();
+    void certificateName();
+    void certificateSaveAndReuse();
+    void certificateWithoutPem();
+    void updateCerWithoutRecord();
+    void certificateAuthorised_data();
+    void certificateAuthorised();
+
+    void disconnectOneThenLast();
+
+    void passwordRule_data();
+    void passwordRule();
+    void dialogFollowsErrorType_data();
+    void dialogFollowsErrorType();
+    void cancelWalksTheWaitingCameras();
+    void fullTableEmptiesWaitingList();
+    void pcNameIsCut();
+
+private:
+    void runDeferredDeletes();
+
+    QTemporaryDir m_dir;
+    DeviceAdapter *m_adapter = nullptr;
+    QList<Info> m_found;
+    DispatchTables m_capture;
+};
+
+void TestNetwork::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+}
+
+void TestNetwork::init()
+{
+    kvrsim::reset();
+    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    m_adapter = new DeviceAdapter;
+    ApplicationData::setDeviceAdapter(m_adapter);
+    DeviceAdapterCallback::setDispatchTables(nullptr);
+    DeviceAdapterCallback::CallbackRegist();
+    m_found.clear();
+    g_found = &m_found;
+    m_capture = DispatchTables();
+    m_capture.ptpip = kCaptureTable;
+    m_capture.ptpipCount = std::size(kCaptureTable);
+    // Every test starts from empty settings files.
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+}
+
+void TestNetwork::cleanup()
+{
+    DeviceAdapterCallback::CallbackUnRegist();
+    DeviceAdapterCallback::setDispatchTables(nullptr);
+    delete m_adapter;
+    m_adapter = nullptr;
+    ApplicationData::setDeviceAdapter(nullptr);
+    g_found = nullptr;
+    KVR_func_api_Finish();
+    kvrsim::reset();
+}
+
+void TestNetwork::runDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestNetwork::foundTlsCameraSavesCertificate()
+{
+    const int index = addTlsCamera("Cam A", "TLS0001");
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+    kvrsim::flush();
+    QVERIFY(m_adapter->ptpip_camera_is_connect_by_lan_wifi());
+    QVERIFY(m_adapter->connectThread.joinable());
+
+    const QString path = m_adapter->createCerSaveFolderPath() + QStringLiteral("/Cam A.cer");
+    QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
+    QVERIFY(QFile::exists(path));
+    QVERIFY(m_adapter->foundDeviceQueue.empty());
+    QCOMPARE(count(kvrsim::globalCallLog(), "ptpip_SetCerFilePath"), 1);
+    QVERIFY(ownerOnly(path));
+
+    // A later find starts the finished thread again.
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+    kvrsim::flush();
+    QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
+    QCOMPARE(count(kvrsim::globalCallLog(), "ptpip_SetCerFilePath"), 2);
+    QCOMPARE(QDir(m_adapter->createCerSaveFolderPath()).entryList(QDir::Files).size(), 1);
+}
+
+void TestNetwork::cameraWaitingForPasswordIsNotQueued()
+{
+    const int index = networkCamera();
+    m_adapter->dataBlock().passwordErrorList.append(waiting(3, uint32_t(index), QStringLiteral("SIMN30000003")));
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+    kvrsim::flush();
+    QVERIFY(!m_adapter->connectThread.joinable());
+    QVERIFY(m_adapter->foundDeviceQueue.empty());
+    QVERIFY(!m_adapter->ptpip_camera_is_connect_by_lan_wifi());
+}
+
+void TestNetwork::fullTableDropsFoundCamera()
+{
+    for (int i = 0; i < DeviceAdapter::kMaxCameras; ++i)
+        QVERIFY(m_adapter->addCameraToTable(QStringLiteral("uuid-%1").arg(i), CameraInfo()));
+    const int index = addTlsCamera("Cam Full", "TLS0002");
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+    kvrsim::flush();
+    QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
+    QVERIFY(m_adapter->foundDeviceQueue.empty());
+    QCOMPARE(count(kvrsim::globalCallLog(), "ptpip_GetCertPEM"), 0);
+    QVERIFY(!QFile::exists(m_adapter->createCerSaveFolderPath() + QStringLiteral("/Cam Full.cer")));
+}
+
+void TestNetwork::noConnectThreadAfterStop()
+{
+    m_adapter->stopConnectThread();
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, networkCamera());
+    kvrsim::flush();
+    QVERIFY(!m_adapter->connectThread.joinable());
+    QVERIFY(m_adapter->foundDeviceQueue.empty());
+}
+
+void TestNetwork::destroyWhileConnectThreadWaits()
+{
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, networkCamera());
+    kvrsim::flush();
+    QVERIFY(m_adapter->connectThread.joinable());
+    // The thread is in its idle wait: the adapter's end stops and joins it.
+    DeviceAdapterCallback::CallbackUnRegist();
+    ApplicationData::setDeviceAdapter(nullptr);
+    delete m_adapter;
+    m_adapter = new DeviceAdapter;
+    ApplicationData::setDeviceAdapter(m_adapter);
+    DeviceAdapterCallback::CallbackRegist();
+    QVERIFY(!m_adapter->connectThread.joinable());
+}
+
+void TestNetwork::searchEndClearsFound_data()
+{
+    QTest::addColumn<quint32>("kind");
+    QTest::newRow("time-out") << quint32(KVR_PTPIP_KIND_SEARCH_TIMEOUT);
+    QTest::newRow("stopped") << quint32(KVR_PTPIP_KIND_SEARCH_STOPPED);
+}
+
+void TestNetwork::searchEndClearsFound()
+{
+    QFETCH(quint32, kind);
+    m_adapter->dataBlock().lanConnected.store(true);
+    kvrsim::emitPtpip(kind, -1);
+    kvrsim::flush();
+    QVERIFY(!m_adapter->ptpip_camera_is_connect_by_lan_wifi());
+}
+
+void TestNetwork::selectWithSavedPassword_data()
+{
+    QTest::addColumn<bool>("unset");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<int>("requestType");
+
+    QTest::newRow("right") << false << QStringLiteral("Rozado2026") << true << 0;
+    QTest::newRow("wrong") << false << QStringLiteral("Rozado2027") << false << 3;
+    QTest::newRow("none saved") << false << QString() << false << 3;
+    QTest::newRow("camera without password") << true << QString() << false << 2;
+}
+
+void TestNetwork::selectWithSavedPassword()
+{
+    QFETCH(bool, unset);
+    QFETCH(QString, saved);
+    QFETCH(bool, selected);
+    QFETCH(int, requestType);
+
+    const int index = networkCamera();
+    if (unset)
+        kvrsim::setPassword(index, kvrsim::PasswordState::Unset);
+    // The record as the SDK reports it.
+    DeviceAdapterCallback::setDispatchTables(&m_capture);
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+    kvrsim::flush();
+    DeviceAdapterCallback::setDispatchTables(nullptr);
+    QCOMPARE(m_found.size(), 1);
+    Info info = m_found.first();
+
+    const quint64 key = ptpipDeviceKey(info);
+    QCOMPARE(key, quint64(kvrsim::deviceKey(index)));
+    if (!saved.isEmpty())
+        m_adapter->ptpip_enhance_security_update_pw_list(QStringLiteral("SIMN30000003"),
+                                                          Utilities::getEncryptedData(saved, ulong(key)));
+
+    QString uuid;
+    uint err = 0;
+    QCOMPARE(m_adapter->ptpipSelectWithSavedPassword(&info, &uuid, &err), selected);
+    kvrsim::flush();
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_device_encryption_key(QStringLiteral("SIMN30000003")),
+             ulong(key));
+    if (selected) {
+        QCOMPARE(uuid, QString::fromStdString(kvrsim::uuidOf(index)));
+        QCOMPARE(err, 0u);
+        QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
+        return;
+    }
+    QVERIFY(uuid.isEmpty());
+    QVERIFY(err != 0);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_error_type(), requestType);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_error_device_index(), index);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_error_encryption_key(), ulong(key));
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_error_serial_number(), QStringLiteral("SIMN30000003"));
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_error_friendly_name(), QStringLiteral("RozadoN3-Field"));
+    QVERIFY(m_adapter->isCheckingPtpipEnhanceSecurityInfo());
+}
+
+void TestNetwork::savedPasswordRoundTrip()
+{
+    const int index = networkCamera();
+    const QString scrambled = Utilities::getEncryptedData(QStringLiteral("Rozado2026"), kvrsim::deviceKey(index));
+    // The camera checks exactly what the program stores.
+    QCOMPARE(scrambled, QString::fromStdString(kvrsim::scramblePassword("Rozado2026", kvrsim::deviceKey(index))));
+    m_adapter->ptpip_enhance_security_update_pw_list(QStringLiteral("SIMN30000003"), scrambled);
+
+    const QString file = DeviceAdapterData::openPasswordFile()->fileName();
+    QVERIFY(ownerOnly(file));
+    QFile raw(file);
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    QVERIFY(!raw.readAll().contains("Rozado2026"));
+
+    DeviceAdapter other;
+    QVERIFY(other.ptpip_enhance_security_get_saved_password(QStringLiteral("SIMN30000003")).isEmpty());
+    other.ptpip_enhance_security_load_pw_list();
+    QCOMPARE(other.ptpip_enhance_security_get_saved_password(QStringLiteral("SIMN30000003")), scrambled);
+}
+
+void TestNetwork::passwordRequestNeedsData()
+{
+    Info info = recordFor(networkCamera());
+    quint32 none = 0;
+    quint32 auth = 3;
+    m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::AuthenticatePw, &info, nullptr);
+    m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::AuthenticatePw, nullptr, &auth);
+    m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::AuthenticatePw, &info, &none);
+    m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::FoundDevice, &info, &auth);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_error_type(), 0);
+    QVERIFY(m_adapter->ptpip_enhance_security_get_error_serial_number().isEmpty());
+
+    // A camera that asks again and again fills the list only so far.
+    for (int i = 0; i < 1000; ++i)
+        m_adapter->registerEventPtpipAuthenticatePwProc(PtpipKind::AuthenticatePw, &info, &auth);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), int(KVR_MAX_DEVICES));
+}
+
+void TestNetwork::certificateName_data()
+{
+    QTest::addColumn<QByteArray>("friendlyName");
+    QTest::addColumn<QString>("fileName");
+
+    QTest::newRow("plain") << QByteArray("Cam A") << QStringLiteral("Cam A.cer");
+    QTest::newRow("climbs up") << QByteArray("../../etc/passwd") << QStringLiteral("_._etc_passwd.cer");
+    QTest::newRow("backslashes") << QByteArray("..\\x\\y") << QStringLiteral("_x_y.cer");
+    QTest::newRow("only dots") << QByteArray("..") << QStringLiteral("camera.cer");
+    QTest::newRow("empty") << QByteArray("") << QStringLiteral("camera.cer");
+    QTest::newRow("control characters") << QByteArray("A\x01\nB\x7f") << QStringLiteral("AB.cer");
+    QTest::newRow("hidden") << QByteArray(".hidden") << QStringLiteral("hidden.cer");
+    QTest::newRow("long") << QByteArray(255, 'a') << QString(100, u'a') + QStringLiteral(".cer");
+}
+
+void TestNetwork::certificateName()
+{
+    QFETCH(QByteArray, friendlyName);
+    QFETCH(QString, fileName);
+    const Info info = recordFor(networkCamera(), friendlyName);
+    QCOMPARE(m_adapter->createCerSaveFilePath(&info), fileName);
+
+    // A record whose name fills its field without a NUL is read within it.
+    Info full{};
+    std::memset(full.friendlyName, 'b', sizeof(full.friendlyName));
+    QCOMPARE(m_adapter->createCerSaveFilePath(&full), QString(100, u'b') + QStringLiteral(".cer"));
+}
+
+void TestNetwork::certificateSaveAndReuse()
+{
+    const int first = addTlsCamera("Cam A", "TLS0101");
+    const int second = addTlsCamera("Cam A", "TLS0102");
+    const Info a = recordFor(first);
+    const Info b = recordFor(second);
+    const QString folder = m_adapter->createCerSaveFolderPath();
+    QVERIFY(!QFileInfo::exists(folder));
+
+    QString path;
+    QCOMPARE(m_adapter->saveCerFile(&a, &path), 1);
+    QCOMPARE(path, folder + QStringLiteral("/Cam A.cer"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(file.readAll()), m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(first));
+    QVERIFY(ownerOnly(path));
+
+    // The same certificate again: the file is used as it is.
+    QString again;
+    QCOMPARE(m_adapter->saveCerFile(&a, &again), 1);
+    QCOMPARE(again, path);
+    // Another camera of the same name: its own file, the first stays.
+    QString other;
+    QCOMPARE(m_adapter->saveCerFile(&b, &other), 1);
+    QCOMPARE(other, folder + QStringLiteral("/Cam A_1.cer"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+    QVERIFY(m_adapter->updateCer(&a));
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+}
+
+void TestNetwork::certificateWithoutPem()
+{
+    const Info info = recordFor(networkCamera());
+    QString path = QStringLiteral("untouched");
+    QCOMPARE(m_adapter->saveCerFile(&info, &path), 0);
+    QCOMPARE(path, QStringLiteral("untouched"));
+    QVERIFY(!QFileInfo::exists(m_adapter->createCerSaveFolderPath()));
+    QCOMPARE(m_adapter->saveCerFile(nullptr, &path), 0);
+}
+
+void TestNetwork::updateCerWithoutRecord()
+{
+    kvrsim::clearCallLogs();
+    QVERIFY(!m_adapter->updateCer(nullptr));
+    QCOMPARE(count(kvrsim::globalCallLog(), "ptpip_UpdateCer"), 0);
+    // A camera without TLS: the SDK refuses, nothing is saved.
+    const Info info = recordFor(networkCamera());
+    QVERIFY(!m_adapter->updateCer(&info));
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_UpdateCer(-1), Utilities::Ternary_False);
+}
+
+void TestNetwork::certificateAuthorised_data()
+{
+    QTest::addColumn<QString>("registered");
+    QTest::addColumn<bool>("authorised");
+    QTest::newRow("same file") << QStringLiteral("Cam A.cer") << true;
+    QTest::newRow("other file") << QStringLiteral("Cam B.cer") << false;
+    QTest::newRow("emptied") << QString(QLatin1String("")) << false;
+    QTest::newRow("never") << QString() << false;
+}
+
+void TestNetwork::certificateAuthorised()
+{
+    QFETCH(QString, registered);
+    QFETCH(bool, authorised);
+    const Info info = recordFor(addTlsCamera("Cam A", "TLS0201"));
+    if (!registered.isNull())
+        m_adapter->updateRclIni(QStringLiteral("TLS0201"), registered);
+    QCOMPARE(m_adapter->ptpipCertificateAuthorised(&info), authorised);
+    if (!registered.isNull()) {
+        const QString file = DeviceAdapterData::openCertificateListFile()->fileName();
+        QVERIFY(ownerOnly(file));
+    }
+}
+
+void TestNetwork::disconnectOneThenLast()
+{
+    const int index = networkCamera();
+    const QString lan = QString::fromStdString(kvrsim::uuidOf(index));
+    const QString other = QStringLiteral("ffffffff-0000-0000-0000-000000000001");
+    QVERIFY(m_adapter->addCameraToTable(lan, CameraInfo()));
+    QVERIFY(m_adapter->addCameraToTable(other, CameraInfo()));
+    m_adapter->getOrCreateDeviceMutex(lan);
+    m_adapter->getOrCreateDeviceMutex(other);
+    m_adapter->setSelectedCameraUuid(lan);
+    m_adapter->setIsCamerasConnected(true);
+    m_adapter->dataBlock().multiviewMode.store(true);
+    m_adapter->dataBlock().lanConnected.store(true);
+
+    DeviceAdapterCallback receiver;
+    QVERIFY(m_adapter->attachCallbackReceiver(&receiver));
+    QSignalSpy connected(m_adapter, &DeviceAdapter::isCamerasConnectedChanged);
+
+    // The SDK reports the loss; the worker handles it.
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_DISCONNECTED, index);
+    kvrsim::flush();
+    QVERIFY(receiver.runOne());
+    QCOMPARE(m_adapter->cameraTableUuids(), QStringList{other});
+    QCOMPARE(m_adapter->camera_list_get_selected_camera_uuid(), other);
+    QVERIFY(m_adapter->isCamerasConnected());
+    QVERIFY(m_adapter->ptpip_camera_is_connect_by_lan_wifi());
+
+    receiver.pushArgumentLast(WorkerCommandCode::PtpipDisconnect, 0, other);
+    QVERIFY(receiver.runOne());
+    QCOMPARE(m_adapter->cameraTableCount(), 0);
+    QVERIFY(!m_adapter->hasDeviceMutex(lan));
+    QVERIFY(!m_adapter->hasDeviceMutex(other));
+    QVERIFY(!m_adapter->isCamerasConnected());
+    QCOMPARE(connected.count(), 1);
+    QVERIFY(!m_adapter->isMultiviewMode());
+    QVERIFY(!m_adapter->ptpip_camera_is_connect_by_lan_wifi());
+    m_adapter->attachCallbackReceiver(nullptr);
+}
+
+void TestNetwork::passwordRule_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("result");
+    QTest::newRow("8 letters and digits") << QStringLiteral("abcD1234") << 0;
+    QTest::newRow("31") << QString(31, u'x') << 0;
+    QTest::newRow("7") << QStringLiteral("abcD123") << 1;
+    QTest::newRow("32") << QString(32, u'x') << 1;
+    QTest::newRow("hyphen") << QStringLiteral("abcd-1234") << 1;
+    QTest::newRow("space") << QStringLiteral("abcd 1234") << 1;
+    QTest::newRow("accented") << QStringLiteral("abcd\u00e91234") << 1;
+    QTest::newRow("empty") << QString() << 1;
+}
+
+void TestNetwork::passwordRule()
+{
+    QFETCH(QString, text);
+    QFETCH(int, result);
+    PasswordInput dialog(false, 0, 2, QString(), QString(), 0);
+    QCOMPARE(dialog.validateInputPassword(text), result);
+}
+
+void TestNetwork::dialogFollowsErrorType_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("withRule");
+    QTest::newRow("enter") << 3 << QStringLiteral("Enter Password Message") << false;
+    QTest::newRow("set") << 2 << QStringLiteral("Set Password Message") << true;
+}
+
+void TestNetwork::dialogFollowsErrorType()
+{
+    QFETCH(int, type);
+    QFETCH(QString, message);
+    QFETCH(bool, withRule);
+    m_adapter->dataBlock().passwordErrorList.append(waiting(quint32(type), 7, QStringLiteral("SER1")));
+    QCoreApplication::postEvent(m_adapter, new QEvent(QEvent::Type(QEvent::User)));
+    QCoreApplication::sendPostedEvents(m_adapter);
+    auto *dialog = qobject_cast<PasswordInput *>(m_adapter->passwordDialog);
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(dialog->messageText().startsWith(message));
+    QVERIFY(dialog->messageText().contains(QStringLiteral("SER1-name")));
+    QCOMPARE(dialog->ruleText().contains(QStringLiteral("Condition Info")), withRule);
+    QCOMPARE(dialog->passwordField()->echoMode(), QLineEdit::Password);
+    dialog->buttonCurrEyeClicked();
+    QCOMPARE(dialog->passwordField()->echoMode(), QLineEdit::Normal);
+    // A second request while it is open opens nothing more.
+    m_adapter->ptpip_enhance_security_show_input_password_dialog();
+    QCOMPARE(m_adapter->passwordDialog, dialog);
+    m_adapter->clearPwInfoAndDialog();
+    QVERIFY(!m_adapter->passwordDialog);
+    QPointer<PasswordInput> gone(dialog);
+    runDeferredDeletes();
+    QVERIFY(!gone);
+}
+
+void TestNetwork::cancelWalksTheWaitingCameras()
+{
+    auto &list = m_adapter->dataBlock().passwordErrorList;
+    list.append(waiting(3, 1, QStringLiteral("SER1")));
+    list.append(waiting(2, 2, QStringLiteral("SER2")));
+    m_adapter->ptpip_enhance_security_show_input_password_dialog();
+    QPointer<PasswordInput> first = qobject_cast<PasswordInput *>(m_adapter->passwordDialog);
+    QVERIFY(first);
+    first->buttonCancelClicked();
+    // The next camera's dialog follows at once; the first goes later.
+    auto *second = qobject_cast<PasswordInput *>(m_adapter->passwordDialog);
+    QVERIFY(second && second != first);
+    QCOMPARE(second->errorType(), 2);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_error_serial_number(), QStringLiteral("SER2"));
+    runDeferredDeletes();
+    QVERIFY(!first);
+
+    // Closing the window of the last one ends the connection in error.
+    second->close();
+    QVERIFY(!m_adapter->passwordDialog);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
+    QCOMPARE(m_adapter->dataBlock().camConnectStatus.load(), 3);
+    runDeferredDeletes();
+    QVERIFY(!m_adapter->ptpip_enhance_security_sent_password());
+    QCOMPARE(m_adapter->dataBlock().camConnectStatus.load(), 3);
+}
+
+void TestNetwork::fullTableEmptiesWaitingList()
+{
+    for (int i = 0; i < DeviceAdapter::kMaxCameras; ++i)
+        QVERIFY(m_adapter->addCameraToTable(QStringLiteral("uuid-%1").arg(i), CameraInfo()));
+    m_adapter->dataBlock().passwordErrorList.append(waiting(3, 1, QStringLiteral("SER1")));
+    m_adapter->ptpip_enhance_security_show_input_password_dialog();
+    QVERIFY(!m_adapter->passwordDialog);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
+
+    // Over USB no dialog opens at all.
+    m_adapter->removeCameraFromTable(QStringLiteral("uuid-0"));
+    m_adapter->setConnectionTypeValue(0);
+    m_adapter->dataBlock().passwordErrorList.append(waiting(3, 1, QStringLiteral("SER1")));
+    m_adapter->ptpip_enhance_security_show_input_password_dialog();
+    QVERIFY(!m_adapter->passwordDialog);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
+}
+
+void TestNetwork::pcNameIsCut()
+{
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Pc_Name(11, QStringLiteral("KAVROTether")),
+             Utilities::Ternary_True);
+    // A length beyond the text or the field is cut to what is there.
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Pc_Name(40, QStringLiteral("KAVROTether")),
+             Utilities::Ternary_True);
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Pc_Name(400, QString(300, u'p')), Utilities::Ternary_True);
+    // A refused read gives USB, whatever the SDK left.
+    kvrsim::failNext("ptpip_Get_Connection_Type", 1);
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Get_Connection_Type(), 0);
+}
+
+QTEST_MAIN(TestNetwork)
+#include "tst_network.moc"
