@@ -97,7 +97,55 @@ const PtpipEntry *findPtpip(const DispatchTables &t, quint32 kind)
 
 // Rows are added by the handlers and workers as they come; each row runs a
 // DeviceAdapter operation with the item's parameter converted to its argument.
-constexpr std::array<DispatchEntry, 0> kQueuedTable{};
+#define KAVRO_DA_EVENT_ROW(code, handler)                                      \
+    DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {       \
+                      a.handler(i.cb_event_type, i.cb_event_param);              \
+                  }}
+#define KAVRO_DA_EVENT_UUID_ROW(code, handler)                                 \
+    DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {       \
+                      a.handler(i.cb_event_type, i.cb_event_param, i.cb_event_uuid); \
+                  }}
+#define KAVRO_DA_READ_ROW(code, reader)                                        \
+    DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &) { (void)a.reader(); }}
+constexpr std::array kQueuedTable{
+    // camera status and notifications
+    KAVRO_DA_EVENT_ROW(0x08000050, registerEventIdPowerSavingInfo),
+    KAVRO_DA_EVENT_ROW(0x0E000011, registerEventIdErrComTimeOut),
+    KAVRO_DA_EVENT_ROW(0x10000040, registerEventIdObjectAdd),
+    KAVRO_DA_EVENT_UUID_ROW(0x10000043, registerEventIdObjectReqTransfer),
+    KAVRO_DA_EVENT_ROW(0x11000000, registerEventIdDataProg),
+    KAVRO_DA_EVENT_ROW(0x12000010, registerEventIdRecInfo),
+    KAVRO_DA_EVENT_ROW(0x12000070, registerEventIdLiveViewComposite),
+    KAVRO_DA_EVENT_ROW(0x12800042, registerEventIdWbsetFailed),
+    KAVRO_DA_EVENT_ROW(0x12800110, registerEventId4K6KCfg),
+    KAVRO_DA_EVENT_UUID_ROW(0x12800111, registerEventId4K6KReady),
+    KAVRO_DA_EVENT_ROW(0x12800112, registerEventId4K6KStart),
+    KAVRO_DA_EVENT_ROW(0x12800113, registerEventId4K6KStop),
+    KAVRO_DA_EVENT_UUID_ROW(0x15C00010, registerEventIdNotifyError),
+    KAVRO_DA_EVENT_ROW(0x16000010, registerEventIdRecMonitorInfo),
+    KAVRO_DA_EVENT_UUID_ROW(0x1FF10000, registerEventIdFrameDataTransferRead),
+    KAVRO_DA_EVENT_UUID_ROW(0x1FF20001, registerEventIdDeviceStray),
+    KAVRO_DA_READ_ROW(0xFFFF0217, adp_KVR_func_api_GetBatteryInfo),
+    KAVRO_DA_READ_ROW(0xFFFF0218, adp_KVR_func_api_GetCameraStatus),
+    KAVRO_DA_READ_ROW(0xFFFF0219, adp_KVR_func_api_GetElapsedInMovieRec),
+    DispatchEntry{0xFFFF021A, [](DeviceAdapter &a, const CallbackQueueItem &) {
+                      (void)a.adp_KVR_func_api_GetStatusOfCards(nullptr, QString());
+                  }},
+    KAVRO_DA_READ_ROW(0xFFFF021B, adp_KVR_func_api_GetDetailedFreeSpaces),
+    KAVRO_DA_READ_ROW(0xFFFF021C, adp_KVR_func_api_Get_AFAE_DisplayState),
+    KAVRO_DA_READ_ROW(0xFFFF0225, adp_KVR_func_api_Get_AFC_StartPositionState),
+    KAVRO_DA_READ_ROW(0xFFFF022A, adp_KVR_func_api_Get_Rec_Info),
+    KAVRO_DA_READ_ROW(0xFFFF0304, adp_KVR_func_api_Get_NoiseReduction_RemainingTime),
+    KAVRO_DA_READ_ROW(0xFFFF0308, adp_KVR_func_api_Get_HDMI_SDI_Status),
+    KAVRO_DA_EVENT_UUID_ROW(0xFFFF0309, registerEventIdRecInfoAnother),
+    DispatchEntry{0xFFFF030A, [](DeviceAdapter &a, const CallbackQueueItem &i) {
+                      (void)a.adp_KVR_func_api_SetEventTypeFromCamera(i.cb_event_param != 0, i.cb_event_uuid);
+                  }},
+    KAVRO_DA_READ_ROW(0xFFFF030C, adp_KVR_func_api_Get_Shot_Mode_Status),
+};
+#undef KAVRO_DA_EVENT_ROW
+#undef KAVRO_DA_EVENT_UUID_ROW
+#undef KAVRO_DA_READ_ROW
 
 template<typename Table>
 constexpr bool sortedUnique(const Table &t)
@@ -108,6 +156,19 @@ constexpr bool sortedUnique(const Table &t)
     return true;
 }
 static_assert(sortedUnique(kQueuedTable), "the worker looks codes up by binary search");
+
+// Run at once on the SDK's thread.
+constexpr std::array kImmediateTable{
+    // camera status and notifications
+    ImmediateEntry{1, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
+    ImmediateEntry{2, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
+    ImmediateEntry{3, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
+    ImmediateEntry{4, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
+    ImmediateEntry{5, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
+    ImmediateEntry{6, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
+    ImmediateEntry{0x41000015, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
+};
+static_assert(sortedUnique(kImmediateTable), "looked up by binary search");
 
 std::atomic<const DispatchTables *> g_tables{nullptr};
 
@@ -387,6 +448,12 @@ const DispatchTables &DeviceAdapterCallback::productionTables()
         DispatchTables t;
         t.queued = kQueuedTable.empty() ? nullptr : kQueuedTable.data();
         t.queuedCount = kQueuedTable.size();
+        // camera status and notifications
+        t.immediate = kImmediateTable.data();
+        t.immediateCount = kImmediateTable.size();
+        t.objectAddedNotice = [](DeviceAdapter &a, quint32 code, quint32 param, const QString &uuid) {
+            a.registerAddEventReceivedNotify(code, param, uuid);
+        };
         return t;
     }();
     return tables;

@@ -21,7 +21,27 @@
     X(int, connectionType, ConnectionType, ChangedOnly)                        \
     X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly)
 
-#define KAVRO_DA_EVENTS_PROPERTIES(X)
+#define KAVRO_DA_EVENTS_PROPERTIES(X)                                          \
+    /* camera status */                                                        \
+    X(uint, batteryLevel, BatteryLevel, ChangedOnly)                           \
+    X(int, statusOfCards, StatusOfCards, ChangedOnly)                          \
+    X(ulong, imageFreeSpace, ImageFreeSpace, ChangedOnly)                      \
+    X(ulong, secondFreeSpace, SecondFreeSpace, ChangedOnly)                    \
+    X(ulong, image4KFreeSpace, Image4KFreeSpace, ChangedOnly)                  \
+    X(ulong, second4KFreeSpace, Second4KFreeSpace, ChangedOnly)                \
+    X(int, elapsedInMovieRec, ElapsedInMovieRec, ChangedOnly)                  \
+    X(int, cameraStatus, CameraStatus, ChangedOnly)                            \
+    X(int, afState, AfState, ChangedOnly)                                      \
+    X(int, afaeState, AfaeState, ChangedOnly)                                  \
+    X(int, afcStartPosState, AfcStartPosState, ChangedOnly)                    \
+    X(int, nrRemainingTime, NrRemainingTime, ChangedOnly)                      \
+    X(int, hdmiSdiStatus, HdmiSdiStatus, ChangedOnly)                          \
+    X(int, shotModeStatus, ShotModeStatus, ChangedOnly)                        \
+    X(int, lvShootingStatus, LvShootingStatus, ChangedOnly)                    \
+    X(int, usbMode, UsbMode, ChangedOnly)                                      \
+    X(int, camConnectStatus, CamConnectStatus, ChangedOnly)                    \
+    X(int, objInfoAssociatType, ObjInfoAssociatType, ChangedOnly)              \
+    X(QString, pcSavedFilePath, PcSavedFilePath, ChangedOnly)
 
 #define KAVRO_DA_SETTINGS_PROPERTIES(X)
 
