@@ -388,6 +388,8 @@ private:
     // Sets or clears the recording bit of a camera's tether-mode word by its
     // status; answers whether the word changed (false when not in the table).
     bool updateTetherRecBit(const QString &uuid, int status, bool *cleared);
+    // A composite state the interface has no picture for is shown as unknown.
+    static int lvShootingStatusOf(quint16 value);
     // ---- end camera status and notifications ----
 
 private:

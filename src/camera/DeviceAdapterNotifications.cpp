@@ -356,7 +356,7 @@ int DeviceAdapter::adp_KVR_func_api_Get_Lv_Composite_Info()
     }
     if (result != 1)
         return 0;
-    setLvShootingStatusValue(info.shootingStatus);
+    setLvShootingStatusValue(lvShootingStatusOf(info.shootingStatus));
     QMutexLocker g(&d->statusRecordLock);
     d->lvCompositeShootingInfo = info.shootingInfo;
     return 1;

@@ -55,6 +55,15 @@ int belowOrUnknown(quint16 value, quint16 limit)
 
 } // namespace
 
+int DeviceAdapter::lvShootingStatusOf(quint16 value)
+{
+    return belowOrUnknown(value, Utilities::LCST_Max);
+}
+
+namespace {
+
+} // namespace
+
 // ---- property setters with their own rules ----
 
 void DeviceAdapter::setPcSavedFilePath(const QString &path)
@@ -239,7 +248,7 @@ int DeviceAdapter::adp_KVR_func_api_Lv_Composite_Get_Shooting_Status()
     quint16 value = 0;
     if (!readWord(*this, &KVR_func_api_Lv_Composite_Get_Shooting_Status, &value))
         return 0;
-    setLvShootingStatusValue(value);
+    setLvShootingStatusValue(lvShootingStatusOf(value));
     return 1;
 }
 

@@ -13,6 +13,7 @@
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
 #include "core/ApplicationData.h"
+#include "core/ApplicationSettings.h"
 #include "transfer/ObjectCopy.h"
 
 using namespace kavrotether;
@@ -146,6 +147,7 @@ private slots:
     void firmwareStatus();
     void lostCameras();
     void eventTypeSuppression();
+    void savedFilePathReview();
 
 private:
     // Runs every waiting item; what the handlers queue meanwhile runs too.
@@ -714,6 +716,12 @@ void TestCameraStatus::liveViewComposite()
     QCOMPARE(m_adapter->adp_KVR_func_api_Lv_Composite_Get_Shooting_Status(), 1);
     QCOMPARE(m_adapter->lvShootingStatus(), int(Utilities::LCST_COMBINING));
     QCOMPARE(m_adapter->adp_KVR_func_api_Lv_Composite_Get_Shooting_Information(), 1);
+
+    // A state the interface does not know is shown as unknown.
+    status([](kvrsim::StatusValues &s) { s.lvShootingStatus = 9; });
+    drain();
+    deliver(0x12000070, 0, m_uuid);
+    QCOMPARE(m_adapter->lvShootingStatus(), int(Utilities::LCST_Unknown));
 }
 
 void TestCameraStatus::firmwareStatus()
@@ -790,6 +798,38 @@ void TestCameraStatus::eventTypeSuppression()
     m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[m_uuid].basicStreaming = 1; });
     QVERIFY(m_adapter->camera_list_get_camera_streamingFunction(m_uuid));
     QVERIFY(!m_adapter->camera_list_get_camera_streamingFunction(QStringLiteral("other")));
+}
+
+void TestCameraStatus::savedFilePathReview()
+{
+    ApplicationSettings settings;
+    ApplicationData::setApplicationSettings(&settings);
+    settings.setDisplayReviewType(ApplicationSettings::DisRevType_On);
+    QSignalSpy spy(m_adapter, &DeviceAdapter::pcSavedFilePathChanged);
+
+    const QString first = m_settingsDir.filePath(QStringLiteral("P0001.JPG"));
+    m_adapter->setPcSavedFilePath(first);
+    m_adapter->setPcSavedFilePath(first); // shown again for a second save
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(m_adapter->pcSavedFilePath(), first);
+
+    // With two cameras taking commands the review is not shown.
+    const QString second = connectSecond();
+    m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[second].sendCmdEnable = 1; });
+    const QString other = m_settingsDir.filePath(QStringLiteral("P0002.JPG"));
+    m_adapter->setPcSavedFilePath(other);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(m_adapter->pcSavedFilePath(), other);
+    m_adapter->pcSavedFilePathChangedExec();
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.at(2).at(0).toString(), other);
+
+    settings.setDisplayReviewType(ApplicationSettings::DisRevType_Off);
+    m_adapter->pcSavedFilePathChangedExec();
+    m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[second].sendCmdEnable = 0; });
+    m_adapter->setPcSavedFilePath(first);
+    QCOMPARE(spy.count(), 3);
+    ApplicationData::setApplicationSettings(nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestCameraStatus)
