@@ -148,6 +148,7 @@ private slots:
     void lostCameras();
     void eventTypeSuppression();
     void savedFilePathReview();
+    void statusThroughWorkerThread();
 
 private:
     // Runs every waiting item; what the handlers queue meanwhile runs too.
@@ -830,6 +831,29 @@ void TestCameraStatus::savedFilePathReview()
     m_adapter->setPcSavedFilePath(first);
     QCOMPARE(spy.count(), 3);
     ApplicationData::setApplicationSettings(nullptr);
+}
+
+void TestCameraStatus::statusThroughWorkerThread()
+{
+    // The real worker thread in place of the stepped queue.
+    QVERIFY(m_adapter->attachCallbackReceiver(nullptr));
+    QCOMPARE(m_adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+    QSignalSpy battery(m_adapter, &DeviceAdapter::batteryLevelChanged);
+    QSignalSpy cards(m_adapter, &DeviceAdapter::statusOfCardsChanged);
+    QSignalSpy elapsed(m_adapter, &DeviceAdapter::elapsedInMovieRecChanged);
+
+    kvrsim::updateStatus(m_index, [](kvrsim::StatusValues &s) {
+        s.bodyLevel = 12;
+        s.cardCount = 0;
+        s.elapsedInMovieRec = 42;
+    });
+    QTRY_COMPARE(elapsed.count(), 1);
+    m_adapter->stopCallbackThread();
+    QCOMPARE(battery.count(), 1);
+    QCOMPARE(cards.count(), 1);
+    QCOMPARE(m_adapter->batteryLevel(), 12u);
+    QCOMPARE(m_adapter->statusOfCards(), int(DeviceAdapter::STOC_Nocard));
+    QCOMPARE(m_adapter->elapsedInMovieRec(), 42);
 }
 
 QTEST_GUILESS_MAIN(TestCameraStatus)
