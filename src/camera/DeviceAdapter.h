@@ -267,6 +267,20 @@ private:
 
 
     // ---- camera status and notifications (DeviceAdapterStatus.cpp, DeviceAdapterNotifications.cpp) ----
+#define KAVRO_DA_DECLARE_STATUS_PROPERTY(type, name, Name, emitRule, write)   \
+    Q_PROPERTY(type name READ name WRITE write NOTIFY name##Changed)
+    KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_PROPERTY)
+#undef KAVRO_DA_DECLARE_STATUS_PROPERTY
+public:
+#define KAVRO_DA_DECLARE_STATUS_ACCESSORS(type, name, Name, emitRule, write)  \
+    type name() const;                                                         \
+    void set##Name##Value(type value);
+    KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_ACCESSORS)
+#undef KAVRO_DA_DECLARE_STATUS_ACCESSORS
+signals:
+#define KAVRO_DA_DECLARE_STATUS_SIGNAL(type, name, Name, emitRule, write) void name##Changed(type value);
+    KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_SIGNAL)
+#undef KAVRO_DA_DECLARE_STATUS_SIGNAL
 public:
     enum BatteryLevel {
         BL_Empty = 5, BL_Full = 100, BL_Ac = 65530, BL_PreUnder = 65532, BL_Under = 65534,

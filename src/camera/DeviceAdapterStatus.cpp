@@ -64,7 +64,22 @@ namespace {
 
 } // namespace
 
-// ---- property setters with their own rules ----
+// ---- properties ----
+
+namespace {
+enum StatusEmitRule { ChangedOnly, Always };
+}
+
+#define KAVRO_DA_DEFINE_STATUS_ACCESSORS(type, name, Name, emitRule, write)    \
+    type DeviceAdapter::name() const { return static_cast<type>(d->name.load()); } \
+    void DeviceAdapter::set##Name##Value(type value)                           \
+    {                                                                          \
+        if (d->name.store(value) || (emitRule) == Always)                      \
+            emit name##Changed(value);                                         \
+    }
+KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DEFINE_STATUS_ACCESSORS)
+#undef KAVRO_DA_DEFINE_STATUS_ACCESSORS
+
 
 void DeviceAdapter::setPcSavedFilePath(const QString &path)
 {

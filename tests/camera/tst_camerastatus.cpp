@@ -384,15 +384,27 @@ void TestCameraStatus::failedReadChangesNothing()
 
 void TestCameraStatus::interfaceCannotWriteStatus()
 {
-    status([](kvrsim::StatusValues &s) { s.bodyLevel = 70; });
+    status([](kvrsim::StatusValues &s) { s.bodyLevel = 70; s.cameraStatus = 3; s.freeSpaces[0] = 99; });
     drain();
     QSignalSpy spy(m_adapter, &DeviceAdapter::batteryLevelChanged);
     m_adapter->setBatteryLevel(5);
-    m_adapter->setProperty("batteryLevel", 5u);
-    m_adapter->setStatusOfCards(DeviceAdapter::STOC_Error);
     QCOMPARE(m_adapter->batteryLevel(), 70u);
-    QCOMPARE(m_adapter->statusOfCards(), int(DeviceAdapter::STOC_Normal));
     QCOMPARE(spy.count(), 0);
+
+    // What the interface writes is accepted and ignored, property by property.
+    for (const char *name : {"batteryLevel", "statusOfCards", "imageFreeSpace", "secondFreeSpace",
+                             "image4KFreeSpace", "second4KFreeSpace", "elapsedInMovieRec", "cameraStatus",
+                             "afState", "afaeState", "afcStartPosState", "nrRemainingTime", "hdmiSdiStatus",
+                             "shotModeStatus"}) {
+        const QMetaObject *mo = m_adapter->metaObject();
+        const QMetaProperty property = mo->property(mo->indexOfProperty(name));
+        QVERIFY2(property.isValid() && property.isWritable() && property.hasNotifySignal(), name);
+        const QVariant before = m_adapter->property(name);
+        QVERIFY2(m_adapter->setProperty(name, 2), name);
+        QVERIFY2(m_adapter->property(name) == before, name);
+    }
+    QCOMPARE(m_adapter->cameraStatus(), 3);
+    QCOMPARE(m_adapter->imageFreeSpace(), 99ul);
 }
 
 void TestCameraStatus::batteryLevelAc()
