@@ -20,7 +20,6 @@ namespace {
 
 constexpr quint32 kWbsetEndRequest = 0x03000093;
 constexpr quint32 k4K6KCutCancel = 0x030000B2;
-constexpr quint32 kGetAfInfoCommand = 0xFFFF0222;
 
 bool pcReceivesFiles(int fileTarget)
 {
@@ -177,7 +176,7 @@ void DeviceAdapter::registerEventIdRecInfo(quint32 type, quint32)
     // AF information events are dropped in multi-camera view, so the
     // position after a recording is read once.
     if (cleared && isMultiviewMode())
-        enqueueCommand(kGetAfInfoCommand);
+        adp_KVR_func_api_GetAFInfo_Start();
     emit anotherCameraStatusChanged(status, selected);
 }
 

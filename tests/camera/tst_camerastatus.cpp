@@ -127,6 +127,8 @@ private slots:
     void readWorkers_data();
     void readWorkers();
     void failedReadChangesNothing();
+    void readRunsOnCameraSelectedThen();
+    void monitorInfoReadsBattery();
     void interfaceCannotWriteStatus();
     void batteryLevelAc();
     void usbMode();
@@ -380,6 +382,29 @@ void TestCameraStatus::failedReadChangesNothing()
     QCOMPARE(camera.count(), 0);
     QCOMPARE(m_adapter->adp_KVR_func_api_GetCameraStatus(), 1);
     QCOMPARE(m_adapter->cameraStatus(), 5);
+}
+
+void TestCameraStatus::readRunsOnCameraSelectedThen()
+{
+    const QString second = connectSecond();
+    status([](kvrsim::StatusValues &s) { s.bodyLevel = 61; });
+    status([](kvrsim::StatusValues &s) { s.bodyLevel = 62; }, cameraByModel("Rozado Sim B2"));
+    drain();
+    QCOMPARE(m_adapter->batteryLevel(), 61u);
+    QCOMPARE(m_adapter->adp_KVR_func_api_GetBatteryInfo_Start(), Utilities::Ternary_True);
+    m_adapter->setSelectedCameraUuid(second);
+    drain();
+    QCOMPARE(m_adapter->batteryLevel(), 62u);
+}
+
+void TestCameraStatus::monitorInfoReadsBattery()
+{
+    status([](kvrsim::StatusValues &s) { s.bodyLevel = 44; });
+    quint32 type = 0, param = 0;
+    QVERIFY(m_receiver->popArgument(&type, &param, nullptr)); // the status event itself
+    QVERIFY(m_adapter->batteryLevel() != 44u);
+    deliver(0x16000010, 0, m_uuid);
+    QCOMPARE(m_adapter->batteryLevel(), 44u);
 }
 
 void TestCameraStatus::interfaceCannotWriteStatus()
