@@ -3,7 +3,7 @@
 
 #include "DeviceAdapter.h"
 
-#include <QDateTime>
+#include <QDate>
 
 #include <algorithm>
 #include <cstring>
@@ -437,10 +437,25 @@ QString DeviceAdapter::setup_info_error_date_time(int index) const
     if (word == 0)
         return QString();
     // The hexadecimal digits of the word are the decimal digits yyMMddhh.
-    const QDateTime when = QDateTime::fromString(QString::number(word, 16), QStringLiteral("yyMMddhh"));
-    if (!when.isValid())
+    // Read as a plain calendar date and hour: a local-time conversion would
+    // move or drop hours around daylight-saving changes.
+    const QString digits = QString::number(word, 16);
+    if (digits.size() != 8)
         return QString();
-    return when.toString(QStringLiteral("yy/MM/dd hh"));
+    int parts[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        parts[i] = digits.mid(i * 2, 2).toInt(&ok, 10);
+        if (!ok || !digits.at(i * 2).isDigit() || !digits.at(i * 2 + 1).isDigit())
+            return QString();
+    }
+    if (!QDate(2000 + parts[0], parts[1], parts[2]).isValid() || parts[3] > 23)
+        return QString();
+    return QStringLiteral("%1/%2/%3 %4")
+        .arg(parts[0], 2, 10, QLatin1Char('0'))
+        .arg(parts[1], 2, 10, QLatin1Char('0'))
+        .arg(parts[2], 2, 10, QLatin1Char('0'))
+        .arg(parts[3], 2, 10, QLatin1Char('0'));
 }
 
 // ---- movie-quality texts ----

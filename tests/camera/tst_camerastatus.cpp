@@ -169,6 +169,8 @@ private:
 
 void TestCameraStatus::initTestCase()
 {
+    // A zone with daylight saving, so that a skipped local hour would show.
+    qputenv("TZ", "Europe/Berlin");
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_settingsDir.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
@@ -474,6 +476,13 @@ void TestCameraStatus::errorList_data()
     QTest::newRow("zero entry") << 0u << 0 << QString();
     QTest::newRow("seven digits do not parse") << 0x9031514u << 0 << QString();
     QTest::newRow("not a date") << 0x26133514u << 0 << QString();
+    QTest::newRow("hour 24") << 0x26031524u << 0 << QString();
+    QTest::newRow("hex letters") << 0x26A31514u << 0 << QString();
+    QTest::newRow("leap day of 2000") << 0x00022910u << 0 << QString(); // six digits: no
+    QTest::newRow("leap day of 2024") << 0x24022910u << 0 << QStringLiteral("24/02/29 10");
+    QTest::newRow("not a leap year") << 0x25022910u << 0 << QString();
+    // Hours that a daylight-saving change skips in local time still show.
+    QTest::newRow("spring-forward hour") << 0x96033102u << 0 << QStringLiteral("96/03/31 02");
     QTest::newRow("index 16") << 0x26031514u << 16 << QString();
     QTest::newRow("negative index") << 0x26031514u << -1 << QString();
 }
