@@ -158,15 +158,15 @@ constexpr bool sortedUnique(const Table &t)
 static_assert(sortedUnique(kQueuedTable), "the worker looks codes up by binary search");
 
 // Run at once on the SDK's thread.
+void firmwareStatus(DeviceAdapter &a, quint32 code, quint32 param, const QString &)
+{
+    a.registerEventFWUPStatusProc(code, param);
+}
 constexpr std::array kImmediateTable{
     // camera status and notifications
-    ImmediateEntry{1, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
-    ImmediateEntry{2, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
-    ImmediateEntry{3, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
-    ImmediateEntry{4, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
-    ImmediateEntry{5, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
-    ImmediateEntry{6, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
-    ImmediateEntry{0x41000015, [](DeviceAdapter &a, quint32 c, quint32 p, const QString &) { a.registerEventFWUPStatusProc(c, p); }},
+    ImmediateEntry{1, firmwareStatus}, ImmediateEntry{2, firmwareStatus}, ImmediateEntry{3, firmwareStatus},
+    ImmediateEntry{4, firmwareStatus}, ImmediateEntry{5, firmwareStatus}, ImmediateEntry{6, firmwareStatus},
+    ImmediateEntry{0x41000015, firmwareStatus},
 };
 static_assert(sortedUnique(kImmediateTable), "looked up by binary search");
 
