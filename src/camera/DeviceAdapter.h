@@ -267,6 +267,147 @@ private:
     QPointer<CustomDialog> m_customDialog;
     // ---- end custom dialog ----
 
+
+    // ---- camera status and notifications (DeviceAdapterStatus.cpp, DeviceAdapterNotifications.cpp) ----
+#define KAVRO_DA_DECLARE_STATUS_PROPERTY(type, name, Name, emitRule, write)   \
+    Q_PROPERTY(type name READ name WRITE write NOTIFY name##Changed)
+    KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_PROPERTY)
+#undef KAVRO_DA_DECLARE_STATUS_PROPERTY
+public:
+#define KAVRO_DA_DECLARE_STATUS_ACCESSORS(type, name, Name, emitRule, write)  \
+    type name() const;                                                         \
+    void set##Name##Value(type value);
+    KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_ACCESSORS)
+#undef KAVRO_DA_DECLARE_STATUS_ACCESSORS
+signals:
+#define KAVRO_DA_DECLARE_STATUS_SIGNAL(type, name, Name, emitRule, write) void name##Changed(type value);
+    KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_SIGNAL)
+#undef KAVRO_DA_DECLARE_STATUS_SIGNAL
+public:
+    enum BatteryLevel {
+        BL_Empty = 5, BL_Full = 100, BL_Ac = 65530, BL_PreUnder = 65532, BL_Under = 65534,
+        BL_Undef = 65535
+    };
+    Q_ENUM(BatteryLevel)
+    enum StatusOfCards {
+        STOC_Undef = -1, STOC_Normal = 0, STOC_Nocard = 1, STOC_Protected = 2, STOC_Error = 3
+    };
+    Q_ENUM(StatusOfCards)
+
+    // The interface cannot change the camera's status: these accept and ignore.
+    Q_INVOKABLE void setBatteryLevel(uint) {}
+    Q_INVOKABLE void setImageFreeSpace(ulong) {}
+    Q_INVOKABLE void setSecondFreeSpace(ulong) {}
+    Q_INVOKABLE void setImage4KFreeSpace(ulong) {}
+    Q_INVOKABLE void setSecond4KFreeSpace(ulong) {}
+    Q_INVOKABLE void setAfState(int) {}
+    Q_INVOKABLE void setAfaeState(int) {}
+    Q_INVOKABLE void setStatusOfCards(int) {}
+    Q_INVOKABLE void setElapsedInMovieRec(int) {}
+    Q_INVOKABLE void setCameraStatus(int) {}
+    Q_INVOKABLE void setAfcStartPosState(int) {}
+    Q_INVOKABLE void setNrRemainingTime(int) {}
+    Q_INVOKABLE void setHdmiSdiStatus(int) {}
+    Q_INVOKABLE void setShotModeStatus(int) {}
+
+    void setAfcStatePosStateValue(int value) { setAfcStartPosStateValue(value); }
+    void setCamConnectStatus(Utilities::CameraConnectStatus status) { setCamConnectStatusValue(status); }
+    void setBtnAllCameraStatus(int status) { setBtnAllCameraStatusValue(status); }
+    void setObjInfoAssociatType(int type) { setObjInfoAssociatTypeValue(type); }
+    Q_INVOKABLE void setPcSavedFilePath(const QString &path);
+    Q_INVOKABLE void pcSavedFilePathChangedExec();
+    Q_INVOKABLE void cameraStatusComplete() { emit cameraStatusCompleteNotify(); }
+
+    // Readers of the selected camera; 1 on success, 0 on failure.
+    int adp_KVR_func_api_GetBatteryInfo();
+    int adp_KVR_func_api_Get_Rec_Info();
+    int adp_KVR_func_api_GetCameraStatus();
+    int adp_KVR_func_api_GetElapsedInMovieRec();
+    int adp_KVR_func_api_GetDetailedFreeSpaces();
+    int adp_KVR_func_api_Get_AFAE_DisplayState();
+    int adp_KVR_func_api_Get_AFC_StartPositionState();
+    int adp_KVR_func_api_Get_NoiseReduction_RemainingTime();
+    int adp_KVR_func_api_Lv_Composite_Get_Shooting_Status();
+    int adp_KVR_func_api_Lv_Composite_Get_Shooting_Information();
+    int adp_KVR_func_api_Get_HDMI_SDI_Status();
+    int adp_KVR_func_api_Get_Shot_Mode_Status();
+    // With a null out-pointer the result is stored as statusOfCards.
+    int adp_KVR_func_api_GetStatusOfCards(StatusOfCards *out, const QString &uuid);
+    int adp_KVR_func_api_Mnt_GetInfo_Get_UsbMode(const QString &uuid, Utilities::UsbMode *out);
+    Q_INVOKABLE bool isBatteryLevelAC(int devIndex);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetEventTypeFromCamera_Start(bool flag, const QString &uuid);
+    int adp_KVR_func_api_SetEventTypeFromCamera(bool flag, const QString &uuid);
+    Q_INVOKABLE bool camera_list_get_camera_streamingFunction(const QString &uuid);
+
+    Q_INVOKABLE uint firmware_update_get_data_frame() const;
+    Q_INVOKABLE quint8 firmware_update_get_result() const;
+    Q_INVOKABLE void firmware_update_finish_progress();
+    Q_INVOKABLE uint setup_info_error_code(int index) const;
+    Q_INVOKABLE QString setup_info_error_date_time(int index) const;
+    // The composite shooting information last read (mode, elapsed, total).
+    KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO lvCompositeShootingInformation() const;
+
+    // Movie-quality list texts: frame rate ("60p", "59.94p" with two
+    // decimals) and the compression catalogue keys ("1,3,5").
+    static QString movQualityFrameRateText(quint32 word, bool twoDecimals);
+    static QString mov_compression_method_text_keys(quint16 code);
+
+    // Notification handlers, run by the event worker.
+    void registerEventIdPowerSavingInfo(quint32 type, quint32 param);
+    void registerEventIdNotifyError(quint32 type, quint32 param, const QString &uuid);
+    void registerEventIdObjectAdd(quint32 type, quint32 param);
+    void registerEventIdObjectReqTransfer(quint32 type, quint32 param, const QString &uuid);
+    void registerEventIdDataProg(quint32, quint32) {}
+    void registerEventIdRecInfo(quint32 type, quint32 param);
+    void registerEventIdRecInfoAnother(quint32 type, quint32 param, const QString &uuid);
+    void registerEventIdWbsetFailed(quint32 type, quint32 param);
+    void registerEventId4K6KCfg(quint32, quint32) {}
+    void registerEventId4K6KReady(quint32 type, quint32 param, const QString &uuid);
+    void registerEventId4K6KStart(quint32, quint32) {}
+    void registerEventId4K6KStop(quint32 type, quint32 param);
+    void registerEventIdRecMonitorInfo(quint32 type, quint32 param);
+    void registerEventIdFrameDataTransferRead(quint32 type, quint32 param, const QString &uuid);
+    void registerEventIdDeviceStray(quint32 type, quint32 param, const QString &uuid);
+    void registerEventIdErrComTimeOut(quint32, quint32) {}
+    void registerEventIdLiveViewComposite(quint32 type, quint32 param);
+    // These two run on the SDK's thread.
+    void registerEventFWUPStatusProc(quint32 type, quint32 param);
+    void registerAddEventReceivedNotify(quint32 type, quint32 param, const QString &uuid);
+
+    // Cameras that take commands now: powered, and sending commands or
+    // selected. lockHeld: the caller holds the camera table already.
+    int getSendCmdDevNum(bool lockHeld);
+    Q_INVOKABLE bool isSupportMultiView() const { return true; }
+    int adp_KVR_func_api_GetSetupInfoError(const QString &uuid);
+    int adp_KVR_func_api_ExpInShot_GetAutoISO();
+    int adp_KVR_func_api_WB_Ctrl_WBSET_END_REQ();
+    int adp_KVR_func_api_Get_Lv_Composite_Info();
+    std::chrono::steady_clock::time_point recordingEndedAt() const;
+
+    Q_INVOKABLE bool isCustomDialogVisible() const;
+    Q_INVOKABLE void closeCustomDialog(kavrotether::Utilities::DialogType type);
+
+signals:
+    void cameraStatusCompleteNotify();
+    void initSetupTetherModeChanged(kavrotether::Utilities::PowerSavingTetherMode mode);
+    void cameraListChanged();
+    void cameraErrorNotify(const QString &individual_id);
+    void anotherCameraStatusChanged(int status, const QString &uuid);
+    void isoAutoChanged(uint iso);
+    void wbErrorNotify();
+    void objectAddEventReceivedNotify();
+
+private:
+    // Stores a selected camera's status word in its table record; answers
+    // whether the record held another value (false when not in the table).
+    bool storeCameraStatusInTable(const QString &uuid, quint16 status);
+    // Sets or clears the recording bit of a camera's tether-mode word by its
+    // status; answers whether the word changed (false when not in the table).
+    bool updateTetherRecBit(const QString &uuid, int status, bool *cleared);
+    // A composite state the interface has no picture for is shown as unknown.
+    static int lvShootingStatusOf(quint16 value);
+    // ---- end camera status and notifications ----
+
 private:
     bool m_sdkInitialised = false;
 
@@ -347,7 +488,6 @@ public:
     Q_INVOKABLE void notifyConnectErrMsg(QString name);
 signals:
     void notifyConnectErrorMessage(int kind, QString name, int code);
-    void cameraListChanged();
     void switchCameraNotify(int devIndex);
     void settingErrorNotify();
 private:
@@ -380,8 +520,6 @@ public:
     // Decodes the 40-byte extended identifier; missing words keep the defaults.
     static DeviceExtInfo decodeExtDeviceId(const quint8 *buffer, std::size_t size);
 
-    Q_INVOKABLE int usbMode() const { return d->usbMode.load(); }
-    Q_INVOKABLE void setUsbMode(int mode) { d->usbMode.store(mode); }
     kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo(const QString &uuid, DeviceInfo *info);
     kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_ExtInfo(const QString &uuid, DeviceExtInfo *info);
     kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_VendorName(const QString &uuid, QString *out = nullptr);

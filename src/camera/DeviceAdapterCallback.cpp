@@ -119,14 +119,67 @@ void runPtpipDisconnect(DeviceAdapter &adapter, const CallbackQueueItem &item)
     adapter.registerEventPtpipDisconnectProc(PtpipKind::Disconnect, nullptr, uuid.data());
 }
 
-constexpr std::array<DispatchEntry, 4> kQueuedTable{{
+#define KAVRO_DA_EVENT_ROW(code, handler)                                      \
+    DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {       \
+                      a.handler(i.cb_event_type, i.cb_event_param);              \
+                  }}
+#define KAVRO_DA_EVENT_UUID_ROW(code, handler)                                 \
+    DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {       \
+                      a.handler(i.cb_event_type, i.cb_event_param, i.cb_event_uuid); \
+                  }}
+#define KAVRO_DA_READ_ROW(code, reader)                                        \
+    DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &) { (void)a.reader(); }}
+constexpr std::array kQueuedTable{
+    // camera status and notifications
+    KAVRO_DA_EVENT_ROW(0x08000050, registerEventIdPowerSavingInfo),
+    KAVRO_DA_EVENT_ROW(0x0E000011, registerEventIdErrComTimeOut),
+    KAVRO_DA_EVENT_ROW(0x10000040, registerEventIdObjectAdd),
+    KAVRO_DA_EVENT_UUID_ROW(0x10000043, registerEventIdObjectReqTransfer),
+    KAVRO_DA_EVENT_ROW(0x11000000, registerEventIdDataProg),
+    KAVRO_DA_EVENT_ROW(0x12000010, registerEventIdRecInfo),
+    KAVRO_DA_EVENT_ROW(0x12000070, registerEventIdLiveViewComposite),
+    KAVRO_DA_EVENT_ROW(0x12800042, registerEventIdWbsetFailed),
+    KAVRO_DA_EVENT_ROW(0x12800110, registerEventId4K6KCfg),
+    KAVRO_DA_EVENT_UUID_ROW(0x12800111, registerEventId4K6KReady),
+    KAVRO_DA_EVENT_ROW(0x12800112, registerEventId4K6KStart),
+    KAVRO_DA_EVENT_ROW(0x12800113, registerEventId4K6KStop),
+    KAVRO_DA_EVENT_UUID_ROW(0x15C00010, registerEventIdNotifyError),
+    KAVRO_DA_EVENT_ROW(0x16000010, registerEventIdRecMonitorInfo),
+    KAVRO_DA_EVENT_UUID_ROW(0x1FF10000, registerEventIdFrameDataTransferRead),
+    KAVRO_DA_EVENT_UUID_ROW(0x1FF20001, registerEventIdDeviceStray),
     // network connection
-    {WorkerCommandCode::PtpipDisconnect, runPtpipDisconnect},
-    // connection
-    {0xFFFF0301, runLiveViewData},
-    {0xFFFF0307, runSearchCameraList},
-    {0xFFFF030B, runSelectDevice},
-}};
+    DispatchEntry{WorkerCommandCode::PtpipDisconnect, runPtpipDisconnect},
+    // camera status and notifications
+    KAVRO_DA_READ_ROW(0xFFFF0217, adp_KVR_func_api_GetBatteryInfo),
+    KAVRO_DA_READ_ROW(0xFFFF0218, adp_KVR_func_api_GetCameraStatus),
+    KAVRO_DA_READ_ROW(0xFFFF0219, adp_KVR_func_api_GetElapsedInMovieRec),
+    DispatchEntry{0xFFFF021A, [](DeviceAdapter &a, const CallbackQueueItem &) {
+                      (void)a.adp_KVR_func_api_GetStatusOfCards(nullptr, QString());
+                  }},
+    KAVRO_DA_READ_ROW(0xFFFF021B, adp_KVR_func_api_GetDetailedFreeSpaces),
+    KAVRO_DA_READ_ROW(0xFFFF021C, adp_KVR_func_api_Get_AFAE_DisplayState),
+    KAVRO_DA_READ_ROW(0xFFFF0225, adp_KVR_func_api_Get_AFC_StartPositionState),
+    KAVRO_DA_READ_ROW(0xFFFF022A, adp_KVR_func_api_Get_Rec_Info),
+    // connection: live-view frame read
+    DispatchEntry{0xFFFF0301, runLiveViewData},
+    // camera status and notifications
+    KAVRO_DA_READ_ROW(0xFFFF0304, adp_KVR_func_api_Get_NoiseReduction_RemainingTime),
+    // connection: USB re-scan
+    DispatchEntry{0xFFFF0307, runSearchCameraList},
+    // camera status and notifications
+    KAVRO_DA_READ_ROW(0xFFFF0308, adp_KVR_func_api_Get_HDMI_SDI_Status),
+    KAVRO_DA_EVENT_UUID_ROW(0xFFFF0309, registerEventIdRecInfoAnother),
+    DispatchEntry{0xFFFF030A, [](DeviceAdapter &a, const CallbackQueueItem &i) {
+                      (void)a.adp_KVR_func_api_SetEventTypeFromCamera(i.cb_event_param != 0, i.cb_event_uuid);
+                  }},
+    // connection: selected-camera switch
+    DispatchEntry{0xFFFF030B, runSelectDevice},
+    // camera status and notifications
+    KAVRO_DA_READ_ROW(0xFFFF030C, adp_KVR_func_api_Get_Shot_Mode_Status),
+};
+#undef KAVRO_DA_EVENT_ROW
+#undef KAVRO_DA_EVENT_UUID_ROW
+#undef KAVRO_DA_READ_ROW
 
 // network connection: kind 5 carries the error type where the others carry
 // nothing, so each row hands over the second pointer untouched.
@@ -152,6 +205,19 @@ constexpr bool sortedUnique(const Table &t)
     return true;
 }
 static_assert(sortedUnique(kQueuedTable), "the worker looks codes up by binary search");
+
+// Run at once on the SDK's thread.
+void firmwareStatus(DeviceAdapter &a, quint32 code, quint32 param, const QString &)
+{
+    a.registerEventFWUPStatusProc(code, param);
+}
+constexpr std::array kImmediateTable{
+    // camera status and notifications
+    ImmediateEntry{1, firmwareStatus}, ImmediateEntry{2, firmwareStatus}, ImmediateEntry{3, firmwareStatus},
+    ImmediateEntry{4, firmwareStatus}, ImmediateEntry{5, firmwareStatus}, ImmediateEntry{6, firmwareStatus},
+    ImmediateEntry{0x41000015, firmwareStatus},
+};
+static_assert(sortedUnique(kImmediateTable), "looked up by binary search");
 
 std::atomic<const DispatchTables *> g_tables{nullptr};
 
@@ -437,6 +503,12 @@ const DispatchTables &DeviceAdapterCallback::productionTables()
         t.queuedCount = kQueuedTable.size();
         t.ptpip = kPtpipTable;
         t.ptpipCount = std::size(kPtpipTable);
+        // camera status and notifications
+        t.immediate = kImmediateTable.data();
+        t.immediateCount = kImmediateTable.size();
+        t.objectAddedNotice = [](DeviceAdapter &a, quint32 code, quint32 param, const QString &uuid) {
+            a.registerAddEventReceivedNotify(code, param, uuid);
+        };
         return t;
     }();
     return tables;

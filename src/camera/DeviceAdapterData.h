@@ -9,6 +9,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -160,7 +161,21 @@ private:
     X(bool, afPDAFEnable, false)                                               \
     X(int, afFramesMax, -1)                                                    \
     X(int, usbMode, -1)                                                        \
-    X(bool, liveViewCameraChosen, false)
+    X(bool, liveViewCameraChosen, false)                                       \
+    /* camera status */                                                        \
+    X(uint, batteryLevel, 65535)                                               \
+    X(ulong, imageFreeSpace, 0)                                                \
+    X(ulong, secondFreeSpace, 0)                                               \
+    X(ulong, image4KFreeSpace, 0)                                              \
+    X(ulong, second4KFreeSpace, 0)                                             \
+    X(int, elapsedInMovieRec, 0)                                               \
+    X(int, cameraStatus, -1)                                                   \
+    X(int, afaeState, -1)                                                      \
+    X(int, afcStartPosState, -1)                                               \
+    X(int, nrRemainingTime, 0)                                                 \
+    X(int, hdmiSdiStatus, -1)                                                  \
+    X(int, lvShootingStatus, -1)                                               \
+    X(QString, pcSavedFilePath, QString())
 
 // The adapter's private data block: settings files of the connection code,
 // property storage, the saved camera list, the camera table and the locks.
@@ -253,6 +268,30 @@ public:
     mutable QMutex networkStateLock;
     // A network camera was found in this search.
     std::atomic<bool> lanConnected{false};
+    // ---- camera status and notifications ----
+    // Recording-information reads that saw a movie running; the object-added
+    // notice on the SDK thread reads and resets it.
+    std::atomic<int> movieRecCounter{0};
+    // Firmware-update progress, written on the SDK thread, polled by the
+    // update window.
+    std::atomic<quint32> fwupDataFrame{0};
+    std::atomic<quint8> fwupResult{0};
+    // The selected camera's tether mode as the power-saving event last told.
+    std::atomic<int> initSetupTetherMode{-1};
+    std::atomic<quint32> autoIso{0};
+    // Set while a lens zoom runs: exposure notices are ignored meanwhile.
+    std::atomic<bool> lensZoomRunning{false};
+    // The spot of the running white-balance set.
+    std::atomic<qint32> wbset_pos_X{0};
+    std::atomic<qint32> wbset_pos_Y{0};
+    // Records copied from the cameras; read by the GUI thread, written by the
+    // event worker, always under statusRecordLock.
+    mutable QMutex statusRecordLock;
+    KVR_STRUCT_BATTERY_INFO batteryInfo{};
+    KVR_STRUCT_SETUP_INFO_ERROR setupInfoError{};
+    KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO lvCompositeShootingInfo{};
+    std::chrono::steady_clock::time_point recordingEndedAt{};
+    // ---- end camera status and notifications ----
 };
 
 } // namespace kavrotether

@@ -21,7 +21,6 @@
     X(int, connectionType, ConnectionType, ChangedOnly)                        \
     X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly)               \
     /* device information of the selected camera */                           \
-    X(int, camConnectStatus, CamConnectStatus, ChangedOnly)                    \
     X(QString, camMaker, CamMaker, ChangedOnly)                                \
     X(QString, camModelName, CamModelName, ChangedOnly)                        \
     X(QString, camFirmVer, CamFirmVer, ChangedOnly)                            \
@@ -52,3 +51,28 @@
     KAVRO_DA_EVENTS_PROPERTIES(X)                                              \
     KAVRO_DA_SETTINGS_PROPERTIES(X)                                            \
     KAVRO_DA_SHOOTING_PROPERTIES(X)
+
+// camera status: the same rows with the WRITE accessor the interface sees
+// (most of them ignore what they are given). These rows are not part of
+// KAVRO_DA_ALL_PROPERTIES; DeviceAdapter declares them on their own.
+//   X(type, name, Name, emitRule, write)
+#define KAVRO_DA_STATUS_PROPERTIES(X)                                          \
+    X(uint, batteryLevel, BatteryLevel, ChangedOnly, setBatteryLevel)          \
+    X(int, statusOfCards, StatusOfCards, ChangedOnly, setStatusOfCards)        \
+    X(ulong, imageFreeSpace, ImageFreeSpace, ChangedOnly, setImageFreeSpace)   \
+    X(ulong, secondFreeSpace, SecondFreeSpace, ChangedOnly, setSecondFreeSpace) \
+    X(ulong, image4KFreeSpace, Image4KFreeSpace, ChangedOnly, setImage4KFreeSpace) \
+    X(ulong, second4KFreeSpace, Second4KFreeSpace, ChangedOnly, setSecond4KFreeSpace) \
+    X(int, elapsedInMovieRec, ElapsedInMovieRec, ChangedOnly, setElapsedInMovieRec) \
+    X(int, cameraStatus, CameraStatus, ChangedOnly, setCameraStatus)           \
+    X(int, afState, AfState, ChangedOnly, setAfState)                          \
+    X(int, afaeState, AfaeState, ChangedOnly, setAfaeState)                    \
+    X(int, afcStartPosState, AfcStartPosState, ChangedOnly, setAfcStartPosState) \
+    X(int, nrRemainingTime, NrRemainingTime, ChangedOnly, setNrRemainingTime)  \
+    X(int, hdmiSdiStatus, HdmiSdiStatus, ChangedOnly, setHdmiSdiStatus)        \
+    X(int, shotModeStatus, ShotModeStatus, ChangedOnly, setShotModeStatus)     \
+    X(int, lvShootingStatus, LvShootingStatus, ChangedOnly, setLvShootingStatusValue) \
+    X(int, usbMode, UsbMode, ChangedOnly, setUsbModeValue)                     \
+    X(int, camConnectStatus, CamConnectStatus, ChangedOnly, setCamConnectStatusValue) \
+    X(int, objInfoAssociatType, ObjInfoAssociatType, ChangedOnly, setObjInfoAssociatType) \
+    X(QString, pcSavedFilePath, PcSavedFilePath, ChangedOnly, setPcSavedFilePath)
