@@ -24,6 +24,9 @@ DeviceAdapter::DeviceAdapter(QObject *parent)
 
 DeviceAdapter::~DeviceAdapter()
 {
+    // The search and post-connect reading threads call into this object.
+    m_deviceSearch.stopSearch();
+    m_deviceSearch.stopGetConnectInitData();
     if (connectThread.joinable()) {
         connectThreadStop.exchange(true);
         connectThread.join();
@@ -33,6 +36,8 @@ DeviceAdapter::~DeviceAdapter()
     stopCallbackThread();
     m_liveViewManager.ForceStop();
     m_videoSource.ForceStop();
+    qDeleteAll(d->searchList);
+    d->searchList.clear();
 }
 
 bool DeviceAdapter::event(QEvent *e)

@@ -97,7 +97,11 @@ const PtpipEntry *findPtpip(const DispatchTables &t, quint32 kind)
 
 // Rows are added by the handlers and workers as they come; each row runs a
 // DeviceAdapter operation with the item's parameter converted to its argument.
-constexpr std::array<DispatchEntry, 0> kQueuedTable{};
+constexpr std::array<DispatchEntry, 1> kQueuedTable{{
+    // firmware update
+    {WorkerCommandCode::FirmwareUpdate,
+     [](DeviceAdapter &adapter, const CallbackQueueItem &) { (void)adapter.adp_KVR_func_api_FirmwareUpdate(); }},
+}};
 
 template<typename Table>
 constexpr bool sortedUnique(const Table &t)

@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "CameraInfo.h"
+#include "Kvrptpif.h"
 
 namespace kavrotether {
 
@@ -137,7 +138,9 @@ private:
     X(bool, liveViewOn, false)                                                 \
     X(bool, multiviewMode, false)                                              \
     X(int, liveviewMultiPageMode, 6)                                           \
-    X(int, multiviewPage, 0)
+    X(int, multiviewPage, 0)                                                   \
+    /* camera queries */                                                       \
+    X(int, afFrameColor, 0)
 
 // The adapter's private data block: settings files of the connection code,
 // property storage, the saved camera list, the camera table and the locks.
@@ -192,6 +195,21 @@ public:
     // Saved network passwords by serial number (scrambled text).
     QMap<QString, QString> savedPasswordMap;
     QMutex savedPasswordMapLock;
+
+    // device search: the SDK's device list as the last USB enumeration
+    // filled it (under cameraTableMutex).
+    KVR_CONNECT_DEVICE_INFO deviceList{};
+
+    // firmware update: progress and result are written by the firmware
+    // status handler on the SDK's thread while the update call runs.
+    std::atomic<quint32> fwupProgress{0};
+    std::atomic<quint8> fwupResult{0};
+    // The request, written by the start and read by the event worker.
+    QMutex fwupRequestMutex;
+    std::array<char, KVR_FWUP_PATH_MAX + 1> fwupPath{};
+    quint32 fwupPathLength = 0;
+    quint32 fwupFixedValue = 10000;
+    quint32 fwupResetFlag = 0;
 };
 
 } // namespace kavrotether
