@@ -129,7 +129,6 @@ private slots:
     void lanItem();
     void lanItemUntrustedLengths();
     void settersEmitOnChange();
-    void recordCopies();
 
     // enumeration and list
     void enumerationFillsList();
@@ -350,21 +349,6 @@ void TestDeviceSearch::settersEmitOnChange()
     QCOMPARE(authorize.count(), 1);
     QCOMPARE(path.count(), 1);
     QCOMPARE(item.property("caFilePath").toString(), QStringLiteral("/c.pem"));
-}
-
-void TestDeviceSearch::recordCopies()
-{
-    KVR_DEVINFO a{};
-    KVR_DEVINFO b{};
-    b.devIndex = 9;
-    Item::Copy_KVR_DEV_INFO(&a, nullptr);
-    Item::Copy_KVR_DEV_INFO(nullptr, &b);
-    QCOMPARE(a.devIndex, 0u);
-    Item::Copy_KVR_DEV_INFO(&a, &b);
-    QCOMPARE(a.devIndex, 9u);
-    KVR_PTPIP_CONNECT_DEVICE_INFO c{};
-    Item::Copy_KVR_PTPIP_CONNECT_DEVICE_INFO(&c, nullptr);
-    Item::Copy_KVR_PTPIP_CONNECT_DEVICE_INFO(nullptr, &c);
 }
 
 // ---- enumeration and list ----
