@@ -109,6 +109,26 @@ constexpr ConnectReadStep kCapsWithGap[] = {
     {"capC", probeReader<3>, true, false},
 };
 
+// QSignalSpy appends on the emitting thread; signals of the search thread
+// reach it through a queued relay on the test's thread instead.
+class Relay : public QObject
+{
+    Q_OBJECT
+signals:
+    void fired();
+};
+
+struct QueuedSpy
+{
+    template<typename Sender, typename Signal>
+    QueuedSpy(Sender *sender, Signal signal)
+    {
+        QObject::connect(sender, signal, &relay, &Relay::fired, Qt::QueuedConnection);
+    }
+    Relay relay;
+    QSignalSpy spy{&relay, &Relay::fired};
+};
+
 } // namespace
 
 class TestDeviceSearch : public QObject
@@ -523,7 +543,8 @@ void TestDeviceSearch::usbSearchFindsCameras()
                 seen.push_back(search.devSearchStatus());
             },
             Qt::DirectConnection);
-    QSignalSpy status(&search, &DeviceSearch::devSearchStatusChanged);
+    QueuedSpy statusSpy(&search, &DeviceSearch::devSearchStatusChanged);
+    QSignalSpy &status = statusSpy.spy;
     QSignalSpy bg(&search, &DeviceSearch::backgroundSearchChanged);
     QSignalSpy add(&search, &DeviceSearch::addSearchModeChanged);
     bool started = false;
@@ -547,7 +568,8 @@ void TestDeviceSearch::searchRepeatsUntilStopped()
     for (int index : kvrsim::cameras())
         kvrsim::unplug(index);
     DeviceSearch &search = *m_adapter->deviceSearch();
-    QSignalSpy passes(m_adapter.get(), &DeviceAdapter::searchListChanged);
+    QueuedSpy passesSpy(m_adapter.get(), &DeviceAdapter::searchListChanged);
+    QSignalSpy &passes = passesSpy.spy;
     QVERIFY(search.startSearch(false, false, DeviceSearch::DEVSEARCH_MODE_USB));
     // Each pass ends its enumeration with a change notice.
     QTRY_VERIFY_WITH_TIMEOUT(passes.count() >= 3, 10000);
@@ -566,7 +588,8 @@ void TestDeviceSearch::addSearchEndsAfterOnePass()
         kvrsim::unplug(index);
     kvrsim::clearCallLogs();
     DeviceSearch &search = *m_adapter->deviceSearch();
-    QSignalSpy status(&search, &DeviceSearch::devSearchStatusChanged);
+    QueuedSpy statusSpy(&search, &DeviceSearch::devSearchStatusChanged);
+    QSignalSpy &status = statusSpy.spy;
     QVERIFY(search.startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_USB));
     QVERIFY(search.addSearchMode());
     waitForStop(search, status);
@@ -581,8 +604,10 @@ void TestDeviceSearch::networkSearchPendingRefusesStart()
     // search the way the network handlers do.
     QCOMPARE(KVR_func_api_ptpip_Set_Connection_Type(1, nullptr), uint8_t(1));
     DeviceSearch &search = *m_adapter->deviceSearch();
-    QSignalSpy status(&search, &DeviceSearch::devSearchStatusChanged);
-    QSignalSpy passes(m_adapter.get(), &DeviceAdapter::searchListChanged);
+    QueuedSpy statusSpy(&search, &DeviceSearch::devSearchStatusChanged);
+    QSignalSpy &status = statusSpy.spy;
+    QueuedSpy passesSpy(m_adapter.get(), &DeviceAdapter::searchListChanged);
+    QSignalSpy &passes = passesSpy.spy;
     QVERIFY(search.startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_LAN));
     QVERIFY(passes.count() > 0 || passes.wait(5000));
     QVERIFY(search.networkSearchPending());
@@ -617,7 +642,8 @@ void TestDeviceSearch::restartStopsRunningSearch()
                 most.store(std::max(most.load(), now));
             },
             Qt::DirectConnection);
-    QSignalSpy passes(m_adapter.get(), &DeviceAdapter::searchListChanged);
+    QueuedSpy passesSpy(m_adapter.get(), &DeviceAdapter::searchListChanged);
+    QSignalSpy &passes = passesSpy.spy;
     for (int i = 0; i < 3; ++i) {
         QVERIFY(search.startSearch(false, false, DeviceSearch::DEVSEARCH_MODE_USB));
         QVERIFY(passes.wait(5000));
