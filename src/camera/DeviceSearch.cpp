@@ -124,8 +124,9 @@ void DeviceSearch::setStatus(int status)
 
 bool DeviceSearch::startSearch(bool background, bool addSearchMode, DeviceSearchMode searchMode)
 {
-    std::lock_guard<std::mutex> control(m_controlMutex);
-    if (m_networkSearchPending.load())
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    // The loop cannot restart itself: it would have to join its own thread.
+    if (m_networkSearchPending.load() || m_searchThread.get_id() == std::this_thread::get_id())
         return false;
     joinSearchThread();
     {
@@ -136,6 +137,10 @@ bool DeviceSearch::startSearch(bool background, bool addSearchMode, DeviceSearch
     m_addSearchMode.store(addSearchMode);
     emit backgroundSearchChanged();
     emit addSearchModeChanged();
+    // A slot of those signals may have started a search meanwhile; that
+    // later request stands (a second thread must not replace a running one).
+    if (m_searchThread.joinable())
+        return true;
     // Out-of-range modes from QML search as AUTO does.
     if (searchMode < DEVSEARCH_MODE_AUTO || searchMode >= DEVSEARCH_MODE_Max)
         searchMode = DEVSEARCH_MODE_AUTO;
@@ -156,7 +161,7 @@ void DeviceSearch::joinSearchThread()
 
 void DeviceSearch::stopSearch()
 {
-    std::lock_guard<std::mutex> control(m_controlMutex);
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
     joinSearchThread();
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
     if (!adapter || adapter->connectionType() != kConnTypeLan || !m_networkSearchPending.load())
@@ -241,7 +246,10 @@ void DeviceSearch::searchLoop(DeviceSearchMode mode)
 
 void DeviceSearch::startGetConnectInitData()
 {
-    std::lock_guard<std::mutex> control(m_controlMutex);
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    // A reader cannot restart the reading it runs in.
+    if (m_dataThread.get_id() == std::this_thread::get_id())
+        return;
     joinDataThread();
     {
         std::lock_guard<std::mutex> g(m_dataMutex);
@@ -252,7 +260,7 @@ void DeviceSearch::startGetConnectInitData()
 
 void DeviceSearch::stopGetConnectInitData()
 {
-    std::lock_guard<std::mutex> control(m_controlMutex);
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
     joinDataThread();
 }
 

@@ -110,8 +110,9 @@ private:
     std::atomic<bool> m_networkSearchPending{false};
     std::atomic<bool> m_networkDeviceFound{false};
 
-    // Serialises start and stop of the threads (never held by the threads).
-    std::mutex m_controlMutex;
+    // Serialises start and stop of the threads (never held by the threads);
+    // recursive, as a slot of a signal emitted while it is held may stop again.
+    std::recursive_mutex m_controlMutex;
     std::thread m_searchThread;
     std::mutex m_searchMutex;
     std::condition_variable m_searchCondition;

@@ -166,6 +166,7 @@ private slots:
     void addSearchEndsAfterOnePass();
     void networkSearchPendingRefusesStart();
     void restartStopsRunningSearch();
+    void restartFromSignalHandler();
 
     // reading after a connection
     void connectReading_data();
@@ -641,6 +642,25 @@ void TestDeviceSearch::restartStopsRunningSearch()
     // One loop at a time, each one ended.
     QCOMPARE(most.load(), 1);
     QCOMPARE(running.load(), 0);
+}
+
+void TestDeviceSearch::restartFromSignalHandler()
+{
+    DeviceSearch &search = *m_adapter->deviceSearch();
+    int nested = 0;
+    // The interface may answer a change notice with a new search.
+    connect(&search, &DeviceSearch::backgroundSearchChanged, &search, [&] {
+        if (nested++ == 0)
+            QVERIFY(search.startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_USB));
+    });
+    QueuedSpy statusSpy(&search, &DeviceSearch::devSearchStatusChanged);
+    QVERIFY(search.startSearch(true, true, DeviceSearch::DEVSEARCH_MODE_USB));
+    waitForStop(search, statusSpy.spy);
+    search.stopSearch();
+    QCOMPARE(nested, 2);
+    // The later request is the one that ran.
+    QVERIFY(!search.backgroundSearch());
+    QCOMPARE(m_adapter->searchListCount(), 2);
 }
 
 // ---- reading after a connection ----
