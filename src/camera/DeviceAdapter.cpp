@@ -24,6 +24,9 @@ DeviceAdapter::DeviceAdapter(QObject *parent)
 
 DeviceAdapter::~DeviceAdapter()
 {
+    // The search and post-connect reading threads call into this object.
+    m_deviceSearch.stopSearch();
+    m_deviceSearch.stopGetConnectInitData();
     // Under the found-camera lock, and for good: a camera found meanwhile
     // on the SDK's thread can neither join it twice nor start it again.
     stopConnectThread();
@@ -35,6 +38,8 @@ DeviceAdapter::~DeviceAdapter()
     passwordDialog = nullptr;
     m_liveViewManager.ForceStop();
     m_videoSource.ForceStop();
+    qDeleteAll(d->searchList);
+    d->searchList.clear();
 }
 
 bool DeviceAdapter::event(QEvent *e)

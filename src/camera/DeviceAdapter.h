@@ -18,6 +18,7 @@
 #include "DeviceAdapterData.h"
 #include "DeviceAdapterProperties.h"
 #include "DeviceSearch.h"
+#include "SearchCameraListItemObject.h"
 #include "Kvrptpif.h"
 #include "core/Utilities.h"
 #include "liveview/LiveViewManager.h"
@@ -635,6 +636,40 @@ private:
     std::condition_variable m_connectWake;
     bool m_connectWakePending = false;
     // ---- end network ----
+public:
+    // ---- device search (DeviceAdapterSearch.cpp) ----
+    Q_PROPERTY(QList<QObject *> searchList READ searchList NOTIFY searchListChanged)
+public:
+    // Enumerates the USB cameras into the search list. With trylock a busy
+    // SDK lock answers Ternary_True at once and changes nothing.
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetPnPDeviceInfo(bool trylock = false);
+    // Hands the items to the GUI thread for deletion (the interface may be
+    // showing them while a search thread clears the list).
+    void ClearSearchList();
+    bool GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar_t *devicePath, QString *name);
+    // Takes ownership; inserts in the order of the saved camera list.
+    void AddSortSearchList(SearchCameraListItemObject *item);
+    QList<QObject *> searchList();
+    int searchListCount();
+signals:
+    void searchListChanged();
+    // ---- end device search ----
+
+    // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
+public:
+    Q_PROPERTY(kavrotether::Utilities::AFFrameColor afFrameColor READ afFrameColor NOTIFY afFrameColorChanged)
+    Q_INVOKABLE bool adp_KVR_func_api_FirmwareUpdate_start(QString device_uuid, QString path, bool bNeedReset);
+    // The event worker's run of a started update; Ternary_True when the
+    // camera reported success.
+    kavrotether::Utilities::Ternary adp_KVR_func_api_FirmwareUpdate();
+    Q_INVOKABLE int getLiveviewDevNum();
+    Q_INVOKABLE QStringList checkRestoreCompatible(QString uuid);
+    kavrotether::Utilities::AFFrameColor afFrameColor() const;
+    void setAfFrameColorValue(kavrotether::Utilities::AFFrameColor value);
+signals:
+    void firmwareUpdateCompleted();
+    void afFrameColorChanged(kavrotether::Utilities::AFFrameColor value);
+    // ---- end firmware update and camera queries ----
 };
 
 template<typename F>

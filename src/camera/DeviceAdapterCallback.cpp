@@ -164,8 +164,12 @@ constexpr std::array kQueuedTable{
     DispatchEntry{0xFFFF0301, runLiveViewData},
     // camera status and notifications
     KAVRO_DA_READ_ROW(0xFFFF0304, adp_KVR_func_api_Get_NoiseReduction_RemainingTime),
+    // firmware update
+    DispatchEntry{WorkerCommandCode::FirmwareUpdate,
+                  [](DeviceAdapter &a, const CallbackQueueItem &) { (void)a.adp_KVR_func_api_FirmwareUpdate(); }},
     // connection: USB re-scan
     DispatchEntry{0xFFFF0307, runSearchCameraList},
+    // camera status and notifications
     // camera status and notifications
     KAVRO_DA_READ_ROW(0xFFFF0308, adp_KVR_func_api_Get_HDMI_SDI_Status),
     KAVRO_DA_EVENT_UUID_ROW(0xFFFF0309, registerEventIdRecInfoAnother),

@@ -45,6 +45,8 @@ enum : quint32 {
     ReadFirst = 0xFFFF0201,
     RecInfoAnother = 0xFFFF0309,
     Last = 0xFFFF030C,
+    // firmware update
+    FirmwareUpdate = 0xFFFF0306,
 };
 }
 

@@ -175,7 +175,9 @@ private:
     X(int, nrRemainingTime, 0)                                                 \
     X(int, hdmiSdiStatus, -1)                                                  \
     X(int, lvShootingStatus, -1)                                               \
-    X(QString, pcSavedFilePath, QString())
+    X(QString, pcSavedFilePath, QString())                                       \
+    /* camera queries */                                                       \
+    X(int, afFrameColor, 0)
 
 // The adapter's private data block: settings files of the connection code,
 // property storage, the saved camera list, the camera table and the locks.
@@ -292,6 +294,13 @@ public:
     KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO lvCompositeShootingInfo{};
     std::chrono::steady_clock::time_point recordingEndedAt{};
     // ---- end camera status and notifications ----
+    // firmware update: the request, written by the start and read by the
+    // event worker (progress and result are fwupDataFrame and fwupResult).
+    QMutex fwupRequestMutex;
+    std::array<char, KVR_FWUP_PATH_MAX + 1> fwupPath{};
+    quint32 fwupPathLength = 0;
+    quint32 fwupFixedValue = 10000;
+    quint32 fwupResetFlag = 0;
 };
 
 } // namespace kavrotether

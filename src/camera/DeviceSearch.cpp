@@ -1,21 +1,330 @@
+// DeviceSearch: the search loop over USB and the network, and the reading of
+// a newly connected camera's data.
+
 #include "DeviceSearch.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <chrono>
+
+#include "DeviceAdapter.h"
+#include "core/ApplicationData.h"
+#include "flash/FlashAdapter.h"
 
 namespace kavrotether {
 
-DeviceSearch::DeviceSearch(QObject *parent) : QObject(parent) {}
-DeviceSearch::~DeviceSearch() = default;
+namespace {
 
-int DeviceSearch::devSearchStatus() const
+constexpr auto kPassWait = std::chrono::milliseconds(100);
+constexpr auto kNetworkEndPoll = std::chrono::milliseconds(50);
+// How long stopSearch waits for the SDK to report the end of its network
+// search. The SDK may never report it (the search was never started, or the
+// report was lost); waiting for ever would also refuse every later search.
+constexpr auto kNetworkEndLimit = std::chrono::seconds(5);
+
+constexpr int kConnTypeUsb = 0;
+constexpr int kConnTypeLan = 1;
+
+Utilities::Ternary readStrobe(DeviceAdapter &)
 {
-    return m_status;
+    FlashAdapter *flash = ApplicationData::getFlashAdapter();
+    return flash ? flash->adp_KVR_func_api_Strobe_GetCapability() : Utilities::Ternary_False;
+}
+
+Utilities::Ternary readStrobe2(DeviceAdapter &)
+{
+    FlashAdapter *flash = ApplicationData::getFlashAdapter();
+    return flash ? flash->adp_KVR_func_api_Strobe2_GetCapability() : Utilities::Ternary_False;
+}
+
+// The readers come with the capability and status readers; rows without a
+// function wait for them.
+constexpr ConnectReadStep kCapabilitySteps[] = {
+    {"CameraMode_GetCapability", nullptr, true, false},
+    {"RecInfo_BurstBracket_GetCapability", nullptr, true, false},
+    {"RecInfo_SelfTimer_GetCapability", nullptr, true, false},
+    {"IntervalInfo_GetCapability", nullptr, true, false},
+    {"RecInfo_4K6K_GetCapability", nullptr, true, false},
+    {"SetupCfgInfo_GetCapability", nullptr, true, false},
+    {"SetupFilesCfgInfo_GetCapability", nullptr, true, false},
+    {"Mov_Config_GetCapability", nullptr, true, false},
+    {"Mov_Filter_GetCapability", nullptr, false, false},
+    {"Aperture_GetCapability", nullptr, true, false},
+    {"SS_Get_Capability", nullptr, true, false},
+    {"WB_GetCapability", nullptr, true, false},
+    {"ISO_GetCapability", nullptr, true, false},
+    {"ImageInfo_GetCapability", nullptr, true, false},
+    {"AF_Config_GetCapability", nullptr, true, false},
+    {"RecInfo_Metering_GetCapability", nullptr, true, false},
+    {"Exposure_GetCapability", nullptr, true, false},
+    {"PhotoStyle_GetCapability", nullptr, true, false},
+    {"PhotoStyle2_GetCapability", nullptr, false, false},
+    {"RecPreview_Cfg_GetCapability", nullptr, true, false},
+    {"RecInfo_AF_Frame_GetCapability", nullptr, true, true},
+    {"RecInfo_AF_Frame_Get_Small_Frame", nullptr, false, true},
+    {"AFMF_Cfg2_GetCapability", nullptr, true, false},
+    {"Strobe_GetCapability", readStrobe, true, false},
+    {"Strobe2_GetCapability", readStrobe2, true, false},
+    {"PowerSaving_GetCapability", nullptr, false, false},
+    {"Get_HDMI_SDI_Status", nullptr, true, false},
+    {"LensZoom_Get_Info", nullptr, false, false},
+};
+
+constexpr ConnectReadStep kValueSteps[] = {
+    {"GetBatteryInfo", nullptr, true, false},
+    {"Get_Rec_Info", nullptr, true, false},
+    {"Get_WB_Info", nullptr, true, false},
+    {"GetAFInfo", nullptr, true, false},
+    {"Get_Lv_Composite_Info", nullptr, false, false},
+    {"Get_NoiseReduction_RemainingTime", nullptr, true, false},
+};
+
+std::atomic<const ConnectReadTables *> g_readTables{nullptr};
+
+const ConnectReadTables &readTables()
+{
+    const ConnectReadTables *t = g_readTables.load();
+    return t ? *t : DeviceSearch::productionConnectReadTables();
+}
+
+} // namespace
+
+DeviceSearch::DeviceSearch(QObject *parent) : QObject(parent)
+{
+    // Built before the application object may exist; its thread is the
+    // one the object lives on from the start.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        moveToThread(app->thread());
+}
+
+DeviceSearch::~DeviceSearch()
+{
+    stopSearch();
+    stopGetConnectInitData();
+}
+
+const ConnectReadTables &DeviceSearch::productionConnectReadTables()
+{
+    static const ConnectReadTables tables{kCapabilitySteps, std::size(kCapabilitySteps), kValueSteps,
+                                          std::size(kValueSteps)};
+    return tables;
+}
+
+void DeviceSearch::setConnectReadTables(const ConnectReadTables *tables)
+{
+    g_readTables.store(tables);
+}
+
+void DeviceSearch::setStatus(int status)
+{
+    m_status.store(status);
+    emit devSearchStatusChanged();
+}
+
+bool DeviceSearch::startSearch(bool background, bool addSearchMode, DeviceSearchMode searchMode)
+{
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    // The loop cannot restart itself: it would have to join its own thread.
+    if (m_networkSearchPending.load() || m_searchThread.get_id() == std::this_thread::get_id())
+        return false;
+    joinSearchThread();
+    {
+        std::lock_guard<std::mutex> g(m_searchMutex);
+        m_stopRequested = false;
+    }
+    m_backgroundSearch.store(background);
+    m_addSearchMode.store(addSearchMode);
+    emit backgroundSearchChanged();
+    emit addSearchModeChanged();
+    // A slot of those signals may have started a search meanwhile; that
+    // later request stands (a second thread must not replace a running one).
+    if (m_searchThread.joinable())
+        return true;
+    // Out-of-range modes from QML search as AUTO does.
+    if (searchMode < DEVSEARCH_MODE_AUTO || searchMode >= DEVSEARCH_MODE_Max)
+        searchMode = DEVSEARCH_MODE_AUTO;
+    m_searchThread = std::thread([this, searchMode] { searchLoop(searchMode); });
+    return true;
+}
+
+void DeviceSearch::joinSearchThread()
+{
+    {
+        std::lock_guard<std::mutex> g(m_searchMutex);
+        m_stopRequested = true;
+    }
+    m_searchCondition.notify_all();
+    if (m_searchThread.joinable() && m_searchThread.get_id() != std::this_thread::get_id())
+        m_searchThread.join();
 }
 
 void DeviceSearch::stopSearch()
 {
-    if (m_status == 0)
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    joinSearchThread();
+    DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
+    if (!adapter || adapter->connectionType() != kConnTypeLan || !m_networkSearchPending.load())
         return;
-    m_status = 0;
-    emit devSearchStatusChanged();
+    // The SDK is asked to stop its network search by the network code
+    // (adp_KVR_func_api_ptpip_StopGetDeviceInfo); its end is reported back
+    // through SetPTPIPSearchEvent.
+    const auto limit = std::chrono::steady_clock::now() + kNetworkEndLimit;
+    std::unique_lock<std::mutex> g(m_searchMutex);
+    while (m_networkSearchPending.load() && std::chrono::steady_clock::now() < limit)
+        m_searchCondition.wait_for(g, kNetworkEndPoll);
+    m_networkSearchPending.store(false);
+}
+
+void DeviceSearch::SetPTPIPSearchEvent(uint kind)
+{
+    switch (kind) {
+    case 1:
+        m_networkDeviceFound.store(true);
+        break;
+    case 2:
+    case 3:
+        m_networkSearchPending.store(false);
+        break;
+    default:
+        return;
+    }
+    // Wakes the loop's and stopSearch's waits; the lock makes sure a waiter
+    // that just found the flag unchanged is already waiting.
+    { std::lock_guard<std::mutex> g(m_searchMutex); }
+    m_searchCondition.notify_all();
+}
+
+bool DeviceSearch::waitForStop(int ms)
+{
+    std::unique_lock<std::mutex> g(m_searchMutex);
+    m_searchCondition.wait_for(g, std::chrono::milliseconds(ms), [this] { return m_stopRequested; });
+    return m_stopRequested;
+}
+
+void DeviceSearch::searchLoop(DeviceSearchMode mode)
+{
+    setStatus(m_backgroundSearch.load() ? DEVSEARCH_STATUS_SearchingBackground : DEVSEARCH_STATUS_Searching);
+    DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
+    int type = kConnTypeUsb;
+    if (mode == DEVSEARCH_MODE_LAN)
+        type = kConnTypeLan;
+    else if (mode == DEVSEARCH_MODE_AUTO && adapter)
+        type = adapter->connectionType();
+    const bool onePass = m_addSearchMode.load();
+
+    while (adapter) {
+        if (waitForStop(int(kPassWait.count())))
+            break;
+        m_networkSearchPending.store(type == kConnTypeLan);
+        m_networkDeviceFound.store(false);
+        // Handing the pass's connection type to the SDK and clearing its
+        // search condition are the connection code's
+        // (adp_KVR_func_api_ptpip_Set_Connection_Type,
+        // adp_KVR_func_api_SetSearchCondition).
+        const Utilities::Ternary found = adapter->adp_KVR_func_api_GetPnPDeviceInfo(false);
+        if (type == kConnTypeLan) {
+            bool stopped = false;
+            while (m_networkSearchPending.load() && !m_networkDeviceFound.load()) {
+                if (waitForStop(int(kPassWait.count()))) {
+                    stopped = true;
+                    break;
+                }
+            }
+            if (stopped || adapter->searchListCount() > 0)
+                break;
+        } else if (found == Utilities::Ternary_True && adapter->searchListCount() > 0) {
+            break;
+        }
+        if (mode == DEVSEARCH_MODE_AUTO)
+            type = adapter->connectionType() == kConnTypeUsb ? kConnTypeLan : kConnTypeUsb;
+        if (onePass)
+            break;
+    }
+    setStatus(DEVSEARCH_STATUS_Stop);
+}
+
+void DeviceSearch::startGetConnectInitData()
+{
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    // A reader cannot restart the reading it runs in.
+    if (m_dataThread.get_id() == std::this_thread::get_id())
+        return;
+    joinDataThread();
+    {
+        std::lock_guard<std::mutex> g(m_dataMutex);
+        m_readCancelled = false;
+    }
+    m_dataThread = std::thread([this] { readConnectInitData(); });
+}
+
+void DeviceSearch::stopGetConnectInitData()
+{
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    joinDataThread();
+}
+
+void DeviceSearch::joinDataThread()
+{
+    {
+        std::lock_guard<std::mutex> g(m_dataMutex);
+        m_readCancelled = true;
+    }
+    m_dataCondition.notify_all();
+    if (m_dataThread.joinable() && m_dataThread.get_id() != std::this_thread::get_id())
+        m_dataThread.join();
+}
+
+bool DeviceSearch::IsConnectTreadCancel(int ms)
+{
+    std::unique_lock<std::mutex> g(m_dataMutex);
+    if (ms > 0)
+        m_dataCondition.wait_for(g, std::chrono::milliseconds(ms), [this] { return m_readCancelled; });
+    return m_readCancelled;
+}
+
+bool DeviceSearch::runReaders(DeviceAdapter &adapter, const ConnectReadStep *steps, std::size_t count)
+{
+    Utilities::Ternary last = Utilities::Ternary_True;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (IsConnectTreadCancel(0))
+            return false;
+        const ConnectReadStep &step = steps[i];
+        if (step.singleViewOnly && adapter.isMultiviewMode())
+            continue;
+        if (!step.read) {
+            qWarning("DeviceSearch: no reader for %s", step.name);
+            return false;
+        }
+        const Utilities::Ternary result = step.read(adapter);
+        if (!step.counted)
+            continue;
+        last = result;
+        if (last != Utilities::Ternary_True)
+            break;
+    }
+    return last == Utilities::Ternary_True && !IsConnectTreadCancel(0);
+}
+
+void DeviceSearch::readConnectInitData()
+{
+    DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
+    if (!adapter)
+        return;
+    // The status value is stored here; its announcement to the interface
+    // comes with the camera-status code (setCamConnectStatus).
+    DeviceAdapterData &d = adapter->dataBlock();
+    d.camConnectStatus.store(Utilities::CamConnectSts_GetData);
+    const ConnectReadTables &tables = readTables();
+    const bool ok = runReaders(*adapter, tables.capabilities, tables.capabilityCount)
+                    && runReaders(*adapter, tables.values, tables.valueCount);
+    if (ok) {
+        d.camConnectStatus.store(Utilities::CamConnectSts_Success);
+        return;
+    }
+    if (IsConnectTreadCancel(0))
+        return;
+    d.camConnectStatus.store(Utilities::CamConnectSts_Error);
 }
 
 } // namespace kavrotether

@@ -2,26 +2,126 @@
 
 #include <QObject>
 
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <mutex>
+#include <thread>
+
+#include "core/Utilities.h"
+
 namespace kavrotether {
 
-// Finds cameras over USB and the network and keeps the search list.
+class DeviceAdapter;
+
+// One reader of the reading that follows a connection. A reader that this
+// build does not have yet is a row without a function: reaching it fails the
+// reading rather than skipping what it should have read.
+struct ConnectReadStep
+{
+    const char *name;
+    Utilities::Ternary (*read)(DeviceAdapter &adapter);
+    // A reader whose result is ignored: the next counted reader runs anyway.
+    bool counted;
+    // Skipped while several cameras share the live view.
+    bool singleViewOnly;
+};
+
+struct ConnectReadTables
+{
+    const ConnectReadStep *capabilities = nullptr;
+    std::size_t capabilityCount = 0;
+    const ConnectReadStep *values = nullptr;
+    std::size_t valueCount = 0;
+};
+
+// Finds cameras over USB and the network on a thread of its own and, after a
+// connection, reads the new camera's capabilities and values on another.
 class DeviceSearch : public QObject
 {
     Q_OBJECT
+public:
+    enum DeviceSearchStatus {
+        DEVSEARCH_STATUS_Unknown = -1,
+        DEVSEARCH_STATUS_Stop = 0,
+        DEVSEARCH_STATUS_Searching = 1,
+        DEVSEARCH_STATUS_SearchingBackground = 2,
+        DEVSEARCH_STATUS_Max = 3
+    };
+    Q_ENUM(DeviceSearchStatus)
+    enum DeviceSearchMode {
+        DEVSEARCH_MODE_AUTO = 0,
+        DEVSEARCH_MODE_USB = 1,
+        DEVSEARCH_MODE_LAN = 2,
+        DEVSEARCH_MODE_Max = 3
+    };
+    Q_ENUM(DeviceSearchMode)
+
+private:
     Q_PROPERTY(int devSearchStatus READ devSearchStatus NOTIFY devSearchStatusChanged)
+    Q_PROPERTY(bool backgroundSearch READ backgroundSearch NOTIFY backgroundSearchChanged)
+    Q_PROPERTY(bool addSearchMode READ addSearchMode NOTIFY addSearchModeChanged)
+
 public:
     explicit DeviceSearch(QObject *parent = nullptr);
     ~DeviceSearch() override;
 
-    // 0 while no search runs.
-    int devSearchStatus() const;
+    int devSearchStatus() const { return m_status.load(); }
+    bool backgroundSearch() const { return m_backgroundSearch.load(); }
+    bool addSearchMode() const { return m_addSearchMode.load(); }
+
+    // False, doing nothing, while a network search started in the SDK has
+    // not ended; otherwise restarts the search loop.
+    Q_INVOKABLE bool startSearch(bool background = false, bool addSearchMode = false,
+                                 kavrotether::DeviceSearch::DeviceSearchMode searchMode = DEVSEARCH_MODE_AUTO);
     Q_INVOKABLE void stopSearch();
+    // The network search's events: 1 camera found, 2 timed out, 3 stopped.
+    void SetPTPIPSearchEvent(uint kind);
+    bool networkSearchPending() const { return m_networkSearchPending.load(); }
+
+    // Starts (again) the reading of the connected camera's data.
+    void startGetConnectInitData();
+    void stopGetConnectInitData();
+    // Waits up to ms for a cancellation; true when the reading is cancelled.
+    bool IsConnectTreadCancel(int ms);
+
+    // What the post-connect reading runs; null restores the program's own.
+    static void setConnectReadTables(const ConnectReadTables *tables);
+    static const ConnectReadTables &productionConnectReadTables();
 
 signals:
     void devSearchStatusChanged();
+    void backgroundSearchChanged();
+    void addSearchModeChanged();
 
 private:
-    int m_status = 0;
+    void searchLoop(DeviceSearchMode mode);
+    // True when stop was requested within the wait.
+    bool waitForStop(int ms);
+    void setStatus(int status);
+    void readConnectInitData();
+    bool runReaders(DeviceAdapter &adapter, const ConnectReadStep *steps, std::size_t count);
+    void joinSearchThread();
+    void joinDataThread();
+
+    std::atomic<int> m_status{DEVSEARCH_STATUS_Unknown};
+    std::atomic<bool> m_backgroundSearch{false};
+    std::atomic<bool> m_addSearchMode{false};
+    std::atomic<bool> m_networkSearchPending{false};
+    std::atomic<bool> m_networkDeviceFound{false};
+
+    // Serialises start and stop of the threads (never held by the threads);
+    // recursive, as a slot of a signal emitted while it is held may stop again.
+    std::recursive_mutex m_controlMutex;
+    std::thread m_searchThread;
+    std::mutex m_searchMutex;
+    std::condition_variable m_searchCondition;
+    bool m_stopRequested = false;
+
+    std::thread m_dataThread;
+    std::mutex m_dataMutex;
+    std::condition_variable m_dataCondition;
+    bool m_readCancelled = false;
 };
 
 } // namespace kavrotether

@@ -1,0 +1,152 @@
+// DeviceAdapter: the search list and the USB enumeration behind it.
+
+#include "DeviceAdapter.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace kavrotether {
+
+namespace {
+
+// Position of a serial number in the saved camera list; -1 for none. An empty
+// serial number matches nothing.
+int savedPosition(const DeviceAdapterData &d, const QString &serial)
+{
+    if (serial.isEmpty())
+        return -1;
+    const int count = std::clamp(d.savedCameraCount, 0, DeviceAdapterData::kSavedCameraCapacity);
+    for (int i = 0; i < count; ++i)
+        if (d.savedCameraList[std::size_t(i)].serialNo == serial)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+QList<QObject *> DeviceAdapter::searchList()
+{
+    QMutexLocker g(&d->cameraTableMutex);
+    QList<QObject *> out;
+    out.reserve(d->searchList.size());
+    for (SearchCameraListItemObject *item : std::as_const(d->searchList))
+        out.append(item);
+    return out;
+}
+
+int DeviceAdapter::searchListCount()
+{
+    QMutexLocker g(&d->cameraTableMutex);
+    return int(d->searchList.size());
+}
+
+void DeviceAdapter::ClearSearchList()
+{
+    QList<SearchCameraListItemObject *> items;
+    {
+        QMutexLocker g(&d->cameraTableMutex);
+        if (d->searchList.isEmpty())
+            return;
+        items.swap(d->searchList);
+    }
+    // The items live on this object's thread; deleting them there, after the
+    // change notice, keeps the interface from reading a freed item.
+    for (SearchCameraListItemObject *item : std::as_const(items))
+        item->deleteLater();
+    emit searchListChanged();
+}
+
+void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
+{
+    if (!item)
+        return;
+    if (item->thread() != thread())
+        item->moveToThread(thread());
+    QMutexLocker g(&d->cameraTableMutex);
+    QList<SearchCameraListItemObject *> &list = d->searchList;
+    const int position = savedPosition(*d, item->devSerialNo());
+    if (list.isEmpty() || position < 0) {
+        list.append(item);
+        return;
+    }
+    const auto at = std::find_if(list.begin(), list.end(), [&](SearchCameraListItemObject *other) {
+        const int p = savedPosition(*d, other->devSerialNo());
+        return p < 0 || p > position;
+    });
+    list.insert(at, item);
+}
+
+bool DeviceAdapter::GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar_t *devicePath,
+                                          QString *name)
+{
+    if (!record || !devicePath || !name)
+        return false;
+    char uuid[KVR_UUID_BUFFER_SIZE] = {};
+    bool connected;
+    {
+        QMutexLocker g(&sdkMutex);
+        connected = KVR_func_api_IsConnectedUSBDevice(devicePath, uuid) == 1;
+    }
+    if (!connected) {
+        // A camera that is not connected is read through a brief session of
+        // its own; that comes with the session operations
+        // (adp_KVR_func_api_OpenSession / CloseSession / CloseDevice).
+        return false;
+    }
+    uuid[KVR_UUID_BUFFER_SIZE - 1] = '\0';
+    const QString key = QString::fromLatin1(uuid);
+    char text[KVR_TEXT_BUFFER_SIZE] = {};
+    {
+        DeviceLock lock(*this, key);
+        if (KVR_func_api_Body_SettingInfo_Get_Individual_Id(text, uuid, nullptr) != 1)
+            return false;
+    }
+    text[KVR_TEXT_BUFFER_SIZE - 1] = '\0';
+    *name = QString::fromUtf8(text);
+    return true;
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetPnPDeviceInfo(bool trylock)
+{
+    // Too large for a search thread's stack.
+    auto list = std::make_unique<KVR_CONNECT_DEVICE_INFO>();
+    std::memset(list.get(), 0, sizeof *list);
+    if (trylock) {
+        if (!sdkMutex.tryLock())
+            return Utilities::Ternary_True;
+    } else {
+        sdkMutex.lock();
+    }
+    const uint8_t result = KVR_func_api_GetPnPDeviceInfo(list.get(), nullptr);
+    sdkMutex.unlock();
+    // Cleared after the SDK lock is let go: the list is guarded by the
+    // camera-table lock, which comes first in the lock order.
+    ClearSearchList();
+    if (result != 1)
+        return Utilities::Ternary_False;
+    const uint32_t count = std::min<uint32_t>(list->count, uint32_t(std::size(list->devices)));
+    list->count = count;
+    {
+        QMutexLocker g(&d->cameraTableMutex);
+        std::memcpy(&d->deviceList, list.get(), sizeof d->deviceList);
+    }
+    for (uint32_t i = 0; i < count; ++i) {
+        const KVR_DEVINFO &record = list->devices[i];
+        const wchar_t *path = list->devicePath[i];
+        QString name;
+        if (!GetUSBDevFriendlyName(&record, path, &name))
+            name.clear();
+        auto *item = new SearchCameraListItemObject;
+        item->fillFromUsb(record, path, name);
+        item->setEnable(true);
+        item->setAuthorize(true);
+        AddSortSearchList(item);
+    }
+    emit searchListChanged();
+    return Utilities::Ternary_True;
+}
+
+} // namespace kavrotether

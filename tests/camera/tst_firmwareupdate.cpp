@@ -1,0 +1,391 @@
+// Firmware update of one camera (start, the worker's run and its outcomes)
+// and the adapter's small camera queries.
+
+#include <QtTest>
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "KvrSim.h"
+#include "Kvrptpif.h"
+#include "QueueTestSupport.h"
+#include "camera/DeviceAdapter.h"
+#include "camera/DeviceAdapterCallback.h"
+#include "core/ApplicationData.h"
+
+using namespace kavrotether;
+using kavrotether::test::itemText;
+using kavrotether::test::queueText;
+
+namespace {
+
+int countCalls(const std::vector<std::string> &log, const std::string &name)
+{
+    int n = 0;
+    for (const std::string &entry : log)
+        n += entry == name ? 1 : 0;
+    return n;
+}
+
+// Puts a camera into session through the SDK, as a connection would.
+QString openCamera(int index)
+{
+    auto list = std::make_unique<KVR_CONNECT_DEVICE_INFO>();
+    if (KVR_func_api_GetPnPDeviceInfo(list.get(), nullptr) != 1)
+        return {};
+    char uuid[KVR_UUID_BUFFER_SIZE] = {};
+    uint32_t session = 0;
+    if (KVR_func_api_SelectPnPDevice(uint32_t(index), list.get(), uuid, nullptr, nullptr, 0, nullptr) != 1
+        || KVR_func_api_OpenSession(0, &session, uuid, nullptr) != 1)
+        return {};
+    return QString::fromLatin1(uuid);
+}
+
+} // namespace
+
+class TestFirmwareUpdate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startRefused_data();
+    void startRefused();
+    void startWithoutReceiverLeavesNothingBehind();
+    void startQueuesOneUpdate();
+    void missingFileSkipsTheCamera();
+    void failedUpdateKeepsCamera();
+    void outcome_data();
+    void outcome();
+    void onlyCameraRestarted();
+    void cameraLostDuringUpdate();
+
+    void liveviewDevNum_data();
+    void liveviewDevNum();
+    void restoreCompatible();
+
+private:
+    // Connects the default scenario's USB cameras into the table (first
+    // selected) and answers their UUIDs.
+    QStringList connectCameras(int count);
+    QString writeFirmware(const QByteArray &content);
+
+    QTemporaryDir m_settingsDir;
+    QTemporaryDir m_files;
+    std::unique_ptr<DeviceAdapter> m_adapter;
+    std::unique_ptr<DeviceAdapterCallback> m_receiver;
+    QMap<QString, int> m_index;
+};
+
+void TestFirmwareUpdate::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_settingsDir.isValid());
+    QVERIFY(m_files.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void TestFirmwareUpdate::init()
+{
+    kvrsim::reset();
+    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    DeviceAdapterCallback::setDispatchTables(nullptr);
+    m_adapter = std::make_unique<DeviceAdapter>();
+    ApplicationData::setDeviceAdapter(m_adapter.get());
+    m_receiver = std::make_unique<DeviceAdapterCallback>();
+    QVERIFY(m_adapter->attachCallbackReceiver(m_receiver.get()));
+    m_index.clear();
+}
+
+void TestFirmwareUpdate::cleanup()
+{
+    m_adapter->attachCallbackReceiver(nullptr);
+    m_receiver.reset();
+    m_adapter.reset();
+    ApplicationData::setDeviceAdapter(nullptr);
+    (void)KVR_func_api_Finish();
+    kvrsim::reset();
+}
+
+QStringList TestFirmwareUpdate::connectCameras(int count)
+{
+    QStringList uuids;
+    int n = 0;
+    for (int index : kvrsim::cameras()) {
+        const kvrsim::CameraProfile profile = kvrsim::profileOf(index);
+        if (profile.connection != kvrsim::Connection::Usb || n++ >= count)
+            continue;
+        const QString uuid = openCamera(index);
+        if (uuid.isEmpty())
+            return {};
+        CameraInfo info;
+        info.devIndex = index;
+        info.serialNo = QString::fromStdString(profile.serial);
+        info.individualId = QStringLiteral("id-%1").arg(index);
+        info.powerOnMode = 1;
+        m_adapter->addCameraToTable(uuid, info);
+        m_adapter->getOrCreateDeviceMutex(uuid);
+        m_index.insert(uuid, index);
+        uuids << uuid;
+    }
+    if (!uuids.isEmpty()) {
+        m_adapter->setSelectedCameraUuid(uuids.first());
+        m_adapter->setIsCamerasConnected(true);
+    }
+    return uuids;
+}
+
+QString TestFirmwareUpdate::writeFirmware(const QByteArray &content)
+{
+    const QString path = m_files.filePath(QStringLiteral("fw-%1.bin").arg(content.size()));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return {};
+    return path;
+}
+
+void TestFirmwareUpdate::startRefused_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("259 bytes") << QString(259, QLatin1Char('p')) << true;
+    QTest::newRow("260 bytes") << QString(260, QLatin1Char('p')) << false;
+    // Bytes count, not characters.
+    QTest::newRow("130 characters, 260 bytes") << QString(130, QChar(0x00E9)) << false;
+}
+
+void TestFirmwareUpdate::startRefused()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, accepted);
+    QCOMPARE(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("u"), path, false), accepted);
+    QCOMPARE(m_adapter->isFwupProcessing(), accepted);
+    QCOMPARE(m_adapter->getFwupProcessingUUID().isEmpty(), !accepted);
+    QCOMPARE(m_receiver->pendingItems().size(), std::size_t(accepted ? 1 : 0));
+    if (accepted)
+        QCOMPARE(m_adapter->dataBlock().fwupPathLength, quint32(path.toLocal8Bit().size()));
+}
+
+void TestFirmwareUpdate::startWithoutReceiverLeavesNothingBehind()
+{
+    m_adapter->attachCallbackReceiver(nullptr);
+    QVERIFY(!m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("u"), QStringLiteral("fw.bin"),
+                                                               false));
+    // Nothing would ever end it: the receiver's filters must not drop this
+    // camera's events.
+    QVERIFY(!m_adapter->isFwupProcessing());
+    QVERIFY(m_adapter->getFwupProcessingUUID().isEmpty());
+    QVERIFY(m_adapter->attachCallbackReceiver(m_receiver.get()));
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("u"), QString(259, QLatin1Char('p')),
+                                                              false));
+}
+
+void TestFirmwareUpdate::startQueuesOneUpdate()
+{
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("cam-1"), QStringLiteral("fw.bin"),
+                                                              true));
+    QVERIFY(m_adapter->isFwupProcessing());
+    QCOMPARE(m_adapter->getFwupProcessingUUID(), QStringLiteral("cam-1"));
+    QCOMPARE(queueText(*m_receiver), QStringList{itemText(0xFFFF0306, 0, QString())});
+    const DeviceAdapterData &d = m_adapter->dataBlock();
+    QCOMPARE(QByteArray(d.fwupPath.data()), QByteArray("fw.bin"));
+    QCOMPARE(d.fwupPathLength, 6u);
+    QCOMPARE(d.fwupFixedValue, 10000u);
+    QCOMPARE(d.fwupResetFlag, 1u);
+    // A running update is not redirected by a second request.
+    QVERIFY(!m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("cam-2"), QStringLiteral("x.bin"),
+                                                               false));
+    QCOMPARE(m_adapter->getFwupProcessingUUID(), QStringLiteral("cam-1"));
+    QCOMPARE(QByteArray(d.fwupPath.data()), QByteArray("fw.bin"));
+    QCOMPARE(m_receiver->pendingItems().size(), std::size_t(1));
+}
+
+void TestFirmwareUpdate::missingFileSkipsTheCamera()
+{
+    const QStringList uuids = connectCameras(1);
+    QCOMPARE(uuids.size(), 1);
+    const int index = m_index.value(uuids.first());
+    QSignalSpy completed(m_adapter.get(), &DeviceAdapter::firmwareUpdateCompleted);
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), m_files.filePath("none.bin"), false));
+    kvrsim::clearCallLogs();
+    QVERIFY(m_receiver->runOne());
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(countCalls(kvrsim::callLog(index), "FirmwareUpdate"), 0);
+    QCOMPARE(m_adapter->cameraTableCount(), 1);
+    QVERIFY(!m_adapter->isFwupProcessing());
+    QVERIFY(m_adapter->getFwupProcessingUUID().isEmpty());
+    QCOMPARE(m_adapter->dataBlock().fwupPathLength, 0u);
+
+    // An empty file is no firmware either.
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), writeFirmware(QByteArray()), false));
+    QCOMPARE(m_adapter->adp_KVR_func_api_FirmwareUpdate(), Utilities::Ternary_False);
+    QCOMPARE(countCalls(kvrsim::callLog(index), "FirmwareUpdate"), 0);
+}
+
+void TestFirmwareUpdate::failedUpdateKeepsCamera()
+{
+    const QStringList uuids = connectCameras(2);
+    QCOMPARE(uuids.size(), 2);
+    const QString path = writeFirmware(QByteArray(4096, 'F'));
+    QVERIFY(!path.isEmpty());
+    m_adapter->setIsCamerasConnected(false);
+    QSignalSpy completed(m_adapter.get(), &DeviceAdapter::firmwareUpdateCompleted);
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), path, false));
+    kvrsim::clearCallLogs();
+    QVERIFY(m_receiver->runOne());
+    // The stand-in has no firmware to take: the call is made and fails.
+    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.first())), "FirmwareUpdate"), 1);
+    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.at(1))), "FirmwareUpdate"), 0);
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(m_adapter->cameraTableCount(), 2);
+    QCOMPARE(m_adapter->camera_list_get_selected_camera_uuid(), uuids.first());
+    QVERIFY(m_adapter->isCamerasConnected());
+    QVERIFY(!m_adapter->isFwupProcessing());
+}
+
+void TestFirmwareUpdate::outcome_data()
+{
+    QTest::addColumn<quint32>("progress");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("disconnected");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("finished") << 100u << 1 << false << true;
+    QTest::newRow("finished, other result") << 100u << 2 << false << true;
+    QTest::newRow("finished without result") << 100u << 0 << false << false;
+    QTest::newRow("not finished") << 99u << 1 << false << false;
+    QTest::newRow("lost, no result") << 0u << 0 << true << true;
+}
+
+void TestFirmwareUpdate::outcome()
+{
+    QFETCH(quint32, progress);
+    QFETCH(int, result);
+    QFETCH(bool, disconnected);
+    QFETCH(bool, removed);
+    const QStringList uuids = connectCameras(2);
+    QCOMPARE(uuids.size(), 2);
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), writeFirmware("fw"), false));
+    // What the firmware status handler and the receiver record during the
+    // SDK call.
+    DeviceAdapterData &d = m_adapter->dataBlock();
+    d.fwupDataFrame.store(progress);
+    d.fwupResult.store(quint8(result));
+    if (disconnected)
+        m_adapter->setDisconnectInFwup(true);
+    const Utilities::Ternary answer = m_adapter->adp_KVR_func_api_FirmwareUpdate();
+    QCOMPARE(answer, result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False);
+    QCOMPARE(m_adapter->cameraInfoByUuid(uuids.first(), nullptr), !removed);
+    QVERIFY(m_adapter->cameraInfoByUuid(uuids.at(1), nullptr));
+    // The selection moves off a camera that went.
+    QCOMPARE(m_adapter->camera_list_get_selected_camera_uuid(), removed ? uuids.at(1) : uuids.first());
+    QVERIFY(m_adapter->isCamerasConnected());
+    QVERIFY(!d.fwupDisconnected.load());
+    QVERIFY(!m_adapter->isFwupProcessing());
+}
+
+void TestFirmwareUpdate::onlyCameraRestarted()
+{
+    const QStringList uuids = connectCameras(1);
+    QCOMPARE(uuids.size(), 1);
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), writeFirmware("fw"), false));
+    m_adapter->dataBlock().fwupDataFrame.store(100);
+    m_adapter->dataBlock().fwupResult.store(1);
+    QSignalSpy connected(m_adapter.get(), &DeviceAdapter::isCamerasConnectedChanged);
+    QSignalSpy completed(m_adapter.get(), &DeviceAdapter::firmwareUpdateCompleted);
+    QVERIFY(m_receiver->runOne());
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(m_adapter->cameraTableCount(), 0);
+    QVERIFY(!m_adapter->isCamerasConnected());
+    QCOMPARE(connected.count(), 1);
+}
+
+void TestFirmwareUpdate::cameraLostDuringUpdate()
+{
+    const QStringList uuids = connectCameras(2);
+    QCOMPARE(uuids.size(), 2);
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.at(1), writeFirmware("fw"), false));
+    // The SDK reports the camera lost through the receiver's filters.
+    DeviceAdapterCallback::CallbackRegist();
+    kvrsim::loseCamera(m_index.value(uuids.at(1)));
+    kvrsim::flush();
+    DeviceAdapterCallback::CallbackUnRegist();
+    QVERIFY(m_adapter->dataBlock().fwupDisconnected.load());
+    // The updating camera's events were dropped, not queued.
+    QCOMPARE(m_receiver->pendingItems().size(), std::size_t(1));
+    QVERIFY(m_receiver->runOne());
+    QVERIFY(!m_adapter->cameraInfoByUuid(uuids.at(1), nullptr));
+    QCOMPARE(m_adapter->camera_list_get_selected_camera_uuid(), uuids.first());
+    QCOMPARE(m_adapter->cameraTableCount(), 1);
+}
+
+void TestFirmwareUpdate::liveviewDevNum_data()
+{
+    QTest::addColumn<bool>("multiview");
+    // powerOnMode, liveViewEnable per camera; the first one is selected.
+    QTest::addColumn<QList<int>>("power");
+    QTest::addColumn<QList<int>>("enabled");
+    QTest::addColumn<int>("count");
+    QTest::newRow("none") << false << QList<int>{} << QList<int>{} << 0;
+    QTest::newRow("single, selected on") << false << QList<int>{1} << QList<int>{0} << 1;
+    QTest::newRow("single, selected off") << false << QList<int>{0} << QList<int>{1} << 0;
+    QTest::newRow("single, others enabled") << false << QList<int>{1, 1, 1} << QList<int>{0, 1, 0} << 2;
+    QTest::newRow("multi, enabled only") << true << QList<int>{1, 1, 1} << QList<int>{0, 1, 1} << 2;
+    QTest::newRow("multi, off cameras not counted") << true << QList<int>{1, 0} << QList<int>{1, 1} << 1;
+}
+
+void TestFirmwareUpdate::liveviewDevNum()
+{
+    QFETCH(bool, multiview);
+    QFETCH(QList<int>, power);
+    QFETCH(QList<int>, enabled);
+    QFETCH(int, count);
+    m_adapter->dataBlock().multiviewMode.store(multiview);
+    for (int i = 0; i < power.size(); ++i) {
+        CameraInfo info;
+        info.powerOnMode = quint8(power.at(i));
+        info.liveViewEnable = quint8(enabled.at(i));
+        m_adapter->addCameraToTable(QStringLiteral("cam-%1").arg(i), info);
+    }
+    m_adapter->setSelectedCameraUuid(QStringLiteral("cam-0"));
+    QCOMPARE(m_adapter->getLiveviewDevNum(), count);
+}
+
+void TestFirmwareUpdate::restoreCompatible()
+{
+    QVERIFY(m_adapter->checkRestoreCompatible(QStringLiteral("ALL")).isEmpty());
+    const QStringList uuids = connectCameras(2);
+    QCOMPARE(uuids.size(), 2);
+    DeviceAdapterData &d = m_adapter->dataBlock();
+    CameraInfo first;
+    CameraInfo second;
+    QVERIFY(m_adapter->cameraInfoByUuid(uuids.at(0), &first));
+    QVERIFY(m_adapter->cameraInfoByUuid(uuids.at(1), &second));
+    // The first camera is in the saved list twice, the second once but off.
+    d.savedCameraCount = 3;
+    d.savedCameraList[0].serialNo = first.serialNo;
+    d.savedCameraList[1].serialNo = second.serialNo;
+    d.savedCameraList[2].serialNo = first.serialNo;
+    second.powerOnMode = 0;
+    m_adapter->addCameraToTable(uuids.at(1), second);
+    kvrsim::clearCallLogs();
+    // The stand-in holds no setting files: nothing is compatible.
+    QVERIFY(m_adapter->checkRestoreCompatible(QStringLiteral("ALL")).isEmpty());
+    const std::string call = "SetupFilesConfigSetting_Get_Compatible";
+    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.at(0))), call), 2);
+    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.at(1))), call), 0);
+    QVERIFY(m_adapter->checkRestoreCompatible(uuids.at(1)).isEmpty());
+    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.at(1))), call), 1);
+    QVERIFY(m_adapter->checkRestoreCompatible(QString()).isEmpty());
+}
+
+QTEST_MAIN(TestFirmwareUpdate)
+#include "tst_firmwareupdate.moc"
