@@ -575,6 +575,7 @@ public slots:
     void registerEventPtpipStopSearchProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
     void registerEventPtpipDisconnectProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
     void registerEventPtpipAuthenticatePwProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
+    void registerEventPtpipFoundConnectedDeviceProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
 
 public:
     void ptpipConnectThreadProc();
@@ -584,6 +585,12 @@ public:
     // Selects one found network camera through the SDK with its saved
     // password and records its device key; the UUID on success.
     bool ptpipSelectWithSavedPassword(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, QString *uuid, uint *err);
+    // Connects the enabled, not yet connected network entries of the search
+    // list; true when at least one was connected. add: cameras added to
+    // running sessions (connectPtpipDevice), else the first connection.
+    bool selectEnableLanDevice(uint *err, bool add);
+    bool selectPtpipDevice(_tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, uint *err);
+    bool connectPtpipDevice(_tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, uint *err);
     void updateRclIni(QString key, QString value);
     // A found TLS camera counts as authorised when "Rcl" registers exactly
     // the certificate file name of its record under its serial number.
@@ -631,6 +638,9 @@ public:
 private:
     // Set by stopConnectThread; guarded by foundDeviceMutex.
     bool m_connectThreadShutDown = false;
+    // Lists a found network camera in the search list.
+    void ptpipListFoundDevice(SearchCameraListItemObject *item);
+    bool ptpipConnectDevice(_tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, uint *err, bool select);
     // Wakes the connect thread's idle wait early (stop or a new record).
     std::mutex m_connectWakeLock;
     std::condition_variable m_connectWake;

@@ -198,6 +198,7 @@ constexpr PtpipEntry kPtpipTable[] = {
     {PtpipKind::TimeoutSearch, runPtpip<&DeviceAdapter::registerEventPtpipTimeoutSearchProc>},
     {PtpipKind::StopSearch, runPtpip<&DeviceAdapter::registerEventPtpipStopSearchProc>},
     {PtpipKind::AuthenticatePw, runPtpip<&DeviceAdapter::registerEventPtpipAuthenticatePwProc>},
+    {PtpipKind::FoundConnectedDevice, runPtpip<&DeviceAdapter::registerEventPtpipFoundConnectedDeviceProc>},
 };
 
 template<typename Table>

@@ -5,12 +5,15 @@
 #include "DeviceAdapter.h"
 
 #include <QDeadlineTimer>
+#include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
 #include <QSettings>
 #include <QThread>
 
 #include "DeviceAdapterCallback.h"
 #include "PtpipRecord.h"
+#include "SearchCameraListItemObject.h"
 
 namespace kavrotether {
 
@@ -74,6 +77,9 @@ void DeviceAdapter::registerEventPtpipFoundDeviceProc(uint cb_event_type, void *
                 return;
     }
     d->lanConnected.store(true);
+    // Setting the connection type takes the SDK lock, which a thread may
+    // hold while it waits for this very callback thread; the connect thread
+    // sets it before it lists the camera.
 
     QMutexLocker g(&foundDeviceMutex);
     if (m_connectThreadShutDown)
@@ -108,6 +114,7 @@ void DeviceAdapter::registerEventPtpipTimeoutSearchProc(uint cb_event_type, void
     if (cb_event_type != PtpipKind::TimeoutSearch)
         return;
     d->lanConnected.store(false);
+    m_deviceSearch.SetPTPIPSearchEvent(PtpipKind::TimeoutSearch);
 }
 
 void DeviceAdapter::registerEventPtpipStopSearchProc(uint cb_event_type, void *, void *)
@@ -115,6 +122,25 @@ void DeviceAdapter::registerEventPtpipStopSearchProc(uint cb_event_type, void *,
     if (cb_event_type != PtpipKind::StopSearch)
         return;
     d->lanConnected.store(false);
+    m_deviceSearch.SetPTPIPSearchEvent(PtpipKind::StopSearch);
+}
+
+void DeviceAdapter::registerEventPtpipFoundConnectedDeviceProc(uint cb_event_type, void *cb_event_param1, void *)
+{
+    if (cb_event_type != PtpipKind::FoundConnectedDevice || !cb_event_param1)
+        return;
+    auto *item = new SearchCameraListItemObject;
+    item->fillFromLan(*static_cast<const Info *>(cb_event_param1));
+    item->setEnable(true);
+    item->setAuthorize(true);
+    ptpipListFoundDevice(item);
+}
+
+void DeviceAdapter::ptpipListFoundDevice(SearchCameraListItemObject *item)
+{
+    AddSortSearchList(item);
+    m_deviceSearch.SetPTPIPSearchEvent(PtpipKind::FoundDevice);
+    emit searchListChanged();
 }
 
 void DeviceAdapter::registerEventPtpipAuthenticatePwProc(uint cb_event_type, void *cb_event_param1,
@@ -146,38 +172,64 @@ void DeviceAdapter::registerEventPtpipDisconnectProc(uint cb_event_type, void *,
     if (uuid.isEmpty())
         return;
 
+    const auto waitForLiveView = [this] {
+        QDeadlineTimer deadline(kLiveViewStopWaitMs);
+        while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
+            QThread::msleep(1);
+    };
+    if (d->liveViewOn.load() && (d->multiviewMode.load() || uuid == d->selectedCameraUuid.load())) {
+        adp_KVR_func_api_Ctrl_LiveView_Stop();
+        waitForLiveView();
+        // Restarted below once another camera is chosen.
+        d->liveViewOn.store(true);
+    }
+
+    bool erased = false;
     bool empty = false;
     {
         QMutexLocker g(&d->cameraTableMutex);
-        d->cameraTable.remove(uuid);
+        if (d->cameraTable.contains(uuid)) {
+            adp_KVR_func_api_CloseDevice(uuid);
+            d->cameraTable.remove(uuid);
+            erased = true;
+        }
         empty = d->cameraTable.isEmpty();
     }
     if (empty) {
         m_liveViewManager.ForceStop();
-        QDeadlineTimer deadline(kLiveViewStopWaitMs);
-        while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
-            QThread::msleep(1);
+        waitForLiveView();
         m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
         dev_mutex_delete_all();
+        adp_KVR_func_api_ptpip_Set_Connection_Type(1);
         setIsCamerasConnectedValue(false);
+        setCamCurrentSelectedSerialNoValue(QString());
         d->multiviewMode.store(false);
         d->lanConnected.store(false);
+        d->liveViewCameraChosen.store(false);
         return;
     }
     if (uuid == d->selectedCameraUuid.load()) {
-        QString next;
+        int devIndex = -1;
         {
             QMutexLocker g(&d->cameraTableMutex);
             for (auto it = d->cameraTable.constBegin(); it != d->cameraTable.constEnd(); ++it) {
-                if (it.key() != uuid) {
-                    next = it.key();
-                    break;
-                }
+                if (it.key() == uuid)
+                    continue;
+                d->selectedCameraUuid.store(it.key());
+                devIndex = it->devIndex;
+                _MULTIVIEW_DEVICE_PARAM param{};
+                if (CreateMultiviewParam(it.key(), &param))
+                    m_liveViewManager.SetSelectedCameraUUID(param);
+                break;
             }
         }
-        if (!next.isEmpty())
-            setSelectedCameraUuid(next);
+        if (devIndex >= 0)
+            adp_KVR_func_api_Select_Device(devIndex);
     }
+    if (d->liveViewOn.load() && m_liveViewManager.videoImageStatus() == 0)
+        adp_KVR_func_api_Ctrl_LiveView_Start();
+    if (erased)
+        emit cameraListChanged();
 }
 
 // ---- connect thread ----
@@ -208,16 +260,26 @@ void DeviceAdapter::ptpipConnectThreadProc()
             continue;
         }
         idle = 0;
+        if (connectionType() != 1)
+            adp_KVR_func_api_ptpip_Set_Connection_Type(1);
         if (cameraTableCount() >= kMaxCameras)
             continue;
-        if (info.tls) {
+        auto item = std::make_unique<SearchCameraListItemObject>();
+        if (!info.tls) {
+            item->fillFromLan(info);
+            item->setEnable(true);
+            item->setAuthorize(true);
+        } else {
             QString path;
             if (saveCerFile(&info, &path) != 1)
                 continue;
             adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), path);
+            item->fillFromLan(info);
+            item->setCAFilePath(path);
+            item->setEnable(true);
+            item->setAuthorize(ptpipCertificateAuthorised(&info));
         }
-        // Listing the camera in the search list is the device search's,
-        // which does not exist here yet.
+        ptpipListFoundDevice(item.release());
     }
     connectThreadFinished.exchange(true);
 }
@@ -248,13 +310,7 @@ bool DeviceAdapter::ptpipSelectWithSavedPassword(const Info *info, QString *uuid
         *err = 0;
     if (!info)
         return false;
-    // The SDK names the camera by its device index; the list carries the
-    // record's identity part.
-    KVR_CONNECT_DEVICE_INFO list{};
-    list.count = 1;
-    static_assert(sizeof(list.devices[0]) == 2060, "identity part of the found-device record");
-    std::memcpy(&list.devices[0], info, sizeof(list.devices[0]));
-
+    static_assert(sizeof(KVR_DEVINFO) == 2060, "identity part of the found-device record");
     const QString serial = ptpipRecordText(info->serialNo);
     const quint64 key = ptpipDeviceKey(*info);
     {
@@ -268,8 +324,16 @@ bool DeviceAdapter::ptpipSelectWithSavedPassword(const Info *info, QString *uuid
     uint8_t result;
     {
         // A password request is delivered on the SDK's thread before the
-        // select returns; its handler takes no lock held here.
+        // select returns; its handler takes no lock held here. The device
+        // list is the one the USB search fills, under the same lock; only a
+        // new search empties it, so appends stop at its capacity.
         QMutexLocker g(&sdkMutex);
+        KVR_CONNECT_DEVICE_INFO &list = d->deviceList;
+        if (list.count < KVR_MAX_DEVICES) {
+            std::memcpy(&list.devices[list.count], info, sizeof(list.devices[0]));
+            list.devicePath[list.count] = nullptr;
+            ++list.count;
+        }
         result = KVR_func_api_SelectPnPDevice(info->devIndex, &list, uuidBuffer, nullptr, password.constData(),
                                               1, &error);
     }
@@ -280,6 +344,120 @@ bool DeviceAdapter::ptpipSelectWithSavedPassword(const Info *info, QString *uuid
     if (uuid)
         *uuid = QString::fromLatin1(uuidBuffer, qsizetype(strnlen(uuidBuffer, sizeof(uuidBuffer) - 1)));
     return true;
+}
+
+bool DeviceAdapter::selectPtpipDevice(Info *info, uint *err)
+{
+    return ptpipConnectDevice(info, err, true);
+}
+
+bool DeviceAdapter::connectPtpipDevice(Info *info, uint *err)
+{
+    return ptpipConnectDevice(info, err, false);
+}
+
+bool DeviceAdapter::ptpipConnectDevice(Info *info, uint *err, bool select)
+{
+    QString uuid;
+    if (!ptpipSelectWithSavedPassword(info, &uuid, err))
+        return false;
+    getOrCreateDeviceMutex(uuid);
+    if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
+        adp_KVR_func_api_CloseSession(uuid);
+        adp_KVR_func_api_CloseDevice(uuid);
+        deleteDeviceMutex(uuid);
+        return false;
+    }
+    if (select && cameraTableCount() == 0)
+        adp_KVR_func_api_Ctrl_LiveView_Stop();
+    CameraInfo camera;
+    getCameraInfo(int(info->devIndex), uuid, uuid, info->wifi != 0, &camera);
+    if (!addCameraToTable(uuid, camera)) {
+        // A thirteenth camera: a session nobody uses would keep it busy.
+        adp_KVR_func_api_CloseSession(uuid);
+        adp_KVR_func_api_CloseDevice(uuid);
+        deleteDeviceMutex(uuid);
+        return false;
+    }
+    setFileTargetById(camera.serialNo);
+    if (select) {
+        QString chosen;
+        withCameraTable([&](QMap<QString, CameraInfo> &table) {
+            for (int i = 0; i < d->savedCameraCount; ++i) {
+                const QString &serial = d->savedCameraList[std::size_t(i)].serialNo;
+                const auto it = std::find_if(table.cbegin(), table.cend(),
+                                             [&](const CameraInfo &c) { return c.serialNo == serial; });
+                if (it != table.cend()) {
+                    if (table.size() == 1)
+                        chosen = it.key();
+                    break;
+                }
+            }
+        });
+        if (!chosen.isEmpty())
+            setCameraInfoOfSelectedCamera(chosen);
+        if (camCurrentSelectedSerialNo().isEmpty()) {
+            const QString first = withCameraTable([](QMap<QString, CameraInfo> &table) {
+                return table.isEmpty() ? QString() : table.firstKey();
+            });
+            if (!first.isEmpty())
+                setCameraInfoOfSelectedCamera(first);
+        }
+    }
+    camera_list_update_camera_list(false);
+    emit cameraListChanged();
+    return true;
+}
+
+bool DeviceAdapter::selectEnableLanDevice(uint *err, bool add)
+{
+    QList<QPointer<SearchCameraListItemObject>> entries;
+    {
+        QMutexLocker g(&d->cameraTableMutex);
+        for (SearchCameraListItemObject *item : std::as_const(d->searchList))
+            entries.append(item);
+    }
+    bool any = false;
+    for (const QPointer<SearchCameraListItemObject> &entry : std::as_const(entries)) {
+        if (!entry || !entry->enable() || entry->connectMode() != SearchCameraListItemObject::CONNECT_LAN)
+            continue;
+        Info info{};
+        entry->GetConnectLanDevInfo(&info);
+        const QString serial = entry->devSerialNo();
+        if (entry->enableTls())
+            updateRclIni(serial, createCerSaveFilePath(&info));
+        uint8_t connected = 0;
+        {
+            const QByteArray serialText = serial.toLocal8Bit();
+            QMutexLocker g(&sdkMutex);
+            KVR_func_api_IsConnectedLANDevice(serialText.constData(), &connected);
+        }
+        if (connected)
+            continue;
+        if (entry->enableTls()) {
+            uint8_t updated;
+            {
+                QMutexLocker g(&sdkMutex);
+                updated = KVR_func_api_ptpip_UpdateCer(info.devIndex, nullptr);
+            }
+            if (updated == 1)
+                saveCerFile(&info, nullptr);
+        }
+        const bool liveView = d->liveViewOn.load();
+        if (add ? connectPtpipDevice(&info, err) : selectPtpipDevice(&info, err)) {
+            d->liveViewOn.store(liveView);
+            any = true;
+            continue;
+        }
+        if (!err || (*err & 0xFFFF0000u) != 0x00100000u)
+            continue;
+        updateRclIni(serial, QString());
+        const QString name = entry->devFrlyName().isEmpty() ? entry->devModelName() : entry->devFrlyName();
+        const quint32 low = *err & 0xFFFFu;
+        emit notifyConnectErrorMessage(low == 9 || low == 10 ? 1 : 0, name, int(*err));
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return any;
 }
 
 // ---- "Rcl" ----

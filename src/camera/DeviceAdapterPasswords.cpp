@@ -113,9 +113,17 @@ void DeviceAdapter::ptpip_enhance_security_show_change_password_dialog(int devIn
 {
     if (connectionType() == 0 || passwordDialog || !canShowWidgets())
         return;
-    // The camera's name comes from the known-camera list's connection
-    // state, which this build lacks: the dialog names no camera.
-    auto *dialog = new PasswordInput(true, devIndex, 0, QString(), serialNo, 0);
+    QString name;
+    for (int i = 0; i < d->savedCameraCount; ++i) {
+        if (camConnectDeviceStatus(i) != Utilities::Ternary_True || !camera_list_get_camera_power_mode(i))
+            continue;
+        const CameraInfo &saved = d->savedCameraList[std::size_t(i)];
+        if (saved.serialNo != serialNo)
+            continue;
+        name = saved.individualId.isEmpty() ? saved.modelName : saved.individualId;
+        break;
+    }
+    auto *dialog = new PasswordInput(true, devIndex, 0, name, serialNo, 0);
     passwordDialog = dialog;
     dialog->showDialog();
     dialog->activateWindow();
@@ -148,13 +156,13 @@ bool DeviceAdapter::ptpip_enhance_security_sent_password()
         }
     }
     if (cameraTableCount() > 0) {
-        // Reading the connected cameras' data is the device search's, which
-        // this build lacks.
+        if (camConnectStatus() == Utilities::CamConnectSts_Connecting)
+            m_deviceSearch.startGetConnectInitData();
         return false;
     }
-    // No camera connected: the connection ends in error. The status signal
-    // belongs to the session code, which this build lacks.
-    d->camConnectStatus.store(3);
+    // No camera connected: the connection ends in error, announced once.
+    if (camConnectStatus() != Utilities::CamConnectSts_Error)
+        setCamConnectStatusValue(Utilities::CamConnectSts_Error);
     return false;
 }
 

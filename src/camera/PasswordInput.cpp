@@ -25,6 +25,7 @@ constexpr Qt::WindowFlags kWindowFlags =
     Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint;
 static_assert(int(kWindowFlags) == 0x0A001003, "the dialog's window flags");
 
+constexpr int kMaxPasswordBytes = 31;
 const QString kEyeOff = QStringLiteral(":/images/password_uncheck.svg");
 const QString kEyeOn = QStringLiteral(":/images/password_check.svg");
 
@@ -233,9 +234,17 @@ void PasswordInput::buttonOkClicked()
                 return;
             }
         }
-        // Handing the scrambled password to the camera needs the select call
-        // with a password of the session code, which this build lacks: the
-        // entry ends as refused and nothing is saved.
+        DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
+        // The scrambling holds at most 31 bytes; a longer text would reach
+        // the camera cut, so it is refused like a wrong password.
+        if (adapter && m_enteredText.toUtf8().size() <= kMaxPasswordBytes) {
+            const QString scrambled = Utilities::getEncryptedData(m_enteredText, m_deviceKey);
+            const ushort mode = m_errorType == Utilities::PWE_PW_AUTH ? Utilities::PWM_AUTHENTICATION
+                                                                       : Utilities::PWM_REGISTRATION;
+            if (adapter->adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(m_devIndex, QString(), scrambled, mode)
+                == Utilities::Ternary_True)
+                adapter->ptpip_enhance_security_update_pw_list(m_serialNo, scrambled);
+        }
         close();
         return;
     }
@@ -248,10 +257,22 @@ void PasswordInput::buttonOkClicked()
     if (m_checkState == 0 && m_confirmEdit->text() != m_newText)
         m_checkState = 3;
     if (m_checkState == 0) {
-        // The change goes through the select call with a password, which this
-        // build lacks: it fails and the saved password stays as it is.
+        bool changed = false;
+        if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter()) {
+            const QString saved = adapter->ptpip_enhance_security_get_saved_password(m_serialNo);
+            const QString scrambled = Utilities::getEncryptedData(
+                m_newText, adapter->ptpip_enhance_security_get_device_encryption_key(m_serialNo));
+            changed = adapter->adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(m_devIndex, saved, scrambled,
+                                                                             Utilities::PWM_CHANGE)
+                      == Utilities::Ternary_True;
+            if (changed)
+                adapter->ptpip_enhance_security_update_pw_list(m_serialNo, scrambled);
+        }
         hide();
-        showMessage(QMessageBox::Critical, tr("Message_Failed"));
+        if (changed)
+            showMessage(QMessageBox::Information, tr("Message_Complete"));
+        else
+            showMessage(QMessageBox::Critical, tr("Message_Failed"));
         close();
         return;
     }

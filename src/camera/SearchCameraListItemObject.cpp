@@ -1,5 +1,7 @@
 #include "SearchCameraListItemObject.h"
 
+#include <cctype>
+
 #include <QTimeZone>
 
 #include <algorithm>
@@ -62,9 +64,21 @@ QString SearchCameraListItemObject::serialFromDevicePath(const QString &path)
 
 QString SearchCameraListItemObject::macText(const char *field, std::size_t size)
 {
+    // The field holds the address as hexadecimal text without separators;
+    // it is shown as lower-case pairs joined by ":". Anything that is not a
+    // hexadecimal digit ends the address.
     QStringList parts;
-    for (std::size_t i = 0; field && i < std::min<std::size_t>(size, kMacBytes); ++i)
-        parts << QStringLiteral("%1").arg(uint(uchar(field[i])), 2, 16, QLatin1Char('0'));
+    QString pair;
+    for (std::size_t i = 0; field && i < size && field[i] != '\0' && parts.size() < kMacBytes; ++i) {
+        const QChar c = QLatin1Char(field[i]);
+        if (!isxdigit(uchar(field[i])))
+            break;
+        pair += c.toLower();
+        if (pair.size() == 2) {
+            parts << pair;
+            pair.clear();
+        }
+    }
     return parts.join(QLatin1Char(':'));
 }
 

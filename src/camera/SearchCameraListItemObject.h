@@ -74,7 +74,7 @@ public:
 
     // The part of a device path shown as the serial number.
     static QString serialFromDevicePath(const QString &path);
-    // The first eight bytes of the MAC field as "aa:bb:...".
+    // The MAC field's hexadecimal text (at most eight pairs) as "aa:bb:...".
     static QString macText(const char *field, std::size_t size);
 
 signals:

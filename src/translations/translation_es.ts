@@ -28,4 +28,83 @@
         <translation>Una vez actualizado correctamente el firmware, la cámara se reiniciará automáticamente.&lt;br /&gt;&lt;br /&gt;¿Desea iniciar la actualización del firmware?</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::PasswordInput</name>
+    <message>
+        <source>Set Password Message</source>
+        <translation>Configure la contraseña.</translation>
+    </message>
+    <message>
+        <source>Enter Password Message</source>
+        <translation>Introduzca una contraseña.</translation>
+    </message>
+    <message>
+        <source>Camera Id</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Condition Info</source>
+        <translation>Introduzca una contraseña que cumpla los siguientes requisitos.</translation>
+    </message>
+    <message>
+        <source>Number Character</source>
+        <translation>Número de caracteres</translation>
+    </message>
+    <message>
+        <source>NumberCharacter description</source>
+        <translation>Entre 8 y 31.</translation>
+    </message>
+    <message>
+        <source>Character Type</source>
+        <translation>Tipos de caracteres</translation>
+    </message>
+    <message>
+        <source>CharacterType description</source>
+        <translation>Letras mayúsculas y minúsculas, números</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Contraseña actual:</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nueva contraseña:</translation>
+    </message>
+    <message>
+        <source>Confirm new password</source>
+        <translation>Nueva contraseña (confirmación):</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Mostrar contraseña</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Message_Complete</source>
+        <translation>Completado.</translation>
+    </message>
+    <message>
+        <source>Message_Failed</source>
+        <translation>Error.</translation>
+    </message>
+    <message>
+        <source>error_newpw_wrong_condition</source>
+        <translation>Introduzca una nueva contraseña que cumpla los siguientes requisitos.</translation>
+    </message>
+    <message>
+        <source>error_pw_incorrect</source>
+        <translation>La contraseña actual no es correcta.&lt;br /&gt;&lt;br /&gt;Introduzca la contraseña correcta.</translation>
+    </message>
+    <message>
+        <source>error_pw_different</source>
+        <translation>La nueva contraseña y la contraseña de confirmación no coinciden.&lt;br /&gt;&lt;br /&gt;Introduzca la contraseña correcta.</translation>
+    </message>
+</context>
 </TS>

@@ -243,10 +243,13 @@ void TestDeviceSearch::macText_data()
 {
     QTest::addColumn<QByteArray>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("one byte") << QByteArray("\xAB", 1) << QStringLiteral("ab");
-    QTest::newRow("eight of twelve")
-        << QByteArray("\x00\x01\x0f\x10\x7f\x80\xfe\xff\x11\x22\x33\x44", 12)
-        << QStringLiteral("00:01:0f:10:7f:80:fe:ff");
+    QTest::newRow("one pair") << QByteArray("AB") << QStringLiteral("ab");
+    QTest::newRow("six pairs") << QByteArray("0080F0A1B2C3") << QStringLiteral("00:80:f0:a1:b2:c3");
+    QTest::newRow("eight of ten pairs")
+        << QByteArray("00010F107F80FEFF1122") << QStringLiteral("00:01:0f:10:7f:80:fe:ff");
+    QTest::newRow("ends at the NUL") << QByteArray("AB01\0CD", 7) << QStringLiteral("ab:01");
+    QTest::newRow("odd digit dropped") << QByteArray("ABC") << QStringLiteral("ab");
+    QTest::newRow("not hex") << QByteArray("\xAB\x01", 2) << QString();
 }
 
 void TestDeviceSearch::macText()
@@ -299,8 +302,8 @@ void TestDeviceSearch::lanItem()
     putText(record.date, "Wed, 09 Dec 2026 04:00:00 GMT");
     putText(record.serialNo, "N3SERIAL");
     record.serialNoLength = 8;
-    putText(record.macAddress, QByteArray("\xAB\x01\x02\x03\x04\x05\x06\x07\x08", 9));
-    record.macAddressLength = 9;
+    putText(record.macAddress, QByteArray("AB01020304050607080910"));
+    record.macAddressLength = 22;
     record.wifi = 1;
 
     Item item;
