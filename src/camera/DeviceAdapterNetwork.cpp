@@ -507,13 +507,21 @@ Utilities::Ternary ternaryOf(uint8_t result)
     return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 
+// A refused configuration is reported to the interface.
+Utilities::Ternary reported(DeviceAdapter &adapter, uint8_t result)
+{
+    if (result != 1)
+        emit adapter.settingErrorNotify();
+    return ternaryOf(result);
+}
+
 } // namespace
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(int timeOutVal_ms)
 {
     if (timeOutVal_ms < 0)
-        return Utilities::Ternary_False;
-    return ternaryOf(callNetworkConfig(*this, [&] {
+        return reported(*this, 0);
+    return reported(*this, callNetworkConfig(*this, [&] {
         return KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(uint32_t(timeOutVal_ms), nullptr);
     }));
 }
@@ -522,8 +530,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVa
                                                                                         int timeOutVal_ms)
 {
     if (mSearchVal_ms < 0 || timeOutVal_ms < 0)
-        return Utilities::Ternary_False;
-    return ternaryOf(callNetworkConfig(*this, [&] {
+        return reported(*this, 0);
+    return reported(*this, callNetworkConfig(*this, [&] {
         return KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(uint32_t(mSearchVal_ms),
                                                                   uint32_t(timeOutVal_ms), nullptr);
     }));
@@ -539,14 +547,14 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Pc_Name(int pc_Name
         qMin<qsizetype>(qMin<qsizetype>(qMax(pc_Name_Length, 0), bytes.size()), qsizetype(sizeof(name.name)) - 1);
     std::memcpy(name.name, bytes.constData(), std::size_t(length));
     name.length = uint32_t(length);
-    return ternaryOf(callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
+    return reported(*this, callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Ip_Addr(QString ipAddr)
 {
     const QByteArray address = ipAddr.toLocal8Bit();
-    return ternaryOf(
-        callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Set_Ip_Addr(address.constData(), nullptr); }));
+    return reported(
+        *this, callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Set_Ip_Addr(address.constData(), nullptr); }));
 }
 
 QString DeviceAdapter::adp_KVR_func_api_ptpip_Get_Ip_Addr()
@@ -568,9 +576,9 @@ int DeviceAdapter::adp_KVR_func_api_ptpip_Get_Connection_Type()
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SetSearchCondition(int connectDevType, QString modelName)
 {
     if (connectDevType < 0)
-        return Utilities::Ternary_False;
+        return reported(*this, 0);
     const QByteArray model = modelName.toLocal8Bit();
-    return ternaryOf(callNetworkConfig(*this, [&] {
+    return reported(*this, callNetworkConfig(*this, [&] {
         return KVR_func_api_SetSearchCondition(uint32_t(connectDevType), model.constData(), nullptr);
     }));
 }

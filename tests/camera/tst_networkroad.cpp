@@ -6,6 +6,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <functional>
+
 #include "KvrSim.h"
 #include "Kvrptpif.h"
 #include "camera/DeviceAdapter.h"
@@ -56,6 +58,8 @@ private slots:
     void refusedPasswordAskedThroughDialog();
     void cancelledPasswordEndsInErrorOnce();
     void connectedCameraFoundAgainIsListed();
+    void refusedConfigurationIsReported_data();
+    void refusedConfigurationIsReported();
 
 private:
     // Runs a network search through the device search and waits for its end.
@@ -324,6 +328,45 @@ void TestNetworkRoad::connectedCameraFoundAgainIsListed()
     QVERIFY(item->enable());
     QVERIFY(item->authorize());
     QCOMPARE(m_adapter->cameraTableCount(), 1);
+}
+
+using ConfigCall = std::function<Utilities::Ternary(DeviceAdapter &)>;
+Q_DECLARE_METATYPE(ConfigCall)
+
+void TestNetworkRoad::refusedConfigurationIsReported_data()
+{
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<ConfigCall>("call");
+    QTest::newRow("command time-out") << QStringLiteral("ptpip_Set_SendCommand_TimeOutVal_Config")
+                                      << ConfigCall([](DeviceAdapter &a) {
+                                             return a.adp_KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(5000);
+                                         });
+    QTest::newRow("search time-out") << QStringLiteral("ptpip_Set_SearchDev_TimeOutVal_Config")
+                                     << ConfigCall([](DeviceAdapter &a) {
+                                            return a.adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(10000,
+                                                                                                        10000);
+                                        });
+    QTest::newRow("pc name") << QStringLiteral("ptpip_Set_Pc_Name") << ConfigCall([](DeviceAdapter &a) {
+        return a.adp_KVR_func_api_ptpip_Set_Pc_Name(11, QStringLiteral("KAVROTether"));
+    });
+    QTest::newRow("ip address") << QStringLiteral("ptpip_Set_Ip_Addr")
+                                << ConfigCall([](DeviceAdapter &a) { return a.adp_KVR_func_api_ptpip_Set_Ip_Addr({}); });
+    QTest::newRow("search condition") << QStringLiteral("SetSearchCondition")
+                                      << ConfigCall([](DeviceAdapter &a) {
+                                             return a.adp_KVR_func_api_SetSearchCondition(1, QString());
+                                         });
+}
+
+void TestNetworkRoad::refusedConfigurationIsReported()
+{
+    QFETCH(QString, function);
+    QFETCH(ConfigCall, call);
+    QSignalSpy error(m_adapter, &DeviceAdapter::settingErrorNotify);
+    QCOMPARE(call(*m_adapter), Utilities::Ternary_True);
+    QCOMPARE(error.count(), 0);
+    kvrsim::failNext(function.toStdString(), 1);
+    QCOMPARE(call(*m_adapter), Utilities::Ternary_False);
+    QCOMPARE(error.count(), 1);
 }
 
 QTEST_MAIN(TestNetworkRoad)
