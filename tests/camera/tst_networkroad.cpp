@@ -58,6 +58,8 @@ private slots:
     void refusedPasswordAskedThroughDialog();
     void cancelledPasswordEndsInErrorOnce();
     void connectedCameraFoundAgainIsListed();
+    void connectionErrorNotice_data();
+    void connectionErrorNotice();
     void refusedConfigurationIsReported_data();
     void refusedConfigurationIsReported();
 
@@ -328,6 +330,42 @@ void TestNetworkRoad::connectedCameraFoundAgainIsListed()
     QVERIFY(item->enable());
     QVERIFY(item->authorize());
     QCOMPARE(m_adapter->cameraTableCount(), 1);
+}
+
+void TestNetworkRoad::connectionErrorNotice_data()
+{
+    QTest::addColumn<quint32>("error");
+    QTest::addColumn<int>("mode"); // -1: no notice
+    QTest::newRow("0x00100009") << quint32(0x00100009) << 1;
+    QTest::newRow("0x0010000A") << quint32(0x0010000A) << 1;
+    QTest::newRow("0x00100001") << quint32(0x00100001) << 0;
+    QTest::newRow("0x00200001") << quint32(0x00200001) << -1;
+}
+
+void TestNetworkRoad::connectionErrorNotice()
+{
+    QFETCH(quint32, error);
+    QFETCH(int, mode);
+    search();
+    m_adapter->updateRclIni(m_serial, QStringLiteral("RozadoN3-Field.cer"));
+    QSignalSpy notice(m_adapter, &DeviceAdapter::notifyConnectErrorMessage);
+    kvrsim::failNext("SelectPnPDevice", 1, 0, error);
+    uint err = 0;
+    QVERIFY(!m_adapter->selectEnableLanDevice(&err, false));
+    QCOMPARE(err, error);
+    QCOMPARE(m_adapter->cameraTableCount(), 0);
+    const QString rcl = DeviceAdapterData::openCertificateListFile()->value(m_serial).toString();
+    if (mode < 0) {
+        QCOMPARE(notice.count(), 0);
+        QCOMPARE(rcl, QStringLiteral("RozadoN3-Field.cer"));
+        return;
+    }
+    QCOMPARE(notice.count(), 1);
+    QCOMPARE(notice.first().at(0).toInt(), mode);
+    // The friendly name names the camera.
+    QCOMPARE(notice.first().at(1).toString(), QStringLiteral("RozadoN3-Field"));
+    QCOMPARE(quint32(notice.first().at(2).toInt()), error);
+    QVERIFY(rcl.isEmpty());
 }
 
 using ConfigCall = std::function<Utilities::Ternary(DeviceAdapter &)>;
