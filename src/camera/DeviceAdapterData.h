@@ -156,7 +156,6 @@ private:
     X(double, afFrame_asp_x, 1.3333333)                                        \
     X(double, lvGDraw_diagonal_rotation, 36.8)                                 \
     X(bool, lvcShowLvControlItem, true)                                        \
-    X(bool, firmwareUpdateResult, true)                                        \
     X(bool, liveViewOn, false)                                                 \
     X(bool, multiviewMode, false)                                              \
     X(int, liveviewMultiPageMode, 6)                                           \

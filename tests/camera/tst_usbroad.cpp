@@ -277,6 +277,20 @@ void TestUsbRoad::untickedCameraStaysOut()
     QCOMPARE(listChanged.count(), 1);
     // The selection stays with the camera that was there.
     QCOMPARE(adapter.camSerialNo(), kB2);
+
+    // Unticked while connected: its session and device are closed, it leaves
+    // the table and the selection moves to the camera that stays.
+    const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
+    itemOf(kB2)->setEnable(false);
+    listChanged.clear();
+    QSignalSpy switched(&adapter, &DeviceAdapter::switchCameraNotify);
+    adapter.searchAddedDevice();
+    QCOMPARE(adapter.cameraTableCount(), 1);
+    QVERIFY(!kvrsim::inSession(b2));
+    QVERIFY(listChanged.count() >= 1);
+    QCOMPARE(adapter.camSerialNo(), kA1);
+    QCOMPARE(switched.count(), 1);
+    QVERIFY(adapter.isCamerasConnected());
 }
 
 void TestUsbRoad::lastCameraLost()
