@@ -82,6 +82,7 @@ private slots:
     void lastCameraLost();
     void failedReadingReportsTheCamera();
     void autoSearchAlternates();
+    void searchAndConnectRereadsSelected();
 
 private:
     // Runs a USB search to its end; the search list then holds what it found.
@@ -369,6 +370,30 @@ void TestUsbRoad::autoSearchAlternates()
     g.unlock();
     QVERIFY(search.startSearch(true, true, DeviceSearch::DEVSEARCH_MODE_USB));
     search.stopSearch();
+}
+
+void TestUsbRoad::searchAndConnectRereadsSelected()
+{
+    DeviceAdapter &adapter = *m_adapter;
+    // Nothing selected: the SDK is given no camera and refuses.
+    QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(), Utilities::Ternary_False);
+    searchUsb();
+    connectUsb();
+    const QString selected = adapter.camera_list_get_selected_camera_uuid();
+    adapter.setCamModelNameValue(QString());
+    QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(), Utilities::Ternary_True);
+    // The selected camera's information is read again; the search list is
+    // filled anew and the table is left alone.
+    QVERIFY(!adapter.camModelName().isEmpty());
+    QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), selected);
+    QCOMPARE(adapter.searchListCount(), 2);
+    QCOMPARE(adapter.cameraTableCount(), 2);
+    // A busy SDK lock with trylock gives up at once.
+    adapter.sdkMutex.lock();
+    QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(true), Utilities::Ternary_False);
+    adapter.sdkMutex.unlock();
+    kvrsim::failNext("Search_and_Connect_DEVICE_TYPE", 1);
+    QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(), Utilities::Ternary_False);
 }
 
 QTEST_MAIN(TestUsbRoad)
