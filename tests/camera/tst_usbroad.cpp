@@ -270,8 +270,17 @@ void TestUsbRoad::untickedCameraStaysOut()
     QVERIFY(!kvrsim::inSession(kvrsim::indexOfSerial(kA1.toStdString())));
     QCOMPARE(adapter.camSerialNo(), kB2);
 
-    // Ticked later and applied while connected: it is added.
-    itemOf(kA1)->setEnable(true);
+    // The add search runs one USB pass; the fresh entries come ticked and,
+    // applied while connected, add the missing camera.
+    DeviceSearch &search = *adapter.deviceSearch();
+    QueuedSpy status(&search, &DeviceSearch::devSearchStatusChanged);
+    adapter.camera_list_update_camera_list(true);
+    while (status.spy.count() < 2)
+        QVERIFY(status.spy.wait(5000));
+    QVERIFY(search.addSearchMode());
+    QCOMPARE(search.devSearchStatus(), int(DeviceSearch::DEVSEARCH_STATUS_Stop));
+    QCOMPARE(adapter.searchListCount(), 2);
+    QVERIFY(itemOf(kA1)->enable());
     QSignalSpy listChanged(&adapter, &DeviceAdapter::cameraListChanged);
     QCOMPARE(adapter.searchAddedDevice(), Utilities::Ternary_True);
     QCOMPARE(adapter.cameraTableCount(), 2);
