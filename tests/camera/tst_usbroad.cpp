@@ -83,6 +83,7 @@ private slots:
     void failedReadingReportsTheCamera();
     void autoSearchAlternates();
     void searchAndConnectRereadsSelected();
+    void restartedCameraHandsOverSelection();
 
 private:
     // Runs a USB search to its end; the search list then holds what it found.
@@ -403,6 +404,43 @@ void TestUsbRoad::searchAndConnectRereadsSelected()
     adapter.sdkMutex.unlock();
     kvrsim::failNext("Search_and_Connect_DEVICE_TYPE", 1);
     QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(), Utilities::Ternary_False);
+}
+
+void TestUsbRoad::restartedCameraHandsOverSelection()
+{
+    DeviceAdapter &adapter = *m_adapter;
+    searchUsb();
+    connectUsb();
+    const int a1 = kvrsim::indexOfSerial(kA1.toStdString());
+    const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
+    const QString uuidA = QString::fromStdString(kvrsim::uuidOf(a1));
+    const QString uuidB = QString::fromStdString(kvrsim::uuidOf(b2));
+    QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuidA);
+    const QString file = m_settingsDir->filePath(QStringLiteral("fw.bin"));
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::NewOnly));
+        QCOMPARE(f.write(QByteArray(16, 'F')), qint64(16));
+    }
+    QVERIFY(adapter.adp_KVR_func_api_FirmwareUpdate_start(uuidA, file, true));
+    // What the firmware status handler records for a finished update.
+    adapter.dataBlock().fwupDataFrame.store(100);
+    adapter.dataBlock().fwupResult.store(1);
+    QSignalSpy listChanged(&adapter, &DeviceAdapter::cameraListChanged);
+    QSignalSpy switched(&adapter, &DeviceAdapter::switchCameraNotify);
+    kvrsim::clearCallLogs();
+    QVERIFY(m_receiver->runOne());
+    // The restarting camera is closed and gone; the other one is selected.
+    QCOMPARE(countCalls(kvrsim::callLog(a1), "CloseDevice"), 1);
+    QVERIFY(!adapter.cameraInfoByUuid(uuidA, nullptr));
+    QCOMPARE(listChanged.count(), 1);
+    QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuidB);
+    QCOMPARE(adapter.camSerialNo(), kB2);
+    CameraInfo infoB;
+    QVERIFY(adapter.cameraInfoByUuid(uuidB, &infoB));
+    QCOMPARE(switched.count(), 1);
+    QCOMPARE(switched.at(0).at(0).toInt(), infoB.devIndex);
+    QVERIFY(adapter.isCamerasConnected());
 }
 
 QTEST_MAIN(TestUsbRoad)
