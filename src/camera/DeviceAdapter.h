@@ -492,9 +492,24 @@ signals:
     void switchCameraNotify(int devIndex);
     void settingErrorNotify();
 private:
-    // Selects device i of the device list, opens its session and enters it
-    // into the table; true when it was added.
-    bool addSelectedUsbDevice(quint32 i, bool underSelectedCameraLock);
+    // Selects device i of the list, opens its session and enters it into
+    // the table; true when it was added.
+    bool addSelectedUsbDevice(DeviceListCopy &list, quint32 i, bool underSelectedCameraLock);
+    // USB road: the shared device list, read and written under the table lock.
+    std::unique_ptr<DeviceListCopy> deviceListSnapshot();
+    void storeDeviceList(const KVR_CONNECT_DEVICE_INFO &list);
+    // Rebuilds the device list from the ticked search-list entries; their count.
+    quint32 deviceListFromTickedEntries();
+    void closeDisableDevice();
+    kavrotether::Utilities::Ternary selectEnableUsbDevice();
+    // Stops live view for a camera about to go and waits until it has.
+    void stopLiveViewFor(const QString &uuid);
+    // Waits (bounded) until the live-view manager has stopped; with
+    // letEventsRun the GUI thread's events run meanwhile.
+    void waitForLiveViewStop(bool letEventsRun = false);
+public:
+    kavrotether::Utilities::Ternary adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(bool trylock = false);
+private:
 
     // ---- device information (DeviceAdapterDeviceInfo.cpp) ----
 public:

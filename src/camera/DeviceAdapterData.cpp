@@ -1,5 +1,8 @@
 #include "DeviceAdapterData.h"
 
+#include <cstring>
+#include <cwchar>
+
 namespace kavrotether {
 
 namespace {
@@ -13,6 +16,38 @@ std::unique_ptr<QSettings> openFile(const QString &application)
 }
 
 } // namespace
+
+namespace {
+// Device paths are the SDK's; one without its end is not read beyond this.
+constexpr std::size_t kMaxDevicePathChars = 1024;
+} // namespace
+
+void DeviceListCopy::clear()
+{
+    std::memset(&list, 0, sizeof list);
+    for (std::wstring &p : paths)
+        p.clear();
+}
+
+bool DeviceListCopy::append(const KVR_DEVINFO &record, const wchar_t *path)
+{
+    const quint32 at = count();
+    if (at >= KVR_MAX_DEVICES)
+        return false;
+    list.devices[at] = record;
+    paths[at] = path ? std::wstring(path, wcsnlen(path, kMaxDevicePathChars)) : std::wstring();
+    list.devicePath[at] = paths[at].c_str();
+    list.count = at + 1;
+    return true;
+}
+
+void DeviceListCopy::assign(const KVR_CONNECT_DEVICE_INFO &source)
+{
+    clear();
+    const quint32 n = source.count < KVR_MAX_DEVICES ? source.count : KVR_MAX_DEVICES;
+    for (quint32 i = 0; i < n; ++i)
+        append(source.devices[i], source.devicePath[i]);
+}
 
 DeviceAdapterData::DeviceAdapterData()
 {

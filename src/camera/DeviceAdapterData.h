@@ -11,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -18,6 +19,25 @@
 #include "Kvrptpif.h"
 
 namespace kavrotether {
+
+// A device list together with the paths its entries point to, so that the
+// list stays valid after the SDK or the search list lets go of the originals.
+// Not copyable: a copy's pointers would point into the original.
+struct DeviceListCopy {
+    KVR_CONNECT_DEVICE_INFO list{};
+    std::array<std::wstring, KVR_MAX_DEVICES> paths;
+
+    DeviceListCopy() = default;
+    DeviceListCopy(const DeviceListCopy &) = delete;
+    DeviceListCopy &operator=(const DeviceListCopy &) = delete;
+
+    quint32 count() const { return list.count < KVR_MAX_DEVICES ? list.count : KVR_MAX_DEVICES; }
+    void clear();
+    // Adds one entry at the next free slot; false when the list is full.
+    bool append(const KVR_DEVINFO &record, const wchar_t *path);
+    // Takes over an SDK-filled list; the count is clamped to the capacity.
+    void assign(const KVR_CONNECT_DEVICE_INFO &source);
+};
 
 class SearchCameraListItemObject;
 
@@ -136,7 +156,6 @@ private:
     X(double, afFrame_asp_x, 1.3333333)                                        \
     X(double, lvGDraw_diagonal_rotation, 36.8)                                 \
     X(bool, lvcShowLvControlItem, true)                                        \
-    X(bool, firmwareUpdateResult, true)                                        \
     X(bool, liveViewOn, false)                                                 \
     X(bool, multiviewMode, false)                                              \
     X(int, liveviewMultiPageMode, 6)                                           \
@@ -233,8 +252,13 @@ public:
     QMap<QString, QString> savedPasswordMap;
     QMutex savedPasswordMapLock;
 
-    // USB connection: the SDK's device list of the cameras to select.
+    // USB connection: the SDK's device list of the cameras to select, shared
+    // by the search and the connect. Its path pointers point into
+    // deviceListPaths, never into SDK or search-list memory that may be freed.
+    // Both are read and written only under cameraTableMutex; callers work on
+    // a DeviceListCopy.
     KVR_CONNECT_DEVICE_INFO deviceList{};
+    std::array<std::wstring, KVR_MAX_DEVICES> deviceListPaths;
 
     // Live-view frame read: records, two JPEG buffers used in turn, and
     // what the last read left. Guarded by the adapter's liveViewMutex.

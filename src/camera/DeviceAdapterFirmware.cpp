@@ -72,8 +72,15 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_FirmwareUpdate()
     CameraInfo camera;
     (void)cameraInfoByUuid(uuid, &camera);
     param.fwupSupport = camera.extInfoTail[CameraInfo::kExtSupportFwup] == kFwupSupported ? 1 : 0;
-    // Stopping live view around the update and starting it again afterwards
-    // belongs to the live-view hand-over (liveViewRunning, setLiveviewPause).
+
+    // The camera cannot stream while it takes the new firmware.
+    const bool liveViewWasOn = d->liveViewOn.load();
+    if (liveViewWasOn) {
+        d->liveViewOn.store(false);
+        m_liveViewManager.ForceStop();
+        waitForLiveViewStop();
+        setLiveviewPause();
+    }
 
     if (size > 0) {
         DeviceLock lock(*this, uuid);
@@ -86,23 +93,54 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_FirmwareUpdate()
                            || d->fwupDisconnected.load();
     bool emptied = false;
     const QString selected = d->selectedCameraUuid.load();
+    int switchTo = -1;
     if (restarted) {
-        QMutexLocker g(&d->cameraTableMutex);
-        // Closing the restarted camera's device and announcing the new
-        // camera list come with the connection code.
-        d->cameraTable.remove(uuid);
-        emptied = d->cameraTable.isEmpty();
-        if (!emptied && selected == uuid) {
-            const auto other = std::find_if(d->cameraTable.keyBegin(), d->cameraTable.keyEnd(),
+        bool removed = false;
+        withCameraTable([&](QMap<QString, CameraInfo> &table) {
+            if (table.contains(uuid)) {
+                adp_KVR_func_api_CloseDevice(uuid);
+                table.remove(uuid);
+                removed = true;
+            }
+            emptied = table.isEmpty();
+            if (emptied || selected != uuid)
+                return;
+            const auto other = std::find_if(table.keyBegin(), table.keyEnd(),
                                             [&](const QString &key) { return key != uuid; });
-            if (other != d->cameraTable.keyEnd())
-                d->selectedCameraUuid.store(*other);
+            if (other == table.keyEnd())
+                return;
+            d->selectedCameraUuid.store(*other);
+            _MULTIVIEW_DEVICE_PARAM p;
+            if (CreateMultiviewParam(*other, &p))
+                m_liveViewManager.SetSelectedCameraUUID(p);
+            setCameraInfoOfSelectedCamera(*other);
+            setIsCamerasConnected(true);
+            switchTo = table.value(*other).devIndex;
+        });
+        if (removed)
+            emit cameraListChanged();
+    }
+    if (!emptied && (restarted ? selected != uuid : selected == uuid)) {
+        setCameraInfoOfSelectedCamera(selected);
+        setIsCamerasConnected(true);
+        CameraInfo info;
+        if (cameraInfoByUuid(selected, &info))
+            switchTo = info.devIndex;
+    }
+    if (switchTo >= 0)
+        emit switchCameraNotify(switchTo);
+
+    if (!emptied && liveViewWasOn && m_videoSource.getVideoOutVisibleStatus()) {
+        if (isMultiviewMode()) {
+            adp_KVR_func_api_Ctrl_LiveView_Start();
+        } else if (!camSupportPowerSaving() || pwTetherConnectMode() == Utilities::PwTether_ON) {
+            adp_KVR_func_api_Ctrl_LiveView_Start();
+            adp_KVR_func_api_LiveView_Str_Get_Recom_Img_Start();
+            adp_KVR_func_api_LiveView_Str_Get_Trans_Img_Start();
+        } else {
+            setLiveviewPause();
         }
     }
-    if (!emptied && (restarted || selected == uuid))
-        setIsCamerasConnected(true);
-    // Re-reading the selected camera's information and telling the
-    // interface to switch to it come with the camera selection code.
 
     {
         QMutexLocker g(&d->fwupRequestMutex);
@@ -115,8 +153,13 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_FirmwareUpdate()
     d->fwupDisconnected.store(false);
     const quint8 result = d->fwupResult.load();
     emit firmwareUpdateCompleted();
-    if (emptied)
+    if (emptied) {
+        adp_KVR_func_api_ptpip_Set_Connection_Type(1);
         setIsCamerasConnected(false);
+        setCamCurrentSelectedSerialNoValue(QString());
+        if (connectionType() == 1)
+            d->lanConnected.store(false);
+    }
     return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 

@@ -181,8 +181,9 @@ bool DeviceAdapter::isFindSerialNo(QString serialNo)
 void DeviceAdapter::camera_list_update_camera_list(bool isSearchCamera)
 {
     if (isSearchCamera) {
-        // The add search belongs to the device search, which this build does
-        // not have yet; nothing is started.
+        m_deviceSearch.startSearch(false, true,
+                                   connectionType() != 1 ? DeviceSearch::DEVSEARCH_MODE_USB
+                                                         : DeviceSearch::DEVSEARCH_MODE_LAN);
         return;
     }
     {

@@ -76,8 +76,10 @@ void DeviceAdapter::registerEventIdPowerSavingInfo(quint32 type, quint32)
             it->powerOnMode = quint8(mode);
             return true;
         });
-        if (changed)
+        if (changed) {
             emit cameraListChanged();
+            updateLiveviewSelectCamera();
+        }
         if (uuid == selected && d->initSetupTetherMode.exchange(int(mode)) != int(mode))
             emit initSetupTetherModeChanged(static_cast<Utilities::PowerSavingTetherMode>(mode));
     }
@@ -192,9 +194,11 @@ void DeviceAdapter::registerEventIdRecInfoAnother(quint32 type, quint32, const Q
     }
     if (result != 1)
         return;
-    storeCameraStatusInTable(uuid, status);
+    const bool statusChanged = storeCameraStatusInTable(uuid, status);
     if (updateTetherRecBit(uuid, status, nullptr))
         emit anotherCameraStatusChanged(status, uuid);
+    if (statusChanged)
+        updateLiveviewSelectCamera();
 }
 
 void DeviceAdapter::registerEventIdRecMonitorInfo(quint32 type, quint32)
@@ -297,20 +301,54 @@ void DeviceAdapter::registerEventIdDeviceStray(quint32 type, quint32, const QStr
 {
     if (type != CameraEventCode::DeviceStray)
         return;
+    const bool wasSelected = !uuid.isEmpty() && uuid == camera_list_get_selected_camera_uuid();
+    if (d->liveViewOn.load() && (isMultiviewMode() || wasSelected)) {
+        adp_KVR_func_api_Ctrl_LiveView_Stop();
+        waitForLiveViewStop();
+        // Still wanted: it comes back for the cameras that stay.
+        d->liveViewOn.store(true);
+    }
+    bool remaining = false;
     const bool removed = withCameraTable([&](QMap<QString, CameraInfo> &table) {
-        return table.remove(uuid) > 0;
+        bool gone = false;
+        if (table.contains(uuid)) {
+            adp_KVR_func_api_CloseDevice(uuid);
+            gone = table.remove(uuid) > 0;
+        }
+        remaining = !table.isEmpty();
+        return gone;
     });
-    const int remaining = cameraTableCount();
-    if (remaining > 0) {
+    if (remaining) {
+        if (wasSelected) {
+            QString next;
+            int devIndex = -1;
+            withCameraTable([&](QMap<QString, CameraInfo> &table) {
+                for (auto it = table.cbegin(); it != table.cend(); ++it)
+                    if (it.key() != uuid) {
+                        next = it.key();
+                        devIndex = it->devIndex;
+                        break;
+                    }
+                _MULTIVIEW_DEVICE_PARAM p;
+                if (!next.isEmpty() && CreateMultiviewParam(next, &p))
+                    m_liveViewManager.SetSelectedCameraUUID(p);
+            });
+            if (devIndex >= 0)
+                adp_KVR_func_api_Select_Device(devIndex);
+        }
+        if (d->liveViewOn.load() && m_liveViewManager.videoImageStatus() == LiveViewManager::VIS_Stop)
+            adp_KVR_func_api_Ctrl_LiveView_Start();
         if (removed)
             emit cameraListChanged();
+        adp_KVR_func_api_Search_Camera_List_start();
         return;
     }
     m_liveViewManager.ForceStop();
-    while (m_liveViewManager.IsLiveViewWorking())
-        QThread::msleep(1);
+    waitForLiveViewStop();
     m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
+    adp_KVR_func_api_ptpip_Set_Connection_Type(1);
     setIsCamerasConnectedValue(false);
+    setCamCurrentSelectedSerialNoValue(QString());
     d->multiviewMode.store(false);
 }
 

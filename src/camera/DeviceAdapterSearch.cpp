@@ -90,22 +90,44 @@ bool DeviceAdapter::GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar
         QMutexLocker g(&sdkMutex);
         connected = KVR_func_api_IsConnectedUSBDevice(devicePath, uuid) == 1;
     }
-    if (!connected) {
-        // A camera that is not connected is read through a brief session of
-        // its own; that comes with the session operations
-        // (adp_KVR_func_api_OpenSession / CloseSession / CloseDevice).
-        return false;
+    auto readId = [&](const QString &key, QString *out) {
+        char text[KVR_TEXT_BUFFER_SIZE] = {};
+        {
+            DeviceLock lock(*this, key);
+            if (KVR_func_api_Body_SettingInfo_Get_Individual_Id(text, key.toLocal8Bit().constData(), nullptr) != 1)
+                return false;
+        }
+        text[KVR_TEXT_BUFFER_SIZE - 1] = '\0';
+        *out = QString::fromUtf8(text);
+        return true;
+    };
+    if (connected) {
+        uuid[KVR_UUID_BUFFER_SIZE - 1] = '\0';
+        return readId(QString::fromLatin1(uuid), name);
     }
+    // Not connected: the id is read through a brief session of its own.
+    auto single = std::make_unique<DeviceListCopy>();
+    single->append(*record, devicePath);
+    std::memset(uuid, 0, sizeof uuid);
+    quint8 selected;
+    {
+        DeviceLock lock(*this, QString());
+        QMutexLocker g(&sdkMutex);
+        selected = KVR_func_api_SelectPnPDevice(record->devIndex, &single->list, uuid, nullptr, nullptr, 0, nullptr);
+    }
+    if (selected != 1)
+        return false;
     uuid[KVR_UUID_BUFFER_SIZE - 1] = '\0';
     const QString key = QString::fromLatin1(uuid);
-    char text[KVR_TEXT_BUFFER_SIZE] = {};
-    {
-        DeviceLock lock(*this, key);
-        if (KVR_func_api_Body_SettingInfo_Get_Individual_Id(text, uuid, nullptr) != 1)
-            return false;
+    if (key.isEmpty())
+        return false;
+    if (adp_KVR_func_api_OpenSession(key) == Utilities::Ternary_True) {
+        QString id;
+        if (readId(key, &id))
+            *name = id;
     }
-    text[KVR_TEXT_BUFFER_SIZE - 1] = '\0';
-    *name = QString::fromUtf8(text);
+    adp_KVR_func_api_CloseSession(key);
+    adp_KVR_func_api_CloseDevice(key);
     return true;
 }
 
@@ -129,10 +151,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetPnPDeviceInfo(bool trylock
         return Utilities::Ternary_False;
     const uint32_t count = std::min<uint32_t>(list->count, uint32_t(std::size(list->devices)));
     list->count = count;
-    {
-        QMutexLocker g(&d->cameraTableMutex);
-        std::memcpy(&d->deviceList, list.get(), sizeof d->deviceList);
-    }
+    storeDeviceList(*list);
     for (uint32_t i = 0; i < count; ++i) {
         const KVR_DEVINFO &record = list->devices[i];
         const wchar_t *path = list->devicePath[i];

@@ -3,7 +3,6 @@
 
 #include "DeviceAdapter.h"
 
-#include <QDeadlineTimer>
 #include <QThread>
 
 #include "DeviceAdapterCallback.h"
@@ -16,7 +15,6 @@ constexpr quint32 kSelectDeviceCommand = 0xFFFF030B;
 constexpr quint32 kRecomImgCommand = 0xFFFF0228;
 constexpr quint32 kTransImgCommand = 0xFFFF0229;
 constexpr quint32 kLiveViewDataCommand = 0xFFFF0301;
-constexpr int kLiveViewStopWaitMs = 2000;
 
 bool skipsLiveView(quint16 status)
 {
@@ -102,11 +100,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Select_Device(int dev_index)
     if (liveView && !camera_list_get_selected_camera_uuid().isEmpty() && !isMultiviewMode()) {
         adp_KVR_func_api_Ctrl_LiveView_Stop();
         d->liveViewOn.store(true);
-        if (connectionType() == 0) {
-            const QDeadlineTimer deadline(kLiveViewStopWaitMs);
-            while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
-                QThread::msleep(1);
-        }
+        if (connectionType() == 0)
+            waitForLiveViewStop();
     }
     QString uuid;
     withCameraTable([&](QMap<QString, CameraInfo> &table) {

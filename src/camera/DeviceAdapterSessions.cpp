@@ -3,9 +3,11 @@
 
 #include "DeviceAdapter.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <cstring>
 #include <cwchar>
 
 #include "DeviceAdapterCallback.h"
@@ -109,10 +111,50 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CloseDevice(QString uuid)
                                                                                    : Utilities::Ternary_False;
 }
 
+std::unique_ptr<DeviceListCopy> DeviceAdapter::deviceListSnapshot()
+{
+    auto copy = std::make_unique<DeviceListCopy>();
+    QMutexLocker g(&d->cameraTableMutex);
+    copy->assign(d->deviceList);
+    return copy;
+}
+
+void DeviceAdapter::storeDeviceList(const KVR_CONNECT_DEVICE_INFO &source)
+{
+    // Built outside the lock: the copy reads the caller's paths.
+    auto copy = std::make_unique<DeviceListCopy>();
+    copy->assign(source);
+    QMutexLocker g(&d->cameraTableMutex);
+    d->deviceList = copy->list;
+    for (quint32 i = 0; i < KVR_MAX_DEVICES; ++i) {
+        d->deviceListPaths[i] = copy->paths[i];
+        d->deviceList.devicePath[i] = i < copy->count() ? d->deviceListPaths[i].c_str() : nullptr;
+    }
+}
+
+quint32 DeviceAdapter::deviceListFromTickedEntries()
+{
+    auto list = std::make_unique<DeviceListCopy>();
+    {
+        QMutexLocker g(&d->cameraTableMutex);
+        for (SearchCameraListItemObject *item : std::as_const(d->searchList)) {
+            if (!item->enable() || item->connectMode() != SearchCameraListItemObject::CONNECT_USB)
+                continue;
+            KVR_DEVINFO record{};
+            item->GetConnectUsbDevInfo(&record);
+            if (!list->append(record, item->GetConnectUsbDevID()))
+                break;
+        }
+    }
+    storeDeviceList(list->list);
+    return list->count();
+}
+
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
 {
-    KVR_CONNECT_DEVICE_INFO &list = d->deviceList;
-    const quint32 count = deviceCount(list);
+    const std::unique_ptr<DeviceListCopy> copy = deviceListSnapshot();
+    KVR_CONNECT_DEVICE_INFO &list = copy->list;
+    const quint32 count = copy->count();
     if (count == 0)
         return Utilities::Ternary_False;
     bool any = false;
@@ -126,12 +168,18 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
         }
         if (r != 1) {
             if (connectionType() == 0) {
-                // The search list with the camera's own name arrives with the
-                // device search; the record's model name names it meanwhile.
-                const KVR_DEVINFO &rec = list.devices[i];
-                const QString name = QString::fromUcs4(reinterpret_cast<const char32_t *>(rec.modelName),
-                                                       int(qMin<quint32>(rec.modelNameLength, 256)));
-                emit notifyConnectErrorMessage(0, name, 0);
+                const QString path = devicePathText(list.devicePath[i]);
+                QStringList names;
+                {
+                    QMutexLocker g(&d->cameraTableMutex);
+                    for (SearchCameraListItemObject *item : std::as_const(d->searchList))
+                        if (item->connectMode() == SearchCameraListItemObject::CONNECT_USB
+                            && devicePathText(item->GetConnectUsbDevID()) == path)
+                            names << (item->devFrlyName().isEmpty() ? item->devModelName() : item->devFrlyName());
+                }
+                // Signals leave the table lock first: a slot may read the list.
+                for (const QString &name : std::as_const(names))
+                    emit notifyConnectErrorMessage(0, name, 0);
             }
             continue;
         }
@@ -192,7 +240,7 @@ Utilities::Ternary DeviceAdapter::connectEnableDevice()
         setCamConnectStatusValue(Utilities::CamConnectSts_Connecting);
     Utilities::Ternary result = Utilities::Ternary_False;
     if (connectionType() == 0) {
-        if (deviceCount(d->deviceList) != 0) {
+        if (deviceListFromTickedEntries() != 0) {
             for (int attempt = 0; attempt < kSelectAttempts; ++attempt) {
                 result = adp_KVR_func_api_SelectPnPDevice();
                 if (result == Utilities::Ternary_True)
@@ -213,12 +261,13 @@ Utilities::Ternary DeviceAdapter::connectEnableDevice()
         return result;
     }
     setIsCamerasConnected(true);
+    m_deviceSearch.startGetConnectInitData();
     return result;
 }
 
-bool DeviceAdapter::addSelectedUsbDevice(quint32 i, bool underSelectedCameraLock)
+bool DeviceAdapter::addSelectedUsbDevice(DeviceListCopy &copy, quint32 i, bool underSelectedCameraLock)
 {
-    KVR_CONNECT_DEVICE_INFO &list = d->deviceList;
+    KVR_CONNECT_DEVICE_INFO &list = copy.list;
     char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
     quint8 r;
     {
@@ -267,14 +316,15 @@ bool DeviceAdapter::addSelectedUsbDevice(quint32 i, bool underSelectedCameraLock
 
 Utilities::Ternary DeviceAdapter::selectUsbDevices()
 {
-    const quint32 count = deviceCount(d->deviceList);
+    const std::unique_ptr<DeviceListCopy> copy = deviceListSnapshot();
+    const quint32 count = copy->count();
     bool added = false;
     for (quint32 i = 0; i < count; ++i) {
         char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
-        if (d->deviceList.devicePath[i] &&
-            KVR_func_api_IsConnectedUSBDevice(d->deviceList.devicePath[i], uuidBuffer) == 1)
+        if (copy->list.devicePath[i] &&
+            KVR_func_api_IsConnectedUSBDevice(copy->list.devicePath[i], uuidBuffer) == 1)
             continue;
-        if (addSelectedUsbDevice(i, true))
+        if (addSelectedUsbDevice(*copy, i, true))
             added = true;
     }
     if (added) {
@@ -286,11 +336,11 @@ Utilities::Ternary DeviceAdapter::selectUsbDevices()
 
 Utilities::Ternary DeviceAdapter::searchAddedDevice()
 {
-    // Closing the cameras the user unticked needs the search list of the
-    // device search; only the adding half runs here.
+    closeDisableDevice();
     Utilities::Ternary result = Utilities::Ternary_False;
+    // The network half is the network selection's own.
     if (connectionType() != 1)
-        result = selectUsbDevices();
+        result = selectEnableUsbDevice();
     if (cameraTableCount() == 0) {
         disconnectAllNotify();
         return Utilities::Ternary_False;
@@ -326,6 +376,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List_start()
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List(bool trylock)
 {
     quint32 count = 0;
+    auto found = std::make_unique<KVR_CONNECT_DEVICE_INFO>();
+    std::memset(found.get(), 0, sizeof *found);
     {
         if (trylock) {
             if (!sdkMutex.tryLock())
@@ -334,15 +386,19 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List(bool trylo
             sdkMutex.lock();
         }
         (void)KVR_func_api_ptpip_StopGetDeviceInfo(nullptr);
-        const quint8 r = KVR_func_api_Search_Device(&d->deviceList, nullptr);
-        count = r == 1 ? deviceCount(d->deviceList) : 0;
+        // Filled outside the shared list: the table lock comes before the
+        // SDK lock and is not waited for while the SDK lock is held.
+        const quint8 r = KVR_func_api_Search_Device(found.get(), nullptr);
+        count = r == 1 ? deviceCount(*found) : 0;
         sdkMutex.unlock();
     }
     if (count == 0)
         return Utilities::Ternary_False;
+    storeDeviceList(*found);
+    const std::unique_ptr<DeviceListCopy> copy = deviceListSnapshot();
     bool added = false;
-    for (quint32 i = 0; i < count; ++i)
-        if (addSelectedUsbDevice(i, false))
+    for (quint32 i = 0; i < copy->count(); ++i)
+        if (addSelectedUsbDevice(*copy, i, false))
             added = true;
     if (added) {
         camera_list_update_camera_list(false);
@@ -381,15 +437,19 @@ bool DeviceAdapter::updateSelectedDevice()
 void DeviceAdapter::disconnectAllNotify()
 {
     m_liveViewManager.ForceStop();
-    const QDeadlineTimer deadline(kLiveViewStopWaitMs);
-    while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
-        QThread::msleep(1);
+    waitForLiveViewStop();
     m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
     dev_mutex_delete_all();
     adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+    {
+        QMutexLocker g(&d->networkStateLock);
+        d->passwordErrorList.clear();
+    }
+    ClearSearchList();
     setIsCamerasConnected(false);
     setCamCurrentSelectedSerialNoValue(QString());
     d->multiviewMode.store(false);
+    d->lanConnected.store(false);
     d->liveViewCameraChosen.store(false);
 }
 
@@ -409,9 +469,10 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptP
         return Utilities::Ternary_False;
     char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
     quint8 r;
+    const std::unique_ptr<DeviceListCopy> copy = deviceListSnapshot();
     {
         QMutexLocker g(&sdkMutex);
-        r = KVR_func_api_SelectPnPDevice(quint32(index), &d->deviceList, uuidBuffer,
+        r = KVR_func_api_SelectPnPDevice(quint32(index), &copy->list, uuidBuffer,
                                          password.isEmpty() ? nullptr : passwordBuffer,
                                          text.isEmpty() ? nullptr : textBuffer, mode, nullptr);
     }
@@ -480,6 +541,81 @@ void DeviceAdapter::setFileTargetById(QString serialNo)
 void DeviceAdapter::notifyConnectErrMsg(QString name)
 {
     emit notifyConnectErrorMessage(0, name, 0);
+}
+
+void DeviceAdapter::waitForLiveViewStop(bool letEventsRun)
+{
+    // Bounded: a manager that never reports its end must not hang the caller.
+    const QDeadlineTimer deadline(kLiveViewStopWaitMs);
+    const bool onOwnThread = QThread::currentThread() == thread();
+    while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired()) {
+        QThread::msleep(1);
+        if (letEventsRun && onOwnThread)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+void DeviceAdapter::stopLiveViewFor(const QString &uuid)
+{
+    if (!d->liveViewOn.load() || (!isMultiviewMode() && uuid != camera_list_get_selected_camera_uuid()))
+        return;
+    adp_KVR_func_api_Ctrl_LiveView_Stop();
+    waitForLiveViewStop(true);
+    // Live view is still wanted; it comes back for the cameras that stay.
+    d->liveViewOn.store(true);
+}
+
+void DeviceAdapter::closeDisableDevice()
+{
+    QStringList unticked;
+    withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            for (SearchCameraListItemObject *item : std::as_const(d->searchList))
+                if (item->devSerialNo() == it->serialNo) {
+                    if (!item->enable())
+                        unticked << it.key();
+                    break;
+                }
+    });
+    for (const QString &uuid : std::as_const(unticked)) {
+        adp_KVR_func_api_CloseSession(uuid);
+        adp_KVR_func_api_CloseDevice(uuid);
+        stopLiveViewFor(uuid);
+        removeCameraFromTable(uuid);
+    }
+    if (unticked.isEmpty())
+        return;
+    camera_list_update_camera_list(false);
+    emit cameraListChanged();
+}
+
+Utilities::Ternary DeviceAdapter::selectEnableUsbDevice()
+{
+    deviceListFromTickedEntries();
+    return selectUsbDevices();
+}
+
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(bool trylock)
+{
+    const QString uuid = camera_list_get_selected_camera_uuid();
+    quint8 r;
+    {
+        if (trylock) {
+            if (!sdkMutex.tryLock())
+                return Utilities::Ternary_False;
+        } else {
+            sdkMutex.lock();
+        }
+        r = KVR_func_api_Search_and_Connect_DEVICE_TYPE(0, uuid.toLocal8Bit().constData(), nullptr);
+        sdkMutex.unlock();
+    }
+    if (r != 1)
+        return Utilities::Ternary_False;
+    adp_KVR_func_api_GetPnPDeviceInfo(false);
+    // Re-reads the selected camera's identity, power saving and feature flags.
+    if (!uuid.isEmpty())
+        setCameraInfoOfSelectedCamera(uuid);
+    return Utilities::Ternary_True;
 }
 
 } // namespace kavrotether

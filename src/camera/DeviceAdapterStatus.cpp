@@ -142,7 +142,7 @@ int DeviceAdapter::adp_KVR_func_api_Get_Rec_Info()
     if (result != 1)
         return 0;
     setStatusOfCardsValue(cardsState(info.cards));
-    storeCameraStatusInTable(uuid, info.cameraStatus);
+    const bool recordChanged = storeCameraStatusInTable(uuid, info.cameraStatus);
     setCameraStatusValue(info.cameraStatus);
     if (info.elapsedInMovieRec != 0)
         d->movieRecCounter.fetch_add(1);
@@ -158,6 +158,8 @@ int DeviceAdapter::adp_KVR_func_api_Get_Rec_Info()
     setNrRemainingTimeValue(info.nrRemainingTime);
     setHdmiSdiStatusValue(belowOrUnknown(info.hdmiSdiStatus, 4));
     setShotModeStatusValue(belowOrUnknown(info.shotModeStatus, 3));
+    if (recordChanged)
+        updateLiveviewSelectCamera();
     return 1;
 }
 
@@ -172,8 +174,10 @@ int DeviceAdapter::adp_KVR_func_api_GetCameraStatus()
     }
     if (result != 1)
         return 0;
-    storeCameraStatusInTable(uuid, status);
+    const bool recordChanged = storeCameraStatusInTable(uuid, status);
     setCameraStatusValue(status);
+    if (recordChanged)
+        updateLiveviewSelectCamera();
     return 1;
 }
 

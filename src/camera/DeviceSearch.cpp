@@ -38,8 +38,14 @@ Utilities::Ternary readStrobe2(DeviceAdapter &)
     return flash ? flash->adp_KVR_func_api_Strobe2_GetCapability() : Utilities::Ternary_False;
 }
 
-// The readers come with the capability and status readers; rows without a
-// function wait for them.
+// Readers that answer the SDK's 1 for success.
+template<int (DeviceAdapter::*Read)()>
+Utilities::Ternary readInt(DeviceAdapter &adapter)
+{
+    return (adapter.*Read)() == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+}
+
+// Rows without a function wait for their reader; the reading fails there.
 constexpr ConnectReadStep kCapabilitySteps[] = {
     {"CameraMode_GetCapability", nullptr, true, false},
     {"RecInfo_BurstBracket_GetCapability", nullptr, true, false},
@@ -67,17 +73,17 @@ constexpr ConnectReadStep kCapabilitySteps[] = {
     {"Strobe_GetCapability", readStrobe, true, false},
     {"Strobe2_GetCapability", readStrobe2, true, false},
     {"PowerSaving_GetCapability", nullptr, false, false},
-    {"Get_HDMI_SDI_Status", nullptr, true, false},
+    {"Get_HDMI_SDI_Status", readInt<&DeviceAdapter::adp_KVR_func_api_Get_HDMI_SDI_Status>, true, false},
     {"LensZoom_Get_Info", nullptr, false, false},
 };
 
 constexpr ConnectReadStep kValueSteps[] = {
-    {"GetBatteryInfo", nullptr, true, false},
-    {"Get_Rec_Info", nullptr, true, false},
+    {"GetBatteryInfo", readInt<&DeviceAdapter::adp_KVR_func_api_GetBatteryInfo>, true, false},
+    {"Get_Rec_Info", readInt<&DeviceAdapter::adp_KVR_func_api_Get_Rec_Info>, true, false},
     {"Get_WB_Info", nullptr, true, false},
     {"GetAFInfo", nullptr, true, false},
-    {"Get_Lv_Composite_Info", nullptr, false, false},
-    {"Get_NoiseReduction_RemainingTime", nullptr, true, false},
+    {"Get_Lv_Composite_Info", readInt<&DeviceAdapter::adp_KVR_func_api_Get_Lv_Composite_Info>, false, false},
+    {"Get_NoiseReduction_RemainingTime", readInt<&DeviceAdapter::adp_KVR_func_api_Get_NoiseReduction_RemainingTime>, true, false},
 };
 
 std::atomic<const ConnectReadTables *> g_readTables{nullptr};
@@ -166,9 +172,9 @@ void DeviceSearch::stopSearch()
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
     if (!adapter || adapter->connectionType() != kConnTypeLan || !m_networkSearchPending.load())
         return;
-    // The SDK is asked to stop its network search by the network code
-    // (adp_KVR_func_api_ptpip_StopGetDeviceInfo); its end is reported back
-    // through SetPTPIPSearchEvent.
+    // The end of the SDK's network search is reported back through
+    // SetPTPIPSearchEvent.
+    adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo();
     const auto limit = std::chrono::steady_clock::now() + kNetworkEndLimit;
     std::unique_lock<std::mutex> g(m_searchMutex);
     while (m_networkSearchPending.load() && std::chrono::steady_clock::now() < limit)
@@ -218,10 +224,8 @@ void DeviceSearch::searchLoop(DeviceSearchMode mode)
             break;
         m_networkSearchPending.store(type == kConnTypeLan);
         m_networkDeviceFound.store(false);
-        // Handing the pass's connection type to the SDK and clearing its
-        // search condition are the connection code's
-        // (adp_KVR_func_api_ptpip_Set_Connection_Type,
-        // adp_KVR_func_api_SetSearchCondition).
+        adapter->adp_KVR_func_api_ptpip_Set_Connection_Type(type);
+        adapter->adp_KVR_func_api_SetSearchCondition(0, QString());
         const Utilities::Ternary found = adapter->adp_KVR_func_api_GetPnPDeviceInfo(false);
         if (type == kConnTypeLan) {
             bool stopped = false;
@@ -311,20 +315,21 @@ void DeviceSearch::readConnectInitData()
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
     if (!adapter)
         return;
-    // The status value is stored here; its announcement to the interface
-    // comes with the camera-status code (setCamConnectStatus).
-    DeviceAdapterData &d = adapter->dataBlock();
-    d.camConnectStatus.store(Utilities::CamConnectSts_GetData);
+    QString name = adapter->camIndividualId();
+    if (name.isEmpty())
+        name = adapter->camModelName();
+    adapter->setCamConnectStatus(Utilities::CamConnectSts_GetData);
     const ConnectReadTables &tables = readTables();
     const bool ok = runReaders(*adapter, tables.capabilities, tables.capabilityCount)
                     && runReaders(*adapter, tables.values, tables.valueCount);
     if (ok) {
-        d.camConnectStatus.store(Utilities::CamConnectSts_Success);
+        adapter->setCamConnectStatus(Utilities::CamConnectSts_Success);
         return;
     }
     if (IsConnectTreadCancel(0))
         return;
-    d.camConnectStatus.store(Utilities::CamConnectSts_Error);
+    adapter->setCamConnectStatus(Utilities::CamConnectSts_Error);
+    adapter->notifyConnectErrMsg(name);
 }
 
 } // namespace kavrotether

@@ -129,6 +129,8 @@ private slots:
 private:
     // Chooses USB and fills the device list with the plugged cameras.
     void searchUsb(DeviceAdapter &adapter);
+    // Leaves only the search-list entry at position keep ticked.
+    static void tickOnly(DeviceAdapter &adapter, int keep);
     std::unique_ptr<QTemporaryDir> m_settingsDir;
 };
 
@@ -158,7 +160,14 @@ void TestConnection::cleanup()
 void TestConnection::searchUsb(DeviceAdapter &adapter)
 {
     QCOMPARE(adapter.adp_KVR_func_api_ptpip_Set_Connection_Type(0), Utilities::Ternary_True);
-    QCOMPARE(KVR_func_api_GetPnPDeviceInfo(&adapter.dataBlock().deviceList, nullptr), uint8_t(1));
+    QCOMPARE(adapter.adp_KVR_func_api_GetPnPDeviceInfo(), Utilities::Ternary_True);
+}
+
+void TestConnection::tickOnly(DeviceAdapter &adapter, int keep)
+{
+    const QList<QObject *> items = adapter.searchList();
+    for (int i = 0; i < items.size(); ++i)
+        qobject_cast<SearchCameraListItemObject *>(items.at(i))->setEnable(i == keep);
 }
 
 // ---- known cameras ----
@@ -447,12 +456,9 @@ void TestConnection::connectOnlyTickedCamera()
 {
     DeviceAdapter adapter;
     searchUsb(adapter);
-    KVR_CONNECT_DEVICE_INFO &list = adapter.dataBlock().deviceList;
-    QCOMPARE(list.count, 2u);
-    // The device list holds only the second camera.
-    list.devicePath[0] = list.devicePath[1];
-    list.devices[0] = list.devices[1];
-    list.count = 1;
+    QCOMPARE(adapter.searchListCount(), 2);
+    // The device list is rebuilt from the ticks: it holds only the second camera.
+    tickOnly(adapter, 1);
     setSavedList(adapter, {kA1, kB2});
     QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
     QCOMPARE(adapter.cameraTableCount(), 1);
@@ -479,11 +485,14 @@ void TestConnection::selectRetriesUpToTen()
     DeviceAdapter adapter;
     QSignalSpy errors(&adapter, &DeviceAdapter::notifyConnectErrorMessage);
     searchUsb(adapter);
-    adapter.dataBlock().deviceList.count = 1;
+    tickOnly(adapter, 0);
     kvrsim::failNext("SelectPnPDevice", failures);
     QCOMPARE(adapter.connectEnableDevice(), connects ? Utilities::Ternary_True : Utilities::Ternary_False);
     QCOMPARE(errors.count(), failures);
-    QCOMPARE(errors.at(0).at(1).toString(), QStringLiteral("Rozado Sim A1"));
+    // The message names the camera by the name the search list shows.
+    const QString shown = qobject_cast<SearchCameraListItemObject *>(adapter.searchList().at(0))->devFrlyName();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(errors.at(0).at(1).toString(), shown);
     QCOMPARE(adapter.isCamerasConnected(), connects);
     QCOMPARE(adapter.camConnectStatus(),
              int(connects ? Utilities::CamConnectSts_Connecting : Utilities::CamConnectSts_Error));
@@ -497,12 +506,13 @@ void TestConnection::failedSessionIsNoSuccess()
         DeviceAdapter adapter;
         searchUsb(adapter);
         const std::string uuidB = kvrsim::uuidOf(b2);
+        const int closedBefore = countOf(kvrsim::callLog(b2), "CloseDevice");
         kvrsim::failNext("OpenSession", 1, 0, KVR_ERR_REFUSED, uuidB);
         QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
         QCOMPARE(adapter.cameraTableCount(), 1);
         QVERIFY(!adapter.hasDeviceMutex(QString::fromStdString(uuidB)));
         QVERIFY(!kvrsim::inSession(b2));
-        QCOMPARE(countOf(kvrsim::callLog(b2), "CloseDevice"), 1);
+        QCOMPARE(countOf(kvrsim::callLog(b2), "CloseDevice"), closedBefore + 1);
         adapter.adp_KVR_func_api_CloseSession();
     }
     {
@@ -538,7 +548,7 @@ void TestConnection::thirteenthCameraRefused()
     QCOMPARE(KVR_func_api_Init(), uint8_t(1));
     DeviceAdapter adapter;
     searchUsb(adapter);
-    QCOMPARE(adapter.dataBlock().deviceList.count, 13u);
+    QCOMPARE(adapter.searchListCount(), 13);
     QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
     QCOMPARE(adapter.cameraTableCount(), DeviceAdapter::kMaxCameras);
     int inSession = 0;
@@ -562,7 +572,7 @@ void TestConnection::thirteenthCameraOnAddPath()
 
     kvrsim::plug(last);
     QSignalSpy listChanged(&adapter, &DeviceAdapter::cameraListChanged);
-    QCOMPARE(KVR_func_api_GetPnPDeviceInfo(&adapter.dataBlock().deviceList, nullptr), uint8_t(1));
+    QCOMPARE(adapter.adp_KVR_func_api_GetPnPDeviceInfo(), Utilities::Ternary_True);
     QCOMPARE(adapter.searchAddedDevice(), Utilities::Ternary_False);
     QCOMPARE(adapter.cameraTableCount(), 12);
     QCOMPARE(listChanged.count(), 0);
@@ -600,11 +610,8 @@ void TestConnection::selectedCameraWithoutIndexZero()
 {
     DeviceAdapter adapter;
     searchUsb(adapter);
-    KVR_CONNECT_DEVICE_INFO &list = adapter.dataBlock().deviceList;
-    list.devicePath[0] = list.devicePath[1];
-    list.devices[0] = list.devices[1];
-    list.count = 1;
-    QVERIFY(list.devices[0].devIndex != 0);
+    tickOnly(adapter, 1);
+    QVERIFY(qobject_cast<SearchCameraListItemObject *>(adapter.searchList().at(1))->devIndex() != 0);
     QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
     // The only camera is selected although no camera has index 0.
     QCOMPARE(adapter.camSerialNo(), kB2);

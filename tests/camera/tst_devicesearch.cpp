@@ -429,17 +429,24 @@ void TestDeviceSearch::connectedCameraShowsIndividualId()
     const int a1 = kvrsim::cameras().at(0);
     QVERIFY(!openCamera(a1).isEmpty());
     QCOMPARE(adapter.adp_KVR_func_api_GetPnPDeviceInfo(), Utilities::Ternary_True);
-    QString a1Name;
-    QString otherName = QStringLiteral("unset");
+    auto idOf = [](int index) {
+        const auto &p = kvrsim::profileOf(index);
+        return QString::fromStdString(p.individualId.empty() ? p.model + "-" + p.serial : p.individualId);
+    };
+    QMap<int, QString> names;
     for (QObject *o : adapter.searchList()) {
         auto *item = qobject_cast<Item *>(o);
-        (item->devIndex() == a1 ? a1Name : otherName) = item->devFrlyName();
+        names[item->devIndex()] = item->devFrlyName();
     }
-    QCOMPARE(a1Name, QString::fromStdString(kvrsim::profileOf(a1).individualId.empty()
-                                                ? kvrsim::profileOf(a1).model + "-" + kvrsim::profileOf(a1).serial
-                                                : kvrsim::profileOf(a1).individualId));
-    // A camera that is not in session shows no id.
-    QVERIFY(otherName.isEmpty());
+    QCOMPARE(names.size(), 2);
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        const int index = it.key() == a1 ? a1 : kvrsim::cameras().at(1);
+        QCOMPARE(it.value(), idOf(index));
+    }
+    // The camera that was read through a brief session of its own is let go
+    // again; the one already open stays open.
+    QVERIFY(kvrsim::inSession(a1));
+    QVERIFY(!kvrsim::inSession(kvrsim::cameras().at(1)));
 }
 
 void TestDeviceSearch::enumerationFailureEmptiesList()
