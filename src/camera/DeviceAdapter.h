@@ -180,6 +180,9 @@ public:
     // Per-camera locks, one per connected camera UUID.
     QMutex *getOrCreateDeviceMutex(const QString &uuid);
     void deleteDeviceMutex(const QString &uuid);
+    // A camera that was selected but is not kept (no session, table full):
+    // closes its session and device and drops its lock, so it is not left busy.
+    void releaseUnusedCamera(const QString &uuid);
     void dev_mutex_delete_all();
     bool hasDeviceMutex(const QString &uuid);
 

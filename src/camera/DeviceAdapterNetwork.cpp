@@ -363,9 +363,7 @@ bool DeviceAdapter::ptpipConnectDevice(Info *info, uint *err, bool select)
         return false;
     getOrCreateDeviceMutex(uuid);
     if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
-        adp_KVR_func_api_CloseSession(uuid);
-        adp_KVR_func_api_CloseDevice(uuid);
-        deleteDeviceMutex(uuid);
+        releaseUnusedCamera(uuid);
         return false;
     }
     if (select && cameraTableCount() == 0)
@@ -374,9 +372,7 @@ bool DeviceAdapter::ptpipConnectDevice(Info *info, uint *err, bool select)
     getCameraInfo(int(info->devIndex), uuid, uuid, info->wifi != 0, &camera);
     if (!addCameraToTable(uuid, camera)) {
         // A thirteenth camera: a session nobody uses would keep it busy.
-        adp_KVR_func_api_CloseSession(uuid);
-        adp_KVR_func_api_CloseDevice(uuid);
-        deleteDeviceMutex(uuid);
+        releaseUnusedCamera(uuid);
         return false;
     }
     setFileTargetById(camera.serialNo);

@@ -188,18 +188,14 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
         // The camera answers its identity and takes its recording target only
         // inside a session: open it before reading, as the add path does.
         if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
-            adp_KVR_func_api_CloseSession(uuid);
-            adp_KVR_func_api_CloseDevice(uuid);
-            deleteDeviceMutex(uuid);
+            releaseUnusedCamera(uuid);
             continue;
         }
         CameraInfo info;
         getCameraInfo(int(list.devices[i].devIndex), devicePathText(list.devicePath[i]), uuid, false, &info);
         if (!addCameraToTable(uuid, info)) {
             // A thirteenth camera: let the SDK forget it again.
-            adp_KVR_func_api_CloseSession(uuid);
-            adp_KVR_func_api_CloseDevice(uuid);
-            deleteDeviceMutex(uuid);
+            releaseUnusedCamera(uuid);
             continue;
         }
         setFileTargetById(info.serialNo);
@@ -296,18 +292,14 @@ bool DeviceAdapter::addSelectedUsbDevice(DeviceListCopy &copy, quint32 i, bool u
         return false;
     getOrCreateDeviceMutex(uuid);
     if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
-        adp_KVR_func_api_CloseSession(uuid);
-        adp_KVR_func_api_CloseDevice(uuid);
-        deleteDeviceMutex(uuid);
+        releaseUnusedCamera(uuid);
         return false;
     }
     CameraInfo info;
     getCameraInfo(devIndex, devicePathText(list.devicePath[i]), uuid, false, &info);
     if (!addCameraToTable(uuid, info)) {
         // Over the limit: a session nobody uses would keep the camera busy.
-        adp_KVR_func_api_CloseSession(uuid);
-        adp_KVR_func_api_CloseDevice(uuid);
-        deleteDeviceMutex(uuid);
+        releaseUnusedCamera(uuid);
         return false;
     }
     setFileTargetById(info.serialNo);
@@ -483,17 +475,13 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptP
     const QString uuid = uuidText(uuidBuffer);
     getOrCreateDeviceMutex(uuid);
     if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
-        adp_KVR_func_api_CloseSession(uuid);
-        adp_KVR_func_api_CloseDevice(uuid);
-        deleteDeviceMutex(uuid);
+        releaseUnusedCamera(uuid);
         return Utilities::Ternary_False;
     }
     CameraInfo info;
     getCameraInfo(index, QString(), uuid, true, &info);
     if (!addCameraToTable(uuid, info)) {
-        adp_KVR_func_api_CloseSession(uuid);
-        adp_KVR_func_api_CloseDevice(uuid);
-        deleteDeviceMutex(uuid);
+        releaseUnusedCamera(uuid);
         return Utilities::Ternary_False;
     }
     setFileTargetById(info.serialNo);
@@ -616,6 +604,13 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_and_Connect_DEVICE_TYP
     if (!uuid.isEmpty())
         setCameraInfoOfSelectedCamera(uuid);
     return Utilities::Ternary_True;
+}
+
+void DeviceAdapter::releaseUnusedCamera(const QString &uuid)
+{
+    adp_KVR_func_api_CloseSession(uuid);
+    adp_KVR_func_api_CloseDevice(uuid);
+    deleteDeviceMutex(uuid);
 }
 
 } // namespace kavrotether

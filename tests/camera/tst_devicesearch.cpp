@@ -1,6 +1,7 @@
 // Camera discovery: search-list items, the USB enumeration and sorted list,
 // the search loop on its thread, and the reading after a connection.
 
+#include "QueuedSpy.h"
 #include <QtTest>
 
 #include <QPointer>
@@ -109,25 +110,7 @@ constexpr ConnectReadStep kCapsWithGap[] = {
     {"capC", probeReader<3>, true, false},
 };
 
-// QSignalSpy appends on the emitting thread; signals of the search thread
-// reach it through a queued relay on the test's thread instead.
-class Relay : public QObject
-{
-    Q_OBJECT
-signals:
-    void fired();
-};
-
-struct QueuedSpy
-{
-    template<typename Sender, typename Signal>
-    QueuedSpy(Sender *sender, Signal signal)
-    {
-        QObject::connect(sender, signal, &relay, &Relay::fired, Qt::QueuedConnection);
-    }
-    Relay relay;
-    QSignalSpy spy{&relay, &Relay::fired};
-};
+using kavrotether::test::QueuedSpy;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // connect, the post-connect reading, selection, a camera pulled out and a
 // refused firmware update.
 
+#include "QueuedSpy.h"
 #include <QtTest>
 
 #include <QFile>
@@ -47,24 +48,7 @@ constexpr ConnectReadStep kCaps[] = {{"cap", testReader, true, false}};
 constexpr ConnectReadStep kValues[] = {{"value", testReader, true, false}};
 const ConnectReadTables kTables{kCaps, 1, kValues, 1};
 
-// Signals sent from the search or reading threads, seen on the test's thread.
-class Relay : public QObject
-{
-    Q_OBJECT
-signals:
-    void fired();
-};
-
-struct QueuedSpy
-{
-    template<typename Sender, typename Signal>
-    QueuedSpy(Sender *sender, Signal signal)
-    {
-        QObject::connect(sender, signal, &relay, &Relay::fired, Qt::QueuedConnection);
-    }
-    Relay relay;
-    QSignalSpy spy{&relay, &Relay::fired};
-};
+using kavrotether::test::QueuedSpy;
 
 } // namespace
 
