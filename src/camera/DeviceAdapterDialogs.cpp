@@ -13,9 +13,10 @@ void DeviceAdapter::trigger_window_dialog(Utilities::DialogType type, Utilities:
         return;
     auto *dialog = new CustomDialog;
     m_customDialog = dialog;
-    // The dialog answers through the registry; it must not outlive the
-    // adapter it would answer to.
+    // The dialog must not outlive the adapter it answers to.
     connect(this, &QObject::destroyed, dialog, [dialog]() { delete dialog; });
+    connect(dialog, &CustomDialog::accepted, this, &DeviceAdapter::customDialogOnAccepted);
+    connect(dialog, &CustomDialog::finished, this, &DeviceAdapter::deleteCustomDialogObj);
     m_customDialog->dialogSetup(type, icon, isNoBtnFocus);
     m_customDialog->showDialog();
 }

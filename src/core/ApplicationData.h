@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace kavrotether {
 
 class ApplicationSettings;
@@ -33,6 +35,19 @@ public:
     static void setPreviewImageInfo(PreviewImageInfo *p) { pPreviewImageInfo = p; }
     static PreviewImageInfo *getPreviewImageInfo() { return pPreviewImageInfo; }
 
+    // Every message core shows and takes down is reported here, so that the
+    // camera side can hold back what would disturb it; start-up connects the
+    // listener, so core needs no camera header.
+    static void setMessageDisplayedListener(std::function<void(bool on)> listener)
+    {
+        messageDisplayedListener = std::move(listener);
+    }
+    static void messageDisplayed(bool on)
+    {
+        if (messageDisplayedListener)
+            messageDisplayedListener(on);
+    }
+
 private:
     static inline ApplicationSettings *pApplicationSettings = nullptr;
     static inline DeviceAdapter *pDeviceAdapter = nullptr;
@@ -41,6 +56,7 @@ private:
     static inline ObjectCopy *pObjectCopy = nullptr;
     static inline VersionData *pVersionData = nullptr;
     static inline PreviewImageInfo *pPreviewImageInfo = nullptr;
+    static inline std::function<void(bool)> messageDisplayedListener;
 };
 
 } // namespace kavrotether

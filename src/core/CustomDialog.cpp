@@ -12,9 +12,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "ApplicationData.h"
-#include "camera/DeviceAdapter.h"
-
 namespace kavrotether {
 
 namespace {
@@ -182,11 +179,9 @@ void CustomDialog::answer(bool accepted)
     // WA_DeleteOnClose defers the deletion, so the adapter may still read
     // the type below.
     close();
-    if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter()) {
-        if (accepted)
-            adapter->customDialogOnAccepted();
-        adapter->deleteCustomDialogObj();
-    }
+    if (accepted)
+        emit this->accepted();
+    emit finished();
 }
 
 void CustomDialog::closeEvent(QCloseEvent *event)
@@ -197,8 +192,7 @@ void CustomDialog::closeEvent(QCloseEvent *event)
     // Closed from outside (title-bar button or the adapter): a refusal.
     m_answered = true;
     stopWatchingKeys();
-    if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter())
-        adapter->deleteCustomDialogObj();
+    emit finished();
 }
 
 bool CustomDialog::eventFilter(QObject *watched, QEvent *event)

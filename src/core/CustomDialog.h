@@ -13,8 +13,9 @@ class QVBoxLayout;
 namespace kavrotether {
 
 // The back end's own confirmation / result window, shown above the QML
-// windows. It gives its answer to the DeviceAdapter exactly once and deletes
-// itself when it closes; from then on it no longer sees any key.
+// windows. It gives its answer exactly once (to whoever opened it, through
+// its signals) and deletes itself when it closes; from then on it no longer
+// sees any key.
 class CustomDialog : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,12 @@ public:
     void dialogSetup(Utilities::DialogType type, Utilities::IconType icon, bool isNoBtnFocus);
     void showDialog();
     Utilities::DialogType getDialogType() const { return m_dialogType; }
+
+signals:
+    // The confirmation was accepted; comes before finished().
+    void accepted();
+    // Answered or closed: the window is on its way out.
+    void finished();
 
 public slots:
     void onClickYes();

@@ -24,7 +24,6 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSharedMemory>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QSystemSemaphore>
 #include <QXmlStreamReader>
@@ -205,11 +204,6 @@ void SetShaderDiskCache(int argc, char **argv)
 {
     if (wantsShaderDiskCacheDisabled(argc, argv))
         QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache, true);
-}
-
-QString applicationDataFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/KAVRO Rozado");
 }
 
 QString readSetupPlistLanguage(const QString &path)

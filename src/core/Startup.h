@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ApplicationFolder.h"
+
 #include <QLocale>
 #include <QQuickImageProvider>
 #include <QString>
@@ -61,7 +63,7 @@ bool wantsShaderDiskCacheDisabled(int argc, char **argv);
 void SetShaderDiskCache(int argc, char **argv);
 
 // The folder the installer writes into and the program reads documents from.
-QString applicationDataFolder();
+using kavrotether::applicationDataFolder;
 // The "Language" string of an XML property list, empty when absent or unreadable.
 QString readSetupPlistLanguage(const QString &path);
 

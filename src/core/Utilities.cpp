@@ -1,8 +1,7 @@
 #include "Utilities.h"
 
 #include "ApplicationData.h"
-#include "Startup.h"
-#include "camera/DeviceAdapter.h"
+#include "ApplicationFolder.h"
 
 #include <QCursor>
 #include <QDesktopServices>
@@ -59,24 +58,10 @@ const Utilities::MovieQualityBuiltIn *builtInList(Utilities::SystemFrequency fre
     }
 }
 
-// The adapter learns of every message so that it can hold back what would
-// disturb it; an adapter without that bookkeeping is simply not told.
-template <typename Adapter>
-auto tellMessageDisplayed(Adapter *adapter, bool on, int) -> decltype(adapter->setMsgDisplayed(on), void())
-{
-    adapter->setMsgDisplayed(on);
-}
-template <typename Adapter>
-void tellMessageDisplayed(Adapter *, bool, long)
-{
-}
-
 void messageCameAndWent()
 {
-    if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter()) {
-        tellMessageDisplayed(adapter, true, 0);
-        tellMessageDisplayed(adapter, false, 0);
-    }
+    ApplicationData::messageDisplayed(true);
+    ApplicationData::messageDisplayed(false);
 }
 
 QScreen *screenAt(int posX, int posY)
@@ -103,7 +88,7 @@ QRect fullGeometry(int posX, int posY)
 
 bool openDocument(const QString &relativePath)
 {
-    const QString path = startup::applicationDataFolder() + relativePath;
+    const QString path = applicationDataFolder() + relativePath;
     if (!QFile::exists(path))
         return false;
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));

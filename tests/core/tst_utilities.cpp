@@ -1,4 +1,4 @@
-#include "core/Startup.h"
+#include "core/ApplicationFolder.h"
 #include "core/Utilities.h"
 
 #include <QCursor>
@@ -520,7 +520,7 @@ void TestUtilities::documents()
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     const auto open = [eula] { return eula ? U::openEula() : U::openManual(); };
-    const QString path = startup::applicationDataFolder() + relativePath;
+    const QString path = applicationDataFolder() + relativePath;
     QVERIFY(path.contains(QStringLiteral(".qttest"))); // never the real data folder
 
     QFile::remove(path);

@@ -1,0 +1,12 @@
+#include "ApplicationFolder.h"
+
+#include <QStandardPaths>
+
+namespace kavrotether {
+
+QString applicationDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/KAVRO Rozado");
+}
+
+} // namespace kavrotether
