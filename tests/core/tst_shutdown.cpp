@@ -12,7 +12,7 @@
 #include "KvrSim.h"
 #include "camera/DeviceAdapter.h"
 #include "core/ApplicationData.h"
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "flash/FlashAdapter.h"
 
 using namespace kavrotether;

@@ -1,6 +1,6 @@
 #include "core/ApplicationSettings.h"
 #include "core/LogTetherCollector.h"
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "core/Utilities.h"
 #include "camera/DeviceAdapter.h"
 #include "flash/FlashAdapter.h"

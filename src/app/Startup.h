@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ApplicationFolder.h"
+#include "core/ApplicationFolder.h"
 
 #include <QLocale>
 #include <QQuickImageProvider>
