@@ -60,22 +60,12 @@ const Utilities::MovieQualityBuiltIn *builtInList(Utilities::SystemFrequency fre
 }
 
 // The adapter learns of every message so that it can hold back what would
-// disturb it; an adapter without that bookkeeping is simply not told.
-template <typename Adapter>
-auto tellMessageDisplayed(Adapter *adapter, bool on, int) -> decltype(adapter->setMsgDisplayed(on), void())
-{
-    adapter->setMsgDisplayed(on);
-}
-template <typename Adapter>
-void tellMessageDisplayed(Adapter *, bool, long)
-{
-}
-
+// disturb it.
 void messageCameAndWent()
 {
     if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter()) {
-        tellMessageDisplayed(adapter, true, 0);
-        tellMessageDisplayed(adapter, false, 0);
+        adapter->setMsgDisplayed(true);
+        adapter->setMsgDisplayed(false);
     }
 }
 
