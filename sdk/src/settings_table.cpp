@@ -54,8 +54,8 @@ const std::vector<SettingDef> &table()
     return t;
 }
 
-// What the compiler can check of the rows: one row per identifier, and no
-// two settings in the same position of a group's record.
+// What the compiler can check of the rows: one row per identifier, one name
+// per setting, and no two settings in the same position of a group's record.
 struct RowPlace {
     Group group;
     int slot;
@@ -66,6 +66,32 @@ constexpr RowPlace rowPlaces[] = {
 #undef KVRSIM_SETTING_PLACE
 };
 static_assert(std::size(rowPlaces) == S_Count, "one row per setting identifier");
+
+// Scenarios and the control API find a setting by its name.
+constexpr const char *rowNames[] = {
+#define KVRSIM_SETTING_NAME(id, name, ...) name,
+    KVRSIM_SETTINGS(KVRSIM_SETTING_NAME)
+#undef KVRSIM_SETTING_NAME
+};
+
+constexpr bool sameText(const char *a, const char *b)
+{
+    for (; *a && *a == *b; ++a, ++b) {
+    }
+    return *a == *b;
+}
+
+constexpr bool namesDiffer()
+{
+    for (size_t i = 0; i < std::size(rowNames); ++i) {
+        for (size_t j = i + 1; j < std::size(rowNames); ++j) {
+            if (sameText(rowNames[i], rowNames[j]))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(namesDiffer(), "every setting has a name of its own");
 
 struct GroupRow {
     Group group;
