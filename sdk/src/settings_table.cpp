@@ -1,7 +1,9 @@
-// The settings table and the generic capability-record filler.
+// The settings table built from its rows, and the generic capability-record
+// filler.
 #include "settings_table.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace kvrsim_internal {
 
@@ -39,151 +41,110 @@ const std::vector<uint32_t> wbCodes = {2, 0x8014, 4, 0x8008, 0x800F, 6, 0x8009, 
                                        0x8013, 0x8015};
 const std::vector<uint32_t> flashManual = {0, 2, 4, 8, 16, 32, 64, 128, 256};
 
+enum Width : bool { Narrow = false, Wide = true };
+
 const std::vector<SettingDef> &table()
 {
     static const std::vector<SettingDef> t = {
-        {"driveMode", Group::CameraMode, false, 0, range(0, 10)},
-        {"recordingMode", Group::CameraMode, false, 0, join({range(0, 5), range(7, 10), range(12, 21)})},
-        {"creativeControlFilter", Group::CameraMode, false, 0, range(0, 21)},
-        {"intelligentAutoMode", Group::CameraMode, false, 0, {0, 1}},
-        {"picture4K6KType", Group::CameraMode, false, 2, {1, 2, 3}},
-        {"custom3Set", Group::CameraMode, false, 0, range(0, 10)},
-        {"photoExposure", Group::CameraMode, false, 0, range(0, 4)},
-        {"burstSpeed", Group::Burst, false, 1, range(1, 12)},
-        {"selfTimer", Group::SelfTimer, false, 1, {1, 2, 3, 4}},
-        {"selfTimerCustom", Group::SelfTimer, false, 0, range(0, 8)},
-        {"intervalMode", Group::Interval, false, 0, {0, 1}},
-        {"picture4K6KFrame", Group::Rec4K6K, false, 0, {0, 1, 2}},
-        {"focusSelect", Group::Rec4K6K, false, 3, {3, 2}},
-        {"systemFrequency", Group::SetupCfg, false, 0, {0, 1, 2}},
-        {"fileTarget", Group::SetupFiles, false, 1, {0, 1, 2}},
-        {"tetherMode", Group::PowerSaving, false, 1, {0, 1}},
-        {"meteringMode", Group::Metering, false, 1, {0, 1, 2, 3}},
-        {"exTelecon", Group::Metering, false, 0, {0, 1, 2}},
-        {"hlgShootingType", Group::Metering, false, 0, {0, 1, 2, 3}},
-        {"aperture", Group::Aperture, false, 40, {18, 20, 22, 25, 28, 32, 35, 40, 45, 50, 56, 63, 71, 80, 90, 100, 110, 130, 140, 160, 180, 200, 220}},
-        {"exposure", Group::Exposure, false, 0, signedSteps(15)},
-        {"shutterSpeed", Group::ShutterSpeed, true, 125000, {0xFFFFFFFFu, 0x8000EA60u, 0x800003E8u, 2000, 4000, 8000, 15000, 30000, 60000, 125000, 250000, 500000, 1000000, 2000000, 4000000, 8000000}},
-        {"shutterSpeedAngle", Group::ShutterSpeed, false, 180, {45, 90, 172, 180, 270, 360}},
-        {"iso", Group::Iso, true, 0xFFFFFFFFu, {0xFFFFFFFFu, 0xFFFFFFFEu, 100, 200, 400, 800, 1600, 3200, 6400, 12800, 25600}},
-        {"isoGain", Group::Iso, false, 0, {0, 1, 2}},
-        {"whiteBalance", Group::WhiteBalance, false, 2, wbCodes},
-        {"whiteBalanceKSet", Group::WhiteBalance, false, 5500, join({range(2500, 9900, 100), {10000}})},
-        {"wbAdjustAB", Group::WhiteBalance, false, 0, signedSteps(10)},
-        {"wbAdjustGM", Group::WhiteBalance, false, 0, signedSteps(10)},
-        {"wbAdjustABSep", Group::WhiteBalance, false, 0, signedSteps(10)},
-        {"pictureSize", Group::Image, false, 0x0100, {0x0100, 0x0200, 0x0300}},
-        {"imgInfoQuality", Group::Image, false, 0, {0, 1, 3, 4, 5, 12, 13}},
-        {"imgInfoAspect", Group::Image, false, 1, {1, 2, 3, 4}},
-        {"imgInfoFormat", Group::Image, false, 0, {0, 1, 2}},
-        {"imgInfoJpegHeifQuality", Group::Image, false, 0, {0, 1}},
-        {"imgInfoJpegHeifMode", Group::Image, false, 0, {0, 1}},
-        {"focusMode", Group::AfConfig, false, 0, {0, 3, 4, 5, 6}},
-        {"autoFocusMode", Group::AfConfig, false, 0, join({{0, 1, 2, 3, 5, 6}, range(14, 21)})},
-        {"customMulti", Group::AfConfig, false, 0, {0, 1, 2, 4, 5, 6}},
-        {"autoRecognizeAnimal", Group::AfConfig, false, 0, {0, 1}},
-        {"autoRecognizeGeneral", Group::AfConfig, false, 0, range(0, 10)},
-        {"automaticReco", Group::AfConfig, false, 0, {0, 1}},
-        {"autoRecognizeParts", Group::AfConfig, false, 0, range(0, 14)},
-        {"afFrameColor", Group::AfConfig, false, 0, {0, 1, 2}},
-        {"afmfMode", Group::AfmfCfg2, false, 0, {0, 1}},
-        {"mfAssistMode", Group::AfmfCfg2, false, 0, {0, 1}},
-        {"pinpointMode", Group::AfmfCfg2, false, 0, {0, 1}},
-        {"lvMagMode", Group::AfmfCfg2, false, 0, {0, 1}},
-        {"pinpAspectRatio", Group::AfmfCfg2, false, 1, range(0, 12)},
-        {"recPreviewMode", Group::RecPreview, false, 0, {0, 1, 2}},
-        {"creativeVideoAE", Group::MovConfig, false, 0, range(0, 4)},
-        {"recMovie", Group::MovConfig, false, 40, {20, 30, 40, 50, 60}},
-        {"motionPictureFormat", Group::MovConfig, false, 3, {2, 3, 4, 5, 6}},
-        {"ssGain", Group::MovConfig, false, 1, {1, 2, 3}},
-        {"movieFrameRate", Group::MovFilter, true, 0x80001770u, {0x80000BB8u, 0x80001770u, 0x000009C4u}},
-        {"moviePixel", Group::MovFilter, false, 0, {0, 1, 2}},
-        {"movieCompressMethod", Group::MovFilter, false, 0, {0x0000, 0x2110}},
-        {"movieBitRate", Group::MovFilter, false, 150, {100, 150, 200}},
-        {"movieVFR", Group::MovFilter, false, 0, {0, 1}},
-        {"movieHLG", Group::MovFilter, false, 0, {0, 1}},
-        {"photoStyle", Group::PhotoStyle, false, 0, range(0, 12)},
-        {"pscContrast", Group::PhotoStyle, false, 0, signedSteps(5)},
-        {"pscSharpness", Group::PhotoStyle, false, 0, signedSteps(5)},
-        {"pscNoiseReduction", Group::PhotoStyle, false, 0, signedSteps(5)},
-        {"pscSaturation", Group::PhotoStyle, false, 0, signedSteps(5)},
-        {"pscFilter", Group::PhotoStyle, false, 0, range(0, 4)},
-        {"pscChromaPhase", Group::PhotoStyle, false, 0, signedSteps(5)},
-        {"pscGrain", Group::PhotoStyle, false, 0, range(0, 3)},
-        {"pscKneeMode", Group::PhotoStyle, false, 0, range(0, 2)},
-        {"pscColorTone", Group::PhotoStyle, false, 0, signedSteps(5)},
-        {"pscHighLight", Group::PhotoStyle, false, 0, signedSteps(5)},
-        {"pscShadow", Group::PhotoStyle, false, 0, signedSteps(5)},
-        {"pscISO", Group::PhotoStyle, true, 0xFFFFFFFFu, {0xFFFFFFFFu, 200, 400, 800}},
-        {"pscWB", Group::PhotoStyle, false, 2, wbCodes},
-        {"pscBasePhotoStyle", Group::PhotoStyle, false, 0, range(0, 12)},
-        {"pscDualISO", Group::PhotoStyle2, false, 0, {0, 1, 2}},
-        {"pscColorNoise", Group::PhotoStyle2, false, 0, {0, 1}},
-        {"pscLUT", Group::PhotoStyle2, false, 0, {0, 1}},
-        {"pscGain", Group::PhotoStyle2, false, 0, {0, 1, 2}},
-        {"pscBasePhotoStyle2", Group::PhotoStyle2, false, 0, range(0, 12)},
-        {"pscLUT2", Group::PhotoStyle2, false, 0, {0, 1}},
-        {"pscDensity", Group::PhotoStyle2, false, 0, range(0, 50, 10)},
-        {"pscDensity2", Group::PhotoStyle2, false, 0, range(0, 50, 10)},
-        {"flashMode", Group::Strobe, false, 1, {1, 3, 4, 5, 6, 7}},
-        {"flashDimmer", Group::Strobe, false, 1, {1, 2}},
-        {"flashSync", Group::Strobe, false, 1, {1, 2}},
-        {"flashAdjust", Group::Strobe, false, 0, signedSteps(9)},
-        {"exposureLink", Group::Strobe, false, 1, {1, 2}},
-        {"flashManual", Group::Strobe, false, 0, flashManual},
-        {"wirelessMode", Group::Strobe, false, 1, {1, 2}},
-        {"wirelessChannel", Group::Strobe, false, 1, {1, 2, 3, 4}},
-        {"wirelessFP", Group::Strobe, false, 1, {1, 2}},
-        {"wirelessComPower", Group::Strobe, false, 1, {1, 2, 3}},
-        {"groupDimmer0", Group::Strobe2, false, 0, {0, 1, 2, 3}},
-        {"groupDimmer1", Group::Strobe2, false, 0, {0, 1, 2, 3}},
-        {"groupDimmer2", Group::Strobe2, false, 0, {0, 1, 2, 3}},
-        {"groupDimmer3", Group::Strobe2, false, 0, {0, 1, 2, 3}},
-        {"groupDimmer4", Group::Strobe2, false, 0, {0, 1, 2, 3}},
-        {"groupAdjust0", Group::Strobe2, false, 0, signedSteps(9)},
-        {"groupAdjust1", Group::Strobe2, false, 0, signedSteps(9)},
-        {"groupAdjust2", Group::Strobe2, false, 0, signedSteps(9)},
-        {"groupAdjust3", Group::Strobe2, false, 0, signedSteps(9)},
-        {"groupAdjust4", Group::Strobe2, false, 0, signedSteps(9)},
-        {"groupManual0", Group::Strobe2, false, 0, flashManual},
-        {"groupManual1", Group::Strobe2, false, 0, flashManual},
-        {"groupManual2", Group::Strobe2, false, 0, flashManual},
-        {"groupManual3", Group::Strobe2, false, 0, flashManual},
-        {"groupManual4", Group::Strobe2, false, 0, flashManual},
-        {"histogram", Group::RecDisp, false, 0, {0, 1}},
+#define KVRSIM_SETTING_DEF(id, name, group, slot, width, current, ...) \
+    {name, Group::group, width, current, std::vector<uint32_t>{__VA_ARGS__}},
+        KVRSIM_SETTINGS(KVRSIM_SETTING_DEF)
+#undef KVRSIM_SETTING_DEF
     };
     return t;
 }
 
+// What the compiler can check of the rows: one row per identifier, one name
+// per setting, and no two settings in the same position of a group's record.
+struct RowPlace {
+    Group group;
+    int slot;
+};
+constexpr RowPlace rowPlaces[] = {
+#define KVRSIM_SETTING_PLACE(id, name, group, slot, ...) {Group::group, slot},
+    KVRSIM_SETTINGS(KVRSIM_SETTING_PLACE)
+#undef KVRSIM_SETTING_PLACE
+};
+static_assert(std::size(rowPlaces) == S_Count, "one row per setting identifier");
+
+// Scenarios and the control API find a setting by its name.
+constexpr const char *rowNames[] = {
+#define KVRSIM_SETTING_NAME(id, name, ...) name,
+    KVRSIM_SETTINGS(KVRSIM_SETTING_NAME)
+#undef KVRSIM_SETTING_NAME
+};
+
+constexpr bool sameText(const char *a, const char *b)
+{
+    for (; *a && *a == *b; ++a, ++b) {
+    }
+    return *a == *b;
+}
+
+constexpr bool namesDiffer()
+{
+    for (size_t i = 0; i < std::size(rowNames); ++i) {
+        for (size_t j = i + 1; j < std::size(rowNames); ++j) {
+            if (sameText(rowNames[i], rowNames[j]))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(namesDiffer(), "every setting has a name of its own");
+
+struct GroupRow {
+    Group group;
+    uint32_t event;
+    int positions;
+};
+constexpr GroupRow groupRows[] = {
+#define KVRSIM_GROUP_ROW(group, event, positions) {Group::group, event, positions},
+    KVRSIM_GROUPS(KVRSIM_GROUP_ROW)
+#undef KVRSIM_GROUP_ROW
+};
+static_assert(std::size(groupRows) == static_cast<size_t>(Group::Count), "one row per group");
+
+constexpr bool groupRowsInOrder()
+{
+    for (size_t g = 0; g < std::size(groupRows); ++g) {
+        if (static_cast<size_t>(groupRows[g].group) != g)
+            return false;
+    }
+    return true;
+}
+static_assert(groupRowsInOrder(), "group rows follow the order of Group");
+
+constexpr bool slotsFitAndDiffer()
+{
+    for (size_t i = 0; i < std::size(rowPlaces); ++i) {
+        const RowPlace &p = rowPlaces[i];
+        if (p.slot < 0)
+            continue;
+        if (p.slot >= groupRows[static_cast<size_t>(p.group)].positions)
+            return false;
+        for (size_t j = i + 1; j < std::size(rowPlaces); ++j) {
+            if (rowPlaces[j].group == p.group && rowPlaces[j].slot == p.slot)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(slotsFitAndDiffer(), "each slot lies inside its group's record and holds one setting");
+
 const std::vector<GroupDef> &groups()
 {
-    static const std::vector<GroupDef> g = {
-        {Group::CameraMode, KVR_EVENT_CAMERA_MODE, {S_DriveMode, S_ModePos, S_CreativeMode, S_IAMode, S_Mode4k, -1, S_C3Param, S_ExposureParam}},
-        {Group::Burst, KVR_EVENT_BURST_BRACKET, {S_BurstSpeed}},
-        {Group::SelfTimer, KVR_EVENT_SELFTIMER, {S_SelfTimer, S_SelfTimerCustom}},
-        {Group::Interval, KVR_EVENT_INTERVAL, {S_IntervalMode, -1}},
-        {Group::Rec4K6K, KVR_EVENT_4K6K_CONFIG, {S_RecFormat, S_FocusSelect}},
-        {Group::SetupCfg, KVR_EVENT_SETUP_CONFIG, {S_SystemFreq}},
-        {Group::SetupFiles, KVR_EVENT_SETUP_CONFIG, {S_FileTarget}},
-        {Group::PowerSaving, KVR_EVENT_POWER_SAVING, {-1, S_TetherMode}},
-        {Group::Metering, KVR_EVENT_REC_CONFIG, {S_Metering, S_ExTelecon, -1, S_Hlg}},
-        {Group::Aperture, KVR_EVENT_APERTURE, {}},
-        {Group::Exposure, KVR_EVENT_EXPOSURE, {}},
-        {Group::ShutterSpeed, KVR_EVENT_SHUTTER, {}},
-        {Group::Iso, KVR_EVENT_ISO, {}},
-        {Group::WhiteBalance, KVR_EVENT_WHITE_BALANCE, {S_WB, S_WBK, S_AdjAB, S_AdjGM, S_AdjABSep}},
-        {Group::Image, KVR_EVENT_STILL_IMAGE, {S_ImageSize, S_ImageQuality, S_ImageAspect, S_ImageFormat, -1, S_JpegHeifQuality}},
-        {Group::AfConfig, KVR_EVENT_AF_CONFIG, {S_FocusMode, S_AfArea, -1, S_CustomMulti, S_RecoAnimal, S_RecoGeneral, S_AutoReco, S_RecoParts, S_AfFrameColor}},
-        {Group::AfmfCfg2, KVR_EVENT_AF_CONFIG_2, {S_AfmfMode, S_MfAssistMode, S_PinpointMode, S_LvMagMode, S_PinpAspect}},
-        {Group::RecPreview, KVR_EVENT_REC_PREVIEW, {S_MonitorDisp}},
-        {Group::MovConfig, KVR_EVENT_MOVIE_CONFIG, {S_CMovieMode, -1, S_QualityMode, S_RecMode, -1, -1, S_SsGain}},
-        {Group::MovFilter, KVR_EVENT_MOVIE_CONFIG, {S_FrameRate, S_Pixel, S_Compression, S_BitRate, S_Vfr, S_MovieHlg}},
-        {Group::PhotoStyle, KVR_EVENT_PHOTOSTYLE, {S_StyleMode, S_Contrast, S_Sharpness, S_NoiseReduction, S_Saturation, S_Filter, S_ChromaPhase, S_Grain, S_KneeMode, S_ColorTone, S_HighLight, S_Shadow, S_PsIso, S_PsWb, S_PsBase}},
-        {Group::PhotoStyle2, KVR_EVENT_PHOTOSTYLE_2, {S_DualIso, S_ColorNoise, S_Lut, S_Gain, S_Base2, S_Lut2, S_Density, S_Density2}},
-        {Group::Strobe, KVR_EVENT_STROBE, {S_FlashMode, -1, S_FlashDimmer, S_FlashSync, S_FlashAdjust, S_ExposureLink, S_FlashManual, S_WirelessMode, S_WirelessCh, S_WirelessFP, S_WirelessComPower}},
-        {Group::Strobe2, KVR_EVENT_STROBE_2, {S_GroupDimmer0, S_GroupDimmer1, S_GroupDimmer2, S_GroupDimmer3, S_GroupDimmer4, S_GroupAdjust0, S_GroupAdjust1, S_GroupAdjust2, S_GroupAdjust3, S_GroupAdjust4, S_GroupManual0, S_GroupManual1, S_GroupManual2, S_GroupManual3, S_GroupManual4}},
-        {Group::RecDisp, KVR_EVENT_REC_DISP, {}},
-    };
+    static const std::vector<GroupDef> g = [] {
+        std::vector<GroupDef> out;
+        for (const GroupRow &row : groupRows)
+            out.push_back({row.group, row.event, std::vector<int>(static_cast<size_t>(row.positions), -1)});
+        for (size_t id = 0; id < std::size(rowPlaces); ++id) {
+            const RowPlace &p = rowPlaces[id];
+            if (p.slot >= 0)
+                out[static_cast<size_t>(p.group)].slots[static_cast<size_t>(p.slot)] = static_cast<int>(id);
+        }
+        return out;
+    }();
     return g;
 }
 

@@ -68,6 +68,8 @@ int main(int argc, char *argv[])
     ApplicationData::setApplicationSettings(applicationSettings.get());
     context->setContextProperty(QStringLiteral("applicationSettings"), applicationSettings.get());
     ApplicationData::setDeviceAdapter(deviceAdapter.get());
+    ApplicationData::setMessageDisplayedListener(
+        [adapter = deviceAdapter.get()](bool on) { adapter->setMsgDisplayed(on); });
     context->setContextProperty(QStringLiteral("deviceAdapter"), deviceAdapter.get());
     deviceAdapter->camera_list_load_setting_file();
     deviceAdapter->ptpip_enhance_security_load_pw_list();
@@ -110,6 +112,7 @@ int main(int argc, char *argv[])
     versionData.reset();
     utilities.reset();
     flashAdapter.reset();
+    ApplicationData::setMessageDisplayedListener({});
     deviceAdapter.reset();
     applicationSettings.reset();
     app.reset();

@@ -17,6 +17,7 @@
 
 #include "DeviceAdapterData.h"
 #include "DeviceAdapterProperties.h"
+#include "settings/SettingMembers.h"
 #include "DeviceSearch.h"
 #include "SearchCameraListItemObject.h"
 #include "Kvrptpif.h"
@@ -397,7 +398,6 @@ signals:
     void cameraListChanged();
     void cameraErrorNotify(const QString &individual_id);
     void anotherCameraStatusChanged(int status, const QString &uuid);
-    void isoAutoChanged(uint iso);
     void wbErrorNotify();
     void objectAddEventReceivedNotify();
 
@@ -682,6 +682,46 @@ public:
 signals:
     void searchListChanged();
     // ---- end device search ----
+
+    // ---- camera settings (settings/CameraSettings.def, settings/DeviceAdapterSettings.cpp) ----
+public:
+    KAVRO_CAMERA_SETTINGS(KAVRO_CAMSET_PROPERTY)
+    // Whether a message is shown now; counts nested messages, announces nothing.
+    Q_PROPERTY(int msgDisplayed READ msgDisplayed WRITE setMsgDisplayed)
+public:
+    KAVRO_CAMERA_SETTINGS(KAVRO_CAMSET_ACCESSORS)
+    // Capability accessors of their own shape.
+    Q_INVOKABLE kavrotether::Utilities::Ternary apertureCapability(short value) const;
+    Q_INVOKABLE short apertureCapabilityValue(int index) const;
+    Q_INVOKABLE int apertureCapabilityNum() const;
+    Q_INVOKABLE kavrotether::Utilities::Ternary isoAutoCapability() const;
+    Q_INVOKABLE int isoAutoCapabilityValue(int index) const;
+    Q_INVOKABLE int isoAutoCapabilityNum() const;
+    Q_INVOKABLE kavrotether::Utilities::Ternary picture4K6KCapability(kavrotether::Utilities::Picture4K6K value) const;
+    Q_INVOKABLE int picture4K6KCapabilityNum() const;
+    Q_INVOKABLE int recMovieCapabilityNum() const;
+    Q_INVOKABLE kavrotether::Utilities::Ternary movieConfigQualityCapability(int value) const;
+    Q_INVOKABLE int movieConfigQualityCapabilityNum() const;
+    Q_INVOKABLE kavrotether::Utilities::Ternary movieDetailDisplay(kavrotether::Utilities::MovieDetailDisplay value) const;
+    // An empty UUID asks about the selected camera, any other a camera of the table.
+    Q_INVOKABLE kavrotether::Utilities::Ternary hlgShootingTypeCapability(int value, QString device_uuid = QString());
+    Q_INVOKABLE bool imgInfoHeifModeAvailable() const;
+    Q_INVOKABLE bool pscLUT2Available() const;
+    Q_INVOKABLE bool pscDensity2Available() const;
+    Q_INVOKABLE bool pscSupportHLG() const;
+    Q_INVOKABLE bool pscEnableHLG() const;
+    Q_INVOKABLE int imageQualityFlagNum() const;
+    Q_INVOKABLE bool isExpMovieMode() const;
+    Q_INVOKABLE kavrotether::Utilities::Ternary photoStyleCompCapability(kavrotether::Utilities::PhotoStyleComp value) const;
+    Q_INVOKABLE int photoStyleCompCapacityNum() const;
+    int msgDisplayed() const;
+    Q_INVOKABLE void setMsgDisplayed(bool on);
+signals:
+    KAVRO_CAMERA_SETTINGS(KAVRO_CAMSET_SIGNALS)
+    void picture4K6KFpsFlgNumChanged();
+    void photoStyleCompFlgNumChanged();
+    void photoStyleCapabilityChanged();
+    // ---- end camera settings ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:

@@ -17,6 +17,7 @@
 
 #include "CameraInfo.h"
 #include "Kvrptpif.h"
+#include "settings/SettingStorage.h"
 
 namespace kavrotether {
 
@@ -81,7 +82,8 @@ private:
     T m_value;
 };
 
-// Storage behind the adapter's properties, with the start value of each:
+// Storage behind the adapter's properties other than the camera settings
+// (those are rows of settings/CameraSettings.def), with the start value of each:
 // enumeration values start at -1 (the Unknown key, not read yet), counts and
 // flags at 0, unless a row says otherwise. X(type, name, start)
 #define KAVRO_DA_STORAGE(X)                                                    \
@@ -90,55 +92,11 @@ private:
     /* serialise calls rather than stay open while nobody has decided. */      \
     X(int, connectionType, 1)                                                  \
     X(int, btnAllCameraStatus, -1)                                             \
-    X(int, recordingMode, -1)                                                  \
-    X(int, intelligentAutoMode, -1)                                            \
-    X(int, creativeVideoAE, -1)                                                \
-    X(int, sqMotion, -1)                                                       \
-    X(int, custom3Set, -1)                                                     \
-    X(int, photoExposure, -1)                                                  \
-    X(int, creativeControlFilter, -1)                                          \
-    X(int, sceneGuideScene, -1)                                                \
-    X(qint16, aperture, -1)                                                    \
-    X(int, shutterSpeed, -1)                                                   \
-    X(int, driveMode, -1)                                                      \
-    X(int, focusMode, -1)                                                      \
-    X(int, autoFocusMode, -1)                                                  \
-    X(int, customMulti, -1)                                                    \
-    X(int, meteringMode, -1)                                                   \
-    X(int, exTelecon, -1)                                                      \
-    X(int, photoStyle, -1)                                                     \
-    X(int, picture4K6K, -1)                                                    \
-    X(int, fileTarget, -1)                                                     \
-    X(int, movieConfigQuality, -1)                                             \
-    X(int, burstSpeed, -1)                                                     \
-    X(int, focusSelect, -1)                                                    \
-    X(int, selfTimer, -1)                                                      \
-    X(int, intervalMode, -1)                                                   \
-    X(int, whiteBalance, -1)                                                   \
-    X(int, whiteBalanceKSet, -1)                                               \
-    X(int, wbAdjustAB, -1)                                                     \
-    X(int, wbAdjustABSep, -1)                                                  \
-    X(int, wbAdjustGM, -1)                                                     \
-    X(int, exposureVal, -1)                                                    \
-    X(int, selfTimerCustom, -1)                                                \
-    X(int, pscHlgShootingType, -1)                                             \
     X(int, statusOfCards, -1)                                                  \
     X(int, afState, -1)                                                        \
-    X(int, aspectRatio, -1)                                                    \
-    X(int, imgInfoQuality, -1)                                                 \
-    X(int, imgInfoAspect, -1)                                                  \
-    X(int, imgInfoFormat, -1)                                                  \
-    X(int, imgInfoJpegHeifMode, -1)                                            \
-    X(int, recPreviewMode, -1)                                                 \
     X(int, assistType, -1)                                                     \
-    X(int, afmfMode, -1)                                                       \
-    X(int, mfAssistMode, -1)                                                   \
-    X(int, pinpointMode, -1)                                                   \
-    X(int, lvMagMode, -1)                                                      \
-    X(int, pinpAspectRatio, -1)                                                \
     X(int, objInfoAssociatType, -1)                                            \
     X(int, camConnectStatus, -1)                                               \
-    X(int, ssGain, -1)                                                         \
     X(int, shotModeStatus, -1)                                                 \
     X(int, validDisplayMovQuality, -1)                                         \
     X(int, tetherConnectPowerSavingMode, -1)                                   \
@@ -200,7 +158,7 @@ private:
 
 // The adapter's private data block: settings files of the connection code,
 // property storage, the saved camera list, the camera table and the locks.
-class DeviceAdapterData
+class DeviceAdapterData : public SpecialSettingStorage
 {
 public:
     static constexpr int kSavedCameraCapacity = 512;
@@ -224,6 +182,7 @@ public:
 #define KAVRO_DA_STORAGE_MEMBER(type, name, start) StoredValue<type> name{start};
     KAVRO_DA_STORAGE(KAVRO_DA_STORAGE_MEMBER)
 #undef KAVRO_DA_STORAGE_MEMBER
+    KAVRO_CAMERA_SETTINGS(KAVRO_CAMSET_STORAGE)
 
     // Firmware update: the filters of the SDK callbacks read these on the
     // SDK's threads.

@@ -14,7 +14,8 @@
 // road to the camera (queued, direct or none) and is declared by hand.
 //
 // A row needs a storage row of the same name and type in
-// DeviceAdapterData's KAVRO_DA_STORAGE list.
+// DeviceAdapterData's KAVRO_DA_STORAGE list. The camera settings are not
+// here: each is one row of settings/CameraSettings.def.
 
 #define KAVRO_DA_CONNECTION_PROPERTIES(X)                                      \
     X(bool, isCamerasConnected, IsCamerasConnected, ChangedOnly)               \
@@ -42,14 +43,11 @@
 
 #define KAVRO_DA_EVENTS_PROPERTIES(X)
 
-#define KAVRO_DA_SETTINGS_PROPERTIES(X)
-
 #define KAVRO_DA_SHOOTING_PROPERTIES(X)
 
 #define KAVRO_DA_ALL_PROPERTIES(X)                                             \
     KAVRO_DA_CONNECTION_PROPERTIES(X)                                          \
     KAVRO_DA_EVENTS_PROPERTIES(X)                                              \
-    KAVRO_DA_SETTINGS_PROPERTIES(X)                                            \
     KAVRO_DA_SHOOTING_PROPERTIES(X)
 
 // camera status: the same rows with the WRITE accessor the interface sees
