@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QObject>
+#include "WindowRelays.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -15,7 +16,10 @@
 
 namespace kavrotether {
 
-// The camera-setting vocabulary and the services the interface calls.
+// The camera-setting vocabulary and the services the interface calls. The
+// services live in files of their own (WindowRelays, MouseCursor,
+// ScreenGeometry, PasswordScrambling, MovieQualityBuiltIn); Utilities is the
+// face QML sees them through, under the names it has always called.
 //
 // Every setting has an enumeration whose keys the interface shows in its own
 // order; where the camera speaks another language a table maps the key's value
@@ -24,7 +28,7 @@ namespace kavrotether {
 // same tables through the same bounded lookup, so a value from outside a table
 // (the _Unknown and _Max keys included) always becomes the code 0. Every
 // enumeration has int as its fixed type, so any number QML passes is a value.
-class Utilities : public QObject
+class Utilities : public WindowRelays
 {
     Q_OBJECT
 public:
@@ -464,18 +468,6 @@ public:
         quint32 aspectRatio; // an AspectRatio value
     };
 
-    // One entry of a built-in movie-quality list, laid out like the camera's.
-    struct MovieQualityBuiltIn
-    {
-        quint16 qualityId;
-        quint16 pixelFormat;     // a MoviePixel value
-        quint32 frameRate;       // bit 31 progressive, low 28 bits 1/100 fps
-        quint16 compression;     // bit groups, see movieCompressionMethodToStr
-        quint16 bitRate;         // Mbit/s
-        quint32 nominalFrameRate; // same encoding, 0xFFFFFFFF for none
-    };
-    static constexpr quint16 MovieQualityListEnd = 0xFFFF;
-
     // Layout of the SDK's movie-quality record that GetMovieQualityBuiltInData fills.
     static constexpr std::size_t MovieQualityRecordHeader = 4;
     static constexpr std::size_t MovieQualityRecordEntrySize = 24;
@@ -541,13 +533,6 @@ public:
     explicit Utilities(QObject *parent = nullptr);
     ~Utilities() override;
 
-    // Window relays: one window tells the others through these signals.
-    Q_INVOKABLE void preferenceWindowVisibleChanged(bool flg) { emit preferenceWindowVisibleChangedNotify(flg); }
-    Q_INVOKABLE void preferenceWindowActive() { emit preferenceWindowActiveNotify(); }
-    Q_INVOKABLE void movieQualityWindowVisibleChanged(bool flg) { emit movieQualityWindowVisibleChangedNotify(flg); }
-    Q_INVOKABLE void searchCamWindowVisibleChanged(bool flg) { emit searchCamWindowVisibleChangedNotify(flg); }
-    Q_INVOKABLE void activateWindow() { emit activateWindowNotify(); }
-
     Q_INVOKABLE void setHoldingShutterFlg(bool flg) { m_holdingShutter = flg; }
     Q_INVOKABLE bool getHoldingShutterFlg() const { return m_holdingShutter; }
 
@@ -556,8 +541,7 @@ public:
     Q_INVOKABLE static bool validateUrl(const QString &strUrl);
     Q_INVOKABLE static bool validateFolderName(const QString &folderName);
 
-    // Pushes the cursor of the given kind onto the override stack; every kind
-    // without a picture pops one instead.
+    // See mousecursor::apply.
     Q_INVOKABLE static void setMouseCursor(kavrotether::Utilities::CursorType cursortype);
 
     Q_INVOKABLE static void loadImageViewer(const QString &imgViewerUrl, const QString &argu);
@@ -606,16 +590,11 @@ public:
     Q_INVOKABLE static int desktopWidth(int posX, int posY);
     Q_INVOKABLE static int desktopHeight(int posX, int posY);
 
-    // Scrambles size bytes (a multiple of 4) four at a time: each group is
-    // byte-reversed and XORed with the four key bytes. pBase and pEncrypted may
-    // be the same buffer. Nothing is written when it fails.
+    // Password scrambling, see PasswordScrambling.h.
     static bool encryptData(const uchar *pBase, uchar *pEncrypted, ulong size, const uchar *pKey);
-    // A password as the camera expects it: at most 31 UTF-8 bytes, padded with
-    // 0xFF to whole groups, scrambled with the camera's 32-bit key, as upper-case hex.
     Q_INVOKABLE static QString getEncryptedData(const QString &data, ulong key);
-    // The last `length` characters of `key` read as hexadecimal; 0 when they are
-    // not a number or do not fit 32 bits. A 64-bit integer type QML knows as a
-    // number: an unsigned long would reach a script as an opaque value.
+    // A 64-bit integer type QML knows as a number: an unsigned long would reach
+    // a script as an opaque value.
     Q_INVOKABLE static quint64 getEncryptionKeyFromString(const QString &key, int length);
 
     // Fills an SDK movie-quality record (an unsigned 16-bit count, then 24-byte
@@ -631,13 +610,6 @@ public:
         GetMovieQualityBuiltInData(static_cast<void *>(record), sizeof(Record), frequency, exactRates);
     }
 
-signals:
-    void preferenceWindowVisibleChangedNotify(bool flg);
-    void preferenceWindowActiveNotify();
-    void movieQualityWindowVisibleChangedNotify(bool flg);
-    void searchCamWindowVisibleChangedNotify(bool flg);
-    void activateWindowNotify();
-
 private:
     quint16 m_language = 0;
     bool m_holdingShutter = false;
@@ -645,8 +617,7 @@ private:
     bool m_scaling = false;
 };
 
-// Every table holds exactly one code per key between _Unknown and _Max.
+// moviePixelInfo has one entry per MoviePixel key up to MP_6K_17_9_5952_3136.
 static_assert(std::size(Utilities::moviePixelInfo) == Utilities::MP_6K_17_9_5952_3136 + 1);
-static_assert(sizeof(Utilities::MovieQualityBuiltIn) == 16);
 
 } // namespace kavrotether
