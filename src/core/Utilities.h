@@ -497,6 +497,8 @@ public:
         return quint32(value) < N ? table[quint32(value)] : T{};
     }
 
+    // The camera code of a key, as QML asks for it; a narrower result keeps the
+    // code's low bytes.
 #define KAVRO_DECLARE_LOOKUP(Enum, table, lookup, Result) \
     Q_INVOKABLE static Result lookup(kavrotether::Utilities::Enum value) { return Result(codeAt(table, value)); }
     KAVRO_CODED_ENUMERATIONS(KAVRO_DECLARE_LOOKUP)
@@ -505,6 +507,7 @@ public:
     { return codeAt(arrPicture4K6KVal, value).type; }
     Q_INVOKABLE static quint16 enumPicture4K6KToFps(kavrotether::Utilities::Picture4K6K value)
     { return codeAt(arrPicture4K6KVal, value).frameRate; }
+    // The second photo LUT takes the same codes as the first.
     Q_INVOKABLE static quint64 enumPhotoLUT2ToVal(kavrotether::Utilities::PhotoLUT value)
     { return codeAt(arrPhotoLUTVal, value); }
 
