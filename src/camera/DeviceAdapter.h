@@ -289,12 +289,12 @@ signals:
     KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_SIGNAL)
 #undef KAVRO_DA_DECLARE_STATUS_SIGNAL
 public:
-    enum BatteryLevel {
+    enum BatteryLevel : int {
         BL_Empty = 5, BL_Full = 100, BL_Ac = 65530, BL_PreUnder = 65532, BL_Under = 65534,
         BL_Undef = 65535
     };
     Q_ENUM(BatteryLevel)
-    enum StatusOfCards {
+    enum StatusOfCards : int {
         STOC_Undef = -1, STOC_Normal = 0, STOC_Nocard = 1, STOC_Protected = 2, STOC_Error = 3
     };
     Q_ENUM(StatusOfCards)

@@ -41,7 +41,7 @@ class DeviceSearch : public QObject
 {
     Q_OBJECT
 public:
-    enum DeviceSearchStatus {
+    enum DeviceSearchStatus : int {
         DEVSEARCH_STATUS_Unknown = -1,
         DEVSEARCH_STATUS_Stop = 0,
         DEVSEARCH_STATUS_Searching = 1,
@@ -49,7 +49,7 @@ public:
         DEVSEARCH_STATUS_Max = 3
     };
     Q_ENUM(DeviceSearchStatus)
-    enum DeviceSearchMode {
+    enum DeviceSearchMode : int {
         DEVSEARCH_MODE_AUTO = 0,
         DEVSEARCH_MODE_USB = 1,
         DEVSEARCH_MODE_LAN = 2,

@@ -31,7 +31,7 @@ class SearchCameraListItemObject : public QObject
 {
     Q_OBJECT
 public:
-    enum ConnectMode { CONNECT_USB = 0, CONNECT_LAN = 1 };
+    enum ConnectMode : int { CONNECT_USB = 0, CONNECT_LAN = 1 };
     Q_ENUM(ConnectMode)
 
 private:

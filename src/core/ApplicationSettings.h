@@ -55,7 +55,7 @@
 
 // An enumeration of the common shape: Unknown -1, two choices, Max.
 #define KAVRO_SETTING_CHOICE_ENUM(Name, prefix, first, second) \
-    enum Name { prefix##Unknown = -1, prefix##first = 0, prefix##second = 1, prefix##Max = 2 }; \
+    enum Name : int { prefix##Unknown = -1, prefix##first = 0, prefix##second = 1, prefix##Max = 2 }; \
     Q_ENUM(Name)
 
 namespace kavrotether {
@@ -67,16 +67,16 @@ class ApplicationSettings : public QObject
 {
     Q_OBJECT
 public:
-    enum WindowSize { WindowExpanded = 0, WindowShrinked = 1 };
+    enum WindowSize : int { WindowExpanded = 0, WindowShrinked = 1 };
     Q_ENUM(WindowSize)
-    enum ImageViewerType {
+    enum ImageViewerType : int {
         ImageViewerType_Unknown = -1,
         ImageViewerType_Std = 0,
         ImageViewerType_Ext = 1,
         ImageViewerType_Max = 2
     };
     Q_ENUM(ImageViewerType)
-    enum StoreLocationType {
+    enum StoreLocationType : int {
         StoLocType_Unknown = -1,
         StoLocType_SdCard = 0,
         StoLocType_SdCardPc = 1,
@@ -95,10 +95,10 @@ public:
     KAVRO_SETTING_CHOICE_ENUM(VersionCheckType, VerChkType_, On, Off)
     KAVRO_SETTING_CHOICE_ENUM(LogPermission, LogPer_, On, Off)
     KAVRO_SETTING_CHOICE_ENUM(TransConfirmDlgType, ConfirmDlgType_, ON, OFF)
-    enum SdkDebugType { SdkDbgType_NotSelect = 0, SdkDbgType_File = 1, SdkDbgType_DbgOutput = 2 };
+    enum SdkDebugType : int { SdkDbgType_NotSelect = 0, SdkDbgType_File = 1, SdkDbgType_DbgOutput = 2 };
     Q_ENUM(SdkDebugType)
     // Index of a top-level window in every window-state list.
-    enum WindowList {
+    enum WindowList : int {
         WinList_Unknown = -1,
         WinList_Main = 0,
         WinList_Flash = 1,

@@ -13,7 +13,7 @@ class CStandardButton : public QObject
 {
     Q_OBJECT
 public:
-    enum StandardButton {
+    enum StandardButton : int {
         NoButton = 0,
         Ok = 1024,
         Save = 2048,
@@ -43,7 +43,7 @@ class CStandardIcon : public QObject
 {
     Q_OBJECT
 public:
-    enum Icon { NoIcon = 0, Information = 1, Warning = 2, Critical = 3, Question = 4 };
+    enum Icon : int { NoIcon = 0, Information = 1, Warning = 2, Critical = 3, Question = 4 };
     Q_ENUM(Icon)
 };
 

@@ -13,7 +13,7 @@ class TagDef : public QObject
 {
     Q_OBJECT
 public:
-    enum RecLevel {
+    enum RecLevel : int {
         RecLvl_Unknown = -1,
         RecLvl_Verbose = 0,
         RecLvl_Debug = 1,
@@ -25,7 +25,7 @@ public:
     };
     Q_ENUM(RecLevel)
 
-    enum RecSendType {
+    enum RecSendType : int {
         RecSend_Unknown = -1,
         RecSend_Manual = 0,
         RecSend_Auto = 1,
@@ -33,7 +33,7 @@ public:
     };
     Q_ENUM(RecSendType)
 
-    enum RecTagMajor {
+    enum RecTagMajor : int {
         RTMajor_Basic = 1,
         RTMajor_Connection = 2,
         RTMajor_Usage = 3,
@@ -41,7 +41,7 @@ public:
     };
     Q_ENUM(RecTagMajor)
 
-    enum RecTagMedium_Basic {
+    enum RecTagMedium_Basic : int {
         RTMed_Basic_TerInfo = 1,
         RTMed_Basic_Config = 2,
         RTMed_Basic_CamInfo = 3,
@@ -50,14 +50,14 @@ public:
     };
     Q_ENUM(RecTagMedium_Basic)
 
-    enum RecTagMedium_Conn {
+    enum RecTagMedium_Conn : int {
         RTMed_Conn_Connection = 1,
         RTMed_Conn_Startup = 2,
         RTMed_Conn_Max = 3
     };
     Q_ENUM(RecTagMedium_Conn)
 
-    enum RecTagMedium_Usage {
+    enum RecTagMedium_Usage : int {
         RTMed_Usage_Main = 1,
         RTMed_Usage_Flash = 2,
         RTMed_Usage_LiveView = 3,
@@ -66,7 +66,7 @@ public:
     };
     Q_ENUM(RecTagMedium_Usage)
 
-    enum RecTagScr_Basic_TerInfo {
+    enum RecTagScr_Basic_TerInfo : int {
         RTScr_Basic_TerInfo_OS = 1,
         RTScr_Basic_TerInfo_Maker = 2,
         RTScr_Basic_TerInfo_Model = 3,
@@ -74,37 +74,37 @@ public:
     };
     Q_ENUM(RecTagScr_Basic_TerInfo)
 
-    enum RecTagScr_Basic_Config {
+    enum RecTagScr_Basic_Config : int {
         RTScr_Basic_Config_Region = 1,
         RTScr_Basic_Config_Lang = 2,
         RTScr_Basic_Config_Max = 3
     };
     Q_ENUM(RecTagScr_Basic_Config)
 
-    enum RecTagScr_Basic_CamInfo {
+    enum RecTagScr_Basic_CamInfo : int {
         RTScr_Basic_CamInfo_Model = 1,
         RTScr_Basic_CamInfo_FirmVer = 2,
         RTScr_Basic_CamInfo_Maker = 3
     };
     Q_ENUM(RecTagScr_Basic_CamInfo)
 
-    enum RecTagScr_Basic_Other {
+    enum RecTagScr_Basic_Other : int {
         RTScr_Basic_Other_AppVer = 1,
         RTScr_Basic_Other_AppName = 2
     };
     Q_ENUM(RecTagScr_Basic_Other)
 
-    enum RecTagScr_Conn_Conn {
+    enum RecTagScr_Conn_Conn : int {
         RTScr_Conn_Conn_UsbMode = 1
     };
     Q_ENUM(RecTagScr_Conn_Conn)
 
-    enum RecTagScr_Conn_Startup {
+    enum RecTagScr_Conn_Startup : int {
         RTScr_Conn_Startup_CamStatus = 1
     };
     Q_ENUM(RecTagScr_Conn_Startup)
 
-    enum RecTagScr_Usage_Main {
+    enum RecTagScr_Usage_Main : int {
         RTScr_Usage_Main_LiveView = 1,
         RTScr_Usage_Main_MovieRecord = 2,
         RTScr_Usage_Main_AFAE = 3,
@@ -149,7 +149,7 @@ public:
     };
     Q_ENUM(RecTagScr_Usage_Main)
 
-    enum RecTagScr_Usage_Flash {
+    enum RecTagScr_Usage_Flash : int {
         RTScr_Usage_Flash_FlashDimmer = 1,
         RTScr_Usage_Flash_FlashMode = 2,
         RTScr_Usage_Flash_FlashSync = 3,
@@ -176,7 +176,7 @@ public:
     };
     Q_ENUM(RecTagScr_Usage_Flash)
 
-    enum RecTagScr_Usage_LiveView {
+    enum RecTagScr_Usage_LiveView : int {
         RTScr_Usage_LiveView_WBSetting = 1,
         RTScr_Usage_LiveView_AFArea = 2,
         RTScr_Usage_LiveView_OneShotAF = 3,
@@ -258,7 +258,7 @@ public:
     };
     Q_ENUM(RecTagScr_Usage_LiveView)
 
-    enum RecTagScr_Usage_Preferences {
+    enum RecTagScr_Usage_Preferences : int {
         RTScr_Usage_Preferences_StorageLocation = 1,
         RTScr_Usage_Preferences_StorageFolder = 2,
         RTScr_Usage_Preferences_StorageFolderPath = 3,

@@ -40,7 +40,7 @@ class LiveViewManager : public QObject
     Q_OBJECT
     Q_PROPERTY(LiveViewStatus videoImageStatus READ videoImageStatus NOTIFY videoImageStatusChanged)
 public:
-    enum LiveViewStatus { VIS_Stop = 0, VIS_Start = 1, VIS_Pause = 2 };
+    enum LiveViewStatus : int { VIS_Stop = 0, VIS_Start = 1, VIS_Pause = 2 };
     Q_ENUM(LiveViewStatus)
 
     explicit LiveViewManager(QObject *parent = nullptr);

@@ -14,7 +14,7 @@ class ObjectCopy : public QObject
 {
     Q_OBJECT
 public:
-    enum Cut6K4KState {
+    enum Cut6K4KState : int {
         CT6K4K_Unknown = -1,
         CT6K4K_Confirm = 0,
         CT6K4K_Start = 1,

@@ -38,6 +38,8 @@ TestCase {
             { tag: "recording mode iA", code: utilities.enumRecordingModeToVal(Kv.DeviceAdapter.RM_IntelligentAuto), value: 7 },
             { tag: "unknown key", code: utilities.enumExposureToVal(Kv.Utilities.Expo_Unknown), value: 0 },
             { tag: "max key", code: utilities.enumFlashAdjToVal(Kv.FlashAdapter.FlshAdj_Max), value: 0 },
+            // A number far beyond every key is still a value of the enumeration.
+            { tag: "far out of range", code: utilities.enumFlashSyncToVal(1000000), value: 0 },
             { tag: "C4K aspect", code: utilities.getAspectRatioFromMoviePixel(Kv.Utilities.MP_C4K_17_9_4096_2160), value: Kv.Utilities.AR_17_9 },
             { tag: "no aspect", code: utilities.getAspectRatioFromMoviePixel(Kv.Utilities.MP_ALL), value: Kv.Utilities.AR_Unknown }
         ]
