@@ -103,6 +103,9 @@ public:
 
 public:
     using CameraInfo = kavrotether::CameraInfo;
+    // A per-camera lock is handed out shared: a lock dropped with its camera
+    // lives on while any record or guard still holds it.
+    using DeviceMutex = std::shared_ptr<QMutex>;
 
     // Holds one camera's lock for its life, and only while the connection is
     // a network one; remembers whether it locked, so the unlock always
@@ -119,7 +122,7 @@ public:
         bool isLocked() const { return m_locked; }
 
     private:
-        std::shared_ptr<QMutex> m_mutex;
+        DeviceMutex m_mutex;
         bool m_locked = false;
     };
 
@@ -178,7 +181,7 @@ public:
     void setDisconnectInFwup(bool on);
 
     // Per-camera locks, one per connected camera UUID.
-    QMutex *getOrCreateDeviceMutex(const QString &uuid);
+    DeviceMutex getOrCreateDeviceMutex(const QString &uuid);
     void deleteDeviceMutex(const QString &uuid);
     // A camera that was selected but is not kept (no session, table full):
     // closes its session and device and drops its lock, so it is not left busy.

@@ -44,7 +44,7 @@ bool DeviceAdapter::CreateMultiviewParam(const QString &uuid, _MULTIVIEW_DEVICE_
     {
         QMutexLocker g(&d->deviceMutexMapLock);
         const auto it = d->deviceMutexMap.constFind(uuid);
-        param->devMutex = it != d->deviceMutexMap.constEnd() ? it->get() : nullptr;
+        param->devMutex = it != d->deviceMutexMap.constEnd() ? *it : nullptr;
     }
     param->cameraStatus = c.cameraStatus;
     param->tetherModeStatus = c.tetherModeStatus;

@@ -938,6 +938,10 @@ void TestConnection::skipFlag()
     QCOMPARE(p.devIndex, 2);
     QCOMPARE(p.tetherModeStatus, quint32(Utilities::TETHERMODE_Copy));
     QVERIFY(p.devMutex);
+    // The record keeps its camera's lock alive after the camera drops it.
+    adapter.dev_mutex_delete_all();
+    QVERIFY(p.devMutex->tryLock());
+    p.devMutex->unlock();
     QVERIFY(!adapter.CreateMultiviewParam(QStringLiteral("other"), &p));
     QVERIFY(!adapter.CreateMultiviewParam(QStringLiteral("u"), nullptr));
 }

@@ -354,7 +354,7 @@ void TestDeviceAdapter::deviceLock()
     DeviceAdapter adapter;
     adapter.setConnectionTypeValue(connectionType);
     adapter.setSelectedCameraUuid(QStringLiteral("cam"));
-    QMutex *mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam")) : nullptr;
+    const DeviceAdapter::DeviceMutex mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam")) : nullptr;
     {
         DeviceAdapter::DeviceLock lock(adapter, lockedUuid);
         QCOMPARE(lock.isLocked(), locks);
@@ -375,7 +375,7 @@ void TestDeviceAdapter::deviceLockRemembersItLocked()
 {
     DeviceAdapter adapter;
     adapter.setConnectionTypeValue(1);
-    QMutex *mutex = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
+    const DeviceAdapter::DeviceMutex mutex = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
     {
         DeviceAdapter::DeviceLock lock(adapter, QStringLiteral("cam"));
         QVERIFY(lock.isLocked());
@@ -388,7 +388,7 @@ void TestDeviceAdapter::deviceLockRemembersItLocked()
 void TestDeviceAdapter::deviceMutexMap()
 {
     DeviceAdapter adapter;
-    QMutex *a = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
+    const DeviceAdapter::DeviceMutex a = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
     QCOMPARE(adapter.getOrCreateDeviceMutex(QStringLiteral("cam")), a);
     QVERIFY(adapter.getOrCreateDeviceMutex(QStringLiteral("CAM")) != a);
     adapter.deleteDeviceMutex(QStringLiteral("other"));
