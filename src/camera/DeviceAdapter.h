@@ -30,6 +30,7 @@ namespace kavrotether {
 
 class CustomDialog;
 class DeviceAdapterCallback;
+class DeviceAdapterTestAccess;
 
 // Capability and status reads the interface queues for the selected camera.
 // X(enqueuer, command code)
@@ -136,8 +137,6 @@ public:
     LiveViewManager *liveViewManager() { return &m_liveViewManager; }
     DeviceSearch *deviceSearch() { return &m_deviceSearch; }
 
-    DeviceAdapterData &dataBlock() { return *d; }
-
 #define KAVRO_DA_DECLARE_ACCESSORS(type, name, Name, emitRule)                \
     type name() const;                                                         \
     void set##Name##Value(type value);
@@ -190,7 +189,7 @@ public:
     bool hasDeviceMutex(const QString &uuid);
 
     // The camera table, walked and changed only under its lock.
-    static constexpr int kMaxCameras = 12;
+    static constexpr int kMaxCameras = Utilities::CameraID_Max;
     // Refuses a thirteenth camera; replacing a camera already there is fine.
     bool addCameraToTable(const QString &uuid, const CameraInfo &info);
     bool removeCameraFromTable(const QString &uuid);
@@ -219,11 +218,13 @@ signals:
 #undef KAVRO_DA_DECLARE_SIGNAL
 
 private:
+    // Tests reach the state behind the surface through this one seam only.
+    friend class DeviceAdapterTestAccess;
+
     VideoAdapter m_videoSource;
     LiveViewManager m_liveViewManager;
     std::unique_ptr<DeviceAdapterData> d;
 
-public:
     // The global SDK lock: SDK calls that name no camera.
     QMutex sdkMutex;
     // Around the read of one live-view frame.
@@ -237,7 +238,6 @@ private:
     DeviceAdapterCallback *callbackReceiver = nullptr;
     QThread *callbackThread = nullptr;
 
-public:
     // Addresses and sizes handed over by the last live-view frame read.
     std::array<quintptr, 13> liveViewBuffers{};
     // The network password dialog while it is shown.
@@ -516,6 +516,9 @@ private:
 public:
     kavrotether::Utilities::Ternary adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(bool trylock = false);
 private:
+    // On a network connection with a camera waiting for its password, posts
+    // the request that opens the password dialog; whether one was posted.
+    bool postPasswordRequestIfAwaited();
 
     // ---- device information (DeviceAdapterDeviceInfo.cpp) ----
 public:

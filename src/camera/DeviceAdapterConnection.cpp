@@ -211,7 +211,7 @@ DeviceAdapter::DeviceLock::DeviceLock(DeviceAdapter &adapter, const QString &uui
         if (it != adapter.d->deviceMutexMap.constEnd())
             m_mutex = *it;
     }
-    if (m_mutex && adapter.connectionType() == 1) {
+    if (m_mutex && adapter.connectionType() == kConnectionLan) {
         m_mutex->lock();
         m_locked = true;
     }

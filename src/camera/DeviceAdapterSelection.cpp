@@ -100,7 +100,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Select_Device(int dev_index)
     if (liveView && !camera_list_get_selected_camera_uuid().isEmpty() && !isMultiviewMode()) {
         adp_KVR_func_api_Ctrl_LiveView_Stop();
         d->liveViewOn.store(true);
-        if (connectionType() == 0)
+        if (connectionType() == kConnectionUsb)
             waitForLiveViewStop();
     }
     QString uuid;

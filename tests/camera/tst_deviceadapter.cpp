@@ -70,7 +70,6 @@ private slots:
     void init();
     void cleanup();
 
-    void freshDataBlock();
     void startValues();
     void storeEmitsOnChange();
     void postedEventHook();
@@ -129,26 +128,6 @@ void TestDeviceAdapter::cleanup()
     m_probe = nullptr;
 }
 
-void TestDeviceAdapter::freshDataBlock()
-{
-    DeviceAdapter adapter;
-    DeviceAdapterData &d = adapter.dataBlock();
-    QCOMPARE(adapter.cameraTableCount(), 0);
-    QVERIFY(d.deviceMutexMap.isEmpty());
-    QCOMPARE(d.savedCameraCount, 0);
-    QVERIFY(d.selectedCameraUuid.load().isEmpty());
-    QVERIFY(!d.fwupRunning.load());
-    for (const CameraInfo &info : d.savedCameraList) {
-        QCOMPARE(info.devIndex, -1);
-        QCOMPARE(info.objCopyFileNumber, -1);
-        QVERIFY(info.serialNo.isEmpty());
-        QCOMPARE(info.extInfoHead, (std::array<quint8, 3>{{0, 0, 1}}));
-        QCOMPARE(info.extInfoTail, (std::array<quint8, 5>{{0x0F, 0x0F, 0x0F, 0, 0}}));
-    }
-    QVERIFY(adapter.liveViewManager());
-    QCOMPARE(adapter.deviceSearch()->parent(), nullptr);
-}
-
 void TestDeviceAdapter::startValues()
 {
     DeviceAdapter adapter;
@@ -156,8 +135,10 @@ void TestDeviceAdapter::startValues()
     QCOMPARE(adapter.property("isCamerasConnected").toBool(), false);
     QCOMPARE(adapter.property("btnAllCameraStatus").toInt(), -1);
     QCOMPARE(adapter.property("connectionType").toInt(), 1);
-    QCOMPARE(adapter.dataBlock().aperture.load(), qint16(-1));
     QVERIFY(!adapter.isMultiviewMode());
+    // The search is the adapter's own member, not a Qt child: it must not be
+    // deleted twice.
+    QCOMPARE(adapter.deviceSearch()->parent(), nullptr);
 }
 
 void TestDeviceAdapter::storeEmitsOnChange()
@@ -499,12 +480,13 @@ void TestDeviceAdapter::cameraListLoad()
     }
     DeviceAdapter adapter;
     adapter.camera_list_load_setting_file();
-    const DeviceAdapterData &d = adapter.dataBlock();
-    QCOMPARE(d.savedCameraCount, expected);
+    QCOMPARE(adapter.camera_list_number_of_camera(), expected);
     if (expected >= 3) {
-        QCOMPARE(d.savedCameraList[0].serialNo, QStringLiteral("SER-1"));
-        QVERIFY(d.savedCameraList[1].serialNo.isEmpty());
-        QCOMPARE(d.savedCameraList[2].serialNo, QStringLiteral("SER-3"));
+        QCOMPARE(adapter.camera_list_get_camera_serial_number(0), QStringLiteral("SER-1"));
+        QVERIFY(adapter.camera_list_get_camera_serial_number(1).isEmpty());
+        QCOMPARE(adapter.camera_list_get_camera_serial_number(2), QStringLiteral("SER-3"));
+        // Known from the file, not connected: no device index, no status.
+        QCOMPARE(adapter.camConnectDeviceStatus(0), Utilities::Ternary_False);
     }
 }
 
