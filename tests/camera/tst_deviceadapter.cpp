@@ -4,14 +4,13 @@
 #include <QtTest>
 
 #include <QSemaphore>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <atomic>
 #include <future>
 #include <thread>
 #include <vector>
 
+#include "IsolatedSettings.h"
 #include "QueueTestSupport.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
@@ -97,16 +96,14 @@ private slots:
     void cameraListLoad();
 
 private:
-    QTemporaryDir m_settingsDir;
+    test::IsolatedSettings m_settings;
     WorkerProbe *m_probe = nullptr;
     DispatchTables m_tables;
 };
 
 void TestDeviceAdapter::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_settingsDir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    QVERIFY(m_settings.isValid());
 }
 
 void TestDeviceAdapter::init()
@@ -470,7 +467,7 @@ void TestDeviceAdapter::cameraListLoad()
     QFETCH(int, expected);
     {
         auto file = DeviceAdapterData::openCameraListFile();
-        QVERIFY(file->fileName().startsWith(m_settingsDir.path()));
+        QVERIFY(file->fileName().startsWith(m_settings.path()));
         file->clear();
         if (count.isValid())
             file->setValue(QStringLiteral("NumberOfCamera"), count);
