@@ -183,7 +183,7 @@ void DeviceAdapter::camera_list_update_camera_list(bool isSearchCamera)
     if (isSearchCamera) {
         m_deviceSearch.startSearch(false, true,
                                    connectionType() != kConnectionLan ? DeviceSearch::DEVSEARCH_MODE_USB
-                                                         : DeviceSearch::DEVSEARCH_MODE_LAN);
+                                                                      : DeviceSearch::DEVSEARCH_MODE_LAN);
         return;
     }
     {

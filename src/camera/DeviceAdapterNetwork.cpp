@@ -543,20 +543,23 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Pc_Name(int pc_Name
         qMin<qsizetype>(qMin<qsizetype>(qMax(pc_Name_Length, 0), bytes.size()), qsizetype(sizeof(name.name)) - 1);
     std::memcpy(name.name, bytes.constData(), std::size_t(length));
     name.length = uint32_t(length);
-    return reported(*this, callNetworkConfig(*this, sdkMutex, [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
+    return reported(*this, callNetworkConfig(*this, sdkMutex,
+                                             [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Ip_Addr(QString ipAddr)
 {
     const QByteArray address = ipAddr.toLocal8Bit();
-    return reported(
-        *this, callNetworkConfig(*this, sdkMutex, [&] { return KVR_func_api_ptpip_Set_Ip_Addr(address.constData(), nullptr); }));
+    return reported(*this, callNetworkConfig(*this, sdkMutex, [&] {
+        return KVR_func_api_ptpip_Set_Ip_Addr(address.constData(), nullptr);
+    }));
 }
 
 QString DeviceAdapter::adp_KVR_func_api_ptpip_Get_Ip_Addr()
 {
     char address[KVR_IP_ADDR_BUFFER_SIZE] = {};
-    const uint8_t result = callNetworkConfig(*this, sdkMutex, [&] { return KVR_func_api_ptpip_Get_Ip_Addr(address, nullptr); });
+    const uint8_t result =
+        callNetworkConfig(*this, sdkMutex, [&] { return KVR_func_api_ptpip_Get_Ip_Addr(address, nullptr); });
     if (result != 1)
         return QString();
     return QString::fromLocal8Bit(address, qsizetype(strnlen(address, sizeof(address))));
