@@ -169,8 +169,7 @@ void TestConnection::knownCameraFileRoundTrip()
         DeviceAdapter adapter;
         adapter.camera_list_load_setting_file();
         QCOMPARE(adapter.camera_list_number_of_camera(), 0);
-        searchUsb(adapter);
-        QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+        QVERIFY(test::connectUsbCameras(adapter));
         QCOMPARE(adapter.camera_list_number_of_camera(), 2);
         // Connecting the same cameras again remembers nothing twice.
         adapter.camera_list_update_camera_list(false);
@@ -406,8 +405,7 @@ void TestConnection::connectTwoUsbCameras()
     QSignalSpy connected(&adapter, &DeviceAdapter::isCamerasConnectedChanged);
     QSignalSpy status(&adapter, &DeviceAdapter::camConnectStatusChanged);
     QSignalSpy model(&adapter, &DeviceAdapter::camModelNameChanged);
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     QCOMPARE(connected.count(), 1);
     QVERIFY(adapter.isCamerasConnected());
     QCOMPARE(status.count(), 1);
@@ -552,8 +550,7 @@ void TestConnection::thirteenthCameraOnAddPath()
     const int last = kvrsim::indexOfSerial("SER112");
     kvrsim::unplug(last);
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     QCOMPARE(adapter.cameraTableCount(), 12);
 
     kvrsim::plug(last);
@@ -572,8 +569,7 @@ void TestConnection::sessionsAll()
     DeviceAdapter adapter;
     QCOMPARE(adapter.adp_KVR_func_api_OpenSession(), Utilities::Ternary_False);
     QCOMPARE(adapter.adp_KVR_func_api_CloseSession(), Utilities::Ternary_False);
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int a1 = kvrsim::indexOfSerial(kA1.toStdString());
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     const QString uuidB = QString::fromStdString(kvrsim::uuidOf(b2));
@@ -607,8 +603,7 @@ void TestConnection::selectedCameraWithoutIndexZero()
 void TestConnection::vanishedCameraRescan()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     const QString oldUuid = QString::fromStdString(kvrsim::uuidOf(b2));
     kvrsim::unplug(b2);
@@ -657,8 +652,7 @@ void TestConnection::rescanEnqueuer()
 void TestConnection::disconnectAll()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     QSignalSpy connected(&adapter, &DeviceAdapter::isCamerasConnectedChanged);
     QSignalSpy type(&adapter, &DeviceAdapter::connectionTypeChanged);
     adapter.disconnectAllNotify();
@@ -750,8 +744,7 @@ void TestConnection::extendedIdentifier()
 void TestConnection::cameraWithoutPowerSaving()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     const QString uuid = QString::fromStdString(kvrsim::uuidOf(b2));
     CameraInfo b;
@@ -803,8 +796,7 @@ void TestConnection::recordingStatusSetsFlag()
     kvrsim::updateStatus(a1, [&](kvrsim::StatusValues &s) { s.cameraStatus = uint16_t(status); });
     kvrsim::flush();
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     CameraInfo a;
     QVERIFY(adapter.cameraInfoByUuid(QString::fromStdString(kvrsim::uuidOf(a1)), &a));
     QCOMPARE(a.cameraStatus, quint16(status));
@@ -816,8 +808,7 @@ void TestConnection::recordingStatusSetsFlag()
 void TestConnection::switchSelectedCamera()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     QSignalSpy switched(&adapter, &DeviceAdapter::switchCameraNotify);
     QSignalSpy serial(&adapter, &DeviceAdapter::camSerialNoChanged);
@@ -835,8 +826,7 @@ void TestConnection::switchSelectedCamera()
 void TestConnection::switchToUnknownIndex()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const QString before = adapter.camera_list_get_selected_camera_uuid();
     QSignalSpy switched(&adapter, &DeviceAdapter::switchCameraNotify);
     QCOMPARE(adapter.adp_KVR_func_api_Select_Device(42), Utilities::Ternary_True);
@@ -942,8 +932,7 @@ void TestConnection::noFrameWhileReading()
     QFETCH(int, status);
     QFETCH(bool, reads);
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int a1 = kvrsim::indexOfSerial(kA1.toStdString());
     // Live view off: nothing is read whatever the status.
     adapter.setCamConnectStatusValue(status);
@@ -1013,8 +1002,7 @@ void TestConnection::liveViewStopAndPause()
 void TestConnection::switchRestartsLiveView()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     DeviceAdapterCallback receiver;
     QVERIFY(adapter.attachCallbackReceiver(&receiver));
     Access::setLiveViewOn(adapter, true);

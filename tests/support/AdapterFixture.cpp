@@ -17,6 +17,13 @@ namespace {
 constexpr int kSearchTimeoutMs = 10000;
 }
 
+bool connectUsbCameras(DeviceAdapter &adapter)
+{
+    return adapter.adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionUsb) == Utilities::Ternary_True
+           && adapter.adp_KVR_func_api_GetPnPDeviceInfo() == Utilities::Ternary_True
+           && adapter.connectEnableDevice() == Utilities::Ternary_True;
+}
+
 void loadKnownCameras(DeviceAdapter &adapter, const QStringList &serials)
 {
     {
@@ -106,12 +113,6 @@ void AdapterFixture::deliverAndRun()
     }
 }
 
-bool AdapterFixture::connectUsbCameras()
-{
-    return m_adapter->adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionUsb) == Utilities::Ternary_True
-           && m_adapter->adp_KVR_func_api_GetPnPDeviceInfo() == Utilities::Ternary_True
-           && m_adapter->connectEnableDevice() == Utilities::Ternary_True;
-}
 
 bool AdapterFixture::searchNetwork()
 {

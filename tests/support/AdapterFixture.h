@@ -15,6 +15,10 @@ class PasswordInput;
 
 namespace kavrotether::test {
 
+// Connects the scenario's USB cameras through the connect button's entry
+// after a USB enumeration; false when the connect failed.
+bool connectUsbCameras(DeviceAdapter &adapter);
+
 // Writes the known-camera file with these serial numbers in this order and
 // has the adapter load it, as the program does at start.
 void loadKnownCameras(DeviceAdapter &adapter, const QStringList &serials);
@@ -57,9 +61,6 @@ public:
     // none is left (what the handlers queue meanwhile runs too).
     void deliverAndRun();
 
-    // Connects the scenario's USB cameras through the connect button's entry
-    // after a USB enumeration; false when the connect failed.
-    bool connectUsbCameras();
     // Runs a network search to its end; the search list then holds what it
     // found.
     bool searchNetwork();
