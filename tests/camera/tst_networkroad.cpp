@@ -14,6 +14,7 @@
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
 #include "Kvrptpif.h"
+#include "QueuedSpy.h"
 #include "SimulatorFixture.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/PasswordInput.h"
@@ -131,11 +132,12 @@ PasswordInput *TestNetworkRoad::awaitPasswordDialog()
 
 void TestNetworkRoad::searchListsNetworkCamera()
 {
-    QSignalSpy changed(m_adapter, &DeviceAdapter::searchListChanged);
+    // Announced from the connect thread that lists the camera.
+    test::QueuedSpy changed(m_adapter, &DeviceAdapter::searchListChanged);
     search();
     SearchCameraListItemObject *item = listedCamera();
     QVERIFY(item);
-    QVERIFY(changed.count() >= 1);
+    QTRY_VERIFY(changed.spy.count() >= 1);
     QCOMPARE(item->connectMode(), SearchCameraListItemObject::CONNECT_LAN);
     QCOMPARE(item->devSerialNo(), m_serial);
     QCOMPARE(item->devIndex(), m_index);
