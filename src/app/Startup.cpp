@@ -338,7 +338,6 @@ QPixmap StandardPixmapProvider::requestPixmap(const QString &id, QSize *, const 
     const QIcon warning = style->standardIcon(QStyle::SP_MessageBoxWarning);
     const QIcon critical = style->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon information = style->standardIcon(QStyle::SP_MessageBoxInformation);
-    qWarning() << "standard icons of style" << style->name();
     const QMap<QString, QIcon> icons = {
         {QStringLiteral("MessageBoxQuestion"), question},
         {QStringLiteral("MessageBoxWarning"), warning},

@@ -4,7 +4,13 @@
 
 #include <array>
 
+#include "Kvrptpif.h"
+
 namespace kavrotether {
+
+// The SDK's connection types as the adapter's connectionType holds them (int).
+constexpr int kConnectionUsb = int(KVR_CONNECTION_USB);
+constexpr int kConnectionLan = int(KVR_CONNECTION_LAN);
 
 // One camera, in the saved list and in the camera table.
 struct CameraInfo

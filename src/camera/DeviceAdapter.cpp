@@ -3,6 +3,7 @@
 
 #include "DeviceAdapter.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 #include "DeviceAdapterCallback.h"
@@ -49,6 +50,16 @@ bool DeviceAdapter::event(QEvent *e)
         return true;
     }
     return QObject::event(e);
+}
+
+bool DeviceAdapter::postPasswordRequestIfAwaited()
+{
+    if (connectionType() != kConnectionLan || !isCheckingPtpipEnhanceSecurityInfo())
+        return false;
+    // Posted, not shown here: the dialog opens from the event loop once the
+    // connect that found the request has returned.
+    QCoreApplication::postEvent(this, new QEvent(QEvent::Type(kPasswordRequestEvent)));
+    return true;
 }
 
 namespace {

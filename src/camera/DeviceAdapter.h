@@ -31,6 +31,7 @@ namespace kavrotether {
 
 class CustomDialog;
 class DeviceAdapterCallback;
+class DeviceAdapterTestAccess;
 
 // Capability and status reads the interface queues for the selected camera.
 // X(enqueuer, command code)
@@ -104,6 +105,9 @@ public:
 
 public:
     using CameraInfo = kavrotether::CameraInfo;
+    // A per-camera lock is handed out shared: a lock dropped with its camera
+    // lives on while any record or guard still holds it.
+    using DeviceMutex = std::shared_ptr<QMutex>;
 
     // Holds one camera's lock for its life, and only while the connection is
     // a network one; remembers whether it locked, so the unlock always
@@ -120,7 +124,7 @@ public:
         bool isLocked() const { return m_locked; }
 
     private:
-        std::shared_ptr<QMutex> m_mutex;
+        DeviceMutex m_mutex;
         bool m_locked = false;
     };
 
@@ -133,8 +137,6 @@ public:
     VideoAdapter *videoAdapter() { return &m_videoSource; }
     LiveViewManager *liveViewManager() { return &m_liveViewManager; }
     DeviceSearch *deviceSearch() { return &m_deviceSearch; }
-
-    DeviceAdapterData &dataBlock() { return *d; }
 
 #define KAVRO_DA_DECLARE_ACCESSORS(type, name, Name, emitRule)                \
     type name() const;                                                         \
@@ -179,7 +181,7 @@ public:
     void setDisconnectInFwup(bool on);
 
     // Per-camera locks, one per connected camera UUID.
-    QMutex *getOrCreateDeviceMutex(const QString &uuid);
+    DeviceMutex getOrCreateDeviceMutex(const QString &uuid);
     void deleteDeviceMutex(const QString &uuid);
     // A camera that was selected but is not kept (no session, table full):
     // closes its session and device and drops its lock, so it is not left busy.
@@ -188,7 +190,7 @@ public:
     bool hasDeviceMutex(const QString &uuid);
 
     // The camera table, walked and changed only under its lock.
-    static constexpr int kMaxCameras = 12;
+    static constexpr int kMaxCameras = Utilities::CameraID_Max;
     // Refuses a thirteenth camera; replacing a camera already there is fine.
     bool addCameraToTable(const QString &uuid, const CameraInfo &info);
     bool removeCameraFromTable(const QString &uuid);
@@ -217,11 +219,13 @@ signals:
 #undef KAVRO_DA_DECLARE_SIGNAL
 
 private:
+    // Tests reach the state behind the surface through this one seam only.
+    friend class DeviceAdapterTestAccess;
+
     VideoAdapter m_videoSource;
     LiveViewManager m_liveViewManager;
     std::unique_ptr<DeviceAdapterData> d;
 
-public:
     // The global SDK lock: SDK calls that name no camera.
     QMutex sdkMutex;
     // Around the read of one live-view frame.
@@ -235,7 +239,6 @@ private:
     DeviceAdapterCallback *callbackReceiver = nullptr;
     QThread *callbackThread = nullptr;
 
-public:
     // Addresses and sizes handed over by the last live-view frame read.
     std::array<quintptr, 13> liveViewBuffers{};
     // The network password dialog while it is shown.
@@ -513,6 +516,9 @@ private:
 public:
     kavrotether::Utilities::Ternary adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(bool trylock = false);
 private:
+    // On a network connection with a camera waiting for its password, posts
+    // the request that opens the password dialog; whether one was posted.
+    bool postPasswordRequestIfAwaited();
 
     // ---- device information (DeviceAdapterDeviceInfo.cpp) ----
 public:

@@ -173,13 +173,13 @@ void DeviceAdapter::setDisconnectInFwup(bool on)
     d->fwupDisconnected.store(on);
 }
 
-QMutex *DeviceAdapter::getOrCreateDeviceMutex(const QString &uuid)
+DeviceAdapter::DeviceMutex DeviceAdapter::getOrCreateDeviceMutex(const QString &uuid)
 {
     QMutexLocker g(&d->deviceMutexMapLock);
-    std::shared_ptr<QMutex> &slot = d->deviceMutexMap[uuid];
+    DeviceMutex &slot = d->deviceMutexMap[uuid];
     if (!slot)
         slot = std::make_shared<QMutex>();
-    return slot.get();
+    return slot;
 }
 
 void DeviceAdapter::deleteDeviceMutex(const QString &uuid)
@@ -211,7 +211,7 @@ DeviceAdapter::DeviceLock::DeviceLock(DeviceAdapter &adapter, const QString &uui
         if (it != adapter.d->deviceMutexMap.constEnd())
             m_mutex = *it;
     }
-    if (m_mutex && adapter.connectionType() == 1) {
+    if (m_mutex && adapter.connectionType() == kConnectionLan) {
         m_mutex->lock();
         m_locked = true;
     }

@@ -162,8 +162,6 @@ class DeviceAdapterData : public SpecialSettingStorage
 {
 public:
     static constexpr int kSavedCameraCapacity = 512;
-    // Sized by the multi-camera layouts and the camera list windows.
-    static constexpr int kMaxCameras = 12;
 
     DeviceAdapterData();
     ~DeviceAdapterData();

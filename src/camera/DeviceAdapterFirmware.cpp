@@ -154,10 +154,10 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_FirmwareUpdate()
     const quint8 result = d->fwupResult.load();
     emit firmwareUpdateCompleted();
     if (emptied) {
-        adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+        adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan);
         setIsCamerasConnected(false);
         setCamCurrentSelectedSerialNoValue(QString());
-        if (connectionType() == 1)
+        if (connectionType() == kConnectionLan)
             d->lanConnected.store(false);
     }
     return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;

@@ -182,8 +182,8 @@ void DeviceAdapter::camera_list_update_camera_list(bool isSearchCamera)
 {
     if (isSearchCamera) {
         m_deviceSearch.startSearch(false, true,
-                                   connectionType() != 1 ? DeviceSearch::DEVSEARCH_MODE_USB
-                                                         : DeviceSearch::DEVSEARCH_MODE_LAN);
+                                   connectionType() != kConnectionLan ? DeviceSearch::DEVSEARCH_MODE_USB
+                                                                      : DeviceSearch::DEVSEARCH_MODE_LAN);
         return;
     }
     {

@@ -200,7 +200,7 @@ void DeviceAdapter::registerEventPtpipDisconnectProc(uint cb_event_type, void *,
         waitForLiveView();
         m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
         dev_mutex_delete_all();
-        adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+        adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan);
         setIsCamerasConnectedValue(false);
         setCamCurrentSelectedSerialNoValue(QString());
         d->multiviewMode.store(false);
@@ -260,8 +260,8 @@ void DeviceAdapter::ptpipConnectThreadProc()
             continue;
         }
         idle = 0;
-        if (connectionType() != 1)
-            adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+        if (connectionType() != kConnectionLan)
+            adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan);
         if (cameraTableCount() >= kMaxCameras)
             continue;
         auto item = std::make_unique<SearchCameraListItemObject>();
@@ -489,10 +489,10 @@ namespace {
 // The SDK's network configuration is serialised only while cameras are
 // reached over the network.
 template<typename F>
-uint8_t callNetworkConfig(DeviceAdapter &adapter, F &&call)
+uint8_t callNetworkConfig(DeviceAdapter &adapter, QMutex &sdkLock, F &&call)
 {
-    if (adapter.connectionType() == 1) {
-        QMutexLocker g(&adapter.sdkMutex);
+    if (adapter.connectionType() == kConnectionLan) {
+        QMutexLocker g(&sdkLock);
         return call();
     }
     return call();
@@ -517,7 +517,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_SendCommand_TimeOut
 {
     if (timeOutVal_ms < 0)
         return reported(*this, 0);
-    return reported(*this, callNetworkConfig(*this, [&] {
+    return reported(*this, callNetworkConfig(*this, sdkMutex, [&] {
         return KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(uint32_t(timeOutVal_ms), nullptr);
     }));
 }
@@ -527,7 +527,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVa
 {
     if (mSearchVal_ms < 0 || timeOutVal_ms < 0)
         return reported(*this, 0);
-    return reported(*this, callNetworkConfig(*this, [&] {
+    return reported(*this, callNetworkConfig(*this, sdkMutex, [&] {
         return KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(uint32_t(mSearchVal_ms),
                                                                   uint32_t(timeOutVal_ms), nullptr);
     }));
@@ -543,20 +543,23 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Pc_Name(int pc_Name
         qMin<qsizetype>(qMin<qsizetype>(qMax(pc_Name_Length, 0), bytes.size()), qsizetype(sizeof(name.name)) - 1);
     std::memcpy(name.name, bytes.constData(), std::size_t(length));
     name.length = uint32_t(length);
-    return reported(*this, callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
+    return reported(*this, callNetworkConfig(*this, sdkMutex,
+                                             [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Ip_Addr(QString ipAddr)
 {
     const QByteArray address = ipAddr.toLocal8Bit();
-    return reported(
-        *this, callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Set_Ip_Addr(address.constData(), nullptr); }));
+    return reported(*this, callNetworkConfig(*this, sdkMutex, [&] {
+        return KVR_func_api_ptpip_Set_Ip_Addr(address.constData(), nullptr);
+    }));
 }
 
 QString DeviceAdapter::adp_KVR_func_api_ptpip_Get_Ip_Addr()
 {
     char address[KVR_IP_ADDR_BUFFER_SIZE] = {};
-    const uint8_t result = callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Get_Ip_Addr(address, nullptr); });
+    const uint8_t result =
+        callNetworkConfig(*this, sdkMutex, [&] { return KVR_func_api_ptpip_Get_Ip_Addr(address, nullptr); });
     if (result != 1)
         return QString();
     return QString::fromLocal8Bit(address, qsizetype(strnlen(address, sizeof(address))));
@@ -565,7 +568,7 @@ QString DeviceAdapter::adp_KVR_func_api_ptpip_Get_Ip_Addr()
 int DeviceAdapter::adp_KVR_func_api_ptpip_Get_Connection_Type()
 {
     uint32_t type = 0;
-    callNetworkConfig(*this, [&] { return KVR_func_api_ptpip_Get_Connection_Type(&type, nullptr); });
+    callNetworkConfig(*this, sdkMutex, [&] { return KVR_func_api_ptpip_Get_Connection_Type(&type, nullptr); });
     return int(type);
 }
 
@@ -574,7 +577,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SetSearchCondition(int connec
     if (connectDevType < 0)
         return reported(*this, 0);
     const QByteArray model = modelName.toLocal8Bit();
-    return reported(*this, callNetworkConfig(*this, [&] {
+    return reported(*this, callNetworkConfig(*this, sdkMutex, [&] {
         return KVR_func_api_SetSearchCondition(uint32_t(connectDevType), model.constData(), nullptr);
     }));
 }

@@ -279,7 +279,7 @@ void DeviceAdapter::registerEventId4K6KStop(quint32 type, quint32 param)
     if (type != 0x12800113)
         return;
     // A network camera announces the stop before its last frames are done.
-    if (connectionType() == 1)
+    if (connectionType() == kConnectionLan)
         QThread::msleep(300);
     if (ObjectCopy *copy = ApplicationData::getObjectCopy())
         copy->stop6K4K(int(param));
@@ -346,7 +346,7 @@ void DeviceAdapter::registerEventIdDeviceStray(quint32 type, quint32, const QStr
     m_liveViewManager.ForceStop();
     waitForLiveViewStop();
     m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
-    adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+    adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan);
     setIsCamerasConnectedValue(false);
     setCamCurrentSelectedSerialNoValue(QString());
     d->multiviewMode.store(false);

@@ -89,7 +89,7 @@ QString DeviceAdapter::ptpip_enhance_security_get_error_serial_number()
 
 void DeviceAdapter::ptpip_enhance_security_show_input_password_dialog()
 {
-    if (connectionType() == 0)
+    if (connectionType() == kConnectionUsb)
         return;
     if (cameraTableCount() >= kMaxCameras) {
         {
@@ -111,7 +111,7 @@ void DeviceAdapter::ptpip_enhance_security_show_input_password_dialog()
 
 void DeviceAdapter::ptpip_enhance_security_show_change_password_dialog(int devIndex, QString serialNo)
 {
-    if (connectionType() == 0 || passwordDialog || !canShowWidgets())
+    if (connectionType() == kConnectionUsb || passwordDialog || !canShowWidgets())
         return;
     QString name;
     for (int i = 0; i < d->savedCameraCount; ++i) {

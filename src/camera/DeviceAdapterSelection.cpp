@@ -44,7 +44,7 @@ bool DeviceAdapter::CreateMultiviewParam(const QString &uuid, _MULTIVIEW_DEVICE_
     {
         QMutexLocker g(&d->deviceMutexMapLock);
         const auto it = d->deviceMutexMap.constFind(uuid);
-        param->devMutex = it != d->deviceMutexMap.constEnd() ? it->get() : nullptr;
+        param->devMutex = it != d->deviceMutexMap.constEnd() ? *it : nullptr;
     }
     param->cameraStatus = c.cameraStatus;
     param->tetherModeStatus = c.tetherModeStatus;
@@ -100,7 +100,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Select_Device(int dev_index)
     if (liveView && !camera_list_get_selected_camera_uuid().isEmpty() && !isMultiviewMode()) {
         adp_KVR_func_api_Ctrl_LiveView_Stop();
         d->liveViewOn.store(true);
-        if (connectionType() == 0)
+        if (connectionType() == kConnectionUsb)
             waitForLiveViewStop();
     }
     QString uuid;

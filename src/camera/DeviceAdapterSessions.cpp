@@ -53,7 +53,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Connection_Type(int
 {
     setConnectionTypeValue(type);
     quint8 r;
-    if (type == 1) {
+    if (type == kConnectionLan) {
         QMutexLocker g(&sdkMutex);
         r = KVR_func_api_ptpip_Set_Connection_Type(quint32(type), nullptr);
     } else {
@@ -65,7 +65,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Connection_Type(int
     }
     QMutexLocker g(&sdkMutex);
     (void)KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(
-        type == 1 ? kNetworkCommandTimeoutMs : kUsbCommandTimeoutMs, nullptr);
+        type == kConnectionLan ? kNetworkCommandTimeoutMs : kUsbCommandTimeoutMs, nullptr);
     return Utilities::Ternary_True;
 }
 
@@ -167,7 +167,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
                                              nullptr);
         }
         if (r != 1) {
-            if (connectionType() == 0) {
+            if (connectionType() == kConnectionUsb) {
                 const QString path = devicePathText(list.devicePath[i]);
                 QStringList names;
                 {
@@ -235,24 +235,27 @@ Utilities::Ternary DeviceAdapter::connectEnableDevice()
     if (camConnectStatus() != Utilities::CamConnectSts_Connecting)
         setCamConnectStatusValue(Utilities::CamConnectSts_Connecting);
     Utilities::Ternary result = Utilities::Ternary_False;
-    if (connectionType() == 0) {
-        if (deviceListFromTickedEntries() != 0) {
-            for (int attempt = 0; attempt < kSelectAttempts; ++attempt) {
-                result = adp_KVR_func_api_SelectPnPDevice();
-                if (result == Utilities::Ternary_True)
-                    break;
-            }
-            if (result == Utilities::Ternary_True && adp_KVR_func_api_OpenSession(kAll) != Utilities::Ternary_True) {
-                adp_KVR_func_api_CloseSession(kAll);
-                // Closing what could not be opened does not make the connect a
-                // success.
-                result = Utilities::Ternary_False;
-            }
+    const bool lan = connectionType() == kConnectionLan;
+    if (lan) {
+        uint err = 0;
+        result = selectEnableLanDevice(&err, false) ? Utilities::Ternary_True : Utilities::Ternary_False;
+    } else if (connectionType() == kConnectionUsb && deviceListFromTickedEntries() != 0) {
+        for (int attempt = 0; attempt < kSelectAttempts; ++attempt) {
+            result = adp_KVR_func_api_SelectPnPDevice();
+            if (result == Utilities::Ternary_True)
+                break;
+        }
+        if (result == Utilities::Ternary_True && adp_KVR_func_api_OpenSession(kAll) != Utilities::Ternary_True) {
+            adp_KVR_func_api_CloseSession(kAll);
+            // Closing what could not be opened does not make the connect a
+            // success.
+            result = Utilities::Ternary_False;
         }
     }
-    // The network selection is not part of this build: a network connect fails.
+    const bool passwordAwaited = postPasswordRequestIfAwaited();
     if (result != Utilities::Ternary_True) {
-        if (camConnectStatus() != Utilities::CamConnectSts_Error)
+        // A camera waiting for its password is no error yet: the dialog decides.
+        if (!passwordAwaited && camConnectStatus() != Utilities::CamConnectSts_Error)
             setCamConnectStatusValue(Utilities::CamConnectSts_Error);
         return result;
     }
@@ -330,9 +333,12 @@ Utilities::Ternary DeviceAdapter::searchAddedDevice()
 {
     closeDisableDevice();
     Utilities::Ternary result = Utilities::Ternary_False;
-    // The network half is the network selection's own.
-    if (connectionType() != 1)
+    if (connectionType() == kConnectionLan) {
+        uint err = 0;
+        result = selectEnableLanDevice(&err, true) ? Utilities::Ternary_True : Utilities::Ternary_False;
+    } else {
         result = selectEnableUsbDevice();
+    }
     if (cameraTableCount() == 0) {
         disconnectAllNotify();
         return Utilities::Ternary_False;
@@ -353,6 +359,7 @@ Utilities::Ternary DeviceAdapter::searchAddedDevice()
             updateLiveviewSelectCamera();
         }
     }
+    postPasswordRequestIfAwaited();
     return result;
 }
 
@@ -432,7 +439,7 @@ void DeviceAdapter::disconnectAllNotify()
     waitForLiveViewStop();
     m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
     dev_mutex_delete_all();
-    adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+    adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan);
     {
         QMutexLocker g(&d->networkStateLock);
         d->passwordErrorList.clear();
@@ -455,8 +462,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptP
     const QByteArray tx = text.toLocal8Bit();
     memcpy(passwordBuffer, pw.constData(), qMin<std::size_t>(std::size_t(pw.size()), kPasswordBufferSize - 1));
     memcpy(textBuffer, tx.constData(), qMin<std::size_t>(std::size_t(tx.size()), kPasswordBufferSize - 1));
-    if (connectionType() != 1)
-        adp_KVR_func_api_ptpip_Set_Connection_Type(1);
+    if (connectionType() != kConnectionLan)
+        adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan);
     if (index < 0)
         return Utilities::Ternary_False;
     char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};

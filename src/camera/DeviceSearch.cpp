@@ -23,8 +23,6 @@ constexpr auto kNetworkEndPoll = std::chrono::milliseconds(50);
 // report was lost); waiting for ever would also refuse every later search.
 constexpr auto kNetworkEndLimit = std::chrono::seconds(5);
 
-constexpr int kConnTypeUsb = 0;
-constexpr int kConnTypeLan = 1;
 
 Utilities::Ternary readStrobe(DeviceAdapter &)
 {
@@ -170,7 +168,7 @@ void DeviceSearch::stopSearch()
     std::lock_guard<std::recursive_mutex> control(m_controlMutex);
     joinSearchThread();
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
-    if (!adapter || adapter->connectionType() != kConnTypeLan || !m_networkSearchPending.load())
+    if (!adapter || adapter->connectionType() != kConnectionLan || !m_networkSearchPending.load())
         return;
     // The end of the SDK's network search is reported back through
     // SetPTPIPSearchEvent.
@@ -212,9 +210,9 @@ void DeviceSearch::searchLoop(DeviceSearchMode mode)
 {
     setStatus(m_backgroundSearch.load() ? DEVSEARCH_STATUS_SearchingBackground : DEVSEARCH_STATUS_Searching);
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
-    int type = kConnTypeUsb;
+    int type = kConnectionUsb;
     if (mode == DEVSEARCH_MODE_LAN)
-        type = kConnTypeLan;
+        type = kConnectionLan;
     else if (mode == DEVSEARCH_MODE_AUTO && adapter)
         type = adapter->connectionType();
     const bool onePass = m_addSearchMode.load();
@@ -222,12 +220,12 @@ void DeviceSearch::searchLoop(DeviceSearchMode mode)
     while (adapter) {
         if (waitForStop(int(kPassWait.count())))
             break;
-        m_networkSearchPending.store(type == kConnTypeLan);
+        m_networkSearchPending.store(type == kConnectionLan);
         m_networkDeviceFound.store(false);
         adapter->adp_KVR_func_api_ptpip_Set_Connection_Type(type);
         adapter->adp_KVR_func_api_SetSearchCondition(0, QString());
         const Utilities::Ternary found = adapter->adp_KVR_func_api_GetPnPDeviceInfo(false);
-        if (type == kConnTypeLan) {
+        if (type == kConnectionLan) {
             bool stopped = false;
             while (m_networkSearchPending.load() && !m_networkDeviceFound.load()) {
                 if (waitForStop(int(kPassWait.count()))) {
@@ -241,7 +239,7 @@ void DeviceSearch::searchLoop(DeviceSearchMode mode)
             break;
         }
         if (mode == DEVSEARCH_MODE_AUTO)
-            type = adapter->connectionType() == kConnTypeUsb ? kConnTypeLan : kConnTypeUsb;
+            type = adapter->connectionType() == kConnectionUsb ? kConnectionLan : kConnectionUsb;
         if (onePass)
             break;
     }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ApplicationSettingsKeys.h"
+#include "Utilities.h"
 
 // Declarations generated from the key table. A kind that has no property
 // (Prefix, None) expands to nothing.
@@ -141,7 +142,7 @@ public:
         bool changed = false;
         qint32 storeLocationType = StoLocType_SdCardPc;
     };
-    static constexpr int TargetCameraCapacity = 12;
+    static constexpr int TargetCameraCapacity = Utilities::CameraID_Max;
 
     explicit ApplicationSettings(QObject *parent = nullptr);
     ~ApplicationSettings() override;

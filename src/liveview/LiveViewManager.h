@@ -4,6 +4,7 @@
 #include <QRecursiveMutex>
 #include <QString>
 #include <deque>
+#include <memory>
 #include <vector>
 
 class QMutex;
@@ -17,7 +18,9 @@ struct _MULTIVIEW_DEVICE_PARAM
 {
     QByteArray uuid;             // camera UUID as 8-bit text
     int devIndex = 0;
-    QMutex *devMutex = nullptr;  // the camera's lock, none when it has none
+    // The camera's lock, none when it has none. Shared, so that a camera
+    // removed while this record is still in use cannot free it meanwhile.
+    std::shared_ptr<QMutex> devMutex;
     quint16 cameraStatus = 0;
     quint32 tetherModeStatus = 0;
     int skip = 0;                // 1: shown without a picture

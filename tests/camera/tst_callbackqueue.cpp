@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "DeviceAdapterTestAccess.h"
 #include "QueueTestSupport.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
@@ -322,31 +323,29 @@ void TestCallbackQueue::notifyFilters()
     QFETCH(QStringList, queued);
     QFETCH(QStringList, immediate);
 
-    m_adapter->dataBlock().multiviewMode.store(multiview);
-    m_adapter->dataBlock().fwupRunning.store(updating);
-    m_adapter->dataBlock().fwupUuid.store(QString::fromLatin1(kSelected));
+    DeviceAdapterTestAccess::setMultiviewMode(*m_adapter, multiview);
+    DeviceAdapterTestAccess::setFirmwareUpdateRunning(*m_adapter, QString::fromLatin1(kSelected), updating);
 
     const QByteArray raw = uuid.toUtf8();
     QCOMPARE(DeviceAdapterCallback::registerCallback(event, 7, raw.constData()), 0);
     QCOMPARE(queueText(*m_receiver), canon(queued));
     QCOMPARE(g_record.immediate, canon(immediate));
-    QCOMPARE(m_adapter->dataBlock().fwupDisconnected.load(), false);
+    QCOMPARE(DeviceAdapterTestAccess::firmwareCameraLost(*m_adapter), false);
 }
 
 void TestCallbackQueue::firmwareUpdateMarksDisconnect()
 {
-    m_adapter->dataBlock().fwupRunning.store(true);
-    m_adapter->dataBlock().fwupUuid.store(QString::fromLatin1(kSelected));
+    DeviceAdapterTestAccess::setFirmwareUpdateRunning(*m_adapter, QString::fromLatin1(kSelected), true);
     DeviceAdapterCallback::registerCallback(0x1FF20001, 0, kSelected);
     QVERIFY(m_receiver->pendingItems().empty());
-    QVERIFY(m_adapter->dataBlock().fwupDisconnected.load());
+    QVERIFY(DeviceAdapterTestAccess::firmwareCameraLost(*m_adapter));
 
-    m_adapter->dataBlock().fwupDisconnected.store(false);
+    m_adapter->setDisconnectInFwup(false);
     char uuid[sizeof kSelected];
     memcpy(uuid, kSelected, sizeof kSelected);
     DeviceAdapterCallback::registerCallback_PtpIp(4, nullptr, uuid, nullptr);
     QVERIFY(m_receiver->pendingItems().empty());
-    QVERIFY(m_adapter->dataBlock().fwupDisconnected.load());
+    QVERIFY(DeviceAdapterTestAccess::firmwareCameraLost(*m_adapter));
 }
 
 void TestCallbackQueue::noReceiverDropsEverything()

@@ -7,9 +7,12 @@
 #include <cstring>
 #include <functional>
 
+#include "DeviceAdapterTestAccess.h"
+#include "IsolatedSettings.h"
 #include "KvrSim.h"
 #include "Kvrptpif.h"
 #include "QueueTestSupport.h"
+#include "SimulatorFixture.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
 #include "core/ApplicationData.h"
@@ -20,33 +23,14 @@ using namespace kavrotether;
 
 namespace {
 
-int cameraByModel(const std::string &model)
-{
-    for (int index : kvrsim::cameras())
-        if (kvrsim::profileOf(index).model == model)
-            return index;
-    return -1;
-}
+using kavrotether::test::callCount;
+using kavrotether::test::cameraByModel;
+using Access = kavrotether::DeviceAdapterTestAccess;
 
 // Selects and opens a USB camera; its UUID, empty on failure.
 QString connectUsb(int index)
 {
-    KVR_CONNECT_DEVICE_INFO list;
-    std::memset(&list, 0, sizeof list);
-    if (KVR_func_api_ptpip_Set_Connection_Type(KVR_CONNECTION_USB, nullptr) != 1
-        || KVR_func_api_GetPnPDeviceInfo(&list, nullptr) != 1)
-        return {};
-    char uuid[KVR_UUID_BUFFER_SIZE] = {};
-    if (KVR_func_api_SelectPnPDevice(static_cast<uint32_t>(index), &list, uuid, nullptr, nullptr, 0, nullptr) != 1)
-        return {};
-    if (KVR_func_api_OpenSession(0, nullptr, uuid, nullptr) != 1)
-        return {};
-    return QString::fromUtf8(uuid);
-}
-
-int countCalls(const std::vector<std::string> &log, const std::string &name)
-{
-    return int(std::count(log.begin(), log.end(), name));
+    return QString::fromStdString(kavrotether::test::openUsbCamera(index));
 }
 
 // One read worker: how to set the camera up, which enqueuer queues the read
@@ -159,7 +143,7 @@ private:
     void status(const std::function<void(kvrsim::StatusValues &)> &change, int index = -1);
     QString connectSecond();
 
-    QTemporaryDir m_settingsDir;
+    test::IsolatedSettings m_settings;
     DeviceAdapter *m_adapter = nullptr;
     DeviceAdapterCallback *m_receiver = nullptr;
     ObjectCopy *m_copy = nullptr;
@@ -171,15 +155,12 @@ void TestCameraStatus::initTestCase()
 {
     // A zone with daylight saving, so that a skipped local hour would show.
     qputenv("TZ", "Europe/Berlin");
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_settingsDir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    QVERIFY(m_settings.isValid());
 }
 
 void TestCameraStatus::init()
 {
-    kvrsim::reset();
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    QVERIFY(test::startSimulator());
     m_index = cameraByModel("Rozado Sim A1");
     QVERIFY(m_index >= 0);
     m_uuid = connectUsb(m_index);
@@ -216,8 +197,7 @@ void TestCameraStatus::cleanup()
     m_receiver = nullptr;
     m_adapter = nullptr;
     m_copy = nullptr;
-    (void)KVR_func_api_Finish();
-    kvrsim::reset();
+    test::stopSimulator();
 }
 
 void TestCameraStatus::drain()
@@ -568,7 +548,7 @@ void TestCameraStatus::movieQualityTexts()
 void TestCameraStatus::recordingBitOfSelectedCamera()
 {
     QSignalSpy spy(m_adapter, &DeviceAdapter::anotherCameraStatusChanged);
-    m_adapter->dataBlock().multiviewMode.store(true);
+    Access::setMultiviewMode(*m_adapter, true);
 
     status([](kvrsim::StatusValues &s) { s.cameraStatus = 9; });
     drain();
@@ -661,7 +641,7 @@ void TestCameraStatus::powerSaving()
     // The record already holds the mode: no list change, but the initial
     // mode follows.
     m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[m_uuid].powerOnMode = 0; });
-    m_adapter->dataBlock().initSetupTetherMode.store(1);
+    Access::setInitSetupTetherMode(*m_adapter, 1);
     kvrsim::turnDial(m_index, "tetherMode", 0);
     kvrsim::flush();
     drain();
@@ -672,13 +652,13 @@ void TestCameraStatus::powerSaving()
 
 void TestCameraStatus::twoCamerasTakingCommands()
 {
-    m_adapter->dataBlock().fileTarget.store(Utilities::FLTG_PcOnly);
+    Access::setFileTarget(*m_adapter, Utilities::FLTG_PcOnly);
     QSignalSpy fetched(m_copy, &ObjectCopy::objectAddErrorNotify);
 
     deliver(0x10000040, 0x00000101, m_uuid);
     QCOMPARE(fetched.count(), 1);
     deliver(0x12800111, 0, m_uuid);
-    QCOMPARE(countCalls(kvrsim::callLog(m_index), "Rec_Ctrl_4K6K"), 0);
+    QCOMPARE(callCount(m_index, "Rec_Ctrl_4K6K"), 0);
 
     const QString second = connectSecond();
     m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[second].sendCmdEnable = 1; });
@@ -688,7 +668,7 @@ void TestCameraStatus::twoCamerasTakingCommands()
     QCOMPARE(fetched.count(), 1);
     kvrsim::clearCallLogs();
     deliver(0x12800111, 0, m_uuid);
-    QCOMPARE(countCalls(kvrsim::callLog(m_index), "Rec_Ctrl_4K6K"), 1);
+    QCOMPARE(callCount(m_index, "Rec_Ctrl_4K6K"), 1);
 
     // A powered-off camera takes no commands.
     m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[second].powerOnMode = 0; });
@@ -700,7 +680,7 @@ void TestCameraStatus::twoCamerasTakingCommands()
 
 void TestCameraStatus::objectAddedNotice()
 {
-    m_adapter->dataBlock().fileTarget.store(Utilities::FLTG_PcAndCamera);
+    Access::setFileTarget(*m_adapter, Utilities::FLTG_PcAndCamera);
     QSignalSpy notice(m_adapter, &DeviceAdapter::objectAddEventReceivedNotify);
 
     deliver(0x10000040, 0x00000201, m_uuid);
@@ -708,7 +688,7 @@ void TestCameraStatus::objectAddedNotice()
 
     status([](kvrsim::StatusValues &s) { s.elapsedInMovieRec = 5; s.cameraStatus = 1; });
     drain();
-    QCOMPARE(m_adapter->dataBlock().movieRecCounter.load(), 1);
+    QCOMPARE(Access::movieRecCounter(*m_adapter), 1);
     deliver(0x10000040, 0x00000202, m_uuid);
     QCOMPARE(notice.count(), 1);
     // A thumbnail-kind object (1 in bits 24 to 27) gives no notice.
@@ -719,25 +699,24 @@ void TestCameraStatus::objectAddedNotice()
     m_adapter->setBtnAllCameraStatusValue(Utilities::BtnAllCameraStatus_Checked);
     deliver(0x10000040, 0x00000204, m_uuid);
     QCOMPARE(notice.count(), 1);
-    QCOMPARE(m_adapter->dataBlock().movieRecCounter.load(), 0);
+    QCOMPARE(Access::movieRecCounter(*m_adapter), 0);
 
-    m_adapter->dataBlock().movieRecCounter.store(2);
+    Access::setMovieRecCounter(*m_adapter, 2);
     m_adapter->setBtnAllCameraStatusValue(Utilities::BtnAllCameraStatus_Unchecked);
-    m_adapter->dataBlock().fileTarget.store(Utilities::FLTG_CameraOnly);
+    Access::setFileTarget(*m_adapter, Utilities::FLTG_CameraOnly);
     deliver(0x10000040, 0x00000205, m_uuid);
     QCOMPARE(notice.count(), 1);
-    QCOMPARE(m_adapter->dataBlock().movieRecCounter.load(), 2);
+    QCOMPARE(Access::movieRecCounter(*m_adapter), 2);
 }
 
 void TestCameraStatus::whiteBalanceSetFailure()
 {
     QSignalSpy spy(m_adapter, &DeviceAdapter::wbErrorNotify);
-    m_adapter->dataBlock().wbset_pos_X.store(120);
-    m_adapter->dataBlock().wbset_pos_Y.store(80);
+    Access::setWbSetSpot(*m_adapter, 120, 80);
     kvrsim::clearCallLogs();
     deliver(0x12800042, 0, m_uuid);
     QCOMPARE(spy.count(), 1);
-    QCOMPARE(countCalls(kvrsim::callLog(m_index), "WB_Ctrl_WBSET"), 1);
+    QCOMPARE(callCount(m_index, "WB_Ctrl_WBSET"), 1);
 
     kvrsim::failNext("WB_Ctrl_WBSET", 1);
     QCOMPARE(m_adapter->adp_KVR_func_api_WB_Ctrl_WBSET_END_REQ(), 0);
@@ -804,7 +783,7 @@ void TestCameraStatus::lostCameras()
 {
     const QString second = connectSecond();
     m_adapter->setIsCamerasConnectedValue(true);
-    m_adapter->dataBlock().multiviewMode.store(true);
+    Access::setMultiviewMode(*m_adapter, true);
     QSignalSpy list(m_adapter, &DeviceAdapter::cameraListChanged);
     QSignalSpy connected(m_adapter, &DeviceAdapter::isCamerasConnectedChanged);
 
@@ -836,7 +815,7 @@ void TestCameraStatus::eventTypeSuppression()
     QCOMPARE(test::queueText(*m_receiver), QStringList{test::itemText(0xFFFF030A, 1, m_uuid)});
     kvrsim::clearCallLogs();
     drain();
-    QCOMPARE(countCalls(kvrsim::callLog(m_index), "SetEventTypeFromCamera"), 1);
+    QCOMPARE(callCount(m_index, "SetEventTypeFromCamera"), 1);
     QCOMPARE(m_adapter->adp_KVR_func_api_SetEventTypeFromCamera(false, m_uuid), 1);
     kvrsim::failNext("SetEventTypeFromCamera", 1);
     QCOMPARE(m_adapter->adp_KVR_func_api_SetEventTypeFromCamera(true, m_uuid), 0);
@@ -854,7 +833,7 @@ void TestCameraStatus::savedFilePathReview()
     settings.setDisplayReviewType(ApplicationSettings::DisRevType_On);
     QSignalSpy spy(m_adapter, &DeviceAdapter::pcSavedFilePathChanged);
 
-    const QString first = m_settingsDir.filePath(QStringLiteral("P0001.JPG"));
+    const QString first = QDir(m_settings.path()).filePath(QStringLiteral("P0001.JPG"));
     m_adapter->setPcSavedFilePath(first);
     m_adapter->setPcSavedFilePath(first); // shown again for a second save
     QCOMPARE(spy.count(), 2);
@@ -863,7 +842,7 @@ void TestCameraStatus::savedFilePathReview()
     // With two cameras taking commands the review is not shown.
     const QString second = connectSecond();
     m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[second].sendCmdEnable = 1; });
-    const QString other = m_settingsDir.filePath(QStringLiteral("P0002.JPG"));
+    const QString other = QDir(m_settings.path()).filePath(QStringLiteral("P0002.JPG"));
     m_adapter->setPcSavedFilePath(other);
     QCOMPARE(spy.count(), 2);
     QCOMPARE(m_adapter->pcSavedFilePath(), other);

@@ -6,20 +6,27 @@
 #include <QtTest>
 
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <memory>
 
+#include "AdapterFixture.h"
+#include "DeviceAdapterTestAccess.h"
+#include "IsolatedSettings.h"
 #include "KvrSim.h"
 #include "Kvrptpif.h"
 #include "QueueTestSupport.h"
+#include "SimulatorFixture.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
 #include "core/ApplicationData.h"
 
 using namespace kavrotether;
+using kavrotether::test::callCount;
+using kavrotether::test::countCalls;
 using kavrotether::test::itemText;
+using kavrotether::test::loadKnownCameras;
 using kavrotether::test::queueText;
+using Access = kavrotether::DeviceAdapterTestAccess;
 
 namespace {
 
@@ -47,19 +54,6 @@ CameraInfo cameraRecord(const QString &serial, int devIndex)
     c.modelName = QStringLiteral("Model ") + serial;
     c.individualId = QStringLiteral("Id ") + serial;
     return c;
-}
-
-void setSavedList(DeviceAdapter &adapter, const QStringList &serials)
-{
-    DeviceAdapterData &d = adapter.dataBlock();
-    d.savedCameraCount = int(serials.size());
-    for (int i = 0; i < serials.size(); ++i)
-        d.savedCameraList[std::size_t(i)].serialNo = serials[i];
-}
-
-int countOf(const std::vector<std::string> &log, const std::string &name)
-{
-    return int(std::count(log.begin(), log.end(), name));
 }
 
 } // namespace
@@ -131,7 +125,7 @@ private:
     void searchUsb(DeviceAdapter &adapter);
     // Leaves only the search-list entry at position keep ticked.
     static void tickOnly(DeviceAdapter &adapter, int keep);
-    std::unique_ptr<QTemporaryDir> m_settingsDir;
+    std::unique_ptr<test::IsolatedSettings> m_settings;
 };
 
 void TestConnection::initTestCase()
@@ -142,19 +136,16 @@ void TestConnection::initTestCase()
 void TestConnection::init()
 {
     // A fresh folder per case: the known-camera file starts absent.
-    m_settingsDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_settingsDir->isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir->path());
-    kvrsim::reset();
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    m_settings = std::make_unique<test::IsolatedSettings>();
+    QVERIFY(m_settings->isValid());
+    QVERIFY(test::startSimulator());
 }
 
 void TestConnection::cleanup()
 {
     ApplicationData::setDeviceAdapter(nullptr);
-    (void)KVR_func_api_Finish();
-    kvrsim::reset();
-    m_settingsDir.reset();
+    test::stopSimulator();
+    m_settings.reset();
 }
 
 void TestConnection::searchUsb(DeviceAdapter &adapter)
@@ -178,8 +169,7 @@ void TestConnection::knownCameraFileRoundTrip()
         DeviceAdapter adapter;
         adapter.camera_list_load_setting_file();
         QCOMPARE(adapter.camera_list_number_of_camera(), 0);
-        searchUsb(adapter);
-        QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+        QVERIFY(test::connectUsbCameras(adapter));
         QCOMPARE(adapter.camera_list_number_of_camera(), 2);
         // Connecting the same cameras again remembers nothing twice.
         adapter.camera_list_update_camera_list(false);
@@ -204,7 +194,7 @@ void TestConnection::knownCameraFileRoundTrip()
 void TestConnection::knownCameraFileWithoutGaps()
 {
     DeviceAdapter adapter;
-    setSavedList(adapter, {QStringLiteral("AAA"), QString(), QStringLiteral("CCC")});
+    loadKnownCameras(adapter, {QStringLiteral("AAA"), QString(), QStringLiteral("CCC")});
     {
         // A longer list written earlier must not leave stale keys behind.
         QSettings file(QSettings::IniFormat, QSettings::UserScope, "(KAVROTether x64)", "CameraList");
@@ -232,10 +222,10 @@ void TestConnection::knownCameraFileWithoutGaps()
 void TestConnection::knownCameraListFull()
 {
     DeviceAdapter adapter;
-    DeviceAdapterData &d = adapter.dataBlock();
-    d.savedCameraCount = DeviceAdapterData::kSavedCameraCapacity;
-    for (int i = 0; i < d.savedCameraCount; ++i)
-        d.savedCameraList[std::size_t(i)].serialNo = QStringLiteral("S%1").arg(i);
+    QStringList full;
+    for (int i = 0; i < DeviceAdapterData::kSavedCameraCapacity; ++i)
+        full << QStringLiteral("S%1").arg(i);
+    loadKnownCameras(adapter, full);
     QVERIFY(adapter.addCameraToTable(QStringLiteral("u1"), cameraRecord(QStringLiteral("NEW"), 0)));
     adapter.camera_list_update_camera_list(false);
     QCOMPARE(adapter.camera_list_number_of_camera(), DeviceAdapterData::kSavedCameraCapacity);
@@ -267,7 +257,7 @@ void TestConnection::existenceAndIndex()
     QFETCH(bool, found);
     QFETCH(int, index);
     DeviceAdapter adapter;
-    setSavedList(adapter, {QStringLiteral("XYZ"), QStringLiteral("ABC")});
+    loadKnownCameras(adapter, {QStringLiteral("XYZ"), QStringLiteral("ABC")});
     QCOMPARE(adapter.camera_list_check_camera_existence(serial), notYetKnown);
     QCOMPARE(adapter.isFindSerialNo(serial), found);
     QCOMPARE(adapter.GetCameraSettingListIndex(serial), index);
@@ -276,7 +266,7 @@ void TestConnection::existenceAndIndex()
 void TestConnection::accessorsByPosition()
 {
     DeviceAdapter adapter;
-    setSavedList(adapter, {QStringLiteral("DUP"), QStringLiteral("GONE")});
+    loadKnownCameras(adapter, {QStringLiteral("DUP"), QStringLiteral("GONE")});
     CameraInfo first = cameraRecord(QStringLiteral("DUP"), 3);
     first.supportHLG = 1;
     first.liveViewEnable = 1;
@@ -330,7 +320,7 @@ void TestConnection::tristateBytes()
     QFETCH(bool, setupFiles);
     QFETCH(bool, fwup);
     DeviceAdapter adapter;
-    setSavedList(adapter, {QStringLiteral("S1")});
+    loadKnownCameras(adapter, {QStringLiteral("S1")});
     CameraInfo c = cameraRecord(QStringLiteral("S1"), 0);
     c.supportPowerSaving = powerSaving ? 1 : 0;
     c.extInfoTail[CameraInfo::kExtSetupFilesCfgSet] = quint8(value);
@@ -404,7 +394,7 @@ void TestConnection::configurationCallsAnswerTrue()
     const auto log = kvrsim::globalCallLog();
     for (const char *name : {"DbgLog_Config", "Set_SendCommand_RetryType_Config",
                              "Set_SendCommand_TimeOutVal_Config", "Set_Awake_Msg"})
-        QVERIFY2(countOf(log, name) == 1, name);
+        QVERIFY2(countCalls(log, name) == 1, name);
 }
 
 // ---- USB connection and sessions ----
@@ -415,8 +405,7 @@ void TestConnection::connectTwoUsbCameras()
     QSignalSpy connected(&adapter, &DeviceAdapter::isCamerasConnectedChanged);
     QSignalSpy status(&adapter, &DeviceAdapter::camConnectStatusChanged);
     QSignalSpy model(&adapter, &DeviceAdapter::camModelNameChanged);
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     QCOMPARE(connected.count(), 1);
     QVERIFY(adapter.isCamerasConnected());
     QCOMPARE(status.count(), 1);
@@ -438,8 +427,8 @@ void TestConnection::connectTwoUsbCameras()
     QCOMPARE(a.objCopyFileNumber, -1);
     QVERIFY(adapter.hasDeviceMutex(uuidA));
     // Every camera was sent its recording target.
-    QCOMPARE(countOf(kvrsim::callLog(a1), "SetupFilesConfig_Set_Target"), 1);
-    QCOMPARE(countOf(kvrsim::callLog(b2), "SetupFilesConfig_Set_Target"), 1);
+    QCOMPARE(callCount(a1, "SetupFilesConfig_Set_Target"), 1);
+    QCOMPARE(callCount(b2, "SetupFilesConfig_Set_Target"), 1);
 
     // No remembered camera and none with device index 0: the first one is
     // selected, and its record fills the properties.
@@ -459,7 +448,7 @@ void TestConnection::connectOnlyTickedCamera()
     QCOMPARE(adapter.searchListCount(), 2);
     // The device list is rebuilt from the ticks: it holds only the second camera.
     tickOnly(adapter, 1);
-    setSavedList(adapter, {kA1, kB2});
+    loadKnownCameras(adapter, {kA1, kB2});
     QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
     QCOMPARE(adapter.cameraTableCount(), 1);
     QVERIFY(!kvrsim::inSession(kvrsim::indexOfSerial(kA1.toStdString())));
@@ -506,13 +495,13 @@ void TestConnection::failedSessionIsNoSuccess()
         DeviceAdapter adapter;
         searchUsb(adapter);
         const std::string uuidB = kvrsim::uuidOf(b2);
-        const int closedBefore = countOf(kvrsim::callLog(b2), "CloseDevice");
+        const int closedBefore = callCount(b2, "CloseDevice");
         kvrsim::failNext("OpenSession", 1, 0, KVR_ERR_REFUSED, uuidB);
         QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
         QCOMPARE(adapter.cameraTableCount(), 1);
         QVERIFY(!adapter.hasDeviceMutex(QString::fromStdString(uuidB)));
         QVERIFY(!kvrsim::inSession(b2));
-        QCOMPARE(countOf(kvrsim::callLog(b2), "CloseDevice"), closedBefore + 1);
+        QCOMPARE(callCount(b2, "CloseDevice"), closedBefore + 1);
         adapter.adp_KVR_func_api_CloseSession();
     }
     {
@@ -536,16 +525,13 @@ void TestConnection::connectWithEmptyList()
     QCOMPARE(adapter.selectUsbDevices(), Utilities::Ternary_False);
     QCOMPARE(adapter.camConnectStatus(), int(Utilities::CamConnectSts_Error));
     // A device count beyond the list's capacity is not walked past it.
-    adapter.dataBlock().deviceList.count = 1000;
-    adapter.dataBlock().deviceList.devicePath[0] = nullptr;
+    Access::corruptDeviceList(adapter, 1000);
     QCOMPARE(adapter.adp_KVR_func_api_SelectPnPDevice(), Utilities::Ternary_False);
 }
 
 void TestConnection::thirteenthCameraRefused()
 {
-    QVERIFY(kvrsim::loadScenarioJson(usbScenario(13)));
-    QCOMPARE(KVR_func_api_Finish(), uint8_t(1));
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    QVERIFY(test::startSimulator(usbScenario(13)));
     DeviceAdapter adapter;
     searchUsb(adapter);
     QCOMPARE(adapter.searchListCount(), 13);
@@ -560,14 +546,11 @@ void TestConnection::thirteenthCameraRefused()
 
 void TestConnection::thirteenthCameraOnAddPath()
 {
-    QVERIFY(kvrsim::loadScenarioJson(usbScenario(13)));
-    QCOMPARE(KVR_func_api_Finish(), uint8_t(1));
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    QVERIFY(test::startSimulator(usbScenario(13)));
     const int last = kvrsim::indexOfSerial("SER112");
     kvrsim::unplug(last);
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     QCOMPARE(adapter.cameraTableCount(), 12);
 
     kvrsim::plug(last);
@@ -586,8 +569,7 @@ void TestConnection::sessionsAll()
     DeviceAdapter adapter;
     QCOMPARE(adapter.adp_KVR_func_api_OpenSession(), Utilities::Ternary_False);
     QCOMPARE(adapter.adp_KVR_func_api_CloseSession(), Utilities::Ternary_False);
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int a1 = kvrsim::indexOfSerial(kA1.toStdString());
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     const QString uuidB = QString::fromStdString(kvrsim::uuidOf(b2));
@@ -621,8 +603,7 @@ void TestConnection::selectedCameraWithoutIndexZero()
 void TestConnection::vanishedCameraRescan()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     const QString oldUuid = QString::fromStdString(kvrsim::uuidOf(b2));
     kvrsim::unplug(b2);
@@ -651,9 +632,9 @@ void TestConnection::vanishedCameraRescan()
     QCOMPARE(listChanged.count(), 1);
 
     // A busy SDK lock with trylock gives up at once.
-    adapter.sdkMutex.lock();
+    Access::sdkLock(adapter).lock();
     QCOMPARE(adapter.adp_KVR_func_api_Search_Camera_List(true), Utilities::Ternary_False);
-    adapter.sdkMutex.unlock();
+    Access::sdkLock(adapter).unlock();
 }
 
 void TestConnection::rescanEnqueuer()
@@ -671,8 +652,7 @@ void TestConnection::rescanEnqueuer()
 void TestConnection::disconnectAll()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     QSignalSpy connected(&adapter, &DeviceAdapter::isCamerasConnectedChanged);
     QSignalSpy type(&adapter, &DeviceAdapter::connectionTypeChanged);
     adapter.disconnectAllNotify();
@@ -681,8 +661,8 @@ void TestConnection::disconnectAll()
     QVERIFY(adapter.camCurrentSelectedSerialNo().isEmpty());
     QCOMPARE(adapter.connectionType(), 1);
     QCOMPARE(type.count(), 1);
-    QVERIFY(adapter.dataBlock().deviceMutexMap.isEmpty());
-    QVERIFY(!adapter.dataBlock().liveViewCameraChosen.load());
+    QCOMPARE(Access::deviceLockCount(adapter), 0);
+    QVERIFY(!Access::liveViewCameraChosen(adapter));
 
     // Adding while connected ends in the reset when no camera is left.
     DeviceAdapter empty;
@@ -694,10 +674,7 @@ void TestConnection::disconnectAll()
 
 void TestConnection::networkSelectWithPassword()
 {
-    int n3 = -1;
-    for (int index : kvrsim::cameras())
-        if (kvrsim::profileOf(index).connection == kvrsim::Connection::Lan)
-            n3 = index;
+    const int n3 = test::firstCamera(kvrsim::Connection::Lan);
     QVERIFY(n3 >= 0);
     const QString scrambled =
         QString::fromStdString(kvrsim::scramblePassword("Rozado2026", kvrsim::deviceKey(n3)));
@@ -767,8 +744,7 @@ void TestConnection::extendedIdentifier()
 void TestConnection::cameraWithoutPowerSaving()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     const QString uuid = QString::fromStdString(kvrsim::uuidOf(b2));
     CameraInfo b;
@@ -779,7 +755,7 @@ void TestConnection::cameraWithoutPowerSaving()
     kvrsim::clearCallLogs();
     QCOMPARE(adapter.adp_KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode(uuid, Utilities::PwTether_OFF),
              Utilities::Ternary_False);
-    QCOMPARE(countOf(kvrsim::callLog(b2), "Power_SavingInfo_Set_Tether_Connect_Mode"), 0);
+    QCOMPARE(callCount(b2, "Power_SavingInfo_Set_Tether_Connect_Mode"), 0);
 
     // A camera with power saving whose write is refused keeps its mode.
     const int a1 = kvrsim::indexOfSerial(kA1.toStdString());
@@ -820,8 +796,7 @@ void TestConnection::recordingStatusSetsFlag()
     kvrsim::updateStatus(a1, [&](kvrsim::StatusValues &s) { s.cameraStatus = uint16_t(status); });
     kvrsim::flush();
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     CameraInfo a;
     QVERIFY(adapter.cameraInfoByUuid(QString::fromStdString(kvrsim::uuidOf(a1)), &a));
     QCOMPARE(a.cameraStatus, quint16(status));
@@ -833,8 +808,7 @@ void TestConnection::recordingStatusSetsFlag()
 void TestConnection::switchSelectedCamera()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     QSignalSpy switched(&adapter, &DeviceAdapter::switchCameraNotify);
     QSignalSpy serial(&adapter, &DeviceAdapter::camSerialNoChanged);
@@ -852,8 +826,7 @@ void TestConnection::switchSelectedCamera()
 void TestConnection::switchToUnknownIndex()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const QString before = adapter.camera_list_get_selected_camera_uuid();
     QSignalSpy switched(&adapter, &DeviceAdapter::switchCameraNotify);
     QCOMPARE(adapter.adp_KVR_func_api_Select_Device(42), Utilities::Ternary_True);
@@ -889,12 +862,10 @@ void TestConnection::multiviewPage()
         c.powerOnMode = 1;
         QVERIFY(adapter.addCameraToTable(QStringLiteral("uuid-%1").arg(i), c));
     }
-    setSavedList(adapter, serials);
-    DeviceAdapterData &d = adapter.dataBlock();
-    d.liveviewMultiPageMode.store(VIEW_SPLIT_4);
-    d.multiviewPage.store(2);
+    loadKnownCameras(adapter, serials);
+    Access::setMultiviewPage(adapter, VIEW_SPLIT_4, 2);
     const auto page = adapter.multiviewPageCameras();
-    QCOMPARE(d.multiviewPage.load(), 1);
+    QCOMPARE(Access::multiviewPage(adapter), 1);
     QCOMPARE(int(page.size()), 1);
     QCOMPARE(page[0].uuid, QByteArray("uuid-4"));
     QCOMPARE(page[0].devIndex, 4);
@@ -905,7 +876,7 @@ void TestConnection::multiviewPage()
 
     DeviceAdapter none;
     QVERIFY(none.multiviewPageCameras().empty());
-    QCOMPARE(none.dataBlock().multiviewPage.load(), -1);
+    QCOMPARE(Access::multiviewPage(none), -1);
 }
 
 void TestConnection::skipFlag_data()
@@ -938,6 +909,10 @@ void TestConnection::skipFlag()
     QCOMPARE(p.devIndex, 2);
     QCOMPARE(p.tetherModeStatus, quint32(Utilities::TETHERMODE_Copy));
     QVERIFY(p.devMutex);
+    // The record keeps its camera's lock alive after the camera drops it.
+    adapter.dev_mutex_delete_all();
+    QVERIFY(p.devMutex->tryLock());
+    p.devMutex->unlock();
     QVERIFY(!adapter.CreateMultiviewParam(QStringLiteral("other"), &p));
     QVERIFY(!adapter.CreateMultiviewParam(QStringLiteral("u"), nullptr));
 }
@@ -957,26 +932,25 @@ void TestConnection::noFrameWhileReading()
     QFETCH(int, status);
     QFETCH(bool, reads);
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     const int a1 = kvrsim::indexOfSerial(kA1.toStdString());
     // Live view off: nothing is read whatever the status.
     adapter.setCamConnectStatusValue(status);
     QCOMPARE(adapter.adp_KVR_func_api_Get_LiveView_data(), Utilities::Ternary_False);
-    adapter.dataBlock().liveViewOn.store(true);
+    Access::setLiveViewOn(adapter, true);
     kvrsim::clearCallLogs();
     const Utilities::Ternary r = adapter.adp_KVR_func_api_Get_LiveView_data();
-    QCOMPARE(countOf(kvrsim::callLog(a1), "Get_LiveView_data"), reads ? 1 : 0);
+    QCOMPARE(callCount(a1, "Get_LiveView_data"), reads ? 1 : 0);
     // The stand-in offers no frames yet: a read is a refused one, kept with
     // its error and nothing in the buffer.
     QCOMPARE(r, Utilities::Ternary_False);
-    const auto &f = adapter.dataBlock().liveViewFrame;
+    const Access::FrameRead f = Access::lastFrameRead(adapter);
     if (reads) {
         QCOMPARE(f.nextBuffer, 1);
         QCOMPARE(f.error, quint32(KVR_ERR_NOT_SUPPORTED));
-        QCOMPARE(f.jpegSize[0], 0u);
-        QCOMPARE(adapter.liveViewBuffers[10], quintptr(0));
-        QCOMPARE(adapter.liveViewBuffers[12], quintptr(KVR_ERR_NOT_SUPPORTED));
+        QCOMPARE(f.firstJpegSize, 0u);
+        QCOMPARE(f.handedJpegSize, quintptr(0));
+        QCOMPARE(f.handedError, quintptr(KVR_ERR_NOT_SUPPORTED));
     } else {
         QCOMPARE(f.nextBuffer, 0);
     }
@@ -1006,7 +980,7 @@ void TestConnection::liveViewStartSingle()
     QVERIFY(adapter.setCameraInfoOfSelectedCamera(QStringLiteral("u")));
     QCOMPARE(adapter.adp_KVR_func_api_Ctrl_LiveView_Start(), Utilities::Ternary_True);
     QCOMPARE(int(adapter.liveViewManager()->videoImageStatus()), shown);
-    QVERIFY(adapter.dataBlock().liveViewOn.load());
+    QVERIFY(Access::liveViewOn(adapter));
 }
 
 void TestConnection::liveViewStopAndPause()
@@ -1019,20 +993,19 @@ void TestConnection::liveViewStopAndPause()
     // Paused already: nothing more is asked of the manager.
     adapter.setLiveviewPause();
     QCOMPARE(lv.pendingCommands().size(), queued);
-    adapter.dataBlock().liveViewOn.store(true);
+    Access::setLiveViewOn(adapter, true);
     QCOMPARE(adapter.adp_KVR_func_api_Ctrl_LiveView_Stop(), Utilities::Ternary_True);
     QCOMPARE(lv.videoImageStatus(), LiveViewManager::VIS_Stop);
-    QVERIFY(!adapter.dataBlock().liveViewOn.load());
+    QVERIFY(!Access::liveViewOn(adapter));
 }
 
 void TestConnection::switchRestartsLiveView()
 {
     DeviceAdapter adapter;
-    searchUsb(adapter);
-    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(test::connectUsbCameras(adapter));
     DeviceAdapterCallback receiver;
     QVERIFY(adapter.attachCallbackReceiver(&receiver));
-    adapter.dataBlock().liveViewOn.store(true);
+    Access::setLiveViewOn(adapter, true);
     LiveViewManager &lv = *adapter.liveViewManager();
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     QCOMPARE(adapter.adp_KVR_func_api_Select_Device(b2), Utilities::Ternary_True);
@@ -1042,7 +1015,7 @@ void TestConnection::switchRestartsLiveView()
              (std::vector<LiveViewManager::Command>{LiveViewManager::Command::Stop,
                                                     LiveViewManager::Command::Start}));
     QCOMPARE(lv.videoImageStatus(), LiveViewManager::VIS_Start);
-    QVERIFY(adapter.dataBlock().liveViewOn.load());
+    QVERIFY(Access::liveViewOn(adapter));
     QCOMPARE(queueText(receiver),
              (QStringList{itemText(0xFFFF0228, 0, QString()), itemText(0xFFFF0229, 0, QString())}));
     adapter.attachCallbackReceiver(nullptr);

@@ -4,14 +4,13 @@
 #include <QtTest>
 
 #include <QSemaphore>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <atomic>
 #include <future>
 #include <thread>
 #include <vector>
 
+#include "IsolatedSettings.h"
 #include "QueueTestSupport.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
@@ -70,7 +69,6 @@ private slots:
     void init();
     void cleanup();
 
-    void freshDataBlock();
     void startValues();
     void storeEmitsOnChange();
     void postedEventHook();
@@ -98,16 +96,14 @@ private slots:
     void cameraListLoad();
 
 private:
-    QTemporaryDir m_settingsDir;
+    test::IsolatedSettings m_settings;
     WorkerProbe *m_probe = nullptr;
     DispatchTables m_tables;
 };
 
 void TestDeviceAdapter::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_settingsDir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    QVERIFY(m_settings.isValid());
 }
 
 void TestDeviceAdapter::init()
@@ -129,26 +125,6 @@ void TestDeviceAdapter::cleanup()
     m_probe = nullptr;
 }
 
-void TestDeviceAdapter::freshDataBlock()
-{
-    DeviceAdapter adapter;
-    DeviceAdapterData &d = adapter.dataBlock();
-    QCOMPARE(adapter.cameraTableCount(), 0);
-    QVERIFY(d.deviceMutexMap.isEmpty());
-    QCOMPARE(d.savedCameraCount, 0);
-    QVERIFY(d.selectedCameraUuid.load().isEmpty());
-    QVERIFY(!d.fwupRunning.load());
-    for (const CameraInfo &info : d.savedCameraList) {
-        QCOMPARE(info.devIndex, -1);
-        QCOMPARE(info.objCopyFileNumber, -1);
-        QVERIFY(info.serialNo.isEmpty());
-        QCOMPARE(info.extInfoHead, (std::array<quint8, 3>{{0, 0, 1}}));
-        QCOMPARE(info.extInfoTail, (std::array<quint8, 5>{{0x0F, 0x0F, 0x0F, 0, 0}}));
-    }
-    QVERIFY(adapter.liveViewManager());
-    QCOMPARE(adapter.deviceSearch()->parent(), nullptr);
-}
-
 void TestDeviceAdapter::startValues()
 {
     DeviceAdapter adapter;
@@ -156,8 +132,10 @@ void TestDeviceAdapter::startValues()
     QCOMPARE(adapter.property("isCamerasConnected").toBool(), false);
     QCOMPARE(adapter.property("btnAllCameraStatus").toInt(), -1);
     QCOMPARE(adapter.property("connectionType").toInt(), 1);
-    QCOMPARE(adapter.dataBlock().aperture.load(), qint16(-1));
     QVERIFY(!adapter.isMultiviewMode());
+    // The search is the adapter's own member, not a Qt child: it must not be
+    // deleted twice.
+    QCOMPARE(adapter.deviceSearch()->parent(), nullptr);
 }
 
 void TestDeviceAdapter::storeEmitsOnChange()
@@ -354,7 +332,7 @@ void TestDeviceAdapter::deviceLock()
     DeviceAdapter adapter;
     adapter.setConnectionTypeValue(connectionType);
     adapter.setSelectedCameraUuid(QStringLiteral("cam"));
-    QMutex *mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam")) : nullptr;
+    const DeviceAdapter::DeviceMutex mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam")) : nullptr;
     {
         DeviceAdapter::DeviceLock lock(adapter, lockedUuid);
         QCOMPARE(lock.isLocked(), locks);
@@ -375,7 +353,7 @@ void TestDeviceAdapter::deviceLockRemembersItLocked()
 {
     DeviceAdapter adapter;
     adapter.setConnectionTypeValue(1);
-    QMutex *mutex = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
+    const DeviceAdapter::DeviceMutex mutex = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
     {
         DeviceAdapter::DeviceLock lock(adapter, QStringLiteral("cam"));
         QVERIFY(lock.isLocked());
@@ -388,7 +366,7 @@ void TestDeviceAdapter::deviceLockRemembersItLocked()
 void TestDeviceAdapter::deviceMutexMap()
 {
     DeviceAdapter adapter;
-    QMutex *a = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
+    const DeviceAdapter::DeviceMutex a = adapter.getOrCreateDeviceMutex(QStringLiteral("cam"));
     QCOMPARE(adapter.getOrCreateDeviceMutex(QStringLiteral("cam")), a);
     QVERIFY(adapter.getOrCreateDeviceMutex(QStringLiteral("CAM")) != a);
     adapter.deleteDeviceMutex(QStringLiteral("other"));
@@ -489,7 +467,7 @@ void TestDeviceAdapter::cameraListLoad()
     QFETCH(int, expected);
     {
         auto file = DeviceAdapterData::openCameraListFile();
-        QVERIFY(file->fileName().startsWith(m_settingsDir.path()));
+        QVERIFY(file->fileName().startsWith(m_settings.path()));
         file->clear();
         if (count.isValid())
             file->setValue(QStringLiteral("NumberOfCamera"), count);
@@ -499,12 +477,13 @@ void TestDeviceAdapter::cameraListLoad()
     }
     DeviceAdapter adapter;
     adapter.camera_list_load_setting_file();
-    const DeviceAdapterData &d = adapter.dataBlock();
-    QCOMPARE(d.savedCameraCount, expected);
+    QCOMPARE(adapter.camera_list_number_of_camera(), expected);
     if (expected >= 3) {
-        QCOMPARE(d.savedCameraList[0].serialNo, QStringLiteral("SER-1"));
-        QVERIFY(d.savedCameraList[1].serialNo.isEmpty());
-        QCOMPARE(d.savedCameraList[2].serialNo, QStringLiteral("SER-3"));
+        QCOMPARE(adapter.camera_list_get_camera_serial_number(0), QStringLiteral("SER-1"));
+        QVERIFY(adapter.camera_list_get_camera_serial_number(1).isEmpty());
+        QCOMPARE(adapter.camera_list_get_camera_serial_number(2), QStringLiteral("SER-3"));
+        // Known from the file, not connected: no device index, no status.
+        QCOMPARE(adapter.camConnectDeviceStatus(0), Utilities::Ternary_False);
     }
 }
 

@@ -1,13 +1,10 @@
 // Camera discovery: search-list items, the USB enumeration and sorted list,
 // the search loop on its thread, and the reading after a connection.
 
-#include "QueuedSpy.h"
 #include <QtTest>
 
 #include <QPointer>
 #include <QSemaphore>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <atomic>
 #include <cstring>
@@ -15,7 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "AdapterFixture.h"
+#include "DeviceAdapterTestAccess.h"
+#include "IsolatedSettings.h"
 #include "KvrSim.h"
+#include "QueuedSpy.h"
+#include "SimulatorFixture.h"
 #include "Kvrptpif.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceSearch.h"
@@ -26,14 +28,6 @@ using namespace kavrotether;
 using Item = SearchCameraListItemObject;
 
 namespace {
-
-int countCalls(const std::vector<std::string> &log, const std::string &name)
-{
-    int n = 0;
-    for (const std::string &entry : log)
-        n += entry == name ? 1 : 0;
-    return n;
-}
 
 template<std::size_t N>
 void putUcs4(uint32_t (&field)[N], uint32_t *length, const QString &text)
@@ -48,21 +42,6 @@ template<std::size_t N>
 void putText(char (&field)[N], const QByteArray &text)
 {
     std::memcpy(field, text.constData(), std::min<std::size_t>(N, std::size_t(text.size())));
-}
-
-// Puts a USB camera into session through the SDK itself, as a connection
-// would; answers its UUID.
-QByteArray openCamera(int index)
-{
-    auto list = std::make_unique<KVR_CONNECT_DEVICE_INFO>();
-    if (KVR_func_api_GetPnPDeviceInfo(list.get(), nullptr) != 1)
-        return {};
-    char uuid[KVR_UUID_BUFFER_SIZE] = {};
-    uint32_t session = 0;
-    if (KVR_func_api_SelectPnPDevice(uint32_t(index), list.get(), uuid, nullptr, nullptr, 0, nullptr) != 1
-        || KVR_func_api_OpenSession(0, &session, uuid, nullptr) != 1)
-        return {};
-    return QByteArray(uuid);
 }
 
 // The post-connect readers of the tests: each logs its name and answers
@@ -110,6 +89,7 @@ constexpr ConnectReadStep kCapsWithGap[] = {
     {"capC", probeReader<3>, true, false},
 };
 
+using kavrotether::test::globalCallCount;
 using kavrotether::test::QueuedSpy;
 
 } // namespace
@@ -160,21 +140,18 @@ private slots:
 private:
     void waitForStop(DeviceSearch &search, QSignalSpy &spy);
 
-    QTemporaryDir m_settingsDir;
+    test::IsolatedSettings m_settings;
     std::unique_ptr<DeviceAdapter> m_adapter;
 };
 
 void TestDeviceSearch::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_settingsDir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    QVERIFY(m_settings.isValid());
 }
 
 void TestDeviceSearch::init()
 {
-    kvrsim::reset();
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    QVERIFY(test::startSimulator());
     m_adapter = std::make_unique<DeviceAdapter>();
     ApplicationData::setDeviceAdapter(m_adapter.get());
 }
@@ -185,8 +162,7 @@ void TestDeviceSearch::cleanup()
     ApplicationData::setDeviceAdapter(nullptr);
     DeviceSearch::setConnectReadTables(nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    (void)KVR_func_api_Finish();
-    kvrsim::reset();
+    test::stopSimulator();
 }
 
 // Waits for the loop started last to announce its start and its end (the
@@ -382,7 +358,7 @@ void TestDeviceSearch::enumerationFillsList()
         // Owned by the adapter's thread, whatever thread searched.
         QCOMPARE(item->thread(), adapter.thread());
     }
-    QCOMPARE(adapter.dataBlock().deviceList.count, 2u);
+    QCOMPARE(DeviceAdapterTestAccess::deviceList(adapter).count, 2u);
 }
 
 void TestDeviceSearch::enumerationFollowsPlugging()
@@ -410,7 +386,7 @@ void TestDeviceSearch::connectedCameraShowsIndividualId()
 {
     DeviceAdapter &adapter = *m_adapter;
     const int a1 = kvrsim::cameras().at(0);
-    QVERIFY(!openCamera(a1).isEmpty());
+    QVERIFY(!test::openUsbCamera(a1).empty());
     QCOMPARE(adapter.adp_KVR_func_api_GetPnPDeviceInfo(), Utilities::Ternary_True);
     auto idOf = [](int index) {
         const auto &p = kvrsim::profileOf(index);
@@ -451,14 +427,14 @@ void TestDeviceSearch::busySdkLockWithTrylock()
     kvrsim::clearCallLogs();
     QSignalSpy changed(&adapter, &DeviceAdapter::searchListChanged);
     {
-        QMutexLocker held(&adapter.sdkMutex);
+        QMutexLocker held(&DeviceAdapterTestAccess::sdkLock(adapter));
         QCOMPARE(adapter.adp_KVR_func_api_GetPnPDeviceInfo(true), Utilities::Ternary_True);
     }
     QCOMPARE(changed.count(), 0);
     QCOMPARE(adapter.searchListCount(), 2);
-    QCOMPARE(countCalls(kvrsim::globalCallLog(), "GetPnPDeviceInfo"), 0);
+    QCOMPARE(globalCallCount("GetPnPDeviceInfo"), 0);
     QCOMPARE(adapter.adp_KVR_func_api_GetPnPDeviceInfo(true), Utilities::Ternary_True);
-    QCOMPARE(countCalls(kvrsim::globalCallLog(), "GetPnPDeviceInfo"), 1);
+    QCOMPARE(globalCallCount("GetPnPDeviceInfo"), 1);
 }
 
 void TestDeviceSearch::sortedInsertion_data()
@@ -484,10 +460,7 @@ void TestDeviceSearch::sortedInsertion()
     QFETCH(QStringList, saved);
     QFETCH(QStringList, found);
     QFETCH(QStringList, order);
-    DeviceAdapterData &d = m_adapter->dataBlock();
-    d.savedCameraCount = int(saved.size());
-    for (int i = 0; i < saved.size(); ++i)
-        d.savedCameraList[std::size_t(i)].serialNo = saved.at(i);
+    test::loadKnownCameras(*m_adapter, saved);
     // "S2#a" and "S2#b" are two cameras with the serial "S2", told apart by
     // their model name.
     for (const QString &entry : found) {
@@ -577,7 +550,7 @@ void TestDeviceSearch::addSearchEndsAfterOnePass()
     QVERIFY(search.addSearchMode());
     waitForStop(search, status);
     search.stopSearch();
-    QCOMPARE(countCalls(kvrsim::globalCallLog(), "GetPnPDeviceInfo"), 1);
+    QCOMPARE(globalCallCount("GetPnPDeviceInfo"), 1);
     QCOMPARE(m_adapter->searchListCount(), 0);
 }
 
@@ -692,11 +665,10 @@ void TestDeviceSearch::connectReading()
     g_read = &probe;
     const ConnectReadTables tables{kCaps, std::size(kCaps), kValues, std::size(kValues)};
     DeviceSearch::setConnectReadTables(&tables);
-    m_adapter->dataBlock().multiviewMode.store(multiview);
-    DeviceAdapterData &d = m_adapter->dataBlock();
-    d.camConnectStatus.store(Utilities::CamConnectSts_Connecting);
+    DeviceAdapterTestAccess::setMultiviewMode(*m_adapter, multiview);
+    m_adapter->setCamConnectStatus(Utilities::CamConnectSts_Connecting);
     m_adapter->deviceSearch()->startGetConnectInitData();
-    QTRY_COMPARE_WITH_TIMEOUT(d.camConnectStatus.load(), status, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_adapter->camConnectStatus(), status, 10000);
     m_adapter->deviceSearch()->stopGetConnectInitData();
     g_read = nullptr;
     QCOMPARE(probe.ran, ran);
@@ -709,11 +681,10 @@ void TestDeviceSearch::connectReadingCancelled()
     g_read = &probe;
     const ConnectReadTables tables{kCaps, std::size(kCaps), kValues, std::size(kValues)};
     DeviceSearch::setConnectReadTables(&tables);
-    DeviceAdapterData &d = m_adapter->dataBlock();
     DeviceSearch &search = *m_adapter->deviceSearch();
     search.startGetConnectInitData();
     QVERIFY(probe.entered.tryAcquire(1, 10000));
-    QCOMPARE(d.camConnectStatus.load(), int(Utilities::CamConnectSts_GetData));
+    QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_GetData));
     // A new connection cancels and replaces the running reading.
     search.startGetConnectInitData();
     QVERIFY(probe.entered.tryAcquire(1, 10000));
@@ -721,7 +692,7 @@ void TestDeviceSearch::connectReadingCancelled()
     QVERIFY(search.IsConnectTreadCancel(0));
     g_read = nullptr;
     // Cancelled readings end quietly, at GetData, and never read values.
-    QCOMPARE(d.camConnectStatus.load(), int(Utilities::CamConnectSts_GetData));
+    QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_GetData));
     QCOMPARE(probe.ran.count(QStringLiteral("capC")), 2);
     QVERIFY(!probe.ran.contains(QStringLiteral("valA")));
 }
@@ -732,9 +703,8 @@ void TestDeviceSearch::connectReadingWithoutReader()
     g_read = &probe;
     const ConnectReadTables gap{kCapsWithGap, std::size(kCapsWithGap), kValues, std::size(kValues)};
     DeviceSearch::setConnectReadTables(&gap);
-    DeviceAdapterData &d = m_adapter->dataBlock();
     m_adapter->deviceSearch()->startGetConnectInitData();
-    QTRY_COMPARE_WITH_TIMEOUT(d.camConnectStatus.load(), int(Utilities::CamConnectSts_Error), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Error), 10000);
     m_adapter->deviceSearch()->stopGetConnectInitData();
     g_read = nullptr;
     QCOMPARE(probe.ran, QStringList{"capA"});
@@ -742,9 +712,9 @@ void TestDeviceSearch::connectReadingWithoutReader()
     // The program's own reading, as far as this build has readers: an
     // honest failure, never a success.
     DeviceSearch::setConnectReadTables(nullptr);
-    d.camConnectStatus.store(Utilities::CamConnectSts_Connecting);
+    m_adapter->setCamConnectStatus(Utilities::CamConnectSts_Connecting);
     m_adapter->deviceSearch()->startGetConnectInitData();
-    QTRY_COMPARE_WITH_TIMEOUT(d.camConnectStatus.load(), int(Utilities::CamConnectSts_Error), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Error), 10000);
 }
 
 QTEST_MAIN(TestDeviceSearch)

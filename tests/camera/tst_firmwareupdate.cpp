@@ -4,49 +4,28 @@
 #include <QtTest>
 
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "AdapterFixture.h"
+#include "DeviceAdapterTestAccess.h"
+#include "IsolatedSettings.h"
 #include "KvrSim.h"
 #include "Kvrptpif.h"
 #include "QueueTestSupport.h"
+#include "SimulatorFixture.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
-#include "core/ApplicationData.h"
 
 using namespace kavrotether;
 using kavrotether::test::itemText;
 using kavrotether::test::queueText;
+using kavrotether::test::callCount;
+using Access = kavrotether::DeviceAdapterTestAccess;
 
-namespace {
-
-int countCalls(const std::vector<std::string> &log, const std::string &name)
-{
-    int n = 0;
-    for (const std::string &entry : log)
-        n += entry == name ? 1 : 0;
-    return n;
-}
-
-// Puts a camera into session through the SDK, as a connection would.
-QString openCamera(int index)
-{
-    auto list = std::make_unique<KVR_CONNECT_DEVICE_INFO>();
-    if (KVR_func_api_GetPnPDeviceInfo(list.get(), nullptr) != 1)
-        return {};
-    char uuid[KVR_UUID_BUFFER_SIZE] = {};
-    uint32_t session = 0;
-    if (KVR_func_api_SelectPnPDevice(uint32_t(index), list.get(), uuid, nullptr, nullptr, 0, nullptr) != 1
-        || KVR_func_api_OpenSession(0, &session, uuid, nullptr) != 1)
-        return {};
-    return QString::fromLatin1(uuid);
-}
-
-} // namespace
 
 class TestFirmwareUpdate : public QObject
 {
@@ -78,41 +57,34 @@ private:
     QStringList connectCameras(int count);
     QString writeFirmware(const QByteArray &content);
 
-    QTemporaryDir m_settingsDir;
+    test::IsolatedSettings m_settings;
     QTemporaryDir m_files;
-    std::unique_ptr<DeviceAdapter> m_adapter;
-    std::unique_ptr<DeviceAdapterCallback> m_receiver;
+    test::AdapterFixture m_fixture;
+    DeviceAdapter *m_adapter = nullptr;
+    DeviceAdapterCallback *m_receiver = nullptr;
     QMap<QString, int> m_index;
 };
 
 void TestFirmwareUpdate::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_settingsDir.isValid());
+    QVERIFY(m_settings.isValid());
     QVERIFY(m_files.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
 }
 
 void TestFirmwareUpdate::init()
 {
-    kvrsim::reset();
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
-    DeviceAdapterCallback::setDispatchTables(nullptr);
-    m_adapter = std::make_unique<DeviceAdapter>();
-    ApplicationData::setDeviceAdapter(m_adapter.get());
-    m_receiver = std::make_unique<DeviceAdapterCallback>();
-    QVERIFY(m_adapter->attachCallbackReceiver(m_receiver.get()));
+    // The SDK's callbacks are registered by the case that needs them.
+    QVERIFY(m_fixture.start(std::string(), false));
+    m_adapter = &m_fixture.adapter();
+    m_receiver = &m_fixture.receiver();
     m_index.clear();
 }
 
 void TestFirmwareUpdate::cleanup()
 {
-    m_adapter->attachCallbackReceiver(nullptr);
-    m_receiver.reset();
-    m_adapter.reset();
-    ApplicationData::setDeviceAdapter(nullptr);
-    (void)KVR_func_api_Finish();
-    kvrsim::reset();
+    m_adapter = nullptr;
+    m_receiver = nullptr;
+    m_fixture.stop();
 }
 
 QStringList TestFirmwareUpdate::connectCameras(int count)
@@ -123,7 +95,7 @@ QStringList TestFirmwareUpdate::connectCameras(int count)
         const kvrsim::CameraProfile profile = kvrsim::profileOf(index);
         if (profile.connection != kvrsim::Connection::Usb || n++ >= count)
             continue;
-        const QString uuid = openCamera(index);
+        const QString uuid = QString::fromStdString(test::openUsbCamera(index));
         if (uuid.isEmpty())
             return {};
         CameraInfo info;
@@ -172,7 +144,7 @@ void TestFirmwareUpdate::startRefused()
     QCOMPARE(m_adapter->getFwupProcessingUUID().isEmpty(), !accepted);
     QCOMPARE(m_receiver->pendingItems().size(), std::size_t(accepted ? 1 : 0));
     if (accepted)
-        QCOMPARE(m_adapter->dataBlock().fwupPathLength, quint32(path.toLocal8Bit().size()));
+        QCOMPARE(Access::firmwareRequest(*m_adapter).pathLength, quint32(path.toLocal8Bit().size()));
 }
 
 void TestFirmwareUpdate::startWithoutReceiverLeavesNothingBehind()
@@ -184,7 +156,7 @@ void TestFirmwareUpdate::startWithoutReceiverLeavesNothingBehind()
     // camera's events.
     QVERIFY(!m_adapter->isFwupProcessing());
     QVERIFY(m_adapter->getFwupProcessingUUID().isEmpty());
-    QVERIFY(m_adapter->attachCallbackReceiver(m_receiver.get()));
+    QVERIFY(m_adapter->attachCallbackReceiver(m_receiver));
     QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("u"), QString(259, QLatin1Char('p')),
                                                               false));
 }
@@ -196,16 +168,16 @@ void TestFirmwareUpdate::startQueuesOneUpdate()
     QVERIFY(m_adapter->isFwupProcessing());
     QCOMPARE(m_adapter->getFwupProcessingUUID(), QStringLiteral("cam-1"));
     QCOMPARE(queueText(*m_receiver), QStringList{itemText(0xFFFF0306, 0, QString())});
-    const DeviceAdapterData &d = m_adapter->dataBlock();
-    QCOMPARE(QByteArray(d.fwupPath.data()), QByteArray("fw.bin"));
-    QCOMPARE(d.fwupPathLength, 6u);
-    QCOMPARE(d.fwupFixedValue, 10000u);
-    QCOMPARE(d.fwupResetFlag, 1u);
+    const Access::FirmwareRequest request = Access::firmwareRequest(*m_adapter);
+    QCOMPARE(request.path, QByteArray("fw.bin"));
+    QCOMPARE(request.pathLength, 6u);
+    QCOMPARE(request.fixedValue, 10000u);
+    QCOMPARE(request.resetFlag, 1u);
     // A running update is not redirected by a second request.
     QVERIFY(!m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("cam-2"), QStringLiteral("x.bin"),
                                                                false));
     QCOMPARE(m_adapter->getFwupProcessingUUID(), QStringLiteral("cam-1"));
-    QCOMPARE(QByteArray(d.fwupPath.data()), QByteArray("fw.bin"));
+    QCOMPARE(Access::firmwareRequest(*m_adapter).path, QByteArray("fw.bin"));
     QCOMPARE(m_receiver->pendingItems().size(), std::size_t(1));
 }
 
@@ -214,21 +186,21 @@ void TestFirmwareUpdate::missingFileSkipsTheCamera()
     const QStringList uuids = connectCameras(1);
     QCOMPARE(uuids.size(), 1);
     const int index = m_index.value(uuids.first());
-    QSignalSpy completed(m_adapter.get(), &DeviceAdapter::firmwareUpdateCompleted);
+    QSignalSpy completed(m_adapter, &DeviceAdapter::firmwareUpdateCompleted);
     QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), m_files.filePath("none.bin"), false));
     kvrsim::clearCallLogs();
     QVERIFY(m_receiver->runOne());
     QCOMPARE(completed.count(), 1);
-    QCOMPARE(countCalls(kvrsim::callLog(index), "FirmwareUpdate"), 0);
+    QCOMPARE(callCount(index, "FirmwareUpdate"), 0);
     QCOMPARE(m_adapter->cameraTableCount(), 1);
     QVERIFY(!m_adapter->isFwupProcessing());
     QVERIFY(m_adapter->getFwupProcessingUUID().isEmpty());
-    QCOMPARE(m_adapter->dataBlock().fwupPathLength, 0u);
+    QCOMPARE(Access::firmwareRequest(*m_adapter).pathLength, 0u);
 
     // An empty file is no firmware either.
     QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), writeFirmware(QByteArray()), false));
     QCOMPARE(m_adapter->adp_KVR_func_api_FirmwareUpdate(), Utilities::Ternary_False);
-    QCOMPARE(countCalls(kvrsim::callLog(index), "FirmwareUpdate"), 0);
+    QCOMPARE(callCount(index, "FirmwareUpdate"), 0);
 }
 
 void TestFirmwareUpdate::failedUpdateKeepsCamera()
@@ -238,13 +210,13 @@ void TestFirmwareUpdate::failedUpdateKeepsCamera()
     const QString path = writeFirmware(QByteArray(4096, 'F'));
     QVERIFY(!path.isEmpty());
     m_adapter->setIsCamerasConnected(false);
-    QSignalSpy completed(m_adapter.get(), &DeviceAdapter::firmwareUpdateCompleted);
+    QSignalSpy completed(m_adapter, &DeviceAdapter::firmwareUpdateCompleted);
     QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), path, false));
     kvrsim::clearCallLogs();
     QVERIFY(m_receiver->runOne());
     // The stand-in has no firmware to take: the call is made and fails.
-    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.first())), "FirmwareUpdate"), 1);
-    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.at(1))), "FirmwareUpdate"), 0);
+    QCOMPARE(callCount(m_index.value(uuids.first()), "FirmwareUpdate"), 1);
+    QCOMPARE(callCount(m_index.value(uuids.at(1)), "FirmwareUpdate"), 0);
     QCOMPARE(completed.count(), 1);
     QCOMPARE(m_adapter->cameraTableCount(), 2);
     QCOMPARE(m_adapter->camera_list_get_selected_camera_uuid(), uuids.first());
@@ -276,9 +248,7 @@ void TestFirmwareUpdate::outcome()
     QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), writeFirmware("fw"), false));
     // What the firmware status handler and the receiver record during the
     // SDK call.
-    DeviceAdapterData &d = m_adapter->dataBlock();
-    d.fwupDataFrame.store(progress);
-    d.fwupResult.store(quint8(result));
+    Access::setFirmwareOutcome(*m_adapter, progress, quint8(result));
     if (disconnected)
         m_adapter->setDisconnectInFwup(true);
     const Utilities::Ternary answer = m_adapter->adp_KVR_func_api_FirmwareUpdate();
@@ -288,7 +258,7 @@ void TestFirmwareUpdate::outcome()
     // The selection moves off a camera that went.
     QCOMPARE(m_adapter->camera_list_get_selected_camera_uuid(), removed ? uuids.at(1) : uuids.first());
     QVERIFY(m_adapter->isCamerasConnected());
-    QVERIFY(!d.fwupDisconnected.load());
+    QVERIFY(!Access::firmwareCameraLost(*m_adapter));
     QVERIFY(!m_adapter->isFwupProcessing());
 }
 
@@ -297,10 +267,9 @@ void TestFirmwareUpdate::onlyCameraRestarted()
     const QStringList uuids = connectCameras(1);
     QCOMPARE(uuids.size(), 1);
     QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), writeFirmware("fw"), false));
-    m_adapter->dataBlock().fwupDataFrame.store(100);
-    m_adapter->dataBlock().fwupResult.store(1);
-    QSignalSpy connected(m_adapter.get(), &DeviceAdapter::isCamerasConnectedChanged);
-    QSignalSpy completed(m_adapter.get(), &DeviceAdapter::firmwareUpdateCompleted);
+    Access::setFirmwareOutcome(*m_adapter, 100, 1);
+    QSignalSpy connected(m_adapter, &DeviceAdapter::isCamerasConnectedChanged);
+    QSignalSpy completed(m_adapter, &DeviceAdapter::firmwareUpdateCompleted);
     QVERIFY(m_receiver->runOne());
     QCOMPARE(completed.count(), 1);
     QCOMPARE(m_adapter->cameraTableCount(), 0);
@@ -318,7 +287,7 @@ void TestFirmwareUpdate::cameraLostDuringUpdate()
     kvrsim::loseCamera(m_index.value(uuids.at(1)));
     kvrsim::flush();
     DeviceAdapterCallback::CallbackUnRegist();
-    QVERIFY(m_adapter->dataBlock().fwupDisconnected.load());
+    QVERIFY(Access::firmwareCameraLost(*m_adapter));
     // The updating camera's events were dropped, not queued.
     QCOMPARE(m_receiver->pendingItems().size(), std::size_t(1));
     QVERIFY(m_receiver->runOne());
@@ -348,7 +317,7 @@ void TestFirmwareUpdate::liveviewDevNum()
     QFETCH(QList<int>, power);
     QFETCH(QList<int>, enabled);
     QFETCH(int, count);
-    m_adapter->dataBlock().multiviewMode.store(multiview);
+    Access::setMultiviewMode(*m_adapter, multiview);
     for (int i = 0; i < power.size(); ++i) {
         CameraInfo info;
         info.powerOnMode = quint8(power.at(i));
@@ -364,26 +333,22 @@ void TestFirmwareUpdate::restoreCompatible()
     QVERIFY(m_adapter->checkRestoreCompatible(QStringLiteral("ALL")).isEmpty());
     const QStringList uuids = connectCameras(2);
     QCOMPARE(uuids.size(), 2);
-    DeviceAdapterData &d = m_adapter->dataBlock();
     CameraInfo first;
     CameraInfo second;
     QVERIFY(m_adapter->cameraInfoByUuid(uuids.at(0), &first));
     QVERIFY(m_adapter->cameraInfoByUuid(uuids.at(1), &second));
     // The first camera is in the saved list twice, the second once but off.
-    d.savedCameraCount = 3;
-    d.savedCameraList[0].serialNo = first.serialNo;
-    d.savedCameraList[1].serialNo = second.serialNo;
-    d.savedCameraList[2].serialNo = first.serialNo;
+    test::loadKnownCameras(*m_adapter, {first.serialNo, second.serialNo, first.serialNo});
     second.powerOnMode = 0;
     m_adapter->addCameraToTable(uuids.at(1), second);
     kvrsim::clearCallLogs();
     // The stand-in holds no setting files: nothing is compatible.
     QVERIFY(m_adapter->checkRestoreCompatible(QStringLiteral("ALL")).isEmpty());
     const std::string call = "SetupFilesConfigSetting_Get_Compatible";
-    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.at(0))), call), 2);
-    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.at(1))), call), 0);
+    QCOMPARE(callCount(m_index.value(uuids.at(0)), call), 2);
+    QCOMPARE(callCount(m_index.value(uuids.at(1)), call), 0);
     QVERIFY(m_adapter->checkRestoreCompatible(uuids.at(1)).isEmpty());
-    QCOMPARE(countCalls(kvrsim::callLog(m_index.value(uuids.at(1))), call), 1);
+    QCOMPARE(callCount(m_index.value(uuids.at(1)), call), 1);
     QVERIFY(m_adapter->checkRestoreCompatible(QString()).isEmpty());
 }
 

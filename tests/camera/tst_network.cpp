@@ -7,7 +7,11 @@
 
 #include <cstring>
 
+#include "AdapterFixture.h"
+#include "DeviceAdapterTestAccess.h"
+#include "IsolatedSettings.h"
 #include "KvrSim.h"
+#include "SimulatorFixture.h"
 #include "Kvrptpif.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
@@ -31,23 +35,36 @@ void captureFound(DeviceAdapter &, quint32, void *data, const char *)
 
 constexpr PtpipEntry kCaptureTable[] = {{PtpipKind::FoundDevice, captureFound}};
 
+using kavrotether::test::globalCallCount;
+using kavrotether::test::requestPassword;
+using kavrotether::test::shownPasswordDialog;
+using Access = kavrotether::DeviceAdapterTestAccess;
+
 int networkCamera()
 {
-    for (int index : kvrsim::cameras())
-        if (kvrsim::profileOf(index).connection == kvrsim::Connection::Lan)
-            return index;
-    return -1;
+    return kavrotether::test::firstCamera(kvrsim::Connection::Lan);
 }
 
 int addTlsCamera(const std::string &friendlyName, const std::string &serial)
 {
-    kvrsim::CameraProfile p;
-    p.model = "Rozado Sim T4";
-    p.serial = serial;
-    p.friendlyName = friendlyName;
-    p.connection = kvrsim::Connection::Lan;
-    p.tls = true;
-    return kvrsim::addCamera(p);
+    return kavrotether::test::addNetworkCamera(serial, friendlyName, true);
+}
+
+// A network camera "<serial>" named "<serial>-name" that asks for its
+// password with that error type.
+int waitingCamera(quint32 errorType, const std::string &serial)
+{
+    const int index = kavrotether::test::addNetworkCamera(serial, serial + "-name");
+    requestPassword(index, errorType);
+    return index;
+}
+
+int passwordDialogsShown()
+{
+    int n = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        n += qobject_cast<PasswordInput *>(widget) && widget->isVisible() ? 1 : 0;
+    return n;
 }
 
 Info recordFor(int index, const QByteArray &friendlyName = QByteArray())
@@ -63,16 +80,6 @@ Info recordFor(int index, const QByteArray &friendlyName = QByteArray())
     return info;
 }
 
-DeviceAdapterData::PasswordErrorEntry waiting(quint32 type, quint32 devIndex, const QString &serial)
-{
-    DeviceAdapterData::PasswordErrorEntry e;
-    e.errorType = type;
-    e.devIndex = devIndex;
-    e.serialNo = serial;
-    e.friendlyName = serial + QStringLiteral("-name");
-    return e;
-}
-
 // Readable and writable by its owner, by nobody else.
 bool ownerOnly(const QString &path)
 {
@@ -81,11 +88,6 @@ bool ownerOnly(const QString &path)
                                                 | QFileDevice::ExeGroup | QFileDevice::ReadOther
                                                 | QFileDevice::WriteOther | QFileDevice::ExeOther;
     return (p & others) == 0 && (p & QFileDevice::ReadOwner) && (p & QFileDevice::WriteOwner);
-}
-
-int count(const std::vector<std::string> &log, const std::string &name)
-{
-    return int(std::count(log.begin(), log.end(), name));
 }
 
 } // namespace
@@ -133,7 +135,7 @@ private slots:
 private:
     void runDeferredDeletes();
 
-    QTemporaryDir m_dir;
+    test::IsolatedSettings m_settings;
     DeviceAdapter *m_adapter = nullptr;
     QList<Info> m_found;
     DispatchTables m_capture;
@@ -141,15 +143,12 @@ private:
 
 void TestNetwork::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_dir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+    QVERIFY(m_settings.isValid());
 }
 
 void TestNetwork::init()
 {
-    kvrsim::reset();
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    QVERIFY(test::startSimulator());
     m_adapter = new DeviceAdapter;
     ApplicationData::setDeviceAdapter(m_adapter);
     DeviceAdapterCallback::setDispatchTables(nullptr);
@@ -160,8 +159,7 @@ void TestNetwork::init()
     m_capture.ptpip = kCaptureTable;
     m_capture.ptpipCount = std::size(kCaptureTable);
     // Every test starts from empty settings files.
-    QDir(m_dir.path()).removeRecursively();
-    QDir().mkpath(m_dir.path());
+    m_settings.clear();
 }
 
 void TestNetwork::cleanup()
@@ -172,8 +170,7 @@ void TestNetwork::cleanup()
     m_adapter = nullptr;
     ApplicationData::setDeviceAdapter(nullptr);
     g_found = nullptr;
-    KVR_func_api_Finish();
-    kvrsim::reset();
+    test::stopSimulator();
 }
 
 void TestNetwork::runDeferredDeletes()
@@ -193,21 +190,22 @@ void TestNetwork::foundTlsCameraSavesCertificate()
     QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
     QVERIFY(QFile::exists(path));
     QVERIFY(m_adapter->foundDeviceQueue.empty());
-    QCOMPARE(count(kvrsim::globalCallLog(), "ptpip_SetCerFilePath"), 1);
+    QCOMPARE(globalCallCount("ptpip_SetCerFilePath"), 1);
     QVERIFY(ownerOnly(path));
 
     // A later find starts the finished thread again.
     kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
     kvrsim::flush();
     QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
-    QCOMPARE(count(kvrsim::globalCallLog(), "ptpip_SetCerFilePath"), 2);
+    QCOMPARE(globalCallCount("ptpip_SetCerFilePath"), 2);
     QCOMPARE(QDir(m_adapter->createCerSaveFolderPath()).entryList(QDir::Files).size(), 1);
 }
 
 void TestNetwork::cameraWaitingForPasswordIsNotQueued()
 {
     const int index = networkCamera();
-    m_adapter->dataBlock().passwordErrorList.append(waiting(3, uint32_t(index), QStringLiteral("SIMN30000003")));
+    requestPassword(index, 3);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
     kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
     kvrsim::flush();
     QVERIFY(!m_adapter->connectThread.joinable());
@@ -224,7 +222,7 @@ void TestNetwork::fullTableDropsFoundCamera()
     kvrsim::flush();
     QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
     QVERIFY(m_adapter->foundDeviceQueue.empty());
-    QCOMPARE(count(kvrsim::globalCallLog(), "ptpip_GetCertPEM"), 0);
+    QCOMPARE(globalCallCount("ptpip_GetCertPEM"), 0);
     QVERIFY(!QFile::exists(m_adapter->createCerSaveFolderPath() + QStringLiteral("/Cam Full.cer")));
 }
 
@@ -262,7 +260,7 @@ void TestNetwork::searchEndClearsFound_data()
 void TestNetwork::searchEndClearsFound()
 {
     QFETCH(quint32, kind);
-    m_adapter->dataBlock().lanConnected.store(true);
+    Access::setLanConnected(*m_adapter, true);
     kvrsim::emitPtpip(kind, -1);
     kvrsim::flush();
     QVERIFY(!m_adapter->ptpip_camera_is_connect_by_lan_wifi());
@@ -439,7 +437,7 @@ void TestNetwork::updateCerWithoutRecord()
 {
     kvrsim::clearCallLogs();
     QVERIFY(!m_adapter->updateCer(nullptr));
-    QCOMPARE(count(kvrsim::globalCallLog(), "ptpip_UpdateCer"), 0);
+    QCOMPARE(globalCallCount("ptpip_UpdateCer"), 0);
     // A camera without TLS: the SDK refuses, nothing is saved.
     const Info info = recordFor(networkCamera());
     QVERIFY(!m_adapter->updateCer(&info));
@@ -481,8 +479,8 @@ void TestNetwork::disconnectOneThenLast()
     m_adapter->getOrCreateDeviceMutex(other);
     m_adapter->setSelectedCameraUuid(lan);
     m_adapter->setIsCamerasConnected(true);
-    m_adapter->dataBlock().multiviewMode.store(true);
-    m_adapter->dataBlock().lanConnected.store(true);
+    Access::setMultiviewMode(*m_adapter, true);
+    Access::setLanConnected(*m_adapter, true);
 
     DeviceAdapterCallback receiver;
     QVERIFY(m_adapter->attachCallbackReceiver(&receiver));
@@ -545,10 +543,10 @@ void TestNetwork::dialogFollowsErrorType()
     QFETCH(int, type);
     QFETCH(QString, message);
     QFETCH(bool, withRule);
-    m_adapter->dataBlock().passwordErrorList.append(waiting(quint32(type), 7, QStringLiteral("SER1")));
+    waitingCamera(quint32(type), "SER1");
     QCoreApplication::postEvent(m_adapter, new QEvent(QEvent::Type(QEvent::User)));
     QCoreApplication::sendPostedEvents(m_adapter);
-    auto *dialog = qobject_cast<PasswordInput *>(m_adapter->passwordDialog);
+    PasswordInput *dialog = shownPasswordDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
     QVERIFY(dialog->messageText().startsWith(message));
@@ -559,56 +557,59 @@ void TestNetwork::dialogFollowsErrorType()
     QCOMPARE(dialog->passwordField()->echoMode(), QLineEdit::Normal);
     // A second request while it is open opens nothing more.
     m_adapter->ptpip_enhance_security_show_input_password_dialog();
-    QCOMPARE(m_adapter->passwordDialog, dialog);
+    QCOMPARE(shownPasswordDialog(), dialog);
+    QCOMPARE(passwordDialogsShown(), 1);
     m_adapter->clearPwInfoAndDialog();
-    QVERIFY(!m_adapter->passwordDialog);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
     QPointer<PasswordInput> gone(dialog);
     runDeferredDeletes();
     QVERIFY(!gone);
+    QVERIFY(!shownPasswordDialog());
 }
 
 void TestNetwork::cancelWalksTheWaitingCameras()
 {
-    auto &list = m_adapter->dataBlock().passwordErrorList;
-    list.append(waiting(3, 1, QStringLiteral("SER1")));
-    list.append(waiting(2, 2, QStringLiteral("SER2")));
+    waitingCamera(3, "SER1");
+    waitingCamera(2, "SER2");
     m_adapter->ptpip_enhance_security_show_input_password_dialog();
-    QPointer<PasswordInput> first = qobject_cast<PasswordInput *>(m_adapter->passwordDialog);
+    QPointer<PasswordInput> first = shownPasswordDialog();
     QVERIFY(first);
     first->buttonCancelClicked();
     // The next camera's dialog follows at once; the first goes later.
-    auto *second = qobject_cast<PasswordInput *>(m_adapter->passwordDialog);
+    PasswordInput *second = shownPasswordDialog();
     QVERIFY(second && second != first);
+    QCOMPARE(passwordDialogsShown(), 1);
     QCOMPARE(second->errorType(), 2);
     QCOMPARE(m_adapter->ptpip_enhance_security_get_error_serial_number(), QStringLiteral("SER2"));
+    QVERIFY(first);
     runDeferredDeletes();
     QVERIFY(!first);
 
     // Closing the window of the last one ends the connection in error.
     second->close();
-    QVERIFY(!m_adapter->passwordDialog);
     QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
-    QCOMPARE(m_adapter->dataBlock().camConnectStatus.load(), 3);
+    QCOMPARE(m_adapter->camConnectStatus(), 3);
     runDeferredDeletes();
+    QVERIFY(!shownPasswordDialog());
     QVERIFY(!m_adapter->ptpip_enhance_security_sent_password());
-    QCOMPARE(m_adapter->dataBlock().camConnectStatus.load(), 3);
+    QCOMPARE(m_adapter->camConnectStatus(), 3);
 }
 
 void TestNetwork::fullTableEmptiesWaitingList()
 {
     for (int i = 0; i < DeviceAdapter::kMaxCameras; ++i)
         QVERIFY(m_adapter->addCameraToTable(QStringLiteral("uuid-%1").arg(i), CameraInfo()));
-    m_adapter->dataBlock().passwordErrorList.append(waiting(3, 1, QStringLiteral("SER1")));
+    waitingCamera(3, "SER1");
     m_adapter->ptpip_enhance_security_show_input_password_dialog();
-    QVERIFY(!m_adapter->passwordDialog);
+    QVERIFY(!shownPasswordDialog());
     QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
 
     // Over USB no dialog opens at all.
     m_adapter->removeCameraFromTable(QStringLiteral("uuid-0"));
     m_adapter->setConnectionTypeValue(0);
-    m_adapter->dataBlock().passwordErrorList.append(waiting(3, 1, QStringLiteral("SER1")));
+    requestPassword(kvrsim::indexOfSerial("SER1"), 3);
     m_adapter->ptpip_enhance_security_show_input_password_dialog();
-    QVERIFY(!m_adapter->passwordDialog);
+    QVERIFY(!shownPasswordDialog());
     QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
 }
 

@@ -1,36 +1,42 @@
-// The network road end to end against the SDK stand-in: a network search
-// lists the network camera, connecting it with its saved password, a refused
-// password asking the user through the password dialog, and the camera
-// leaving the network.
+// The network road end to end against the SDK stand-in, entered where the
+// interface enters it: a network search lists the network camera, the
+// connect button connects it with its saved password, a refused password
+// reaches the user through the password dialog, and the camera leaves the
+// network.
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include <functional>
 
+#include "AdapterFixture.h"
+#include "DeviceAdapterTestAccess.h"
+#include "IsolatedSettings.h"
 #include "KvrSim.h"
 #include "Kvrptpif.h"
+#include "QueuedSpy.h"
+#include "SimulatorFixture.h"
 #include "camera/DeviceAdapter.h"
-#include "camera/DeviceAdapterCallback.h"
 #include "camera/PasswordInput.h"
 #include "camera/SearchCameraListItemObject.h"
-#include "core/ApplicationData.h"
 #include "core/Utilities.h"
 
 using namespace kavrotether;
+using kavrotether::test::shownPasswordDialog;
 
 namespace {
 
 const QString kModel = QStringLiteral("Rozado Sim N3");
 const QString kPassword = QStringLiteral("Rozado2026");
 
-int networkCamera()
+// The reading after a connect succeeds at once here: what it reads is the
+// device search's test, not this road's.
+Utilities::Ternary readingSucceeds(DeviceAdapter &)
 {
-    for (int index : kvrsim::cameras())
-        if (kvrsim::profileOf(index).connection == kvrsim::Connection::Lan)
-            return index;
-    return -1;
+    return Utilities::Ternary_True;
 }
+constexpr ConnectReadStep kReads[] = {{"read", readingSucceeds, true, false}};
+const ConnectReadTables kReadTables{kReads, 1, kReads, 1};
 
 QList<SearchCameraListItemObject *> listed(DeviceAdapter &adapter)
 {
@@ -54,6 +60,8 @@ private slots:
 
     void searchListsNetworkCamera();
     void savedPasswordConnectsAndDisconnectLeavesNothing();
+    void addSearchConnectsNetworkCamera_data();
+    void addSearchConnectsNetworkCamera();
     void refusedPasswordAskedThroughDialog_data();
     void refusedPasswordAskedThroughDialog();
     void cancelledPasswordEndsInErrorOnce();
@@ -68,69 +76,43 @@ private:
     void search();
     // The listed network camera, enabled; null when none.
     SearchCameraListItemObject *listedCamera();
-    void runWorker();
+    // Waits until the password request posted by a connect has opened the
+    // dialog; null when none opened.
+    PasswordInput *awaitPasswordDialog();
 
-    QTemporaryDir m_dir;
+    test::IsolatedSettings m_settings;
+    test::AdapterFixture m_fixture;
     DeviceAdapter *m_adapter = nullptr;
-    DeviceAdapterCallback *m_receiver = nullptr;
     int m_index = -1;
     QString m_serial;
 };
 
 void TestNetworkRoad::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_dir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+    QVERIFY(m_settings.isValid());
 }
 
 void TestNetworkRoad::init()
 {
-    QDir(m_dir.path()).removeRecursively();
-    QDir().mkpath(m_dir.path());
-    kvrsim::reset();
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
-    m_adapter = new DeviceAdapter;
-    ApplicationData::setDeviceAdapter(m_adapter);
-    DeviceAdapterCallback::setDispatchTables(nullptr);
-    DeviceAdapterCallback::CallbackRegist();
-    // Queued items (the disconnection) are stepped by the test.
-    m_receiver = new DeviceAdapterCallback;
-    QVERIFY(m_adapter->attachCallbackReceiver(m_receiver));
-    m_index = networkCamera();
+    m_settings.clear();
+    DeviceSearch::setConnectReadTables(&kReadTables);
+    QVERIFY(m_fixture.start());
+    m_adapter = &m_fixture.adapter();
+    m_index = test::firstCamera(kvrsim::Connection::Lan);
     QVERIFY(m_index >= 0);
     m_serial = QString::fromStdString(kvrsim::profileOf(m_index).serial);
 }
 
 void TestNetworkRoad::cleanup()
 {
-    m_adapter->deviceSearch()->stopSearch();
-    m_adapter->ptpip_enhance_security_close_password_dialog();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    DeviceAdapterCallback::CallbackUnRegist();
-    DeviceAdapterCallback::setDispatchTables(nullptr);
-    m_adapter->attachCallbackReceiver(nullptr);
-    delete m_adapter;
     m_adapter = nullptr;
-    delete m_receiver;
-    m_receiver = nullptr;
-    ApplicationData::setDeviceAdapter(nullptr);
-    KVR_func_api_Finish();
-    kvrsim::reset();
+    m_fixture.stop();
+    DeviceSearch::setConnectReadTables(nullptr);
 }
 
 void TestNetworkRoad::search()
 {
-    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Connection_Type(1), Utilities::Ternary_True);
-    DeviceSearch *search = m_adapter->deviceSearch();
-    QVERIFY(search->startSearch(false, false, DeviceSearch::DEVSEARCH_MODE_LAN));
-    QTRY_COMPARE_WITH_TIMEOUT(search->devSearchStatus(), int(DeviceSearch::DEVSEARCH_STATUS_Stop), 10000);
-    // The search loop ends at the first find; the SDK's search is ended
-    // here so that another may start (its end comes back as kind 3).
-    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo(), Utilities::Ternary_True);
-    search->stopSearch();
-    kvrsim::flush();
-    QVERIFY(!search->networkSearchPending());
+    QVERIFY(m_fixture.searchNetwork());
 }
 
 SearchCameraListItemObject *TestNetworkRoad::listedCamera()
@@ -141,20 +123,21 @@ SearchCameraListItemObject *TestNetworkRoad::listedCamera()
     return nullptr;
 }
 
-void TestNetworkRoad::runWorker()
+PasswordInput *TestNetworkRoad::awaitPasswordDialog()
 {
-    kvrsim::flush();
-    while (m_receiver->runOne()) {
-    }
+    if (!QTest::qWaitFor([] { return shownPasswordDialog() != nullptr; }, 5000))
+        return nullptr;
+    return shownPasswordDialog();
 }
 
 void TestNetworkRoad::searchListsNetworkCamera()
 {
-    QSignalSpy changed(m_adapter, &DeviceAdapter::searchListChanged);
+    // Announced from the connect thread that lists the camera.
+    test::QueuedSpy changed(m_adapter, &DeviceAdapter::searchListChanged);
     search();
     SearchCameraListItemObject *item = listedCamera();
     QVERIFY(item);
-    QVERIFY(changed.count() >= 1);
+    QTRY_VERIFY(changed.spy.count() >= 1);
     QCOMPARE(item->connectMode(), SearchCameraListItemObject::CONNECT_LAN);
     QCOMPARE(item->devSerialNo(), m_serial);
     QCOMPARE(item->devIndex(), m_index);
@@ -182,9 +165,12 @@ void TestNetworkRoad::savedPasswordConnectsAndDisconnectLeavesNothing()
     m_adapter->ptpip_enhance_security_update_pw_list(m_serial, scrambled);
 
     QSignalSpy listChanged(m_adapter, &DeviceAdapter::cameraListChanged);
-    uint err = 0xFFFFFFFFu;
-    QVERIFY(m_adapter->selectEnableLanDevice(&err, false));
-    QCOMPARE(err, 0u);
+    QSignalSpy notice(m_adapter, &DeviceAdapter::notifyConnectErrorMessage);
+    QSignalSpy connected(m_adapter, &DeviceAdapter::isCamerasConnectedChanged);
+    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
+    QCOMPARE(notice.count(), 0);
+    QVERIFY(m_adapter->isCamerasConnected());
+    QCOMPARE(connected.count(), 1);
     QVERIFY(kvrsim::inSession(m_index));
     const QStringList uuids = m_adapter->cameraTableUuids();
     QCOMPARE(uuids, QStringList{QString::fromStdString(kvrsim::uuidOf(m_index))});
@@ -195,24 +181,24 @@ void TestNetworkRoad::savedPasswordConnectsAndDisconnectLeavesNothing()
     QVERIFY(m_adapter->hasDeviceMutex(uuids.first()));
     QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
     // The SDK's device list gained the camera as its last entry.
-    const KVR_CONNECT_DEVICE_INFO &list = m_adapter->dataBlock().deviceList;
+    const KVR_CONNECT_DEVICE_INFO list = DeviceAdapterTestAccess::deviceList(*m_adapter);
     QVERIFY(list.count >= 1);
     QCOMPARE(int(list.devices[list.count - 1].devIndex), m_index);
 
-    // Connecting again skips the connected camera without a second select.
+    // Adding while connected skips the connected camera without a second
+    // select and keeps it.
+    m_adapter->deviceSearch()->stopGetConnectInitData();
     kvrsim::clearCallLogs();
-    QVERIFY(!m_adapter->selectEnableLanDevice(&err, true));
-    QCOMPARE(m_adapter->cameraTableCount(), 1);
+    QCOMPARE(m_adapter->searchAddedDevice(), Utilities::Ternary_False);
+    QCOMPARE(m_adapter->cameraTableUuids(), uuids);
     for (const std::string &call : kvrsim::globalCallLog())
         QVERIFY2(call.find("SelectPnPDevice") == std::string::npos, call.c_str());
 
     // The camera leaves the network: kind 4 reaches the event worker.
-    QSignalSpy connected(m_adapter, &DeviceAdapter::isCamerasConnectedChanged);
-    m_adapter->setIsCamerasConnected(true);
     connected.clear();
     m_adapter->adp_KVR_func_api_ptpip_Set_Connection_Type(0);
     kvrsim::setOnNetwork(m_index, false);
-    runWorker();
+    m_fixture.deliverAndRun();
     QCOMPARE(m_adapter->cameraTableCount(), 0);
     QVERIFY(!m_adapter->hasDeviceMutex(uuids.first()));
     QVERIFY(!m_adapter->isCamerasConnected());
@@ -220,6 +206,42 @@ void TestNetworkRoad::savedPasswordConnectsAndDisconnectLeavesNothing()
     QVERIFY(m_adapter->camCurrentSelectedSerialNo().isEmpty());
     QCOMPARE(m_adapter->connectionType(), 1);
     QVERIFY(!m_adapter->ptpip_camera_is_connect_by_lan_wifi());
+}
+
+void TestNetworkRoad::addSearchConnectsNetworkCamera_data()
+{
+    QTest::addColumn<bool>("asksPassword");
+    QTest::newRow("open camera") << false;
+    QTest::newRow("camera asking its password") << true;
+}
+
+void TestNetworkRoad::addSearchConnectsNetworkCamera()
+{
+    QFETCH(bool, asksPassword);
+    QVERIFY(m_fixture.connectNetworkCamera(m_index, kPassword));
+    m_adapter->deviceSearch()->stopGetConnectInitData();
+    const QString first = m_adapter->camera_list_get_selected_camera_uuid();
+    const int added = test::addNetworkCamera("SIMT50000005", "Field-T5");
+    if (asksPassword)
+        kvrsim::setPassword(added, kvrsim::PasswordState::Set, "Other2026");
+
+    // The add search finds the new camera; the connect thread lists it.
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, added);
+    kvrsim::flush();
+    QTRY_COMPARE_WITH_TIMEOUT(listed(*m_adapter).size(), 2, 10000);
+    QSignalSpy listChanged(m_adapter, &DeviceAdapter::cameraListChanged);
+    QCOMPARE(m_adapter->searchAddedDevice(), asksPassword ? Utilities::Ternary_False : Utilities::Ternary_True);
+    QCOMPARE(kvrsim::inSession(added), !asksPassword);
+    QCOMPARE(m_adapter->cameraTableCount(), asksPassword ? 1 : 2);
+    QVERIFY(m_adapter->cameraInfoByUuid(first, nullptr));
+    // The selection stays with the camera connected first.
+    QCOMPARE(m_adapter->camera_list_get_selected_camera_uuid(), first);
+    QCOMPARE(listChanged.count() >= 1, !asksPassword);
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), asksPassword ? 1 : 0);
+    PasswordInput *dialog = asksPassword ? awaitPasswordDialog() : nullptr;
+    QCOMPARE(bool(dialog), asksPassword);
+    if (dialog)
+        QCOMPARE(m_adapter->ptpip_enhance_security_get_error_serial_number(), QStringLiteral("SIMT50000005"));
 }
 
 void TestNetworkRoad::refusedPasswordAskedThroughDialog_data()
@@ -247,10 +269,16 @@ void TestNetworkRoad::refusedPasswordAskedThroughDialog()
     if (!saved.isEmpty())
         m_adapter->ptpip_enhance_security_update_pw_list(m_serial, Utilities::getEncryptedData(saved, key));
 
-    uint err = 0;
-    QVERIFY(!m_adapter->selectEnableLanDevice(&err, false));
-    QVERIFY(err != 0);
+    {
+        // Scoped: once a password is accepted the reading thread announces
+        // the status from its own thread.
+        QSignalSpy status(m_adapter, &DeviceAdapter::camConnectStatusChanged);
+        QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_False);
+        QCOMPARE(status.count(), 1);
+    }
     QCOMPARE(m_adapter->cameraTableCount(), 0);
+    // A camera waiting for its password is no failed connect (yet).
+    QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Connecting));
     // The request arrived before the select returned.
     QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
     QCOMPARE(m_adapter->ptpip_enhance_security_get_error_type(), int(Utilities::PWE_PW_AUTH));
@@ -258,8 +286,9 @@ void TestNetworkRoad::refusedPasswordAskedThroughDialog()
     QCOMPARE(m_adapter->ptpip_enhance_security_get_error_encryption_key(), ulong(key));
     QCOMPARE(m_adapter->ptpip_enhance_security_get_error_serial_number(), m_serial);
 
-    m_adapter->ptpip_enhance_security_show_input_password_dialog();
-    auto *dialog = qobject_cast<PasswordInput *>(m_adapter->passwordDialog);
+    // The dialog opens from the event loop, after the connect returned.
+    QVERIFY(!shownPasswordDialog());
+    PasswordInput *dialog = awaitPasswordDialog();
     QVERIFY(dialog);
     const QList<QLineEdit *> fields = dialog->findChildren<QLineEdit *>();
     QCOMPARE(fields.size(), 1);
@@ -270,11 +299,11 @@ void TestNetworkRoad::refusedPasswordAskedThroughDialog()
 
     if (connects || typed.size() <= 31) {
         // A refusal is a new request of the camera: asked again at once.
-        QCOMPARE(bool(m_adapter->passwordDialog), !connects);
+        QCOMPARE(bool(shownPasswordDialog()), !connects);
         QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), connects ? 0 : 1);
     } else {
         // Refused here: the entry goes and nothing reached the camera.
-        QVERIFY(!m_adapter->passwordDialog);
+        QVERIFY(!shownPasswordDialog());
         QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
         QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Error));
     }
@@ -294,18 +323,16 @@ void TestNetworkRoad::refusedPasswordAskedThroughDialog()
 void TestNetworkRoad::cancelledPasswordEndsInErrorOnce()
 {
     search();
-    uint err = 0;
-    QVERIFY(!m_adapter->selectEnableLanDevice(&err, false));
+    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_False);
     QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
-    m_adapter->setCamConnectStatus(Utilities::CamConnectSts_Connecting);
+    QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Connecting));
     QSignalSpy status(m_adapter, &DeviceAdapter::camConnectStatusChanged);
 
-    m_adapter->ptpip_enhance_security_show_input_password_dialog();
-    auto *dialog = qobject_cast<PasswordInput *>(m_adapter->passwordDialog);
+    PasswordInput *dialog = awaitPasswordDialog();
     QVERIFY(dialog);
     QVERIFY(QMetaObject::invokeMethod(dialog, "buttonCancelClicked"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!m_adapter->passwordDialog);
+    QVERIFY(!shownPasswordDialog());
     QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Error));
     QCOMPARE(status.count(), 1);
     QVERIFY(m_adapter->ptpip_enhance_security_get_saved_password(m_serial).isEmpty());
@@ -320,8 +347,7 @@ void TestNetworkRoad::connectedCameraFoundAgainIsListed()
     search();
     m_adapter->ptpip_enhance_security_update_pw_list(
         m_serial, Utilities::getEncryptedData(kPassword, kvrsim::deviceKey(m_index)));
-    uint err = 0;
-    QVERIFY(m_adapter->selectEnableLanDevice(&err, false));
+    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
 
     // A later search reports the camera as connected already (kind 6).
     search();
@@ -350,10 +376,10 @@ void TestNetworkRoad::connectionErrorNotice()
     m_adapter->updateRclIni(m_serial, QStringLiteral("RozadoN3-Field.cer"));
     QSignalSpy notice(m_adapter, &DeviceAdapter::notifyConnectErrorMessage);
     kvrsim::failNext("SelectPnPDevice", 1, 0, error);
-    uint err = 0;
-    QVERIFY(!m_adapter->selectEnableLanDevice(&err, false));
-    QCOMPARE(err, error);
+    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_False);
     QCOMPARE(m_adapter->cameraTableCount(), 0);
+    // No password is awaited: the connect failed.
+    QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Error));
     const QString rcl = DeviceAdapterData::openCertificateListFile()->value(m_serial).toString();
     if (mode < 0) {
         QCOMPARE(notice.count(), 0);

@@ -12,6 +12,7 @@
 #include "KvrSim.h"
 #include "Kvrptpif.h"
 #include "QueueTestSupport.h"
+#include "SimulatorFixture.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
 #include "core/ApplicationData.h"
@@ -69,8 +70,7 @@ private:
 
 void TestSdkEvents::init()
 {
-    kvrsim::reset();
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    QVERIFY(kavrotether::test::startSimulator());
     g_ran = &m_ran;
     m_tables = DispatchTables();
     m_tables.queued = kTable;
@@ -82,8 +82,7 @@ void TestSdkEvents::cleanup()
 {
     ApplicationData::setDeviceAdapter(nullptr);
     DeviceAdapterCallback::setDispatchTables(nullptr);
-    (void)KVR_func_api_Finish();
-    kvrsim::reset();
+    kavrotether::test::stopSimulator();
     g_ran = nullptr;
 }
 

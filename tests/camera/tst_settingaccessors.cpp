@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "DeviceAdapterTestAccess.h"
 #include "QueueTestSupport.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
@@ -106,7 +107,7 @@ private:
             qWarning() << script << v.toString();
         return v;
     }
-    DeviceAdapterData &data() { return m_adapter->dataBlock(); }
+    DeviceAdapterData &data() { return DeviceAdapterTestAccess::settingStorage(*m_adapter); }
 
 private slots:
     void init()

@@ -2,18 +2,20 @@
 // connect, the post-connect reading, selection, a camera pulled out and a
 // refused firmware update.
 
-#include "QueuedSpy.h"
 #include <QtTest>
 
 #include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "AdapterFixture.h"
+#include "DeviceAdapterTestAccess.h"
+#include "IsolatedSettings.h"
 #include "KvrSim.h"
+#include "QueuedSpy.h"
+#include "SimulatorFixture.h"
 #include "Kvrptpif.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
@@ -28,14 +30,6 @@ namespace {
 const QString kA1 = QStringLiteral("SIMA10000001");
 const QString kB2 = QStringLiteral("SIMB20000002");
 
-int countCalls(const std::vector<std::string> &log, const std::string &name)
-{
-    int n = 0;
-    for (const std::string &entry : log)
-        n += entry == name ? 1 : 0;
-    return n;
-}
-
 // The post-connect readers of these tests: all answer as the case says.
 std::atomic<bool> g_readFails{false};
 
@@ -48,6 +42,8 @@ constexpr ConnectReadStep kCaps[] = {{"cap", testReader, true, false}};
 constexpr ConnectReadStep kValues[] = {{"value", testReader, true, false}};
 const ConnectReadTables kTables{kCaps, 1, kValues, 1};
 
+using kavrotether::test::callCount;
+using kavrotether::test::globalCallCount;
 using kavrotether::test::QueuedSpy;
 
 } // namespace
@@ -74,12 +70,8 @@ private:
     void searchUsb();
     void connectUsb();
     Item *itemOf(const QString &serialPart);
-    // Delivers the SDK's pending notices and runs the worker's queue.
-    void deliverAndRun();
-
-    std::unique_ptr<QTemporaryDir> m_settingsDir;
-    std::unique_ptr<DeviceAdapter> m_adapter;
-    std::unique_ptr<DeviceAdapterCallback> m_receiver;
+    std::unique_ptr<test::IsolatedSettings> m_settings;
+    test::AdapterFixture m_fixture;
 };
 
 void TestUsbRoad::initTestCase()
@@ -89,40 +81,23 @@ void TestUsbRoad::initTestCase()
 
 void TestUsbRoad::init()
 {
-    m_settingsDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_settingsDir->isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir->path());
-    kvrsim::reset();
-    QCOMPARE(KVR_func_api_Init(), uint8_t(1));
+    m_settings = std::make_unique<test::IsolatedSettings>();
+    QVERIFY(m_settings->isValid());
     g_readFails.store(false);
     DeviceSearch::setConnectReadTables(&kTables);
-    DeviceAdapterCallback::setDispatchTables(nullptr);
-    m_adapter = std::make_unique<DeviceAdapter>();
-    ApplicationData::setDeviceAdapter(m_adapter.get());
-    m_receiver = std::make_unique<DeviceAdapterCallback>();
-    QVERIFY(m_adapter->attachCallbackReceiver(m_receiver.get()));
-    DeviceAdapterCallback::CallbackRegist();
+    QVERIFY(m_fixture.start());
 }
 
 void TestUsbRoad::cleanup()
 {
-    DeviceAdapterCallback::CallbackUnRegist();
-    m_adapter->deviceSearch()->stopSearch();
-    m_adapter->deviceSearch()->stopGetConnectInitData();
-    m_adapter->attachCallbackReceiver(nullptr);
-    m_receiver.reset();
-    m_adapter.reset();
-    ApplicationData::setDeviceAdapter(nullptr);
+    m_fixture.stop();
     DeviceSearch::setConnectReadTables(nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    (void)KVR_func_api_Finish();
-    kvrsim::reset();
-    m_settingsDir.reset();
+    m_settings.reset();
 }
 
 void TestUsbRoad::searchUsb()
 {
-    DeviceSearch &search = *m_adapter->deviceSearch();
+    DeviceSearch &search = *m_fixture->deviceSearch();
     QueuedSpy status(&search, &DeviceSearch::devSearchStatusChanged);
     QVERIFY(search.startSearch(false, false, DeviceSearch::DEVSEARCH_MODE_USB));
     while (status.spy.count() < 2)
@@ -132,16 +107,16 @@ void TestUsbRoad::searchUsb()
 
 void TestUsbRoad::connectUsb()
 {
-    QueuedSpy reading(m_adapter.get(), &DeviceAdapter::camConnectStatusChanged);
-    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
-    while (m_adapter->camConnectStatus() != Utilities::CamConnectSts_Success)
+    QueuedSpy reading(&m_fixture.adapter(), &DeviceAdapter::camConnectStatusChanged);
+    QCOMPARE(m_fixture->connectEnableDevice(), Utilities::Ternary_True);
+    while (m_fixture->camConnectStatus() != Utilities::CamConnectSts_Success)
         QVERIFY(reading.spy.wait(5000));
 }
 
 Item *TestUsbRoad::itemOf(const QString &serialPart)
 {
     const int index = kvrsim::indexOfSerial(serialPart.toStdString());
-    for (QObject *o : m_adapter->searchList()) {
+    for (QObject *o : m_fixture->searchList()) {
         auto *item = qobject_cast<Item *>(o);
         if (item && item->devIndex() == index)
             return item;
@@ -149,22 +124,15 @@ Item *TestUsbRoad::itemOf(const QString &serialPart)
     return nullptr;
 }
 
-void TestUsbRoad::deliverAndRun()
-{
-    kvrsim::flush();
-    while (m_receiver->runOne()) {
-    }
-}
-
 void TestUsbRoad::searchConnectSelectLoseAndUpdate()
 {
-    DeviceAdapter &adapter = *m_adapter;
+    DeviceAdapter &adapter = m_fixture.adapter();
     kvrsim::clearCallLogs();
     searchUsb();
     // Each pass tells the SDK what it searches and clears the search filter.
     QCOMPARE(adapter.connectionType(), 0);
-    QVERIFY(countCalls(kvrsim::globalCallLog(), "ptpip_Set_Connection_Type") >= 1);
-    QVERIFY(countCalls(kvrsim::globalCallLog(), "SetSearchCondition") >= 1);
+    QVERIFY(globalCallCount("ptpip_Set_Connection_Type") >= 1);
+    QVERIFY(globalCallCount("SetSearchCondition") >= 1);
 
     // The two USB cameras, ticked, named by their individual ids.
     QCOMPARE(adapter.searchListCount(), 2);
@@ -203,7 +171,7 @@ void TestUsbRoad::searchConnectSelectLoseAndUpdate()
     switched.clear();
     kvrsim::clearCallLogs();
     kvrsim::unplug(b2);
-    deliverAndRun();
+    m_fixture.deliverAndRun();
     QCOMPARE(adapter.cameraTableCount(), 1);
     QVERIFY(!adapter.cameraInfoByUuid(uuidB, nullptr));
     QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuidA);
@@ -211,19 +179,19 @@ void TestUsbRoad::searchConnectSelectLoseAndUpdate()
     QVERIFY(adapter.isCamerasConnected());
     QVERIFY(listChanged.count() >= 1);
     QCOMPARE(switched.count(), 1);
-    QCOMPARE(countCalls(kvrsim::globalCallLog(), "Search_Device"), 1);
+    QCOMPARE(globalCallCount("Search_Device"), 1);
 
     // Plugged back in, the next re-scan brings it back under a new UUID.
     kvrsim::plug(b2);
     QCOMPARE(adapter.adp_KVR_func_api_Search_Camera_List_start(), Utilities::Ternary_True);
-    deliverAndRun();
+    m_fixture.deliverAndRun();
     QCOMPARE(adapter.cameraTableCount(), 2);
     QVERIFY(kvrsim::inSession(b2));
     QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuidA);
 
     // The stand-in refuses every firmware: the camera stays, the selection
     // and the connection are kept, the completion is announced.
-    const QString file = m_settingsDir->filePath(QStringLiteral("fw.bin"));
+    const QString file = QDir(m_settings->path()).filePath(QStringLiteral("fw.bin"));
     {
         QFile f(file);
         QVERIFY(f.open(QIODevice::NewOnly));
@@ -233,10 +201,10 @@ void TestUsbRoad::searchConnectSelectLoseAndUpdate()
     connected.clear();
     kvrsim::clearCallLogs();
     QVERIFY(adapter.adp_KVR_func_api_FirmwareUpdate_start(uuidA, file, false));
-    deliverAndRun();
+    m_fixture.deliverAndRun();
     QCOMPARE(completed.count(), 1);
-    QCOMPARE(countCalls(kvrsim::callLog(a1), "FirmwareUpdate"), 1);
-    QCOMPARE(countCalls(kvrsim::callLog(a1), "CloseDevice"), 0);
+    QCOMPARE(callCount(a1, "FirmwareUpdate"), 1);
+    QCOMPARE(callCount(a1, "CloseDevice"), 0);
     QCOMPARE(adapter.cameraTableCount(), 2);
     QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuidA);
     QVERIFY(adapter.isCamerasConnected());
@@ -246,7 +214,7 @@ void TestUsbRoad::searchConnectSelectLoseAndUpdate()
 
 void TestUsbRoad::untickedCameraStaysOut()
 {
-    DeviceAdapter &adapter = *m_adapter;
+    DeviceAdapter &adapter = m_fixture.adapter();
     searchUsb();
     QCOMPARE(adapter.searchListCount(), 2);
     itemOf(kA1)->setEnable(false);
@@ -290,7 +258,7 @@ void TestUsbRoad::untickedCameraStaysOut()
 
 void TestUsbRoad::lastCameraLost()
 {
-    DeviceAdapter &adapter = *m_adapter;
+    DeviceAdapter &adapter = m_fixture.adapter();
     searchUsb();
     itemOf(kB2)->setEnable(false);
     connectUsb();
@@ -298,7 +266,7 @@ void TestUsbRoad::lastCameraLost()
     QCOMPARE(adapter.camCurrentSelectedSerialNo(), kA1);
     QSignalSpy connected(&adapter, &DeviceAdapter::isCamerasConnectedChanged);
     kvrsim::unplug(kvrsim::indexOfSerial(kA1.toStdString()));
-    deliverAndRun();
+    m_fixture.deliverAndRun();
     QCOMPARE(adapter.cameraTableCount(), 0);
     QVERIFY(!adapter.isCamerasConnected());
     QCOMPARE(connected.count(), 1);
@@ -309,7 +277,7 @@ void TestUsbRoad::lastCameraLost()
 
 void TestUsbRoad::failedReadingReportsTheCamera()
 {
-    DeviceAdapter &adapter = *m_adapter;
+    DeviceAdapter &adapter = m_fixture.adapter();
     searchUsb();
     itemOf(kB2)->setEnable(false);
     g_readFails.store(true);
@@ -327,7 +295,7 @@ void TestUsbRoad::failedReadingReportsTheCamera()
 
 void TestUsbRoad::autoSearchAlternates()
 {
-    DeviceAdapter &adapter = *m_adapter;
+    DeviceAdapter &adapter = m_fixture.adapter();
     for (int index : kvrsim::cameras()) {
         if (kvrsim::profileOf(index).connection == kvrsim::Connection::Usb)
             kvrsim::unplug(index);
@@ -368,7 +336,7 @@ void TestUsbRoad::autoSearchAlternates()
 
 void TestUsbRoad::searchAndConnectRereadsSelected()
 {
-    DeviceAdapter &adapter = *m_adapter;
+    DeviceAdapter &adapter = m_fixture.adapter();
     // Nothing selected: the SDK is given no camera and refuses.
     QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(), Utilities::Ternary_False);
     searchUsb();
@@ -383,16 +351,16 @@ void TestUsbRoad::searchAndConnectRereadsSelected()
     QCOMPARE(adapter.searchListCount(), 2);
     QCOMPARE(adapter.cameraTableCount(), 2);
     // A busy SDK lock with trylock gives up at once.
-    adapter.sdkMutex.lock();
+    DeviceAdapterTestAccess::sdkLock(adapter).lock();
     QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(true), Utilities::Ternary_False);
-    adapter.sdkMutex.unlock();
+    DeviceAdapterTestAccess::sdkLock(adapter).unlock();
     kvrsim::failNext("Search_and_Connect_DEVICE_TYPE", 1);
     QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(), Utilities::Ternary_False);
 }
 
 void TestUsbRoad::restartedCameraHandsOverSelection()
 {
-    DeviceAdapter &adapter = *m_adapter;
+    DeviceAdapter &adapter = m_fixture.adapter();
     searchUsb();
     connectUsb();
     const int a1 = kvrsim::indexOfSerial(kA1.toStdString());
@@ -400,7 +368,7 @@ void TestUsbRoad::restartedCameraHandsOverSelection()
     const QString uuidA = QString::fromStdString(kvrsim::uuidOf(a1));
     const QString uuidB = QString::fromStdString(kvrsim::uuidOf(b2));
     QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuidA);
-    const QString file = m_settingsDir->filePath(QStringLiteral("fw.bin"));
+    const QString file = QDir(m_settings->path()).filePath(QStringLiteral("fw.bin"));
     {
         QFile f(file);
         QVERIFY(f.open(QIODevice::NewOnly));
@@ -408,14 +376,13 @@ void TestUsbRoad::restartedCameraHandsOverSelection()
     }
     QVERIFY(adapter.adp_KVR_func_api_FirmwareUpdate_start(uuidA, file, true));
     // What the firmware status handler records for a finished update.
-    adapter.dataBlock().fwupDataFrame.store(100);
-    adapter.dataBlock().fwupResult.store(1);
+    DeviceAdapterTestAccess::setFirmwareOutcome(adapter, 100, 1);
     QSignalSpy listChanged(&adapter, &DeviceAdapter::cameraListChanged);
     QSignalSpy switched(&adapter, &DeviceAdapter::switchCameraNotify);
     kvrsim::clearCallLogs();
-    QVERIFY(m_receiver->runOne());
+    QVERIFY(m_fixture.receiver().runOne());
     // The restarting camera is closed and gone; the other one is selected.
-    QCOMPARE(countCalls(kvrsim::callLog(a1), "CloseDevice"), 1);
+    QCOMPARE(callCount(a1, "CloseDevice"), 1);
     QVERIFY(!adapter.cameraInfoByUuid(uuidA, nullptr));
     QCOMPARE(listChanged.count(), 1);
     QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuidB);

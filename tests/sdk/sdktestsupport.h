@@ -5,6 +5,7 @@
 
 #include "Kvrptpif.h"
 #include "KvrSim.h"
+#include "SimulatorFixture.h"
 
 #include <QtTest>
 
@@ -124,27 +125,12 @@ inline void startDefault()
 // Selects and opens the USB camera with that device index; returns its UUID.
 inline std::string connectUsb(int index)
 {
-    KVR_CONNECT_DEVICE_INFO list;
-    std::memset(&list, 0, sizeof list);
-    if (KVR_func_api_ptpip_Set_Connection_Type(KVR_CONNECTION_USB, nullptr) != 1
-        || KVR_func_api_GetPnPDeviceInfo(&list, nullptr) != 1)
-        return {};
-    char uuid[KVR_UUID_BUFFER_SIZE] = {};
-    if (KVR_func_api_SelectPnPDevice(static_cast<uint32_t>(index), &list, uuid, nullptr, nullptr, 0, nullptr) != 1)
-        return {};
-    uint32_t session = 0;
-    if (KVR_func_api_OpenSession(0, &session, uuid, nullptr) != 1)
-        return {};
-    return uuid;
+    return kavrotether::test::openUsbCamera(index);
 }
 
 inline int cameraByModel(const std::string &model)
 {
-    for (int index : kvrsim::cameras()) {
-        if (kvrsim::profileOf(index).model == model)
-            return index;
-    }
-    return -1;
+    return kavrotether::test::cameraByModel(model);
 }
 
 } // namespace sdktest
