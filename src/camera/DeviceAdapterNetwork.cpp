@@ -82,31 +82,23 @@ void DeviceAdapter::registerEventPtpipFoundDeviceProc(uint cb_event_type, void *
     // sets it before it lists the camera.
 
     QMutexLocker g(&foundDeviceMutex);
-    if (m_connectThreadShutDown)
+    if (m_connectWorker.isClosed())
         return;
     if (foundDeviceQueue.size() >= kFoundQueueCapacity)
         return;
     foundDeviceQueue.push_back(info);
-    if (connectThread.joinable()) {
-        // The thread sets "finished" under this mutex with an empty queue in
-        // view, so a thread not finished yet is sure to take the record.
-        if (!connectThreadFinished.load()) {
-            {
-                std::lock_guard<std::mutex> w(m_connectWakeLock);
-                m_connectWakePending = true;
-            }
-            m_connectWake.notify_all();
-            return;
-        }
-        connectThread.join();
+    // The thread sets "finished" under this mutex with an empty queue in
+    // view, so a thread not finished yet is sure to take the record. One
+    // that has finished is at its end: starting anew joins it.
+    if (!m_connectThreadFinished) {
+        m_connectWorker.wake();
+        return;
     }
-    connectThreadStop.exchange(false);
-    connectThreadFinished.exchange(false);
-    {
-        std::lock_guard<std::mutex> w(m_connectWakeLock);
-        m_connectWakePending = false;
+    m_connectThreadFinished = false;
+    if (!m_connectWorker.start([this](WorkerThread::Run &run) { ptpipConnectThreadProc(run); })) {
+        m_connectThreadFinished = true;
+        foundDeviceQueue.pop_back();
     }
-    connectThread = std::thread([this] { ptpipConnectThreadProc(); });
 }
 
 void DeviceAdapter::registerEventPtpipTimeoutSearchProc(uint cb_event_type, void *, void *)
@@ -234,10 +226,10 @@ void DeviceAdapter::registerEventPtpipDisconnectProc(uint cb_event_type, void *,
 
 // ---- connect thread ----
 
-void DeviceAdapter::ptpipConnectThreadProc()
+void DeviceAdapter::ptpipConnectThreadProc(WorkerThread::Run &run)
 {
     int idle = 0;
-    while (!connectThreadStop.load()) {
+    while (!run.stopRequested()) {
         Info info{};
         bool have = false;
         {
@@ -247,15 +239,12 @@ void DeviceAdapter::ptpipConnectThreadProc()
                 foundDeviceQueue.pop_front();
                 have = true;
             } else if (idle >= kConnectIdleLimit) {
-                connectThreadFinished.exchange(true);
+                m_connectThreadFinished = true;
                 return;
             }
         }
         if (!have) {
-            std::unique_lock<std::mutex> w(m_connectWakeLock);
-            m_connectWake.wait_for(w, kConnectIdleWait,
-                                   [this] { return m_connectWakePending || connectThreadStop.load(); });
-            m_connectWakePending = false;
+            run.wait(kConnectIdleWait);
             ++idle;
             continue;
         }
@@ -281,25 +270,32 @@ void DeviceAdapter::ptpipConnectThreadProc()
         }
         ptpipListFoundDevice(item.release());
     }
-    connectThreadFinished.exchange(true);
+    QMutexLocker g(&foundDeviceMutex);
+    m_connectThreadFinished = true;
 }
 
 void DeviceAdapter::stopConnectThread()
 {
-    std::thread running;
     {
+        // Under the found-camera lock: a camera found meanwhile on the SDK's
+        // thread can neither start the thread again nor queue a record.
         QMutexLocker g(&foundDeviceMutex);
-        m_connectThreadShutDown = true;
-        connectThreadStop.exchange(true);
-        running = std::move(connectThread);
+        m_connectWorker.requestClose();
+        foundDeviceQueue.clear();
     }
-    {
-        std::lock_guard<std::mutex> w(m_connectWakeLock);
-        m_connectWakePending = true;
-    }
-    m_connectWake.notify_all();
-    if (running.joinable())
-        running.join();
+    // The thread takes the found-camera lock: joined without it.
+    m_connectWorker.close();
+}
+
+bool DeviceAdapter::isConnectThreadRunning() const
+{
+    return m_connectWorker.isRunning();
+}
+
+int DeviceAdapter::foundDeviceCount()
+{
+    QMutexLocker g(&foundDeviceMutex);
+    return int(foundDeviceQueue.size());
 }
 
 // ---- selecting a network camera ----

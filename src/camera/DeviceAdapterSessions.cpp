@@ -18,7 +18,6 @@ namespace kavrotether {
 
 namespace {
 
-constexpr quint32 kSearchCameraListCommand = 0xFFFF0307;
 constexpr int kSelectAttempts = 10;
 constexpr quint32 kNetworkCommandTimeoutMs = 12000;
 constexpr quint32 kUsbCommandTimeoutMs = 5000;
@@ -359,7 +358,7 @@ Utilities::Ternary DeviceAdapter::searchAddedDevice()
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List_start()
 {
     const bool queued = withCallbackReceiver([](DeviceAdapterCallback &receiver) {
-        receiver.pushArgumentCheck(kSearchCameraListCommand, 0, QString());
+        receiver.pushArgumentCheck(WorkerCommandCode::SearchCameraList, 0, QString());
     });
     // Without the event worker nothing would ever run the re-scan.
     return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
