@@ -481,9 +481,9 @@ private:
     kavrotether::Utilities::Ternary selectEnableUsbDevice();
     // Stops live view for a camera about to go and waits until it has.
     void stopLiveViewFor(const QString &uuid);
-    // Waits (bounded) until the live-view manager has stopped; with
-    // letEventsRun the GUI thread's events run meanwhile.
-    void waitForLiveViewStop(bool letEventsRun = false);
+    // Waits (bounded) until the live-view manager has stopped. No events
+    // run meanwhile: no handler may enter the adapter half-way through.
+    void waitForLiveViewStop();
 public:
     kavrotether::Utilities::Ternary adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(bool trylock = false);
 private:

@@ -5,7 +5,6 @@
 #include "DeviceAdapter.h"
 
 #include <QDeadlineTimer>
-#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QSettings>
@@ -446,8 +445,8 @@ bool DeviceAdapter::selectEnableLanDevice(uint *err, bool add)
         updateRclIni(serial, QString());
         const QString name = entry->devFrlyName().isEmpty() ? entry->devModelName() : entry->devFrlyName();
         const quint32 low = *err & 0xFFFFu;
+        // No other event is let in half-way through this walk.
         emit notifyConnectErrorMessage(low == 9 || low == 10 ? 1 : 0, name, int(*err));
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return any;
 }
