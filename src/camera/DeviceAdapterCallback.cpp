@@ -137,11 +137,20 @@ void runPtpipDisconnect(DeviceAdapter &adapter, const CallbackQueueItem &item)
     adapter.registerEventPtpipDisconnectProc(PtpipKind::Disconnect, nullptr, uuid.data());
 }
 
-// Every command row, handled or not, in code order.
+// Every command row, handled or not, in code order, and which of them have
+// a handler (told by the column's type: comparing function addresses is not
+// a constant expression for every compiler set-up).
 constexpr DispatchEntry kCommandRows[] = {
 #define KAVRO_WORKER_COMMAND_ROW(kind, name, code, handler) DispatchEntry{code, handler},
     KAVRO_WORKER_COMMANDS(KAVRO_WORKER_COMMAND_ROW)
 #undef KAVRO_WORKER_COMMAND_ROW
+};
+constexpr bool hasHandler(std::nullptr_t) { return false; }
+constexpr bool hasHandler(void (*)(DeviceAdapter &, const CallbackQueueItem &)) { return true; }
+constexpr bool kCommandHandled[] = {
+#define KAVRO_WORKER_COMMAND_HANDLED(kind, name, code, handler) hasHandler(handler),
+    KAVRO_WORKER_COMMANDS(KAVRO_WORKER_COMMAND_HANDLED)
+#undef KAVRO_WORKER_COMMAND_HANDLED
 };
 
 #define KAVRO_DA_EVENT_ROW(code, handler)                                      \
@@ -198,8 +207,8 @@ static_assert(commandsInRange(), "a command code lies in the command range");
 constexpr std::size_t handledCommandCount()
 {
     std::size_t n = 0;
-    for (const DispatchEntry &row : kCommandRows)
-        n += row.run ? 1 : 0;
+    for (const bool handled : kCommandHandled)
+        n += handled ? 1 : 0;
     return n;
 }
 
@@ -211,7 +220,7 @@ constexpr auto mergedQueuedTable()
     std::size_t e = 0;
     std::size_t c = 0;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        while (c < std::size(kCommandRows) && !kCommandRows[c].run)
+        while (c < std::size(kCommandRows) && !kCommandHandled[c])
             ++c;
         if (c == std::size(kCommandRows) || (e < std::size(kEventRows) && kEventRows[e].code < kCommandRows[c].code))
             out[i] = kEventRows[e++];
