@@ -214,9 +214,10 @@ private:
     DeviceSearch m_deviceSearch;
 
     // The network connect thread and the found cameras it works through,
-    // guarded by foundDeviceMutex.
+    // guarded by foundDeviceMutex (a standard mutex, so that the thread
+    // sanitizer sees it).
     WorkerThread m_connectWorker{QStringLiteral("network connect")};
-    QRecursiveMutex foundDeviceMutex;
+    std::recursive_mutex foundDeviceMutex;
     std::deque<_tag_KVR_PTPIP_CONNECT_DEVICE_INFO> foundDeviceQueue;
     // Set by the connect thread, with the queue empty in view, once it has
     // decided to end: a camera found after that starts a new one.

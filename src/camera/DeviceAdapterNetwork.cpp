@@ -80,7 +80,7 @@ void DeviceAdapter::registerEventPtpipFoundDeviceProc(uint cb_event_type, void *
     // hold while it waits for this very callback thread; the connect thread
     // sets it before it lists the camera.
 
-    QMutexLocker g(&foundDeviceMutex);
+    std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
     if (m_connectWorker.isClosed())
         return;
     if (foundDeviceQueue.size() >= kFoundQueueCapacity)
@@ -232,7 +232,7 @@ void DeviceAdapter::ptpipConnectThreadProc(WorkerThread::Run &run)
         Info info{};
         bool have = false;
         {
-            QMutexLocker g(&foundDeviceMutex);
+            std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
             if (!foundDeviceQueue.empty()) {
                 info = foundDeviceQueue.front();
                 foundDeviceQueue.pop_front();
@@ -269,7 +269,7 @@ void DeviceAdapter::ptpipConnectThreadProc(WorkerThread::Run &run)
         }
         ptpipListFoundDevice(item.release());
     }
-    QMutexLocker g(&foundDeviceMutex);
+    std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
     m_connectThreadFinished = true;
 }
 
@@ -278,7 +278,7 @@ void DeviceAdapter::stopConnectThread()
     {
         // Under the found-camera lock: a camera found meanwhile on the SDK's
         // thread can neither start the thread again nor queue a record.
-        QMutexLocker g(&foundDeviceMutex);
+        std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
         m_connectWorker.requestClose();
         foundDeviceQueue.clear();
     }
@@ -293,7 +293,7 @@ bool DeviceAdapter::isConnectThreadRunning() const
 
 int DeviceAdapter::foundDeviceCount()
 {
-    QMutexLocker g(&foundDeviceMutex);
+    std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
     return int(foundDeviceQueue.size());
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "KvrSim.h"
+#include "QueuedSpy.h"
 #include "Kvrptpif.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
@@ -150,11 +151,13 @@ void TestNetworkRoad::runWorker()
 
 void TestNetworkRoad::searchListsNetworkCamera()
 {
-    QSignalSpy changed(m_adapter, &DeviceAdapter::searchListChanged);
+    // Emitted on the connect thread.
+    test::QueuedSpy changedSpy(m_adapter, &DeviceAdapter::searchListChanged);
+    QSignalSpy &changed = changedSpy.spy;
     search();
     SearchCameraListItemObject *item = listedCamera();
     QVERIFY(item);
-    QVERIFY(changed.count() >= 1);
+    QTRY_VERIFY(changed.count() >= 1);
     QCOMPARE(item->connectMode(), SearchCameraListItemObject::CONNECT_LAN);
     QCOMPARE(item->devSerialNo(), m_serial);
     QCOMPARE(item->devIndex(), m_index);
