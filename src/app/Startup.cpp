@@ -321,10 +321,8 @@ void registerQmlTypes()
 
 void stopBackgroundWork(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter)
 {
-    DeviceSearch *search = deviceAdapter.deviceSearch();
-    if (search && search->devSearchStatus() != 0)
-        search->stopSearch();
-    deviceAdapter.stopCallbackThread();
+    // The adapter's threads in their order, the flash worker, then the SDK.
+    deviceAdapter.stopBackgroundThreads();
     flashAdapter.stopCallbackThread();
     deviceAdapter.finishSdkIfInitialised();
 }

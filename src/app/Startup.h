@@ -77,9 +77,9 @@ QString fontFamilyForLanguage(int qtLanguage);
 // The 17 types of the module "Kv" 1.0.
 void registerQmlTypes();
 
-// After the event loop: ends what may still be working with the objects
-// about to be destroyed (a search, the event workers) and then the SDK,
-// whatever the interface managed to close before it quit.
+// After the event loop: stops every thread still working with the objects
+// about to be destroyed (the adapter's stop list, the flash worker) and then
+// finishes the SDK, whatever the interface managed to close before it quit.
 void stopBackgroundWork(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter);
 
 } // namespace startup

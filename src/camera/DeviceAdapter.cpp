@@ -25,15 +25,9 @@ DeviceAdapter::DeviceAdapter(QObject *parent)
 
 DeviceAdapter::~DeviceAdapter()
 {
-    // The search and post-connect reading threads call into this object.
-    m_deviceSearch.stopSearch();
-    m_deviceSearch.stopGetConnectInitData();
-    // Under the found-camera lock, and for good: a camera found meanwhile
-    // on the SDK's thread can neither join it twice nor start it again.
-    stopConnectThread();
-    // The worker calls into this object: it must have left its handler and
-    // unregistered from the SDK before anything here is torn down.
-    stopCallbackThread();
+    // Every thread calls into this object: each must have left (and the
+    // worker unregistered from the SDK) before anything here is torn down.
+    stopBackgroundThreads();
     // The dialog answers to this adapter.
     delete passwordDialog;
     passwordDialog = nullptr;

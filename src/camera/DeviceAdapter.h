@@ -13,73 +13,24 @@
 #include <deque>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 #include "DeviceAdapterData.h"
 #include "DeviceAdapterProperties.h"
 #include "settings/SettingMembers.h"
 #include "DeviceSearch.h"
 #include "SearchCameraListItemObject.h"
+#include "WorkerCommands.def"
 #include "Kvrptpif.h"
 #include "core/Utilities.h"
+#include "core/WorkerThread.h"
 #include "liveview/LiveViewManager.h"
 #include "liveview/VideoAdapter.h"
-
-class QThread;
 
 namespace kavrotether {
 
 class CustomDialog;
 class DeviceAdapterCallback;
 class DeviceAdapterTestAccess;
-
-// Capability and status reads the interface queues for the selected camera.
-// X(enqueuer, command code)
-#define KAVRO_DA_READ_ENQUEUERS(X)                                                        \
-    X(adp_KVR_func_api_CameraMode_GetCapability_Start, 0xFFFF0201)                        \
-    X(adp_KVR_func_api_RecInfo_BurstBracket_GetCapability_Start, 0xFFFF0202)              \
-    X(adp_KVR_func_api_RecInfo_SelfTimer_GetCapability_Start, 0xFFFF0203)                 \
-    X(adp_KVR_func_api_IntervalInfo_GetCapability_Start, 0xFFFF0204)                      \
-    X(adp_KVR_func_api_RecInfo_4K6K_GetCapability_Start, 0xFFFF0205)                      \
-    X(adp_KVR_func_api_SetupCfgInfo_GetCapability_Start, 0xFFFF0206)                      \
-    X(adp_KVR_func_api_SetupFilesCfgInfo_GetCapability_Start, 0xFFFF0207)                 \
-    X(adp_KVR_func_api_Mov_Config_GetCapability_Start, 0xFFFF0208)                        \
-    X(adp_KVR_func_api_Aperture_GetCapability_Start, 0xFFFF0209)                          \
-    X(adp_KVR_func_api_SS_Get_Capability_Start, 0xFFFF020A)                               \
-    X(adp_KVR_func_api_WB_GetCapability_Start, 0xFFFF020B)                                \
-    X(adp_KVR_func_api_ISO_GetCapability_Start, 0xFFFF020C)                               \
-    X(adp_KVR_func_api_ImageInfo_GetCapability_Start, 0xFFFF020D)                         \
-    X(adp_KVR_func_api_AF_Config_GetCapability_Start, 0xFFFF020E)                         \
-    X(adp_KVR_func_api_RecInfo_Metering_GetCapability_Start, 0xFFFF020F)                  \
-    X(adp_KVR_func_api_Exposure_GetCapability_Start, 0xFFFF0210)                          \
-    X(adp_KVR_func_api_PhotoStyle_GetCapability_Start, 0xFFFF0211)                        \
-    X(adp_KVR_func_api_RecPreview_Cfg_GetCapability_Start, 0xFFFF0212)                    \
-    X(adp_KVR_func_api_RecInfo_AF_Frame_GetCapability_Start, 0xFFFF0213)                  \
-    X(adp_KVR_func_api_AFMF_Cfg2_GetCapability_Start, 0xFFFF0214)                         \
-    X(adp_KVR_func_api_Strobe_GetCapability_Start, 0xFFFF0215)                            \
-    X(adp_KVR_func_api_Strobe2_GetCapability_Start, 0xFFFF0216)                           \
-    X(adp_KVR_func_api_GetBatteryInfo_Start, 0xFFFF0217)                                  \
-    X(adp_KVR_func_api_GetCameraStatus_Start, 0xFFFF0218)                                 \
-    X(adp_KVR_func_api_GetElapsedInMovieRec_Start, 0xFFFF0219)                            \
-    X(adp_KVR_func_api_GetStatusOfCards_Start, 0xFFFF021A)                                \
-    X(adp_KVR_func_api_GetDetailedFreeSpaces_Start, 0xFFFF021B)                           \
-    X(adp_KVR_func_api_Get_AFAE_DisplayState_Start, 0xFFFF021C)                           \
-    X(adp_KVR_func_api_WB_GetParam_Start, 0xFFFF021D)                                     \
-    X(adp_KVR_func_api_WB_Get_KSet_Start, 0xFFFF021E)                                     \
-    X(adp_KVR_func_api_WB_Get_ADJ_AB_Start, 0xFFFF021F)                                   \
-    X(adp_KVR_func_api_WB_Get_ADJ_GM_Start, 0xFFFF0220)                                   \
-    X(adp_KVR_func_api_WB_Get_ADJ_AB_Sep_Start, 0xFFFF0221)                               \
-    X(adp_KVR_func_api_GetAFInfo_Start, 0xFFFF0222)                                       \
-    X(adp_KVR_func_api_RecInfo_AF_Frame_Get_Small_Frame_Start, 0xFFFF0224)                \
-    X(adp_KVR_func_api_Get_AFC_StartPositionState_Start, 0xFFFF0225)                      \
-    X(adp_KVR_func_api_Mov_Filter_GetCapability_Start, 0xFFFF0226)                        \
-    X(adp_KVR_func_api_PhotoStyle2_GetCapability_Start, 0xFFFF0227)                       \
-    X(adp_KVR_func_api_Get_Rec_Info_Start, 0xFFFF022A)                                    \
-    X(adp_KVR_func_api_Get_WB_Info_Start, 0xFFFF022B)                                     \
-    X(adp_KVR_func_api_Get_NoiseReduction_RemainingTime_Start, 0xFFFF0304)                \
-    X(adp_KVR_func_api_PowerSaving_GetCapability_Start, 0xFFFF0305)                       \
-    X(adp_KVR_func_api_Get_HDMI_SDI_Status_Start, 0xFFFF0308)                             \
-    X(adp_KVR_func_api_Get_Shot_Mode_Status_Start, 0xFFFF030C)
 
 // The camera-facing object: its properties mirror the selected camera. The
 // implementation is split by share: DeviceAdapter.cpp (the object itself),
@@ -156,9 +107,18 @@ public:
     // but a loop that ended some other way must not leave it running.
     void finishSdkIfInitialised();
 
-    // Creates the event receiver and its thread once and starts the worker.
+    // Every thread that calls into this adapter or the SDK, stopped in order
+    // and joined (bounded): the device search, the network connect thread,
+    // the post-connect reader, the event worker. Runs before the SDK is
+    // finished on every closing path; harmless when nothing runs and when
+    // run twice. Until the SDK is initialised again none of them starts.
+    void stopBackgroundThreads();
+
+    // Creates the event receiver, starts its worker and registers the SDK
+    // callbacks; a second call while one works starts nothing.
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Reg_NotifyCallback();
-    // Asks the event worker to stop and waits (bounded) until it has left.
+    // Asks the event worker to stop, waits (bounded) until it has left and
+    // takes the SDK callbacks away.
     Q_INVOKABLE void stopCallbackThread();
     // The receiver as it is now; a thread other than the GUI thread uses it
     // only through withCallbackReceiver, which keeps it from going meanwhile.
@@ -205,12 +165,15 @@ public:
     // Queues a command for the event worker; Ternary_False while there is no
     // receiver, otherwise Ternary_True (also when an equal item waits).
     Utilities::Ternary enqueueCommand(quint32 code, quint32 param = 0, const QString &uuid = QString());
-#define KAVRO_DA_DECLARE_ENQUEUER(name, code) Q_INVOKABLE kavrotether::Utilities::Ternary name();
-    KAVRO_DA_READ_ENQUEUERS(KAVRO_DA_DECLARE_ENQUEUER)
+#define KAVRO_DA_DECLARE_ENQUEUER_Enqueuer(name) Q_INVOKABLE kavrotether::Utilities::Ternary name();
+#define KAVRO_DA_DECLARE_ENQUEUER_Internal(name)
+#define KAVRO_DA_DECLARE_ENQUEUER(kind, name, code, handler) KAVRO_DA_DECLARE_ENQUEUER_##kind(name)
+    KAVRO_WORKER_COMMANDS(KAVRO_DA_DECLARE_ENQUEUER)
 #undef KAVRO_DA_DECLARE_ENQUEUER
+#undef KAVRO_DA_DECLARE_ENQUEUER_Internal
+#undef KAVRO_DA_DECLARE_ENQUEUER_Enqueuer
 
 signals:
-    void operateDeviceAdapterCallback();
     void videoSourceChanged();
     void liveViewManagerChanged();
     void deviceSearchChanged();
@@ -237,7 +200,11 @@ private:
     // under it.
     mutable QMutex callbackReceiverLock;
     DeviceAdapterCallback *callbackReceiver = nullptr;
-    QThread *callbackThread = nullptr;
+    // The receiver this adapter made for its worker (shared with the worker,
+    // which keeps it alive should it have to be left running).
+    std::shared_ptr<DeviceAdapterCallback> m_ownedReceiver;
+    WorkerThread m_eventWorker{QStringLiteral("event worker")};
+    bool m_callbacksRegistered = false;
 
     // Addresses and sizes handed over by the last live-view frame read.
     std::array<quintptr, 13> liveViewBuffers{};
@@ -250,13 +217,21 @@ private:
 private:
     DeviceSearch m_deviceSearch;
 
-public:
-    // The network connect thread and what it works on.
-    std::thread connectThread;
-    QRecursiveMutex foundDeviceMutex;
+    // The network connect thread and the found cameras it works through,
+    // guarded by foundDeviceMutex (a standard mutex, so that the thread
+    // sanitizer sees it).
+    WorkerThread m_connectWorker{QStringLiteral("network connect")};
+    std::recursive_mutex foundDeviceMutex;
     std::deque<_tag_KVR_PTPIP_CONNECT_DEVICE_INFO> foundDeviceQueue;
-    std::atomic<bool> connectThreadStop{false};
-    std::atomic<bool> connectThreadFinished{false};
+    // Set by the connect thread, with the queue empty in view, once it has
+    // decided to end: a camera found after that starts a new one.
+    bool m_connectThreadFinished = true;
+
+public:
+    // The connect thread is working (started and not yet ended).
+    bool isConnectThreadRunning() const;
+    // Found cameras waiting for the connect thread.
+    int foundDeviceCount();
 
     // ---- custom dialog (DeviceAdapterDialogs.cpp) ----
 public:
@@ -510,9 +485,9 @@ private:
     kavrotether::Utilities::Ternary selectEnableUsbDevice();
     // Stops live view for a camera about to go and waits until it has.
     void stopLiveViewFor(const QString &uuid);
-    // Waits (bounded) until the live-view manager has stopped; with
-    // letEventsRun the GUI thread's events run meanwhile.
-    void waitForLiveViewStop(bool letEventsRun = false);
+    // Waits (bounded) until the live-view manager has stopped. No events
+    // run meanwhile: no handler may enter the adapter half-way through.
+    void waitForLiveViewStop();
 public:
     kavrotether::Utilities::Ternary adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(bool trylock = false);
 private:
@@ -577,8 +552,6 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Ctrl_LiveView_Start();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Ctrl_LiveView_Stop();
     Q_INVOKABLE void setLiveviewPause();
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LiveView_Str_Get_Recom_Img_Start();
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LiveView_Str_Get_Trans_Img_Start();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_LiveView_data_Start();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_LiveView_data();
     Q_INVOKABLE void updateLiveviewSelectCamera();
@@ -602,9 +575,9 @@ public slots:
     void registerEventPtpipFoundConnectedDeviceProc(uint cb_event_type, void *cb_event_param1, void *cb_event_param2);
 
 public:
-    void ptpipConnectThreadProc();
-    // Asks the connect thread to stop and joins it; no connect thread starts
-    // after this. The thread looks at the request at least every 100 ms.
+    void ptpipConnectThreadProc(WorkerThread::Run &run);
+    // Asks the connect thread to stop and joins it (bounded); no connect
+    // thread starts after this until the SDK is initialised again.
     void stopConnectThread();
     // Selects one found network camera through the SDK with its saved
     // password and records its device key; the UUID on success.
@@ -660,15 +633,9 @@ public:
     bool isCheckingPtpipEnhanceSecurityInfo();
 
 private:
-    // Set by stopConnectThread; guarded by foundDeviceMutex.
-    bool m_connectThreadShutDown = false;
     // Lists a found network camera in the search list.
     void ptpipListFoundDevice(SearchCameraListItemObject *item);
     bool ptpipConnectDevice(_tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, uint *err, bool select);
-    // Wakes the connect thread's idle wait early (stop or a new record).
-    std::mutex m_connectWakeLock;
-    std::condition_variable m_connectWake;
-    bool m_connectWakePending = false;
     // ---- end network ----
 public:
     // ---- device search (DeviceAdapterSearch.cpp) ----

@@ -1,7 +1,6 @@
 #include "DeviceAdapterCallback.h"
 
-#include <QDeadlineTimer>
-#include <QThread>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -96,28 +95,63 @@ const PtpipEntry *findPtpip(const DispatchTables &t, quint32 kind)
     return nullptr;
 }
 
-// Rows are added by the handlers and workers as they come; each row runs a
-// DeviceAdapter operation with the item's parameter converted to its argument.
-// connection: live-view frame read, USB re-scan, selected-camera switch
+// What the worker runs for the program's own commands (the handler column
+// of WorkerCommands.def): each calls a DeviceAdapter operation with the
+// item's parameter converted to its argument.
+template<auto Read>
+void runRead(DeviceAdapter &adapter, const CallbackQueueItem &)
+{
+    (void)(adapter.*Read)();
+}
+void runStatusOfCards(DeviceAdapter &adapter, const CallbackQueueItem &)
+{
+    (void)adapter.adp_KVR_func_api_GetStatusOfCards(nullptr, QString());
+}
 void runLiveViewData(DeviceAdapter &adapter, const CallbackQueueItem &)
 {
     adapter.adp_KVR_func_api_Get_LiveView_data();
+}
+void runFirmwareUpdate(DeviceAdapter &adapter, const CallbackQueueItem &)
+{
+    (void)adapter.adp_KVR_func_api_FirmwareUpdate();
 }
 void runSearchCameraList(DeviceAdapter &adapter, const CallbackQueueItem &)
 {
     adapter.adp_KVR_func_api_Search_Camera_List();
 }
+void runRecInfoAnother(DeviceAdapter &adapter, const CallbackQueueItem &item)
+{
+    adapter.registerEventIdRecInfoAnother(item.cb_event_type, item.cb_event_param, item.cb_event_uuid);
+}
+void runSetEventTypeFromCamera(DeviceAdapter &adapter, const CallbackQueueItem &item)
+{
+    (void)adapter.adp_KVR_func_api_SetEventTypeFromCamera(item.cb_event_param != 0, item.cb_event_uuid);
+}
 void runSelectDevice(DeviceAdapter &adapter, const CallbackQueueItem &item)
 {
     adapter.adp_KVR_func_api_Select_Device(int(item.cb_event_param));
 }
-
-// network connection
 void runPtpipDisconnect(DeviceAdapter &adapter, const CallbackQueueItem &item)
 {
     QByteArray uuid = item.cb_event_uuid.toUtf8();
     adapter.registerEventPtpipDisconnectProc(PtpipKind::Disconnect, nullptr, uuid.data());
 }
+
+// Every command row, handled or not, in code order, and which of them have
+// a handler (told by the column's type: comparing function addresses is not
+// a constant expression for every compiler set-up).
+constexpr DispatchEntry kCommandRows[] = {
+#define KAVRO_WORKER_COMMAND_ROW(kind, name, code, handler) DispatchEntry{code, handler},
+    KAVRO_WORKER_COMMANDS(KAVRO_WORKER_COMMAND_ROW)
+#undef KAVRO_WORKER_COMMAND_ROW
+};
+constexpr bool hasHandler(std::nullptr_t) { return false; }
+constexpr bool hasHandler(void (*)(DeviceAdapter &, const CallbackQueueItem &)) { return true; }
+constexpr bool kCommandHandled[] = {
+#define KAVRO_WORKER_COMMAND_HANDLED(kind, name, code, handler) hasHandler(handler),
+    KAVRO_WORKER_COMMANDS(KAVRO_WORKER_COMMAND_HANDLED)
+#undef KAVRO_WORKER_COMMAND_HANDLED
+};
 
 #define KAVRO_DA_EVENT_ROW(code, handler)                                      \
     DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {       \
@@ -127,9 +161,8 @@ void runPtpipDisconnect(DeviceAdapter &adapter, const CallbackQueueItem &item)
     DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {       \
                       a.handler(i.cb_event_type, i.cb_event_param, i.cb_event_uuid); \
                   }}
-#define KAVRO_DA_READ_ROW(code, reader)                                        \
-    DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &) { (void)a.reader(); }}
-constexpr std::array kQueuedTable{
+// The camera's events the worker handles.
+constexpr DispatchEntry kEventRows[] = {
     // camera status and notifications
     KAVRO_DA_EVENT_ROW(0x08000050, registerEventIdPowerSavingInfo),
     KAVRO_DA_EVENT_ROW(0x0E000011, registerEventIdErrComTimeOut),
@@ -147,43 +180,57 @@ constexpr std::array kQueuedTable{
     KAVRO_DA_EVENT_ROW(0x16000010, registerEventIdRecMonitorInfo),
     KAVRO_DA_EVENT_UUID_ROW(0x1FF10000, registerEventIdFrameDataTransferRead),
     KAVRO_DA_EVENT_UUID_ROW(0x1FF20001, registerEventIdDeviceStray),
-    // network connection
-    DispatchEntry{WorkerCommandCode::PtpipDisconnect, runPtpipDisconnect},
-    // camera status and notifications
-    KAVRO_DA_READ_ROW(0xFFFF0217, adp_KVR_func_api_GetBatteryInfo),
-    KAVRO_DA_READ_ROW(0xFFFF0218, adp_KVR_func_api_GetCameraStatus),
-    KAVRO_DA_READ_ROW(0xFFFF0219, adp_KVR_func_api_GetElapsedInMovieRec),
-    DispatchEntry{0xFFFF021A, [](DeviceAdapter &a, const CallbackQueueItem &) {
-                      (void)a.adp_KVR_func_api_GetStatusOfCards(nullptr, QString());
-                  }},
-    KAVRO_DA_READ_ROW(0xFFFF021B, adp_KVR_func_api_GetDetailedFreeSpaces),
-    KAVRO_DA_READ_ROW(0xFFFF021C, adp_KVR_func_api_Get_AFAE_DisplayState),
-    KAVRO_DA_READ_ROW(0xFFFF0225, adp_KVR_func_api_Get_AFC_StartPositionState),
-    KAVRO_DA_READ_ROW(0xFFFF022A, adp_KVR_func_api_Get_Rec_Info),
-    // connection: live-view frame read
-    DispatchEntry{0xFFFF0301, runLiveViewData},
-    // camera status and notifications
-    KAVRO_DA_READ_ROW(0xFFFF0304, adp_KVR_func_api_Get_NoiseReduction_RemainingTime),
-    // firmware update
-    DispatchEntry{WorkerCommandCode::FirmwareUpdate,
-                  [](DeviceAdapter &a, const CallbackQueueItem &) { (void)a.adp_KVR_func_api_FirmwareUpdate(); }},
-    // connection: USB re-scan
-    DispatchEntry{0xFFFF0307, runSearchCameraList},
-    // camera status and notifications
-    // camera status and notifications
-    KAVRO_DA_READ_ROW(0xFFFF0308, adp_KVR_func_api_Get_HDMI_SDI_Status),
-    KAVRO_DA_EVENT_UUID_ROW(0xFFFF0309, registerEventIdRecInfoAnother),
-    DispatchEntry{0xFFFF030A, [](DeviceAdapter &a, const CallbackQueueItem &i) {
-                      (void)a.adp_KVR_func_api_SetEventTypeFromCamera(i.cb_event_param != 0, i.cb_event_uuid);
-                  }},
-    // connection: selected-camera switch
-    DispatchEntry{0xFFFF030B, runSelectDevice},
-    // camera status and notifications
-    KAVRO_DA_READ_ROW(0xFFFF030C, adp_KVR_func_api_Get_Shot_Mode_Status),
 };
 #undef KAVRO_DA_EVENT_ROW
 #undef KAVRO_DA_EVENT_UUID_ROW
-#undef KAVRO_DA_READ_ROW
+
+template<typename Rows>
+constexpr bool sortedUnique(const Rows &t)
+{
+    for (std::size_t i = 1; i < std::size(t); ++i)
+        if (!(t[i - 1].code < t[i].code))
+            return false;
+    return true;
+}
+static_assert(sortedUnique(kEventRows), "merged below as a sorted list");
+static_assert(sortedUnique(kCommandRows), "command rows are listed by ascending code");
+
+constexpr bool commandsInRange()
+{
+    for (const DispatchEntry &row : kCommandRows)
+        if (row.code < WorkerCommandCode::First || row.code > WorkerCommandCode::Last)
+            return false;
+    return true;
+}
+static_assert(commandsInRange(), "a command code lies in the command range");
+
+constexpr std::size_t handledCommandCount()
+{
+    std::size_t n = 0;
+    for (const bool handled : kCommandHandled)
+        n += handled ? 1 : 0;
+    return n;
+}
+
+// The worker's table: the event rows and the handled command rows, merged
+// in code order.
+constexpr auto mergedQueuedTable()
+{
+    std::array<DispatchEntry, std::size(kEventRows) + handledCommandCount()> out{};
+    std::size_t e = 0;
+    std::size_t c = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        while (c < std::size(kCommandRows) && !kCommandHandled[c])
+            ++c;
+        if (c == std::size(kCommandRows) || (e < std::size(kEventRows) && kEventRows[e].code < kCommandRows[c].code))
+            out[i] = kEventRows[e++];
+        else
+            out[i] = kCommandRows[c++];
+    }
+    return out;
+}
+constexpr auto kQueuedTable = mergedQueuedTable();
+static_assert(sortedUnique(kQueuedTable), "the worker looks codes up by binary search");
 
 // network connection: kind 5 carries the error type where the others carry
 // nothing, so each row hands over the second pointer untouched.
@@ -201,16 +248,6 @@ constexpr PtpipEntry kPtpipTable[] = {
     {PtpipKind::FoundConnectedDevice, runPtpip<&DeviceAdapter::registerEventPtpipFoundConnectedDeviceProc>},
 };
 
-template<typename Table>
-constexpr bool sortedUnique(const Table &t)
-{
-    for (std::size_t i = 1; i < t.size(); ++i)
-        if (!(t[i - 1].code < t[i].code))
-            return false;
-    return true;
-}
-static_assert(sortedUnique(kQueuedTable), "the worker looks codes up by binary search");
-
 // Run at once on the SDK's thread.
 void firmwareStatus(DeviceAdapter &a, quint32 code, quint32 param, const QString &)
 {
@@ -226,6 +263,19 @@ static_assert(sortedUnique(kImmediateTable), "looked up by binary search");
 
 std::atomic<const DispatchTables *> g_tables{nullptr};
 
+// A code that has no handler in this build is reported the first time it
+// is dropped, not every time.
+void warnUnhandled(quint32 code)
+{
+    static QMutex lock;
+    static QSet<quint32> reported;
+    QMutexLocker g(&lock);
+    if (reported.contains(code))
+        return;
+    reported.insert(code);
+    qWarning("DeviceAdapterCallback: no handler for code 0x%08X; its items are dropped", code);
+}
+
 } // namespace
 
 DeviceAdapterCallback::DeviceAdapterCallback(QObject *parent) : QObject(parent) {}
@@ -240,6 +290,8 @@ DeviceAdapterCallback::~DeviceAdapterCallback()
 bool DeviceAdapterCallback::appendLocked(quint32 type, quint32 param, const QString &uuid)
 {
     m_queue.push_back(CallbackQueueItem{type, param, uuid});
+    if (m_wakeUp)
+        m_wakeUp();
     return true;
 }
 
@@ -330,21 +382,10 @@ bool DeviceAdapterCallback::IsInterruptionRequested() const
     return m_interruptionRequested;
 }
 
-bool DeviceAdapterCallback::isWorking() const
+void DeviceAdapterCallback::setWakeUp(std::function<void()> wakeUp)
 {
     QMutexLocker g(&m_queueMutex);
-    return m_working;
-}
-
-bool DeviceAdapterCallback::waitUntilIdle(int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    QMutexLocker g(&m_queueMutex);
-    while (m_working) {
-        if (!m_idle.wait(&m_queueMutex, deadline))
-            return !m_working;
-    }
-    return true;
+    m_wakeUp = std::move(wakeUp);
 }
 
 const quint32 *DeviceAdapterCallback::notifyRegistrations(std::size_t *count)
@@ -477,27 +518,17 @@ bool DeviceAdapterCallback::runOne()
     if (!adapter)
         return true;
     const DispatchTables &tables = dispatchTables();
-    if (const DispatchEntry *e = findEntry(tables.queued, tables.queuedCount, item.cb_event_type))
+    const DispatchEntry *e = findEntry(tables.queued, tables.queuedCount, item.cb_event_type);
+    if (e && e->run)
         e->run(*adapter, item);
+    else
+        warnUnhandled(item.cb_event_type);
     return true;
 }
 
-void DeviceAdapterCallback::doWork()
+bool DeviceAdapterCallback::runNext()
 {
-    {
-        QMutexLocker g(&m_queueMutex);
-        m_working = true;
-    }
-    CallbackRegist();
-    // A stop requested before this point is kept: the loop ends at once.
-    while (!IsInterruptionRequested()) {
-        if (!runOne())
-            QThread::msleep(10);
-    }
-    CallbackUnRegist();
-    QMutexLocker g(&m_queueMutex);
-    m_working = false;
-    m_idle.wakeAll();
+    return !IsInterruptionRequested() && runOne();
 }
 
 const DispatchTables &DeviceAdapterCallback::productionTables()

@@ -3,10 +3,12 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QWaitCondition>
 
 #include <cstddef>
 #include <deque>
+#include <functional>
+
+#include "WorkerCommands.def"
 
 namespace kavrotether {
 
@@ -35,18 +37,18 @@ enum : quint32 {
 };
 }
 
-// The program's own command codes, queued beside the camera events.
+// The program's own command codes, queued beside the camera events: the
+// ranges, and one constant per row of the command list.
 namespace WorkerCommandCode {
 enum : quint32 {
     First = 0xFFFF0101,
     SettingWriteFirst = 0xFFFF0101,
     SettingWriteLast = 0xFFFF01FF,
-    PtpipDisconnect = 0xFFFF0135,
     ReadFirst = 0xFFFF0201,
-    RecInfoAnother = 0xFFFF0309,
     Last = 0xFFFF030C,
-    // firmware update
-    FirmwareUpdate = 0xFFFF0306,
+#define KAVRO_WORKER_COMMAND_CONSTANT(kind, name, code, handler) name = code,
+    KAVRO_WORKER_COMMANDS(KAVRO_WORKER_COMMAND_CONSTANT)
+#undef KAVRO_WORKER_COMMAND_CONSTANT
 };
 }
 
@@ -90,7 +92,8 @@ struct PtpipEntry
 };
 
 // Everything the worker and the SDK callbacks route to. Each table is sorted
-// by code; a code without a row is discarded (queued) or dropped (immediate).
+// by code; a code without a row is logged once and discarded (queued) or
+// dropped (immediate).
 struct DispatchTables
 {
     const DispatchEntry *queued = nullptr;
@@ -122,12 +125,12 @@ public:
     bool pushArgumentCheck2(quint32 type, quint32 param, const QString &uuid);
     bool popArgument(quint32 *type, quint32 *param, QString *uuid);
 
+    void RequestInterruption();
     void ClearInterruptionRequest();
     bool IsInterruptionRequested() const;
-    // True while doWork runs its loop (from registration to unregistration).
-    bool isWorking() const;
-    // Waits until doWork has returned or never ran; false on time-out.
-    bool waitUntilIdle(int timeoutMs);
+    // Called after each item appended (the worker's wake-up); set before
+    // the worker starts.
+    void setWakeUp(std::function<void()> wakeUp);
 
     static void CallbackRegist();
     static void CallbackUnRegist();
@@ -135,8 +138,11 @@ public:
     static int registerCallback_PtpIp(quint32 kind, void *data, void *uuid, void *reserved);
 
     // Pops one item and runs it on the calling thread; false when the queue
-    // was empty. The worker loop is made of this; tests step with it.
+    // was empty. Tests step with it.
     bool runOne();
+    // The worker's step: runOne() unless a stop was requested (the items
+    // still waiting then never run); false when nothing ran.
+    bool runNext();
     // The items waiting, oldest first (a copy).
     std::deque<CallbackQueueItem> pendingItems() const;
 
@@ -151,18 +157,13 @@ public:
     static const quint32 *notifyRegistrations(std::size_t *count);
     static const quint32 *ptpipRegistrations(std::size_t *count);
 
-public slots:
-    void doWork();
-    void RequestInterruption();
-
 private:
     bool appendLocked(quint32 type, quint32 param, const QString &uuid);
 
     mutable QMutex m_queueMutex;
     std::deque<CallbackQueueItem> m_queue;
     bool m_interruptionRequested = false;
-    bool m_working = false;
-    QWaitCondition m_idle;
+    std::function<void()> m_wakeUp;
 };
 
 } // namespace kavrotether

@@ -3,10 +3,6 @@
 
 #include "DeviceAdapter.h"
 
-#include <QDeadlineTimer>
-#include <QPointer>
-#include <QThread>
-
 #include "DeviceAdapterCallback.h"
 
 namespace kavrotether {
@@ -41,6 +37,11 @@ void DeviceAdapter::ptpip_enhance_security_load_pw_list()
 
 int DeviceAdapter::adp_KVR_func_api_Init()
 {
+    // A program that finished the SDK and starts it again may run its
+    // threads again.
+    m_connectWorker.reopen();
+    m_deviceSearch.reopenThreads();
+    m_eventWorker.reopen();
     QMutexLocker g(&sdkMutex);
     (void)KVR_func_api_Init();
     m_sdkInitialised = true;
@@ -49,6 +50,8 @@ int DeviceAdapter::adp_KVR_func_api_Init()
 
 int DeviceAdapter::adp_KVR_func_api_Finish()
 {
+    // The threads take the SDK lock: they stop before it is taken here.
+    stopBackgroundThreads();
     QMutexLocker g(&sdkMutex);
     const bool ok = KVR_func_api_Finish() == 1;
     if (ok)
@@ -58,6 +61,7 @@ int DeviceAdapter::adp_KVR_func_api_Finish()
 
 void DeviceAdapter::finishSdkIfInitialised()
 {
+    stopBackgroundThreads();
     bool initialised;
     {
         QMutexLocker g(&sdkMutex);
@@ -67,37 +71,49 @@ void DeviceAdapter::finishSdkIfInitialised()
         adp_KVR_func_api_Finish();
 }
 
+void DeviceAdapter::stopBackgroundThreads()
+{
+    // First what starts other work (a search selects cameras, the connect
+    // thread lists them, the reader queues reads), last the worker that runs
+    // what they queued. Each stays closed until the SDK is initialised
+    // again. Threads added later append a row.
+    struct ThreadStop
+    {
+        const char *name;
+        void (*stop)(DeviceAdapter &adapter);
+    };
+    static constexpr ThreadStop kStops[] = {
+        {"device search", [](DeviceAdapter &a) { a.m_deviceSearch.closeSearch(); }},
+        {"network connect", [](DeviceAdapter &a) { a.stopConnectThread(); }},
+        {"post-connect reader", [](DeviceAdapter &a) { a.m_deviceSearch.closeConnectInitData(); }},
+        {"event worker",
+         [](DeviceAdapter &a) {
+             a.stopCallbackThread();
+             a.m_eventWorker.close(0);
+         }},
+    };
+    for (const ThreadStop &step : kStops)
+        step.stop(*this);
+}
+
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Reg_NotifyCallback()
 {
-    DeviceAdapterCallback *receiver = callbackReceiverObject();
-    // A worker that runs already keeps running; a second start would queue a
-    // second loop that registers everything again once the first one stops.
-    if (receiver && callbackThread && callbackThread->isRunning())
+    // A worker that runs already keeps running (also one that did not stop
+    // in time), and an attached receiver is stepped by its owner.
+    if (callbackReceiverObject() || m_eventWorker.isRunning())
         return Utilities::Ternary_True;
-    // An attached receiver is stepped by its owner, never by a worker.
-    if (receiver && !callbackThread)
-        return Utilities::Ternary_True;
-    if (!receiver && callbackThread) {
-        // A worker that did not stop in time: its thread deletes its own
-        // receiver when it ends; a new one must not be put on that thread.
-        if (callbackThread->isRunning())
-            return Utilities::Ternary_True;
-        delete callbackThread;
-        callbackThread = nullptr;
-    }
-    if (!receiver) {
-        receiver = new DeviceAdapterCallback;
+    auto receiver = std::make_shared<DeviceAdapterCallback>();
+    receiver->setWakeUp([this] { m_eventWorker.wake(); });
+    if (!m_eventWorker.startQueue([receiver] { return receiver->runNext(); }))
+        return Utilities::Ternary_False;
+    {
         QMutexLocker g(&callbackReceiverLock);
-        callbackReceiver = receiver;
+        callbackReceiver = receiver.get();
     }
-    if (!callbackThread)
-        callbackThread = new QThread;
-    receiver->moveToThread(callbackThread);
-    connect(callbackThread, &QThread::finished, receiver, &QObject::deleteLater, Qt::UniqueConnection);
-    connect(this, &DeviceAdapter::operateDeviceAdapterCallback, receiver, &DeviceAdapterCallback::doWork,
-            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-    callbackThread->start(QThread::InheritPriority);
-    emit operateDeviceAdapterCallback();
+    m_ownedReceiver = std::move(receiver);
+    // The callbacks queue into the receiver: registered once it is there.
+    DeviceAdapterCallback::CallbackRegist();
+    m_callbacksRegistered = true;
     return Utilities::Ternary_True;
 }
 
@@ -109,7 +125,7 @@ DeviceAdapterCallback *DeviceAdapter::callbackReceiverObject() const
 
 bool DeviceAdapter::attachCallbackReceiver(DeviceAdapterCallback *receiver)
 {
-    if (callbackThread)
+    if (m_ownedReceiver || m_eventWorker.isRunning())
         return false;
     QMutexLocker g(&callbackReceiverLock);
     callbackReceiver = receiver;
@@ -119,28 +135,23 @@ bool DeviceAdapter::attachCallbackReceiver(DeviceAdapterCallback *receiver)
 void DeviceAdapter::stopCallbackThread()
 {
     DeviceAdapterCallback *receiver = callbackReceiverObject();
-    if (!receiver)
+    if (receiver)
+        receiver->RequestInterruption();
+    if (!m_ownedReceiver)
         return;
-    receiver->RequestInterruption();
-    if (!callbackThread)
-        return;
-    // Nothing queued from now on would run, and the thread's end deletes the
-    // receiver (finished -> deleteLater): take it away from the enqueuers and
-    // the SDK's callbacks first, so none of them can reach it once freed.
+    // Nothing queued from now on would run: take the receiver away from the
+    // enqueuers and the SDK's callbacks first.
     {
         QMutexLocker g(&callbackReceiverLock);
         callbackReceiver = nullptr;
     }
-    QPointer<DeviceAdapterCallback> alive(receiver);
-    callbackThread->quit();
-    if (!callbackThread->wait(QDeadlineTimer(kWorkerStopTimeoutMs))) {
-        // Still in a handler: keep both alive rather than free what it uses.
-        qWarning("DeviceAdapter: the event worker did not stop in time");
-        return;
+    // Bounded; a worker still in its handler keeps its receiver alive itself.
+    m_eventWorker.stop(kWorkerStopTimeoutMs);
+    if (m_callbacksRegistered) {
+        DeviceAdapterCallback::CallbackUnRegist();
+        m_callbacksRegistered = false;
     }
-    delete alive.data();
-    delete callbackThread;
-    callbackThread = nullptr;
+    m_ownedReceiver.reset();
 }
 
 QString DeviceAdapter::camera_list_get_selected_camera_uuid() const

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -197,7 +198,7 @@ public:
     // cameraTable is walked and changed only under cameraTableMutex.
     QMap<QString, CameraInfo> cameraTable;
     QList<SearchCameraListItemObject *> searchList;
-    QRecursiveMutex cameraTableMutex;
+    std::recursive_mutex cameraTableMutex;
 
     // Per-camera locks, shared so that a lock removed from the map lives on
     // until the last guard that holds or waits on it lets go.

@@ -13,9 +13,13 @@ Utilities::Ternary DeviceAdapter::enqueueCommand(quint32 code, quint32 param, co
     return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 
-#define KAVRO_DA_DEFINE_ENQUEUER(name, code)                                   \
+#define KAVRO_DA_DEFINE_ENQUEUER_Enqueuer(name, code)                          \
     Utilities::Ternary DeviceAdapter::name() { return enqueueCommand(code); }
-KAVRO_DA_READ_ENQUEUERS(KAVRO_DA_DEFINE_ENQUEUER)
+#define KAVRO_DA_DEFINE_ENQUEUER_Internal(name, code)
+#define KAVRO_DA_DEFINE_ENQUEUER(kind, name, code, handler) KAVRO_DA_DEFINE_ENQUEUER_##kind(name, code)
+KAVRO_WORKER_COMMANDS(KAVRO_DA_DEFINE_ENQUEUER)
 #undef KAVRO_DA_DEFINE_ENQUEUER
+#undef KAVRO_DA_DEFINE_ENQUEUER_Internal
+#undef KAVRO_DA_DEFINE_ENQUEUER_Enqueuer
 
 } // namespace kavrotether

@@ -5,7 +5,6 @@
 #include "DeviceAdapter.h"
 
 #include <QDeadlineTimer>
-#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QSettings>
@@ -81,32 +80,24 @@ void DeviceAdapter::registerEventPtpipFoundDeviceProc(uint cb_event_type, void *
     // hold while it waits for this very callback thread; the connect thread
     // sets it before it lists the camera.
 
-    QMutexLocker g(&foundDeviceMutex);
-    if (m_connectThreadShutDown)
+    std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
+    if (m_connectWorker.isClosed())
         return;
     if (foundDeviceQueue.size() >= kFoundQueueCapacity)
         return;
     foundDeviceQueue.push_back(info);
-    if (connectThread.joinable()) {
-        // The thread sets "finished" under this mutex with an empty queue in
-        // view, so a thread not finished yet is sure to take the record.
-        if (!connectThreadFinished.load()) {
-            {
-                std::lock_guard<std::mutex> w(m_connectWakeLock);
-                m_connectWakePending = true;
-            }
-            m_connectWake.notify_all();
-            return;
-        }
-        connectThread.join();
+    // The thread sets "finished" under this mutex with an empty queue in
+    // view, so a thread not finished yet is sure to take the record. One
+    // that has finished is at its end: starting anew joins it.
+    if (!m_connectThreadFinished) {
+        m_connectWorker.wake();
+        return;
     }
-    connectThreadStop.exchange(false);
-    connectThreadFinished.exchange(false);
-    {
-        std::lock_guard<std::mutex> w(m_connectWakeLock);
-        m_connectWakePending = false;
+    m_connectThreadFinished = false;
+    if (!m_connectWorker.start([this](WorkerThread::Run &run) { ptpipConnectThreadProc(run); })) {
+        m_connectThreadFinished = true;
+        foundDeviceQueue.pop_back();
     }
-    connectThread = std::thread([this] { ptpipConnectThreadProc(); });
 }
 
 void DeviceAdapter::registerEventPtpipTimeoutSearchProc(uint cb_event_type, void *, void *)
@@ -234,28 +225,25 @@ void DeviceAdapter::registerEventPtpipDisconnectProc(uint cb_event_type, void *,
 
 // ---- connect thread ----
 
-void DeviceAdapter::ptpipConnectThreadProc()
+void DeviceAdapter::ptpipConnectThreadProc(WorkerThread::Run &run)
 {
     int idle = 0;
-    while (!connectThreadStop.load()) {
+    while (!run.stopRequested()) {
         Info info{};
         bool have = false;
         {
-            QMutexLocker g(&foundDeviceMutex);
+            std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
             if (!foundDeviceQueue.empty()) {
                 info = foundDeviceQueue.front();
                 foundDeviceQueue.pop_front();
                 have = true;
             } else if (idle >= kConnectIdleLimit) {
-                connectThreadFinished.exchange(true);
+                m_connectThreadFinished = true;
                 return;
             }
         }
         if (!have) {
-            std::unique_lock<std::mutex> w(m_connectWakeLock);
-            m_connectWake.wait_for(w, kConnectIdleWait,
-                                   [this] { return m_connectWakePending || connectThreadStop.load(); });
-            m_connectWakePending = false;
+            run.wait(kConnectIdleWait);
             ++idle;
             continue;
         }
@@ -281,25 +269,32 @@ void DeviceAdapter::ptpipConnectThreadProc()
         }
         ptpipListFoundDevice(item.release());
     }
-    connectThreadFinished.exchange(true);
+    std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
+    m_connectThreadFinished = true;
 }
 
 void DeviceAdapter::stopConnectThread()
 {
-    std::thread running;
     {
-        QMutexLocker g(&foundDeviceMutex);
-        m_connectThreadShutDown = true;
-        connectThreadStop.exchange(true);
-        running = std::move(connectThread);
+        // Under the found-camera lock: a camera found meanwhile on the SDK's
+        // thread can neither start the thread again nor queue a record.
+        std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
+        m_connectWorker.requestClose();
+        foundDeviceQueue.clear();
     }
-    {
-        std::lock_guard<std::mutex> w(m_connectWakeLock);
-        m_connectWakePending = true;
-    }
-    m_connectWake.notify_all();
-    if (running.joinable())
-        running.join();
+    // The thread takes the found-camera lock: joined without it.
+    m_connectWorker.close();
+}
+
+bool DeviceAdapter::isConnectThreadRunning() const
+{
+    return m_connectWorker.isRunning();
+}
+
+int DeviceAdapter::foundDeviceCount()
+{
+    std::lock_guard<std::recursive_mutex> g(foundDeviceMutex);
+    return int(foundDeviceQueue.size());
 }
 
 // ---- selecting a network camera ----
@@ -450,8 +445,8 @@ bool DeviceAdapter::selectEnableLanDevice(uint *err, bool add)
         updateRclIni(serial, QString());
         const QString name = entry->devFrlyName().isEmpty() ? entry->devModelName() : entry->devFrlyName();
         const quint32 low = *err & 0xFFFFu;
+        // No other event is let in half-way through this walk.
         emit notifyConnectErrorMessage(low == 9 || low == 10 ? 1 : 0, name, int(*err));
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return any;
 }

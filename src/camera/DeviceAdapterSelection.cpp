@@ -11,11 +11,6 @@ namespace kavrotether {
 
 namespace {
 
-constexpr quint32 kSelectDeviceCommand = 0xFFFF030B;
-constexpr quint32 kRecomImgCommand = 0xFFFF0228;
-constexpr quint32 kTransImgCommand = 0xFFFF0229;
-constexpr quint32 kLiveViewDataCommand = 0xFFFF0301;
-
 bool skipsLiveView(quint16 status)
 {
     switch (status) {
@@ -89,7 +84,7 @@ std::vector<_MULTIVIEW_DEVICE_PARAM> DeviceAdapter::multiviewPageCameras()
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Select_Device_Start(int dev_index)
 {
     const bool queued = withCallbackReceiver([&](DeviceAdapterCallback &receiver) {
-        receiver.pushArgumentLast(kSelectDeviceCommand, quint32(dev_index), QString());
+        receiver.pushArgumentLast(WorkerCommandCode::SelectDevice, quint32(dev_index), QString());
     });
     return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
@@ -194,20 +189,10 @@ void DeviceAdapter::updateLiveviewSelectCamera()
     m_liveViewManager.UpdateCameraUUID(multiviewPageCameras(), mode);
 }
 
-Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Get_Recom_Img_Start()
-{
-    return enqueueCommand(kRecomImgCommand);
-}
-
-Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Get_Trans_Img_Start()
-{
-    return enqueueCommand(kTransImgCommand);
-}
-
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_LiveView_data_Start()
 {
     const bool queued = withCallbackReceiver([](DeviceAdapterCallback &receiver) {
-        receiver.pushArgumentCheck(kLiveViewDataCommand, 0, QString());
+        receiver.pushArgumentCheck(WorkerCommandCode::LiveViewData, 0, QString());
     });
     return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
 }

@@ -3,7 +3,6 @@
 
 #include "DeviceAdapter.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -18,7 +17,6 @@ namespace kavrotether {
 
 namespace {
 
-constexpr quint32 kSearchCameraListCommand = 0xFFFF0307;
 constexpr int kSelectAttempts = 10;
 constexpr quint32 kNetworkCommandTimeoutMs = 12000;
 constexpr quint32 kUsbCommandTimeoutMs = 5000;
@@ -366,7 +364,7 @@ Utilities::Ternary DeviceAdapter::searchAddedDevice()
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List_start()
 {
     const bool queued = withCallbackReceiver([](DeviceAdapterCallback &receiver) {
-        receiver.pushArgumentCheck(kSearchCameraListCommand, 0, QString());
+        receiver.pushArgumentCheck(WorkerCommandCode::SearchCameraList, 0, QString());
     });
     // Without the event worker nothing would ever run the re-scan.
     return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
@@ -538,16 +536,14 @@ void DeviceAdapter::notifyConnectErrMsg(QString name)
     emit notifyConnectErrorMessage(0, name, 0);
 }
 
-void DeviceAdapter::waitForLiveViewStop(bool letEventsRun)
+void DeviceAdapter::waitForLiveViewStop()
 {
     // Bounded: a manager that never reports its end must not hang the caller.
+    // The manager's fetch work runs on threads of its own, so nothing it
+    // waits for needs this thread's events.
     const QDeadlineTimer deadline(kLiveViewStopWaitMs);
-    const bool onOwnThread = QThread::currentThread() == thread();
-    while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired()) {
+    while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
         QThread::msleep(1);
-        if (letEventsRun && onOwnThread)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
 }
 
 void DeviceAdapter::stopLiveViewFor(const QString &uuid)
@@ -555,7 +551,7 @@ void DeviceAdapter::stopLiveViewFor(const QString &uuid)
     if (!d->liveViewOn.load() || (!isMultiviewMode() && uuid != camera_list_get_selected_camera_uuid()))
         return;
     adp_KVR_func_api_Ctrl_LiveView_Stop();
-    waitForLiveViewStop(true);
+    waitForLiveViewStop();
     // Live view is still wanted; it comes back for the cameras that stay.
     d->liveViewOn.store(true);
 }

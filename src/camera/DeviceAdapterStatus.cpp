@@ -375,7 +375,7 @@ bool DeviceAdapter::isBatteryLevelAC(int devIndex)
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SetEventTypeFromCamera_Start(bool flag, const QString &uuid)
 {
-    return enqueueCommand(0xFFFF030A, flag ? 1 : 0, uuid);
+    return enqueueCommand(WorkerCommandCode::SetEventTypeFromCamera, flag ? 1 : 0, uuid);
 }
 
 int DeviceAdapter::adp_KVR_func_api_SetEventTypeFromCamera(bool flag, const QString &uuid)

@@ -4,7 +4,6 @@
 #include "DeviceSearch.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 #include <chrono>
 
@@ -17,7 +16,6 @@ namespace kavrotether {
 namespace {
 
 constexpr auto kPassWait = std::chrono::milliseconds(100);
-constexpr auto kNetworkEndPoll = std::chrono::milliseconds(50);
 // How long stopSearch waits for the SDK to report the end of its network
 // search. The SDK may never report it (the search was never started, or the
 // report was lost); waiting for ever would also refuse every later search.
@@ -130,54 +128,60 @@ bool DeviceSearch::startSearch(bool background, bool addSearchMode, DeviceSearch
 {
     std::lock_guard<std::recursive_mutex> control(m_controlMutex);
     // The loop cannot restart itself: it would have to join its own thread.
-    if (m_networkSearchPending.load() || m_searchThread.get_id() == std::this_thread::get_id())
+    if (m_networkSearchPending.load() || m_searchWorker.isCurrentThread())
         return false;
-    joinSearchThread();
-    {
-        std::lock_guard<std::mutex> g(m_searchMutex);
-        m_stopRequested = false;
-    }
+    m_searchWorker.stop();
+    const unsigned starts = m_searchStarts;
     m_backgroundSearch.store(background);
     m_addSearchMode.store(addSearchMode);
     emit backgroundSearchChanged();
     emit addSearchModeChanged();
     // A slot of those signals may have started a search meanwhile; that
     // later request stands (a second thread must not replace a running one).
-    if (m_searchThread.joinable())
+    if (m_searchStarts != starts)
         return true;
     // Out-of-range modes from QML search as AUTO does.
     if (searchMode < DEVSEARCH_MODE_AUTO || searchMode >= DEVSEARCH_MODE_Max)
         searchMode = DEVSEARCH_MODE_AUTO;
-    m_searchThread = std::thread([this, searchMode] { searchLoop(searchMode); });
+    if (!m_searchWorker.start([this, searchMode](WorkerThread::Run &run) { searchLoop(run, searchMode); }))
+        return false;
+    ++m_searchStarts;
     return true;
-}
-
-void DeviceSearch::joinSearchThread()
-{
-    {
-        std::lock_guard<std::mutex> g(m_searchMutex);
-        m_stopRequested = true;
-    }
-    m_searchCondition.notify_all();
-    if (m_searchThread.joinable() && m_searchThread.get_id() != std::this_thread::get_id())
-        m_searchThread.join();
 }
 
 void DeviceSearch::stopSearch()
 {
     std::lock_guard<std::recursive_mutex> control(m_controlMutex);
-    joinSearchThread();
+    m_searchWorker.stop();
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
     if (!adapter || adapter->connectionType() != kConnectionLan || !m_networkSearchPending.load())
         return;
     // The end of the SDK's network search is reported back through
     // SetPTPIPSearchEvent.
     adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo();
-    const auto limit = std::chrono::steady_clock::now() + kNetworkEndLimit;
     std::unique_lock<std::mutex> g(m_searchMutex);
-    while (m_networkSearchPending.load() && std::chrono::steady_clock::now() < limit)
-        m_searchCondition.wait_for(g, kNetworkEndPoll);
+    m_searchCondition.wait_for(g, kNetworkEndLimit, [this] { return !m_networkSearchPending.load(); });
     m_networkSearchPending.store(false);
+}
+
+void DeviceSearch::closeSearch()
+{
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    m_searchWorker.requestClose();
+    stopSearch();
+}
+
+void DeviceSearch::closeConnectInitData()
+{
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    m_dataWorker.close();
+}
+
+void DeviceSearch::reopenThreads()
+{
+    std::lock_guard<std::recursive_mutex> control(m_controlMutex);
+    m_searchWorker.reopen();
+    m_dataWorker.reopen();
 }
 
 void DeviceSearch::SetPTPIPSearchEvent(uint kind)
@@ -197,16 +201,10 @@ void DeviceSearch::SetPTPIPSearchEvent(uint kind)
     // that just found the flag unchanged is already waiting.
     { std::lock_guard<std::mutex> g(m_searchMutex); }
     m_searchCondition.notify_all();
+    m_searchWorker.wake();
 }
 
-bool DeviceSearch::waitForStop(int ms)
-{
-    std::unique_lock<std::mutex> g(m_searchMutex);
-    m_searchCondition.wait_for(g, std::chrono::milliseconds(ms), [this] { return m_stopRequested; });
-    return m_stopRequested;
-}
-
-void DeviceSearch::searchLoop(DeviceSearchMode mode)
+void DeviceSearch::searchLoop(WorkerThread::Run &run, DeviceSearchMode mode)
 {
     setStatus(m_backgroundSearch.load() ? DEVSEARCH_STATUS_SearchingBackground : DEVSEARCH_STATUS_Searching);
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
@@ -218,7 +216,7 @@ void DeviceSearch::searchLoop(DeviceSearchMode mode)
     const bool onePass = m_addSearchMode.load();
 
     while (adapter) {
-        if (waitForStop(int(kPassWait.count())))
+        if (run.waitForStop(kPassWait))
             break;
         m_networkSearchPending.store(type == kConnectionLan);
         m_networkDeviceFound.store(false);
@@ -226,9 +224,10 @@ void DeviceSearch::searchLoop(DeviceSearchMode mode)
         adapter->adp_KVR_func_api_SetSearchCondition(0, QString());
         const Utilities::Ternary found = adapter->adp_KVR_func_api_GetPnPDeviceInfo(false);
         if (type == kConnectionLan) {
+            // Woken by the network search's reports (SetPTPIPSearchEvent).
             bool stopped = false;
             while (m_networkSearchPending.load() && !m_networkDeviceFound.load()) {
-                if (waitForStop(int(kPassWait.count()))) {
+                if (run.wait(kPassWait)) {
                     stopped = true;
                     break;
                 }
@@ -249,40 +248,22 @@ void DeviceSearch::searchLoop(DeviceSearchMode mode)
 void DeviceSearch::startGetConnectInitData()
 {
     std::lock_guard<std::recursive_mutex> control(m_controlMutex);
-    // A reader cannot restart the reading it runs in.
-    if (m_dataThread.get_id() == std::this_thread::get_id())
+    // A reader cannot restart the reading it runs in. A reading that runs is
+    // cancelled and replaced.
+    if (m_dataWorker.isCurrentThread())
         return;
-    joinDataThread();
-    {
-        std::lock_guard<std::mutex> g(m_dataMutex);
-        m_readCancelled = false;
-    }
-    m_dataThread = std::thread([this] { readConnectInitData(); });
+    m_dataWorker.start([this](WorkerThread::Run &) { readConnectInitData(); });
 }
 
 void DeviceSearch::stopGetConnectInitData()
 {
     std::lock_guard<std::recursive_mutex> control(m_controlMutex);
-    joinDataThread();
-}
-
-void DeviceSearch::joinDataThread()
-{
-    {
-        std::lock_guard<std::mutex> g(m_dataMutex);
-        m_readCancelled = true;
-    }
-    m_dataCondition.notify_all();
-    if (m_dataThread.joinable() && m_dataThread.get_id() != std::this_thread::get_id())
-        m_dataThread.join();
+    m_dataWorker.stop();
 }
 
 bool DeviceSearch::IsConnectTreadCancel(int ms)
 {
-    std::unique_lock<std::mutex> g(m_dataMutex);
-    if (ms > 0)
-        m_dataCondition.wait_for(g, std::chrono::milliseconds(ms), [this] { return m_readCancelled; });
-    return m_readCancelled;
+    return m_dataWorker.waitForStop(std::chrono::milliseconds(qMax(ms, 0)));
 }
 
 bool DeviceSearch::runReaders(DeviceAdapter &adapter, const ConnectReadStep *steps, std::size_t count)

@@ -6,9 +6,9 @@
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
-#include <thread>
 
 #include "core/Utilities.h"
+#include "core/WorkerThread.h"
 
 namespace kavrotether {
 
@@ -82,6 +82,10 @@ public:
     // Starts (again) the reading of the connected camera's data.
     void startGetConnectInitData();
     void stopGetConnectInitData();
+    // Stop for good: no search or reading starts again until reopenThreads().
+    void closeSearch();
+    void closeConnectInitData();
+    void reopenThreads();
     // Waits up to ms for a cancellation; true when the reading is cancelled.
     bool IsConnectTreadCancel(int ms);
 
@@ -95,14 +99,10 @@ signals:
     void addSearchModeChanged();
 
 private:
-    void searchLoop(DeviceSearchMode mode);
-    // True when stop was requested within the wait.
-    bool waitForStop(int ms);
+    void searchLoop(WorkerThread::Run &run, DeviceSearchMode mode);
     void setStatus(int status);
     void readConnectInitData();
     bool runReaders(DeviceAdapter &adapter, const ConnectReadStep *steps, std::size_t count);
-    void joinSearchThread();
-    void joinDataThread();
 
     std::atomic<int> m_status{DEVSEARCH_STATUS_Unknown};
     std::atomic<bool> m_backgroundSearch{false};
@@ -113,15 +113,14 @@ private:
     // Serialises start and stop of the threads (never held by the threads);
     // recursive, as a slot of a signal emitted while it is held may stop again.
     std::recursive_mutex m_controlMutex;
-    std::thread m_searchThread;
+    WorkerThread m_searchWorker{QStringLiteral("device search")};
+    // Counts the searches started, to see whether a slot started one.
+    unsigned m_searchStarts = 0;
+    // stopSearch waits here for the end of the SDK's network search.
     std::mutex m_searchMutex;
     std::condition_variable m_searchCondition;
-    bool m_stopRequested = false;
 
-    std::thread m_dataThread;
-    std::mutex m_dataMutex;
-    std::condition_variable m_dataCondition;
-    bool m_readCancelled = false;
+    WorkerThread m_dataWorker{QStringLiteral("post-connect reader")};
 };
 
 } // namespace kavrotether

@@ -12,6 +12,7 @@
 #include "KvrSim.h"
 #include "Kvrptpif.h"
 #include "QueueTestSupport.h"
+#include "QueuedSpy.h"
 #include "SimulatorFixture.h"
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
@@ -863,9 +864,13 @@ void TestCameraStatus::statusThroughWorkerThread()
     // The real worker thread in place of the stepped queue.
     QVERIFY(m_adapter->attachCallbackReceiver(nullptr));
     QCOMPARE(m_adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
-    QSignalSpy battery(m_adapter, &DeviceAdapter::batteryLevelChanged);
-    QSignalSpy cards(m_adapter, &DeviceAdapter::statusOfCardsChanged);
-    QSignalSpy elapsed(m_adapter, &DeviceAdapter::elapsedInMovieRecChanged);
+    // Emitted on the worker thread.
+    test::QueuedSpy batterySpy(m_adapter, &DeviceAdapter::batteryLevelChanged);
+    test::QueuedSpy cardsSpy(m_adapter, &DeviceAdapter::statusOfCardsChanged);
+    test::QueuedSpy elapsedSpy(m_adapter, &DeviceAdapter::elapsedInMovieRecChanged);
+    QSignalSpy &battery = batterySpy.spy;
+    QSignalSpy &cards = cardsSpy.spy;
+    QSignalSpy &elapsed = elapsedSpy.spy;
 
     kvrsim::updateStatus(m_index, [](kvrsim::StatusValues &s) {
         s.bodyLevel = 12;
@@ -873,7 +878,10 @@ void TestCameraStatus::statusThroughWorkerThread()
         s.elapsedInMovieRec = 42;
     });
     QTRY_COMPARE(elapsed.count(), 1);
+    QTRY_COMPARE(battery.count(), 1);
+    QTRY_COMPARE(cards.count(), 1);
     m_adapter->stopCallbackThread();
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(battery.count(), 1);
     QCOMPARE(cards.count(), 1);
     QCOMPARE(m_adapter->batteryLevel(), 12u);

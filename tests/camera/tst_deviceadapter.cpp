@@ -6,7 +6,6 @@
 #include <QSemaphore>
 
 #include <atomic>
-#include <future>
 #include <thread>
 #include <vector>
 
@@ -73,7 +72,6 @@ private slots:
     void storeEmitsOnChange();
     void postedEventHook();
     void destroyWithoutRegistration();
-    void destroyStopsConnectThread();
 
     void readEnqueuers_data();
     void readEnqueuers();
@@ -174,32 +172,17 @@ void TestDeviceAdapter::destroyWithoutRegistration()
     adapter.reset();
 }
 
-void TestDeviceAdapter::destroyStopsConnectThread()
-{
-    auto adapter = std::make_unique<DeviceAdapter>();
-    std::atomic<bool> sawStop{false};
-    QSemaphore running;
-    DeviceAdapter *raw = adapter.get();
-    adapter->connectThread = std::thread([raw, &sawStop, &running] {
-        running.release();
-        while (!raw->connectThreadStop.load())
-            std::this_thread::yield();
-        // Still inside the adapter's lifetime: its data block is intact.
-        (void)raw->cameraTableCount();
-        sawStop.store(true);
-    });
-    QVERIFY(running.tryAcquire(1, 10000));
-    adapter.reset();
-    QVERIFY(sawStop.load());
-}
-
 void TestDeviceAdapter::readEnqueuers_data()
 {
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<quint32>("code");
-#define ROW(name, code) QTest::newRow(#name) << QByteArray(#name) << quint32(code);
-    KAVRO_DA_READ_ENQUEUERS(ROW)
+#define ROW_Enqueuer(name, code) QTest::newRow(#name) << QByteArray(#name) << quint32(code);
+#define ROW_Internal(name, code)
+#define ROW(kind, name, code, handler) ROW_##kind(name, code)
+    KAVRO_WORKER_COMMANDS(ROW)
 #undef ROW
+#undef ROW_Internal
+#undef ROW_Enqueuer
 }
 
 void TestDeviceAdapter::readEnqueuers()
@@ -245,11 +228,12 @@ void TestDeviceAdapter::stopRequestBeforeWorkerStartsIsKept()
     DeviceAdapterCallback receiver;
     receiver.pushArgumentLast(0x02000040, 1, QString());
     receiver.RequestInterruption();
-    // Run on a thread of its own so a lost request shows as a failure, not a hang.
-    auto done = std::async(std::launch::async, [&] { receiver.doWork(); });
-    QVERIFY(done.wait_for(std::chrono::seconds(30)) == std::future_status::ready);
+    WorkerThread worker(QStringLiteral("test event worker"));
+    QVERIFY(worker.startQueue([&] { return receiver.runNext(); }));
+    worker.requestStop();
+    // Bounded, so a lost request shows as a failure, not a hang.
+    QVERIFY(worker.stop(30000));
     QCOMPARE(m_probe->runs.load(), 0);
-    QVERIFY(!receiver.isWorking());
 }
 
 void TestDeviceAdapter::shutdownWhileHandlerRuns()

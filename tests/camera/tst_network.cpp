@@ -184,19 +184,19 @@ void TestNetwork::foundTlsCameraSavesCertificate()
     kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
     kvrsim::flush();
     QVERIFY(m_adapter->ptpip_camera_is_connect_by_lan_wifi());
-    QVERIFY(m_adapter->connectThread.joinable());
+    QVERIFY(m_adapter->isConnectThreadRunning());
 
     const QString path = m_adapter->createCerSaveFolderPath() + QStringLiteral("/Cam A.cer");
-    QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_adapter->isConnectThreadRunning(), 10000);
     QVERIFY(QFile::exists(path));
-    QVERIFY(m_adapter->foundDeviceQueue.empty());
+    QCOMPARE(m_adapter->foundDeviceCount(), 0);
     QCOMPARE(globalCallCount("ptpip_SetCerFilePath"), 1);
     QVERIFY(ownerOnly(path));
 
     // A later find starts the finished thread again.
     kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
     kvrsim::flush();
-    QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_adapter->isConnectThreadRunning(), 10000);
     QCOMPARE(globalCallCount("ptpip_SetCerFilePath"), 2);
     QCOMPARE(QDir(m_adapter->createCerSaveFolderPath()).entryList(QDir::Files).size(), 1);
 }
@@ -208,8 +208,8 @@ void TestNetwork::cameraWaitingForPasswordIsNotQueued()
     QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
     kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
     kvrsim::flush();
-    QVERIFY(!m_adapter->connectThread.joinable());
-    QVERIFY(m_adapter->foundDeviceQueue.empty());
+    QVERIFY(!m_adapter->isConnectThreadRunning());
+    QCOMPARE(m_adapter->foundDeviceCount(), 0);
     QVERIFY(!m_adapter->ptpip_camera_is_connect_by_lan_wifi());
 }
 
@@ -220,8 +220,8 @@ void TestNetwork::fullTableDropsFoundCamera()
     const int index = addTlsCamera("Cam Full", "TLS0002");
     kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
     kvrsim::flush();
-    QTRY_VERIFY_WITH_TIMEOUT(m_adapter->connectThreadFinished.load(), 10000);
-    QVERIFY(m_adapter->foundDeviceQueue.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_adapter->isConnectThreadRunning(), 10000);
+    QCOMPARE(m_adapter->foundDeviceCount(), 0);
     QCOMPARE(globalCallCount("ptpip_GetCertPEM"), 0);
     QVERIFY(!QFile::exists(m_adapter->createCerSaveFolderPath() + QStringLiteral("/Cam Full.cer")));
 }
@@ -231,15 +231,15 @@ void TestNetwork::noConnectThreadAfterStop()
     m_adapter->stopConnectThread();
     kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, networkCamera());
     kvrsim::flush();
-    QVERIFY(!m_adapter->connectThread.joinable());
-    QVERIFY(m_adapter->foundDeviceQueue.empty());
+    QVERIFY(!m_adapter->isConnectThreadRunning());
+    QCOMPARE(m_adapter->foundDeviceCount(), 0);
 }
 
 void TestNetwork::destroyWhileConnectThreadWaits()
 {
     kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, networkCamera());
     kvrsim::flush();
-    QVERIFY(m_adapter->connectThread.joinable());
+    QVERIFY(m_adapter->isConnectThreadRunning());
     // The thread is in its idle wait: the adapter's end stops and joins it.
     DeviceAdapterCallback::CallbackUnRegist();
     ApplicationData::setDeviceAdapter(nullptr);
@@ -247,7 +247,7 @@ void TestNetwork::destroyWhileConnectThreadWaits()
     m_adapter = new DeviceAdapter;
     ApplicationData::setDeviceAdapter(m_adapter);
     DeviceAdapterCallback::CallbackRegist();
-    QVERIFY(!m_adapter->connectThread.joinable());
+    QVERIFY(!m_adapter->isConnectThreadRunning());
 }
 
 void TestNetwork::searchEndClearsFound_data()

@@ -1,16 +1,22 @@
-// What the program does after its event loop, against the SDK stand-in: the
-// event worker has unregistered from the SDK before the SDK is finished, and
+// What the program does when it closes, against the SDK stand-in: every
+// thread has stopped (and the event worker unregistered from the SDK) before
+// the SDK is finished, on every closing path and whichever thread is busy;
 // an SDK the interface already finished is not finished again.
 
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "KvrSim.h"
 #include "camera/DeviceAdapter.h"
+#include "camera/DeviceAdapterCallback.h"
+#include "camera/DeviceSearch.h"
 #include "core/ApplicationData.h"
 #include "app/Startup.h"
 #include "flash/FlashAdapter.h"
@@ -33,63 +39,272 @@ int lastIndex(const std::vector<std::string> &log, const std::string &name)
     return -1;
 }
 
+bool logged(const std::string &name)
+{
+    return count(kvrsim::globalCallLog(), name) > 0;
+}
+
+// How long the busy thread's SDK call takes: long enough that a close that
+// does not wait for it finishes the SDK first.
+constexpr int kSlowCallMs = 400;
+
+enum class Busy { Search, Connect, Reader, Worker };
+enum class ClosePath { InterfaceFinish, AfterEventLoop, Destructor };
+
+// The busy step of the reader and the worker: a call that shows it has
+// started, then the slow one. With USB cameras neither takes the SDK lock,
+// so a close that does not wait for them is not held up by it either.
+void markedSlowCall(DeviceAdapter &adapter)
+{
+    (void)adapter.adp_KVR_func_api_ptpip_Get_Ip_Addr();
+    (void)adapter.adp_KVR_func_api_ptpip_Get_Connection_Type();
+}
+
+Utilities::Ternary busyReader(DeviceAdapter &adapter)
+{
+    markedSlowCall(adapter);
+    return Utilities::Ternary_True;
+}
+
+void busyHandler(DeviceAdapter &adapter, const CallbackQueueItem &)
+{
+    markedSlowCall(adapter);
+}
+
+constexpr ConnectReadStep kBusyReading[] = {{"busy", busyReader, true, false}};
+constexpr DispatchEntry kBusyWorker[] = {{WorkerCommandCode::SearchCameraList, busyHandler}};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Busy)
+Q_DECLARE_METATYPE(ClosePath)
 
 class TestShutdown : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase();
     void init() { kvrsim::reset(); }
-    void cleanup() { ApplicationData::setDeviceAdapter(nullptr); }
+    void cleanup();
 
-    void workerLeavesBeforeTheSdkFinishes()
-    {
-        DeviceAdapter adapter;
-        FlashAdapter flash;
-        ApplicationData::setDeviceAdapter(&adapter);
-        QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
-        kvrsim::clearCallLogs();
-        QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
-        // The worker registers on its own thread; shut down only once it has.
-        QTRY_VERIFY(count(kvrsim::globalCallLog(), "Reg_NotifyCallback") > 0);
+    void workerLeavesBeforeTheSdkFinishes();
+    void sdkFinishedByTheInterfaceIsLeftAlone();
+    void neverStartedSdkIsNotFinished();
+    void busyThreadStopsBeforeFinish_data();
+    void busyThreadStopsBeforeFinish();
+    void threadsStartAgainAfterInit();
 
-        startup::stopBackgroundWork(adapter, flash);
-
-        QCOMPARE(adapter.callbackReceiverObject(), nullptr);
-        const std::vector<std::string> log = kvrsim::globalCallLog();
-        QCOMPARE(count(log, "Finish"), 1);
-        QCOMPARE(count(log, "Delete_CallBackInfo"), count(log, "Reg_NotifyCallback"));
-        QVERIFY(lastIndex(log, "Delete_CallBackInfo") < lastIndex(log, "Finish"));
-
-        // The destructors that follow find nothing left to stop.
-        startup::stopBackgroundWork(adapter, flash);
-        QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 1);
-    }
-
-    void sdkFinishedByTheInterfaceIsLeftAlone()
-    {
-        DeviceAdapter adapter;
-        FlashAdapter flash;
-        ApplicationData::setDeviceAdapter(&adapter);
-        QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
-        QCOMPARE(adapter.adp_KVR_func_api_Finish(), 1);
-        kvrsim::clearCallLogs();
-        startup::stopBackgroundWork(adapter, flash);
-        QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 0);
-    }
-
-    void neverStartedSdkIsNotFinished()
-    {
-        DeviceAdapter adapter;
-        FlashAdapter flash;
-        kvrsim::clearCallLogs();
-        startup::stopBackgroundWork(adapter, flash);
-        QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 0);
-        QCOMPARE(adapter.callbackReceiverObject(), nullptr);
-    }
+private:
+    QTemporaryDir m_settingsDir;
+    DispatchTables m_tables;
 };
+
+void TestShutdown::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_settingsDir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void TestShutdown::cleanup()
+{
+    ApplicationData::setDeviceAdapter(nullptr);
+    DeviceAdapterCallback::setDispatchTables(nullptr);
+    DeviceSearch::setConnectReadTables(nullptr);
+    kvrsim::clearInjections();
+}
+
+void TestShutdown::workerLeavesBeforeTheSdkFinishes()
+{
+    DeviceAdapter adapter;
+    FlashAdapter flash;
+    ApplicationData::setDeviceAdapter(&adapter);
+    QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
+    kvrsim::clearCallLogs();
+    QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+    QTRY_VERIFY(logged("Reg_NotifyCallback"));
+
+    startup::stopBackgroundWork(adapter, flash);
+
+    QCOMPARE(adapter.callbackReceiverObject(), nullptr);
+    const std::vector<std::string> log = kvrsim::globalCallLog();
+    QCOMPARE(count(log, "Finish"), 1);
+    QCOMPARE(count(log, "Delete_CallBackInfo"), count(log, "Reg_NotifyCallback"));
+    QVERIFY(lastIndex(log, "Delete_CallBackInfo") < lastIndex(log, "Finish"));
+
+    // The destructors that follow find nothing left to stop.
+    startup::stopBackgroundWork(adapter, flash);
+    QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 1);
+}
+
+void TestShutdown::sdkFinishedByTheInterfaceIsLeftAlone()
+{
+    DeviceAdapter adapter;
+    FlashAdapter flash;
+    ApplicationData::setDeviceAdapter(&adapter);
+    QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
+    QCOMPARE(adapter.adp_KVR_func_api_Finish(), 1);
+    kvrsim::clearCallLogs();
+    startup::stopBackgroundWork(adapter, flash);
+    QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 0);
+}
+
+void TestShutdown::neverStartedSdkIsNotFinished()
+{
+    DeviceAdapter adapter;
+    FlashAdapter flash;
+    kvrsim::clearCallLogs();
+    startup::stopBackgroundWork(adapter, flash);
+    QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 0);
+    QCOMPARE(adapter.callbackReceiverObject(), nullptr);
+}
+
+void TestShutdown::busyThreadStopsBeforeFinish_data()
+{
+    QTest::addColumn<Busy>("busy");
+    QTest::addColumn<ClosePath>("path");
+    QTest::addColumn<QString>("slowCall");
+
+    const struct
+    {
+        const char *name;
+        Busy busy;
+        const char *slowCall;
+    } threads[] = {
+        {"search", Busy::Search, "GetPnPDeviceInfo"},
+        {"network connect", Busy::Connect, "ptpip_SetCerFilePath"},
+        {"post-connect reader", Busy::Reader, "ptpip_Get_Connection_Type"},
+        {"event worker", Busy::Worker, "ptpip_Get_Connection_Type"},
+    };
+    const struct
+    {
+        const char *name;
+        ClosePath path;
+    } paths[] = {
+        {"interface finishes the SDK", ClosePath::InterfaceFinish},
+        {"after the event loop", ClosePath::AfterEventLoop},
+        {"adapter destroyed", ClosePath::Destructor},
+    };
+    for (const auto &t : threads)
+        for (const auto &p : paths)
+            QTest::addRow("%s, %s", t.name, p.name) << t.busy << p.path << QString::fromLatin1(t.slowCall);
+}
+
+void TestShutdown::busyThreadStopsBeforeFinish()
+{
+    QFETCH(Busy, busy);
+    QFETCH(ClosePath, path);
+    QFETCH(QString, slowCall);
+
+    auto adapter = std::make_unique<DeviceAdapter>();
+    FlashAdapter flash;
+    ApplicationData::setDeviceAdapter(adapter.get());
+    QCOMPARE(adapter->adp_KVR_func_api_Init(), 1);
+    const std::string slow = slowCall.toStdString();
+    kvrsim::delayNext(slow, 1, kSlowCallMs);
+    kvrsim::clearCallLogs();
+
+    // Make the thread busy in its slow call (or just about to make it).
+    switch (busy) {
+    case Busy::Search:
+        // No camera is found: the search would go on pass after pass.
+        for (int index : kvrsim::cameras())
+            kvrsim::unplug(index);
+        QVERIFY(adapter->deviceSearch()->startSearch(false, false, DeviceSearch::DEVSEARCH_MODE_USB));
+        QTRY_VERIFY(logged("SetSearchCondition"));
+        break;
+    case Busy::Connect: {
+        kvrsim::CameraProfile p;
+        p.serial = "TLS-SHUTDOWN";
+        p.friendlyName = "Closing Cam";
+        p.connection = kvrsim::Connection::Lan;
+        p.tls = true;
+        const int index = kvrsim::addCamera(p);
+        QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+        kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+        QTRY_VERIFY(logged("ptpip_GetCertPEM"));
+        break;
+    }
+    case Busy::Reader: {
+        static const ConnectReadTables tables{kBusyReading, std::size(kBusyReading), nullptr, 0};
+        DeviceSearch::setConnectReadTables(&tables);
+        adapter->setConnectionTypeValue(0);
+        adapter->deviceSearch()->startGetConnectInitData();
+        QTRY_VERIFY(logged("ptpip_Get_Ip_Addr"));
+        break;
+    }
+    case Busy::Worker:
+        m_tables = DispatchTables();
+        m_tables.queued = kBusyWorker;
+        m_tables.queuedCount = std::size(kBusyWorker);
+        DeviceAdapterCallback::setDispatchTables(&m_tables);
+        adapter->setConnectionTypeValue(0);
+        QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+        QCOMPARE(adapter->enqueueCommand(WorkerCommandCode::SearchCameraList), Utilities::Ternary_True);
+        QTRY_VERIFY(logged("ptpip_Get_Ip_Addr"));
+        break;
+    }
+
+    switch (path) {
+    case ClosePath::InterfaceFinish:
+        QCOMPARE(adapter->adp_KVR_func_api_Finish(), 1);
+        break;
+    case ClosePath::AfterEventLoop:
+        startup::stopBackgroundWork(*adapter, flash);
+        break;
+    case ClosePath::Destructor:
+        adapter.reset();
+        QCOMPARE(KVR_func_api_Finish(), uint8_t(1));
+        break;
+    }
+    if (adapter) {
+        // Closed, not merely outrun.
+        switch (busy) {
+        case Busy::Search:
+            QCOMPARE(adapter->deviceSearch()->devSearchStatus(), int(DeviceSearch::DEVSEARCH_STATUS_Stop));
+            break;
+        case Busy::Connect:
+            QVERIFY(!adapter->isConnectThreadRunning());
+            break;
+        case Busy::Reader:
+            QVERIFY(adapter->deviceSearch()->IsConnectTreadCancel(0));
+            break;
+        case Busy::Worker:
+            QCOMPARE(adapter->callbackReceiverObject(), nullptr);
+            break;
+        }
+    }
+    // What the program destroys after its loop finds nothing to do.
+    adapter.reset();
+
+    const std::vector<std::string> log = kvrsim::globalCallLog();
+    QCOMPARE(count(log, "Finish"), 1);
+    QVERIFY2(count(log, slow) == 1, "the busy call was made once and finished");
+    // Nothing ran after the SDK was finished.
+    QCOMPARE(log.back(), std::string("Finish"));
+    QCOMPARE(count(log, "Delete_CallBackInfo"), count(log, "Reg_NotifyCallback"));
+    kvrsim::flush();
+    QCOMPARE(kvrsim::globalCallLog().back(), std::string("Finish"));
+}
+
+void TestShutdown::threadsStartAgainAfterInit()
+{
+    // The stop list closes the threads until the SDK starts again.
+    DeviceAdapter adapter;
+    ApplicationData::setDeviceAdapter(&adapter);
+    QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
+    QCOMPARE(adapter.adp_KVR_func_api_Finish(), 1);
+    QVERIFY(!adapter.deviceSearch()->startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_USB));
+    QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_False);
+
+    QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
+    QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+    QVERIFY(adapter.callbackReceiverObject());
+    QVERIFY(adapter.deviceSearch()->startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_USB));
+    QTRY_VERIFY(logged("GetPnPDeviceInfo"));
+    adapter.finishSdkIfInitialised();
+}
 
 QTEST_MAIN(TestShutdown)
 #include "tst_shutdown.moc"
