@@ -18,37 +18,40 @@ namespace kvrsim {
 enum class Connection { Usb, Lan };
 enum class PasswordState { None, Unset, Set };
 
-struct SettingProfile {
+struct SettingProfile
+{
     bool hasCurrent = false;
     uint32_t current = 0;
     bool hasOffered = false;
     std::vector<uint32_t> offered;
 };
 
-struct CameraProfile {
+struct CameraProfile
+{
     std::string maker = "KAVRO";
     std::string model = "Rozado Sim";
-    std::string serial;               // empty: derived from the device index
+    std::string serial; // empty: derived from the device index
     std::string firmware = "1.0";
-    std::string individualId;         // empty: "<model>-<serial>"
-    std::string friendlyName;         // empty: the model name
-    std::string mac;                  // upper-case hex, no separators; empty: derived
-    std::string ip;                   // empty: derived
+    std::string individualId; // empty: "<model>-<serial>"
+    std::string friendlyName; // empty: the model name
+    std::string mac;          // upper-case hex, no separators; empty: derived
+    std::string ip;           // empty: derived
     Connection connection = Connection::Usb;
     PasswordState passwordState = PasswordState::None;
-    std::string password;             // clear text, for PasswordState::Set
+    std::string password; // clear text, for PasswordState::Set
     bool tls = false;
-    uint32_t tlsError = 0;            // non-zero: every TLS select fails with it
+    uint32_t tlsError = 0; // non-zero: every TLS select fails with it
     bool wifi = false;
     uint32_t features[7] = {0, 0, 0, 0, 0x11111111u, 0, 0x1u}; // extended device id words
     bool cardInserted = true;
-    std::vector<std::string> refused; // functions the camera refuses (name without KVR_func_api_)
+    std::vector<std::string> refused;               // functions the camera refuses (name without KVR_func_api_)
     std::map<std::string, SettingProfile> settings; // by setting name
 };
 
 // Status fields of one camera. Changing them through updateStatus announces
 // KVR_EVENT_REC_INFO.
-struct StatusValues {
+struct StatusValues
+{
     uint16_t bodyPower = 100;
     uint16_t gripState = 0;
     uint16_t bodyLevel = 100;
@@ -92,9 +95,9 @@ KVR_API bool loadScenarioFile(const std::string &path, std::string *error = null
 KVR_API std::vector<CameraProfile> defaultScenario();
 
 // Cameras.
-KVR_API int addCamera(const CameraProfile &profile);  // returns the device index
+KVR_API int addCamera(const CameraProfile &profile); // returns the device index
 KVR_API std::vector<int> cameras();
-KVR_API std::string uuidOf(int index);           // current UUID
+KVR_API std::string uuidOf(int index);                // current UUID
 KVR_API int indexOfSerial(const std::string &serial); // -1 when unknown
 KVR_API CameraProfile profileOf(int index);
 KVR_API bool inSession(int index);
@@ -137,10 +140,9 @@ KVR_API void emitPtpip(uint32_t kind, int index, uint32_t errorType = 0);
 // Injection: the next `count` calls of `function` (name without the
 // KVR_func_api_ prefix; for one camera when uuid is not empty) fail with
 // `result` and `error`, or take `delayMs` longer.
-KVR_API void failNext(const std::string &function, int count, uint8_t result = 0,
-                      uint32_t error = KVR_ERR_REFUSED, const std::string &uuid = std::string());
-KVR_API void delayNext(const std::string &function, int count, int delayMs,
-                       const std::string &uuid = std::string());
+KVR_API void failNext(const std::string &function, int count, uint8_t result = 0, uint32_t error = KVR_ERR_REFUSED,
+                      const std::string &uuid = std::string());
+KVR_API void delayNext(const std::string &function, int count, int delayMs, const std::string &uuid = std::string());
 KVR_API void clearInjections();
 
 // Call log: the functions called for one camera (names without the prefix),

@@ -49,11 +49,11 @@
 // ---------------------------------------------------------------------------
 // Sizes and limits
 // ---------------------------------------------------------------------------
-#define KVR_UUID_BUFFER_SIZE 37u          // 36 characters and the NUL
-#define KVR_TEXT_BUFFER_SIZE 256u         // text out-buffers (names, ids)
+#define KVR_UUID_BUFFER_SIZE 37u  // 36 characters and the NUL
+#define KVR_TEXT_BUFFER_SIZE 256u // text out-buffers (names, ids)
 #define KVR_IP_ADDR_BUFFER_SIZE 16u
-#define KVR_MAX_DEVICES 64u               // entries of a device list
-#define KVR_CAPA_LIST_MAX 512u            // codes per capability list
+#define KVR_MAX_DEVICES 64u    // entries of a device list
+#define KVR_CAPA_LIST_MAX 512u // codes per capability list
 #define KVR_LIVEVIEW_JPEG_BUFFER_SIZE 0x100000u
 #define KVR_4K6K_FRAME_BUFFER_SIZE 0xA00000u
 #define KVR_SETUP_FILE_MAX_SIZE 0xF00000u
@@ -66,11 +66,11 @@
 #define KVR_ERR_NONE 0x00000000u
 #define KVR_ERR_NOT_INITIALISED 0x00000001u
 #define KVR_ERR_INVALID_PARAM 0x00000002u
-#define KVR_ERR_NO_DEVICE 0x00000003u      // unknown, unplugged or lost camera
+#define KVR_ERR_NO_DEVICE 0x00000003u // unknown, unplugged or lost camera
 #define KVR_ERR_NO_SESSION 0x00000004u
-#define KVR_ERR_NOT_SUPPORTED 0x00000005u  // the camera or this library does not offer it
-#define KVR_ERR_REFUSED 0x00000006u        // the camera refused the value or command
-#define KVR_ERR_BUSY 0x00040004u           // camera busy (also the live-view "no frame yet")
+#define KVR_ERR_NOT_SUPPORTED 0x00000005u // the camera or this library does not offer it
+#define KVR_ERR_REFUSED 0x00000006u       // the camera refused the value or command
+#define KVR_ERR_BUSY 0x00040004u          // camera busy (also the live-view "no frame yet")
 #define KVR_ERR_TIMEOUT 0x00000008u
 #define KVR_ERR_NO_CARD 0x00000009u
 #define KVR_ERR_BUFFER_TOO_SMALL 0x0000000Au
@@ -110,11 +110,11 @@
 #define KVR_EVENT_AF_CONFIG 0x02000070u
 #define KVR_EVENT_CAMERA_MODE 0x02000080u
 #define KVR_EVENT_STILL_IMAGE 0x020000A0u
-#define KVR_EVENT_REC_CONFIG 0x020000B0u     // metering, tele-converter, HLG
+#define KVR_EVENT_REC_CONFIG 0x020000B0u // metering, tele-converter, HLG
 #define KVR_EVENT_INTERVAL 0x020000C0u
 #define KVR_EVENT_REC_DISP 0x020000E0u
 #define KVR_EVENT_STROBE 0x02000110u
-#define KVR_EVENT_AF_CONFIG_2 0x02000120u    // AF/MF configuration 2
+#define KVR_EVENT_AF_CONFIG_2 0x02000120u // AF/MF configuration 2
 #define KVR_EVENT_BURST_BRACKET 0x02000140u
 #define KVR_EVENT_REC_PREVIEW 0x02000170u
 #define KVR_EVENT_SELFTIMER 0x020001A0u
@@ -153,7 +153,7 @@
 #define KVR_EVENT_10000000 0x10000000u
 #define KVR_EVENT_10000001 0x10000001u
 #define KVR_EVENT_10000002 0x10000002u
-#define KVR_EVENT_OBJECT_ADDED 0x10000040u       // parameter: object handle
+#define KVR_EVENT_OBJECT_ADDED 0x10000040u // parameter: object handle
 #define KVR_EVENT_10000041 0x10000041u
 #define KVR_EVENT_10000042 0x10000042u
 #define KVR_EVENT_OBJECT_REQ_TRANSFER 0x10000043u // parameter: object handle
@@ -163,7 +163,7 @@
 #define KVR_EVENT_1001FFFF 0x1001FFFFu
 #define KVR_EVENT_DATA_PROGRESS 0x11000000u
 #define KVR_EVENT_1100001F 0x1100001Fu
-#define KVR_EVENT_REC_INFO 0x12000010u            // any status change
+#define KVR_EVENT_REC_INFO 0x12000010u // any status change
 #define KVR_EVENT_EXP_IN_SHOT 0x12000020u
 #define KVR_EVENT_LV_COMPOSITE 0x12000070u
 #define KVR_EVENT_12010040 0x12010040u
@@ -217,8 +217,8 @@
 
 #define KVR_PW_ERROR_OK 0u
 #define KVR_PW_ERROR_OTHERS 1u
-#define KVR_PW_ERROR_UNSET 2u   // the camera has no password yet
-#define KVR_PW_ERROR_AUTH 3u    // the camera's password is to be entered
+#define KVR_PW_ERROR_UNSET 2u // the camera has no password yet
+#define KVR_PW_ERROR_AUTH 3u  // the camera's password is to be entered
 
 // Password modes of KVR_func_api_SelectPnPDevice.
 #define KVR_PW_MODE_NONE 0u
@@ -296,7 +296,7 @@
 #define KVR_CMD_LV_MAG_MF_ADJUST 0x030000D4u
 #define KVR_CMD_LV_MAG_RESET 0x030000D5u
 #define KVR_CMD_LV_MAG_END_REQ 0x030000D6u
-#define KVR_CMD_LENS 0x03010011u            // parameter: 0 stop, 1 far fast, 2 far slow, 3 near slow, 4 near fast
+#define KVR_CMD_LENS 0x03010011u // parameter: 0 stop, 1 far fast, 2 far slow, 3 near slow, 4 near fast
 #define KVR_CMD_BACKUP_PHOTOSTYLE_REQ 0x03010021u
 #define KVR_CMD_RESTORE_PHOTOSTYLE_REQ 0x03010022u
 #define KVR_CMD_DEL_BACKUP_REQ 0x03010023u
@@ -329,8 +329,9 @@
 
 // One USB or network device of a device list. Names are UCS-4 (256
 // characters) with their character counts.
-typedef struct _tag_KVR_DEVINFO {
-    uint32_t devIndex;            // stable per camera for the library's lifetime
+typedef struct _tag_KVR_DEVINFO
+{
+    uint32_t devIndex; // stable per camera for the library's lifetime
     uint32_t makerName[256];
     uint32_t makerNameLength;
     uint32_t modelName[256];
@@ -347,7 +348,8 @@ KVR_PIN(KVR_DEVINFO, modelNameLength, 2056);
 // the camera's serial number (for the simulated cameras it is the serial
 // number). Callers that build a list themselves may point the entries
 // anywhere. count never exceeds KVR_MAX_DEVICES.
-typedef struct _tag_KVR_CONNECT_DEVICE_INFO {
+typedef struct _tag_KVR_CONNECT_DEVICE_INFO
+{
     uint32_t count;
     uint32_t reserved;
     const wchar_t *devicePath[64];
@@ -357,24 +359,25 @@ KVR_PIN(KVR_CONNECT_DEVICE_INFO, devicePath, 8);
 KVR_PIN(KVR_CONNECT_DEVICE_INFO, devices, 520);
 
 // A camera found on the network (3408 bytes).
-typedef struct _tag_KVR_PTPIP_CONNECT_DEVICE_INFO {
+typedef struct _tag_KVR_PTPIP_CONNECT_DEVICE_INFO
+{
     uint32_t devIndex;
     uint32_t makerName[256];
     uint32_t makerNameLength;
     uint32_t modelName[256];
     uint32_t modelNameLength;
-    char friendlyName[256];       // local 8-bit text
+    char friendlyName[256]; // local 8-bit text
     uint32_t friendlyNameLength;
     uint8_t reserved1[16];
-    uint8_t tls;                  // 1: the camera uses TLS
-    char certFilePath[256];       // UTF-8
-    char ipAddress[256];          // UTF-8
-    char date[259];               // UTF-8, "ddd, dd MMM yyyy HH:mm:ss GMT"
-    char serialNo[256];           // local 8-bit text
+    uint8_t tls;            // 1: the camera uses TLS
+    char certFilePath[256]; // UTF-8
+    char ipAddress[256];    // UTF-8
+    char date[259];         // UTF-8, "ddd, dd MMM yyyy HH:mm:ss GMT"
+    char serialNo[256];     // local 8-bit text
     uint32_t serialNoLength;
-    char macAddress[32];          // upper-case hexadecimal text without separators
+    char macAddress[32]; // upper-case hexadecimal text without separators
     uint32_t macAddressLength;
-    uint8_t wifi;                 // 1: the camera is on Wi-Fi
+    uint8_t wifi; // 1: the camera is on Wi-Fi
     uint8_t reserved2[3];
 } KVR_PTPIP_CONNECT_DEVICE_INFO;
 KVR_SIZE(KVR_PTPIP_CONNECT_DEVICE_INFO, 3408);
@@ -395,21 +398,24 @@ KVR_PIN(KVR_PTPIP_CONNECT_DEVICE_INFO, wifi, 3404);
 
 // The computer's name announced to network cameras (passed by value).
 // A length of 256 or more, or one that does not match the text, is refused.
-typedef struct _tag_KVR_PTPIP_PC_NAME {
+typedef struct _tag_KVR_PTPIP_PC_NAME
+{
     uint32_t length;
-    char name[256];               // UTF-8, NUL-terminated
+    char name[256]; // UTF-8, NUL-terminated
 } KVR_PTPIP_PC_NAME;
 KVR_PIN(KVR_PTPIP_PC_NAME, name, 4);
 
 // A counted text: the length byte, then UTF-8 text, NUL-terminated.
-typedef struct _tag_KVR_STRUCT_PTP_ARRAY_STRING {
+typedef struct _tag_KVR_STRUCT_PTP_ARRAY_STRING
+{
     uint8_t length;
     char text[257];
 } KVR_STRUCT_PTP_ARRAY_STRING;
 KVR_SIZE(KVR_STRUCT_PTP_ARRAY_STRING, 258);
 KVR_PIN(KVR_STRUCT_PTP_ARRAY_STRING, text, 1);
 
-typedef struct _tag_kvr_struct_deviceinfo {
+typedef struct _tag_kvr_struct_deviceinfo
+{
     KVR_STRUCT_PTP_ARRAY_STRING manufacturer;
     KVR_STRUCT_PTP_ARRAY_STRING model;
     KVR_STRUCT_PTP_ARRAY_STRING deviceVersion;
@@ -421,16 +427,18 @@ KVR_PIN(kvr_struct_deviceinfo, deviceVersion.text, 517);
 KVR_PIN(kvr_struct_deviceinfo, serialNumber.text, 775);
 
 // Firmware update request. path points to at most KVR_FWUP_PATH_MAX bytes.
-typedef struct _tag_kvr_struct_fwup_param {
+typedef struct _tag_kvr_struct_fwup_param
+{
     const char *path;
     uint32_t pathLength;
-    uint32_t timeoutMs;           // callers pass 10000
+    uint32_t timeoutMs; // callers pass 10000
     uint8_t reset;
     uint8_t fwupSupport;
 } kvr_struct_fwup_param;
 
 // Event codes the camera should hold back (KVR_func_api_SetEventTypeFromCamera).
-typedef struct _tag_KVR_STRUCT_EVENT_TYPE_LIST {
+typedef struct _tag_KVR_STRUCT_EVENT_TYPE_LIST
+{
     uint32_t count;
     uint32_t codes[32];
 } KVR_STRUCT_EVENT_TYPE_LIST;
@@ -440,7 +448,8 @@ KVR_SIZE(KVR_STRUCT_EVENT_TYPE_LIST, 132);
 // Control records. Zero the whole record, then set code, count and params.
 // ---------------------------------------------------------------------------
 #define KVR_CTRL_PARAM_MAX 513u
-typedef struct _tag_KVR_STRUCT_REC_CTRL {
+typedef struct _tag_KVR_STRUCT_REC_CTRL
+{
     uint32_t code;
     uint16_t paramCount;
     uint16_t reserved;
@@ -450,7 +459,8 @@ KVR_SIZE(KVR_STRUCT_REC_CTRL, 2060);
 KVR_PIN(KVR_STRUCT_REC_CTRL, paramCount, 4);
 KVR_PIN(KVR_STRUCT_REC_CTRL, params, 8);
 
-typedef struct _tag_KVR_STRUCT_REC_CTRL_OTHER {
+typedef struct _tag_KVR_STRUCT_REC_CTRL_OTHER
+{
     uint32_t code;
     uint16_t paramCount;
     uint16_t reserved;
@@ -459,7 +469,8 @@ typedef struct _tag_KVR_STRUCT_REC_CTRL_OTHER {
 KVR_SIZE(KVR_STRUCT_REC_CTRL_OTHER, 2060);
 KVR_PIN(KVR_STRUCT_REC_CTRL_OTHER, params, 8);
 
-typedef struct _tag_KVR_STRUCT_MNT_CTRL {
+typedef struct _tag_KVR_STRUCT_MNT_CTRL
+{
     uint32_t code;
     uint16_t paramCount;
     uint16_t reserved;
@@ -468,9 +479,10 @@ typedef struct _tag_KVR_STRUCT_MNT_CTRL {
 KVR_SIZE(KVR_STRUCT_MNT_CTRL, 2060);
 KVR_PIN(KVR_STRUCT_MNT_CTRL, params, 8);
 
-typedef struct _tag_KVR_STRUCT_WBSET_CTRL {
+typedef struct _tag_KVR_STRUCT_WBSET_CTRL
+{
     uint32_t code;
-    uint16_t paramCount;          // the sub-command count: 2 for a spot position
+    uint16_t paramCount; // the sub-command count: 2 for a spot position
     uint16_t reserved;
     int32_t params[513];
 } KVR_STRUCT_WBSET_CTRL;
@@ -480,9 +492,10 @@ KVR_PIN(KVR_STRUCT_WBSET_CTRL, params, 8);
 // ---------------------------------------------------------------------------
 // Capability records
 // ---------------------------------------------------------------------------
-typedef struct _tag_KVR_STRUCT_CAPA_LIST {
+typedef struct _tag_KVR_STRUCT_CAPA_LIST
+{
     uint16_t count;
-    uint16_t codes[512];          // beyond count: 0xFFFF
+    uint16_t codes[512]; // beyond count: 0xFFFF
     uint8_t available;
     uint8_t reserved;
 } KVR_STRUCT_CAPA_LIST;
@@ -490,10 +503,11 @@ KVR_SIZE(KVR_STRUCT_CAPA_LIST, 0x404);
 KVR_PIN(KVR_STRUCT_CAPA_LIST, codes, 2);
 KVR_PIN(KVR_STRUCT_CAPA_LIST, available, 0x402);
 
-typedef struct _tag_KVR_STRUCT_CAPA_LIST32 {
+typedef struct _tag_KVR_STRUCT_CAPA_LIST32
+{
     uint16_t count;
     uint16_t reserved1;
-    uint32_t codes[512];          // beyond count: 0
+    uint32_t codes[512]; // beyond count: 0
     uint8_t available;
     uint8_t reserved2[3];
 } KVR_STRUCT_CAPA_LIST32;
@@ -503,7 +517,8 @@ KVR_PIN(KVR_STRUCT_CAPA_LIST32, available, 0x804);
 
 // Drive mode, recording mode, creative filter, intelligent auto, 4K/6K type,
 // (reserved), custom set, photo exposure.
-typedef struct _tag_KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST driveMode;
     KVR_STRUCT_CAPA_LIST modePos;
     KVR_STRUCT_CAPA_LIST creativeMode;
@@ -535,13 +550,15 @@ KVR_PIN(KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO, curMode4k, 0x2028);
 KVR_PIN(KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO, curC3Param, 0x202C);
 KVR_PIN(KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO, curExposureParam, 0x202E);
 
-typedef struct _tag_KVR_STRUCT_BURST_BRACKET_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_BURST_BRACKET_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST burst;
     uint16_t curBurst;
 } KVR_STRUCT_BURST_BRACKET_CAPA_INFO;
 KVR_PIN(KVR_STRUCT_BURST_BRACKET_CAPA_INFO, curBurst, 0x404);
 
-typedef struct _tag_KVR_STRUCT_SELFTIMER_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_SELFTIMER_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST selfTimer;
     KVR_STRUCT_CAPA_LIST custom;
     uint16_t curSelfTimer;
@@ -552,7 +569,8 @@ KVR_PIN(KVR_STRUCT_SELFTIMER_CAPA_INFO, curSelfTimer, 0x808);
 KVR_PIN(KVR_STRUCT_SELFTIMER_CAPA_INFO, curCustom, 0x80A);
 
 // Interval: the mode list, then the interval parameters, then the mode.
-typedef struct _tag_KVR_STRUCT_INTERVAL_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_INTERVAL_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST mode;
     KVR_STRUCT_CAPA_LIST reserved;
     uint16_t params[24];
@@ -561,8 +579,9 @@ typedef struct _tag_KVR_STRUCT_INTERVAL_CAPA_INFO {
 } KVR_STRUCT_INTERVAL_CAPA_INFO;
 KVR_PIN(KVR_STRUCT_INTERVAL_CAPA_INFO, curMode, 0x838);
 
-typedef struct _tag_KVR_STRUCT_4K6K_CAPA_INFO {
-    KVR_STRUCT_CAPA_LIST recFormat;   // frame codes: 0 4K 30p, 1 4K 60p, 2 6K 30p
+typedef struct _tag_KVR_STRUCT_4K6K_CAPA_INFO
+{
+    KVR_STRUCT_CAPA_LIST recFormat; // frame codes: 0 4K 30p, 1 4K 60p, 2 6K 30p
     KVR_STRUCT_CAPA_LIST focusSelect;
     uint16_t curRecFormat;
     uint16_t curFocusSelect;
@@ -571,7 +590,8 @@ KVR_PIN(KVR_STRUCT_4K6K_CAPA_INFO, focusSelect, 0x404);
 KVR_PIN(KVR_STRUCT_4K6K_CAPA_INFO, curRecFormat, 0x808);
 KVR_PIN(KVR_STRUCT_4K6K_CAPA_INFO, curFocusSelect, 0x80A);
 
-typedef struct _tag_KVR_STRUCT_4K6K_INFO {
+typedef struct _tag_KVR_STRUCT_4K6K_INFO
+{
     uint16_t mode4k;
     uint16_t reserved1[3];
     uint16_t recFormat;
@@ -582,21 +602,24 @@ KVR_SIZE(KVR_STRUCT_4K6K_INFO, 20);
 KVR_PIN(KVR_STRUCT_4K6K_INFO, recFormat, 8);
 KVR_PIN(KVR_STRUCT_4K6K_INFO, focusSelect, 18);
 
-typedef struct _tag_KVR_STRUCT_SETUP_CFG_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_SETUP_CFG_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST systemFreq;
     uint16_t curSystemFreq;
 } KVR_STRUCT_SETUP_CFG_CAPA_INFO;
 KVR_PIN(KVR_STRUCT_SETUP_CFG_CAPA_INFO, curSystemFreq, 0x404);
 
-typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_CAPA_INFO {
-    KVR_STRUCT_CAPA_LIST target;      // 0 camera only, 1 PC only, 2 PC and camera
+typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_CAPA_INFO
+{
+    KVR_STRUCT_CAPA_LIST target; // 0 camera only, 1 PC only, 2 PC and camera
     uint16_t curTarget;
 } KVR_STRUCT_SETUP_FILES_CFG_CAPA_INFO;
 KVR_PIN(KVR_STRUCT_SETUP_FILES_CFG_CAPA_INFO, curTarget, 1028);
 
-typedef struct _tag_KVR_STRUCT_POWER_SAVING_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_POWER_SAVING_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST reserved;
-    KVR_STRUCT_CAPA_LIST tetherMode;  // available: power saving supported
+    KVR_STRUCT_CAPA_LIST tetherMode; // available: power saving supported
     uint16_t curReserved;
     uint16_t curTetherMode;
 } KVR_STRUCT_POWER_SAVING_CAPA_INFO;
@@ -607,7 +630,8 @@ KVR_PIN(KVR_STRUCT_POWER_SAVING_CAPA_INFO, curTetherMode, 0x80A);
 
 // Metering, extended tele-converter, (reserved), HLG shooting types
 // (available: HLG supported).
-typedef struct _tag_KVR_STRUCT_METERING_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_METERING_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST metering;
     KVR_STRUCT_CAPA_LIST exTelecon;
     KVR_STRUCT_CAPA_LIST reserved;
@@ -625,7 +649,8 @@ KVR_PIN(KVR_STRUCT_METERING_CAPA_INFO, curMetering, 0x1010);
 KVR_PIN(KVR_STRUCT_METERING_CAPA_INFO, curExTelecon, 0x1012);
 KVR_PIN(KVR_STRUCT_METERING_CAPA_INFO, curHlg, 0x1016);
 
-typedef struct _tag_KVR_STRUCT_APERTURE_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_APERTURE_CAPA_INFO
+{
     int16_t current;
     int16_t lower;
     int16_t upper;
@@ -636,7 +661,8 @@ typedef struct _tag_KVR_STRUCT_APERTURE_CAPA_INFO {
 KVR_PIN(KVR_STRUCT_APERTURE_CAPA_INFO, count, 0xA);
 KVR_PIN(KVR_STRUCT_APERTURE_CAPA_INFO, values, 0xC);
 
-typedef struct _tag_KVR_STRUCT_EXPOSURE_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_EXPOSURE_CAPA_INFO
+{
     uint16_t current;
     uint16_t lower;
     uint16_t upper;
@@ -649,7 +675,8 @@ KVR_PIN(KVR_STRUCT_EXPOSURE_CAPA_INFO, upper, 4);
 KVR_PIN(KVR_STRUCT_EXPOSURE_CAPA_INFO, count, 0xA);
 KVR_PIN(KVR_STRUCT_EXPOSURE_CAPA_INFO, codes, 0xC);
 
-typedef struct _tag_KVR_STRUCT_SS_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_SS_CAPA_INFO
+{
     uint16_t count;
     uint16_t reserved1;
     uint32_t codes[512];
@@ -668,10 +695,11 @@ KVR_PIN(KVR_STRUCT_SS_CAPA_INFO, angleCount, 0xC22);
 KVR_PIN(KVR_STRUCT_SS_CAPA_INFO, angles, 0xC24);
 KVR_PIN(KVR_STRUCT_SS_CAPA_INFO, curAngle, 0x1026);
 
-typedef struct _tag_KVR_STRUCT_ISO_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_ISO_CAPA_INFO
+{
     uint16_t count;
     uint16_t reserved1;
-    uint32_t codes[512];          // 0xFFFFFFFF auto, 0xFFFFFFFE intelligent
+    uint32_t codes[512]; // 0xFFFFFFFF auto, 0xFFFFFFFE intelligent
     uint8_t reserved2[20];
     uint32_t current;
     uint16_t gainCount;
@@ -687,7 +715,8 @@ KVR_PIN(KVR_STRUCT_ISO_CAPA_INFO, curGain, 0xC20);
 
 // White balance, colour temperature, amber-blue, green-magenta and the
 // separate amber-blue adjustment.
-typedef struct _tag_KVR_STRUCT_WB_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_WB_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST wb;
     KVR_STRUCT_CAPA_LIST kSet;
     KVR_STRUCT_CAPA_LIST adjAB;
@@ -708,7 +737,8 @@ KVR_PIN(KVR_STRUCT_WB_CAPA_INFO, curAdjGM, 0x141A);
 KVR_PIN(KVR_STRUCT_WB_CAPA_INFO, curAdjABSep, 0x141C);
 
 // Five groups of 10 bytes, the code last in each group.
-typedef struct _tag_KVR_STRUCT_WB_INFO {
+typedef struct _tag_KVR_STRUCT_WB_INFO
+{
     uint16_t reserved1[4];
     uint16_t wb;
     uint16_t reserved2[4];
@@ -728,7 +758,8 @@ KVR_PIN(KVR_STRUCT_WB_INFO, adjGM, 38);
 KVR_PIN(KVR_STRUCT_WB_INFO, adjABSep, 48);
 
 // Picture size, quality, aspect, file format, (reserved), JPEG/HEIF quality.
-typedef struct _tag_KVR_STRUCT_RECINFO_IMAGE_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_RECINFO_IMAGE_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST size;
     KVR_STRUCT_CAPA_LIST quality;
     KVR_STRUCT_CAPA_LIST aspect;
@@ -753,7 +784,8 @@ KVR_PIN(KVR_STRUCT_RECINFO_IMAGE_CAPA_INFO, curFormat, 0x181E);
 KVR_PIN(KVR_STRUCT_RECINFO_IMAGE_CAPA_INFO, curJpegHeifQuality, 0x1822);
 
 // Answer of KVR_func_api_GetImageInfo.
-typedef struct _tag_KVR_STRUCT_IMAGE_INFO {
+typedef struct _tag_KVR_STRUCT_IMAGE_INFO
+{
     uint16_t size;
     uint16_t quality;
     uint16_t aspect;
@@ -764,7 +796,8 @@ typedef struct _tag_KVR_STRUCT_IMAGE_INFO {
 
 // Focus mode, AF mode, (reserved), custom multi, animal recognition, general
 // recognition, automatic recognition, recognised parts, AF frame colour.
-typedef struct _tag_KVR_STRUCT_AF_CONFIG_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_AF_CONFIG_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST focusMode;
     KVR_STRUCT_CAPA_LIST afArea;
     KVR_STRUCT_CAPA_LIST reserved;
@@ -803,7 +836,8 @@ KVR_PIN(KVR_STRUCT_AF_CONFIG_CAPA_INFO, curAfFrameColor, 0x2434);
 
 // AF/MF switch, MF assist, pinpoint, live-view magnification, picture-in-
 // picture aspect (codes 0..12).
-typedef struct _tag_KVR_STRUCT_AFMF_CFG2_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_AFMF_CFG2_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST afmfMode;
     KVR_STRUCT_CAPA_LIST mfAssistMode;
     KVR_STRUCT_CAPA_LIST pinpointMode;
@@ -817,7 +851,8 @@ typedef struct _tag_KVR_STRUCT_AFMF_CFG2_CAPA_INFO {
 } KVR_STRUCT_AFMF_CFG2_CAPA_INFO;
 KVR_PIN(KVR_STRUCT_AFMF_CFG2_CAPA_INFO, curAfmfMode, 0x1414);
 
-typedef struct _tag_KVR_STRUCT_REC_PREVIEW_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_REC_PREVIEW_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST monitorDisp;
     uint16_t curMonitorDisp;
 } KVR_STRUCT_REC_PREVIEW_CAPA_INFO;
@@ -825,7 +860,8 @@ KVR_PIN(KVR_STRUCT_REC_PREVIEW_CAPA_INFO, curMonitorDisp, 0x404);
 
 // Movie exposure mode, (reserved), quality modes, recording format,
 // (reserved), (reserved), shutter gain.
-typedef struct _tag_KVR_STRUCT_MOV_MENU_CONFIG_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_MOV_MENU_CONFIG_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST cMovieMode;
     KVR_STRUCT_CAPA_LIST reserved1;
     KVR_STRUCT_CAPA_LIST qualityMode;
@@ -852,8 +888,9 @@ KVR_PIN(KVR_STRUCT_MOV_MENU_CONFIG_CAPA_INFO, curQualityMode, 0x1C20);
 KVR_PIN(KVR_STRUCT_MOV_MENU_CONFIG_CAPA_INFO, curRecMode, 0x1C22);
 KVR_PIN(KVR_STRUCT_MOV_MENU_CONFIG_CAPA_INFO, curSsGain, 0x1C28);
 
-typedef struct _tag_KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO {
-    KVR_STRUCT_CAPA_LIST32 frameRate;   // bit 31 progressive, bits 0..27 fps x 100
+typedef struct _tag_KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO
+{
+    KVR_STRUCT_CAPA_LIST32 frameRate; // bit 31 progressive, bits 0..27 fps x 100
     KVR_STRUCT_CAPA_LIST pixel;
     KVR_STRUCT_CAPA_LIST compression;
     KVR_STRUCT_CAPA_LIST bitRate;
@@ -885,7 +922,8 @@ KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, curVfr, 0x1C26);
 KVR_PIN(KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO, curHlg, 0x1C28);
 
 // Movie quality list: count, then 24-byte entries.
-typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DATA {
+typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DATA
+{
     uint16_t quality;
     uint32_t frameRate;
     uint16_t pixels;
@@ -910,14 +948,16 @@ KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, ssd, 18);
 KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, sd, 20);
 KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA, cfexpress, 22);
 
-typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO {
+typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO
+{
     uint16_t count;
     uint8_t reserved[4];
     KVR_STRUCT_MOV_QUALITY_DATA entries[512];
 } KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO;
 KVR_PIN(KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO, entries, 6);
 
-typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY {
+typedef struct _tag_KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY
+{
     uint16_t frameRate;
     uint16_t pixels;
     uint16_t compression;
@@ -930,7 +970,8 @@ KVR_SIZE(KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY, 14);
 KVR_PIN(KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY, sq, 12);
 
 // Photo style: sixteen slots (the ISO list takes two), then the currents.
-typedef struct _tag_KVR_STRUCT_PHOTOSTYLE_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_PHOTOSTYLE_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST styleMode;
     KVR_STRUCT_CAPA_LIST contrast;
     KVR_STRUCT_CAPA_LIST sharpness;
@@ -981,12 +1022,13 @@ KVR_PIN(KVR_STRUCT_PHOTOSTYLE_CAPA_INFO, curIso, 0x4058);
 KVR_PIN(KVR_STRUCT_PHOTOSTYLE_CAPA_INFO, curWb, 0x405C);
 KVR_PIN(KVR_STRUCT_PHOTOSTYLE_CAPA_INFO, curBase, 0x405E);
 
-typedef struct _tag_KVR_STRUCT_PHOTO_STYLE2_CFG_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_PHOTO_STYLE2_CFG_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST dualIso;
     KVR_STRUCT_CAPA_LIST colorNoise;
     KVR_STRUCT_CAPA_LIST lut;
     KVR_STRUCT_CAPA_LIST gain;
-    KVR_STRUCT_CAPA_LIST base;        // reserved byte: 3 when the base style 2 is offered
+    KVR_STRUCT_CAPA_LIST base; // reserved byte: 3 when the base style 2 is offered
     KVR_STRUCT_CAPA_LIST lut2;
     KVR_STRUCT_CAPA_LIST density;
     KVR_STRUCT_CAPA_LIST density2;
@@ -1011,7 +1053,8 @@ KVR_PIN(KVR_STRUCT_PHOTO_STYLE2_CFG_CAPA_INFO, curDensity2, 0x202E);
 
 // Flash: mode, (reserved), dimmer, sync, adjust, exposure link, manual,
 // wireless mode, wireless channel, wireless FP, wireless communication power.
-typedef struct _tag_KVR_STRUCT_STROBE_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_STROBE_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST lists[11];
     uint16_t current[11];
 } KVR_STRUCT_STROBE_CAPA_INFO;
@@ -1019,7 +1062,8 @@ KVR_SIZE(KVR_STRUCT_STROBE_CAPA_INFO, 11330);
 
 // Flash groups: dimmer, adjust, manual (setting-major), each for the groups
 // 0..4 (A 1, B 2, C 3, built-in 4).
-typedef struct _tag_KVR_STRUCT_STROBE2_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_STROBE2_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST lists[15];
     uint16_t current[15];
 } KVR_STRUCT_STROBE2_CAPA_INFO;
@@ -1028,30 +1072,34 @@ KVR_SIZE(KVR_STRUCT_STROBE2_CAPA_INFO, 15450);
 // ---------------------------------------------------------------------------
 // AF frame, AF information, lens zoom
 // ---------------------------------------------------------------------------
-typedef struct _tag_KVR_STRUCT_POS_UINT16 {
+typedef struct _tag_KVR_STRUCT_POS_UINT16
+{
     uint16_t x;
     uint16_t y;
 } KVR_STRUCT_POS_UINT16;
 
-typedef struct _tag_KVR_STRUCT_SIZE_UINT16 {
+typedef struct _tag_KVR_STRUCT_SIZE_UINT16
+{
     uint16_t width;
     uint16_t height;
 } KVR_STRUCT_SIZE_UINT16;
 
-typedef struct _tag_KVR_STRUCT_AF_FRAME_ONEPOINT_TAG_INFO {
+typedef struct _tag_KVR_STRUCT_AF_FRAME_ONEPOINT_TAG_INFO
+{
     KVR_STRUCT_POS_UINT16 pos;
     KVR_STRUCT_SIZE_UINT16 size;
     uint16_t value;
     uint16_t minimum;
 } KVR_STRUCT_AF_FRAME_ONEPOINT_TAG_INFO;
 
-typedef struct _tag_KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO {
+typedef struct _tag_KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO
+{
     uint16_t posX;
     uint16_t posY;
     uint16_t width;
     uint16_t height;
     uint16_t mfAssistMode;
-    uint16_t magnification;       // tenths
+    uint16_t magnification; // tenths
     uint16_t cursorX;
     uint16_t cursorY;
     uint16_t upperLeftX;
@@ -1067,7 +1115,8 @@ typedef struct _tag_KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO {
 KVR_SIZE(KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO, 34);
 
 // AF frame capability record (4605 bytes).
-typedef struct _tag_KVR_STRUCT_AF_FRAME_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_AF_FRAME_CAPA_INFO
+{
     KVR_STRUCT_CAPA_LIST lists[4];
     KVR_STRUCT_AF_FRAME_ONEPOINT_TAG_INFO onePoint;
     uint16_t multiPosIndex;
@@ -1083,7 +1132,8 @@ KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pinPoint.mfAssistMode, 0x107C);
 KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pinPoint.magnification, 0x107E);
 KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pinPoint.assistType, 0x1094);
 
-typedef struct _tag_KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO {
+typedef struct _tag_KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO
+{
     uint16_t outerPosX;
     uint16_t outerPosY;
     uint16_t outerWidth;
@@ -1095,7 +1145,8 @@ typedef struct _tag_KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO {
 } KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO;
 
 // AF information (4968 bytes); the phase-detection frame numbers close it.
-typedef struct _tag_KVR_STRUCT_AF_INFO {
+typedef struct _tag_KVR_STRUCT_AF_INFO
+{
     uint16_t afState;
     uint16_t frameCount;
     uint8_t frames[4930];
@@ -1106,12 +1157,14 @@ KVR_SIZE(KVR_STRUCT_AF_INFO, 4968);
 KVR_PIN(KVR_STRUCT_AF_INFO, pdafFrameCount, 0x1346);
 KVR_PIN(KVR_STRUCT_AF_INFO, pdafFrames, 0x1348);
 
-typedef struct _tag_KVR_STRUCT_AFINFO_DISP_FRAME {
+typedef struct _tag_KVR_STRUCT_AFINFO_DISP_FRAME
+{
     uint16_t count;
     uint16_t frames[64][4];
 } KVR_STRUCT_AFINFO_DISP_FRAME;
 
-typedef struct _tag_KVR_STRUCT_AFINFO_FACEINFO {
+typedef struct _tag_KVR_STRUCT_AFINFO_FACEINFO
+{
     uint16_t count;
     uint16_t reserved[3];
     uint16_t afFrameX;
@@ -1121,7 +1174,8 @@ typedef struct _tag_KVR_STRUCT_AFINFO_FACEINFO {
 KVR_PIN(KVR_STRUCT_AFINFO_FACEINFO, afFrameX, 8);
 KVR_PIN(KVR_STRUCT_AFINFO_FACEINFO, afFrameY, 10);
 
-typedef struct _tag_KVR_STRUCT_AFINFO_TRACKINGINFO {
+typedef struct _tag_KVR_STRUCT_AFINFO_TRACKINGINFO
+{
     uint16_t state;
     uint16_t posX;
     uint16_t posY;
@@ -1129,13 +1183,14 @@ typedef struct _tag_KVR_STRUCT_AFINFO_TRACKINGINFO {
     uint16_t height;
 } KVR_STRUCT_AFINFO_TRACKINGINFO;
 
-typedef struct _tag_KVR_STRUCT_LENS_ZOOM_CAPA_INFO {
+typedef struct _tag_KVR_STRUCT_LENS_ZOOM_CAPA_INFO
+{
     uint8_t reserved1[24];
     uint16_t focalLength;
     uint16_t teleEnd;
     uint16_t wideEnd;
     uint16_t reserved2;
-    uint16_t zoomControl;         // 1: remote zoom possible
+    uint16_t zoomControl; // 1: remote zoom possible
     uint8_t reserved3[30];
 } KVR_STRUCT_LENS_ZOOM_CAPA_INFO;
 KVR_PIN(KVR_STRUCT_LENS_ZOOM_CAPA_INFO, focalLength, 24);
@@ -1143,7 +1198,8 @@ KVR_PIN(KVR_STRUCT_LENS_ZOOM_CAPA_INFO, teleEnd, 26);
 KVR_PIN(KVR_STRUCT_LENS_ZOOM_CAPA_INFO, wideEnd, 28);
 KVR_PIN(KVR_STRUCT_LENS_ZOOM_CAPA_INFO, zoomControl, 32);
 
-typedef struct _tag_KVR_STRUCT_LENS_ZOOM_SET_INFO {
+typedef struct _tag_KVR_STRUCT_LENS_ZOOM_SET_INFO
+{
     uint8_t reserved1[8];
     uint16_t focalLength;
     uint8_t reserved2[8];
@@ -1151,7 +1207,7 @@ typedef struct _tag_KVR_STRUCT_LENS_ZOOM_SET_INFO {
     uint8_t reserved3[8];
     uint16_t wideEnd;
     uint8_t reserved4[18];
-    uint16_t zoomControl;         // 1: remote zoom possible
+    uint16_t zoomControl; // 1: remote zoom possible
     uint8_t reserved5[10];
 } KVR_STRUCT_LENS_ZOOM_SET_INFO;
 KVR_SIZE(KVR_STRUCT_LENS_ZOOM_SET_INFO, 60);
@@ -1166,7 +1222,8 @@ KVR_PIN(KVR_STRUCT_LENS_ZOOM_SET_INFO, zoomControl, 48);
 // Battery: word 4 body power (0xFFFA mains, 0xFFFF unknown), word 5 grip
 // (1 or 2: a grip battery is in use), word 6 body level, word 7 grip level.
 // Levels are percent, or 65530 mains, 65532 low, 65534 empty, 65535 unknown.
-typedef struct _tag_KVR_STRUCT_BATTERY_INFO {
+typedef struct _tag_KVR_STRUCT_BATTERY_INFO
+{
     uint16_t reserved[4];
     uint16_t bodyPower;
     uint16_t gripState;
@@ -1179,26 +1236,30 @@ KVR_PIN(KVR_STRUCT_BATTERY_INFO, bodyLevel, 12);
 KVR_PIN(KVR_STRUCT_BATTERY_INFO, gripLevel, 14);
 
 // Card states: 0 none, 1 ready, 2 protected, 3 error.
-typedef struct _tag_KVR_STRUCT_STATUS_OF_CARDS {
+typedef struct _tag_KVR_STRUCT_STATUS_OF_CARDS
+{
     uint16_t count;
     uint16_t state[16];
 } KVR_STRUCT_STATUS_OF_CARDS;
 
-typedef struct _tag_KVR_STRUCT_FREE_SPACES {
+typedef struct _tag_KVR_STRUCT_FREE_SPACES
+{
     uint32_t imageFreeSpace;
     uint32_t image4KFreeSpace;
     uint32_t secondFreeSpace;
     uint32_t second4KFreeSpace;
 } KVR_STRUCT_FREE_SPACES;
 
-typedef struct _tag_KVR_STRUCT_AFAE_DISPLAY_STATE {
+typedef struct _tag_KVR_STRUCT_AFAE_DISPLAY_STATE
+{
     uint16_t afState;
     uint16_t afaeState;
 } KVR_STRUCT_AFAE_DISPLAY_STATE;
 
 // Recording information: cards, camera status, elapsed movie time, free
 // spaces, AF states, noise-reduction time, HDMI/SDI output, shot mode.
-typedef struct _tag_KVR_STRUCT_REC_INFO {
+typedef struct _tag_KVR_STRUCT_REC_INFO
+{
     KVR_STRUCT_STATUS_OF_CARDS cards;
     uint16_t cameraStatus;
     uint32_t elapsedInMovieRec;
@@ -1207,58 +1268,66 @@ typedef struct _tag_KVR_STRUCT_REC_INFO {
     uint16_t afaeState;
     uint16_t afcStartPosState;
     uint16_t nrRemainingTime;
-    uint16_t hdmiSdiStatus;       // 0 off, 1 HDMI, 2 SDI, 3 both
-    uint16_t shotModeStatus;      // 0 photo, 1 movie, 2 slow/quick
+    uint16_t hdmiSdiStatus;  // 0 off, 1 HDMI, 2 SDI, 3 both
+    uint16_t shotModeStatus; // 0 photo, 1 movie, 2 slow/quick
 } KVR_STRUCT_REC_INFO;
 KVR_PIN(KVR_STRUCT_REC_INFO, cards.state, 2);
 
 // Camera error list: sixteen entries of a date-time word (hexadecimal digits
 // yyMMddhh) and an error code; the first entry is the newest.
-typedef struct _tag_KVR_STRUCT_SETUP_INFO_ERROR_ENTRY {
+typedef struct _tag_KVR_STRUCT_SETUP_INFO_ERROR_ENTRY
+{
     uint32_t dateTime;
     uint32_t code;
 } KVR_STRUCT_SETUP_INFO_ERROR_ENTRY;
 
-typedef struct _tag_KVR_STRUCT_SETUP_INFO_ERROR {
+typedef struct _tag_KVR_STRUCT_SETUP_INFO_ERROR
+{
     uint16_t count;
     KVR_STRUCT_SETUP_INFO_ERROR_ENTRY entries[16];
     uint8_t reserved[24];
 } KVR_STRUCT_SETUP_INFO_ERROR;
 KVR_SIZE(KVR_STRUCT_SETUP_INFO_ERROR, 154);
 
-typedef struct _tag_KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO {
+typedef struct _tag_KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO
+{
     uint16_t mode;
     uint32_t elapsed;
     uint32_t total;
 } KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO;
 
-typedef struct _tag_KVR_STRUCT_LIVEVIEW_COMPOSITE_INFO {
-    uint16_t shootingStatus;      // 0 inactive, 1 prepare, 2 standby, 3 shooting, 4 combining
+typedef struct _tag_KVR_STRUCT_LIVEVIEW_COMPOSITE_INFO
+{
+    uint16_t shootingStatus; // 0 inactive, 1 prepare, 2 standby, 3 shooting, 4 combining
     KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO shootingInfo;
 } KVR_STRUCT_LIVEVIEW_COMPOSITE_INFO;
 
 // ---------------------------------------------------------------------------
 // Live view
 // ---------------------------------------------------------------------------
-typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM {
-    uint32_t color;               // colour selector
+typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM
+{
+    uint32_t color; // colour selector
     uint32_t reserved;
-    uint32_t count;               // number of values (at most 64)
+    uint32_t count; // number of values (at most 64)
     uint8_t values[64];
 } KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM;
 KVR_SIZE(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM, 76);
 
-typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_POSTURE {
-    uint16_t posture;             // 0 normal, 1 right, 2 left, 3 upside down
+typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_POSTURE
+{
+    uint16_t posture; // 0 normal, 1 right, 2 left, 3 upside down
 } KVR_STRUCT_LIVEVIEW_INFO_POSTURE;
 
-typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_LEVEL {
-    int16_t roll;                 // tenths of a degree
+typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_LEVEL
+{
+    int16_t roll; // tenths of a degree
     int16_t pitch;
 } KVR_STRUCT_LIVEVIEW_INFO_LEVEL;
 
-typedef struct _tag_KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG {
-    uint32_t size;                // width << 16 | height
+typedef struct _tag_KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG
+{
+    uint32_t size; // width << 16 | height
     uint16_t compression;
     uint16_t reserved;
 } KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG;
@@ -1266,7 +1335,8 @@ KVR_SIZE(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG, 8);
 KVR_PIN(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG, compression, 4);
 KVR_PIN(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG, reserved, 6);
 
-typedef struct _tag_KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG {
+typedef struct _tag_KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG
+{
     uint16_t count;
     uint16_t reserved;
     KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG entries[1024];
@@ -1277,26 +1347,30 @@ KVR_PIN(KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG, entries, 4);
 // ---------------------------------------------------------------------------
 // Camera setting files
 // ---------------------------------------------------------------------------
-typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_SET_DATA {
+typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_SET_DATA
+{
     uint32_t length;
     uint8_t *data;
     uint32_t capacity;
 } KVR_STRUCT_SETUP_FILES_CFG_SET_DATA;
 
-typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_SET_INFO {
+typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_SET_INFO
+{
     uint8_t *buffer;
     uint32_t capacity;
     uint32_t settingsSize;
 } KVR_STRUCT_SETUP_FILES_CFG_SET_INFO;
 
-typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE {
+typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE
+{
     uint16_t reserved[4];
     uint16_t compatible;
 } KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE;
 KVR_SIZE(KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE, 10);
 KVR_PIN(KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE, compatible, 8);
 
-typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_MAX_RECV_BUFF {
+typedef struct _tag_KVR_STRUCT_SETUP_FILES_CFG_MAX_RECV_BUFF
+{
     uint32_t maxSize;
 } KVR_STRUCT_SETUP_FILES_CFG_MAX_RECV_BUFF;
 

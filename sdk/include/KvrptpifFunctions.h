@@ -13,6 +13,7 @@
 // Start-up, logging and callback registration. DbgLog_Init is accepted
 // before Init. A code registered twice is delivered once; registering it again
 // replaces the function.
+// clang-format off
 #define KVR_FUNCTIONS_LIBRARY(X) \
     X(uint8_t, KVR_func_api_Init, (void)) \
     X(uint8_t, KVR_func_api_Finish, (void)) \
@@ -26,6 +27,7 @@
     X(uint8_t, KVR_func_api_Delete_CallBackInfo, (uint32_t event)) \
     X(uint8_t, KVR_func_api_ptpip_Reg_Callback, (uint32_t kind, PtpipCallbackFn fn, void *context, uint32_t *err)) \
     X(uint8_t, KVR_func_api_ptpip_Delete_Callback, (uint32_t kind, uint32_t *err))
+// clang-format on
 
 // Discovery and connection.
 // - GetPnPDeviceInfo with connection type 0 fills the list with the plugged
@@ -48,6 +50,7 @@
 // - ptpip_Set_SearchDev_TimeOutVal_Config: searchMs is how long a network
 //   search runs before kind 2 ends it; timeoutMs bounds each exchange.
 //   Finish ends a running search without a report.
+// clang-format off
 #define KVR_FUNCTIONS_CONNECTION(X) \
     X(uint8_t, KVR_func_api_GetPnPDeviceInfo, (KVR_CONNECT_DEVICE_INFO *list, uint32_t *err)) \
     X(uint8_t, KVR_func_api_Search_Device, (KVR_CONNECT_DEVICE_INFO *list, uint32_t *err)) \
@@ -70,11 +73,13 @@
     X(const char *, KVR_func_api_ptpip_GetCertPEM, (uint32_t devIndex, uint32_t *err)) \
     X(uint8_t, KVR_func_api_ptpip_SetCerFilePath, (uint32_t devIndex, const char *path, uint32_t *err)) \
     X(uint8_t, KVR_func_api_ptpip_UpdateCer, (uint32_t devIndex, uint32_t *err))
+// clang-format on
 
 // Device information. Text readers fill at most bufferSize bytes, always
 // NUL-terminated, and give the text length through *length. ExtGetDeviceID
 // writes a byte length L at byte 8 and L / 4 feature words from byte 12.
 // ptpip_GetCertPEM returns library-owned text, valid until the next call.
+// clang-format off
 #define KVR_FUNCTIONS_DEVICE(X) \
     X(uint8_t, KVR_func_api_GetDeviceInfo, (kvr_struct_deviceinfo *info, KVR_CAM)) \
     X(uint8_t, KVR_func_api_ExtGetDeviceID, (uint32_t reserved1, uint32_t reserved2, uint8_t *buffer, uint32_t bufferSize, uint32_t *length, KVR_CAM)) \
@@ -91,8 +96,10 @@
     X(uint8_t, KVR_func_api_SetEventTypeFromCamera, (uint8_t suppress, const KVR_STRUCT_EVENT_TYPE_LIST *list, uint32_t size, KVR_CAM)) \
     X(uint8_t, KVR_func_api_GetEventTag, (uint32_t *value, uint32_t eventCode, KVR_CAM)) \
     X(uint8_t, KVR_func_api_FirmwareUpdate, (const kvr_struct_fwup_param *param, KVR_CAM))
+// clang-format on
 
 // Status. Each status change of a camera is announced with KVR_EVENT_REC_INFO.
+// clang-format off
 #define KVR_FUNCTIONS_STATUS(X) \
     X(uint8_t, KVR_func_api_GetBatteryInfo, (KVR_STRUCT_BATTERY_INFO *info, KVR_CAM)) \
     X(uint8_t, KVR_func_api_Get_Rec_Info, (KVR_STRUCT_REC_INFO *info, KVR_CAM)) \
@@ -112,8 +119,10 @@
     X(uint8_t, KVR_func_api_ExpInShot_GetAperture, (int16_t *aperture, KVR_CAM)) \
     X(uint8_t, KVR_func_api_ExpInShot_GetSS, (uint32_t *shutterSpeed, KVR_CAM)) \
     X(uint8_t, KVR_func_api_ExpInShot_GetAutoISO, (uint32_t *iso, KVR_CAM))
+// clang-format on
 
 // Capability readers: fill the group's record for the camera.
+// clang-format off
 #define KVR_FUNCTIONS_CAPABILITY(X) \
     X(uint8_t, KVR_func_api_CameraMode_GetCapability, (KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO *capa, KVR_CAM)) \
     X(uint8_t, KVR_func_api_RecInfo_BurstBracket_GetCapability, (KVR_STRUCT_BURST_BRACKET_CAPA_INFO *capa, KVR_CAM)) \
@@ -141,8 +150,10 @@
     X(uint8_t, KVR_func_api_Strobe_GetCapability, (KVR_STRUCT_STROBE_CAPA_INFO *capa, KVR_CAM)) \
     X(uint8_t, KVR_func_api_Strobe2_GetCapability, (KVR_STRUCT_STROBE2_CAPA_INFO *capa, KVR_CAM)) \
     X(uint8_t, KVR_func_api_LensZoomInfo_GetCapability, (KVR_STRUCT_LENS_ZOOM_CAPA_INFO *capa, KVR_CAM))
+// clang-format on
 
 // Record readers.
+// clang-format off
 #define KVR_FUNCTIONS_RECORDS(X) \
     X(uint8_t, KVR_func_api_GetAFInfo, (KVR_STRUCT_AF_INFO *info, uint32_t tag, KVR_CAM)) \
     X(uint8_t, KVR_func_api_GetImageInfo, (KVR_STRUCT_IMAGE_INFO *info, uint32_t tag, KVR_CAM)) \
@@ -162,9 +173,11 @@
     X(uint8_t, KVR_func_api_LiveView_Str_Set_Trans_Img, (KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG trans, KVR_CAM)) \
     X(uint8_t, KVR_func_api_Mov_Config_Get_Quality_Detail_Display, (KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY *display, KVR_CAM)) \
     X(uint8_t, KVR_func_api_Mov_Config_Get_Quality_Detail_List, (KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO *list, KVR_CAM))
+// clang-format on
 
 // Single-value readers: the current camera code of one setting. A reader
 // with a 16-bit out-value writes only 16 bits.
+// clang-format off
 #define KVR_FUNCTIONS_GETTERS(X) \
     X(uint8_t, KVR_func_api_CameraMode_Get_Mode_Pos, (uint32_t *code, KVR_CAM)) \
     X(uint8_t, KVR_func_api_CameraMode_Get_iA_Mode, (uint32_t *code, KVR_CAM)) \
@@ -204,10 +217,12 @@
     X(uint8_t, KVR_func_api_WB_Get_ADJ_AB, (uint32_t *code, KVR_CAM)) \
     X(uint8_t, KVR_func_api_WB_Get_ADJ_GM, (uint32_t *code, KVR_CAM)) \
     X(uint8_t, KVR_func_api_WB_Get_ADJ_AB_Sep, (uint32_t *code, KVR_CAM))
+// clang-format on
 
 // Setting writers: a code the camera offers is taken (result 1) and the
 // group's change event follows from the library's thread; any other code is
 // refused (result 0, KVR_ERR_REFUSED) and changes nothing.
+// clang-format off
 #define KVR_FUNCTIONS_SETTERS(X) \
     X(uint8_t, KVR_func_api_CameraMode_Set_Mode_Pos, (uint32_t code, KVR_CAM)) \
     X(uint8_t, KVR_func_api_CameraMode_Set_iA_Mode, (uint32_t code, KVR_CAM)) \
@@ -297,9 +312,11 @@
     X(uint8_t, KVR_func_api_RecInfo_Flash2_Set_Dimmer, (uint32_t code, uint8_t group, KVR_CAM)) \
     X(uint8_t, KVR_func_api_RecInfo_Flash2_Set_Adjust, (uint32_t code, uint8_t group, KVR_CAM)) \
     X(uint8_t, KVR_func_api_RecInfo_Flash2_Set_Manual, (uint32_t code, uint8_t group, KVR_CAM))
+// clang-format on
 
 // Remote control. Control records carry the command code (KVR_CMD_*), the
 // parameter count and the parameters. Result 2: no memory card.
+// clang-format off
 #define KVR_FUNCTIONS_CONTROL(X) \
     X(uint8_t, KVR_func_api_Rec_Ctrl_Release, (const KVR_STRUCT_REC_CTRL *ctrl, KVR_CAM)) \
     X(uint8_t, KVR_func_api_Rec_Ctrl_4k, (const KVR_STRUCT_REC_CTRL *ctrl, KVR_CAM)) \
@@ -322,6 +339,7 @@
     X(uint8_t, KVR_func_api_MovieFilter_Ctrl_End, (uint8_t cancel, KVR_CAM)) \
     X(uint8_t, KVR_func_api_Ctrl_LiveView_Start, (KVR_CAM)) \
     X(uint8_t, KVR_func_api_Ctrl_LiveView_Stop, (KVR_CAM))
+// clang-format on
 
 // Live view, objects, 6K/4K frames, setting files.
 // - Get_LiveView_data: on entry *jpegSize is the buffer's capacity; *err is
@@ -331,6 +349,7 @@
 // - 4k6k_Cutting_Get_StreamFrame_data: on entry *size is the buffer's capacity.
 // - SetupFilesConfigSetting_Get_Data fills data up to capacity and sets
 //   length; Set_Data sends length bytes.
+// clang-format off
 #define KVR_FUNCTIONS_DATA(X) \
     X(uint8_t, KVR_func_api_Get_LiveView_data, (KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histogram, uint32_t *histogramSize, KVR_STRUCT_LIVEVIEW_INFO_POSTURE *posture, uint32_t *postureSize, KVR_STRUCT_LIVEVIEW_INFO_LEVEL *level, uint32_t *levelSize, uint8_t *jpeg, uint32_t *jpegSize, KVR_CAM)) \
     X(uint8_t, KVR_func_api_Get_Object_FormatType, (uint32_t handle, uint32_t *format, KVR_CAM)) \
@@ -349,11 +368,13 @@
     X(uint8_t, KVR_func_api_SetupFilesConfigSetting_Get_Compatible, (KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE *compatible, KVR_CAM)) \
     X(uint8_t, KVR_func_api_SetupFilesConfigSetting_Get_MaxRecvBuff, (KVR_STRUCT_SETUP_FILES_CFG_MAX_RECV_BUFF *maxRecv, KVR_CAM)) \
     X(uint8_t, KVR_func_api_SetupFilesConfigSetting_Set_Data, (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA data, KVR_CAM))
+// clang-format on
 
 // Names of the application's own wrappers around the functions above (its
 // queued forms, command shortcuts and placeholders). The library exports them
 // so that code written against either list links, but they do nothing: each
 // fails with KVR_ERR_NOT_SUPPORTED. Call the functions above instead.
+// clang-format off
 #define KVR_FUNCTIONS_APPLICATION_NAMES(X) \
     X(KVR_func_api_AFMF_Cfg2_GetCapability_Start) \
     X(KVR_func_api_AFMF_Cfg2_Info_Get_MFAssist_Guide) \
@@ -597,6 +618,7 @@
     KVR_FUNCTIONS_SETTERS(X) \
     KVR_FUNCTIONS_CONTROL(X) \
     KVR_FUNCTIONS_DATA(X)
+// clang-format on
 
 #define KVR_DECLARE_FUNCTION(ret, name, params) KVR_API ret name params;
 KVR_FUNCTIONS(KVR_DECLARE_FUNCTION)

@@ -9,7 +9,8 @@ using namespace kvrsim_internal;
 
 namespace {
 
-struct Family {
+struct Family
+{
     const char *function;
     std::vector<uint32_t> codes;
     std::vector<uint32_t> needCard; // codes answered with 2 when no card is ready
@@ -18,11 +19,20 @@ struct Family {
 const Family &family(const std::string &function)
 {
     static const std::vector<Family> families = {
-        {"Rec_Ctrl_Release", {0x03000011, 0x03000012, 0x03000013, 0x03000014, 0x03000015, 0x03000016, 0x03000017, 0x03000018, 0x03000019}, {KVR_CMD_RELEASE_ONE_SHOT, KVR_CMD_RELEASE_CONT_START}},
-        {"Rec_Ctrl_4k", {0x03000031, 0x03000032, 0x03000033, 0x03000034, 0x03000035, 0x03000036}, {KVR_CMD_4K_BURST_START, KVR_CMD_4K_PREWRITE_REQ}},
+        {"Rec_Ctrl_Release",
+         {0x03000011, 0x03000012, 0x03000013, 0x03000014, 0x03000015, 0x03000016, 0x03000017, 0x03000018, 0x03000019},
+         {KVR_CMD_RELEASE_ONE_SHOT, KVR_CMD_RELEASE_CONT_START}},
+        {"Rec_Ctrl_4k",
+         {0x03000031, 0x03000032, 0x03000033, 0x03000034, 0x03000035, 0x03000036},
+         {KVR_CMD_4K_BURST_START, KVR_CMD_4K_PREWRITE_REQ}},
         {"Rec_Ctrl_4K6K", {KVR_CMD_4K6K_CUT_START, KVR_CMD_4K6K_CUT_CANCEL, KVR_CMD_4K6K_CUT_STOP}, {}},
-        {"Rec_Ctrl_Backup_Req", {KVR_CMD_BACKUP_PHOTOSTYLE_REQ, KVR_CMD_RESTORE_PHOTOSTYLE_REQ, KVR_CMD_DEL_BACKUP_REQ}, {}},
-        {"Rec_Ctrl_AF_AE", {0x03000021, 0x03000022, 0x03000023, 0x03000024, 0x03000025, 0x03000026, 0x03000027, 0x03000028, 0x03000029, 0x0300002A, 0x0300002B, 0x0300002C, 0x0300002D, 0x0300002E, 0x0300002F}, {}},
+        {"Rec_Ctrl_Backup_Req",
+         {KVR_CMD_BACKUP_PHOTOSTYLE_REQ, KVR_CMD_RESTORE_PHOTOSTYLE_REQ, KVR_CMD_DEL_BACKUP_REQ},
+         {}},
+        {"Rec_Ctrl_AF_AE",
+         {0x03000021, 0x03000022, 0x03000023, 0x03000024, 0x03000025, 0x03000026, 0x03000027, 0x03000028, 0x03000029,
+          0x0300002A, 0x0300002B, 0x0300002C, 0x0300002D, 0x0300002E, 0x0300002F},
+         {}},
         {"Rec_Ctrl_AF_AE2", {0x030000C1, 0x030000C2, 0x030000C4, 0x030000C5, 0x030000C6, 0x030000C7}, {}},
         {"Rec_Ctrl_AF_Area", {0x030000A1, 0x030000A2, 0x030000A3, 0x030000A4, 0x030000A5}, {}},
         {"Rec_Ctrl_MF_Assist", {0x03000051, 0x03000052, 0x03000053, 0x03000054, 0x03000055, 0x03000056}, {}},
@@ -60,7 +70,7 @@ void changeStatus(Camera &camera, uint16_t cameraStatus)
     postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
 }
 
-template <typename Record>
+template<typename Record>
 uint8_t command(Call &call, const char *function, const Record *ctrl)
 {
     if (!ctrl || ctrl->paramCount > KVR_CTRL_PARAM_MAX)
@@ -87,12 +97,14 @@ uint8_t command(Call &call, const char *function, const Record *ctrl)
 
 extern "C" {
 
+// clang-format off
 #define KVR_DEFINE_COMMAND(fn, record) \
     uint8_t KVR_func_api_##fn(const record *ctrl, const char *uuid, uint32_t *err) \
     { \
         KVR_CALL(uuid, err); \
         return command(call, __func__, ctrl); \
     }
+// clang-format on
 KVR_DEFINE_COMMAND(Rec_Ctrl_Release, KVR_STRUCT_REC_CTRL)
 KVR_DEFINE_COMMAND(Rec_Ctrl_4k, KVR_STRUCT_REC_CTRL)
 KVR_DEFINE_COMMAND(Rec_Ctrl_4K6K, KVR_STRUCT_REC_CTRL)
@@ -166,6 +178,7 @@ uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histog
     return call.fail(KVR_ERR_NOT_SUPPORTED);
 }
 
+// clang-format off
 #define KVR_DEFINE_NO_OBJECT(fn, params, unused) \
     uint8_t KVR_func_api_##fn params \
     { \
@@ -173,19 +186,44 @@ uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histog
         KVR_CALL(uuid, err); \
         return call.fail(KVR_ERR_NO_DATA); \
     }
-KVR_DEFINE_NO_OBJECT(Get_Object_FormatType, (uint32_t handle, uint32_t *format, const char *uuid, uint32_t *err), (void)handle; (void)format)
-KVR_DEFINE_NO_OBJECT(Get_Object_AssociatType, (uint32_t handle, uint32_t *type, const char *uuid, uint32_t *err), (void)handle; (void)type)
-KVR_DEFINE_NO_OBJECT(Get_Object_AssociatDesc, (uint32_t handle, uint32_t *desc, const char *uuid, uint32_t *err), (void)handle; (void)desc)
-KVR_DEFINE_NO_OBJECT(Get_Object_DataSize, (uint32_t handle, uint64_t *size, const char *uuid, uint32_t *err), (void)handle; (void)size)
-KVR_DEFINE_NO_OBJECT(Get_Object_FileName, (uint32_t handle, KVR_STRUCT_PTP_ARRAY_STRING *name, const char *uuid, uint32_t *err), (void)handle; (void)name)
-KVR_DEFINE_NO_OBJECT(Get_Object, (uint32_t handle, uint8_t *buffer, uint32_t size, const char *uuid, uint32_t *err), (void)handle; (void)buffer; (void)size)
-KVR_DEFINE_NO_OBJECT(Get_Partial_Object, (uint32_t handle, uint8_t *buffer, uint32_t offset, uint32_t length, const char *uuid, uint32_t *err), (void)handle; (void)buffer; (void)offset; (void)length)
-KVR_DEFINE_NO_OBJECT(Get_Partial_ObjectEx, (uint32_t handle, uint8_t *buffer, uint64_t offset, uint32_t length, const char *uuid, uint32_t *err), (void)handle; (void)buffer; (void)offset; (void)length)
+// clang-format on
+KVR_DEFINE_NO_OBJECT(Get_Object_FormatType, (uint32_t handle, uint32_t *format, const char *uuid, uint32_t *err),
+                     (void)handle;
+                     (void)format)
+KVR_DEFINE_NO_OBJECT(Get_Object_AssociatType, (uint32_t handle, uint32_t *type, const char *uuid, uint32_t *err),
+                     (void)handle;
+                     (void)type)
+KVR_DEFINE_NO_OBJECT(Get_Object_AssociatDesc, (uint32_t handle, uint32_t *desc, const char *uuid, uint32_t *err),
+                     (void)handle;
+                     (void)desc)
+KVR_DEFINE_NO_OBJECT(Get_Object_DataSize, (uint32_t handle, uint64_t *size, const char *uuid, uint32_t *err),
+                     (void)handle;
+                     (void)size)
+KVR_DEFINE_NO_OBJECT(Get_Object_FileName,
+                     (uint32_t handle, KVR_STRUCT_PTP_ARRAY_STRING *name, const char *uuid, uint32_t *err),
+                     (void)handle;
+                     (void)name)
+KVR_DEFINE_NO_OBJECT(Get_Object, (uint32_t handle, uint8_t *buffer, uint32_t size, const char *uuid, uint32_t *err),
+                     (void)handle;
+                     (void)buffer; (void)size)
+KVR_DEFINE_NO_OBJECT(Get_Partial_Object,
+                     (uint32_t handle, uint8_t *buffer, uint32_t offset, uint32_t length, const char *uuid,
+                      uint32_t *err),
+                     (void)handle;
+                     (void)buffer; (void)offset; (void)length)
+KVR_DEFINE_NO_OBJECT(Get_Partial_ObjectEx,
+                     (uint32_t handle, uint8_t *buffer, uint64_t offset, uint32_t length, const char *uuid,
+                      uint32_t *err),
+                     (void)handle;
+                     (void)buffer; (void)offset; (void)length)
 KVR_DEFINE_NO_OBJECT(Skip_Object_Transfer, (uint32_t handle, const char *uuid, uint32_t *err), (void)handle)
-KVR_DEFINE_NO_OBJECT(4k6k_Cutting_GetNumOfFrames, (uint32_t *frames, const char *uuid, uint32_t *err), (void)frames)
-KVR_DEFINE_NO_OBJECT(4k6k_Cutting_Get_StreamFrame_data, (uint8_t *buffer, uint32_t *size, const char *uuid, uint32_t *err), (void)buffer; (void)size)
+KVR_DEFINE_NO_OBJECT(4k6k_Cutting_GetNumOfFrames, (uint32_t * frames, const char *uuid, uint32_t *err), (void)frames)
+KVR_DEFINE_NO_OBJECT(4k6k_Cutting_Get_StreamFrame_data,
+                     (uint8_t * buffer, uint32_t *size, const char *uuid, uint32_t *err), (void)buffer;
+                     (void)size)
 #undef KVR_DEFINE_NO_OBJECT
 
+// clang-format off
 #define KVR_DEFINE_NO_SETUP_FILE(fn, params, unused) \
     uint8_t KVR_func_api_##fn params \
     { \
@@ -193,14 +231,25 @@ KVR_DEFINE_NO_OBJECT(4k6k_Cutting_Get_StreamFrame_data, (uint8_t *buffer, uint32
         KVR_CALL(uuid, err); \
         return call.fail(KVR_ERR_NOT_SUPPORTED); \
     }
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Data, (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA *data, const char *uuid, uint32_t *err), (void)data)
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Info, (KVR_STRUCT_SETUP_FILES_CFG_SET_INFO *info, uint32_t tag, const char *uuid, uint32_t *err), (void)info; (void)tag)
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Compatible, (KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE *compatible, const char *uuid, uint32_t *err), (void)compatible)
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_MaxRecvBuff, (KVR_STRUCT_SETUP_FILES_CFG_MAX_RECV_BUFF *maxRecv, const char *uuid, uint32_t *err), (void)maxRecv)
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Set_Data, (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA data, const char *uuid, uint32_t *err), (void)data)
+// clang-format on
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Data,
+                         (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA * data, const char *uuid, uint32_t *err), (void)data)
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Info,
+                         (KVR_STRUCT_SETUP_FILES_CFG_SET_INFO * info, uint32_t tag, const char *uuid, uint32_t *err),
+                         (void)info;
+                         (void)tag)
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Compatible,
+                         (KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE * compatible, const char *uuid, uint32_t *err),
+                         (void)compatible)
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_MaxRecvBuff,
+                         (KVR_STRUCT_SETUP_FILES_CFG_MAX_RECV_BUFF * maxRecv, const char *uuid, uint32_t *err),
+                         (void)maxRecv)
+KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Set_Data,
+                         (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA data, const char *uuid, uint32_t *err), (void)data)
 #undef KVR_DEFINE_NO_SETUP_FILE
 
 // The application's own wrapper names: exported, inactive.
+// clang-format off
 #define KVR_DEFINE_APPLICATION_NAME(name) \
     uint8_t name(uint32_t value, const char *uuid, uint32_t *err) \
     { \
@@ -211,6 +260,7 @@ KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Set_Data, (KVR_STRUCT_SETUP_FIL
         setLastError(KVR_ERR_NOT_SUPPORTED); \
         return 0; \
     }
+// clang-format on
 KVR_FUNCTIONS_APPLICATION_NAMES(KVR_DEFINE_APPLICATION_NAME)
 #undef KVR_DEFINE_APPLICATION_NAME
 

@@ -12,8 +12,8 @@ namespace kvrsim_internal {
 std::string makeUuid(int index, int generation)
 {
     char text[40];
-    std::snprintf(text, sizeof text, "4b565253-494d-4%03x-8000-%012x",
-                  static_cast<unsigned>(generation) & 0xFFFu, static_cast<unsigned>(index));
+    std::snprintf(text, sizeof text, "4b565253-494d-4%03x-8000-%012x", static_cast<unsigned>(generation) & 0xFFFu,
+                  static_cast<unsigned>(index));
     return text;
 }
 
@@ -109,8 +109,11 @@ void copyUcs4(void *dst, void *lengthField, const std::string &text)
             else
                 cp = (cp << 6) | (c & 0x3Fu);
         }
-        if (ok && more > 0 && (cp < (more == 1 ? 0x80u : more == 2 ? 0x800u : 0x10000u) || cp > 0x10FFFFu
-                               || (cp >= 0xD800u && cp <= 0xDFFFu)))
+        if (ok && more > 0
+            && (cp < (more == 1   ? 0x80u
+                      : more == 2 ? 0x800u
+                                  : 0x10000u)
+                || cp > 0x10FFFFu || (cp >= 0xD800u && cp <= 0xDFFFu)))
             ok = false;
         chars[n++] = ok ? cp : 0xFFFDu;
         i += ok ? static_cast<size_t>(more) + 1 : 1;
@@ -119,7 +122,7 @@ void copyUcs4(void *dst, void *lengthField, const std::string &text)
     std::memcpy(lengthField, &n, sizeof n);
 }
 
-template <size_t N>
+template<size_t N>
 void copyText(char (&dst)[N], const std::string &text)
 {
     std::memset(dst, 0, N);
@@ -207,8 +210,7 @@ void startNetworkSearch()
             continue;
         KVR_PTPIP_CONNECT_DEVICE_INFO record;
         fillPtpipRecord(*cam, record);
-        postPtpip(cam->inSession ? KVR_PTPIP_KIND_FOUND_CONNECTED : KVR_PTPIP_KIND_FOUND, &record, 0,
-                  cam->uuid);
+        postPtpip(cam->inSession ? KVR_PTPIP_KIND_FOUND_CONNECTED : KVR_PTPIP_KIND_FOUND, &record, 0, cam->uuid);
     }
     l.searchTimer = l.scheduler.schedule(static_cast<int>(l.searchMs), [serial] {
         std::lock_guard<std::recursive_mutex> g(lib().state);
@@ -288,8 +290,7 @@ uint8_t KVR_func_api_IsConnectedLANDevice(const char *serialNo, uint8_t *connect
 }
 
 uint8_t KVR_func_api_SelectPnPDevice(uint32_t devIndex, KVR_CONNECT_DEVICE_INFO *list, char *uuid,
-                                     const char *currentPassword, const char *password, uint16_t mode,
-                                     uint32_t *err)
+                                     const char *currentPassword, const char *password, uint16_t mode, uint32_t *err)
 {
     KVR_GLOBAL_CALL(err);
     if (!list || !uuid || list->count > KVR_MAX_DEVICES || mode > KVR_PW_MODE_REGISTRATION)
@@ -306,7 +307,8 @@ uint8_t KVR_func_api_SelectPnPDevice(uint32_t devIndex, KVR_CONNECT_DEVICE_INFO 
                 return call.fail(KVR_ERR_TLS_CERTIFICATE);
         }
         const std::string given = password ? std::string(password, strnlen(password, 255)) : std::string();
-        const std::string current = currentPassword ? std::string(currentPassword, strnlen(currentPassword, 255)) : std::string();
+        const std::string current = currentPassword ? std::string(currentPassword, strnlen(currentPassword, 255))
+                                                    : std::string();
         uint32_t needed = KVR_PW_ERROR_OK;
         uint32_t error = KVR_ERR_NONE;
         switch (mode) {

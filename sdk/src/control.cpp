@@ -38,7 +38,8 @@ void applyProfile(Camera &camera)
     camera.uuid = makeUuid(camera.index, camera.generation);
     camera.devicePath = makeDevicePath(camera);
     camera.passwordState = s.passwordState;
-    camera.scrambledPassword = s.passwordState == kvrsim::PasswordState::Set ? scramble(s.password, deviceKey(camera)) : std::string();
+    camera.scrambledPassword = s.passwordState == kvrsim::PasswordState::Set ? scramble(s.password, deviceKey(camera))
+                                                                             : std::string();
     camera.pem = s.tls ? "-----BEGIN CERTIFICATE-----\nS0FWUk8gUm96YWRvIFNpbSBjZXJ0aWZpY2F0ZSBmb3IgIiArIHNlcmlhbA==\n"
                          "-----END CERTIFICATE-----\n"
                        : std::string();
@@ -287,15 +288,15 @@ std::vector<CameraProfile> defaultScenario()
     b.serial = "SIMB20000002";
     b.firmware = "1.4";
     b.individualId = "Studio-B";
-    b.features[4] = 0;   // no point scope, menu, setup files, firmware update, magnification
+    b.features[4] = 0; // no point scope, menu, setup files, firmware update, magnification
     b.features[6] = 0;
-    b.refused = {"Rec_Ctrl_Zoom", "Rec_Ctrl_Menu", "Rec_Ctrl_LV_Mag", "Rec_Ctrl_4k", "Rec_Ctrl_4K6K",
-                 "MovieFilter_Ctrl_Start"};
+    b.refused = {"Rec_Ctrl_Zoom", "Rec_Ctrl_Menu", "Rec_Ctrl_LV_Mag",
+                 "Rec_Ctrl_4k",   "Rec_Ctrl_4K6K", "MovieFilter_Ctrl_Start"};
     b.settings["aperture"].hasOffered = true;
     b.settings["aperture"].offered = {35, 40, 45, 50, 56, 63, 71, 80};
-    b.settings["hlgShootingType"].hasOffered = true;           // no HLG
-    b.settings["tetherMode"].hasOffered = true;                // no power saving
-    b.settings["picture4K6KType"].hasOffered = true;           // no 6K/4K photo
+    b.settings["hlgShootingType"].hasOffered = true; // no HLG
+    b.settings["tetherMode"].hasOffered = true;      // no power saving
+    b.settings["picture4K6KType"].hasOffered = true; // no 6K/4K photo
     b.settings["picture4K6KFrame"].hasOffered = true;
     b.settings["imgInfoQuality"].hasOffered = true;
     b.settings["imgInfoQuality"].offered = {0, 1, 3, 4};
@@ -479,7 +480,8 @@ void setPassword(int index, PasswordState state, const std::string &clearText)
     if (!c)
         return;
     c->passwordState = state;
-    c->scrambledPassword = state == PasswordState::Set ? scramble(clearText, kvrsim_internal::deviceKey(*c)) : std::string();
+    c->scrambledPassword = state == PasswordState::Set ? scramble(clearText, kvrsim_internal::deviceKey(*c))
+                                                       : std::string();
 }
 
 uint32_t deviceKey(int index)

@@ -32,7 +32,7 @@ uint8_t putText(Call &call, const std::string &text, char *buffer, uint32_t buff
     return call.succeed();
 }
 
-template <typename T>
+template<typename T>
 uint8_t putValue(Call &call, T *out, T value)
 {
     if (!out)
@@ -97,12 +97,14 @@ uint8_t KVR_func_api_ExtGetDeviceID(uint32_t reserved1, uint32_t reserved2, uint
     return call.succeed();
 }
 
+// clang-format off
 #define KVR_DEFINE_TEXT_READER(fn, field) \
     uint8_t KVR_func_api_##fn(char *buffer, uint32_t bufferSize, uint32_t *length, const char *uuid, uint32_t *err) \
     { \
         KVR_CALL(uuid, err); \
         return putText(call, call.camera()->profile.field, buffer, bufferSize, length); \
     }
+// clang-format on
 KVR_DEFINE_TEXT_READER(GetDeviceInfo_VendorName, maker)
 KVR_DEFINE_TEXT_READER(GetDeviceInfo_ModelName, model)
 KVR_DEFINE_TEXT_READER(GetDeviceInfo_VersionInfo, firmware)
@@ -135,7 +137,7 @@ uint8_t KVR_func_api_Mnt_GetInfo_Get_UsbMode(uint32_t *mode, const char *uuid, u
 }
 
 uint8_t KVR_func_api_SetEventTypeFromCamera(uint8_t suppress, const KVR_STRUCT_EVENT_TYPE_LIST *list, uint32_t size,
-                                           const char *uuid, uint32_t *err)
+                                            const char *uuid, uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!list || size < sizeof(uint32_t) || size > sizeof(KVR_STRUCT_EVENT_TYPE_LIST))
@@ -248,12 +250,14 @@ uint8_t KVR_func_api_Get_AFAE_DisplayState(KVR_STRUCT_AFAE_DISPLAY_STATE *state,
     return call.succeed();
 }
 
+// clang-format off
 #define KVR_DEFINE_STATUS_WORD(fn, field) \
     uint8_t KVR_func_api_##fn(uint16_t *out, const char *uuid, uint32_t *err) \
     { \
         KVR_CALL(uuid, err); \
         return putValue(call, out, call.camera()->status.field); \
     }
+// clang-format on
 KVR_DEFINE_STATUS_WORD(Get_AFC_StartPositionState, afcStartPosState)
 KVR_DEFINE_STATUS_WORD(Get_NoiseReduction_RemainingTime, nrRemainingTime)
 KVR_DEFINE_STATUS_WORD(Get_HDMI_SDI_Status, hdmiSdiStatus)
@@ -262,7 +266,7 @@ KVR_DEFINE_STATUS_WORD(Lv_Composite_Get_Shooting_Status, lvShootingStatus)
 #undef KVR_DEFINE_STATUS_WORD
 
 uint8_t KVR_func_api_Lv_Composite_Get_Shooting_Information(KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO *info,
-                                                          const char *uuid, uint32_t *err)
+                                                           const char *uuid, uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!info)

@@ -19,10 +19,7 @@ namespace {
 class Parser
 {
 public:
-    explicit Parser(const std::string &s)
-        : m_s(s)
-    {
-    }
+    explicit Parser(const std::string &s) : m_s(s) {}
 
     bool parse(Json &out, std::string *error)
     {
@@ -55,7 +52,8 @@ private:
 
     void skip()
     {
-        while (m_pos < m_s.size() && (m_s[m_pos] == ' ' || m_s[m_pos] == '\t' || m_s[m_pos] == '\n' || m_s[m_pos] == '\r'))
+        while (m_pos < m_s.size()
+               && (m_s[m_pos] == ' ' || m_s[m_pos] == '\t' || m_s[m_pos] == '\n' || m_s[m_pos] == '\r'))
             ++m_pos;
     }
 
@@ -157,14 +155,30 @@ private:
                 break;
             const char e = m_s[m_pos++];
             switch (e) {
-            case '"': out.push_back('"'); break;
-            case '\\': out.push_back('\\'); break;
-            case '/': out.push_back('/'); break;
-            case 'b': out.push_back('\b'); break;
-            case 'f': out.push_back('\f'); break;
-            case 'n': out.push_back('\n'); break;
-            case 'r': out.push_back('\r'); break;
-            case 't': out.push_back('\t'); break;
+            case '"':
+                out.push_back('"');
+                break;
+            case '\\':
+                out.push_back('\\');
+                break;
+            case '/':
+                out.push_back('/');
+                break;
+            case 'b':
+                out.push_back('\b');
+                break;
+            case 'f':
+                out.push_back('\f');
+                break;
+            case 'n':
+                out.push_back('\n');
+                break;
+            case 'r':
+                out.push_back('\r');
+                break;
+            case 't':
+                out.push_back('\t');
+                break;
             case 'u': {
                 if (m_pos + 4 > m_s.size())
                     return fail("short escape");

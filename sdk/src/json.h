@@ -11,7 +11,8 @@
 
 namespace kvrsim_internal {
 
-struct Json {
+struct Json
+{
     enum class Type { Null, Bool, Number, String, Array, Object };
     Type type = Type::Null;
     bool boolean = false;

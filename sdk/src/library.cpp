@@ -9,10 +9,7 @@ namespace kvrsim_internal {
 // ---------------------------------------------------------------------------
 // Dispatcher
 // ---------------------------------------------------------------------------
-Dispatcher::Dispatcher(const char *name)
-    : m_name(name)
-{
-}
+Dispatcher::Dispatcher(const char *name) : m_name(name) {}
 
 Dispatcher::~Dispatcher()
 {
@@ -283,12 +280,9 @@ namespace {
 thread_local int64_t deliveringNotify = -1;
 thread_local int64_t deliveringPtpip = -1;
 
-struct Delivering {
-    Delivering(int64_t &slot, uint32_t code)
-        : m_slot(slot), m_previous(slot)
-    {
-        m_slot = code;
-    }
+struct Delivering
+{
+    Delivering(int64_t &slot, uint32_t code) : m_slot(slot), m_previous(slot) { m_slot = code; }
     ~Delivering() { m_slot = m_previous; }
     int64_t &m_slot;
     const int64_t m_previous;
@@ -340,8 +334,8 @@ uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param)
     return postEvent(event, param, camera.uuid);
 }
 
-uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
-                   uint32_t errorType, const std::string &uuid, bool reply)
+uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record, uint32_t errorType,
+                   const std::string &uuid, bool reply)
 {
     Library &l = lib();
     std::shared_ptr<KVR_PTPIP_CONNECT_DEVICE_INFO> copy;
@@ -406,8 +400,7 @@ std::string shortName(const char *function)
 
 } // namespace
 
-Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err)
-    : m_err(err)
+Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err) : m_err(err)
 {
     const bool perCamera = kind != Global;
     const bool needsSession = kind == Camera;

@@ -43,7 +43,8 @@ const KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG recommended[3] = {
 
 extern "C" {
 
-uint8_t KVR_func_api_RecInfo_AF_Frame_GetCapability(KVR_STRUCT_AF_FRAME_CAPA_INFO *capa, const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_RecInfo_AF_Frame_GetCapability(KVR_STRUCT_AF_FRAME_CAPA_INFO *capa, const char *uuid,
+                                                    uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!capa)
@@ -61,8 +62,8 @@ uint8_t KVR_func_api_RecInfo_AF_Frame_GetCapability(KVR_STRUCT_AF_FRAME_CAPA_INF
     return call.succeed();
 }
 
-uint8_t KVR_func_api_RecInfo_AF_Frame_Get_Small_Frame(KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO *frame,
-                                                     const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_RecInfo_AF_Frame_Get_Small_Frame(KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO *frame, const char *uuid,
+                                                      uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!frame)
@@ -72,8 +73,8 @@ uint8_t KVR_func_api_RecInfo_AF_Frame_Get_Small_Frame(KVR_STRUCT_AF_FRAME_SMALL_
 }
 
 uint8_t KVR_func_api_RecInfo_AF_Frame_Get_OnePoint_Frame(KVR_STRUCT_POS_UINT16 *pos, KVR_STRUCT_SIZE_UINT16 *size,
-                                                        uint16_t *value, uint16_t *minimum, const char *uuid,
-                                                        uint32_t *err)
+                                                         uint16_t *value, uint16_t *minimum, const char *uuid,
+                                                         uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!pos || !size || !value || !minimum)
@@ -85,8 +86,8 @@ uint8_t KVR_func_api_RecInfo_AF_Frame_Get_OnePoint_Frame(KVR_STRUCT_POS_UINT16 *
     return call.succeed();
 }
 
-uint8_t KVR_func_api_RecInfo_AF_Frame_Get_PinPoint_Frame(KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO *frame,
-                                                        const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_RecInfo_AF_Frame_Get_PinPoint_Frame(KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO *frame, const char *uuid,
+                                                         uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!frame)
@@ -96,7 +97,7 @@ uint8_t KVR_func_api_RecInfo_AF_Frame_Get_PinPoint_Frame(KVR_STRUCT_AF_FRAME_PIN
 }
 
 uint8_t KVR_func_api_RecInfo_AF_Frame_Get_Multi_AF_Frame(uint16_t *posIndex, uint16_t *posCount, const char *uuid,
-                                                        uint32_t *err)
+                                                         uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!posIndex || !posCount)
@@ -107,7 +108,7 @@ uint8_t KVR_func_api_RecInfo_AF_Frame_Get_Multi_AF_Frame(uint16_t *posIndex, uin
 }
 
 uint8_t KVR_func_api_RecInfo_AF_Frame_Get_CMulti_AF_Frame(uint16_t *curIndex, uint8_t *table, const char *uuid,
-                                                         uint32_t *err)
+                                                          uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!curIndex || !table)
@@ -169,7 +170,8 @@ uint8_t KVR_func_api_LensZoomInfo_GetCapability(KVR_STRUCT_LENS_ZOOM_CAPA_INFO *
     return call.succeed();
 }
 
-uint8_t KVR_func_api_LensZoom_Get_Info(KVR_STRUCT_LENS_ZOOM_SET_INFO *info, uint32_t tag, const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_LensZoom_Get_Info(KVR_STRUCT_LENS_ZOOM_SET_INFO *info, uint32_t tag, const char *uuid,
+                                       uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!info || tag != KVR_TAG_LENS_ZOOM)
@@ -182,7 +184,8 @@ uint8_t KVR_func_api_LensZoom_Get_Info(KVR_STRUCT_LENS_ZOOM_SET_INFO *info, uint
     return call.succeed();
 }
 
-uint8_t KVR_func_api_LiveView_Str_Get_Recom_Img(KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG *recom, const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_LiveView_Str_Get_Recom_Img(KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG *recom, const char *uuid,
+                                                uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!recom)
@@ -193,7 +196,8 @@ uint8_t KVR_func_api_LiveView_Str_Get_Recom_Img(KVR_STRUCT_LIVEVIEW_STR_RECOM_IM
     return call.succeed();
 }
 
-uint8_t KVR_func_api_LiveView_Str_Get_Trans_Img(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *trans, const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_LiveView_Str_Get_Trans_Img(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *trans, const char *uuid,
+                                                uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!trans)
@@ -202,7 +206,8 @@ uint8_t KVR_func_api_LiveView_Str_Get_Trans_Img(KVR_STRUCT_LIVEVIEW_STR_TRANS_IM
     return call.succeed();
 }
 
-uint8_t KVR_func_api_LiveView_Str_Set_Trans_Img(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG trans, const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_LiveView_Str_Set_Trans_Img(KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG trans, const char *uuid,
+                                                uint32_t *err)
 {
     KVR_CALL(uuid, err);
     for (const auto &r : recommended) {

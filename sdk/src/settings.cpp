@@ -31,7 +31,7 @@ uint8_t applySet(Call &call, int id, uint32_t code)
     return call.succeed();
 }
 
-template <typename T>
+template<typename T>
 uint8_t applyGet(Call &call, int id, T *out)
 {
     if (!out)
@@ -40,7 +40,7 @@ uint8_t applyGet(Call &call, int id, T *out)
     return call.succeed();
 }
 
-template <typename Record>
+template<typename Record>
 uint8_t readSlots(Call &call, Group group, Record *record)
 {
     if (!record)
@@ -88,6 +88,7 @@ extern "C" {
 // ---------------------------------------------------------------------------
 // Capability readers of the common slot shape
 // ---------------------------------------------------------------------------
+// clang-format off
 #define KVR_SLOT_READERS(R) \
     R(CameraMode_GetCapability, KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO, CameraMode) \
     R(RecInfo_BurstBracket_GetCapability, KVR_STRUCT_BURST_BRACKET_CAPA_INFO, Burst) \
@@ -115,6 +116,7 @@ extern "C" {
         KVR_CALL(uuid, err); \
         return readSlots(call, Group::group, capa); \
     }
+// clang-format on
 KVR_SLOT_READERS(KVR_DEFINE_SLOT_READER)
 #undef KVR_DEFINE_SLOT_READER
 
@@ -191,6 +193,7 @@ uint8_t KVR_func_api_ISO_GetCapability(KVR_STRUCT_ISO_CAPA_INFO *capa, const cha
 // ---------------------------------------------------------------------------
 // Single-value readers
 // ---------------------------------------------------------------------------
+// clang-format off
 #define KVR_GETTERS_TABLE(G) \
     G(CameraMode_Get_Mode_Pos, uint32_t, S_ModePos) \
     G(CameraMode_Get_iA_Mode, uint32_t, S_IAMode) \
@@ -238,6 +241,7 @@ uint8_t KVR_func_api_ISO_GetCapability(KVR_STRUCT_ISO_CAPA_INFO *capa, const cha
         KVR_CALL(uuid, err); \
         return applyGet(call, id, code); \
     }
+// clang-format on
 KVR_GETTERS_TABLE(KVR_DEFINE_GETTER)
 #undef KVR_DEFINE_GETTER
 
@@ -247,7 +251,8 @@ uint8_t KVR_func_api_Aperture_GetParam(uint32_t *code, const char *uuid, uint32_
     if (!code)
         return call.fail(KVR_ERR_INVALID_PARAM);
     // The aperture is a signed 16-bit value, handed out sign-extended.
-    *code = static_cast<uint32_t>(static_cast<int32_t>(static_cast<int16_t>(value(*call.camera(), S_Aperture).current)));
+    *code = static_cast<uint32_t>(
+        static_cast<int32_t>(static_cast<int16_t>(value(*call.camera(), S_Aperture).current)));
     return call.succeed();
 }
 
@@ -272,6 +277,7 @@ uint8_t KVR_func_api_ExpInShot_GetAutoISO(uint32_t *iso, const char *uuid, uint3
 // ---------------------------------------------------------------------------
 // Setting writers
 // ---------------------------------------------------------------------------
+// clang-format off
 #define KVR_SETTERS_TABLE(S) \
     S(CameraMode_Set_Mode_Pos, S_ModePos) \
     S(CameraMode_Set_iA_Mode, S_IAMode) \
@@ -355,6 +361,7 @@ uint8_t KVR_func_api_ExpInShot_GetAutoISO(uint32_t *iso, const char *uuid, uint3
         KVR_CALL(uuid, err); \
         return applySet(call, id, code); \
     }
+// clang-format on
 KVR_SETTERS_TABLE(KVR_DEFINE_SETTER)
 #undef KVR_DEFINE_SETTER
 
@@ -397,6 +404,7 @@ uint8_t KVR_func_api_ImageInfo_Set_ImageQuality(uint32_t code, const char *uuid,
     return applySet(call, S_JpegHeifQuality, code);
 }
 
+// clang-format off
 #define KVR_DEFINE_FILTER_SETTER(fn, id, all) \
     uint8_t KVR_func_api_##fn(uint32_t code, const char *uuid, uint32_t *err) \
     { \
@@ -410,6 +418,7 @@ uint8_t KVR_func_api_ImageInfo_Set_ImageQuality(uint32_t code, const char *uuid,
         } \
         return applySet(call, id, code); \
     }
+// clang-format on
 KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Frame_rate_Param, S_FrameRate, 0xFFFFFFFFu)
 KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Pixel_Param, S_Pixel, 0xFFFFu)
 KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Compression_method_Param, S_Compression, 0xFFFFu)
@@ -418,6 +427,7 @@ KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_VFR_Param, S_Vfr, 0xFFFFu)
 KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_HLG_Param, S_MovieHlg, 0xFFFFu)
 #undef KVR_DEFINE_FILTER_SETTER
 
+// clang-format off
 #define KVR_DEFINE_GROUP_SETTER(fn, first) \
     uint8_t KVR_func_api_##fn(uint32_t code, uint8_t group, const char *uuid, uint32_t *err) \
     { \
@@ -426,6 +436,7 @@ KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_HLG_Param, S_MovieHlg, 0xFFFFu)
             return call.fail(KVR_ERR_INVALID_PARAM); \
         return applySet(call, (first) + group, code); \
     }
+// clang-format on
 KVR_DEFINE_GROUP_SETTER(RecInfo_Flash2_Set_Dimmer, S_GroupDimmer0)
 KVR_DEFINE_GROUP_SETTER(RecInfo_Flash2_Set_Adjust, S_GroupAdjust0)
 KVR_DEFINE_GROUP_SETTER(RecInfo_Flash2_Set_Manual, S_GroupManual0)
@@ -495,7 +506,8 @@ uint8_t KVR_func_api_GetImageInfo(KVR_STRUCT_IMAGE_INFO *info, uint32_t tag, con
     return call.succeed();
 }
 
-uint8_t KVR_func_api_Mov_Config_Get_Quality_Detail_Display(KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY *display, const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_Mov_Config_Get_Quality_Detail_Display(KVR_STRUCT_MOV_QUALITY_DETAIL_DISPLAY *display,
+                                                           const char *uuid, uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!display)
@@ -505,7 +517,8 @@ uint8_t KVR_func_api_Mov_Config_Get_Quality_Detail_Display(KVR_STRUCT_MOV_QUALIT
     return call.succeed();
 }
 
-uint8_t KVR_func_api_Mov_Config_Get_Quality_Detail_List(KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO *list, const char *uuid, uint32_t *err)
+uint8_t KVR_func_api_Mov_Config_Get_Quality_Detail_List(KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO *list, const char *uuid,
+                                                        uint32_t *err)
 {
     KVR_CALL(uuid, err);
     if (!list)

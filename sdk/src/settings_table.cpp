@@ -36,9 +36,8 @@ std::vector<uint32_t> signedSteps(uint32_t n)
     return v;
 }
 
-const std::vector<uint32_t> wbCodes = {2, 0x8014, 4, 0x8008, 0x800F, 6, 0x8009, 7, 5, 0x800A,
-                                       0x800B, 0x800C, 0x800D, 0x800E, 0x8010, 0x8011, 0x8012,
-                                       0x8013, 0x8015};
+const std::vector<uint32_t> wbCodes = {2,      0x8014, 4,      0x8008, 0x800F, 6,      0x8009, 7,      5,     0x800A,
+                                       0x800B, 0x800C, 0x800D, 0x800E, 0x8010, 0x8011, 0x8012, 0x8013, 0x8015};
 const std::vector<uint32_t> flashManual = {0, 2, 4, 8, 16, 32, 64, 128, 256};
 
 enum Width : bool { Narrow = false, Wide = true };
@@ -46,8 +45,10 @@ enum Width : bool { Narrow = false, Wide = true };
 const std::vector<SettingDef> &table()
 {
     static const std::vector<SettingDef> t = {
+// clang-format off
 #define KVRSIM_SETTING_DEF(id, name, group, slot, width, current, ...) \
     {name, Group::group, width, current, std::vector<uint32_t>{__VA_ARGS__}},
+        // clang-format on
         KVRSIM_SETTINGS(KVRSIM_SETTING_DEF)
 #undef KVRSIM_SETTING_DEF
     };
@@ -56,7 +57,8 @@ const std::vector<SettingDef> &table()
 
 // What the compiler can check of the rows: one row per identifier, one name
 // per setting, and no two settings in the same position of a group's record.
-struct RowPlace {
+struct RowPlace
+{
     Group group;
     int slot;
 };
@@ -93,7 +95,8 @@ constexpr bool namesDiffer()
 }
 static_assert(namesDiffer(), "every setting has a name of its own");
 
-struct GroupRow {
+struct GroupRow
+{
     Group group;
     uint32_t event;
     int positions;

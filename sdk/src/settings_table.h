@@ -12,12 +12,13 @@ enum SettingId : int {
 #define KVRSIM_SETTING_ID(id, ...) id,
     KVRSIM_SETTINGS(KVRSIM_SETTING_ID)
 #undef KVRSIM_SETTING_ID
-    S_Count
+        S_Count
 };
 
 // One capability group: its event and, for records of the common slot
 // shape, the settings in slot order (-1 for a slot the camera leaves empty).
-struct GroupDef {
+struct GroupDef
+{
     Group group;
     uint32_t event;
     std::vector<int> slots;

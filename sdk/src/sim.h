@@ -90,53 +90,80 @@ private:
 // Settings model
 // ---------------------------------------------------------------------------
 enum class Group {
-    CameraMode, Burst, SelfTimer, Interval, Rec4K6K, SetupCfg, SetupFiles, PowerSaving,
-    Metering, Aperture, Exposure, ShutterSpeed, Iso, WhiteBalance, Image, AfConfig, AfmfCfg2,
-    RecPreview, MovConfig, MovFilter, PhotoStyle, PhotoStyle2, Strobe, Strobe2, RecDisp, Count
+    CameraMode,
+    Burst,
+    SelfTimer,
+    Interval,
+    Rec4K6K,
+    SetupCfg,
+    SetupFiles,
+    PowerSaving,
+    Metering,
+    Aperture,
+    Exposure,
+    ShutterSpeed,
+    Iso,
+    WhiteBalance,
+    Image,
+    AfConfig,
+    AfmfCfg2,
+    RecPreview,
+    MovConfig,
+    MovFilter,
+    PhotoStyle,
+    PhotoStyle2,
+    Strobe,
+    Strobe2,
+    RecDisp,
+    Count
 };
 
-struct SettingValue {
+struct SettingValue
+{
     uint32_t current = 0;
     std::vector<uint32_t> offered;
-    bool available = true;  // the availability byte of the capability slot
+    bool available = true; // the availability byte of the capability slot
 };
 
-struct SettingDef {
-    const char *name;       // scenario and control name
+struct SettingDef
+{
+    const char *name; // scenario and control name
     Group group;
-    bool wide;              // 32-bit codes
-    uint32_t current;       // default current code
+    bool wide;                     // 32-bit codes
+    uint32_t current;              // default current code
     std::vector<uint32_t> offered; // default offered codes
 };
 
 int settingCount();
 const SettingDef &settingDef(int id);
-int settingId(const std::string &name);  // -1 when unknown
+int settingId(const std::string &name); // -1 when unknown
 uint32_t groupEvent(Group group);
 
 // ---------------------------------------------------------------------------
 // Cameras
 // ---------------------------------------------------------------------------
-struct Status : kvrsim::StatusValues {
+struct Status : kvrsim::StatusValues
+{
     uint32_t usbMode = 3;
     uint32_t autoIso = 400;
     uint16_t streaming = 0;
     std::vector<std::pair<uint32_t, uint32_t>> errors; // (date-time word, code), newest first
 };
 
-struct Camera {
+struct Camera
+{
     int index = 0;
     int generation = 0;
     std::string uuid;
     kvrsim::CameraProfile profile;
     std::wstring devicePath;
-    bool present = true;      // plugged in or on the network
+    bool present = true; // plugged in or on the network
     bool selected = false;
     bool inSession = false;
     bool lost = false;
     bool liveView = false;
     bool movieFilterOpen = false;
-    std::string scrambledPassword;   // when the password state is Set
+    std::string scrambledPassword; // when the password state is Set
     kvrsim::PasswordState passwordState = kvrsim::PasswordState::None;
     std::string certFilePath;
     std::string pem;
@@ -144,16 +171,17 @@ struct Camera {
     Status status;
     std::vector<std::string> callLog;
     std::set<uint32_t> suppressedEvents;
-    std::map<uint32_t, uint32_t> eventTags;  // last parameter per event code
+    std::map<uint32_t, uint32_t> eventTags; // last parameter per event code
     KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{0x07800438u, 0, 0};
 };
 
 // ---------------------------------------------------------------------------
 // Injection
 // ---------------------------------------------------------------------------
-struct Injection {
+struct Injection
+{
     std::string function;
-    std::string uuid;        // empty: any camera
+    std::string uuid; // empty: any camera
     int remaining = 0;
     bool fail = false;
     uint8_t result = 0;
@@ -164,7 +192,8 @@ struct Injection {
 // ---------------------------------------------------------------------------
 // The library
 // ---------------------------------------------------------------------------
-struct Library {
+struct Library
+{
     std::recursive_mutex state;
 
     bool initialised = false;
@@ -200,8 +229,8 @@ struct Library {
     std::condition_variable cbIdle;
     std::map<uint32_t, NotifyCallbackFn> notify;
     std::map<uint32_t, std::pair<PtpipCallbackFn, void *>> ptpip;
-    std::map<uint32_t, int> notifyInFlight;  // code -> deliveries running
-    std::map<uint32_t, int> ptpipInFlight;   // kind -> deliveries running
+    std::map<uint32_t, int> notifyInFlight; // code -> deliveries running
+    std::map<uint32_t, int> ptpipInFlight;  // kind -> deliveries running
 
     Dispatcher notifyThread{"kvr-notify"};
     Dispatcher ptpipThread{"kvr-ptpip"};
@@ -234,8 +263,8 @@ uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid);
 uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param);
 // Queues a network callback; the record and error type are copied. With
 // `reply`, it goes to the thread whose deliveries calls wait for.
-uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record,
-                   uint32_t errorType, const std::string &uuid, bool reply = false);
+uint64_t postPtpip(uint32_t kind, const KVR_PTPIP_CONNECT_DEVICE_INFO *record, uint32_t errorType,
+                   const std::string &uuid, bool reply = false);
 
 // Fills the network record of a camera.
 void fillPtpipRecord(const Camera &camera, KVR_PTPIP_CONNECT_DEVICE_INFO &record);
@@ -245,7 +274,7 @@ std::wstring makeDevicePath(const Camera &camera);
 uint32_t deviceKey(const Camera &camera);
 std::string scramble(const std::string &password, uint32_t key);
 
-void applyProfile(Camera &camera);   // settings and password state from its CameraProfile
+void applyProfile(Camera &camera); // settings and password state from its CameraProfile
 void closeAllSessions();
 void endSearch(uint32_t kind);
 
@@ -274,6 +303,7 @@ private:
     uint8_t m_result = 0;
 };
 
+// clang-format off
 #define KVR_CALL(uuid, err) \
     kvrsim_internal::Call call(__func__, kvrsim_internal::Call::Camera, uuid, err); \
     if (!call.ok()) \
@@ -288,6 +318,7 @@ private:
     kvrsim_internal::Call call(__func__, kvrsim_internal::Call::Global, nullptr, err); \
     if (!call.ok()) \
         return call.result()
+// clang-format on
 
 } // namespace kvrsim_internal
 

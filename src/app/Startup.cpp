@@ -78,9 +78,9 @@ struct GraphValue
 };
 
 constexpr GraphValue kGraphValues[] = {
-    {"soft", QSGRendererInterface::Software},   {"openvg", QSGRendererInterface::OpenVG},
-    {"opengl", QSGRendererInterface::OpenGL},   {"d3d11", QSGRendererInterface::Direct3D11},
-    {"vulkan", QSGRendererInterface::Vulkan},   {"metal", QSGRendererInterface::Metal},
+    {"soft", QSGRendererInterface::Software}, {"openvg", QSGRendererInterface::OpenVG},
+    {"opengl", QSGRendererInterface::OpenGL}, {"d3d11", QSGRendererInterface::Direct3D11},
+    {"vulkan", QSGRendererInterface::Vulkan}, {"metal", QSGRendererInterface::Metal},
 };
 
 const QStringList &supportedLanguageCodes()
@@ -166,8 +166,7 @@ int SetSceneGraph(int argc, char **argv)
     return SetSceneGraph(argc, argv, g_reportedGraphicsApi, platformSupportsGraphicsApi, applyGraphicsApi);
 }
 
-int confirmGraphicsApi(int chosen, int fallback, const ApiSupported &usable,
-                       const std::function<void(int)> &apply)
+int confirmGraphicsApi(int chosen, int fallback, const ApiSupported &usable, const std::function<void(int)> &apply)
 {
     if (chosen == fallback || usable(chosen))
         return chosen;
@@ -279,7 +278,8 @@ QString language(const QStringList &arguments, QLocale::Language defaultLanguage
 
 QString language(const QStringList &arguments, QLocale::Language defaultLanguage, Utilities *utilities)
 {
-    return language(arguments, defaultLanguage, utilities, applicationDataFolder() + QStringLiteral("/ini/setup.plist"));
+    return language(arguments, defaultLanguage, utilities,
+                    applicationDataFolder() + QStringLiteral("/ini/setup.plist"));
 }
 
 QString translationName(const QString &, const QString &code, Utilities *)

@@ -52,8 +52,7 @@ int SetSceneGraph(int argc, char **argv);
 // Vulkan needs a driver besides Qt's support for it, and without one Qt Quick
 // cannot draw at all. An API that `usable` refuses is replaced by `fallback`
 // (through `apply`); the result is the API in force.
-int confirmGraphicsApi(int chosen, int fallback, const ApiSupported &usable,
-                       const std::function<void(int)> &apply);
+int confirmGraphicsApi(int chosen, int fallback, const ApiSupported &usable, const std::function<void(int)> &apply);
 // As above with this machine's answer, falling back to the API Qt Quick
 // reported before SetSceneGraph chose one. Needs the application object.
 int confirmGraphicsApi(int chosen);

@@ -62,9 +62,9 @@ int main(int argc, char *argv[])
     startup::registerQmlTypes();
 
     QQmlContext *context = engine->rootContext();
-    context->setContextProperty(QStringLiteral("isOpenGLMode"),
-                                graphicsApi == QSGRendererInterface::OpenGL ? QStringLiteral("true")
-                                                                            : QStringLiteral("false"));
+    context->setContextProperty(QStringLiteral("isOpenGLMode"), graphicsApi == QSGRendererInterface::OpenGL
+                                                                    ? QStringLiteral("true")
+                                                                    : QStringLiteral("false"));
     ApplicationData::setApplicationSettings(applicationSettings.get());
     context->setContextProperty(QStringLiteral("applicationSettings"), applicationSettings.get());
     ApplicationData::setDeviceAdapter(deviceAdapter.get());

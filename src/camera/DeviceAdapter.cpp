@@ -13,12 +13,11 @@ namespace kavrotether {
 namespace {
 // Event type posted when a network camera waits for its password.
 constexpr int kPasswordRequestEvent = QEvent::User;
-}
+} // namespace
 
 DeviceAdapter::DeviceAdapter(QObject *parent)
-    : QObject(parent)
-    , d(std::make_unique<DeviceAdapterData>())
-    , lastLiveViewModeSwitch(std::chrono::steady_clock::now())
+    : QObject(parent), d(std::make_unique<DeviceAdapterData>()),
+      lastLiveViewModeSwitch(std::chrono::steady_clock::now())
 {
     m_liveViewManager.SetVideoAdapter(&m_videoSource);
 }
@@ -60,6 +59,7 @@ namespace {
 enum EmitRule { ChangedOnly, Always };
 }
 
+// clang-format off
 #define KAVRO_DA_DEFINE_ACCESSORS(type, name, Name, emitRule)                  \
     type DeviceAdapter::name() const { return static_cast<type>(d->name.load()); } \
     void DeviceAdapter::set##Name##Value(type value)                           \
@@ -67,6 +67,7 @@ enum EmitRule { ChangedOnly, Always };
         if (d->name.store(value) || (emitRule) == Always)                      \
             emit name##Changed(value);                                         \
     }
+// clang-format on
 KAVRO_DA_ALL_PROPERTIES(KAVRO_DA_DEFINE_ACCESSORS)
 #undef KAVRO_DA_DEFINE_ACCESSORS
 

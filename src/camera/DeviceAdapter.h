@@ -49,8 +49,10 @@ public:
     Q_PROPERTY(kavrotether::VideoAdapter *videoSource READ videoSource NOTIFY videoSourceChanged)
     Q_PROPERTY(kavrotether::LiveViewManager *liveViewManager READ liveViewManager NOTIFY liveViewManagerChanged)
     Q_PROPERTY(QObject *deviceSearch READ deviceSearch NOTIFY deviceSearchChanged)
+// clang-format off
 #define KAVRO_DA_DECLARE_PROPERTY(type, name, Name, emitRule)                 \
     Q_PROPERTY(type name READ name NOTIFY name##Changed)
+    // clang-format on
     KAVRO_DA_ALL_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
 #undef KAVRO_DA_DECLARE_PROPERTY
 
@@ -84,17 +86,34 @@ public:
 
     bool event(QEvent *e) override;
 
-    VideoAdapter *videoSource() { return &m_videoSource; }
-    VideoAdapter *videoAdapter() { return &m_videoSource; }
-    LiveViewManager *liveViewManager() { return &m_liveViewManager; }
-    DeviceSearch *deviceSearch() { return &m_deviceSearch; }
+    VideoAdapter *videoSource()
+    {
+        return &m_videoSource;
+    }
+    VideoAdapter *videoAdapter()
+    {
+        return &m_videoSource;
+    }
+    LiveViewManager *liveViewManager()
+    {
+        return &m_liveViewManager;
+    }
+    DeviceSearch *deviceSearch()
+    {
+        return &m_deviceSearch;
+    }
 
+// clang-format off
 #define KAVRO_DA_DECLARE_ACCESSORS(type, name, Name, emitRule)                \
     type name() const;                                                         \
     void set##Name##Value(type value);
+    // clang-format on
     KAVRO_DA_ALL_PROPERTIES(KAVRO_DA_DECLARE_ACCESSORS)
 #undef KAVRO_DA_DECLARE_ACCESSORS
-    void setIsCamerasConnected(bool value) { setIsCamerasConnectedValue(value); }
+    void setIsCamerasConnected(bool value)
+    {
+        setIsCamerasConnectedValue(value);
+    }
 
     // ---- connection (DeviceAdapterConnection.cpp) ----
     void camera_list_load_setting_file();
@@ -236,8 +255,7 @@ public:
     // ---- custom dialog (DeviceAdapterDialogs.cpp) ----
 public:
     // Opens the back end's confirmation / result window unless one is open.
-    void trigger_window_dialog(Utilities::DialogType type, Utilities::IconType icon,
-                               bool isNoBtnFocus);
+    void trigger_window_dialog(Utilities::DialogType type, Utilities::IconType icon, bool isNoBtnFocus);
     // The open dialog was answered with Yes.
     void customDialogOnAccepted();
     // The open dialog has closed; it deletes itself.
@@ -245,21 +263,25 @@ public:
 signals:
     void customDialogPowerSavingOnAcceptedSignal();
     void customDialogFWOnAcceptedSignal();
+
 private:
     // Guarded: the dialog deletes itself, so the reference may not outlive it.
     QPointer<CustomDialog> m_customDialog;
     // ---- end custom dialog ----
 
-
     // ---- camera status and notifications (DeviceAdapterStatus.cpp, DeviceAdapterNotifications.cpp) ----
+// clang-format off
 #define KAVRO_DA_DECLARE_STATUS_PROPERTY(type, name, Name, emitRule, write)   \
     Q_PROPERTY(type name READ name WRITE write NOTIFY name##Changed)
+    // clang-format on
     KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_PROPERTY)
 #undef KAVRO_DA_DECLARE_STATUS_PROPERTY
 public:
+// clang-format off
 #define KAVRO_DA_DECLARE_STATUS_ACCESSORS(type, name, Name, emitRule, write)  \
     type name() const;                                                         \
     void set##Name##Value(type value);
+    // clang-format on
     KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_ACCESSORS)
 #undef KAVRO_DA_DECLARE_STATUS_ACCESSORS
 signals:
@@ -268,13 +290,15 @@ signals:
 #undef KAVRO_DA_DECLARE_STATUS_SIGNAL
 public:
     enum BatteryLevel : int {
-        BL_Empty = 5, BL_Full = 100, BL_Ac = 65530, BL_PreUnder = 65532, BL_Under = 65534,
+        BL_Empty = 5,
+        BL_Full = 100,
+        BL_Ac = 65530,
+        BL_PreUnder = 65532,
+        BL_Under = 65534,
         BL_Undef = 65535
     };
     Q_ENUM(BatteryLevel)
-    enum StatusOfCards : int {
-        STOC_Undef = -1, STOC_Normal = 0, STOC_Nocard = 1, STOC_Protected = 2, STOC_Error = 3
-    };
+    enum StatusOfCards : int { STOC_Undef = -1, STOC_Normal = 0, STOC_Nocard = 1, STOC_Protected = 2, STOC_Error = 3 };
     Q_ENUM(StatusOfCards)
 
     // The interface cannot change the camera's status: these accept and ignore.
@@ -293,13 +317,28 @@ public:
     Q_INVOKABLE void setHdmiSdiStatus(int) {}
     Q_INVOKABLE void setShotModeStatus(int) {}
 
-    void setAfcStatePosStateValue(int value) { setAfcStartPosStateValue(value); }
-    void setCamConnectStatus(Utilities::CameraConnectStatus status) { setCamConnectStatusValue(status); }
-    void setBtnAllCameraStatus(int status) { setBtnAllCameraStatusValue(status); }
-    void setObjInfoAssociatType(int type) { setObjInfoAssociatTypeValue(type); }
+    void setAfcStatePosStateValue(int value)
+    {
+        setAfcStartPosStateValue(value);
+    }
+    void setCamConnectStatus(Utilities::CameraConnectStatus status)
+    {
+        setCamConnectStatusValue(status);
+    }
+    void setBtnAllCameraStatus(int status)
+    {
+        setBtnAllCameraStatusValue(status);
+    }
+    void setObjInfoAssociatType(int type)
+    {
+        setObjInfoAssociatTypeValue(type);
+    }
     Q_INVOKABLE void setPcSavedFilePath(const QString &path);
     Q_INVOKABLE void pcSavedFilePathChangedExec();
-    Q_INVOKABLE void cameraStatusComplete() { emit cameraStatusCompleteNotify(); }
+    Q_INVOKABLE void cameraStatusComplete()
+    {
+        emit cameraStatusCompleteNotify();
+    }
 
     // Readers of the selected camera; 1 on success, 0 on failure.
     int adp_KVR_func_api_GetBatteryInfo();
@@ -318,7 +357,8 @@ public:
     int adp_KVR_func_api_GetStatusOfCards(StatusOfCards *out, const QString &uuid);
     int adp_KVR_func_api_Mnt_GetInfo_Get_UsbMode(const QString &uuid, Utilities::UsbMode *out);
     Q_INVOKABLE bool isBatteryLevelAC(int devIndex);
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetEventTypeFromCamera_Start(bool flag, const QString &uuid);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetEventTypeFromCamera_Start(bool flag,
+                                                                                              const QString &uuid);
     int adp_KVR_func_api_SetEventTypeFromCamera(bool flag, const QString &uuid);
     Q_INVOKABLE bool camera_list_get_camera_streamingFunction(const QString &uuid);
 
@@ -360,7 +400,10 @@ public:
     // Cameras that take commands now: powered, and sending commands or
     // selected. lockHeld: the caller holds the camera table already.
     int getSendCmdDevNum(bool lockHeld);
-    Q_INVOKABLE bool isSupportMultiView() const { return true; }
+    Q_INVOKABLE bool isSupportMultiView() const
+    {
+        return true;
+    }
     int adp_KVR_func_api_GetSetupInfoError(const QString &uuid);
     int adp_KVR_func_api_ExpInShot_GetAutoISO();
     int adp_KVR_func_api_WB_Ctrl_WBSET_END_REQ();
@@ -420,7 +463,9 @@ public:
     Q_INVOKABLE QString camera_list_get_camera_modelName(QString uuid);
     Q_INVOKABLE bool camera_list_get_camera_power_mode_DisplayList(QString uuid);
     Q_INVOKABLE bool camera_list_get_camera_sendCmdEnableByUUID(QString uuid);
-    Q_INVOKABLE void camera_list_set_camera_tether_mode_status(QString uuid, kavrotether::Utilities::TetherModeDisableStatus flag, bool on);
+    Q_INVOKABLE void camera_list_set_camera_tether_mode_status(QString uuid,
+                                                               kavrotether::Utilities::TetherModeDisableStatus flag,
+                                                               bool on);
     Q_INVOKABLE uint camera_list_get_objAssociatDesc(QString uuid);
     Q_INVOKABLE void camera_list_set_objAssociatDesc(QString uuid, uint associatDesc);
     Q_INVOKABLE int camera_list_get_objCopyFileNumber(QString uuid);
@@ -430,6 +475,7 @@ public:
     Q_INVOKABLE void camera_list_update_camera_list(bool isSearchCamera = false);
     Q_INVOKABLE bool isFindSerialNo(QString serialNo);
     Q_INVOKABLE int GetCameraSettingListIndex(QString serialNo);
+
 private:
     // The saved entry at camIndex, null outside the list.
     CameraInfo *savedEntry(int camIndex);
@@ -465,13 +511,17 @@ public:
     Q_INVOKABLE void disconnectAllNotify();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Search_Camera_List_start();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Search_Camera_List(bool trylock = false);
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(int index, QString password, QString text, ushort mode);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(int index,
+                                                                                                QString password,
+                                                                                                QString text,
+                                                                                                ushort mode);
     Q_INVOKABLE void setFileTargetById(QString serialNo);
     Q_INVOKABLE void notifyConnectErrMsg(QString name);
 signals:
     void notifyConnectErrorMessage(int kind, QString name, int code);
     void switchCameraNotify(int devIndex);
     void settingErrorNotify();
+
 private:
     // Selects device i of the list, opens its session and enters it into
     // the table; true when it was added.
@@ -488,8 +538,10 @@ private:
     // Waits (bounded) until the live-view manager has stopped. No events
     // run meanwhile: no handler may enter the adapter half-way through.
     void waitForLiveViewStop();
+
 public:
     kavrotether::Utilities::Ternary adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(bool trylock = false);
+
 private:
     // On a network connection with a camera waiting for its password, posts
     // the request that opens the password dialog; whether one was posted.
@@ -522,11 +574,16 @@ public:
 
     kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo(const QString &uuid, DeviceInfo *info);
     kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_ExtInfo(const QString &uuid, DeviceExtInfo *info);
-    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_VendorName(const QString &uuid, QString *out = nullptr);
-    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_ModelName(const QString &uuid, QString *out = nullptr);
-    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_VersionInfo(const QString &uuid, QString *out = nullptr);
-    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_SerialNo(const QString &uuid, QString *out = nullptr);
-    kavrotether::Utilities::Ternary adp_KVR_func_api_Body_SettingInfo_Get_Individual_Id(const QString &uuid, QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_VendorName(const QString &uuid,
+                                                                              QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_ModelName(const QString &uuid,
+                                                                             QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_VersionInfo(const QString &uuid,
+                                                                               QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetDeviceInfo_SerialNo(const QString &uuid,
+                                                                            QString *out = nullptr);
+    kavrotether::Utilities::Ternary adp_KVR_func_api_Body_SettingInfo_Get_Individual_Id(const QString &uuid,
+                                                                                        QString *out = nullptr);
     kavrotether::Utilities::Ternary adp_KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode(
         const QString &uuid, Utilities::PowerSavingTetherMode *out = nullptr);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode(
@@ -535,9 +592,9 @@ public:
     ushort adp_KVR_func_api_Net_Get_BasicStreaming_Function_UUID(const QString &uuid);
     bool isSupportPowerSaving(const QString &uuid);
     bool getCameraHlgInfo(const QString &uuid, CameraHlgInfo *info);
-    bool getCameraInfo(int devIndex, const QString &devicePath, const QString &uuid, bool isWlan,
-                       CameraInfo *info);
+    bool getCameraInfo(int devIndex, const QString &devicePath, const QString &uuid, bool isWlan, CameraInfo *info);
     bool setCameraInfoOfSelectedCamera(const QString &uuid);
+
 private:
     // Copies the feature flags of a camera into the properties.
     void applyFeatureFlags(const DeviceExtInfo &ext, bool supportPowerSaving);
@@ -594,13 +651,16 @@ public:
     bool ptpipCertificateAuthorised(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info);
     Q_INVOKABLE bool ptpip_camera_is_connect_by_lan_wifi();
 
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(int timeOutVal_ms);
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(int mSearchVal_ms, int timeOutVal_ms);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(
+        int timeOutVal_ms);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(
+        int mSearchVal_ms, int timeOutVal_ms);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_Pc_Name(int pc_Name_Length, QString pc_Name);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_Ip_Addr(QString ipAddr);
     Q_INVOKABLE QString adp_KVR_func_api_ptpip_Get_Ip_Addr();
     Q_INVOKABLE int adp_KVR_func_api_ptpip_Get_Connection_Type();
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetSearchCondition(int connectDevType, QString modelName);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetSearchCondition(int connectDevType,
+                                                                                    QString modelName);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_StopGetDeviceInfo();
 
     // Certificates of TLS cameras, one file per camera in the "cer" folder
@@ -675,7 +735,8 @@ public:
     Q_INVOKABLE int recMovieCapabilityNum() const;
     Q_INVOKABLE kavrotether::Utilities::Ternary movieConfigQualityCapability(int value) const;
     Q_INVOKABLE int movieConfigQualityCapabilityNum() const;
-    Q_INVOKABLE kavrotether::Utilities::Ternary movieDetailDisplay(kavrotether::Utilities::MovieDetailDisplay value) const;
+    Q_INVOKABLE kavrotether::Utilities::Ternary movieDetailDisplay(
+        kavrotether::Utilities::MovieDetailDisplay value) const;
     // An empty UUID asks about the selected camera, any other a camera of the table.
     Q_INVOKABLE kavrotether::Utilities::Ternary hlgShootingTypeCapability(int value, QString device_uuid = QString());
     Q_INVOKABLE bool imgInfoHeifModeAvailable() const;
@@ -685,7 +746,8 @@ public:
     Q_INVOKABLE bool pscEnableHLG() const;
     Q_INVOKABLE int imageQualityFlagNum() const;
     Q_INVOKABLE bool isExpMovieMode() const;
-    Q_INVOKABLE kavrotether::Utilities::Ternary photoStyleCompCapability(kavrotether::Utilities::PhotoStyleComp value) const;
+    Q_INVOKABLE kavrotether::Utilities::Ternary photoStyleCompCapability(
+        kavrotether::Utilities::PhotoStyleComp value) const;
     Q_INVOKABLE int photoStyleCompCapacityNum() const;
     int msgDisplayed() const;
     Q_INVOKABLE void setMsgDisplayed(bool on);

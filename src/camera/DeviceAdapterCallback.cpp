@@ -22,22 +22,105 @@ namespace {
 // 0x0D800010 is the code the worker handles for live-view image quality; the
 // older 0x0D000010 stays registered beside it.
 constexpr quint32 kNotifyCodes[] = {
-    0x01000010, 0x01000020, 0x02000010, 0x02000020, 0x02000030, 0x02000040, 0x02000050,
-    0x02000060, 0x02000070, 0x02000080, 0x020000A0, 0x020000B0, 0x020000C0, 0x020000E0,
-    0x02000120, 0x02000140, 0x02000170, 0x020001A0, 0x020001C0, 0x020001D0, 0x020001D6,
-    0x03000010, 0x03000020, 0x03000030, 0x03000040, 0x03000050, 0x03000080, 0x03000090,
-    0x030000A0, 0x030000B0, 0x03010010, 0x04000010, 0x05000010, 0x05000010, 0x05000020,
-    0x06000010, 0x07000010, 0x07000010, 0x08000010, 0x08000090, 0x09000010, 0x08000050,
-    0x15C00010, 0x0A000010, 0x0C000010, 0x0D000010, 0x0D800010, 0x41000010, 0x10000000,
-    0x10000001, 0x10000002, 0x10000040, 0x10000041, 0x10000042, 0x10000043, 0x10000080,
-    0x10000090, 0x10010000, 0x1001FFFF, 0x11000000, 0x1100001F, 0x12000010, 0x12000020,
-    0x12010040, 0x12800040, 0x12800041, 0x12800042, 0x12800110, 0x12800111, 0x12800112,
-    0x12800113, 0x15C00010, 0x16000010, 0x17000000, 0x18000010, 0x1FF10000, 0x1FF20001,
-    0x80010000, 0x80020000, 0x80030000, 0x800300F0, 0x80040000, 0x80050000, 0x800500F0,
-    0x0E000000, 0x0E000010, 0x0E000011, 0x12000070, 0x41000015, 1,          2,
-    3,          4,          5,          6,
+    0x01000010,
+    0x01000020,
+    0x02000010,
+    0x02000020,
+    0x02000030,
+    0x02000040,
+    0x02000050,
+    0x02000060,
+    0x02000070,
+    0x02000080,
+    0x020000A0,
+    0x020000B0,
+    0x020000C0,
+    0x020000E0,
+    0x02000120,
+    0x02000140,
+    0x02000170,
+    0x020001A0,
+    0x020001C0,
+    0x020001D0,
+    0x020001D6,
+    0x03000010,
+    0x03000020,
+    0x03000030,
+    0x03000040,
+    0x03000050,
+    0x03000080,
+    0x03000090,
+    0x030000A0,
+    0x030000B0,
+    0x03010010,
+    0x04000010,
+    0x05000010,
+    0x05000010,
+    0x05000020,
+    0x06000010,
+    0x07000010,
+    0x07000010,
+    0x08000010,
+    0x08000090,
+    0x09000010,
+    0x08000050,
+    0x15C00010,
+    0x0A000010,
+    0x0C000010,
+    0x0D000010,
+    0x0D800010,
+    0x41000010,
+    0x10000000,
+    0x10000001,
+    0x10000002,
+    0x10000040,
+    0x10000041,
+    0x10000042,
+    0x10000043,
+    0x10000080,
+    0x10000090,
+    0x10010000,
+    0x1001FFFF,
+    0x11000000,
+    0x1100001F,
+    0x12000010,
+    0x12000020,
+    0x12010040,
+    0x12800040,
+    0x12800041,
+    0x12800042,
+    0x12800110,
+    0x12800111,
+    0x12800112,
+    0x12800113,
+    0x15C00010,
+    0x16000010,
+    0x17000000,
+    0x18000010,
+    0x1FF10000,
+    0x1FF20001,
+    0x80010000,
+    0x80020000,
+    0x80030000,
+    0x800300F0,
+    0x80040000,
+    0x80050000,
+    0x800500F0,
+    0x0E000000,
+    0x0E000010,
+    0x0E000011,
+    0x12000070,
+    0x41000015,
+    1,
+    2,
+    3,
+    4,
+    5,
+    6,
     // after the network kinds
-    0x020001F0, 0x0E000020, 0x120100A0,
+    0x020001F0,
+    0x0E000020,
+    0x120100A0,
 };
 constexpr std::size_t kNotifyBeforePtpip = std::size(kNotifyCodes) - 3;
 static_assert(std::size(kNotifyCodes) == 98, "97 registrations and the live-view quality code");
@@ -46,10 +129,19 @@ constexpr quint32 kPtpipKinds[] = {1, 3, 2, 4, 6, 5};
 
 // Events of a camera other than the selected one that still pass the filter.
 constexpr quint32 kOtherCameraPass[] = {
-    1, 2, 3, 4, 5, 6,
-    CameraEventCode::PowerSavingInfo, CameraEventCode::BasicStreaming,
-    CameraEventCode::ObjectReqTransfer, CameraEventCode::RecInfo, CameraEventCode::Ready4K6K,
-    CameraEventCode::NotifyError, CameraEventCode::DeviceStray,
+    1,
+    2,
+    3,
+    4,
+    5,
+    6,
+    CameraEventCode::PowerSavingInfo,
+    CameraEventCode::BasicStreaming,
+    CameraEventCode::ObjectReqTransfer,
+    CameraEventCode::RecInfo,
+    CameraEventCode::Ready4K6K,
+    CameraEventCode::NotifyError,
+    CameraEventCode::DeviceStray,
     CameraEventCode::FirmwareStatusExtra,
 };
 
@@ -65,7 +157,7 @@ constexpr bool contains(const quint32 (&list)[N], quint32 code)
 constexpr bool isFirmwareStatus(quint32 code)
 {
     return (code >= CameraEventCode::FirmwareStatusFirst && code <= CameraEventCode::FirmwareStatusLast)
-        || code == CameraEventCode::FirmwareStatusExtra;
+           || code == CameraEventCode::FirmwareStatusExtra;
 }
 
 // Setting writes: a newer value for the same camera replaces a waiting one.
@@ -73,7 +165,7 @@ constexpr bool isFirmwareStatus(quint32 code)
 constexpr bool isSettingWrite(quint32 code)
 {
     return code >= WorkerCommandCode::SettingWriteFirst && code <= WorkerCommandCode::SettingWriteLast
-        && code != WorkerCommandCode::PtpipDisconnect;
+           && code != WorkerCommandCode::PtpipDisconnect;
 }
 
 template<typename Entry>
@@ -82,8 +174,7 @@ const Entry *findEntry(const Entry *table, std::size_t count, quint32 code)
     if (!table)
         return nullptr;
     const Entry *end = table + count;
-    const Entry *it = std::lower_bound(table, end, code,
-                                       [](const Entry &e, quint32 c) { return e.code < c; });
+    const Entry *it = std::lower_bound(table, end, code, [](const Entry &e, quint32 c) { return e.code < c; });
     return (it != end && it->code == code) ? it : nullptr;
 }
 
@@ -145,14 +236,21 @@ constexpr DispatchEntry kCommandRows[] = {
     KAVRO_WORKER_COMMANDS(KAVRO_WORKER_COMMAND_ROW)
 #undef KAVRO_WORKER_COMMAND_ROW
 };
-constexpr bool hasHandler(std::nullptr_t) { return false; }
-constexpr bool hasHandler(void (*)(DeviceAdapter &, const CallbackQueueItem &)) { return true; }
+constexpr bool hasHandler(std::nullptr_t)
+{
+    return false;
+}
+constexpr bool hasHandler(void (*)(DeviceAdapter &, const CallbackQueueItem &))
+{
+    return true;
+}
 constexpr bool kCommandHandled[] = {
 #define KAVRO_WORKER_COMMAND_HANDLED(kind, name, code, handler) hasHandler(handler),
     KAVRO_WORKER_COMMANDS(KAVRO_WORKER_COMMAND_HANDLED)
 #undef KAVRO_WORKER_COMMAND_HANDLED
 };
 
+// clang-format off
 #define KAVRO_DA_EVENT_ROW(code, handler)                                      \
     DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {       \
                       a.handler(i.cb_event_type, i.cb_event_param);              \
@@ -161,6 +259,7 @@ constexpr bool kCommandHandled[] = {
     DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {       \
                       a.handler(i.cb_event_type, i.cb_event_param, i.cb_event_uuid); \
                   }}
+// clang-format on
 // The camera's events the worker handles.
 constexpr DispatchEntry kEventRows[] = {
     // camera status and notifications
@@ -255,8 +354,8 @@ void firmwareStatus(DeviceAdapter &a, quint32 code, quint32 param, const QString
 }
 constexpr std::array kImmediateTable{
     // camera status and notifications
-    ImmediateEntry{1, firmwareStatus}, ImmediateEntry{2, firmwareStatus}, ImmediateEntry{3, firmwareStatus},
-    ImmediateEntry{4, firmwareStatus}, ImmediateEntry{5, firmwareStatus}, ImmediateEntry{6, firmwareStatus},
+    ImmediateEntry{1, firmwareStatus},          ImmediateEntry{2, firmwareStatus}, ImmediateEntry{3, firmwareStatus},
+    ImmediateEntry{4, firmwareStatus},          ImmediateEntry{5, firmwareStatus}, ImmediateEntry{6, firmwareStatus},
     ImmediateEntry{0x41000015, firmwareStatus},
 };
 static_assert(sortedUnique(kImmediateTable), "looked up by binary search");
@@ -407,8 +506,7 @@ void DeviceAdapterCallback::CallbackRegist()
     for (std::size_t i = 0; i < kNotifyBeforePtpip; ++i)
         (void)KVR_func_api_Reg_NotifyCallback(kNotifyCodes[i], &DeviceAdapterCallback::registerCallback);
     for (quint32 kind : kPtpipKinds)
-        (void)KVR_func_api_ptpip_Reg_Callback(kind, &DeviceAdapterCallback::registerCallback_PtpIp,
-                                              nullptr, nullptr);
+        (void)KVR_func_api_ptpip_Reg_Callback(kind, &DeviceAdapterCallback::registerCallback_PtpIp, nullptr, nullptr);
     for (std::size_t i = kNotifyBeforePtpip; i < std::size(kNotifyCodes); ++i)
         (void)KVR_func_api_Reg_NotifyCallback(kNotifyCodes[i], &DeviceAdapterCallback::registerCallback);
 }
@@ -433,8 +531,7 @@ int DeviceAdapterCallback::registerCallback(quint32 event, quint32 param, const 
 
     if (!uuid.isEmpty() && uuid != selected && !contains(kOtherCameraPass, event))
         return 0;
-    if (adapter->isMultiviewMode()
-        && (event == CameraEventCode::AfInfo || event == CameraEventCode::AfFrameDisp))
+    if (adapter->isMultiviewMode() && (event == CameraEventCode::AfInfo || event == CameraEventCode::AfFrameDisp))
         return 0;
     if (adapter->isFwupProcessing() && !uuid.isEmpty() && uuid == adapter->getFwupProcessingUUID()
         && !isFirmwareStatus(event)) {

@@ -50,7 +50,7 @@ enum : quint32 {
     KAVRO_WORKER_COMMANDS(KAVRO_WORKER_COMMAND_CONSTANT)
 #undef KAVRO_WORKER_COMMAND_CONSTANT
 };
-}
+} // namespace WorkerCommandCode
 
 // Network callback kinds.
 namespace PtpipKind {
@@ -104,8 +104,7 @@ struct DispatchTables
     std::size_t ptpipCount = 0;
     // The notice for an object added to the camera, run on the SDK thread
     // after the event was newly queued; null while there is none.
-    void (*objectAddedNotice)(DeviceAdapter &adapter, quint32 code, quint32 param,
-                              const QString &uuid) = nullptr;
+    void (*objectAddedNotice)(DeviceAdapter &adapter, quint32 code, quint32 param, const QString &uuid) = nullptr;
 };
 
 // The queue between the SDK's callbacks and the enqueuers on one side and the

@@ -17,8 +17,8 @@ namespace {
 using Info = _tag_KVR_PTPIP_CONNECT_DEVICE_INFO;
 
 constexpr QFileDevice::Permissions kOwnerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-constexpr QFileDevice::Permissions kOwnerFolder =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+constexpr QFileDevice::Permissions kOwnerFolder = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ExeOwner;
 // Sub-numbered names tried before a save gives up.
 constexpr int kMaxSubNumbers = 1000;
 // PEM text above this size is no certificate.

@@ -10,7 +10,7 @@ namespace kavrotether {
 namespace {
 // How long shutdown waits for the event worker to leave its handler.
 constexpr int kWorkerStopTimeoutMs = 5000;
-}
+} // namespace
 
 void DeviceAdapter::camera_list_load_setting_file()
 {
@@ -20,8 +20,7 @@ void DeviceAdapter::camera_list_load_setting_file()
                              DeviceAdapterData::kSavedCameraCapacity);
     d->savedCameraCount = count;
     for (int i = 0; i < count; ++i)
-        d->savedCameraList[std::size_t(i)].serialNo =
-            file->value(QStringLiteral("CameraID%1").arg(i + 1)).toString();
+        d->savedCameraList[std::size_t(i)].serialNo = file->value(QStringLiteral("CameraID%1").arg(i + 1)).toString();
 }
 
 void DeviceAdapter::ptpip_enhance_security_load_pw_list()

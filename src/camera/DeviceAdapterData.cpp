@@ -11,8 +11,7 @@ const QString kOrganisation = QStringLiteral("(KAVROTether x64)");
 
 std::unique_ptr<QSettings> openFile(const QString &application)
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrganisation,
-                                       application);
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrganisation, application);
 }
 
 } // namespace

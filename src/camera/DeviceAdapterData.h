@@ -25,7 +25,8 @@ namespace kavrotether {
 // A device list together with the paths its entries point to, so that the
 // list stays valid after the SDK or the search list lets go of the originals.
 // Not copyable: a copy's pointers would point into the original.
-struct DeviceListCopy {
+struct DeviceListCopy
+{
     KVR_CONNECT_DEVICE_INFO list{};
     std::array<std::wstring, KVR_MAX_DEVICES> paths;
 
@@ -87,6 +88,7 @@ private:
 // (those are rows of settings/CameraSettings.def), with the start value of each:
 // enumeration values start at -1 (the Unknown key, not read yet), counts and
 // flags at 0, unless a row says otherwise. X(type, name, start)
+// clang-format off
 #define KAVRO_DA_STORAGE(X)                                                    \
     X(bool, isCamerasConnected, false)                                         \
     /* Network until the device search sets it: the per-camera locks then */   \
@@ -156,6 +158,7 @@ private:
     X(QString, pcSavedFilePath, QString())                                       \
     /* camera queries */                                                       \
     X(int, afFrameColor, 0)
+// clang-format on
 
 // The adapter's private data block: settings files of the connection code,
 // property storage, the saved camera list, the camera table and the locks.

@@ -33,8 +33,7 @@ DeviceAdapter::DeviceExtInfo DeviceAdapter::decodeExtDeviceId(const quint8 *buff
     quint32 length;
     std::memcpy(&length, buffer + 8, 4);
     // The count comes from the camera: words beyond the buffer do not exist.
-    const std::size_t words =
-        qMin<std::size_t>((length / 4) % 256, (size - kExtIdWordsStart) / 4);
+    const std::size_t words = qMin<std::size_t>((length / 4) % 256, (size - kExtIdWordsStart) / 4);
     auto word = [&](std::size_t i) {
         quint32 w;
         std::memcpy(&w, buffer + kExtIdWordsStart + 4 * i, 4);
@@ -119,14 +118,12 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetDeviceInfo_VendorName(cons
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetDeviceInfo_ModelName(const QString &uuid, QString *out)
 {
-    return readDeviceText(KVR_func_api_GetDeviceInfo_ModelName, uuid, out, &DeviceAdapter::setCamModelNameValue,
-                          false);
+    return readDeviceText(KVR_func_api_GetDeviceInfo_ModelName, uuid, out, &DeviceAdapter::setCamModelNameValue, false);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetDeviceInfo_VersionInfo(const QString &uuid, QString *out)
 {
-    return readDeviceText(KVR_func_api_GetDeviceInfo_VersionInfo, uuid, out, &DeviceAdapter::setCamFirmVerValue,
-                          false);
+    return readDeviceText(KVR_func_api_GetDeviceInfo_VersionInfo, uuid, out, &DeviceAdapter::setCamFirmVerValue, false);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetDeviceInfo_SerialNo(const QString &uuid, QString *out)
@@ -141,8 +138,7 @@ uint8_t readIndividualId(char *buffer, uint32_t, uint32_t *, const char *uuid, u
 }
 } // namespace
 
-Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Body_SettingInfo_Get_Individual_Id(const QString &uuid,
-                                                                                      QString *out)
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Body_SettingInfo_Get_Individual_Id(const QString &uuid, QString *out)
 {
     return readDeviceText(readIndividualId, uuid, out, &DeviceAdapter::setCamIndividualIdValue, true);
 }

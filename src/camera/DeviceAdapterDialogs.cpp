@@ -6,8 +6,7 @@
 
 namespace kavrotether {
 
-void DeviceAdapter::trigger_window_dialog(Utilities::DialogType type, Utilities::IconType icon,
-                                          bool isNoBtnFocus)
+void DeviceAdapter::trigger_window_dialog(Utilities::DialogType type, Utilities::IconType icon, bool isNoBtnFocus)
 {
     if (m_customDialog)
         return;

@@ -89,8 +89,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_FirmwareUpdate()
         (void)KVR_func_api_FirmwareUpdate(&param, uuid.toLocal8Bit().constData(), nullptr);
     }
 
-    const bool restarted = (d->fwupDataFrame.load() >= 100 && d->fwupResult.load() != 0)
-                           || d->fwupDisconnected.load();
+    const bool restarted = (d->fwupDataFrame.load() >= 100 && d->fwupResult.load() != 0) || d->fwupDisconnected.load();
     bool emptied = false;
     const QString selected = d->selectedCameraUuid.load();
     int switchTo = -1;
@@ -185,9 +184,7 @@ QStringList DeviceAdapter::checkRestoreCompatible(QString uuid)
     auto compatible = [this](const QString &key) {
         KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE record{};
         DeviceLock lock(*this, key);
-        return KVR_func_api_SetupFilesConfigSetting_Get_Compatible(&record, key.toLocal8Bit().constData(),
-                                                                   nullptr)
-                   == 1
+        return KVR_func_api_SetupFilesConfigSetting_Get_Compatible(&record, key.toLocal8Bit().constData(), nullptr) == 1
                && record.compatible == 1;
     };
     QStringList ids;

@@ -52,6 +52,7 @@ void DeviceAdapter::camera_list_set_camera_value(int camIndex, QString camSerial
 }
 
 // Reads one field of the camera behind a saved position; `none` without one.
+// clang-format off
 #define KAVRO_BY_POSITION(type, name, none, expr)                              \
     type DeviceAdapter::name(int camIndex)                                     \
     {                                                                          \
@@ -63,6 +64,7 @@ void DeviceAdapter::camera_list_set_camera_value(int camIndex, QString camSerial
         });                                                                    \
         return out;                                                            \
     }
+// clang-format on
 
 namespace {
 // Bytes of the extended information that may say "not stated" (0x0F): then
@@ -106,6 +108,7 @@ void DeviceAdapter::camera_list_set_camera_liveViewEnable(int camIndex, bool ena
     withMatchingCamera(camIndex, [&](const QString &, CameraInfo &c) { c.liveViewEnable = enable ? 1 : 0; });
 }
 
+// clang-format off
 #define KAVRO_BY_UUID(type, name, none, expr)                                  \
     type DeviceAdapter::name(QString uuid)                                     \
     {                                                                          \
@@ -113,6 +116,7 @@ void DeviceAdapter::camera_list_set_camera_liveViewEnable(int camIndex, bool ena
         withCameraByUuid(uuid, [&](CameraInfo &c) { out = (expr); });          \
         return out;                                                            \
     }
+// clang-format on
 KAVRO_BY_UUID(QString, camera_list_get_camera_individual_id, QString(), c.individualId)
 KAVRO_BY_UUID(QString, camera_list_get_camera_modelName, QString(), c.modelName)
 KAVRO_BY_UUID(bool, camera_list_get_camera_power_mode_DisplayList, false, c.powerOnMode != 0)

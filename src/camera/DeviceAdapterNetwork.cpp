@@ -135,7 +135,7 @@ void DeviceAdapter::ptpipListFoundDevice(SearchCameraListItemObject *item)
 }
 
 void DeviceAdapter::registerEventPtpipAuthenticatePwProc(uint cb_event_type, void *cb_event_param1,
-                                                          void *cb_event_param2)
+                                                         void *cb_event_param2)
 {
     if (cb_event_type != PtpipKind::AuthenticatePw || !cb_event_param1 || !cb_event_param2)
         return;
@@ -329,8 +329,8 @@ bool DeviceAdapter::ptpipSelectWithSavedPassword(const Info *info, QString *uuid
             list.devicePath[list.count] = nullptr;
             ++list.count;
         }
-        result = KVR_func_api_SelectPnPDevice(info->devIndex, &list, uuidBuffer, nullptr, password.constData(),
-                                              1, &error);
+        result = KVR_func_api_SelectPnPDevice(info->devIndex, &list, uuidBuffer, nullptr, password.constData(), 1,
+                                              &error);
     }
     if (err)
         *err = error;
@@ -388,9 +388,8 @@ bool DeviceAdapter::ptpipConnectDevice(Info *info, uint *err, bool select)
         if (!chosen.isEmpty())
             setCameraInfoOfSelectedCamera(chosen);
         if (camCurrentSelectedSerialNo().isEmpty()) {
-            const QString first = withCameraTable([](QMap<QString, CameraInfo> &table) {
-                return table.isEmpty() ? QString() : table.firstKey();
-            });
+            const QString first = withCameraTable(
+                [](QMap<QString, CameraInfo> &table) { return table.isEmpty() ? QString() : table.firstKey(); });
             if (!first.isEmpty())
                 setCameraInfoOfSelectedCamera(first);
         }
@@ -518,13 +517,13 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_SendCommand_TimeOut
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(int mSearchVal_ms,
-                                                                                        int timeOutVal_ms)
+                                                                                         int timeOutVal_ms)
 {
     if (mSearchVal_ms < 0 || timeOutVal_ms < 0)
         return reported(*this, 0);
     return reported(*this, callNetworkConfig(*this, sdkMutex, [&] {
-        return KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(uint32_t(mSearchVal_ms),
-                                                                  uint32_t(timeOutVal_ms), nullptr);
+        return KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(uint32_t(mSearchVal_ms), uint32_t(timeOutVal_ms),
+                                                                  nullptr);
     }));
 }
 
@@ -534,12 +533,12 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Pc_Name(int pc_Name
     const QByteArray bytes = pc_Name.toUtf8();
     // The field holds 255 bytes and a NUL; a length beyond the text or the
     // field is cut to what is really there.
-    const qsizetype length =
-        qMin<qsizetype>(qMin<qsizetype>(qMax(pc_Name_Length, 0), bytes.size()), qsizetype(sizeof(name.name)) - 1);
+    const qsizetype length = qMin<qsizetype>(qMin<qsizetype>(qMax(pc_Name_Length, 0), bytes.size()),
+                                             qsizetype(sizeof(name.name)) - 1);
     std::memcpy(name.name, bytes.constData(), std::size_t(length));
     name.length = uint32_t(length);
-    return reported(*this, callNetworkConfig(*this, sdkMutex,
-                                             [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
+    return reported(*this,
+                    callNetworkConfig(*this, sdkMutex, [&] { return KVR_func_api_ptpip_Set_Pc_Name(name, nullptr); }));
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Ip_Addr(QString ipAddr)
@@ -553,8 +552,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_Set_Ip_Addr(QString ipA
 QString DeviceAdapter::adp_KVR_func_api_ptpip_Get_Ip_Addr()
 {
     char address[KVR_IP_ADDR_BUFFER_SIZE] = {};
-    const uint8_t result =
-        callNetworkConfig(*this, sdkMutex, [&] { return KVR_func_api_ptpip_Get_Ip_Addr(address, nullptr); });
+    const uint8_t result = callNetworkConfig(*this, sdkMutex,
+                                             [&] { return KVR_func_api_ptpip_Get_Ip_Addr(address, nullptr); });
     if (result != 1)
         return QString();
     return QString::fromLocal8Bit(address, qsizetype(strnlen(address, sizeof(address))));

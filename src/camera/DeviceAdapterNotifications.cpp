@@ -65,7 +65,7 @@ void DeviceAdapter::registerEventIdPowerSavingInfo(quint32 type, quint32)
         {
             DeviceLock lock(*this, uuid);
             result = KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode(&mode, uuid.toLocal8Bit().constData(),
-                                                                          nullptr);
+                                                                           nullptr);
         }
         if (result != 1 || (mode != Utilities::PwTether_OFF && mode != Utilities::PwTether_ON))
             continue;

@@ -56,8 +56,7 @@ bool canShowWidgets()
 DeviceAdapterData::PasswordErrorEntry firstEntry(DeviceAdapterData &data)
 {
     QMutexLocker g(&data.networkStateLock);
-    return data.passwordErrorList.isEmpty() ? DeviceAdapterData::PasswordErrorEntry()
-                                            : data.passwordErrorList.first();
+    return data.passwordErrorList.isEmpty() ? DeviceAdapterData::PasswordErrorEntry() : data.passwordErrorList.first();
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 // DeviceAdapterData's KAVRO_DA_STORAGE list. The camera settings are not
 // here: each is one row of settings/CameraSettings.def.
 
+// clang-format off
 #define KAVRO_DA_CONNECTION_PROPERTIES(X)                                      \
     X(bool, isCamerasConnected, IsCamerasConnected, ChangedOnly)               \
     X(int, connectionType, ConnectionType, ChangedOnly)                        \
@@ -40,20 +41,24 @@
     X(bool, lvMagEnable, LvMagEnable, ChangedOnly)                             \
     X(bool, afPDAFEnable, AfPDAFEnable, ChangedOnly)                           \
     X(int, afFramesMax, AfFramesMax, ChangedOnly)
+// clang-format on
 
 #define KAVRO_DA_EVENTS_PROPERTIES(X)
 
 #define KAVRO_DA_SHOOTING_PROPERTIES(X)
 
+// clang-format off
 #define KAVRO_DA_ALL_PROPERTIES(X)                                             \
     KAVRO_DA_CONNECTION_PROPERTIES(X)                                          \
     KAVRO_DA_EVENTS_PROPERTIES(X)                                              \
     KAVRO_DA_SHOOTING_PROPERTIES(X)
+// clang-format on
 
 // camera status: the same rows with the WRITE accessor the interface sees
 // (most of them ignore what they are given). These rows are not part of
 // KAVRO_DA_ALL_PROPERTIES; DeviceAdapter declares them on their own.
 //   X(type, name, Name, emitRule, write)
+// clang-format off
 #define KAVRO_DA_STATUS_PROPERTIES(X)                                          \
     X(uint, batteryLevel, BatteryLevel, ChangedOnly, setBatteryLevel)          \
     X(int, statusOfCards, StatusOfCards, ChangedOnly, setStatusOfCards)        \
@@ -74,3 +79,4 @@
     X(int, camConnectStatus, CamConnectStatus, ChangedOnly, setCamConnectStatusValue) \
     X(int, objInfoAssociatType, ObjInfoAssociatType, ChangedOnly, setObjInfoAssociatType) \
     X(QString, pcSavedFilePath, PcSavedFilePath, ChangedOnly, setPcSavedFilePath)
+// clang-format on

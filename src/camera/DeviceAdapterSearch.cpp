@@ -79,8 +79,7 @@ void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
     list.insert(at, item);
 }
 
-bool DeviceAdapter::GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar_t *devicePath,
-                                          QString *name)
+bool DeviceAdapter::GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar_t *devicePath, QString *name)
 {
     if (!record || !devicePath || !name)
         return false;

@@ -136,8 +136,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Ctrl_LiveView_Start()
     if (!isMultiviewMode()) {
         CameraInfo c;
         const bool known = cameraInfoByUuid(selected, &c);
-        if (known && c.cameraStatus != Utilities::CamStatus_IP_LiveStreaming &&
-            c.cameraStatus != Utilities::CamStatus_LiveStreamingRemoteRec && c.powerOnMode != 0) {
+        if (known && c.cameraStatus != Utilities::CamStatus_IP_LiveStreaming
+            && c.cameraStatus != Utilities::CamStatus_LiveStreamingRemoteRec && c.powerOnMode != 0) {
             _MULTIVIEW_DEVICE_PARAM p;
             CreateMultiviewParam(selected, &p);
             if (p.skip) {
@@ -200,8 +200,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_LiveView_data_Start()
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_LiveView_data()
 {
     const int status = camConnectStatus();
-    if (!d->liveViewOn.load() || status == Utilities::CamConnectSts_Connecting ||
-        status == Utilities::CamConnectSts_GetData || status == Utilities::CamConnectSts_GetDataBackground)
+    if (!d->liveViewOn.load() || status == Utilities::CamConnectSts_Connecting
+        || status == Utilities::CamConnectSts_GetData || status == Utilities::CamConnectSts_GetDataBackground)
         return Utilities::Ternary_False;
     const QByteArray uuid = camera_list_get_selected_camera_uuid().toLocal8Bit();
     QMutexLocker g(&liveViewMutex);
@@ -215,8 +215,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_LiveView_data()
     uint32_t jpegSize = f.kJpegCapacity;
     uint32_t err = 0;
     f.result = KVR_func_api_Get_LiveView_data(&f.histogram, &histogramSize, &f.posture, &postureSize, &f.level,
-                                              &levelSize, f.jpeg[std::size_t(n)].data(), &jpegSize,
-                                              uuid.constData(), &err);
+                                              &levelSize, f.jpeg[std::size_t(n)].data(), &jpegSize, uuid.constData(),
+                                              &err);
     // Sizes are the SDK's word: never more than the buffers hold.
     f.histogramSize = qMin<quint32>(histogramSize, sizeof f.histogram);
     f.postureSize = qMin<quint32>(postureSize, sizeof f.posture);

@@ -106,7 +106,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CloseDevice(QString uuid)
 {
     DeviceLock lock(*this, uuid);
     return KVR_func_api_CloseDevice(uuid.toLocal8Bit().constData(), nullptr) == 1 ? Utilities::Ternary_True
-                                                                                   : Utilities::Ternary_False;
+                                                                                  : Utilities::Ternary_False;
 }
 
 std::unique_ptr<DeviceListCopy> DeviceAdapter::deviceListSnapshot()
@@ -161,8 +161,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
         quint8 r;
         {
             QMutexLocker g(&sdkMutex);
-            r = KVR_func_api_SelectPnPDevice(list.devices[i].devIndex, &list, uuidBuffer, nullptr, nullptr, 0,
-                                             nullptr);
+            r = KVR_func_api_SelectPnPDevice(list.devices[i].devIndex, &list, uuidBuffer, nullptr, nullptr, 0, nullptr);
         }
         if (r != 1) {
             if (connectionType() == kConnectionUsb) {
@@ -314,8 +313,7 @@ Utilities::Ternary DeviceAdapter::selectUsbDevices()
     bool added = false;
     for (quint32 i = 0; i < count; ++i) {
         char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
-        if (copy->list.devicePath[i] &&
-            KVR_func_api_IsConnectedUSBDevice(copy->list.devicePath[i], uuidBuffer) == 1)
+        if (copy->list.devicePath[i] && KVR_func_api_IsConnectedUSBDevice(copy->list.devicePath[i], uuidBuffer) == 1)
             continue;
         if (addSelectedUsbDevice(*copy, i, true))
             added = true;
@@ -451,7 +449,7 @@ void DeviceAdapter::disconnectAllNotify()
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(int index, QString password,
-                                                                                   QString text, ushort mode)
+                                                                                  QString text, ushort mode)
 {
     // Zeroed and bounded: the SDK reads them as NUL-terminated text.
     char passwordBuffer[kPasswordBufferSize] = {};
@@ -515,8 +513,9 @@ void DeviceAdapter::setFileTargetById(QString serialNo)
     int type = ApplicationSettings::StoLocType_SdCardPc;
     if (ApplicationSettings *settings = ApplicationData::getApplicationSettings())
         type = int(settings->getStoreLocationTypeFromFile(serialNo));
-    const quint16 code =
-        (type >= 0 && type < int(std::size(Utilities::arrFileTargetVal))) ? quint16(Utilities::arrFileTargetVal[type]) : 0;
+    const quint16 code = (type >= 0 && type < int(std::size(Utilities::arrFileTargetVal)))
+                             ? quint16(Utilities::arrFileTargetVal[type])
+                             : 0;
     QString uuid;
     withCameraTable([&](QMap<QString, CameraInfo> &table) {
         for (auto it = table.cbegin(); it != table.cend(); ++it)

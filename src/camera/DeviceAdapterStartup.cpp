@@ -10,7 +10,7 @@ namespace kavrotether {
 namespace {
 constexpr quint32 kRetryType = 1;
 constexpr quint32 kCommandTimeoutMs = 10000;
-}
+} // namespace
 
 quint32 DeviceAdapter::sdkDebugLogLevel(bool debugEnable, int sdkDbgType)
 {

@@ -60,9 +60,7 @@ int DeviceAdapter::lvShootingStatusOf(quint16 value)
     return belowOrUnknown(value, Utilities::LCST_Max);
 }
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 // ---- properties ----
 
@@ -70,6 +68,7 @@ namespace {
 enum StatusEmitRule { ChangedOnly, Always };
 }
 
+// clang-format off
 #define KAVRO_DA_DEFINE_STATUS_ACCESSORS(type, name, Name, emitRule, write)    \
     type DeviceAdapter::name() const { return static_cast<type>(d->name.load()); } \
     void DeviceAdapter::set##Name##Value(type value)                           \
@@ -77,16 +76,15 @@ enum StatusEmitRule { ChangedOnly, Always };
         if (d->name.store(value) || (emitRule) == Always)                      \
             emit name##Changed(value);                                         \
     }
+// clang-format on
 KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DEFINE_STATUS_ACCESSORS)
 #undef KAVRO_DA_DEFINE_STATUS_ACCESSORS
-
 
 void DeviceAdapter::setPcSavedFilePath(const QString &path)
 {
     d->pcSavedFilePath.store(path);
     ApplicationSettings *settings = ApplicationData::getApplicationSettings();
-    if (settings && settings->displayReviewType() == ApplicationSettings::DisRevType_On
-        && getSendCmdDevNum(false) <= 1)
+    if (settings && settings->displayReviewType() == ApplicationSettings::DisRevType_On && getSendCmdDevNum(false) <= 1)
         emit pcSavedFilePathChanged(path);
 }
 
@@ -296,8 +294,7 @@ int DeviceAdapter::adp_KVR_func_api_Lv_Composite_Get_Shooting_Information()
     uint8_t result;
     {
         DeviceLock lock(*this, uuid);
-        result = KVR_func_api_Lv_Composite_Get_Shooting_Information(&info, uuid.toLocal8Bit().constData(),
-                                                                    nullptr);
+        result = KVR_func_api_Lv_Composite_Get_Shooting_Information(&info, uuid.toLocal8Bit().constData(), nullptr);
     }
     if (result != 1)
         return 0;
@@ -390,9 +387,9 @@ int DeviceAdapter::adp_KVR_func_api_SetEventTypeFromCamera(bool flag, const QStr
         list.codes[1] = CameraEventCode::AfFrameDisp;
     }
     DeviceLock lock(*this, uuid);
-    return KVR_func_api_SetEventTypeFromCamera(flag ? 1 : 0, &list, sizeof list,
-                                               uuid.toLocal8Bit().constData(), nullptr)
-        == 1;
+    return KVR_func_api_SetEventTypeFromCamera(flag ? 1 : 0, &list, sizeof list, uuid.toLocal8Bit().constData(),
+                                               nullptr)
+           == 1;
 }
 
 bool DeviceAdapter::camera_list_get_camera_streamingFunction(const QString &uuid)

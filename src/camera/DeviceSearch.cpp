@@ -21,7 +21,6 @@ constexpr auto kPassWait = std::chrono::milliseconds(100);
 // report was lost); waiting for ever would also refuse every later search.
 constexpr auto kNetworkEndLimit = std::chrono::seconds(5);
 
-
 Utilities::Ternary readStrobe(DeviceAdapter &)
 {
     FlashAdapter *flash = ApplicationData::getFlashAdapter();
@@ -79,7 +78,8 @@ constexpr ConnectReadStep kValueSteps[] = {
     {"Get_WB_Info", nullptr, true, false},
     {"GetAFInfo", nullptr, true, false},
     {"Get_Lv_Composite_Info", readInt<&DeviceAdapter::adp_KVR_func_api_Get_Lv_Composite_Info>, false, false},
-    {"Get_NoiseReduction_RemainingTime", readInt<&DeviceAdapter::adp_KVR_func_api_Get_NoiseReduction_RemainingTime>, true, false},
+    {"Get_NoiseReduction_RemainingTime", readInt<&DeviceAdapter::adp_KVR_func_api_Get_NoiseReduction_RemainingTime>,
+     true, false},
 };
 
 std::atomic<const ConnectReadTables *> g_readTables{nullptr};
@@ -199,7 +199,9 @@ void DeviceSearch::SetPTPIPSearchEvent(uint kind)
     }
     // Wakes the loop's and stopSearch's waits; the lock makes sure a waiter
     // that just found the flag unchanged is already waiting.
-    { std::lock_guard<std::mutex> g(m_searchMutex); }
+    {
+        std::lock_guard<std::mutex> g(m_searchMutex);
+    }
     m_searchCondition.notify_all();
     m_searchWorker.wake();
 }

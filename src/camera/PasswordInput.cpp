@@ -21,8 +21,8 @@ namespace kavrotether {
 
 namespace {
 
-constexpr Qt::WindowFlags kWindowFlags =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kWindowFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint
+                                         | Qt::WindowCloseButtonHint;
 static_assert(int(kWindowFlags) == 0x0A001003, "the dialog's window flags");
 
 constexpr int kMaxPasswordBytes = 31;
@@ -41,12 +41,8 @@ public:
 
 PasswordInput::PasswordInput(bool changeMode, int devIndex, int errorType, QString cameraName, QString serialNo,
                              unsigned long deviceKey)
-    : m_devIndex(devIndex)
-    , m_deviceKey(deviceKey)
-    , m_cameraName(std::move(cameraName))
-    , m_serialNo(std::move(serialNo))
-    , m_changeMode(changeMode)
-    , m_errorType(errorType)
+    : m_devIndex(devIndex), m_deviceKey(deviceKey), m_cameraName(std::move(cameraName)),
+      m_serialNo(std::move(serialNo)), m_changeMode(changeMode), m_errorType(errorType)
 {
     const bool enter = errorType == Utilities::PWE_PW_AUTH || changeMode;
     m_messageText = (enter ? tr("Enter Password Message") : tr("Set Password Message")) + QStringLiteral("<br>[")
@@ -202,8 +198,8 @@ int PasswordInput::validateSavedPassword(QString current, QString serialNo)
     if (!adapter)
         return 2;
     const QString saved = adapter->ptpip_enhance_security_get_saved_password(serialNo);
-    const QString scrambled =
-        Utilities::getEncryptedData(current, adapter->ptpip_enhance_security_get_device_encryption_key(serialNo));
+    const QString scrambled = Utilities::getEncryptedData(
+        current, adapter->ptpip_enhance_security_get_device_encryption_key(serialNo));
     return !saved.isEmpty() && scrambled == saved ? 0 : 2;
 }
 
@@ -240,7 +236,7 @@ void PasswordInput::buttonOkClicked()
         if (adapter && m_enteredText.toUtf8().size() <= kMaxPasswordBytes) {
             const QString scrambled = Utilities::getEncryptedData(m_enteredText, m_deviceKey);
             const ushort mode = m_errorType == Utilities::PWE_PW_AUTH ? Utilities::PWM_AUTHENTICATION
-                                                                       : Utilities::PWM_REGISTRATION;
+                                                                      : Utilities::PWM_REGISTRATION;
             if (adapter->adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(m_devIndex, QString(), scrambled, mode)
                 == Utilities::Ternary_True)
                 adapter->ptpip_enhance_security_update_pw_list(m_serialNo, scrambled);
@@ -263,7 +259,7 @@ void PasswordInput::buttonOkClicked()
             const QString scrambled = Utilities::getEncryptedData(
                 m_newText, adapter->ptpip_enhance_security_get_device_encryption_key(m_serialNo));
             changed = adapter->adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(m_devIndex, saved, scrambled,
-                                                                             Utilities::PWM_CHANGE)
+                                                                               Utilities::PWM_CHANGE)
                       == Utilities::Ternary_True;
             if (changed)
                 adapter->ptpip_enhance_security_update_pw_list(m_serialNo, scrambled);

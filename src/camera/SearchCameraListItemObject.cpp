@@ -86,8 +86,7 @@ void SearchCameraListItemObject::fillFromUsb(const KVR_DEVINFO &record, const wc
                                              const QString &individualId)
 {
     Copy_KVR_DEV_INFO(&m_usbRecord, &record);
-    m_devicePath = devicePath ? std::wstring(devicePath, wcsnlen(devicePath, kMaxDevicePath))
-                              : std::wstring();
+    m_devicePath = devicePath ? std::wstring(devicePath, wcsnlen(devicePath, kMaxDevicePath)) : std::wstring();
     m_devIndex = int(record.devIndex);
     m_devMakerName = ucs4Text(record.makerName, record.makerNameLength, std::size(record.makerName));
     m_devModelName = ucs4Text(record.modelName, record.modelNameLength, std::size(record.modelName));

@@ -12,6 +12,7 @@ namespace kavrotether {
 
 // Read-only properties of a found camera, filled once from the SDK's record.
 // X(type, name, Name)
+// clang-format off
 #define KAVRO_SEARCH_ITEM_FIXED_PROPERTIES(X)                                  \
     X(int, devIndex, DevIndex)                                                 \
     X(QString, devMakerName, DevMakerName)                                     \
@@ -24,6 +25,7 @@ namespace kavrotether {
     X(QString, devSerialNo, DevSerialNo)                                       \
     X(bool, enableTls, EnableTls)                                              \
     X(QDateTime, getDevInfoDateUTC, GetDevInfoDateUTC)
+// clang-format on
 
 // One camera found by a search, as the search list shows it. The user ticks
 // it (enable) to connect it.
@@ -35,8 +37,10 @@ public:
     Q_ENUM(ConnectMode)
 
 private:
+// clang-format off
 #define KAVRO_SEARCH_ITEM_DECLARE_PROPERTY(type, name, Name)                   \
     Q_PROPERTY(type name READ name NOTIFY name##Changed)
+    // clang-format on
     KAVRO_SEARCH_ITEM_FIXED_PROPERTIES(KAVRO_SEARCH_ITEM_DECLARE_PROPERTY)
 #undef KAVRO_SEARCH_ITEM_DECLARE_PROPERTY
     Q_PROPERTY(bool enable READ enable WRITE setEnable NOTIFY enableChanged)
@@ -53,12 +57,25 @@ public:
     // A camera found on the network.
     void fillFromLan(const KVR_PTPIP_CONNECT_DEVICE_INFO &record);
 
-#define KAVRO_SEARCH_ITEM_DECLARE_GETTER(type, name, Name) type name() const { return m_##name; }
+#define KAVRO_SEARCH_ITEM_DECLARE_GETTER(type, name, Name) \
+    type name() const \
+    { \
+        return m_##name; \
+    }
     KAVRO_SEARCH_ITEM_FIXED_PROPERTIES(KAVRO_SEARCH_ITEM_DECLARE_GETTER)
 #undef KAVRO_SEARCH_ITEM_DECLARE_GETTER
-    bool enable() const { return m_enable; }
-    bool authorize() const { return m_authorize; }
-    QString caFilePath() const { return m_caFilePath; }
+    bool enable() const
+    {
+        return m_enable;
+    }
+    bool authorize() const
+    {
+        return m_authorize;
+    }
+    QString caFilePath() const
+    {
+        return m_caFilePath;
+    }
     void setEnable(bool on);
     void setAuthorize(bool on);
     void setCAFilePath(const QString &path);
@@ -70,7 +87,10 @@ public:
     void GetConnectUsbDevInfo(KVR_DEVINFO *out) const;
     void GetConnectLanDevInfo(KVR_PTPIP_CONNECT_DEVICE_INFO *out) const;
     // The kept device path; valid as long as the item.
-    const wchar_t *GetConnectUsbDevID() const { return m_devicePath.c_str(); }
+    const wchar_t *GetConnectUsbDevID() const
+    {
+        return m_devicePath.c_str();
+    }
 
     // The part of a device path shown as the serial number.
     static QString serialFromDevicePath(const QString &path);

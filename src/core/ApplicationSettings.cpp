@@ -21,8 +21,8 @@ struct KeyRow
     const char *key;
 };
 
-#define KAVRO_SETTING_KEY_ROW(n, key, kind, type, def, prop, Prop) KeyRow{ n, key },
-constexpr KeyRow kKeyRows[] = { KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_KEY_ROW) };
+#define KAVRO_SETTING_KEY_ROW(n, key, kind, type, def, prop, Prop) KeyRow{n, key},
+constexpr KeyRow kKeyRows[] = {KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_KEY_ROW)};
 #undef KAVRO_SETTING_KEY_ROW
 
 constexpr bool rowsAreNumberedInOrder()
@@ -87,7 +87,7 @@ QVariantList storedList(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QString) {
         const QString text = value.toString();
-        return text.isEmpty() ? QVariantList() : QVariantList{ text };
+        return text.isEmpty() ? QVariantList() : QVariantList{text};
     }
     return value.toList();
 }
@@ -198,6 +198,7 @@ void ApplicationSettings::setHlgShootingType(int value)
 // Scalar settings (the return types are named in the class's scope, hence
 // the trailing form): the getter converts what the file holds; the setter
 // writes and announces only a value that differs from what the getter reads.
+// clang-format off
 #define KAVRO_SETTING_DEFINE(n, key, kind, type, def, prop, Prop) \
     KAVRO_SETTING_DEFINE_##kind(n, type, def, prop, Prop)
 #define KAVRO_SETTING_DEFINE_Value(n, type, def, prop, Prop) \
@@ -242,6 +243,7 @@ void ApplicationSettings::setHlgShootingType(int value)
         Impl::write(n, value); \
         emit prop##Changed(); \
     }
+// clang-format on
 #define KAVRO_SETTING_DEFINE_Prefix(n, type, def, prop, Prop)
 #define KAVRO_SETTING_DEFINE_None(n, type, def, prop, Prop)
 
@@ -315,8 +317,7 @@ double elementForWindow(const QVariantList &list, ApplicationSettings::WindowLis
 // A list too short for the window (from an older file, or written whole by
 // the interface) is padded to one element per window; the values it already
 // holds are kept, so the other windows do not lose their places.
-QVariantList withElementForWindow(const QVariantList &list, ApplicationSettings::WindowList window,
-                                  double value)
+QVariantList withElementForWindow(const QVariantList &list, ApplicationSettings::WindowList window, double value)
 {
     QList<double> values = ApplicationSettings::variantListToDoubleList(list);
     if (values.size() <= window) {
@@ -349,6 +350,7 @@ double toElement(T value)
 
 // Per-window accessors. An index that names no window reads as 0 and
 // writes nothing, so the six windows' stored values are never disturbed.
+// clang-format off
 #define KAVRO_WINDOW_STATE_DEFINE(prop, Prop, element) \
     static_assert(keyNumber(#prop) >= 0, "each window-state list has a key of its own name"); \
     element ApplicationSettings::prop##ForWindow(WindowList window) const \
@@ -367,6 +369,7 @@ double toElement(T value)
         } \
         emit prop##Changed(list); \
     }
+// clang-format on
 
 KAVRO_WINDOW_STATE_LISTS(KAVRO_WINDOW_STATE_DEFINE)
 

@@ -13,29 +13,36 @@
 
 // Declarations generated from the key table. A kind that has no property
 // (Prefix, None) expands to nothing.
+// clang-format off
 #define KAVRO_SETTING_PROPERTY(n, key, kind, type, def, prop, Prop) \
     KAVRO_SETTING_PROPERTY_##kind(type, prop, Prop)
 #define KAVRO_SETTING_PROPERTY_Value(type, prop, Prop) \
     Q_PROPERTY(type prop READ prop WRITE set##Prop NOTIFY prop##Changed)
+// clang-format on
 #define KAVRO_SETTING_PROPERTY_Permission KAVRO_SETTING_PROPERTY_Value
 #define KAVRO_SETTING_PROPERTY_WindowList KAVRO_SETTING_PROPERTY_Value
 #define KAVRO_SETTING_PROPERTY_LogList KAVRO_SETTING_PROPERTY_Value
 #define KAVRO_SETTING_PROPERTY_Prefix(type, prop, Prop)
 #define KAVRO_SETTING_PROPERTY_None(type, prop, Prop)
 
+// clang-format off
 #define KAVRO_SETTING_ACCESSORS(n, key, kind, type, def, prop, Prop) \
     KAVRO_SETTING_ACCESSORS_##kind(type, prop, Prop)
 #define KAVRO_SETTING_ACCESSORS_Value(type, prop, Prop) \
     type prop() const; \
     void set##Prop(type value);
+// clang-format on
 #define KAVRO_SETTING_ACCESSORS_Permission KAVRO_SETTING_ACCESSORS_Value
+// clang-format off
 #define KAVRO_SETTING_ACCESSORS_WindowList(type, prop, Prop) \
     type prop() const; \
     void set##Prop(const type &value);
+// clang-format on
 #define KAVRO_SETTING_ACCESSORS_LogList KAVRO_SETTING_ACCESSORS_WindowList
 #define KAVRO_SETTING_ACCESSORS_Prefix(type, prop, Prop)
 #define KAVRO_SETTING_ACCESSORS_None(type, prop, Prop)
 
+// clang-format off
 #define KAVRO_SETTING_SIGNALS(n, key, kind, type, def, prop, Prop) \
     KAVRO_SETTING_SIGNALS_##kind(type, prop, Prop)
 #define KAVRO_SETTING_SIGNALS_Value(type, prop, Prop) \
@@ -47,17 +54,22 @@
     void prop##Changed(const type &value);
 #define KAVRO_SETTING_SIGNALS_LogList(type, prop, Prop) \
     void prop##Changed();
+// clang-format on
 #define KAVRO_SETTING_SIGNALS_Prefix(type, prop, Prop)
 #define KAVRO_SETTING_SIGNALS_None(type, prop, Prop)
 
+// clang-format off
 #define KAVRO_WINDOW_STATE_ACCESSORS(prop, Prop, element) \
     Q_INVOKABLE element prop##ForWindow(kavrotether::ApplicationSettings::WindowList window) const; \
     Q_INVOKABLE void set##Prop##ForWindow(kavrotether::ApplicationSettings::WindowList window, element value);
+// clang-format on
 
 // An enumeration of the common shape: Unknown -1, two choices, Max.
+// clang-format off
 #define KAVRO_SETTING_CHOICE_ENUM(Name, prefix, first, second) \
     enum Name : int { prefix##Unknown = -1, prefix##first = 0, prefix##second = 1, prefix##Max = 2 }; \
     Q_ENUM(Name)
+// clang-format on
 
 namespace kavrotether {
 
@@ -160,8 +172,8 @@ public:
 
     // Store location per camera: the file holds the choice of every camera
     // ever set; the table holds the preferences window's pending choices.
-    Q_INVOKABLE kavrotether::ApplicationSettings::StoreLocationType
-    getStoreLocationTypeFromFile(const QString &cameraSerialNo) const;
+    Q_INVOKABLE kavrotether::ApplicationSettings::StoreLocationType getStoreLocationTypeFromFile(
+        const QString &cameraSerialNo) const;
     Q_INVOKABLE int getStoreLocationTypeFromList(const QString &cameraSerialNo) const;
     Q_INVOKABLE QString getTargetCameraListByID(int index) const;
     Q_INVOKABLE void setTargetCameraListByID(const QString &cameraSerialNo, int value, int index);

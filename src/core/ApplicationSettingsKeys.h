@@ -15,6 +15,7 @@
 //   default   what the getter returns when the key is absent
 //
 // The types and defaults are evaluated in ApplicationSettings' scope.
+// clang-format off
 #define KAVRO_APPLICATION_SETTINGS_KEYS(X) \
     X( 0, "WindowSize",           Value,      WindowSize,          WindowExpanded,          windowSize,           WindowSize) \
     X( 1, "FlashWindowSize",      Value,      WindowSize,          WindowExpanded,          flashWindowSize,      FlashWindowSize) \
@@ -76,9 +77,11 @@
     X(57, "gLineColor",           Value,      QString,             QStringLiteral("#0080ff"), gLineColor,         GLineColor) \
     X(58, "gLineCustom",          None,       void,                0,                       gLineCustom,          GLineCustom) \
     X(59, "lvImageQuality",       Value,      int,                 1,                       lvImageQuality,       LvImageQuality)
+// clang-format on
 
 // The six per-window lists: X(property, Property, element type of the
 // per-window accessors). Each list is indexed by ApplicationSettings::WindowList.
+// clang-format off
 #define KAVRO_WINDOW_STATE_LISTS(X) \
     X(winStateX,         WinStateX,         double) \
     X(winStateY,         WinStateY,         double) \
@@ -86,3 +89,4 @@
     X(winStateHeight,    WinStateHeight,    double) \
     X(winStateMaximised, WinStateMaximised, bool) \
     X(winStateVisible,   WinStateVisible,   bool)
+// clang-format on

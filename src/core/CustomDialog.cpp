@@ -24,14 +24,12 @@ constexpr int kVerticalSpacing = 20;
 
 bool isConfirmation(Utilities::DialogType type)
 {
-    return type == Utilities::PowerSaving_ConfirmationDialog
-        || type == Utilities::FirmwareUpdate_ConfirmationDialog;
+    return type == Utilities::PowerSaving_ConfirmationDialog || type == Utilities::FirmwareUpdate_ConfirmationDialog;
 }
 
 bool isNotification(Utilities::DialogType type)
 {
-    return type == Utilities::Success_NotificationDialog
-        || type == Utilities::Failed_NotificationDialog;
+    return type == Utilities::Success_NotificationDialog || type == Utilities::Failed_NotificationDialog;
 }
 
 QString messageFor(Utilities::DialogType type)
@@ -76,8 +74,8 @@ CustomDialog::CustomDialog() : QWidget(nullptr)
 {
     setWindowTitle(tr("KAVRO Rozado"));
     setAutoFillBackground(true);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::CustomizeWindowHint);
     setFocusPolicy(Qt::StrongFocus);
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -91,8 +89,7 @@ CustomDialog::~CustomDialog()
     stopWatchingKeys();
 }
 
-void CustomDialog::dialogSetup(Utilities::DialogType type, Utilities::IconType icon,
-                               bool isNoBtnFocus)
+void CustomDialog::dialogSetup(Utilities::DialogType type, Utilities::IconType icon, bool isNoBtnFocus)
 {
     if (m_verticalLayout)
         return;
@@ -130,8 +127,7 @@ void CustomDialog::dialogSetup(Utilities::DialogType type, Utilities::IconType i
         const QIcon standardIcon = style()->standardIcon(pixmapId, nullptr, this);
         auto *iconLabel = new QLabel(this);
         iconLabel->setContentsMargins(kIconMargin, kIconMargin, kIconMargin, kIconMargin);
-        iconLabel->setPixmap(
-            standardIcon.pixmap(standardIcon.actualSize(QSize(kIconBox, kIconBox))));
+        iconLabel->setPixmap(standardIcon.pixmap(standardIcon.actualSize(QSize(kIconBox, kIconBox))));
         grid->addWidget(iconLabel, 0, 0);
         grid->addWidget(m_textLabel, 0, 1);
     } else {

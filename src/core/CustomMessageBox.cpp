@@ -7,7 +7,7 @@ namespace kavrotether {
 
 namespace {
 
-template <typename T, typename Signal>
+template<typename T, typename Signal>
 void assign(CustomMessageBox *owner, T &member, const T &value, Signal signal)
 {
     if (member == value)
@@ -107,11 +107,10 @@ void CustomMessageBox::showBox()
 {
     if (!m_box) {
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
-        m_box = new QMessageBox(toIcon(m_icon), m_title, m_text,
-                                QMessageBox::StandardButtons(m_standardButtons), nullptr,
-                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint
-                                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                    | Qt::WindowCloseButtonHint);
+        m_box = new QMessageBox(toIcon(m_icon), m_title, m_text, QMessageBox::StandardButtons(m_standardButtons),
+                                nullptr,
+                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         m_box->setWindowModality(m_modality);
         if (!m_informativeText.isEmpty())
             m_box->setInformativeText(m_informativeText);
@@ -120,8 +119,7 @@ void CustomMessageBox::showBox()
         if (m_defaultButton != 0)
             m_box->setDefaultButton(static_cast<QMessageBox::StandardButton>(m_defaultButton));
         const auto kind = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
-        connect(m_box, &QMessageBox::buttonClicked, this, &CustomMessageBox::msgBox_clickedButton,
-                kind);
+        connect(m_box, &QMessageBox::buttonClicked, this, &CustomMessageBox::msgBox_clickedButton, kind);
         connect(m_box, &QMessageBox::rejected, this, &CustomMessageBox::msgBox_rejected, kind);
     }
     // QML may destroy this object, or close the box, while the modal run is

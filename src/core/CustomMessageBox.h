@@ -57,15 +57,11 @@ class CustomMessageBox : public QObject
     Q_PROPERTY(Qt::WindowModality modality READ modality WRITE setModality NOTIFY modalityChanged)
     Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
-    Q_PROPERTY(QString informativeText READ informativeText WRITE setInformativeText
-                   NOTIFY informativeTextChanged)
-    Q_PROPERTY(QString detailedText READ detailedText WRITE setDetailedText
-                   NOTIFY detailedTextChanged)
+    Q_PROPERTY(QString informativeText READ informativeText WRITE setInformativeText NOTIFY informativeTextChanged)
+    Q_PROPERTY(QString detailedText READ detailedText WRITE setDetailedText NOTIFY detailedTextChanged)
     Q_PROPERTY(int icon READ icon WRITE setIcon NOTIFY iconChanged)
-    Q_PROPERTY(int standardButtons READ standardButtons WRITE setStandardButtons
-                   NOTIFY standardButtonsChanged)
-    Q_PROPERTY(int defaultButton READ defaultButton WRITE setDefaultButton
-                   NOTIFY defaultButtonChanged)
+    Q_PROPERTY(int standardButtons READ standardButtons WRITE setStandardButtons NOTIFY standardButtonsChanged)
+    Q_PROPERTY(int defaultButton READ defaultButton WRITE setDefaultButton NOTIFY defaultButtonChanged)
     Q_PROPERTY(int clickedButton READ clickedButton NOTIFY buttonClicked)
 public:
     explicit CustomMessageBox(QObject *parent = nullptr);

@@ -12,10 +12,7 @@ bool LogTetherCollector::checkLogExist()
 
 void LogTetherCollector::createLog() {}
 
-void LogTetherCollector::writeLog(TagDef::RecLevel, uint, uint, uint, const QString &,
-                                  const QString &)
-{
-}
+void LogTetherCollector::writeLog(TagDef::RecLevel, uint, uint, uint, const QString &, const QString &) {}
 
 void LogTetherCollector::sendLog(TagDef::RecSendType)
 {

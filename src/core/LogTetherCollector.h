@@ -19,8 +19,8 @@ public:
 
     Q_INVOKABLE bool checkLogExist();
     Q_INVOKABLE void createLog();
-    Q_INVOKABLE void writeLog(kavrotether::TagDef::RecLevel level, uint majorTag, uint medTag,
-                              uint scrTag, const QString &file, const QString &text);
+    Q_INVOKABLE void writeLog(kavrotether::TagDef::RecLevel level, uint majorTag, uint medTag, uint scrTag,
+                              const QString &file, const QString &text);
     // The answer is emitted before these return: connect to
     // onRequestFinished first.
     Q_INVOKABLE void sendLog(kavrotether::TagDef::RecSendType type);

@@ -15,10 +15,8 @@ struct CentredPicture
     const char *path;
 };
 constexpr CentredPicture centredPictures[] = {
-    {Utilities::Ct_1point, ":/images/378_1point.svg"},
-    {Utilities::Ct_255point, ":/images/376_225point.svg"},
-    {Utilities::Ct_Custom_m, ":/images/377_kstm.svg"},
-    {Utilities::Ct_Face, ":/images/374_face.svg"},
+    {Utilities::Ct_1point, ":/images/378_1point.svg"},     {Utilities::Ct_255point, ":/images/376_225point.svg"},
+    {Utilities::Ct_Custom_m, ":/images/377_kstm.svg"},     {Utilities::Ct_Face, ":/images/374_face.svg"},
     {Utilities::Ct_tracking, ":/images/375_tracking.svg"},
 };
 

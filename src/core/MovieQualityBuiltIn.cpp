@@ -24,7 +24,7 @@ constexpr std::size_t EntryCompression = 10;
 constexpr std::size_t EntryBitRate = 12;
 constexpr quint32 NoNominalRate = 0xFFFFFFFFu;
 
-template <typename T>
+template<typename T>
 void put(uchar *record, std::size_t offset, T value)
 {
     std::memcpy(record + offset, &value, sizeof value);

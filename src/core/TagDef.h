@@ -25,20 +25,10 @@ public:
     };
     Q_ENUM(RecLevel)
 
-    enum RecSendType : int {
-        RecSend_Unknown = -1,
-        RecSend_Manual = 0,
-        RecSend_Auto = 1,
-        RecSend_Max = 2
-    };
+    enum RecSendType : int { RecSend_Unknown = -1, RecSend_Manual = 0, RecSend_Auto = 1, RecSend_Max = 2 };
     Q_ENUM(RecSendType)
 
-    enum RecTagMajor : int {
-        RTMajor_Basic = 1,
-        RTMajor_Connection = 2,
-        RTMajor_Usage = 3,
-        RTMajor_Max = 4
-    };
+    enum RecTagMajor : int { RTMajor_Basic = 1, RTMajor_Connection = 2, RTMajor_Usage = 3, RTMajor_Max = 4 };
     Q_ENUM(RecTagMajor)
 
     enum RecTagMedium_Basic : int {
@@ -50,11 +40,7 @@ public:
     };
     Q_ENUM(RecTagMedium_Basic)
 
-    enum RecTagMedium_Conn : int {
-        RTMed_Conn_Connection = 1,
-        RTMed_Conn_Startup = 2,
-        RTMed_Conn_Max = 3
-    };
+    enum RecTagMedium_Conn : int { RTMed_Conn_Connection = 1, RTMed_Conn_Startup = 2, RTMed_Conn_Max = 3 };
     Q_ENUM(RecTagMedium_Conn)
 
     enum RecTagMedium_Usage : int {
@@ -88,20 +74,13 @@ public:
     };
     Q_ENUM(RecTagScr_Basic_CamInfo)
 
-    enum RecTagScr_Basic_Other : int {
-        RTScr_Basic_Other_AppVer = 1,
-        RTScr_Basic_Other_AppName = 2
-    };
+    enum RecTagScr_Basic_Other : int { RTScr_Basic_Other_AppVer = 1, RTScr_Basic_Other_AppName = 2 };
     Q_ENUM(RecTagScr_Basic_Other)
 
-    enum RecTagScr_Conn_Conn : int {
-        RTScr_Conn_Conn_UsbMode = 1
-    };
+    enum RecTagScr_Conn_Conn : int { RTScr_Conn_Conn_UsbMode = 1 };
     Q_ENUM(RecTagScr_Conn_Conn)
 
-    enum RecTagScr_Conn_Startup : int {
-        RTScr_Conn_Startup_CamStatus = 1
-    };
+    enum RecTagScr_Conn_Startup : int { RTScr_Conn_Startup_CamStatus = 1 };
     Q_ENUM(RecTagScr_Conn_Startup)
 
     enum RecTagScr_Usage_Main : int {

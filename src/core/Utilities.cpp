@@ -122,14 +122,38 @@ void Utilities::informationMessage(const QString &, const QString &)
     messageCameAndWent();
 }
 
-int Utilities::availableDesktopX(int posX, int posY) { return screens::availableGeometryAt(posX, posY).left(); }
-int Utilities::availableDesktopY(int posX, int posY) { return screens::availableGeometryAt(posX, posY).top(); }
-int Utilities::availableDesktopWidth(int posX, int posY) { return screens::availableGeometryAt(posX, posY).width(); }
-int Utilities::availableDesktopHeight(int posX, int posY) { return screens::availableGeometryAt(posX, posY).height(); }
-int Utilities::desktopX(int posX, int posY) { return screens::geometryAt(posX, posY).left(); }
-int Utilities::desktopY(int posX, int posY) { return screens::geometryAt(posX, posY).top(); }
-int Utilities::desktopWidth(int posX, int posY) { return screens::geometryAt(posX, posY).width(); }
-int Utilities::desktopHeight(int posX, int posY) { return screens::geometryAt(posX, posY).height(); }
+int Utilities::availableDesktopX(int posX, int posY)
+{
+    return screens::availableGeometryAt(posX, posY).left();
+}
+int Utilities::availableDesktopY(int posX, int posY)
+{
+    return screens::availableGeometryAt(posX, posY).top();
+}
+int Utilities::availableDesktopWidth(int posX, int posY)
+{
+    return screens::availableGeometryAt(posX, posY).width();
+}
+int Utilities::availableDesktopHeight(int posX, int posY)
+{
+    return screens::availableGeometryAt(posX, posY).height();
+}
+int Utilities::desktopX(int posX, int posY)
+{
+    return screens::geometryAt(posX, posY).left();
+}
+int Utilities::desktopY(int posX, int posY)
+{
+    return screens::geometryAt(posX, posY).top();
+}
+int Utilities::desktopWidth(int posX, int posY)
+{
+    return screens::geometryAt(posX, posY).width();
+}
+int Utilities::desktopHeight(int posX, int posY)
+{
+    return screens::geometryAt(posX, posY).height();
+}
 
 bool Utilities::encryptData(const uchar *pBase, uchar *pEncrypted, ulong size, const uchar *pKey)
 {

@@ -35,6 +35,8 @@ public:
     enum Ternary : int { Ternary_Unknown = -1, Ternary_False = 0, Ternary_True = 1 };
     Q_ENUM(Ternary)
 
+    // The vocabulary reads as a table: keys stay packed as they are listed.
+    // clang-format off
     enum DialogType : int {
         Unknown_Dialog = -1, PowerSaving_ConfirmationDialog, FirmwareUpdate_ConfirmationDialog,
         Success_NotificationDialog, Failed_NotificationDialog
@@ -451,6 +453,7 @@ public:
         AF_FrameColor_Red, AF_FrameColor_Gray, AF_FrameColor_Max
     };
     Q_ENUM(AFFrameColor)
+    // clang-format on
 
     // The 6K/4K photo mode as the camera takes it: the kind of burst
     // (2 burst, 3 burst held by the shutter, 1 pre-burst) and the frame rate
@@ -480,18 +483,17 @@ public:
     static constexpr Picture4K6KCode arrPicture4K6KVal[] = {KAVRO_CODES_Picture4K6K(KAVRO_PICTURE_CODE_OF_KEY)};
 
     static constexpr MoviePixelInfo moviePixelInfo[] = {
-        {5952, 3968, AR_3_2}, {5376, 3584, AR_3_2}, {5888, 3312, AR_16_9}, {4096, 2160, AR_17_9},
-        {3840, 2160, AR_16_9}, {4992, 3744, AR_4_3}, {3328, 2496, AR_4_3}, {3840, 2160, AR_16_9},
-        {1920, 1080, AR_16_9}, {1280, 720, AR_16_9}, {800, 480, AR_4_3}, {640, 480, AR_4_3},
-        {320, 240, AR_4_3}, {4992, 3744, AR_4_3}, {5760, 4320, AR_4_3}, {5728, 3024, AR_17_9},
-        {4352, 3264, AR_4_3}, {4096, 2160, AR_17_9}, {3680, 2760, AR_4_3}, {3536, 2656, AR_4_3},
-        {5888, 3312, AR_16_9}, {4128, 2176, AR_17_9}, {5760, 4320, AR_4_3}, {5728, 3024, AR_17_9},
-        {4352, 3264, AR_4_3}, {5952, 3136, AR_17_9}
-    };
+        {5952, 3968, AR_3_2},  {5376, 3584, AR_3_2},  {5888, 3312, AR_16_9}, {4096, 2160, AR_17_9},
+        {3840, 2160, AR_16_9}, {4992, 3744, AR_4_3},  {3328, 2496, AR_4_3},  {3840, 2160, AR_16_9},
+        {1920, 1080, AR_16_9}, {1280, 720, AR_16_9},  {800, 480, AR_4_3},    {640, 480, AR_4_3},
+        {320, 240, AR_4_3},    {4992, 3744, AR_4_3},  {5760, 4320, AR_4_3},  {5728, 3024, AR_17_9},
+        {4352, 3264, AR_4_3},  {4096, 2160, AR_17_9}, {3680, 2760, AR_4_3},  {3536, 2656, AR_4_3},
+        {5888, 3312, AR_16_9}, {4128, 2176, AR_17_9}, {5760, 4320, AR_4_3},  {5728, 3024, AR_17_9},
+        {4352, 3264, AR_4_3},  {5952, 3136, AR_17_9}};
 
     // The lookup rule of every table: the value read as unsigned 32 bits
     // selects an entry when it lies inside the table, anything else gives 0.
-    template <typename T, std::size_t N>
+    template<typename T, std::size_t N>
     static constexpr T codeAt(const T (&table)[N], int value)
     {
         return quint32(value) < N ? table[quint32(value)] : T{};
@@ -500,16 +502,25 @@ public:
     // The camera code of a key, as QML asks for it; a narrower result keeps the
     // code's low bytes.
 #define KAVRO_DECLARE_LOOKUP(Enum, table, lookup, Result) \
-    Q_INVOKABLE static Result lookup(kavrotether::Utilities::Enum value) { return Result(codeAt(table, value)); }
+    Q_INVOKABLE static Result lookup(kavrotether::Utilities::Enum value) \
+    { \
+        return Result(codeAt(table, value)); \
+    }
     KAVRO_CODED_ENUMERATIONS(KAVRO_DECLARE_LOOKUP)
 #undef KAVRO_DECLARE_LOOKUP
     Q_INVOKABLE static quint16 enumPicture4K6KToType(kavrotether::Utilities::Picture4K6K value)
-    { return codeAt(arrPicture4K6KVal, value).type; }
+    {
+        return codeAt(arrPicture4K6KVal, value).type;
+    }
     Q_INVOKABLE static quint16 enumPicture4K6KToFps(kavrotether::Utilities::Picture4K6K value)
-    { return codeAt(arrPicture4K6KVal, value).frameRate; }
+    {
+        return codeAt(arrPicture4K6KVal, value).frameRate;
+    }
     // The second photo LUT takes the same codes as the first.
     Q_INVOKABLE static quint64 enumPhotoLUT2ToVal(kavrotether::Utilities::PhotoLUT value)
-    { return codeAt(arrPhotoLUTVal, value); }
+    {
+        return codeAt(arrPhotoLUTVal, value);
+    }
 
     // Frame-rate codes: bit 31 set for progressive, the low 28 bits are
     // hundredths of a frame per second.
@@ -517,27 +528,45 @@ public:
     {
         return isScanning ? ((code & 0x80000000u) ? 1u : 0u) : (code & 0x0FFFFFFFu);
     }
-    Q_INVOKABLE static uint movieFrameRateToVal(uint code) { return code & 0x0FFFFFFFu; }
+    Q_INVOKABLE static uint movieFrameRateToVal(uint code)
+    {
+        return code & 0x0FFFFFFFu;
+    }
 
     // Compression-method codes: colour in bits 12-15, bit depth in bits 8-11,
     // method in bits 4-7.
     Q_INVOKABLE static QString movieCompressionMethodToStr(ushort code);
-    Q_INVOKABLE static ushort movieCompressionMethodToStrMethod(ushort code) { return (code >> 4) & 0xF; }
-    Q_INVOKABLE static ushort movieCompressionMethodToStrBits(ushort code) { return (code >> 8) & 0xF; }
-    Q_INVOKABLE static ushort movieCompressionMethodToStrColor(ushort code) { return (code >> 12) & 0xF; }
+    Q_INVOKABLE static ushort movieCompressionMethodToStrMethod(ushort code)
+    {
+        return (code >> 4) & 0xF;
+    }
+    Q_INVOKABLE static ushort movieCompressionMethodToStrBits(ushort code)
+    {
+        return (code >> 8) & 0xF;
+    }
+    Q_INVOKABLE static ushort movieCompressionMethodToStrColor(ushort code)
+    {
+        return (code >> 12) & 0xF;
+    }
 
-    Q_INVOKABLE static kavrotether::Utilities::AspectRatio
-    getAspectRatioFromMoviePixel(kavrotether::Utilities::MoviePixel value)
+    Q_INVOKABLE static kavrotether::Utilities::AspectRatio getAspectRatioFromMoviePixel(
+        kavrotether::Utilities::MoviePixel value)
     {
         return quint32(value) < std::size(moviePixelInfo) ? AspectRatio(moviePixelInfo[quint32(value)].aspectRatio)
-                                                         : AR_Unknown;
+                                                          : AR_Unknown;
     }
 
     explicit Utilities(QObject *parent = nullptr);
     ~Utilities() override;
 
-    Q_INVOKABLE void setHoldingShutterFlg(bool flg) { m_holdingShutter = flg; }
-    Q_INVOKABLE bool getHoldingShutterFlg() const { return m_holdingShutter; }
+    Q_INVOKABLE void setHoldingShutterFlg(bool flg)
+    {
+        m_holdingShutter = flg;
+    }
+    Q_INVOKABLE bool getHoldingShutterFlg() const
+    {
+        return m_holdingShutter;
+    }
 
     Q_INVOKABLE static QString qUrlToLocalFile(const QString &strUrl);
     Q_INVOKABLE static QString qUrlToLocalFileWithoutNative(const QString &strUrl);
@@ -551,18 +580,48 @@ public:
     Q_INVOKABLE static bool openEula();
     Q_INVOKABLE static bool openManual();
 
-    Q_INVOKABLE static QString get_APPLICATION_VERSION_NAME_STRING() { return QStringLiteral("2.12"); }
-    Q_INVOKABLE static QString get_APPLICATION_VERSION_STRING() { return QStringLiteral("2.12.0.5"); }
+    Q_INVOKABLE static QString get_APPLICATION_VERSION_NAME_STRING()
+    {
+        return QStringLiteral("2.12");
+    }
+    Q_INVOKABLE static QString get_APPLICATION_VERSION_STRING()
+    {
+        return QStringLiteral("2.12.0.5");
+    }
     // The interface's macOS branches are the live ones on every platform.
-    Q_INVOKABLE bool isMac() const { return true; }
-    Q_INVOKABLE static bool isDebugMode() { return false; }
-    Q_INVOKABLE static int get_SDK_API_DEBUG() { return 0; }
+    Q_INVOKABLE bool isMac() const
+    {
+        return true;
+    }
+    Q_INVOKABLE static bool isDebugMode()
+    {
+        return false;
+    }
+    Q_INVOKABLE static int get_SDK_API_DEBUG()
+    {
+        return 0;
+    }
 
-    Q_INVOKABLE quint16 getLanguageType() const { return m_language; }
-    void setLanguageType(quint16 language) { m_language = language; }
-    Q_INVOKABLE QString getFontFamily() const { return m_fontFamily; }
-    Q_INVOKABLE void setFontFamily(const QString &str) { m_fontFamily = str; }
-    Q_INVOKABLE bool isScaling() const { return m_scaling; }
+    Q_INVOKABLE quint16 getLanguageType() const
+    {
+        return m_language;
+    }
+    void setLanguageType(quint16 language)
+    {
+        m_language = language;
+    }
+    Q_INVOKABLE QString getFontFamily() const
+    {
+        return m_fontFamily;
+    }
+    Q_INVOKABLE void setFontFamily(const QString &str)
+    {
+        m_fontFamily = str;
+    }
+    Q_INVOKABLE bool isScaling() const
+    {
+        return m_scaling;
+    }
 
     // The interface shows its own message boxes; these only tell the camera
     // side that a message came and went.
@@ -573,12 +632,18 @@ public:
     Q_INVOKABLE static void closeMessage(const QString &) {}
 
     // The QML uses its own file dialogs.
-    Q_INVOKABLE static QString selectFolder() { return QString(); }
-    Q_INVOKABLE static QString selectFileOverLay() { return QString(); }
+    Q_INVOKABLE static QString selectFolder()
+    {
+        return QString();
+    }
+    Q_INVOKABLE static QString selectFileOverLay()
+    {
+        return QString();
+    }
     Q_INVOKABLE static void selectFolderOpen() {}
     Q_INVOKABLE static void selectFolderClose() {}
-    Q_INVOKABLE static kavrotether::Utilities::CameraSettingStatus
-    selectCameraSetting(const QString &, kavrotether::Utilities::CameraSettingFile)
+    Q_INVOKABLE static kavrotether::Utilities::CameraSettingStatus selectCameraSetting(
+        const QString &, kavrotether::Utilities::CameraSettingFile)
     {
         return CST_Unknown;
     }
@@ -606,7 +671,7 @@ public:
     // exact one. Only as many entries as fit in recordSize bytes are written.
     static void GetMovieQualityBuiltInData(void *record, std::size_t recordSize,
                                            kavrotether::Utilities::SystemFrequency frequency, bool exactRates);
-    template <typename Record>
+    template<typename Record>
     static void GetMovieQualityBuiltInData(Record *record, kavrotether::Utilities::SystemFrequency frequency,
                                            bool exactRates)
     {

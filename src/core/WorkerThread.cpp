@@ -161,8 +161,7 @@ bool WorkerThread::stop(int timeoutMs)
         return true;
     }
     // The run keeps what it uses alive itself (its body and its state).
-    qWarning("WorkerThread: \"%s\" did not stop within %d ms; it is left running", qUtf8Printable(m_name),
-             timeoutMs);
+    qWarning("WorkerThread: \"%s\" did not stop within %d ms; it is left running", qUtf8Printable(m_name), timeoutMs);
     thread.detach();
     return false;
 }

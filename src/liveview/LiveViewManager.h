@@ -16,14 +16,14 @@ class VideoAdapter;
 // One camera of the live view.
 struct _MULTIVIEW_DEVICE_PARAM
 {
-    QByteArray uuid;             // camera UUID as 8-bit text
+    QByteArray uuid; // camera UUID as 8-bit text
     int devIndex = 0;
     // The camera's lock, none when it has none. Shared, so that a camera
     // removed while this record is still in use cannot free it meanwhile.
     std::shared_ptr<QMutex> devMutex;
     quint16 cameraStatus = 0;
     quint32 tetherModeStatus = 0;
-    int skip = 0;                // 1: shown without a picture
+    int skip = 0; // 1: shown without a picture
 };
 
 // Page layout of the live view: 0 single camera, 1..6 multi-camera layouts.
@@ -76,7 +76,7 @@ private:
     {
         Command command;
         std::vector<_MULTIVIEW_DEVICE_PARAM> cameras; // Update only
-        _VIEW_SPLIT_MODE mode = VIEW_SPLIT_SINGLE;   // Update only
+        _VIEW_SPLIT_MODE mode = VIEW_SPLIT_SINGLE;    // Update only
     };
 
     void setStatus(LiveViewStatus status);

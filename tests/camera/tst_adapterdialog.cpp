@@ -45,8 +45,8 @@ void TestAdapterDialog::closeByType_data()
 
     QTest::newRow("same type") << int(Utilities::PowerSaving_ConfirmationDialog)
                                << int(Utilities::PowerSaving_ConfirmationDialog) << true;
-    QTest::newRow("any type") << int(Utilities::FirmwareUpdate_ConfirmationDialog)
-                              << int(Utilities::Unknown_Dialog) << true;
+    QTest::newRow("any type") << int(Utilities::FirmwareUpdate_ConfirmationDialog) << int(Utilities::Unknown_Dialog)
+                              << true;
     QTest::newRow("other type") << int(Utilities::PowerSaving_ConfirmationDialog)
                                 << int(Utilities::FirmwareUpdate_ConfirmationDialog) << false;
 }

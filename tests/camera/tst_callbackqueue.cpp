@@ -77,16 +77,12 @@ void recordNotice(DeviceAdapter &, quint32 code, quint32 param, const QString &u
 }
 
 constexpr DispatchEntry kTestQueued[] = {
-    {0x02000040, recordQueued},
-    {0x12000010, recordQueued},
-    {0xFFFF010A, recordAperture},
-    {0xFFFF0136, recordFlag},
-    {0xFFFF0190, recordQueued},
+    {0x02000040, recordQueued}, {0x12000010, recordQueued}, {0xFFFF010A, recordAperture},
+    {0xFFFF0136, recordFlag},   {0xFFFF0190, recordQueued},
 };
 constexpr ImmediateEntry kTestImmediate[] = {
-    {1, recordImmediate}, {2, recordImmediate}, {3, recordImmediate},
-    {4, recordImmediate}, {5, recordImmediate}, {6, recordImmediate},
-    {0x41000015, recordImmediate},
+    {1, recordImmediate}, {2, recordImmediate}, {3, recordImmediate},          {4, recordImmediate},
+    {5, recordImmediate}, {6, recordImmediate}, {0x41000015, recordImmediate},
 };
 constexpr PtpipEntry kTestPtpip[] = {
     {1, recordPtpip}, {2, recordPtpip}, {3, recordPtpip}, {5, recordPtpip}, {6, recordPtpip},
@@ -174,23 +170,19 @@ void TestCallbackQueue::pushRules_data()
 
     QTest::newRow("identical item dropped")
         << QStringList{"02000040:5:A"} << int(Last) << "02000040:5:A" << false << QStringList{"02000040:5:A"};
-    QTest::newRow("other parameter kept")
-        << QStringList{"02000040:5:A"} << int(Last) << "02000040:6:A" << true
-        << QStringList{"02000040:5:A", "02000040:6:A"};
-    QTest::newRow("other camera kept")
-        << QStringList{"02000040:5:A"} << int(Last) << "02000040:5:B" << true
-        << QStringList{"02000040:5:A", "02000040:5:B"};
-    QTest::newRow("uuid compared case-sensitively")
-        << QStringList{"02000040:5:abc"} << int(Last) << "02000040:5:ABC" << true
-        << QStringList{"02000040:5:abc", "02000040:5:ABC"};
+    QTest::newRow("other parameter kept") << QStringList{"02000040:5:A"} << int(Last) << "02000040:6:A" << true
+                                          << QStringList{"02000040:5:A", "02000040:6:A"};
+    QTest::newRow("other camera kept") << QStringList{"02000040:5:A"} << int(Last) << "02000040:5:B" << true
+                                       << QStringList{"02000040:5:A", "02000040:5:B"};
+    QTest::newRow("uuid compared case-sensitively") << QStringList{"02000040:5:abc"} << int(Last) << "02000040:5:ABC"
+                                                    << true << QStringList{"02000040:5:abc", "02000040:5:ABC"};
     QTest::newRow("read keeps duplicate rule")
         << QStringList{"FFFF0209:0:"} << int(Last) << "FFFF0209:0:" << false << QStringList{"FFFF0209:0:"};
     QTest::newRow("write replaces waiting value in place")
         << QStringList{"FFFF010A:5:", "FFFF0209:0:"} << int(Last) << "FFFF010A:7:" << false
         << QStringList{"FFFF010A:7:", "FFFF0209:0:"};
-    QTest::newRow("write for another camera appended")
-        << QStringList{"FFFF0190:1:A"} << int(Last) << "FFFF0190:2:B" << true
-        << QStringList{"FFFF0190:1:A", "FFFF0190:2:B"};
+    QTest::newRow("write for another camera appended") << QStringList{"FFFF0190:1:A"} << int(Last) << "FFFF0190:2:B"
+                                                       << true << QStringList{"FFFF0190:1:A", "FFFF0190:2:B"};
     QTest::newRow("network disconnect is no setting write")
         << QStringList{"FFFF0135:0:A"} << int(Last) << "FFFF0135:0:B" << true
         << QStringList{"FFFF0135:0:A", "FFFF0135:0:B"};
@@ -199,8 +191,8 @@ void TestCallbackQueue::pushRules_data()
     QTest::newRow("check: AF configurations do not block each other")
         << QStringList{"02000070:1:A"} << int(Check) << "02000120:1:A" << true
         << QStringList{"02000070:1:A", "02000120:1:A"};
-    QTest::newRow("AF: first one appended") << QStringList{} << int(Check2) << "01000010:1:" << true
-                                            << QStringList{"01000010:1:"};
+    QTest::newRow("AF: first one appended")
+        << QStringList{} << int(Check2) << "01000010:1:" << true << QStringList{"01000010:1:"};
     QTest::newRow("AF: waiting alone, dropped")
         << QStringList{af} << int(Check2) << "01000010:1:" << false << QStringList{af};
     QTest::newRow("AF: behind recording info appended")
@@ -210,8 +202,8 @@ void TestCallbackQueue::pushRules_data()
     QTest::newRow("AF: already behind recording info, dropped")
         << QStringList{rec, af} << int(Check2) << "01000010:2:" << false << QStringList{rec, af};
     QTest::newRow("AF: only the last one moves")
-        << QStringList{"01000010:1:", rec, "01000010:2:", "12000010:1:"} << int(Check2) << "01000010:3:"
-        << true << QStringList{"01000010:1:", rec, "12000010:1:", "01000010:3:"};
+        << QStringList{"01000010:1:", rec, "01000010:2:", "12000010:1:"} << int(Check2) << "01000010:3:" << true
+        << QStringList{"01000010:1:", rec, "12000010:1:", "01000010:3:"};
 }
 
 void TestCallbackQueue::pushRules()
@@ -230,9 +222,15 @@ void TestCallbackQueue::pushRules()
     const CallbackQueueItem p = parseItem(pushed);
     bool result = false;
     switch (kind) {
-    case Last: result = q.pushArgumentLast(p.cb_event_type, p.cb_event_param, p.cb_event_uuid); break;
-    case Check: result = q.pushArgumentCheck(p.cb_event_type, p.cb_event_param, p.cb_event_uuid); break;
-    default: result = q.pushArgumentCheck2(p.cb_event_type, p.cb_event_param, p.cb_event_uuid); break;
+    case Last:
+        result = q.pushArgumentLast(p.cb_event_type, p.cb_event_param, p.cb_event_uuid);
+        break;
+    case Check:
+        result = q.pushArgumentCheck(p.cb_event_type, p.cb_event_param, p.cb_event_uuid);
+        break;
+    default:
+        result = q.pushArgumentCheck2(p.cb_event_type, p.cb_event_param, p.cb_event_uuid);
+        break;
     }
     QCOMPARE(result, appended);
     QCOMPARE(queueText(q), canon(after));
@@ -282,8 +280,7 @@ void TestCallbackQueue::notifyFilters_data()
     auto q = [](const char *s) { return QStringList{QString::fromLatin1(s)}; };
     const QStringList none;
 
-    QTest::newRow("selected camera queued") << false << false << 0x02000040u << sel
-                                            << q("02000040:7:CAM-SEL") << none;
+    QTest::newRow("selected camera queued") << false << false << 0x02000040u << sel << q("02000040:7:CAM-SEL") << none;
     QTest::newRow("another camera's setting dropped") << false << false << 0x02000040u << other << none << none;
     QTest::newRow("another camera's recording info converted")
         << false << false << 0x12000010u << other << q("FFFF0309:7:CAM-OTHER") << none;
@@ -291,25 +288,25 @@ void TestCallbackQueue::notifyFilters_data()
         << false << false << 0x10000043u << other << q("10000043:7:CAM-OTHER") << none;
     QTest::newRow("another camera lost queued")
         << false << false << 0x1FF20001u << other << q("1FF20001:7:CAM-OTHER") << none;
-    QTest::newRow("event without camera passes") << false << false << 0x02000040u << QString()
-                                                 << q("02000040:7:") << none;
+    QTest::newRow("event without camera passes")
+        << false << false << 0x02000040u << QString() << q("02000040:7:") << none;
     QTest::newRow("recording info without camera converted")
         << false << false << 0x12000010u << QString() << q("FFFF0309:7:") << none;
-    QTest::newRow("selected recording info kept") << false << false << 0x12000010u << sel
-                                                  << q("12000010:7:CAM-SEL") << none;
+    QTest::newRow("selected recording info kept")
+        << false << false << 0x12000010u << sel << q("12000010:7:CAM-SEL") << none;
     QTest::newRow("multi-view drops AF information") << true << false << 0x01000010u << sel << none << none;
     QTest::newRow("multi-view drops AF frame display") << true << false << 0x020001D0u << sel << none << none;
-    QTest::newRow("multi-view keeps other events") << true << false << 0x02000040u << sel
-                                                   << q("02000040:7:CAM-SEL") << none;
-    QTest::newRow("AF configuration through check rule") << false << false << 0x02000070u << sel
-                                                         << q("02000070:7:CAM-SEL") << none;
-    QTest::newRow("live-view quality code queued") << false << false << 0x0D800010u << sel
-                                                   << q("0D800010:7:CAM-SEL") << none;
+    QTest::newRow("multi-view keeps other events")
+        << true << false << 0x02000040u << sel << q("02000040:7:CAM-SEL") << none;
+    QTest::newRow("AF configuration through check rule")
+        << false << false << 0x02000070u << sel << q("02000070:7:CAM-SEL") << none;
+    QTest::newRow("live-view quality code queued")
+        << false << false << 0x0D800010u << sel << q("0D800010:7:CAM-SEL") << none;
     QTest::newRow("updating camera's events dropped") << false << true << 0x02000040u << sel << none << none;
     QTest::newRow("updating camera's status runs at once")
         << false << true << 3u << sel << none << q("00000003:7:CAM-SEL");
-    QTest::newRow("extra status runs at once") << false << false << 0x41000015u << QString() << none
-                                               << q("41000015:7:");
+    QTest::newRow("extra status runs at once")
+        << false << false << 0x41000015u << QString() << none << q("41000015:7:");
     QTest::newRow("other camera passes during update")
         << false << true << 0x1FF20001u << other << q("1FF20001:7:CAM-OTHER") << none;
 }
@@ -372,8 +369,7 @@ void TestCallbackQueue::ptpipRouting()
     char uuid[] = "NET-1";
     for (quint32 kind : {1u, 2u, 3u, 5u, 6u, 7u})
         DeviceAdapterCallback::registerCallback_PtpIp(kind, nullptr, uuid, nullptr);
-    QCOMPARE(g_record.ptpip, canon(QStringList{"1:0:NET-1", "2:0:NET-1", "3:0:NET-1", "5:0:NET-1",
-                                               "6:0:NET-1"}));
+    QCOMPARE(g_record.ptpip, canon(QStringList{"1:0:NET-1", "2:0:NET-1", "3:0:NET-1", "5:0:NET-1", "6:0:NET-1"}));
     QVERIFY(m_receiver->pendingItems().empty());
     DeviceAdapterCallback::registerCallback_PtpIp(4, nullptr, uuid, nullptr);
     DeviceAdapterCallback::registerCallback_PtpIp(4, nullptr, nullptr, nullptr);
@@ -383,10 +379,10 @@ void TestCallbackQueue::ptpipRouting()
 void TestCallbackQueue::dispatchStepByStep()
 {
     DeviceAdapterCallback &q = *m_receiver;
-    q.pushArgumentLast(0x03000010, 1, QString());   // registered, no row
-    q.pushArgumentLast(0x0200003F, 1, QString());   // a neighbour of a row
+    q.pushArgumentLast(0x03000010, 1, QString()); // registered, no row
+    q.pushArgumentLast(0x0200003F, 1, QString()); // a neighbour of a row
     q.pushArgumentLast(0x02000040, 2, QStringLiteral("u"));
-    q.pushArgumentLast(0xFFFF0131, 1, QString());   // command without a row
+    q.pushArgumentLast(0xFFFF0131, 1, QString());       // command without a row
     q.pushArgumentLast(0xFFFF010A, 0x1FFFE, QString()); // low 16 bits, signed
     q.pushArgumentLast(0xFFFF0136, 5, QString());
     q.pushArgumentLast(0xFFFF0190, 3, QStringLiteral("cam"));

@@ -48,13 +48,27 @@ struct ReadCase
 const std::vector<ReadCase> &readCases()
 {
     static const std::vector<ReadCase> cases = {
-        {"battery body", [](kvrsim::StatusValues &s) { s.gripState = 0; s.bodyLevel = 40; s.gripLevel = 90; },
+        {"battery body",
+         [](kvrsim::StatusValues &s) {
+             s.gripState = 0;
+             s.bodyLevel = 40;
+             s.gripLevel = 90;
+         },
          &DeviceAdapter::adp_KVR_func_api_GetBatteryInfo_Start,
          [](DeviceAdapter &a) { return QVariant(a.batteryLevel()); }, QVariant(40u)},
-        {"battery grip", [](kvrsim::StatusValues &s) { s.gripState = 2; s.bodyLevel = 40; s.gripLevel = 90; },
+        {"battery grip",
+         [](kvrsim::StatusValues &s) {
+             s.gripState = 2;
+             s.bodyLevel = 40;
+             s.gripLevel = 90;
+         },
          &DeviceAdapter::adp_KVR_func_api_GetBatteryInfo_Start,
          [](DeviceAdapter &a) { return QVariant(a.batteryLevel()); }, QVariant(90u)},
-        {"battery mains", [](kvrsim::StatusValues &s) { s.gripState = 0; s.bodyLevel = 65530; },
+        {"battery mains",
+         [](kvrsim::StatusValues &s) {
+             s.gripState = 0;
+             s.bodyLevel = 65530;
+         },
          &DeviceAdapter::adp_KVR_func_api_GetBatteryInfo_Start,
          [](DeviceAdapter &a) { return QVariant(a.batteryLevel()); }, QVariant(uint(DeviceAdapter::BL_Ac))},
         {"camera status", [](kvrsim::StatusValues &s) { s.cameraStatus = 3; },
@@ -63,20 +77,37 @@ const std::vector<ReadCase> &readCases()
         {"elapsed", [](kvrsim::StatusValues &s) { s.elapsedInMovieRec = 17; },
          &DeviceAdapter::adp_KVR_func_api_GetElapsedInMovieRec_Start,
          [](DeviceAdapter &a) { return QVariant(a.elapsedInMovieRec()); }, QVariant(17)},
-        {"cards protected", [](kvrsim::StatusValues &s) { s.cardCount = 1; s.cards[0] = 2; },
+        {"cards protected",
+         [](kvrsim::StatusValues &s) {
+             s.cardCount = 1;
+             s.cards[0] = 2;
+         },
          &DeviceAdapter::adp_KVR_func_api_GetStatusOfCards_Start,
          [](DeviceAdapter &a) { return QVariant(a.statusOfCards()); }, QVariant(int(DeviceAdapter::STOC_Protected))},
         {"cards none", [](kvrsim::StatusValues &s) { s.cardCount = 0; },
          &DeviceAdapter::adp_KVR_func_api_GetStatusOfCards_Start,
          [](DeviceAdapter &a) { return QVariant(a.statusOfCards()); }, QVariant(int(DeviceAdapter::STOC_Nocard))},
-        {"free spaces", [](kvrsim::StatusValues &s) { s.freeSpaces[0] = 4000000000u; s.freeSpaces[1] = 7; s.freeSpaces[2] = 8; s.freeSpaces[3] = 9; },
+        {"free spaces",
+         [](kvrsim::StatusValues &s) {
+             s.freeSpaces[0] = 4000000000u;
+             s.freeSpaces[1] = 7;
+             s.freeSpaces[2] = 8;
+             s.freeSpaces[3] = 9;
+         },
          &DeviceAdapter::adp_KVR_func_api_GetDetailedFreeSpaces_Start,
          [](DeviceAdapter &a) {
-             return QVariant(QStringLiteral("%1 %2 %3 %4").arg(a.imageFreeSpace()).arg(a.image4KFreeSpace())
-                                 .arg(a.secondFreeSpace()).arg(a.second4KFreeSpace()));
+             return QVariant(QStringLiteral("%1 %2 %3 %4")
+                                 .arg(a.imageFreeSpace())
+                                 .arg(a.image4KFreeSpace())
+                                 .arg(a.secondFreeSpace())
+                                 .arg(a.second4KFreeSpace()));
          },
          QVariant(QStringLiteral("4000000000 7 8 9"))},
-        {"af and afae", [](kvrsim::StatusValues &s) { s.afState = 1; s.afaeState = 2; },
+        {"af and afae",
+         [](kvrsim::StatusValues &s) {
+             s.afState = 1;
+             s.afaeState = 2;
+         },
          &DeviceAdapter::adp_KVR_func_api_Get_AFAE_DisplayState_Start,
          [](DeviceAdapter &a) { return QVariant(a.afState() * 10 + a.afaeState()); }, QVariant(12)},
         {"afc start", [](kvrsim::StatusValues &s) { s.afcStartPosState = 1; },
@@ -252,7 +283,8 @@ void TestCameraStatus::recInfoEventUpdatesProperties_data()
     QTest::newRow("card error") << 1 << 3 << 0 << int(DeviceAdapter::STOC_Error) << 4 << -1 << 3 << -1;
     QTest::newRow("unknown card state") << 1 << 9 << 0 << int(DeviceAdapter::STOC_Undef) << 7 << -1 << 9 << -1;
     // A slot the camera does not report is not looked at.
-    QTest::newRow("ready slot beyond the count") << 1 << 2 << 1 << int(DeviceAdapter::STOC_Protected) << 2 << 2 << 0 << 0;
+    QTest::newRow("ready slot beyond the count")
+        << 1 << 2 << 1 << int(DeviceAdapter::STOC_Protected) << 2 << 2 << 0 << 0;
 }
 
 void TestCameraStatus::recInfoEventUpdatesProperties()
@@ -282,8 +314,7 @@ void TestCameraStatus::recInfoEventUpdatesProperties()
         s.afaeState = 1;
         s.nrRemainingTime = 4;
     });
-    QCOMPARE(test::queueText(*m_receiver),
-             QStringList{test::itemText(0x12000010, 0, m_uuid)});
+    QCOMPARE(test::queueText(*m_receiver), QStringList{test::itemText(0x12000010, 0, m_uuid)});
     drain();
 
     QCOMPARE(m_adapter->statusOfCards(), cards);
@@ -349,7 +380,10 @@ void TestCameraStatus::readWorkers()
 
 void TestCameraStatus::failedReadChangesNothing()
 {
-    status([](kvrsim::StatusValues &s) { s.bodyLevel = 80; s.cameraStatus = 3; });
+    status([](kvrsim::StatusValues &s) {
+        s.bodyLevel = 80;
+        s.cameraStatus = 3;
+    });
     drain();
     QCOMPARE(m_adapter->batteryLevel(), 80u);
 
@@ -357,7 +391,10 @@ void TestCameraStatus::failedReadChangesNothing()
     QSignalSpy camera(m_adapter, &DeviceAdapter::cameraStatusChanged);
     kvrsim::failNext("GetBatteryInfo", 1);
     kvrsim::failNext("Get_Rec_Info", 1);
-    status([](kvrsim::StatusValues &s) { s.bodyLevel = 20; s.cameraStatus = 5; });
+    status([](kvrsim::StatusValues &s) {
+        s.bodyLevel = 20;
+        s.cameraStatus = 5;
+    });
     drain();
     QCOMPARE(m_adapter->batteryLevel(), 80u);
     QCOMPARE(m_adapter->cameraStatus(), 3);
@@ -392,7 +429,11 @@ void TestCameraStatus::monitorInfoReadsBattery()
 
 void TestCameraStatus::interfaceCannotWriteStatus()
 {
-    status([](kvrsim::StatusValues &s) { s.bodyLevel = 70; s.cameraStatus = 3; s.freeSpaces[0] = 99; });
+    status([](kvrsim::StatusValues &s) {
+        s.bodyLevel = 70;
+        s.cameraStatus = 3;
+        s.freeSpaces[0] = 99;
+    });
     drain();
     QSignalSpy spy(m_adapter, &DeviceAdapter::batteryLevelChanged);
     m_adapter->setBatteryLevel(5);
@@ -400,10 +441,9 @@ void TestCameraStatus::interfaceCannotWriteStatus()
     QCOMPARE(spy.count(), 0);
 
     // What the interface writes is accepted and ignored, property by property.
-    for (const char *name : {"batteryLevel", "statusOfCards", "imageFreeSpace", "secondFreeSpace",
-                             "image4KFreeSpace", "second4KFreeSpace", "elapsedInMovieRec", "cameraStatus",
-                             "afState", "afaeState", "afcStartPosState", "nrRemainingTime", "hdmiSdiStatus",
-                             "shotModeStatus"}) {
+    for (const char *name : {"batteryLevel", "statusOfCards", "imageFreeSpace", "secondFreeSpace", "image4KFreeSpace",
+                             "second4KFreeSpace", "elapsedInMovieRec", "cameraStatus", "afState", "afaeState",
+                             "afcStartPosState", "nrRemainingTime", "hdmiSdiStatus", "shotModeStatus"}) {
         const QMetaObject *mo = m_adapter->metaObject();
         const QMetaProperty property = mo->property(mo->indexOfProperty(name));
         QVERIFY2(property.isValid() && property.isWritable() && property.hasNotifySignal(), name);
@@ -562,7 +602,10 @@ void TestCameraStatus::recordingBitOfSelectedCamera()
     QCOMPARE(spy.at(0).at(1).toString(), m_uuid);
 
     // Still recording: the word does not change, nothing is announced.
-    status([](kvrsim::StatusValues &s) { s.cameraStatus = 1; s.bodyLevel = 33; });
+    status([](kvrsim::StatusValues &s) {
+        s.cameraStatus = 1;
+        s.bodyLevel = 33;
+    });
     drain();
     QCOMPARE(spy.count(), 1);
 
@@ -687,7 +730,10 @@ void TestCameraStatus::objectAddedNotice()
     deliver(0x10000040, 0x00000201, m_uuid);
     QCOMPARE(notice.count(), 0); // no movie was recorded
 
-    status([](kvrsim::StatusValues &s) { s.elapsedInMovieRec = 5; s.cameraStatus = 1; });
+    status([](kvrsim::StatusValues &s) {
+        s.elapsedInMovieRec = 5;
+        s.cameraStatus = 1;
+    });
     drain();
     QCOMPARE(Access::movieRecCounter(*m_adapter), 1);
     deliver(0x10000040, 0x00000202, m_uuid);

@@ -39,8 +39,8 @@ std::string usbScenario(int cameras)
     for (int i = 0; i < cameras; ++i) {
         if (i)
             json += ",";
-        json += "{\"model\": \"Rozado Sim U" + std::to_string(i) + "\", \"serial\": \"SER" +
-                std::to_string(100 + i) + "\", \"connection\": \"usb\"}";
+        json += "{\"model\": \"Rozado Sim U" + std::to_string(i) + "\", \"serial\": \"SER" + std::to_string(100 + i)
+                + "\", \"connection\": \"usb\"}";
     }
     return json + "]}";
 }
@@ -392,8 +392,8 @@ void TestConnection::configurationCallsAnswerTrue()
     QCOMPARE(adapter.adp_KVR_func_api_Set_Awake_Msg(QStringLiteral("KAVROTether busy. \u00e9\u4e2d")),
              Utilities::Ternary_True);
     const auto log = kvrsim::globalCallLog();
-    for (const char *name : {"DbgLog_Config", "Set_SendCommand_RetryType_Config",
-                             "Set_SendCommand_TimeOutVal_Config", "Set_Awake_Msg"})
+    for (const char *name :
+         {"DbgLog_Config", "Set_SendCommand_RetryType_Config", "Set_SendCommand_TimeOutVal_Config", "Set_Awake_Msg"})
         QVERIFY2(countCalls(log, name) == 1, name);
 }
 
@@ -676,8 +676,7 @@ void TestConnection::networkSelectWithPassword()
 {
     const int n3 = test::firstCamera(kvrsim::Connection::Lan);
     QVERIFY(n3 >= 0);
-    const QString scrambled =
-        QString::fromStdString(kvrsim::scramblePassword("Rozado2026", kvrsim::deviceKey(n3)));
+    const QString scrambled = QString::fromStdString(kvrsim::scramblePassword("Rozado2026", kvrsim::deviceKey(n3)));
     const QString wrong = QString::fromStdString(kvrsim::scramblePassword("nope", kvrsim::deviceKey(n3)));
     DeviceAdapter adapter;
     QCOMPARE(adapter.adp_KVR_func_api_ptpip_Set_Connection_Type(0), Utilities::Ternary_True);
@@ -736,8 +735,9 @@ void TestConnection::extendedIdentifier()
     std::memcpy(buffer + 12 + 16, &word4, 4);
     std::memcpy(buffer + 12 + 24, &word6, 4);
     const DeviceAdapter::DeviceExtInfo e = DeviceAdapter::decodeExtDeviceId(buffer, sizeof buffer);
-    const QList<int> got{e.afPointScope, e.animalRecognition, e.changeSystemFreq, int(e.afFramesMax),
-                         e.recCtrlMenu, e.setupFiles, e.firmwareUpdate, e.lvMagnification, e.pdaf};
+    const QList<int> got{e.afPointScope,     e.animalRecognition, e.changeSystemFreq,
+                         int(e.afFramesMax), e.recCtrlMenu,       e.setupFiles,
+                         e.firmwareUpdate,   e.lvMagnification,   e.pdaf};
     QCOMPARE(got, expected);
 }
 
@@ -766,8 +766,7 @@ void TestConnection::cameraWithoutPowerSaving()
     QSignalSpy settingError(&adapter, &DeviceAdapter::settingErrorNotify);
     const auto other = before.powerOnMode ? Utilities::PwTether_OFF : Utilities::PwTether_ON;
     kvrsim::failNext("Power_SavingInfo_Set_Tether_Connect_Mode", 1);
-    QCOMPARE(adapter.adp_KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode(uuidA, other),
-             Utilities::Ternary_False);
+    QCOMPARE(adapter.adp_KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode(uuidA, other), Utilities::Ternary_False);
     QCOMPARE(settingError.count(), 1);
     CameraInfo after;
     QVERIFY(adapter.cameraInfoByUuid(uuidA, &after));
@@ -1012,8 +1011,7 @@ void TestConnection::switchRestartsLiveView()
     // Without power saving B2 is always on: live view is stopped for the
     // old camera and started for the new one with its image-quality reads.
     QCOMPARE(lv.pendingCommands(),
-             (std::vector<LiveViewManager::Command>{LiveViewManager::Command::Stop,
-                                                    LiveViewManager::Command::Start}));
+             (std::vector<LiveViewManager::Command>{LiveViewManager::Command::Stop, LiveViewManager::Command::Start}));
     QCOMPARE(lv.videoImageStatus(), LiveViewManager::VIS_Start);
     QVERIFY(Access::liveViewOn(adapter));
     QCOMPARE(queueText(receiver),

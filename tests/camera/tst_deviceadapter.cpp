@@ -316,7 +316,8 @@ void TestDeviceAdapter::deviceLock()
     DeviceAdapter adapter;
     adapter.setConnectionTypeValue(connectionType);
     adapter.setSelectedCameraUuid(QStringLiteral("cam"));
-    const DeviceAdapter::DeviceMutex mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam")) : nullptr;
+    const DeviceAdapter::DeviceMutex mutex = withMutex ? adapter.getOrCreateDeviceMutex(QStringLiteral("cam"))
+                                                       : nullptr;
     {
         DeviceAdapter::DeviceLock lock(adapter, lockedUuid);
         QCOMPARE(lock.isLocked(), locks);

@@ -204,8 +204,8 @@ void TestDeviceSearch::macText_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("one pair") << QByteArray("AB") << QStringLiteral("ab");
     QTest::newRow("six pairs") << QByteArray("0080F0A1B2C3") << QStringLiteral("00:80:f0:a1:b2:c3");
-    QTest::newRow("eight of ten pairs")
-        << QByteArray("00010F107F80FEFF1122") << QStringLiteral("00:01:0f:10:7f:80:fe:ff");
+    QTest::newRow("eight of ten pairs") << QByteArray("00010F107F80FEFF1122")
+                                        << QStringLiteral("00:01:0f:10:7f:80:fe:ff");
     QTest::newRow("ends at the NUL") << QByteArray("AB01\0CD", 7) << QStringLiteral("ab:01");
     QTest::newRow("odd digit dropped") << QByteArray("ABC") << QStringLiteral("ab");
     QTest::newRow("not hex") << QByteArray("\xAB\x01", 2) << QString();
@@ -496,21 +496,21 @@ void TestDeviceSearch::usbSearchFindsCameras()
     QCOMPARE(search.devSearchStatus(), int(DeviceSearch::DEVSEARCH_STATUS_Unknown));
     std::vector<int> seen;
     QMutex seenLock;
-    connect(&search, &DeviceSearch::devSearchStatusChanged, &search,
-            [&] {
-                QMutexLocker g(&seenLock);
-                seen.push_back(search.devSearchStatus());
-            },
-            Qt::DirectConnection);
+    connect(
+        &search, &DeviceSearch::devSearchStatusChanged, &search,
+        [&] {
+            QMutexLocker g(&seenLock);
+            seen.push_back(search.devSearchStatus());
+        },
+        Qt::DirectConnection);
     QueuedSpy statusSpy(&search, &DeviceSearch::devSearchStatusChanged);
     QSignalSpy &status = statusSpy.spy;
     QSignalSpy bg(&search, &DeviceSearch::backgroundSearchChanged);
     QSignalSpy add(&search, &DeviceSearch::addSearchModeChanged);
     bool started = false;
-    QVERIFY(QMetaObject::invokeMethod(&search, "startSearch", Q_RETURN_ARG(bool, started),
-                                      Q_ARG(bool, background), Q_ARG(bool, false),
-                                      Q_ARG(kavrotether::DeviceSearch::DeviceSearchMode,
-                                            DeviceSearch::DEVSEARCH_MODE_USB)));
+    QVERIFY(QMetaObject::invokeMethod(
+        &search, "startSearch", Q_RETURN_ARG(bool, started), Q_ARG(bool, background), Q_ARG(bool, false),
+        Q_ARG(kavrotether::DeviceSearch::DeviceSearchMode, DeviceSearch::DEVSEARCH_MODE_USB)));
     QVERIFY(started);
     QCOMPARE(bg.count(), 1);
     QCOMPARE(add.count(), 1);
@@ -592,12 +592,13 @@ void TestDeviceSearch::restartStopsRunningSearch()
     DeviceSearch &search = *m_adapter->deviceSearch();
     std::atomic<int> running{0};
     std::atomic<int> most{0};
-    connect(&search, &DeviceSearch::devSearchStatusChanged, &search,
-            [&] {
-                const int now = search.devSearchStatus() == 0 ? --running : ++running;
-                most.store(std::max(most.load(), now));
-            },
-            Qt::DirectConnection);
+    connect(
+        &search, &DeviceSearch::devSearchStatusChanged, &search,
+        [&] {
+            const int now = search.devSearchStatus() == 0 ? --running : ++running;
+            most.store(std::max(most.load(), now));
+        },
+        Qt::DirectConnection);
     QueuedSpy passesSpy(m_adapter.get(), &DeviceAdapter::searchListChanged);
     QSignalSpy &passes = passesSpy.spy;
     for (int i = 0; i < 3; ++i) {
@@ -639,19 +640,19 @@ void TestDeviceSearch::connectReading_data()
     QTest::addColumn<int>("status");
     const QStringList all{"capA", "capB", "capSingle", "capC", "valA", "valB"};
     QTest::newRow("all succeed") << QString() << false << all << int(Utilities::CamConnectSts_Success);
-    QTest::newRow("ignored reader fails") << QStringLiteral("capB") << false << all
-                                          << int(Utilities::CamConnectSts_Success);
-    QTest::newRow("counted reader fails") << QStringLiteral("capSingle") << false
-                                          << QStringList{"capA", "capB", "capSingle"}
-                                          << int(Utilities::CamConnectSts_Error);
+    QTest::newRow("ignored reader fails")
+        << QStringLiteral("capB") << false << all << int(Utilities::CamConnectSts_Success);
+    QTest::newRow("counted reader fails")
+        << QStringLiteral("capSingle") << false << QStringList{"capA", "capB", "capSingle"}
+        << int(Utilities::CamConnectSts_Error);
     QTest::newRow("multi-view skips") << QStringLiteral("capSingle") << true
                                       << QStringList{"capA", "capB", "capC", "valA", "valB"}
                                       << int(Utilities::CamConnectSts_Success);
     QTest::newRow("value reader fails") << QStringLiteral("valA") << false
                                         << QStringList{"capA", "capB", "capSingle", "capC", "valA"}
                                         << int(Utilities::CamConnectSts_Error);
-    QTest::newRow("last value reader fails") << QStringLiteral("valB") << false << all
-                                             << int(Utilities::CamConnectSts_Error);
+    QTest::newRow("last value reader fails")
+        << QStringLiteral("valB") << false << all << int(Utilities::CamConnectSts_Error);
 }
 
 void TestDeviceSearch::connectReading()

@@ -21,11 +21,10 @@
 #include "camera/DeviceAdapterCallback.h"
 
 using namespace kavrotether;
+using kavrotether::test::callCount;
 using kavrotether::test::itemText;
 using kavrotether::test::queueText;
-using kavrotether::test::callCount;
 using Access = kavrotether::DeviceAdapterTestAccess;
-
 
 class TestFirmwareUpdate : public QObject
 {
@@ -150,21 +149,19 @@ void TestFirmwareUpdate::startRefused()
 void TestFirmwareUpdate::startWithoutReceiverLeavesNothingBehind()
 {
     m_adapter->attachCallbackReceiver(nullptr);
-    QVERIFY(!m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("u"), QStringLiteral("fw.bin"),
-                                                               false));
+    QVERIFY(!m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("u"), QStringLiteral("fw.bin"), false));
     // Nothing would ever end it: the receiver's filters must not drop this
     // camera's events.
     QVERIFY(!m_adapter->isFwupProcessing());
     QVERIFY(m_adapter->getFwupProcessingUUID().isEmpty());
     QVERIFY(m_adapter->attachCallbackReceiver(m_receiver));
-    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("u"), QString(259, QLatin1Char('p')),
-                                                              false));
+    QVERIFY(
+        m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("u"), QString(259, QLatin1Char('p')), false));
 }
 
 void TestFirmwareUpdate::startQueuesOneUpdate()
 {
-    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("cam-1"), QStringLiteral("fw.bin"),
-                                                              true));
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("cam-1"), QStringLiteral("fw.bin"), true));
     QVERIFY(m_adapter->isFwupProcessing());
     QCOMPARE(m_adapter->getFwupProcessingUUID(), QStringLiteral("cam-1"));
     QCOMPARE(queueText(*m_receiver), QStringList{itemText(0xFFFF0306, 0, QString())});
@@ -174,8 +171,7 @@ void TestFirmwareUpdate::startQueuesOneUpdate()
     QCOMPARE(request.fixedValue, 10000u);
     QCOMPARE(request.resetFlag, 1u);
     // A running update is not redirected by a second request.
-    QVERIFY(!m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("cam-2"), QStringLiteral("x.bin"),
-                                                               false));
+    QVERIFY(!m_adapter->adp_KVR_func_api_FirmwareUpdate_start(QStringLiteral("cam-2"), QStringLiteral("x.bin"), false));
     QCOMPARE(m_adapter->getFwupProcessingUUID(), QStringLiteral("cam-1"));
     QCOMPARE(Access::firmwareRequest(*m_adapter).path, QByteArray("fw.bin"));
     QCOMPARE(m_receiver->pendingItems().size(), std::size_t(1));

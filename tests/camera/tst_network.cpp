@@ -84,9 +84,9 @@ Info recordFor(int index, const QByteArray &friendlyName = QByteArray())
 bool ownerOnly(const QString &path)
 {
     const QFileDevice::Permissions p = QFile::permissions(path);
-    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
-                                                | QFileDevice::ExeGroup | QFileDevice::ReadOther
-                                                | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                                | QFileDevice::ReadOther | QFileDevice::WriteOther
+                                                | QFileDevice::ExeOther;
     return (p & others) == 0 && (p & QFileDevice::ReadOwner) && (p & QFileDevice::WriteOwner);
 }
 
@@ -301,14 +301,13 @@ void TestNetwork::selectWithSavedPassword()
     QCOMPARE(key, quint64(kvrsim::deviceKey(index)));
     if (!saved.isEmpty())
         m_adapter->ptpip_enhance_security_update_pw_list(QStringLiteral("SIMN30000003"),
-                                                          Utilities::getEncryptedData(saved, ulong(key)));
+                                                         Utilities::getEncryptedData(saved, ulong(key)));
 
     QString uuid;
     uint err = 0;
     QCOMPARE(m_adapter->ptpipSelectWithSavedPassword(&info, &uuid, &err), selected);
     kvrsim::flush();
-    QCOMPARE(m_adapter->ptpip_enhance_security_get_device_encryption_key(QStringLiteral("SIMN30000003")),
-             ulong(key));
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_device_encryption_key(QStringLiteral("SIMN30000003")), ulong(key));
     if (selected) {
         QCOMPARE(uuid, QString::fromStdString(kvrsim::uuidOf(index)));
         QCOMPARE(err, 0u);
@@ -615,11 +614,9 @@ void TestNetwork::fullTableEmptiesWaitingList()
 
 void TestNetwork::pcNameIsCut()
 {
-    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Pc_Name(11, QStringLiteral("KAVROTether")),
-             Utilities::Ternary_True);
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Pc_Name(11, QStringLiteral("KAVROTether")), Utilities::Ternary_True);
     // A length beyond the text or the field is cut to what is there.
-    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Pc_Name(40, QStringLiteral("KAVROTether")),
-             Utilities::Ternary_True);
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Pc_Name(40, QStringLiteral("KAVROTether")), Utilities::Ternary_True);
     QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_Set_Pc_Name(400, QString(300, u'p')), Utilities::Ternary_True);
     // A refused read gives USB, whatever the SDK left.
     kvrsim::failNext("ptpip_Get_Connection_Type", 1);

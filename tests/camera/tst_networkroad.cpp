@@ -408,17 +408,16 @@ void TestNetworkRoad::refusedConfigurationIsReported_data()
     QTest::newRow("search time-out") << QStringLiteral("ptpip_Set_SearchDev_TimeOutVal_Config")
                                      << ConfigCall([](DeviceAdapter &a) {
                                             return a.adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(10000,
-                                                                                                        10000);
+                                                                                                            10000);
                                         });
     QTest::newRow("pc name") << QStringLiteral("ptpip_Set_Pc_Name") << ConfigCall([](DeviceAdapter &a) {
         return a.adp_KVR_func_api_ptpip_Set_Pc_Name(11, QStringLiteral("KAVROTether"));
     });
-    QTest::newRow("ip address") << QStringLiteral("ptpip_Set_Ip_Addr")
-                                << ConfigCall([](DeviceAdapter &a) { return a.adp_KVR_func_api_ptpip_Set_Ip_Addr({}); });
-    QTest::newRow("search condition") << QStringLiteral("SetSearchCondition")
-                                      << ConfigCall([](DeviceAdapter &a) {
-                                             return a.adp_KVR_func_api_SetSearchCondition(1, QString());
-                                         });
+    QTest::newRow("ip address") << QStringLiteral(
+        "ptpip_Set_Ip_Addr") << ConfigCall([](DeviceAdapter &a) { return a.adp_KVR_func_api_ptpip_Set_Ip_Addr({}); });
+    QTest::newRow("search condition") << QStringLiteral("SetSearchCondition") << ConfigCall([](DeviceAdapter &a) {
+        return a.adp_KVR_func_api_SetSearchCondition(1, QString());
+    });
 }
 
 void TestNetworkRoad::refusedConfigurationIsReported()

@@ -23,13 +23,19 @@ namespace {
 using Fill = std::function<void(DeviceAdapterData &)>;
 
 // Sets every flag, or every list slot i to 1000 + i, of the row's storage.
-#define TEST_FILL_FLAGS_Flags(key) [](DeviceAdapterData &d) { for (auto &f : d.key##Flags) f.store(1); }
+#define TEST_FILL_FLAGS_Flags(key) \
+    [](DeviceAdapterData &d) { \
+        for (auto &f : d.key##Flags) \
+            f.store(1); \
+    }
 #define TEST_FILL_FLAGS_FlagsValues(key) TEST_FILL_FLAGS_Flags(key)
+// clang-format off
 #define TEST_FILL_VALUES_Values(key)                                                               \
     [](DeviceAdapterData &d) {                                                                     \
         for (std::size_t i = 0; i < d.key##Values.size(); ++i)                                     \
             d.key##Values[i].store(qint32(1000 + i));                                              \
     }
+// clang-format on
 #define TEST_FILL_VALUES_FlagsValues(key) TEST_FILL_VALUES_Values(key)
 #define TEST_NO_FILL(key) Fill()
 #define TEST_FILL_FLAGS_Values TEST_NO_FILL
@@ -58,10 +64,12 @@ struct SettingRow
     Fill fillValues;
 };
 
+// clang-format off
 #define TEST_SETTING_ROW(name, Name, storeOp, type, width, start, kind, enumeration, slots, key,   \
                          share, countSignal, writer, enqueuer)                                      \
     {#name, #key, #kind, #share, #countSignal, #writer, int(slots),                                \
      TEST_FILL_FLAGS_##kind(key), TEST_FILL_VALUES_##kind(key)},
+// clang-format on
 
 const std::vector<SettingRow> &settingRows()
 {
@@ -264,8 +272,8 @@ private slots:
         QFETCH(int, written);
         QFETCH(int, readBack);
         QFETCH(int, announced);
-        const QMetaProperty property =
-            m_adapter->metaObject()->property(m_adapter->metaObject()->indexOfProperty(name.toLatin1()));
+        const QMetaProperty property = m_adapter->metaObject()->property(
+            m_adapter->metaObject()->indexOfProperty(name.toLatin1()));
         QSignalSpy spy(m_adapter.get(), property.notifySignal());
 
         run(QStringLiteral("a.%1 = %2").arg(name).arg(written));
@@ -356,18 +364,18 @@ private slots:
         QTest::addColumn<int>("shotMode");
         QTest::addColumn<int>("recordingMode");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("movie, manual") << int(Utilities::Shot_Mode_Status_Movie)
-                                       << int(Utilities::RM_ManualExposure) << true;
-        QTest::newRow("slow-quick, program") << int(Utilities::Shot_Mode_Status_Slow_Quick)
-                                             << int(Utilities::RM_ProgramAE) << true;
-        QTest::newRow("movie, creative video") << int(Utilities::Shot_Mode_Status_Movie)
-                                               << int(Utilities::RM_CreativeVideo) << false;
-        QTest::newRow("unknown, S&Q") << int(Utilities::Shot_Mode_Status_Unknown)
-                                      << int(Utilities::RM_SQMotion) << true;
+        QTest::newRow("movie, manual") << int(Utilities::Shot_Mode_Status_Movie) << int(Utilities::RM_ManualExposure)
+                                       << true;
+        QTest::newRow("slow-quick, program")
+            << int(Utilities::Shot_Mode_Status_Slow_Quick) << int(Utilities::RM_ProgramAE) << true;
+        QTest::newRow("movie, creative video")
+            << int(Utilities::Shot_Mode_Status_Movie) << int(Utilities::RM_CreativeVideo) << false;
+        QTest::newRow("unknown, S&Q") << int(Utilities::Shot_Mode_Status_Unknown) << int(Utilities::RM_SQMotion)
+                                      << true;
         QTest::newRow("unknown, manual") << int(Utilities::Shot_Mode_Status_Unknown)
                                          << int(Utilities::RM_ManualExposure) << false;
-        QTest::newRow("photo, manual") << int(Utilities::Shot_Mode_Status_Photo)
-                                       << int(Utilities::RM_ManualExposure) << false;
+        QTest::newRow("photo, manual") << int(Utilities::Shot_Mode_Status_Photo) << int(Utilities::RM_ManualExposure)
+                                       << false;
     }
 
     void exposureInMovieMode()

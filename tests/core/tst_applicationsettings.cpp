@@ -34,62 +34,62 @@ struct SettingRow
 const QList<SettingRow> &settingRows()
 {
     static const QList<SettingRow> rows = {
-        { "windowSize", "WindowSize", 0, 1, "1" },
-        { "flashWindowSize", "FlashWindowSize", 0, 1, "1" },
-        { "versionUpCheck", "VersionUpCheck", false, true, "true" },
-        { "imageViewerUrl", "ImageViewerUrl", QString(), QStringLiteral("file:///opt/viewer"), "file:///opt/viewer" },
-        { "imageViewerType", "ImageViewerType", 0, 1, "1" },
-        { "storeFolderUrl", "StoreFolderUrl", QString(), QStringLiteral("file:///tmp/shots"), "file:///tmp/shots" },
-        { "storeFolderType", "StoreFolderType", 0, 1, "1" },
-        { "storeFolderDate", "StoreFolderDate", 1, 0, "0" },
-        { "storeFolderCamera", "StoreFolderCamera", 1, 0, "0" },
-        { "folderNameType", "folderNameType", 0, 1, "1" },
-        { "folderNamePrefix", "folderNamePrefix", QStringLiteral("IMG_"), QStringLiteral("Shot"), "Shot" },
-        { "storeFileNameCamera", "StoreFileNameCamera", 1, 0, "0" },
-        { "rawTransferType", "rawTransferType", 0, 1, "1" },
-        { "hlgTransferType", "hlgTransferType", 0, 1, "1" },
-        { "displayReviewType", "displayReviewType", 0, 1, "1" },
-        { "versionCheckType", "versionCheckType", 0, 1, "1" },
-        { "fileNumber", "fileNumber", 0, 1234, "1234" },
-        { "logPermission", "logPermission", -1, 0, "0" },
-        { "debugEnable", "debugEnable", false, true, "true" },
-        { "sdkDbgType", "sdkDbgType", 1, 2, "2" },
-        { "transConfirmDlgType", "transConfirmDlgType", 0, 1, "1" },
-        { "lvWbSetMode", "lvWbSetMode", false, true, "true" },
-        { "lvLevelIndicator", "lvLevelIndicator", false, true, "true" },
-        { "lvGridIndicator", "lvGridIndicator", false, true, "true" },
-        { "lvGLineIndicator", "lvGLineIndicator", false, true, "true" },
-        { "lvHistogramIndicator", "lvHistogramIndicator", false, true, "true" },
-        { "lvRotationMode", "lvRotationMode", false, true, "true" },
-        { "lvRotation", "lvRotation", 0, 270, "270" },
-        { "lvRotationAuto", "lvRotationAuto", 0, 1, "1" },
-        { "gridHorizon", "gridHorizon", true, false, "false" },
-        { "gridVertical", "gridVertical", true, false, "false" },
-        { "gridDiagonal", "gridDiagonal", false, true, "true" },
-        { "gridHorNum", "gridHorNum", 2, 5, "5" },
-        { "gridVerNum", "gridVerNum", 2, 4, "4" },
-        { "gridThickness", "gridThickness", 2, 3, "3" },
-        { "gridColor", "gridColor", QStringLiteral("#808080"), QStringLiteral("#ff0000"), "#ff0000" },
-        { "gridCustom", "gridCustom", false, true, "true" },
-        { "grid3x3", "grid3x3", true, false, "false" },
-        { "grid2x2Diagonal", "grid2x2Diagonal", false, true, "true" },
-        { "gLineHor1", "gLineHor1", true, false, "false" },
-        { "gLineHor2", "gLineHor2", true, false, "false" },
-        { "gLineVer1", "gLineVer1", true, false, "false" },
-        { "gLineVer2", "gLineVer2", true, false, "false" },
-        { "gLineHor1Pos", "gLineHor1Pos", 25, 30, "30" },
-        { "gLineHor2Pos", "gLineHor2Pos", 75, 70, "70" },
-        { "gLineVer1Pos", "gLineVer1Pos", 25, 10, "10" },
-        { "gLineVer2Pos", "gLineVer2Pos", 75, 90, "90" },
-        { "gLineThickness", "gLineThickness", 2, 1, "1" },
-        { "gLineColor", "gLineColor", QStringLiteral("#0080ff"), QStringLiteral("#00ff00"), "#00ff00" },
-        { "lvImageQuality", "lvImageQuality", 1, 0, "0" },
+        {"windowSize", "WindowSize", 0, 1, "1"},
+        {"flashWindowSize", "FlashWindowSize", 0, 1, "1"},
+        {"versionUpCheck", "VersionUpCheck", false, true, "true"},
+        {"imageViewerUrl", "ImageViewerUrl", QString(), QStringLiteral("file:///opt/viewer"), "file:///opt/viewer"},
+        {"imageViewerType", "ImageViewerType", 0, 1, "1"},
+        {"storeFolderUrl", "StoreFolderUrl", QString(), QStringLiteral("file:///tmp/shots"), "file:///tmp/shots"},
+        {"storeFolderType", "StoreFolderType", 0, 1, "1"},
+        {"storeFolderDate", "StoreFolderDate", 1, 0, "0"},
+        {"storeFolderCamera", "StoreFolderCamera", 1, 0, "0"},
+        {"folderNameType", "folderNameType", 0, 1, "1"},
+        {"folderNamePrefix", "folderNamePrefix", QStringLiteral("IMG_"), QStringLiteral("Shot"), "Shot"},
+        {"storeFileNameCamera", "StoreFileNameCamera", 1, 0, "0"},
+        {"rawTransferType", "rawTransferType", 0, 1, "1"},
+        {"hlgTransferType", "hlgTransferType", 0, 1, "1"},
+        {"displayReviewType", "displayReviewType", 0, 1, "1"},
+        {"versionCheckType", "versionCheckType", 0, 1, "1"},
+        {"fileNumber", "fileNumber", 0, 1234, "1234"},
+        {"logPermission", "logPermission", -1, 0, "0"},
+        {"debugEnable", "debugEnable", false, true, "true"},
+        {"sdkDbgType", "sdkDbgType", 1, 2, "2"},
+        {"transConfirmDlgType", "transConfirmDlgType", 0, 1, "1"},
+        {"lvWbSetMode", "lvWbSetMode", false, true, "true"},
+        {"lvLevelIndicator", "lvLevelIndicator", false, true, "true"},
+        {"lvGridIndicator", "lvGridIndicator", false, true, "true"},
+        {"lvGLineIndicator", "lvGLineIndicator", false, true, "true"},
+        {"lvHistogramIndicator", "lvHistogramIndicator", false, true, "true"},
+        {"lvRotationMode", "lvRotationMode", false, true, "true"},
+        {"lvRotation", "lvRotation", 0, 270, "270"},
+        {"lvRotationAuto", "lvRotationAuto", 0, 1, "1"},
+        {"gridHorizon", "gridHorizon", true, false, "false"},
+        {"gridVertical", "gridVertical", true, false, "false"},
+        {"gridDiagonal", "gridDiagonal", false, true, "true"},
+        {"gridHorNum", "gridHorNum", 2, 5, "5"},
+        {"gridVerNum", "gridVerNum", 2, 4, "4"},
+        {"gridThickness", "gridThickness", 2, 3, "3"},
+        {"gridColor", "gridColor", QStringLiteral("#808080"), QStringLiteral("#ff0000"), "#ff0000"},
+        {"gridCustom", "gridCustom", false, true, "true"},
+        {"grid3x3", "grid3x3", true, false, "false"},
+        {"grid2x2Diagonal", "grid2x2Diagonal", false, true, "true"},
+        {"gLineHor1", "gLineHor1", true, false, "false"},
+        {"gLineHor2", "gLineHor2", true, false, "false"},
+        {"gLineVer1", "gLineVer1", true, false, "false"},
+        {"gLineVer2", "gLineVer2", true, false, "false"},
+        {"gLineHor1Pos", "gLineHor1Pos", 25, 30, "30"},
+        {"gLineHor2Pos", "gLineHor2Pos", 75, 70, "70"},
+        {"gLineVer1Pos", "gLineVer1Pos", 25, 10, "10"},
+        {"gLineVer2Pos", "gLineVer2Pos", 75, 90, "90"},
+        {"gLineThickness", "gLineThickness", 2, 1, "1"},
+        {"gLineColor", "gLineColor", QStringLiteral("#0080ff"), QStringLiteral("#00ff00"), "#00ff00"},
+        {"lvImageQuality", "lvImageQuality", 1, 0, "0"},
     };
     return rows;
 }
 
-const QStringList listProperties = { "winStateX", "winStateY", "winStateWidth", "winStateHeight",
-                                     "winStateMaximised", "winStateVisible", "logFileList" };
+const QStringList listProperties = {"winStateX",         "winStateY",       "winStateWidth", "winStateHeight",
+                                    "winStateMaximised", "winStateVisible", "logFileList"};
 
 // Compares in the fallback's type, so that enumerations compare as numbers.
 bool sameValue(const QVariant &actual, const QVariant &expected)
@@ -114,7 +114,7 @@ QList<double> asDoubles(const QVariant &value)
 
 QList<double> six(double first, double second, double third, double fourth, double fifth, double sixth)
 {
-    return { first, second, third, fourth, fifth, sixth };
+    return {first, second, third, fourth, fifth, sixth};
 }
 
 // Writes fileNumber 1..count while the test's thread keeps reading.
@@ -182,8 +182,8 @@ private:
         QTest::addColumn<QVariant>("other");
         QTest::addColumn<QByteArray>("otherInFile");
         for (const SettingRow &row : settingRows()) {
-            QTest::newRow(row.property) << QByteArray(row.property) << QString::fromLatin1(row.key)
-                                        << row.fallback << row.other << QByteArray(row.otherInFile);
+            QTest::newRow(row.property) << QByteArray(row.property) << QString::fromLatin1(row.key) << row.fallback
+                                        << row.other << QByteArray(row.otherInFile);
         }
     }
 
@@ -212,7 +212,7 @@ private slots:
     void everyPropertyIsListed()
     {
         // The HLG shooting type is the one property without a key.
-        QStringList expected = listProperties + QStringList({ "hlgShootingType" });
+        QStringList expected = listProperties + QStringList({"hlgShootingType"});
         for (const SettingRow &row : settingRows())
             expected.append(QString::fromLatin1(row.property));
         QStringList actual;
@@ -281,16 +281,17 @@ private slots:
         QTest::addColumn<QVariant>("expected");
         QTest::newRow("text for an int") << "gridHorNum" << QVariant("abc") << QByteArray("gridHorNum") << QVariant(0);
         QTest::newRow("number text") << "gridHorNum" << QVariant("7") << QByteArray("gridHorNum") << QVariant(7);
-        QTest::newRow("text for an enum") << "sdkDbgType" << QVariant("file") << QByteArray("sdkDbgType") << QVariant(0);
-        QTest::newRow("enum out of range") << "StoreFolderDate" << QVariant(9) << QByteArray("storeFolderDate")
-                                           << QVariant(9);
+        QTest::newRow("text for an enum")
+            << "sdkDbgType" << QVariant("file") << QByteArray("sdkDbgType") << QVariant(0);
+        QTest::newRow("enum out of range")
+            << "StoreFolderDate" << QVariant(9) << QByteArray("storeFolderDate") << QVariant(9);
         QTest::newRow("bool false text") << "gridHorizon" << QVariant("false") << QByteArray("gridHorizon")
                                          << QVariant(false);
         QTest::newRow("bool zero") << "grid3x3" << QVariant("0") << QByteArray("grid3x3") << QVariant(false);
-        QTest::newRow("number for a string") << "gLineColor" << QVariant(12) << QByteArray("gLineColor")
-                                             << QVariant("12");
-        QTest::newRow("other spelling is another key") << "griDhorNum" << QVariant(9) << QByteArray("gridHorNum")
-                                                       << QVariant(2);
+        QTest::newRow("number for a string")
+            << "gLineColor" << QVariant(12) << QByteArray("gLineColor") << QVariant("12");
+        QTest::newRow("other spelling is another key")
+            << "griDhorNum" << QVariant(9) << QByteArray("gridHorNum") << QVariant(2);
     }
     void valueFromFileConverts()
     {
@@ -343,19 +344,19 @@ private slots:
         connect(&settings, qOverload<>(&ApplicationSettings::logPermissionChanged), this,
                 [&] { order.append(QStringLiteral("plain")); });
         settings.setLogPermission(ApplicationSettings::LogPer_On);
-        QCOMPARE(order, QStringList({ "value 0", "plain" }));
+        QCOMPARE(order, QStringList({"value 0", "plain"}));
         settings.setLogPermission(ApplicationSettings::LogPer_On);
         QCOMPARE(order.size(), 2);
         settings.setLogPermission(ApplicationSettings::LogPer_Unknown);
-        QCOMPARE(order, QStringList({ "value 0", "plain", "value -1", "plain" }));
+        QCOMPARE(order, QStringList({"value 0", "plain", "value -1", "plain"}));
     }
 
     void logFileListAlwaysWrites_data()
     {
         QTest::addColumn<QStringList>("files");
         QTest::newRow("empty") << QStringList();
-        QTest::newRow("one") << QStringList({ "/tmp/log one.txt" });
-        QTest::newRow("several") << QStringList({ "a.log", "b,c.log", "", "d=e;#f.log" });
+        QTest::newRow("one") << QStringList({"/tmp/log one.txt"});
+        QTest::newRow("several") << QStringList({"a.log", "b,c.log", "", "d=e;#f.log"});
     }
     void logFileListAlwaysWrites()
     {
@@ -391,9 +392,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("list");
         QTest::addColumn<bool>("flag");
-        for (const char *list : { "winStateX", "winStateY", "winStateWidth", "winStateHeight" })
+        for (const char *list : {"winStateX", "winStateY", "winStateWidth", "winStateHeight"})
             QTest::newRow(list) << QByteArray(list) << false;
-        for (const char *list : { "winStateMaximised", "winStateVisible" })
+        for (const char *list : {"winStateMaximised", "winStateVisible"})
             QTest::newRow(list) << QByteArray(list) << true;
     }
     void windowStatePerWindow()
@@ -404,14 +405,24 @@ private slots:
         const QByteArray setter = "set" + list.left(1).toUpper() + list.mid(1) + "ForWindow";
         const QByteArray getter = list + "ForWindow";
         auto set = [&](int w, double v) {
-            return flag ? QMetaObject::invokeMethod(&settings, setter, Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)), Q_ARG(bool, v != 0))
-                        : QMetaObject::invokeMethod(&settings, setter, Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)), Q_ARG(double, v));
+            return flag ? QMetaObject::invokeMethod(
+                       &settings, setter,
+                       Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)),
+                       Q_ARG(bool, v != 0))
+                        : QMetaObject::invokeMethod(
+                            &settings, setter,
+                            Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)),
+                            Q_ARG(double, v));
         };
         auto get = [&](int w) {
             bool b = false;
             double d = -1;
-            const bool ok = flag ? QMetaObject::invokeMethod(&settings, getter, Q_RETURN_ARG(bool, b), Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)))
-                                 : QMetaObject::invokeMethod(&settings, getter, Q_RETURN_ARG(double, d), Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)));
+            const bool ok = flag ? QMetaObject::invokeMethod(
+                                &settings, getter, Q_RETURN_ARG(bool, b),
+                                Q_ARG(kavrotether::ApplicationSettings::WindowList, ApplicationSettings::WindowList(w)))
+                                 : QMetaObject::invokeMethod(&settings, getter, Q_RETURN_ARG(double, d),
+                                                             Q_ARG(kavrotether::ApplicationSettings::WindowList,
+                                                                   ApplicationSettings::WindowList(w)));
             return !ok ? -2.0 : flag ? (b ? 1.0 : 0.0) : d;
         };
         const QMetaObject *mo = settings.metaObject();
@@ -457,18 +468,18 @@ private slots:
     void shortListKeepsItsValues()
     {
         ApplicationSettings settings;
-        settings.setWinStateX({ 11.0, 22.0, 33.0 });
+        settings.setWinStateX({11.0, 22.0, 33.0});
         settings.setWinStateXForWindow(ApplicationSettings::WinList_Flash, 10);
-        QCOMPARE(asDoubles(rawValue("winStateX")), QList<double>({ 11, 10, 33 }));
+        QCOMPARE(asDoubles(rawValue("winStateX")), QList<double>({11, 10, 33}));
         QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_CamList), 0.0);
         // A window beyond the stored list: the list grows to one element per
         // window and the three windows' positions survive.
         settings.setWinStateXForWindow(ApplicationSettings::WinList_Preference, 10);
         QCOMPARE(asDoubles(rawValue("winStateX")), six(11, 10, 33, 0, 0, 10));
         // A longer list keeps its tail.
-        settings.setWinStateY({ 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0 });
+        settings.setWinStateY({1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0});
         settings.setWinStateYForWindow(ApplicationSettings::WinList_Main, -40);
-        QCOMPARE(asDoubles(rawValue("winStateY")), QList<double>({ -40, 2, 3, 4, 5, 6, 7, 8 }));
+        QCOMPARE(asDoubles(rawValue("winStateY")), QList<double>({-40, 2, 3, 4, 5, 6, 7, 8}));
     }
 
     void perWindowSetterAlwaysWrites()
@@ -488,8 +499,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("logFiles");
         QTest::addColumn<double>("mainX");
-        QTest::newRow("file name") << "tether.log" << QStringList{ "tether.log" } << 0.0;
-        QTest::newRow("number") << "12" << QStringList{ "12" } << 12.0;
+        QTest::newRow("file name") << "tether.log" << QStringList{"tether.log"} << 0.0;
+        QTest::newRow("number") << "12" << QStringList{"12"} << 12.0;
         QTest::newRow("empty") << "" << QStringList() << 0.0;
     }
     void singleTextIsAOneElementList()
@@ -508,7 +519,7 @@ private slots:
 
     void badElementsReadAsZero()
     {
-        setRaw("winStateX", QStringList({ "abc", "nan", "inf", "12.5", "" }));
+        setRaw("winStateX", QStringList({"abc", "nan", "inf", "12.5", ""}));
         ApplicationSettings settings;
         QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Main), 0.0);
         QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Flash), 0.0);
@@ -516,7 +527,7 @@ private slots:
         QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_CamList), 12.5);
         QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Preview), 0.0);
         QCOMPARE(settings.winStateXForWindow(ApplicationSettings::WinList_Preference), 0.0);
-        setRaw("winStateVisible", QStringList({ "abc", "0.5", "-1", "0" }));
+        setRaw("winStateVisible", QStringList({"abc", "0.5", "-1", "0"}));
         QVERIFY(!settings.winStateVisibleForWindow(ApplicationSettings::WinList_Main));
         QVERIFY(settings.winStateVisibleForWindow(ApplicationSettings::WinList_Flash));
         QVERIFY(settings.winStateVisibleForWindow(ApplicationSettings::WinList_Live));
@@ -537,7 +548,7 @@ private slots:
         QFETCH(int, window);
         const auto w = ApplicationSettings::WindowList(window);
         ApplicationSettings settings;
-        const QVariantList stored = { 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0 };
+        const QVariantList stored = {1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0};
         settings.setWinStateWidth(stored);
         settings.setWinStateVisible(stored);
         QSignalSpy spy(&settings, &ApplicationSettings::winStateWidthChanged);
@@ -590,11 +601,11 @@ private slots:
         // together: only one of them may see a change.
         constexpr int rounds = 200;
         ApplicationSettings settings;
-        std::atomic<int> changes{ 0 };
-        std::atomic<int> ready{ 0 };
-        std::atomic<int> go{ 0 };
-        connect(&settings, &ApplicationSettings::lvRotationChanged, &settings, [&] { ++changes; },
-                Qt::DirectConnection);
+        std::atomic<int> changes{0};
+        std::atomic<int> ready{0};
+        std::atomic<int> go{0};
+        connect(
+            &settings, &ApplicationSettings::lvRotationChanged, &settings, [&] { ++changes; }, Qt::DirectConnection);
         std::unique_ptr<QThread> other(QThread::create([&] {
             for (int round = 1; round <= rounds; ++round) {
                 ready.store(round);

@@ -12,8 +12,8 @@ namespace {
 
 std::unique_ptr<QSettings> openRaw()
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("(KAVROTether x64)"), QStringLiteral("KAVROTether"));
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("(KAVROTether x64)"),
+                                       QStringLiteral("KAVROTether"));
 }
 
 // Connected cameras by serial number with the target each one holds. A
@@ -83,7 +83,7 @@ private slots:
         m_settings = std::make_unique<ApplicationSettings>();
         auto cameras = std::make_unique<FakeCameras>();
         m_cameras = cameras.get();
-        m_cameras->targets = { { "SN-A", 1 }, { "SN-B", 1 }, { "SN-C", 0 } };
+        m_cameras->targets = {{"SN-A", 1}, {"SN-B", 1}, {"SN-C", 0}};
         m_cameras->selected = QStringLiteral("SN-A");
         m_settings->setCameraAccess(std::move(cameras));
     }
@@ -148,14 +148,14 @@ private slots:
 
     void applyPushesAndRemembersWhatCamerasTook()
     {
-        m_cameras->refusing = QStringList({ "SN-C" });
+        m_cameras->refusing = QStringList({"SN-C"});
         m_settings->setTargetCameraListLength(3);
         m_settings->setTargetCameraListByID("SN-A", ApplicationSettings::StoLocType_Pc, 0);
         m_settings->setTargetCameraListByID("SN-B", ApplicationSettings::StoLocType_SdCard, 1);
         m_settings->setTargetCameraListByID("SN-C", ApplicationSettings::StoLocType_Pc, 2);
         m_settings->setStoreLocationType();
         // The selected camera through its own setter, the others by serial.
-        QCOMPARE(m_cameras->calls, QStringList({ "selected 2", "SN-B 0", "SN-C 2" }));
+        QCOMPARE(m_cameras->calls, QStringList({"selected 2", "SN-B 0", "SN-C 2"}));
         QCOMPARE(stored("SN-A"), QVariant(2));
         QCOMPARE(stored("SN-B"), QVariant(0));
         QVERIFY(!stored("SN-C").isValid());
@@ -178,7 +178,7 @@ private slots:
 
         m_settings->setTargetCameraListByID("SN-B", 2, 1);
         m_settings->setStoreLocationType();
-        QCOMPARE(m_cameras->calls, QStringList({ "SN-B 2" }));
+        QCOMPARE(m_cameras->calls, QStringList({"SN-B 2"}));
         QVERIFY(!stored("SN-A").isValid());
         QCOMPARE(stored("SN-B"), QVariant(2));
     }
@@ -271,7 +271,7 @@ private slots:
         m_settings->setHlgShootingType(3);
         QVERIFY(m_cameras->calls.isEmpty());
         m_settings->setHlgShootingType(1);
-        QCOMPARE(m_cameras->calls, QStringList({ "hlg 1" }));
+        QCOMPARE(m_cameras->calls, QStringList({"hlg 1"}));
         QCOMPARE(spy.count(), 0);
         QVERIFY(!QFile::exists(m_path));
     }

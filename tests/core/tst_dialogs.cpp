@@ -95,10 +95,8 @@ private slots:
         QTest::newRow("return, default yes") << power << false << A::Return << 1 << 0;
         QTest::newRow("enter, default yes") << power << false << A::Enter << 1 << 0;
         QTest::newRow("firmware, return, default yes") << firmware << false << A::Return << 0 << 1;
-        QTest::newRow("return on the default yes button")
-            << firmware << false << A::ReturnOnDefaultButton << 0 << 1;
-        QTest::newRow("return on the default no button")
-            << power << true << A::ReturnOnDefaultButton << 0 << 0;
+        QTest::newRow("return on the default yes button") << firmware << false << A::ReturnOnDefaultButton << 0 << 1;
+        QTest::newRow("return on the default no button") << power << true << A::ReturnOnDefaultButton << 0 << 0;
         QTest::newRow("click yes, default no") << firmware << true << A::ClickYes << 0 << 1;
         QTest::newRow("click no, default yes") << power << false << A::ClickNo << 0 << 0;
         QTest::newRow("close button, default yes") << power << false << A::CloseWindow << 0 << 0;
@@ -120,8 +118,7 @@ private slots:
         QSignalSpy firmware(m_adapter, &DeviceAdapter::customDialogFWOnAcceptedSignal);
         QSignalSpy typed(m_elsewhere, &QLineEdit::returnPressed);
 
-        m_adapter->trigger_window_dialog(Utilities::DialogType(type), Utilities::Question_Icon,
-                                         defaultIsNo);
+        m_adapter->trigger_window_dialog(Utilities::DialogType(type), Utilities::Question_Icon, defaultIsNo);
         QPointer<CustomDialog> dialog = openDialog();
         QVERIFY(dialog);
         QCOMPARE(int(dialog->getDialogType()), type);
@@ -172,8 +169,7 @@ private slots:
         QCOMPARE(firmware.count(), firmwareAccepted);
 
         // The adapter has let go, so the next dialog can open.
-        m_adapter->trigger_window_dialog(Utilities::Success_NotificationDialog,
-                                         Utilities::No_Icon, true);
+        m_adapter->trigger_window_dialog(Utilities::Success_NotificationDialog, Utilities::No_Icon, true);
         QPointer<CustomDialog> next = openDialog();
         QVERIFY(next);
         QVERIFY(next != dialog);
@@ -183,11 +179,9 @@ private slots:
     void oneDialogAtATime()
     {
         QSignalSpy power(m_adapter, &DeviceAdapter::customDialogPowerSavingOnAcceptedSignal);
-        m_adapter->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog,
-                                         Utilities::Warning_Icon, false);
+        m_adapter->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog, Utilities::Warning_Icon, false);
         QPointer<CustomDialog> first = openDialog();
-        m_adapter->trigger_window_dialog(Utilities::FirmwareUpdate_ConfirmationDialog,
-                                         Utilities::Warning_Icon, false);
+        m_adapter->trigger_window_dialog(Utilities::FirmwareUpdate_ConfirmationDialog, Utilities::Warning_Icon, false);
         QCOMPARE(openDialog(), first.data());
         QCOMPARE(first->getDialogType(), Utilities::PowerSaving_ConfirmationDialog);
         QTest::keyClick(m_elsewhere, Qt::Key_Return);
@@ -196,13 +190,11 @@ private slots:
 
     void deletedBySomeoneElseIsForgotten()
     {
-        m_adapter->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog,
-                                         Utilities::No_Icon, true);
+        m_adapter->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog, Utilities::No_Icon, true);
         delete openDialog();
         // The adapter neither answers nor blocks with a dangling reference.
         m_adapter->customDialogOnAccepted();
-        m_adapter->trigger_window_dialog(Utilities::Failed_NotificationDialog,
-                                         Utilities::No_Icon, true);
+        m_adapter->trigger_window_dialog(Utilities::Failed_NotificationDialog, Utilities::No_Icon, true);
         CustomDialog *next = openDialog();
         QVERIFY(next);
         QCOMPARE(next->getDialogType(), Utilities::Failed_NotificationDialog);
@@ -213,8 +205,7 @@ private slots:
     {
         auto *other = new DeviceAdapter;
         ApplicationData::setDeviceAdapter(other);
-        other->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog,
-                                     Utilities::No_Icon, false);
+        other->trigger_window_dialog(Utilities::PowerSaving_ConfirmationDialog, Utilities::No_Icon, false);
         QPointer<CustomDialog> dialog = openDialog();
         QVERIFY(dialog);
         delete other;
@@ -225,8 +216,7 @@ private slots:
     void slidingOffYesIsNoAnswer()
     {
         QSignalSpy firmware(m_adapter, &DeviceAdapter::customDialogFWOnAcceptedSignal);
-        m_adapter->trigger_window_dialog(Utilities::FirmwareUpdate_ConfirmationDialog,
-                                         Utilities::Warning_Icon, true);
+        m_adapter->trigger_window_dialog(Utilities::FirmwareUpdate_ConfirmationDialog, Utilities::Warning_Icon, true);
         QPointer<CustomDialog> dialog = openDialog();
         QVERIFY(dialog);
         QPushButton *yes = buttonLabelled(dialog, "Yes");
@@ -264,15 +254,13 @@ private slots:
             << yesNo << false;
         QTest::newRow("success") << "en" << 2 << 4 << 2 << "Completed." << ok << true;
         QTest::newRow("failed, unknown icon") << "en" << 3 << 9 << 3 << "Failed." << ok << false;
-        QTest::newRow("type 7") << "en" << 7 << 1 << -1 << "No text specified!" << QStringList()
-                                << true;
-        QTest::newRow("type -1, de") << "de" << -1 << 0 << -1 << "No text specified!"
-                                     << QStringList() << false;
-        QTest::newRow("de power saving")
-            << "de" << 0 << 3 << 0
-            << QString::fromUtf8("Auch im Rozado Connect-Modus wird Strom verbraucht.<br /><br />"
-                                 "Möchten Sie in den Rozado Connect-Modus wechseln?")
-            << QStringList{"Ja", "Nein"} << true;
+        QTest::newRow("type 7") << "en" << 7 << 1 << -1 << "No text specified!" << QStringList() << true;
+        QTest::newRow("type -1, de") << "de" << -1 << 0 << -1 << "No text specified!" << QStringList() << false;
+        QTest::newRow("de power saving") << "de" << 0 << 3 << 0
+                                         << QString::fromUtf8(
+                                                "Auch im Rozado Connect-Modus wird Strom verbraucht.<br /><br />"
+                                                "Möchten Sie in den Rozado Connect-Modus wechseln?")
+                                         << QStringList{"Ja", "Nein"} << true;
     }
 
     void content()
@@ -287,8 +275,7 @@ private slots:
 
         // The compiled translations prove the texts sit in the dialog's context.
         QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(KAVRO_QM_DIR "/translation_") + language
-                                + QStringLiteral(".qm")));
+        QVERIFY(translator.load(QStringLiteral(KAVRO_QM_DIR "/translation_") + language + QStringLiteral(".qm")));
         QCoreApplication::installTranslator(&translator);
         CustomDialog dialog;
         dialog.dialogSetup(Utilities::DialogType(type), Utilities::IconType(icon), true);

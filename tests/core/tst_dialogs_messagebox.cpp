@@ -81,21 +81,16 @@ private slots:
         const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
         // No and Cancel make the box itself report a rejection as well;
         // the QML must still hear one answer.
-        QTest::newRow("yes") << yesNo << int(QMessageBox::Yes)
-                             << QStringList{"buttonClicked", "yes"};
+        QTest::newRow("yes") << yesNo << int(QMessageBox::Yes) << QStringList{"buttonClicked", "yes"};
         QTest::newRow("no") << yesNo << int(QMessageBox::No) << QStringList{"buttonClicked", "no"};
-        QTest::newRow("ok") << okCancel << int(QMessageBox::Ok)
-                            << QStringList{"buttonClicked", "accepted"};
-        QTest::newRow("cancel") << okCancel << int(QMessageBox::Cancel)
-                                << QStringList{"buttonClicked", "rejected"};
-        QTest::newRow("discard") << int(QMessageBox::Save | QMessageBox::Discard)
-                                 << int(QMessageBox::Discard)
+        QTest::newRow("ok") << okCancel << int(QMessageBox::Ok) << QStringList{"buttonClicked", "accepted"};
+        QTest::newRow("cancel") << okCancel << int(QMessageBox::Cancel) << QStringList{"buttonClicked", "rejected"};
+        QTest::newRow("discard") << int(QMessageBox::Save | QMessageBox::Discard) << int(QMessageBox::Discard)
                                  << QStringList{"buttonClicked", "discard"};
-        QTest::newRow("apply") << int(QMessageBox::Apply | QMessageBox::Close)
-                               << int(QMessageBox::Apply) << QStringList{"buttonClicked", "apply"};
+        QTest::newRow("apply") << int(QMessageBox::Apply | QMessageBox::Close) << int(QMessageBox::Apply)
+                               << QStringList{"buttonClicked", "apply"};
         QTest::newRow("restore defaults") << int(QMessageBox::RestoreDefaults | QMessageBox::Ok)
-                                          << int(QMessageBox::RestoreDefaults)
-                                          << QStringList{"buttonClicked", "reset"};
+                                          << int(QMessageBox::RestoreDefaults) << QStringList{"buttonClicked", "reset"};
         QTest::newRow("help") << int(QMessageBox::Help | QMessageBox::Ok) << int(QMessageBox::Help)
                               << QStringList{"buttonClicked", "help"};
         QTest::newRow("close button") << yesNo << 0 << QStringList{"rejected"};
@@ -200,8 +195,7 @@ private slots:
         QTest::addColumn<int>("defaultButton");
         QTest::addColumn<int>("defaultShown");
         QTest::newRow("empty informative, style default") << QString() << 0 << -1;
-        QTest::newRow("informative, default no") << "more" << int(QMessageBox::No)
-                                                 << int(QMessageBox::No);
+        QTest::newRow("informative, default no") << "more" << int(QMessageBox::No) << int(QMessageBox::No);
     }
 
     void boxTakesTheProperties()
@@ -222,16 +216,15 @@ private slots:
         QStringList seen;
         int seenDefault = -1;
         WhenBoxShown watch([&](QMessageBox *box) {
-            seen << box->windowTitle() << box->text() << box->informativeText()
-                 << QString::number(box->icon()) << QString::number(box->windowModality());
+            seen << box->windowTitle() << box->text() << box->informativeText() << QString::number(box->icon())
+                 << QString::number(box->windowModality());
             if (defaultButton)
                 seenDefault = box->standardButton(box->defaultButton());
             box->button(QMessageBox::Yes)->click();
         });
         mb.open();
 
-        QCOMPARE(seen, (QStringList{"KAVRO Rozado", "Delete?", informative,
-                                    QString::number(QMessageBox::Warning),
+        QCOMPARE(seen, (QStringList{"KAVRO Rozado", "Delete?", informative, QString::number(QMessageBox::Warning),
                                     QString::number(Qt::WindowModal)}));
         QCOMPARE(seenDefault, defaultShown);
         QTRY_VERIFY(!mb.isVisible());
@@ -243,18 +236,13 @@ private slots:
         QTest::addColumn<QVariant>("first");
         QTest::addColumn<QVariant>("second");
 
-        QTest::newRow("title, case differs") << QByteArray("title") << QVariant("Title")
-                                             << QVariant("title");
+        QTest::newRow("title, case differs") << QByteArray("title") << QVariant("Title") << QVariant("title");
         QTest::newRow("text") << QByteArray("text") << QVariant("a") << QVariant("b");
-        QTest::newRow("informativeText") << QByteArray("informativeText") << QVariant("a")
-                                         << QVariant("A");
-        QTest::newRow("detailedText") << QByteArray("detailedText") << QVariant("a")
-                                      << QVariant("b");
+        QTest::newRow("informativeText") << QByteArray("informativeText") << QVariant("a") << QVariant("A");
+        QTest::newRow("detailedText") << QByteArray("detailedText") << QVariant("a") << QVariant("b");
         QTest::newRow("icon") << QByteArray("icon") << QVariant(2) << QVariant(4);
-        QTest::newRow("standardButtons") << QByteArray("standardButtons") << QVariant(1024)
-                                         << QVariant(1024 | 4194304);
-        QTest::newRow("defaultButton") << QByteArray("defaultButton") << QVariant(16384)
-                                       << QVariant(65536);
+        QTest::newRow("standardButtons") << QByteArray("standardButtons") << QVariant(1024) << QVariant(1024 | 4194304);
+        QTest::newRow("defaultButton") << QByteArray("defaultButton") << QVariant(16384) << QVariant(65536);
         QTest::newRow("modality") << QByteArray("modality") << QVariant::fromValue(Qt::WindowModal)
                                   << QVariant::fromValue(Qt::NonModal);
     }

@@ -82,8 +82,7 @@ private slots:
         QProcess next;
         startCopy(next);
         QTRY_VERIFY_WITH_TIMEOUT(holdsGuard(next) || next.state() == QProcess::NotRunning, 60000);
-        QVERIFY2(next.state() == QProcess::Running,
-                 qPrintable(QStringLiteral("exit code %1").arg(next.exitCode())));
+        QVERIFY2(next.state() == QProcess::Running, qPrintable(QStringLiteral("exit code %1").arg(next.exitCode())));
         expectRefused();
         QCOMPARE(next.state(), QProcess::Running);
         stop(next);

@@ -51,8 +51,10 @@ QByteArray plistWithLanguage(const QByteArray &value)
            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
            "<plist version=\"1.0\">\n<dict>\n"
            "\t<key>Version</key>\n\t<string>1.0</string>\n"
-           "\t<key>Language</key>\n\t<string>" + value + "</string>\n"
-           "</dict>\n</plist>\n";
+           "\t<key>Language</key>\n\t<string>"
+           + value
+           + "</string>\n"
+             "</dict>\n</plist>\n";
 }
 
 } // namespace

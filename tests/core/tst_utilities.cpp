@@ -40,7 +40,7 @@ struct QualityRecord
     uchar bytes[6 + 24 * 512];
 };
 
-template <typename T>
+template<typename T>
 T readAt(const uchar *bytes, std::size_t offset)
 {
     T value;
@@ -48,7 +48,10 @@ T readAt(const uchar *bytes, std::size_t offset)
     return value;
 }
 
-std::size_t entryAt(int i) { return U::MovieQualityRecordHeader + U::MovieQualityRecordEntrySize * std::size_t(i); }
+std::size_t entryAt(int i)
+{
+    return U::MovieQualityRecordHeader + U::MovieQualityRecordEntrySize * std::size_t(i);
+}
 
 int keyValue(const char *key, bool *found)
 {
@@ -210,8 +213,8 @@ void TestUtilities::lookupSpotValues_data()
     QTest::newRow("photo style unknown") << qulonglong(U::enumPhotoStyToVal(U::PS_Unknown)) << 0ull;
     QTest::newRow("photo style max") << qulonglong(U::enumPhotoStyToVal(U::PS_Max)) << 0ull;
     QTest::newRow("photo style last") << qulonglong(U::enumPhotoStyToVal(U::PS_Remote_Camera_RZ300)) << 53ull;
-    QTest::newRow("komadori shares interval") << qulonglong(U::enumDriveModeToVal(U::DM_Komadori))
-                                              << qulonglong(U::enumDriveModeToVal(U::DM_Interval));
+    QTest::newRow("komadori shares interval")
+        << qulonglong(U::enumDriveModeToVal(U::DM_Komadori)) << qulonglong(U::enumDriveModeToVal(U::DM_Interval));
     QTest::newRow("burst first") << qulonglong(U::enumBurstSpeedToVal(U::BS_HighSpeed)) << 1ull;
     QTest::newRow("burst last") << qulonglong(U::enumBurstSpeedToVal(U::BS_EleFastPreLiveView40)) << 49ull;
     QTest::newRow("custom multi in af") << qulonglong(U::enumAutoFocusToVal(U::AFM_CustomC3)) << 5ull;
@@ -250,8 +253,8 @@ void TestUtilities::everyLookupIsBounded()
         ++lookups;
         const QMetaType parameter = method.parameterMetaType(0);
         QVERIFY2(parameter.flags() & QMetaType::IsEnumeration, name.constData());
-        const QMetaEnum keys =
-            mo.enumerator(mo.indexOfEnumerator(QByteArray(parameter.name()).split(':').last().constData()));
+        const QMetaEnum keys = mo.enumerator(
+            mo.indexOfEnumerator(QByteArray(parameter.name()).split(':').last().constData()));
         QVERIFY2(keys.isValid(), name.constData());
         int max = -1;
         for (int k = 0; k < keys.keyCount(); ++k) {
@@ -409,10 +412,14 @@ void TestUtilities::urls_data()
 {
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("path");
-    QTest::newRow("plain") << "file:///tmp/pictures/a.jpg" << "/tmp/pictures/a.jpg";
-    QTest::newRow("escaped") << "file:///tmp/my%20pictures" << "/tmp/my pictures";
-    QTest::newRow("not a file url") << "https://example.com/a" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("plain") << "file:///tmp/pictures/a.jpg"
+                           << "/tmp/pictures/a.jpg";
+    QTest::newRow("escaped") << "file:///tmp/my%20pictures"
+                             << "/tmp/my pictures";
+    QTest::newRow("not a file url") << "https://example.com/a"
+                                    << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestUtilities::urls()
@@ -568,8 +575,8 @@ void TestUtilities::encryptData_data()
     QTest::addColumn<QByteArray>("key"); // empty: a null key
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QByteArray>("output");
-    QTest::newRow("zero key reverses groups") << QByteArray::fromHex("0102030405060708") << QByteArray(4, '\0')
-                                              << true << QByteArray::fromHex("0403020108070605");
+    QTest::newRow("zero key reverses groups") << QByteArray::fromHex("0102030405060708") << QByteArray(4, '\0') << true
+                                              << QByteArray::fromHex("0403020108070605");
     QTest::newRow("key byte j on output byte j") << QByteArray::fromHex("61626364") << QByteArray::fromHex("04030201")
                                                  << true << QByteArray::fromHex("60606060");
     QTest::newRow("nothing to do") << QByteArray() << QByteArray(4, '\0') << true << QByteArray();

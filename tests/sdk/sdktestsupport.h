@@ -17,14 +17,16 @@
 
 namespace sdktest {
 
-struct Notify {
+struct Notify
+{
     uint32_t event;
     uint32_t param;
     std::string uuid;
     std::thread::id thread;
 };
 
-struct Ptpip {
+struct Ptpip
+{
     uint32_t kind;
     bool hasRecord;
     KVR_PTPIP_CONNECT_DEVICE_INFO record;
@@ -33,7 +35,8 @@ struct Ptpip {
     std::thread::id thread;
 };
 
-struct Recorder {
+struct Recorder
+{
     std::mutex mutex;
     std::vector<Notify> notifies;
     std::vector<Ptpip> ptpips;
@@ -90,7 +93,8 @@ inline int onPtpip(uint32_t kind, void *p1, void *p2, void *)
     Ptpip p{};
     p.kind = kind;
     p.thread = std::this_thread::get_id();
-    if ((kind == KVR_PTPIP_KIND_FOUND || kind == KVR_PTPIP_KIND_FOUND_CONNECTED || kind == KVR_PTPIP_KIND_PASSWORD) && p1) {
+    if ((kind == KVR_PTPIP_KIND_FOUND || kind == KVR_PTPIP_KIND_FOUND_CONNECTED || kind == KVR_PTPIP_KIND_PASSWORD)
+        && p1) {
         p.hasRecord = true;
         std::memcpy(&p.record, p1, sizeof p.record);
     }
@@ -110,13 +114,14 @@ inline void startDefault()
     kvrsim::reset();
     recorder().clear();
     QCOMPARE(KVR_func_api_Init(), uint8_t(1));
-    for (uint32_t event : {KVR_EVENT_APERTURE, KVR_EVENT_ISO, KVR_EVENT_SHUTTER, KVR_EVENT_WHITE_BALANCE,
-                           KVR_EVENT_EXPOSURE, KVR_EVENT_AF_CONFIG, KVR_EVENT_CAMERA_MODE, KVR_EVENT_STILL_IMAGE,
-                           KVR_EVENT_REC_CONFIG, KVR_EVENT_INTERVAL, KVR_EVENT_AF_CONFIG_2, KVR_EVENT_BURST_BRACKET,
-                           KVR_EVENT_REC_PREVIEW, KVR_EVENT_SELFTIMER, KVR_EVENT_4K6K_CONFIG, KVR_EVENT_PHOTOSTYLE,
-                           KVR_EVENT_PHOTOSTYLE_2, KVR_EVENT_MOVIE_CONFIG, KVR_EVENT_SETUP_CONFIG,
-                           KVR_EVENT_POWER_SAVING, KVR_EVENT_STROBE, KVR_EVENT_STROBE_2, KVR_EVENT_REC_DISP,
-                           KVR_EVENT_REC_INFO, KVR_EVENT_CAMERA_LOST, KVR_EVENT_SETUP_ERROR})
+    for (uint32_t event :
+         {KVR_EVENT_APERTURE,     KVR_EVENT_ISO,          KVR_EVENT_SHUTTER,      KVR_EVENT_WHITE_BALANCE,
+          KVR_EVENT_EXPOSURE,     KVR_EVENT_AF_CONFIG,    KVR_EVENT_CAMERA_MODE,  KVR_EVENT_STILL_IMAGE,
+          KVR_EVENT_REC_CONFIG,   KVR_EVENT_INTERVAL,     KVR_EVENT_AF_CONFIG_2,  KVR_EVENT_BURST_BRACKET,
+          KVR_EVENT_REC_PREVIEW,  KVR_EVENT_SELFTIMER,    KVR_EVENT_4K6K_CONFIG,  KVR_EVENT_PHOTOSTYLE,
+          KVR_EVENT_PHOTOSTYLE_2, KVR_EVENT_MOVIE_CONFIG, KVR_EVENT_SETUP_CONFIG, KVR_EVENT_POWER_SAVING,
+          KVR_EVENT_STROBE,       KVR_EVENT_STROBE_2,     KVR_EVENT_REC_DISP,     KVR_EVENT_REC_INFO,
+          KVR_EVENT_CAMERA_LOST,  KVR_EVENT_SETUP_ERROR})
         QCOMPARE(KVR_func_api_Reg_NotifyCallback(event, &onNotify), uint8_t(1));
     for (uint32_t kind = 1; kind <= 6; ++kind)
         QCOMPARE(KVR_func_api_ptpip_Reg_Callback(kind, &onPtpip, nullptr, nullptr), uint8_t(1));

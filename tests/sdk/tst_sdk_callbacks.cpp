@@ -104,15 +104,9 @@ class TestSdkCallbacks : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        startDefault();
-    }
+    void init() { startDefault(); }
 
-    void cleanupTestCase()
-    {
-        kvrsim::reset();
-    }
+    void cleanupTestCase() { kvrsim::reset(); }
 
     void notifyCallbacksRunOnLibraryThread()
     {
@@ -206,8 +200,8 @@ private slots:
             crossDeleteResult = -1;
             crossDoneWhenDeleteReturned = false;
             QCOMPARE(KVR_func_api_Reg_NotifyCallback(KVR_EVENT_WHITE_BALANCE, &slowNotify), uint8_t(1));
-            QCOMPARE(KVR_func_api_ptpip_Reg_Callback(KVR_PTPIP_KIND_SEARCH_TIMEOUT, &deletingNetworkHandler,
-                                                     nullptr, nullptr),
+            QCOMPARE(KVR_func_api_ptpip_Reg_Callback(KVR_PTPIP_KIND_SEARCH_TIMEOUT, &deletingNetworkHandler, nullptr,
+                                                     nullptr),
                      uint8_t(1));
             kvrsim::emitEvent(KVR_EVENT_WHITE_BALANCE, 0, "");
             {

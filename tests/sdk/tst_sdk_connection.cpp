@@ -38,7 +38,8 @@ std::vector<Ptpip> searchAndStop()
     return recorder().network();
 }
 
-struct NetworkSelect {
+struct NetworkSelect
+{
     uint8_t result;
     uint32_t error;
     std::string uuid;
@@ -51,7 +52,8 @@ NetworkSelect selectLan(int index, const char *current, const char *password, ui
     list.devices[0].devIndex = static_cast<uint32_t>(index);
     char uuid[KVR_UUID_BUFFER_SIZE] = {};
     uint32_t err = 0xFFFFFFFFu;
-    const uint8_t r = KVR_func_api_SelectPnPDevice(static_cast<uint32_t>(index), &list, uuid, current, password, mode, &err);
+    const uint8_t r = KVR_func_api_SelectPnPDevice(static_cast<uint32_t>(index), &list, uuid, current, password, mode,
+                                                   &err);
     return {r, err, uuid};
 }
 
@@ -86,10 +88,7 @@ private slots:
         QVERIFY(m_usbA > 0 && m_usbB > 0 && m_lan > 0);
     }
 
-    void cleanupTestCase()
-    {
-        kvrsim::reset();
-    }
+    void cleanupTestCase() { kvrsim::reset(); }
 
     void usbEnumerationListsPluggedCameras()
     {
@@ -137,7 +136,8 @@ private slots:
 
         // Selecting and opening again leaves the live session as it was.
         char again[KVR_UUID_BUFFER_SIZE] = {};
-        QCOMPARE(KVR_func_api_SelectPnPDevice(uint32_t(m_usbA), &list, again, nullptr, nullptr, 0, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_SelectPnPDevice(uint32_t(m_usbA), &list, again, nullptr, nullptr, 0, nullptr),
+                 uint8_t(1));
         QCOMPARE(std::string(again), uuid);
         QCOMPARE(KVR_func_api_OpenSession(0, nullptr, uuid.c_str(), nullptr), uint8_t(1));
         QVERIFY(kvrsim::inSession(m_usbA));
@@ -177,7 +177,8 @@ private slots:
 
         char buffer[256];
         uint32_t length = 0;
-        QCOMPARE(KVR_func_api_GetDeviceInfo_SerialNo(buffer, sizeof buffer, &length, uuid.c_str(), nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_GetDeviceInfo_SerialNo(buffer, sizeof buffer, &length, uuid.c_str(), nullptr),
+                 uint8_t(1));
         QCOMPARE(std::string(buffer), profile.serial);
         QCOMPARE(length, uint32_t(profile.serial.size()));
         uint32_t err = 0;
@@ -206,9 +207,13 @@ private slots:
         QTest::addColumn<QVector<uint>>("chars");
         QTest::newRow("ascii") << QByteArray("Sim") << QVector<uint>{'S', 'i', 'm'};
         QTest::newRow("two bytes") << QByteArray("Cam\xC3\xA9ra") << QVector<uint>{'C', 'a', 'm', 0xE9, 'r', 'a'};
-        QTest::newRow("three bytes") << QByteArray("\xE2\x82\xAC" "1") << QVector<uint>{0x20AC, '1'};
+        QTest::newRow("three bytes") << QByteArray("\xE2\x82\xAC"
+                                                   "1")
+                                     << QVector<uint>{0x20AC, '1'};
         QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x93\xB7") << QVector<uint>{0x1F4F7};
-        QTest::newRow("stray continuation") << QByteArray("a\x80" "b") << QVector<uint>{'a', 0xFFFD, 'b'};
+        QTest::newRow("stray continuation") << QByteArray("a\x80"
+                                                          "b")
+                                            << QVector<uint>{'a', 0xFFFD, 'b'};
         QTest::newRow("cut sequence") << QByteArray("a\xE2\x82") << QVector<uint>{'a', 0xFFFD, 0xFFFD};
         QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QVector<uint>{0xFFFD, 0xFFFD};
         QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QVector<uint>{0xFFFD, 0xFFFD, 0xFFFD};
@@ -380,7 +385,8 @@ private slots:
     // must still arrive and the select return.
     void passwordRequestDoesNotQueueBehindBlockedReports()
     {
-        QCOMPARE(KVR_func_api_ptpip_Reg_Callback(KVR_PTPIP_KIND_FOUND, &lockingFoundHandler, nullptr, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_ptpip_Reg_Callback(KVR_PTPIP_KIND_FOUND, &lockingFoundHandler, nullptr, nullptr),
+                 uint8_t(1));
         KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config(60000, 60000, nullptr);
         KVR_func_api_ptpip_Set_Connection_Type(KVR_CONNECTION_LAN, nullptr);
         NetworkSelect s;

@@ -7,17 +7,15 @@
 
 namespace {
 
-struct Entry {
+struct Entry
+{
     const char *name;
     const void *address;
 };
 
 #define KVR_ENTRY(ret, name, params) {#name, reinterpret_cast<const void *>(&name)},
 #define KVR_APP_ENTRY(name) {#name, reinterpret_cast<const void *>(&name)},
-const Entry entries[] = {
-    KVR_FUNCTIONS(KVR_ENTRY)
-    KVR_FUNCTIONS_APPLICATION_NAMES(KVR_APP_ENTRY)
-};
+const Entry entries[] = {KVR_FUNCTIONS(KVR_ENTRY) KVR_FUNCTIONS_APPLICATION_NAMES(KVR_APP_ENTRY)};
 #undef KVR_ENTRY
 #undef KVR_APP_ENTRY
 
@@ -28,10 +26,7 @@ class TestSdkInterface : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        kvrsim::reset();
-    }
+    void init() { kvrsim::reset(); }
 
     void everyFunctionIsExported()
     {

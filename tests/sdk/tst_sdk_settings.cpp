@@ -11,8 +11,9 @@ namespace {
 using SetFn = uint8_t (*)(uint32_t, const char *, uint32_t *);
 using GetFn = uint8_t (*)(uint32_t *, const char *, uint32_t *);
 
-struct SettingRow {
-    const char *setting;   // name in the simulator
+struct SettingRow
+{
+    const char *setting; // name in the simulator
     SetFn set;
     GetFn get;
     uint32_t event;
@@ -27,15 +28,21 @@ const SettingRow settingRows[] = {
     {"whiteBalanceKSet", KVR_func_api_WB_Set_K_Set, KVR_func_api_WB_Get_KSet, KVR_EVENT_WHITE_BALANCE},
     {"wbAdjustGM", KVR_func_api_WB_Set_ADJ_GM, KVR_func_api_WB_Get_ADJ_GM, KVR_EVENT_WHITE_BALANCE},
     {"driveMode", KVR_func_api_CameraMode_Set_DriveMode, KVR_func_api_CameraMode_Get_DriveMode, KVR_EVENT_CAMERA_MODE},
-    {"recordingMode", KVR_func_api_CameraMode_Set_Mode_Pos, KVR_func_api_CameraMode_Get_Mode_Pos, KVR_EVENT_CAMERA_MODE},
+    {"recordingMode", KVR_func_api_CameraMode_Set_Mode_Pos, KVR_func_api_CameraMode_Get_Mode_Pos,
+     KVR_EVENT_CAMERA_MODE},
     {"meteringMode", KVR_func_api_MeteringInfo_Set_Mode, KVR_func_api_MeteringInfo_Get_Mode, KVR_EVENT_REC_CONFIG},
     {"hlgShootingType", KVR_func_api_RecInfo_HLG_Set_Cfg, KVR_func_api_RecInfo_HLG_Get_Cfg, KVR_EVENT_REC_CONFIG},
-    {"imgInfoQuality", KVR_func_api_ImageInfo_Set_ImageQuality, KVR_func_api_ImageInfo_Get_ImageQuality, KVR_EVENT_STILL_IMAGE},
+    {"imgInfoQuality", KVR_func_api_ImageInfo_Set_ImageQuality, KVR_func_api_ImageInfo_Get_ImageQuality,
+     KVR_EVENT_STILL_IMAGE},
     {"photoStyle", KVR_func_api_PhotoStyle_Set_StyleMode, KVR_func_api_PhotoStyle_Get_StyleMode, KVR_EVENT_PHOTOSTYLE},
-    {"motionPictureFormat", KVR_func_api_Mov_Config_Set_Rec_mode_Param, KVR_func_api_Mov_Config_Get_Rec_mode_Param, KVR_EVENT_MOVIE_CONFIG},
-    {"afmfMode", KVR_func_api_AFMF_Cfg2_Info_Set_AFMF_Mode_Param, KVR_func_api_AFMF_Cfg2_Info_Get_AFMFMode_Param, KVR_EVENT_AF_CONFIG_2},
-    {"recPreviewMode", KVR_func_api_RecPreview_Cfg_Info_Set_Monitor_Disp, KVR_func_api_RecPreview_Cfg_Info_Get_Monitor_Disp, KVR_EVENT_REC_PREVIEW},
-    {"tetherMode", KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode, KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode, KVR_EVENT_POWER_SAVING},
+    {"motionPictureFormat", KVR_func_api_Mov_Config_Set_Rec_mode_Param, KVR_func_api_Mov_Config_Get_Rec_mode_Param,
+     KVR_EVENT_MOVIE_CONFIG},
+    {"afmfMode", KVR_func_api_AFMF_Cfg2_Info_Set_AFMF_Mode_Param, KVR_func_api_AFMF_Cfg2_Info_Get_AFMFMode_Param,
+     KVR_EVENT_AF_CONFIG_2},
+    {"recPreviewMode", KVR_func_api_RecPreview_Cfg_Info_Set_Monitor_Disp,
+     KVR_func_api_RecPreview_Cfg_Info_Get_Monitor_Disp, KVR_EVENT_REC_PREVIEW},
+    {"tetherMode", KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode,
+     KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode, KVR_EVENT_POWER_SAVING},
 };
 
 // A code the camera does not offer for that setting.
@@ -55,7 +62,7 @@ uint16_t u16At(const void *record, size_t offset)
 }
 
 // Records are packed: a program may hand them over at any address.
-template <typename Record>
+template<typename Record>
 Record *oddlyPlaced(std::vector<uint8_t> &storage)
 {
     storage.assign(sizeof(Record) + 1, 0);
@@ -85,10 +92,7 @@ private slots:
         QVERIFY(!m_uuid.empty() && !m_limitedUuid.empty());
     }
 
-    void cleanupTestCase()
-    {
-        kvrsim::reset();
-    }
+    void cleanupTestCase() { kvrsim::reset(); }
 
     void offeredWriteIsAnnouncedAndReadBack_data()
     {
@@ -536,9 +540,15 @@ private slots:
                 const size_t at = (seed >> 8) % text.size();
                 seed = seed * 1103515245u + 12345u;
                 switch ((seed >> 16) % 3) {
-                case 0: text[at] = static_cast<char>(seed >> 24); break;
-                case 1: text.erase(at, 1 + (seed >> 24) % 8); break;
-                default: text.insert(at, 1, "{}[],:\"\\"[(seed >> 24) % 8]); break;
+                case 0:
+                    text[at] = static_cast<char>(seed >> 24);
+                    break;
+                case 1:
+                    text.erase(at, 1 + (seed >> 24) % 8);
+                    break;
+                default:
+                    text.insert(at, 1, "{}[],:\"\\"[(seed >> 24) % 8]);
+                    break;
                 }
                 if (text.empty())
                     text = "{";
@@ -598,10 +608,12 @@ private slots:
         QTest::newRow("NUL escape") << QByteArray(R"({"cameras": [{"serial": "A\u0000B"}]})");
         // Codes are 32-bit: nothing else may be turned into one.
         QTest::newRow("huge code") << QByteArray(R"({"cameras": [{"tlsError": 1e300}]})");
-        QTest::newRow("above 32 bits") << QByteArray(R"({"cameras": [{"settings": {"iso": {"current": 4294967296}}}]})");
+        QTest::newRow("above 32 bits") << QByteArray(
+            R"({"cameras": [{"settings": {"iso": {"current": 4294967296}}}]})");
         QTest::newRow("infinite") << QByteArray(R"({"cameras": [{"settings": {"iso": {"current": -inf}}}]})");
         QTest::newRow("not a number") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": [100, nan]}}}]})");
-        QTest::newRow("code text with junk") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": ["12abc"]}}}]})");
+        QTest::newRow("code text with junk")
+            << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": ["12abc"]}}}]})");
         QTest::newRow("code of another type") << QByteArray(R"({"cameras": [{"features": [1, true]}]})");
         QTest::newRow("offered not a list") << QByteArray(R"({"cameras": [{"settings": {"iso": {"offered": 100}}}]})");
         QTest::newRow("bare hexadecimal") << QByteArray(R"({"cameras": [{"tlsError": 0x10}]})");
@@ -622,7 +634,8 @@ private slots:
     {
         std::string error;
         QVERIFY2(kvrsim::loadScenarioJson(R"({"cameras": [{"serial": "E1", "settings": {"iso":
-            {"current": 4294967295, "offered": [-1, "0xFFFFFFFE", "-2", 4294967295, 1e3]}}}]})", &error),
+            {"current": 4294967295, "offered": [-1, "0xFFFFFFFE", "-2", 4294967295, 1e3]}}}]})",
+                                          &error),
                  error.c_str());
         const int index = kvrsim::indexOfSerial("E1");
         QCOMPARE(kvrsim::setting(index, "iso"), 0xFFFFFFFFu);

@@ -113,7 +113,6 @@ void AdapterFixture::deliverAndRun()
     }
 }
 
-
 bool AdapterFixture::searchNetwork()
 {
     if (m_adapter->adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan) != Utilities::Ternary_True)
@@ -138,8 +137,8 @@ bool AdapterFixture::connectNetworkCamera(int index, const QString &password)
     if (!searchNetwork())
         return false;
     const QString serial = QString::fromStdString(kvrsim::profileOf(index).serial);
-    m_adapter->ptpip_enhance_security_update_pw_list(
-        serial, Utilities::getEncryptedData(password, kvrsim::deviceKey(index)));
+    m_adapter->ptpip_enhance_security_update_pw_list(serial,
+                                                     Utilities::getEncryptedData(password, kvrsim::deviceKey(index)));
     return m_adapter->connectEnableDevice() == Utilities::Ternary_True;
 }
 

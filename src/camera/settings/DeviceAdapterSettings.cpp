@@ -36,25 +36,30 @@ int clampedCount(int count)
 
 } // namespace
 
+// clang-format off
 #define KAVRO_CAMSET_DEFINE(name, Name, storeOp, type, width, start, kind, enumeration, slots, key, \
                             share, countSignal, writer, enqueuer)                                  \
     type DeviceAdapter::name() const { return static_cast<type>(d->key.load()); }                  \
     KAVRO_CAMSET_DEFINE_STORE_##share(name, storeOp, type, width, key)                             \
     KAVRO_CAMSET_DEFINE_SETTER_##writer(Name, storeOp, type, width, key)                           \
     KAVRO_CAMSET_DEFINE_CAPABILITY_##kind(name, enumeration, key)
+// clang-format on
 
 // The signal carries what was stored, which for a 16-bit value is not
 // always what was given.
+// clang-format off
 #define KAVRO_CAMSET_DEFINE_STORE_Own(name, storeOp, type, width, key)                             \
     void DeviceAdapter::storeOp(type value)                                                        \
     {                                                                                              \
         if (d->key.store(static_cast<width>(value)))                                               \
             emit name##Changed(name());                                                            \
     }
+// clang-format on
 #define KAVRO_CAMSET_DEFINE_STORE_Alias(name, storeOp, type, width, key)
 
 #define KAVRO_CAMSET_DEFINE_SETTER_Q(Name, storeOp, type, width, key)
 #define KAVRO_CAMSET_DEFINE_SETTER_S(Name, storeOp, type, width, key)
+// clang-format off
 #define KAVRO_CAMSET_DEFINE_SETTER_St(Name, storeOp, type, width, key)                             \
     void DeviceAdapter::set##Name(type value) { storeOp(value); }
 #define KAVRO_CAMSET_DEFINE_SETTER_StQuiet(Name, storeOp, type, width, key)                        \
@@ -82,11 +87,14 @@ int clampedCount(int count)
     KAVRO_CAMSET_DEFINE_FLAG(name, enumeration, key)                                               \
     KAVRO_CAMSET_DEFINE_NUM(name, key)                                                             \
     KAVRO_CAMSET_DEFINE_VALUE(name, key)
+// clang-format on
 #define KAVRO_CAMSET_DEFINE_CAPABILITY_Count(name, enumeration, key) KAVRO_CAMSET_DEFINE_NUM(name, key)
+// clang-format off
 #define KAVRO_CAMSET_DEFINE_CAPABILITY_Limits(name, enumeration, key)                              \
     int DeviceAdapter::name##Min() const { return d->key##Min.load(); }                            \
     int DeviceAdapter::name##Max() const { return d->key##Max.load(); }                            \
     int DeviceAdapter::name##Step() const { return d->key##Step.load(); }
+// clang-format on
 #define KAVRO_CAMSET_DEFINE_CAPABILITY_SpecialCount(name, enumeration, key)
 #define KAVRO_CAMSET_DEFINE_CAPABILITY_Special(name, enumeration, key)
 #define KAVRO_CAMSET_DEFINE_CAPABILITY_Plain(name, enumeration, key)
@@ -108,9 +116,8 @@ Utilities::Ternary DeviceAdapter::apertureCapability(short value) const
 // Sign-extended like every 16-bit aperture; only the listed entries count.
 short DeviceAdapter::apertureCapabilityValue(int index) const
 {
-    return index >= 0 && index < apertureCapabilityNum()
-               ? d->apertureValues[static_cast<std::size_t>(index)].load()
-               : short(-1);
+    return index >= 0 && index < apertureCapabilityNum() ? d->apertureValues[static_cast<std::size_t>(index)].load()
+                                                         : short(-1);
 }
 
 int DeviceAdapter::apertureCapabilityNum() const
@@ -201,11 +208,26 @@ bool DeviceAdapter::imgInfoHeifModeAvailable() const
     return false;
 }
 
-bool DeviceAdapter::pscLUT2Available() const { return d->pscLUT2Available.load(); }
-bool DeviceAdapter::pscDensity2Available() const { return d->pscDensity2Available.load(); }
-bool DeviceAdapter::pscSupportHLG() const { return d->pscSupportHLG.load(); }
-bool DeviceAdapter::pscEnableHLG() const { return d->pscEnableHLG.load(); }
-int DeviceAdapter::imageQualityFlagNum() const { return d->imageQualityFlagNum.load(); }
+bool DeviceAdapter::pscLUT2Available() const
+{
+    return d->pscLUT2Available.load();
+}
+bool DeviceAdapter::pscDensity2Available() const
+{
+    return d->pscDensity2Available.load();
+}
+bool DeviceAdapter::pscSupportHLG() const
+{
+    return d->pscSupportHLG.load();
+}
+bool DeviceAdapter::pscEnableHLG() const
+{
+    return d->pscEnableHLG.load();
+}
+int DeviceAdapter::imageQualityFlagNum() const
+{
+    return d->imageQualityFlagNum.load();
+}
 
 // Exposure applies to a movie in the P/A/S/M modes of the movie dial, and in
 // creative video and S&Q motion while the camera reports no shot mode.

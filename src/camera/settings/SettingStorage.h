@@ -66,15 +66,20 @@ struct SpecialSettingStorage
 
 // X-list expansion for DeviceAdapterData's class body: the value of each
 // storage row and the capability storage its kind needs.
+// clang-format off
 #define KAVRO_CAMSET_STORAGE(name, Name, storeOp, type, width, start, kind, enumeration, slots, key, \
                              share, countSignal, writer, enqueuer)                                 \
     KAVRO_CAMSET_STORAGE_##share(key, width, start, kind, slots)
+// clang-format on
 #define KAVRO_CAMSET_STORAGE_Alias(key, width, start, kind, slots)
+// clang-format off
 #define KAVRO_CAMSET_STORAGE_Own(key, width, start, kind, slots)                                   \
     StoredValue<width> key{start};                                                                 \
     KAVRO_CAMSET_CAPABILITY_STORAGE_##kind(key, slots)
+// clang-format on
 
 #define KAVRO_CAMSET_COUNT_STORAGE(key) StoredValue<int> key##Count{0};
+// clang-format off
 #define KAVRO_CAMSET_CAPABILITY_STORAGE_Flags(key, slots)                                          \
     SettingFlags<slots> key##Flags{};                                                              \
     KAVRO_CAMSET_COUNT_STORAGE(key)
@@ -85,11 +90,14 @@ struct SpecialSettingStorage
     SettingFlags<slots> key##Flags{};                                                              \
     SettingValueList<qint32> key##Values{};                                                        \
     KAVRO_CAMSET_COUNT_STORAGE(key)
+// clang-format on
 #define KAVRO_CAMSET_CAPABILITY_STORAGE_Count(key, slots) KAVRO_CAMSET_COUNT_STORAGE(key)
 #define KAVRO_CAMSET_CAPABILITY_STORAGE_SpecialCount(key, slots) KAVRO_CAMSET_COUNT_STORAGE(key)
+// clang-format off
 #define KAVRO_CAMSET_CAPABILITY_STORAGE_Limits(key, slots)                                         \
     StoredValue<int> key##Min{0};                                                                  \
     StoredValue<int> key##Max{0};                                                                  \
     StoredValue<int> key##Step{0};
+// clang-format on
 #define KAVRO_CAMSET_CAPABILITY_STORAGE_Special(key, slots)
 #define KAVRO_CAMSET_CAPABILITY_STORAGE_Plain(key, slots)
