@@ -24,4 +24,25 @@ inline QStringList queueText(const DeviceAdapterCallback &receiver)
     return out;
 }
 
+inline bool isWaiting(const DeviceAdapterCallback &receiver, quint32 type)
+{
+    for (const CallbackQueueItem &item : receiver.pendingItems())
+        if (item.cb_event_type == type)
+            return true;
+    return false;
+}
+
+// Steps the queue, oldest first, until no item of this type waits any more:
+// events the SDK delivered meanwhile may stand before it. false when none
+// was waiting.
+inline bool runThrough(DeviceAdapterCallback &receiver, quint32 type)
+{
+    if (!isWaiting(receiver, type))
+        return false;
+    while (isWaiting(receiver, type))
+        if (!receiver.runOne())
+            return false;
+    return true;
+}
+
 } // namespace kavrotether::test
