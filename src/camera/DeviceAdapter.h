@@ -477,8 +477,6 @@ public:
     Q_INVOKABLE int GetCameraSettingListIndex(QString serialNo);
 
 private:
-    // The saved entry at camIndex, null outside the list.
-    CameraInfo *savedEntry(int camIndex);
     // Runs f(CameraInfo&) on the first table camera (UUID order) whose serial
     // number is that of saved entry camIndex, under the table lock; false
     // when there is none.
@@ -526,9 +524,17 @@ private:
     // Selects device i of the list, opens its session and enters it into
     // the table; true when it was added.
     bool addSelectedUsbDevice(DeviceListCopy &list, quint32 i, bool underSelectedCameraLock);
-    // USB road: the shared device list, read and written under the table lock.
+    // The shared device list, read and written under its own lock only.
     std::unique_ptr<DeviceListCopy> deviceListSnapshot();
     void storeDeviceList(const KVR_CONNECT_DEVICE_INFO &list);
+    // Appends a network camera's record (it has no device path); a copy of
+    // the list with it, for the SDK to select from.
+    std::unique_ptr<DeviceListCopy> appendToDeviceList(const KVR_DEVINFO &record);
+    // Opens the session of each camera once; those that failed go to failed.
+    void openSessions(const QStringList &uuids, QStringList *failed);
+    // Closes the cameras' sessions and devices, drops their locks and
+    // removes their rows.
+    void releaseCameras(const QStringList &uuids);
     // Rebuilds the device list from the ticked search-list entries; their count.
     quint32 deviceListFromTickedEntries();
     void closeDisableDevice();
@@ -795,10 +801,9 @@ auto DeviceAdapter::withCameraTable(F &&f)
 template<typename F>
 bool DeviceAdapter::withMatchingCamera(int camIndex, F &&f)
 {
-    const CameraInfo *saved = savedEntry(camIndex);
-    if (!saved)
+    const QString serial = d->savedCameraList.serialAt(camIndex);
+    if (serial.isEmpty())
         return false;
-    const QString serial = saved->serialNo;
     QMutexLocker g(&d->cameraTableMutex);
     for (auto it = d->cameraTable.begin(); it != d->cameraTable.end(); ++it) {
         if (it->serialNo == serial) {

@@ -18,9 +18,11 @@ void DeviceAdapter::camera_list_load_setting_file()
     // A count from the file is untrusted: the list holds at most its capacity.
     const int count = qBound(0, file->value(QStringLiteral("NumberOfCamera"), 0).toInt(),
                              DeviceAdapterData::kSavedCameraCapacity);
-    d->savedCameraCount = count;
+    QStringList serials;
     for (int i = 0; i < count; ++i)
-        d->savedCameraList[std::size_t(i)].serialNo = file->value(QStringLiteral("CameraID%1").arg(i + 1)).toString();
+        serials << file->value(QStringLiteral("CameraID%1").arg(i + 1)).toString();
+    // A missing or empty key is a gap, not a camera: the entries close up.
+    d->savedCameraList.assignSerials(serials);
 }
 
 void DeviceAdapter::ptpip_enhance_security_load_pw_list()

@@ -72,9 +72,121 @@ std::unique_ptr<QSettings> DeviceAdapterData::openCertificateListFile()
     return openFile(QStringLiteral("Rcl"));
 }
 
+int SavedCameraList::count() const
+{
+    QMutexLocker g(&m_lock);
+    return m_count;
+}
+
+bool SavedCameraList::entry(int i, CameraInfo *out) const
+{
+    QMutexLocker g(&m_lock);
+    if (i < 0 || i >= m_count)
+        return false;
+    if (out)
+        *out = m_entries[std::size_t(i)];
+    return true;
+}
+
+QString SavedCameraList::serialAt(int i) const
+{
+    QMutexLocker g(&m_lock);
+    return i >= 0 && i < m_count ? m_entries[std::size_t(i)].serialNo : QString();
+}
+
+QStringList SavedCameraList::serials() const
+{
+    QMutexLocker g(&m_lock);
+    QStringList out;
+    out.reserve(m_count);
+    for (int i = 0; i < m_count; ++i)
+        out << m_entries[std::size_t(i)].serialNo;
+    return out;
+}
+
+int SavedCameraList::indexOf(const QString &serial, Qt::CaseSensitivity cs) const
+{
+    if (serial.isEmpty())
+        return -1;
+    QMutexLocker g(&m_lock);
+    for (int i = 0; i < m_count; ++i)
+        if (m_entries[std::size_t(i)].serialNo.compare(serial, cs) == 0)
+            return i;
+    return -1;
+}
+
+void SavedCameraList::assignSerials(const QStringList &serials)
+{
+    QMutexLocker g(&m_lock);
+    m_entries.fill(CameraInfo());
+    m_count = 0;
+    for (const QString &serial : serials) {
+        if (serial.isEmpty())
+            continue;
+        if (m_count >= kCapacity)
+            break;
+        m_entries[std::size_t(m_count++)].serialNo = serial;
+    }
+}
+
+bool SavedCameraList::append(const CameraInfo &camera)
+{
+    if (camera.serialNo.isEmpty())
+        return false;
+    QMutexLocker g(&m_lock);
+    if (m_count >= kCapacity)
+        return false;
+    for (int i = 0; i < m_count; ++i)
+        if (m_entries[std::size_t(i)].serialNo == camera.serialNo)
+            return false;
+    m_entries[std::size_t(m_count++)] = camera;
+    return true;
+}
+
+bool SavedCameraList::setEntry(int i, const QString &serial, quint8 powerOnMode)
+{
+    if (serial.isEmpty())
+        return false;
+    QMutexLocker g(&m_lock);
+    if (i < 0 || i >= m_count)
+        return false;
+    m_entries[std::size_t(i)].serialNo = serial;
+    m_entries[std::size_t(i)].powerOnMode = powerOnMode;
+    return true;
+}
+
+void SavedCameraList::clear()
+{
+    QMutexLocker g(&m_lock);
+    m_entries.fill(CameraInfo());
+    m_count = 0;
+}
+
 void DeviceAdapterData::initCameraRecords()
 {
-    savedCameraList.fill(CameraInfo());
+    savedCameraList.clear();
+}
+
+bool DeviceAdapterData::writeCameraListFile()
+{
+    QMutexLocker g(&cameraListFileLock);
+    const QStringList serials = savedCameraList.serials();
+    auto file = openCameraListFile();
+    const QString prefix = QStringLiteral("CameraID");
+    // Keys past the new count (of a longer list, or left by a gap) would
+    // otherwise come back as cameras once the list grows again.
+    const QStringList keys = file->allKeys();
+    for (const QString &key : keys) {
+        bool number = false;
+        const int n = key.startsWith(prefix) ? key.mid(prefix.size()).toInt(&number) : 0;
+        if (number && n > serials.size())
+            file->remove(key);
+    }
+    for (int n = 0; n < serials.size(); ++n)
+        file->setValue(prefix + QString::number(n + 1), serials.at(n));
+    file->setValue(QStringLiteral("NumberOfCamera"), int(serials.size()));
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
 void DeviceAdapterData::clearCameraMap()

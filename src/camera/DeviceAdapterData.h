@@ -6,6 +6,7 @@
 #include <QRecursiveMutex>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <atomic>
@@ -43,6 +44,40 @@ struct DeviceListCopy
 };
 
 class SearchCameraListItemObject;
+
+// The known cameras in saved order. The connection code writes it on the GUI
+// thread and the re-scan on the event worker while the interface reads it:
+// every access copies under the list's own lock, and no other lock is waited
+// for while that one is held. No entry is without a serial number: a
+// nameless camera could never be found again and would leave a gap in the file.
+class SavedCameraList
+{
+public:
+    static constexpr int kCapacity = 512;
+
+    int count() const;
+    // A copy of entry i; false outside the list.
+    bool entry(int i, CameraInfo *out) const;
+    QString serialAt(int i) const;
+    QStringList serials() const;
+    // Position of the first entry with this serial number; -1 for none.
+    int indexOf(const QString &serial, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
+    // Replaces the list by these serial numbers in order; empty ones and any
+    // beyond the capacity are left out.
+    void assignSerials(const QStringList &serials);
+    // Appends a camera whose serial number is not yet known; false for an
+    // empty or known serial number and when the list is full.
+    bool append(const CameraInfo &camera);
+    // Sets the serial number and power-on mode of entry i; false outside the
+    // list or for an empty serial number (the entry then stays as it was).
+    bool setEntry(int i, const QString &serial, quint8 powerOnMode);
+    void clear();
+
+private:
+    mutable QMutex m_lock;
+    int m_count = 0;
+    std::array<CameraInfo, kCapacity> m_entries;
+};
 
 // One stored value shared between the GUI thread, the event worker and the
 // SDK's threads. Plain values are atomic; anything else (strings) is copied
@@ -165,7 +200,7 @@ private:
 class DeviceAdapterData : public SpecialSettingStorage
 {
 public:
-    static constexpr int kSavedCameraCapacity = 512;
+    static constexpr int kSavedCameraCapacity = SavedCameraList::kCapacity;
 
     DeviceAdapterData();
     ~DeviceAdapterData();
@@ -179,6 +214,10 @@ public:
     static std::unique_ptr<QSettings> openCertificateListFile();
 
     void initCameraRecords();
+    // Writes the known cameras to the "CameraList" file, numbered 1 to n
+    // without gaps, and removes the keys of a longer list written before.
+    // Writers take turns, so the file ends with the latest list.
+    bool writeCameraListFile();
     void clearCameraMap();
 
 #define KAVRO_DA_STORAGE_MEMBER(type, name, start) StoredValue<type> name{start};
@@ -192,11 +231,11 @@ public:
     std::atomic<bool> fwupRunning{false};
     std::atomic<bool> fwupDisconnected{false};
 
-    int savedCameraCount = 0;
+    SavedCameraList savedCameraList;
+    QMutex cameraListFileLock;
     int currentDevIndex = 0;
     // Read by the SDK callbacks on their own threads.
     StoredValue<QString> selectedCameraUuid{QString()};
-    std::array<CameraInfo, kSavedCameraCapacity> savedCameraList;
 
     // cameraTable is walked and changed only under cameraTableMutex.
     QMap<QString, CameraInfo> cameraTable;
@@ -213,13 +252,15 @@ public:
     QMap<QString, QString> savedPasswordMap;
     QMutex savedPasswordMapLock;
 
-    // USB connection: the SDK's device list of the cameras to select, shared
-    // by the search and the connect. Its path pointers point into
-    // deviceListPaths, never into SDK or search-list memory that may be freed.
-    // Both are read and written only under cameraTableMutex; callers work on
-    // a DeviceListCopy.
+    // The SDK's device list of the cameras to select, shared by the USB
+    // search, the USB connect and the network select. Its path pointers point
+    // into deviceListPaths, never into SDK or search-list memory that may be
+    // freed. Both are read and written only under deviceListLock, and nothing
+    // else is waited for while it is held; callers (and the SDK) work on a
+    // DeviceListCopy.
     KVR_CONNECT_DEVICE_INFO deviceList{};
     std::array<std::wstring, KVR_MAX_DEVICES> deviceListPaths;
+    QMutex deviceListLock;
 
     // Live-view frame read: records, two JPEG buffers used in turn, and
     // what the last read left. Guarded by the adapter's liveViewMutex.

@@ -199,11 +199,11 @@ QStringList DeviceAdapter::checkRestoreCompatible(QString uuid)
             ids << info.individualId;
         return ids;
     }
+    const QStringList saved = d->savedCameraList.serials();
     QMutexLocker g(&d->cameraTableMutex);
-    const int saved = std::clamp(d->savedCameraCount, 0, DeviceAdapterData::kSavedCameraCapacity);
     for (auto it = d->cameraTable.cbegin(); it != d->cameraTable.cend(); ++it) {
-        for (int i = 0; i < saved; ++i) {
-            if (d->savedCameraList[std::size_t(i)].serialNo != it->serialNo || it->powerOnMode == 0)
+        for (const QString &serial : saved) {
+            if (serial != it->serialNo || it->powerOnMode == 0)
                 continue;
             if (compatible(it.key()))
                 ids << it->individualId;

@@ -9,24 +9,15 @@ namespace {
 using T = Utilities::Ternary;
 }
 
-CameraInfo *DeviceAdapter::savedEntry(int camIndex)
-{
-    // The interface only passes positions of the list; anything else reads
-    // nothing rather than beyond it.
-    if (camIndex < 0 || camIndex >= d->savedCameraCount || camIndex >= DeviceAdapterData::kSavedCameraCapacity)
-        return nullptr;
-    return &d->savedCameraList[std::size_t(camIndex)];
-}
-
 int DeviceAdapter::camera_list_number_of_camera()
 {
-    return d->savedCameraCount;
+    return d->savedCameraList.count();
 }
 
 QString DeviceAdapter::camera_list_get_camera_serial_number(int camIndex)
 {
-    const CameraInfo *e = savedEntry(camIndex);
-    return e ? e->serialNo : QString();
+    // Positions outside the list read nothing rather than beyond it.
+    return d->savedCameraList.serialAt(camIndex);
 }
 
 bool DeviceAdapter::camera_list_check_camera_existence(QString serialNo)
@@ -43,11 +34,8 @@ int DeviceAdapter::camera_list_get_camera_current_dev_index()
 
 void DeviceAdapter::camera_list_set_camera_value(int camIndex, QString camSerialNo, bool camPowerOnMode)
 {
-    CameraInfo *e = savedEntry(camIndex);
-    if (!e)
+    if (!d->savedCameraList.setEntry(camIndex, camSerialNo, camPowerOnMode ? 1 : 0))
         return;
-    e->serialNo = camSerialNo;
-    e->powerOnMode = camPowerOnMode ? 1 : 0;
     withMatchingCamera(camIndex, [&](const QString &, CameraInfo &c) { c.powerOnMode = camPowerOnMode ? 1 : 0; });
 }
 
@@ -156,30 +144,17 @@ int DeviceAdapter::camera_list_get_number_of_displayed_camera()
 
 int DeviceAdapter::GetCameraSettingListIndex(QString serialNo)
 {
-    const int count = qBound(0, d->savedCameraCount, DeviceAdapterData::kSavedCameraCapacity);
-    for (int i = 0; i < count; ++i)
-        if (d->savedCameraList[std::size_t(i)].serialNo == serialNo)
-            return i;
-    return -1;
+    return d->savedCameraList.indexOf(serialNo);
 }
 
 bool DeviceAdapter::isFindSerialNo(QString serialNo)
 {
-    const int count = qBound(0, d->savedCameraCount, DeviceAdapterData::kSavedCameraCapacity);
-    {
-        // The file holds only the entries with a serial number (see
-        // camera_list_update_camera_list): a count of every entry would make
-        // the next start read keys that are not there.
-        int written = 0;
-        for (int i = 0; i < count; ++i)
-            written += d->savedCameraList[std::size_t(i)].serialNo.isEmpty() ? 0 : 1;
-        auto file = DeviceAdapterData::openCameraListFile();
-        file->setValue(QStringLiteral("NumberOfCamera"), written);
-    }
-    for (int i = 0; i < count; ++i)
-        if (d->savedCameraList[std::size_t(i)].serialNo.compare(serialNo, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    // The count is never written without its keys: a count over keys that
+    // are not there, or keys past the count, would lose cameras at the next
+    // start.
+    if (!d->writeCameraListFile())
+        qWarning("DeviceAdapter: the camera list could not be written");
+    return d->savedCameraList.indexOf(serialNo, Qt::CaseInsensitive) >= 0;
 }
 
 void DeviceAdapter::camera_list_update_camera_list(bool isSearchCamera)
@@ -193,13 +168,9 @@ void DeviceAdapter::camera_list_update_camera_list(bool isSearchCamera)
     {
         QMutexLocker g(&d->cameraTableMutex);
         for (const CameraInfo &c : std::as_const(d->cameraTable)) {
-            if (GetCameraSettingListIndex(c.serialNo) >= 0)
-                continue;
-            // A full list remembers no more cameras rather than writing past it.
-            if (d->savedCameraCount >= DeviceAdapterData::kSavedCameraCapacity)
-                break;
-            CameraInfo &e = d->savedCameraList[std::size_t(d->savedCameraCount)];
-            e = CameraInfo();
+            // A camera that did not tell its serial number is not remembered,
+            // and a full list remembers no more cameras.
+            CameraInfo e;
             e.serialNo = c.serialNo;
             e.individualId = c.individualId;
             e.modelName = c.modelName;
@@ -211,27 +182,10 @@ void DeviceAdapter::camera_list_update_camera_list(bool isSearchCamera)
             e.extInfoWord = c.extInfoWord;
             e.extInfoTail = c.extInfoTail;
             e.cameraStatus = c.cameraStatus;
-            ++d->savedCameraCount;
+            d->savedCameraList.append(e);
         }
     }
-    // Entries without a serial number are not written; the others are
-    // numbered without gaps, so that reading the file back (keys 1 to
-    // "NumberOfCamera") finds every one of them.
-    auto file = DeviceAdapterData::openCameraListFile();
-    const int previous = file->value(QStringLiteral("NumberOfCamera"), 0).toInt();
-    int written = 0;
-    for (int i = 0; i < d->savedCameraCount; ++i) {
-        const QString &serial = d->savedCameraList[std::size_t(i)].serialNo;
-        if (serial.isEmpty())
-            continue;
-        ++written;
-        file->setValue(QStringLiteral("CameraID%1").arg(written), serial);
-    }
-    for (int n = written + 1; n <= qBound(0, previous, DeviceAdapterData::kSavedCameraCapacity); ++n)
-        file->remove(QStringLiteral("CameraID%1").arg(n));
-    file->setValue(QStringLiteral("NumberOfCamera"), written);
-    file->sync();
-    if (file->status() != QSettings::NoError)
+    if (!d->writeCameraListFile())
         qWarning("DeviceAdapter: the camera list could not be written");
 }
 

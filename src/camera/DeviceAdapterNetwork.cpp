@@ -318,18 +318,15 @@ bool DeviceAdapter::ptpipSelectWithSavedPassword(const Info *info, QString *uuid
     quint32 error = 0;
     uint8_t result;
     {
+        // The device list is the one the USB search fills; the SDK selects
+        // from a copy, so the list's lock is not held across the call.
+        KVR_DEVINFO record;
+        std::memcpy(&record, info, sizeof record);
+        const std::unique_ptr<DeviceListCopy> list = appendToDeviceList(record);
         // A password request is delivered on the SDK's thread before the
-        // select returns; its handler takes no lock held here. The device
-        // list is the one the USB search fills, under the same lock; only a
-        // new search empties it, so appends stop at its capacity.
+        // select returns; its handler takes no lock held here.
         QMutexLocker g(&sdkMutex);
-        KVR_CONNECT_DEVICE_INFO &list = d->deviceList;
-        if (list.count < KVR_MAX_DEVICES) {
-            std::memcpy(&list.devices[list.count], info, sizeof(list.devices[0]));
-            list.devicePath[list.count] = nullptr;
-            ++list.count;
-        }
-        result = KVR_func_api_SelectPnPDevice(info->devIndex, &list, uuidBuffer, nullptr, password.constData(), 1,
+        result = KVR_func_api_SelectPnPDevice(info->devIndex, &list->list, uuidBuffer, nullptr, password.constData(), 1,
                                               &error);
     }
     if (err)
@@ -373,9 +370,9 @@ bool DeviceAdapter::ptpipConnectDevice(Info *info, uint *err, bool select)
     setFileTargetById(camera.serialNo);
     if (select) {
         QString chosen;
+        const QStringList saved = d->savedCameraList.serials();
         withCameraTable([&](QMap<QString, CameraInfo> &table) {
-            for (int i = 0; i < d->savedCameraCount; ++i) {
-                const QString &serial = d->savedCameraList[std::size_t(i)].serialNo;
+            for (const QString &serial : saved) {
                 const auto it = std::find_if(table.cbegin(), table.cend(),
                                              [&](const CameraInfo &c) { return c.serialNo == serial; });
                 if (it != table.cend()) {

@@ -113,10 +113,10 @@ void DeviceAdapter::ptpip_enhance_security_show_change_password_dialog(int devIn
     if (connectionType() == kConnectionUsb || passwordDialog || !canShowWidgets())
         return;
     QString name;
-    for (int i = 0; i < d->savedCameraCount; ++i) {
+    CameraInfo saved;
+    for (int i = 0; d->savedCameraList.entry(i, &saved); ++i) {
         if (camConnectDeviceStatus(i) != Utilities::Ternary_True || !camera_list_get_camera_power_mode(i))
             continue;
-        const CameraInfo &saved = d->savedCameraList[std::size_t(i)];
         if (saved.serialNo != serialNo)
             continue;
         name = saved.individualId.isEmpty() ? saved.modelName : saved.individualId;

@@ -16,13 +16,7 @@ namespace {
 // serial number matches nothing.
 int savedPosition(const DeviceAdapterData &d, const QString &serial)
 {
-    if (serial.isEmpty())
-        return -1;
-    const int count = std::clamp(d.savedCameraCount, 0, DeviceAdapterData::kSavedCameraCapacity);
-    for (int i = 0; i < count; ++i)
-        if (d.savedCameraList[std::size_t(i)].serialNo == serial)
-            return i;
-    return -1;
+    return d.savedCameraList.indexOf(serial);
 }
 
 } // namespace

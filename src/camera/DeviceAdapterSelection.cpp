@@ -59,12 +59,12 @@ std::vector<_MULTIVIEW_DEVICE_PARAM> DeviceAdapter::multiviewPageCameras()
     if (page < 0)
         return out;
     int running = 0;
-    const int count = qBound(0, d->savedCameraCount, DeviceAdapterData::kSavedCameraCapacity);
-    for (int i = 0; i < count; ++i) {
+    const QStringList saved = d->savedCameraList.serials();
+    for (const QString &serial : saved) {
         QString uuid;
         withCameraTable([&](QMap<QString, CameraInfo> &table) {
             for (auto it = table.cbegin(); it != table.cend(); ++it)
-                if (it->serialNo == d->savedCameraList[std::size_t(i)].serialNo && it->liveViewEnable != 0) {
+                if (it->serialNo == serial && it->liveViewEnable != 0) {
                     uuid = it.key();
                     break;
                 }

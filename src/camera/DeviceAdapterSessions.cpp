@@ -112,7 +112,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CloseDevice(QString uuid)
 std::unique_ptr<DeviceListCopy> DeviceAdapter::deviceListSnapshot()
 {
     auto copy = std::make_unique<DeviceListCopy>();
-    QMutexLocker g(&d->cameraTableMutex);
+    QMutexLocker g(&d->deviceListLock);
     copy->assign(d->deviceList);
     return copy;
 }
@@ -122,12 +122,28 @@ void DeviceAdapter::storeDeviceList(const KVR_CONNECT_DEVICE_INFO &source)
     // Built outside the lock: the copy reads the caller's paths.
     auto copy = std::make_unique<DeviceListCopy>();
     copy->assign(source);
-    QMutexLocker g(&d->cameraTableMutex);
+    QMutexLocker g(&d->deviceListLock);
     d->deviceList = copy->list;
     for (quint32 i = 0; i < KVR_MAX_DEVICES; ++i) {
         d->deviceListPaths[i] = copy->paths[i];
         d->deviceList.devicePath[i] = i < copy->count() ? d->deviceListPaths[i].c_str() : nullptr;
     }
+}
+
+std::unique_ptr<DeviceListCopy> DeviceAdapter::appendToDeviceList(const KVR_DEVINFO &record)
+{
+    auto copy = std::make_unique<DeviceListCopy>();
+    QMutexLocker g(&d->deviceListLock);
+    // Only a new search empties the list: appends stop at its capacity.
+    const quint32 at = qMin<quint32>(d->deviceList.count, KVR_MAX_DEVICES);
+    if (at < KVR_MAX_DEVICES) {
+        d->deviceList.devices[at] = record;
+        d->deviceListPaths[at].clear();
+        d->deviceList.devicePath[at] = nullptr;
+        d->deviceList.count = at + 1;
+    }
+    copy->assign(d->deviceList);
+    return copy;
 }
 
 quint32 DeviceAdapter::deviceListFromTickedEntries()
@@ -155,7 +171,9 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
     const quint32 count = copy->count();
     if (count == 0)
         return Utilities::Ternary_False;
-    bool any = false;
+    // Every device is selected first and enters the table; then the sessions
+    // of all of them are opened in one pass, each once.
+    QMap<QString, quint32> selected;
     for (quint32 i = 0; i < count; ++i) {
         char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
         quint8 r;
@@ -182,37 +200,52 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
         }
         const QString uuid = uuidText(uuidBuffer);
         getOrCreateDeviceMutex(uuid);
-        // The camera answers its identity and takes its recording target only
-        // inside a session: open it before reading, as the add path does.
-        if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True) {
+        // Its row until the camera has been read; a thirteenth camera is let
+        // go again before a session would keep it busy.
+        CameraInfo row;
+        row.devIndex = qint32(list.devices[i].devIndex);
+        row.devicePath = devicePathText(list.devicePath[i]);
+        if (!addCameraToTable(uuid, row)) {
             releaseUnusedCamera(uuid);
             continue;
         }
-        CameraInfo info;
-        getCameraInfo(int(list.devices[i].devIndex), devicePathText(list.devicePath[i]), uuid, false, &info);
-        if (!addCameraToTable(uuid, info)) {
-            // A thirteenth camera: let the SDK forget it again.
-            releaseUnusedCamera(uuid);
-            continue;
-        }
-        setFileTargetById(info.serialNo);
-        any = true;
+        selected.insert(uuid, i);
     }
-    if (!any)
+    if (selected.isEmpty())
         return Utilities::Ternary_False;
+    // The camera answers its identity and takes its recording target only
+    // inside a session. One whose session does not open leaves the table
+    // with its session, device and lock closed: a failed connect keeps no
+    // camera that is not connected.
+    QStringList failed;
+    openSessions(selected.keys(), &failed);
+    releaseCameras(failed);
+    for (const QString &uuid : std::as_const(failed))
+        selected.remove(uuid);
+    if (selected.isEmpty())
+        return Utilities::Ternary_False;
+    for (auto it = selected.cbegin(); it != selected.cend(); ++it) {
+        const quint32 i = it.value();
+        CameraInfo info;
+        getCameraInfo(int(list.devices[i].devIndex), devicePathText(list.devicePath[i]), it.key(), false, &info);
+        addCameraToTable(it.key(), info);
+        setFileTargetById(info.serialNo);
+    }
     camera_list_update_camera_list(false);
 
     // The selected camera: the first remembered one that is connected.
+    const QStringList saved = d->savedCameraList.serials();
     QString chosen;
     withCameraTable([&](QMap<QString, CameraInfo> &table) {
-        for (int i = 0; i < d->savedCameraCount && chosen.isEmpty(); ++i) {
-            const QString &serial = d->savedCameraList[std::size_t(i)].serialNo;
+        for (const QString &serial : saved) {
             for (auto it = table.cbegin(); it != table.cend(); ++it) {
                 if (it->serialNo == serial) {
                     chosen = it.key();
                     break;
                 }
             }
+            if (!chosen.isEmpty())
+                break;
         }
         for (auto it = table.cbegin(); chosen.isEmpty() && it != table.cend(); ++it)
             if (it->devIndex == 0)
@@ -227,6 +260,21 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
     return Utilities::Ternary_True;
 }
 
+void DeviceAdapter::openSessions(const QStringList &uuids, QStringList *failed)
+{
+    for (const QString &uuid : uuids)
+        if (adp_KVR_func_api_OpenSession(uuid) != Utilities::Ternary_True && failed)
+            *failed << uuid;
+}
+
+void DeviceAdapter::releaseCameras(const QStringList &uuids)
+{
+    for (const QString &uuid : uuids) {
+        releaseUnusedCamera(uuid);
+        removeCameraFromTable(uuid);
+    }
+}
+
 Utilities::Ternary DeviceAdapter::connectEnableDevice()
 {
     if (camConnectStatus() != Utilities::CamConnectSts_Connecting)
@@ -237,16 +285,12 @@ Utilities::Ternary DeviceAdapter::connectEnableDevice()
         uint err = 0;
         result = selectEnableLanDevice(&err, false) ? Utilities::Ternary_True : Utilities::Ternary_False;
     } else if (connectionType() == kConnectionUsb && deviceListFromTickedEntries() != 0) {
+        // The selection opens the sessions of the cameras it selects: an
+        // "All" pass here would open each a second time.
         for (int attempt = 0; attempt < kSelectAttempts; ++attempt) {
             result = adp_KVR_func_api_SelectPnPDevice();
             if (result == Utilities::Ternary_True)
                 break;
-        }
-        if (result == Utilities::Ternary_True && adp_KVR_func_api_OpenSession(kAll) != Utilities::Ternary_True) {
-            adp_KVR_func_api_CloseSession(kAll);
-            // Closing what could not be opened does not make the connect a
-            // success.
-            result = Utilities::Ternary_False;
         }
     }
     const bool passwordAwaited = postPasswordRequestIfAwaited();
@@ -488,9 +532,9 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptP
         return Utilities::Ternary_False;
     }
     setFileTargetById(info.serialNo);
+    const QStringList saved = d->savedCameraList.serials();
     withCameraTable([&](QMap<QString, CameraInfo> &table) {
-        for (int i = 0; i < d->savedCameraCount; ++i) {
-            const QString &serial = d->savedCameraList[std::size_t(i)].serialNo;
+        for (const QString &serial : saved) {
             auto it = std::find_if(table.cbegin(), table.cend(),
                                    [&](const CameraInfo &c) { return c.serialNo == serial; });
             if (it == table.cend())

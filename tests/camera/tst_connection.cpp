@@ -6,7 +6,9 @@
 #include <QtTest>
 
 #include <QSettings>
+#include <QThread>
 
+#include <atomic>
 #include <memory>
 
 #include "AdapterFixture.h"
@@ -70,6 +72,9 @@ private slots:
     // known cameras
     void knownCameraFileRoundTrip();
     void knownCameraFileWithoutGaps();
+    void knownCameraFileGapsAndEmptySerials_data();
+    void knownCameraFileGapsAndEmptySerials();
+    void savedListReadWhileRescanAdds();
     void knownCameraListFull();
     void existenceAndIndex_data();
     void existenceAndIndex();
@@ -89,6 +94,7 @@ private slots:
     void selectRetriesUpToTen_data();
     void selectRetriesUpToTen();
     void failedSessionIsNoSuccess();
+    void connectOpensEachSessionOnce();
     void connectWithEmptyList();
     void thirteenthCameraRefused();
     void thirteenthCameraOnAddPath();
@@ -217,6 +223,120 @@ void TestConnection::knownCameraFileWithoutGaps()
     QVERIFY(adapter.isFindSerialNo(QStringLiteral("ccc")));
     file.sync();
     QCOMPARE(file.value("NumberOfCamera").toInt(), 2);
+}
+
+namespace {
+// The known-camera file as "key=value" lines in key order.
+QStringList cameraListFile()
+{
+    QSettings file(QSettings::IniFormat, QSettings::UserScope, "(KAVROTether x64)", "CameraList");
+    QStringList out;
+    const QStringList keys = file.allKeys();
+    for (const QString &key : keys)
+        out << key + QLatin1Char('=') + file.value(key).toString();
+    return out;
+}
+
+void writeCameraListFile(const QStringList &lines)
+{
+    QSettings file(QSettings::IniFormat, QSettings::UserScope, "(KAVROTether x64)", "CameraList");
+    file.clear();
+    for (const QString &line : lines)
+        file.setValue(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+}
+
+QStringList savedSerials(DeviceAdapter &adapter)
+{
+    QStringList out;
+    for (int i = 0; i < adapter.camera_list_number_of_camera(); ++i)
+        out << adapter.camera_list_get_camera_serial_number(i);
+    return out;
+}
+} // namespace
+
+void TestConnection::knownCameraFileGapsAndEmptySerials_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QStringList>("list");
+    const QStringList compact{"CameraID1=AAA", "CameraID2=CCC", "NumberOfCamera=2"};
+    const QStringList gap{"CameraID1=AAA", "CameraID3=CCC", "NumberOfCamera=3"};
+    const QStringList emptyKey{"CameraID1=AAA", "CameraID2=", "CameraID3=CCC", "NumberOfCamera=3"};
+    QTest::newRow("gap, loaded only") << gap << "load" << gap << QStringList{"AAA", "CCC"};
+    QTest::newRow("gap, looked up") << gap << "find" << compact << QStringList{"AAA", "CCC"};
+    QTest::newRow("empty key, looked up") << emptyKey << "find" << compact << QStringList{"AAA", "CCC"};
+    QTest::newRow("empty key, updated") << emptyKey << "update" << compact << QStringList{"AAA", "CCC"};
+    QTest::newRow("count short of its keys")
+        << QStringList{"CameraID1=AAA", "CameraID2=OLD", "NumberOfCamera=1"} << "find"
+        << QStringList{"CameraID1=AAA", "NumberOfCamera=1"} << QStringList{"AAA"};
+    QTest::newRow("count beyond its keys") << QStringList{"CameraID1=AAA", "NumberOfCamera=4"} << "find"
+                                           << QStringList{"CameraID1=AAA", "NumberOfCamera=1"} << QStringList{"AAA"};
+    QTest::newRow("nameless camera connected")
+        << gap << "connect nameless"
+        << QStringList{"CameraID1=AAA", "CameraID2=CCC", "CameraID3=NEW", "NumberOfCamera=3"}
+        << QStringList{"AAA", "CCC", "NEW"};
+    QTest::newRow("empty serial set") << compact << "set empty" << compact << QStringList{"AAA", "CCC"};
+    QTest::newRow("no file, looked up") << QStringList() << "find" << QStringList{"NumberOfCamera=0"} << QStringList();
+}
+
+void TestConnection::knownCameraFileGapsAndEmptySerials()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, call);
+    QFETCH(QStringList, after);
+    QFETCH(QStringList, list);
+    writeCameraListFile(before);
+    DeviceAdapter adapter;
+    adapter.camera_list_load_setting_file();
+    if (call == QLatin1String("find")) {
+        QCOMPARE(adapter.isFindSerialNo(QStringLiteral("ccc")), list.contains(QStringLiteral("CCC")));
+    } else if (call == QLatin1String("update")) {
+        adapter.camera_list_update_camera_list(false);
+    } else if (call == QLatin1String("connect nameless")) {
+        QVERIFY(adapter.addCameraToTable(QStringLiteral("u1"), cameraRecord(QString(), 0)));
+        QVERIFY(adapter.addCameraToTable(QStringLiteral("u2"), cameraRecord(QStringLiteral("NEW"), 1)));
+        adapter.camera_list_update_camera_list(false);
+    } else if (call == QLatin1String("set empty")) {
+        adapter.camera_list_set_camera_value(1, QString(), true);
+    }
+    QCOMPARE(cameraListFile(), after);
+    QCOMPARE(savedSerials(adapter), list);
+    // The next start reads the same list back.
+    DeviceAdapter later;
+    later.camera_list_load_setting_file();
+    QCOMPARE(savedSerials(later), list);
+}
+
+void TestConnection::savedListReadWhileRescanAdds()
+{
+    // The re-scan remembers cameras on the event worker while the interface
+    // reads the list: a reader sees whole entries, and the list only grows.
+    DeviceAdapter adapter;
+    loadKnownCameras(adapter, {QStringLiteral("S0")});
+    constexpr int kAdds = 48;
+    std::atomic<bool> done{false};
+    std::unique_ptr<QThread> rescan(QThread::create([&] {
+        for (int i = 1; i <= kAdds; ++i) {
+            const QString uuid = QStringLiteral("u%1").arg(i);
+            adapter.addCameraToTable(uuid, cameraRecord(QStringLiteral("S%1").arg(i), i));
+            adapter.camera_list_update_camera_list(false);
+            adapter.removeCameraFromTable(uuid);
+        }
+        done.store(true);
+    }));
+    rescan->start();
+    int wrong = 0;
+    while (!done.load()) {
+        const int n = adapter.camera_list_number_of_camera();
+        const QString last = QStringLiteral("S%1").arg(n - 1);
+        wrong += adapter.camera_list_get_camera_serial_number(n - 1) == last ? 0 : 1;
+        wrong += adapter.GetCameraSettingListIndex(last) == n - 1 ? 0 : 1;
+        wrong += adapter.camera_list_check_camera_existence(last) ? 1 : 0;
+    }
+    QVERIFY(rescan->wait(30000));
+    QCOMPARE(wrong, 0);
+    QCOMPARE(adapter.camera_list_number_of_camera(), kAdds + 1);
 }
 
 void TestConnection::knownCameraListFull()
@@ -505,14 +625,41 @@ void TestConnection::failedSessionIsNoSuccess()
         adapter.adp_KVR_func_api_CloseSession();
     }
     {
-        // No session opens at all: not a success.
+        // No session opens at all: not a success, and no camera is kept half
+        // connected: sessions and devices closed, locks and rows gone.
         DeviceAdapter adapter;
         searchUsb(adapter);
+        kvrsim::clearCallLogs();
         kvrsim::failNext("OpenSession", 1000);
         QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_False);
         QVERIFY(!adapter.isCamerasConnected());
         QCOMPARE(adapter.cameraTableCount(), 0);
+        QCOMPARE(Access::deviceLockCount(adapter), 0);
         QCOMPARE(adapter.camConnectStatus(), int(Utilities::CamConnectSts_Error));
+        QVERIFY(adapter.camera_list_get_selected_camera_uuid().isEmpty());
+        for (int index : kvrsim::cameras()) {
+            if (kvrsim::profileOf(index).connection != kvrsim::Connection::Usb)
+                continue;
+            QVERIFY(!kvrsim::inSession(index));
+            // Each of the ten attempts selected it and closed it again.
+            QCOMPARE(callCount(index, "CloseDevice"), callCount(index, "OpenSession"));
+            QVERIFY(callCount(index, "CloseDevice") >= 1);
+        }
+    }
+}
+
+void TestConnection::connectOpensEachSessionOnce()
+{
+    DeviceAdapter adapter;
+    searchUsb(adapter);
+    kvrsim::clearCallLogs();
+    QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
+    QCOMPARE(adapter.cameraTableCount(), 2);
+    for (const QString &serial : {kA1, kB2}) {
+        const int index = kvrsim::indexOfSerial(serial.toStdString());
+        QVERIFY(kvrsim::inSession(index));
+        QCOMPARE(callCount(index, "OpenSession"), 1);
+        QCOMPARE(callCount(index, "CloseSession"), 0);
     }
 }
 

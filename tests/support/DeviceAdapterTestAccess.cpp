@@ -11,13 +11,13 @@ QMutex &DeviceAdapterTestAccess::sdkLock(DeviceAdapter &adapter)
 
 KVR_CONNECT_DEVICE_INFO DeviceAdapterTestAccess::deviceList(DeviceAdapter &adapter)
 {
-    QMutexLocker g(&adapter.d->cameraTableMutex);
+    QMutexLocker g(&adapter.d->deviceListLock);
     return adapter.d->deviceList;
 }
 
 void DeviceAdapterTestAccess::corruptDeviceList(DeviceAdapter &adapter, quint32 count)
 {
-    QMutexLocker g(&adapter.d->cameraTableMutex);
+    QMutexLocker g(&adapter.d->deviceListLock);
     adapter.d->deviceList.count = count;
     adapter.d->deviceList.devicePath[0] = nullptr;
 }
