@@ -283,15 +283,20 @@ void TestUsbRoad::failedReadingReportsTheCamera()
     itemOf(kB2)->setEnable(false);
     g_readFails.store(true);
     QueuedSpy status(&adapter, &DeviceAdapter::camConnectStatusChanged);
-    QSignalSpy errors(&adapter, &DeviceAdapter::notifyConnectErrorMessage);
+    // The reading thread reports the error: the names reach the test queued.
+    QStringList errors;
+    QObject receiver;
+    connect(
+        &adapter, &DeviceAdapter::notifyConnectErrorMessage, &receiver,
+        [&errors](int, const QString &name, int) { errors << name; }, Qt::QueuedConnection);
     QCOMPARE(adapter.connectEnableDevice(), Utilities::Ternary_True);
     while (adapter.camConnectStatus() != Utilities::CamConnectSts_Error)
         QVERIFY(status.spy.wait(5000));
     adapter.deviceSearch()->stopGetConnectInitData();
-    QCOMPARE(errors.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 5000);
     const QString name = adapter.camIndividualId().isEmpty() ? adapter.camModelName() : adapter.camIndividualId();
     QVERIFY(!name.isEmpty());
-    QCOMPARE(errors.at(0).at(1).toString(), name);
+    QCOMPARE(errors.at(0), name);
 }
 
 void TestUsbRoad::autoSearchAlternates()
