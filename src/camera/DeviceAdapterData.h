@@ -232,8 +232,10 @@ public:
     std::atomic<bool> fwupDisconnected{false};
 
     SavedCameraList savedCameraList;
+    // Writers of the "CameraList" file take turns (see writeCameraListFile).
     QMutex cameraListFileLock;
-    int currentDevIndex = 0;
+    // Written by the re-scan on the event worker as well.
+    std::atomic<int> currentDevIndex{0};
     // Read by the SDK callbacks on their own threads.
     StoredValue<QString> selectedCameraUuid{QString()};
 
