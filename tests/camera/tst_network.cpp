@@ -158,8 +158,10 @@ void TestNetwork::init()
     m_capture = DispatchTables();
     m_capture.ptpip = kCaptureTable;
     m_capture.ptpipCount = std::size(kCaptureTable);
-    // Every test starts from empty settings files.
+    // Every test starts from empty settings files, and where a network
+    // search leaves the connection type.
     m_settings.clear();
+    m_adapter->setConnectionTypeValue(kConnectionLan);
 }
 
 void TestNetwork::cleanup()
