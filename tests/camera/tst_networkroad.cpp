@@ -62,6 +62,7 @@ private slots:
     void cleanup();
 
     void searchListsNetworkCamera();
+    void autoSearchStartsWithUsb();
     void enumerationKeepsCamerasListedMeanwhile_data();
     void enumerationKeepsCamerasListedMeanwhile();
     void savedPasswordConnectsAndDisconnectLeavesNothing();
@@ -157,6 +158,43 @@ void TestNetworkRoad::searchListsNetworkCamera()
     // Nothing is connected by a search.
     QCOMPARE(m_adapter->cameraTableCount(), 0);
     QVERIFY(!kvrsim::inSession(m_index));
+}
+
+void TestNetworkRoad::autoSearchStartsWithUsb()
+{
+    DeviceSearch *search = m_adapter->deviceSearch();
+    auto runSearch = [&] {
+        test::QueuedSpy status(search, &DeviceSearch::devSearchStatusChanged);
+        QVERIFY(search->startSearch());
+        // Started, then ended.
+        QTRY_VERIFY_WITH_TIMEOUT(status.spy.count() >= 2, 20000);
+        QCOMPARE(search->devSearchStatus(), int(DeviceSearch::DEVSEARCH_STATUS_Stop));
+    };
+    auto listedSerials = [&] {
+        QStringList serials;
+        for (SearchCameraListItemObject *item : listed(*m_adapter))
+            serials << item->devSerialNo();
+        serials.sort();
+        return serials;
+    };
+    // The interface's search, as it starts after the splash: the USB
+    // cameras of the default scenario are listed, not hidden behind a first
+    // network pass that ends at the network camera.
+    QCOMPARE(m_adapter->connectionType(), kConnectionUsb);
+    runSearch();
+    QCOMPARE(listedSerials(), (QStringList{"SIMA10000001", "SIMB20000002"}));
+    QVERIFY(!search->networkSearchPending());
+
+    // Without USB cameras the next pass goes to the network.
+    for (int index : kvrsim::cameras())
+        if (kvrsim::profileOf(index).connection == kvrsim::Connection::Usb)
+            kvrsim::unplug(index);
+    runSearch();
+    QCOMPARE(listedSerials(), QStringList{m_serial});
+    QCOMPARE(m_adapter->connectionType(), kConnectionLan);
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo(), Utilities::Ternary_True);
+    search->stopSearch();
+    QVERIFY(!search->networkSearchPending());
 }
 
 void TestNetworkRoad::enumerationKeepsCamerasListedMeanwhile_data()
