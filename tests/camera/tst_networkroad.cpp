@@ -63,6 +63,7 @@ private slots:
 
     void searchListsNetworkCamera();
     void autoSearchStartsWithUsb();
+    void tlsConnectRegistersItsCertificate();
     void enumerationKeepsCamerasListedMeanwhile_data();
     void enumerationKeepsCamerasListedMeanwhile();
     void savedPasswordConnectsAndDisconnectLeavesNothing();
@@ -195,6 +196,30 @@ void TestNetworkRoad::autoSearchStartsWithUsb()
     QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo(), Utilities::Ternary_True);
     search->stopSearch();
     QVERIFY(!search->networkSearchPending());
+}
+
+void TestNetworkRoad::tlsConnectRegistersItsCertificate()
+{
+    const int tls = test::addNetworkCamera("SIMT70000007", "Field-T7", true);
+    kvrsim::setOnNetwork(m_index, false);
+    search();
+    SearchCameraListItemObject *item = nullptr;
+    for (SearchCameraListItemObject *candidate : listed(*m_adapter))
+        if (candidate->devSerialNo() == QStringLiteral("SIMT70000007"))
+            item = candidate;
+    QVERIFY(item);
+    const QString folder = m_adapter->createCerSaveFolderPath();
+    QCOMPARE(item->caFilePath(), folder + QStringLiteral("/Field-T7.cer"));
+
+    // Connecting renews the certificate: the entry, the SDK and the folder
+    // agree on one file.
+    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(kvrsim::inSession(tls));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Field-T7.cer")});
+    QFile file(item->caFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(file.readAll()), m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(tls));
+    QCOMPARE(item->caFilePath(), folder + QStringLiteral("/Field-T7.cer"));
 }
 
 void TestNetworkRoad::enumerationKeepsCamerasListedMeanwhile_data()
