@@ -679,7 +679,10 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_SetCerFilePath(int dev_index, QString filePath);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_UpdateCer(int dev_index);
     int saveCerFile(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, QString *savedPath);
-    bool updateCer(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info);
+    // Renews the certificate through the SDK, then saves and registers it
+    // (ptpipRegisterCertificate); registeredPath: the camera's registered
+    // file, in and out.
+    bool updateCer(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, QString *registeredPath = nullptr);
 
     // Network passwords.
     Q_INVOKABLE void ptpip_enhance_security_update_pw_list(QString serialNo, QString encryptionPw);

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 #include "PtpipRecord.h"
 
 namespace kavrotether {
@@ -79,36 +81,45 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_UpdateCer(int dev_index
                                                                            : Utilities::Ternary_False;
 }
 
-int DeviceAdapter::saveCerFile(const Info *info, QString *savedPath)
+namespace {
+
+struct StoredCertificate
 {
-    if (!info)
-        return 0;
-    const QString pem = adp_KVR_func_api_ptpip_GetCertPEM(int(info->devIndex));
+    QString path;
+    // Written by this save (not an existing file that already held it).
+    bool created = false;
+};
+
+// Saves the camera's PEM text. The camera's own file (`current`) is used
+// when it holds that text; else the first file of the name's series that
+// holds it; else the text goes to the first free name of the series.
+std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const Info &info, const QString &current)
+{
+    const QString pem = adapter.adp_KVR_func_api_ptpip_GetCertPEM(int(info.devIndex));
     if (pem.isEmpty())
-        return 0;
+        return std::nullopt;
     const QByteArray bytes = pem.toLocal8Bit();
 
-    const QString folder = createCerSaveFolderPath();
+    const QString folder = adapter.createCerSaveFolderPath();
+    if (!current.isEmpty() && fileHolds(current, bytes))
+        return StoredCertificate{current, false};
     if (!QFileInfo::exists(folder)) {
         if (!QDir().mkpath(folder))
-            return 0;
+            return std::nullopt;
         QFile::setPermissions(folder, kOwnerFolder);
     }
 
-    const QString name = createCerSaveFilePath(info);
+    const QString name = adapter.createCerSaveFilePath(&info);
     const QString base = name.left(name.size() - 4);
     for (int n = 0; n < kMaxSubNumbers; ++n) {
         const QString path = folder + u'/' + (n == 0 ? name : QStringLiteral("%1_%2.cer").arg(base).arg(n));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (!file.exists())
-                return 0;
+                return std::nullopt;
             // The camera's certificate is there already: use that file.
-            if (fileHolds(path, bytes)) {
-                if (savedPath)
-                    *savedPath = path;
-                return 1;
-            }
+            if (fileHolds(path, bytes))
+                return StoredCertificate{path, false};
             continue;
         }
         file.setPermissions(kOwnerFile);
@@ -116,16 +127,49 @@ int DeviceAdapter::saveCerFile(const Info *info, QString *savedPath)
         file.close();
         if (!written || file.error() != QFileDevice::NoError) {
             file.remove();
-            return 0;
+            return std::nullopt;
         }
-        if (savedPath)
-            *savedPath = path;
-        return 1;
+        return StoredCertificate{path, true};
     }
-    return 0;
+    return std::nullopt;
 }
 
-bool DeviceAdapter::updateCer(const Info *info)
+} // namespace
+
+int DeviceAdapter::saveCerFile(const Info *info, QString *savedPath)
+{
+    if (!info)
+        return 0;
+    const std::optional<StoredCertificate> stored = storeCertificate(*this, *info, ptpipRecordText(info->certFilePath));
+    if (!stored)
+        return 0;
+    if (savedPath)
+        *savedPath = stored->path;
+    return 1;
+}
+
+bool ptpipRegisterCertificate(DeviceAdapter &adapter, const Info &info, QString *registeredPath)
+{
+    const QString current = registeredPath && !registeredPath->isEmpty() ? *registeredPath
+                                                                         : ptpipRecordText(info.certFilePath);
+    const std::optional<StoredCertificate> stored = storeCertificate(adapter, info, current);
+    if (!stored)
+        return false;
+    // Registered every time, so that the SDK reads exactly the file kept.
+    const bool registered = adapter.adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), stored->path)
+                            == Utilities::Ternary_True;
+    // Only once the SDK reads the new file may the file this program wrote
+    // for the camera before go; files from elsewhere stay.
+    const QFileInfo old(current);
+    if (registered && stored->path != current && !current.isEmpty() && old.suffix() == QLatin1String("cer")
+        && old.absolutePath() == QFileInfo(adapter.createCerSaveFolderPath()).absoluteFilePath())
+        QFile::remove(current);
+    if (registeredPath)
+        *registeredPath = stored->path;
+    return true;
+}
+
+bool DeviceAdapter::updateCer(const Info *info, QString *registeredPath)
 {
     if (!info)
         return false;
@@ -134,7 +178,8 @@ bool DeviceAdapter::updateCer(const Info *info)
         if (KVR_func_api_ptpip_UpdateCer(info->devIndex, nullptr) != 1)
             return false;
     }
-    (void)saveCerFile(info, nullptr);
+    // The renewed certificate is saved and registered as one file.
+    (void)ptpipRegisterCertificate(*this, *info, registeredPath);
     return true;
 }
 

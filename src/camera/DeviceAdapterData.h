@@ -126,9 +126,10 @@ private:
 // clang-format off
 #define KAVRO_DA_STORAGE(X)                                                    \
     X(bool, isCamerasConnected, false)                                         \
-    /* Network until the device search sets it: the per-camera locks then */   \
-    /* serialise calls rather than stay open while nobody has decided. */      \
-    X(int, connectionType, 1)                                                  \
+    /* USB until the device search sets it: an AUTO search starts with */     \
+    /* this type, and a network first pass ends at the first network */        \
+    /* camera before any USB camera is listed. */                              \
+    X(int, connectionType, 0)                                                  \
     X(int, btnAllCameraStatus, -1)                                             \
     X(int, statusOfCards, -1)                                                  \
     X(int, afState, -1)                                                        \

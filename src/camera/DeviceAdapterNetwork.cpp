@@ -259,9 +259,8 @@ void DeviceAdapter::ptpipConnectThreadProc(WorkerThread::Run &run)
             item->setAuthorize(true);
         } else {
             QString path;
-            if (saveCerFile(&info, &path) != 1)
+            if (!ptpipRegisterCertificate(*this, info, &path))
                 continue;
-            adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), path);
             item->fillFromLan(info);
             item->setCAFilePath(path);
             item->setEnable(true);
@@ -422,13 +421,11 @@ bool DeviceAdapter::selectEnableLanDevice(uint *err, bool add)
         if (connected)
             continue;
         if (entry->enableTls()) {
-            uint8_t updated;
-            {
-                QMutexLocker g(&sdkMutex);
-                updated = KVR_func_api_ptpip_UpdateCer(info.devIndex, nullptr);
-            }
-            if (updated == 1)
-                saveCerFile(&info, nullptr);
+            // The renewed certificate replaces the entry's file only once
+            // the SDK reads the new one.
+            QString registered = entry->caFilePath();
+            if (updateCer(&info, &registered) && entry)
+                entry->setCAFilePath(registered);
         }
         const bool liveView = d->liveViewOn.load();
         if (add ? connectPtpipDevice(&info, err) : selectPtpipDevice(&info, err)) {

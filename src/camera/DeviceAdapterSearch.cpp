@@ -129,17 +129,35 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetPnPDeviceInfo(bool trylock
     // Too large for a search thread's stack.
     auto list = std::make_unique<KVR_CONNECT_DEVICE_INFO>();
     std::memset(list.get(), 0, sizeof *list);
-    if (trylock) {
-        if (!sdkMutex.tryLock())
-            return Utilities::Ternary_True;
-    } else {
-        sdkMutex.lock();
+    // The old entries go before the SDK enumerates: cameras that the connect
+    // thread or the already-connected report list while the call runs belong
+    // to this search and must survive it. The list is taken out under the
+    // lock its adders take; the SDK lock comes after the camera-table lock.
+    QList<SearchCameraListItemObject *> cleared;
+    {
+        std::unique_lock<std::recursive_mutex> table(d->cameraTableMutex);
+        if (trylock) {
+            // A busy SDK changes nothing. Trying never waits, so holding
+            // the table meanwhile cannot deadlock.
+            if (!sdkMutex.tryLock())
+                return Utilities::Ternary_True;
+        }
+        cleared.swap(d->searchList);
     }
+    // Never waited for while holding the table: an SDK call under the SDK
+    // lock may wait for its callback thread, whose already-connected report
+    // takes the table lock.
+    if (!trylock)
+        sdkMutex.lock();
     const uint8_t result = KVR_func_api_GetPnPDeviceInfo(list.get(), nullptr);
     sdkMutex.unlock();
-    // Cleared after the SDK lock is let go: the list is guarded by the
-    // camera-table lock, which comes first in the lock order.
-    ClearSearchList();
+    if (!cleared.isEmpty()) {
+        // Deleted on this object's thread after the change notice, so the
+        // interface never reads a freed item.
+        for (SearchCameraListItemObject *item : std::as_const(cleared))
+            item->deleteLater();
+        emit searchListChanged();
+    }
     if (result != 1)
         return Utilities::Ternary_False;
     const uint32_t count = std::min<uint32_t>(list->count, uint32_t(std::size(list->devices)));

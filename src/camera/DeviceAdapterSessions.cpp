@@ -357,8 +357,12 @@ Utilities::Ternary DeviceAdapter::selectUsbDevices()
     bool added = false;
     for (quint32 i = 0; i < count; ++i) {
         char uuidBuffer[KVR_UUID_BUFFER_SIZE] = {};
-        if (copy->list.devicePath[i] && KVR_func_api_IsConnectedUSBDevice(copy->list.devicePath[i], uuidBuffer) == 1)
-            continue;
+        if (copy->list.devicePath[i]) {
+            // Names no camera: serialised like every such call.
+            QMutexLocker g(&sdkMutex);
+            if (KVR_func_api_IsConnectedUSBDevice(copy->list.devicePath[i], uuidBuffer) == 1)
+                continue;
+        }
         if (addSelectedUsbDevice(*copy, i, true))
             added = true;
     }

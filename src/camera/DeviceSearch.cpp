@@ -157,10 +157,13 @@ void DeviceSearch::stopSearch()
     if (!adapter || adapter->connectionType() != kConnectionLan || !m_networkSearchPending.load())
         return;
     // The end of the SDK's network search is reported back through
-    // SetPTPIPSearchEvent.
-    adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo();
-    std::unique_lock<std::mutex> g(m_searchMutex);
-    m_searchCondition.wait_for(g, kNetworkEndLimit, [this] { return !m_networkSearchPending.load(); });
+    // SetPTPIPSearchEvent, which wakes this wait. An SDK that refused to
+    // stop will not report an end: waiting for it would only hold up the
+    // caller (the GUI thread) for the whole bound.
+    if (adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo() == Utilities::Ternary_True) {
+        std::unique_lock<std::mutex> g(m_searchMutex);
+        m_searchCondition.wait_for(g, kNetworkEndLimit, [this] { return !m_networkSearchPending.load(); });
+    }
     m_networkSearchPending.store(false);
 }
 

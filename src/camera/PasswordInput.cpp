@@ -15,6 +15,7 @@
 
 #include "DeviceAdapter.h"
 #include "core/ApplicationData.h"
+#include "core/PasswordScrambling.h"
 #include "core/Utilities.h"
 
 namespace kavrotether {
@@ -25,7 +26,6 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::
                                          | Qt::WindowCloseButtonHint;
 static_assert(int(kWindowFlags) == 0x0A001003, "the dialog's window flags");
 
-constexpr int kMaxPasswordBytes = 31;
 const QString kEyeOff = QStringLiteral(":/images/password_uncheck.svg");
 const QString kEyeOn = QStringLiteral(":/images/password_check.svg");
 
@@ -198,9 +198,9 @@ int PasswordInput::validateSavedPassword(QString current, QString serialNo)
     if (!adapter)
         return 2;
     const QString saved = adapter->ptpip_enhance_security_get_saved_password(serialNo);
-    const QString scrambled = Utilities::getEncryptedData(
+    const std::optional<QString> scrambled = passwordscrambling::scrambledPassword(
         current, adapter->ptpip_enhance_security_get_device_encryption_key(serialNo));
-    return !saved.isEmpty() && scrambled == saved ? 0 : 2;
+    return scrambled && !saved.isEmpty() && *scrambled == saved ? 0 : 2;
 }
 
 void PasswordInput::showMessage(int icon, const QString &text)
@@ -221,25 +221,25 @@ void PasswordInput::buttonOkClicked()
     if (!m_changeMode) {
         m_enteredText = m_currentEdit->text();
         m_checkState = 0;
-        if (m_errorType == Utilities::PWE_PW_UNSET) {
+        if (m_errorType == Utilities::PWE_PW_UNSET)
             m_checkState = validateInputPassword(m_enteredText);
-            if (m_checkState != 0) {
-                hide();
-                showMessage(QMessageBox::Critical, tr("Condition Info") + QStringLiteral("\n") + ruleLines);
-                show();
-                return;
-            }
+        // The rule is checked for new passwords only, but no password fits
+        // the camera's buffer beyond its 31 bytes: a longer one is refused
+        // here with the same error, never cut, and the dialog stays.
+        const std::optional<QString> scrambled = passwordscrambling::scrambledPassword(m_enteredText, m_deviceKey);
+        if (m_checkState != 0 || !scrambled) {
+            m_checkState = 1;
+            hide();
+            showMessage(QMessageBox::Critical, tr("Condition Info") + QStringLiteral("\n") + ruleLines);
+            show();
+            return;
         }
-        DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
-        // The scrambling holds at most 31 bytes; a longer text would reach
-        // the camera cut, so it is refused like a wrong password.
-        if (adapter && m_enteredText.toUtf8().size() <= kMaxPasswordBytes) {
-            const QString scrambled = Utilities::getEncryptedData(m_enteredText, m_deviceKey);
+        if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter()) {
             const ushort mode = m_errorType == Utilities::PWE_PW_AUTH ? Utilities::PWM_AUTHENTICATION
                                                                       : Utilities::PWM_REGISTRATION;
-            if (adapter->adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(m_devIndex, QString(), scrambled, mode)
+            if (adapter->adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(m_devIndex, QString(), *scrambled, mode)
                 == Utilities::Ternary_True)
-                adapter->ptpip_enhance_security_update_pw_list(m_serialNo, scrambled);
+                adapter->ptpip_enhance_security_update_pw_list(m_serialNo, *scrambled);
         }
         close();
         return;
@@ -256,13 +256,15 @@ void PasswordInput::buttonOkClicked()
         bool changed = false;
         if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter()) {
             const QString saved = adapter->ptpip_enhance_security_get_saved_password(m_serialNo);
-            const QString scrambled = Utilities::getEncryptedData(
+            // The rule keeps a new password within the buffer.
+            const std::optional<QString> scrambled = passwordscrambling::scrambledPassword(
                 m_newText, adapter->ptpip_enhance_security_get_device_encryption_key(m_serialNo));
-            changed = adapter->adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(m_devIndex, saved, scrambled,
-                                                                               Utilities::PWM_CHANGE)
-                      == Utilities::Ternary_True;
+            changed = scrambled
+                      && adapter->adp_KVR_func_api_SelectPnPDevice_With_EncryptPW(m_devIndex, saved, *scrambled,
+                                                                                  Utilities::PWM_CHANGE)
+                             == Utilities::Ternary_True;
             if (changed)
-                adapter->ptpip_enhance_security_update_pw_list(m_serialNo, scrambled);
+                adapter->ptpip_enhance_security_update_pw_list(m_serialNo, *scrambled);
         }
         hide();
         if (changed)

@@ -20,6 +20,17 @@ QString ptpipRecordText(const char (&field)[N])
 // text read as a hexadecimal number.
 quint64 ptpipDeviceKey(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO &info);
 
+class DeviceAdapter;
+
+// Saves a found camera's certificate and registers the file with the SDK.
+// The camera's file (registeredPath when given and not empty, else the
+// record's path) is kept while it holds the certificate; a changed one goes
+// to a new file, and the old file this program wrote is removed only once
+// the new one is registered. false when nothing could be saved; else
+// registeredPath receives the file saved.
+bool ptpipRegisterCertificate(DeviceAdapter &adapter, const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO &info,
+                              QString *registeredPath);
+
 // A camera-supplied name reduced to something that may stand in a path: no
 // separators, control characters or leading dots, bounded length, never empty.
 QString ptpipSafeBaseName(const QString &name);

@@ -17,15 +17,15 @@ bool encryptData(const uchar *pBase, uchar *pEncrypted, ulong size, const uchar 
     return true;
 }
 
-QString getEncryptedData(const QString &data, ulong key)
+std::optional<QString> scrambledPassword(const QString &data, ulong key)
 {
-    constexpr int MaxTextBytes = 31; // the camera's buffer: 31 bytes and a NUL
     QByteArray bytes = data.toUtf8();
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);
-    if (bytes.size() > MaxTextBytes)
-        bytes.truncate(MaxTextBytes);
+    // Cutting would hand the camera a password other than the one typed.
+    if (bytes.size() > kMaxPasswordBytes)
+        return std::nullopt;
     while (bytes.size() % 4 != 0)
         bytes.append(char(0xFF));
 
@@ -33,6 +33,16 @@ QString getEncryptedData(const QString &data, ulong key)
     auto *buffer = reinterpret_cast<uchar *>(bytes.data());
     encryptData(buffer, buffer, ulong(bytes.size()), keyBytes);
     return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+QString getEncryptedData(const QString &data, ulong key)
+{
+    const std::optional<QString> scrambled = scrambledPassword(data, key);
+    if (!scrambled) {
+        qWarning("Password scrambling: a password longer than %d bytes is refused", kMaxPasswordBytes);
+        return QString();
+    }
+    return *scrambled;
 }
 
 quint64 getEncryptionKeyFromString(const QString &key, int length)

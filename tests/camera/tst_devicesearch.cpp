@@ -128,6 +128,7 @@ private slots:
     void searchRepeatsUntilStopped();
     void addSearchEndsAfterOnePass();
     void networkSearchPendingRefusesStart();
+    void refusedStopEndsTheWait();
     void restartStopsRunningSearch();
     void restartFromSignalHandler();
 
@@ -581,6 +582,35 @@ void TestDeviceSearch::networkSearchPendingRefusesStart()
     status.clear();
     QVERIFY(search.startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_USB));
     waitForStop(search, status);
+    search.stopSearch();
+    QCOMPARE(m_adapter->searchListCount(), 2);
+}
+
+void TestDeviceSearch::refusedStopEndsTheWait()
+{
+    // No network report reaches the search here: an end of the SDK's
+    // search is never reported.
+    DeviceSearch &search = *m_adapter->deviceSearch();
+    QueuedSpy statusSpy(&search, &DeviceSearch::devSearchStatusChanged);
+    QueuedSpy passesSpy(m_adapter.get(), &DeviceAdapter::searchListChanged);
+    QVERIFY(search.startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_LAN));
+    QVERIFY(passesSpy.spy.count() > 0 || passesSpy.spy.wait(5000));
+    search.SetPTPIPSearchEvent(1);
+    waitForStop(search, statusSpy.spy);
+    QVERIFY(search.networkSearchPending());
+
+    // The SDK refuses to stop: nothing will report an end, so the stop
+    // gives up at once rather than hold its caller up; a new search may
+    // start.
+    kvrsim::clearCallLogs();
+    kvrsim::failNext("ptpip_StopGetDeviceInfo", 1);
+    search.stopSearch();
+    QCOMPARE(globalCallCount("ptpip_StopGetDeviceInfo"), 1);
+    QVERIFY(kvrsim::networkSearchRunning());
+    QVERIFY(!search.networkSearchPending());
+    statusSpy.spy.clear();
+    QVERIFY(search.startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_USB));
+    waitForStop(search, statusSpy.spy);
     search.stopSearch();
     QCOMPARE(m_adapter->searchListCount(), 2);
 }

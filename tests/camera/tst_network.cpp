@@ -119,6 +119,8 @@ private slots:
     void certificateSaveAndReuse();
     void certificateWithoutPem();
     void updateCerWithoutRecord();
+    void certificateRenewal_data();
+    void certificateRenewal();
     void certificateAuthorised_data();
     void certificateAuthorised();
 
@@ -158,8 +160,10 @@ void TestNetwork::init()
     m_capture = DispatchTables();
     m_capture.ptpip = kCaptureTable;
     m_capture.ptpipCount = std::size(kCaptureTable);
-    // Every test starts from empty settings files.
+    // Every test starts from empty settings files, and where a network
+    // search leaves the connection type.
     m_settings.clear();
+    m_adapter->setConnectionTypeValue(kConnectionLan);
 }
 
 void TestNetwork::cleanup()
@@ -441,6 +445,85 @@ void TestNetwork::updateCerWithoutRecord()
     const Info info = recordFor(networkCamera());
     QVERIFY(!m_adapter->updateCer(&info));
     QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_UpdateCer(-1), Utilities::Ternary_False);
+}
+
+void TestNetwork::certificateRenewal_data()
+{
+    // Where the camera's certificate file was before the renewal.
+    QTest::addColumn<QString>("before");
+    // An older certificate in the program's own folder, written for the
+    // camera earlier: replaced, and removed once the new one is registered.
+    QTest::newRow("changed, own file") << QStringLiteral("own");
+    // The registered file already holds the certificate: kept as it is.
+    QTest::newRow("unchanged") << QStringLiteral("same");
+    // A file from outside the program's folder is never removed.
+    QTest::newRow("changed, outside file") << QStringLiteral("outside");
+    // Nothing registered yet.
+    QTest::newRow("none") << QString();
+}
+
+void TestNetwork::certificateRenewal()
+{
+    QFETCH(QString, before);
+    const int index = addTlsCamera("Cam A", "TLS0301");
+    const Info info = recordFor(index);
+    const QString folder = m_adapter->createCerSaveFolderPath();
+    const QByteArray pem = m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(index).toLocal8Bit();
+    QTemporaryDir outside;
+    QString old;
+    if (!before.isEmpty()) {
+        QVERIFY(QDir().mkpath(folder));
+        old = before == QLatin1String("outside") ? outside.filePath(QStringLiteral("Cam A.cer"))
+                                                 : folder + QStringLiteral("/Cam A.cer");
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::NewOnly));
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        file.write(before == QLatin1String("same") ? pem : QByteArray("an older certificate\n"));
+        file.close();
+        QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_SetCerFilePath(index, old), Utilities::Ternary_True);
+    }
+    // The file the SDK reads for the camera, as its next report names it.
+    DeviceAdapterCallback::setDispatchTables(&m_capture);
+    auto sdkPath = [&] {
+        m_found.clear();
+        kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+        kvrsim::flush();
+        return m_found.isEmpty() ? QString() : ptpipRecordText(m_found.last().certFilePath);
+    };
+
+    // Renewed again and again: one file, the one registered, holding the
+    // certificate; never a growing series of numbered copies.
+    QString registered = old;
+    for (int renewal = 0; renewal < 4; ++renewal) {
+        QVERIFY(m_adapter->updateCer(&info, &registered));
+        QCOMPARE(sdkPath(), registered);
+        QFile file(registered);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), pem);
+        QVERIFY(ownerOnly(registered));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+    }
+    if (before == QLatin1String("same"))
+        QCOMPARE(registered, old);
+    else if (before == QLatin1String("own"))
+        QCOMPARE(registered, folder + QStringLiteral("/Cam A_1.cer"));
+    else
+        QCOMPARE(registered, folder + QStringLiteral("/Cam A.cer"));
+    QCOMPARE(QFile::exists(old), before == QLatin1String("same") || before == QLatin1String("outside"));
+
+    // The SDK refuses the new file: the old one stays, as it is what the
+    // SDK still reads.
+    if (before == QLatin1String("own")) {
+        const QString kept = folder + QStringLiteral("/Cam A.cer");
+        QFile stale(kept);
+        QVERIFY(stale.open(QIODevice::WriteOnly | QIODevice::NewOnly));
+        stale.write("an older certificate\n");
+        stale.close();
+        QString current = kept;
+        kvrsim::failNext("ptpip_SetCerFilePath", 1);
+        QVERIFY(m_adapter->updateCer(&info, &current));
+        QVERIFY(QFile::exists(kept));
+    }
 }
 
 void TestNetwork::certificateAuthorised_data()

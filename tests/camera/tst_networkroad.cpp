@@ -7,12 +7,15 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <atomic>
 #include <functional>
+#include <thread>
 
 #include "AdapterFixture.h"
 #include "DeviceAdapterTestAccess.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
+#include "ModalBox.h"
 #include "Kvrptpif.h"
 #include "QueuedSpy.h"
 #include "SimulatorFixture.h"
@@ -59,6 +62,10 @@ private slots:
     void cleanup();
 
     void searchListsNetworkCamera();
+    void autoSearchStartsWithUsb();
+    void tlsConnectRegistersItsCertificate();
+    void enumerationKeepsCamerasListedMeanwhile_data();
+    void enumerationKeepsCamerasListedMeanwhile();
     void savedPasswordConnectsAndDisconnectLeavesNothing();
     void addSearchConnectsNetworkCamera_data();
     void addSearchConnectsNetworkCamera();
@@ -152,6 +159,120 @@ void TestNetworkRoad::searchListsNetworkCamera()
     // Nothing is connected by a search.
     QCOMPARE(m_adapter->cameraTableCount(), 0);
     QVERIFY(!kvrsim::inSession(m_index));
+}
+
+void TestNetworkRoad::autoSearchStartsWithUsb()
+{
+    DeviceSearch *search = m_adapter->deviceSearch();
+    auto runSearch = [&] {
+        test::QueuedSpy status(search, &DeviceSearch::devSearchStatusChanged);
+        QVERIFY(search->startSearch());
+        // Started, then ended.
+        QTRY_VERIFY_WITH_TIMEOUT(status.spy.count() >= 2, 20000);
+        QCOMPARE(search->devSearchStatus(), int(DeviceSearch::DEVSEARCH_STATUS_Stop));
+    };
+    auto listedSerials = [&] {
+        QStringList serials;
+        for (SearchCameraListItemObject *item : listed(*m_adapter))
+            serials << item->devSerialNo();
+        serials.sort();
+        return serials;
+    };
+    // The interface's search, as it starts after the splash: the USB
+    // cameras of the default scenario are listed, not hidden behind a first
+    // network pass that ends at the network camera.
+    QCOMPARE(m_adapter->connectionType(), kConnectionUsb);
+    runSearch();
+    QCOMPARE(listedSerials(), (QStringList{"SIMA10000001", "SIMB20000002"}));
+    QVERIFY(!search->networkSearchPending());
+
+    // Without USB cameras the next pass goes to the network.
+    for (int index : kvrsim::cameras())
+        if (kvrsim::profileOf(index).connection == kvrsim::Connection::Usb)
+            kvrsim::unplug(index);
+    runSearch();
+    QCOMPARE(listedSerials(), QStringList{m_serial});
+    QCOMPARE(m_adapter->connectionType(), kConnectionLan);
+    QCOMPARE(m_adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo(), Utilities::Ternary_True);
+    search->stopSearch();
+    QVERIFY(!search->networkSearchPending());
+}
+
+void TestNetworkRoad::tlsConnectRegistersItsCertificate()
+{
+    const int tls = test::addNetworkCamera("SIMT70000007", "Field-T7", true);
+    kvrsim::setOnNetwork(m_index, false);
+    search();
+    SearchCameraListItemObject *item = nullptr;
+    for (SearchCameraListItemObject *candidate : listed(*m_adapter))
+        if (candidate->devSerialNo() == QStringLiteral("SIMT70000007"))
+            item = candidate;
+    QVERIFY(item);
+    const QString folder = m_adapter->createCerSaveFolderPath();
+    QCOMPARE(item->caFilePath(), folder + QStringLiteral("/Field-T7.cer"));
+
+    // Connecting renews the certificate: the entry, the SDK and the folder
+    // agree on one file.
+    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(kvrsim::inSession(tls));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Field-T7.cer")});
+    QFile file(item->caFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(file.readAll()), m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(tls));
+    QCOMPARE(item->caFilePath(), folder + QStringLiteral("/Field-T7.cer"));
+}
+
+void TestNetworkRoad::enumerationKeepsCamerasListedMeanwhile_data()
+{
+    QTest::addColumn<int>("rounds");
+    // Each round a race between the adders and the list's clearing.
+    QTest::newRow("once") << 1;
+    QTest::newRow("many rounds") << 100;
+}
+
+void TestNetworkRoad::enumerationKeepsCamerasListedMeanwhile()
+{
+    QFETCH(int, rounds);
+    // The network camera is connected: the network search reports it as
+    // such (kind 6) while a USB enumeration runs.
+    QVERIFY(m_fixture.connectNetworkCamera(m_index, kPassword));
+    m_adapter->deviceSearch()->stopGetConnectInitData();
+    QVERIFY(m_adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo() == Utilities::Ternary_True);
+    kvrsim::flush();
+    m_adapter->setConnectionTypeValue(kConnectionUsb);
+    QCOMPARE(KVR_func_api_ptpip_Set_Connection_Type(kConnectionUsb, nullptr), uint8_t(1));
+    auto countOf = [&](const QString &serial) {
+        int n = 0;
+        for (SearchCameraListItemObject *item : listed(*m_adapter))
+            n += item->devSerialNo() == serial ? 1 : 0;
+        return n;
+    };
+    QMutex &sdkLock = DeviceAdapterTestAccess::sdkLock(*m_adapter);
+
+    for (int round = 0; round < rounds; ++round) {
+        // The SDK takes its time, so that reports can arrive meanwhile.
+        kvrsim::delayNext("GetPnPDeviceInfo", 1, 20);
+        std::atomic<bool> enumerating{true};
+        std::thread enumeration([&] {
+            m_adapter->adp_KVR_func_api_GetPnPDeviceInfo();
+            enumerating.store(false);
+        });
+        // Once the enumeration holds the SDK lock, the list it replaces is
+        // gone; what is listed from now on belongs to this search.
+        while (enumerating.load() && sdkLock.tryLock())
+            sdkLock.unlock();
+        // Listed meanwhile from the SDK's thread and from another thread.
+        kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND_CONNECTED, m_index);
+        for (int added = 0; added < 50 && enumerating.load(); ++added)
+            m_adapter->AddSortSearchList(new SearchCameraListItemObject);
+        enumeration.join();
+        kvrsim::flush();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(countOf(m_serial) == 1, qPrintable(QStringLiteral("round %1").arg(round)));
+        QCOMPARE(countOf(QStringLiteral("SIMA10000001")), 1);
+        QCOMPARE(countOf(QStringLiteral("SIMB20000002")), 1);
+    }
+    QVERIFY(kvrsim::inSession(m_index));
 }
 
 void TestNetworkRoad::savedPasswordConnectsAndDisconnectLeavesNothing()
@@ -294,18 +415,28 @@ void TestNetworkRoad::refusedPasswordAskedThroughDialog()
     QCOMPARE(fields.size(), 1);
     fields.first()->setText(typed);
     QSignalSpy listChanged(m_adapter, &DeviceAdapter::cameraListChanged);
+    kvrsim::clearCallLogs();
+    QString error;
+    test::WhenBoxShown answer([&](QMessageBox *box) {
+        error = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
     QVERIFY(QMetaObject::invokeMethod(dialog, "buttonOkClicked"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     if (connects || typed.size() <= 31) {
         // A refusal is a new request of the camera: asked again at once.
+        QVERIFY(error.isEmpty());
         QCOMPARE(bool(shownPasswordDialog()), !connects);
         QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), connects ? 0 : 1);
     } else {
-        // Refused here: the entry goes and nothing reached the camera.
-        QVERIFY(!shownPasswordDialog());
-        QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 0);
-        QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Error));
+        // Refused here with the dialog's own error, never cut: nothing
+        // reached the camera and the same dialog asks again.
+        QVERIFY(error.startsWith(QStringLiteral("Condition Info")));
+        QCOMPARE(shownPasswordDialog(), dialog);
+        QCOMPARE(test::globalCallCount("SelectPnPDevice"), 0);
+        QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
+        QCOMPARE(m_adapter->camConnectStatus(), int(Utilities::CamConnectSts_Connecting));
     }
     const QString expectedSaved = connects ? Utilities::getEncryptedData(typed, key)
                                            : (saved.isEmpty() ? QString() : Utilities::getEncryptedData(saved, key));

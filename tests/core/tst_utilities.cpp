@@ -1,4 +1,5 @@
 #include "core/ApplicationFolder.h"
+#include "core/PasswordScrambling.h"
 #include "core/Utilities.h"
 
 #include <QCursor>
@@ -17,6 +18,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 
 using namespace kavrotether;
 
@@ -628,8 +630,13 @@ void TestUtilities::encryptedText_data()
     QTest::newRow("key big-endian on the group") << "abcd" << 0x01020304ull << "60606060";
     QTest::newRow("only 32 key bits") << "abcd" << 0xFF01020304ull << "60606060";
     QTest::newRow("31 bytes") << QString(31, QLatin1Char('A')) << 0ull << QString("41414141").repeated(7) + "FF414141";
-    QTest::newRow("longer texts are cut to 31 bytes")
-        << QString(40, QLatin1Char('A')) << 0ull << QString("41414141").repeated(7) + "FF414141";
+    // Refused, never cut: a cut password is not the one typed. The empty
+    // text tells the caller, as no password scrambles to it.
+    QTest::newRow("32 bytes refused") << QString(32, QLatin1Char('A')) << 0ull << QString();
+    QTest::newRow("40 bytes refused") << QString(40, QLatin1Char('A')) << 0ull << QString();
+    QTest::newRow("31 bytes in 16 characters")
+        << QString(15, QChar(0xe9)) + u'A' << 0ull << QString("A9C3A9C3").repeated(7) + "FF41A9C3";
+    QTest::newRow("32 bytes in 16 characters refused") << QString(16, QChar(0xe9)) << 0ull << QString();
     QTest::newRow("utf-8") << QString::fromUtf8("\u00e9") << 0ull << "FFFFA9C3";
 }
 
@@ -638,7 +645,14 @@ void TestUtilities::encryptedText()
     QFETCH(QString, text);
     QFETCH(qulonglong, key);
     QFETCH(QString, scrambled);
+    if (scrambled.isEmpty() && !text.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("longer than 31 bytes"));
     QCOMPARE(U::getEncryptedData(text, ulong(key)), scrambled);
+    // The program's callers learn of a refusal without looking at the text.
+    const std::optional<QString> direct = passwordscrambling::scrambledPassword(text, ulong(key));
+    QCOMPARE(direct.has_value(), !scrambled.isEmpty() || text.isEmpty());
+    if (direct)
+        QCOMPARE(*direct, scrambled);
 }
 
 void TestUtilities::encryptionKey_data()
