@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QMap>
+#include <QPointer>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSharedMemory>
@@ -319,11 +320,19 @@ void registerQmlTypes()
     qmlRegisterUncreatableType<CStandardIcon>(uri, 1, 0, "StandardIcon", reason);
 }
 
-void stopBackgroundWork(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter)
+void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter)
 {
-    // The adapter's threads in their order, the flash worker, then the SDK.
+    // The flash adapter is destroyed before the device adapter, whose
+    // destructor runs the list once more: the row then finds no adapter.
+    deviceAdapter.appendBackgroundStop(QStringLiteral("flash worker"), [flash = QPointer<FlashAdapter>(&flashAdapter)] {
+        if (flash)
+            flash->stopCallbackThread();
+    });
+}
+
+void stopBackgroundWork(DeviceAdapter &deviceAdapter)
+{
     deviceAdapter.stopBackgroundThreads();
-    flashAdapter.stopCallbackThread();
     deviceAdapter.finishSdkIfInitialised();
 }
 

@@ -76,10 +76,15 @@ QString fontFamilyForLanguage(int qtLanguage);
 // The 17 types of the module "Kv" 1.0.
 void registerQmlTypes();
 
-// After the event loop: stops every thread still working with the objects
-// about to be destroyed (the adapter's stop list, the flash worker) and then
-// finishes the SDK, whatever the interface managed to close before it quit.
-void stopBackgroundWork(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter);
+// Appends the flash worker's stop to the adapter's ordered stop list, so
+// every closing path (the interface's Finish, the end of the event loop, the
+// adapter's destructor) stops it before the SDK is finished.
+void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter);
+
+// After the event loop: runs the ordered stop list (every thread still
+// working with the objects about to be destroyed) and then finishes the SDK,
+// whatever the interface managed to close before it quit.
+void stopBackgroundWork(DeviceAdapter &deviceAdapter);
 
 } // namespace startup
 

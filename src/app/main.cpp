@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
     auto applicationSettings = std::make_unique<ApplicationSettings>();
     auto deviceAdapter = std::make_unique<DeviceAdapter>();
     auto flashAdapter = std::make_unique<FlashAdapter>();
+    startup::registerBackgroundStops(*deviceAdapter, *flashAdapter);
     auto utilities = std::make_unique<Utilities>();
     auto versionData = std::make_unique<VersionData>();
     auto previewImageInfo = std::make_unique<PreviewImageInfo>();
@@ -102,7 +103,7 @@ int main(int argc, char *argv[])
 
     const int exitCode = app->exec();
 
-    startup::stopBackgroundWork(*deviceAdapter, *flashAdapter);
+    startup::stopBackgroundWork(*deviceAdapter);
 
     logCollector.reset();
     translator.reset();

@@ -11,8 +11,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "DeviceAdapterData.h"
 #include "DeviceAdapterProperties.h"
@@ -128,10 +130,17 @@ public:
 
     // Every thread that calls into this adapter or the SDK, stopped in order
     // and joined (bounded): the device search, the network connect thread,
-    // the post-connect reader, the event worker. Runs before the SDK is
-    // finished on every closing path; harmless when nothing runs and when
-    // run twice. Until the SDK is initialised again none of them starts.
+    // the post-connect reader, the event worker, then the stops other owners
+    // appended. Runs before the SDK is finished on every closing path;
+    // harmless when nothing runs and when run twice. Until the SDK is
+    // initialised again none of the adapter's own threads starts.
     void stopBackgroundThreads();
+    // Appends an owner's stop (flash, live view, transfer) to that list,
+    // after the rows already there. Called on the GUI thread; the stop must
+    // be harmless when run twice and when its owner is gone.
+    void appendBackgroundStop(const QString &name, std::function<void()> stop);
+    // The list's names in the order it runs them.
+    QStringList backgroundStopNames() const;
 
     // Creates the event receiver, starts its worker and registers the SDK
     // callbacks; a second call while one works starts nothing.
@@ -435,6 +444,19 @@ private:
 
 private:
     bool m_sdkInitialised = false;
+    // The adapter's own rows of the stop list; others append theirs.
+    struct OwnStop
+    {
+        const char *name;
+        void (*stop)(DeviceAdapter &adapter);
+    };
+    static const std::vector<OwnStop> &ownStops();
+    struct BackgroundStop
+    {
+        QString name;
+        std::function<void()> stop;
+    };
+    std::vector<BackgroundStop> m_appendedStops;
 
     // ---- known cameras (DeviceAdapterKnownCameras.cpp) ----
 public:

@@ -72,18 +72,12 @@ void DeviceAdapter::finishSdkIfInitialised()
         adp_KVR_func_api_Finish();
 }
 
-void DeviceAdapter::stopBackgroundThreads()
+const std::vector<DeviceAdapter::OwnStop> &DeviceAdapter::ownStops()
 {
     // First what starts other work (a search selects cameras, the connect
     // thread lists them, the reader queues reads), last the worker that runs
-    // what they queued. Each stays closed until the SDK is initialised
-    // again. Threads added later append a row.
-    struct ThreadStop
-    {
-        const char *name;
-        void (*stop)(DeviceAdapter &adapter);
-    };
-    static constexpr ThreadStop kStops[] = {
+    // what they queued. Each stays closed until the SDK is initialised again.
+    static const std::vector<OwnStop> stops = {
         {"device search", [](DeviceAdapter &a) { a.m_deviceSearch.closeSearch(); }},
         {"network connect", [](DeviceAdapter &a) { a.stopConnectThread(); }},
         {"post-connect reader", [](DeviceAdapter &a) { a.m_deviceSearch.closeConnectInitData(); }},
@@ -93,8 +87,32 @@ void DeviceAdapter::stopBackgroundThreads()
              a.m_eventWorker.close(0);
          }},
     };
-    for (const ThreadStop &step : kStops)
+    return stops;
+}
+
+void DeviceAdapter::stopBackgroundThreads()
+{
+    for (const OwnStop &step : ownStops())
         step.stop(*this);
+    // Walks a copy: a stop may append another.
+    const std::vector<BackgroundStop> appended = m_appendedStops;
+    for (const BackgroundStop &step : appended)
+        step.stop();
+}
+
+void DeviceAdapter::appendBackgroundStop(const QString &name, std::function<void()> stop)
+{
+    m_appendedStops.push_back({name, std::move(stop)});
+}
+
+QStringList DeviceAdapter::backgroundStopNames() const
+{
+    QStringList names;
+    for (const OwnStop &step : ownStops())
+        names << QString::fromLatin1(step.name);
+    for (const BackgroundStop &step : m_appendedStops)
+        names << step.name;
+    return names;
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Reg_NotifyCallback()

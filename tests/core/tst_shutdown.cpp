@@ -94,6 +94,8 @@ private slots:
     void busyThreadStopsBeforeFinish_data();
     void busyThreadStopsBeforeFinish();
     void threadsStartAgainAfterInit();
+    void appendedStopsRunLastBeforeFinish_data();
+    void appendedStopsRunLastBeforeFinish();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -119,13 +121,14 @@ void TestShutdown::workerLeavesBeforeTheSdkFinishes()
 {
     DeviceAdapter adapter;
     FlashAdapter flash;
+    startup::registerBackgroundStops(adapter, flash);
     ApplicationData::setDeviceAdapter(&adapter);
     QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
     kvrsim::clearCallLogs();
     QCOMPARE(adapter.adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
     QTRY_VERIFY(logged("Reg_NotifyCallback"));
 
-    startup::stopBackgroundWork(adapter, flash);
+    startup::stopBackgroundWork(adapter);
 
     QCOMPARE(adapter.callbackReceiverObject(), nullptr);
     const std::vector<std::string> log = kvrsim::globalCallLog();
@@ -134,7 +137,7 @@ void TestShutdown::workerLeavesBeforeTheSdkFinishes()
     QVERIFY(lastIndex(log, "Delete_CallBackInfo") < lastIndex(log, "Finish"));
 
     // The destructors that follow find nothing left to stop.
-    startup::stopBackgroundWork(adapter, flash);
+    startup::stopBackgroundWork(adapter);
     QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 1);
 }
 
@@ -142,11 +145,12 @@ void TestShutdown::sdkFinishedByTheInterfaceIsLeftAlone()
 {
     DeviceAdapter adapter;
     FlashAdapter flash;
+    startup::registerBackgroundStops(adapter, flash);
     ApplicationData::setDeviceAdapter(&adapter);
     QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
     QCOMPARE(adapter.adp_KVR_func_api_Finish(), 1);
     kvrsim::clearCallLogs();
-    startup::stopBackgroundWork(adapter, flash);
+    startup::stopBackgroundWork(adapter);
     QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 0);
 }
 
@@ -154,8 +158,9 @@ void TestShutdown::neverStartedSdkIsNotFinished()
 {
     DeviceAdapter adapter;
     FlashAdapter flash;
+    startup::registerBackgroundStops(adapter, flash);
     kvrsim::clearCallLogs();
-    startup::stopBackgroundWork(adapter, flash);
+    startup::stopBackgroundWork(adapter);
     QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 0);
     QCOMPARE(adapter.callbackReceiverObject(), nullptr);
 }
@@ -199,6 +204,7 @@ void TestShutdown::busyThreadStopsBeforeFinish()
 
     auto adapter = std::make_unique<DeviceAdapter>();
     FlashAdapter flash;
+    startup::registerBackgroundStops(*adapter, flash);
     ApplicationData::setDeviceAdapter(adapter.get());
     QCOMPARE(adapter->adp_KVR_func_api_Init(), 1);
     const std::string slow = slowCall.toStdString();
@@ -251,7 +257,7 @@ void TestShutdown::busyThreadStopsBeforeFinish()
         QCOMPARE(adapter->adp_KVR_func_api_Finish(), 1);
         break;
     case ClosePath::AfterEventLoop:
-        startup::stopBackgroundWork(*adapter, flash);
+        startup::stopBackgroundWork(*adapter);
         break;
     case ClosePath::Destructor:
         adapter.reset();
@@ -304,6 +310,61 @@ void TestShutdown::threadsStartAgainAfterInit()
     QVERIFY(adapter.deviceSearch()->startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_USB));
     QTRY_VERIFY(logged("GetPnPDeviceInfo"));
     adapter.finishSdkIfInitialised();
+}
+
+void TestShutdown::appendedStopsRunLastBeforeFinish_data()
+{
+    QTest::addColumn<ClosePath>("path");
+    QTest::newRow("interface finishes the SDK") << ClosePath::InterfaceFinish;
+    QTest::newRow("after the event loop") << ClosePath::AfterEventLoop;
+    QTest::newRow("adapter destroyed") << ClosePath::Destructor;
+}
+
+void TestShutdown::appendedStopsRunLastBeforeFinish()
+{
+    // The flash adapter has no thread of its own yet: its row is checked for
+    // its place, and a row appended after it for when it runs.
+    QFETCH(ClosePath, path);
+
+    bool ran = false;
+    std::vector<std::string> logWhenRun;
+    auto adapter = std::make_unique<DeviceAdapter>();
+    FlashAdapter flash;
+    startup::registerBackgroundStops(*adapter, flash);
+    adapter->appendBackgroundStop(QStringLiteral("last owner"), [&] {
+        if (!ran)
+            logWhenRun = kvrsim::globalCallLog();
+        ran = true;
+    });
+    QCOMPARE(adapter->backgroundStopNames(), QStringList({"device search", "network connect", "post-connect reader",
+                                                          "event worker", "flash worker", "last owner"}));
+
+    ApplicationData::setDeviceAdapter(adapter.get());
+    QCOMPARE(adapter->adp_KVR_func_api_Init(), 1);
+    kvrsim::clearCallLogs();
+    QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+    QTRY_VERIFY(logged("Reg_NotifyCallback"));
+
+    switch (path) {
+    case ClosePath::InterfaceFinish:
+        QCOMPARE(adapter->adp_KVR_func_api_Finish(), 1);
+        break;
+    case ClosePath::AfterEventLoop:
+        startup::stopBackgroundWork(*adapter);
+        break;
+    case ClosePath::Destructor:
+        adapter.reset();
+        QCOMPARE(KVR_func_api_Finish(), uint8_t(1));
+        break;
+    }
+    adapter.reset();
+
+    QVERIFY(ran);
+    // After the adapter's own threads, before the SDK was finished.
+    QVERIFY(count(logWhenRun, "Delete_CallBackInfo") > 0);
+    QCOMPARE(count(logWhenRun, "Delete_CallBackInfo"), count(logWhenRun, "Reg_NotifyCallback"));
+    QCOMPARE(count(logWhenRun, "Finish"), 0);
+    QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 1);
 }
 
 QTEST_MAIN(TestShutdown)
