@@ -184,6 +184,9 @@ public:
     // Queues a command for the event worker; Ternary_False while there is no
     // receiver, otherwise Ternary_True (also when an equal item waits).
     Utilities::Ternary enqueueCommand(quint32 code, quint32 param = 0, const QString &uuid = QString());
+    // A read enqueuer's body: queues the command only when the worker has a
+    // handler for it, otherwise answers Ternary_Unknown and queues nothing.
+    Utilities::Ternary enqueueRead(quint32 code);
 #define KAVRO_DA_DECLARE_ENQUEUER_Enqueuer(name) Q_INVOKABLE kavrotether::Utilities::Ternary name();
 #define KAVRO_DA_DECLARE_ENQUEUER_Internal(name)
 #define KAVRO_DA_DECLARE_ENQUEUER(kind, name, code, handler) KAVRO_DA_DECLARE_ENQUEUER_##kind(name)

@@ -647,6 +647,13 @@ const DispatchTables &DeviceAdapterCallback::productionTables()
     return tables;
 }
 
+bool DeviceAdapterCallback::hasQueuedHandler(quint32 code)
+{
+    const DispatchTables &tables = dispatchTables();
+    const DispatchEntry *e = findEntry(tables.queued, tables.queuedCount, code);
+    return e && e->run;
+}
+
 void DeviceAdapterCallback::setDispatchTables(const DispatchTables *tables)
 {
     g_tables.store(tables);

@@ -589,6 +589,7 @@ void TestCameraStatus::movieQualityTexts()
 void TestCameraStatus::recordingBitOfSelectedCamera()
 {
     QSignalSpy spy(m_adapter, &DeviceAdapter::anotherCameraStatusChanged);
+    test::StandInReaders afInfoReader{0xFFFF0222};
     Access::setMultiviewMode(*m_adapter, true);
 
     status([](kvrsim::StatusValues &s) { s.cameraStatus = 9; });

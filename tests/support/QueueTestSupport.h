@@ -5,6 +5,10 @@
 
 #include "camera/DeviceAdapterCallback.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
 namespace kavrotether::test {
 
 // Items as "type:param:uuid" (hex type), so whole queues compare in one line.
@@ -23,5 +27,33 @@ inline QStringList queueText(const DeviceAdapterCallback &receiver)
         out << itemText(item.cb_event_type, item.cb_event_param, item.cb_event_uuid);
     return out;
 }
+
+// The program's routing plus rows that do nothing for the given codes, so
+// that reads whose handlers this build lacks are still queued and a test can
+// see that they were asked for. Installed while it lives.
+class StandInReaders
+{
+public:
+    explicit StandInReaders(std::initializer_list<quint32> codes)
+    {
+        const DispatchTables &production = DeviceAdapterCallback::productionTables();
+        m_rows.assign(production.queued, production.queued + production.queuedCount);
+        for (quint32 code : codes)
+            m_rows.push_back(DispatchEntry{code, [](DeviceAdapter &, const CallbackQueueItem &) {}});
+        std::sort(m_rows.begin(), m_rows.end(),
+                  [](const DispatchEntry &a, const DispatchEntry &b) { return a.code < b.code; });
+        m_tables = production;
+        m_tables.queued = m_rows.data();
+        m_tables.queuedCount = m_rows.size();
+        DeviceAdapterCallback::setDispatchTables(&m_tables);
+    }
+    ~StandInReaders() { DeviceAdapterCallback::setDispatchTables(nullptr); }
+    StandInReaders(const StandInReaders &) = delete;
+    StandInReaders &operator=(const StandInReaders &) = delete;
+
+private:
+    std::vector<DispatchEntry> m_rows;
+    DispatchTables m_tables;
+};
 
 } // namespace kavrotether::test
