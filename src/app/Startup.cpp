@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QMap>
+#include <QPointer>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSharedMemory>
@@ -317,6 +318,48 @@ void registerQmlTypes()
     qmlRegisterType<CustomMessageBox>(uri, 1, 0, "MessageBox");
     qmlRegisterUncreatableType<CStandardButton>(uri, 1, 0, "StandardButton", reason);
     qmlRegisterUncreatableType<CStandardIcon>(uri, 1, 0, "StandardIcon", reason);
+}
+
+namespace {
+
+// The settings object outlives the adapter in main: once the adapter is
+// gone, this answers as if no camera were connected.
+class AdapterCameraAccess : public ApplicationSettings::CameraAccess
+{
+public:
+    explicit AdapterCameraAccess(DeviceAdapter &adapter) : m_adapter(&adapter) {}
+
+    int hlgShootingType() const override { return m_adapter ? m_adapter->pscHlgShootingType() : -1; }
+    // The adapter has no HLG writer yet: the choice cannot reach a camera.
+    void setHlgShootingType(int) override {}
+    QString selectedSerialNo() const override
+    {
+        return m_adapter ? m_adapter->camCurrentSelectedSerialNo() : QString();
+    }
+    void setSelectedFileTarget(int target) override
+    {
+        if (m_adapter)
+            m_adapter->setFileTarget(Utilities::FileTarget(target));
+    }
+    void setFileTargetById(const QString &serialNo, int target) override
+    {
+        if (m_adapter)
+            m_adapter->setFileTargetById(serialNo, Utilities::FileTarget(target));
+    }
+    int getFileTargetById(const QString &serialNo) const override
+    {
+        return m_adapter ? int(m_adapter->getFileTargetById(serialNo)) : int(Utilities::FLTG_Unknown);
+    }
+
+private:
+    QPointer<DeviceAdapter> m_adapter;
+};
+
+} // namespace
+
+void bindCameraAccess(ApplicationSettings &settings, DeviceAdapter &deviceAdapter)
+{
+    settings.setCameraAccess(std::make_unique<AdapterCameraAccess>(deviceAdapter));
 }
 
 void stopBackgroundWork(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter)

@@ -16,6 +16,7 @@ namespace kavrotether {
 class Utilities;
 class DeviceAdapter;
 class FlashAdapter;
+class ApplicationSettings;
 
 // Keeps a second copy of the program from starting for the same user.
 class SingleInstanceGuard
@@ -75,6 +76,10 @@ QString fontFamilyForLanguage(int qtLanguage);
 
 // The 17 types of the module "Kv" 1.0.
 void registerQmlTypes();
+
+// Binds the settings' store-location choices to the adapter's cameras: what
+// the preferences apply reaches the cameras and is read back from them.
+void bindCameraAccess(ApplicationSettings &settings, DeviceAdapter &deviceAdapter);
 
 // After the event loop: stops every thread still working with the objects
 // about to be destroyed (the adapter's stop list, the flash worker) and then

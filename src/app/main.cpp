@@ -68,6 +68,7 @@ int main(int argc, char *argv[])
     ApplicationData::setApplicationSettings(applicationSettings.get());
     context->setContextProperty(QStringLiteral("applicationSettings"), applicationSettings.get());
     ApplicationData::setDeviceAdapter(deviceAdapter.get());
+    startup::bindCameraAccess(*applicationSettings, *deviceAdapter);
     ApplicationData::setMessageDisplayedListener(
         [adapter = deviceAdapter.get()](bool on) { adapter->setMsgDisplayed(on); });
     context->setContextProperty(QStringLiteral("deviceAdapter"), deviceAdapter.get());

@@ -518,7 +518,27 @@ public:
                                                                                                 QString password,
                                                                                                 QString text,
                                                                                                 ushort mode);
-    Q_INVOKABLE void setFileTargetById(QString serialNo);
+    // Sends the store location saved for this camera as its recording target.
+    Q_INVOKABLE void applyStoredFileTargetById(QString serialNo);
+    // The selected camera's recording target, sent at once; a refused value
+    // is reported and the old one restored.
+    void setFileTarget(kavrotether::Utilities::FileTarget value);
+    // Any connected camera's recording target by serial number: the setter
+    // does not report failures; the getter gives FLTG_Unknown when the
+    // camera is not connected or the read fails.
+    Q_INVOKABLE void setFileTargetById(QString serialNo, kavrotether::Utilities::FileTarget target);
+    Q_INVOKABLE kavrotether::Utilities::FileTarget getFileTargetById(QString serialNo);
+    // Sends every connected known camera its saved store location.
+    Q_INVOKABLE void set_file_target_for_camera_list();
+
+private:
+    // The UUID of the connected camera with this serial number; empty when
+    // none has it.
+    QString uuidOfConnectedSerial(const QString &serialNo);
+    // Sends the selected camera this target; true when the camera took it.
+    bool sendSelectedFileTarget(kavrotether::Utilities::FileTarget value);
+
+public:
     Q_INVOKABLE void notifyConnectErrMsg(QString name);
 signals:
     void notifyConnectErrorMessage(int kind, QString name, int code);

@@ -370,7 +370,7 @@ bool DeviceAdapter::ptpipConnectDevice(Info *info, uint *err, bool select)
         releaseUnusedCamera(uuid);
         return false;
     }
-    setFileTargetById(camera.serialNo);
+    applyStoredFileTargetById(camera.serialNo);
     if (select) {
         QString chosen;
         withCameraTable([&](QMap<QString, CameraInfo> &table) {

@@ -195,7 +195,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
             releaseUnusedCamera(uuid);
             continue;
         }
-        setFileTargetById(info.serialNo);
+        applyStoredFileTargetById(info.serialNo);
         any = true;
     }
     if (!any)
@@ -302,7 +302,7 @@ bool DeviceAdapter::addSelectedUsbDevice(DeviceListCopy &copy, quint32 i, bool u
         releaseUnusedCamera(uuid);
         return false;
     }
-    setFileTargetById(info.serialNo);
+    applyStoredFileTargetById(info.serialNo);
     return true;
 }
 
@@ -487,7 +487,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptP
         releaseUnusedCamera(uuid);
         return Utilities::Ternary_False;
     }
-    setFileTargetById(info.serialNo);
+    applyStoredFileTargetById(info.serialNo);
     withCameraTable([&](QMap<QString, CameraInfo> &table) {
         for (int i = 0; i < d->savedCameraCount; ++i) {
             const QString &serial = d->savedCameraList[std::size_t(i)].serialNo;
@@ -508,7 +508,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptP
     return Utilities::Ternary_True;
 }
 
-void DeviceAdapter::setFileTargetById(QString serialNo)
+void DeviceAdapter::applyStoredFileTargetById(QString serialNo)
 {
     int type = ApplicationSettings::StoLocType_SdCardPc;
     if (ApplicationSettings *settings = ApplicationData::getApplicationSettings())

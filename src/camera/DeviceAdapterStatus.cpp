@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 #include "DeviceAdapterCallback.h"
 #include "Kvrptpif.h"
@@ -518,6 +519,109 @@ std::chrono::steady_clock::time_point DeviceAdapter::recordingEndedAt() const
 {
     QMutexLocker g(&d->statusRecordLock);
     return d->recordingEndedAt;
+}
+
+namespace {
+
+// The camera's code for a store location; 0 for a value outside the table.
+quint16 fileTargetCode(int target)
+{
+    return (target >= 0 && target < int(std::size(Utilities::arrFileTargetVal)))
+               ? quint16(Utilities::arrFileTargetVal[target])
+               : 0;
+}
+
+} // namespace
+
+QString DeviceAdapter::uuidOfConnectedSerial(const QString &serialNo)
+{
+    QString uuid;
+    withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            if (it->serialNo == serialNo) {
+                uuid = it.key();
+                break;
+            }
+    });
+    return uuid;
+}
+
+bool DeviceAdapter::sendSelectedFileTarget(Utilities::FileTarget value)
+{
+    const QString uuid = camera_list_get_selected_camera_uuid();
+    if (uuid.isEmpty())
+        return false;
+    DeviceLock lock(*this, uuid);
+    return KVR_func_api_SetupFilesConfig_Set_Target(fileTargetCode(value), uuid.toLocal8Bit().constData(), nullptr)
+           == 1;
+}
+
+void DeviceAdapter::setFileTarget(Utilities::FileTarget value)
+{
+    const Utilities::FileTarget old = fileTarget();
+    setFileTargetValue(value);
+    if (!sendSelectedFileTarget(value)) {
+        settingErrorNotify();
+        setFileTargetValue(old);
+    }
+}
+
+void DeviceAdapter::setFileTargetById(QString serialNo, Utilities::FileTarget target)
+{
+    const QString uuid = uuidOfConnectedSerial(serialNo);
+    if (uuid.isEmpty())
+        return;
+    DeviceLock lock(*this, uuid);
+    (void)KVR_func_api_SetupFilesConfig_Set_Target(fileTargetCode(target), uuid.toLocal8Bit().constData(), nullptr);
+}
+
+Utilities::FileTarget DeviceAdapter::getFileTargetById(QString serialNo)
+{
+    const QString uuid = uuidOfConnectedSerial(serialNo);
+    if (uuid.isEmpty())
+        return Utilities::FLTG_Unknown;
+    quint16 code = 0;
+    {
+        DeviceLock lock(*this, uuid);
+        if (KVR_func_api_SetupFilesConfig_Get_Target(&code, uuid.toLocal8Bit().constData(), nullptr) != 1)
+            return Utilities::FLTG_Unknown;
+    }
+    for (int i = 0; i < int(std::size(Utilities::arrFileTargetVal)); ++i)
+        if (Utilities::arrFileTargetVal[i] == code)
+            return Utilities::FileTarget(i);
+    return Utilities::FLTG_Unknown;
+}
+
+void DeviceAdapter::set_file_target_for_camera_list()
+{
+    ApplicationSettings *settings = ApplicationData::getApplicationSettings();
+    const QString selected = camera_list_get_selected_camera_uuid();
+    // The whole walk holds the table, so no camera leaves or joins between
+    // finding it known and sending it its target.
+    std::lock_guard<std::recursive_mutex> g(d->cameraTableMutex);
+    const int saved = std::clamp(d->savedCameraCount, 0, DeviceAdapterData::kSavedCameraCapacity);
+    for (auto it = d->cameraTable.cbegin(); it != d->cameraTable.cend(); ++it) {
+        bool known = false;
+        for (int i = 0; i < saved && !known; ++i)
+            known = !it->serialNo.isEmpty() && d->savedCameraList[std::size_t(i)].serialNo == it->serialNo;
+        if (!known)
+            continue;
+        const int type = settings ? int(settings->getStoreLocationTypeFromFile(it->serialNo))
+                                  : int(ApplicationSettings::StoLocType_SdCardPc);
+        if (type < ApplicationSettings::StoLocType_SdCard || type > ApplicationSettings::StoLocType_Pc)
+            continue;
+        const auto target = Utilities::FileTarget(type);
+        if (it.key() != selected) {
+            setFileTargetById(it->serialNo, target);
+            continue;
+        }
+        // The selected camera's property follows what the camera took;
+        // a refusal is restored silently.
+        const Utilities::FileTarget old = fileTarget();
+        setFileTargetValue(target);
+        if (!sendSelectedFileTarget(target))
+            setFileTargetValue(old);
+    }
 }
 
 } // namespace kavrotether

@@ -14,6 +14,7 @@
 #include "DeviceAdapterTestAccess.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
+#include "QueueTestSupport.h"
 #include "QueuedSpy.h"
 #include "SimulatorFixture.h"
 #include "Kvrptpif.h"
@@ -380,7 +381,7 @@ void TestUsbRoad::restartedCameraHandsOverSelection()
     QSignalSpy listChanged(&adapter, &DeviceAdapter::cameraListChanged);
     QSignalSpy switched(&adapter, &DeviceAdapter::switchCameraNotify);
     kvrsim::clearCallLogs();
-    QVERIFY(m_fixture.receiver().runOne());
+    QVERIFY(test::runThrough(m_fixture.receiver(), WorkerCommandCode::FirmwareUpdate));
     // The restarting camera is closed and gone; the other one is selected.
     QCOMPARE(callCount(a1, "CloseDevice"), 1);
     QVERIFY(!adapter.cameraInfoByUuid(uuidA, nullptr));

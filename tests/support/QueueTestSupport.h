@@ -28,6 +28,23 @@ inline QStringList queueText(const DeviceAdapterCallback &receiver)
     return out;
 }
 
+// Runs the waiting items, oldest first, until none of the given code is
+// left; false when the queue held none. Other items may be ahead of it (the
+// camera's events arrive on their own).
+inline bool runThrough(DeviceAdapterCallback &receiver, quint32 code)
+{
+    auto waiting = [&] {
+        const auto items = receiver.pendingItems();
+        return std::any_of(items.cbegin(), items.cend(),
+                           [&](const CallbackQueueItem &item) { return item.cb_event_type == code; });
+    };
+    if (!waiting())
+        return false;
+    while (waiting() && receiver.runOne()) {
+    }
+    return !waiting();
+}
+
 // The program's routing plus rows that do nothing for the given codes, so
 // that reads whose handlers this build lacks are still queued and a test can
 // see that they were asked for. Installed while it lives.
