@@ -74,6 +74,10 @@ QString language(const QStringList &arguments, QLocale::Language defaultLanguage
 QString translationName(const QString &directory, const QString &code, Utilities *utilities);
 QString fontFamilyForLanguage(int qtLanguage);
 
+// Registers the enumerations that queued signals carry, before any thread
+// that emits them starts; the number of names registered.
+int registerMetaTypes();
+
 // The 17 types of the module "Kv" 1.0.
 void registerQmlTypes();
 

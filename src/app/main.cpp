@@ -60,6 +60,7 @@ int main(int argc, char *argv[])
     app->setFont(QFont(utilities->getFontFamily()));
 
     startup::registerQmlTypes();
+    startup::registerMetaTypes();
 
     QQmlContext *context = engine->rootContext();
     context->setContextProperty(QStringLiteral("isOpenGLMode"), graphicsApi == QSGRendererInterface::OpenGL
