@@ -157,6 +157,7 @@ private slots:
 
     void recordingBitOfSelectedCamera();
     void recordingInfoOfAnotherCamera();
+    void streamingFunctionOfAnotherCamera();
     void powerSaving();
     void twoCamerasTakingCommands();
     void objectAddedNotice();
@@ -654,6 +655,25 @@ void TestCameraStatus::recordingInfoOfAnotherCamera()
 }
 
 // ---- power saving, objects, white balance, composite ----
+
+void TestCameraStatus::streamingFunctionOfAnotherCamera()
+{
+    // Reported by a camera that is not the selected one: its own record
+    // follows what the camera says now (no streaming here), and keeps its
+    // value when the read fails.
+    const QString second = connectSecond();
+    m_adapter->setSelectedCameraUuid(second);
+    auto streaming = [&] {
+        CameraInfo info;
+        return m_adapter->cameraInfoByUuid(m_uuid, &info) ? int(info.basicStreaming) : -1;
+    };
+    m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[m_uuid].basicStreaming = 1; });
+    kvrsim::failNext("Net_Get_BasicStreaming_Function", 1, 0, KVR_ERR_REFUSED, m_uuid.toStdString());
+    deliver(0x0E000020, 0, m_uuid);
+    QCOMPARE(streaming(), 1);
+    deliver(0x0E000020, 0, m_uuid);
+    QCOMPARE(streaming(), 0);
+}
 
 void TestCameraStatus::powerSaving()
 {
