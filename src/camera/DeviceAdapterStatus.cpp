@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <string_view>
 
 #include "DeviceAdapterCallback.h"
 #include "Kvrptpif.h"
@@ -69,13 +70,25 @@ namespace {
 enum StatusEmitRule { ChangedOnly, Always };
 }
 
+// The movie format's availability follows the camera status (the interface
+// re-reads it), so a changed status also announces the current format.
+constexpr bool announcesMotionPictureFormat(std::string_view name)
+{
+    return name == "cameraStatus";
+}
+
 // clang-format off
 #define KAVRO_DA_DEFINE_STATUS_ACCESSORS(type, name, Name, emitRule, write)    \
     type DeviceAdapter::name() const { return static_cast<type>(d->name.load()); } \
     void DeviceAdapter::set##Name##Value(type value)                           \
     {                                                                          \
-        if (d->name.store(value) || (emitRule) == Always)                      \
+        if (d->name.store(value)) {                                            \
             emit name##Changed(value);                                         \
+            if constexpr (announcesMotionPictureFormat(#name))                 \
+                emit motionPictureFormatChanged(motionPictureFormat());        \
+        } else if ((emitRule) == Always) {                                     \
+            emit name##Changed(value);                                         \
+        }                                                                      \
     }
 // clang-format on
 KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DEFINE_STATUS_ACCESSORS)

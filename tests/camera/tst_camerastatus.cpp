@@ -158,6 +158,7 @@ private slots:
     void recordingBitOfSelectedCamera();
     void recordingInfoOfAnotherCamera();
     void streamingFunctionOfAnotherCamera();
+    void statusChangeAnnouncesMovieFormat();
     void powerSaving();
     void twoCamerasTakingCommands();
     void objectAddedNotice();
@@ -673,6 +674,18 @@ void TestCameraStatus::streamingFunctionOfAnotherCamera()
     QCOMPARE(streaming(), 1);
     deliver(0x0E000020, 0, m_uuid);
     QCOMPARE(streaming(), 0);
+}
+
+void TestCameraStatus::statusChangeAnnouncesMovieFormat()
+{
+    QSignalSpy spy(m_adapter, &DeviceAdapter::motionPictureFormatChanged);
+    for (const quint16 cameraStatus : {quint16(9), quint16(9), quint16(3)}) {
+        status([&](kvrsim::StatusValues &s) { s.cameraStatus = cameraStatus; });
+        QCOMPARE(m_adapter->adp_KVR_func_api_GetCameraStatus(), 1);
+    }
+    // Once per change, never for a status read again unchanged.
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(1).at(0).value<Utilities::MotionPictureFormat>(), m_adapter->motionPictureFormat());
 }
 
 void TestCameraStatus::powerSaving()
