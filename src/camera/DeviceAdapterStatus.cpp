@@ -489,17 +489,20 @@ QString DeviceAdapter::mov_compression_method_text_keys(quint16 code)
     static const char *const kHigh[] = {"1", "0", "6"};
     static const char *const kMiddle[] = {"3", "2", "7"};
     static const char *const kLow[] = {"5", "4", "8", "6", "9", "0"};
-    QStringList keys;
+    // The first two groups bring their comma with them, so a code whose last
+    // group names nothing keeps a trailing comma ("6,2,"), as the catalogue
+    // lookup expects.
+    QString keys;
     const unsigned high = (code >> 12) & 0xF;
     const unsigned middle = (code >> 8) & 0xF;
     const unsigned low = (code >> 4) & 0xF;
     if (high < std::size(kHigh))
-        keys << QLatin1String(kHigh[high]);
+        keys += QLatin1String(kHigh[high]) + QLatin1Char(',');
     if (middle < std::size(kMiddle))
-        keys << QLatin1String(kMiddle[middle]);
+        keys += QLatin1String(kMiddle[middle]) + QLatin1Char(',');
     if (low < std::size(kLow))
-        keys << QLatin1String(kLow[low]);
-    return keys.join(QLatin1Char(','));
+        keys += QLatin1String(kLow[low]);
+    return keys;
 }
 
 // ---- recording state in the camera table ----

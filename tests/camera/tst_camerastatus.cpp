@@ -582,7 +582,9 @@ void TestCameraStatus::movieQualityTexts()
     QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x0000), QStringLiteral("1,3,5"));
     QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x2110), QStringLiteral("6,2,4"));
     QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x3F50), QStringLiteral("0"));
-    QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x1370), QStringLiteral("0"));
+    // A group that names nothing after one that did leaves that one's comma.
+    QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x1370), QStringLiteral("0,"));
+    QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x2160), QStringLiteral("6,2,"));
     QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0xFFFF), QString());
 }
 
