@@ -120,8 +120,8 @@ public:
     Q_INVOKABLE void ptpip_enhance_security_load_pw_list();
     Q_INVOKABLE void ptpip_enhance_security_show_input_password_dialog();
 
-    Q_INVOKABLE int adp_KVR_func_api_Init();
-    Q_INVOKABLE int adp_KVR_func_api_Finish();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Init();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Finish();
     // Shutdown after the event loop: the QML normally finishes the SDK itself,
     // but a loop that ended some other way must not leave it running.
     void finishSdkIfInitialised();
