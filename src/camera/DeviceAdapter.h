@@ -53,8 +53,16 @@ public:
 #define KAVRO_DA_DECLARE_PROPERTY(type, name, Name, emitRule)                 \
     Q_PROPERTY(type name READ name NOTIFY name##Changed)
     // clang-format on
-    KAVRO_DA_ALL_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
+    KAVRO_DA_CONNECTION_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
+    KAVRO_DA_EVENTS_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
+    KAVRO_DA_SHOOTING_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
 #undef KAVRO_DA_DECLARE_PROPERTY
+// clang-format off
+#define KAVRO_DA_DECLARE_WRITABLE_PROPERTY(type, name, Name, emitRule)        \
+    Q_PROPERTY(type name READ name WRITE set##Name##Value NOTIFY name##Changed)
+    // clang-format on
+    KAVRO_DA_SELECTED_CAMERA_PROPERTIES(KAVRO_DA_DECLARE_WRITABLE_PROPERTY)
+#undef KAVRO_DA_DECLARE_WRITABLE_PROPERTY
 
 public:
     using CameraInfo = kavrotether::CameraInfo;

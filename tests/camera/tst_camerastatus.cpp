@@ -146,6 +146,7 @@ private slots:
     void readRunsOnCameraSelectedThen();
     void monitorInfoReadsBattery();
     void interfaceCannotWriteStatus();
+    void interfaceNamesSelectedCamera();
     void batteryLevelAc();
     void usbMode();
 
@@ -455,6 +456,20 @@ void TestCameraStatus::interfaceCannotWriteStatus()
     }
     QCOMPARE(m_adapter->cameraStatus(), 3);
     QCOMPARE(m_adapter->imageFreeSpace(), 99ul);
+}
+
+void TestCameraStatus::interfaceNamesSelectedCamera()
+{
+    // The camera list writes the selected row's name and serial number.
+    for (const char *name : {"camName", "camCurrentSelectedSerialNo"}) {
+        const QMetaObject *mo = m_adapter->metaObject();
+        const QMetaProperty property = mo->property(mo->indexOfProperty(name));
+        QSignalSpy spy(m_adapter, property.notifySignal());
+        QVERIFY2(m_adapter->setProperty(name, QStringLiteral("1: studio-left")), name);
+        QVERIFY2(m_adapter->setProperty(name, QStringLiteral("1: studio-left")), name);
+        QCOMPARE(m_adapter->property(name).toString(), QStringLiteral("1: studio-left"));
+        QCOMPARE(spy.count(), 1);
+    }
 }
 
 void TestCameraStatus::batteryLevelAc()
