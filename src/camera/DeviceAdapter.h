@@ -624,6 +624,9 @@ public:
     bool isSupportPowerSaving(const QString &uuid);
     bool getCameraHlgInfo(const QString &uuid, CameraHlgInfo *info);
     bool getCameraInfo(int devIndex, const QString &devicePath, const QString &uuid, bool isWlan, CameraInfo *info);
+    // Reads a table camera's identity, power saving and features again from
+    // the camera into its record; false when it is not in the table.
+    bool refreshCameraInfo(const QString &uuid);
     bool setCameraInfoOfSelectedCamera(const QString &uuid);
 
 private:

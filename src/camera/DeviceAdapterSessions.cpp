@@ -602,8 +602,9 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_and_Connect_DEVICE_TYP
     if (r != 1)
         return Utilities::Ternary_False;
     adp_KVR_func_api_GetPnPDeviceInfo(false);
-    // Re-reads the selected camera's identity, power saving and feature flags.
-    if (!uuid.isEmpty())
+    // Re-reads the selected camera's identity, power saving and feature flags
+    // from the camera, not from what the table held.
+    if (refreshCameraInfo(uuid))
         setCameraInfoOfSelectedCamera(uuid);
     return Utilities::Ternary_True;
 }
