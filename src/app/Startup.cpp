@@ -297,6 +297,108 @@ QString fontFamilyForLanguage(int qtLanguage)
     return QStringLiteral("Tahoma");
 }
 
+namespace {
+
+// The enumerations the adapter's signals carry across threads, under the
+// names the queued connections look them up by, in registration order. Two
+// names have no enumeration of their own in this build and travel as int.
+// clang-format off
+#define KAVRO_META_TYPES(X) \
+    X(Utilities::RecordingMode, "Utilities::RecordingMode") \
+    X(Utilities::IntelligentAutoMode, "Utilities::IntelligentAutoMode") \
+    X(Utilities::CreativeVideoAE, "Utilities::CreativeVideoAE") \
+    X(Utilities::Custom3Set, "Utilities::Custom3Set") \
+    X(Utilities::CreativeControlFilter, "Utilities::CreativeControlFilter") \
+    X(Utilities::SceneGuideScene, "Utilities::SceneGuideScene") \
+    X(Utilities::Picture4K6K, "Utilities::Picture4K6K") \
+    X(Utilities::DriveMode, "Utilities::DriveMode") \
+    X(Utilities::BurstSpeed, "Utilities::BurstSpeed") \
+    X(Utilities::FocusSelect, "Utilities::FocusSelect") \
+    X(Utilities::SelfTimer, "Utilities::SelfTimer") \
+    X(Utilities::SelfTimerCustom, "Utilities::SelfTimerCustom") \
+    X(Utilities::IntervalMode, "Utilities::IntervalMode") \
+    X(Utilities::ShutterSpeed, "Utilities::ShutterSpeed") \
+    X(Utilities::Iso, "Utilities::Iso") \
+    X(Utilities::FocusMode, "Utilities::FocusMode") \
+    X(Utilities::AutoFocusMode, "Utilities::AutoFocusMode") \
+    X(Utilities::CustomMulti, "Utilities::CustomMulti") \
+    X(Utilities::MeteringMode, "Utilities::MeteringMode") \
+    X(Utilities::ExTelecon, "Utilities::ExTelecon") \
+    X(Utilities::PhotoStyle, "Utilities::PhotoStyle") \
+    X(Utilities::Exposure, "Utilities::Exposure") \
+    X(Utilities::MotionPictureFormat, "Utilities::MotionPictureFormat") \
+    X(Utilities::SystemFrequency, "Utilities::SystemFrequency") \
+    X(Utilities::FileTarget, "Utilities::FileTarget") \
+    X(Utilities::WhiteBalance, "Utilities::WhiteBalance") \
+    X(Utilities::WhiteBalanceAdjust, "Utilities::WhiteBalanceAdjust") \
+    X(Utilities::WhiteBalanceKSet, "Utilities::WhiteBalanceKSet") \
+    X(Utilities::ImgInfoSize, "Utilities::ImgInfoSize") \
+    X(Utilities::ImgInfoQuality, "Utilities::ImgInfoQuality") \
+    X(Utilities::ImgInfoAspect, "Utilities::ImgInfoAspect") \
+    X(Utilities::ImgInfoFormat, "Utilities::ImgInfoFoamet") \
+    X(Utilities::ImgInfoJpegHeifMode, "Utilities::ImgInfoJpegHiefMode") \
+    X(Utilities::ImgInfoJpegHeifQuality, "Utilities::ImgInfoJpegHiefQuality") \
+    X(Utilities::RecPreviewMode, "Utilities::RecPreviewMode") \
+    X(Utilities::AFMFMode, "Utilities::AFMFMode") \
+    X(Utilities::MFAssistMode, "Utilities::MFAssistMode") \
+    X(Utilities::PinpointMode, "Utilities::PinpointMode") \
+    X(Utilities::LVMagMode, "Utilities::LVMagMode") \
+    X(Utilities::PinPAspectRatio, "Utilities::PinPAspectRatio") \
+    X(Utilities::FlashDimmer, "Utilities::FlashDimmer") \
+    X(Utilities::FlashMode, "Utilities::FlashMode") \
+    X(Utilities::FlashSync, "Utilities::FlashSync") \
+    X(Utilities::FlashAdjust, "Utilities::FlashAdjust") \
+    X(Utilities::FlashManual, "Utilities::FlashManual") \
+    X(Utilities::ExposureLink, "Utilities::ExposureLink") \
+    X(Utilities::WirelessMode, "Utilities::WirelessMode") \
+    X(Utilities::WirelessChannel, "Utilities::WirelessChannel") \
+    X(Utilities::WirelessFP, "Utilities::WirelessFP") \
+    X(Utilities::WirelessComPower, "Utilities::WirelessComPower") \
+    X(Utilities::BuildInFlashDimmer, "Utilities::BuildInFlashDimmer") \
+    X(Utilities::GroupFlashDimmer, "Utilities::GroupFlashDimmer") \
+    X(Utilities::GroupFlashTarget, "Utilities::GroupFlashTarget") \
+    X(Utilities::CursorType, "Utilities::CursorType") \
+    X(int, "DeviceAdapter::MovieConfigQuality") \
+    X(Utilities::AspectRatio, "AspectRatio") \
+    X(DeviceAdapter::BatteryLevel, "BatteryLevel") \
+    X(DeviceAdapter::StatusOfCards, "StatusOfCards") \
+    X(Utilities::UsbMode, "UsbMode") \
+    X(int, "Cut6K4KState") \
+    X(Utilities::LiveViewImageQuality, "Utilities::LiveViewImageQuality") \
+    X(Utilities::LvShootingStatus, "Utilities::LvShootingStatus") \
+    X(Utilities::PtpipConnectType, "Utilities::PtpipConnectType") \
+    X(Utilities::ConnectDevType, "Utilities::ConnectDevType") \
+    X(Utilities::CameraIDList, "Utilities::CameraIDList") \
+    X(Utilities::CameraConnectStatus, "Utilities::CameraConnectStatus") \
+    X(Utilities::PowerSavingTetherMode, "Utilities::PowerSavingTetherMode") \
+    X(Utilities::SSGain, "Utilities::SSGain") \
+    X(Utilities::CameraSettingFile, "Utilities::CameraSettingFile") \
+    X(Utilities::CameraSettingStatus, "Utilities::CameraSettingStatus") \
+    X(Utilities::PtpIpPasswordMode, "Utilities::PtpIpPasswordMode") \
+    X(Utilities::PtpIpPasswordError, "Utilities::PtpIpPasswordError") \
+    X(Utilities::DialogType, "Utilities::DialogType") \
+    X(Utilities::IconType, "Utilities::IconType") \
+    X(Utilities::AutoRecognizeAnimal, "Utilities::AutoRecognizeAnimal") \
+    X(Utilities::AutoRecognizeGeneral, "Utilities::AutoRecognizeGeneral") \
+    X(Utilities::HDMI_SDI_Status, "Utilities::HDMI_SDI_Status") \
+    X(Utilities::TetherModeDisableStatus, "Utilities::TetherModeDisableStatus") \
+    X(Utilities::AutomaticReco, "Utilities::AutomaticReco") \
+    X(Utilities::AFFramesMax, "Utilities::AFFramesMax")
+// clang-format on
+
+} // namespace
+
+int registerMetaTypes()
+{
+    int count = 0;
+#define KAVRO_REGISTER_META_TYPE(type, name) \
+    (void)qRegisterMetaType<type>(name); \
+    ++count;
+    KAVRO_META_TYPES(KAVRO_REGISTER_META_TYPE)
+#undef KAVRO_REGISTER_META_TYPE
+    return count;
+}
+
 void registerQmlTypes()
 {
     const char *uri = "Kv";
@@ -328,6 +430,48 @@ void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAd
         if (flash)
             flash->stopCallbackThread();
     });
+}
+
+namespace {
+
+// The settings object outlives the adapter in main: once the adapter is
+// gone, this answers as if no camera were connected.
+class AdapterCameraAccess : public ApplicationSettings::CameraAccess
+{
+public:
+    explicit AdapterCameraAccess(DeviceAdapter &adapter) : m_adapter(&adapter) {}
+
+    int hlgShootingType() const override { return m_adapter ? m_adapter->pscHlgShootingType() : -1; }
+    // The adapter has no HLG writer yet: the choice cannot reach a camera.
+    void setHlgShootingType(int) override {}
+    QString selectedSerialNo() const override
+    {
+        return m_adapter ? m_adapter->camCurrentSelectedSerialNo() : QString();
+    }
+    void setSelectedFileTarget(int target) override
+    {
+        if (m_adapter)
+            m_adapter->setFileTarget(Utilities::FileTarget(target));
+    }
+    void setFileTargetById(const QString &serialNo, int target) override
+    {
+        if (m_adapter)
+            m_adapter->setFileTargetById(serialNo, Utilities::FileTarget(target));
+    }
+    int getFileTargetById(const QString &serialNo) const override
+    {
+        return m_adapter ? int(m_adapter->getFileTargetById(serialNo)) : int(Utilities::FLTG_Unknown);
+    }
+
+private:
+    QPointer<DeviceAdapter> m_adapter;
+};
+
+} // namespace
+
+void bindCameraAccess(ApplicationSettings &settings, DeviceAdapter &deviceAdapter)
+{
+    settings.setCameraAccess(std::make_unique<AdapterCameraAccess>(deviceAdapter));
 }
 
 void stopBackgroundWork(DeviceAdapter &deviceAdapter)

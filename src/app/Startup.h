@@ -16,6 +16,7 @@ namespace kavrotether {
 class Utilities;
 class DeviceAdapter;
 class FlashAdapter;
+class ApplicationSettings;
 
 // Keeps a second copy of the program from starting for the same user.
 class SingleInstanceGuard
@@ -73,8 +74,16 @@ QString language(const QStringList &arguments, QLocale::Language defaultLanguage
 QString translationName(const QString &directory, const QString &code, Utilities *utilities);
 QString fontFamilyForLanguage(int qtLanguage);
 
+// Registers the enumerations that queued signals carry, before any thread
+// that emits them starts; the number of names registered.
+int registerMetaTypes();
+
 // The 17 types of the module "Kv" 1.0.
 void registerQmlTypes();
+
+// Binds the settings' store-location choices to the adapter's cameras: what
+// the preferences apply reaches the cameras and is read back from them.
+void bindCameraAccess(ApplicationSettings &settings, DeviceAdapter &deviceAdapter);
 
 // Appends the flash worker's stop to the adapter's ordered stop list, so
 // every closing path (the interface's Finish, the end of the event loop, the

@@ -61,6 +61,7 @@ int main(int argc, char *argv[])
     app->setFont(QFont(utilities->getFontFamily()));
 
     startup::registerQmlTypes();
+    startup::registerMetaTypes();
 
     QQmlContext *context = engine->rootContext();
     context->setContextProperty(QStringLiteral("isOpenGLMode"), graphicsApi == QSGRendererInterface::OpenGL
@@ -69,6 +70,7 @@ int main(int argc, char *argv[])
     ApplicationData::setApplicationSettings(applicationSettings.get());
     context->setContextProperty(QStringLiteral("applicationSettings"), applicationSettings.get());
     ApplicationData::setDeviceAdapter(deviceAdapter.get());
+    startup::bindCameraAccess(*applicationSettings, *deviceAdapter);
     ApplicationData::setMessageDisplayedListener(
         [adapter = deviceAdapter.get()](bool on) { adapter->setMsgDisplayed(on); });
     context->setContextProperty(QStringLiteral("deviceAdapter"), deviceAdapter.get());

@@ -55,8 +55,16 @@ public:
 #define KAVRO_DA_DECLARE_PROPERTY(type, name, Name, emitRule)                 \
     Q_PROPERTY(type name READ name NOTIFY name##Changed)
     // clang-format on
-    KAVRO_DA_ALL_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
+    KAVRO_DA_CONNECTION_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
+    KAVRO_DA_EVENTS_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
+    KAVRO_DA_SHOOTING_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
 #undef KAVRO_DA_DECLARE_PROPERTY
+// clang-format off
+#define KAVRO_DA_DECLARE_WRITABLE_PROPERTY(type, name, Name, emitRule)        \
+    Q_PROPERTY(type name READ name WRITE set##Name##Value NOTIFY name##Changed)
+    // clang-format on
+    KAVRO_DA_SELECTED_CAMERA_PROPERTIES(KAVRO_DA_DECLARE_WRITABLE_PROPERTY)
+#undef KAVRO_DA_DECLARE_WRITABLE_PROPERTY
 
 public:
     using CameraInfo = kavrotether::CameraInfo;
@@ -122,8 +130,8 @@ public:
     Q_INVOKABLE void ptpip_enhance_security_load_pw_list();
     Q_INVOKABLE void ptpip_enhance_security_show_input_password_dialog();
 
-    Q_INVOKABLE int adp_KVR_func_api_Init();
-    Q_INVOKABLE int adp_KVR_func_api_Finish();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Init();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Finish();
     // Shutdown after the event loop: the QML normally finishes the SDK itself,
     // but a loop that ended some other way must not leave it running.
     void finishSdkIfInitialised();
@@ -193,6 +201,9 @@ public:
     // Queues a command for the event worker; Ternary_False while there is no
     // receiver, otherwise Ternary_True (also when an equal item waits).
     Utilities::Ternary enqueueCommand(quint32 code, quint32 param = 0, const QString &uuid = QString());
+    // A read enqueuer's body: queues the command only when the worker has a
+    // handler for it, otherwise answers Ternary_Unknown and queues nothing.
+    Utilities::Ternary enqueueRead(quint32 code);
 #define KAVRO_DA_DECLARE_ENQUEUER_Enqueuer(name) Q_INVOKABLE kavrotether::Utilities::Ternary name();
 #define KAVRO_DA_DECLARE_ENQUEUER_Internal(name)
 #define KAVRO_DA_DECLARE_ENQUEUER(kind, name, code, handler) KAVRO_DA_DECLARE_ENQUEUER_##kind(name)
@@ -535,7 +546,27 @@ public:
                                                                                                 QString password,
                                                                                                 QString text,
                                                                                                 ushort mode);
-    Q_INVOKABLE void setFileTargetById(QString serialNo);
+    // Sends the store location saved for this camera as its recording target.
+    Q_INVOKABLE void applyStoredFileTargetById(QString serialNo);
+    // The selected camera's recording target, sent at once; a refused value
+    // is reported and the old one restored.
+    void setFileTarget(kavrotether::Utilities::FileTarget value);
+    // Any connected camera's recording target by serial number: the setter
+    // does not report failures; the getter gives FLTG_Unknown when the
+    // camera is not connected or the read fails.
+    Q_INVOKABLE void setFileTargetById(QString serialNo, kavrotether::Utilities::FileTarget target);
+    Q_INVOKABLE kavrotether::Utilities::FileTarget getFileTargetById(QString serialNo);
+    // Sends every connected known camera its saved store location.
+    Q_INVOKABLE void set_file_target_for_camera_list();
+
+private:
+    // The UUID of the connected camera with this serial number; empty when
+    // none has it.
+    QString uuidOfConnectedSerial(const QString &serialNo);
+    // Sends the selected camera this target; true when the camera took it.
+    bool sendSelectedFileTarget(kavrotether::Utilities::FileTarget value);
+
+public:
     Q_INVOKABLE void notifyConnectErrMsg(QString name);
 signals:
     void notifyConnectErrorMessage(int kind, QString name, int code);
@@ -621,6 +652,9 @@ public:
     bool isSupportPowerSaving(const QString &uuid);
     bool getCameraHlgInfo(const QString &uuid, CameraHlgInfo *info);
     bool getCameraInfo(int devIndex, const QString &devicePath, const QString &uuid, bool isWlan, CameraInfo *info);
+    // Reads a table camera's identity, power saving and features again from
+    // the camera into its record; false when it is not in the table.
+    bool refreshCameraInfo(const QString &uuid);
     bool setCameraInfoOfSelectedCamera(const QString &uuid);
 
 private:

@@ -265,6 +265,11 @@ constexpr DispatchEntry kEventRows[] = {
     // camera status and notifications
     KAVRO_DA_EVENT_ROW(0x08000050, registerEventIdPowerSavingInfo),
     KAVRO_DA_EVENT_ROW(0x0E000011, registerEventIdErrComTimeOut),
+    // a network camera's streaming function, whichever camera reports it
+    DispatchEntry{0x0E000020,
+                  [](DeviceAdapter &a, const CallbackQueueItem &i) {
+                      (void)a.adp_KVR_func_api_Net_Get_BasicStreaming_Function_UUID(i.cb_event_uuid);
+                  }},
     KAVRO_DA_EVENT_ROW(0x10000040, registerEventIdObjectAdd),
     KAVRO_DA_EVENT_UUID_ROW(0x10000043, registerEventIdObjectReqTransfer),
     KAVRO_DA_EVENT_ROW(0x11000000, registerEventIdDataProg),
@@ -645,6 +650,13 @@ const DispatchTables &DeviceAdapterCallback::productionTables()
         return t;
     }();
     return tables;
+}
+
+bool DeviceAdapterCallback::hasQueuedHandler(quint32 code)
+{
+    const DispatchTables &tables = dispatchTables();
+    const DispatchEntry *e = findEntry(tables.queued, tables.queuedCount, code);
+    return e && e->run;
 }
 
 void DeviceAdapterCallback::setDispatchTables(const DispatchTables *tables)

@@ -146,6 +146,9 @@ public:
     std::deque<CallbackQueueItem> pendingItems() const;
 
     static const DispatchTables &productionTables();
+    // Whether the worker has a handler for this code in the tables it routes
+    // by (for the program's own commands: the command list's handler column).
+    static bool hasQueuedHandler(quint32 code);
     // Replaces what the worker and the callbacks route to; null restores
     // the production tables.
     static void setDispatchTables(const DispatchTables *tables);

@@ -36,7 +36,7 @@ void DeviceAdapter::ptpip_enhance_security_load_pw_list()
     d->savedPasswordMap = passwords;
 }
 
-int DeviceAdapter::adp_KVR_func_api_Init()
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Init()
 {
     // A program that finished the SDK and starts it again may run its
     // threads again.
@@ -46,10 +46,10 @@ int DeviceAdapter::adp_KVR_func_api_Init()
     QMutexLocker g(&sdkMutex);
     (void)KVR_func_api_Init();
     m_sdkInitialised = true;
-    return 1;
+    return Utilities::Ternary_True;
 }
 
-int DeviceAdapter::adp_KVR_func_api_Finish()
+Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Finish()
 {
     // The threads take the SDK lock: they stop before it is taken here.
     stopBackgroundThreads();
@@ -57,7 +57,7 @@ int DeviceAdapter::adp_KVR_func_api_Finish()
     const bool ok = KVR_func_api_Finish() == 1;
     if (ok)
         m_sdkInitialised = false;
-    return ok ? 1 : 0;
+    return ok ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 
 void DeviceAdapter::finishSdkIfInitialised()

@@ -258,6 +258,21 @@ bool DeviceAdapter::getCameraHlgInfo(const QString &uuid, CameraHlgInfo *info)
     return true;
 }
 
+bool DeviceAdapter::refreshCameraInfo(const QString &uuid)
+{
+    CameraInfo cached;
+    if (uuid.isEmpty() || !cameraInfoByUuid(uuid, &cached))
+        return false;
+    CameraInfo fresh;
+    if (!getCameraInfo(cached.devIndex, cached.devicePath, uuid, cached.isWlan != 0, &fresh))
+        return false;
+    // A transfer under way keeps its place.
+    fresh.objAssociatDesc = cached.objAssociatDesc;
+    fresh.objCopyFileNumber = cached.objCopyFileNumber;
+    withCameraByUuid(uuid, [&](CameraInfo &c) { c = fresh; });
+    return true;
+}
+
 bool DeviceAdapter::getCameraInfo(int devIndex, const QString &devicePath, const QString &uuid, bool isWlan,
                                   CameraInfo *info)
 {

@@ -13,9 +13,20 @@ Utilities::Ternary DeviceAdapter::enqueueCommand(quint32 code, quint32 param, co
     return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 
+Utilities::Ternary DeviceAdapter::enqueueRead(quint32 code)
+{
+    if (DeviceAdapterCallback::hasQueuedHandler(code))
+        return enqueueCommand(code);
+    // No reader for this command yet: queuing it would only have the worker
+    // drop it, so nothing is queued and the caller hears that the read did
+    // not happen (and, as for any read, False while there is no receiver).
+    const bool receiver = withCallbackReceiver([](DeviceAdapterCallback &) {});
+    return receiver ? Utilities::Ternary_Unknown : Utilities::Ternary_False;
+}
+
 // clang-format off
 #define KAVRO_DA_DEFINE_ENQUEUER_Enqueuer(name, code)                          \
-    Utilities::Ternary DeviceAdapter::name() { return enqueueCommand(code); }
+    Utilities::Ternary DeviceAdapter::name() { return enqueueRead(code); }
 // clang-format on
 #define KAVRO_DA_DEFINE_ENQUEUER_Internal(name, code)
 #define KAVRO_DA_DEFINE_ENQUEUER(kind, name, code, handler) KAVRO_DA_DEFINE_ENQUEUER_##kind(name, code)

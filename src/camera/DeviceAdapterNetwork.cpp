@@ -366,7 +366,7 @@ bool DeviceAdapter::ptpipConnectDevice(Info *info, uint *err, bool select)
         releaseUnusedCamera(uuid);
         return false;
     }
-    setFileTargetById(camera.serialNo);
+    applyStoredFileTargetById(camera.serialNo);
     if (select) {
         QString chosen;
         const QStringList saved = d->savedCameraList.serials();

@@ -21,7 +21,13 @@
 #define KAVRO_DA_CONNECTION_PROPERTIES(X)                                      \
     X(bool, isCamerasConnected, IsCamerasConnected, ChangedOnly)               \
     X(int, connectionType, ConnectionType, ChangedOnly)                        \
-    X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly)               \
+    X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly)
+// clang-format on
+
+// The selected camera's identity and features: read/write for the interface,
+// whose setters are the store operations (store, announce a change).
+// clang-format off
+#define KAVRO_DA_SELECTED_CAMERA_PROPERTIES(X)                                 \
     /* device information of the selected camera */                           \
     X(QString, camMaker, CamMaker, ChangedOnly)                                \
     X(QString, camModelName, CamModelName, ChangedOnly)                        \
@@ -50,6 +56,7 @@
 // clang-format off
 #define KAVRO_DA_ALL_PROPERTIES(X)                                             \
     KAVRO_DA_CONNECTION_PROPERTIES(X)                                          \
+    KAVRO_DA_SELECTED_CAMERA_PROPERTIES(X)                                     \
     KAVRO_DA_EVENTS_PROPERTIES(X)                                              \
     KAVRO_DA_SHOOTING_PROPERTIES(X)
 // clang-format on

@@ -229,7 +229,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice()
         CameraInfo info;
         getCameraInfo(int(list.devices[i].devIndex), devicePathText(list.devicePath[i]), it.key(), false, &info);
         addCameraToTable(it.key(), info);
-        setFileTargetById(info.serialNo);
+        applyStoredFileTargetById(info.serialNo);
     }
     camera_list_update_camera_list(false);
 
@@ -346,7 +346,7 @@ bool DeviceAdapter::addSelectedUsbDevice(DeviceListCopy &copy, quint32 i, bool u
         releaseUnusedCamera(uuid);
         return false;
     }
-    setFileTargetById(info.serialNo);
+    applyStoredFileTargetById(info.serialNo);
     return true;
 }
 
@@ -535,7 +535,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptP
         releaseUnusedCamera(uuid);
         return Utilities::Ternary_False;
     }
-    setFileTargetById(info.serialNo);
+    applyStoredFileTargetById(info.serialNo);
     const QStringList saved = d->savedCameraList.serials();
     withCameraTable([&](QMap<QString, CameraInfo> &table) {
         for (const QString &serial : saved) {
@@ -556,7 +556,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SelectPnPDevice_With_EncryptP
     return Utilities::Ternary_True;
 }
 
-void DeviceAdapter::setFileTargetById(QString serialNo)
+void DeviceAdapter::applyStoredFileTargetById(QString serialNo)
 {
     int type = ApplicationSettings::StoLocType_SdCardPc;
     if (ApplicationSettings *settings = ApplicationData::getApplicationSettings())
@@ -650,8 +650,9 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_and_Connect_DEVICE_TYP
     if (r != 1)
         return Utilities::Ternary_False;
     adp_KVR_func_api_GetPnPDeviceInfo(false);
-    // Re-reads the selected camera's identity, power saving and feature flags.
-    if (!uuid.isEmpty())
+    // Re-reads the selected camera's identity, power saving and feature flags
+    // from the camera, not from what the table held.
+    if (refreshCameraInfo(uuid))
         setCameraInfoOfSelectedCamera(uuid);
     return Utilities::Ternary_True;
 }

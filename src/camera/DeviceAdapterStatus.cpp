@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <string_view>
 
 #include "DeviceAdapterCallback.h"
 #include "Kvrptpif.h"
@@ -68,13 +70,25 @@ namespace {
 enum StatusEmitRule { ChangedOnly, Always };
 }
 
+// The movie format's availability follows the camera status (the interface
+// re-reads it), so a changed status also announces the current format.
+constexpr bool announcesMotionPictureFormat(std::string_view name)
+{
+    return name == "cameraStatus";
+}
+
 // clang-format off
 #define KAVRO_DA_DEFINE_STATUS_ACCESSORS(type, name, Name, emitRule, write)    \
     type DeviceAdapter::name() const { return static_cast<type>(d->name.load()); } \
     void DeviceAdapter::set##Name##Value(type value)                           \
     {                                                                          \
-        if (d->name.store(value) || (emitRule) == Always)                      \
+        if (d->name.store(value)) {                                            \
             emit name##Changed(value);                                         \
+            if constexpr (announcesMotionPictureFormat(#name))                 \
+                emit motionPictureFormatChanged(motionPictureFormat());        \
+        } else if ((emitRule) == Always) {                                     \
+            emit name##Changed(value);                                         \
+        }                                                                      \
     }
 // clang-format on
 KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DEFINE_STATUS_ACCESSORS)
@@ -475,17 +489,20 @@ QString DeviceAdapter::mov_compression_method_text_keys(quint16 code)
     static const char *const kHigh[] = {"1", "0", "6"};
     static const char *const kMiddle[] = {"3", "2", "7"};
     static const char *const kLow[] = {"5", "4", "8", "6", "9", "0"};
-    QStringList keys;
+    // The first two groups bring their comma with them, so a code whose last
+    // group names nothing keeps a trailing comma ("6,2,"), as the catalogue
+    // lookup expects.
+    QString keys;
     const unsigned high = (code >> 12) & 0xF;
     const unsigned middle = (code >> 8) & 0xF;
     const unsigned low = (code >> 4) & 0xF;
     if (high < std::size(kHigh))
-        keys << QLatin1String(kHigh[high]);
+        keys += QLatin1String(kHigh[high]) + QLatin1Char(',');
     if (middle < std::size(kMiddle))
-        keys << QLatin1String(kMiddle[middle]);
+        keys += QLatin1String(kMiddle[middle]) + QLatin1Char(',');
     if (low < std::size(kLow))
-        keys << QLatin1String(kLow[low]);
-    return keys.join(QLatin1Char(','));
+        keys += QLatin1String(kLow[low]);
+    return keys;
 }
 
 // ---- recording state in the camera table ----
@@ -518,6 +535,109 @@ std::chrono::steady_clock::time_point DeviceAdapter::recordingEndedAt() const
 {
     QMutexLocker g(&d->statusRecordLock);
     return d->recordingEndedAt;
+}
+
+namespace {
+
+// The camera's code for a store location; 0 for a value outside the table.
+quint16 fileTargetCode(int target)
+{
+    return (target >= 0 && target < int(std::size(Utilities::arrFileTargetVal)))
+               ? quint16(Utilities::arrFileTargetVal[target])
+               : 0;
+}
+
+} // namespace
+
+QString DeviceAdapter::uuidOfConnectedSerial(const QString &serialNo)
+{
+    QString uuid;
+    withCameraTable([&](QMap<QString, CameraInfo> &table) {
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            if (it->serialNo == serialNo) {
+                uuid = it.key();
+                break;
+            }
+    });
+    return uuid;
+}
+
+bool DeviceAdapter::sendSelectedFileTarget(Utilities::FileTarget value)
+{
+    const QString uuid = camera_list_get_selected_camera_uuid();
+    if (uuid.isEmpty())
+        return false;
+    DeviceLock lock(*this, uuid);
+    return KVR_func_api_SetupFilesConfig_Set_Target(fileTargetCode(value), uuid.toLocal8Bit().constData(), nullptr)
+           == 1;
+}
+
+void DeviceAdapter::setFileTarget(Utilities::FileTarget value)
+{
+    const Utilities::FileTarget old = fileTarget();
+    setFileTargetValue(value);
+    if (!sendSelectedFileTarget(value)) {
+        settingErrorNotify();
+        setFileTargetValue(old);
+    }
+}
+
+void DeviceAdapter::setFileTargetById(QString serialNo, Utilities::FileTarget target)
+{
+    const QString uuid = uuidOfConnectedSerial(serialNo);
+    if (uuid.isEmpty())
+        return;
+    DeviceLock lock(*this, uuid);
+    (void)KVR_func_api_SetupFilesConfig_Set_Target(fileTargetCode(target), uuid.toLocal8Bit().constData(), nullptr);
+}
+
+Utilities::FileTarget DeviceAdapter::getFileTargetById(QString serialNo)
+{
+    const QString uuid = uuidOfConnectedSerial(serialNo);
+    if (uuid.isEmpty())
+        return Utilities::FLTG_Unknown;
+    quint16 code = 0;
+    {
+        DeviceLock lock(*this, uuid);
+        if (KVR_func_api_SetupFilesConfig_Get_Target(&code, uuid.toLocal8Bit().constData(), nullptr) != 1)
+            return Utilities::FLTG_Unknown;
+    }
+    for (int i = 0; i < int(std::size(Utilities::arrFileTargetVal)); ++i)
+        if (Utilities::arrFileTargetVal[i] == code)
+            return Utilities::FileTarget(i);
+    return Utilities::FLTG_Unknown;
+}
+
+void DeviceAdapter::set_file_target_for_camera_list()
+{
+    ApplicationSettings *settings = ApplicationData::getApplicationSettings();
+    const QString selected = camera_list_get_selected_camera_uuid();
+    // The whole walk holds the table, so no camera leaves or joins between
+    // finding it known and sending it its target.
+    std::lock_guard<std::recursive_mutex> g(d->cameraTableMutex);
+    const int saved = std::clamp(d->savedCameraCount, 0, DeviceAdapterData::kSavedCameraCapacity);
+    for (auto it = d->cameraTable.cbegin(); it != d->cameraTable.cend(); ++it) {
+        bool known = false;
+        for (int i = 0; i < saved && !known; ++i)
+            known = !it->serialNo.isEmpty() && d->savedCameraList[std::size_t(i)].serialNo == it->serialNo;
+        if (!known)
+            continue;
+        const int type = settings ? int(settings->getStoreLocationTypeFromFile(it->serialNo))
+                                  : int(ApplicationSettings::StoLocType_SdCardPc);
+        if (type < ApplicationSettings::StoLocType_SdCard || type > ApplicationSettings::StoLocType_Pc)
+            continue;
+        const auto target = Utilities::FileTarget(type);
+        if (it.key() != selected) {
+            setFileTargetById(it->serialNo, target);
+            continue;
+        }
+        // The selected camera's property follows what the camera took;
+        // a refusal is restored silently.
+        const Utilities::FileTarget old = fileTarget();
+        setFileTargetValue(target);
+        if (!sendSelectedFileTarget(target))
+            setFileTargetValue(old);
+    }
 }
 
 } // namespace kavrotether

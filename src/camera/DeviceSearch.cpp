@@ -307,6 +307,7 @@ void DeviceSearch::readConnectInitData()
     const bool ok = runReaders(*adapter, tables.capabilities, tables.capabilityCount)
                     && runReaders(*adapter, tables.values, tables.valueCount);
     if (ok) {
+        adapter->set_file_target_for_camera_list();
         adapter->setCamConnectStatus(Utilities::CamConnectSts_Success);
         return;
     }

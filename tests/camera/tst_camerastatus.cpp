@@ -146,6 +146,7 @@ private slots:
     void readRunsOnCameraSelectedThen();
     void monitorInfoReadsBattery();
     void interfaceCannotWriteStatus();
+    void interfaceNamesSelectedCamera();
     void batteryLevelAc();
     void usbMode();
 
@@ -157,6 +158,8 @@ private slots:
 
     void recordingBitOfSelectedCamera();
     void recordingInfoOfAnotherCamera();
+    void streamingFunctionOfAnotherCamera();
+    void statusChangeAnnouncesMovieFormat();
     void powerSaving();
     void twoCamerasTakingCommands();
     void objectAddedNotice();
@@ -455,6 +458,20 @@ void TestCameraStatus::interfaceCannotWriteStatus()
     QCOMPARE(m_adapter->imageFreeSpace(), 99ul);
 }
 
+void TestCameraStatus::interfaceNamesSelectedCamera()
+{
+    // The camera list writes the selected row's name and serial number.
+    for (const char *name : {"camName", "camCurrentSelectedSerialNo"}) {
+        const QMetaObject *mo = m_adapter->metaObject();
+        const QMetaProperty property = mo->property(mo->indexOfProperty(name));
+        QSignalSpy spy(m_adapter, property.notifySignal());
+        QVERIFY2(m_adapter->setProperty(name, QStringLiteral("1: studio-left")), name);
+        QVERIFY2(m_adapter->setProperty(name, QStringLiteral("1: studio-left")), name);
+        QCOMPARE(m_adapter->property(name).toString(), QStringLiteral("1: studio-left"));
+        QCOMPARE(spy.count(), 1);
+    }
+}
+
 void TestCameraStatus::batteryLevelAc()
 {
     status([](kvrsim::StatusValues &s) { s.bodyPower = 0xFFFA; });
@@ -580,7 +597,9 @@ void TestCameraStatus::movieQualityTexts()
     QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x0000), QStringLiteral("1,3,5"));
     QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x2110), QStringLiteral("6,2,4"));
     QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x3F50), QStringLiteral("0"));
-    QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x1370), QStringLiteral("0"));
+    // A group that names nothing after one that did leaves that one's comma.
+    QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x1370), QStringLiteral("0,"));
+    QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0x2160), QStringLiteral("6,2,"));
     QCOMPARE(DeviceAdapter::mov_compression_method_text_keys(0xFFFF), QString());
 }
 
@@ -589,6 +608,7 @@ void TestCameraStatus::movieQualityTexts()
 void TestCameraStatus::recordingBitOfSelectedCamera()
 {
     QSignalSpy spy(m_adapter, &DeviceAdapter::anotherCameraStatusChanged);
+    test::StandInReaders afInfoReader{0xFFFF0222};
     Access::setMultiviewMode(*m_adapter, true);
 
     status([](kvrsim::StatusValues &s) { s.cameraStatus = 9; });
@@ -653,6 +673,37 @@ void TestCameraStatus::recordingInfoOfAnotherCamera()
 }
 
 // ---- power saving, objects, white balance, composite ----
+
+void TestCameraStatus::streamingFunctionOfAnotherCamera()
+{
+    // Reported by a camera that is not the selected one: its own record
+    // follows what the camera says now (no streaming here), and keeps its
+    // value when the read fails.
+    const QString second = connectSecond();
+    m_adapter->setSelectedCameraUuid(second);
+    auto streaming = [&] {
+        CameraInfo info;
+        return m_adapter->cameraInfoByUuid(m_uuid, &info) ? int(info.basicStreaming) : -1;
+    };
+    m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[m_uuid].basicStreaming = 1; });
+    kvrsim::failNext("Net_Get_BasicStreaming_Function", 1, 0, KVR_ERR_REFUSED, m_uuid.toStdString());
+    deliver(0x0E000020, 0, m_uuid);
+    QCOMPARE(streaming(), 1);
+    deliver(0x0E000020, 0, m_uuid);
+    QCOMPARE(streaming(), 0);
+}
+
+void TestCameraStatus::statusChangeAnnouncesMovieFormat()
+{
+    QSignalSpy spy(m_adapter, &DeviceAdapter::motionPictureFormatChanged);
+    for (const quint16 cameraStatus : {quint16(9), quint16(9), quint16(3)}) {
+        status([&](kvrsim::StatusValues &s) { s.cameraStatus = cameraStatus; });
+        QCOMPARE(m_adapter->adp_KVR_func_api_GetCameraStatus(), 1);
+    }
+    // Once per change, never for a status read again unchanged.
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(1).at(0).value<Utilities::MotionPictureFormat>(), m_adapter->motionPictureFormat());
+}
 
 void TestCameraStatus::powerSaving()
 {

@@ -1151,6 +1151,7 @@ void TestConnection::switchRestartsLiveView()
     QVERIFY(test::connectUsbCameras(adapter));
     DeviceAdapterCallback receiver;
     QVERIFY(adapter.attachCallbackReceiver(&receiver));
+    test::StandInReaders readers{0xFFFF0228, 0xFFFF0229};
     Access::setLiveViewOn(adapter, true);
     LiveViewManager &lv = *adapter.liveViewManager();
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());

@@ -349,7 +349,11 @@ void TestUsbRoad::searchAndConnectRereadsSelected()
     connectUsb();
     const QString selected = adapter.camera_list_get_selected_camera_uuid();
     adapter.setCamModelNameValue(QString());
+    const int selectedIndex = kvrsim::indexOfSerial(adapter.camSerialNo().toStdString());
+    kvrsim::clearCallLogs();
     QCOMPARE(adapter.adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(), Utilities::Ternary_True);
+    // Asked of the camera itself, not copied from the table.
+    QCOMPARE(callCount(selectedIndex, "GetDeviceInfo"), 1);
     // The selected camera's information is read again; the search list is
     // filled anew and the table is left alone.
     QVERIFY(!adapter.camModelName().isEmpty());

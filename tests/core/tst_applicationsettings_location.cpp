@@ -2,6 +2,12 @@
 
 #include <QtTest>
 
+#include "AdapterFixture.h"
+#include "KvrSim.h"
+#include "app/Startup.h"
+#include "camera/CameraInfo.h"
+#include "core/ApplicationData.h"
+
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -261,6 +267,65 @@ private slots:
         QVERIFY(!stored("SN-A").isValid());
         QCOMPARE(unbound.hlgShootingType(), -1);
         unbound.setHlgShootingType(2);
+    }
+
+    // The program's own binding (the one main installs) against connected
+    // simulated cameras: the apply reaches the selected camera and another
+    // one, remembers only what each took, and the stored choices come back
+    // after a connection.
+    void storeLocationRoundTripInTheProgram()
+    {
+        test::AdapterFixture fixture;
+        QVERIFY(fixture.start());
+        QVERIFY(test::connectUsbCameras(fixture.adapter()));
+        DeviceAdapter &adapter = fixture.adapter();
+        ApplicationSettings settings;
+        ApplicationData::setApplicationSettings(&settings);
+        startup::bindCameraAccess(settings, adapter);
+
+        const QString selected = adapter.camCurrentSelectedSerialNo();
+        QString other;
+        QString otherUuid;
+        for (const QString &uuid : adapter.cameraTableUuids()) {
+            CameraInfo info;
+            QVERIFY(adapter.cameraInfoByUuid(uuid, &info));
+            if (info.serialNo != selected) {
+                other = info.serialNo;
+                otherUuid = uuid;
+            }
+        }
+        QVERIFY(!selected.isEmpty());
+        QVERIFY(!other.isEmpty());
+
+        auto apply = [&](int selectedChoice, int otherChoice) {
+            settings.setTargetCameraListLength(2);
+            settings.setTargetCameraListByID(selected, selectedChoice, 0);
+            settings.setTargetCameraListByID(other, otherChoice, 1);
+            settings.setStoreLocationType();
+        };
+        apply(ApplicationSettings::StoLocType_Pc, ApplicationSettings::StoLocType_SdCard);
+        QCOMPARE(adapter.getFileTargetById(selected), Utilities::FLTG_PcOnly);
+        QCOMPARE(adapter.getFileTargetById(other), Utilities::FLTG_CameraOnly);
+        QCOMPARE(adapter.fileTarget(), Utilities::FLTG_PcOnly);
+        QCOMPARE(stored(selected).toInt(), int(ApplicationSettings::StoLocType_Pc));
+        QCOMPARE(stored(other).toInt(), int(ApplicationSettings::StoLocType_SdCard));
+
+        // A camera that refuses keeps its target, and its stored choice.
+        kvrsim::failNext("SetupFilesConfig_Set_Target", 1, 0, KVR_ERR_REFUSED, otherUuid.toStdString());
+        apply(ApplicationSettings::StoLocType_Pc, ApplicationSettings::StoLocType_SdCardPc);
+        QCOMPARE(adapter.getFileTargetById(other), Utilities::FLTG_CameraOnly);
+        QCOMPARE(stored(other).toInt(), int(ApplicationSettings::StoLocType_SdCard));
+        QCOMPARE(adapter.getFileTargetById(QStringLiteral("no-such-camera")), Utilities::FLTG_Unknown);
+
+        // What a connection applies is the stored choice of each known camera.
+        adapter.setFileTargetById(selected, Utilities::FLTG_PcAndCamera);
+        adapter.setFileTargetById(other, Utilities::FLTG_PcAndCamera);
+        adapter.set_file_target_for_camera_list();
+        QCOMPARE(adapter.getFileTargetById(selected), Utilities::FLTG_PcOnly);
+        QCOMPARE(adapter.getFileTargetById(other), Utilities::FLTG_CameraOnly);
+        QCOMPARE(adapter.fileTarget(), Utilities::FLTG_PcOnly);
+
+        ApplicationData::setApplicationSettings(nullptr);
     }
 
     void hlgShootingTypeGoesToTheCameraSide()

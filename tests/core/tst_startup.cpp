@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "camera/DeviceAdapter.h"
 #include "core/Utilities.h"
 
 #include <QApplication>
@@ -330,6 +331,30 @@ private slots:
         for (const char *id : {"MessageBoxQuestion", "MessageBoxCritical", "MessageBoxInformation"})
             QVERIFY2(!provider.requestPixmap(QString::fromLatin1(id), nullptr, QSize()).isNull(), id);
         QVERIFY(provider.requestPixmap(QStringLiteral("nonsense"), nullptr, QSize()).isNull());
+    }
+
+    // Queued signals find their enumerations by these names, some of which
+    // are spelled unlike the C++ types they stand for.
+    void metaTypeNames_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("type");
+        QTest::newRow("first") << QByteArray("Utilities::RecordingMode")
+                               << QMetaType::fromType<Utilities::RecordingMode>().id();
+        QTest::newRow("misspelt format") << QByteArray("Utilities::ImgInfoFoamet")
+                                         << QMetaType::fromType<Utilities::ImgInfoFormat>().id();
+        QTest::newRow("adapter's, unqualified")
+            << QByteArray("BatteryLevel") << QMetaType::fromType<DeviceAdapter::BatteryLevel>().id();
+        QTest::newRow("carried as int") << QByteArray("Cut6K4KState") << QMetaType::fromType<int>().id();
+        QTest::newRow("last") << QByteArray("Utilities::AFFramesMax")
+                              << QMetaType::fromType<Utilities::AFFramesMax>().id();
+    }
+    void metaTypeNames()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, type);
+        QCOMPARE(startup::registerMetaTypes(), 80);
+        QCOMPARE(QMetaType::fromName(name).id(), type);
     }
 };
 
