@@ -614,13 +614,10 @@ void DeviceAdapter::set_file_target_for_camera_list()
     const QString selected = camera_list_get_selected_camera_uuid();
     // The whole walk holds the table, so no camera leaves or joins between
     // finding it known and sending it its target.
+    const QStringList saved = d->savedCameraList.serials();
     std::lock_guard<std::recursive_mutex> g(d->cameraTableMutex);
-    const int saved = std::clamp(d->savedCameraCount, 0, DeviceAdapterData::kSavedCameraCapacity);
     for (auto it = d->cameraTable.cbegin(); it != d->cameraTable.cend(); ++it) {
-        bool known = false;
-        for (int i = 0; i < saved && !known; ++i)
-            known = !it->serialNo.isEmpty() && d->savedCameraList[std::size_t(i)].serialNo == it->serialNo;
-        if (!known)
+        if (it->serialNo.isEmpty() || !saved.contains(it->serialNo))
             continue;
         const int type = settings ? int(settings->getStoreLocationTypeFromFile(it->serialNo))
                                   : int(ApplicationSettings::StoLocType_SdCardPc);
