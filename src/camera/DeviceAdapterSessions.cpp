@@ -561,21 +561,7 @@ void DeviceAdapter::applyStoredFileTargetById(QString serialNo)
     int type = ApplicationSettings::StoLocType_SdCardPc;
     if (ApplicationSettings *settings = ApplicationData::getApplicationSettings())
         type = int(settings->getStoreLocationTypeFromFile(serialNo));
-    const quint16 code = (type >= 0 && type < int(std::size(Utilities::arrFileTargetVal)))
-                             ? quint16(Utilities::arrFileTargetVal[type])
-                             : 0;
-    QString uuid;
-    withCameraTable([&](QMap<QString, CameraInfo> &table) {
-        for (auto it = table.cbegin(); it != table.cend(); ++it)
-            if (it->serialNo == serialNo) {
-                uuid = it.key();
-                break;
-            }
-    });
-    if (uuid.isEmpty())
-        return;
-    DeviceLock lock(*this, uuid);
-    (void)KVR_func_api_SetupFilesConfig_Set_Target(code, uuid.toLocal8Bit().constData(), nullptr);
+    setFileTargetById(serialNo, Utilities::FileTarget(type));
 }
 
 void DeviceAdapter::notifyConnectErrMsg(QString name)

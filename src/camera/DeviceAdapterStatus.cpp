@@ -537,18 +537,6 @@ std::chrono::steady_clock::time_point DeviceAdapter::recordingEndedAt() const
     return d->recordingEndedAt;
 }
 
-namespace {
-
-// The camera's code for a store location; 0 for a value outside the table.
-quint16 fileTargetCode(int target)
-{
-    return (target >= 0 && target < int(std::size(Utilities::arrFileTargetVal)))
-               ? quint16(Utilities::arrFileTargetVal[target])
-               : 0;
-}
-
-} // namespace
-
 QString DeviceAdapter::uuidOfConnectedSerial(const QString &serialNo)
 {
     QString uuid;
@@ -568,7 +556,8 @@ bool DeviceAdapter::sendSelectedFileTarget(Utilities::FileTarget value)
     if (uuid.isEmpty())
         return false;
     DeviceLock lock(*this, uuid);
-    return KVR_func_api_SetupFilesConfig_Set_Target(fileTargetCode(value), uuid.toLocal8Bit().constData(), nullptr)
+    return KVR_func_api_SetupFilesConfig_Set_Target(quint16(Utilities::enumFileTargetToVal(value)),
+                                                    uuid.toLocal8Bit().constData(), nullptr)
            == 1;
 }
 
@@ -588,7 +577,8 @@ void DeviceAdapter::setFileTargetById(QString serialNo, Utilities::FileTarget ta
     if (uuid.isEmpty())
         return;
     DeviceLock lock(*this, uuid);
-    (void)KVR_func_api_SetupFilesConfig_Set_Target(fileTargetCode(target), uuid.toLocal8Bit().constData(), nullptr);
+    (void)KVR_func_api_SetupFilesConfig_Set_Target(quint16(Utilities::enumFileTargetToVal(target)),
+                                                   uuid.toLocal8Bit().constData(), nullptr);
 }
 
 Utilities::FileTarget DeviceAdapter::getFileTargetById(QString serialNo)
