@@ -18,6 +18,7 @@
 
 #include "DeviceAdapterData.h"
 #include "DeviceAdapterProperties.h"
+#include "settings/SettingEvents.def"
 #include "settings/SettingMembers.h"
 #include "DeviceSearch.h"
 #include "SearchCameraListItemObject.h"
@@ -822,6 +823,131 @@ signals:
     void photoStyleCompFlgNumChanged();
     void photoStyleCapabilityChanged();
     // ---- end camera settings ----
+
+    // ---- setting readers ----
+public:
+    // Each reader asks the selected camera (the out-pointer forms: any
+    // camera) and publishes what it answers in the data block, with the
+    // signals. They run on the event worker (events, queued reads), on the
+    // post-connect reading thread and on the GUI thread when QML calls them.
+    // The camera's SDK call, under the camera's lock; the UUID goes as local
+    // 8-bit text and no error record is asked for.
+    template<typename Fn, typename... Args>
+    quint8 callCamera(const QString &uuid, Fn fn, Args... args)
+    {
+        const QByteArray id = uuid.toLocal8Bit();
+        DeviceLock lock(*this, uuid);
+        return fn(args..., id.constData(), nullptr);
+    }
+    template<typename Fn, typename... Args>
+    quint8 callSelectedCamera(Fn fn, Args... args)
+    {
+        return callCamera(camera_list_get_selected_camera_uuid(), fn, args...);
+    }
+
+    // ---- setting events (settings/SettingEvents.def, settings/DeviceAdapterSettingEvents.cpp) ----
+public slots:
+#define KAVRO_DA_DECLARE_SETTING_EVENT(code, handler) void handler(quint32 cb_event_type, quint32 cb_event_param);
+    KAVRO_SETTING_EVENTS(KAVRO_DA_DECLARE_SETTING_EVENT)
+#undef KAVRO_DA_DECLARE_SETTING_EVENT
+    // The camera's position reports change nothing the program shows.
+    void registerEventIdGpsInfo(quint32, quint32) {}
+signals:
+#define KAVRO_DA_DECLARE_SETTING_EVENT_SIGNAL(code, handler) \
+    void handler##Signal(quint32 cb_event_type, quint32 cb_event_param);
+    KAVRO_SETTING_EVENTS(KAVRO_DA_DECLARE_SETTING_EVENT_SIGNAL)
+#undef KAVRO_DA_DECLARE_SETTING_EVENT_SIGNAL
+    void hlgShootingTypeChanged(uint value);
+    void pscSupportHLGChanged(bool value);
+
+    // ---- exposure and white-balance capability readers (settings/DeviceAdapterExposureReaders.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Aperture_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SS_Get_Capability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ISO_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Exposure_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecPreview_Cfg_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetupCfgInfo_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_GetAFInfo();
+    // The movie-quality detail display as last read (Ternary), and a new read of it.
+    Q_INVOKABLE kavrotether::Utilities::Ternary validDisplayMovQuality() const;
+    Q_INVOKABLE void updateDisplayMovQuality();
+signals:
+    void af_frame_info_Changed();
+    void af_pdaf_frame_numChanged();
+    void af_detect_frame_info_Changed();
+private:
+    // ---- end exposure and white-balance capability readers ----
+
+    // ---- mode, drive and focus capability readers (settings/DeviceAdapterModeReaders.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_IntervalInfo_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_BurstBracket_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_SelfTimer_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_4K6K_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AF_Config_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_Metering_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_GetCapability();
+private:
+    // ---- end mode, drive and focus capability readers ----
+
+    // ---- image, movie, live-view and photo-style readers (settings/DeviceAdapterImageReaders.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ImageInfo_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_GetImageInfo();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Get_Quality_Detail_Display();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Get_Quality_Detail_List();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LiveView_Str_Get_Recom_Img();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LiveView_Str_Get_Trans_Img();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Get_Small_Frame();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PhotoStyle_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PhotoStyle2_GetCapability();
+    kavrotether::Utilities::Ternary adp_KVR_Mov_Config_Get_Quality_Detail_List_From_Built_In_Data();
+private:
+    // ---- end image, movie, live-view and photo-style readers ----
+
+    // ---- parameter and white-balance readers (settings/DeviceAdapterParameterReaders.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_IntervalInfo_Get_Interval_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Get_C3_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Get_Exposure_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Get_4k_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_4K6K_Info();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_4K6K_Get_RecFormat_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_4K6K_Get_FocusSelect_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Get_iA_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Get_CreativeMode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Get_Mode_Pos();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Aperture_GetParam();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SS_GetParam();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_GetJpegHeifMode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ImageInfo_Get_ImageSize();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ImageInfo_Get_ImageAspect();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_MeteringInfo_Get_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_ExTelecon_Get_Cfg();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ISO_GetParam();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Exposure_GetParam();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_GetPhotoStyleInfo();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Get_C_Movie_mode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Get_Rec_mode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Get_Quality_mode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetupConfig_Get_SystemFreq_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetupFilesConfig_Get_Target();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Get_HDMI_mode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Get_ExTelecon_mode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_WB_Info();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_GetParam();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_KSet();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_AB();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_GM();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_AB_Sep();
+private:
+    // ---- end parameter and white-balance readers ----
+    // ---- end setting readers ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:

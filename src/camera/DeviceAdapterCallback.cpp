@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 #include <atomic>
 #include <cstring>
 #include <iterator>
@@ -285,8 +286,6 @@ constexpr DispatchEntry kEventRows[] = {
     KAVRO_DA_EVENT_UUID_ROW(0x1FF10000, registerEventIdFrameDataTransferRead),
     KAVRO_DA_EVENT_UUID_ROW(0x1FF20001, registerEventIdDeviceStray),
 };
-#undef KAVRO_DA_EVENT_ROW
-#undef KAVRO_DA_EVENT_UUID_ROW
 
 template<typename Rows>
 constexpr bool sortedUnique(const Rows &t)
@@ -316,23 +315,55 @@ constexpr std::size_t handledCommandCount()
     return n;
 }
 
-// The worker's table: the event rows and the handled command rows, merged
+// The number of rows of a built-in or standard array of rows.
+template<typename T>
+constexpr std::size_t rowCount()
+{
+    if constexpr (std::is_array_v<T>)
+        return std::extent_v<T>;
+    else
+        return std::tuple_size_v<T>;
+}
+
+// Two lists sorted by code, merged into one sorted list.
+template<typename A, typename B>
+constexpr auto mergedByCode(const A &a, const B &b)
+{
+    std::array<DispatchEntry, rowCount<A>() + rowCount<B>()> out{};
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (DispatchEntry &row : out)
+        row = (j == std::size(b) || (i < std::size(a) && a[i].code < b[j].code)) ? a[i++] : b[j++];
+    return out;
+}
+
+// The handled command rows, in code order.
+constexpr auto handledCommandRows()
+{
+    std::array<DispatchEntry, handledCommandCount()> out{};
+    std::size_t n = 0;
+    for (std::size_t c = 0; c < std::size(kCommandRows); ++c)
+        if (kCommandHandled[c])
+            out[n++] = kCommandRows[c];
+    return out;
+}
+
+// The setting-change events (settings/SettingEvents.def).
+constexpr DispatchEntry kSettingEventRows[] = {
+#define KAVRO_SETTING_EVENT_ROW(code, handler) KAVRO_DA_EVENT_ROW(code, handler),
+    KAVRO_SETTING_EVENTS(KAVRO_SETTING_EVENT_ROW)
+#undef KAVRO_SETTING_EVENT_ROW
+};
+static_assert(sortedUnique(kSettingEventRows), "setting events are listed by ascending code");
+
+// The worker's table: the camera's events and the handled command rows, merged
 // in code order.
 constexpr auto mergedQueuedTable()
 {
-    std::array<DispatchEntry, std::size(kEventRows) + handledCommandCount()> out{};
-    std::size_t e = 0;
-    std::size_t c = 0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        while (c < std::size(kCommandRows) && !kCommandHandled[c])
-            ++c;
-        if (c == std::size(kCommandRows) || (e < std::size(kEventRows) && kEventRows[e].code < kCommandRows[c].code))
-            out[i] = kEventRows[e++];
-        else
-            out[i] = kCommandRows[c++];
-    }
-    return out;
+    return mergedByCode(mergedByCode(kEventRows, kSettingEventRows), handledCommandRows());
 }
+#undef KAVRO_DA_EVENT_ROW
+#undef KAVRO_DA_EVENT_UUID_ROW
 constexpr auto kQueuedTable = mergedQueuedTable();
 static_assert(sortedUnique(kQueuedTable), "the worker looks codes up by binary search");
 

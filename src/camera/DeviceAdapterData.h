@@ -140,6 +140,18 @@ private:
     X(int, validDisplayMovQuality, -1)                                         \
     X(int, tetherConnectPowerSavingMode, -1)                                   \
     X(int, exposureRangeMax, 30)                                               \
+    X(int, exposureRangeMin, 0)                                                \
+    X(bool, displayImgQuality, false)                                          \
+    X(int, imgQuality, 0)                                                      \
+    X(int, sFrame_outer_posX, 0)                                               \
+    X(int, sFrame_outer_posY, 0)                                               \
+    X(int, sFrame_outer_sizeW, 0)                                              \
+    X(int, sFrame_outer_sizeH, 0)                                              \
+    X(int, sFrame_mag_posX, 0)                                                 \
+    X(int, sFrame_mag_posY, 0)                                                 \
+    X(int, sFrame_mag_sizeW, 0)                                                \
+    X(int, sFrame_mag_sizeH, 0)                                                \
+    X(bool, sFrame_info, false)                                                \
     X(int, af_magnify, 30)                                                     \
     X(int, mf_magnify, 30)                                                     \
     X(int, lvMag_magnify, 30)                                                  \
@@ -323,6 +335,54 @@ public:
     KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO lvCompositeShootingInfo{};
     std::chrono::steady_clock::time_point recordingEndedAt{};
     // ---- end camera status and notifications ----
+    // ---- setting readers ----
+    // The camera's own codes of settings whose value is converted, kept as
+    // read: other reads and the writers need the code itself (the 6K/4K
+    // photo mode is computed from two of them, the movie writers send the
+    // recording-mode and quality codes back).
+#define KAVRO_DA_RAW_CODES(X)                                                                                          \
+    X(intervalMode) X(custom3Set) X(exposureParam) X(mode4k) X(recFormat4K6K) X(focusSelect4K6K) X(iAMode)             \
+    X(creativeMode) X(driveMode) X(modePos) X(jpegHeifMode) X(imageSize) X(imageQuality) X(imageAspect)                \
+    X(meteringMode) X(exTelecon) X(cMovieMode) X(movieRecMode) X(movieQualityMode) X(systemFreq) X(selfTimerCustom)    \
+    X(wbMode) X(wbKSet) X(wbAdjustAB) X(wbAdjustGM) X(wbAdjustABSep)
+#define KAVRO_DA_RAW_CODE_MEMBER(name) std::atomic<quint16> raw_##name{0};
+    KAVRO_DA_RAW_CODES(KAVRO_DA_RAW_CODE_MEMBER)
+#undef KAVRO_DA_RAW_CODE_MEMBER
+    // The SDK's capability records of the selected camera as last read;
+    // readers fill a record of their own and copy it here, so a reader on
+    // the GUI thread and one on the event worker never share one. Read and
+    // written only under capabilityRecordLock.
+    struct CapabilityRecords
+    {
+        KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO cameraMode{};
+        KVR_STRUCT_BURST_BRACKET_CAPA_INFO burst{};
+        KVR_STRUCT_SELFTIMER_CAPA_INFO selfTimer{};
+        KVR_STRUCT_INTERVAL_CAPA_INFO interval{};
+        KVR_STRUCT_4K6K_CAPA_INFO rec4K6K{};
+        KVR_STRUCT_SETUP_CFG_CAPA_INFO setupCfg{};
+        KVR_STRUCT_APERTURE_CAPA_INFO aperture{};
+        KVR_STRUCT_SS_CAPA_INFO shutterSpeed{};
+        KVR_STRUCT_ISO_CAPA_INFO iso{};
+        KVR_STRUCT_EXPOSURE_CAPA_INFO exposure{};
+        KVR_STRUCT_WB_CAPA_INFO whiteBalance{};
+        KVR_STRUCT_RECINFO_IMAGE_CAPA_INFO image{};
+        KVR_STRUCT_AF_CONFIG_CAPA_INFO afConfig{};
+        KVR_STRUCT_METERING_CAPA_INFO metering{};
+        KVR_STRUCT_AFMF_CFG2_CAPA_INFO afmfCfg2{};
+        KVR_STRUCT_REC_PREVIEW_CAPA_INFO recPreview{};
+        KVR_STRUCT_MOV_MENU_CONFIG_CAPA_INFO movieConfig{};
+        KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO movieQualityList{};
+        KVR_STRUCT_PHOTOSTYLE_CAPA_INFO photoStyle{};
+        KVR_STRUCT_PHOTO_STYLE2_CFG_CAPA_INFO photoStyle2{};
+        KVR_STRUCT_AF_FRAME_CAPA_INFO afFrame{};
+        KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO smallFrame{};
+        KVR_STRUCT_AF_INFO afInfo{};
+        KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG recomImg{};
+        KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{};
+    };
+    mutable QMutex capabilityRecordLock;
+    CapabilityRecords capabilityRecords;
+    // ---- end setting readers ----
     // firmware update: the request, written by the start and read by the
     // event worker (progress and result are fwupDataFrame and fwupResult).
     QMutex fwupRequestMutex;

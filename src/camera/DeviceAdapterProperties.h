@@ -49,7 +49,34 @@
     X(int, afFramesMax, AfFramesMax, ChangedOnly)
 // clang-format on
 
-#define KAVRO_DA_EVENTS_PROPERTIES(X)
+// Values the setting readers publish beside the camera settings: the
+// exposure limits, the AF frame and magnification, the picture's aspect as
+// the live-view overlays draw it, the live-view image quality and the
+// small AF frame. The magnifications and the small-frame state are
+// announced on every read: the live-view window re-lays itself out on them.
+// clang-format off
+#define KAVRO_DA_EVENTS_PROPERTIES(X)                                          \
+    X(int, exposureRangeMax, ExposureRangeMax, ChangedOnly)                    \
+    X(int, exposureRangeMin, ExposureRangeMin, ChangedOnly)                    \
+    X(int, af_magnify, Af_magnify, Always)                                     \
+    X(int, mf_magnify, Mf_magnify, Always)                                     \
+    X(int, lvMag_magnify, LvMag_magnify, Always)                               \
+    X(int, assistType, AssistType, ChangedOnly)                                \
+    X(int, mfa_mode, Mfa_mode, ChangedOnly)                                    \
+    X(double, afFrame_asp_x, AfFrame_asp_x, ChangedOnly)                       \
+    X(double, lvGDraw_diagonal_rotation, LvGDraw_diagonal_rotation, ChangedOnly) \
+    X(bool, displayImgQuality, DisplayImgQuality, ChangedOnly)                 \
+    X(int, imgQuality, ImgQuality, ChangedOnly)                                \
+    X(int, sFrame_outer_posX, SFrame_outer_posX, ChangedOnly)                  \
+    X(int, sFrame_outer_posY, SFrame_outer_posY, ChangedOnly)                  \
+    X(int, sFrame_outer_sizeW, SFrame_outer_sizeW, ChangedOnly)                \
+    X(int, sFrame_outer_sizeH, SFrame_outer_sizeH, ChangedOnly)                \
+    X(int, sFrame_mag_posX, SFrame_mag_posX, ChangedOnly)                      \
+    X(int, sFrame_mag_posY, SFrame_mag_posY, ChangedOnly)                      \
+    X(int, sFrame_mag_sizeW, SFrame_mag_sizeW, ChangedOnly)                    \
+    X(int, sFrame_mag_sizeH, SFrame_mag_sizeH, ChangedOnly)                    \
+    X(bool, sFrame_info, SFrame_info, Always)
+// clang-format on
 
 #define KAVRO_DA_SHOOTING_PROPERTIES(X)
 

@@ -56,6 +56,15 @@ int clampedCount(int count)
     }
 // clang-format on
 #define KAVRO_CAMSET_DEFINE_STORE_Alias(name, storeOp, type, width, key)
+#define KAVRO_CAMSET_DEFINE_STORE_Hand(name, storeOp, type, width, key)
+// clang-format off
+#define KAVRO_CAMSET_DEFINE_STORE_Always(name, storeOp, type, width, key)                          \
+    void DeviceAdapter::storeOp(type value)                                                        \
+    {                                                                                              \
+        d->key.store(static_cast<width>(value));                                                   \
+        emit name##Changed(name());                                                                \
+    }
+// clang-format on
 
 #define KAVRO_CAMSET_DEFINE_SETTER_Q(Name, storeOp, type, width, key)
 #define KAVRO_CAMSET_DEFINE_SETTER_S(Name, storeOp, type, width, key)

@@ -20,6 +20,8 @@
 #define KAVRO_CAMSET_WRITE_StQuiet(Name) WRITE set##Name
 #define KAVRO_CAMSET_WRITE_N(Name) WRITE set##Name
 #define KAVRO_CAMSET_NOTIFY_Own(name, key) name##Changed
+#define KAVRO_CAMSET_NOTIFY_Always(name, key) name##Changed
+#define KAVRO_CAMSET_NOTIFY_Hand(name, key) name##Changed
 #define KAVRO_CAMSET_NOTIFY_Alias(name, key) key##Changed
 
 // ---- accessors ----
@@ -33,6 +35,8 @@
 // clang-format on
 
 #define KAVRO_CAMSET_STORE_Own(storeOp, type) void storeOp(type value);
+#define KAVRO_CAMSET_STORE_Always(storeOp, type) void storeOp(type value);
+#define KAVRO_CAMSET_STORE_Hand(storeOp, type) void storeOp(type value);
 #define KAVRO_CAMSET_STORE_Alias(storeOp, type)
 
 #define KAVRO_CAMSET_SETTER_Q(Name, type)
@@ -77,6 +81,8 @@
     KAVRO_CAMSET_SIGNALS_##share(name, type, kind, countSignal)
 // clang-format on
 #define KAVRO_CAMSET_SIGNALS_Alias(name, type, kind, countSignal)
+#define KAVRO_CAMSET_SIGNALS_Always(name, type, kind, countSignal) KAVRO_CAMSET_SIGNALS_Own(name, type, kind, countSignal)
+#define KAVRO_CAMSET_SIGNALS_Hand(name, type, kind, countSignal) KAVRO_CAMSET_SIGNALS_Own(name, type, kind, countSignal)
 // clang-format off
 #define KAVRO_CAMSET_SIGNALS_Own(name, type, kind, countSignal)                                    \
     void name##Changed(type value);                                                                \

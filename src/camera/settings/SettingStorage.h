@@ -72,6 +72,8 @@ struct SpecialSettingStorage
     KAVRO_CAMSET_STORAGE_##share(key, width, start, kind, slots)
 // clang-format on
 #define KAVRO_CAMSET_STORAGE_Alias(key, width, start, kind, slots)
+#define KAVRO_CAMSET_STORAGE_Always(key, width, start, kind, slots) KAVRO_CAMSET_STORAGE_Own(key, width, start, kind, slots)
+#define KAVRO_CAMSET_STORAGE_Hand(key, width, start, kind, slots) KAVRO_CAMSET_STORAGE_Own(key, width, start, kind, slots)
 // clang-format off
 #define KAVRO_CAMSET_STORAGE_Own(key, width, start, kind, slots)                                   \
     StoredValue<width> key{start};                                                                 \

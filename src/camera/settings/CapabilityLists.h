@@ -1,0 +1,79 @@
+#pragma once
+
+// What the setting readers share: turning the camera's code lists into the
+// data block's flag tables and value lists, and its codes into enumeration
+// values. The SDK's records are packed, so list entries are read by value,
+// never through a reference to a member.
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "Kvrptpif.h"
+#include "SettingStorage.h"
+
+namespace kavrotether::capability {
+
+constexpr int kListMax = int(KVR_CAPA_LIST_MAX);
+
+// A code's enumeration value: the index of the first equal entry of the
+// vocabulary's code table, -1 when none is.
+template<typename T, std::size_t N>
+constexpr int codeIndex(const T (&table)[N], quint32 code)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (quint32(table[i]) == code)
+            return int(i);
+    return -1;
+}
+
+// Codes that are their own value below a limit.
+constexpr int below(quint32 code, int limit)
+{
+    return code < quint32(limit) ? int(code) : -1;
+}
+
+// On/off settings: 0 and 1, nothing else.
+constexpr int switchLike(quint32 code)
+{
+    return below(code, 2);
+}
+
+// Rebuilds a flag table from a code list: every code that maps to a value
+// of the table sets its flag, every other flag is cleared. `walk` entries are
+// looked at (the whole list unless a reader says only the counted ones).
+// The table is built aside and then stored flag by flag, so the interface,
+// which reads it without a lock, never sees it all cleared in between.
+template<std::size_t N, typename List, typename Map>
+void fillFlags(SettingFlags<N> &flags, const List &list, Map map, int walk = kListMax)
+{
+    std::array<quint8, N> next{};
+    const int n = std::clamp(walk, 0, kListMax);
+    for (int i = 0; i < n; ++i) {
+        const int v = map(quint32(list.codes[i]));
+        if (v >= 0 && v < int(N))
+            next[std::size_t(v)] = 1;
+    }
+    for (std::size_t i = 0; i < N; ++i)
+        flags[i].store(next[i]);
+}
+
+// The counted entries of a list, for readers that walk only those.
+template<typename List>
+int countedEntries(const List &list)
+{
+    return std::min<int>(list.count, kListMax);
+}
+
+// Copies a code list as it comes into a value list, widened (or narrowed)
+// to the list's type; all 512 entries, whatever the count says.
+template<typename T, typename List>
+void copyValues(SettingValueList<T> &values, const List &list)
+{
+    for (int i = 0; i < kListMax; ++i)
+        values[std::size_t(i)].store(static_cast<T>(list.codes[i]));
+}
+
+} // namespace kavrotether::capability
