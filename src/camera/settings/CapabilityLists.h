@@ -41,6 +41,17 @@ constexpr int switchLike(quint32 code)
     return below(code, 2);
 }
 
+// White-balance mode and adjustment codes; codes the camera may send that
+// the program has no value for (3, 0x8000, 11, ...) give -1.
+inline int wbModeCodeToIndex(quint32 code)
+{
+    return codeIndex(Utilities::arrWhiteBalanceVal, code);
+}
+inline int wbAdjustCodeToIndex(quint32 code)
+{
+    return codeIndex(Utilities::arrWhiteBalanceAdjustVal, code);
+}
+
 // Rebuilds a flag table from a code list: every code that maps to a value
 // of the table sets its flag, every other flag is cleared. `walk` entries are
 // looked at (the whole list unless a reader says only the counted ones).
