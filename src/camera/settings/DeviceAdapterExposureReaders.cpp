@@ -1,5 +1,6 @@
 // PLACEHOLDER: replaced by the readers of this file.
 #include "camera/DeviceAdapter.h"
+#include "CapabilityLists.h"
 
 namespace kavrotether {
 
