@@ -45,11 +45,11 @@ constexpr int switchLike(quint32 code)
 // the program has no value for (3, 0x8000, 11, ...) give -1.
 inline int wbModeCodeToIndex(quint32 code)
 {
-    return codeIndex(Utilities::arrWhiteBalanceVal, code);
+    return codeIndex(Utilities::arrWBVal, code);
 }
 inline int wbAdjustCodeToIndex(quint32 code)
 {
-    return codeIndex(Utilities::arrWhiteBalanceAdjustVal, code);
+    return codeIndex(Utilities::arrWBAdjVal, code);
 }
 
 // Rebuilds a flag table from a code list: every code that maps to a value
