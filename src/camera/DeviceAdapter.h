@@ -309,6 +309,9 @@ signals:
 #define KAVRO_DA_DECLARE_STATUS_SIGNAL(type, name, Name, emitRule, write) void name##Changed(type value);
     KAVRO_DA_STATUS_PROPERTIES(KAVRO_DA_DECLARE_STATUS_SIGNAL)
 #undef KAVRO_DA_DECLARE_STATUS_SIGNAL
+    // The USB mode as a plain number, beside the enumeration above.
+    void usbModeChanged(uint value);
+
 public:
     enum BatteryLevel : int {
         BL_Empty = 5,
@@ -877,6 +880,7 @@ signals:
     void af_frame_info_Changed();
     void af_pdaf_frame_numChanged();
     void af_detect_frame_info_Changed();
+
 private:
     // ---- end exposure and white-balance capability readers ----
 
@@ -890,6 +894,7 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AF_Config_GetCapability();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_Metering_GetCapability();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_GetCapability();
+
 private:
     // ---- end mode, drive and focus capability readers ----
 
@@ -907,6 +912,7 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PhotoStyle_GetCapability();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PhotoStyle2_GetCapability();
     kavrotether::Utilities::Ternary adp_KVR_Mov_Config_Get_Quality_Detail_List_From_Built_In_Data();
+
 private:
     // ---- end image, movie, live-view and photo-style readers ----
 
@@ -945,6 +951,7 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_AB();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_GM();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_AB_Sep();
+
 private:
     // ---- end parameter and white-balance readers ----
     // ---- end setting readers ----

@@ -4,6 +4,7 @@
 
 #include "DeviceAdapter.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <cstring>
@@ -354,6 +355,11 @@ void DeviceAdapter::registerEventIdDeviceStray(quint32 type, quint32, const QStr
 
 // ---- firmware update ----
 
+namespace {
+// How long a firmware status report may spend on the calling thread's events.
+constexpr int kFwupEventSliceMs = 10;
+} // namespace
+
 void DeviceAdapter::registerEventFWUPStatusProc(quint32 type, quint32 param)
 {
     switch (type) {
@@ -361,10 +367,16 @@ void DeviceAdapter::registerEventFWUPStatusProc(quint32 type, quint32 param)
         d->fwupDataFrame.store(0);
         d->fwupResult.store(0);
         break;
+    case 3:
+        // The camera is writing: let whatever waits on this thread run.
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kFwupEventSliceMs);
+        break;
     case 4:
         d->fwupDataFrame.store(param);
         break;
     case 5:
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kFwupEventSliceMs);
+        [[fallthrough]];
     case 6:
         if (param != 0) {
             d->fwupDataFrame.store(0);
@@ -374,7 +386,7 @@ void DeviceAdapter::registerEventFWUPStatusProc(quint32 type, quint32 param)
         }
         break;
     default:
-        // 2 and 3 carry nothing the progress shows.
+        // 2 carries nothing the progress shows.
         break;
     }
 }

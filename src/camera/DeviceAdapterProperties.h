@@ -109,7 +109,7 @@
     X(int, hdmiSdiStatus, HdmiSdiStatus, ChangedOnly, setHdmiSdiStatus)        \
     X(int, shotModeStatus, ShotModeStatus, ChangedOnly, setShotModeStatus)     \
     X(int, lvShootingStatus, LvShootingStatus, ChangedOnly, setLvShootingStatusValue) \
-    X(int, usbMode, UsbMode, ChangedOnly, setUsbModeValue)                     \
+    X(kavrotether::Utilities::UsbMode, usbMode, UsbMode, ChangedOnly, setUsbModeValue) \
     X(int, camConnectStatus, CamConnectStatus, ChangedOnly, setCamConnectStatusValue) \
     X(int, objInfoAssociatType, ObjInfoAssociatType, ChangedOnly, setObjInfoAssociatType) \
     X(QString, pcSavedFilePath, PcSavedFilePath, ChangedOnly, setPcSavedFilePath)

@@ -77,6 +77,13 @@ constexpr bool announcesMotionPictureFormat(std::string_view name)
     return name == "cameraStatus";
 }
 
+// The USB mode is announced twice: as the enumeration the interface binds
+// and as the plain number older listeners take.
+constexpr bool announcesUsbModeNumber(std::string_view name)
+{
+    return name == "usbMode";
+}
+
 // clang-format off
 #define KAVRO_DA_DEFINE_STATUS_ACCESSORS(type, name, Name, emitRule, write)    \
     type DeviceAdapter::name() const { return static_cast<type>(d->name.load()); } \
@@ -86,6 +93,8 @@ constexpr bool announcesMotionPictureFormat(std::string_view name)
             emit name##Changed(value);                                         \
             if constexpr (announcesMotionPictureFormat(#name))                 \
                 emit motionPictureFormatChanged(motionPictureFormat());        \
+            if constexpr (announcesUsbModeNumber(#name))                       \
+                emit usbModeChanged(uint(usbMode()));                          \
         } else if ((emitRule) == Always) {                                     \
             emit name##Changed(value);                                         \
         }                                                                      \
@@ -359,7 +368,7 @@ int DeviceAdapter::adp_KVR_func_api_Mnt_GetInfo_Get_UsbMode(const QString &uuid,
     if (out)
         *out = static_cast<Utilities::UsbMode>(mode);
     else
-        setUsbModeValue(int(mode));
+        setUsbModeValue(static_cast<Utilities::UsbMode>(mode));
     return 1;
 }
 

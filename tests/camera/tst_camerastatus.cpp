@@ -494,10 +494,18 @@ void TestCameraStatus::usbMode()
     const int result = m_adapter->adp_KVR_func_api_Mnt_GetInfo_Get_UsbMode(m_uuid, &mode);
     QCOMPARE(result, 1);
     QVERIFY(mode >= Utilities::UsbMode_Unknown && mode <= Utilities::UsbMode_Super);
-    QSignalSpy spy(m_adapter, &DeviceAdapter::usbModeChanged);
+    // Both announcements, each once, and each with the value stored.
+    QSignalSpy spy(m_adapter, qOverload<Utilities::UsbMode>(&DeviceAdapter::usbModeChanged));
+    QSignalSpy numberSpy(m_adapter, qOverload<uint>(&DeviceAdapter::usbModeChanged));
     QCOMPARE(m_adapter->adp_KVR_func_api_Mnt_GetInfo_Get_UsbMode(m_uuid, nullptr), 1);
-    QCOMPARE(m_adapter->usbMode(), int(mode));
+    QCOMPARE(m_adapter->usbMode(), mode);
     QCOMPARE(spy.count(), 1);
+    QCOMPARE(numberSpy.count(), 1);
+    QCOMPARE(numberSpy.at(0).at(0).toUInt(), uint(mode));
+    // QML's binding follows the enumeration's announcement.
+    const QMetaObject *meta = m_adapter->metaObject();
+    QCOMPARE(meta->property(meta->indexOfProperty("usbMode")).notifySignal().parameterType(0),
+             QMetaType::fromType<Utilities::UsbMode>().id());
     kvrsim::failNext("Mnt_GetInfo_Get_UsbMode", 1);
     QCOMPARE(m_adapter->adp_KVR_func_api_Mnt_GetInfo_Get_UsbMode(m_uuid, nullptr), 0);
 }
