@@ -58,13 +58,13 @@ public:
     // clang-format on
     KAVRO_DA_CONNECTION_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
     KAVRO_DA_EVENTS_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
-    KAVRO_DA_SHOOTING_PROPERTIES(KAVRO_DA_DECLARE_PROPERTY)
 #undef KAVRO_DA_DECLARE_PROPERTY
 // clang-format off
 #define KAVRO_DA_DECLARE_WRITABLE_PROPERTY(type, name, Name, emitRule)        \
     Q_PROPERTY(type name READ name WRITE set##Name##Value NOTIFY name##Changed)
     // clang-format on
     KAVRO_DA_SELECTED_CAMERA_PROPERTIES(KAVRO_DA_DECLARE_WRITABLE_PROPERTY)
+    KAVRO_DA_SHOOTING_PROPERTIES(KAVRO_DA_DECLARE_WRITABLE_PROPERTY)
 #undef KAVRO_DA_DECLARE_WRITABLE_PROPERTY
 
 public:
@@ -954,7 +954,44 @@ public:
 
 private:
     // ---- end parameter and white-balance readers ----
+    // ---- set-up readers (settings/DeviceAdapterSetupReaders.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetupFilesCfgInfo_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PowerSaving_GetCapability();
+    // The camera's system frequency cannot be changed from here.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetupConfig_Set_SystemFreq_Mode()
+    {
+        return kavrotether::Utilities::Ternary_False;
+    }
+    Q_INVOKABLE kavrotether::Utilities::Ternary pwTetherConnectModeCapability(
+        kavrotether::Utilities::PowerSavingTetherMode mode) const;
+    Q_INVOKABLE int pwTetherConnectModeCapabilityNum() const;
+signals:
+    void pwTetherConnectModeFlgNumChanged();
+    // ---- end set-up readers ----
     // ---- end setting readers ----
+
+    // ---- lens zoom (shooting/DeviceAdapterLensZoom.cpp) ----
+public:
+    void setZoomLensCtrlEnable(bool value)
+    {
+        setZoomLensCtrlEnableValue(value);
+    }
+    void setZoomLensTele(uint value)
+    {
+        setZoomLensTeleValue(value);
+    }
+    void setZoomLensWide(uint value)
+    {
+        setZoomLensWideValue(value);
+    }
+    void setZoomLensLen(uint value)
+    {
+        setZoomLensLenValue(value);
+    }
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LensZoomInfo_GetCapability();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LensZoom_Get_Info();
+    // ---- end lens zoom ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:

@@ -276,6 +276,9 @@ constexpr DispatchEntry kEventRows[] = {
     KAVRO_DA_EVENT_ROW(0x11000000, registerEventIdDataProg),
     KAVRO_DA_EVENT_ROW(0x12000010, registerEventIdRecInfo),
     KAVRO_DA_EVENT_ROW(0x12000070, registerEventIdLiveViewComposite),
+    // the lens's zoom range and position
+    DispatchEntry{0x120100A0,
+                  [](DeviceAdapter &a, const CallbackQueueItem &) { (void)a.adp_KVR_func_api_LensZoom_Get_Info(); }},
     KAVRO_DA_EVENT_ROW(0x12800042, registerEventIdWbsetFailed),
     KAVRO_DA_EVENT_ROW(0x12800110, registerEventId4K6KCfg),
     KAVRO_DA_EVENT_UUID_ROW(0x12800111, registerEventId4K6KReady),

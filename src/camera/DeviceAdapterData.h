@@ -152,6 +152,10 @@ private:
     X(int, sFrame_mag_sizeW, 0)                                                \
     X(int, sFrame_mag_sizeH, 0)                                                \
     X(bool, sFrame_info, false)                                                \
+    X(bool, zoomLensCtrlEnable, false)                                         \
+    X(uint, zoomLensTele, 0)                                                   \
+    X(uint, zoomLensWide, 0)                                                   \
+    X(uint, zoomLensLen, 0)                                                    \
     X(int, af_magnify, 30)                                                     \
     X(int, mf_magnify, 30)                                                     \
     X(int, lvMag_magnify, 30)                                                  \
@@ -360,6 +364,7 @@ public:
         KVR_STRUCT_INTERVAL_CAPA_INFO interval{};
         KVR_STRUCT_4K6K_CAPA_INFO rec4K6K{};
         KVR_STRUCT_SETUP_CFG_CAPA_INFO setupCfg{};
+        KVR_STRUCT_SETUP_FILES_CFG_CAPA_INFO setupFiles{};
         KVR_STRUCT_APERTURE_CAPA_INFO aperture{};
         KVR_STRUCT_SS_CAPA_INFO shutterSpeed{};
         KVR_STRUCT_ISO_CAPA_INFO iso{};
@@ -382,6 +387,9 @@ public:
     };
     mutable QMutex capabilityRecordLock;
     CapabilityRecords capabilityRecords;
+    // The tether modes the selected camera offers while power saving.
+    SettingFlags<Utilities::PwTether_Max> pwTetherConnectModeFlags{};
+    StoredValue<int> pwTetherConnectModeCount{0};
     // ---- end setting readers ----
     // firmware update: the request, written by the start and read by the
     // event worker (progress and result are fwupDataFrame and fwupResult).

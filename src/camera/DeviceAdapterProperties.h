@@ -25,7 +25,8 @@
 // clang-format on
 
 // The selected camera's identity and features: read/write for the interface,
-// whose setters are the store operations (store, announce a change).
+// whose setters are the store operations (store, announce a change). The
+// shooting list below is read/write the same way.
 // clang-format off
 #define KAVRO_DA_SELECTED_CAMERA_PROPERTIES(X)                                 \
     /* device information of the selected camera */                           \
@@ -78,7 +79,15 @@
     X(bool, sFrame_info, SFrame_info, Always)
 // clang-format on
 
-#define KAVRO_DA_SHOOTING_PROPERTIES(X)
+// The lens's zoom range and position as the camera last told them; the
+// interface's zoom control writes them too.
+// clang-format off
+#define KAVRO_DA_SHOOTING_PROPERTIES(X)                                        \
+    X(bool, zoomLensCtrlEnable, ZoomLensCtrlEnable, ChangedOnly)               \
+    X(uint, zoomLensTele, ZoomLensTele, ChangedOnly)                           \
+    X(uint, zoomLensWide, ZoomLensWide, ChangedOnly)                           \
+    X(uint, zoomLensLen, ZoomLensLen, ChangedOnly)
+// clang-format on
 
 // clang-format off
 #define KAVRO_DA_ALL_PROPERTIES(X)                                             \

@@ -33,6 +33,12 @@ Utilities::Ternary readStrobe2(DeviceAdapter &)
     return flash ? flash->adp_KVR_func_api_Strobe2_GetCapability() : Utilities::Ternary_False;
 }
 
+template<Utilities::Ternary (DeviceAdapter::*Read)()>
+Utilities::Ternary read(DeviceAdapter &adapter)
+{
+    return (adapter.*Read)();
+}
+
 // Readers that answer the SDK's 1 for success.
 template<int (DeviceAdapter::*Read)()>
 Utilities::Ternary readInt(DeviceAdapter &adapter)
@@ -42,41 +48,47 @@ Utilities::Ternary readInt(DeviceAdapter &adapter)
 
 // Rows without a function wait for their reader; the reading fails there.
 constexpr ConnectReadStep kCapabilitySteps[] = {
-    {"CameraMode_GetCapability", nullptr, true, false},
-    {"RecInfo_BurstBracket_GetCapability", nullptr, true, false},
-    {"RecInfo_SelfTimer_GetCapability", nullptr, true, false},
-    {"IntervalInfo_GetCapability", nullptr, true, false},
-    {"RecInfo_4K6K_GetCapability", nullptr, true, false},
-    {"SetupCfgInfo_GetCapability", nullptr, true, false},
-    {"SetupFilesCfgInfo_GetCapability", nullptr, true, false},
-    {"Mov_Config_GetCapability", nullptr, true, false},
+    {"CameraMode_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_CameraMode_GetCapability>, true, false},
+    {"RecInfo_BurstBracket_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_RecInfo_BurstBracket_GetCapability>,
+     true, false},
+    {"RecInfo_SelfTimer_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_RecInfo_SelfTimer_GetCapability>, true,
+     false},
+    {"IntervalInfo_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_IntervalInfo_GetCapability>, true, false},
+    {"RecInfo_4K6K_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_RecInfo_4K6K_GetCapability>, true, false},
+    {"SetupCfgInfo_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_SetupCfgInfo_GetCapability>, true, false},
+    {"SetupFilesCfgInfo_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_SetupFilesCfgInfo_GetCapability>, true,
+     false},
+    {"Mov_Config_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_Mov_Config_GetCapability>, true, false},
     {"Mov_Filter_GetCapability", nullptr, false, false},
-    {"Aperture_GetCapability", nullptr, true, false},
-    {"SS_Get_Capability", nullptr, true, false},
-    {"WB_GetCapability", nullptr, true, false},
-    {"ISO_GetCapability", nullptr, true, false},
-    {"ImageInfo_GetCapability", nullptr, true, false},
-    {"AF_Config_GetCapability", nullptr, true, false},
-    {"RecInfo_Metering_GetCapability", nullptr, true, false},
-    {"Exposure_GetCapability", nullptr, true, false},
-    {"PhotoStyle_GetCapability", nullptr, true, false},
-    {"PhotoStyle2_GetCapability", nullptr, false, false},
-    {"RecPreview_Cfg_GetCapability", nullptr, true, false},
-    {"RecInfo_AF_Frame_GetCapability", nullptr, true, true},
-    {"RecInfo_AF_Frame_Get_Small_Frame", nullptr, false, true},
-    {"AFMF_Cfg2_GetCapability", nullptr, true, false},
+    {"Aperture_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_Aperture_GetCapability>, true, false},
+    {"SS_Get_Capability", read<&DeviceAdapter::adp_KVR_func_api_SS_Get_Capability>, true, false},
+    {"WB_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_WB_GetCapability>, true, false},
+    {"ISO_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_ISO_GetCapability>, true, false},
+    {"ImageInfo_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_ImageInfo_GetCapability>, true, false},
+    {"AF_Config_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_AF_Config_GetCapability>, true, false},
+    {"RecInfo_Metering_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_RecInfo_Metering_GetCapability>, true,
+     false},
+    {"Exposure_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_Exposure_GetCapability>, true, false},
+    {"PhotoStyle_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_PhotoStyle_GetCapability>, true, false},
+    {"PhotoStyle2_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_PhotoStyle2_GetCapability>, false, false},
+    {"RecPreview_Cfg_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_RecPreview_Cfg_GetCapability>, true, false},
+    {"RecInfo_AF_Frame_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_RecInfo_AF_Frame_GetCapability>, true,
+     true},
+    {"RecInfo_AF_Frame_Get_Small_Frame", read<&DeviceAdapter::adp_KVR_func_api_RecInfo_AF_Frame_Get_Small_Frame>, false,
+     true},
+    {"AFMF_Cfg2_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_AFMF_Cfg2_GetCapability>, true, false},
     {"Strobe_GetCapability", readStrobe, true, false},
     {"Strobe2_GetCapability", readStrobe2, true, false},
-    {"PowerSaving_GetCapability", nullptr, false, false},
+    {"PowerSaving_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_PowerSaving_GetCapability>, false, false},
     {"Get_HDMI_SDI_Status", readInt<&DeviceAdapter::adp_KVR_func_api_Get_HDMI_SDI_Status>, true, false},
-    {"LensZoom_Get_Info", nullptr, false, false},
+    {"LensZoom_Get_Info", read<&DeviceAdapter::adp_KVR_func_api_LensZoom_Get_Info>, false, false},
 };
 
 constexpr ConnectReadStep kValueSteps[] = {
     {"GetBatteryInfo", readInt<&DeviceAdapter::adp_KVR_func_api_GetBatteryInfo>, true, false},
     {"Get_Rec_Info", readInt<&DeviceAdapter::adp_KVR_func_api_Get_Rec_Info>, true, false},
-    {"Get_WB_Info", nullptr, true, false},
-    {"GetAFInfo", nullptr, true, false},
+    {"Get_WB_Info", read<&DeviceAdapter::adp_KVR_func_api_Get_WB_Info>, true, false},
+    {"GetAFInfo", read<&DeviceAdapter::adp_KVR_func_api_GetAFInfo>, true, false},
     {"Get_Lv_Composite_Info", readInt<&DeviceAdapter::adp_KVR_func_api_Get_Lv_Composite_Info>, false, false},
     {"Get_NoiseReduction_RemainingTime", readInt<&DeviceAdapter::adp_KVR_func_api_Get_NoiseReduction_RemainingTime>,
      true, false},

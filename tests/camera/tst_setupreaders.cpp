@@ -1,0 +1,133 @@
+// The recording-target offer, the power-saving tether modes and the lens's
+// zoom range, read from a connected simulated camera.
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+#include "AdapterFixture.h"
+#include "IsolatedSettings.h"
+#include "KvrSim.h"
+#include "camera/DeviceSearch.h"
+
+using namespace kavrotether;
+
+class TestSetupReaders : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup();
+    void fileTargetCodes_data();
+    void fileTargetCodes();
+    void powerSavingSupportIsAnnouncedAgainOnEveryRead();
+    void zoomInformationFollowsTheCamerasNotice();
+
+private:
+    std::unique_ptr<test::IsolatedSettings> m_settings;
+    test::AdapterFixture m_fixture;
+    int m_index = -1;
+};
+
+// The readers alone: no post-connect reading runs beside the test.
+static const ConnectReadTables kNoReading{nullptr, 0, nullptr, 0};
+
+void TestSetupReaders::init()
+{
+    m_settings = std::make_unique<test::IsolatedSettings>();
+    DeviceSearch::setConnectReadTables(&kNoReading);
+    QVERIFY(m_fixture.start());
+    QVERIFY(test::connectUsbCameras(m_fixture.adapter()));
+    m_index = kvrsim::indexOfSerial(m_fixture->camSerialNo().toStdString());
+    QVERIFY(m_index >= 0);
+}
+
+void TestSetupReaders::cleanup()
+{
+    m_fixture.stop();
+    DeviceSearch::setConnectReadTables(nullptr);
+    m_settings.reset();
+}
+
+// The camera counts its targets camera, PC, both; the program camera, both, PC.
+void TestSetupReaders::fileTargetCodes_data()
+{
+    QTest::addColumn<QList<uint>>("offered");
+    QTest::addColumn<uint>("current");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QList<bool>>("flags"); // camera only, PC and camera, PC only
+
+    QTest::newRow("PC only") << QList<uint>{1, 2} << 1u << int(Utilities::FLTG_PcOnly)
+                             << QList<bool>{false, true, true};
+    QTest::newRow("PC and camera") << QList<uint>{0, 2} << 2u << int(Utilities::FLTG_PcAndCamera)
+                                   << QList<bool>{true, true, false};
+    QTest::newRow("unknown code") << QList<uint>{0, 7} << 7u << int(Utilities::FLTG_Unknown)
+                                  << QList<bool>{true, false, false};
+}
+
+void TestSetupReaders::fileTargetCodes()
+{
+    QFETCH(QList<uint>, offered);
+    QFETCH(uint, current);
+    QFETCH(int, target);
+    QFETCH(QList<bool>, flags);
+    kvrsim::setOffered(m_index, "fileTarget", std::vector<uint32_t>(offered.begin(), offered.end()));
+    kvrsim::turnDial(m_index, "fileTarget", current);
+    QCOMPARE(m_fixture->adp_KVR_func_api_SetupFilesCfgInfo_GetCapability(), Utilities::Ternary_True);
+    QCOMPARE(int(m_fixture->fileTarget()), target);
+    for (int t = 0; t < flags.size(); ++t)
+        QCOMPARE(m_fixture->fileTargetCapability(Utilities::FileTarget(t)) == Utilities::Ternary_True, flags.at(t));
+
+    // Only the SDK's 1 is success; a refused read changes nothing.
+    kvrsim::turnDial(m_index, "fileTarget", 0);
+    kvrsim::failNext("SetupFilesCfgInfo_GetCapability", 1, 2);
+    QCOMPARE(m_fixture->adp_KVR_func_api_SetupFilesCfgInfo_GetCapability(), Utilities::Ternary_False);
+    QCOMPARE(int(m_fixture->fileTarget()), target);
+}
+
+void TestSetupReaders::powerSavingSupportIsAnnouncedAgainOnEveryRead()
+{
+    DeviceAdapter &adapter = m_fixture.adapter();
+    QSignalSpy support(&adapter, &DeviceAdapter::camSupportPowerSavingChanged);
+    kvrsim::turnDial(m_index, "tetherMode", 1);
+    // Once supported, every read announces false, then true.
+    QCOMPARE(adapter.adp_KVR_func_api_PowerSaving_GetCapability(), Utilities::Ternary_True);
+    QVERIFY(adapter.camSupportPowerSaving());
+    support.clear();
+    QCOMPARE(adapter.adp_KVR_func_api_PowerSaving_GetCapability(), Utilities::Ternary_True);
+    QCOMPARE(support.count(), 2);
+    QCOMPARE(support.at(0).at(0).toBool(), false);
+    QCOMPARE(support.at(1).at(0).toBool(), true);
+    QCOMPARE(adapter.pwTetherConnectMode(), int(Utilities::PwTether_ON));
+    QCOMPARE(adapter.pwTetherConnectModeCapability(Utilities::PwTether_OFF), Utilities::Ternary_True);
+    QCOMPARE(adapter.pwTetherConnectModeCapability(Utilities::PwTether_StateTransition), Utilities::Ternary_False);
+    QCOMPARE(adapter.pwTetherConnectModeCapabilityNum(), 2);
+
+    // A failed read leaves the camera without power saving.
+    kvrsim::failNext("PowerSaving_GetCapability", 1);
+    QCOMPARE(adapter.adp_KVR_func_api_PowerSaving_GetCapability(), Utilities::Ternary_False);
+    QVERIFY(!adapter.camSupportPowerSaving());
+}
+
+void TestSetupReaders::zoomInformationFollowsTheCamerasNotice()
+{
+    DeviceAdapter &adapter = m_fixture.adapter();
+    QSignalSpy tele(&adapter, &DeviceAdapter::zoomLensTeleChanged);
+    kvrsim::emitEvent(0x120100A0, 0, kvrsim::uuidOf(m_index));
+    m_fixture.deliverAndRun();
+    QCOMPARE(tele.count(), 1);
+    QVERIFY(adapter.zoomLensCtrlEnable());
+    QCOMPARE(adapter.zoomLensTele(), 105u);
+    QCOMPARE(adapter.zoomLensWide(), 24u);
+    QCOMPARE(adapter.zoomLensLen(), 24u);
+    // The same answer again announces nothing; a refused read changes nothing.
+    QCOMPARE(adapter.adp_KVR_func_api_LensZoom_Get_Info(), Utilities::Ternary_True);
+    kvrsim::failNext("LensZoom_Get_Info", 1);
+    QCOMPARE(adapter.adp_KVR_func_api_LensZoom_Get_Info(), Utilities::Ternary_False);
+    QCOMPARE(tele.count(), 1);
+    QCOMPARE(adapter.zoomLensTele(), 105u);
+}
+
+QTEST_MAIN(TestSetupReaders)
+#include "tst_setupreaders.moc"
