@@ -398,6 +398,10 @@ public:
     // decimals) and the compression catalogue keys ("1,3,5").
     static QString movQualityFrameRateText(quint32 word, bool twoDecimals);
     static QString mov_compression_method_text_keys(quint16 code);
+    // The same texts for entry `index` of the movie-quality list as last
+    // read; empty at or beyond its count.
+    Q_INVOKABLE QString mov_quality_list_data_frame_rate(uint index) const;
+    Q_INVOKABLE QString mov_quality_list_data_compression_method(uint index) const;
 
     // Notification handlers, run by the event worker.
     void registerEventIdPowerSavingInfo(quint32 type, quint32 param);
@@ -453,6 +457,8 @@ private:
     // Sets or clears the recording bit of a camera's tether-mode word by its
     // status; answers whether the word changed (false when not in the table).
     bool updateTetherRecBit(const QString &uuid, int status, bool *cleared);
+    // Entry `index` of the kept movie-quality list; false beyond its count.
+    bool movieQualityEntry(uint index, KVR_STRUCT_MOV_QUALITY_DATA *entry) const;
     // A composite state the interface has no picture for is shown as unknown.
     static int lvShootingStatusOf(quint16 value);
     // ---- end camera status and notifications ----

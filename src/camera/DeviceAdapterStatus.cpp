@@ -514,6 +514,29 @@ QString DeviceAdapter::mov_compression_method_text_keys(quint16 code)
     return keys;
 }
 
+bool DeviceAdapter::movieQualityEntry(uint index, KVR_STRUCT_MOV_QUALITY_DATA *entry) const
+{
+    QMutexLocker g(&d->capabilityRecordLock);
+    const KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO &list = d->capabilityRecords.movieQualityList;
+    if (index >= list.count || index >= std::size(list.entries))
+        return false;
+    *entry = list.entries[index];
+    return true;
+}
+
+QString DeviceAdapter::mov_quality_list_data_frame_rate(uint index) const
+{
+    KVR_STRUCT_MOV_QUALITY_DATA entry;
+    return movieQualityEntry(index, &entry) ? movQualityFrameRateText(entry.frameRate, changeSystemFreqEnable())
+                                            : QString();
+}
+
+QString DeviceAdapter::mov_quality_list_data_compression_method(uint index) const
+{
+    KVR_STRUCT_MOV_QUALITY_DATA entry;
+    return movieQualityEntry(index, &entry) ? mov_compression_method_text_keys(entry.compression) : QString();
+}
+
 // ---- recording state in the camera table ----
 
 bool DeviceAdapter::updateTetherRecBit(const QString &uuid, int status, bool *cleared)

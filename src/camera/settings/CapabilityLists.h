@@ -52,16 +52,25 @@ inline int wbAdjustCodeToIndex(quint32 code)
     return codeIndex(Utilities::arrWBAdjVal, code);
 }
 
-// Rebuilds a flag table from a code list: every code that maps to a value
-// of the table sets its flag, every other flag is cleared. `walk` entries are
-// looked at (the whole list unless a reader says only the counted ones).
+// The entries a list really holds: its count, clamped to the list's
+// capacity. Slots past the count hold whatever the camera left there (often
+// 0, a real code for many settings), so nothing is read beyond it.
+template<typename List>
+int countedEntries(const List &list)
+{
+    return std::clamp<int>(list.count, 0, kListMax);
+}
+
+// Rebuilds a flag table from a code list: every listed code that maps to a
+// value of the table sets its flag, every other flag is cleared. At most
+// `walk` entries are looked at, never more than the list counts.
 // The table is built aside and then stored flag by flag, so the interface,
 // which reads it without a lock, never sees it all cleared in between.
 template<std::size_t N, typename List, typename Map>
 void fillFlags(SettingFlags<N> &flags, const List &list, Map map, int walk = kListMax)
 {
     std::array<quint8, N> next{};
-    const int n = std::clamp(walk, 0, kListMax);
+    const int n = std::clamp(walk, 0, countedEntries(list));
     for (int i = 0; i < n; ++i) {
         const int v = map(quint32(list.codes[i]));
         if (v >= 0 && v < int(N))
@@ -71,20 +80,15 @@ void fillFlags(SettingFlags<N> &flags, const List &list, Map map, int walk = kLi
         flags[i].store(next[i]);
 }
 
-// The counted entries of a list, for readers that walk only those.
-template<typename List>
-int countedEntries(const List &list)
-{
-    return std::min<int>(list.count, kListMax);
-}
-
-// Copies a code list as it comes into a value list, widened (or narrowed)
-// to the list's type; all 512 entries, whatever the count says.
+// Copies the listed codes into a value list, widened (or narrowed) to the
+// list's type, in the camera's order; the slots after them become 0, where
+// the interface's walk of the list stops.
 template<typename T, typename List>
 void copyValues(SettingValueList<T> &values, const List &list)
 {
+    const int n = countedEntries(list);
     for (int i = 0; i < kListMax; ++i)
-        values[std::size_t(i)].store(static_cast<T>(list.codes[i]));
+        values[std::size_t(i)].store(i < n ? static_cast<T>(list.codes[i]) : T(0));
 }
 
 } // namespace kavrotether::capability

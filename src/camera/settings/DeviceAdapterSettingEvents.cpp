@@ -177,18 +177,20 @@ void DeviceAdapter::registerEventIdAfFrameSmallFrame(quint32 cb_event_type, quin
 }
 
 // Cameras that cannot describe their movie qualities get the built-in list
-// of the system frequency.
+// of the system frequency, filtered by the qualities the camera offers: the
+// movie configuration is read first, so that filter is never the last
+// camera's or the last mode's.
 void DeviceAdapter::registerEventIdMoiveConfig(quint32 cb_event_type, quint32)
 {
     if (cb_event_type != SettingEvent::registerEventIdMoiveConfig)
         return;
+    (void)adp_KVR_func_api_Mov_Config_GetCapability();
     if (validDisplayMovQuality() != Utilities::Ternary_True)
         updateDisplayMovQuality();
     if (validDisplayMovQuality() == Utilities::Ternary_True)
         (void)adp_KVR_func_api_Mov_Config_Get_Quality_Detail_List();
     else
         (void)adp_KVR_Mov_Config_Get_Quality_Detail_List_From_Built_In_Data();
-    (void)adp_KVR_func_api_Mov_Config_GetCapability();
     (void)adp_KVR_func_api_Aperture_GetCapability();
     (void)adp_KVR_func_api_SS_Get_Capability();
 }
