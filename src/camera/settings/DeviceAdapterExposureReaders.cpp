@@ -141,8 +141,9 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_WB_GetCapability()
 // camera's, so the interface can tell a fixed aperture from a choice.
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Aperture_GetCapability()
 {
+    const QString uuid = camera_list_get_selected_camera_uuid();
     KVR_STRUCT_APERTURE_CAPA_INFO record{};
-    if (callSelectedCamera(KVR_func_api_Aperture_GetCapability, &record) == 0)
+    if (callCamera(uuid, KVR_func_api_Aperture_GetCapability, &record) == 0)
         return Utilities::Ternary_False;
 
     std::array<qint16, kListMax> sorted{};
@@ -159,7 +160,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Aperture_GetCapability()
     // camera tells it through the in-shot read.
     if (d->apertureCount.load() == 0) {
         qint16 current = record.current;
-        (void)callSelectedCamera(KVR_func_api_ExpInShot_GetAperture, &current);
+        (void)callCamera(uuid, KVR_func_api_ExpInShot_GetAperture, &current);
         record.current = current;
     }
     keepRecord(*d, &Records::aperture, record);
@@ -169,8 +170,9 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Aperture_GetCapability()
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SS_Get_Capability()
 {
+    const QString uuid = camera_list_get_selected_camera_uuid();
     KVR_STRUCT_SS_CAPA_INFO record{};
-    if (callSelectedCamera(KVR_func_api_SS_Get_Capability, &record) == 0)
+    if (callCamera(uuid, KVR_func_api_SS_Get_Capability, &record) == 0)
         return Utilities::Ternary_False;
 
     fillFlags(d->shutterSpeedFlags, record, shutterSpeedOf, countedEntries(record));
@@ -181,7 +183,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SS_Get_Capability()
     // with is read on its own and offered as the one choice.
     if (d->shutterSpeedCount.load() == 0) {
         quint32 current = record.current;
-        (void)callSelectedCamera(KVR_func_api_ExpInShot_GetSS, &current);
+        (void)callCamera(uuid, KVR_func_api_ExpInShot_GetSS, &current);
         record.current = current;
         const int index = shutterSpeedOf(current);
         if (index >= 0)
