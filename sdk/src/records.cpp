@@ -125,6 +125,12 @@ uint8_t KVR_func_api_GetAFInfo(KVR_STRUCT_AF_INFO *info, uint32_t tag, const cha
         return call.fail(KVR_ERR_INVALID_PARAM);
     std::memset(info, 0, sizeof *info);
     info->afState = call.camera()->status.afState;
+    // A camera in focus reports the phase-detection frame it focused with
+    // (numbered by its AF state, so a state change moves it).
+    if (info->afState != 0) {
+        info->pdafFrameCount = 1;
+        info->pdafFrames[0] = static_cast<uint8_t>(info->afState);
+    }
     return call.succeed();
 }
 
