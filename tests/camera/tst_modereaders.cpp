@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "AdapterFixture.h"
-#include "DeviceAdapterTestAccess.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
 #include "camera/DeviceAdapter.h"
@@ -17,9 +16,7 @@
 
 using namespace kavrotether;
 using Codes = std::vector<uint32_t>;
-using Reader = Utilities::Ternary (DeviceAdapter::*)();
 Q_DECLARE_METATYPE(Codes)
-Q_DECLARE_METATYPE(Reader)
 
 class TestModeReaders : public QObject
 {
@@ -30,8 +27,7 @@ private slots:
     void init();
     void cleanup() { m_fixture.stop(); }
 
-    void failedRead_data();
-    void failedRead();
+    void readResults();
     void cameraModeTables();
     void intervalNarrowsDrive_data();
     void intervalNarrowsDrive();
@@ -39,10 +35,7 @@ private slots:
     void picture4K6K();
     void customMultiAfMode_data();
     void customMultiAfMode();
-    void afFrameColor_data();
-    void afFrameColor();
     void meteringHlg();
-    void selfTimerKeepsCustomCode();
     void driveDialTurned();
 
 private:
@@ -68,37 +61,16 @@ void TestModeReaders::init()
     QVERIFY(m_camera >= 0);
 }
 
-void TestModeReaders::failedRead_data()
+void TestModeReaders::readResults()
 {
-    QTest::addColumn<Reader>("reader");
-    QTest::addColumn<QString>("function");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<Utilities::Ternary>("expected");
-    const auto row = [](const char *name, Reader r, const char *fn, int result, Utilities::Ternary expected) {
-        QTest::newRow(name) << r << QString::fromLatin1(fn) << result << expected;
-    };
-    // The camera mode answers with the status read that follows it.
-    row("camera mode", &DeviceAdapter::adp_KVR_func_api_CameraMode_GetCapability, "CameraMode_GetCapability", 0,
-        Utilities::Ternary_True);
-    row("interval", &DeviceAdapter::adp_KVR_func_api_IntervalInfo_GetCapability, "IntervalInfo_GetCapability", 0,
-        Utilities::Ternary_False);
-    row("AF config", &DeviceAdapter::adp_KVR_func_api_AF_Config_GetCapability, "AF_Config_GetCapability", 0,
-        Utilities::Ternary_False);
-    // Any answer but 0 counts, except for the AF/MF configuration.
-    row("burst answering 2", &DeviceAdapter::adp_KVR_func_api_RecInfo_BurstBracket_GetCapability,
-        "RecInfo_BurstBracket_GetCapability", 2, Utilities::Ternary_True);
-    row("AF/MF answering 2", &DeviceAdapter::adp_KVR_func_api_AFMF_Cfg2_GetCapability, "AFMF_Cfg2_GetCapability", 2,
-        Utilities::Ternary_False);
-}
-
-void TestModeReaders::failedRead()
-{
-    QFETCH(Reader, reader);
-    QFETCH(QString, function);
-    QFETCH(int, result);
-    QFETCH(Utilities::Ternary, expected);
-    kvrsim::failNext(function.toStdString(), 1, uint8_t(result));
-    QCOMPARE((adapter().*reader)(), expected);
+    // The camera mode answers with the status read that follows it; any
+    // answer but 0 counts, except for the AF/MF configuration.
+    kvrsim::failNext("CameraMode_GetCapability", 1);
+    QCOMPARE(adapter().adp_KVR_func_api_CameraMode_GetCapability(), Utilities::Ternary_True);
+    kvrsim::failNext("RecInfo_BurstBracket_GetCapability", 1, 2);
+    QCOMPARE(adapter().adp_KVR_func_api_RecInfo_BurstBracket_GetCapability(), Utilities::Ternary_True);
+    kvrsim::failNext("AFMF_Cfg2_GetCapability", 1, 2);
+    QCOMPARE(adapter().adp_KVR_func_api_AFMF_Cfg2_GetCapability(), Utilities::Ternary_False);
 }
 
 void TestModeReaders::cameraModeTables()
@@ -162,7 +134,6 @@ void TestModeReaders::picture4K6K_data()
     QTest::addColumn<int>("value");
     QTest::newRow("pre-burst 6K") << 1u << 2u << int(Utilities::PQQ_6K_30p_PreBurst);
     QTest::newRow("burst 4K 30p") << 2u << 0u << int(Utilities::PQQ_4K_30p_Burst);
-    QTest::newRow("burst S/S 4K 60p") << 3u << 1u << int(Utilities::PQQ_4K_60p_Burst_SS);
     QTest::newRow("unknown type") << 4u << 0u << -1;
     QTest::newRow("frame above 6K") << 1u << 3u << -1;
 }
@@ -193,8 +164,6 @@ void TestModeReaders::customMultiAfMode_data()
     QTest::addColumn<Utilities::CustomMulti>("customMulti");
     QTest::newRow("custom 2") << 5u << 5u << int(Utilities::AFM_CustomC2) << Utilities::AFM_CustomC2
                               << Utilities::CSTM_Custom2;
-    QTest::newRow("vertical") << 0u << 5u << int(Utilities::AFM_CustomVertical) << Utilities::AFM_CustomVertical
-                              << Utilities::CSTM_Vertical;
     QTest::newRow("shape code 3") << 3u << 5u << -1 << Utilities::AFM_CustomVertical << Utilities::CSTM_Unknown;
     QTest::newRow("tracking") << 4u << 2u << int(Utilities::AFM_CustomC1) << Utilities::AFM_Tracking
                               << Utilities::CSTM_Custom1;
@@ -218,26 +187,6 @@ void TestModeReaders::customMultiAfMode()
     QCOMPARE(adapter().customMulti(), customMulti);
 }
 
-void TestModeReaders::afFrameColor_data()
-{
-    QTest::addColumn<Codes>("offered");
-    QTest::addColumn<Utilities::AFFrameColor>("color");
-    QTest::newRow("offered") << Codes{0, 1, 2} << Utilities::AF_FrameColor_Blue;
-    QTest::newRow("none offered") << Codes{} << Utilities::AF_FrameColor_White;
-}
-
-void TestModeReaders::afFrameColor()
-{
-    QFETCH(Codes, offered);
-    QFETCH(Utilities::AFFrameColor, color);
-    kvrsim::turnDial(m_camera, "afFrameColor", 2);
-    QCOMPARE(adapter().adp_KVR_func_api_AF_Config_GetCapability(), Utilities::Ternary_True);
-    QCOMPARE(adapter().afFrameColor(), Utilities::AF_FrameColor_Blue);
-    kvrsim::setOffered(m_camera, "afFrameColor", offered);
-    QCOMPARE(adapter().adp_KVR_func_api_AF_Config_GetCapability(), Utilities::Ternary_True);
-    QCOMPARE(adapter().afFrameColor(), color);
-}
-
 void TestModeReaders::meteringHlg()
 {
     QSignalSpy support(&adapter(), &DeviceAdapter::pscSupportHLGChanged);
@@ -249,6 +198,7 @@ void TestModeReaders::meteringHlg()
     QCOMPARE(adapter().pscHlgShootingType(), 2);
     for (int type = 0; type < 4; ++type)
         QCOMPARE(adapter().hlgShootingTypeCapability(type) == Utilities::Ternary_True, type == 0 || type == 2);
+    QCOMPARE(adapter().adp_KVR_func_api_RecInfo_Metering_GetCapability(), Utilities::Ternary_True);
     QCOMPARE(support.count(), 1);
 
     // A failed read withdraws HLG at once.
@@ -259,18 +209,6 @@ void TestModeReaders::meteringHlg()
     QCOMPARE(adapter().hlgShootingTypeCapability(2), Utilities::Ternary_False);
     QCOMPARE(support.count(), 2);
     QCOMPARE(support.last().at(0).toBool(), false);
-}
-
-void TestModeReaders::selfTimerKeepsCustomCode()
-{
-    kvrsim::turnDial(m_camera, "selfTimer", 4);
-    kvrsim::turnDial(m_camera, "selfTimerCustom", 7);
-    QCOMPARE(adapter().adp_KVR_func_api_RecInfo_SelfTimer_GetCapability(), Utilities::Ternary_True);
-    QCOMPARE(adapter().selfTimer(), Utilities::SFT_Custom);
-    QCOMPARE(adapter().selfTimerCustom(), Utilities::SFT_C_9s);
-    QCOMPARE(DeviceAdapterTestAccess::settingStorage(adapter()).raw_selfTimerCustom.load(), quint16(7));
-    QCOMPARE(adapter().selfTimerCapabilityNum(), 4);
-    QCOMPARE(adapter().selfTimerCapability(Utilities::SFT_10s), Utilities::Ternary_True);
 }
 
 void TestModeReaders::driveDialTurned()

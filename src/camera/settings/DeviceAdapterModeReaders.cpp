@@ -35,10 +35,9 @@ void keepRecord(DeviceAdapterData &data, Record DeviceAdapterData::CapabilityRec
 }
 
 template<typename List>
-bool listsCode(const List &list, quint32 code, int walk = kListMax)
+bool listsCode(const List &list, quint32 code)
 {
-    const int n = std::clamp(walk, 0, kListMax);
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < kListMax; ++i)
         if (quint32(list.codes[i]) == code)
             return true;
     return false;
@@ -70,6 +69,8 @@ int picture4K6KOf(quint32 type, quint32 frameRate)
     return -1;
 }
 
+// Drive codes are their own drive mode; the frame-by-frame interval drive
+// (Komadori) shares the interval drive's code.
 int driveModeOf(quint32 code)
 {
     return below(code, Utilities::DM_Komadori);
@@ -288,18 +289,19 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_RecInfo_Metering_GetCapabilit
 {
     KVR_STRUCT_METERING_CAPA_INFO rec{};
     const quint8 result = callSelectedCamera(KVR_func_api_RecInfo_Metering_GetCapability, &rec);
-    // HLG is offered only while the camera says so: an unanswered read
-    // withdraws it.
-    for (auto &flag : d->hlgShootingTypeFlags)
-        flag.store(0);
     const auto setSupportHLG = [this](bool supported) {
         if (d->pscSupportHLG.exchange(supported) != supported)
             emit pscSupportHLGChanged(supported);
     };
-    setSupportHLG(false);
-    d->pscEnableHLG.store(false);
-    if (result == 0)
+    // HLG is offered only while the camera says so: an unanswered read
+    // withdraws it.
+    if (result == 0) {
+        for (auto &flag : d->hlgShootingTypeFlags)
+            flag.store(0);
+        setSupportHLG(false);
+        d->pscEnableHLG.store(false);
         return Utilities::Ternary_False;
+    }
     keepRecord(*d, &DeviceAdapterData::CapabilityRecords::metering, rec);
 
     const auto metering = [](quint32 c) { return codeIndex(Utilities::arrMetModeVal, c); };
@@ -309,18 +311,17 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_RecInfo_Metering_GetCapabilit
     fillFlags(d->exTeleconFlags, rec.exTelecon, exTelecon);
     publishCount(*this, d->exTeleconCount, rec.exTelecon.count, &DeviceAdapter::exTeleconFlgNumChanged);
 
-    if (rec.hlg.available) {
-        setSupportHLG(true);
-        int type = kHlgShootingTypeOff;
-        if (rec.hlg.count != 0) {
-            d->pscEnableHLG.store(true);
-            fillFlags(
-                d->hlgShootingTypeFlags, rec.hlg, [](quint32 c) { return below(c, kHlgShootingTypes); },
-                countedEntries(rec.hlg));
-            type = rec.curHlg;
-        }
-        setHlgShootingTypeValue(type);
-    }
+    // A camera that supports HLG but lists no type has it switched off;
+    // only the counted types are real.
+    const bool supported = rec.hlg.available != 0;
+    const bool enabled = supported && rec.hlg.count != 0;
+    fillFlags(
+        d->hlgShootingTypeFlags, rec.hlg, [](quint32 c) { return below(c, kHlgShootingTypes); },
+        enabled ? countedEntries(rec.hlg) : 0);
+    setSupportHLG(supported);
+    d->pscEnableHLG.store(enabled);
+    if (supported)
+        setHlgShootingTypeValue(enabled ? int(rec.curHlg) : kHlgShootingTypeOff);
     setMeteringModeValue(static_cast<Utilities::MeteringMode>(metering(rec.curMetering)));
     setExTeleconValue(static_cast<Utilities::ExTelecon>(exTelecon(rec.curExTelecon)));
     return Utilities::Ternary_True;
