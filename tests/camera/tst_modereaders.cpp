@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -63,10 +65,14 @@ void TestModeReaders::init()
 
 void TestModeReaders::readResults()
 {
-    // The camera mode answers with the status read that follows it; any
-    // answer but 0 counts, except for the AF/MF configuration.
+    // An unanswered camera-mode read fails although the status read that
+    // follows it succeeds; any answer but 0 counts, except for the AF/MF
+    // configuration.
+    kvrsim::clearCallLogs();
     kvrsim::failNext("CameraMode_GetCapability", 1);
-    QCOMPARE(adapter().adp_KVR_func_api_CameraMode_GetCapability(), Utilities::Ternary_True);
+    QCOMPARE(adapter().adp_KVR_func_api_CameraMode_GetCapability(), Utilities::Ternary_False);
+    const std::vector<std::string> calls = kvrsim::callLog(m_camera);
+    QVERIFY(std::find(calls.begin(), calls.end(), "Get_Rec_Info") != calls.end());
     kvrsim::failNext("RecInfo_BurstBracket_GetCapability", 1, 2);
     QCOMPARE(adapter().adp_KVR_func_api_RecInfo_BurstBracket_GetCapability(), Utilities::Ternary_True);
     kvrsim::failNext("AFMF_Cfg2_GetCapability", 1, 2);

@@ -94,10 +94,11 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CameraMode_GetCapability()
     KVR_STRUCT_RECINFO_CAMERA_MODE_CAPA_INFO rec{};
     const quint8 result = callSelectedCamera(KVR_func_api_CameraMode_GetCapability, &rec);
     // A mode change also changes what the camera records and where: the
-    // status follows whether or not the capabilities could be read.
-    const int recInfo = adp_KVR_func_api_Get_Rec_Info();
+    // status follows whether or not the capabilities could be read. A good
+    // status read does not make an unanswered capability read a success.
+    (void)adp_KVR_func_api_Get_Rec_Info();
     if (result == 0)
-        return recInfo == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+        return Utilities::Ternary_False;
     keepRecord(*d, &DeviceAdapterData::CapabilityRecords::cameraMode, rec);
 
     // The camera's interval drive serves both interval modes; the interval
