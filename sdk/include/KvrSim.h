@@ -26,6 +26,16 @@ struct SettingProfile
     std::vector<uint32_t> offered;
 };
 
+// How a camera reports one setting's capability list, for the edge cases
+// of the program's readers.
+struct ListShape
+{
+    bool supportedWhenEmpty = false; // availability byte set with nothing listed
+    bool junkPastCount = false;      // the slots after the listed codes hold `junk`
+    uint32_t junk = 0;
+    int reportedCount = -1; // >= 0: the count field says this (up to 65535), whatever is listed
+};
+
 struct CameraProfile
 {
     std::string maker = "KAVRO";
@@ -122,6 +132,8 @@ KVR_API std::vector<std::string> settingNames();
 KVR_API uint32_t setting(int index, const std::string &name);
 KVR_API std::vector<uint32_t> offered(int index, const std::string &name);
 KVR_API void setOffered(int index, const std::string &name, const std::vector<uint32_t> &codes);
+// How the setting's list is reported from now on (see ListShape).
+KVR_API void setListShape(int index, const std::string &name, const ListShape &shape);
 // A dial turned on the camera: sets the current code (offered or not) and
 // announces the group's change event.
 KVR_API void turnDial(int index, const std::string &name, uint32_t code);

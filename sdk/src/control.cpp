@@ -533,6 +533,17 @@ void setOffered(int index, const std::string &name, const std::vector<uint32_t> 
     postCameraEvent(*c, groupEvent(settingDef(id).group), 0);
 }
 
+void setListShape(int index, const std::string &name, const ListShape &shape)
+{
+    std::lock_guard<std::recursive_mutex> g(lib().state);
+    Camera *c = find(index);
+    const int id = settingId(name);
+    if (!c || id < 0)
+        return;
+    c->settings[static_cast<size_t>(id)].shape = shape;
+    postCameraEvent(*c, groupEvent(settingDef(id).group), 0);
+}
+
 void turnDial(int index, const std::string &name, uint32_t code)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);

@@ -53,25 +53,12 @@ uint8_t readSlots(Call &call, Group group, Record *record)
 // copying bytes, never through a typed pointer to a member.
 void fillList(void *countField, void *codesField, const SettingValue &v)
 {
-    const size_t n = v.available ? std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX) : 0;
-    uint16_t codes[KVR_CAPA_LIST_MAX];
-    std::fill(codes, codes + KVR_CAPA_LIST_MAX, uint16_t(0xFFFF));
-    for (size_t i = 0; i < n; ++i)
-        codes[i] = static_cast<uint16_t>(v.offered[i]);
-    const uint16_t count = static_cast<uint16_t>(n);
-    std::memcpy(codesField, codes, sizeof codes);
-    std::memcpy(countField, &count, sizeof count);
+    writeCapabilityList(v, v.available ? v.offered.size() : 0, countField, codesField, 2, KVR_CAPA_LIST_MAX);
 }
 
 void fillList32(void *countField, void *codesField, const SettingValue &v)
 {
-    const size_t n = v.available ? std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX) : 0;
-    uint32_t codes[KVR_CAPA_LIST_MAX] = {}; // 0xFFFFFFFF would be a real code
-    for (size_t i = 0; i < n; ++i)
-        codes[i] = v.offered[i];
-    const uint16_t count = static_cast<uint16_t>(n);
-    std::memcpy(codesField, codes, sizeof codes);
-    std::memcpy(countField, &count, sizeof count);
+    writeCapabilityList(v, v.available ? v.offered.size() : 0, countField, codesField, 4, KVR_CAPA_LIST_MAX);
 }
 
 uint16_t rangeEnd(const SettingValue &v, bool upper)

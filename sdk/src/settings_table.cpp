@@ -188,6 +188,25 @@ uint32_t groupEvent(Group group)
     return groupDef(group).event;
 }
 
+void writeCapabilityList(const SettingValue &v, size_t n, void *countField, void *codesField, size_t width,
+                         size_t capacity)
+{
+    n = std::min(n, capacity);
+    const uint32_t pad = v.shape.junkPastCount ? v.shape.junk : (width == 2 ? 0xFFFFu : 0u);
+    auto *codes = static_cast<uint8_t *>(codesField);
+    for (size_t i = 0; i < capacity; ++i) {
+        const uint32_t code = i < n ? v.offered[i] : pad;
+        if (width == 2) {
+            const uint16_t narrow = static_cast<uint16_t>(code);
+            std::memcpy(codes + i * 2, &narrow, 2);
+        } else {
+            std::memcpy(codes + i * 4, &code, 4);
+        }
+    }
+    const uint16_t count = static_cast<uint16_t>(v.shape.reportedCount >= 0 ? v.shape.reportedCount : int(n));
+    std::memcpy(countField, &count, sizeof count);
+}
+
 void fillSlots(const Camera &camera, Group group, void *record, size_t size)
 {
     const GroupDef &def = groupDef(group);
@@ -216,11 +235,9 @@ void fillSlots(const Camera &camera, Group group, void *record, size_t size)
         const size_t n = std::min<size_t>(v.offered.size(), KVR_CAPA_LIST_MAX);
         if (settingDef(id).wide) {
             KVR_STRUCT_CAPA_LIST32 list;
-            std::memset(&list, 0, sizeof list); // 32-bit lists are padded with 0
-            list.count = static_cast<uint16_t>(n);
-            for (size_t i = 0; i < n; ++i)
-                list.codes[i] = v.offered[i];
-            list.available = v.available ? 1 : 0;
+            std::memset(&list, 0, sizeof list);
+            writeCapabilityList(v, n, &list.count, list.codes, 4, KVR_CAPA_LIST_MAX);
+            list.available = listAvailable(v);
             std::memcpy(slot, &list, sizeof list);
             const uint32_t c = v.current;
             std::memcpy(cur, &c, 4);
@@ -228,11 +245,8 @@ void fillSlots(const Camera &camera, Group group, void *record, size_t size)
         } else {
             KVR_STRUCT_CAPA_LIST list;
             std::memset(&list, 0, sizeof list);
-            std::memset(list.codes, 0xFF, sizeof list.codes);
-            list.count = static_cast<uint16_t>(n);
-            for (size_t i = 0; i < n; ++i)
-                list.codes[i] = static_cast<uint16_t>(v.offered[i]);
-            list.available = v.available ? 1 : 0;
+            writeCapabilityList(v, n, &list.count, list.codes, 2, KVR_CAPA_LIST_MAX);
+            list.available = listAvailable(v);
             std::memcpy(slot, &list, sizeof list);
             const uint16_t c = static_cast<uint16_t>(v.current);
             std::memcpy(cur, &c, 2);

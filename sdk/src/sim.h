@@ -123,7 +123,20 @@ struct SettingValue
     uint32_t current = 0;
     std::vector<uint32_t> offered;
     bool available = true; // the availability byte of the capability slot
+    kvrsim::ListShape shape; // how the capability list is reported
 };
+
+// Writes a setting's capability list as the camera reports it, its shape
+// included: the 16-bit count and `capacity` codes of `width` bytes, the
+// first n of them listed. Unlisted slots hold 0xFFFF (16-bit codes) or 0
+// (32-bit codes, where 0xFFFFFFFF is a real code) unless the shape says.
+void writeCapabilityList(const SettingValue &v, size_t n, void *countField, void *codesField, size_t width,
+                         size_t capacity);
+// The availability byte of the setting's capability slot.
+inline uint8_t listAvailable(const SettingValue &v)
+{
+    return (v.available || v.shape.supportedWhenEmpty) ? 1 : 0;
+}
 
 struct SettingDef
 {
