@@ -402,6 +402,12 @@ void TestParameterReaders::hlgTypeOfACamera()
     QCOMPARE(a.getPscHlgShootingTypeByUUID(m_uuid), -1);
     // Read for another camera, the selected camera's stored type stays.
     QCOMPARE(a.pscHlgShootingType(), -1);
+    // The interface calls the out-value readers by name without arguments.
+    Utilities::Ternary answer = False;
+    QVERIFY(QMetaObject::invokeMethod(&a, "adp_KVR_func_api_RecInfo_HLG_Get_Cfg",
+                                      Q_RETURN_ARG(kavrotether::Utilities::Ternary, answer)));
+    QCOMPARE(answer, True);
+    QCOMPARE(a.pscHlgShootingType(), 2);
 }
 
 QTEST_MAIN(TestParameterReaders)
