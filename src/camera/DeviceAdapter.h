@@ -957,8 +957,84 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_AB();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_GM();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Get_ADJ_AB_Sep();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_Kvr_lib_ptpif_KvrExt_GetPhotoStyle2Info();
+
+    // Any camera's value (an empty UUID: the selected camera). A non-null
+    // out-pointer receives the value and nothing else changes; without one
+    // the selected camera's property is updated as by the plain reader.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Get_DriveMode(
+        kavrotether::Utilities::DriveMode *pDriveMode = nullptr, QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ImageInfo_Get_ImageQuality(
+        kavrotether::Utilities::ImgInfoQuality *pImgInfoQ = nullptr, QString device_uuid = QString());
+    // The HLG shooting type: 0 off, 1 8K, 2 full, 3 4K. A failed read counts
+    // as off: the out-value, or the stored type, becomes 0.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_HLG_Get_Cfg(int *pHlgType = nullptr,
+                                                                                     QString device_uuid = QString());
+    kavrotether::Utilities::Ternary adp_KVR_func_api_SetupFilesConfig_Get_Target(
+        kavrotether::Utilities::FileTarget *pTarget, QString device_uuid = QString());
+
+    // A camera's white-balance mode and adjustment codes as list indices; -1
+    // for a code the program has no value for.
+    static int wbModeCodeToIndex(quint32 code);
+    static int wbAdjustCodeToIndex(quint32 code);
+    // Undo the slider encoding of the photo-style adjustments: the step in
+    // bits 8 to 11 (1 when none), the value in the low byte, negative when
+    // bits 12 to 15 are 8.
+    static int getStep(int v);
+    static int getNumerator(int v);
+
+    // Store operations of values published beside the settings.
+    void setafFrame_asp_x(double value);
+    void setlvGDraw_diagonal_rotation(double value);
+    void setExposureRangeMax(int value);
+    void setExposureRangeMin(int value);
+    void setPscSupportHLG(bool value);
+
+    // Which kinds of file the computer receives from a camera, as bits.
+    enum PcCopyMode : int {
+        CM_NOT = 0,
+        CM_JPEG = 1,
+        CM_RAW = 2,
+        CM_JPEG_RAW = 3,
+        CM_HLG = 4,
+        CM_JPEG_HLG = 5,
+        CM_HEIF = 8,
+        CM_HEIF_RAW = 10
+    };
+    Q_ENUM(PcCopyMode)
+    // A camera's copy-to-computer mask from its recording target, card
+    // state, picture quality and HLG type and the RAW/HLG transfer
+    // preferences; an empty UUID works from the selected camera's stored
+    // values, any other reads them from that camera.
+    Q_INVOKABLE quint16 getCopyPcMaskValByUUID(QString uuid);
+    // The selected camera's mask, kept by updateCopyPcMask.
+    Q_INVOKABLE quint16 copyPcMaskVal() const;
+    Q_INVOKABLE void updateCopyPcMask();
+    // A camera's HLG shooting type; -1 when it is not connected, has HLG
+    // switched off or unsupported, or the read failed.
+    Q_INVOKABLE int getPscHlgShootingTypeByUUID(QString uuid);
 
 private:
+    // Reads one code from the selected camera (zeroed first) and, on
+    // success, keeps it in raw (when given), converts it and stores the
+    // value through the setting's store operation; answer on success,
+    // Ternary_False on failure. onlyOne: only result 1 counts as success.
+    template<typename Code, typename T>
+    kavrotether::Utilities::Ternary readParameter(uint8_t (*fn)(Code *, const char *, uint32_t *),
+                                                  std::atomic<quint16> *raw, int (*convert)(quint32),
+                                                  void (DeviceAdapter::*store)(T),
+                                                  kavrotether::Utilities::Ternary answer, bool onlyOne = false);
+    // The 6K/4K photo mode of the kept mode and recording-format codes.
+    void storePicture4K6K();
+    std::atomic<quint16> m_copyPcMask{0};
+    // The movie filter's values as they were when its editing began; the
+    // filter's end restores them on cancel.
+    std::atomic<quint32> m_savedMovieFrameRate{0};
+    std::atomic<quint16> m_savedMoviePixel{0};
+    std::atomic<quint16> m_savedMovieCompressMethod{0};
+    std::atomic<quint16> m_savedMovieBitRate{0};
+    std::atomic<quint16> m_savedMovieVFR{0};
+    std::atomic<quint16> m_savedMovieHLG{0};
     // ---- end parameter and white-balance readers ----
     // ---- set-up readers (settings/DeviceAdapterSetupReaders.cpp) ----
 public:

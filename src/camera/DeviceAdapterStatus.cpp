@@ -84,6 +84,12 @@ constexpr bool announcesUsbModeNumber(std::string_view name)
     return name == "usbMode";
 }
 
+// What the computer receives from the selected camera depends on its cards.
+constexpr bool recomputesCopyMask(std::string_view name)
+{
+    return name == "statusOfCards";
+}
+
 // clang-format off
 #define KAVRO_DA_DEFINE_STATUS_ACCESSORS(type, name, Name, emitRule, write)    \
     type DeviceAdapter::name() const { return static_cast<type>(d->name.load()); } \
@@ -95,6 +101,8 @@ constexpr bool announcesUsbModeNumber(std::string_view name)
                 emit motionPictureFormatChanged(motionPictureFormat());        \
             if constexpr (announcesUsbModeNumber(#name))                       \
                 emit usbModeChanged(uint(usbMode()));                          \
+            if constexpr (recomputesCopyMask(#name))                           \
+                updateCopyPcMask();                                            \
         } else if ((emitRule) == Always) {                                     \
             emit name##Changed(value);                                         \
         }                                                                      \
@@ -618,16 +626,9 @@ Utilities::FileTarget DeviceAdapter::getFileTargetById(QString serialNo)
     const QString uuid = uuidOfConnectedSerial(serialNo);
     if (uuid.isEmpty())
         return Utilities::FLTG_Unknown;
-    quint16 code = 0;
-    {
-        DeviceLock lock(*this, uuid);
-        if (KVR_func_api_SetupFilesConfig_Get_Target(&code, uuid.toLocal8Bit().constData(), nullptr) != 1)
-            return Utilities::FLTG_Unknown;
-    }
-    for (int i = 0; i < int(std::size(Utilities::arrFileTargetVal)); ++i)
-        if (Utilities::arrFileTargetVal[i] == code)
-            return Utilities::FileTarget(i);
-    return Utilities::FLTG_Unknown;
+    Utilities::FileTarget target = Utilities::FLTG_Unknown;
+    (void)adp_KVR_func_api_SetupFilesConfig_Get_Target(&target, uuid);
+    return target;
 }
 
 void DeviceAdapter::set_file_target_for_camera_list()
