@@ -493,16 +493,15 @@ void DeviceAdapter::setImgQuality2Once(int quality, bool forceAll, bool restorin
         return;
     const int old = imgQuality();
     d->imgQuality.store(quality);
+    // A camera that streams itself is told the quality by the compression.
+    const bool streaming = camera_list_get_camera_streamingFunction(camera_list_get_selected_camera_uuid());
     {
         QMutexLocker g(&d->capabilityRecordLock);
         KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG format = d->capabilityRecords.recomImg.entries[quality];
-        // A camera that streams itself is told the quality by the compression.
-        if (camera_list_get_camera_streamingFunction(camera_list_get_selected_camera_uuid())) {
-            if (quality == Utilities::LvImgQ_Std)
-                format.compression = 0x40;
-            else if (quality == Utilities::LvImgQ_Fine)
-                format.compression = 0x80;
-        }
+        if (streaming && quality == Utilities::LvImgQ_Std)
+            format.compression = 0x40;
+        else if (streaming && quality == Utilities::LvImgQ_Fine)
+            format.compression = 0x80;
         d->capabilityRecords.transImg = format;
     }
     if (adp_KVR_func_api_LiveView_Str_Set_Trans_Img(forceAll) == Utilities::Ternary_True) {
