@@ -918,8 +918,51 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PhotoStyle_GetCapability();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PhotoStyle2_GetCapability();
     kavrotether::Utilities::Ternary adp_KVR_Mov_Config_Get_Quality_Detail_List_From_Built_In_Data();
+    // The movie exposure modes as the movie menu reads them on its own thread;
+    // no signal, the caller reads the members again.
+    Q_INVOKABLE bool updateCreativeVideoMode();
+    // Whether the camera offers this movie-quality code.
+    Q_INVOKABLE kavrotether::Utilities::Ternary recMovieCapability(uint feature) const;
+
+    // live-view image quality
+    Q_PROPERTY(int imageQuality READ imgQuality WRITE setImgQuality NOTIFY imgQualityChanged)
+    void setImgQuality(int quality);
+    // Sends the stream format of this quality to the selected camera (and the
+    // ones that follow it); a refused quality is taken back.
+    Q_INVOKABLE void setImgQuality2(kavrotether::Utilities::LiveViewImageQuality quality, bool forceAll);
+    Q_INVOKABLE kavrotether::Utilities::Ternary lv_image_quality_list_data_display(
+        kavrotether::Utilities::LiveViewImageQuality quality) const;
+    Q_INVOKABLE QString
+    lv_image_quality_list_data_resolution(kavrotether::Utilities::LiveViewImageQuality quality) const;
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LiveView_Str_Set_Trans_Img(bool forceAll);
+    // The camera's own recommended stream format of a quality (a network
+    // camera's compression set by the quality); false when it has none.
+    bool getImgQualityParam(const QString &uuid, kavrotether::Utilities::LiveViewImageQuality quality,
+                            KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *out);
+
+signals:
+    void imageQualityFlgNumChanged();
 
 private:
+    // Applies an aspect code to the aspect members; false when the code ends
+    // the read.
+    bool applyImageAspect(quint16 code, bool imageInfoRead);
+    void applyImageQuality(quint16 code);
+    // Publishes the components first..last that one photo-style reader
+    // (0 or 1) found offered.
+    void publishPhotoStyleComponents(int reader, int first, int last,
+                                     const std::array<quint8, Utilities::PSC_Max> &offered);
+    void setImgQuality2Once(int quality, bool forceAll, bool restoring);
+
+    static constexpr std::size_t kMovieQualityCodes = 1056;
+    // Per movie-quality code: offered by the camera, and listed in the
+    // movie-quality list now shown.
+    SettingFlags<kMovieQualityCodes> m_recMovieFlags{};
+    SettingFlags<kMovieQualityCodes> m_movieDetailListFlags{};
+    // Live-view qualities the camera recommends a format for.
+    SettingFlags<Utilities::LvImgQ_Max> m_lvImageQualityFlags{};
+    // Components each photo-style reader found; their sum is published.
+    std::array<std::atomic<int>, 2> m_photoStyleCompCounts{};
     // ---- end image, movie, live-view and photo-style readers ----
 
     // ---- parameter and white-balance readers (settings/DeviceAdapterParameterReaders.cpp) ----
