@@ -8,6 +8,7 @@
 #include "AdapterFixture.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
+#include "QueuedSpy.h"
 #include "camera/DeviceSearch.h"
 
 using namespace kavrotether;
@@ -38,7 +39,12 @@ void TestSetupReaders::init()
     m_settings = std::make_unique<test::IsolatedSettings>();
     DeviceSearch::setConnectReadTables(&kNoReading);
     QVERIFY(m_fixture.start());
+    // The connection ends by sending the saved store location on the reading
+    // thread: the tests start after it.
+    test::QueuedSpy reading(&m_fixture.adapter(), &DeviceAdapter::camConnectStatusChanged);
     QVERIFY(test::connectUsbCameras(m_fixture.adapter()));
+    while (m_fixture->camConnectStatus() != Utilities::CamConnectSts_Success)
+        QVERIFY(reading.spy.wait(5000));
     m_index = kvrsim::indexOfSerial(m_fixture->camSerialNo().toStdString());
     QVERIFY(m_index >= 0);
 }
