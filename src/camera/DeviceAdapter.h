@@ -853,6 +853,19 @@ public:
     {
         return callCamera(camera_list_get_selected_camera_uuid(), fn, args...);
     }
+    // The other cameras a write to the selected camera is repeated on, each
+    // once, in camera-table order: with "All Cameras" checked every powered
+    // camera of the saved list, and always every powered camera whose
+    // send-command flag is set. f(uuid) runs with the camera table held.
+    template<typename F>
+    void forEachMirroredCamera(F &&f);
+    // A write's SDK call repeated on those cameras; their answers are not
+    // looked at.
+    template<typename Fn, typename... Args>
+    void callMirroredCameras(Fn fn, Args... args)
+    {
+        forEachMirroredCamera([&](const QString &uuid) { (void)callCamera(uuid, fn, args...); });
+    }
 
     // ---- setting events (settings/SettingEvents.def, settings/DeviceAdapterSettingEvents.cpp) ----
 public slots:
@@ -1094,6 +1107,20 @@ public:
 signals:
     void pwTetherConnectModeFlgNumChanged();
     // ---- end set-up readers ----
+
+    // ---- movie filter (settings/DeviceAdapterMovieFilter.cpp) ----
+public:
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Filter_GetCapability();
+    // Entry `index` of each filter list as last read; 0 outside the list.
+    Q_INVOKABLE uint mov_quality_filter_frame_rate_value(int index) const;
+    Q_INVOKABLE uint mov_quality_filter_pixel_value(int index) const;
+    Q_INVOKABLE uint mov_quality_filter_compression_method_value(int index) const;
+    Q_INVOKABLE uint mov_quality_filter_vfr_value(int index) const;
+    Q_INVOKABLE uint mov_quality_filter_hlg_value(int index) const;
+    // Texts of the frame-rate and compression-method lists; empty outside them.
+    Q_INVOKABLE QString mov_quality_filter_frame_rate_string(int index) const;
+    Q_INVOKABLE QString mov_quality_filter_compression_method_string(int index) const;
+    // ---- end movie filter ----
     // ---- end setting readers ----
 
     // ---- lens zoom (shooting/DeviceAdapterLensZoom.cpp) ----
@@ -1150,6 +1177,24 @@ auto DeviceAdapter::withCameraTable(F &&f)
 {
     QMutexLocker g(&d->cameraTableMutex);
     return f(d->cameraTable);
+}
+
+// One walk for both passes, so that a camera that qualifies in both gets the
+// write once.
+template<typename F>
+void DeviceAdapter::forEachMirroredCamera(F &&f)
+{
+    const QString selected = camera_list_get_selected_camera_uuid();
+    const bool allCameras = btnAllCameraStatus() == Utilities::BtnAllCameraStatus_Checked;
+    const QStringList saved = allCameras ? d->savedCameraList.serials() : QStringList();
+    QMutexLocker g(&d->cameraTableMutex);
+    for (auto it = d->cameraTable.cbegin(); it != d->cameraTable.cend(); ++it) {
+        if (it.key() == selected || it->powerOnMode == 0)
+            continue;
+        const bool inAllCameras = allCameras && !it->serialNo.isEmpty() && saved.contains(it->serialNo);
+        if (inAllCameras || it->sendCmdEnable != 0)
+            f(it.key());
+    }
 }
 
 template<typename F>

@@ -377,6 +377,7 @@ public:
         KVR_STRUCT_REC_PREVIEW_CAPA_INFO recPreview{};
         KVR_STRUCT_MOV_MENU_CONFIG_CAPA_INFO movieConfig{};
         KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO movieQualityList{};
+        KVR_STRUCT_MOV_MENU_FILTER_CAPA_INFO movieFilter{};
         KVR_STRUCT_PHOTOSTYLE_CAPA_INFO photoStyle{};
         KVR_STRUCT_PHOTO_STYLE2_CFG_CAPA_INFO photoStyle2{};
         KVR_STRUCT_AF_FRAME_CAPA_INFO afFrame{};

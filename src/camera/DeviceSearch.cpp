@@ -46,7 +46,8 @@ Utilities::Ternary readInt(DeviceAdapter &adapter)
     return (adapter.*Read)() == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 
-// Rows without a function wait for their reader; the reading fails there.
+// Every reader the connection runs, in order: counted rows end the reading
+// at their first failure, the others are read for what they publish.
 constexpr ConnectReadStep kCapabilitySteps[] = {
     {"CameraMode_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_CameraMode_GetCapability>, true, false},
     {"RecInfo_BurstBracket_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_RecInfo_BurstBracket_GetCapability>,
@@ -59,7 +60,7 @@ constexpr ConnectReadStep kCapabilitySteps[] = {
     {"SetupFilesCfgInfo_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_SetupFilesCfgInfo_GetCapability>, true,
      false},
     {"Mov_Config_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_Mov_Config_GetCapability>, true, false},
-    {"Mov_Filter_GetCapability", nullptr, false, false},
+    {"Mov_Filter_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_Mov_Filter_GetCapability>, false, false},
     {"Aperture_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_Aperture_GetCapability>, true, false},
     {"SS_Get_Capability", read<&DeviceAdapter::adp_KVR_func_api_SS_Get_Capability>, true, false},
     {"WB_GetCapability", read<&DeviceAdapter::adp_KVR_func_api_WB_GetCapability>, true, false},
