@@ -558,9 +558,6 @@ public:
                                                                                                 ushort mode);
     // Sends the store location saved for this camera as its recording target.
     Q_INVOKABLE void applyStoredFileTargetById(QString serialNo);
-    // The selected camera's recording target, sent at once; a refused value
-    // is reported and the old one restored.
-    void setFileTarget(kavrotether::Utilities::FileTarget value);
     // Any connected camera's recording target by serial number: the setter
     // does not report failures; the getter gives FLTG_Unknown when the
     // camera is not connected or the read fails.

@@ -68,6 +68,7 @@ int clampedCount(int count)
 
 #define KAVRO_CAMSET_DEFINE_SETTER_Q(Name, storeOp, type, width, key)
 #define KAVRO_CAMSET_DEFINE_SETTER_S(Name, storeOp, type, width, key)
+#define KAVRO_CAMSET_DEFINE_SETTER_Qi(Name, storeOp, type, width, key)
 // clang-format off
 #define KAVRO_CAMSET_DEFINE_SETTER_St(Name, storeOp, type, width, key)                             \
     void DeviceAdapter::set##Name(type value) { storeOp(value); }

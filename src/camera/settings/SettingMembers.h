@@ -15,7 +15,8 @@
 // clang-format on
 // A writer kind without an accessor yet declares no WRITE.
 #define KAVRO_CAMSET_WRITE_Q(Name)
-#define KAVRO_CAMSET_WRITE_S(Name)
+#define KAVRO_CAMSET_WRITE_S(Name) WRITE set##Name
+#define KAVRO_CAMSET_WRITE_Qi(Name) WRITE set##Name
 #define KAVRO_CAMSET_WRITE_St(Name) WRITE set##Name
 #define KAVRO_CAMSET_WRITE_StQuiet(Name) WRITE set##Name
 #define KAVRO_CAMSET_WRITE_N(Name) WRITE set##Name
@@ -40,7 +41,8 @@
 #define KAVRO_CAMSET_STORE_Alias(storeOp, type)
 
 #define KAVRO_CAMSET_SETTER_Q(Name, type)
-#define KAVRO_CAMSET_SETTER_S(Name, type)
+#define KAVRO_CAMSET_SETTER_S(Name, type) void set##Name(type value);
+#define KAVRO_CAMSET_SETTER_Qi(Name, type) void set##Name(type value);
 #define KAVRO_CAMSET_SETTER_St(Name, type) void set##Name(type value);
 #define KAVRO_CAMSET_SETTER_StQuiet(Name, type) void set##Name(type value);
 #define KAVRO_CAMSET_SETTER_N(Name, type) void set##Name(type value);
