@@ -34,6 +34,7 @@ struct ListShape
     bool junkPastCount = false;      // the slots after the listed codes hold `junk`
     uint32_t junk = 0;
     int reportedCount = -1; // >= 0: the count field says this (up to 65535), whatever is listed
+    uint8_t slotLastByte = 0; // the capability slot's last byte (some cameras mark support there)
 };
 
 struct CameraProfile

@@ -247,6 +247,7 @@ void fillSlots(const Camera &camera, Group group, void *record, size_t size)
             std::memset(&list, 0, sizeof list);
             writeCapabilityList(v, n, &list.count, list.codes, 2, KVR_CAPA_LIST_MAX);
             list.available = listAvailable(v);
+            list.reserved = v.shape.slotLastByte;
             std::memcpy(slot, &list, sizeof list);
             const uint16_t c = static_cast<uint16_t>(v.current);
             std::memcpy(cur, &c, 2);

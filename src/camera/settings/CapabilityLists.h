@@ -80,15 +80,22 @@ void fillFlags(SettingFlags<N> &flags, const List &list, Map map, int walk = kLi
         flags[i].store(next[i]);
 }
 
+// Writes the first n values of a value list (entry i is at(i)) and 0 in the
+// slots after them, where the interface's walk of the list stops.
+template<typename T, typename At>
+void storeCounted(SettingValueList<T> &values, int n, At at)
+{
+    const int counted = std::clamp(n, 0, kListMax);
+    for (int i = 0; i < kListMax; ++i)
+        values[std::size_t(i)].store(i < counted ? static_cast<T>(at(i)) : T(0));
+}
+
 // Copies the listed codes into a value list, widened (or narrowed) to the
-// list's type, in the camera's order; the slots after them become 0, where
-// the interface's walk of the list stops.
+// list's type, in the camera's order.
 template<typename T, typename List>
 void copyValues(SettingValueList<T> &values, const List &list)
 {
-    const int n = countedEntries(list);
-    for (int i = 0; i < kListMax; ++i)
-        values[std::size_t(i)].store(i < n ? static_cast<T>(list.codes[i]) : T(0));
+    storeCounted(values, countedEntries(list), [&](int i) { return list.codes[i]; });
 }
 
 } // namespace kavrotether::capability

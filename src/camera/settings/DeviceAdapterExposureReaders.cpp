@@ -51,16 +51,6 @@ bool storeCount(StoredValue<int> &count, quint16 reported)
     return count.store(int(reported));
 }
 
-// Writes the first n values (entry i by at(i)) and zeroes the rest, slot by
-// slot, so that a consumer walking to the first 0 stops at the count.
-template<typename T, typename At>
-void storeCounted(SettingValueList<T> &values, int n, At at)
-{
-    const int counted = std::clamp(n, 0, kListMax);
-    for (int i = 0; i < kListMax; ++i)
-        values[std::size_t(i)].store(i < counted ? static_cast<T>(at(i)) : T(0));
-}
-
 // Only the automatic and the intelligent ISO are flags; every other ISO is a
 // value of the list.
 int isoFlagOf(quint32 code)
@@ -152,7 +142,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Aperture_GetCapability()
         sorted[std::size_t(i)] = qint16(record.values[i]);
     std::sort(sorted.begin(), sorted.begin() + n);
     const int distinct = int(std::unique(sorted.begin(), sorted.begin() + n) - sorted.begin());
-    storeCounted(d->apertureValues, distinct, [&](int i) { return sorted[std::size_t(i)]; });
+    capability::storeCounted(d->apertureValues, distinct, [&](int i) { return sorted[std::size_t(i)]; });
     if (storeCount(d->apertureCount, record.count))
         emit apertureFlgNumChanged();
 
@@ -191,7 +181,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SS_Get_Capability()
     }
     setShutterSpeedValue(Utilities::ShutterSpeed(shutterSpeedOf(record.current)));
 
-    storeCounted(d->shutterSpeedAngleValues, record.angleCount, [&](int i) { return qint32(record.angles[i]); });
+    capability::storeCounted(d->shutterSpeedAngleValues, record.angleCount,
+                             [&](int i) { return qint32(record.angles[i]); });
     if (storeCount(d->shutterSpeedAngleCount, record.angleCount))
         emit shutterSpeedAngleFlgNumChanged();
     setShutterSpeedAngleValue(int(record.curAngle));
@@ -209,12 +200,12 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ISO_GetCapability()
     fillFlags(d->isoFlags, record, isoFlagOf, countedEntries(record));
     // Automatic ISO is 0xFFFFFFFF: the list keeps the camera's codes as
     // they are, read back as int.
-    storeCounted(d->isoValues, countedEntries(record), [&](int i) { return qint32(record.codes[i]); });
+    capability::storeCounted(d->isoValues, countedEntries(record), [&](int i) { return qint32(record.codes[i]); });
     if (storeCount(d->isoCount, record.count))
         emit isoFlgNumChanged();
     setIsoValue(int(record.current));
 
-    storeCounted(d->isoGainValues, record.gainCount, [&](int i) { return qint32(record.gains[i]); });
+    capability::storeCounted(d->isoGainValues, record.gainCount, [&](int i) { return qint32(record.gains[i]); });
     if (storeCount(d->isoGainCount, record.gainCount))
         emit isoGainFlgNumChanged();
     setIsoGainValue(int(record.curGain));

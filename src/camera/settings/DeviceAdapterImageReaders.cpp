@@ -30,16 +30,6 @@ using capability::fillFlags;
 using capability::kListMax;
 using capability::switchLike;
 
-// The counted values of a list in the camera's order, widened; the slots
-// after them are cleared so that a consumer walking the list stops there.
-template<typename T, typename List>
-void copyCounted(SettingValueList<T> &values, const List &list)
-{
-    const int n = countedEntries(list);
-    for (int i = 0; i < kListMax; ++i)
-        values[std::size_t(i)].store(i < n ? static_cast<T>(list.codes[i]) : T(0));
-}
-
 int photoStyleIndex(quint32 code)
 {
     return codeIndex(Utilities::arrPhotoStyVal, code);
@@ -183,7 +173,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ImageInfo_GetCapability()
         d->capabilityRecords.image = r;
     }
 
-    copyCounted(d->pictureSizeValues, r.size);
+    capability::copyValues(d->pictureSizeValues, r.size);
     if (d->pictureSizeCount.store(r.size.count))
         emit pictureSizeFlgNumChanged();
 
@@ -725,7 +715,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_PhotoStyle_GetCapability()
         emit photoKneeModeFlgNumChanged();
     setPhotoKneeModeValue(below(r.curKneeMode, Utilities::PKM_Max));
 
-    copyCounted(d->pscISOValues, r.iso);
+    capability::copyValues(d->pscISOValues, r.iso);
     if (d->pscISOCount.store(r.iso.count))
         emit photoISOFlgNumChanged();
     setPhotoISOValue(int(r.curIso));
@@ -801,7 +791,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_PhotoStyle2_GetCapability()
         emit photoLUT2FlgNumChanged();
     setPhotoLUT2Value(switchLike(r.curLut2));
 
-    copyCounted(d->pscGainValues, r.gain);
+    capability::copyValues(d->pscGainValues, r.gain);
     if (d->pscGainCount.store(r.gain.count))
         emit photoGainFlgNumChanged();
     setPhotoGainValue(r.curGain);

@@ -15,7 +15,6 @@ using capability::below;
 using capability::codeIndex;
 using capability::countedEntries;
 using capability::fillFlags;
-using capability::kListMax;
 using capability::switchLike;
 using CountSignal = void (DeviceAdapter::*)();
 
@@ -37,7 +36,8 @@ void keepRecord(DeviceAdapterData &data, Record DeviceAdapterData::CapabilityRec
 template<typename List>
 bool listsCode(const List &list, quint32 code)
 {
-    for (int i = 0; i < kListMax; ++i)
+    const int n = capability::countedEntries(list);
+    for (int i = 0; i < n; ++i)
         if (quint32(list.codes[i]) == code)
             return true;
     return false;
@@ -104,7 +104,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CameraMode_GetCapability()
     // The camera's interval drive serves both interval modes; the interval
     // reader narrows the pair to the modes the camera has.
     std::array<quint8, Utilities::DM_Max> offered{};
-    for (int i = 0; i < kListMax; ++i) {
+    const int drives = capability::countedEntries(rec.driveMode);
+    for (int i = 0; i < drives; ++i) {
         const int v = driveModeOf(rec.driveMode.codes[i]);
         if (v >= 0)
             offered[std::size_t(v)] = 1;
