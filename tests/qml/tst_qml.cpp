@@ -1,3 +1,4 @@
+#include "core/ApplicationData.h"
 #include "core/ApplicationSettings.h"
 #include "core/LogTetherCollector.h"
 #include "app/Startup.h"
@@ -27,6 +28,12 @@ public slots:
         m_flashAdapter = std::make_unique<FlashAdapter>();
         m_utilities = std::make_unique<Utilities>();
         m_logCollector = std::make_unique<LogTetherCollector>();
+        // The program's registry: the search and the readers find the
+        // adapters through it.
+        ApplicationData::setApplicationSettings(m_settings.get());
+        ApplicationData::setDeviceAdapter(m_deviceAdapter.get());
+        ApplicationData::setFlashAdapter(m_flashAdapter.get());
+        ApplicationData::setUtilities(m_utilities.get());
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -42,6 +49,13 @@ public slots:
 
     void cleanupTestCase()
     {
+        // A test connects simulated cameras: their threads end, and the SDK is
+        // finished, before the adapter goes.
+        startup::stopBackgroundWork(*m_deviceAdapter);
+        ApplicationData::setUtilities(nullptr);
+        ApplicationData::setFlashAdapter(nullptr);
+        ApplicationData::setDeviceAdapter(nullptr);
+        ApplicationData::setApplicationSettings(nullptr);
         m_logCollector.reset();
         m_utilities.reset();
         m_flashAdapter.reset();
