@@ -9,8 +9,6 @@
 #include "AdapterFixture.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
-#include "QueuedSpy.h"
-#include "camera/DeviceSearch.h"
 
 using namespace kavrotether;
 using Adapter = DeviceAdapter;
@@ -29,9 +27,6 @@ bool isTrue(Utilities::Ternary t)
 {
     return t == Utilities::Ternary_True;
 }
-
-// The readers alone: no post-connect reading runs beside the test.
-const ConnectReadTables kNoReading{nullptr, 0, nullptr, 0};
 
 } // namespace
 
@@ -57,20 +52,14 @@ private:
 void TestCapabilityLists::init()
 {
     m_settings = std::make_unique<test::IsolatedSettings>();
-    DeviceSearch::setConnectReadTables(&kNoReading);
     QVERIFY(m_fixture.start());
-    test::QueuedSpy reading(&m_fixture.adapter(), &DeviceAdapter::camConnectStatusChanged);
-    QVERIFY(test::connectUsbCameras(m_fixture.adapter()));
-    while (m_fixture->camConnectStatus() != Utilities::CamConnectSts_Success)
-        QVERIFY(reading.spy.wait(5000));
-    m_index = kvrsim::indexOfSerial(m_fixture->camSerialNo().toStdString());
+    m_index = m_fixture.connectWithoutReading();
     QVERIFY(m_index >= 0);
 }
 
 void TestCapabilityLists::cleanup()
 {
     m_fixture.stop();
-    DeviceSearch::setConnectReadTables(nullptr);
     m_settings.reset();
 }
 

@@ -15,18 +15,10 @@
 #include "KvrSim.h"
 #include "SimulatorFixture.h"
 #include "camera/DeviceAdapter.h"
-#include "camera/DeviceSearch.h"
 
 using namespace kavrotether;
 using Codes = std::vector<uint32_t>;
 Q_DECLARE_METATYPE(Codes)
-
-namespace {
-
-// The connection itself reads nothing: each case runs the readers it needs.
-const ConnectReadTables kNoReads{};
-
-} // namespace
 
 class TestImageReaders : public QObject
 {
@@ -59,21 +51,14 @@ private:
 void TestImageReaders::init()
 {
     m_settings = std::make_unique<test::IsolatedSettings>();
-    DeviceSearch::setConnectReadTables(&kNoReads);
     QVERIFY(m_fixture.start());
-    QVERIFY(test::connectUsbCameras(adapter()));
-    m_fixture.deliverAndRun();
-    const std::string selected = adapter().camera_list_get_selected_camera_uuid().toStdString();
-    for (int index : kvrsim::cameras())
-        if (kvrsim::uuidOf(index) == selected)
-            m_camera = index;
+    m_camera = m_fixture.connectWithoutReading();
     QVERIFY(m_camera >= 0);
 }
 
 void TestImageReaders::cleanup()
 {
     m_fixture.stop();
-    DeviceSearch::setConnectReadTables(nullptr);
     m_settings.reset();
 }
 

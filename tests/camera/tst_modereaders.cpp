@@ -14,7 +14,6 @@
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
 #include "camera/DeviceAdapter.h"
-#include "camera/DeviceSearch.h"
 
 using namespace kavrotether;
 using Codes = std::vector<uint32_t>;
@@ -51,15 +50,7 @@ private:
 void TestModeReaders::init()
 {
     QVERIFY(m_fixture.start());
-    QVERIFY(test::connectUsbCameras(adapter()));
-    // The post-connect reading would run these readers beside the test's.
-    adapter().deviceSearch()->stopGetConnectInitData();
-    m_fixture.deliverAndRun();
-    const std::string uuid = adapter().camera_list_get_selected_camera_uuid().toStdString();
-    m_camera = -1;
-    for (int index : kvrsim::cameras())
-        if (kvrsim::uuidOf(index) == uuid)
-            m_camera = index;
+    m_camera = m_fixture.connectWithoutReading();
     QVERIFY(m_camera >= 0);
 }
 

@@ -8,8 +8,6 @@
 #include "AdapterFixture.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
-#include "QueuedSpy.h"
-#include "camera/DeviceSearch.h"
 
 using namespace kavrotether;
 
@@ -31,31 +29,19 @@ private:
     int m_index = -1;
 };
 
-// The readers alone: no post-connect reading runs beside the test.
-static const ConnectReadTables kNoReading{nullptr, 0, nullptr, 0};
-
 void TestSetupReaders::init()
 {
     m_settings = std::make_unique<test::IsolatedSettings>();
-    DeviceSearch::setConnectReadTables(&kNoReading);
     QVERIFY(m_fixture.start());
-    // The connection ends by sending the saved store location on the reading
-    // thread: the tests start after it.
-    test::QueuedSpy reading(&m_fixture.adapter(), &DeviceAdapter::camConnectStatusChanged);
-    QVERIFY(test::connectUsbCameras(m_fixture.adapter()));
-    while (m_fixture->camConnectStatus() != Utilities::CamConnectSts_Success)
-        QVERIFY(reading.spy.wait(5000));
-    m_index = kvrsim::indexOfSerial(m_fixture->camSerialNo().toStdString());
+    m_index = m_fixture.connectWithoutReading();
     QVERIFY(m_index >= 0);
 }
 
 void TestSetupReaders::cleanup()
 {
     m_fixture.stop();
-    DeviceSearch::setConnectReadTables(nullptr);
     m_settings.reset();
 }
-
 // The camera counts its targets camera, PC, both; the program camera, both, PC.
 void TestSetupReaders::fileTargetCodes_data()
 {

@@ -6,7 +6,9 @@
 #include <QWidget>
 
 #include "KvrSim.h"
+#include "QueuedSpy.h"
 #include "SimulatorFixture.h"
+#include "camera/DeviceSearch.h"
 #include "camera/PasswordInput.h"
 #include "core/ApplicationData.h"
 #include "core/Utilities.h"
@@ -15,7 +17,8 @@ namespace kavrotether::test {
 
 namespace {
 constexpr int kSearchTimeoutMs = 10000;
-}
+const ConnectReadTables kNoReading{nullptr, 0, nullptr, 0};
+} // namespace
 
 bool connectUsbCameras(DeviceAdapter &adapter)
 {
@@ -104,6 +107,27 @@ void AdapterFixture::stop()
     DeviceAdapterCallback::setDispatchTables(nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     stopSimulator();
+    if (m_readingReplaced) {
+        DeviceSearch::setConnectReadTables(nullptr);
+        m_readingReplaced = false;
+    }
+}
+
+int AdapterFixture::connectWithoutReading()
+{
+    DeviceSearch::setConnectReadTables(&kNoReading);
+    m_readingReplaced = true;
+    QueuedSpy reading(m_adapter.get(), &DeviceAdapter::camConnectStatusChanged);
+    if (!connectUsbCameras(*m_adapter))
+        return -1;
+    while (m_adapter->camConnectStatus() != Utilities::CamConnectSts_Success)
+        if (!reading.spy.wait(kSearchTimeoutMs))
+            return -1;
+    const std::string selected = m_adapter->camera_list_get_selected_camera_uuid().toStdString();
+    for (int index : kvrsim::cameras())
+        if (kvrsim::uuidOf(index) == selected)
+            return index;
+    return -1;
 }
 
 void AdapterFixture::deliverAndRun()

@@ -61,6 +61,13 @@ public:
     // none is left (what the handlers queue meanwhile runs too).
     void deliverAndRun();
 
+    // Connects the scenario's USB cameras through the connect button's entry
+    // without the program's post-connect reading (the test runs the readers
+    // it looks at), and waits until the connection reports success: it ends
+    // by sending the saved store location, which must not cross the test.
+    // The selected camera's simulator index; -1 when the connect failed.
+    int connectWithoutReading();
+
     // Runs a network search to its end; the search list then holds what it
     // found.
     bool searchNetwork();
@@ -72,6 +79,7 @@ private:
     std::unique_ptr<DeviceAdapter> m_adapter;
     std::unique_ptr<DeviceAdapterCallback> m_receiver;
     bool m_callbacks = false;
+    bool m_readingReplaced = false;
 };
 
 } // namespace kavrotether::test
