@@ -62,11 +62,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetDeviceInfo(const QString &
     if (!info)
         return Utilities::Ternary_False;
     kvr_struct_deviceinfo rec{};
-    quint8 r;
-    {
-        DeviceLock lock(*this, uuid);
-        r = KVR_func_api_GetDeviceInfo(&rec, cam(uuid).constData(), nullptr);
-    }
+    const quint8 r = callCamera(uuid, KVR_func_api_GetDeviceInfo, &rec);
     if (r != 1)
         return Utilities::Ternary_False;
     info->makerName = boundedUtf8(rec.manufacturer.text, sizeof rec.manufacturer.text);
@@ -80,11 +76,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetDeviceInfo_ExtInfo(const Q
 {
     quint8 buffer[kExtIdBufferSize] = {};
     uint32_t length = 0;
-    quint8 r;
-    {
-        DeviceLock lock(*this, uuid);
-        r = KVR_func_api_ExtGetDeviceID(0, 0, buffer, kExtIdBufferSize, &length, cam(uuid).constData(), nullptr);
-    }
+    const quint8 r = callCamera(uuid, KVR_func_api_ExtGetDeviceID, 0, 0, buffer, kExtIdBufferSize, &length);
     const DeviceExtInfo ext = r == 1 ? decodeExtDeviceId(buffer, sizeof buffer) : DeviceExtInfo();
     if (info)
         *info = ext;
@@ -147,11 +139,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Power_SavingInfo_Get_Tether_C
     const QString &uuid, Utilities::PowerSavingTetherMode *out)
 {
     uint32_t raw = 0;
-    quint8 r;
-    {
-        DeviceLock lock(*this, uuid);
-        r = KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode(&raw, cam(uuid).constData(), nullptr);
-    }
+    const quint8 r = callCamera(uuid, KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode, &raw);
     if (r != 1)
         return Utilities::Ternary_False;
     const int mode = raw <= 2 ? int(raw) : Utilities::PwTether_Unknown;
@@ -178,11 +166,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Power_SavingInfo_Set_Tether_C
     });
     if (!supports)
         return Utilities::Ternary_False;
-    quint8 r;
-    {
-        DeviceLock lock(*this, uuid);
-        r = KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode(quint32(value), cam(uuid).constData(), nullptr);
-    }
+    const quint8 r = callCamera(uuid, KVR_func_api_Power_SavingInfo_Set_Tether_Connect_Mode, quint32(value));
     if (r != 1) {
         emit settingErrorNotify();
         withCameraByUuid(uuid, [&](CameraInfo &c) { c.powerOnMode = previous; });
@@ -211,11 +195,7 @@ ushort DeviceAdapter::adp_KVR_func_api_GetCameraStatus_UUID(const QString &uuid)
 ushort DeviceAdapter::adp_KVR_func_api_Net_Get_BasicStreaming_Function_UUID(const QString &uuid)
 {
     uint16_t value = 0;
-    quint8 r;
-    {
-        DeviceLock lock(*this, uuid);
-        r = KVR_func_api_Net_Get_BasicStreaming_Function(&value, cam(uuid).constData(), nullptr);
-    }
+    const quint8 r = callCamera(uuid, KVR_func_api_Net_Get_BasicStreaming_Function, &value);
     if (r != 1)
         return 0;
     withCameraByUuid(uuid, [&](CameraInfo &c) { c.basicStreaming = value == 1 ? 1 : 0; });
@@ -225,11 +205,7 @@ ushort DeviceAdapter::adp_KVR_func_api_Net_Get_BasicStreaming_Function_UUID(cons
 bool DeviceAdapter::isSupportPowerSaving(const QString &uuid)
 {
     auto capa = std::make_unique<KVR_STRUCT_POWER_SAVING_CAPA_INFO>();
-    quint8 r;
-    {
-        DeviceLock lock(*this, uuid);
-        r = KVR_func_api_PowerSaving_GetCapability(capa.get(), cam(uuid).constData(), nullptr);
-    }
+    const quint8 r = callCamera(uuid, KVR_func_api_PowerSaving_GetCapability, capa.get());
     return r != 0 && capa->tetherMode.count != 0 && capa->tetherMode.available != 0;
 }
 
@@ -239,11 +215,7 @@ bool DeviceAdapter::getCameraHlgInfo(const QString &uuid, CameraHlgInfo *info)
         return false;
     info->fill(0);
     auto capa = std::make_unique<KVR_STRUCT_METERING_CAPA_INFO>();
-    quint8 r;
-    {
-        DeviceLock lock(*this, uuid);
-        r = KVR_func_api_RecInfo_Metering_GetCapability(capa.get(), cam(uuid).constData(), nullptr);
-    }
+    const quint8 r = callCamera(uuid, KVR_func_api_RecInfo_Metering_GetCapability, capa.get());
     if (r == 0)
         return false;
     if (capa->hlg.available != 0) {

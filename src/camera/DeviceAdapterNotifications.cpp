@@ -62,12 +62,7 @@ void DeviceAdapter::registerEventIdPowerSavingInfo(quint32 type, quint32)
     const QString selected = camera_list_get_selected_camera_uuid();
     for (const QString &uuid : uuids) {
         quint32 mode = 0;
-        uint8_t result;
-        {
-            DeviceLock lock(*this, uuid);
-            result = KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode(&mode, uuid.toLocal8Bit().constData(),
-                                                                           nullptr);
-        }
+        const quint8 result = callCamera(uuid, KVR_func_api_Power_SavingInfo_Get_Tether_Connect_Mode, &mode);
         if (result != 1 || (mode != Utilities::PwTether_OFF && mode != Utilities::PwTether_ON))
             continue;
         const bool changed = withCameraTable([&](QMap<QString, CameraInfo> &table) {
@@ -92,11 +87,7 @@ int DeviceAdapter::adp_KVR_func_api_GetSetupInfoError(const QString &uuid)
 {
     KVR_STRUCT_SETUP_INFO_ERROR record;
     std::memset(&record, 0, sizeof record);
-    uint8_t result;
-    {
-        DeviceLock lock(*this, uuid);
-        result = KVR_func_api_GetSetupInfoError(&record, uuid.toLocal8Bit().constData(), nullptr);
-    }
+    const quint8 result = callCamera(uuid, KVR_func_api_GetSetupInfoError, &record);
     if (result != 1)
         return 0;
     if (record.entries[0].code == 0)
@@ -188,11 +179,7 @@ void DeviceAdapter::registerEventIdRecInfoAnother(quint32 type, quint32, const Q
     if (type != WorkerCommandCode::RecInfoAnother)
         return;
     quint16 status = 0;
-    uint8_t result;
-    {
-        DeviceLock lock(*this, uuid);
-        result = KVR_func_api_GetCameraStatus(&status, uuid.toLocal8Bit().constData(), nullptr);
-    }
+    const quint8 result = callCamera(uuid, KVR_func_api_GetCameraStatus, &status);
     if (result != 1)
         return;
     const bool statusChanged = storeCameraStatusInTable(uuid, status);
@@ -215,11 +202,7 @@ int DeviceAdapter::adp_KVR_func_api_ExpInShot_GetAutoISO()
 {
     const QString uuid = camera_list_get_selected_camera_uuid();
     quint32 iso = 0;
-    uint8_t result;
-    {
-        DeviceLock lock(*this, uuid);
-        result = KVR_func_api_ExpInShot_GetAutoISO(&iso, uuid.toLocal8Bit().constData(), nullptr);
-    }
+    const quint8 result = callCamera(uuid, KVR_func_api_ExpInShot_GetAutoISO, &iso);
     // Only a successful read is a value; a failed one leaves the last.
     if (result != 1)
         return 0;
@@ -237,11 +220,7 @@ int DeviceAdapter::adp_KVR_func_api_WB_Ctrl_WBSET_END_REQ()
     ctrl.paramCount = 2;
     ctrl.params[0] = d->wbset_pos_X.load();
     ctrl.params[1] = d->wbset_pos_Y.load();
-    uint8_t result;
-    {
-        DeviceLock lock(*this, uuid);
-        result = KVR_func_api_WB_Ctrl_WBSET(&ctrl, uuid.toLocal8Bit().constData(), nullptr);
-    }
+    const quint8 result = callCamera(uuid, KVR_func_api_WB_Ctrl_WBSET, &ctrl);
     emit wbErrorNotify();
     return result == 1;
 }
@@ -398,11 +377,7 @@ int DeviceAdapter::adp_KVR_func_api_Get_Lv_Composite_Info()
     const QString uuid = camera_list_get_selected_camera_uuid();
     KVR_STRUCT_LIVEVIEW_COMPOSITE_INFO info;
     std::memset(&info, 0, sizeof info);
-    uint8_t result;
-    {
-        DeviceLock lock(*this, uuid);
-        result = KVR_func_api_Get_Lv_Composite_Info(&info, uuid.toLocal8Bit().constData(), nullptr);
-    }
+    const quint8 result = callCamera(uuid, KVR_func_api_Get_Lv_Composite_Info, &info);
     if (result != 1)
         return 0;
     setLvShootingStatusValue(lvShootingStatusOf(info.shootingStatus));
