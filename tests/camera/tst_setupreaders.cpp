@@ -22,6 +22,7 @@ private slots:
     void fileTargetCodes();
     void powerSavingSupportIsAnnouncedAgainOnEveryRead();
     void zoomInformationFollowsTheCamerasNotice();
+    void movieQualityTextsByIndex();
 
 private:
     std::unique_ptr<test::IsolatedSettings> m_settings;
@@ -119,6 +120,20 @@ void TestSetupReaders::zoomInformationFollowsTheCamerasNotice()
     QCOMPARE(adapter.adp_KVR_func_api_LensZoom_Get_Info(), Utilities::Ternary_False);
     QCOMPARE(tele.count(), 1);
     QCOMPARE(adapter.zoomLensTele(), 105u);
+}
+
+// The texts of the kept movie-quality list's entries, and nothing past it.
+void TestSetupReaders::movieQualityTextsByIndex()
+{
+    DeviceAdapter &adapter = m_fixture.adapter();
+    QCOMPARE(adapter.mov_quality_list_data_frame_rate(0), QString());
+    QCOMPARE(adapter.adp_KVR_func_api_Mov_Config_GetCapability(), Utilities::Ternary_True);
+    QCOMPARE(adapter.adp_KVR_func_api_Mov_Config_Get_Quality_Detail_List(), Utilities::Ternary_True);
+    const QString rate = adapter.mov_quality_list_data_frame_rate(0);
+    QVERIFY2(rate.endsWith(QLatin1Char('p')) || rate.endsWith(QLatin1Char('i')), qPrintable(rate));
+    QVERIFY(!adapter.mov_quality_list_data_compression_method(0).isEmpty());
+    QCOMPARE(adapter.mov_quality_list_data_frame_rate(512), QString());
+    QCOMPARE(adapter.mov_quality_list_data_compression_method(uint(-1)), QString());
 }
 
 QTEST_MAIN(TestSetupReaders)
