@@ -1091,6 +1091,17 @@ private:
     // ---- end parameter and white-balance readers ----
     // ---- set-up readers (settings/DeviceAdapterSetupReaders.cpp) ----
 public:
+    // The HLG shooting types of a camera (pscHlgShootingType and the
+    // per-camera reads hold these values).
+    enum HlgShootingType : int {
+        HlgShootingType_Unknown = -1,
+        HlgShootingType_OFF,
+        HlgShootingType_8K,
+        HlgShootingType_Full,
+        HlgShootingType_4K,
+        HlgShootingType_Max
+    };
+    Q_ENUM(HlgShootingType)
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetupFilesCfgInfo_GetCapability();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PowerSaving_GetCapability();
     // The camera's system frequency cannot be changed from here.
