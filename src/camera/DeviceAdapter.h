@@ -1153,6 +1153,74 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_LensZoom_Get_Info();
     // ---- end lens zoom ----
 
+    // ---- irregular writers (settings/DeviceAdapterIrregularWriters.cpp) ----
+public:
+    // Writers whose rules depart from the common queued shape. Each pair is
+    // an enqueuer (answers whether the command was queued) and its worker
+    // (Ternary_True when the selected camera took the value). The recording
+    // and focus modes are written on the calling thread by their properties;
+    // their enqueuers exist for callers that must not wait.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Set_Mode_Pos_Start(
+        kavrotether::Utilities::RecordingMode value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Set_Mode_Pos(
+        kavrotether::Utilities::RecordingMode value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AF_Config_Set_AF_Mode_Param_Start(
+        kavrotether::Utilities::FocusMode value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AF_Config_Set_AF_Mode_Param(
+        kavrotether::Utilities::FocusMode value);
+    // The movie exposure mode: the recording mode at the time the worker
+    // runs decides whether creativeVideoAE or sqMotion is written.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Set_C_Movie_mode_Param_Start(
+        kavrotether::Utilities::CreativeVideoAE value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Set_C_Movie_mode_Param(
+        kavrotether::Utilities::CreativeVideoAE value);
+    // The queued write of the value a refused program-to-manual movie mode
+    // write displaced; it is itself never followed by another.
+    kavrotether::Utilities::Ternary restoreCreativeVideoAE(kavrotether::Utilities::CreativeVideoAE value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_IntervalInfo_Set_Mode_Start(
+        kavrotether::Utilities::IntervalMode value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_IntervalInfo_Set_Mode(
+        kavrotether::Utilities::IntervalMode value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Set_4k_Mode_Start(
+        kavrotether::Utilities::Picture4K6K value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_CameraMode_Set_4k_Mode(
+        kavrotether::Utilities::Picture4K6K value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ImageInfo_Set_ImageSize_Start(int value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ImageInfo_Set_ImageSize(int value);
+    // The HLG shooting type of one camera (an empty UUID: the selected one);
+    // never repeated on other cameras.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_HLG_Set_Cfg_Start(int value,
+                                                                                   QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_HLG_Set_Cfg(int value,
+                                                                             QString device_uuid = QString());
+    Q_INVOKABLE void setPscHlgShootingTypeByUUID(QString device_uuid, int value);
+    // Both white-balance adjustments at once: A-B in the high half of the
+    // value, G-M in the low half.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Set_ADJ_Start(int value);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Set_ADJ(int value);
+    Q_INVOKABLE void setWbAdjust(kavrotether::Utilities::WhiteBalanceAdjust ab,
+                                 kavrotether::Utilities::WhiteBalanceAdjust gm);
+    // The camera's photo-style backup while the photo-style popup is open.
+    // Queued, so that each runs after the photo-style writes made before it.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Backup_PhotoStyle_Req();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Restore_PhotoStyle_Req();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Del_Backup_Req();
+    // The worker of the three: sends the backup command to the selected and
+    // the mirrored cameras.
+    kavrotether::Utilities::Ternary runPhotoStyleBackupRequest(quint32 command);
+signals:
+    void reflectFocusMode(kavrotether::Utilities::RecordingMode value);
+    void focusModeInnerChanged(kavrotether::Utilities::FocusMode value);
+    void pictureSizeInnerChanged(int value);
+
+private:
+    kavrotether::Utilities::Ternary writeCreativeVideoAE(kavrotether::Utilities::CreativeVideoAE value, bool restoring);
+    kavrotether::Utilities::Ternary enqueuePhotoStyleBackupRequest(quint32 code);
+    // Numbers the photo-style requests, so that the queue never takes a
+    // request for a copy of one still waiting.
+    std::atomic<quint32> m_photoStyleRequestCount{0};
+    // ---- end irregular writers ----
+
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:
     Q_PROPERTY(kavrotether::Utilities::AFFrameColor afFrameColor READ afFrameColor NOTIFY afFrameColorChanged)

@@ -162,11 +162,13 @@ constexpr bool isFirmwareStatus(quint32 code)
 }
 
 // Setting writes: a newer value for the same camera replaces a waiting one.
-// The network disconnect shares the range but is not a setting.
+// The network disconnect shares the range but is not a setting; the picture
+// size is one though its code lies among the reads.
 constexpr bool isSettingWrite(quint32 code)
 {
-    return code >= WorkerCommandCode::SettingWriteFirst && code <= WorkerCommandCode::SettingWriteLast
-           && code != WorkerCommandCode::PtpipDisconnect;
+    return (code >= WorkerCommandCode::SettingWriteFirst && code <= WorkerCommandCode::SettingWriteLast
+            && code != WorkerCommandCode::PtpipDisconnect)
+           || code == WorkerCommandCode::SetPictureSize;
 }
 
 template<typename Entry>
@@ -227,6 +229,33 @@ void runPtpipDisconnect(DeviceAdapter &adapter, const CallbackQueueItem &item)
 {
     QByteArray uuid = item.cb_event_uuid.toUtf8();
     adapter.registerEventPtpipDisconnectProc(PtpipKind::Disconnect, nullptr, uuid.data());
+}
+
+// A writer run with the item's parameter as its one argument (an
+// enumeration value or an int, as the writer takes it).
+template<typename>
+struct WriterArgument;
+template<typename R, typename A>
+struct WriterArgument<R (DeviceAdapter::*)(A)>
+{
+    using type = A;
+};
+template<auto Write>
+void runParamWriter(DeviceAdapter &adapter, const CallbackQueueItem &item)
+{
+    using Argument = typename WriterArgument<decltype(Write)>::type;
+    (void)(adapter.*Write)(static_cast<Argument>(item.cb_event_param));
+}
+// The HLG writer names its camera in the item.
+void runHlgShootingTypeWrite(DeviceAdapter &adapter, const CallbackQueueItem &item)
+{
+    (void)adapter.adp_KVR_func_api_HLG_Set_Cfg(int(item.cb_event_param), item.cb_event_uuid);
+}
+// The parameter only numbers the request; the row says which it is.
+template<quint32 Command>
+void runPhotoStyleRequest(DeviceAdapter &adapter, const CallbackQueueItem &)
+{
+    (void)adapter.runPhotoStyleBackupRequest(Command);
 }
 
 // Every command row, handled or not, in code order, and which of them have
