@@ -27,6 +27,14 @@ int callCount(int index, const char *function)
     return n;
 }
 
+QByteArrayList callsOf(int index)
+{
+    QByteArrayList calls;
+    for (const std::string &call : kvrsim::callLog(index))
+        calls << QByteArray::fromStdString(call);
+    return calls;
+}
+
 QMetaMethod signalNamed(const QObject *object, const QByteArray &name)
 {
     const QMetaObject *meta = object->metaObject();
@@ -54,6 +62,7 @@ private slots:
     void cleanup();
     void rows_data();
     void rows();
+    void writersWithoutWriteAccessor();
     void mirroring_data();
     void mirroring();
     void refusalRestoresByPolicy();
@@ -138,11 +147,12 @@ void TestSettingWriters::rows_data()
     QTest::addColumn<QByteArray>("setting"); // empty: the camera's function serves two settings
     QTest::addColumn<uint>("code");
     QTest::addColumn<QByteArray>("success"); // the worker's signal after success
+    QTest::addColumn<QByteArray>("reads");   // the capabilities read again after success
 
     auto row = [](const char *name, const char *property, int value, int other, const char *function,
-                  const char *setting, quint64 code, const char *success = "") {
+                  const char *setting, quint64 code, const char *success = "", const char *reads = "") {
         QTest::newRow(name) << QByteArray(property) << value << other << QByteArray(function) << QByteArray(setting)
-                            << uint(code) << QByteArray(success);
+                            << uint(code) << QByteArray(success) << QByteArray(reads);
     };
     row("iA", "intelligentAutoMode", 1, 0, "CameraMode_Set_iA_Mode", "intelligentAutoMode",
         U::arrIntelligentAutoModeVal[1], "intelligentAutoModeInnerChanged");
@@ -177,7 +187,7 @@ void TestSettingWriters::rows_data()
     row("preview", "recPreviewMode", 1, 0, "RecPreview_Cfg_Info_Set_Monitor_Disp", "recPreviewMode",
         U::arrRecPreviewModeVal[1]);
     row("style", "photoStyle", 3, 1, "PhotoStyle_Set_StyleMode", "photoStyle", U::arrPhotoStyVal[3],
-        "photoStyleChanged");
+        "photoStyleChanged", "PhotoStyle_GetCapability,PhotoStyle2_GetCapability");
     row("sharpness", "pscSharpness", 2, 1, "PhotoStyle_Set_Sharpness", "pscSharpness", 2, "pscSharpnessChanged");
     row("noise", "pscNoiseReduction", -1, 1, "PhotoStyle_Set_NoseReduction", "pscNoiseReduction", 0x8001,
         "pscNoiseReductionChanged");
@@ -190,17 +200,17 @@ void TestSettingWriters::rows_data()
     row("tone", "pscColorTone", 1, 2, "PhotoStyle_Set_Color_Tone", "pscColorTone", 1, "pscColorToneChanged");
     row("highlight", "pscHighLight", 2, 1, "PhotoStyle_Set_High_Light", "pscHighLight", 2, "pscHighLightChanged");
     row("shadow", "pscShadow", -4, 1, "PhotoStyle_Set_Shadow", "pscShadow", 0x8004, "pscShadowChanged");
-    row("style iso", "pscISO", 800, 400, "PhotoStyle_Set_ISO", "pscISO", 800, "pscISOChanged");
-    row("style wb", "pscWB", 2, 1, "PhotoStyle_Set_WB", "pscWB", U::arrWBVal[2], "pscWBChanged");
+    row("style iso", "pscISO", 800, 400, "PhotoStyle_Set_ISO", "pscISO", 800, "pscISOChanged", "ISO_GetCapability");
+    row("style wb", "pscWB", 2, 1, "PhotoStyle_Set_WB", "pscWB", U::arrWBVal[2], "pscWBChanged", "WB_GetCapability");
     row("base", "pscBasePhotoStyle", 4, 1, "PhotoStyle_Set_Base", "pscBasePhotoStyle", U::arrPhotoStyVal[4],
-        "pscBasePhotoStyleChanged");
+        "pscBasePhotoStyleChanged", "PhotoStyle_GetCapability");
     row("dual iso", "pscDualISO", 1, 2, "PhotoStyle2_Set_Dual_Native_ISO", "pscDualISO", 1, "pscDualISOChanged");
     row("colour noise", "pscColorNoise", 1, 0, "PhotoStyle2_Set_ColorNoise", "pscColorNoise", 1,
         "pscColorNoiseChanged");
     row("LUT", "pscLUT", 1, 0, "PhotoStyle2_Set_LUT", "pscLUT", 1, "pscLUTChanged");
-    row("gain", "pscGain", 6, 3, "PhotoStyle2_Set_Gain", "pscGain", 6, "pscGainChanged");
+    row("gain", "pscGain", 6, 3, "PhotoStyle2_Set_Gain", "pscGain", 6, "pscGainChanged", "PhotoStyle2_GetCapability");
     row("base 2", "pscBasePhotoStyle2", 5, 1, "PhotoStyle2_Set_Base", "pscBasePhotoStyle2", U::arrPhotoStyVal[5],
-        "pscBasePhotoStyle2Changed");
+        "pscBasePhotoStyle2Changed", "PhotoStyle2_GetCapability");
     row("LUT 2", "pscLUT2", 1, 0, "PhotoStyle2_Set_LUT2", "pscLUT2", 1, "pscLUT2Changed");
     row("density", "pscDensity", 3, 1, "PhotoStyle2_Set_DENSITY", "pscDensity", 30, "pscDensityChanged");
     row("density 2 negative", "pscDensity2", -2, 1, "PhotoStyle2_Set_DENSITY2", "pscDensity2", 0x8014,
@@ -229,6 +239,7 @@ void TestSettingWriters::rows()
     QFETCH(QByteArray, setting);
     QFETCH(uint, code);
     QFETCH(QByteArray, success);
+    QFETCH(QByteArray, reads);
 
     DeviceAdapter &adapter = m_fixture.adapter();
     const QMetaProperty meta = adapter.metaObject()->property(adapter.metaObject()->indexOfProperty(property));
@@ -254,8 +265,8 @@ void TestSettingWriters::rows()
     // same call once, and only the row's own signal follows.
     QVERIFY(meta.write(&adapter, value));
     runWrite();
-    QCOMPARE(callCount(m_index, function), 1);
-    QCOMPARE(callCount(m_other, function), 1);
+    QCOMPARE(callsOf(m_index), QByteArrayList{function} + (reads.isEmpty() ? QByteArrayList() : reads.split(',')));
+    QCOMPARE(callsOf(m_other), QByteArrayList{function});
     if (!setting.isEmpty()) {
         QCOMPARE(kvrsim::setting(m_index, setting.toStdString()), code);
         QCOMPARE(kvrsim::setting(m_other, setting.toStdString()), code);
@@ -278,6 +289,7 @@ void TestSettingWriters::rows()
     kvrsim::failNext(function.toStdString(), 1, 0, KVR_ERR_REFUSED, m_uuid.toStdString());
     QVERIFY(meta.write(&adapter, other));
     runWrite();
+    QCOMPARE(callsOf(m_index), QByteArrayList{function});
     QCOMPARE(errors.count(), 1);
     QCOMPARE(meta.read(&adapter).toInt(), before);
     QCOMPARE(notify->count(), 1);
@@ -293,6 +305,38 @@ void TestSettingWriters::rows()
     QCOMPARE(callCount(m_other, function), 0);
     QCOMPARE(notify->count(), 0);
     QCOMPARE(errors.count(), 1);
+}
+
+// The picture format and the JPEG/HEIF quality change only through their
+// enqueuers: their properties' WRITE queues nothing.
+void TestSettingWriters::writersWithoutWriteAccessor()
+{
+    DeviceAdapter &adapter = m_fixture.adapter();
+    for (const char *setting : {"imgInfoFormat", "imgInfoJpegHeifQuality"}) {
+        kvrsim::turnDial(m_index, setting, 0xFFFE);
+        kvrsim::setOffered(m_index, setting,
+                           {quint32(U::arrImgInfoFormatVal[1]), quint32(U::arrImgInfoJpegHeifQualityVal[1])});
+    }
+    m_fixture.deliverAndRun();
+    QSignalSpy format(&adapter, &DeviceAdapter::imgInfoFormatChanged);
+    QSignalSpy quality(&adapter, &DeviceAdapter::imgInfoJpegHeifQualityChanged);
+    kvrsim::clearCallLogs();
+
+    QVERIFY(adapter.setProperty("imgInfoFormat", 1));
+    QVERIFY(adapter.setProperty("imgInfoJpegHeifQuality", 1));
+    QVERIFY(m_fixture.receiver().pendingItems().empty());
+
+    QCOMPARE(adapter.adp_KVR_func_api_ImageInfo_Set_ImageFormat_Start(U::ImgInfoFormat(1)), U::Ternary_True);
+    runWrite();
+    QCOMPARE(format.count(), 1);
+    m_fixture.deliverAndRun();
+    QCOMPARE(adapter.adp_KVR_func_api_ImageInfo_Set_ImageJpegHeifQuality_Start(U::ImgInfoJpegHeifQuality(1)),
+             U::Ternary_True);
+    runWrite();
+    QCOMPARE(quality.count(), 1);
+    QVERIFY(callsOf(m_index).startsWith("ImageInfo_Set_ImageFormat"));
+    QCOMPARE(callsOf(m_index).last(), QByteArray("ImageInfo_Set_ImageQuality"));
+    QCOMPARE(kvrsim::setting(m_index, "imgInfoFormat"), quint32(U::arrImgInfoFormatVal[1]));
 }
 
 // Which other camera repeats a write: with "All Cameras" the powered cameras
