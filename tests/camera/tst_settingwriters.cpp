@@ -405,6 +405,19 @@ void TestSettingWriters::refusalRestoresByPolicy()
     kvrsim::failNext("RecInfo_SelfTimer_Set_Custom_Param", 1);
     QCOMPARE(adapter.adp_KVR_func_api_RecInfo_SelfTimer_Set_Custom_Param(U::SelfTimerCustom(3)), U::Ternary_False);
     QCOMPARE(data.raw_selfTimerCustom.load(), quint16(U::arrSelfTimerCustomVal[0]));
+
+    // The aspect's code follows the value when it is stored, and goes back
+    // with it.
+    data.aspectRatio.store(U::AR_3_2);
+    data.raw_imageAspect.store(U::AR_3_2);
+    QSignalSpy aspectChanged(&adapter, &DeviceAdapter::aspectRatioChanged);
+    kvrsim::failNext("ImageInfo_Set_ImageAspect", 1);
+    connect(&adapter, &DeviceAdapter::settingErrorNotify, this,
+            [&] { QCOMPARE(data.raw_imageAspect.load(), quint16(U::AR_1_1)); });
+    QCOMPARE(adapter.adp_KVR_func_api_ImageInfo_Set_ImageAspect(U::AR_1_1), U::Ternary_False);
+    QCOMPARE(data.raw_imageAspect.load(), quint16(U::AR_3_2));
+    QCOMPARE(adapter.aspectRatio(), int(U::AR_3_2));
+    QCOMPARE(aspectChanged.count(), 1);
 }
 
 // A, B and A again written while the queue is busy: one write waits, with
