@@ -144,90 +144,82 @@ void TestSettingWriters::rows_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("other");
     QTest::addColumn<QByteArray>("function");
-    QTest::addColumn<QByteArray>("setting"); // empty: the camera's function serves two settings
+    QTest::addColumn<QByteArray>("setting");
     QTest::addColumn<uint>("code");
     QTest::addColumn<QByteArray>("success"); // the worker's signal after success
     QTest::addColumn<QByteArray>("reads");   // the capabilities read again after success
 
-    auto row = [](const char *name, const char *property, int value, int other, const char *function,
-                  const char *setting, quint64 code, const char *success = "", const char *reads = "") {
-        QTest::newRow(name) << QByteArray(property) << value << other << QByteArray(function) << QByteArray(setting)
-                            << uint(code) << QByteArray(success) << QByteArray(reads);
+    // The camera's setting of the same name unless named; "" for a function
+    // that serves two settings.
+    auto row = [](const char *property, int value, int other, const char *function, quint64 code,
+                  const char *success = "", const char *reads = "", const char *setting = nullptr) {
+        QTest::addRow("%s %d", property, value)
+            << QByteArray(property) << value << other << QByteArray(function)
+            << QByteArray(setting ? setting : property) << uint(code) << QByteArray(success) << QByteArray(reads);
     };
-    row("iA", "intelligentAutoMode", 1, 0, "CameraMode_Set_iA_Mode", "intelligentAutoMode",
-        U::arrIntelligentAutoModeVal[1], "intelligentAutoModeInnerChanged");
-    row("custom 3", "custom3Set", 2, 1, "CameraMode_Set_C3_Param", "custom3Set", U::arrCustom3SetVal[2]);
-    row("custom 4", "custom4Set", 3, 1, "CameraMode_Set_C3_Param", "custom3Set", U::arrCustom3SetVal[3]);
-    row("photo exposure", "photoExposure", 2, 1, "CameraMode_Set_Exposure_Param", "photoExposure",
-        U::arrPhotoExposureVal[2]);
-    row("creative", "creativeControlFilter", 2, 1, "CameraMode_Set_CreatvieMode", "creativeControlFilter",
-        U::arrCreativeControlFilterVal[2]);
-    row("creative latin", "creativeControlFilterRatin", 3, 1, "CameraMode_Set_CreatvieMode", "creativeControlFilter",
-        U::arrCreativeControlFilterVal[3]);
-    row("burst", "burstSpeed", 2, 1, "RecInfo_BurstBracker_Set_Burst_Param", "burstSpeed", U::arrBurstSpeedVal[2]);
-    row("burst 2", "burstSpeed2", 3, 1, "RecInfo_BurstBracker_Set_Burst_Param", "burstSpeed", U::arrBurstSpeedVal[3]);
-    row("focus select", "focusSelect", 1, 0, "RecInfo_4K6K_Set_FocusSelect_Param", "focusSelect",
-        U::arrFocusSelectVal[1]);
-    row("self timer", "selfTimer", 2, 1, "RecInfo_SelfTimer_Set_Param", "selfTimer", U::arrSelfTimerVal[2]);
-    row("aperture negative", "aperture", -5, 40, "Aperture_Set_Param", "aperture", 0xFFFB);
-    row("shutter", "shutterSpeed", 5, 6, "SS_SetParam", "shutterSpeed", U::arrSsVal[5]);
-    row("angle", "shutterSpeedAngle", 270, 90, "SS_SetStAngle", "shutterSpeedAngle", 270);
-    row("ss gain", "ssGain", 1, 2, "Mov_Config_Set_SS_Gain_Param", "ssGain", U::arrSSGainVal[1]);
-    row("ss gain first key", "ssGain", 0, 2, "Mov_Config_Set_SS_Gain_Param", "ssGain", 0);
-    row("drive", "driveMode", 3, 1, "CameraMode_Set_DriveMode", "driveMode", U::arrDriveModeVal[3]);
-    row("iso", "iso", 800, 400, "ISO_SetParam", "iso", 800);
-    row("iso auto", "isoAuto", 400, 200, "ISO_SetParam", "iso", 400);
-    row("iso gain low 16 bits", "isoGain", 70000, 12, "ISO_Set_GainValue", "isoGain", 4464);
-    row("K set", "whiteBalanceKSet", 4, 1, "WB_Set_K_Set", "whiteBalanceKSet", U::arrWBKVal[4]);
-    row("AF area", "autoFocusMode", 2, 1, "AF_Config_Set_AF_Area_Param", "", 0, "autoFocusModeInnerChanged");
-    row("custom multi", "customMulti", 1, 2, "AF_Config_Set_AF_Area_Param", "", 0);
-    row("metering", "meteringMode", 2, 1, "MeteringInfo_Set_Mode", "meteringMode", U::arrMetModeVal[2],
-        "meteringModeInnerChanged");
-    row("tele", "exTelecon", 1, 0, "RecInfo_ExTelecon_Set_Cfg", "exTelecon", U::arrExTeleconVal[1]);
-    row("preview", "recPreviewMode", 1, 0, "RecPreview_Cfg_Info_Set_Monitor_Disp", "recPreviewMode",
-        U::arrRecPreviewModeVal[1]);
-    row("style", "photoStyle", 3, 1, "PhotoStyle_Set_StyleMode", "photoStyle", U::arrPhotoStyVal[3],
-        "photoStyleChanged", "PhotoStyle_GetCapability,PhotoStyle2_GetCapability");
-    row("sharpness", "pscSharpness", 2, 1, "PhotoStyle_Set_Sharpness", "pscSharpness", 2, "pscSharpnessChanged");
-    row("noise", "pscNoiseReduction", -1, 1, "PhotoStyle_Set_NoseReduction", "pscNoiseReduction", 0x8001,
-        "pscNoiseReductionChanged");
-    row("saturation", "pscSaturation", 4, 1, "PhotoStyle_Set_Saturation", "pscSaturation", 4, "pscSaturationChanged");
-    row("filter", "pscFilter", 3, 1, "PhotoStyle_Set_Filter", "pscFilter", 3, "pscFilterChanged");
-    row("hue", "pscChromaPhase", -2, 1, "PhotoStyle_Set_Chroma_Phase", "pscChromaPhase", 0x8002,
-        "pscChromaPhaseChanged");
-    row("grain", "pscGrain", 2, 1, "PhotoStyle_Set_Grain", "pscGrain", 2, "pscGrainChanged");
-    row("knee", "pscKneeMode", 2, 1, "PhotoStyle_Set_Knee_Mode", "pscKneeMode", 2, "pscKneeModeChanged");
-    row("tone", "pscColorTone", 1, 2, "PhotoStyle_Set_Color_Tone", "pscColorTone", 1, "pscColorToneChanged");
-    row("highlight", "pscHighLight", 2, 1, "PhotoStyle_Set_High_Light", "pscHighLight", 2, "pscHighLightChanged");
-    row("shadow", "pscShadow", -4, 1, "PhotoStyle_Set_Shadow", "pscShadow", 0x8004, "pscShadowChanged");
-    row("style iso", "pscISO", 800, 400, "PhotoStyle_Set_ISO", "pscISO", 800, "pscISOChanged", "ISO_GetCapability");
-    row("style wb", "pscWB", 2, 1, "PhotoStyle_Set_WB", "pscWB", U::arrWBVal[2], "pscWBChanged", "WB_GetCapability");
-    row("base", "pscBasePhotoStyle", 4, 1, "PhotoStyle_Set_Base", "pscBasePhotoStyle", U::arrPhotoStyVal[4],
-        "pscBasePhotoStyleChanged", "PhotoStyle_GetCapability");
-    row("dual iso", "pscDualISO", 1, 2, "PhotoStyle2_Set_Dual_Native_ISO", "pscDualISO", 1, "pscDualISOChanged");
-    row("colour noise", "pscColorNoise", 1, 0, "PhotoStyle2_Set_ColorNoise", "pscColorNoise", 1,
-        "pscColorNoiseChanged");
-    row("LUT", "pscLUT", 1, 0, "PhotoStyle2_Set_LUT", "pscLUT", 1, "pscLUTChanged");
-    row("gain", "pscGain", 6, 3, "PhotoStyle2_Set_Gain", "pscGain", 6, "pscGainChanged", "PhotoStyle2_GetCapability");
-    row("base 2", "pscBasePhotoStyle2", 5, 1, "PhotoStyle2_Set_Base", "pscBasePhotoStyle2", U::arrPhotoStyVal[5],
-        "pscBasePhotoStyle2Changed", "PhotoStyle2_GetCapability");
-    row("LUT 2", "pscLUT2", 1, 0, "PhotoStyle2_Set_LUT2", "pscLUT2", 1, "pscLUT2Changed");
-    row("density", "pscDensity", 3, 1, "PhotoStyle2_Set_DENSITY", "pscDensity", 30, "pscDensityChanged");
-    row("density 2 negative", "pscDensity2", -2, 1, "PhotoStyle2_Set_DENSITY2", "pscDensity2", 0x8014,
-        "pscDensity2Changed");
-    row("quality", "imgInfoQuality", 2, 1, "ImageInfo_Set_ImageQuality", "", 0, "imgInfoQualityChanged");
-    row("white balance", "whiteBalance", 3, 1, "WB_Set_Param", "whiteBalance", U::arrWBVal[3],
-        "whiteBalanceInnerChanged");
-    row("white balance outside table", "whiteBalance", 99, 1, "WB_Set_Param", "whiteBalance", 0,
-        "whiteBalanceInnerChanged");
-    row("adjust AB", "wbAdjustAB", 12, 10, "WB_Set_ADJ_AB", "wbAdjustAB", U::arrWBAdjVal[12]);
-    row("adjust GM", "wbAdjustGM", 8, 10, "WB_Set_ADJ_GM", "wbAdjustGM", U::arrWBAdjVal[8]);
-    row("adjust AB sep", "wbAdjustABSep", 5, 10, "WB_Set_ADJ_AB_Sep", "wbAdjustABSep", U::arrWBAdjVal[5]);
-    row("exposure", "exposureVal", 20, 15, "Exposure_Set_Param", "exposure", U::arrExposureVal[20]);
-    row("exposure outside table", "exposureVal", 99, 14, "Exposure_Set_Param", "exposure", 0);
-    row("aspect", "aspectRatio", 3, 1, "ImageInfo_Set_ImageAspect", "imgInfoAspect", 3, "aspectRatioInnerChanged");
-    row("custom timer", "selfTimerCustom", 4, 1, "RecInfo_SelfTimer_Set_Custom_Param", "selfTimerCustom",
-        U::arrSelfTimerCustomVal[4]);
+    row("intelligentAutoMode", 1, 0, "CameraMode_Set_iA_Mode", U::arrIntelligentAutoModeVal[1],
+        "intelligentAutoModeInnerChanged");
+    row("custom3Set", 2, 1, "CameraMode_Set_C3_Param", U::arrCustom3SetVal[2]);
+    row("custom4Set", 3, 1, "CameraMode_Set_C3_Param", U::arrCustom3SetVal[3], "", "", "custom3Set");
+    row("photoExposure", 2, 1, "CameraMode_Set_Exposure_Param", U::arrPhotoExposureVal[2]);
+    row("creativeControlFilter", 2, 1, "CameraMode_Set_CreatvieMode", U::arrCreativeControlFilterVal[2]);
+    row("creativeControlFilterRatin", 3, 1, "CameraMode_Set_CreatvieMode", U::arrCreativeControlFilterVal[3], "", "",
+        "creativeControlFilter");
+    row("burstSpeed", 2, 1, "RecInfo_BurstBracker_Set_Burst_Param", U::arrBurstSpeedVal[2]);
+    row("burstSpeed2", 3, 1, "RecInfo_BurstBracker_Set_Burst_Param", U::arrBurstSpeedVal[3], "", "", "burstSpeed");
+    row("focusSelect", 1, 0, "RecInfo_4K6K_Set_FocusSelect_Param", U::arrFocusSelectVal[1]);
+    row("selfTimer", 2, 1, "RecInfo_SelfTimer_Set_Param", U::arrSelfTimerVal[2]);
+    row("aperture", -5, 40, "Aperture_Set_Param", 0xFFFB);
+    row("shutterSpeed", 5, 6, "SS_SetParam", U::arrSsVal[5]);
+    row("shutterSpeedAngle", 270, 90, "SS_SetStAngle", 270);
+    row("ssGain", 1, 2, "Mov_Config_Set_SS_Gain_Param", U::arrSSGainVal[1]);
+    row("ssGain", 0, 2, "Mov_Config_Set_SS_Gain_Param", 0);
+    row("driveMode", 3, 1, "CameraMode_Set_DriveMode", U::arrDriveModeVal[3]);
+    row("iso", 800, 400, "ISO_SetParam", 800);
+    row("isoAuto", 400, 200, "ISO_SetParam", 400, "", "", "iso");
+    row("isoGain", 70000, 12, "ISO_Set_GainValue", 4464);
+    row("whiteBalanceKSet", 4, 1, "WB_Set_K_Set", U::arrWBKVal[4]);
+    row("autoFocusMode", 2, 1, "AF_Config_Set_AF_Area_Param", 0, "autoFocusModeInnerChanged", "", "");
+    row("customMulti", 1, 2, "AF_Config_Set_AF_Area_Param", 0, "", "", "");
+    row("meteringMode", 2, 1, "MeteringInfo_Set_Mode", U::arrMetModeVal[2], "meteringModeInnerChanged");
+    row("exTelecon", 1, 0, "RecInfo_ExTelecon_Set_Cfg", U::arrExTeleconVal[1]);
+    row("recPreviewMode", 1, 0, "RecPreview_Cfg_Info_Set_Monitor_Disp", U::arrRecPreviewModeVal[1]);
+    row("photoStyle", 3, 1, "PhotoStyle_Set_StyleMode", U::arrPhotoStyVal[3], "photoStyleChanged",
+        "PhotoStyle_GetCapability,PhotoStyle2_GetCapability");
+    row("pscContrast", -3, 1, "PhotoStyle_Set_Contrast", 0x8003, "pscContrastChanged");
+    row("pscSharpness", 2, 1, "PhotoStyle_Set_Sharpness", 2, "pscSharpnessChanged");
+    row("pscNoiseReduction", -1, 1, "PhotoStyle_Set_NoseReduction", 0x8001, "pscNoiseReductionChanged");
+    row("pscSaturation", 4, 1, "PhotoStyle_Set_Saturation", 4, "pscSaturationChanged");
+    row("pscFilter", 3, 1, "PhotoStyle_Set_Filter", 3, "pscFilterChanged");
+    row("pscChromaPhase", -2, 1, "PhotoStyle_Set_Chroma_Phase", 0x8002, "pscChromaPhaseChanged");
+    row("pscGrain", 2, 1, "PhotoStyle_Set_Grain", 2, "pscGrainChanged");
+    row("pscKneeMode", 2, 1, "PhotoStyle_Set_Knee_Mode", 2, "pscKneeModeChanged");
+    row("pscColorTone", 1, 2, "PhotoStyle_Set_Color_Tone", 1, "pscColorToneChanged");
+    row("pscHighLight", 2, 1, "PhotoStyle_Set_High_Light", 2, "pscHighLightChanged");
+    row("pscShadow", -4, 1, "PhotoStyle_Set_Shadow", 0x8004, "pscShadowChanged");
+    row("pscISO", 800, 400, "PhotoStyle_Set_ISO", 800, "pscISOChanged", "ISO_GetCapability");
+    row("pscWB", 2, 1, "PhotoStyle_Set_WB", U::arrWBVal[2], "pscWBChanged", "WB_GetCapability");
+    row("pscBasePhotoStyle", 4, 1, "PhotoStyle_Set_Base", U::arrPhotoStyVal[4], "pscBasePhotoStyleChanged",
+        "PhotoStyle_GetCapability");
+    row("pscDualISO", 1, 2, "PhotoStyle2_Set_Dual_Native_ISO", 1, "pscDualISOChanged");
+    row("pscColorNoise", 1, 0, "PhotoStyle2_Set_ColorNoise", 1, "pscColorNoiseChanged");
+    row("pscLUT", 1, 0, "PhotoStyle2_Set_LUT", 1, "pscLUTChanged");
+    row("pscGain", 6, 3, "PhotoStyle2_Set_Gain", 6, "pscGainChanged", "PhotoStyle2_GetCapability");
+    row("pscBasePhotoStyle2", 5, 1, "PhotoStyle2_Set_Base", U::arrPhotoStyVal[5], "pscBasePhotoStyle2Changed",
+        "PhotoStyle2_GetCapability");
+    row("pscLUT2", 1, 0, "PhotoStyle2_Set_LUT2", 1, "pscLUT2Changed");
+    row("pscDensity", 3, 1, "PhotoStyle2_Set_DENSITY", 30, "pscDensityChanged");
+    row("pscDensity2", -2, 1, "PhotoStyle2_Set_DENSITY2", 0x8014, "pscDensity2Changed");
+    row("imgInfoQuality", 2, 1, "ImageInfo_Set_ImageQuality", 0, "imgInfoQualityChanged", "", "");
+    row("whiteBalance", 3, 1, "WB_Set_Param", U::arrWBVal[3], "whiteBalanceInnerChanged");
+    row("whiteBalance", 99, 1, "WB_Set_Param", 0, "whiteBalanceInnerChanged");
+    row("wbAdjustAB", 12, 10, "WB_Set_ADJ_AB", U::arrWBAdjVal[12]);
+    row("wbAdjustGM", 8, 10, "WB_Set_ADJ_GM", U::arrWBAdjVal[8]);
+    row("wbAdjustABSep", 5, 10, "WB_Set_ADJ_AB_Sep", U::arrWBAdjVal[5]);
+    row("exposureVal", 20, 15, "Exposure_Set_Param", U::arrExposureVal[20], "", "", "exposure");
+    row("exposureVal", 99, 14, "Exposure_Set_Param", 0, "", "", "exposure");
+    row("aspectRatio", 3, 1, "ImageInfo_Set_ImageAspect", 3, "aspectRatioInnerChanged", "", "imgInfoAspect");
+    row("selfTimerCustom", 4, 1, "RecInfo_SelfTimer_Set_Custom_Param", U::arrSelfTimerCustomVal[4]);
 }
 
 void TestSettingWriters::rows()
