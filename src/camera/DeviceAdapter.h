@@ -23,6 +23,7 @@
 #include "DeviceSearch.h"
 #include "SearchCameraListItemObject.h"
 #include "WorkerCommands.def"
+#include "settings/SettingWriters.def"
 #include "Kvrptpif.h"
 #include "core/Utilities.h"
 #include "core/WorkerThread.h"
@@ -1220,6 +1221,28 @@ private:
     // request for a copy of one still waiting.
     std::atomic<quint32> m_photoStyleRequestCount{0};
     // ---- end irregular writers ----
+    // ---- setting writers (settings/DeviceAdapterSettingWriters.cpp) ----
+public:
+    // Each enqueuer queues its write for the selected camera and answers
+    // Ternary_False when there is no queue; each worker sends the value to
+    // the selected camera and the other chosen cameras and answers
+    // Ternary_True only when the selected camera took it.
+    KAVRO_SETTING_WRITERS(KAVRO_SETTING_WRITER_MEMBERS)
+    // The photo-style slider code: magnitude in bits 0-7 (at most 0xFF),
+    // the step in bits 8-11 when it is not 1, bit 15 for a negative value.
+    static quint32 convertSliderValue(int value, int step);
+    // The density code: ten times the magnitude (at most 0x7FFF), bit 15 for
+    // a negative value.
+    static quint32 convertDensityValue(int value);
+
+private:
+    template<typename Row>
+    kavrotether::Utilities::Ternary runSettingWriter(int value);
+
+signals:
+    KAVRO_SETTING_WRITERS(KAVRO_SETTING_WRITER_INNER_SIGNAL)
+    void pscPhotoModeChanged(int value);
+    // ---- end setting writers ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:

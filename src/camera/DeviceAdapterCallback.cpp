@@ -388,11 +388,32 @@ constexpr DispatchEntry kSettingEventRows[] = {
 };
 static_assert(sortedUnique(kSettingEventRows), "setting events are listed by ascending code");
 
-// The worker's table: the camera's events and the handled command rows, merged
-// in code order.
+// The queued setting writers (settings/SettingWriters.def): each runs its
+// worker with the item's value.
+// clang-format off
+#define KAVRO_SETTING_WRITER_ROW(code, worker, type, ...)                                          \
+    DispatchEntry{code, [](DeviceAdapter &a, const CallbackQueueItem &i) {                         \
+                      (void)a.worker(static_cast<type>(static_cast<qint32>(i.cb_event_param)));    \
+                  }},
+// clang-format on
+constexpr DispatchEntry kSettingWriterRows[] = {KAVRO_SETTING_WRITERS(KAVRO_SETTING_WRITER_ROW)};
+#undef KAVRO_SETTING_WRITER_ROW
+static_assert(sortedUnique(kSettingWriterRows), "setting writers are listed by ascending code");
+constexpr bool settingWritersInRange()
+{
+    for (const DispatchEntry &row : kSettingWriterRows)
+        if (row.code < WorkerCommandCode::SettingWriteFirst || row.code > WorkerCommandCode::SettingWriteLast)
+            return false;
+    return true;
+}
+static_assert(settingWritersInRange(), "a setting writer's code lies in the setting-write range");
+
+// The worker's table: the camera's events, the setting writers and the
+// handled command rows, merged in code order.
 constexpr auto mergedQueuedTable()
 {
-    return mergedByCode(mergedByCode(kEventRows, kSettingEventRows), handledCommandRows());
+    return mergedByCode(mergedByCode(mergedByCode(kEventRows, kSettingEventRows), kSettingWriterRows),
+                        handledCommandRows());
 }
 #undef KAVRO_DA_EVENT_ROW
 #undef KAVRO_DA_EVENT_UUID_ROW

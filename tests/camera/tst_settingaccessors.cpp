@@ -156,7 +156,7 @@ private slots:
         QVERIFY(property.hasNotifySignal());
         // A setting that shares its storage is announced by the owner's signal.
         QCOMPARE(property.notifySignal().name(), QByteArray(r.key) + "Changed");
-        QCOMPARE(property.isWritable(), isOneOf(r.writer, {"St", "StQuiet", "N", "S", "Qi"}));
+        QCOMPARE(property.isWritable(), isOneOf(r.writer, {"St", "StQuiet", "N", "S", "Qi", "Q"}));
 
         const bool counted = qstrcmp(r.countSignal, "NoCount") != 0;
         if (counted)

@@ -41,7 +41,7 @@ int clampedCount(int count)
                             share, countSignal, writer, enqueuer)                                  \
     type DeviceAdapter::name() const { return static_cast<type>(d->key.load()); }                  \
     KAVRO_CAMSET_DEFINE_STORE_##share(name, storeOp, type, width, key)                             \
-    KAVRO_CAMSET_DEFINE_SETTER_##writer(Name, storeOp, type, width, key)                           \
+    KAVRO_CAMSET_DEFINE_SETTER_##writer(Name, storeOp, type, width, key, enqueuer)                 \
     KAVRO_CAMSET_DEFINE_CAPABILITY_##kind(name, enumeration, key)
 // clang-format on
 
@@ -66,15 +66,19 @@ int clampedCount(int count)
     }
 // clang-format on
 
-#define KAVRO_CAMSET_DEFINE_SETTER_Q(Name, storeOp, type, width, key)
-#define KAVRO_CAMSET_DEFINE_SETTER_S(Name, storeOp, type, width, key)
-#define KAVRO_CAMSET_DEFINE_SETTER_Qi(Name, storeOp, type, width, key)
+// A Q row's WRITE queues its writer (settings/SettingWriters.def).
 // clang-format off
-#define KAVRO_CAMSET_DEFINE_SETTER_St(Name, storeOp, type, width, key)                             \
+#define KAVRO_CAMSET_DEFINE_SETTER_Q(Name, storeOp, type, width, key, enqueuer)                    \
+    void DeviceAdapter::set##Name(type value) { (void)enqueuer(value); }
+// clang-format on
+#define KAVRO_CAMSET_DEFINE_SETTER_S(Name, storeOp, type, width, key, enqueuer)
+#define KAVRO_CAMSET_DEFINE_SETTER_Qi(Name, storeOp, type, width, key, enqueuer)
+// clang-format off
+#define KAVRO_CAMSET_DEFINE_SETTER_St(Name, storeOp, type, width, key, enqueuer)                   \
     void DeviceAdapter::set##Name(type value) { storeOp(value); }
-#define KAVRO_CAMSET_DEFINE_SETTER_StQuiet(Name, storeOp, type, width, key)                        \
+#define KAVRO_CAMSET_DEFINE_SETTER_StQuiet(Name, storeOp, type, width, key, enqueuer)              \
     void DeviceAdapter::set##Name(type value) { d->key.store(static_cast<width>(value)); }
-#define KAVRO_CAMSET_DEFINE_SETTER_N(Name, storeOp, type, width, key)                              \
+#define KAVRO_CAMSET_DEFINE_SETTER_N(Name, storeOp, type, width, key, enqueuer)                    \
     void DeviceAdapter::set##Name(type) {}
 
 #define KAVRO_CAMSET_DEFINE_FLAG(name, enumeration, key)                                           \

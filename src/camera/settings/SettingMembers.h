@@ -13,8 +13,7 @@
     Q_PROPERTY(type name READ name KAVRO_CAMSET_WRITE_##writer(Name)                               \
                    NOTIFY KAVRO_CAMSET_NOTIFY_##share(name, key))
 // clang-format on
-// A writer kind without an accessor yet declares no WRITE.
-#define KAVRO_CAMSET_WRITE_Q(Name)
+#define KAVRO_CAMSET_WRITE_Q(Name) WRITE set##Name
 #define KAVRO_CAMSET_WRITE_S(Name) WRITE set##Name
 #define KAVRO_CAMSET_WRITE_Qi(Name) WRITE set##Name
 #define KAVRO_CAMSET_WRITE_St(Name) WRITE set##Name
@@ -40,7 +39,7 @@
 #define KAVRO_CAMSET_STORE_Hand(storeOp, type) void storeOp(type value);
 #define KAVRO_CAMSET_STORE_Alias(storeOp, type)
 
-#define KAVRO_CAMSET_SETTER_Q(Name, type)
+#define KAVRO_CAMSET_SETTER_Q(Name, type) void set##Name(type value);
 #define KAVRO_CAMSET_SETTER_S(Name, type) void set##Name(type value);
 #define KAVRO_CAMSET_SETTER_Qi(Name, type) void set##Name(type value);
 #define KAVRO_CAMSET_SETTER_St(Name, type) void set##Name(type value);
