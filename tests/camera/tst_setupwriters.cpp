@@ -92,76 +92,60 @@ void TestSetupWriters::cleanup()
     m_isolated.reset();
 }
 
-// One row per synchronous setter: the value written, the camera code it
-// becomes, a second value whose write the camera refuses, and whether the
-// camera's taking it is announced (the movie values) or left to its next
-// event.
+// One row per synchronous setter (the camera's setting has the property's
+// name): the value written, the camera code it becomes, a second value
+// whose write the camera refuses, and whether the camera's taking it is
+// announced (the movie values) or left to its next event.
+struct SetterRow
+{
+    const char *row;
+    const char *property;
+    const char *function;
+    qint64 value;
+    uint code;
+    qint64 refused;
+    bool inner;
+};
+// clang-format off
+static const SetterRow kSetters[] = {
+    {"recMovie", "recMovie", "Mov_Config_Set_Quality_mode_Param", 30, 30, 50, true},
+    {"MP4 is code 2", "motionPictureFormat", "Mov_Config_Set_Rec_mode_Param", Utilities::MPF_MP4, 2, Utilities::MPF_ProRes, false},
+    {"movieFrameRate", "movieFrameRate", "Mov_Filter_Set_Frame_rate_Param", 0x80000BB8, 0x80000BB8, 0x000009C4, true},
+    {"moviePixel", "moviePixel", "Mov_Filter_Set_Pixel_Param", 2, 2, 1, true},
+    {"movieCompressMethod", "movieCompressMethod", "Mov_Filter_Set_Compression_method_Param", 0x2110, 0x2110, 0, true},
+    {"movieBitRate", "movieBitRate", "Mov_Filter_Set_Bit_rate_Param", 200, 200, 100, true},
+    {"movieVFR", "movieVFR", "Mov_Filter_Set_VFR_Param", 1, 1, 0, true},
+    {"movieHLG", "movieHLG", "Mov_Filter_Set_HLG_Param", 1, 1, 0, true},
+    {"afmfMode", "afmfMode", "AFMF_Cfg2_Info_Set_AFMF_Mode_Param", 1, 1, 0, false},
+    {"afmfMode outside the table is code 0", "afmfMode", "AFMF_Cfg2_Info_Set_AFMF_Mode_Param", 2, 0, 1, false},
+    {"mfAssistMode", "mfAssistMode", "AFMF_Cfg2_Info_Set_MF_Assist_Mode", 1, 1, 0, false},
+    {"pinpointMode", "pinpointMode", "AFMF_Cfg2_Info_Set_AF_Pinpoint_Mode", 1, 1, 0, false},
+    {"lvMagMode", "lvMagMode", "AFMF_Cfg2_Info_Set_LV_Mag_Mode", 1, 1, 0, false},
+    {"pinpAspectRatio is its own code", "pinpAspectRatio", "AFMF_Cfg2_Info_Set_PinP_Aspect_Info", Utilities::PINPAR_C4K, 6, Utilities::PINPAR_1_1, false},
+};
+// clang-format on
+
 void TestSetupWriters::setters_data()
 {
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QByteArray>("setting");
-    QTest::addColumn<QByteArray>("function");
-    QTest::addColumn<qint64>("value");
-    QTest::addColumn<uint>("code");
-    QTest::addColumn<qint64>("refused");
-    QTest::addColumn<bool>("inner");
-
-    QTest::newRow("recMovie") << QByteArray("recMovie") << QByteArray("recMovie")
-                              << QByteArray("Mov_Config_Set_Quality_mode_Param") << qint64(30) << 30u << qint64(50)
-                              << true;
-    QTest::newRow("motionPictureFormat MP4 is code 2")
-        << QByteArray("motionPictureFormat") << QByteArray("motionPictureFormat")
-        << QByteArray("Mov_Config_Set_Rec_mode_Param") << qint64(Utilities::MPF_MP4) << 2u
-        << qint64(Utilities::MPF_ProRes) << false;
-    QTest::newRow("movieFrameRate") << QByteArray("movieFrameRate") << QByteArray("movieFrameRate")
-                                    << QByteArray("Mov_Filter_Set_Frame_rate_Param") << qint64(0x80000BB8)
-                                    << 0x80000BB8u << qint64(0x000009C4) << true;
-    QTest::newRow("moviePixel") << QByteArray("moviePixel") << QByteArray("moviePixel")
-                                << QByteArray("Mov_Filter_Set_Pixel_Param") << qint64(2) << 2u << qint64(1) << true;
-    QTest::newRow("movieCompressMethod") << QByteArray("movieCompressMethod") << QByteArray("movieCompressMethod")
-                                         << QByteArray("Mov_Filter_Set_Compression_method_Param") << qint64(0x2110)
-                                         << 0x2110u << qint64(0) << true;
-    QTest::newRow("movieBitRate") << QByteArray("movieBitRate") << QByteArray("movieBitRate")
-                                  << QByteArray("Mov_Filter_Set_Bit_rate_Param") << qint64(200) << 200u << qint64(100)
-                                  << true;
-    QTest::newRow("movieVFR") << QByteArray("movieVFR") << QByteArray("movieVFR")
-                              << QByteArray("Mov_Filter_Set_VFR_Param") << qint64(1) << 1u << qint64(0) << true;
-    QTest::newRow("movieHLG") << QByteArray("movieHLG") << QByteArray("movieHLG")
-                              << QByteArray("Mov_Filter_Set_HLG_Param") << qint64(1) << 1u << qint64(0) << true;
-    QTest::newRow("afmfMode") << QByteArray("afmfMode") << QByteArray("afmfMode")
-                              << QByteArray("AFMF_Cfg2_Info_Set_AFMF_Mode_Param") << qint64(1) << 1u << qint64(0)
-                              << false;
-    QTest::newRow("afmfMode outside the table is code 0")
-        << QByteArray("afmfMode") << QByteArray("afmfMode") << QByteArray("AFMF_Cfg2_Info_Set_AFMF_Mode_Param")
-        << qint64(2) << 0u << qint64(1) << false;
-    QTest::newRow("mfAssistMode") << QByteArray("mfAssistMode") << QByteArray("mfAssistMode")
-                                  << QByteArray("AFMF_Cfg2_Info_Set_MF_Assist_Mode") << qint64(1) << 1u << qint64(0)
-                                  << false;
-    QTest::newRow("pinpointMode") << QByteArray("pinpointMode") << QByteArray("pinpointMode")
-                                  << QByteArray("AFMF_Cfg2_Info_Set_AF_Pinpoint_Mode") << qint64(1) << 1u << qint64(0)
-                                  << false;
-    QTest::newRow("lvMagMode") << QByteArray("lvMagMode") << QByteArray("lvMagMode")
-                               << QByteArray("AFMF_Cfg2_Info_Set_LV_Mag_Mode") << qint64(1) << 1u << qint64(0) << false;
-    QTest::newRow("pinpAspectRatio is its own code")
-        << QByteArray("pinpAspectRatio") << QByteArray("pinpAspectRatio")
-        << QByteArray("AFMF_Cfg2_Info_Set_PinP_Aspect_Info") << qint64(Utilities::PINPAR_C4K) << 6u
-        << qint64(Utilities::PINPAR_1_1) << false;
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(kSetters)); ++i)
+        QTest::newRow(kSetters[i].row) << i;
 }
 
 void TestSetupWriters::setters()
 {
-    QFETCH(QByteArray, property);
-    QFETCH(QByteArray, setting);
-    QFETCH(QByteArray, function);
-    QFETCH(qint64, value);
-    QFETCH(uint, code);
-    QFETCH(qint64, refused);
-    QFETCH(bool, inner);
+    QFETCH(int, row);
+    const SetterRow &r = kSetters[row];
+    const QByteArray property = r.property;
+    const std::string setting = r.property;
+    const std::string fn = r.function;
+    const qint64 value = r.value;
+    const uint code = r.code;
+    const bool inner = r.inner;
     DeviceAdapter &a = adapter();
-    const std::string fn = function.toStdString();
     // The filter items are taken only while the filter is open.
     QCOMPARE(a.adp_KVR_func_api_MovieFilter_Ctrl_Start(), T::Ternary_True);
-    kvrsim::setOffered(m_other, setting.toStdString(), {code});
+    kvrsim::setOffered(m_other, setting, {code});
 
     QSignalSpy errors(&a, &DeviceAdapter::settingErrorNotify);
     const QMetaObject *meta = a.metaObject();
@@ -175,10 +159,10 @@ void TestSetupWriters::setters()
 
     QVERIFY(a.setProperty(property, value));
     QCOMPARE(a.property(property).toLongLong(), value);
-    QCOMPARE(kvrsim::setting(m_index, setting.toStdString()), code);
+    QCOMPARE(kvrsim::setting(m_index, setting), code);
     // The follower cannot open its filter: it gets the item all the same.
-    if (!function.startsWith("Mov_Filter"))
-        QCOMPARE(kvrsim::setting(m_other, setting.toStdString()), code);
+    if (fn.rfind("Mov_Filter", 0) != 0)
+        QCOMPARE(kvrsim::setting(m_other, setting), code);
     QCOMPARE(calls(m_index, fn), 1);
     QCOMPARE(calls(m_other, fn), 1);
     QCOMPARE(innerCount(), inner ? 1 : 0);
@@ -192,18 +176,18 @@ void TestSetupWriters::setters()
     // A refusal: the notice and the old value back with its signal; the
     // follower still gets the code.
     kvrsim::failNext(fn, 1, 0, KVR_ERR_REFUSED, m_uuid.toStdString());
-    QVERIFY(a.setProperty(property, refused));
+    QVERIFY(a.setProperty(property, r.refused));
     QCOMPARE(errors.count(), 1);
     QCOMPARE(a.property(property).toLongLong(), value);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toLongLong(), value);
     QCOMPARE(innerCount(), inner ? 1 : 0);
     QCOMPARE(calls(m_other, fn), 2);
-    QCOMPARE(kvrsim::setting(m_index, setting.toStdString()), code);
+    QCOMPARE(kvrsim::setting(m_index, setting), code);
 
     // Only 1 is success: another answer is a refusal too.
     kvrsim::failNext(fn, 1, 2, 0, m_uuid.toStdString());
-    QVERIFY(a.setProperty(property, refused));
+    QVERIFY(a.setProperty(property, r.refused));
     QCOMPARE(errors.count(), 2);
     QCOMPARE(a.property(property).toLongLong(), value);
 }
