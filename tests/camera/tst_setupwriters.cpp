@@ -352,10 +352,18 @@ void TestSetupWriters::liveViewQuality()
     QCOMPARE(calls(m_index, fn), 0);
     QCOMPARE(quality.count(), 0);
 
+    // A camera on wireless LAN is told the quality by the compression.
+    a.withCameraTable([&](QMap<QString, CameraInfo> &table) { table[m_otherUuid].isWlan = 1; });
     a.setImgQuality2(Utilities::LvImgQ_Fine, false);
     QCOMPARE(a.imgQuality(), int(Utilities::LvImgQ_Fine));
     QCOMPARE(quality.count(), 1);
     QCOMPARE(calls(m_other, fn), 1);
+    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG sent{};
+    QCOMPARE(KVR_func_api_LiveView_Str_Get_Trans_Img(&sent, m_otherUuid.toLocal8Bit().constData(), nullptr), 1);
+    QCOMPARE(int(sent.compression), 128);
+    QCOMPARE(KVR_func_api_LiveView_Str_Get_Trans_Img(&sent, m_uuid.toLocal8Bit().constData(), nullptr), 1);
+    QCOMPARE(int(sent.compression), 0);
+    QCOMPARE(sent.size, (1920u << 16) | 1080u);
 
     // An answer other than 1 on every try is a refusal: the notice, then
     // one attempt to restore the old quality.
