@@ -33,6 +33,21 @@ int switchOfCode(quint32 code)
     return code <= 1 ? int(code) : -1;
 }
 
+// A picture-in-picture code the program has no key for leaves the value as
+// it is.
+constexpr int kKeepValue = -2;
+int pinpAspectOfCode(quint32 code)
+{
+    const auto value = qint32(code);
+    return value >= -1 && value < Utilities::PINPAR_Max ? value : kKeepValue;
+}
+
+// The picture-in-picture ratio is sent as its own value.
+quint64 ownCode(Utilities::PinPAspectRatio value)
+{
+    return quint64(quint16(value));
+}
+
 } // namespace
 
 template<typename Code>
@@ -368,7 +383,6 @@ void DeviceAdapter::set_file_target_for_camera_list()
         if (d->name.store(old)) \
             emit name##Changed(old); \
     }
-#define KAVRO_AFMF_OWN_CODE(value) (value)
 KAVRO_AFMF_SETTER(AfmfMode, afmfMode, AFMFMode, curAfmfMode, Utilities::enumAFMFModeToVal,
                   adp_KVR_func_api_AFMF_Cfg2_Info_Set_AFMF_Mode_Param)
 KAVRO_AFMF_SETTER(MfAssistMode, mfAssistMode, MFAssistMode, curMfAssistMode, Utilities::enumMFAssistModeToVal,
@@ -377,9 +391,8 @@ KAVRO_AFMF_SETTER(PinpointMode, pinpointMode, PinpointMode, curPinpointMode, Uti
                   adp_KVR_func_api_AFMF_Cfg2_Info_Set_AF_Pinpoint_Mode)
 KAVRO_AFMF_SETTER(LvMagMode, lvMagMode, LVMagMode, curLvMagMode, Utilities::enumLVMagModeToVal,
                   adp_KVR_func_api_AFMF_Cfg2_Info_Set_LV_Mag_Mode)
-KAVRO_AFMF_SETTER(PinPAspectRatio, pinpAspectRatio, PinPAspectRatio, curPinpAspect, KAVRO_AFMF_OWN_CODE,
+KAVRO_AFMF_SETTER(PinPAspectRatio, pinpAspectRatio, PinPAspectRatio, curPinpAspect, ownCode,
                   adp_KVR_func_api_AFMF_Cfg2_Info_Set_PinP_Aspect_Info)
-#undef KAVRO_AFMF_OWN_CODE
 #undef KAVRO_AFMF_SETTER
 
 #define KAVRO_AFMF_WRITER(writer, sdk, field) \
@@ -421,14 +434,6 @@ KAVRO_AFMF_WRITER(adp_KVR_func_api_AFMF_Cfg2_Info_Set_PinP_Aspect_Info,
             storeOp(Utilities::Enum(value)); \
         return Utilities::Ternary_True; \
     }
-namespace {
-constexpr int kKeepValue = -2;
-int pinpAspectOfCode(quint32 code)
-{
-    const auto value = qint32(code);
-    return value >= -1 && value < Utilities::PINPAR_Max ? value : kKeepValue;
-}
-} // namespace
 KAVRO_AFMF_READER(adp_KVR_func_api_AFMF_Cfg2_Info_Get_AFMFMode_Param, KVR_func_api_AFMF_Cfg2_Info_Get_AFMFMode_Param,
                   curAfmfMode, AFMFMode, setAfmfModeValue, switchOfCode)
 KAVRO_AFMF_READER(adp_KVR_func_api_AFMF_Cfg2_Info_Get_MFAssist_Mode, KVR_func_api_AFMF_Cfg2_Info_Get_MFAssist_Mode,
