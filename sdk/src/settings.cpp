@@ -68,6 +68,29 @@ uint16_t rangeEnd(const SettingValue &v, bool upper)
     return static_cast<uint16_t>(upper ? v.offered.back() : v.offered.front());
 }
 
+// The filter items in the order of the narrowing bits.
+constexpr int kFilterItems[] = {S_FrameRate, S_Pixel, S_Compression, S_BitRate, S_Vfr, S_MovieHlg};
+
+// An item set to a code of its list narrows the movie-quality list to the
+// entries with that code; set to "every code" it stops narrowing.
+uint8_t applyFilterSet(Call &call, int item, uint32_t code, uint32_t all)
+{
+    Camera &camera = *call.camera();
+    if (!camera.movieFilterOpen)
+        return call.fail(KVR_ERR_REFUSED);
+    const unsigned bit = 1u << item;
+    if (code == all) {
+        value(camera, kFilterItems[item]).current = code;
+        camera.movieFilterNarrowing &= ~bit;
+        postCameraEvent(camera, KVR_EVENT_MOVIE_CONFIG, 0);
+        return call.succeed();
+    }
+    const uint8_t r = applySet(call, kFilterItems[item], code);
+    if (r == 1)
+        camera.movieFilterNarrowing |= bit;
+    return r;
+}
+
 } // namespace
 
 extern "C" {
@@ -392,26 +415,19 @@ uint8_t KVR_func_api_ImageInfo_Set_ImageQuality(uint32_t code, const char *uuid,
 }
 
 // clang-format off
-#define KVR_DEFINE_FILTER_SETTER(fn, id, all) \
+#define KVR_DEFINE_FILTER_SETTER(fn, item, all) \
     uint8_t KVR_func_api_##fn(uint32_t code, const char *uuid, uint32_t *err) \
     { \
         KVR_CALL(uuid, err); \
-        if (!call.camera()->movieFilterOpen) \
-            return call.fail(KVR_ERR_REFUSED); \
-        if (code == (all)) { /* every code of the item */ \
-            value(*call.camera(), id).current = code; \
-            postCameraEvent(*call.camera(), KVR_EVENT_MOVIE_CONFIG, 0); \
-            return call.succeed(); \
-        } \
-        return applySet(call, id, code); \
+        return applyFilterSet(call, item, code, all); \
     }
 // clang-format on
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Frame_rate_Param, S_FrameRate, 0xFFFFFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Pixel_Param, S_Pixel, 0xFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Compression_method_Param, S_Compression, 0xFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Bit_rate_Param, S_BitRate, 0xFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_VFR_Param, S_Vfr, 0xFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_HLG_Param, S_MovieHlg, 0xFFFFu)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Frame_rate_Param, 0, 0xFFFFFFFFu)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Pixel_Param, 1, 0xFFFFu)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Compression_method_Param, 2, 0xFFFFu)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Bit_rate_Param, 3, 0xFFFFu)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_VFR_Param, 4, 0xFFFFu)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_HLG_Param, 5, 0xFFFFu)
 #undef KVR_DEFINE_FILTER_SETTER
 
 // clang-format off
@@ -432,7 +448,13 @@ KVR_DEFINE_GROUP_SETTER(RecInfo_Flash2_Set_Manual, S_GroupManual0)
 uint8_t KVR_func_api_MovieFilter_Ctrl_Start(const char *uuid, uint32_t *err)
 {
     KVR_CALL(uuid, err);
-    call.camera()->movieFilterOpen = true;
+    Camera &camera = *call.camera();
+    if (!camera.movieFilterOpen) {
+        for (size_t i = 0; i < camera.movieFilterSaved.size(); ++i)
+            camera.movieFilterSaved[i] = value(camera, kFilterItems[i]).current;
+        camera.movieFilterSavedNarrowing = camera.movieFilterNarrowing;
+    }
+    camera.movieFilterOpen = true;
     return call.succeed();
 }
 
@@ -443,7 +465,14 @@ uint8_t KVR_func_api_MovieFilter_Ctrl_End(uint8_t cancel, const char *uuid, uint
         return call.fail(KVR_ERR_REFUSED);
     if (cancel > 1)
         return call.fail(KVR_ERR_INVALID_PARAM);
-    call.camera()->movieFilterOpen = false;
+    Camera &camera = *call.camera();
+    camera.movieFilterOpen = false;
+    if (cancel == 1) {
+        for (size_t i = 0; i < camera.movieFilterSaved.size(); ++i)
+            value(camera, kFilterItems[i]).current = camera.movieFilterSaved[i];
+        camera.movieFilterNarrowing = camera.movieFilterSavedNarrowing;
+        postCameraEvent(camera, KVR_EVENT_MOVIE_CONFIG, 0);
+    }
     return call.succeed();
 }
 
@@ -511,19 +540,30 @@ uint8_t KVR_func_api_Mov_Config_Get_Quality_Detail_List(KVR_STRUCT_MOV_QUALITY_D
     if (!list)
         return call.fail(KVR_ERR_INVALID_PARAM);
     std::memset(list, 0, sizeof *list);
+    const Camera &camera = *call.camera();
     const SettingValue &q = value(*call.camera(), S_QualityMode);
     const SettingValue &fr = value(*call.camera(), S_FrameRate);
     const size_t n = std::min<size_t>(q.offered.size(), 512);
+    size_t listed = 0;
     for (size_t i = 0; i < n; ++i) {
-        KVR_STRUCT_MOV_QUALITY_DATA &e = list->entries[i];
+        KVR_STRUCT_MOV_QUALITY_DATA e{};
         e.quality = static_cast<uint16_t>(q.offered[i]);
         e.frameRate = fr.offered.empty() ? 0x80001770u : fr.offered[i % fr.offered.size()];
         e.pixels = static_cast<uint16_t>(i % 3);
         e.compression = 0;
         e.bitRate = static_cast<uint16_t>(100 + 50 * (i % 3));
         e.sd = 1;
+        // The filter keeps the entries whose columns equal its narrowing items.
+        const uint32_t columns[] = {e.frameRate, e.pixels, e.compression, e.bitRate, e.vfr, e.hlg};
+        bool kept = true;
+        for (size_t k = 0; k < std::size(columns); ++k)
+            if ((camera.movieFilterNarrowing & (1u << k)) != 0
+                && columns[k] != camera.settings[static_cast<size_t>(kFilterItems[k])].current)
+                kept = false;
+        if (kept)
+            list->entries[listed++] = e;
     }
-    list->count = static_cast<uint16_t>(n);
+    list->count = static_cast<uint16_t>(listed);
     return call.succeed();
 }
 

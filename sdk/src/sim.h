@@ -122,7 +122,7 @@ struct SettingValue
 {
     uint32_t current = 0;
     std::vector<uint32_t> offered;
-    bool available = true; // the availability byte of the capability slot
+    bool available = true;   // the availability byte of the capability slot
     kvrsim::ListShape shape; // how the capability list is reported
 };
 
@@ -176,6 +176,13 @@ struct Camera
     bool lost = false;
     bool liveView = false;
     bool movieFilterOpen = false;
+    // Movie filter: which items narrow the movie-quality list (bit per item,
+    // in the order frame rate, pixels, compression, bit rate, VFR, HLG), and
+    // the items' codes and narrowing as they were when editing began, which
+    // a cancelled edit puts back.
+    unsigned movieFilterNarrowing = 0;
+    unsigned movieFilterSavedNarrowing = 0;
+    std::array<uint32_t, 6> movieFilterSaved{};
     std::string scrambledPassword; // when the password state is Set
     kvrsim::PasswordState passwordState = kvrsim::PasswordState::None;
     std::string certFilePath;

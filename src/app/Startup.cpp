@@ -448,10 +448,12 @@ public:
     {
         return m_adapter ? m_adapter->camCurrentSelectedSerialNo() : QString();
     }
+    // Each camera has a store location of its own: the selected camera's is
+    // not repeated on the cameras that follow it.
     void setSelectedFileTarget(int target) override
     {
         if (m_adapter)
-            m_adapter->setFileTarget(Utilities::FileTarget(target));
+            m_adapter->setFileTargetOfSelectedCamera(Utilities::FileTarget(target));
     }
     void setFileTargetById(const QString &serialNo, int target) override
     {

@@ -857,6 +857,10 @@ public:
     // send-command flag is set. f(uuid) runs with the camera table held.
     template<typename F>
     void forEachMirroredCamera(F &&f);
+    // The same walk with the passes chosen: the "All Cameras" pass (also
+    // when the button is not checked) and the send-command pass.
+    template<typename F>
+    void forEachMirroredCamera(bool allCameras, bool sendCommand, F &&f);
     // A write's SDK call repeated on those cameras; their answers are not
     // looked at.
     template<typename Fn, typename... Args>
@@ -1243,6 +1247,107 @@ signals:
     KAVRO_SETTING_WRITERS(KAVRO_SETTING_WRITER_INNER_SIGNAL)
     void pscPhotoModeChanged(int value);
     // ---- end setting writers ----
+    // ---- setup writers (settings/DeviceAdapterSetupWriters.cpp) ----
+public:
+    // The movie-quality list as last read: its count, and the columns of
+    // entry `index` (0xFFFFFFFF, or an empty text, at or beyond the count).
+    Q_INVOKABLE int mov_quality_list_number_of_quality() const;
+    Q_INVOKABLE uint mov_quality_list_data_pixels(uint index) const;
+    Q_INVOKABLE uint mov_quality_list_data_vfr(uint index) const;
+    Q_INVOKABLE uint mov_quality_list_data_hlg(uint index) const;
+    Q_INVOKABLE uint mov_quality_list_data_sq(uint index) const;
+    Q_INVOKABLE uint mov_quality_list_data_ssd(uint index) const;
+    Q_INVOKABLE uint mov_quality_list_data_sd(uint index) const;
+    Q_INVOKABLE uint mov_quality_list_data_cfexpress(uint index) const;
+    Q_INVOKABLE uint mov_quality_list_data_video_quality(uint index) const;
+    Q_INVOKABLE QString mov_quality_list_data_bit_rate(uint index) const;
+    // The quality modes of the movie menu as last read.
+    Q_INVOKABLE int mov_menu_config_number_of_quality_mode() const;
+    Q_INVOKABLE uint mov_menu_config_quality_mode(uint index) const;
+
+    // Editing of the movie filter on the selected camera: the end submits
+    // or cancels (a cancel puts the values from before the edit back).
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_MovieFilter_Ctrl_Start();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_MovieFilter_Ctrl_End(
+        kavrotether::Utilities::MovieFilterCtrl value);
+    // Writers of the selected camera and the cameras that follow it; each
+    // sends the code its setter put in the kept record. Ternary_True only
+    // when the selected camera took it.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Filter_Set_Frame_rate_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Filter_Set_Pixel_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Filter_Set_Compression_method_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Filter_Set_Bit_rate_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Filter_Set_VFR_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Filter_Set_HLG_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Set_Rec_mode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mov_Config_Set_Quality_mode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetupFilesConfig_Set_Target();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Set_AFMF_Mode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Set_MF_Assist_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Set_AF_Pinpoint_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Set_LV_Mag_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Set_PinP_Aspect_Info();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecDisp_Config_Set_Histgram_Mode_Param_On();
+
+    // The selected camera's single values of the AF/MF configuration and of
+    // the record preview.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Get_AFMFMode_Param();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Get_MFAssist_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Get_AF_Pinpoint_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Get_LV_Mag_Mode();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AFMF_Cfg2_Info_Get_PinP_Aspect_Info();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecPreview_Cfg_Info_Get_Monitor_Disp();
+
+    // Recording-display and preview settings the program does not change:
+    // each answers success and leaves the camera alone.
+#define KAVRO_SETUP_WRITERS_UNUSED(X) \
+    X(adp_KVR_func_api_RecDisp_Config_GetCapability) \
+    X(adp_KVR_func_api_RecDisp_Config_Get_Histgram_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Set_Histgram_Mode_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Get_Histgram_Pos_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Set_Histgram_Pos_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Get_Guidline_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Set_Guidline_Mode_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Get_Guidline_Pos_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Set_Guideline_Pos_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Get_Centermarker_Param) \
+    X(adp_KVR_func_api_RecDisp_Config_Set_CenterMarker_Mode_Param) \
+    X(adp_KVR_func_api_AFMF_Cfg2_Info_Get_MFAssist_Param) \
+    X(adp_KVR_func_api_AFMF_Cfg2_Info_Get_MFAssist_Guide) \
+    X(adp_KVR_func_api_RecPreview_Cfg_Info_Get_AutoPreview) \
+    X(adp_KVR_func_api_RecPreview_Cfg_Info_Get_AlwayPreview)
+#define KAVRO_SETUP_WRITERS_DECLARE_UNUSED(name) \
+    Q_INVOKABLE kavrotether::Utilities::Ternary name() \
+    { \
+        return kavrotether::Utilities::Ternary_True; \
+    }
+    KAVRO_SETUP_WRITERS_UNUSED(KAVRO_SETUP_WRITERS_DECLARE_UNUSED)
+#undef KAVRO_SETUP_WRITERS_DECLARE_UNUSED
+
+    // The selected camera's own recording target (its saved store location):
+    // sent to it alone, a refusal put back without a notice; the copy mask
+    // follows in every case.
+    void setFileTargetOfSelectedCamera(kavrotether::Utilities::FileTarget value);
+    // A camera on wireless LAN is told the live-view quality by the stream's
+    // compression, whatever it recommends.
+    void applyNetworkStreamQuality(const QString &uuid, int quality, KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *format);
+
+signals:
+    // A synchronous movie setter's value was taken by the camera.
+    void recMovieInnerChanged(uint value);
+    void movieFrameRateInnerChanged(uint value);
+    void moviePixelInnerChanged(uint value);
+    void movieCompressMethodInnerChanged(uint value);
+    void movieBitRateInnerChanged(uint value);
+    void movieVFRInnerChanged(uint value);
+    void movieHLGInnerChanged(uint value);
+
+private:
+    // Sends a code to the selected camera and repeats it on the cameras
+    // that follow it; Ternary_True only when the selected camera took it.
+    template<typename Code>
+    kavrotether::Utilities::Ternary sendMirrored(uint8_t (*fn)(Code, const char *, uint32_t *), Code code);
+    // ---- end setup writers ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:
@@ -1283,15 +1388,20 @@ auto DeviceAdapter::withCameraTable(F &&f)
 template<typename F>
 void DeviceAdapter::forEachMirroredCamera(F &&f)
 {
+    forEachMirroredCamera(btnAllCameraStatus() == Utilities::BtnAllCameraStatus_Checked, true, std::forward<F>(f));
+}
+
+template<typename F>
+void DeviceAdapter::forEachMirroredCamera(bool allCameras, bool sendCommand, F &&f)
+{
     const QString selected = camera_list_get_selected_camera_uuid();
-    const bool allCameras = btnAllCameraStatus() == Utilities::BtnAllCameraStatus_Checked;
     const QStringList saved = allCameras ? d->savedCameraList.serials() : QStringList();
     QMutexLocker g(&d->cameraTableMutex);
     for (auto it = d->cameraTable.cbegin(); it != d->cameraTable.cend(); ++it) {
         if (it.key() == selected || it->powerOnMode == 0)
             continue;
         const bool inAllCameras = allCameras && !it->serialNo.isEmpty() && saved.contains(it->serialNo);
-        if (inAllCameras || it->sendCmdEnable != 0)
+        if (inAllCameras || (sendCommand && it->sendCmdEnable != 0))
             f(it.key());
     }
 }

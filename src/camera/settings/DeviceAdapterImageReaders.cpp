@@ -483,15 +483,14 @@ void DeviceAdapter::setImgQuality2Once(int quality, bool forceAll, bool restorin
         return;
     const int old = imgQuality();
     d->imgQuality.store(quality);
-    // A camera that streams itself is told the quality by the compression.
-    const bool streaming = camera_list_get_camera_streamingFunction(camera_list_get_selected_camera_uuid());
+    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG format;
     {
         QMutexLocker g(&d->capabilityRecordLock);
-        KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG format = d->capabilityRecords.recomImg.entries[quality];
-        if (streaming && quality == Utilities::LvImgQ_Std)
-            format.compression = 0x40;
-        else if (streaming && quality == Utilities::LvImgQ_Fine)
-            format.compression = 0x80;
+        format = d->capabilityRecords.recomImg.entries[quality];
+    }
+    applyNetworkStreamQuality(camera_list_get_selected_camera_uuid(), quality, &format);
+    {
+        QMutexLocker g(&d->capabilityRecordLock);
         d->capabilityRecords.transImg = format;
     }
     if (adp_KVR_func_api_LiveView_Str_Set_Trans_Img(forceAll) == Utilities::Ternary_True) {
@@ -543,14 +542,7 @@ bool DeviceAdapter::getImgQualityParam(const QString &uuid, Utilities::LiveViewI
     if (callCamera(uuid, KVR_func_api_LiveView_Str_Get_Recom_Img, record.get()) != 1 || record->count <= quality)
         return false;
     *out = record->entries[quality];
-    // A network camera's stream is compressed by the quality asked for,
-    // whatever it recommends.
-    bool wlan = false;
-    withCameraByUuid(uuid, [&](const CameraInfo &camera) { wlan = camera.isWlan != 0; });
-    if (wlan && quality == Utilities::LvImgQ_Std)
-        out->compression = 64;
-    else if (wlan && quality == Utilities::LvImgQ_Fine)
-        out->compression = 128;
+    applyNetworkStreamQuality(uuid, quality, out);
     return true;
 }
 
@@ -581,28 +573,20 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Set_Trans_Img(bo
         std::this_thread::sleep_for(100ms);
     }
 
-    // The cameras that follow the selected one: with "All Cameras" (or when
-    // forced) the known ones, and unless forced those chosen to receive
-    // commands; each once.
-    const bool allCameras = forceAll || btnAllCameraStatus() == Utilities::BtnAllCameraStatus_Checked;
-    const QStringList known = d->savedCameraList.serials();
-    QStringList followers;
-    withCameraTable([&](QMap<QString, CameraInfo> &table) {
-        for (auto it = table.cbegin(); it != table.cend(); ++it) {
-            if (it.key() == selected || it->powerOnMode == 0)
-                continue;
-            if ((allCameras && known.contains(it->serialNo)) || (!forceAll && it->sendCmdEnable != 0))
-                followers << it.key();
-        }
-    });
+    // The cameras that follow the selected one, each once: forced, the "All
+    // Cameras" pass alone; otherwise both passes as for any write.
     const auto quality = Utilities::LiveViewImageQuality(imgQuality());
-    for (const QString &uuid : followers) {
+    const auto send = [&](const QString &uuid) {
         KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG own = format;
         if (quality != Utilities::LvImgQ_Low)
             getImgQualityParam(uuid, quality, &own);
         (void)callCamera(uuid, KVR_func_api_LiveView_Str_Set_Trans_Img, own);
-    }
-    return calls == kCalls && result == 0 ? Utilities::Ternary_False : Utilities::Ternary_True;
+    };
+    if (forceAll)
+        forEachMirroredCamera(true, false, send);
+    else
+        forEachMirroredCamera(send);
+    return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
 }
 
 // ---- AF frame ----

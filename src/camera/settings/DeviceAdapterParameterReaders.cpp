@@ -29,11 +29,18 @@ constexpr std::array<quint16, Utilities::ImgInfoQ_Max> kQualityCopyMask = {
 
 // With the card kept as well, RAW files come over only when the user asks
 // for them and HLG only when HLG transfer is on.
+// Stand for values of a camera that are not known: every kind of file,
+// and an HLG type that is shot (full).
+constexpr int kEveryKind = -2;
+constexpr int kHlgShot = 2;
+
 quint16 copyMaskOf(int target, int cards, int quality, int hlgType, bool rawOn, bool hlgOn)
 {
     const quint16 hlg = hlgType >= 1 && hlgType <= 3 ? quint16(DeviceAdapter::CM_HLG) : quint16(0);
     const auto q = static_cast<unsigned>(quality);
-    const quint16 all = q < kQualityCopyMask.size() ? kQualityCopyMask[q] : quint16(DeviceAdapter::CM_NOT);
+    const quint16 all = quality == kEveryKind         ? quint16(DeviceAdapter::CM_JPEG_RAW | DeviceAdapter::CM_HEIF)
+                        : q < kQualityCopyMask.size() ? kQualityCopyMask[q]
+                                                      : quint16(DeviceAdapter::CM_NOT);
     if (target == Utilities::FLTG_PcOnly
         || (target == Utilities::FLTG_PcAndCamera && cards == DeviceAdapter::STOC_Nocard))
         return all | hlg;
@@ -622,19 +629,31 @@ quint16 DeviceAdapter::getCopyPcMaskValByUUID(QString uuid)
     int quality = imgInfoQuality();
     int hlgType = pscHlgShootingType();
     if (!uuid.isEmpty()) {
-        // A value the camera does not give stays as the selected camera's.
+        // The selected camera's own values stand in for a read it does not
+        // answer; another camera's unanswered values are taken as the ones
+        // that copy the most, so none of its pictures is skipped because of
+        // the selected camera's.
+        const bool other = uuid != camera_list_get_selected_camera_uuid();
         Utilities::FileTarget readTarget;
         if (adp_KVR_func_api_SetupFilesConfig_Get_Target(&readTarget, uuid) == Utilities::Ternary_True)
             target = readTarget;
+        else if (other)
+            target = Utilities::FLTG_PcOnly;
         StatusOfCards readCards;
         if (adp_KVR_func_api_GetStatusOfCards(&readCards, uuid) == 1)
             cards = readCards;
+        else if (other)
+            cards = STOC_Nocard;
         Utilities::ImgInfoQuality readQuality;
         if (adp_KVR_func_api_ImageInfo_Get_ImageQuality(&readQuality, uuid) == Utilities::Ternary_True)
             quality = readQuality;
+        else if (other)
+            quality = kEveryKind;
         int readHlg = 0;
         if (adp_KVR_func_api_RecInfo_HLG_Get_Cfg(&readHlg, uuid) == Utilities::Ternary_True)
             hlgType = readHlg;
+        else if (other)
+            hlgType = kHlgShot;
     }
     return copyMaskOf(target, cards, quality, hlgType, rawOn, hlgOn);
 }
