@@ -868,6 +868,15 @@ public:
     {
         forEachMirroredCamera([&](const QString &uuid) { (void)callCamera(uuid, fn, args...); });
     }
+    // A write's SDK call on the selected camera, then on the mirrored ones;
+    // the selected camera's answer (the others' are not looked at).
+    template<typename Fn, typename... Args>
+    quint8 callSelectedAndMirrored(Fn fn, Args... args)
+    {
+        const quint8 result = callSelectedCamera(fn, args...);
+        callMirroredCameras(fn, args...);
+        return result;
+    }
 
     // ---- setting events (settings/SettingEvents.def, settings/DeviceAdapterSettingEvents.cpp) ----
 public slots:

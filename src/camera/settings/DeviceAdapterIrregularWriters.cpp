@@ -34,16 +34,6 @@ quint32 codeOf(const quint64 (&table)[N], int value)
     return quint32(Utilities::codeAt(table, value));
 }
 
-// Sends to the selected camera, then repeats the call on the mirrored
-// cameras; the selected camera's result.
-template<typename Fn, typename... Args>
-quint8 callSelectedAndMirrored(DeviceAdapter &adapter, Fn fn, Args... args)
-{
-    const quint8 result = adapter.callSelectedCamera(fn, args...);
-    adapter.callMirroredCameras(fn, args...);
-    return result;
-}
-
 // Two writes to one camera under one hold of its lock; the second is made
 // whatever the first answered. Success only when both answered 1.
 template<typename Fn1, typename Fn2>
@@ -99,7 +89,7 @@ Ternary DeviceAdapter::adp_KVR_func_api_CameraMode_Set_Mode_Pos(Utilities::Recor
         return Utilities::Ternary_False;
     d->recordingMode.store(value);
     const quint32 code = codeOf(Utilities::arrRecordingModeVal, value);
-    if (callSelectedAndMirrored(*this, KVR_func_api_CameraMode_Set_Mode_Pos, code) == 1) {
+    if (callSelectedAndMirrored(KVR_func_api_CameraMode_Set_Mode_Pos, code) == 1) {
         emit reflectFocusMode(value);
         return Utilities::Ternary_True;
     }
@@ -127,7 +117,7 @@ Ternary DeviceAdapter::adp_KVR_func_api_AF_Config_Set_AF_Mode_Param(Utilities::F
         return Utilities::Ternary_False;
     d->focusMode.store(value);
     const quint32 code = codeOf(Utilities::arrFocModeVal, value);
-    if (callSelectedAndMirrored(*this, KVR_func_api_AF_Config_Set_AF_Mode_Param, code) == 1) {
+    if (callSelectedAndMirrored(KVR_func_api_AF_Config_Set_AF_Mode_Param, code) == 1) {
         emit focusModeInnerChanged(value);
         return Utilities::Ternary_True;
     }
@@ -179,7 +169,7 @@ Ternary DeviceAdapter::writeCreativeVideoAE(Utilities::CreativeVideoAE value, bo
         if (restoring)
             emit creativeVideoAEChanged(value);
         // These modes take the value itself, not a table code.
-        if (callSelectedAndMirrored(*this, KVR_func_api_Mov_Config_Set_C_Movie_mode_Param, quint32(value)) == 1)
+        if (callSelectedAndMirrored(KVR_func_api_Mov_Config_Set_C_Movie_mode_Param, quint32(value)) == 1)
             return Utilities::Ternary_True;
         emit settingErrorNotify();
         d->raw_cMovieMode.store(quint16(old));
@@ -201,7 +191,7 @@ Ternary DeviceAdapter::writeCreativeVideoAE(Utilities::CreativeVideoAE value, bo
         if (value == old)
             return Utilities::Ternary_False;
         d->creativeVideoAE.store(value);
-        if (callSelectedAndMirrored(*this, KVR_func_api_Mov_Config_Set_C_Movie_mode_Param, code) == 1)
+        if (callSelectedAndMirrored(KVR_func_api_Mov_Config_Set_C_Movie_mode_Param, code) == 1)
             return Utilities::Ternary_True;
         emit settingErrorNotify();
         d->raw_cMovieMode.store(quint16(codeOf(Utilities::arrCreativeVideoAEVal, old)));
@@ -245,7 +235,7 @@ Ternary DeviceAdapter::adp_KVR_func_api_IntervalInfo_Set_Mode(Utilities::Interva
         return Utilities::Ternary_False;
     d->intervalMode.store(value);
     const quint32 code = codeOf(Utilities::arrIntervalModeVal, value);
-    if (callSelectedAndMirrored(*this, KVR_func_api_IntervalInfo_Set_Mode, code) == 1)
+    if (callSelectedAndMirrored(KVR_func_api_IntervalInfo_Set_Mode, code) == 1)
         return Utilities::Ternary_True;
     emit settingErrorNotify();
     // The store operation also brings an interval drive mode in step.
@@ -447,7 +437,7 @@ Ternary DeviceAdapter::runPhotoStyleBackupRequest(quint32 command)
         ctrl.paramCount = 1;
         ctrl.params[0] = 1;
     }
-    return ternaryOf(callSelectedAndMirrored(*this, KVR_func_api_Rec_Ctrl_Backup_Req, &ctrl) == 1);
+    return ternaryOf(callSelectedAndMirrored(KVR_func_api_Rec_Ctrl_Backup_Req, &ctrl) == 1);
 }
 
 } // namespace kavrotether

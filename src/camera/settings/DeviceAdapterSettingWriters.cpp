@@ -45,10 +45,7 @@ quint8 sendToChosenCameras(DeviceAdapter &adapter, uint8_t (*fn)(Arg, const char
                            bool mirrored)
 {
     const Arg arg = static_cast<Arg>(code);
-    const quint8 result = adapter.callSelectedCamera(fn, arg);
-    if (mirrored)
-        adapter.callMirroredCameras(fn, arg);
-    return result;
+    return mirrored ? adapter.callSelectedAndMirrored(fn, arg) : adapter.callSelectedCamera(fn, arg);
 }
 
 // ---- the columns of a row ----

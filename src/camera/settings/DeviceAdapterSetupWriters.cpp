@@ -54,9 +54,7 @@ template<typename Code>
 Ternary DeviceAdapter::sendMirrored(uint8_t (*fn)(Code, const char *, uint32_t *), Code code)
 {
     // The followers get it even when the selected camera refuses.
-    const quint8 result = callSelectedCamera(fn, code);
-    callMirroredCameras(fn, code);
-    return ternaryOf(result == 1);
+    return ternaryOf(callSelectedAndMirrored(fn, code) == 1);
 }
 
 // ---- movie-quality list ----
