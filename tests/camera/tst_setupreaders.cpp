@@ -10,6 +10,8 @@
 #include "KvrSim.h"
 #include "QueuedSpy.h"
 #include "camera/DeviceSearch.h"
+#include "core/ApplicationData.h"
+#include "flash/FlashAdapter.h"
 
 using namespace kavrotether;
 
@@ -24,10 +26,12 @@ private slots:
     void fileTargetCodes();
     void powerSavingSupportIsAnnouncedAgainOnEveryRead();
     void zoomInformationFollowsTheCamerasNotice();
+    void connectionReadsEverySetting();
 
 private:
     std::unique_ptr<test::IsolatedSettings> m_settings;
     test::AdapterFixture m_fixture;
+    FlashAdapter m_flash;
     int m_index = -1;
 };
 
@@ -37,7 +41,10 @@ static const ConnectReadTables kNoReading{nullptr, 0, nullptr, 0};
 void TestSetupReaders::init()
 {
     m_settings = std::make_unique<test::IsolatedSettings>();
-    DeviceSearch::setConnectReadTables(&kNoReading);
+    // One test runs the program's own connection reading.
+    const bool fullReading = QByteArray(QTest::currentTestFunction()) == "connectionReadsEverySetting";
+    DeviceSearch::setConnectReadTables(fullReading ? nullptr : &kNoReading);
+    ApplicationData::setFlashAdapter(&m_flash);
     QVERIFY(m_fixture.start());
     // The connection ends by sending the saved store location on the reading
     // thread: the tests start after it.
@@ -52,6 +59,7 @@ void TestSetupReaders::init()
 void TestSetupReaders::cleanup()
 {
     m_fixture.stop();
+    ApplicationData::setFlashAdapter(nullptr);
     DeviceSearch::setConnectReadTables(nullptr);
     m_settings.reset();
 }
@@ -133,6 +141,26 @@ void TestSetupReaders::zoomInformationFollowsTheCamerasNotice()
     QCOMPARE(adapter.adp_KVR_func_api_LensZoom_Get_Info(), Utilities::Ternary_False);
     QCOMPARE(tele.count(), 1);
     QCOMPARE(adapter.zoomLensTele(), 105u);
+}
+
+// The connection has read every setting once it reports success: each
+// family has its offer and its value.
+void TestSetupReaders::connectionReadsEverySetting()
+{
+    DeviceAdapter &adapter = m_fixture.adapter();
+    QCOMPARE(adapter.camConnectStatus(), int(Utilities::CamConnectSts_Success));
+    QVERIFY(adapter.recordingModeCapabilityNum() > 0);
+    QVERIFY(adapter.recordingMode() != Utilities::RM_Unknown);
+    QVERIFY(adapter.apertureCapabilityNum() > 0);
+    QVERIFY(adapter.shutterSpeedCapabilityNum() > 0);
+    QVERIFY(adapter.whiteBalanceCapabilityNum() > 0);
+    QVERIFY(adapter.whiteBalance() != Utilities::WB_Unknown);
+    QVERIFY(adapter.imgInfoQualityCapabilityNum() > 0);
+    QVERIFY(adapter.focusModeCapabilityNum() > 0);
+    QVERIFY(adapter.photoStyleCapabilityNum() > 0);
+    QVERIFY(adapter.movieFrameRateCapabilityNum() > 0);
+    QVERIFY(adapter.fileTargetCapabilityNum() > 0 || adapter.fileTarget() != Utilities::FLTG_Unknown);
+    QVERIFY(adapter.zoomLensTele() > 0);
 }
 
 QTEST_MAIN(TestSetupReaders)
