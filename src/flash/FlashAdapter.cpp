@@ -127,7 +127,8 @@ struct FlashAdapter::Data
     std::array<std::atomic<int>, RowCount> counts;
     std::array<SettingFlags<kMaxFlags>, RowCount> flags;
     // The flash lock: one SDK call filling a record, with the decoding of
-    // that record, or one write, at a time.
+    // that record, or one write, at a time. Taken before the camera's lock,
+    // never while a signal is emitted.
     QMutex lock;
     KVR_STRUCT_STROBE_CAPA_INFO strobe{};
     KVR_STRUCT_STROBE2_CAPA_INFO strobe2{};
