@@ -122,17 +122,20 @@ public:
     // the two events away; nothing when there is none.
     Q_INVOKABLE void stopCallbackThread();
 
-    // The SDK callback's way in: queues the event on the running receiver
-    // and wakes the worker; false when there is no receiver.
+    // The SDK callback's way in: queues the event on the receiver and wakes
+    // the worker; false when no receiver was made yet.
     bool queueFlashEvent(quint32 event, quint32 param);
 
 public slots:
+    // Read the matching record again when given its event code; the two
+    // ...Signal signals reach them queued.
     void registerEventIdStrobeConfig(uint cb_event_type, uint cb_event_param);
     void registerEventIdStrobe2Config(uint cb_event_type, uint cb_event_param);
 
 signals:
     KAVRO_FLASH_SETTINGS(KAVRO_FLASH_SIGNALS)
     void settingErrorNotify();
+    // The flash worker has been started.
     void operateFlashAdapterCallback();
     void registerEventIdStrobeConfigSignal(uint cb_event_type, uint cb_event_param);
     void registerEventIdStrobe2ConfigSignal(uint cb_event_type, uint cb_event_param);
