@@ -38,7 +38,10 @@ std::vector<uint32_t> signedSteps(uint32_t n)
 
 const std::vector<uint32_t> wbCodes = {2,      0x8014, 4,      0x8008, 0x800F, 6,      0x8009, 7,      5,     0x800A,
                                        0x800B, 0x800C, 0x800D, 0x800E, 0x8010, 0x8011, 0x8012, 0x8013, 0x8015};
-const std::vector<uint32_t> flashManual = {0, 2, 4, 8, 16, 32, 64, 128, 256};
+// Manual flash output: ten times the ratio's denominator, weakest first,
+// and 0 for full output.
+const std::vector<uint32_t> flashManual = {1280, 1000, 800, 640, 500, 400, 320, 250, 200, 160, 130,
+                                           100,  80,   64,  50,  40,  32,  25,  20,  17,  13,  0};
 
 enum Width : bool { Narrow = false, Wide = true };
 

@@ -12,6 +12,7 @@
 #include "DeviceAdapter.h"
 #include "Kvrptpif.h"
 #include "core/ApplicationData.h"
+#include "flash/FlashAdapter.h"
 
 namespace kavrotether {
 
@@ -196,6 +197,13 @@ template<auto Read>
 void runRead(DeviceAdapter &adapter, const CallbackQueueItem &)
 {
     (void)(adapter.*Read)();
+}
+// The flash records are read by the flash adapter, found in the registry.
+template<auto Read>
+void runFlashRead(DeviceAdapter &, const CallbackQueueItem &)
+{
+    if (FlashAdapter *flash = ApplicationData::getFlashAdapter())
+        (void)(flash->*Read)();
 }
 void runStatusOfCards(DeviceAdapter &adapter, const CallbackQueueItem &)
 {

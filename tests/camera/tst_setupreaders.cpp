@@ -8,6 +8,10 @@
 #include "AdapterFixture.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
+#include "QueuedSpy.h"
+#include "camera/DeviceSearch.h"
+#include "core/ApplicationData.h"
+#include "flash/FlashAdapter.h"
 
 using namespace kavrotether;
 
@@ -23,16 +27,19 @@ private slots:
     void powerSavingSupportIsAnnouncedAgainOnEveryRead();
     void zoomInformationFollowsTheCamerasNotice();
     void movieQualityTextsByIndex();
+    void connectionReadsEverySetting();
 
 private:
     std::unique_ptr<test::IsolatedSettings> m_settings;
     test::AdapterFixture m_fixture;
+    FlashAdapter m_flash;
     int m_index = -1;
 };
 
 void TestSetupReaders::init()
 {
     m_settings = std::make_unique<test::IsolatedSettings>();
+    ApplicationData::setFlashAdapter(&m_flash);
     QVERIFY(m_fixture.start());
     m_index = m_fixture.connectWithoutReading();
     QVERIFY(m_index >= 0);
@@ -41,6 +48,7 @@ void TestSetupReaders::init()
 void TestSetupReaders::cleanup()
 {
     m_fixture.stop();
+    ApplicationData::setFlashAdapter(nullptr);
     m_settings.reset();
 }
 // The camera counts its targets camera, PC, both; the program camera, both, PC.
@@ -134,6 +142,33 @@ void TestSetupReaders::movieQualityTextsByIndex()
     QVERIFY(!adapter.mov_quality_list_data_compression_method(0).isEmpty());
     QCOMPARE(adapter.mov_quality_list_data_frame_rate(512), QString());
     QCOMPARE(adapter.mov_quality_list_data_compression_method(uint(-1)), QString());
+}
+
+// The program's own reading after a connection completes, and every setting
+// family has its offer and its value.
+void TestSetupReaders::connectionReadsEverySetting()
+{
+    DeviceAdapter &adapter = m_fixture.adapter();
+    DeviceSearch::setConnectReadTables(nullptr);
+    test::QueuedSpy reading(&adapter, &DeviceAdapter::camConnectStatusChanged);
+    adapter.deviceSearch()->startGetConnectInitData();
+    // Reading, then its outcome.
+    while (reading.spy.count() < 2)
+        QVERIFY(reading.spy.wait(10000));
+    QCOMPARE(adapter.camConnectStatus(), int(Utilities::CamConnectSts_Success));
+    QVERIFY(adapter.recordingModeCapabilityNum() > 0);
+    QVERIFY(adapter.recordingMode() != Utilities::RM_Unknown);
+    QVERIFY(adapter.apertureCapabilityNum() > 0);
+    QVERIFY(adapter.shutterSpeedCapabilityNum() > 0);
+    QVERIFY(adapter.whiteBalanceCapabilityNum() > 0);
+    QVERIFY(adapter.whiteBalance() != Utilities::WB_Unknown);
+    QVERIFY(adapter.imgInfoQualityCapabilityNum() > 0);
+    QVERIFY(adapter.focusModeCapabilityNum() > 0);
+    QVERIFY(adapter.photoStyleCapabilityNum() > 0);
+    QVERIFY(adapter.movieFrameRateCapabilityNum() > 0);
+    QVERIFY(adapter.fileTargetCapabilityNum() > 0 || adapter.fileTarget() != Utilities::FLTG_Unknown);
+    QVERIFY(adapter.zoomLensTele() > 0);
+    QVERIFY(m_flash.flashModeCapabilityNum() > 0);
 }
 
 QTEST_MAIN(TestSetupReaders)
