@@ -107,4 +107,11 @@
         <translation>Das neue Passwort und die Bestätigung stimmen nicht überein.&lt;br /&gt;&lt;br /&gt;Geben Sie das richtige Passwort ein.</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::XmlDownloadManager</name>
+    <message>
+        <source>URL</source>
+        <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_de.xml</translation>
+    </message>
+</context>
 </TS>

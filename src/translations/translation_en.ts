@@ -107,4 +107,11 @@
         <translation>The new password and the new password entered for confirmation do not match.&lt;br /&gt;&lt;br /&gt;Enter the correct password.</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::XmlDownloadManager</name>
+    <message>
+        <source>URL</source>
+        <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_en.xml</translation>
+    </message>
+</context>
 </TS>

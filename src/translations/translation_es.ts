@@ -107,4 +107,11 @@
         <translation>La nueva contraseña y la contraseña de confirmación no coinciden.&lt;br /&gt;&lt;br /&gt;Introduzca la contraseña correcta.</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::XmlDownloadManager</name>
+    <message>
+        <source>URL</source>
+        <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_es.xml</translation>
+    </message>
+</context>
 </TS>

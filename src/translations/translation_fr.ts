@@ -107,4 +107,11 @@
         <translation>Le nouveau mot de passe et sa confirmation ne correspondent pas.&lt;br /&gt;&lt;br /&gt;Saisissez le mot de passe correct.</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::XmlDownloadManager</name>
+    <message>
+        <source>URL</source>
+        <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_fr.xml</translation>
+    </message>
+</context>
 </TS>

@@ -107,4 +107,11 @@
         <translation>La nuova password e la password di conferma non corrispondono.&lt;br /&gt;&lt;br /&gt;Immettere la password corretta.</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::XmlDownloadManager</name>
+    <message>
+        <source>URL</source>
+        <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_it.xml</translation>
+    </message>
+</context>
 </TS>

@@ -107,4 +107,11 @@
         <translation>新しいパスワードと確認用のパスワードが一致しません。&lt;br /&gt;&lt;br /&gt;正しいパスワードを入力してください。</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::XmlDownloadManager</name>
+    <message>
+        <source>URL</source>
+        <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_jp.xml</translation>
+    </message>
+</context>
 </TS>

@@ -107,4 +107,11 @@
         <translation>Новый пароль и подтверждение не совпадают.&lt;br /&gt;&lt;br /&gt;Введите правильный пароль.</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::XmlDownloadManager</name>
+    <message>
+        <source>URL</source>
+        <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_ru.xml</translation>
+    </message>
+</context>
 </TS>

@@ -107,4 +107,11 @@
         <translation>新密码与确认密码不一致。&lt;br /&gt;&lt;br /&gt;请输入正确的密码。</translation>
     </message>
 </context>
+<context>
+    <name>kavrotether::XmlDownloadManager</name>
+    <message>
+        <source>URL</source>
+        <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_zh.xml</translation>
+    </message>
+</context>
 </TS>
