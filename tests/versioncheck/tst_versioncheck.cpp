@@ -182,8 +182,11 @@ void tst_VersionCheck::initTestCase()
     routes["/equal.xml"] = {200, {}, versionFile(entry("2.12.0.5"))};
     routes["/older.xml"] = {200, {}, versionFile(entry("2.11.9.9") + entry("1.0.0.0"))};
     routes["/malformed.xml"] = {200, {}, versionFile(entry("2.13.0.0")).replace("</model>", "</mode>")};
-    routes["/oversized.xml"] = {
-        200, {}, versionFile(entry("2.13.0.0") + QByteArray(XmlDownloadManager::kMaxFileSize, ' '))};
+    // A file of exactly the limit is read; one byte more is refused.
+    QByteArray atLimit = versionFile(entry("2.13.0.0"));
+    atLimit.insert(atLimit.indexOf("</update>"), QByteArray(XmlDownloadManager::kMaxFileSize - atLimit.size(), ' '));
+    routes["/limit.xml"] = {200, {}, atLimit};
+    routes["/oversized.xml"] = {200, {}, atLimit.insert(atLimit.indexOf("</update>"), ' ')};
     routes["/moved.xml"] = {301, "Location: /newer.xml\r\n", {}};
     routes["/loop.xml"] = {301, "Location: /loop.xml\r\n", {}};
     routes["/insecure.xml"] = {301, "Location: " + m_trusted->url("http", "/newer.xml").toUtf8() + "\r\n", {}};
@@ -215,6 +218,8 @@ void tst_VersionCheck::checkAgainstServer_data()
     QTest::newRow("older") << false << QByteArray("/older.xml") << QString() << 0;
     QTest::newRow("404") << false << QByteArray("/missing.xml") << QString() << 0;
     QTest::newRow("malformed") << false << QByteArray("/malformed.xml") << QString() << 0;
+    QTest::newRow("at the size limit") << false << QByteArray("/limit.xml") << "2.13.0.0"
+                                       << int(VersionData::VersionImportance_High);
     QTest::newRow("oversized") << false << QByteArray("/oversized.xml") << QString() << 0;
     QTest::newRow("https redirect followed")
         << false << QByteArray("/moved.xml") << "2.13.0.0" << int(VersionData::VersionImportance_High);
