@@ -89,6 +89,8 @@ private slots:
     void zoomHoldsExposureHandlers_data();
     void zoomHoldsExposureHandlers();
     void releaseOnEachCameraMakesObjects();
+    void focusMovesTheSimulatedCamera();
+    void aCameraRefusesOneCode();
 
 private:
     DeviceAdapter &adapter() { return m_fixture.adapter(); }
@@ -391,6 +393,34 @@ void TestShootingCommands::releaseOnEachCameraMakesObjects()
     QCOMPARE(adapter().adp_KVR_func_api_MoveRec_Ctrl_Stop(), U::Ternary_True);
     for (int index : {m_index, m_other})
         QCOMPARE(kvrsim::objects(index).back().second, quint32(KVR_OBJECT_FORMAT_MOVIE));
+}
+
+// Half-press and AF report the focus state; the focus drive moves the lens
+// of every camera it reaches.
+void TestShootingCommands::focusMovesTheSimulatedCamera()
+{
+    setMirroring(false, false, 1, 1);
+    QCOMPARE(adapter().adp_KVR_func_api_Rec_Ctrl_Release_halfs_start(), U::Ternary_True);
+    QCOMPARE(kvrsim::status(m_index).afState, quint16(1));
+    QCOMPARE(adapter().adp_KVR_func_api_Rec_Ctrl_Release_halfs_end(), U::Ternary_True);
+    QCOMPARE(kvrsim::status(m_index).afState, quint16(0));
+    const int before = kvrsim::lensState(m_other).focus;
+    QCOMPARE(adapter().adp_KVR_func_api_Rec_Ctrl_Near_Fast(), U::Ternary_True);
+    QVERIFY(kvrsim::lensState(m_other).focus < before);
+    QCOMPARE(kvrsim::lensState(m_index).focus, kvrsim::lensState(m_other).focus);
+}
+
+// A camera may refuse one code of a function and take the others.
+void TestShootingCommands::aCameraRefusesOneCode()
+{
+    m_fixture.stop();
+    QVERIFY(m_fixture.start(R"({"cameras": [{"serial": "SIMR1", "refused": ["0x03000024"]}]})"));
+    const int index = m_fixture.connectWithoutReading();
+    QVERIFY(index >= 0);
+    QSignalSpy refused(&adapter(), &DeviceAdapter::settingErrorNotify);
+    QCOMPARE(adapter().adp_KVR_def_lib_tag_rec_Ctrl_AfAe_af_onesht(), U::Ternary_False);
+    QCOMPARE(refused.count(), 1);
+    QCOMPARE(adapter().adp_KVR_func_api_Rec_Ctrl_AF_AE_AF(), U::Ternary_True);
 }
 
 QTEST_GUILESS_MAIN(TestShootingCommands)
