@@ -67,20 +67,18 @@ Utilities::Ternary DeviceAdapter::judgeShootingResult(quint8 result, const Shoot
     return Utilities::Ternary_False;
 }
 
+// The row columns' words. The result-2 words are named as the rows write
+// them and dropped again after the rows.
 // clang-format off
-#define KAVRO_SHOOT_NoAction ShootingOutcome::CardAction{false, nullptr}
-#define KAVRO_SHOOT_Card ShootingOutcome::CardAction{true, nullptr}
-#define KAVRO_SHOOT_StopThenCard(stop) ShootingOutcome::CardAction{true, &DeviceAdapter::stop}
+#define NoAction ShootingOutcome::CardAction{false, nullptr}
+#define Card ShootingOutcome::CardAction{true, nullptr}
+#define StopThenCard(stop) ShootingOutcome::CardAction{true, &DeviceAdapter::stop}
 #define KAVRO_SHOOT_FAIL_NoAction ShootingFailure::None
 #define KAVRO_SHOOT_FAIL_SettingError ShootingFailure::SettingError
 #define KAVRO_SHOOT_FAIL_AssistError ShootingFailure::AssistError
-// clang-format on
-#define NoAction KAVRO_SHOOT_NoAction
-#define Card KAVRO_SHOOT_Card
-#define StopThenCard KAVRO_SHOOT_StopThenCard
 
 // The record is built (stored positions read now) before anything waits or
-// locks; only then the extra step before the send, the send, and the extra
+// locks; then the row's extra step before the send, the send, and its extra
 // step after it.
 #define KAVRO_SHOOT_BEFORE_Plain
 #define KAVRO_SHOOT_BEFORE_Wait50ms std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -90,25 +88,21 @@ Utilities::Ternary DeviceAdapter::judgeShootingResult(quint8 result, const Shoot
 #define KAVRO_SHOOT_AFTER_Wait50ms
 // A refused start leaves the flag clear, so the exposure handlers keep
 // refreshing; a stop clears it whatever the camera says.
-#define KAVRO_SHOOT_AFTER_ZoomStart \
-    if (result == 1) \
-        d->lensZoomRunning.store(true);
+#define KAVRO_SHOOT_AFTER_ZoomStart if (result == 1) d->lensZoomRunning.store(true);
 #define KAVRO_SHOOT_AFTER_ZoomStop d->lensZoomRunning.store(false);
 
-#define KAVRO_SHOOT_WORDS(...) \
-    std::initializer_list<qint32> \
-    { \
-        __VA_ARGS__ \
+#define KAVRO_SHOOT_WORDS(...) std::initializer_list<qint32>{__VA_ARGS__}
+#define KAVRO_SHOOT_DEFINE(frame, name, args, fn, code, words, onTwo, onFail, extra)                            \
+    Utilities::Ternary DeviceAdapter::name args                                                                  \
+    {                                                                                                            \
+        using Record = decltype(recordOf(fn));                                                                   \
+        const Record record = shootingRecord<Record>(code, KAVRO_SHOOT_WORDS words);                             \
+        KAVRO_SHOOT_BEFORE_##extra                                                                               \
+        const quint8 result = sendShootingRecord(ShootingFrame::frame, fn, record);                              \
+        KAVRO_SHOOT_AFTER_##extra                                                                                \
+        return judgeShootingResult(result, ShootingOutcome{onTwo, KAVRO_SHOOT_FAIL_##onFail});                   \
     }
-#define KAVRO_SHOOT_DEFINE(frame, name, args, fn, code, words, onTwo, onFail, extra) \
-    Utilities::Ternary DeviceAdapter::name args \
-    { \
-        using Record = decltype(recordOf(fn)); \
-        const Record record = shootingRecord<Record>(code, KAVRO_SHOOT_WORDS words); \
-        KAVRO_SHOOT_BEFORE_##extra const quint8 result = sendShootingRecord(ShootingFrame::frame, fn, record); \
-        KAVRO_SHOOT_AFTER_##extra return judgeShootingResult(result, \
-                                                             ShootingOutcome{onTwo, KAVRO_SHOOT_FAIL_##onFail}); \
-    }
+// clang-format on
 KAVRO_SHOOTING_COMMANDS(KAVRO_SHOOT_DEFINE)
 #undef KAVRO_SHOOT_DEFINE
 #undef NoAction
