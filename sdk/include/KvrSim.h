@@ -55,7 +55,9 @@ struct CameraProfile
     bool wifi = false;
     uint32_t features[7] = {0, 0, 0, 0, 0x11111111u, 0, 0x1u}; // extended device id words
     bool cardInserted = true;
-    std::vector<std::string> refused;               // functions the camera refuses (name without KVR_func_api_)
+    // Functions the camera refuses (name without KVR_func_api_), or single
+    // remote-control codes written as "0x03000024".
+    std::vector<std::string> refused;
     std::map<std::string, SettingProfile> settings; // by setting name
 };
 
@@ -164,6 +166,29 @@ KVR_API void clearInjections();
 KVR_API std::vector<std::string> callLog(int index);
 KVR_API std::vector<std::string> globalCallLog();
 KVR_API void clearCallLogs();
+// The control records one camera received (remote-control calls), oldest
+// first, as sent: function name, code and the parameter words the count
+// names (at most 16 kept). Cleared with the call logs.
+struct ControlCall
+{
+    std::string function;
+    uint32_t code = 0;
+    std::vector<int32_t> params;
+};
+KVR_API std::vector<ControlCall> controlLog(int index);
+// The simulated lens: focal length, tele and wide ends, focus position
+// (0 near .. 1000 far).
+struct LensState
+{
+    uint16_t focalLength = 24;
+    uint16_t teleEnd = 105;
+    uint16_t wideEnd = 24;
+    int focus = 500;
+};
+KVR_API LensState lensState(int index);
+// Objects the camera made since it was added (releases, bursts, movies):
+// (handle, KVR_OBJECT_FORMAT_*) in the order they were made.
+KVR_API std::vector<std::pair<uint32_t, uint32_t>> objects(int index);
 
 // Waits until every queued callback has been delivered and none runs.
 KVR_API void flush();

@@ -3,6 +3,7 @@
 #include "sim.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 using namespace kvrsim_internal;
@@ -70,6 +71,141 @@ void changeStatus(Camera &camera, uint16_t cameraStatus)
     postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
 }
 
+// The formats one still is written in, by the camera's picture quality.
+std::vector<uint32_t> stillFormats(const Camera &camera)
+{
+    const int id = settingId("imgInfoQuality");
+    const uint32_t quality = id >= 0 && size_t(id) < camera.settings.size() ? camera.settings[size_t(id)].current : 0;
+    switch (quality) {
+    case 3:
+        return {KVR_OBJECT_FORMAT_RAW};
+    case 4:
+    case 5:
+        return {KVR_OBJECT_FORMAT_RAW, KVR_OBJECT_FORMAT_JPEG};
+    case 13:
+    case 14:
+        return {KVR_OBJECT_FORMAT_HEIF};
+    case 15:
+    case 16:
+        return {KVR_OBJECT_FORMAT_RAW, KVR_OBJECT_FORMAT_HEIF};
+    default:
+        return {KVR_OBJECT_FORMAT_JPEG};
+    }
+}
+
+// A new object on the card, announced as the camera does.
+void addObject(Camera &camera, uint32_t format)
+{
+    const uint32_t handle = camera.nextObject++;
+    camera.objects.emplace_back(handle, format);
+    postCameraEvent(camera, KVR_EVENT_OBJECT_ADDED, handle);
+}
+
+void takeStills(Camera &camera, int shots)
+{
+    for (int i = 0; i < shots; ++i) {
+        for (uint32_t format : stillFormats(camera))
+            addObject(camera, format);
+    }
+    // The camera reports its recording state once the pictures are written.
+    postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
+}
+
+void focusReport(Camera &camera, uint16_t afState)
+{
+    camera.status.afState = afState;
+    postCameraEvent(camera, KVR_EVENT_AF_INFO, 0);
+    postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
+}
+
+uint16_t clampFocal(const kvrsim::LensState &lens, long value)
+{
+    return uint16_t(std::clamp<long>(value, lens.wideEnd, lens.teleEnd));
+}
+
+void zoom(Camera &camera, uint32_t code, const int32_t *params, uint16_t count)
+{
+    kvrsim::LensState &lens = camera.lens;
+    const auto param = [&](uint16_t i) { return i < count ? params[i] : 0; };
+    if (code == KVR_CMD_ZOOM_START) {
+        // One step of the running zoom, larger at higher speeds.
+        static const int steps[] = {0, 2, 10, 5, 1, 20};
+        const int32_t speed = param(1);
+        const int step = speed >= 0 && speed < 6 ? steps[speed] : 1;
+        lens.focalLength = clampFocal(lens, long(lens.focalLength) + (param(0) == 1 ? step : -step));
+    } else if (code == KVR_CMD_ZOOM_SET_POS) {
+        lens.focalLength = clampFocal(lens, param(0) == 1 ? long(param(1)) : long(lens.focalLength) + param(1));
+    }
+    postCameraEvent(camera, KVR_EVENT_LENS_ZOOM, lens.focalLength);
+}
+
+void driveFocus(Camera &camera, int32_t drive)
+{
+    static const int steps[] = {0, 100, 10, -10, -100};
+    camera.lensDrive = drive;
+    camera.lens.focus = std::clamp(camera.lens.focus + steps[drive], 0, 1000);
+}
+
+bool refusesCode(const Camera &camera, uint32_t code)
+{
+    for (const std::string &r : camera.profile.refused) {
+        if (r.size() < 3 || r[0] != '0' || (r[1] != 'x' && r[1] != 'X'))
+            continue;
+        char *end = nullptr;
+        const unsigned long value = std::strtoul(r.c_str(), &end, 16);
+        if (end && *end == '\0' && value == code)
+            return true;
+    }
+    return false;
+}
+
+void effects(Camera &camera, uint32_t code, const int32_t *params, uint16_t count)
+{
+    switch (code) {
+    case KVR_CMD_RELEASE_ONE_SHOT:
+    case KVR_CMD_RELEASE_INTERVAL_START:
+        takeStills(camera, 1);
+        break;
+    case KVR_CMD_RELEASE_CONT_START:
+        takeStills(camera, 3);
+        break;
+    case KVR_CMD_4K_BURST_START:
+    case KVR_CMD_4K_PRECAP_START:
+        camera.burst4K = true;
+        break;
+    case KVR_CMD_4K_BURST_STOP:
+    case KVR_CMD_4K_PRECAP_END:
+        // The burst is kept as one movie file, from which frames are cut.
+        if (camera.burst4K)
+            addObject(camera, KVR_OBJECT_FORMAT_MOVIE);
+        camera.burst4K = false;
+        postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
+        break;
+    case KVR_CMD_RELEASE_HALFS_START:
+    case KVR_CMD_AF_AE_AF:
+    case KVR_CMD_AF_AE_AFAE:
+    case KVR_CMD_AF_AE_AF_ONESHOT:
+    case KVR_CMD_AF_AE_1POINT_AF:
+    case KVR_CMD_AF_AE_TRACKING_START:
+    case KVR_CMD_AF_AE_PINPOINT_AF_START:
+    case KVR_CMD_AF_AREA_START:
+        focusReport(camera, 1);
+        break;
+    case KVR_CMD_RELEASE_HALFS_END:
+    case KVR_CMD_AF_AE_AFAE_CLEAR:
+    case KVR_CMD_AF_AE_AF_OFF:
+        focusReport(camera, 0);
+        break;
+    case KVR_CMD_ZOOM_START:
+    case KVR_CMD_ZOOM_STOP:
+    case KVR_CMD_ZOOM_SET_POS:
+        zoom(camera, code, params, count);
+        break;
+    default:
+        break;
+    }
+}
+
 template<typename Record>
 uint8_t command(Call &call, const char *function, const Record *ctrl)
 {
@@ -80,6 +216,13 @@ uint8_t command(Call &call, const char *function, const Record *ctrl)
     if (std::find(f.codes.begin(), f.codes.end(), ctrl->code) == f.codes.end())
         return call.fail(KVR_ERR_INVALID_PARAM);
     Camera &camera = *call.camera();
+    kvrsim::ControlCall logged{name, ctrl->code, {}};
+    logged.params.assign(ctrl->params, ctrl->params + std::min<uint16_t>(ctrl->paramCount, 16));
+    camera.controlLog.push_back(std::move(logged));
+    if (camera.controlLog.size() >= 4096)
+        camera.controlLog.erase(camera.controlLog.begin(), camera.controlLog.begin() + 2048);
+    if (refusesCode(camera, ctrl->code))
+        return call.fail(KVR_ERR_REFUSED);
     if (std::find(f.needCard.begin(), f.needCard.end(), ctrl->code) != f.needCard.end() && !cardReady(camera.status)) {
         call.fail(KVR_ERR_NO_CARD);
         return 2;
@@ -90,6 +233,9 @@ uint8_t command(Call &call, const char *function, const Record *ctrl)
         changeStatus(camera, KVR_CAMERA_STATUS_MENU);
     else if (ctrl->code == KVR_CMD_MENU_END && camera.status.cameraStatus == KVR_CAMERA_STATUS_MENU)
         changeStatus(camera, KVR_CAMERA_STATUS_IDLE);
+    if (ctrl->code == KVR_CMD_LENS)
+        driveFocus(camera, ctrl->params[0]);
+    effects(camera, ctrl->code, ctrl->params, ctrl->paramCount);
     return call.succeed();
 }
 
@@ -139,7 +285,11 @@ uint8_t KVR_func_api_MoveRec_Ctrl_Stop(uint8_t stop, const char *uuid, uint32_t 
 {
     KVR_CALL(uuid, err);
     (void)stop;
-    changeStatus(*call.camera(), KVR_CAMERA_STATUS_IDLE);
+    Camera &camera = *call.camera();
+    // A recording that ran leaves its movie on the card.
+    if (camera.status.cameraStatus == KVR_CAMERA_STATUS_MOVIE_REC)
+        addObject(camera, KVR_OBJECT_FORMAT_MOVIE);
+    changeStatus(camera, KVR_CAMERA_STATUS_IDLE);
     return call.succeed();
 }
 

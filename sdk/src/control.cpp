@@ -658,8 +658,31 @@ void clearCallLogs()
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);
     lib().globalLog.clear();
-    for (auto &c : lib().cameras)
+    for (auto &c : lib().cameras) {
         c->callLog.clear();
+        c->controlLog.clear();
+    }
+}
+
+std::vector<ControlCall> controlLog(int index)
+{
+    std::lock_guard<std::recursive_mutex> g(lib().state);
+    Camera *c = find(index);
+    return c ? c->controlLog : std::vector<ControlCall>();
+}
+
+LensState lensState(int index)
+{
+    std::lock_guard<std::recursive_mutex> g(lib().state);
+    Camera *c = find(index);
+    return c ? c->lens : LensState();
+}
+
+std::vector<std::pair<uint32_t, uint32_t>> objects(int index)
+{
+    std::lock_guard<std::recursive_mutex> g(lib().state);
+    Camera *c = find(index);
+    return c ? c->objects : std::vector<std::pair<uint32_t, uint32_t>>();
 }
 
 void flush()

@@ -169,9 +169,10 @@ uint8_t KVR_func_api_LensZoomInfo_GetCapability(KVR_STRUCT_LENS_ZOOM_CAPA_INFO *
     if (!capa)
         return call.fail(KVR_ERR_INVALID_PARAM);
     std::memset(capa, 0, sizeof *capa);
-    capa->focalLength = 24;
-    capa->teleEnd = 105;
-    capa->wideEnd = 24;
+    const kvrsim::LensState &lens = call.camera()->lens;
+    capa->focalLength = lens.focalLength;
+    capa->teleEnd = lens.teleEnd;
+    capa->wideEnd = lens.wideEnd;
     capa->zoomControl = 1;
     return call.succeed();
 }
@@ -183,9 +184,10 @@ uint8_t KVR_func_api_LensZoom_Get_Info(KVR_STRUCT_LENS_ZOOM_SET_INFO *info, uint
     if (!info || tag != KVR_TAG_LENS_ZOOM)
         return call.fail(KVR_ERR_INVALID_PARAM);
     std::memset(info, 0, sizeof *info);
-    info->focalLength = 24;
-    info->teleEnd = 105;
-    info->wideEnd = 24;
+    const kvrsim::LensState &lens = call.camera()->lens;
+    info->focalLength = lens.focalLength;
+    info->teleEnd = lens.teleEnd;
+    info->wideEnd = lens.wideEnd;
     info->zoomControl = 1;
     return call.succeed();
 }

@@ -190,6 +190,12 @@ struct Camera
     std::vector<SettingValue> settings;
     Status status;
     std::vector<std::string> callLog;
+    std::vector<kvrsim::ControlCall> controlLog;
+    kvrsim::LensState lens;
+    int lensDrive = 0;                                  // the focus drive running (0 stop)
+    bool burst4K = false;                               // a 6K/4K burst or pre-capture runs
+    uint32_t nextObject = 1;                            // handles start at 1
+    std::vector<std::pair<uint32_t, uint32_t>> objects; // (handle, format)
     std::set<uint32_t> suppressedEvents;
     std::map<uint32_t, uint32_t> eventTags; // last parameter per event code
     KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{0x07800438u, 0, 0};

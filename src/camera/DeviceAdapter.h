@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "DeviceSearch.h"
 #include "SearchCameraListItemObject.h"
 #include "WorkerCommands.def"
+#include "shooting/ShootingCommands.def"
 #include "settings/SettingWriters.def"
 #include "Kvrptpif.h"
 #include "core/Utilities.h"
@@ -1357,6 +1359,53 @@ private:
     template<typename Code>
     kavrotether::Utilities::Ternary sendMirrored(uint8_t (*fn)(Code, const char *, uint32_t *), Code code);
     // ---- end setup writers ----
+
+    // ---- shooting commands (shooting/DeviceAdapterShooting.cpp) ----
+public:
+    // One invokable per row of shooting/ShootingCommands.def; Ternary_True
+    // only when the selected camera answered 1.
+#define KAVRO_SHOOT_DECLARE(frame, name, args, fn, code, words, onTwo, onFail, extra) \
+    Q_INVOKABLE kavrotether::Utilities::Ternary name args;
+    KAVRO_SHOOTING_COMMANDS(KAVRO_SHOOT_DECLARE)
+#undef KAVRO_SHOOT_DECLARE
+    // The white-balance spot needs no request of its own.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_WB_Set_WSET_Set_Req_Param();
+    // The 6K/4K cutting control record, sent to the selected and the
+    // mirrored cameras; Ternary_True only when the selected camera answered 1.
+    kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_4K6K(const KVR_STRUCT_REC_CTRL *record);
+    // The pinpoint AF frame position the pinpoint commands send.
+    int afFrame_pos_pin_X() const;
+    int afFrame_pos_pin_Y() const;
+    void setAfFrame_pos_pin_XValue(int value);
+    void setAfFrame_pos_pin_YValue(int value);
+signals:
+    void memoryCardNothingNotify();
+    void mfAssistStartErrorNotify();
+
+private:
+    enum class ShootingFrame { Single, Mirrored };
+    enum class ShootingFailure { None, SettingError, AssistError };
+    struct ShootingOutcome
+    {
+        // Result 2 (no card): whether it has its own action, and the stop
+        // command that runs in full before the notice.
+        struct CardAction
+        {
+            bool notify;
+            kavrotether::Utilities::Ternary (DeviceAdapter::*stop)();
+        } card;
+        ShootingFailure onFailure;
+        bool onCard() const { return card.notify; }
+    };
+    template<typename Record>
+    static Record shootingRecord(quint32 code, std::initializer_list<qint32> words);
+    template<typename Record>
+    quint8 sendShootingRecord(ShootingFrame frame, uint8_t (*fn)(const Record *, const char *, uint32_t *),
+                              const Record &record);
+    kavrotether::Utilities::Ternary judgeShootingResult(quint8 result, const ShootingOutcome &outcome);
+    std::atomic<int> m_afFramePosPinX{50};
+    std::atomic<int> m_afFramePosPinY{50};
+    // ---- end shooting commands ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:
