@@ -122,12 +122,24 @@ void TestSetupReaders::zoomInformationFollowsTheCamerasNotice()
     QCOMPARE(adapter.zoomLensTele(), 105u);
     QCOMPARE(adapter.zoomLensWide(), 24u);
     QCOMPARE(adapter.zoomLensLen(), 24u);
-    // The same answer again announces nothing; a refused read changes nothing.
+    // The same answer again announces nothing; an unanswered read clears the
+    // four values, each announced once.
     QCOMPARE(adapter.adp_KVR_func_api_LensZoom_Get_Info(), Utilities::Ternary_True);
+    QCOMPARE(tele.count(), 1);
+    QSignalSpy enable(&adapter, &DeviceAdapter::zoomLensCtrlEnableChanged);
     kvrsim::failNext("LensZoom_Get_Info", 1);
     QCOMPARE(adapter.adp_KVR_func_api_LensZoom_Get_Info(), Utilities::Ternary_False);
-    QCOMPARE(tele.count(), 1);
-    QCOMPARE(adapter.zoomLensTele(), 105u);
+    QCOMPARE(tele.count(), 2);
+    QCOMPARE(enable.count(), 1);
+    QVERIFY(!adapter.zoomLensCtrlEnable());
+    QCOMPARE(adapter.zoomLensTele(), 0u);
+    QCOMPARE(adapter.zoomLensLen(), 0u);
+    kvrsim::failNext("LensZoom_Get_Info", 1);
+    QCOMPARE(adapter.adp_KVR_func_api_LensZoom_Get_Info(), Utilities::Ternary_False);
+    QCOMPARE(tele.count(), 2);
+    // The capability record tells the same.
+    QCOMPARE(adapter.adp_KVR_func_api_LensZoomInfo_GetCapability(), Utilities::Ternary_True);
+    QVERIFY(adapter.zoomLensTele() > 0);
 }
 
 // The texts of the kept movie-quality list's entries, and nothing past it.
