@@ -130,8 +130,9 @@ bool kvrsim_internal::applyMagnification(Camera &camera, uint32_t code, const in
         return false;
     if (count < 2)
         return true;
-    // Parameters: direction (1 larger, 0 smaller), then the step in tenths.
-    const int step = std::clamp(params[1], 0, 100);
+    // Parameters: direction (1 larger, 0 smaller), then the step in tenths;
+    // the three-word forms carry a 0 between them.
+    const int step = std::clamp(params[count >= 3 ? 2 : 1], 0, 100);
     const int next = camera.magnification + (params[0] == 1 ? step : -step);
     camera.magnification = static_cast<uint16_t>(std::clamp(next, 10, 100));
     return true;

@@ -1439,6 +1439,13 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_End_Menu(QString device_uuid = QString());
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Down_Menu(int posX, int posY);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Up_Menu(int posX, int posY);
+    // The assist views' magnification (a ratio; the camera keeps tenths).
+    // The three ratios move together; a refused change puts the old one
+    // back. The MF and live-view forms read the camera's ratio back and
+    // announce it; the AF form announces nothing.
+    Q_INVOKABLE void setAf_magnify(int ratio);
+    Q_INVOKABLE void setMf_magnify(int ratio);
+    Q_INVOKABLE void setLvMag_magnify(int ratio);
 signals:
     void afFrame_pos_XChanged(int value);
     void afFrame_pos_YChanged(int value);
@@ -1449,6 +1456,11 @@ private:
     int withAfInfo(F &&f) const;
     template<typename F>
     int withAfFrame(F &&f) const;
+    enum class Magnifier { Af, Mf, LvMag };
+    void changeMagnification(Magnifier magnifier, int ratio);
+    // Sends one magnification step to the selected camera (and, for the
+    // point scope, to the cameras that follow it); true on result 1.
+    bool sendMagnification(Magnifier magnifier, int direction, int step);
     kavrotether::Utilities::Ternary sendMenuCommand(const QString &uuid, quint32 code, int posX, int posY,
                                                     int paramCount);
     // The AF information readers' records, under m_afReadRecordLock.

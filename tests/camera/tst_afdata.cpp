@@ -19,8 +19,10 @@ using test::callCount;
 using Records = DeviceAdapterData::CapabilityRecords;
 using Fill = std::function<void(Records &)>;
 using Read = std::function<int(DeviceAdapter &)>;
+using Setter = void (DeviceAdapter::*)(int);
 Q_DECLARE_METATYPE(Fill)
 Q_DECLARE_METATYPE(Read)
+Q_DECLARE_METATYPE(Setter)
 
 class TestAfData : public QObject
 {
@@ -37,6 +39,8 @@ private slots:
     void cameraRecordsReadBack();
     void magnificationRoundTrip_data();
     void magnificationRoundTrip();
+    void magnifySetters_data();
+    void magnifySetters();
     void faceInfoMovesFramePosition();
     void storedFrameWriters();
     void menuTouch_data();
@@ -271,6 +275,51 @@ void TestAfData::magnificationRoundTrip()
     QCOMPARE(adapter().mf_magnify(), expected);
     QCOMPARE(adapter().lvMag_magnify(), expected);
     QCOMPARE(assist.count(), 0);
+}
+
+void TestAfData::magnifySetters_data()
+{
+    QTest::addColumn<Setter>("setter");
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<int>("ratio");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("announced");
+
+    const Setter lv = &DeviceAdapter::setLvMag_magnify;
+    const Setter af = &DeviceAdapter::setAf_magnify;
+    const Setter mf = &DeviceAdapter::setMf_magnify;
+    QTest::newRow("live view larger") << lv << "Rec_Ctrl_LV_Mag" << 7 << false << 7 << 1;
+    QTest::newRow("live view refused") << lv << "Rec_Ctrl_LV_Mag" << 7 << true << 5 << 1;
+    QTest::newRow("live view same ratio") << lv << "Rec_Ctrl_LV_Mag" << 5 << false << 5 << 0;
+    QTest::newRow("mf assist smaller") << mf << "Rec_Ctrl_MF_Assist" << 3 << false << 3 << 1;
+    QTest::newRow("pinpoint larger") << af << "Rec_Ctrl_AF_AE" << 9 << false << 9 << 0;
+    QTest::newRow("pinpoint refused") << af << "Rec_Ctrl_AF_AE" << 9 << true << 5 << 0;
+}
+
+// A ratio set from the interface reaches the camera as a step and is read
+// back from it; a refusal leaves the camera's ratio in all three.
+void TestAfData::magnifySetters()
+{
+    QFETCH(Setter, setter);
+    QFETCH(QString, function);
+    QFETCH(int, ratio);
+    QFETCH(bool, refused);
+    QFETCH(int, expected);
+    QFETCH(int, announced);
+    QCOMPARE(adapter().adp_KVR_func_api_RecInfo_AF_Frame_Get_PinPoint_Frame(), Utilities::Ternary_True);
+    if (refused)
+        kvrsim::failNext(function.toStdString(), 1);
+    QSignalSpy mf(&adapter(), &DeviceAdapter::mf_magnifyChanged);
+    QSignalSpy lv(&adapter(), &DeviceAdapter::lvMag_magnifyChanged);
+    (adapter().*setter)(ratio);
+    QCOMPARE(callCount(m_index, function.toStdString()), ratio == 5 ? 0 : 1);
+    QCOMPARE(adapter().af_magnify(), expected);
+    QCOMPARE(adapter().mf_magnify(), expected);
+    QCOMPARE(adapter().lvMag_magnify(), expected);
+    QCOMPARE(mf.count() + lv.count(), announced);
+    QCOMPARE(adapter().adp_KVR_func_api_RecInfo_AF_Frame_Get_PinPoint_Frame(), Utilities::Ternary_True);
+    QCOMPARE(adapter().af_magnify(), expected);
 }
 
 void TestAfData::faceInfoMovesFramePosition()

@@ -4,7 +4,9 @@
 #include "camera/DeviceAdapter.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace kavrotether {
 
@@ -162,6 +164,109 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_RecInfo_AF_Frame_Set_CMulti_A
     if (table)
         std::memcpy(d->capabilityRecords.afFrame.cmultiTable, table, sizeof d->capabilityRecords.afFrame.cmultiTable);
     return Utilities::Ternary_False;
+}
+
+// ---- magnification ----
+
+void DeviceAdapter::setAf_magnify(int ratio)
+{
+    changeMagnification(Magnifier::Af, ratio);
+}
+
+void DeviceAdapter::setMf_magnify(int ratio)
+{
+    changeMagnification(Magnifier::Mf, ratio);
+}
+
+void DeviceAdapter::setLvMag_magnify(int ratio)
+{
+    changeMagnification(Magnifier::LvMag, ratio);
+}
+
+bool DeviceAdapter::sendMagnification(Magnifier magnifier, int direction, int step)
+{
+    constexpr quint32 kPinpointMagnify = 0x0300002C;
+    constexpr quint32 kPointScopeMagnify = 0x030000C6;
+    constexpr quint32 kMfAssistRatio = 0x03000052;
+    constexpr quint32 kLiveViewRatio = 0x030000D2;
+    constexpr quint16 kNoAssistPosition = 0xFFFF;
+    constexpr int kPointScope = 3;
+    constexpr int kMfAssist = 0;
+
+    KVR_STRUCT_REC_CTRL record{};
+    auto pack = [&](quint32 code, bool spaced) {
+        record.code = code;
+        record.paramCount = spaced ? 3 : 2;
+        record.params[0] = direction;
+        record.params[spaced ? 2 : 1] = step;
+    };
+    quint8 result = 0;
+    switch (magnifier) {
+    case Magnifier::Af:
+        pack(kPinpointMagnify, true);
+        return callSelectedCamera(KVR_func_api_Rec_Ctrl_AF_AE, &record) == 1;
+    case Magnifier::LvMag:
+        pack(kLiveViewRatio, false);
+        result = callSelectedCamera(KVR_func_api_Rec_Ctrl_LV_Mag, &record);
+        break;
+    case Magnifier::Mf: {
+        quint16 position = 0;
+        {
+            QMutexLocker g(&d->capabilityRecordLock);
+            position = d->capabilityRecords.afFrame.pinPoint.cursorX;
+        }
+        const bool smallFrame = afPointScopeEnable();
+        if (smallFrame && (position == kNoAssistPosition || (assistType() != kPointScope && assistType() != kMfAssist)))
+            return false;
+        if (smallFrame && assistType() == kPointScope) {
+            pack(kPointScopeMagnify, false);
+            return callSelectedAndMirrored(KVR_func_api_Rec_Ctrl_AF_AE2, &record) == 1;
+        }
+        pack(kMfAssistRatio, true);
+        result = callSelectedCamera(KVR_func_api_Rec_Ctrl_MF_Assist, &record);
+        break;
+    }
+    }
+    if (result != 1)
+        emit settingErrorNotify();
+    return result == 1;
+}
+
+void DeviceAdapter::changeMagnification(Magnifier magnifier, int ratio)
+{
+    const int old = magnifier == Magnifier::Af   ? af_magnify()
+                    : magnifier == Magnifier::Mf ? mf_magnify()
+                                                 : lvMag_magnify();
+    if (ratio == old)
+        return;
+    auto storeAll = [this](int value) {
+        d->af_magnify.store(value);
+        d->mf_magnify.store(value);
+        d->lvMag_magnify.store(value);
+        QMutexLocker g(&d->capabilityRecordLock);
+        d->capabilityRecords.afFrame.pinPoint.magnification = quint16(value * 10);
+    };
+    storeAll(ratio);
+    if (!sendMagnification(magnifier, ratio > old ? 1 : 0, std::abs(ratio - old) * 10))
+        storeAll(old);
+    if (magnifier == Magnifier::Af)
+        return;
+    // The camera may have stopped short of the ratio asked for.
+    auto record = std::make_unique<KVR_STRUCT_AF_FRAME_CAPA_INFO>();
+    if (callSelectedCamera(KVR_func_api_RecInfo_AF_Frame_GetCapability, record.get()) != 1)
+        return;
+    {
+        QMutexLocker g(&d->capabilityRecordLock);
+        d->capabilityRecords.afFrame = *record;
+    }
+    const int read = record->pinPoint.magnification / 10;
+    d->af_magnify.store(read);
+    d->mf_magnify.store(read);
+    d->lvMag_magnify.store(read);
+    if (magnifier == Magnifier::Mf)
+        emit mf_magnifyChanged(read);
+    else
+        emit lvMag_magnifyChanged(read);
 }
 
 // ---- AF-information readers ----
