@@ -1386,11 +1386,11 @@ public:
     // told and the answer is always Ternary_False. Positions keep their low
     // 16 bits; width and height are not used.
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Set_OnePoint_Frame(int posX, int posY,
-                                                                                                    int width = -1,
-                                                                                                    int height = -1);
+                                                                                                     int width = -1,
+                                                                                                     int height = -1);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Set_PinPoint_Frame(int posX, int posY,
-                                                                                                    int width = -1,
-                                                                                                    int height = -1);
+                                                                                                     int width = -1,
+                                                                                                     int height = -1);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Set_Multi_AF_Frame(int posIndex);
     // table: the 315 bytes of the custom areas; without one only the index
     // is kept.
@@ -1436,7 +1436,8 @@ public:
     // the picture's far edge (1000) is moved onto its last position rather
     // than dropped. Ternary_True on result 1.
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Start_Menu();
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_End_Menu(QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_End_Menu(
+        QString device_uuid = QString());
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Down_Menu(int posX, int posY);
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Up_Menu(int posX, int posY);
     // The assist views' magnification (a ratio; the camera keeps tenths).
