@@ -1114,23 +1114,69 @@ typedef struct _tag_KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO
 } KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO;
 KVR_SIZE(KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO, 34);
 
-// AF frame capability record (4605 bytes).
+// AF frame capability record (4605 bytes). The phase-detection geometry:
+// up to format 33 callers derive the grid from the frame counts alone; from
+// format 34 on the frame and cluster sizes are in sensor units, scaled to the
+// picture by the scales (frame sizes in millionths, cluster sizes in
+// thousandths). Positions are thousandths of the picture.
 typedef struct _tag_KVR_STRUCT_AF_FRAME_CAPA_INFO
 {
     KVR_STRUCT_CAPA_LIST lists[4];
     KVR_STRUCT_AF_FRAME_ONEPOINT_TAG_INFO onePoint;
     uint16_t multiPosIndex;
-    uint16_t multiPosCount;
-    uint8_t reserved1[84];
+    uint16_t multiPosCount; // the selected area spans 2n + 1 positions
+    uint16_t formatNumber;
+    uint16_t afFrameCountX; // the contrast-AF grid, columns and rows
+    uint16_t afFrameCountY;
+    uint16_t pdafFrameCountX; // the phase-detection grid, columns and rows
+    uint16_t pdafFrameCountY;
+    uint16_t pdafFrameWidth;
+    uint16_t pdafFrameHeight;
+    uint16_t sensorWidth;
+    uint16_t sensorHeight;
+    uint32_t frameScaleX;
+    uint32_t frameScaleY;
+    uint16_t clusterWidth;
+    uint16_t clusterHeight;
+    uint16_t trackingFramePosX; // where tracking starts
+    uint16_t trackingFramePosY;
+    uint8_t reserved1[50];
     KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO pinPoint;
     uint16_t cmultiIndex;
-    uint8_t cmultiTable[315];
+    uint8_t cmultiTable[315]; // one byte per area position
     uint8_t reserved2[42];
 } KVR_STRUCT_AF_FRAME_CAPA_INFO;
 KVR_SIZE(KVR_STRUCT_AF_FRAME_CAPA_INFO, 4605);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, onePoint.pos.x, 0x1010);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, onePoint.pos.y, 0x1012);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, onePoint.size.width, 0x1014);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, onePoint.size.height, 0x1016);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, onePoint.value, 0x1018);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, onePoint.minimum, 0x101A);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, multiPosIndex, 0x101C);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, multiPosCount, 0x101E);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, formatNumber, 0x1020);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, afFrameCountX, 0x1022);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, afFrameCountY, 0x1024);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pdafFrameCountX, 0x1026);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pdafFrameCountY, 0x1028);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pdafFrameWidth, 0x102A);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pdafFrameHeight, 0x102C);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, sensorWidth, 0x102E);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, sensorHeight, 0x1030);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, frameScaleX, 0x1032);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, frameScaleY, 0x1036);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, clusterWidth, 0x103A);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, clusterHeight, 0x103C);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, trackingFramePosX, 0x103E);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, trackingFramePosY, 0x1040);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pinPoint.posX, 0x1074);
 KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pinPoint.mfAssistMode, 0x107C);
 KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pinPoint.magnification, 0x107E);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pinPoint.areaHeight, 0x1092);
 KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, pinPoint.assistType, 0x1094);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, cmultiIndex, 0x1096);
+KVR_PIN(KVR_STRUCT_AF_FRAME_CAPA_INFO, cmultiTable, 0x1098);
 
 typedef struct _tag_KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO
 {
@@ -1144,16 +1190,104 @@ typedef struct _tag_KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO
     uint16_t magHeight;
 } KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO;
 
-// AF information (4968 bytes); the phase-detection frame numbers close it.
+// AF information (4968 bytes). Positions and lengths are thousandths of the
+// picture; a display state is one byte per frame (0 none, 1 green, 2 red,
+// 3 large green, 4 large red, 5 spot, 6 white, 7 star). Counts may exceed
+// their arrays: readers clamp them.
+#define KVR_AF_DISP_FRAME_MAX 315u
+#define KVR_AF_FACE_MAX 15u
+#define KVR_AF_HUMAN_MAX 3u
+#define KVR_AF_PDAF_DISP_FRAME_MAX 779u
+typedef struct _tag_KVR_STRUCT_AF_FACE_DETECT
+{
+    uint16_t faceId;
+    uint16_t posX; // centre
+    uint16_t posY;
+    uint16_t lengthX;
+    uint16_t lengthY;
+    uint16_t priority;
+    uint16_t status; // 0: no face in this slot
+    uint16_t userId;
+} KVR_STRUCT_AF_FACE_DETECT;
+KVR_SIZE(KVR_STRUCT_AF_FACE_DETECT, 16);
+
+typedef struct _tag_KVR_STRUCT_AF_HUMAN_DETECT
+{
+    uint16_t leftTopX;
+    uint16_t leftTopY;
+    uint16_t rightBottomX;
+    uint16_t rightBottomY;
+    uint16_t confidence;
+    uint16_t status; // 0: no body in this slot
+} KVR_STRUCT_AF_HUMAN_DETECT;
+KVR_SIZE(KVR_STRUCT_AF_HUMAN_DETECT, 12);
+
 typedef struct _tag_KVR_STRUCT_AF_INFO
 {
-    uint16_t afState;
-    uint16_t frameCount;
-    uint8_t frames[4930];
-    uint16_t pdafFrameCount;
+    uint32_t afStatus; // 65535: not focused
+    uint16_t dispNum;
+    uint8_t dispInfo[315];
+    uint8_t reserved1;
+    uint16_t faceSeqBasePosX;
+    uint16_t faceSeqBasePosY;
+    uint16_t faceAspect;
+    uint16_t faceDir;
+    uint16_t eyeLeftPosX;
+    uint16_t eyeLeftPosY;
+    uint16_t eyeRightPosX;
+    uint16_t eyeRightPosY;
+    uint16_t faceDetectNum;
+    KVR_STRUCT_AF_FACE_DETECT faces[15];
+    uint16_t trackingAreaWidth;
+    uint16_t trackingAreaHeight;
+    uint16_t trackingImgWidth;
+    uint16_t trackingImgHeight;
+    uint16_t trackingPosX;
+    uint16_t trackingPosY;
+    uint16_t afType;
+    uint16_t eyeStatus;
+    uint16_t humanSeqBasePosX;
+    uint16_t humanSeqBasePosY;
+    uint16_t humanFirst;
+    KVR_STRUCT_AF_HUMAN_DETECT humans[3];
+    uint16_t subjectSelectMode;
+    uint16_t pdafInfo; // 1: the phase-detection grid is shown
+    uint16_t pdafDispNum;
+    uint8_t pdafDispInfo[779];
+    uint8_t reserved2[3511];
+    uint16_t pdafFrameCount; // the phase-detection frames in focus
     uint8_t pdafFrames[32];
 } KVR_STRUCT_AF_INFO;
 KVR_SIZE(KVR_STRUCT_AF_INFO, 4968);
+KVR_PIN(KVR_STRUCT_AF_INFO, afStatus, 0x0000);
+KVR_PIN(KVR_STRUCT_AF_INFO, dispNum, 0x0004);
+KVR_PIN(KVR_STRUCT_AF_INFO, dispInfo, 0x0006);
+KVR_PIN(KVR_STRUCT_AF_INFO, faceSeqBasePosX, 0x0142);
+KVR_PIN(KVR_STRUCT_AF_INFO, faceSeqBasePosY, 0x0144);
+KVR_PIN(KVR_STRUCT_AF_INFO, faceAspect, 0x0146);
+KVR_PIN(KVR_STRUCT_AF_INFO, faceDir, 0x0148);
+KVR_PIN(KVR_STRUCT_AF_INFO, eyeLeftPosX, 0x014A);
+KVR_PIN(KVR_STRUCT_AF_INFO, eyeLeftPosY, 0x014C);
+KVR_PIN(KVR_STRUCT_AF_INFO, eyeRightPosX, 0x014E);
+KVR_PIN(KVR_STRUCT_AF_INFO, eyeRightPosY, 0x0150);
+KVR_PIN(KVR_STRUCT_AF_INFO, faceDetectNum, 0x0152);
+KVR_PIN(KVR_STRUCT_AF_INFO, faces, 0x0154);
+KVR_PIN(KVR_STRUCT_AF_INFO, trackingAreaWidth, 0x0244);
+KVR_PIN(KVR_STRUCT_AF_INFO, trackingAreaHeight, 0x0246);
+KVR_PIN(KVR_STRUCT_AF_INFO, trackingImgWidth, 0x0248);
+KVR_PIN(KVR_STRUCT_AF_INFO, trackingImgHeight, 0x024A);
+KVR_PIN(KVR_STRUCT_AF_INFO, trackingPosX, 0x024C);
+KVR_PIN(KVR_STRUCT_AF_INFO, trackingPosY, 0x024E);
+KVR_PIN(KVR_STRUCT_AF_INFO, afType, 0x0250);
+KVR_PIN(KVR_STRUCT_AF_INFO, eyeStatus, 0x0252);
+KVR_PIN(KVR_STRUCT_AF_INFO, humanSeqBasePosX, 0x0254);
+KVR_PIN(KVR_STRUCT_AF_INFO, humanSeqBasePosY, 0x0256);
+KVR_PIN(KVR_STRUCT_AF_INFO, humanFirst, 0x0258);
+KVR_PIN(KVR_STRUCT_AF_INFO, humans, 0x025A);
+KVR_PIN(KVR_STRUCT_AF_INFO, subjectSelectMode, 0x027E);
+KVR_PIN(KVR_STRUCT_AF_INFO, pdafInfo, 0x0280);
+KVR_PIN(KVR_STRUCT_AF_INFO, pdafDispNum, 0x0282);
+KVR_PIN(KVR_STRUCT_AF_INFO, pdafDispInfo, 0x0284);
 KVR_PIN(KVR_STRUCT_AF_INFO, pdafFrameCount, 0x1346);
 KVR_PIN(KVR_STRUCT_AF_INFO, pdafFrames, 0x1348);
 
@@ -1289,12 +1423,19 @@ typedef struct _tag_KVR_STRUCT_SETUP_INFO_ERROR
 } KVR_STRUCT_SETUP_INFO_ERROR;
 KVR_SIZE(KVR_STRUCT_SETUP_INFO_ERROR, 154);
 
+// Live composite shooting progress as the composite display shows it:
+// remainingTime feeds the remaining time (seconds), completedShots the number
+// of completed shots and elapsedTime the elapsed shooting time (seconds).
 typedef struct _tag_KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO
 {
-    uint16_t mode;
-    uint32_t elapsed;
-    uint32_t total;
+    uint16_t remainingTime;
+    uint32_t completedShots;
+    uint32_t elapsedTime;
 } KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO;
+KVR_SIZE(KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO, 10);
+KVR_PIN(KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO, remainingTime, 0);
+KVR_PIN(KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO, completedShots, 2);
+KVR_PIN(KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO, elapsedTime, 6);
 
 typedef struct _tag_KVR_STRUCT_LIVEVIEW_COMPOSITE_INFO
 {

@@ -229,6 +229,12 @@ uint8_t command(Call &call, const char *function, const Record *ctrl)
     }
     if (ctrl->code == KVR_CMD_LENS && (ctrl->paramCount < 1 || ctrl->params[0] < 0 || ctrl->params[0] > 4))
         return call.fail(KVR_ERR_INVALID_PARAM);
+    // A menu touch lies on the camera's 0..999 grid.
+    if ((ctrl->code == KVR_CMD_MENU_TOUCH_DOWN || ctrl->code == KVR_CMD_MENU_TOUCH_UP)
+        && (ctrl->paramCount < 2 || ctrl->params[0] < 0 || ctrl->params[0] > 999 || ctrl->params[1] < 0
+            || ctrl->params[1] > 999))
+        return call.fail(KVR_ERR_INVALID_PARAM);
+    applyMagnification(camera, ctrl->code, ctrl->params, ctrl->paramCount);
     if (ctrl->code == KVR_CMD_MENU_START)
         changeStatus(camera, KVR_CAMERA_STATUS_MENU);
     else if (ctrl->code == KVR_CMD_MENU_END && camera.status.cameraStatus == KVR_CAMERA_STATUS_MENU)

@@ -25,6 +25,7 @@
 #include "SearchCameraListItemObject.h"
 #include "WorkerCommands.def"
 #include "shooting/ShootingCommands.def"
+#include "shooting/AfDataAccessors.def"
 #include "settings/SettingWriters.def"
 #include "Kvrptpif.h"
 #include "core/Utilities.h"
@@ -394,7 +395,8 @@ public:
     Q_INVOKABLE void firmware_update_finish_progress();
     Q_INVOKABLE uint setup_info_error_code(int index) const;
     Q_INVOKABLE QString setup_info_error_date_time(int index) const;
-    // The composite shooting information last read (mode, elapsed, total).
+    // The composite shooting information last read (remaining time, completed
+    // shots, elapsed time).
     KVR_STRUCT_LV_COMPOSITE_SHOOTING_INFO lvCompositeShootingInformation() const;
 
     // Movie-quality list texts: frame rate ("60p", "59.94p" with two
@@ -1406,6 +1408,116 @@ private:
     std::atomic<int> m_afFramePosPinX{50};
     std::atomic<int> m_afFramePosPinY{50};
     // ---- end shooting commands ----
+    // ---- AF data, live-view monitor and camera menu (shooting/DeviceAdapterAfData.cpp,
+    // shooting/DeviceAdapterMenuRemote.cpp) ----
+public:
+    Q_PROPERTY(int afFrame_pos_X READ afFrame_pos_X WRITE setAfFrame_pos_X NOTIFY afFrame_pos_XChanged)
+    Q_PROPERTY(int afFrame_pos_Y READ afFrame_pos_Y WRITE setAfFrame_pos_Y NOTIFY afFrame_pos_YChanged)
+    int afFrame_pos_X() const;
+    int afFrame_pos_Y() const;
+    // The interface's own position: stored, not announced.
+    void setAfFrame_pos_X(int value);
+    void setAfFrame_pos_Y(int value);
+    // The camera's position: announced when it changed.
+    void setAfFrame_pos_XValue(int value);
+    void setAfFrame_pos_YValue(int value);
+    void setSFrame_info(bool value);
+
+    // Parts of the AF-frame record read again on request; any non-zero
+    // result counts as success. The pinpoint read publishes the
+    // magnification, assist type and MF-assist mode.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Get_OnePoint_Frame();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Get_PinPoint_Frame();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Get_Multi_AF_Frame();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Get_CMulti_AF_Frame();
+    // Positions the interface keeps in the stored record; the camera is not
+    // told and the answer is always Ternary_False. Positions keep their low
+    // 16 bits; width and height are not used.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Set_OnePoint_Frame(int posX, int posY,
+                                                                                                     int width = -1,
+                                                                                                     int height = -1);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Set_PinPoint_Frame(int posX, int posY,
+                                                                                                     int width = -1,
+                                                                                                     int height = -1);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Set_Multi_AF_Frame(int posIndex);
+    // table: the 315 bytes of the custom areas; without one only the index
+    // is kept.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Set_CMulti_AF_Frame(
+        int curIndex, uchar *table = nullptr);
+
+    // The AF display frame, face and tracking information of the selected
+    // camera; any non-zero result counts as success. The face read moves
+    // afFrame_pos_X/Y.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AF_Info_Get_Disp_Frame();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AF_Info_Get_FaceInfo();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_AF_Info_Get_TrackingInfo();
+    // The value the selected camera attached to its notification
+    // ulGetType, into *pulParam; only result 1 counts.
+    kavrotether::Utilities::Ternary adp_KVR_func_api_GetEventTag(uint *pulParam, uint ulGetType);
+
+    // The overlay's reads of the AF records (shooting/AfDataAccessors.def).
+#define KAVRO_AF_DECLARE_VALUE(name, expression) Q_INVOKABLE int name() const;
+#define KAVRO_AF_DECLARE_INDEXED(name, limit, fallback, expression) Q_INVOKABLE int name(int index) const;
+    KAVRO_AF_INFO_VALUES(KAVRO_AF_DECLARE_VALUE)
+    KAVRO_AF_INFO_INDEXED(KAVRO_AF_DECLARE_INDEXED)
+    KAVRO_AF_FRAME_VALUES(KAVRO_AF_DECLARE_VALUE)
+    KAVRO_AF_FRAME_INDEXED(KAVRO_AF_DECLARE_INDEXED)
+#undef KAVRO_AF_DECLARE_INDEXED
+#undef KAVRO_AF_DECLARE_VALUE
+    // The phase-detection grid's frame and cluster sizes for a picture of
+    // this size; 0 while the camera has not told its grid.
+    Q_INVOKABLE uint af_pdaf_frame_size_w(int baseSizeW, int baseSizeH) const;
+    Q_INVOKABLE uint af_pdaf_frame_size_h(int baseSizeW, int baseSizeH) const;
+    Q_INVOKABLE uint af_pdaf_cluster_x(int baseSize) const;
+    Q_INVOKABLE uint af_pdaf_cluster_y(int baseSize) const;
+    // Live composite shooting progress (seconds, shots, seconds).
+    Q_INVOKABLE int lv_composite_shooting_information_remaining_time() const;
+    Q_INVOKABLE int lv_composite_shooting_information_number_completed_shots() const;
+    Q_INVOKABLE int lv_composite_shooting_information_elapsed_shoot_time() const;
+
+    // The camera's own live-view output on and off; Ternary_True on result 1.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mnt_Ctrl_LiveView_Start();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mnt_Ctrl_LiveView_Stop();
+    // The camera's menu, remote: opened on the selected camera, closed on
+    // the camera named (an empty UUID: the selected one). Touches are in
+    // thousandths of the menu picture; the camera takes 0..999, so a tap on
+    // the picture's far edge (1000) is moved onto its last position rather
+    // than dropped. Ternary_True on result 1.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Start_Menu();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_End_Menu(
+        QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Down_Menu(int posX, int posY);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Up_Menu(int posX, int posY);
+    // The assist views' magnification (a ratio; the camera keeps tenths).
+    // The three ratios move together; a refused change puts the old one
+    // back. The MF and live-view forms read the camera's ratio back and
+    // announce it; the AF form announces nothing.
+    Q_INVOKABLE void setAf_magnify(int ratio);
+    Q_INVOKABLE void setMf_magnify(int ratio);
+    Q_INVOKABLE void setLvMag_magnify(int ratio);
+signals:
+    void afFrame_pos_XChanged(int value);
+    void afFrame_pos_YChanged(int value);
+
+private:
+    // Runs f on the stored record under its lock and answers what f answers.
+    template<typename F>
+    int withAfInfo(F &&f) const;
+    template<typename F>
+    int withAfFrame(F &&f) const;
+    enum class Magnifier { Af, Mf, LvMag };
+    void changeMagnification(Magnifier magnifier, int ratio);
+    // Sends one magnification step to the selected camera (and, for the
+    // point scope, to the cameras that follow it); true on result 1.
+    bool sendMagnification(Magnifier magnifier, int direction, int step);
+    kavrotether::Utilities::Ternary sendMenuCommand(const QString &uuid, quint32 code, int posX, int posY,
+                                                    int paramCount);
+    // The AF information readers' records, under m_afReadRecordLock.
+    mutable QMutex m_afReadRecordLock;
+    KVR_STRUCT_AFINFO_DISP_FRAME m_afDispFrame{};
+    KVR_STRUCT_AFINFO_FACEINFO m_afFaceInfo{};
+    KVR_STRUCT_AFINFO_TRACKINGINFO m_afTrackingInfo{};
+    // ---- end AF data, live-view monitor and camera menu ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:
