@@ -109,6 +109,8 @@ bool returnAfterRestart(Camera &camera)
     if (!camera.restarting)
         return false;
     camera.restarting = false;
+    if (!camera.lost)
+        return false; // plugged back in meanwhile: it has its new UUID already
     camera.lost = false;
     ++camera.generation;
     camera.uuid = makeUuid(camera.index, camera.generation);
