@@ -1363,12 +1363,12 @@ public:
     // Saves the settings of one camera into filePath; Ternary_True once the
     // file holds exactly what the camera delivered.
     Q_INVOKABLE kavrotether::Utilities::Ternary setup_file_config_setting_save_setting(QString device_uuid,
-                                                                                      QString filePath);
+                                                                                       QString filePath);
     // Loads filePath into one camera, into "ALL" (the powered cameras of the
     // saved list) or "SELECTED" (the powered cameras that take commands);
     // Ternary_True when some camera took it.
     Q_INVOKABLE kavrotether::Utilities::Ternary setup_file_config_setting_restore_setting(QString device_uuid,
-                                                                                         QString filePath);
+                                                                                          QString filePath);
 
 private:
     // One camera's turn of a restore: the first `length` bytes of `data` go to
