@@ -33,7 +33,7 @@ struct ListShape
     bool supportedWhenEmpty = false; // availability byte set with nothing listed
     bool junkPastCount = false;      // the slots after the listed codes hold `junk`
     uint32_t junk = 0;
-    int reportedCount = -1; // >= 0: the count field says this (up to 65535), whatever is listed
+    int reportedCount = -1;   // >= 0: the count field says this (up to 65535), whatever is listed
     uint8_t slotLastByte = 0; // the capability slot's last byte (some cameras mark support there)
 };
 
@@ -82,6 +82,24 @@ struct StatusValues
     uint16_t shotModeStatus = 0;
     uint16_t lvShootingStatus = 0;
 };
+
+// Setting files of one camera. A camera offers them when its feature word 4
+// says so (0x00100000). Its data starts with a header naming its model, and
+// a camera takes back only data of its own model whose check sum holds.
+struct SetupFileState
+{
+    bool compatible = true;                     // Get_Compatible's flag
+    uint32_t maxRecv = KVR_SETUP_FILE_MAX_SIZE; // Get_MaxRecvBuff
+    // Size of the data Get_Data hands out; 0: its natural size. Above the
+    // caller's capacity, Get_Data copies what fits and reports this size.
+    uint32_t dataSize = 0;
+};
+
+// How a camera's next firmware updates end. Success: status 1, progress up
+// to 100, 6 with 0, then the camera restarts: it is lost and the next search
+// finds it under a new UUID. Failure: the progress stops and 6 carries an
+// error. CameraLost: the camera stops answering midway (no 6).
+enum class FirmwareOutcome { Success, Failure, CameraLost };
 
 // Number of DbgLog_Init calls and the last value given (for start-up tests).
 KVR_API int debugLogInitCount();
@@ -147,6 +165,11 @@ KVR_API void updateStatus(int index, const std::function<void(StatusValues &)> &
 // Error list (newest first): pairs of date-time word and code; announces
 // KVR_EVENT_SETUP_ERROR.
 KVR_API void setErrors(int index, const std::vector<std::pair<uint32_t, uint32_t>> &errors);
+
+// Setting files and firmware updates.
+KVR_API void setSetupFileState(int index, const SetupFileState &state);
+KVR_API std::vector<uint8_t> setupData(int index); // what Get_Data hands out now
+KVR_API void setFirmwareOutcome(int index, FirmwareOutcome outcome);
 
 // Events.
 KVR_API void emitEvent(uint32_t event, uint32_t param, const std::string &uuid);

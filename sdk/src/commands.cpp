@@ -1,4 +1,4 @@
-// Remote control, live view, objects and setting files, and the names of
+// Remote control, live view and objects, and the names of
 // the application's own wrappers.
 #include "sim.h"
 
@@ -314,8 +314,8 @@ uint8_t KVR_func_api_Ctrl_LiveView_Stop(const char *uuid, uint32_t *err)
 }
 
 // ---------------------------------------------------------------------------
-// Live-view frames, objects, 6K/4K frames and setting files: not offered by
-// this library yet; each call checks its camera and fails cleanly.
+// Live-view frames, objects and 6K/4K frames: not offered by this library
+// yet; each call checks its camera and fails cleanly.
 // ---------------------------------------------------------------------------
 uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histogram, uint32_t *histogramSize,
                                        KVR_STRUCT_LIVEVIEW_INFO_POSTURE *posture, uint32_t *postureSize,
@@ -378,31 +378,6 @@ KVR_DEFINE_NO_OBJECT(4k6k_Cutting_Get_StreamFrame_data,
                      (uint8_t * buffer, uint32_t *size, const char *uuid, uint32_t *err), (void)buffer;
                      (void)size)
 #undef KVR_DEFINE_NO_OBJECT
-
-// clang-format off
-#define KVR_DEFINE_NO_SETUP_FILE(fn, params, unused) \
-    uint8_t KVR_func_api_##fn params \
-    { \
-        unused; \
-        KVR_CALL(uuid, err); \
-        return call.fail(KVR_ERR_NOT_SUPPORTED); \
-    }
-// clang-format on
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Data,
-                         (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA * data, const char *uuid, uint32_t *err), (void)data)
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Info,
-                         (KVR_STRUCT_SETUP_FILES_CFG_SET_INFO * info, uint32_t tag, const char *uuid, uint32_t *err),
-                         (void)info;
-                         (void)tag)
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_Compatible,
-                         (KVR_STRUCT_SETUP_FILES_CFG_COMPATIBLE * compatible, const char *uuid, uint32_t *err),
-                         (void)compatible)
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Get_MaxRecvBuff,
-                         (KVR_STRUCT_SETUP_FILES_CFG_MAX_RECV_BUFF * maxRecv, const char *uuid, uint32_t *err),
-                         (void)maxRecv)
-KVR_DEFINE_NO_SETUP_FILE(SetupFilesConfigSetting_Set_Data,
-                         (KVR_STRUCT_SETUP_FILES_CFG_SET_DATA data, const char *uuid, uint32_t *err), (void)data)
-#undef KVR_DEFINE_NO_SETUP_FILE
 
 // The application's own wrapper names: exported, inactive.
 // clang-format off

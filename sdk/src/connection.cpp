@@ -142,6 +142,7 @@ void enumerateUsb(KVR_CONNECT_DEVICE_INFO &list)
     for (auto &cam : lib().cameras) {
         if (list.count >= KVR_MAX_DEVICES)
             break;
+        returnAfterRestart(*cam);
         if (cam->profile.connection != kvrsim::Connection::Usb || !cam->present)
             continue;
         fillDevInfo(*cam, list.devices[list.count]);
@@ -204,6 +205,7 @@ void startNetworkSearch()
     l.searchRunning = true;
     const uint64_t serial = ++l.searchSerial;
     for (auto &cam : l.cameras) {
+        returnAfterRestart(*cam);
         if (cam->profile.connection != kvrsim::Connection::Lan || !cam->present || cam->lost)
             continue;
         if (!matchesCondition(*cam))

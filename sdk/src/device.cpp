@@ -165,14 +165,6 @@ uint8_t KVR_func_api_GetEventTag(uint32_t *value, uint32_t eventCode, const char
     return call.succeed();
 }
 
-uint8_t KVR_func_api_FirmwareUpdate(const kvr_struct_fwup_param *param, const char *uuid, uint32_t *err)
-{
-    KVR_CALL(uuid, err);
-    if (!param || !param->path || param->pathLength > KVR_FWUP_PATH_MAX)
-        return call.fail(KVR_ERR_INVALID_PARAM);
-    return call.fail(KVR_ERR_NOT_SUPPORTED);
-}
-
 // ---------------------------------------------------------------------------
 // Status
 // ---------------------------------------------------------------------------

@@ -300,10 +300,11 @@ int ptpipDeliveriesOfThisThread(uint32_t kind)
     return deliveringPtpip == static_cast<int64_t>(kind) ? 1 : 0;
 }
 
-uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid)
+uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid, bool reply)
 {
     Library &l = lib();
-    return l.notifyThread.post([event, param, uuid] {
+    Dispatcher &thread = reply ? l.replyThread : l.notifyThread;
+    return thread.post([event, param, uuid] {
         Library &l = lib();
         NotifyCallbackFn fn = nullptr;
         {

@@ -204,6 +204,14 @@ struct Camera
     // describes moves on with each.
     uint16_t magnification = 50;
     uint32_t afInfoReads = 0;
+    // Setting files: the data the camera hands out and takes back (made up
+    // on first use), and how it reports its limits.
+    std::vector<uint8_t> setupData;
+    kvrsim::SetupFileState setupFiles;
+    // Firmware updates: how the next one ends; a camera that restarted after
+    // one is found again by the next search.
+    kvrsim::FirmwareOutcome firmwareOutcome = kvrsim::FirmwareOutcome::Success;
+    bool restarting = false;
 };
 
 // A magnification command (pinpoint, MF assist, live-view magnifier): moves
@@ -293,7 +301,8 @@ int notifyDeliveriesOfThisThread(uint32_t event);
 int ptpipDeliveriesOfThisThread(uint32_t kind);
 
 // Queues an event for the registered notify callback. Returns the ticket.
-uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid);
+// With `reply`, it goes to the thread whose deliveries calls wait for.
+uint64_t postEvent(uint32_t event, uint32_t param, const std::string &uuid, bool reply = false);
 // The same for an event of one camera: held back while the camera suppresses
 // that code, remembered for KVR_func_api_GetEventTag.
 uint64_t postCameraEvent(Camera &camera, uint32_t event, uint32_t param);
@@ -311,6 +320,9 @@ uint32_t deviceKey(const Camera &camera);
 std::string scramble(const std::string &password, uint32_t key);
 
 void applyProfile(Camera &camera); // settings and password state from its CameraProfile
+// A camera that restarted after a firmware update comes back under a new
+// UUID when a search looks for it; true when it came back.
+bool returnAfterRestart(Camera &camera);
 void closeAllSessions();
 void endSearch(uint32_t kind);
 

@@ -1518,6 +1518,23 @@ private:
     KVR_STRUCT_AFINFO_FACEINFO m_afFaceInfo{};
     KVR_STRUCT_AFINFO_TRACKINGINFO m_afTrackingInfo{};
     // ---- end AF data, live-view monitor and camera menu ----
+    // ---- camera setting files (settings/DeviceAdapterSettingFiles.cpp) ----
+public:
+    // Saves the settings of one camera into filePath; Ternary_True once the
+    // file holds exactly what the camera delivered.
+    Q_INVOKABLE kavrotether::Utilities::Ternary setup_file_config_setting_save_setting(QString device_uuid,
+                                                                                       QString filePath);
+    // Loads filePath into one camera, into "ALL" (the powered cameras of the
+    // saved list) or "SELECTED" (the powered cameras that take commands);
+    // Ternary_True when some camera took it.
+    Q_INVOKABLE kavrotether::Utilities::Ternary setup_file_config_setting_restore_setting(QString device_uuid,
+                                                                                          QString filePath);
+
+private:
+    // One camera's turn of a restore: the first `length` bytes of `data` go to
+    // the camera when they fit its limit; true when it took them.
+    bool restoreSettingFile(const QString &uuid, QByteArray &data, quint32 length, QByteArray &infoBuffer);
+    // ---- end camera setting files ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:

@@ -45,6 +45,8 @@ private slots:
     void outcome();
     void onlyCameraRestarted();
     void cameraLostDuringUpdate();
+    void endToEnd_data();
+    void endToEnd();
 
     void liveviewDevNum_data();
     void liveviewDevNum();
@@ -208,9 +210,10 @@ void TestFirmwareUpdate::failedUpdateKeepsCamera()
     m_adapter->setIsCamerasConnected(false);
     QSignalSpy completed(m_adapter, &DeviceAdapter::firmwareUpdateCompleted);
     QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(uuids.first(), path, false));
+    kvrsim::setFirmwareOutcome(m_index.value(uuids.first()), kvrsim::FirmwareOutcome::Failure);
     kvrsim::clearCallLogs();
     QVERIFY(m_receiver->runOne());
-    // The stand-in has no firmware to take: the call is made and fails.
+    // The camera refuses the firmware: the call is made and fails.
     QCOMPARE(callCount(m_index.value(uuids.first()), "FirmwareUpdate"), 1);
     QCOMPARE(callCount(m_index.value(uuids.at(1)), "FirmwareUpdate"), 0);
     QCOMPARE(completed.count(), 1);
@@ -292,6 +295,65 @@ void TestFirmwareUpdate::cameraLostDuringUpdate()
     QCOMPARE(m_adapter->cameraTableCount(), 1);
 }
 
+void TestFirmwareUpdate::endToEnd_data()
+{
+    // How the camera ends the update (-1: no firmware file at all).
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<bool>("succeeded");
+    QTest::addColumn<bool>("removed");
+    QTest::addColumn<uint>("progress");
+    // Whether a removed camera answers a new connection afterwards.
+    QTest::addColumn<bool>("foundAgain");
+    QTest::newRow("success, restarted") << int(kvrsim::FirmwareOutcome::Success) << true << true << 100u << true;
+    QTest::newRow("failure") << int(kvrsim::FirmwareOutcome::Failure) << false << false << 0u << true;
+    QTest::newRow("camera lost midway") << int(kvrsim::FirmwareOutcome::CameraLost) << false << true << 40u << false;
+    QTest::newRow("missing file") << -1 << false << false << 0u << true;
+}
+
+// The update against the stand-in, its status reports running through the
+// receiver's filters and the status handler while the SDK call blocks.
+void TestFirmwareUpdate::endToEnd()
+{
+    QFETCH(int, outcome);
+    QFETCH(bool, succeeded);
+    QFETCH(bool, removed);
+    QFETCH(uint, progress);
+    QFETCH(bool, foundAgain);
+    const QStringList uuids = connectCameras(2);
+    QCOMPARE(uuids.size(), 2);
+    const QString target = uuids.first();
+    const int index = m_index.value(target);
+    if (outcome >= 0)
+        kvrsim::setFirmwareOutcome(index, kvrsim::FirmwareOutcome(outcome));
+    const QString path = outcome >= 0 ? writeFirmware(QByteArray(2048, 'F')) : m_files.filePath("none.bin");
+    QSignalSpy completed(m_adapter, &DeviceAdapter::firmwareUpdateCompleted);
+    DeviceAdapterCallback::CallbackRegist();
+    QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(target, path, true));
+    const Utilities::Ternary answer = m_adapter->adp_KVR_func_api_FirmwareUpdate();
+    kvrsim::flush();
+    DeviceAdapterCallback::CallbackUnRegist();
+
+    QCOMPARE(answer, succeeded ? Utilities::Ternary_True : Utilities::Ternary_False);
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(m_adapter->firmware_update_get_data_frame(), progress);
+    QCOMPARE(m_adapter->firmware_update_get_result(), quint8(succeeded ? 1 : 0));
+    QCOMPARE(m_adapter->cameraInfoByUuid(target, nullptr), !removed);
+    QCOMPARE(m_adapter->camera_list_get_selected_camera_uuid(), removed ? uuids.at(1) : target);
+    QVERIFY(!m_adapter->isFwupProcessing());
+    QVERIFY(!Access::firmwareCameraLost(*m_adapter));
+    // The updating camera's own events were held back, not queued: only the
+    // start's command (run here directly) waits.
+    QCOMPARE(queueText(*m_receiver), QStringList{itemText(0xFFFF0306, 0, QString())});
+
+    // A restarted camera comes back under a new UUID; one that stopped
+    // answering stays away.
+    if (removed) {
+        const std::string again = test::openUsbCamera(index);
+        QCOMPARE(!again.empty(), foundAgain);
+        QVERIFY(QString::fromStdString(again) != target);
+    }
+}
+
 void TestFirmwareUpdate::liveviewDevNum_data()
 {
     QTest::addColumn<bool>("multiview");
@@ -338,8 +400,9 @@ void TestFirmwareUpdate::restoreCompatible()
     second.powerOnMode = 0;
     m_adapter->addCameraToTable(uuids.at(1), second);
     kvrsim::clearCallLogs();
-    // The stand-in holds no setting files: nothing is compatible.
-    QVERIFY(m_adapter->checkRestoreCompatible(QStringLiteral("ALL")).isEmpty());
+    // Asked once per saved entry; the second camera model has no setting files.
+    QCOMPARE(m_adapter->checkRestoreCompatible(QStringLiteral("ALL")),
+             QStringList({first.individualId, first.individualId}));
     const std::string call = "SetupFilesConfigSetting_Get_Compatible";
     QCOMPARE(callCount(m_index.value(uuids.at(0)), call), 2);
     QCOMPARE(callCount(m_index.value(uuids.at(1)), call), 0);

@@ -190,8 +190,8 @@ void TestUsbRoad::searchConnectSelectLoseAndUpdate()
     QVERIFY(kvrsim::inSession(b2));
     QCOMPARE(adapter.camera_list_get_selected_camera_uuid(), uuidA);
 
-    // The stand-in refuses every firmware: the camera stays, the selection
-    // and the connection are kept, the completion is announced.
+    // A refused firmware: the camera stays, the selection and the connection
+    // are kept, the completion is announced.
     const QString file = QDir(m_settings->path()).filePath(QStringLiteral("fw.bin"));
     {
         QFile f(file);
@@ -201,6 +201,7 @@ void TestUsbRoad::searchConnectSelectLoseAndUpdate()
     QSignalSpy completed(&adapter, &DeviceAdapter::firmwareUpdateCompleted);
     connected.clear();
     kvrsim::clearCallLogs();
+    kvrsim::setFirmwareOutcome(a1, kvrsim::FirmwareOutcome::Failure);
     QVERIFY(adapter.adp_KVR_func_api_FirmwareUpdate_start(uuidA, file, false));
     m_fixture.deliverAndRun();
     QCOMPARE(completed.count(), 1);
