@@ -183,53 +183,32 @@ void DeviceAdapter::setLvMag_magnify(int ratio)
     changeMagnification(Magnifier::LvMag, ratio);
 }
 
+// The magnifier commands of the shooting table; the MF assist of a camera
+// with the small AF frame magnifies through the point scope instead.
 bool DeviceAdapter::sendMagnification(Magnifier magnifier, int direction, int step)
 {
-    constexpr quint32 kPinpointMagnify = 0x0300002C;
-    constexpr quint32 kPointScopeMagnify = 0x030000C6;
-    constexpr quint32 kMfAssistRatio = 0x03000052;
-    constexpr quint32 kLiveViewRatio = 0x030000D2;
     constexpr quint16 kNoAssistPosition = 0xFFFF;
     constexpr int kPointScope = 3;
     constexpr int kMfAssist = 0;
-
-    KVR_STRUCT_REC_CTRL record{};
-    auto pack = [&](quint32 code, bool spaced) {
-        record.code = code;
-        record.paramCount = spaced ? 3 : 2;
-        record.params[0] = direction;
-        record.params[spaced ? 2 : 1] = step;
-    };
-    quint8 result = 0;
     switch (magnifier) {
     case Magnifier::Af:
-        pack(kPinpointMagnify, true);
-        return callSelectedCamera(KVR_func_api_Rec_Ctrl_AF_AE, &record) == 1;
+        return adp_KVR_func_api_Rec_Ctrl_AF_AE_PINPOINT_AF_MAGNIFY(direction, step) == Utilities::Ternary_True;
     case Magnifier::LvMag:
-        pack(kLiveViewRatio, false);
-        result = callSelectedCamera(KVR_func_api_Rec_Ctrl_LV_Mag, &record);
-        break;
-    case Magnifier::Mf: {
-        quint16 position = 0;
-        {
-            QMutexLocker g(&d->capabilityRecordLock);
-            position = d->capabilityRecords.afFrame.pinPoint.cursorX;
-        }
-        const bool smallFrame = afPointScopeEnable();
-        if (smallFrame && (position == kNoAssistPosition || (assistType() != kPointScope && assistType() != kMfAssist)))
-            return false;
-        if (smallFrame && assistType() == kPointScope) {
-            pack(kPointScopeMagnify, false);
-            return callSelectedAndMirrored(KVR_func_api_Rec_Ctrl_AF_AE2, &record) == 1;
-        }
-        pack(kMfAssistRatio, true);
-        result = callSelectedCamera(KVR_func_api_Rec_Ctrl_MF_Assist, &record);
+        return adp_KVR_func_api_Rec_Ctrl_LV_Mag_SETRATIO_REQ(direction, step) == Utilities::Ternary_True;
+    case Magnifier::Mf:
         break;
     }
+    quint16 position = 0;
+    {
+        QMutexLocker g(&d->capabilityRecordLock);
+        position = d->capabilityRecords.afFrame.pinPoint.cursorX;
     }
-    if (result != 1)
-        emit settingErrorNotify();
-    return result == 1;
+    const bool smallFrame = afPointScopeEnable();
+    if (smallFrame && (position == kNoAssistPosition || (assistType() != kPointScope && assistType() != kMfAssist)))
+        return false;
+    if (smallFrame && assistType() == kPointScope)
+        return adp_KVR_func_api_Rec_Ctrl_AF_AE2_PSCOPE_MAG_SETTING(direction, step) == Utilities::Ternary_True;
+    return adp_KVR_func_api_Rec_Ctrl_MF_Assist_SETRATIO_REQ(direction, step) == Utilities::Ternary_True;
 }
 
 void DeviceAdapter::changeMagnification(Magnifier magnifier, int ratio)
