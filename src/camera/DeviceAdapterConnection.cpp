@@ -57,7 +57,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Finish()
     const bool ok = KVR_func_api_Finish() == 1;
     if (ok)
         m_sdkInitialised = false;
-    return ok ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(ok);
 }
 
 void DeviceAdapter::finishSdkIfInitialised()

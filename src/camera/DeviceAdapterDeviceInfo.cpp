@@ -80,7 +80,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetDeviceInfo_ExtInfo(const Q
     const DeviceExtInfo ext = r == 1 ? decodeExtDeviceId(buffer, sizeof buffer) : DeviceExtInfo();
     if (info)
         *info = ext;
-    return r == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(r == 1);
 }
 
 Utilities::Ternary DeviceAdapter::readDeviceText(TextReader reader, const QString &uuid, QString *out,
@@ -100,7 +100,7 @@ Utilities::Ternary DeviceAdapter::readDeviceText(TextReader reader, const QStrin
         *out = text;
     else
         (this->*store)(text);
-    return r == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(r == 1);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetDeviceInfo_VendorName(const QString &uuid, QString *out)

@@ -10,7 +10,7 @@ Utilities::Ternary DeviceAdapter::enqueueCommand(quint32 code, quint32 param, co
 {
     const bool queued = withCallbackReceiver(
         [&](DeviceAdapterCallback &receiver) { receiver.pushArgumentLast(code, param, uuid); });
-    return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(queued);
 }
 
 Utilities::Ternary DeviceAdapter::enqueueRead(quint32 code)

@@ -159,7 +159,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_FirmwareUpdate()
         if (connectionType() == kConnectionLan)
             d->lanConnected.store(false);
     }
-    return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(result == 1);
 }
 
 int DeviceAdapter::getLiveviewDevNum()

@@ -486,17 +486,12 @@ uint8_t callNetworkConfig(DeviceAdapter &adapter, QMutex &sdkLock, F &&call)
     return call();
 }
 
-Utilities::Ternary ternaryOf(uint8_t result)
-{
-    return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
-}
-
 // A refused configuration is reported to the interface.
 Utilities::Ternary reported(DeviceAdapter &adapter, uint8_t result)
 {
     if (result != 1)
         emit adapter.settingErrorNotify();
-    return ternaryOf(result);
+    return Utilities::ternaryOf(result == 1);
 }
 
 } // namespace
@@ -573,7 +568,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SetSearchCondition(int connec
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_StopGetDeviceInfo()
 {
     QMutexLocker g(&sdkMutex);
-    return ternaryOf(KVR_func_api_ptpip_StopGetDeviceInfo(nullptr));
+    return Utilities::ternaryOf(KVR_func_api_ptpip_StopGetDeviceInfo(nullptr) == 1);
 }
 
 } // namespace kavrotether

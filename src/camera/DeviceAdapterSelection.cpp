@@ -86,7 +86,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Select_Device_Start(int dev_i
     const bool queued = withCallbackReceiver([&](DeviceAdapterCallback &receiver) {
         receiver.pushArgumentLast(WorkerCommandCode::SelectDevice, quint32(dev_index), QString());
     });
-    return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(queued);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Select_Device(int dev_index)
@@ -194,7 +194,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_LiveView_data_Start()
     const bool queued = withCallbackReceiver([](DeviceAdapterCallback &receiver) {
         receiver.pushArgumentCheck(WorkerCommandCode::LiveViewData, 0, QString());
     });
-    return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(queued);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_LiveView_data()
@@ -226,7 +226,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_LiveView_data()
     if (f.result != 1)
         f.error = err;
     setLiveViewData();
-    return f.result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(f.result == 1);
 }
 
 void DeviceAdapter::setLiveViewData()

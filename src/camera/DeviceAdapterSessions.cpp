@@ -74,7 +74,7 @@ Utilities::Ternary forCameras(DeviceAdapter &adapter, const QString &uuid, Call 
 {
     if (uuid != kAll) {
         DeviceAdapter::DeviceLock lock(adapter, uuid);
-        return call(uuid.toLocal8Bit()) == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+        return Utilities::ternaryOf(call(uuid.toLocal8Bit()) == 1);
     }
     return adapter.withCameraTable([&](QMap<QString, CameraInfo> &table) {
         bool any = false;
@@ -83,7 +83,7 @@ Utilities::Ternary forCameras(DeviceAdapter &adapter, const QString &uuid, Call 
             if (call(it.key().toLocal8Bit()) == 1)
                 any = true;
         }
-        return any ? Utilities::Ternary_True : Utilities::Ternary_False;
+        return Utilities::ternaryOf(any);
     });
 }
 } // namespace
@@ -370,7 +370,7 @@ Utilities::Ternary DeviceAdapter::selectUsbDevices()
         camera_list_update_camera_list(false);
         emit cameraListChanged();
     }
-    return added ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(added);
 }
 
 Utilities::Ternary DeviceAdapter::searchAddedDevice()
@@ -413,7 +413,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List_start()
         receiver.pushArgumentCheck(WorkerCommandCode::SearchCameraList, 0, QString());
     });
     // Without the event worker nothing would ever run the re-scan.
-    return queued ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(queued);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List(bool trylock)
@@ -447,7 +447,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List(bool trylo
         camera_list_update_camera_list(false);
         emit cameraListChanged();
     }
-    return added ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(added);
 }
 
 bool DeviceAdapter::updateSelectedDevice()

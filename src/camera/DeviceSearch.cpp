@@ -43,7 +43,7 @@ Utilities::Ternary read(DeviceAdapter &adapter)
 template<int (DeviceAdapter::*Read)()>
 Utilities::Ternary readInt(DeviceAdapter &adapter)
 {
-    return (adapter.*Read)() == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf((adapter.*Read)() == 1);
 }
 
 // Every reader the connection runs, in order: counted rows end the reading

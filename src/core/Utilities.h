@@ -34,6 +34,8 @@ class Utilities : public WindowRelays
 public:
     enum Ternary : int { Ternary_Unknown = -1, Ternary_False = 0, Ternary_True = 1 };
     Q_ENUM(Ternary)
+    // A yes or no as the three-valued answer the interface takes.
+    static constexpr Ternary ternaryOf(bool yes) { return yes ? Ternary_True : Ternary_False; }
 
     // The vocabulary reads as a table: keys stay packed as they are listed.
     // clang-format off

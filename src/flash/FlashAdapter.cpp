@@ -181,7 +181,7 @@ Utilities::Ternary FlashAdapter::capability(Row row, int feature) const
 {
     if (!kRows[row].flagged || feature < 0 || feature >= kRows[row].codeCount)
         return Utilities::Ternary_False;
-    return d->flags[row][std::size_t(feature)].load() ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(d->flags[row][std::size_t(feature)].load());
 }
 
 void FlashAdapter::storeValue(Row row, int value)

@@ -248,7 +248,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_RecPreview_Cfg_GetCapability(
     const int current = recPreviewOf(record.curMonitorDisp);
     if (current >= 0)
         setRecPreviewModeValue(Utilities::RecPreviewMode(current));
-    return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(result == 1);
 }
 
 // A camera that cannot list its frequencies can still tell the one it runs

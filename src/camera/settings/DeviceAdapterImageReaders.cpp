@@ -432,7 +432,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Get_Recom_Img()
             emit imageQualityFlgNumChanged();
     }
     setDisplayImgQualityValue(result != 0);
-    return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(result == 1);
 }
 
 // The camera's stream format is one of its recommendations; when it is not
@@ -586,7 +586,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Set_Trans_Img(bo
         forEachMirroredCamera(true, false, send);
     else
         forEachMirroredCamera(send);
-    return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(result == 1);
 }
 
 // ---- AF frame ----

@@ -22,11 +22,6 @@ using Ternary = Utilities::Ternary;
 
 namespace {
 
-constexpr Ternary ternaryOf(bool ok)
-{
-    return ok ? Utilities::Ternary_True : Utilities::Ternary_False;
-}
-
 // The camera code of an enumeration value; 0 outside the table.
 template<std::size_t N>
 quint32 codeOf(const quint64 (&table)[N], int value)
@@ -367,7 +362,7 @@ Ternary DeviceAdapter::adp_KVR_func_api_HLG_Set_Cfg(int value, QString device_uu
     }
     if (isSelected)
         updateCopyPcMask();
-    return ternaryOf(ok);
+    return Utilities::ternaryOf(ok);
 }
 
 // ---- both white-balance adjustments at once ----
@@ -437,7 +432,7 @@ Ternary DeviceAdapter::runPhotoStyleBackupRequest(quint32 command)
         ctrl.paramCount = 1;
         ctrl.params[0] = 1;
     }
-    return ternaryOf(callSelectedAndMirrored(KVR_func_api_Rec_Ctrl_Backup_Req, &ctrl) == 1);
+    return Utilities::ternaryOf(callSelectedAndMirrored(KVR_func_api_Rec_Ctrl_Backup_Req, &ctrl) == 1);
 }
 
 } // namespace kavrotether

@@ -324,7 +324,7 @@ Ternary DeviceAdapter::adp_KVR_func_api_RecInfo_HLG_Get_Cfg(int *pHlgType, QStri
         *pHlgType = type;
     else if (ok || pscHlgShootingType() != 0)
         setHlgShootingTypeValue(type);
-    return ok ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(ok);
 }
 
 Ternary DeviceAdapter::adp_KVR_func_api_ISO_GetParam()

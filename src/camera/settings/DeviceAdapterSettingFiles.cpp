@@ -49,7 +49,7 @@ Utilities::Ternary DeviceAdapter::setup_file_config_setting_save_setting(QString
         file.cancelWriting();
         return Utilities::Ternary_False;
     }
-    return file.commit() ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(file.commit());
 }
 
 Utilities::Ternary DeviceAdapter::setup_file_config_setting_restore_setting(QString device_uuid, QString filePath)
@@ -90,7 +90,7 @@ Utilities::Ternary DeviceAdapter::setup_file_config_setting_restore_setting(QStr
     std::sort(targets.begin(), targets.end());
     for (const QString &uuid : std::as_const(targets))
         taken = restoreSettingFile(uuid, data, quint32(length), info) || taken;
-    return taken ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(taken);
 }
 
 bool DeviceAdapter::restoreSettingFile(const QString &uuid, QByteArray &data, quint32 length, QByteArray &infoBuffer)

@@ -185,7 +185,7 @@ Utilities::Ternary DeviceAdapter::runSettingWriter(int value)
         }
     }
     Row::finished(*this);
-    return ok ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(ok);
 }
 
 // clang-format off

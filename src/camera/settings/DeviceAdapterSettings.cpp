@@ -16,7 +16,7 @@ template<std::size_t N>
 Utilities::Ternary flagOf(const SettingFlags<N> &flags, int value)
 {
     const auto i = static_cast<unsigned>(value);
-    return i < N && flags[i].load() != 0 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(i < N && flags[i].load() != 0);
 }
 
 // The bound is the list's capacity, not its count: consumers walk the list
@@ -146,7 +146,7 @@ constexpr int kIsoAuto = -3;
 
 Utilities::Ternary DeviceAdapter::isoAutoCapability() const
 {
-    return isoAuto() == kIsoAuto ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(isoAuto() == kIsoAuto);
 }
 
 int DeviceAdapter::isoAutoCapabilityValue(int index) const
@@ -166,7 +166,7 @@ Utilities::Ternary DeviceAdapter::picture4K6KCapability(Utilities::Picture4K6K v
     if (i >= d->picture4K6KFlags.size())
         return Utilities::Ternary_False;
     const SettingFlags<2> &pair = d->picture4K6KFlags[i];
-    return pair[0].load() && pair[1].load() ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(pair[0].load() && pair[1].load());
 }
 
 int DeviceAdapter::picture4K6KCapabilityNum() const
@@ -207,7 +207,7 @@ Utilities::Ternary DeviceAdapter::hlgShootingTypeCapability(int value, QString d
         return flagOf(d->hlgShootingTypeFlags, value);
     bool offered = false;
     withCameraByUuid(device_uuid, [&](const CameraInfo &camera) { offered = camera.hlgDetail[i] != 0; });
-    return offered ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(offered);
 }
 
 // Camera codes 13 to 16 are the four HEIF qualities.

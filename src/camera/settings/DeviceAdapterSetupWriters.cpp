@@ -21,11 +21,6 @@ namespace {
 
 constexpr uint kNoEntry = 0xFFFFFFFFu;
 
-Ternary ternaryOf(bool ok)
-{
-    return ok ? Utilities::Ternary_True : Utilities::Ternary_False;
-}
-
 // The AF/MF switches know off and on; a code the program has no key for
 // is shown as unknown.
 int switchOfCode(quint32 code)
@@ -54,7 +49,7 @@ template<typename Code>
 Ternary DeviceAdapter::sendMirrored(uint8_t (*fn)(Code, const char *, uint32_t *), Code code)
 {
     // The followers get it even when the selected camera refuses.
-    return ternaryOf(callSelectedAndMirrored(fn, code) == 1);
+    return Utilities::ternaryOf(callSelectedAndMirrored(fn, code) == 1);
 }
 
 // ---- movie-quality list ----
@@ -110,7 +105,7 @@ uint DeviceAdapter::mov_menu_config_quality_mode(uint index) const
 
 Ternary DeviceAdapter::adp_KVR_func_api_MovieFilter_Ctrl_Start()
 {
-    return ternaryOf(callSelectedCamera(KVR_func_api_MovieFilter_Ctrl_Start) == 1);
+    return Utilities::ternaryOf(callSelectedCamera(KVR_func_api_MovieFilter_Ctrl_Start) == 1);
 }
 
 // The bit rate is not part of what a cancel puts back.
@@ -462,7 +457,7 @@ Ternary DeviceAdapter::adp_KVR_func_api_RecPreview_Cfg_Info_Get_Monitor_Disp()
         return Utilities::Ternary_False;
     const bool known = mode < quint32(Utilities::RecPreviw_Max);
     d->recPreviewMode.store(known ? int(mode) : int(Utilities::RecPreviw_Off));
-    return ternaryOf(known);
+    return Utilities::ternaryOf(known);
 }
 
 // ---- live-view image quality ----

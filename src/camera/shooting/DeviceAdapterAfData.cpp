@@ -14,7 +14,7 @@ namespace {
 
 Utilities::Ternary anySuccess(quint8 result)
 {
-    return result != 0 ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(result != 0);
 }
 
 } // namespace

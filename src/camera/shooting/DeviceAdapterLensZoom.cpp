@@ -18,7 +18,7 @@ Utilities::Ternary publishZoom(DeviceAdapter &adapter, quint8 result, const Reco
     adapter.setZoomLensTeleValue(answered ? record.teleEnd : 0u);
     adapter.setZoomLensWideValue(answered ? record.wideEnd : 0u);
     adapter.setZoomLensLenValue(answered ? record.focalLength : 0u);
-    return answered ? Utilities::Ternary_True : Utilities::Ternary_False;
+    return Utilities::ternaryOf(answered);
 }
 
 } // namespace

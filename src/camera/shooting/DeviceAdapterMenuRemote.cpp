@@ -18,16 +18,11 @@ constexpr quint32 kMenuTouchUp = 0x09000024;
 // The camera's menu grid: thousandths of the picture, the last one 999.
 constexpr int kMenuLast = 999;
 
-Utilities::Ternary onlyOne(quint8 result)
-{
-    return result == 1 ? Utilities::Ternary_True : Utilities::Ternary_False;
-}
-
 Utilities::Ternary sendMonitorCommand(DeviceAdapter &adapter, quint32 code)
 {
     KVR_STRUCT_MNT_CTRL record{};
     record.code = code;
-    return onlyOne(adapter.callSelectedCamera(KVR_func_api_Mnt_Ctrl_LiveView, &record));
+    return Utilities::ternaryOf(adapter.callSelectedCamera(KVR_func_api_Mnt_Ctrl_LiveView, &record) == 1);
 }
 
 } // namespace
@@ -49,7 +44,7 @@ Utilities::Ternary DeviceAdapter::sendMenuCommand(const QString &uuid, quint32 c
     record.paramCount = quint16(paramCount);
     record.params[0] = posX;
     record.params[1] = posY;
-    return onlyOne(callCamera(uuid, KVR_func_api_Rec_Ctrl_Menu, &record));
+    return Utilities::ternaryOf(callCamera(uuid, KVR_func_api_Rec_Ctrl_Menu, &record) == 1);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Rec_Ctrl_Menu_Start_Menu()
