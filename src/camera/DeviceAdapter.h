@@ -1365,7 +1365,7 @@ private:
     // ---- shooting commands (shooting/DeviceAdapterShooting.cpp) ----
 public:
     // One invokable per row of shooting/ShootingCommands.def; Ternary_True
-    // only when the selected camera answered 1.
+    // only when the selected camera (a Named row's camera) answered 1.
 #define KAVRO_SHOOT_DECLARE(frame, name, args, fn, code, words, onTwo, onFail, extra) \
     Q_INVOKABLE kavrotether::Utilities::Ternary name args;
     KAVRO_SHOOTING_COMMANDS(KAVRO_SHOOT_DECLARE)

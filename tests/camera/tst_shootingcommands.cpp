@@ -402,6 +402,9 @@ void TestShootingCommands::releaseOnEachCameraMakesObjects()
     QCOMPARE(int(kvrsim::objects(m_index).size()), 1);
     QCOMPARE(kvrsim::objects(m_index).front().second, quint32(KVR_OBJECT_FORMAT_JPEG));
     QCOMPARE(int(kvrsim::objects(m_other).size()), 2);
+    uint announced = 0;
+    QCOMPARE(adapter().adp_KVR_func_api_GetEventTag(&announced, KVR_EVENT_OBJECT_ADDED), U::Ternary_True);
+    QCOMPARE(announced, kvrsim::objects(m_index).front().first);
 
     QCOMPARE(adapter().adp_KVR_func_api_MoveRec_Ctrl_Start(), U::Ternary_True);
     QCOMPARE(adapter().adp_KVR_func_api_MoveRec_Ctrl_Stop(), U::Ternary_True);
@@ -513,25 +516,28 @@ void TestShootingCommands::tickOtherCamera(int pictures)
 // pause holds it, restart resumes it, stop and the camera's loss end it.
 void TestShootingCommands::intervalSeries()
 {
-    for (int index : {m_index, m_other})
-        kvrsim::setIntervalPeriod(index, 5);
+    // A long first period keeps the picture taken at the start alone.
+    kvrsim::setIntervalPeriod(m_index, 60000);
+    kvrsim::setIntervalPeriod(m_other, 5);
     DeviceAdapter &a = adapter();
     QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_restart(), U::Ternary_False); // nothing to resume
 
     QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_start(), U::Ternary_True);
     QCOMPARE(objectCount(m_index), 1);
     QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_REMOTE_REC));
-    QTRY_VERIFY(objectCount(m_index) >= 3);
-
+    kvrsim::setIntervalPeriod(m_index, 5);
     QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_pause(), U::Ternary_True);
     QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_IDLE));
     QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_pause(), U::Ternary_False); // already held
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_restart(), U::Ternary_True);
+    QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_REMOTE_REC));
+    QTRY_VERIFY(objectCount(m_index) >= 3);
+
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_pause(), U::Ternary_True);
     int taken = objectCount(m_index);
     tickOtherCamera(3);
     QCOMPARE(objectCount(m_index), taken);
-
     QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_restart(), U::Ternary_True);
-    QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_REMOTE_REC));
     QTRY_VERIFY(objectCount(m_index) > taken);
 
     QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_stop(), U::Ternary_True);
