@@ -213,6 +213,10 @@ KVR_API LensState lensState(int index);
 // (handle, KVR_OBJECT_FORMAT_*) in the order they were made.
 KVR_API std::vector<std::pair<uint32_t, uint32_t>> objects(int index);
 
+// Interval shooting: the period between the pictures of a series, in ms
+// (from the next tick on; at least 1). A new camera waits 2000 ms.
+KVR_API void setIntervalPeriod(int index, int ms);
+
 // Waits until every queued callback has been delivered and none runs.
 KVR_API void flush();
 

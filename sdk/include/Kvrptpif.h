@@ -309,9 +309,10 @@
 
 // Camera status words (KVR_func_api_GetCameraStatus, the recording record).
 #define KVR_CAMERA_STATUS_IDLE 0u
-#define KVR_CAMERA_STATUS_MOVIE_REC 1u
-#define KVR_CAMERA_STATUS_MENU 3u
+#define KVR_CAMERA_STATUS_MOVIE_REC 1u // a movie, a 6K/4K burst or pre-capture
 #define KVR_CAMERA_STATUS_NOISE_REDUCTION 5u
+#define KVR_CAMERA_STATUS_MENU 6u
+#define KVR_CAMERA_STATUS_REMOTE_REC 8u // an interval series or a bulb exposure runs
 
 // Object format codes (KVR_func_api_Get_Object_FormatType).
 #define KVR_OBJECT_FORMAT_JPEG 1u

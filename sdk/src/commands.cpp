@@ -159,19 +159,131 @@ bool refusesCode(const Camera &camera, uint32_t code)
     return false;
 }
 
+// Every step of a series is a recording-state change the camera announces,
+// even where its status word stays the same.
+void announceStatus(Camera &camera, uint16_t cameraStatus)
+{
+    camera.status.cameraStatus = cameraStatus;
+    postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
+}
+
+bool shutterIsBulb(const Camera &camera)
+{
+    const int id = settingId("shutterSpeed");
+    return id >= 0 && size_t(id) < camera.settings.size() && camera.settings[size_t(id)].current == 0xFFFFFFFFu;
+}
+
+uint64_t nextSeries()
+{
+    // One count for every camera: a camera added after a reset may take an
+    // old index, never an old series.
+    static uint64_t series = 0;
+    return ++series;
+}
+
+void scheduleIntervalTick(Camera &camera)
+{
+    const int index = camera.index;
+    const int generation = camera.generation;
+    const uint64_t series = camera.intervalSeries;
+    camera.intervalTimer = lib().scheduler.schedule(camera.intervalMs, [index, generation, series] {
+        std::lock_guard<std::recursive_mutex> g(lib().state);
+        Camera *c = cameraByIndex(index);
+        if (!c || c->generation != generation || c->intervalSeries != series
+            || c->interval != Camera::Interval::Running)
+            return;
+        if (!lib().initialised || c->lost || !c->present || !c->inSession) {
+            endShootingSeries(*c);
+            return;
+        }
+        // A full card ends the series as the camera would.
+        if (!cardReady(c->status)) {
+            endShootingSeries(*c);
+            postCameraEvent(*c, KVR_EVENT_REC_INFO, 0);
+            return;
+        }
+        takeStills(*c, 1);
+        scheduleIntervalTick(*c);
+    });
+}
+
+void changeInterval(Camera &camera, Camera::Interval state)
+{
+    if (camera.intervalTimer)
+        lib().scheduler.cancel(camera.intervalTimer);
+    camera.intervalTimer = 0;
+    camera.interval = state;
+    camera.intervalSeries = nextSeries();
+    announceStatus(camera, state == Camera::Interval::Running ? KVR_CAMERA_STATUS_REMOTE_REC : KVR_CAMERA_STATUS_IDLE);
+    if (state == Camera::Interval::Running)
+        scheduleIntervalTick(camera);
+}
+
+// What the camera refuses in its present state (0: it takes the command).
+// Starting a series or a pre-capture needs a card; a pause needs a running
+// series and a restart a paused one.
+uint32_t refusal(const Camera &camera, uint32_t code)
+{
+    switch (code) {
+    case KVR_CMD_RELEASE_INTERVAL_START:
+    case KVR_CMD_4K_PRECAP_START:
+        return cardReady(camera.status) ? 0 : KVR_ERR_NO_CARD;
+    case KVR_CMD_RELEASE_INTERVAL_PAUSE:
+        return camera.interval == Camera::Interval::Running ? 0 : KVR_ERR_REFUSED;
+    case KVR_CMD_RELEASE_INTERVAL_RESTART:
+        return camera.interval == Camera::Interval::Paused ? 0 : KVR_ERR_REFUSED;
+    default:
+        return 0;
+    }
+}
+
 void effects(Camera &camera, uint32_t code, const int32_t *params, uint16_t count)
 {
     switch (code) {
     case KVR_CMD_RELEASE_ONE_SHOT:
-    case KVR_CMD_RELEASE_INTERVAL_START:
         takeStills(camera, 1);
         break;
     case KVR_CMD_RELEASE_CONT_START:
-        takeStills(camera, 3);
+        // At the bulb setting the burst start opens the shutter and the end
+        // closes it on one picture.
+        if (shutterIsBulb(camera)) {
+            camera.bulbOpen = true;
+            announceStatus(camera, KVR_CAMERA_STATUS_REMOTE_REC);
+        } else {
+            takeStills(camera, 3);
+        }
+        break;
+    case KVR_CMD_RELEASE_CONT_END:
+        if (camera.bulbOpen) {
+            camera.bulbOpen = false;
+            camera.status.cameraStatus = KVR_CAMERA_STATUS_IDLE;
+            takeStills(camera, 1);
+        }
+        break;
+    case KVR_CMD_RELEASE_INTERVAL_START:
+        // The first picture at once, then one per period.
+        takeStills(camera, 1);
+        changeInterval(camera, Camera::Interval::Running);
+        break;
+    case KVR_CMD_RELEASE_INTERVAL_PAUSE:
+        changeInterval(camera, Camera::Interval::Paused);
+        break;
+    case KVR_CMD_RELEASE_INTERVAL_RESTART:
+        changeInterval(camera, Camera::Interval::Running);
+        break;
+    case KVR_CMD_RELEASE_INTERVAL_STOP:
+        if (camera.interval != Camera::Interval::Off)
+            changeInterval(camera, Camera::Interval::Off);
         break;
     case KVR_CMD_4K_BURST_START:
     case KVR_CMD_4K_PRECAP_START:
         camera.burst4K = true;
+        announceStatus(camera, KVR_CAMERA_STATUS_MOVIE_REC);
+        break;
+    case KVR_CMD_4K_PREWRITE_REQ:
+        // The pre-burst buffer the camera keeps, written as it stands.
+        addObject(camera, KVR_OBJECT_FORMAT_MOVIE);
+        postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
         break;
     case KVR_CMD_4K_BURST_STOP:
     case KVR_CMD_4K_PRECAP_END:
@@ -179,7 +291,7 @@ void effects(Camera &camera, uint32_t code, const int32_t *params, uint16_t coun
         if (camera.burst4K)
             addObject(camera, KVR_OBJECT_FORMAT_MOVIE);
         camera.burst4K = false;
-        postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
+        announceStatus(camera, KVR_CAMERA_STATUS_IDLE);
         break;
     case KVR_CMD_RELEASE_HALFS_START:
     case KVR_CMD_AF_AE_AF:
@@ -227,6 +339,8 @@ uint8_t command(Call &call, const char *function, const Record *ctrl)
         call.fail(KVR_ERR_NO_CARD);
         return 2;
     }
+    if (const uint32_t error = refusal(camera, ctrl->code))
+        return call.fail(error);
     if (ctrl->code == KVR_CMD_LENS && (ctrl->paramCount < 1 || ctrl->params[0] < 0 || ctrl->params[0] > 4))
         return call.fail(KVR_ERR_INVALID_PARAM);
     // A menu touch lies on the camera's 0..999 grid.
@@ -246,6 +360,23 @@ uint8_t command(Call &call, const char *function, const Record *ctrl)
 }
 
 } // namespace
+
+namespace kvrsim_internal {
+
+void endShootingSeries(Camera &camera)
+{
+    if (camera.intervalTimer)
+        lib().scheduler.cancel(camera.intervalTimer);
+    camera.intervalTimer = 0;
+    camera.intervalSeries = nextSeries();
+    const bool running = camera.interval != Camera::Interval::Off || camera.bulbOpen;
+    camera.interval = Camera::Interval::Off;
+    camera.bulbOpen = false;
+    if (running)
+        camera.status.cameraStatus = KVR_CAMERA_STATUS_IDLE;
+}
+
+} // namespace kvrsim_internal
 
 extern "C" {
 
@@ -270,9 +401,20 @@ KVR_DEFINE_COMMAND(Rec_Ctrl_Lens, KVR_STRUCT_REC_CTRL)
 KVR_DEFINE_COMMAND(Rec_Ctrl_Zoom, KVR_STRUCT_REC_CTRL)
 KVR_DEFINE_COMMAND(Rec_Ctrl_Menu, KVR_STRUCT_REC_CTRL)
 KVR_DEFINE_COMMAND(Rec_Ctrl_Other, KVR_STRUCT_REC_CTRL_OTHER)
-KVR_DEFINE_COMMAND(WB_Ctrl_WBSET, KVR_STRUCT_WBSET_CTRL)
 KVR_DEFINE_COMMAND(Mnt_Ctrl_LiveView, KVR_STRUCT_MNT_CTRL)
 #undef KVR_DEFINE_COMMAND
+
+// A white-balance set the camera could not carry out is also announced, so
+// that the program ends its spot operation.
+uint8_t KVR_func_api_WB_Ctrl_WBSET(const KVR_STRUCT_WBSET_CTRL *ctrl, const char *uuid, uint32_t *err)
+{
+    kvrsim_internal::Call call(__func__, kvrsim_internal::Call::Camera, uuid, err);
+    const uint8_t result = call.ok() ? command(call, __func__, ctrl) : call.result();
+    Camera *camera = call.camera();
+    if (result != 1 && ctrl && ctrl->code == KVR_CMD_WBSET_SET_REQ && camera && camera->inSession && !camera->lost)
+        postCameraEvent(*camera, KVR_EVENT_WBSET_FAILED, 0);
+    return result;
+}
 
 uint8_t KVR_func_api_MoveRec_Ctrl_Start(const char *uuid, uint32_t *err)
 {

@@ -100,6 +100,7 @@ void renew(Camera &camera)
 void markLost(Camera &camera, bool network)
 {
     const bool wasConnected = camera.selected || camera.inSession;
+    endShootingSeries(camera);
     camera.selected = false;
     camera.inSession = false;
     camera.liveView = false;
@@ -683,6 +684,13 @@ std::vector<std::pair<uint32_t, uint32_t>> objects(int index)
     std::lock_guard<std::recursive_mutex> g(lib().state);
     Camera *c = find(index);
     return c ? c->objects : std::vector<std::pair<uint32_t, uint32_t>>();
+}
+
+void setIntervalPeriod(int index, int ms)
+{
+    std::lock_guard<std::recursive_mutex> g(lib().state);
+    if (Camera *c = find(index))
+        c->intervalMs = std::max(ms, 1);
 }
 
 void flush()

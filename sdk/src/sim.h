@@ -212,12 +212,25 @@ struct Camera
     // one is found again by the next search.
     kvrsim::FirmwareOutcome firmwareOutcome = kvrsim::FirmwareOutcome::Success;
     bool restarting = false;
+    // ---- shooting series (commands.cpp) ----
+    // Interval shooting runs on the library's scheduler: one picture per
+    // period while running. Every change of state gives the series a new
+    // number, so a tick scheduled before it finds itself stale and stops.
+    enum class Interval { Off, Running, Paused } interval = Interval::Off;
+    int intervalMs = 2000;
+    uint64_t intervalSeries = 0;
+    uint64_t intervalTimer = 0; // the scheduled tick, for cancelling
+    bool bulbOpen = false;      // a bulb exposure runs until the burst end
+    // ---- end shooting series ----
 };
 
 // A magnification command (pinpoint, MF assist, live-view magnifier): moves
 // the camera's magnification by the step in tenths, within 1x to 10x; false
 // when the record is not a magnification command.
 bool applyMagnification(Camera &camera, uint32_t code, const int32_t *params, uint16_t count);
+// Ends a running or paused interval series at once (the camera is gone or
+// closed): no further tick takes a picture.
+void endShootingSeries(Camera &camera);
 
 // ---------------------------------------------------------------------------
 // Injection

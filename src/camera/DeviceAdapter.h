@@ -1365,7 +1365,7 @@ private:
     // ---- shooting commands (shooting/DeviceAdapterShooting.cpp) ----
 public:
     // One invokable per row of shooting/ShootingCommands.def; Ternary_True
-    // only when the selected camera answered 1.
+    // only when the selected camera (a Named row's camera) answered 1.
 #define KAVRO_SHOOT_DECLARE(frame, name, args, fn, code, words, onTwo, onFail, extra) \
     Q_INVOKABLE kavrotether::Utilities::Ternary name args;
     KAVRO_SHOOTING_COMMANDS(KAVRO_SHOOT_DECLARE)
@@ -1385,7 +1385,7 @@ signals:
     void mfAssistStartErrorNotify();
 
 private:
-    enum class ShootingFrame { Single, Mirrored };
+    enum class ShootingFrame { Single, Mirrored, Named };
     enum class ShootingFailure { None, SettingError, AssistError };
     struct ShootingOutcome
     {
@@ -1402,14 +1402,14 @@ private:
     template<typename Record>
     static Record shootingRecord(quint32 code, std::initializer_list<qint32> words);
     template<typename Record>
-    quint8 sendShootingRecord(ShootingFrame frame, uint8_t (*fn)(const Record *, const char *, uint32_t *),
-                              const Record &record);
+    // named: the camera of a Named frame (empty: the selected one).
+    quint8 sendShootingRecord(ShootingFrame frame, const QString &named,
+                              uint8_t (*fn)(const Record *, const char *, uint32_t *), const Record &record);
     kavrotether::Utilities::Ternary judgeShootingResult(quint8 result, const ShootingOutcome &outcome);
     std::atomic<int> m_afFramePosPinX{50};
     std::atomic<int> m_afFramePosPinY{50};
     // ---- end shooting commands ----
-    // ---- AF data, live-view monitor and camera menu (shooting/DeviceAdapterAfData.cpp,
-    // shooting/DeviceAdapterMenuRemote.cpp) ----
+    // ---- AF data (shooting/DeviceAdapterAfData.cpp) ----
 public:
     Q_PROPERTY(int afFrame_pos_X READ afFrame_pos_X WRITE setAfFrame_pos_X NOTIFY afFrame_pos_XChanged)
     Q_PROPERTY(int afFrame_pos_Y READ afFrame_pos_Y WRITE setAfFrame_pos_Y NOTIFY afFrame_pos_YChanged)
@@ -1475,19 +1475,6 @@ public:
     Q_INVOKABLE int lv_composite_shooting_information_number_completed_shots() const;
     Q_INVOKABLE int lv_composite_shooting_information_elapsed_shoot_time() const;
 
-    // The camera's own live-view output on and off; Ternary_True on result 1.
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mnt_Ctrl_LiveView_Start();
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Mnt_Ctrl_LiveView_Stop();
-    // The camera's menu, remote: opened on the selected camera, closed on
-    // the camera named (an empty UUID: the selected one). Touches are in
-    // thousandths of the menu picture; the camera takes 0..999, so a tap on
-    // the picture's far edge (1000) is moved onto its last position rather
-    // than dropped. Ternary_True on result 1.
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Start_Menu();
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_End_Menu(
-        QString device_uuid = QString());
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Down_Menu(int posX, int posY);
-    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Up_Menu(int posX, int posY);
     // The assist views' magnification (a ratio; the camera keeps tenths).
     // The three ratios move together; a refused change puts the old one
     // back. The MF and live-view forms read the camera's ratio back and
@@ -1510,14 +1497,12 @@ private:
     // Sends one magnification step to the selected camera (and, for the
     // point scope, to the cameras that follow it); true on result 1.
     bool sendMagnification(Magnifier magnifier, int direction, int step);
-    kavrotether::Utilities::Ternary sendMenuCommand(const QString &uuid, quint32 code, int posX, int posY,
-                                                    int paramCount);
     // The AF information readers' records, under m_afReadRecordLock.
     mutable QMutex m_afReadRecordLock;
     KVR_STRUCT_AFINFO_DISP_FRAME m_afDispFrame{};
     KVR_STRUCT_AFINFO_FACEINFO m_afFaceInfo{};
     KVR_STRUCT_AFINFO_TRACKINGINFO m_afTrackingInfo{};
-    // ---- end AF data, live-view monitor and camera menu ----
+    // ---- end AF data ----
     // ---- camera setting files (settings/DeviceAdapterSettingFiles.cpp) ----
 public:
     // Saves the settings of one camera into filePath; Ternary_True once the

@@ -63,6 +63,9 @@ const std::vector<PackingRow> &packingRows()
         {"zoom start", [](D &a) { return a.adp_KVR_func_api_Rec_Ctrl_Zoom_Start(U::ZOOM_DIR_TELE, U::ZOOM_SPEED_HIGHER); }, "Rec_Ctrl_Zoom", 0x03000081, {1, 5}},
         {"zoom stop", &D::adp_KVR_func_api_Rec_Ctrl_Zoom_Stop, "Rec_Ctrl_Zoom", 0x03000082, {}},
         {"zoom position", [](D &a) { return a.adp_KVR_func_api_Rec_Ctrl_Zoom_SetPos(U::ZOOM_POSTYPE_ABSOLUTE, 50, U::ZOOM_SPEED_MID); }, "Rec_Ctrl_Zoom", 0x03000083, {1, 50, 3}},
+        {"monitor start", &D::adp_KVR_func_api_Mnt_Ctrl_LiveView_Start, "Mnt_Ctrl_LiveView", 0x800500F0, {}},
+        {"menu start", &D::adp_KVR_func_api_Rec_Ctrl_Menu_Start_Menu, "Rec_Ctrl_Menu", 0x09000021, {}},
+        {"menu touch off the grid", [](D &a) { return a.adp_KVR_func_api_Rec_Ctrl_Menu_Touch_Up_Menu(1000, -5); }, "Rec_Ctrl_Menu", 0x09000024, {999, 0}},
     };
     // clang-format on
     return rows;
@@ -91,6 +94,11 @@ private slots:
     void releaseOnEachCameraMakesObjects();
     void focusMovesTheSimulatedCamera();
     void aCameraRefusesOneCode();
+    void exposureAndBurstEffects_data();
+    void exposureAndBurstEffects();
+    void intervalSeries();
+    void whiteBalanceSetFailure_data();
+    void whiteBalanceSetFailure();
 
 private:
     DeviceAdapter &adapter() { return m_fixture.adapter(); }
@@ -105,6 +113,12 @@ private:
         return int(std::count_if(log.begin(), log.end(), [&](const kvrsim::ControlCall &c) { return c.code == code; }));
     }
     void setMirroring(bool allCameras, bool saved, quint8 power, quint8 sendCmd);
+    int objectCount(int index) const { return int(kvrsim::objects(index).size()); }
+    quint16 cameraStatus(int index) const { return kvrsim::status(index).cameraStatus; }
+    // Runs an interval series on the other camera, outside the program,
+    // until it took `pictures` more: every tick due on the selected camera
+    // meanwhile has run by then, as the ticks share one clock thread.
+    void tickOtherCamera(int pictures);
 
     std::unique_ptr<test::IsolatedSettings> m_isolated;
     std::unique_ptr<ApplicationSettings> m_settings;
@@ -388,6 +402,9 @@ void TestShootingCommands::releaseOnEachCameraMakesObjects()
     QCOMPARE(int(kvrsim::objects(m_index).size()), 1);
     QCOMPARE(kvrsim::objects(m_index).front().second, quint32(KVR_OBJECT_FORMAT_JPEG));
     QCOMPARE(int(kvrsim::objects(m_other).size()), 2);
+    uint announced = 0;
+    QCOMPARE(adapter().adp_KVR_func_api_GetEventTag(&announced, KVR_EVENT_OBJECT_ADDED), U::Ternary_True);
+    QCOMPARE(announced, kvrsim::objects(m_index).front().first);
 
     QCOMPARE(adapter().adp_KVR_func_api_MoveRec_Ctrl_Start(), U::Ternary_True);
     QCOMPARE(adapter().adp_KVR_func_api_MoveRec_Ctrl_Stop(), U::Ternary_True);
@@ -421,6 +438,149 @@ void TestShootingCommands::aCameraRefusesOneCode()
     QCOMPARE(adapter().adp_KVR_def_lib_tag_rec_Ctrl_AfAe_af_onesht(), U::Ternary_False);
     QCOMPARE(refused.count(), 1);
     QCOMPARE(adapter().adp_KVR_func_api_Rec_Ctrl_AF_AE_AF(), U::Ternary_True);
+}
+
+// The bulb exposure opens at the burst start and ends on one picture; a
+// 6K/4K burst or pre-capture records while it runs and leaves a movie.
+void TestShootingCommands::exposureAndBurstEffects_data()
+{
+    QTest::addColumn<int>("kind"); // 0 bulb, 1 burst, 2 6K/4K burst, 3 pre-capture with a pre-burst write
+    QTest::addColumn<int>("statusWhileRunning");
+    QTest::addColumn<int>("objectsWhileRunning");
+    QTest::addColumn<int>("objectsAtEnd");
+    QTest::addColumn<uint>("lastFormat");
+
+    QTest::newRow("bulb") << 0 << int(KVR_CAMERA_STATUS_REMOTE_REC) << 0 << 1 << uint(KVR_OBJECT_FORMAT_JPEG);
+    QTest::newRow("burst") << 1 << int(KVR_CAMERA_STATUS_IDLE) << 3 << 3 << uint(KVR_OBJECT_FORMAT_JPEG);
+    QTest::newRow("6K/4K burst") << 2 << int(KVR_CAMERA_STATUS_MOVIE_REC) << 0 << 1 << uint(KVR_OBJECT_FORMAT_MOVIE);
+    QTest::newRow("pre-capture") << 3 << int(KVR_CAMERA_STATUS_MOVIE_REC) << 1 << 2 << uint(KVR_OBJECT_FORMAT_MOVIE);
+}
+
+void TestShootingCommands::exposureAndBurstEffects()
+{
+    QFETCH(int, kind);
+    QFETCH(int, statusWhileRunning);
+    QFETCH(int, objectsWhileRunning);
+    QFETCH(int, objectsAtEnd);
+    QFETCH(uint, lastFormat);
+
+    DeviceAdapter &a = adapter();
+    if (kind == 0) {
+        kvrsim::turnDial(m_index, "shutterSpeed", 0xFFFFFFFFu);
+        m_fixture.deliverAndRun();
+    }
+    const std::vector<std::function<U::Ternary()>> starts = {
+        [&] { return a.adp_KVR_func_api_Rec_Ctrl_Release_cont_start(); },
+        [&] { return a.adp_KVR_func_api_Rec_Ctrl_Release_cont_start(); },
+        [&] { return a.adp_KVR_func_api_Rec_Ctrl_4k_burst_start(); },
+        [&] { return a.adp_KVR_func_api_Rec_Ctrl_4k_precap_start(); },
+    };
+    const std::vector<std::function<U::Ternary()>> ends = {
+        [&] { return a.adp_KVR_func_api_Rec_Ctrl_Release_cont_end(); },
+        [&] { return a.adp_KVR_func_api_Rec_Ctrl_Release_cont_end(); },
+        [&] { return a.adp_KVR_func_api_Rec_Ctrl_4k_burst_stop(); },
+        [&] { return a.adp_KVR_func_api_Rec_Ctrl_4k_precap_end(); },
+    };
+    QCOMPARE(starts[size_t(kind)](), U::Ternary_True);
+    if (kind == 3)
+        QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_4k_prewrite_req(), U::Ternary_True);
+    QCOMPARE(int(cameraStatus(m_index)), statusWhileRunning);
+    QCOMPARE(objectCount(m_index), objectsWhileRunning);
+    // The program follows the camera's recording state.
+    m_fixture.deliverAndRun();
+    QCOMPARE(a.cameraStatus(), statusWhileRunning);
+
+    QCOMPARE(ends[size_t(kind)](), U::Ternary_True);
+    QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_IDLE));
+    QCOMPARE(objectCount(m_index), objectsAtEnd);
+    QCOMPARE(kvrsim::objects(m_index).back().second, quint32(lastFormat));
+    m_fixture.deliverAndRun();
+    QCOMPARE(a.cameraStatus(), int(U::CamStatus_Standby));
+}
+
+void TestShootingCommands::tickOtherCamera(int pictures)
+{
+    const std::string uuid = m_otherUuid.toStdString();
+    const auto send = [&](quint32 code) {
+        KVR_STRUCT_REC_CTRL record{};
+        record.code = code;
+        return KVR_func_api_Rec_Ctrl_Release(&record, uuid.c_str(), nullptr);
+    };
+    const int before = objectCount(m_other);
+    QCOMPARE(send(KVR_CMD_RELEASE_INTERVAL_START), quint8(1));
+    QTRY_VERIFY(objectCount(m_other) >= before + pictures);
+    QCOMPARE(send(KVR_CMD_RELEASE_INTERVAL_STOP), quint8(1));
+}
+
+// An interval series: a picture at once and one per period while it runs;
+// pause holds it, restart resumes it, stop and the camera's loss end it.
+void TestShootingCommands::intervalSeries()
+{
+    // A long first period keeps the picture taken at the start alone.
+    kvrsim::setIntervalPeriod(m_index, 60000);
+    kvrsim::setIntervalPeriod(m_other, 5);
+    DeviceAdapter &a = adapter();
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_restart(), U::Ternary_False); // nothing to resume
+
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_start(), U::Ternary_True);
+    QCOMPARE(objectCount(m_index), 1);
+    QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_REMOTE_REC));
+    kvrsim::setIntervalPeriod(m_index, 5);
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_pause(), U::Ternary_True);
+    QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_IDLE));
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_pause(), U::Ternary_False); // already held
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_restart(), U::Ternary_True);
+    QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_REMOTE_REC));
+    QTRY_VERIFY(objectCount(m_index) >= 3);
+
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_pause(), U::Ternary_True);
+    int taken = objectCount(m_index);
+    tickOtherCamera(3);
+    QCOMPARE(objectCount(m_index), taken);
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_restart(), U::Ternary_True);
+    QTRY_VERIFY(objectCount(m_index) > taken);
+
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_stop(), U::Ternary_True);
+    QCOMPARE(cameraStatus(m_index), quint16(KVR_CAMERA_STATUS_IDLE));
+    taken = objectCount(m_index);
+    tickOtherCamera(3);
+    QCOMPARE(objectCount(m_index), taken);
+    for (quint32 code : {0x03000014u, 0x03000015u, 0x03000016u, 0x03000017u})
+        QVERIFY(codes(m_index, code) >= 1);
+
+    QCOMPARE(a.adp_KVR_func_api_Rec_Ctrl_Release_interval_start(), U::Ternary_True);
+    kvrsim::loseCamera(m_index);
+    taken = objectCount(m_index);
+    tickOtherCamera(3);
+    QCOMPARE(objectCount(m_index), taken);
+}
+
+// The camera that cannot set its white balance from the spot says so; the
+// program then ends the spot operation and tells the user.
+void TestShootingCommands::whiteBalanceSetFailure_data()
+{
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("set") << false;
+    QTest::newRow("set failed") << true;
+}
+
+void TestShootingCommands::whiteBalanceSetFailure()
+{
+    QFETCH(bool, fails);
+    DeviceAdapterData &data = DeviceAdapterTestAccess::settingStorage(adapter());
+    data.wbset_pos_X.store(41);
+    data.wbset_pos_Y.store(42);
+    if (fails)
+        kvrsim::failNext("WB_Ctrl_WBSET", 1, 0, KVR_ERR_REFUSED, m_uuid.toStdString());
+    QSignalSpy wbError(&adapter(), &DeviceAdapter::wbErrorNotify);
+    QCOMPARE(adapter().adp_KVR_func_api_WB_Ctrl_WBSET_SET_REQ(), fails ? U::Ternary_False : U::Ternary_True);
+    m_fixture.deliverAndRun();
+    QCOMPARE(wbError.count(), fails ? 1 : 0);
+    const auto log = kvrsim::controlLog(m_index);
+    const bool ended = !log.empty() && log.back().code == KVR_CMD_WBSET_END_REQ;
+    QCOMPARE(ended, fails);
+    if (ended)
+        QCOMPARE(log.back().params, (std::vector<qint32>{41, 42}));
 }
 
 QTEST_GUILESS_MAIN(TestShootingCommands)

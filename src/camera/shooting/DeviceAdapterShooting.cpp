@@ -3,6 +3,7 @@
 
 #include "camera/DeviceAdapter.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <initializer_list>
@@ -22,6 +23,12 @@ uint8_t movieStartCall(const KVR_STRUCT_REC_CTRL *, const char *uuid, uint32_t *
 uint8_t movieStopCall(const KVR_STRUCT_REC_CTRL *, const char *uuid, uint32_t *err)
 {
     return KVR_func_api_MoveRec_Ctrl_Stop(1, uuid, err);
+}
+
+// The camera's menu grid: thousandths of the picture, the last one 999.
+int onMenuGrid(int position)
+{
+    return std::clamp(position, 0, 999);
 }
 
 // The record type a control function takes.
@@ -44,10 +51,18 @@ Record DeviceAdapter::shootingRecord(quint32 code, std::initializer_list<qint32>
 }
 
 template<typename Record>
-quint8 DeviceAdapter::sendShootingRecord(ShootingFrame frame, uint8_t (*fn)(const Record *, const char *, uint32_t *),
-                                         const Record &record)
+quint8 DeviceAdapter::sendShootingRecord(ShootingFrame frame, const QString &named,
+                                         uint8_t (*fn)(const Record *, const char *, uint32_t *), const Record &record)
 {
-    return frame == ShootingFrame::Mirrored ? callSelectedAndMirrored(fn, &record) : callSelectedCamera(fn, &record);
+    switch (frame) {
+    case ShootingFrame::Mirrored:
+        return callSelectedAndMirrored(fn, &record);
+    case ShootingFrame::Named:
+        return callCamera(named.isEmpty() ? camera_list_get_selected_camera_uuid() : named, fn, &record);
+    case ShootingFrame::Single:
+        break;
+    }
+    return callSelectedCamera(fn, &record);
 }
 
 Utilities::Ternary DeviceAdapter::judgeShootingResult(quint8 result, const ShootingOutcome &outcome)
@@ -91,6 +106,14 @@ Utilities::Ternary DeviceAdapter::judgeShootingResult(quint8 result, const Shoot
 #define KAVRO_SHOOT_AFTER_ZoomStart if (result == 1) d->lensZoomRunning.store(true);
 #define KAVRO_SHOOT_AFTER_ZoomStop d->lensZoomRunning.store(false);
 
+// The frame and the camera it names.
+#define KAVRO_SHOOT_TARGET_Single ShootingFrame::Single, QString()
+#define KAVRO_SHOOT_TARGET_Mirrored ShootingFrame::Mirrored, QString()
+#define KAVRO_SHOOT_TARGET_Named(uuid) ShootingFrame::Named, uuid
+// A default argument is the declaration's, not the definition's.
+#undef KAVRO_SHOOT_DEFAULT
+#define KAVRO_SHOOT_DEFAULT(...)
+
 #define KAVRO_SHOOT_WORDS(...) std::initializer_list<qint32>{__VA_ARGS__}
 #define KAVRO_SHOOT_DEFINE(frame, name, args, fn, code, words, onTwo, onFail, extra)                            \
     Utilities::Ternary DeviceAdapter::name args                                                                  \
@@ -98,7 +121,7 @@ Utilities::Ternary DeviceAdapter::judgeShootingResult(quint8 result, const Shoot
         using Record = decltype(recordOf(fn));                                                                   \
         const Record record = shootingRecord<Record>(code, KAVRO_SHOOT_WORDS words);                             \
         KAVRO_SHOOT_BEFORE_##extra                                                                               \
-        const quint8 result = sendShootingRecord(ShootingFrame::frame, fn, record);                              \
+        const quint8 result = sendShootingRecord(KAVRO_SHOOT_TARGET_##frame, fn, record);                        \
         KAVRO_SHOOT_AFTER_##extra                                                                                \
         return judgeShootingResult(result, ShootingOutcome{onTwo, KAVRO_SHOOT_FAIL_##onFail});                   \
     }
@@ -118,7 +141,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Rec_Ctrl_4K6K(const KVR_STRUC
 {
     if (!record)
         return Utilities::Ternary_False;
-    return sendShootingRecord(ShootingFrame::Mirrored, KVR_func_api_Rec_Ctrl_4K6K, *record) == 1
+    return sendShootingRecord(ShootingFrame::Mirrored, QString(), KVR_func_api_Rec_Ctrl_4K6K, *record) == 1
                ? Utilities::Ternary_True
                : Utilities::Ternary_False;
 }
