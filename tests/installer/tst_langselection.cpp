@@ -261,6 +261,12 @@ private slots:
         QTest::newRow("root is an array") << "file" << plistWith("<array><string>ja</string></array>");
         QTest::newRow("key without value") << "file" << plistWith("<dict><key>Language</key></dict>");
         QTest::newRow("unknown element") << "file" << plistWith("<dict><key>A</key><color>red</color></dict>");
+        QTest::newRow("nested too deeply") << "file"
+                                           << plistWith("<dict><key>A</key>" + QByteArray("<array>").repeated(80)
+                                                        + QByteArray("</array>").repeated(80) + "</dict>");
+        QTest::newRow("oversized") << "file"
+                                   << plistWith("<dict><key>A</key><string>" + QByteArray(2 * 1024 * 1024, 'x')
+                                                + "</string></dict>");
         QTest::newRow("unreadable") << "unreadable" << plistWith("<dict/>");
     }
     void plistLeftAlone()
