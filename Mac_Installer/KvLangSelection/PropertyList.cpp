@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 namespace kavrotether::installer {
 
@@ -131,40 +130,45 @@ private:
     QString m_problem;
 };
 
-void writeValue(QXmlStreamWriter &xml, const PlistValue &value)
+// The platform's layout: the root value at the margin, one tab per level below it.
+void writeValue(QByteArray &out, const PlistValue &value, int depth)
 {
+    const QByteArray indent(depth, '\t');
+    auto element = [&](const char *tag, const QString &text) {
+        out += indent + '<' + tag + '>' + text.toHtmlEscaped().toUtf8() + "</" + tag + ">\n";
+    };
     switch (value.type) {
     case PlistValue::Type::Dict:
-        xml.writeStartElement(QStringLiteral("dict"));
-        for (size_t i = 0; i < value.values.size(); ++i) {
-            xml.writeTextElement(QStringLiteral("key"), value.keys.at(qsizetype(i)));
-            writeValue(xml, value.values[i]);
+    case PlistValue::Type::Array: {
+        const bool dict = value.type == PlistValue::Type::Dict;
+        const char *tag = dict ? "dict" : "array";
+        if (value.values.empty()) {
+            out += indent + '<' + tag + "/>\n";
+            return;
         }
-        xml.writeEndElement();
-        return;
-    case PlistValue::Type::Array:
-        xml.writeStartElement(QStringLiteral("array"));
-        for (const PlistValue &item : value.values)
-            writeValue(xml, item);
-        xml.writeEndElement();
-        return;
-    case PlistValue::Type::True:
-        xml.writeEmptyElement(QStringLiteral("true"));
-        return;
-    case PlistValue::Type::False:
-        xml.writeEmptyElement(QStringLiteral("false"));
-        return;
-    case PlistValue::Type::Data: {
-        // Base64 ignores white space; the layout of the original lines is not worth keeping.
-        QString compact = value.text;
-        compact.remove(QRegularExpression(QStringLiteral("\\s")));
-        xml.writeTextElement(QStringLiteral("data"), compact);
+        out += indent + '<' + tag + ">\n";
+        for (size_t i = 0; i < value.values.size(); ++i) {
+            if (dict)
+                out += indent + "\t<key>" + value.keys.at(qsizetype(i)).toHtmlEscaped().toUtf8() + "</key>\n";
+            writeValue(out, value.values[i], depth + 1);
+        }
+        out += indent + "</" + tag + ">\n";
         return;
     }
+    case PlistValue::Type::True:
+        out += indent + "<true/>\n";
+        return;
+    case PlistValue::Type::False:
+        out += indent + "<false/>\n";
+        return;
+    case PlistValue::Type::Data:
+        // Base64 ignores white space; the layout of the original lines is not worth keeping.
+        element("data", QString(value.text).remove(QRegularExpression(QStringLiteral("\\s"))));
+        return;
     default:
         for (const LeafTag &tag : kLeafTags) {
             if (tag.type == value.type)
-                xml.writeTextElement(QLatin1String(tag.name), value.text);
+                element(tag.name, value.text);
         }
         return;
     }
@@ -204,18 +208,12 @@ std::optional<PlistValue> readPropertyList(const QByteArray &xml, QString *error
 
 QByteArray writePropertyList(const PlistValue &root)
 {
-    QByteArray out;
-    QXmlStreamWriter xml(&out);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(-1);
-    xml.writeStartDocument();
-    xml.writeDTD(QStringLiteral("<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-                                "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">"));
-    xml.writeStartElement(QStringLiteral("plist"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
-    writeValue(xml, root);
-    xml.writeEndElement();
-    xml.writeEndDocument();
+    QByteArray out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                     "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                     "<plist version=\"1.0\">\n";
+    writeValue(out, root, 0);
+    out += "</plist>\n";
     return out;
 }
 
