@@ -109,7 +109,7 @@ Item {
     KvToolTip {
         id: tip
         toolTipText: root.toolTipText
-        toolTipMouseContains: area.containsMouse
+        toolTipMouseContains: area.containsMouse && !area.pressed && root.visible
         x: area.mouseX
         y: area.mouseY - 20
     }

@@ -56,7 +56,7 @@ KvRectangleButton {
     }
 
     // ---- the back end, asked by the setting's name ----
-    function capable(v) {
+    function isOffered(v) {
         var f = adapter ? adapter[target + "Capability"] : undefined
         return typeof f === "function" && f(v) === Kv.Utilities.Ternary_True
     }
@@ -219,7 +219,7 @@ KvRectangleButton {
                     dashTip = popupTitle
                 continue
             }
-            var offered = capable(v)
+            var offered = isOffered(v)
             if (n >= 2 && !offered)
                 break
             var kind = OptionText.buttonKind(n, offered, isDetail, target)
@@ -309,7 +309,7 @@ KvRectangleButton {
 
     function markCatalogue(list) {
         for (var i = 0; i < list.length; ++i) {
-            var offered = capable(list[i].properties.value)
+            var offered = isOffered(list[i].properties.value)
             list[i].properties.capable = offered
             list[i].properties.enabled = offered
             list[i].properties.checked = offered && list[i].properties.value === value

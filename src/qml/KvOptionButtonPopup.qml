@@ -37,6 +37,8 @@ Item {
         opacity: root.overlayOpacity
         MouseArea {
             anchors.fill: parent
+            // takes the hover too, so the buttons below drop their tool tips
+            hoverEnabled: true
             onClicked: root.dismiss()
         }
     }
