@@ -111,7 +111,7 @@ KvOptionButton {
             p.capable = offered
             p.enabled = offered
             p.checked = offered && p.value === deviceAdapter.driveMode
-            var image
+            var image = undefined
             if (p.value === U.DM_Burst || p.value === U.DM_Burst1 || p.value === U.DM_Burst2)
                 image = subImage("burstSpeedAll", deviceAdapter.burstSpeed)
             else if (p.value === U.DM_SelfTimer)
