@@ -9,6 +9,7 @@ KvOptionButtonPopup {
 
     property var componentsProvider: null
     property var customObj: null
+    property alias customPopup: nested
     signal changeCustomTime(var entry)
 
     KvOptionButtonPopup {

@@ -66,6 +66,7 @@ TestCase {
                 type: "optionWithImagetoText"
                 target: "driveMode"
                 generalPopup: listPopup
+                selfTimerPopup: selfTimerPopup
                 popupTitle: "Drive Mode"
                 componentsProvider: provider
             }
@@ -74,6 +75,10 @@ TestCase {
 
     KvOptionButtonPopup { id: listPopup }
     KvOptionButtonPopup { id: subPopup }
+    KvOptionButtonSelfTimerPopup {
+        id: selfTimerPopup
+        componentsProvider: provider
+    }
 
     SignalSpy {
         id: errorSpy
@@ -101,6 +106,7 @@ TestCase {
     function cleanup() {
         listPopup.dismiss()
         subPopup.dismiss()
+        selfTimerPopup.dismiss()
     }
 
     function offered(target, list) {
@@ -344,5 +350,64 @@ TestCase {
         }
         compare("" + drive.source, e.properties.source)
         verify(drive.toolTipText.indexOf("<HTML>Drive Mode<br>") === 0)
+    }
+
+    // The two-level choice: each first-level entry shows its own mode's icon
+    // or its own sub-setting's, never another entry's.
+    function test_drive_mode_choice_icons() {
+        compare(deviceAdapter.adp_KVR_func_api_RecInfo_BurstBracket_GetCapability(), 1)
+        compare(deviceAdapter.adp_KVR_func_api_RecInfo_SelfTimer_GetCapability(), 1)
+        drive.optionSelect(deviceAdapter.driveMode)
+        if (!drive.driveSelect)
+            skip("the camera does not offer the drive-mode choice")
+        drive.clickSub()
+        tryCompare(listPopup, "visible", true)
+        var U = Kv.Utilities
+        var own = [U.DM_Single, U.DM_Bracket, U.DM_HRS, U.DM_HANDHELD_HRS, U.DM_Interval, U.DM_Komadori]
+        for (var i = 0; i < listPopup.objects.length; ++i) {
+            var o = listPopup.objects[i]
+            if (own.indexOf(o.value) < 0)
+                continue
+            verify(("" + o.source).indexOf("qrc:/images/dm_") === 0, "" + o.value + " " + o.source)
+        }
+    }
+
+    // The self-timer popup: the custom entry shows the camera's custom time,
+    // and the "Setting" button's nested popup writes a new custom time.
+    function test_self_timer_custom_time() {
+        compare(deviceAdapter.adp_KVR_func_api_RecInfo_SelfTimer_GetCapability(), 1)
+        var U = Kv.Utilities
+        var list = provider.selfTimer
+        for (var i = 0; i < list.length; ++i) {
+            list[i].properties.capable = deviceAdapter.selfTimerCapability(list[i].properties.value) === U.Ternary_True
+            list[i].properties.checked = false
+        }
+        if (!list[3].properties.capable)
+            skip("the camera offers no custom self-timer")
+        var picked = null
+        selfTimerPopup.present(0, 0, "Self-timer", list, "selfTimer", function(entry) { picked = entry })
+        verify(selfTimerPopup.customObj !== null)
+        var custom = entryOf(provider.selfTimerCustom, deviceAdapter.selfTimerCustom)
+        if (custom !== null && deviceAdapter.selfTimerCustomCapability(custom.properties.value) === U.Ternary_True)
+            compare("" + selfTimerPopup.customObj.source, custom.properties.optionImage)
+        selfTimerPopup.openCustomTimes()
+        var offeredTimes = offered("selfTimerCustom", provider.selfTimerCustom)
+        verify(offeredTimes.length > 1)
+        var other = offeredTimes[0] === deviceAdapter.selfTimerCustom ? offeredTimes[1] : offeredTimes[0]
+        var nestedEntry = entryOf(provider.selfTimerCustom, other)
+        var before = deviceAdapter.selfTimerCustom
+        // the nested popup's pick, as a click on its entry makes it
+        var nested = selfTimerPopup.customPopup
+        verify(nested.visible)
+        compare(nested.popup_target, "selfTimerCustom")
+        var button = nested.objects.filter(function(o) { return o.value === other })[0]
+        verify(button !== undefined)
+        button.clicked(null, button)
+        verify(!nested.visible)
+        compare("" + selfTimerPopup.customObj.source, nestedEntry.properties.optionImage)
+        tryCompare(deviceAdapter, "selfTimerCustom", other, 5000)
+        verify(picked === null)
+        deviceAdapter.selfTimerCustom = before
+        tryCompare(deviceAdapter, "selfTimerCustom", before, 5000)
     }
 }
