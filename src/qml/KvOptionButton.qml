@@ -47,13 +47,19 @@ KvRectangleButton {
         adapter[target] = v
     }
 
-    onTargetChanged: {
-        connectTarget()
-        if (target === "aspectRatio" || target === "recPreviewMode") {
-            mainImg.sourceSize.width = 25
-            mainImg.sourceSize.height = 25
-        }
-    }
+    onTargetChanged: connectTarget()
+
+    // The aspect ratio and the review mode show a small icon at the right
+    // edge, beside their label.
+    readonly property bool sideIcon: target === "aspectRatio" || target === "recPreviewMode"
+    mainImg.width: sideIcon ? 25 : (imageToTextType && labelText !== "" ? Math.min(height - 8, 48)
+                                                                          : Math.min(width - 8, 75))
+    mainImg.height: sideIcon ? 25
+                             : Math.min(height - (captionUnderImage ? 24 : (labelItem.visible && !imageToTextType ? 22 : 8)),
+                                        75)
+    mainImg.anchors.horizontalCenterOffset: sideIcon ? width / 2 - 12.5 - 6
+                                                     : (imageToTextType && labelText !== "" ? width / 2 - mainImg.width / 2 - 8 : 0)
+    mainImg.anchors.verticalCenterOffset: sideIcon ? 0 : (captionUnderImage ? -8 : (labelItem.visible && !imageToTextType ? 8 : 0))
 
     // ---- the back end, asked by the setting's name ----
     function isOffered(v) {
@@ -348,8 +354,23 @@ KvRectangleButton {
     function setOption(entry, isClicked) {
         showCreativeVideo()
         toolTipText = "<HTML>" + popupTitle + "<br>" + entryText(entry) + "</HTML>"
+        var countBefore = deviceAdapter.creativeVideoAECapabilityNum()
         valueChangeFlg = isClicked
         value = target === "recordingMode" ? Kv.Utilities.RM_CreativeVideo : entry.properties.value
+        if (!deviceAdapter.updateCreativeVideoMode() || !popup || !popup.objects)
+            return
+        // the entry button of the popup: it offers the creative-video modes
+        // the camera had not listed yet, and sends its own value
+        for (var i = 0; i < popup.objects.length; ++i) {
+            var sub = popup.objects[i]
+            if (sub && sub.target === "creativeVideoAE") {
+                if (countBefore === 0)
+                    sub.clickSub()
+                sub.valueChangeFlg = true
+                sub.writeValue(sub.value)
+                return
+            }
+        }
     }
 
     function clickTextRealSub() {
