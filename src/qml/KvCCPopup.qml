@@ -9,6 +9,8 @@ Window {
     id: root
     flags: Qt.Window | Qt.FramelessWindowHint
     modality: Qt.ApplicationModal
+    // hidden until presented, though its parent window shows
+    visible: false
     color: "#07090d"
     property var objects: []
     property var entries: []

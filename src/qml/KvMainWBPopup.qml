@@ -9,6 +9,8 @@ Window {
     id: root
     flags: Qt.Window | Qt.FramelessWindowHint
     modality: Qt.ApplicationModal
+    // hidden until presented, though its parent window shows
+    visible: false
     color: "#07090d"
     width: content.width
     height: content.height
@@ -40,6 +42,9 @@ Window {
     property alias field: field
     property alias pointer: pointer
     property alias valueText: valueLabel.text
+    property alias okButton: okButton
+    property alias resetButton: resetButton
+    property alias cancelButton: cancelButton
     property int rowHeight: 36
 
     Column {
@@ -134,6 +139,7 @@ Window {
         Row {
             spacing: 2
             KvRectangleButton {
+                id: okButton
                 width: (content.width - 4) / 3
                 height: 40
                 buttonText: qsTr("Ok")
@@ -145,6 +151,7 @@ Window {
                 }
             }
             KvRectangleButton {
+                id: resetButton
                 width: (content.width - 4) / 3
                 height: 40
                 buttonText: qsTr("Reset")
@@ -156,6 +163,7 @@ Window {
                 }
             }
             KvRectangleButton {
+                id: cancelButton
                 width: (content.width - 4) / 3
                 height: 40
                 buttonText: qsTr("Cancel")
