@@ -38,7 +38,9 @@ KvRectangleButton {
     onValueChanged: {
         if (target === "" || !adapter)
             return
-        if (windowType === "flash" || valueChangeFlg)
+        // the flash window sends every change; the same value again would
+        // only repeat a camera call
+        if (valueChangeFlg || (windowType === "flash" && adapter[target] !== value))
             writeValue(value)
     }
 
