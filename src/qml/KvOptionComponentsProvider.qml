@@ -62,10 +62,6 @@ QtObject {
             componentsProvider: provider
             optionOpen: true
             disabled: false
-            Component.onCompleted: {
-                mainImg.anchors.verticalCenter = cvButton.verticalCenter
-                optionSelect(deviceAdapter.creativeVideoAE)
-            }
             Connections {
                 target: deviceAdapter
                 function onCreativeVideoAEChanged() {
