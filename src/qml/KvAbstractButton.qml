@@ -34,6 +34,9 @@ Item {
     // OpenGL draws the disabled and checked looks with a brightness effect
     readonly property bool effectMode: isOpenGLMode === "true"
     property alias mouseArea: area
+    // after a press the tool tip waits until the pointer has left: a popup
+    // opened by the click covers the button under a resting pointer
+    property bool tipSuppressed: false
     property alias background: back
     property bool pointerInside: area.containsMouse && acceptsPoint(area.mouseX, area.mouseY)
 
@@ -109,7 +112,7 @@ Item {
     KvToolTip {
         id: tip
         toolTipText: root.toolTipText
-        toolTipMouseContains: area.containsMouse && !area.pressed && root.visible
+        toolTipMouseContains: area.containsMouse && !root.tipSuppressed && root.visible
         x: area.mouseX
         y: area.mouseY - 20
     }
@@ -121,7 +124,10 @@ Item {
         acceptedButtons: Qt.LeftButton
         onCanceled: root.canceled()
         onEntered: root.entered()
-        onExited: root.exited()
+        onExited: {
+            root.tipSuppressed = false
+            root.exited()
+        }
         onClicked: function(mouse) {
             if (root.acceptsPoint(mouse.x, mouse.y))
                 root.clicked(mouse, root)
@@ -131,6 +137,7 @@ Item {
                 root.pressAndHold(mouse, root)
         }
         onPressed: function(mouse) {
+            root.tipSuppressed = true
             if (root.acceptsPoint(mouse.x, mouse.y))
                 root.pressed(mouse, root)
         }
