@@ -114,4 +114,2005 @@
         <translation>https://support.kavro.example/support/software/kavrotether/update/v01/KVRT01Update_en.xml</translation>
     </message>
 </context>
+<context>
+    <name>KvOptionComponentsProvider</name>
+    <message>
+        <source>AFM_1Point</source>
+        <translation>1-Area</translation>
+    </message>
+    <message>
+        <source>AFM_1PointAux</source>
+        <translation>1-Area+</translation>
+    </message>
+    <message>
+        <source>AFM_1PointAux_Detection</source>
+        <translation>1-Area+ Detection</translation>
+    </message>
+    <message>
+        <source>AFM_1PointAux_FaceEye</source>
+        <translation>1-Area+ (Face/Eye)</translation>
+    </message>
+    <message>
+        <source>AFM_1PointAux_Human</source>
+        <translation>1-Area+ (Human)</translation>
+    </message>
+    <message>
+        <source>AFM_1PointAux_HumanAnimal</source>
+        <translation>1-Area+ (Human/Animal)</translation>
+    </message>
+    <message>
+        <source>AFM_1Point_Detection</source>
+        <translation>1-Area Detection</translation>
+    </message>
+    <message>
+        <source>AFM_1Point_FaceEye</source>
+        <translation>1-Area (Face/Eye)</translation>
+    </message>
+    <message>
+        <source>AFM_1Point_Human</source>
+        <translation>1-Area (Human)</translation>
+    </message>
+    <message>
+        <source>AFM_1Point_HumanAnimal</source>
+        <translation>1-Area (Human/Animal)</translation>
+    </message>
+    <message>
+        <source>AFM_225Point</source>
+        <translation>225-Area</translation>
+    </message>
+    <message>
+        <source>AFM_AutoRe</source>
+        <translation>Auto Detection</translation>
+    </message>
+    <message>
+        <source>AFM_AutoRe_Human</source>
+        <translation>Human Detection</translation>
+    </message>
+    <message>
+        <source>AFM_AutoRe_HumanAnimal</source>
+        <translation>Human/Animal Detection</translation>
+    </message>
+    <message>
+        <source>AFM_Custom1</source>
+        <translation>Custom 1</translation>
+    </message>
+    <message>
+        <source>AFM_Custom2</source>
+        <translation>Custom 2</translation>
+    </message>
+    <message>
+        <source>AFM_Custom3</source>
+        <translation>Custom 3</translation>
+    </message>
+    <message>
+        <source>AFM_CustomC1</source>
+        <translation>Custom Multi C1</translation>
+    </message>
+    <message>
+        <source>AFM_CustomC2</source>
+        <translation>Custom Multi C2</translation>
+    </message>
+    <message>
+        <source>AFM_CustomC3</source>
+        <translation>Custom Multi C3</translation>
+    </message>
+    <message>
+        <source>AFM_CustomCenter</source>
+        <translation>Custom Multi (Center)</translation>
+    </message>
+    <message>
+        <source>AFM_CustomHorizon</source>
+        <translation>Custom Multi (Horizontal)</translation>
+    </message>
+    <message>
+        <source>AFM_CustomVertical</source>
+        <translation>Custom Multi (Vertical)</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_AnimalBody</source>
+        <translation>Animal Body</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_AnimalEyeBody</source>
+        <translation>Animal Eye/Body</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Bicycle_Priority</source>
+        <translation>Bicycle (Priority)</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Bicycle_Whole</source>
+        <translation>Bicycle</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Bike_Helmet</source>
+        <translation>Motorcycle (Helmet)</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Bike_Whole</source>
+        <translation>Motorcycle</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Car</source>
+        <translation>Car</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Car_Priority</source>
+        <translation>Car (Priority)</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Car_Whole</source>
+        <translation>Car</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_HumanEyeFace</source>
+        <translation>Human Eye/Face</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_HumanEyeFaceBody</source>
+        <translation>Human Eye/Face/Body</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_HumanStreet</source>
+        <translation>Human Street</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Motorcycle</source>
+        <translation>Motorcycle</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Plane_Aircraft</source>
+        <translation>Airplane</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Plane_Nose_Priority</source>
+        <translation>Airplane (Nose)</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Train_Leading_Veh</source>
+        <translation>Train (Leading Car)</translation>
+    </message>
+    <message>
+        <source>AFM_Detection_Train_Priority</source>
+        <translation>Train (Priority)</translation>
+    </message>
+    <message>
+        <source>AFM_Ellipse</source>
+        <translation>Zone (Oval)</translation>
+    </message>
+    <message>
+        <source>AFM_Ellipse_Detection</source>
+        <translation>Zone (Oval) Detection</translation>
+    </message>
+    <message>
+        <source>AFM_Ellipse_FaceEye</source>
+        <translation>Zone (Oval) (Face/Eye)</translation>
+    </message>
+    <message>
+        <source>AFM_Ellipse_Human</source>
+        <translation>Zone (Oval) (Human)</translation>
+    </message>
+    <message>
+        <source>AFM_Ellipse_HumanAnimal</source>
+        <translation>Zone (Oval) (Human/Animal)</translation>
+    </message>
+    <message>
+        <source>AFM_Face</source>
+        <translation>Face/Eye Detection</translation>
+    </message>
+    <message>
+        <source>AFM_FullArea</source>
+        <translation>Full Area</translation>
+    </message>
+    <message>
+        <source>AFM_FullArea_Detection</source>
+        <translation>Full Area Detection</translation>
+    </message>
+    <message>
+        <source>AFM_FullArea_FaceEye</source>
+        <translation>Full Area (Face/Eye)</translation>
+    </message>
+    <message>
+        <source>AFM_FullArea_Human</source>
+        <translation>Full Area (Human)</translation>
+    </message>
+    <message>
+        <source>AFM_FullArea_HumanAnimal</source>
+        <translation>Full Area (Human/Animal)</translation>
+    </message>
+    <message>
+        <source>AFM_Pinpoint</source>
+        <translation>Pinpoint</translation>
+    </message>
+    <message>
+        <source>AFM_Square</source>
+        <translation>Zone (Square)</translation>
+    </message>
+    <message>
+        <source>AFM_Tracking</source>
+        <translation>Tracking</translation>
+    </message>
+    <message>
+        <source>AFM_Tracking_Detection</source>
+        <translation>Tracking Detection</translation>
+    </message>
+    <message>
+        <source>AFM_Tracking_FaceEye</source>
+        <translation>Tracking (Face/Eye)</translation>
+    </message>
+    <message>
+        <source>AFM_Tracking_Human</source>
+        <translation>Tracking (Human)</translation>
+    </message>
+    <message>
+        <source>AFM_Tracking_HumanAnimal</source>
+        <translation>Tracking (Human/Animal)</translation>
+    </message>
+    <message>
+        <source>AFM_VertHori</source>
+        <translation>Zone (Vertical/Horizontal)</translation>
+    </message>
+    <message>
+        <source>AFM_VertHori_Detection</source>
+        <translation>Zone (Vertical/Horizontal) Detection</translation>
+    </message>
+    <message>
+        <source>AFM_VertHori_FaceEye</source>
+        <translation>Zone (Vertical/Horizontal) (Face/Eye)</translation>
+    </message>
+    <message>
+        <source>AFM_VertHori_Human</source>
+        <translation>Zone (Vertical/Horizontal) (Human)</translation>
+    </message>
+    <message>
+        <source>AFM_VertHori_HumanAnimal</source>
+        <translation>Zone (Vertical/Horizontal) (Human/Animal)</translation>
+    </message>
+    <message>
+        <source>AR_65_24</source>
+        <translation>65:24</translation>
+    </message>
+    <message>
+        <source>AR_Blog_1_1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>AR_Blog_2_1</source>
+        <translation>2:1</translation>
+    </message>
+    <message>
+        <source>AR_Error</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>AR_Film_3_2</source>
+        <translation>3:2</translation>
+    </message>
+    <message>
+        <source>AR_Hdtv_16_9</source>
+        <translation>16:9</translation>
+    </message>
+    <message>
+        <source>AR_Nomal_4_3</source>
+        <translation>4:3</translation>
+    </message>
+    <message>
+        <source>BIFD_Manual</source>
+        <translation>MANUAL</translation>
+    </message>
+    <message>
+        <source>BIFD_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>BIFD_Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>BIFD_TTL</source>
+        <translation>TTL</translation>
+    </message>
+    <message>
+        <source>BS_6K4K</source>
+        <translation>6K/4K Burst</translation>
+    </message>
+    <message>
+        <source>BS_EleFast</source>
+        <translation>SH1</translation>
+    </message>
+    <message>
+        <source>BS_EleFast2</source>
+        <translation>SH2</translation>
+    </message>
+    <message>
+        <source>BS_EleFast20</source>
+        <translation>SH 20 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFast3</source>
+        <translation>SH3</translation>
+    </message>
+    <message>
+        <source>BS_EleFast30</source>
+        <translation>SH 30 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFast40</source>
+        <translation>SH 40 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFast60</source>
+        <translation>SH 60 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFast70</source>
+        <translation>SH 70 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFast75</source>
+        <translation>SH 75 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre</source>
+        <translation>Pre-burst SH1</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre2</source>
+        <translation>Pre-burst SH2</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre20</source>
+        <translation>Pre-burst SH 20 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre3</source>
+        <translation>Pre-burst SH3</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre30</source>
+        <translation>Pre-burst SH 30 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre40</source>
+        <translation>Pre-burst SH 40 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre60</source>
+        <translation>Pre-burst SH 60 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre70</source>
+        <translation>Pre-burst SH 70 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPre75</source>
+        <translation>Pre-burst SH 75 fps</translation>
+    </message>
+    <message>
+        <source>BS_EleFastPreSH</source>
+        <translation>Pre-burst SH</translation>
+    </message>
+    <message>
+        <source>BS_EleFastSH</source>
+        <translation>SH</translation>
+    </message>
+    <message>
+        <source>BS_HighSpeed</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>BS_HighSpeedLiveView</source>
+        <translation>H with Live View</translation>
+    </message>
+    <message>
+        <source>BS_HighSpeedPlus</source>
+        <translation>H+</translation>
+    </message>
+    <message>
+        <source>BS_HighSpeedPlusLiveView</source>
+        <translation>H+ with Live View</translation>
+    </message>
+    <message>
+        <source>BS_LowSpeedLiveView</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>BS_MiddleSpeedLiveView</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>ConfirmDlgType_OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>ConfirmDlgType_ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>CreativeVideo</source>
+        <translation>Creative Video</translation>
+    </message>
+    <message>
+        <source>CreativeVideo-A</source>
+        <translation>Creative Video A</translation>
+    </message>
+    <message>
+        <source>CreativeVideo-M</source>
+        <translation>Creative Video M</translation>
+    </message>
+    <message>
+        <source>CreativeVideo-P</source>
+        <translation>Creative Video P</translation>
+    </message>
+    <message>
+        <source>CreativeVideo-S</source>
+        <translation>Creative Video S</translation>
+    </message>
+    <message>
+        <source>DM_4K6K</source>
+        <translation>6K/4K Photo</translation>
+    </message>
+    <message>
+        <source>DM_Bracket</source>
+        <translation>Bracket</translation>
+    </message>
+    <message>
+        <source>DM_Burst</source>
+        <translation>Burst</translation>
+    </message>
+    <message>
+        <source>DM_Burst1</source>
+        <translation>Burst 1</translation>
+    </message>
+    <message>
+        <source>DM_Burst2</source>
+        <translation>Burst 2</translation>
+    </message>
+    <message>
+        <source>DM_Focus</source>
+        <translation>Post Focus</translation>
+    </message>
+    <message>
+        <source>DM_HANDHELD_HRS</source>
+        <translation>Handheld High Resolution</translation>
+    </message>
+    <message>
+        <source>DM_HRS</source>
+        <translation>High Resolution</translation>
+    </message>
+    <message>
+        <source>DM_Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>DM_Komadori</source>
+        <translation>Stop Motion</translation>
+    </message>
+    <message>
+        <source>DM_SelfTimer</source>
+        <translation>Self-timer</translation>
+    </message>
+    <message>
+        <source>DM_Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Default Folder(Mac)</source>
+        <translation>Pictures folder</translation>
+    </message>
+    <message>
+        <source>Default Folder(Win)</source>
+        <translation>Pictures folder</translation>
+    </message>
+    <message>
+        <source>DisRevType_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>DisRevType_On</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>ExpL_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>ExpL_On</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>FM_AF</source>
+        <translation>AF</translation>
+    </message>
+    <message>
+        <source>FM_AF_C</source>
+        <translation>AFC</translation>
+    </message>
+    <message>
+        <source>FM_AF_F</source>
+        <translation>AFF</translation>
+    </message>
+    <message>
+        <source>FM_AF_S</source>
+        <translation>AFS</translation>
+    </message>
+    <message>
+        <source>FM_MF</source>
+        <translation>MF</translation>
+    </message>
+    <message>
+        <source>FS_4K_8M</source>
+        <translation>4K (8M)</translation>
+    </message>
+    <message>
+        <source>FS_6K_18M</source>
+        <translation>6K (18M)</translation>
+    </message>
+    <message>
+        <source>FlshDim_Manual</source>
+        <translation>MANUAL</translation>
+    </message>
+    <message>
+        <source>FlshDim_TTL</source>
+        <translation>TTL</translation>
+    </message>
+    <message>
+        <source>FlshM_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>FlshM_Forbid</source>
+        <translation>Forced Flash OFF</translation>
+    </message>
+    <message>
+        <source>FlshM_Forced</source>
+        <translation>Forced Flash ON</translation>
+    </message>
+    <message>
+        <source>FlshM_ForcedRedEye</source>
+        <translation>Forced ON/Red-Eye Reduction</translation>
+    </message>
+    <message>
+        <source>FlshM_SlowRedEye</source>
+        <translation>Slow Sync./Red-Eye Reduction</translation>
+    </message>
+    <message>
+        <source>FlshM_SlowSync</source>
+        <translation>Slow Sync.</translation>
+    </message>
+    <message>
+        <source>FlshS_Front</source>
+        <translation>1st</translation>
+    </message>
+    <message>
+        <source>FlshS_Rear</source>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>FolNameType_Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>FolNameType_User</source>
+        <translation>Prefix of your choice</translation>
+    </message>
+    <message>
+        <source>GFD_Auto</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>GFD_Manual</source>
+        <translation>MANUAL</translation>
+    </message>
+    <message>
+        <source>GFD_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>GFD_TTL</source>
+        <translation>TTL</translation>
+    </message>
+    <message>
+        <source>HlgShootingType_4K</source>
+        <translation>4K-Res.</translation>
+    </message>
+    <message>
+        <source>HlgShootingType_8K</source>
+        <translation>8K-Res.</translation>
+    </message>
+    <message>
+        <source>HlgShootingType_Full</source>
+        <translation>Full-Res.</translation>
+    </message>
+    <message>
+        <source>HlgShootingType_OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>HlgTransType_OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>HlgTransType_ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>ISO_100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>ISO_1000</source>
+        <translation>1000</translation>
+    </message>
+    <message>
+        <source>ISO_10000</source>
+        <translation>10000</translation>
+    </message>
+    <message>
+        <source>ISO_125</source>
+        <translation>125</translation>
+    </message>
+    <message>
+        <source>ISO_1250</source>
+        <translation>1250</translation>
+    </message>
+    <message>
+        <source>ISO_12500</source>
+        <translation>12500</translation>
+    </message>
+    <message>
+        <source>ISO_12800</source>
+        <translation>12800</translation>
+    </message>
+    <message>
+        <source>ISO_160</source>
+        <translation>160</translation>
+    </message>
+    <message>
+        <source>ISO_1600</source>
+        <translation>1600</translation>
+    </message>
+    <message>
+        <source>ISO_16000</source>
+        <translation>16000</translation>
+    </message>
+    <message>
+        <source>ISO_200</source>
+        <translation>200</translation>
+    </message>
+    <message>
+        <source>ISO_2000</source>
+        <translation>2000</translation>
+    </message>
+    <message>
+        <source>ISO_20000</source>
+        <translation>20000</translation>
+    </message>
+    <message>
+        <source>ISO_250</source>
+        <translation>250</translation>
+    </message>
+    <message>
+        <source>ISO_2500</source>
+        <translation>2500</translation>
+    </message>
+    <message>
+        <source>ISO_25000</source>
+        <translation>25000</translation>
+    </message>
+    <message>
+        <source>ISO_25600</source>
+        <translation>25600</translation>
+    </message>
+    <message>
+        <source>ISO_320</source>
+        <translation>320</translation>
+    </message>
+    <message>
+        <source>ISO_3200</source>
+        <translation>3200</translation>
+    </message>
+    <message>
+        <source>ISO_400</source>
+        <translation>400</translation>
+    </message>
+    <message>
+        <source>ISO_4000</source>
+        <translation>4000</translation>
+    </message>
+    <message>
+        <source>ISO_500</source>
+        <translation>500</translation>
+    </message>
+    <message>
+        <source>ISO_5000</source>
+        <translation>5000</translation>
+    </message>
+    <message>
+        <source>ISO_640</source>
+        <translation>640</translation>
+    </message>
+    <message>
+        <source>ISO_6400</source>
+        <translation>6400</translation>
+    </message>
+    <message>
+        <source>ISO_800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>ISO_8000</source>
+        <translation>8000</translation>
+    </message>
+    <message>
+        <source>ISO_8500</source>
+        <translation>8500</translation>
+    </message>
+    <message>
+        <source>ISO_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>ISO_I_Iso</source>
+        <translation>ISO i-ISO</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Fine</source>
+        <translation>JPEG Fine</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Heif_Fine</source>
+        <translation>HEIF Fine</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Heif_Std</source>
+        <translation>HEIF Standard</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Interlock</source>
+        <translation>Combined</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Raw</source>
+        <translation>RAW</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Raw_Fine</source>
+        <translation>RAW + JPEG Fine</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Raw_Heif_Fine</source>
+        <translation>RAW + HEIF Fine</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Raw_Heif_Std</source>
+        <translation>RAW + HEIF Standard</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Raw_Std</source>
+        <translation>RAW + JPEG Standard</translation>
+    </message>
+    <message>
+        <source>ImgInfoQ_Std</source>
+        <translation>JPEG Standard</translation>
+    </message>
+    <message>
+        <source>LogPer_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>LogPer_On</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>LvImgQ_Fine</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>LvImgQ_Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>LvImgQ_Std</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>MM_Center</source>
+        <translation>Center Weighted</translation>
+    </message>
+    <message>
+        <source>MM_Highlight</source>
+        <translation>Highlight Weighted</translation>
+    </message>
+    <message>
+        <source>MM_Pattern</source>
+        <translation>Multiple</translation>
+    </message>
+    <message>
+        <source>MM_Spot</source>
+        <translation>Spot</translation>
+    </message>
+    <message>
+        <source>PQQ_4K_30p_Burst</source>
+        <translation>4K 30p Burst</translation>
+    </message>
+    <message>
+        <source>PQQ_4K_30p_Burst_SS</source>
+        <translation>4K 30p Burst (S/S)</translation>
+    </message>
+    <message>
+        <source>PQQ_4K_30p_PreBurst</source>
+        <translation>4K 30p Pre-Burst</translation>
+    </message>
+    <message>
+        <source>PQQ_4K_60p_Burst</source>
+        <translation>4K 60p Burst</translation>
+    </message>
+    <message>
+        <source>PQQ_4K_60p_Burst_SS</source>
+        <translation>4K 60p Burst (S/S)</translation>
+    </message>
+    <message>
+        <source>PQQ_4K_60p_PreBurst</source>
+        <translation>4K 60p Pre-Burst</translation>
+    </message>
+    <message>
+        <source>PQQ_6K_30p_Burst</source>
+        <translation>6K 30p Burst</translation>
+    </message>
+    <message>
+        <source>PQQ_6K_30p_Burst_SS</source>
+        <translation>6K 30p Burst (S/S)</translation>
+    </message>
+    <message>
+        <source>PQQ_6K_30p_PreBurst</source>
+        <translation>6K 30p Pre-Burst</translation>
+    </message>
+    <message>
+        <source>PS_Classic_Monochrome</source>
+        <translation>Classic Monochrome</translation>
+    </message>
+    <message>
+        <source>PS_Custom</source>
+        <translation>Custom 1</translation>
+    </message>
+    <message>
+        <source>PS_Custom2</source>
+        <translation>Custom 2</translation>
+    </message>
+    <message>
+        <source>PS_Custom3</source>
+        <translation>Custom 3</translation>
+    </message>
+    <message>
+        <source>PS_Custom4</source>
+        <translation>Custom 4</translation>
+    </message>
+    <message>
+        <source>PS_FilmTone_A2</source>
+        <translation>Cinelike A2</translation>
+    </message>
+    <message>
+        <source>PS_FilmTone_D2</source>
+        <translation>Cinelike D2</translation>
+    </message>
+    <message>
+        <source>PS_FilmTone_V2</source>
+        <translation>Cinelike V2</translation>
+    </message>
+    <message>
+        <source>PS_Film_Log3</source>
+        <translation>Log 3</translation>
+    </message>
+    <message>
+        <source>PS_FilmtoneD</source>
+        <translation>Cinelike D</translation>
+    </message>
+    <message>
+        <source>PS_FilmtoneV</source>
+        <translation>Cinelike V</translation>
+    </message>
+    <message>
+        <source>PS_Flat</source>
+        <translation>Flat</translation>
+    </message>
+    <message>
+        <source>PS_HLG_For_Q_Series</source>
+        <translation>HLG for Series</translation>
+    </message>
+    <message>
+        <source>PS_HLG_FullRange</source>
+        <translation>HLG Full Range</translation>
+    </message>
+    <message>
+        <source>PS_HLG_Monochrome</source>
+        <translation>HLG Monochrome</translation>
+    </message>
+    <message>
+        <source>PS_HLG_Standard</source>
+        <translation>HLG Standard</translation>
+    </message>
+    <message>
+        <source>PS_Hybrid_Grama</source>
+        <translation>Hybrid Log Gamma</translation>
+    </message>
+    <message>
+        <source>PS_KClassicNeo</source>
+        <translation>Classic Neo</translation>
+    </message>
+    <message>
+        <source>PS_KMonochrome</source>
+        <translation>L.Monochrome</translation>
+    </message>
+    <message>
+        <source>PS_KMonochromeD</source>
+        <translation>L.Monochrome D</translation>
+    </message>
+    <message>
+        <source>PS_KMonochromeS</source>
+        <translation>L.Monochrome S</translation>
+    </message>
+    <message>
+        <source>PS_LandScape</source>
+        <translation>Scenery</translation>
+    </message>
+    <message>
+        <source>PS_Linear_Gamma</source>
+        <translation>Linear Gamma</translation>
+    </message>
+    <message>
+        <source>PS_Monochrome</source>
+        <translation>Monochrome</translation>
+    </message>
+    <message>
+        <source>PS_Natural</source>
+        <translation>Natural</translation>
+    </message>
+    <message>
+        <source>PS_Near_709</source>
+        <translation>Like709</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle1</source>
+        <translation>Look 1</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle10</source>
+        <translation>Look 10</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle2</source>
+        <translation>Look 2</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle3</source>
+        <translation>Look 3</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle4</source>
+        <translation>Look 4</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle5</source>
+        <translation>Look 5</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle6</source>
+        <translation>Look 6</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle7</source>
+        <translation>Look 7</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle8</source>
+        <translation>Look 8</translation>
+    </message>
+    <message>
+        <source>PS_PhotoStyle9</source>
+        <translation>Look 9</translation>
+    </message>
+    <message>
+        <source>PS_Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>PS_Q_Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>PS_Q_Log_L</source>
+        <translation>Log L</translation>
+    </message>
+    <message>
+        <source>PS_RealTime_LUT</source>
+        <translation>Real Time LUT</translation>
+    </message>
+    <message>
+        <source>PS_Remote_Camera_RZ300</source>
+        <translation>Remote Camera</translation>
+    </message>
+    <message>
+        <source>PS_Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>PS_Vivid</source>
+        <translation>Vivid</translation>
+    </message>
+    <message>
+        <source>Photo-A</source>
+        <translation>Photo A</translation>
+    </message>
+    <message>
+        <source>Photo-M</source>
+        <translation>Photo M</translation>
+    </message>
+    <message>
+        <source>Photo-P</source>
+        <translation>Photo P</translation>
+    </message>
+    <message>
+        <source>Photo-S</source>
+        <translation>Photo S</translation>
+    </message>
+    <message>
+        <source>RM_AperturePriorityAE</source>
+        <translation>Aperture Priority</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set1</source>
+        <translation>Set 1</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set10</source>
+        <translation>Set 10</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set2</source>
+        <translation>Set 2</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set3</source>
+        <translation>Set 3</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set4</source>
+        <translation>Set 4</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set5</source>
+        <translation>Set 5</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set6</source>
+        <translation>Set 6</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set7</source>
+        <translation>Set 7</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set8</source>
+        <translation>Set 8</translation>
+    </message>
+    <message>
+        <source>RM_C3_Set9</source>
+        <translation>Set 9</translation>
+    </message>
+    <message>
+        <source>RM_CC_BleachBypass</source>
+        <translation>Bleach Bypass</translation>
+    </message>
+    <message>
+        <source>RM_CC_CrossFilter</source>
+        <translation>Star Filter</translation>
+    </message>
+    <message>
+        <source>RM_CC_CrossProcess</source>
+        <translation>Cross Process</translation>
+    </message>
+    <message>
+        <source>RM_CC_Diorama</source>
+        <translation>Miniature Effect</translation>
+    </message>
+    <message>
+        <source>RM_CC_DynamicMonochrome</source>
+        <translation>Dynamic Monochrome</translation>
+    </message>
+    <message>
+        <source>RM_CC_Fantasy</source>
+        <translation>Fantasy</translation>
+    </message>
+    <message>
+        <source>RM_CC_HighDynamic</source>
+        <translation>High Dynamic</translation>
+    </message>
+    <message>
+        <source>RM_CC_HighKey</source>
+        <translation>High Key</translation>
+    </message>
+    <message>
+        <source>RM_CC_ImpressiveArt</source>
+        <translation>Impressive Art</translation>
+    </message>
+    <message>
+        <source>RM_CC_LowKey</source>
+        <translation>Low Key</translation>
+    </message>
+    <message>
+        <source>RM_CC_Monochrome</source>
+        <translation>Monochrome</translation>
+    </message>
+    <message>
+        <source>RM_CC_OldDays</source>
+        <translation>Old Days</translation>
+    </message>
+    <message>
+        <source>RM_CC_OnePointColor</source>
+        <translation>One Point Color</translation>
+    </message>
+    <message>
+        <source>RM_CC_Pop</source>
+        <translation>Expressive</translation>
+    </message>
+    <message>
+        <source>RM_CC_Retro</source>
+        <translation>Retro</translation>
+    </message>
+    <message>
+        <source>RM_CC_RoughMonochrome</source>
+        <translation>Rough Monochrome</translation>
+    </message>
+    <message>
+        <source>RM_CC_Sepia</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>RM_CC_SilkyMonochrome</source>
+        <translation>Silky Monochrome</translation>
+    </message>
+    <message>
+        <source>RM_CC_SoftFocus</source>
+        <translation>Soft Focus</translation>
+    </message>
+    <message>
+        <source>RM_CC_Sunshine</source>
+        <translation>Sunshine</translation>
+    </message>
+    <message>
+        <source>RM_CC_ToyPhoto</source>
+        <translation>Toy Effect</translation>
+    </message>
+    <message>
+        <source>RM_CC_ToyPop</source>
+        <translation>Toy Pop</translation>
+    </message>
+    <message>
+        <source>RM_CreativeControl</source>
+        <translation>Creative Control</translation>
+    </message>
+    <message>
+        <source>RM_Custom1</source>
+        <translation>Custom 1</translation>
+    </message>
+    <message>
+        <source>RM_Custom10</source>
+        <translation>Custom 10</translation>
+    </message>
+    <message>
+        <source>RM_Custom11</source>
+        <translation>Custom 11</translation>
+    </message>
+    <message>
+        <source>RM_Custom12</source>
+        <translation>Custom 12</translation>
+    </message>
+    <message>
+        <source>RM_Custom2</source>
+        <translation>Custom 2</translation>
+    </message>
+    <message>
+        <source>RM_Custom3</source>
+        <translation>Custom 3</translation>
+    </message>
+    <message>
+        <source>RM_Custom4</source>
+        <translation>Custom 4</translation>
+    </message>
+    <message>
+        <source>RM_Custom5</source>
+        <translation>Custom 5</translation>
+    </message>
+    <message>
+        <source>RM_Custom6</source>
+        <translation>Custom 6</translation>
+    </message>
+    <message>
+        <source>RM_Custom7</source>
+        <translation>Custom 7</translation>
+    </message>
+    <message>
+        <source>RM_Custom8</source>
+        <translation>Custom 8</translation>
+    </message>
+    <message>
+        <source>RM_Custom9</source>
+        <translation>Custom 9</translation>
+    </message>
+    <message>
+        <source>RM_IA_IntelligentAuto</source>
+        <translation>Intelligent Auto</translation>
+    </message>
+    <message>
+        <source>RM_IA_IntelligentAutoPlus</source>
+        <translation>Intelligent Auto Plus</translation>
+    </message>
+    <message>
+        <source>RM_IntelligentAuto</source>
+        <translation>Intelligent Auto</translation>
+    </message>
+    <message>
+        <source>RM_ManualExposure</source>
+        <translation>Manual Exposure</translation>
+    </message>
+    <message>
+        <source>RM_ProgramAE</source>
+        <translation>Program AE</translation>
+    </message>
+    <message>
+        <source>RM_SG_AgainstHard</source>
+        <translation>Clear in Backlight</translation>
+    </message>
+    <message>
+        <source>RM_SG_AgainstSoft</source>
+        <translation>Backlit Softness</translation>
+    </message>
+    <message>
+        <source>RM_SG_Beautiful</source>
+        <translation>Clear Portrait</translation>
+    </message>
+    <message>
+        <source>RM_SG_BlueSkyCool</source>
+        <translation>Bright Blue Sky</translation>
+    </message>
+    <message>
+        <source>RM_SG_ChildrenCute</source>
+        <translation>Sweet Child's Face</translation>
+    </message>
+    <message>
+        <source>RM_SG_Delicious</source>
+        <translation>Appetizing Food</translation>
+    </message>
+    <message>
+        <source>RM_SG_FantasticSunset</source>
+        <translation>Romantic Sunset Glow</translation>
+    </message>
+    <message>
+        <source>RM_SG_Flower</source>
+        <translation>Soft Image of a Flower</translation>
+    </message>
+    <message>
+        <source>RM_SG_Heartwarming</source>
+        <translation>Relaxing Tone</translation>
+    </message>
+    <message>
+        <source>RM_SG_Illumination</source>
+        <translation>Glittering Illuminations</translation>
+    </message>
+    <message>
+        <source>RM_SG_ImpressiveSunset</source>
+        <translation>Vivid Sunset Glow</translation>
+    </message>
+    <message>
+        <source>RM_SG_Landscape</source>
+        <translation>Distinct Scenery</translation>
+    </message>
+    <message>
+        <source>RM_SG_Monochrome</source>
+        <translation>Monochrome</translation>
+    </message>
+    <message>
+        <source>RM_SG_NightArtistic</source>
+        <translation>Artistic Nightscape</translation>
+    </message>
+    <message>
+        <source>RM_SG_NightBack</source>
+        <translation>Clear Night Portrait</translation>
+    </message>
+    <message>
+        <source>RM_SG_NightBeatiful</source>
+        <translation>Clear Nightscape</translation>
+    </message>
+    <message>
+        <source>RM_SG_NightCool</source>
+        <translation>Cool Night Sky</translation>
+    </message>
+    <message>
+        <source>RM_SG_NightHand</source>
+        <translation>Handheld Night Shot</translation>
+    </message>
+    <message>
+        <source>RM_SG_NightWarm</source>
+        <translation>Warm Glowing Nightscape</translation>
+    </message>
+    <message>
+        <source>RM_SG_Pet</source>
+        <translation>Freeze Animal Motion</translation>
+    </message>
+    <message>
+        <source>RM_SG_SkinBeautiful</source>
+        <translation>Silky Skin</translation>
+    </message>
+    <message>
+        <source>RM_SG_SparklingWater</source>
+        <translation>Glistening Water</translation>
+    </message>
+    <message>
+        <source>RM_SG_Sports</source>
+        <translation>Clear Sports Shot</translation>
+    </message>
+    <message>
+        <source>RM_SG_Sweets</source>
+        <translation>Cute Dessert</translation>
+    </message>
+    <message>
+        <source>RM_ShutterPriorityAE</source>
+        <translation>Shutter Priority</translation>
+    </message>
+    <message>
+        <source>RawTransType_OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>RawTransType_ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>RecPreviw_Exp_SS</source>
+        <translation>Exposure and Shutter</translation>
+    </message>
+    <message>
+        <source>RecPreviw_Expousure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>RecPreviw_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>SFT_10s</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>SFT_10s_3</source>
+        <translation>10 s, 3 pictures</translation>
+    </message>
+    <message>
+        <source>SFT_2s</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_10s</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_2s</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_3s</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_4s</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_5s</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_6s</source>
+        <translation>6 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_7s</source>
+        <translation>7 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_8s</source>
+        <translation>8 s</translation>
+    </message>
+    <message>
+        <source>SFT_C_9s</source>
+        <translation>9 s</translation>
+    </message>
+    <message>
+        <source>SFT_Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>SQ-A</source>
+        <translation>S&amp;Q A</translation>
+    </message>
+    <message>
+        <source>SQ-M</source>
+        <translation>S&amp;Q M</translation>
+    </message>
+    <message>
+        <source>SQ-P</source>
+        <translation>S&amp;Q P</translation>
+    </message>
+    <message>
+        <source>SQ-S</source>
+        <translation>S&amp;Q S</translation>
+    </message>
+    <message>
+        <source>SS_10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>SS_100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>SS_1000</source>
+        <translation>1000</translation>
+    </message>
+    <message>
+        <source>SS_10000</source>
+        <translation>10000</translation>
+    </message>
+    <message>
+        <source>SS_125</source>
+        <translation>125</translation>
+    </message>
+    <message>
+        <source>SS_13</source>
+        <translation>13</translation>
+    </message>
+    <message>
+        <source>SS_1300</source>
+        <translation>1300</translation>
+    </message>
+    <message>
+        <source>SS_13000</source>
+        <translation>13000</translation>
+    </message>
+    <message>
+        <source>SS_15</source>
+        <translation>15</translation>
+    </message>
+    <message>
+        <source>SS_160</source>
+        <translation>160</translation>
+    </message>
+    <message>
+        <source>SS_1600</source>
+        <translation>1600</translation>
+    </message>
+    <message>
+        <source>SS_16000</source>
+        <translation>16000</translation>
+    </message>
+    <message>
+        <source>SS_1_3</source>
+        <translation>1.3</translation>
+    </message>
+    <message>
+        <source>SS_1_6</source>
+        <translation>1.6</translation>
+    </message>
+    <message>
+        <source>SS_2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>SS_20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>SS_200</source>
+        <translation>200</translation>
+    </message>
+    <message>
+        <source>SS_2000</source>
+        <translation>2000</translation>
+    </message>
+    <message>
+        <source>SS_20000</source>
+        <translation>20000</translation>
+    </message>
+    <message>
+        <source>SS_25</source>
+        <translation>25</translation>
+    </message>
+    <message>
+        <source>SS_250</source>
+        <translation>250</translation>
+    </message>
+    <message>
+        <source>SS_2500</source>
+        <translation>2500</translation>
+    </message>
+    <message>
+        <source>SS_25000</source>
+        <translation>25000</translation>
+    </message>
+    <message>
+        <source>SS_2_5</source>
+        <translation>2.5</translation>
+    </message>
+    <message>
+        <source>SS_30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>SS_320</source>
+        <translation>320</translation>
+    </message>
+    <message>
+        <source>SS_3200</source>
+        <translation>3200</translation>
+    </message>
+    <message>
+        <source>SS_32000</source>
+        <translation>32000</translation>
+    </message>
+    <message>
+        <source>SS_3_2</source>
+        <translation>3.2</translation>
+    </message>
+    <message>
+        <source>SS_4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>SS_40</source>
+        <translation>40</translation>
+    </message>
+    <message>
+        <source>SS_400</source>
+        <translation>400</translation>
+    </message>
+    <message>
+        <source>SS_4000</source>
+        <translation>4000</translation>
+    </message>
+    <message>
+        <source>SS_40000</source>
+        <translation>40000</translation>
+    </message>
+    <message>
+        <source>SS_5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>SS_50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>SS_500</source>
+        <translation>500</translation>
+    </message>
+    <message>
+        <source>SS_5000</source>
+        <translation>5000</translation>
+    </message>
+    <message>
+        <source>SS_50000</source>
+        <translation>50000</translation>
+    </message>
+    <message>
+        <source>SS_51200</source>
+        <translation>51200</translation>
+    </message>
+    <message>
+        <source>SS_6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>SS_60</source>
+        <translation>60</translation>
+    </message>
+    <message>
+        <source>SS_640</source>
+        <translation>640</translation>
+    </message>
+    <message>
+        <source>SS_6400</source>
+        <translation>6400</translation>
+    </message>
+    <message>
+        <source>SS_64000</source>
+        <translation>64000</translation>
+    </message>
+    <message>
+        <source>SS_8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>SS_80</source>
+        <translation>80</translation>
+    </message>
+    <message>
+        <source>SS_800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>SS_8000</source>
+        <translation>8000</translation>
+    </message>
+    <message>
+        <source>SS_Bulb</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>SS_Sec_1</source>
+        <translation>1"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_10</source>
+        <translation>10"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_13</source>
+        <translation>13"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_15</source>
+        <translation>15"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_1_3</source>
+        <translation>1.3"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_1_6</source>
+        <translation>1.6"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_2</source>
+        <translation>2"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_20</source>
+        <translation>20"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_25</source>
+        <translation>25"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_2_5</source>
+        <translation>2.5"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_30</source>
+        <translation>30"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_3_2</source>
+        <translation>3.2"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_4</source>
+        <translation>4"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_40</source>
+        <translation>40"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_5</source>
+        <translation>5"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_50</source>
+        <translation>50"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_6</source>
+        <translation>6"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_60</source>
+        <translation>60"</translation>
+    </message>
+    <message>
+        <source>SS_Sec_8</source>
+        <translation>8"</translation>
+    </message>
+    <message>
+        <source>SS_Time</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>StoFileNameCamera_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>StoFileNameCamera_On</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>StoFolderCamera_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>StoFolderCamera_On</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>StoFolderDate_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>StoFolderDate_On</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>StoFolderType_User</source>
+        <translation>Folder of your choice</translation>
+    </message>
+    <message>
+        <source>StoLocType_Pc</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>StoLocType_SdCard</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>StoLocType_SdCardPc</source>
+        <translation>Camera and PC</translation>
+    </message>
+    <message>
+        <source>VerChkType_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>VerChkType_On</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>Video-A</source>
+        <translation>Video A</translation>
+    </message>
+    <message>
+        <source>Video-M</source>
+        <translation>Video M</translation>
+    </message>
+    <message>
+        <source>Video-P</source>
+        <translation>Video P</translation>
+    </message>
+    <message>
+        <source>Video-S</source>
+        <translation>Video S</translation>
+    </message>
+    <message>
+        <source>WB_Auto</source>
+        <translation>AWB</translation>
+    </message>
+    <message>
+        <source>WB_Auto_Cool</source>
+        <translation>AWBc</translation>
+    </message>
+    <message>
+        <source>WB_Auto_Warm</source>
+        <translation>AWBw</translation>
+    </message>
+    <message>
+        <source>WB_Cloud</source>
+        <translation>Cloudy</translation>
+    </message>
+    <message>
+        <source>WB_Daylight</source>
+        <translation>Daylight</translation>
+    </message>
+    <message>
+        <source>WB_Flash</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>WB_K_Set</source>
+        <translation>Color Temp. 1</translation>
+    </message>
+    <message>
+        <source>WB_K_Set2</source>
+        <translation>Color Temp. 2</translation>
+    </message>
+    <message>
+        <source>WB_K_Set3</source>
+        <translation>Color Temp. 3</translation>
+    </message>
+    <message>
+        <source>WB_K_Set4</source>
+        <translation>Color Temp. 4</translation>
+    </message>
+    <message>
+        <source>WB_Keep</source>
+        <translation>White Set 1</translation>
+    </message>
+    <message>
+        <source>WB_Keep2</source>
+        <translation>White Set 2</translation>
+    </message>
+    <message>
+        <source>WB_Keep3</source>
+        <translation>White Set 3</translation>
+    </message>
+    <message>
+        <source>WB_Keep4</source>
+        <translation>White Set 4</translation>
+    </message>
+    <message>
+        <source>WB_Shade</source>
+        <translation>Shade</translation>
+    </message>
+    <message>
+        <source>WB_Tengsten</source>
+        <translation>Incandescent</translation>
+    </message>
+    <message>
+        <source>WirCP_High</source>
+        <translation>HIGH</translation>
+    </message>
+    <message>
+        <source>WirCP_Low</source>
+        <translation>LOW</translation>
+    </message>
+    <message>
+        <source>WirCP_Mid</source>
+        <translation>STANDARD</translation>
+    </message>
+    <message>
+        <source>WirC_Ch1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>WirC_Ch2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>WirC_Ch3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>WirC_Ch4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>WirFP_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>WirFP_On</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>WirM_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>WirM_On</source>
+        <translation>ON</translation>
+    </message>
+</context>
+<context>
+    <name>KvOptionText</name>
+    <message>
+        <source>ISO_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>ISO_I_Iso</source>
+        <translation>iISO</translation>
+    </message>
+    <message>
+        <source>Iso-dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>IsoGain-Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>IsoGain-Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>ShutterSpeed-Angle</source>
+        <translation>d</translation>
+    </message>
+</context>
+<context>
+    <name>KvOptionButton</name>
+    <message>
+        <source>CreativeControl</source>
+        <translation>Creative Control</translation>
+    </message>
+    <message>
+        <source>ShootingMode</source>
+        <translation>Shooting Mode</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainWBPopup</name>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>WB Adjust</source>
+        <translation>WB Adjust.</translation>
+    </message>
+</context>
+<context>
+    <name>KvCCPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>KvOptionDriveModeButton</name>
+    <message>
+        <source>4K6K</source>
+        <translation>6K/4K Photo</translation>
+    </message>
+    <message>
+        <source>Burst</source>
+        <translation>Burst</translation>
+    </message>
+    <message>
+        <source>Drive Mode</source>
+        <translation>Drive Mode</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Post Focus</translation>
+    </message>
+    <message>
+        <source>SelfTimer</source>
+        <translation>Self-timer</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceWindow</name>
+    <message>
+        <source>Preference</source>
+        <translation>Setting</translation>
+    </message>
+</context>
 </TS>

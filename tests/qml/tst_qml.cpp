@@ -6,9 +6,11 @@
 #include "camera/DeviceAdapter.h"
 #include "flash/FlashAdapter.h"
 
+#include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <QtQuickTest>
 
 using namespace kavrotether;
@@ -34,6 +36,9 @@ public slots:
         ApplicationData::setDeviceAdapter(m_deviceAdapter.get());
         ApplicationData::setFlashAdapter(m_flashAdapter.get());
         ApplicationData::setUtilities(m_utilities.get());
+        // The interface's texts in English, as a user sees them.
+        if (m_translator.load(QStringLiteral(":/translations/translation_en.qm")))
+            QCoreApplication::installTranslator(&m_translator);
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -45,6 +50,8 @@ public slots:
         c->setContextProperty(QStringLiteral("utilities"), m_utilities.get());
         c->setContextProperty(QStringLiteral("logCollector"), m_logCollector.get());
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
+        // Linux draws the disabled and checked looks with the OpenGL effect.
+        c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
     }
 
     void cleanupTestCase()
@@ -69,6 +76,7 @@ private:
     std::unique_ptr<FlashAdapter> m_flashAdapter;
     std::unique_ptr<Utilities> m_utilities;
     std::unique_ptr<LogTetherCollector> m_logCollector;
+    QTranslator m_translator;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(kavro, Setup)

@@ -1,0 +1,148 @@
+import QtQuick
+import QtQuick.Window
+import "KvOptionText.js" as OptionText
+
+// The creative-control filters: a small frameless window with the offered
+// filters in five columns, the chosen filter's name above and Set and Cancel
+// below.
+Window {
+    id: root
+    flags: Qt.Window | Qt.FramelessWindowHint
+    modality: Qt.ApplicationModal
+    // hidden until presented, though its parent window shows
+    visible: false
+    color: "#07090d"
+    property var objects: []
+    property var entries: []
+    property var selectedFunction: null
+    property string popup_target: ""
+    property real contentWidth: 0
+    property real contentHeight: 0
+    property alias headerText: header.text
+    width: contentWidth + 10
+    height: Math.min(contentHeight, 200) + 72
+
+    Rectangle {
+        anchors.fill: parent
+        color: "black"
+        opacity: 0.5
+        MouseArea {
+            anchors.fill: parent
+            onClicked: root.dismiss()
+        }
+    }
+
+    KvStylishText {
+        id: header
+        type: text_style_normal
+        width: parent.width
+        height: 36
+        horizontalAlignment: Text.AlignHCenter
+        color: "#ffffff"
+    }
+
+    Flickable {
+        id: flick
+        y: 36
+        x: 5
+        width: root.contentWidth
+        height: Math.min(root.contentHeight, 200)
+        clip: true
+        contentWidth: grid.width
+        contentHeight: grid.height
+        boundsBehavior: Flickable.StopAtBounds
+        Grid {
+            id: grid
+            columns: 5
+            spacing: 0
+        }
+        KvScrollBar.vertical: KvScrollBar { visible: flick.contentHeight > flick.height }
+    }
+
+    Row {
+        y: root.height - 36
+        KvRectangleButton {
+            width: root.width / 2 - 3
+            height: 36
+            buttonText: qsTr("OK")
+            onClicked: root.accept()
+        }
+        KvRectangleButton {
+            width: root.width / 2
+            height: 36
+            buttonText: qsTr("Cancel")
+            onClicked: root.dismiss()
+        }
+    }
+
+    function swapImages(obj) {
+        var s = obj.source
+        obj.source = obj.optionSource
+        obj.optionSource = s
+    }
+
+    function present(x, y, label, components, target, onSelected) {
+        clear()
+        popup_target = target
+        selectedFunction = onSelected
+        var w = 0, h = 0
+        for (var i = 0; components && i < components.length; ++i) {
+            var entry = components[i]
+            if (!entry.properties.capable)
+                continue
+            var obj = entry.component.createObject(grid, entry.properties)
+            if (obj === null)
+                continue
+            swapImages(obj)
+            obj.toolTipText = obj.optionText
+            if (obj.checked)
+                header.text = obj.optionText
+            obj.clicked.connect(makeHandler(obj))
+            w = Math.max(w, obj.width)
+            h = Math.max(h, obj.height)
+            objects.push(obj)
+            entries.push(entry)
+        }
+        objects = objects
+        contentWidth = w * 5
+        contentHeight = h * OptionText.ccRows(objects.length)
+        root.x = (Screen.desktopAvailableWidth - width) / 2
+        root.y = (Screen.desktopAvailableHeight - height) / 2
+        visible = true
+    }
+
+    function makeHandler(obj) {
+        return function() {
+            header.text = obj.optionText
+            for (var i = 0; i < objects.length; ++i)
+                objects[i].checked = objects[i] === obj
+        }
+    }
+
+    function accept() {
+        for (var i = 0; i < objects.length; ++i) {
+            if (objects[i].optionText === header.text) {
+                swapImages(objects[i])
+                if (selectedFunction)
+                    selectedFunction(entries[i])
+                return
+            }
+        }
+    }
+
+    function cancel() {
+    }
+
+    function clear() {
+        for (var i = 0; i < objects.length; ++i)
+            objects[i].destroy()
+        objects = []
+        entries = []
+        header.text = ""
+    }
+
+    function dismiss() {
+        visible = false
+        clear()
+    }
+}

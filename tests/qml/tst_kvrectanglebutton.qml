@@ -1,0 +1,90 @@
+import QtQuick
+import QtTest
+import "qrc:/qml"
+
+// The rectangular button's looks by type: text colours, the checkable
+// types' toggling and accent, and the text shown in place of a picture that
+// cannot be loaded.
+TestCase {
+    name: "KvRectangleButton"
+    when: windowShown
+    visible: true
+    width: 300
+    height: 200
+
+    Component {
+        id: buttonComponent
+        KvRectangleButton {
+            width: 107
+            height: 77
+        }
+    }
+
+    function test_text_colour_data() {
+        return [
+            { tag: "option checked", type: "optionWithStyledText", checked: true, disabled: false, colour: "#000000" },
+            { tag: "option enabled", type: "optionWithText", checked: false, disabled: false, colour: "#dddddd" },
+            { tag: "option disabled", type: "optionWithRichText", checked: false, disabled: true, colour: "#646464" },
+            { tag: "selected text checked", type: "optionWithStyledSelectedText", checked: true, disabled: false, colour: "#ffbf1f" },
+            { tag: "action checked", type: "action", checked: true, disabled: false, colour: "#ffbf1f" },
+            { tag: "checkable disabled", type: "checkableWithText", checked: false, disabled: true, colour: "#646464" }
+        ]
+    }
+    function test_text_colour(data) {
+        var b = createTemporaryObject(buttonComponent, this, { type: data.type, checked: data.checked, disabled: data.disabled })
+        verify(Qt.colorEqual(b.textColor, data.colour), "" + b.textColor)
+    }
+
+    function test_click_data() {
+        return [
+            { tag: "checkable text toggles", type: "checkableWithText", toggles: true, accent: false },
+            { tag: "checkable image toggles", type: "checkableWithImage", toggles: true, accent: false },
+            { tag: "radio keeps", type: "radioWithText", toggles: false, accent: false },
+            { tag: "action keeps", type: "action", toggles: false, accent: true },
+            { tag: "option keeps", type: "optionWithImage", toggles: false, accent: true }
+        ]
+    }
+    function test_click(data) {
+        var b = createTemporaryObject(buttonComponent, this, { type: data.type, buttonText: "x" })
+        var clicks = 0
+        b.clicked.connect(function() { ++clicks })
+        mouseClick(b)
+        compare(clicks, 1)
+        compare(b.checked, data.toggles)
+        compare(b.checkedColor.a > 0, data.accent)
+    }
+
+    function test_missing_picture_shows_the_text() {
+        // the main picture and its two looks each report the missing file
+        for (var i = 0; i < 3; ++i)
+            ignoreWarning(/Cannot open: qrc:\/images\/no_such_picture\.svg/)
+        var b = createTemporaryObject(buttonComponent, this, { type: "optionWithImage", optionText: "AWB",
+                                                               source: "qrc:/images/no_such_picture.svg" })
+        tryCompare(b.mainImg, "status", Image.Error)
+        verify(b.optionItem.visible)
+        var shown = createTemporaryObject(buttonComponent, this, { type: "optionWithImage", optionText: "AWB",
+                                                                   source: "qrc:/images/189_wb_awb.svg" })
+        tryCompare(shown.mainImg, "status", Image.Ready)
+        verify(shown.mainImg.visible)
+        verify(!shown.optionItem.visible)
+    }
+
+    function test_images_by_type_data() {
+        return [
+            { tag: "option disabled", type: "optionWithImage", checked: false, disabled: true, main: false, off: true, on: false },
+            { tag: "option checked", type: "optionWithImage", checked: true, disabled: false, main: false, off: false, on: true },
+            { tag: "option plain", type: "optionWithImage", checked: false, disabled: false, main: true, off: false, on: false },
+            { tag: "action disabled", type: "action", checked: false, disabled: true, main: false, off: true, on: false },
+            { tag: "image to text always main", type: "optionWithImagetoText", checked: true, disabled: true, main: true, off: false, on: false },
+            { tag: "text types show none", type: "optionWithStyledText", checked: false, disabled: false, main: false, off: false, on: false }
+        ]
+    }
+    function test_images_by_type(data) {
+        var b = createTemporaryObject(buttonComponent, this, { type: data.type, checked: data.checked, disabled: data.disabled,
+                                                               source: "qrc:/images/189_wb_awb.svg" })
+        tryCompare(b.mainImg, "status", Image.Ready)
+        compare(b.mainImg.visible, data.main)
+        compare(b.mainDisableImg.visible, data.off)
+        compare(b.mainCheckedImg.visible, data.on)
+    }
+}

@@ -1,0 +1,72 @@
+import QtQuick
+import QtQuick.Window
+import QtTest
+import Kv 1.0 as Kv
+import "qrc:/qml"
+import "qrc:/qml/KvWindowState.js" as WindowState
+
+// Keeping a window's place: unusable stored states fall back to the centred
+// default, and maximising then hiding stores the size from before.
+TestCase {
+    name: "KvWindowStateSaver"
+    when: windowShown
+
+    function test_restoredState_data() {
+        var d = { x: 300, y: 200, width: 500, height: 400, maximised: false }
+        return [
+            { tag: "stored", s: { x: 10, y: 20, width: 640, height: 480, maximised: true }, fixed: false,
+              out: { x: 10, y: 20, width: 640, height: 480, maximised: true } },
+            { tag: "x 0 is unusable", s: { x: 0, y: 20, width: 640, height: 480 }, fixed: false, out: d },
+            { tag: "y negative", s: { x: 10, y: -5, width: 640, height: 480 }, fixed: false, out: d },
+            { tag: "x past the desktop", s: { x: 1920, y: 20, width: 640, height: 480 }, fixed: false, out: d },
+            { tag: "y past the desktop", s: { x: 10, y: 1080, width: 640, height: 480 }, fixed: false, out: d },
+            { tag: "zero width", s: { x: 10, y: 20, width: 0, height: 480 }, fixed: false, out: d },
+            { tag: "zero height", s: { x: 10, y: 20, width: 640, height: 0 }, fixed: false, out: d },
+            { tag: "main window keeps its width", s: { x: 10, y: 20, width: 800, height: 480, maximised: false }, fixed: true,
+              out: { x: 10, y: 20, width: 500, height: 480, maximised: false } }
+        ]
+    }
+    function test_restoredState(data) {
+        var s = WindowState.restoredState(data.s, { width: 1920, height: 1080 },
+                                          { x: 300, y: 200, width: 500, height: 400, maximised: false }, data.fixed)
+        compare(s, data.out)
+    }
+
+    Component {
+        id: windowComponent
+        Window {
+            width: 300
+            height: 200
+            property alias saver: saver
+            KvWindowStateSaver {
+                id: saver
+                window: parent.Window.window
+                targetWindow: Kv.ApplicationSettings.WinList_Live
+                defaultWidth: 420
+                defaultHeight: 310
+            }
+        }
+    }
+
+    function test_maximise_then_hide_keeps_the_size_before() {
+        var w = Kv.ApplicationSettings.WinList_Live
+        applicationSettings.setWinStateXForWindow(w, 0)
+        var win = createTemporaryObject(windowComponent, null)
+        verify(win !== null)
+        // the stored x of 0 gave the default size
+        compare(win.width, 420)
+        compare(win.height, 310)
+        win.visible = true
+        win.x = 40
+        win.y = 50
+        win.width = 333
+        win.height = 222
+        tryCompare(win.saver, "curWidth", 333)
+        win.visibility = Window.Maximized
+        tryVerify(function() { return win.saver.curMaximised })
+        win.visible = false
+        tryVerify(function() { return applicationSettings.winStateMaximisedForWindow(w) })
+        compare(applicationSettings.winStateWidthForWindow(w), 333)
+        compare(applicationSettings.winStateHeightForWindow(w), 222)
+    }
+}
