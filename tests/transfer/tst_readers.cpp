@@ -513,6 +513,14 @@ void TestReaders::hostile_data()
     QByteArray manyEntries = tiffBytes(ii, 0x55, {plain});
     patch16(manyEntries, places.ifds[0], 0xFFFF, ii);
     QTest::newRow("entry count beyond the file") << Kind::Tiff << manyEntries;
+    // A usable first IFD followed by a hundred empty ones.
+    QByteArray longChain = tiffBytes(ii, 0x55, {plain});
+    const auto chainAt = quint32(longChain.size());
+    longChain += QByteArray(100 * 6, '\0');
+    patch32(longChain, nextOf(0), chainAt, ii);
+    for (quint32 i = 0; i < 99; ++i)
+        patch32(longChain, chainAt + 6 * i + 2, chainAt + 6 * (i + 1), ii);
+    QTest::newRow("chain of 100 empty IFDs") << Kind::Tiff << longChain;
     QTest::newRow("LONG count overflowing 32 bits")
         << Kind::Tiff << raw({{700, 4, 0x40000001u, QByteArray("\x08\0\0\0", 4)}});
     QTest::newRow("SHORT count of 4 G") << Kind::Tiff << raw({{700, 3, 0xFFFFFFFFu, QByteArray("\x08\0\0\0", 4)}});

@@ -22,6 +22,7 @@ enum : uint16_t {
 };
 
 constexpr uint16_t kHlgCompression = 0xC7E8;
+constexpr unsigned int kMaxIfds = 64;
 
 template<typename T>
 T element(uint64_t value, unsigned int i)
@@ -83,12 +84,13 @@ int64_t TiffHeadReader::Open(unsigned char *data, unsigned int size)
     if (m_magic != 0x55 && m_magic != 42)
         return -3;
 
-    // Each IFD takes at least six bytes, and a chain visiting an offset twice
-    // would never end.
+    // A chain visiting an offset twice would never end, and the cameras'
+    // files hold a handful of IFDs: a long chain of tiny ones is refused
+    // before it costs memory.
     std::unordered_set<uint32_t> visited;
     uint32_t offset = reader->ReadDWORD(data + 4);
     for (unsigned int index = 0; offset != 0; ++index) {
-        if (!visited.insert(offset).second || offset >= size) {
+        if (index >= kMaxIfds || !visited.insert(offset).second || offset >= size) {
             m_list.ifds.clear();
             return -1;
         }
