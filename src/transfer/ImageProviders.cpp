@@ -26,6 +26,8 @@ namespace {
 constexpr int kHistogramWidth = 192;
 constexpr int kHistogramHeight = 130;
 constexpr int kHistogramMaxBars = 64;
+// The size of the grey stand-in when nothing could be decoded.
+constexpr QSize kPreviewFallback(192, 130);
 
 // The extension from the last "." on, lower case; empty when the name has no
 // "." after its first character.
@@ -258,7 +260,7 @@ QPixmap PreviewImageProvider::requestPixmap(const QString &, QSize *size, const 
     const QString path = adapter ? adapter->pcSavedFilePath() : QString();
     const QString extension = extensionOf(path);
     int orientation = 1;
-    QSize fallback(kHistogramWidth, kHistogramHeight);
+    QSize fallback = kPreviewFallback;
     QPixmap pixmap;
 
     unsigned char *jpeg = nullptr;
