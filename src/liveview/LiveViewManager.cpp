@@ -1,5 +1,7 @@
 #include "LiveViewManager.h"
 
+#include "Kvrptpif.h"
+
 #include <QMutexLocker>
 
 namespace kavrotether {
@@ -117,5 +119,13 @@ void LiveViewManager::setStatus(LiveViewStatus status)
     }
     emit videoImageStatusChanged();
 }
+
+// ---- histogram hand-over (placeholder until the live-view fetch work lands) ----
+void LiveViewManager::GetSelectedDevHistgram(_tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *out)
+{
+    if (out)
+        *out = KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM{};
+}
+// ---- end histogram hand-over ----
 
 } // namespace kavrotether

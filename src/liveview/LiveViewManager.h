@@ -8,6 +8,7 @@
 #include <vector>
 
 class QMutex;
+struct _tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM;
 
 namespace kavrotether {
 
@@ -67,6 +68,12 @@ public:
     // Commands not yet taken by the command thread, oldest first.
     enum class Command { Start, Stop, Update };
     std::vector<Command> pendingCommands() const;
+
+    // ---- histogram hand-over (placeholder until the live-view fetch work lands) ----
+    // Copies the selected camera's latest histogram record; all zero while
+    // no fetch work keeps one.
+    void GetSelectedDevHistgram(_tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *out);
+    // ---- end histogram hand-over ----
 
 signals:
     void videoImageStatusChanged();
