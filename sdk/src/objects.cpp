@@ -461,9 +461,31 @@ std::string frameText(const Source &s)
     return std::string(s.format < 8 ? kinds[s.format] : "") + " " + std::to_string(s.handle);
 }
 
+// The full-size picture, the same for every shot of one camera with the same
+// look: encoding it is what takes time, and a burst of releases should not
+// wait for it each shot. The small pictures carry the object's own number.
+std::shared_ptr<const std::vector<uint8_t>> largeScene(const Source &s)
+{
+    constexpr uint32_t looks = 4;
+    static std::mutex mutex;
+    static std::map<std::pair<std::string, uint32_t>, std::shared_ptr<const std::vector<uint8_t>>> cache;
+    const auto key = std::make_pair(s.label, s.handle % looks);
+    {
+        std::lock_guard<std::mutex> g(mutex);
+        auto it = cache.find(key);
+        if (it != cache.end())
+            return it->second;
+    }
+    auto made = std::make_shared<const std::vector<uint8_t>>(encodeScene(1440, 960, s.label, "KAVRO", key.second));
+    std::lock_guard<std::mutex> g(mutex);
+    if (cache.size() >= 256)
+        cache.clear();
+    return cache.emplace(key, made).first->second;
+}
+
 std::vector<uint8_t> jpegStill(const Source &s)
 {
-    const std::vector<uint8_t> main = jpegBody(encodeScene(1440, 960, s.label, frameText(s), s.handle));
+    const std::vector<uint8_t> main = jpegBody(*largeScene(s));
     const std::vector<uint8_t> thumb = encodeScene(160, 120, s.label, frameText(s), s.handle, 70);
     Out o;
     o.be16(0xFFD8);
@@ -493,7 +515,8 @@ std::vector<uint8_t> tiffStill(const Source &s, uint64_t &size)
 {
     const bool raw = s.format == KVR_OBJECT_FORMAT_RAW;
     const std::vector<uint8_t> small = encodeScene(320, 212, s.label, frameText(s), s.handle, 75);
-    const std::vector<uint8_t> large = encodeScene(1440, 960, s.label, frameText(s), s.handle);
+    const std::shared_ptr<const std::vector<uint8_t>> shared = largeScene(s);
+    const std::vector<uint8_t> &large = *shared;
     Out o;
     o.big = raw ? false : s.bigEndian;
     o.bytes(o.big ? "MM" : "II", 2);
@@ -547,7 +570,8 @@ std::vector<uint8_t> heifStill(const Source &s, uint64_t &size)
 {
     const HeifParts &parts = heifParts();
     const std::vector<uint8_t> small = encodeScene(320, 212, s.label, frameText(s), s.handle, 75);
-    const std::vector<uint8_t> large = encodeScene(1440, 960, s.label, frameText(s), s.handle);
+    const std::shared_ptr<const std::vector<uint8_t>> shared = largeScene(s);
+    const std::vector<uint8_t> &large = *shared;
 
     Out o;
     o.be32(24);
@@ -782,10 +806,12 @@ class ObjectBytes : public std::enable_shared_from_this<ObjectBytes>
 public:
     explicit ObjectBytes(Source source) : m_source(std::move(source)) {}
 
+    // The size stays known when the head is dropped.
     uint64_t size()
     {
         std::lock_guard<std::mutex> g(m_mutex);
-        build();
+        if (!m_sized)
+            build();
         return m_size;
     }
 
@@ -828,6 +854,7 @@ private:
     Source m_source;
     std::mutex m_mutex;
     bool m_built = false;
+    bool m_sized = false;
     std::vector<uint8_t> m_head;
     uint64_t m_size = 0;
 };
@@ -869,6 +896,7 @@ void ObjectBytes::build()
     if (m_head.size() > size)
         m_head.resize(size_t(size));
     m_size = size;
+    m_sized = true;
     m_built = true;
     std::vector<std::shared_ptr<ObjectBytes>> dropped;
     {

@@ -318,6 +318,12 @@ private slots:
         QCOMPARE(objects[0].associationDesc, objects[1].associationDesc);
         QVERIFY(objects[0].associationDesc != 0 && objects[2].associationDesc != objects[0].associationDesc);
         QCOMPARE(objects[0].associationType + objects[1].associationType, 1u); // the RAW's only
+        const auto orientation = [&](uint32_t handle) {
+            const Tiff t = parseTiff(readAll(handle, m_uuid), 12);
+            return t.ifds.empty() || !t.ifds[0].count(274) ? 0u : t.ifds[0].at(274).value;
+        };
+        QVERIFY(orientation(objects[1].handle) != 0);
+        QVERIFY(orientation(objects[1].handle) != orientation(objects[3].handle)); // shots vary
         QCOMPARE(nameOf(objects[0].handle).substr(0, 8), nameOf(objects[1].handle).substr(0, 8));
         QVERIFY(nameOf(objects[0].handle) != nameOf(objects[2].handle));
         QCOMPARE(nameOf(objects[4].handle), std::string("CARDLESS.HIF"));
