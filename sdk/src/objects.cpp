@@ -971,11 +971,10 @@ SimObject *findObject(Camera &camera, uint32_t handle)
 // Checks the read range and the injected faults; on success the bytes to
 // read from, with the library unlocked so that other cameras go on.
 std::shared_ptr<ObjectBytes> beginRead(Call &call, uint32_t handle, const uint8_t *buffer, uint64_t offset,
-                                       uint32_t length, bool whole, uint8_t &result)
+                                       uint32_t length, bool whole)
 {
     Camera &camera = *call.camera();
     SimObject *object = findObject(camera, handle);
-    result = 0;
     if (!object || (!buffer && length > 0)) {
         call.fail(KVR_ERR_INVALID_PARAM);
         return nullptr;
@@ -1008,14 +1007,12 @@ std::shared_ptr<ObjectBytes> beginRead(Call &call, uint32_t handle, const uint8_
         call.fail(KVR_ERR_TIMEOUT);
         return nullptr;
     }
-    result = 1;
     return bytes;
 }
 
 uint8_t readObject(Call &call, uint32_t handle, uint8_t *buffer, uint64_t offset, uint32_t length, bool whole)
 {
-    uint8_t result = 0;
-    std::shared_ptr<ObjectBytes> bytes = beginRead(call, handle, buffer, offset, length, whole, result);
+    std::shared_ptr<ObjectBytes> bytes = beginRead(call, handle, buffer, offset, length, whole);
     if (!bytes)
         return 0;
     const uint32_t n = whole ? uint32_t(bytes->size()) : length;
