@@ -278,11 +278,14 @@ void effects(Camera &camera, uint32_t code, const int32_t *params, uint16_t coun
         break;
     case KVR_CMD_4K_BURST_STOP:
     case KVR_CMD_4K_PRECAP_END:
-        // The burst is kept as one movie file, from which frames are cut.
+        // The burst is kept as one movie file, from which frames are cut;
+        // the camera then offers the burst for cutting (a second's frames).
         if (camera.burst4K)
             addObject(camera, KVR_OBJECT_FORMAT_MOVIE);
-        camera.burst4K = false;
         announceStatus(camera, KVR_CAMERA_STATUS_IDLE);
+        if (camera.burst4K)
+            offerCut(camera, 30);
+        camera.burst4K = false;
         break;
     case KVR_CMD_RELEASE_HALFS_START:
     case KVR_CMD_AF_AE_AF:
