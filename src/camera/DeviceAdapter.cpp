@@ -15,9 +15,7 @@ namespace {
 constexpr int kPasswordRequestEvent = QEvent::User;
 } // namespace
 
-DeviceAdapter::DeviceAdapter(QObject *parent)
-    : QObject(parent), d(std::make_unique<DeviceAdapterData>()),
-      lastLiveViewModeSwitch(std::chrono::steady_clock::now())
+DeviceAdapter::DeviceAdapter(QObject *parent) : QObject(parent), d(std::make_unique<DeviceAdapterData>())
 {
     m_liveViewManager.SetVideoAdapter(&m_videoSource);
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRecursiveMutex>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -254,9 +255,6 @@ private:
     std::array<quintptr, 13> liveViewBuffers{};
     // The network password dialog while it is shown.
     QObject *passwordDialog = nullptr;
-    // Switches between single and multi-camera live view within 3 s of
-    // this are ignored.
-    std::chrono::steady_clock::time_point lastLiveViewModeSwitch;
 
 private:
     DeviceSearch m_deviceSearch;
@@ -1375,11 +1373,6 @@ public:
     // The 6K/4K cutting control record, sent to the selected and the
     // mirrored cameras; Ternary_True only when the selected camera answered 1.
     kavrotether::Utilities::Ternary adp_KVR_func_api_Rec_Ctrl_4K6K(const KVR_STRUCT_REC_CTRL *record);
-    // The pinpoint AF frame position the pinpoint commands send.
-    int afFrame_pos_pin_X() const;
-    int afFrame_pos_pin_Y() const;
-    void setAfFrame_pos_pin_XValue(int value);
-    void setAfFrame_pos_pin_YValue(int value);
 signals:
     void memoryCardNothingNotify();
     void mfAssistStartErrorNotify();
@@ -1406,8 +1399,6 @@ private:
     quint8 sendShootingRecord(ShootingFrame frame, const QString &named,
                               uint8_t (*fn)(const Record *, const char *, uint32_t *), const Record &record);
     kavrotether::Utilities::Ternary judgeShootingResult(quint8 result, const ShootingOutcome &outcome);
-    std::atomic<int> m_afFramePosPinX{50};
-    std::atomic<int> m_afFramePosPinY{50};
     // ---- end shooting commands ----
     // ---- AF data (shooting/DeviceAdapterAfData.cpp) ----
 public:
@@ -1520,6 +1511,86 @@ private:
     // the camera when they fit its limit; true when it took them.
     bool restoreSettingFile(const QString &uuid, QByteArray &data, quint32 length, QByteArray &infoBuffer);
     // ---- end camera setting files ----
+
+    // ---- live-view mode switch and overlay data (DeviceAdapterLiveView.cpp) ----
+public:
+    Q_PROPERTY(bool isMultiviewMode READ isMultiviewMode NOTIFY isMultiviewModeChanged)
+    Q_PROPERTY(int liveview_size_width READ liveview_size_width WRITE setLiveview_size_width NOTIFY
+                   liveview_size_width_Changed)
+    Q_PROPERTY(int liveview_size_height READ liveview_size_height WRITE setLiveview_size_height NOTIFY
+                   liveview_size_height_Changed)
+    Q_PROPERTY(QSize liveview_size READ liveview_size NOTIFY liveview_size_Changed)
+// clang-format off
+#define KAVRO_DA_DECLARE_LIVEVIEW_PROPERTY(type, name, Name, emitRule, write, writeRule) \
+    Q_PROPERTY(type name READ name WRITE write NOTIFY name##Changed)
+    // clang-format on
+    KAVRO_DA_LIVEVIEW_PROPERTIES(KAVRO_DA_DECLARE_LIVEVIEW_PROPERTY)
+#undef KAVRO_DA_DECLARE_LIVEVIEW_PROPERTY
+// clang-format off
+#define KAVRO_DA_LIVEVIEW_WRITE_StoreOnly(type, write) void write(type value);
+#define KAVRO_DA_LIVEVIEW_WRITE_Announce(type, write) void write(type value);
+#define KAVRO_DA_LIVEVIEW_WRITE_Ignore(type, write) void write(type value);
+#define KAVRO_DA_LIVEVIEW_WRITE_Own(type, write)
+#define KAVRO_DA_DECLARE_LIVEVIEW_ACCESSORS(type, name, Name, emitRule, write, writeRule) \
+    type name() const;                                                         \
+    void set##Name##Value(type value);                                         \
+    KAVRO_DA_LIVEVIEW_WRITE_##writeRule(type, write)
+    // clang-format on
+    KAVRO_DA_LIVEVIEW_PROPERTIES(KAVRO_DA_DECLARE_LIVEVIEW_ACCESSORS)
+#undef KAVRO_DA_DECLARE_LIVEVIEW_ACCESSORS
+#undef KAVRO_DA_LIVEVIEW_WRITE_Own
+#undef KAVRO_DA_LIVEVIEW_WRITE_Ignore
+#undef KAVRO_DA_LIVEVIEW_WRITE_Announce
+#undef KAVRO_DA_LIVEVIEW_WRITE_StoreOnly
+
+    // The interface's drawing size of the picture: the single setters keep
+    // it silently, the pair announces it once.
+    int liveview_size_width() const;
+    int liveview_size_height() const;
+    QSize liveview_size() const;
+    void setLiveview_size_width(int width);
+    void setLiveview_size_height(int height);
+    Q_INVOKABLE void setLiveview_size_value(int width, int height);
+    // The video output object is a member; this only tells QML to read it again.
+    Q_INVOKABLE void setVideoSource(const kavrotether::VideoAdapter *);
+    // Set by the camera's events only: the interface's write is ignored.
+    Q_INVOKABLE void setLvShootingStatus(int) {}
+
+    // Single or multi-camera view. The switch runs on the event worker
+    // (the asynchronous form) and is ignored within 3 s of the last mode
+    // switch stamp (start-up, a camera's recording state changing): a camera
+    // that has just begun or ended recording is not to be restarted.
+    Q_INVOKABLE void setLiveviewMode_Async(bool multiMode);
+    Q_INVOKABLE void setLiveviewMode(bool multiMode);
+    // The camera's recording state changed: restarts the 3 s guard.
+    void touchLiveViewModeSwitch();
+    // The page of the multi-camera view (never negative) and its split mode
+    // (_VIEW_SPLIT_MODE; 6: no pages).
+    Q_INVOKABLE void setLiveviewMultiPage(int pageIndex);
+    Q_INVOKABLE int getLiveviewMultiPage() const;
+    Q_INVOKABLE void setLiveviewMultiPageMode(int splitMode);
+    Q_INVOKABLE int getLiveviewMultiPageMode() const;
+    // A view port over the cameras handed to live view (the shown page):
+    // enabled, the manager shows `pageIndex` of that list in `splitMode`;
+    // disabled, the stored split mode from the list's start. Only in multi view.
+    Q_INVOKABLE void setLiveviewMultiViewPort(bool enable, int splitMode, int pageIndex);
+    Q_INVOKABLE bool isLiveviewMultiViewPortEnable() const;
+    // One camera's stream in multi view at its own quality (the tile the
+    // user looks at closely); a few tries, then silently given up.
+    Q_INVOKABLE void setLiveviewMultiImgSingleQuality(QString uuid,
+                                                      kavrotether::Utilities::LiveViewImageQuality quality);
+    // Asks every connected camera to hold back (on) or send again (off) the
+    // focus events that flood the queue while many cameras show live view.
+    bool SetIgnoreEventMode(bool on);
+signals:
+    void isMultiviewModeChanged(bool isMultiViewMode);
+    void liveview_size_width_Changed();
+    void liveview_size_height_Changed();
+    void liveview_size_Changed();
+#define KAVRO_DA_DECLARE_LIVEVIEW_SIGNAL(type, name, Name, emitRule, write, writeRule) void name##Changed(type value);
+    KAVRO_DA_LIVEVIEW_PROPERTIES(KAVRO_DA_DECLARE_LIVEVIEW_SIGNAL)
+#undef KAVRO_DA_DECLARE_LIVEVIEW_SIGNAL
+    // ---- end live-view mode switch and overlay data ----
 
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:

@@ -173,6 +173,17 @@ private:
     X(bool, multiviewMode, false)                                              \
     X(int, liveviewMultiPageMode, 6)                                           \
     X(int, multiviewPage, 0)                                                   \
+    /* live-view mode switch and overlay data */                               \
+    X(int, afFrame_pos_pin_X, 50)                                              \
+    X(int, afFrame_pos_pin_Y, 50)                                              \
+    X(int, wbset_pos_X, 0)                                                     \
+    X(int, wbset_pos_Y, 0)                                                     \
+    X(int, liveview_size_width, 0)                                             \
+    X(int, liveview_size_height, 0)                                            \
+    X(bool, liveviewViewPortEnable, false)                                     \
+    /* the single view's quality while multi view shows every camera low; */  \
+    /* -1: none saved */                                                       \
+    X(int, singleViewImgQuality, -1)                                           \
     /* device information of the selected camera */                           \
     X(QString, camMaker, QString())                                            \
     X(QString, camModelName, QString())                                        \
@@ -241,6 +252,17 @@ public:
     KAVRO_DA_STORAGE(KAVRO_DA_STORAGE_MEMBER)
 #undef KAVRO_DA_STORAGE_MEMBER
     KAVRO_CAMERA_SETTINGS(KAVRO_CAMSET_STORAGE)
+    // ---- live-view mode switch (DeviceAdapterLiveView.cpp) ----
+    // Switches between single and multi-camera view within 3 s of this
+    // (steady clock, ns) are ignored: set at construction and whenever a
+    // camera's recording state changes, on the event worker.
+    std::atomic<qint64> liveViewModeSwitchNs{steadyNowNs()};
+    static qint64 steadyNowNs()
+    {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    // ---- end live-view mode switch ----
 
     // Firmware update: the filters of the SDK callbacks read these on the
     // SDK's threads.
@@ -328,9 +350,6 @@ public:
     std::atomic<quint32> autoIso{0};
     // Set while a lens zoom runs: exposure notices are ignored meanwhile.
     std::atomic<bool> lensZoomRunning{false};
-    // The spot of the running white-balance set.
-    std::atomic<qint32> wbset_pos_X{0};
-    std::atomic<qint32> wbset_pos_Y{0};
     // Records copied from the cameras; read by the GUI thread, written by the
     // event worker, always under statusRecordLock.
     mutable QMutex statusRecordLock;

@@ -51,31 +51,16 @@
 // clang-format on
 
 // Values the setting readers publish beside the camera settings: the
-// exposure limits, the AF frame and magnification, the picture's aspect as
-// the live-view overlays draw it, the live-view image quality and the
-// small AF frame. The magnifications and the small-frame state are
-// announced on every read: the live-view window re-lays itself out on them.
+// exposure limits, the live-view image quality and whether a small AF frame
+// is shown (announced on every read: the live-view window re-lays itself out
+// on it). The AF frame, magnification and the picture's aspect are the
+// live-view window's (KAVRO_DA_LIVEVIEW_PROPERTIES below).
 // clang-format off
 #define KAVRO_DA_EVENTS_PROPERTIES(X)                                          \
     X(int, exposureRangeMax, ExposureRangeMax, ChangedOnly)                    \
     X(int, exposureRangeMin, ExposureRangeMin, ChangedOnly)                    \
-    X(int, af_magnify, Af_magnify, Always)                                     \
-    X(int, mf_magnify, Mf_magnify, Always)                                     \
-    X(int, lvMag_magnify, LvMag_magnify, Always)                               \
-    X(int, assistType, AssistType, ChangedOnly)                                \
-    X(int, mfa_mode, Mfa_mode, ChangedOnly)                                    \
-    X(double, afFrame_asp_x, AfFrame_asp_x, ChangedOnly)                       \
-    X(double, lvGDraw_diagonal_rotation, LvGDraw_diagonal_rotation, ChangedOnly) \
     X(bool, displayImgQuality, DisplayImgQuality, ChangedOnly)                 \
     X(int, imgQuality, ImgQuality, ChangedOnly)                                \
-    X(int, sFrame_outer_posX, SFrame_outer_posX, ChangedOnly)                  \
-    X(int, sFrame_outer_posY, SFrame_outer_posY, ChangedOnly)                  \
-    X(int, sFrame_outer_sizeW, SFrame_outer_sizeW, ChangedOnly)                \
-    X(int, sFrame_outer_sizeH, SFrame_outer_sizeH, ChangedOnly)                \
-    X(int, sFrame_mag_posX, SFrame_mag_posX, ChangedOnly)                      \
-    X(int, sFrame_mag_posY, SFrame_mag_posY, ChangedOnly)                      \
-    X(int, sFrame_mag_sizeW, SFrame_mag_sizeW, ChangedOnly)                    \
-    X(int, sFrame_mag_sizeH, SFrame_mag_sizeH, ChangedOnly)                    \
     X(bool, sFrame_info, SFrame_info, Always)
 // clang-format on
 
@@ -117,9 +102,48 @@
     X(int, nrRemainingTime, NrRemainingTime, ChangedOnly, setNrRemainingTime)  \
     X(int, hdmiSdiStatus, HdmiSdiStatus, ChangedOnly, setHdmiSdiStatus)        \
     X(int, shotModeStatus, ShotModeStatus, ChangedOnly, setShotModeStatus)     \
-    X(int, lvShootingStatus, LvShootingStatus, ChangedOnly, setLvShootingStatusValue) \
+    X(int, lvShootingStatus, LvShootingStatus, ChangedOnly, setLvShootingStatus) \
     X(kavrotether::Utilities::UsbMode, usbMode, UsbMode, ChangedOnly, setUsbModeValue) \
     X(int, camConnectStatus, CamConnectStatus, ChangedOnly, setCamConnectStatusValue) \
     X(int, objInfoAssociatType, ObjInfoAssociatType, ChangedOnly, setObjInfoAssociatType) \
     X(QString, pcSavedFilePath, PcSavedFilePath, ChangedOnly, setPcSavedFilePath)
+// clang-format on
+
+// live-view mode switch and overlay data: the values the live-view window
+// draws its overlays from and writes back. Declared by DeviceAdapter on
+// their own, with the WRITE accessor QML calls:
+//   X(type, name, Name, emitRule, write, writeRule)
+// set<Name>Value stores and announces by emitRule, as the rows above; it is
+// the camera's side. writeRule says what the interface's write does:
+// StoreOnly keeps the interface's own value silently, Announce stores and
+// announces a change, Ignore drops it (the camera's events set the value),
+// Own: `write` is a member of its own (it talks to the camera).
+// clang-format off
+#define KAVRO_DA_LIVEVIEW_PROPERTIES(X)                                        \
+    X(int, afFrame_pos_pin_X, AfFrame_pos_pin_X, ChangedOnly, setAfFrame_pos_pin_X, StoreOnly) \
+    X(int, afFrame_pos_pin_Y, AfFrame_pos_pin_Y, ChangedOnly, setAfFrame_pos_pin_Y, StoreOnly) \
+    X(int, mfFrame_pos_X, MfFrame_pos_X, ChangedOnly, setMfFrame_pos_X, StoreOnly) \
+    X(int, mfFrame_pos_Y, MfFrame_pos_Y, ChangedOnly, setMfFrame_pos_Y, StoreOnly) \
+    X(int, lvMag_pos_X, LvMag_pos_X, ChangedOnly, setLvMag_pos_X, StoreOnly)   \
+    X(int, lvMag_pos_Y, LvMag_pos_Y, ChangedOnly, setLvMag_pos_Y, StoreOnly)   \
+    X(int, sFrame_outer_posX, SFrame_outer_posX, ChangedOnly, setSFrame_outer_posX, StoreOnly) \
+    X(int, sFrame_outer_posY, SFrame_outer_posY, ChangedOnly, setSFrame_outer_posY, StoreOnly) \
+    X(int, sFrame_outer_sizeW, SFrame_outer_sizeW, ChangedOnly, setSFrame_outer_sizeW, StoreOnly) \
+    X(int, sFrame_outer_sizeH, SFrame_outer_sizeH, ChangedOnly, setSFrame_outer_sizeH, StoreOnly) \
+    X(int, sFrame_mag_posX, SFrame_mag_posX, ChangedOnly, setSFrame_mag_posX, StoreOnly) \
+    X(int, sFrame_mag_posY, SFrame_mag_posY, ChangedOnly, setSFrame_mag_posY, StoreOnly) \
+    X(int, sFrame_mag_sizeW, SFrame_mag_sizeW, ChangedOnly, setSFrame_mag_sizeW, StoreOnly) \
+    X(int, sFrame_mag_sizeH, SFrame_mag_sizeH, ChangedOnly, setSFrame_mag_sizeH, StoreOnly) \
+    X(int, wbset_pos_X, Wbset_pos_X, ChangedOnly, setwbset_pos_X, Announce)    \
+    X(int, wbset_pos_Y, Wbset_pos_Y, ChangedOnly, setwbset_pos_Y, Announce)    \
+    X(bool, lvcShowLvControlItem, LvcShowLvControlItem, ChangedOnly, setLvcShowLvControlItem, Announce) \
+    X(int, mfa_mode, Mfa_mode, ChangedOnly, setMfa_mode, Ignore)               \
+    X(int, assistType, AssistType, ChangedOnly, setAssistType, Ignore)         \
+    /* the magnifications are announced on every read: the window */          \
+    /* re-lays itself out on them */                                           \
+    X(int, af_magnify, Af_magnify, Always, setAf_magnify, Own)                 \
+    X(int, mf_magnify, Mf_magnify, Always, setMf_magnify, Own)                 \
+    X(int, lvMag_magnify, LvMag_magnify, Always, setLvMag_magnify, Own)        \
+    X(double, afFrame_asp_x, AfFrame_asp_x, ChangedOnly, setafFrame_asp_x, Own) \
+    X(double, lvGDraw_diagonal_rotation, LvGDraw_diagonal_rotation, ChangedOnly, setlvGDraw_diagonal_rotation, Own)
 // clang-format on

@@ -567,7 +567,10 @@ bool DeviceAdapter::updateTetherRecBit(const QString &uuid, int status, bool *cl
                 d->recordingEndedAt = std::chrono::steady_clock::now();
             }
         }
-        return it->tetherModeStatus != before;
+        const bool changed = it->tetherModeStatus != before;
+        if (changed)
+            touchLiveViewModeSwitch();
+        return changed;
     });
 }
 

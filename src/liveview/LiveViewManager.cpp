@@ -111,6 +111,24 @@ void LiveViewManager::ForceStop()
     setStatus(VIS_Stop);
 }
 
+// ---- page selection ----
+// Until the fetch threads arrive nothing is painted: the page is only kept.
+void LiveViewManager::SetViewPage(bool enable, _VIEW_SPLIT_MODE mode, int page)
+{
+    QMutexLocker g(&m_lock);
+    m_pageMode = enable;
+    m_splitMode = mode;
+    m_pageIndex = page < 0 ? 0 : page;
+}
+
+bool LiveViewManager::IsViewPageEnable() const
+{
+    QMutexLocker g(&m_lock);
+    return m_pageMode;
+}
+
+// ---- end page selection ----
+
 void LiveViewManager::setStatus(LiveViewStatus status)
 {
     {

@@ -65,6 +65,13 @@ public:
     void UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode);
     void ForceStop();
 
+    // ---- page selection (called by DeviceAdapter's view port) ----
+    // Shows page `page` of the camera list in `mode`; enable false turns
+    // page mode off.
+    void SetViewPage(bool enable, _VIEW_SPLIT_MODE mode, int page);
+    bool IsViewPageEnable() const;
+    // ---- end page selection ----
+
     // Commands not yet taken by the command thread, oldest first.
     enum class Command { Start, Stop, Update };
     std::vector<Command> pendingCommands() const;

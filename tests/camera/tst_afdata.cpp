@@ -178,11 +178,12 @@ void TestAfData::pdafGeometry_data()
     QTest::addColumn<uint>("clusterX");
     QTest::addColumn<uint>("clusterY");
 
-    // 640 x 480 picture; older format: 576 / 35 * 0.66 and 576 / 35, 576 / 19
-    // (the height follows the width); scaled: 640 * 16500 / 600 * 1000 / 10^6 + 1, ...
-    QTest::newRow("format 33") << quint16(33) << quint16(600) << quint16(35) << 10u << 10u << 16u << 30u;
+    // 640 x 480 picture; older format: 576 / 35 * 0.66, 432 / 19 * 0.66 (the
+    // height from the picture's height and the rows), 576 / 35, 576 / 19;
+    // scaled: 640 * 16500 / 600 * 1000 / 10^6 + 1, ...
+    QTest::newRow("format 33") << quint16(33) << quint16(600) << quint16(35) << 10u << 15u << 16u << 30u;
     QTest::newRow("format 34") << quint16(34) << quint16(600) << quint16(35) << 18u << 14u << 27u << 65u;
-    QTest::newRow("format 33 without grid") << quint16(33) << quint16(600) << quint16(0) << 0u << 0u << 0u << 30u;
+    QTest::newRow("format 33 without columns") << quint16(33) << quint16(600) << quint16(0) << 0u << 15u << 0u << 30u;
     QTest::newRow("format 34 without sensor") << quint16(34) << quint16(0) << quint16(35) << 0u << 14u << 0u << 65u;
 }
 

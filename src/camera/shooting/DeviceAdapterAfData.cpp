@@ -331,8 +331,7 @@ KAVRO_AF_FRAME_INDEXED(KAVRO_AF_FRAME_INDEX)
 
 // Up to format 33 the grid is spread over 90 % of the picture and a frame
 // covers two thirds of its cell; from 34 on the camera gives the sizes in
-// sensor units with their scales. The older height follows the width on
-// purpose: the cells are square.
+// sensor units with their scales.
 namespace {
 
 constexpr quint16 kScaledPdafFormat = 34;
@@ -363,11 +362,11 @@ uint DeviceAdapter::af_pdaf_frame_size_w(int baseSizeW, int) const
     }));
 }
 
-uint DeviceAdapter::af_pdaf_frame_size_h(int baseSizeW, int baseSizeH) const
+uint DeviceAdapter::af_pdaf_frame_size_h(int, int baseSizeH) const
 {
     return uint(withAfFrame([&](const KVR_STRUCT_AF_FRAME_CAPA_INFO &r) {
         return int(r.formatNumber < kScaledPdafFormat
-                       ? olderCell(baseSizeW, r.pdafFrameCountX, 0.66)
+                       ? olderCell(baseSizeH, r.pdafFrameCountY, 0.66)
                        : scaledSize(baseSizeH, r.pdafFrameHeight, r.sensorHeight, r.frameScaleY, 1000000));
     }));
 }

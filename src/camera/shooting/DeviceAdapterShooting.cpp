@@ -146,24 +146,4 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Rec_Ctrl_4K6K(const KVR_STRUC
                : Utilities::Ternary_False;
 }
 
-int DeviceAdapter::afFrame_pos_pin_X() const
-{
-    return m_afFramePosPinX.load();
-}
-
-int DeviceAdapter::afFrame_pos_pin_Y() const
-{
-    return m_afFramePosPinY.load();
-}
-
-void DeviceAdapter::setAfFrame_pos_pin_XValue(int value)
-{
-    m_afFramePosPinX.store(value);
-}
-
-void DeviceAdapter::setAfFrame_pos_pin_YValue(int value)
-{
-    m_afFramePosPinY.store(value);
-}
-
 } // namespace kavrotether

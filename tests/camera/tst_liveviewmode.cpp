@@ -1,0 +1,302 @@
+// The switch between single and multi-camera live view against simulated
+// cameras: the 3 s guard after start-up and after a recording change, the
+// single view's stream quality saved and brought back, focus events held
+// back only on network cameras, pages and the view port, one camera's own
+// quality in multi view, and the values the live-view window writes back.
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+#include "AdapterFixture.h"
+#include "DeviceAdapterTestAccess.h"
+#include "IsolatedSettings.h"
+#include "KvrSim.h"
+#include "QueueTestSupport.h"
+#include "SimulatorFixture.h"
+#include "core/ApplicationData.h"
+#include "core/ApplicationSettings.h"
+
+using namespace kavrotether;
+
+class TestLiveViewMode : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void modeSwitchGuard_data();
+    void modeSwitchGuard();
+    void qualitySavedAndRestored();
+    void ignoreEventModeOnNetworkOnly_data();
+    void ignoreEventModeOnNetworkOnly();
+    void pagesAndViewPort();
+    void singleCameraQuality_data();
+    void singleCameraQuality();
+    void writtenBackValues_data();
+    void writtenBackValues();
+
+private:
+    DeviceAdapter &adapter() { return m_fixture.adapter(); }
+    // The guard's time has passed since start-up.
+    void ageModeSwitch() { DeviceAdapterTestAccess::settingStorage(adapter()).liveViewModeSwitchNs -= 4'000'000'000; }
+    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG streamOf(const QString &uuid)
+    {
+        KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG sent{};
+        KVR_func_api_LiveView_Str_Get_Trans_Img(&sent, uuid.toLocal8Bit().constData(), nullptr);
+        return sent;
+    }
+
+    std::unique_ptr<test::IsolatedSettings> m_isolated;
+    std::unique_ptr<ApplicationSettings> m_settings;
+    test::AdapterFixture m_fixture;
+    int m_index = -1; // the selected camera
+    int m_other = -1;
+    QString m_uuid;
+    QString m_otherUuid;
+};
+
+void TestLiveViewMode::init()
+{
+    m_isolated = std::make_unique<test::IsolatedSettings>();
+    m_settings = std::make_unique<ApplicationSettings>();
+    ApplicationData::setApplicationSettings(m_settings.get());
+    QVERIFY(m_fixture.start());
+    m_index = m_fixture.connectWithoutReading();
+    QVERIFY(m_index >= 0);
+    m_uuid = QString::fromStdString(kvrsim::uuidOf(m_index));
+    for (const QString &uuid : adapter().cameraTableUuids())
+        if (uuid != m_uuid)
+            m_otherUuid = uuid;
+    for (int i : kvrsim::cameras())
+        if (QString::fromStdString(kvrsim::uuidOf(i)) == m_otherUuid)
+            m_other = i;
+    QVERIFY(m_other >= 0);
+    QCOMPARE(adapter().adp_KVR_func_api_LiveView_Str_Get_Recom_Img(), Utilities::Ternary_True);
+    kvrsim::clearCallLogs();
+}
+
+void TestLiveViewMode::cleanup()
+{
+    m_fixture.stop();
+    ApplicationData::setApplicationSettings(nullptr);
+    m_settings.reset();
+    m_isolated.reset();
+}
+
+void TestLiveViewMode::modeSwitchGuard_data()
+{
+    QTest::addColumn<bool>("aged");
+    QTest::addColumn<bool>("recordingChanged");
+    QTest::addColumn<bool>("switched");
+
+    QTest::newRow("just built") << false << false << false;
+    QTest::newRow("3 s after start-up") << true << false << true;
+    QTest::newRow("a camera began recording") << true << true << false;
+}
+
+// Runs through the event worker's command, as the interface sends it.
+void TestLiveViewMode::modeSwitchGuard()
+{
+    QFETCH(bool, aged);
+    QFETCH(bool, recordingChanged);
+    QFETCH(bool, switched);
+    DeviceAdapter &a = adapter();
+    if (aged)
+        ageModeSwitch();
+    if (recordingChanged) {
+        kvrsim::updateStatus(m_other, [](kvrsim::StatusValues &s) { s.cameraStatus = 1; });
+        a.registerEventIdRecInfoAnother(WorkerCommandCode::RecInfoAnother, 0, m_otherUuid);
+    }
+    QSignalSpy changed(&a, &DeviceAdapter::isMultiviewModeChanged);
+    a.setLiveviewMode_Async(true);
+    m_fixture.deliverAndRun();
+    QCOMPARE(a.isMultiviewMode(), switched);
+    QCOMPARE(changed.count(), switched ? 1 : 0);
+    QCOMPARE(test::callCount(m_index, "LiveView_Str_Set_Trans_Img"), switched ? 1 : 0);
+}
+
+void TestLiveViewMode::qualitySavedAndRestored()
+{
+    DeviceAdapter &a = adapter();
+    const std::string fn = "LiveView_Str_Set_Trans_Img";
+    a.setImgQuality2(Utilities::LvImgQ_Fine, false);
+    const KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG fine = streamOf(m_uuid);
+    ageModeSwitch();
+    QSignalSpy changed(&a, &DeviceAdapter::isMultiviewModeChanged);
+
+    // Multi view: every camera streams low, each told once.
+    kvrsim::clearCallLogs();
+    a.setLiveviewMode(true);
+    QCOMPARE(a.imgQuality(), int(Utilities::LvImgQ_Low));
+    QCOMPARE(test::callCount(m_index, fn), 1);
+    QCOMPARE(test::callCount(m_other, fn), 1);
+    QVERIFY(streamOf(m_uuid).size != fine.size);
+
+    // A second switch to multi view keeps the single view's quality.
+    ageModeSwitch();
+    a.setLiveviewMode(true);
+    QCOMPARE(changed.count(), 1);
+
+    // Back to single view: the saved quality is the camera's again.
+    ageModeSwitch();
+    kvrsim::clearCallLogs();
+    a.setLiveviewMode(false);
+    QCOMPARE(a.imgQuality(), int(Utilities::LvImgQ_Fine));
+    QCOMPARE(streamOf(m_uuid).size, fine.size);
+    QCOMPARE(test::callCount(m_index, fn), 1);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.last().at(0).toBool(), false);
+    // The focus reads held back in multi view are queued again.
+    QStringList queued = test::queueText(m_fixture.receiver());
+    for (quint32 code : {quint32(WorkerCommandCode::adp_KVR_func_api_GetAFInfo_Start),
+                         quint32(WorkerCommandCode::adp_KVR_func_api_RecInfo_AF_Frame_GetCapability_Start)})
+        QVERIFY(!queued.filter(test::itemText(code, 0, QString())).isEmpty());
+}
+
+void TestLiveViewMode::ignoreEventModeOnNetworkOnly_data()
+{
+    QTest::addColumn<int>("connection");
+    QTest::addColumn<int>("calls");
+
+    QTest::newRow("usb") << 0 << 0;
+    QTest::newRow("network") << int(kConnectionLan) << 1;
+}
+
+void TestLiveViewMode::ignoreEventModeOnNetworkOnly()
+{
+    QFETCH(int, connection);
+    QFETCH(int, calls);
+    DeviceAdapter &a = adapter();
+    a.setConnectionTypeValue(connection);
+    const std::string fn = "SetEventTypeFromCamera";
+    ageModeSwitch();
+    a.setLiveviewMode(true);
+    QCOMPARE(test::callCount(m_index, fn), calls);
+    QCOMPARE(test::callCount(m_other, fn), calls);
+    ageModeSwitch();
+    a.setLiveviewMode(false);
+    QCOMPARE(test::callCount(m_index, fn), 2 * calls);
+    QCOMPARE(test::callCount(m_other, fn), 2 * calls);
+}
+
+void TestLiveViewMode::pagesAndViewPort()
+{
+    DeviceAdapter &a = adapter();
+    LiveViewManager *manager = a.liveViewManager();
+    a.setLiveviewMultiPage(-3);
+    QCOMPARE(a.getLiveviewMultiPage(), 0);
+    a.setLiveviewMultiPage(2);
+    QCOMPARE(a.getLiveviewMultiPage(), 2);
+
+    // Outside multi view the view port is left alone.
+    a.setLiveviewMultiViewPort(true, VIEW_SPLIT_SINGLE, 1);
+    QVERIFY(!a.isLiveviewMultiViewPortEnable());
+    QVERIFY(!manager->IsViewPageEnable());
+
+    DeviceAdapterTestAccess::setMultiviewMode(a, true);
+    a.setLiveviewMultiViewPort(true, -7, -1);
+    QVERIFY(a.isLiveviewMultiViewPortEnable());
+    QVERIFY(manager->IsViewPageEnable());
+    a.setLiveviewMultiPageMode(VIEW_SPLIT_12_NOPAGE);
+    a.setLiveviewMultiViewPort(false, VIEW_SPLIT_4, 3);
+    QVERIFY(!a.isLiveviewMultiViewPortEnable());
+    QVERIFY(!manager->IsViewPageEnable());
+    a.setLiveviewMultiPageMode(VIEW_SPLIT_4);
+    a.setLiveviewMultiViewPort(false, VIEW_SPLIT_12_NOPAGE, 0);
+    QVERIFY(manager->IsViewPageEnable());
+
+    // A page beyond the cameras, and no camera at all: the stored page
+    // comes down to the last one, never below the first.
+    a.setLiveviewMultiPage(9);
+    a.adp_KVR_func_api_Ctrl_LiveView_Start();
+    QCOMPARE(a.getLiveviewMultiPage(), 0);
+    a.removeCameraFromTable(m_uuid);
+    a.removeCameraFromTable(m_otherUuid);
+    a.adp_KVR_func_api_Ctrl_LiveView_Start();
+    QCOMPARE(a.getLiveviewMultiPage(), 0);
+    a.adp_KVR_func_api_Ctrl_LiveView_Stop();
+}
+
+void TestLiveViewMode::singleCameraQuality_data()
+{
+    QTest::addColumn<int>("quality");
+    QTest::addColumn<int>("refusals");
+    QTest::addColumn<int>("calls");
+    QTest::addColumn<bool>("taken");
+
+    QTest::newRow("standard") << int(Utilities::LvImgQ_Std) << 0 << 1 << true;
+    QTest::newRow("taken at the fourth try") << int(Utilities::LvImgQ_Fine) << 3 << 4 << true;
+    QTest::newRow("given up after four") << int(Utilities::LvImgQ_Fine) << 4 << 4 << false;
+    QTest::newRow("negative quality") << -1 << 0 << 0 << false;
+    QTest::newRow("quality beyond the list") << int(Utilities::LvImgQ_Max) << 0 << 0 << false;
+}
+
+// The camera in the tile, not the selected one, and on wireless LAN the
+// quality goes by the compression.
+void TestLiveViewMode::singleCameraQuality()
+{
+    QFETCH(int, quality);
+    QFETCH(int, refusals);
+    QFETCH(int, calls);
+    QFETCH(bool, taken);
+    DeviceAdapter &a = adapter();
+    a.withCameraTable([&](QMap<QString, CameraInfo> &table) { table[m_otherUuid].isWlan = 1; });
+    const std::string fn = "LiveView_Str_Set_Trans_Img";
+    if (refusals > 0)
+        kvrsim::failNext(fn, refusals, 2, 0, m_otherUuid.toStdString());
+    QSignalSpy changed(&a, &DeviceAdapter::imgQualityChanged);
+    a.setLiveviewMultiImgSingleQuality(m_otherUuid, Utilities::LiveViewImageQuality(quality));
+    QCOMPARE(test::callCount(m_other, fn), calls);
+    QCOMPARE(test::callCount(m_index, fn), 0);
+    QCOMPARE(changed.count(), taken ? 1 : 0);
+    if (taken) {
+        QCOMPARE(a.imgQuality(), quality);
+        QCOMPARE(int(streamOf(m_otherUuid).compression), quality == Utilities::LvImgQ_Std ? 64 : 128);
+    }
+}
+
+void TestLiveViewMode::writtenBackValues_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<bool>("announced");
+
+    // The interface's own positions and small-frame rectangles are kept
+    // silently; the white-balance spot, the control items and the aspect
+    // are announced; what the camera's events set is not the interface's.
+    for (const char *name :
+         {"afFrame_pos_pin_X", "afFrame_pos_pin_Y", "mfFrame_pos_X", "mfFrame_pos_Y", "lvMag_pos_X", "lvMag_pos_Y",
+          "afFrame_pos_X", "liveview_size_width", "liveview_size_height", "sFrame_outer_posX", "sFrame_mag_sizeH"})
+        QTest::newRow(name) << QByteArray(name) << QVariant(77) << true << false;
+    QTest::newRow("wbset_pos_X") << QByteArray("wbset_pos_X") << QVariant(-12) << true << true;
+    QTest::newRow("wbset_pos_Y") << QByteArray("wbset_pos_Y") << QVariant(640) << true << true;
+    QTest::newRow("lvcShowLvControlItem") << QByteArray("lvcShowLvControlItem") << QVariant(false) << true << true;
+    QTest::newRow("afFrame_asp_x") << QByteArray("afFrame_asp_x") << QVariant(1.5) << true << true;
+    QTest::newRow("mfa_mode") << QByteArray("mfa_mode") << QVariant(7) << false << false;
+    QTest::newRow("assistType") << QByteArray("assistType") << QVariant(7) << false << false;
+    QTest::newRow("lvShootingStatus") << QByteArray("lvShootingStatus") << QVariant(3) << false << false;
+}
+
+void TestLiveViewMode::writtenBackValues()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QVariant, value);
+    QFETCH(bool, kept);
+    QFETCH(bool, announced);
+    DeviceAdapter &a = adapter();
+    const QMetaObject *meta = a.metaObject();
+    const QMetaProperty property = meta->property(meta->indexOfProperty(name.constData()));
+    QVERIFY(property.isValid() && property.isWritable() && property.hasNotifySignal());
+    QSignalSpy notify(&a, property.notifySignal());
+    QVERIFY(property.write(&a, value));
+    QVERIFY(property.write(&a, value));
+    QCOMPARE(property.read(&a) == value, kept);
+    QCOMPARE(notify.count(), announced ? 1 : 0);
+}
+
+QTEST_MAIN(TestLiveViewMode)
+#include "tst_liveviewmode.moc"
