@@ -1118,6 +1118,20 @@ public:
         HlgShootingType_Max
     };
     Q_ENUM(HlgShootingType)
+    // The picture aspect the camera reports (aspectRatio holds these; the
+    // codes of the camera's aspect list, not the movie pixel aspect of
+    // Utilities::AspectRatio).
+    enum AspectRatio : int {
+        AR_Error = 0,
+        AR_Nomal_4_3 = 1,
+        AR_Film_3_2 = 2,
+        AR_Hdtv_16_9 = 3,
+        AR_Blog_1_1 = 4,
+        AR_Multi_MULTI = 5,
+        AR_65_24 = 10,
+        AR_2_1 = 11
+    };
+    Q_ENUM(AspectRatio)
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_SetupFilesCfgInfo_GetCapability();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PowerSaving_GetCapability();
     // The camera's system frequency cannot be changed from here.

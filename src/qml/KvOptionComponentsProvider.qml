@@ -795,13 +795,13 @@ QtObject {
         { component: optionWithImageButtonComponentForImgQuality, properties: { value: Kv.Utilities.LvImgQ_Low, optionText: qsTr("LvImgQ_Low"), source: "qrc:/images/lv_quality_low.svg", optionOriginalText: qsTr("LvImgQ_Low"), type: "optionWithImage" } }
     ]
     readonly property var aspectRatio: [
-        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.Utilities.AR_Unknown, optionText: qsTr("AR_Error"), source: "qrc:/images/button_placeholder.svg", type: "optionWithImage" } },
-        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.Utilities.AR_4_3, optionText: qsTr("AR_Nomal_4_3"), source: "qrc:/images/4_3.svg", type: "optionWithImage" } },
-        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.Utilities.AR_3_2, optionText: qsTr("AR_Film_3_2"), source: "qrc:/images/3_2.svg", type: "optionWithImage" } },
-        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.Utilities.AR_16_9, optionText: qsTr("AR_Hdtv_16_9"), source: "qrc:/images/16_9.svg", type: "optionWithImage" } },
-        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.Utilities.AR_1_1, optionText: qsTr("AR_Blog_1_1"), source: "qrc:/images/1_1.svg", type: "optionWithImage" } },
-        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.Utilities.AR_65_24, optionText: qsTr("AR_65_24"), source: "qrc:/images/65_24.svg", type: "optionWithImage" } },
-        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.Utilities.AR_2_1, optionText: qsTr("AR_Blog_2_1"), source: "qrc:/images/2_1.svg", type: "optionWithImage" } }
+        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Error, optionText: qsTr("AR_Error"), source: "qrc:/images/button_placeholder.svg", type: "optionWithImage" } },
+        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Nomal_4_3, optionText: qsTr("AR_Nomal_4_3"), source: "qrc:/images/4_3.svg", type: "optionWithImage" } },
+        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Film_3_2, optionText: qsTr("AR_Film_3_2"), source: "qrc:/images/3_2.svg", type: "optionWithImage" } },
+        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Hdtv_16_9, optionText: qsTr("AR_Hdtv_16_9"), source: "qrc:/images/16_9.svg", type: "optionWithImage" } },
+        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Blog_1_1, optionText: qsTr("AR_Blog_1_1"), source: "qrc:/images/1_1.svg", type: "optionWithImage" } },
+        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_65_24, optionText: qsTr("AR_65_24"), source: "qrc:/images/65_24.svg", type: "optionWithImage" } },
+        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_2_1, optionText: qsTr("AR_Blog_2_1"), source: "qrc:/images/2_1.svg", type: "optionWithImage" } }
     ]
     readonly property var flashDimmer: [
         { component: optionWithStyledTextButtonComponent, properties: { value: Kv.Utilities.FlshDim_TTL, optionText: qsTr("FlshDim_TTL"), type: "optionWithStyledText" } },

@@ -48,7 +48,7 @@ TestCase {
             { tag: "imgInfoQualityHeif", n: 9, first: Kv.Utilities.ImgInfoQ_Fine, last: Kv.Utilities.ImgInfoQ_Raw },
             { tag: "recPreviewMode", n: 3, first: Kv.Utilities.RecPreviw_Expousure, last: Kv.Utilities.RecPreviw_Off },
             { tag: "imageQuality", n: 3, first: Kv.Utilities.LvImgQ_Fine, last: Kv.Utilities.LvImgQ_Low },
-            { tag: "aspectRatio", n: 7, first: Kv.Utilities.AR_Unknown, last: Kv.Utilities.AR_2_1 },
+            { tag: "aspectRatio", n: 7, first: Kv.DeviceAdapter.AR_Error, last: Kv.DeviceAdapter.AR_2_1 },
             { tag: "flashDimmer", n: 2, first: Kv.Utilities.FlshDim_TTL, last: Kv.Utilities.FlshDim_Manual },
             { tag: "flashMode", n: 6, first: Kv.Utilities.FlshM_Auto, last: Kv.Utilities.FlshM_Forbid },
             { tag: "flashSync", n: 2, first: Kv.Utilities.FlshS_Front, last: Kv.Utilities.FlshS_Rear },

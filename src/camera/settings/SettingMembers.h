@@ -39,12 +39,12 @@
 #define KAVRO_CAMSET_STORE_Hand(storeOp, type) void storeOp(type value);
 #define KAVRO_CAMSET_STORE_Alias(storeOp, type)
 
-#define KAVRO_CAMSET_SETTER_Q(Name, type) void set##Name(type value);
-#define KAVRO_CAMSET_SETTER_S(Name, type) void set##Name(type value);
-#define KAVRO_CAMSET_SETTER_Qi(Name, type) void set##Name(type value);
-#define KAVRO_CAMSET_SETTER_St(Name, type) void set##Name(type value);
-#define KAVRO_CAMSET_SETTER_StQuiet(Name, type) void set##Name(type value);
-#define KAVRO_CAMSET_SETTER_N(Name, type) void set##Name(type value);
+#define KAVRO_CAMSET_SETTER_Q(Name, type) Q_INVOKABLE void set##Name(type value);
+#define KAVRO_CAMSET_SETTER_S(Name, type) Q_INVOKABLE void set##Name(type value);
+#define KAVRO_CAMSET_SETTER_Qi(Name, type) Q_INVOKABLE void set##Name(type value);
+#define KAVRO_CAMSET_SETTER_St(Name, type) Q_INVOKABLE void set##Name(type value);
+#define KAVRO_CAMSET_SETTER_StQuiet(Name, type) Q_INVOKABLE void set##Name(type value);
+#define KAVRO_CAMSET_SETTER_N(Name, type) Q_INVOKABLE void set##Name(type value);
 
 // clang-format off
 #define KAVRO_CAMSET_CAPABILITY_FLAG(name, enumeration)                                            \
