@@ -1,0 +1,121 @@
+#include "ObjectNaming.h"
+
+#include "SafeFileWriter.h"
+#include "camera/DeviceAdapter.h"
+#include "core/ApplicationData.h"
+#include "core/ApplicationSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstring>
+
+namespace kavrotether {
+
+QString cameraFolder(DeviceAdapter *adapter, QString &uuid, QString *label, QString *serial)
+{
+    ApplicationSettings *settings = ApplicationData::getApplicationSettings();
+    if (!adapter || !settings)
+        return QString();
+    QString serialNo;
+    if (uuid.isEmpty()) {
+        serialNo = adapter->camCurrentSelectedSerialNo();
+        uuid = adapter->camera_list_get_selected_camera_uuid();
+    } else {
+        serialNo = adapter->camera_list_get_camera_serialNo_DisplayList(uuid);
+    }
+    const QString cameraLabel = naming::cameraLabel(adapter->camera_list_get_camera_individual_id(uuid),
+                                                    adapter->camera_list_get_camera_modelName(uuid), serialNo);
+    naming::FolderSettings folderSettings;
+    const int type = settings->storeFolderType();
+    folderSettings.userFolder = type == ApplicationSettings::StoFolderType_User;
+    folderSettings.unknownFolderType = type != ApplicationSettings::StoFolderType_User
+                                       && type != ApplicationSettings::StoFolderType_Default;
+    folderSettings.folderUrl = settings->storeFolderUrl();
+    folderSettings.pictureLocation = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0);
+    folderSettings.dateFolder = settings->storeFolderDate() == ApplicationSettings::StoFolderDate_On;
+    folderSettings.cameraFolder = settings->storeFolderCamera() == ApplicationSettings::StoFolderCamera_On;
+    const QString folder = naming::folderPath(folderSettings, QDate::currentDate(), cameraLabel);
+    // Created on demand, the platform's own folder included; a folder that
+    // cannot be made is no folder.
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return QString();
+    if (label)
+        *label = cameraLabel;
+    if (serial)
+        *serial = serialNo;
+    return folder;
+}
+
+bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile &out)
+{
+    DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
+    ApplicationSettings *settings = ApplicationData::getApplicationSettings();
+    QString label;
+    QString serial;
+    const QString folder = cameraFolder(adapter, uuid, &label, &serial);
+    if (folder.isEmpty() || !naming::formatRule(format))
+        return false;
+
+    naming::NameSettings nameSettings;
+    nameSettings.userNaming = settings->folderNameType() == ApplicationSettings::FolNameType_User;
+    nameSettings.prefix = settings->folderNamePrefix();
+    nameSettings.cameraInName = settings->storeFileNameCamera() == ApplicationSettings::StoFileNameCamera_On
+                                && settings->storeFolderCamera() != ApplicationSettings::StoFolderCamera_On;
+    nameSettings.pcOnly = settings->getStoreLocationTypeFromFile(serial) == ApplicationSettings::StoLocType_Pc;
+
+    naming::NameRequest request;
+    request.format = format;
+    request.newNumber = newNumber;
+    if (!nameSettings.userNaming && !nameSettings.pcOnly) {
+        if (handle != 0) {
+            KVR_STRUCT_PTP_ARRAY_STRING record;
+            std::memset(&record, 0, sizeof record);
+            if (adapter->adp_KVR_func_api_Get_Object_FileName(uint(handle), &record, uuid) == Utilities::Ternary_True)
+                request.cameraName = QString::fromUtf8(record.text, int(qstrnlen(record.text, sizeof record.text)));
+        }
+        Utilities::DriveMode drive = Utilities::DM_Unknown;
+        if (adapter->adp_KVR_func_api_CameraMode_Get_DriveMode(&drive, uuid) == Utilities::Ternary_True)
+            request.driveMode4K6K = drive == Utilities::DM_4K6K;
+    }
+
+    // One thread at a time reads the running number, picks a name and
+    // reserves it, so names are never shared and numbers never go back.
+    std::lock_guard<std::mutex> g(FileNameReservations::lock());
+    request.fileNumber = settings->fileNumber();
+    request.cameraLastNumber = adapter->camera_list_get_objCopyFileNumber(uuid);
+    const auto taken = [&](const QString &name) {
+        return FileNameReservations::isTakenLocked(folder + QLatin1Char('/') + name);
+    };
+    naming::NameChoice choice = naming::chooseName(nameSettings, request, label, taken);
+    if (!choice.ok)
+        return false;
+    if (choice.storeFileNumber)
+        settings->setFileNumber(*choice.storeFileNumber);
+    if (newNumber)
+        adapter->camera_list_set_objCopyFileNumber(uuid, choice.number);
+    out.folder = folder;
+    out.fileName = choice.fileName;
+    out.filePath = folder + QLatin1Char('/') + choice.fileName;
+    out.choice = choice;
+    FileNameReservations::reserveLocked(out.filePath);
+    return true;
+}
+
+bool commitNamed(SafeFileWriter &writer, NamedFile &file)
+{
+    const bool ok = writer.commit([&file] {
+        const auto taken = [&](const QString &name) {
+            return FileNameReservations::isTakenLocked(file.folder + QLatin1Char('/') + name);
+        };
+        file.fileName = naming::nextSubNumberedName(file.choice, taken);
+        file.filePath = file.folder + QLatin1Char('/') + file.fileName;
+        return file.filePath;
+    });
+    file.filePath = writer.path();
+    file.fileName = QFileInfo(file.filePath).fileName();
+    return ok;
+}
+
+} // namespace kavrotether
