@@ -69,6 +69,8 @@ private slots:
     void stateWritesAnnounceNothing();
     void stopInEachCuttingState_data();
     void stopInEachCuttingState();
+    void objectCallsTakeAnyNonZeroAnswer_data();
+    void objectCallsTakeAnyNonZeroAnswer();
 
 private:
     QString folder() const { return m_folder->path(); }
@@ -332,6 +334,32 @@ void TestObjectTransfer::stopInEachCuttingState()
     if (announced != -2)
         QCOMPARE(int(m_copy->cut6K4KState()), announced);
     QCOMPARE(interrupted.count(), state == ObjectCopy::CT6K4K_Start ? 1 : 0);
+}
+
+void TestObjectTransfer::objectCallsTakeAnyNonZeroAnswer_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("selectedByName");
+    QTest::addColumn<bool>("success");
+    QTest::newRow("2 counts as success") << 2 << false << true;
+    QTest::newRow("1, camera named") << 1 << true << true;
+    QTest::newRow("0 fails") << 0 << false << false;
+}
+
+void TestObjectTransfer::objectCallsTakeAnyNonZeroAnswer()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, selectedByName);
+    QFETCH(bool, success);
+    // An empty UUID addresses the selected camera, as its UUID does.
+    const QString uuid = selectedByName ? m_uuid : QString();
+    kvrsim::failNext("Get_Object_DataSize", 1, quint8(answer));
+    quint64 size = 0;
+    QCOMPARE(m_fixture->adp_KVR_func_api_Get_Object_DataSize(1, &size, uuid) == Utilities::Ternary_True, success);
+    kvrsim::failNext("Skip_Object_Transfer", 1, quint8(answer));
+    QCOMPARE(m_fixture->adp_KVR_func_api_Skip_Object_Transfer(1, uuid) == Utilities::Ternary_True, success);
+    QCOMPARE(callCount(m_index, "Get_Object_DataSize"), 1);
+    QCOMPARE(callCount(m_index, "Skip_Object_Transfer"), 1);
 }
 
 QTEST_MAIN(TestObjectTransfer)
