@@ -213,6 +213,68 @@ KVR_API LensState lensState(int index);
 // (handle, KVR_OBJECT_FORMAT_*) in the order they were made.
 KVR_API std::vector<std::pair<uint32_t, uint32_t>> objects(int index);
 
+// ---- objects and 6K/4K frames ----
+// What a camera makes: JPEG stills (EXIF orientation, IFD1 thumbnail), RAW
+// stills (TIFF magic 0x55, JPEG previews in tags 46 and 295), HLG stills
+// (TIFF, Compression 0xC7E8, previews in IFD1 and IFD2), HEIF stills (brand
+// "heix", EXIF block at the start of "mdat" whose preview offsets count from
+// the start of the file) and movies (an MP4 head, then media data). Bytes are
+// made on demand from the offset, so sizes beyond 4 GiB cost no memory. The
+// files of one shot share the camera's file number ("P1000042.JPG" and
+// "P1000042.RW2") and, when there are several, one non-zero association
+// descriptor; the RAW of such a pair has association type 1, every other
+// object 0. With no card ready the stills are named "CARDLESS.JPG",
+// "CARDLESS.RW2", "CARDLESS.HSP" and "CARDLESS.HIF".
+constexpr int64_t NaturalSize = -1;
+struct ObjectInfo
+{
+    uint32_t handle = 0;
+    uint32_t format = 0;
+    uint32_t associationType = 0;
+    uint32_t associationDesc = 0;
+    uint64_t size = 0;
+    std::string fileName;
+    bool skipped = false; // Skip_Object_Transfer was called for it
+};
+KVR_API std::vector<ObjectInfo> objectInfo(int index);
+// Makes an object as a release would, with that size (NaturalSize: the
+// format's own), announced like one unless `announce` is false; its handle,
+// 0 when there is no such camera.
+KVR_API uint32_t addObject(int index, uint32_t format, int64_t size = NaturalSize, bool announce = true);
+// The next `count` objects of that format take this size; count < 0: every
+// later one. A size below the format's own cuts its bytes short; a larger
+// one pads the picture data (never memory). NaturalSize with count < 0
+// forgets a standing size.
+KVR_API void setObjectSize(int index, uint32_t format, int64_t size, int count = 1);
+// The next objects take these camera file names, one each, whatever they
+// are ("../x", "/tmp/x", "a/b", names longer than the name record: those
+// fill all its 256 bytes before the terminating zero).
+KVR_API void setNextObjectNames(int index, const std::vector<std::string> &names);
+// The next read (Get_Object, Get_Partial_Object, Get_Partial_ObjectEx) that
+// covers that byte offset of any object fails once with KVR_ERR_TIMEOUT;
+// a negative offset clears it.
+KVR_API void failObjectReadAt(int index, int64_t offset);
+// The camera is lost (KVR_EVENT_CAMERA_LOST) when a read reaches that offset;
+// the read fails with KVR_ERR_NO_DEVICE. A negative offset clears it.
+KVR_API void loseCameraAtOffset(int index, int64_t offset);
+// The bytes a read of that range returns (what the camera would hand out),
+// for checks; empty when the range is not inside the object.
+KVR_API std::vector<uint8_t> objectBytes(int index, uint32_t handle, uint64_t offset, uint32_t length);
+
+// 6K/4K cutting: a burst of `frames` ready to cut (KVR_EVENT_4K6K_READY with
+// the frame count). Rec_Ctrl_4K6K start (refused with no burst ready)
+// announces one KVR_EVENT_FRAME_DATA per frame, with the frame number 1, 2,
+// ... as parameter; 4k6k_Cutting_Get_StreamFrame_data hands out the frames
+// in that order (a JPEG showing the camera's name and the frame number) and,
+// after the last, the camera announces KVR_EVENT_4K6K_CUT_STOP. Stop drops
+// the frames not yet read and announces KVR_EVENT_4K6K_CUT_STOP; cancel drops
+// the burst.
+KVR_API void offerCut(int index, uint32_t frames);
+// The next frame reports this size word while copying only what fits in the
+// caller's buffer (a camera that overstates its frame).
+KVR_API void setNextFrameSize(int index, uint32_t size);
+// ---- end objects and 6K/4K frames ----
+
 // Waits until every queued callback has been delivered and none runs.
 KVR_API void flush();
 

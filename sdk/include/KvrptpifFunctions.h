@@ -345,8 +345,22 @@
 // - Get_LiveView_data: on entry *jpegSize is the buffer's capacity; *err is
 //   0 with a frame, KVR_ERR_BUSY while the camera is busy. A size word set to
 //   0 on return means that part carries nothing this time.
-// - Object calls address the object by the handle of KVR_EVENT_OBJECT_ADDED.
-// - 4k6k_Cutting_Get_StreamFrame_data: on entry *size is the buffer's capacity.
+// - Object calls address the object by the handle of KVR_EVENT_OBJECT_ADDED
+//   (or KVR_EVENT_OBJECT_REQ_TRANSFER); an unknown handle or a null output
+//   fails with KVR_ERR_INVALID_PARAM. Get_Object_FileName writes the name's
+//   length (at most 255) and its UTF-8 text, at most 256 bytes and a zero.
+// - Get_Object copies the whole object; it fails with KVR_ERR_BUFFER_TOO_SMALL
+//   when bufferSize is below the object's size (objects of 4 GiB and more
+//   need partial reads). Get_Partial_Object and Get_Partial_ObjectEx copy
+//   `length` bytes from `offset`; a range that does not lie inside the object
+//   fails with KVR_ERR_INVALID_PARAM and copies nothing. Skip_Object_Transfer
+//   tells the camera the computer does not take the object.
+// - 4k6k_Cutting_Get_StreamFrame_data: on entry *size is the buffer's
+//   capacity; on return the frame's byte count. A frame larger than the
+//   capacity fails with KVR_ERR_BUFFER_TOO_SMALL, its size in *size, and stays
+//   next; with no frame to read it fails with KVR_ERR_NO_DATA.
+//   4k6k_Cutting_GetNumOfFrames: the frame count of the burst being offered
+//   or cut.
 // - SetupFilesConfigSetting_Get_Data fills data up to capacity and sets
 //   length; Set_Data sends length bytes.
 // clang-format off

@@ -1,4 +1,4 @@
-// Remote control, live view and objects, and the names of
+// Remote control, live view, the release effects that make objects, and the names of
 // the application's own wrappers.
 #include "sim.h"
 
@@ -53,16 +53,6 @@ const Family &family(const std::string &function)
     return none;
 }
 
-bool cardReady(const Status &s)
-{
-    const size_t n = std::min<size_t>(s.cardCount, 16);
-    for (size_t i = 0; i < n; ++i) {
-        if (s.cards[i] == 1)
-            return true;
-    }
-    return false;
-}
-
 void changeStatus(Camera &camera, uint16_t cameraStatus)
 {
     if (camera.status.cameraStatus == cameraStatus)
@@ -96,16 +86,17 @@ std::vector<uint32_t> stillFormats(const Camera &camera)
 // A new object on the card, announced as the camera does.
 void addObject(Camera &camera, uint32_t format)
 {
-    const uint32_t handle = camera.nextObject++;
-    camera.objects.emplace_back(handle, format);
-    postCameraEvent(camera, KVR_EVENT_OBJECT_ADDED, handle);
+    makeObject(camera, format);
 }
 
 void takeStills(Camera &camera, int shots)
 {
     for (int i = 0; i < shots; ++i) {
-        for (uint32_t format : stillFormats(camera))
+        const std::vector<uint32_t> formats = stillFormats(camera);
+        beginShot(camera, formats.size());
+        for (uint32_t format : formats)
             addObject(camera, format);
+        endShot(camera);
     }
     // The camera reports its recording state once the pictures are written.
     postCameraEvent(camera, KVR_EVENT_REC_INFO, 0);
@@ -235,6 +226,8 @@ uint8_t command(Call &call, const char *function, const Record *ctrl)
             || ctrl->params[1] > 999))
         return call.fail(KVR_ERR_INVALID_PARAM);
     applyMagnification(camera, ctrl->code, ctrl->params, ctrl->paramCount);
+    if (!cutControl(camera, ctrl->code))
+        return call.fail(KVR_ERR_REFUSED);
     if (ctrl->code == KVR_CMD_MENU_START)
         changeStatus(camera, KVR_CAMERA_STATUS_MENU);
     else if (ctrl->code == KVR_CMD_MENU_END && camera.status.cameraStatus == KVR_CAMERA_STATUS_MENU)
@@ -314,8 +307,8 @@ uint8_t KVR_func_api_Ctrl_LiveView_Stop(const char *uuid, uint32_t *err)
 }
 
 // ---------------------------------------------------------------------------
-// Live-view frames, objects and 6K/4K frames: not offered by this library
-// yet; each call checks its camera and fails cleanly.
+// Live-view frames: not offered by this library yet; the call checks its
+// camera and fails cleanly. Objects and 6K/4K frames are in objects.cpp.
 // ---------------------------------------------------------------------------
 uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histogram, uint32_t *histogramSize,
                                        KVR_STRUCT_LIVEVIEW_INFO_POSTURE *posture, uint32_t *postureSize,
@@ -333,51 +326,6 @@ uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histog
     KVR_CALL(uuid, err);
     return call.fail(KVR_ERR_NOT_SUPPORTED);
 }
-
-// clang-format off
-#define KVR_DEFINE_NO_OBJECT(fn, params, unused) \
-    uint8_t KVR_func_api_##fn params \
-    { \
-        unused; \
-        KVR_CALL(uuid, err); \
-        return call.fail(KVR_ERR_NO_DATA); \
-    }
-// clang-format on
-KVR_DEFINE_NO_OBJECT(Get_Object_FormatType, (uint32_t handle, uint32_t *format, const char *uuid, uint32_t *err),
-                     (void)handle;
-                     (void)format)
-KVR_DEFINE_NO_OBJECT(Get_Object_AssociatType, (uint32_t handle, uint32_t *type, const char *uuid, uint32_t *err),
-                     (void)handle;
-                     (void)type)
-KVR_DEFINE_NO_OBJECT(Get_Object_AssociatDesc, (uint32_t handle, uint32_t *desc, const char *uuid, uint32_t *err),
-                     (void)handle;
-                     (void)desc)
-KVR_DEFINE_NO_OBJECT(Get_Object_DataSize, (uint32_t handle, uint64_t *size, const char *uuid, uint32_t *err),
-                     (void)handle;
-                     (void)size)
-KVR_DEFINE_NO_OBJECT(Get_Object_FileName,
-                     (uint32_t handle, KVR_STRUCT_PTP_ARRAY_STRING *name, const char *uuid, uint32_t *err),
-                     (void)handle;
-                     (void)name)
-KVR_DEFINE_NO_OBJECT(Get_Object, (uint32_t handle, uint8_t *buffer, uint32_t size, const char *uuid, uint32_t *err),
-                     (void)handle;
-                     (void)buffer; (void)size)
-KVR_DEFINE_NO_OBJECT(Get_Partial_Object,
-                     (uint32_t handle, uint8_t *buffer, uint32_t offset, uint32_t length, const char *uuid,
-                      uint32_t *err),
-                     (void)handle;
-                     (void)buffer; (void)offset; (void)length)
-KVR_DEFINE_NO_OBJECT(Get_Partial_ObjectEx,
-                     (uint32_t handle, uint8_t *buffer, uint64_t offset, uint32_t length, const char *uuid,
-                      uint32_t *err),
-                     (void)handle;
-                     (void)buffer; (void)offset; (void)length)
-KVR_DEFINE_NO_OBJECT(Skip_Object_Transfer, (uint32_t handle, const char *uuid, uint32_t *err), (void)handle)
-KVR_DEFINE_NO_OBJECT(4k6k_Cutting_GetNumOfFrames, (uint32_t * frames, const char *uuid, uint32_t *err), (void)frames)
-KVR_DEFINE_NO_OBJECT(4k6k_Cutting_Get_StreamFrame_data,
-                     (uint8_t * buffer, uint32_t *size, const char *uuid, uint32_t *err), (void)buffer;
-                     (void)size)
-#undef KVR_DEFINE_NO_OBJECT
 
 // The application's own wrapper names: exported, inactive.
 // clang-format off

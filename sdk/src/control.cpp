@@ -678,13 +678,6 @@ LensState lensState(int index)
     return c ? c->lens : LensState();
 }
 
-std::vector<std::pair<uint32_t, uint32_t>> objects(int index)
-{
-    std::lock_guard<std::recursive_mutex> g(lib().state);
-    Camera *c = find(index);
-    return c ? c->objects : std::vector<std::pair<uint32_t, uint32_t>>();
-}
-
 void flush()
 {
     // Deliveries may queue further deliveries on the other thread; repeat

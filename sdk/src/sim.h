@@ -163,6 +163,72 @@ struct Status : kvrsim::StatusValues
     std::vector<std::pair<uint32_t, uint32_t>> errors; // (date-time word, code), newest first
 };
 
+// ---- objects and 6K/4K frames (objects.cpp) ----
+struct Camera;
+
+// A card is in and ready (remote releases and recordings need one).
+inline bool cardReady(const Status &s)
+{
+    const size_t n = s.cardCount < 16 ? s.cardCount : 16;
+    for (size_t i = 0; i < n; ++i) {
+        if (s.cards[i] == 1)
+            return true;
+    }
+    return false;
+}
+
+class ObjectBytes; // an object's bytes, made on demand and shared with reads that run unlocked
+
+struct SimObject
+{
+    uint32_t handle = 0;
+    uint32_t format = 0;
+    uint32_t associationType = 0;
+    uint32_t associationDesc = 0;
+    std::string fileName;
+    std::shared_ptr<ObjectBytes> bytes;
+    bool skipped = false;
+};
+
+// How the camera names and sizes what it makes next, and the faults it
+// injects into reads.
+struct ObjectState
+{
+    uint32_t nextFileNumber = 1000001; // P1000001.JPG
+    uint32_t nextAssociation = 1;      // descriptors of multi-file shots
+    uint32_t shotCounter = 0;          // varies the orientation
+    // The shot being written: its files share a number and a descriptor.
+    bool inShot = false;
+    uint32_t shotNumber = 0;
+    uint32_t shotDesc = 0;
+    std::map<uint32_t, std::deque<int64_t>> sizes; // by format: sizes of the next objects
+    std::map<uint32_t, int64_t> standingSizes;     // by format: size of every later object
+    std::deque<std::string> names;                 // names of the next objects
+    int64_t failReadAt = -1;                       // a read covering this offset fails once
+    int64_t loseAt = -1;                           // a read covering this offset loses the camera
+};
+
+struct CutState
+{
+    uint32_t offered = 0; // frames of the burst waiting to be cut (0: none)
+    bool cutting = false;
+    std::deque<uint32_t> pending; // frame numbers not yet read
+    int64_t nextFrameSize = -1;   // the size word the next frame reports
+};
+
+// The release effects' entry: a new object on the card, announced as the
+// camera does (KVR_EVENT_OBJECT_ADDED, and for stills the transfer request).
+// size < 0: the format's natural size. Returns the handle.
+uint32_t makeObject(Camera &camera, uint32_t format, int64_t size = -1, bool announce = true);
+// The files of one shot share a number and, when more than one, a descriptor.
+void beginShot(Camera &camera, size_t files);
+void endShot(Camera &camera);
+// A 6K/4K burst ready to be cut (KVR_EVENT_4K6K_READY with the frame count).
+void offerCut(Camera &camera, uint32_t frames);
+// The cutting commands; false when the camera refuses the code now.
+bool cutControl(Camera &camera, uint32_t code);
+// ---- end objects and 6K/4K frames ----
+
 struct Camera
 {
     int index = 0;
@@ -192,10 +258,14 @@ struct Camera
     std::vector<std::string> callLog;
     std::vector<kvrsim::ControlCall> controlLog;
     kvrsim::LensState lens;
-    int lensDrive = 0;                                  // the focus drive running (0 stop)
-    bool burst4K = false;                               // a 6K/4K burst or pre-capture runs
-    uint32_t nextObject = 1;                            // handles start at 1
-    std::vector<std::pair<uint32_t, uint32_t>> objects; // (handle, format)
+    int lensDrive = 0;    // the focus drive running (0 stop)
+    bool burst4K = false; // a 6K/4K burst or pre-capture runs
+    // ---- objects and 6K/4K frames (objects.cpp) ----
+    uint32_t nextObject = 1; // handles start at 1
+    std::vector<SimObject> objects;
+    ObjectState objectState;
+    CutState cut;
+    // ---- end objects and 6K/4K frames ----
     std::set<uint32_t> suppressedEvents;
     std::map<uint32_t, uint32_t> eventTags; // last parameter per event code
     KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{0x07800438u, 0, 0};
