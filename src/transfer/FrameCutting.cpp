@@ -89,7 +89,7 @@ void Cut6K4KWorkers::start6K4K()
         // other, and used up before the camera is asked; a refusal gives it
         // back only when nobody took a later one meanwhile.
         std::lock_guard<std::mutex> g(FileNameReservations::lock());
-        previousNumber = settings->fileNumber();
+        previousNumber = runningNumber::currentLocked(settings);
         base = naming::frameBaseName(settings->folderNamePrefix(), label, cameraInName, previousNumber);
         const auto taken = [&](const QString &name) {
             return FileNameReservations::isTakenLocked(folder + QLatin1Char('/') + name);
@@ -101,13 +101,14 @@ void Cut6K4KWorkers::start6K4K()
         m_copy.setCut6K4KDataDirPath(folder);
         m_copy.setCut6K4KDataBaseName(base.baseName);
         m_copy.setCut6K4KDataStartNum(*start);
-        settings->setFileNumber(base.storeFileNumber);
+        runningNumber::setLocked(base.storeFileNumber);
     }
-    if (sendControl(adapter, kStartCutting) == Utilities::Ternary_True)
-        return;
-    std::lock_guard<std::mutex> g(FileNameReservations::lock());
-    if (settings->fileNumber() == base.storeFileNumber)
-        settings->setFileNumber(previousNumber);
+    if (sendControl(adapter, kStartCutting) != Utilities::Ternary_True) {
+        std::lock_guard<std::mutex> g(FileNameReservations::lock());
+        if (runningNumber::currentLocked(settings) == base.storeFileNumber)
+            runningNumber::setLocked(previousNumber);
+    }
+    runningNumber::persist(settings);
 }
 
 void Cut6K4KWorkers::frame()

@@ -80,8 +80,9 @@ void ObjectAdd::saveMovie(quint32 handle)
         failed(QString(), QStringLiteral("the camera did not tell the movie's format"));
         return;
     }
+    runningNumber::PersistAtEnd persist;
     NamedFile file;
-    if (!nameObject(format, int(handle), false, QString(), file)) {
+    if (!nameObject(format, int(handle), false, QString(), file, false)) {
         failed(QString(), QStringLiteral("no folder or name for a movie"));
         return;
     }

@@ -10,8 +10,87 @@
 #include <QStandardPaths>
 
 #include <cstring>
+#include <optional>
 
 namespace kavrotether {
+
+namespace runningNumber {
+
+namespace {
+
+// Guarded by FileNameReservations::lock().
+struct State
+{
+    std::optional<int> value;   // the number naming uses
+    std::optional<int> stored;  // the settings' number when last read or written
+    std::optional<int> writing; // the number a write in progress stores
+    bool dirty = false;
+};
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+// One write at a time, so writes reach the file in the order of the values.
+std::mutex &persistLock()
+{
+    static std::mutex m;
+    return m;
+}
+
+} // namespace
+
+int currentLocked(ApplicationSettings *settings)
+{
+    State &s = state();
+    const int stored = settings->fileNumber();
+    const bool changedElsewhere = stored != s.stored && stored != s.writing;
+    if (!s.value || changedElsewhere) {
+        s.value = stored;
+        s.stored = stored;
+        s.dirty = false;
+    }
+    return *s.value;
+}
+
+void setLocked(int value)
+{
+    State &s = state();
+    if (s.value == value)
+        return;
+    s.value = value;
+    s.dirty = true;
+}
+
+void persist(ApplicationSettings *settings)
+{
+    if (!settings)
+        return;
+    std::lock_guard<std::mutex> order(persistLock());
+    int value = 0;
+    {
+        std::lock_guard<std::mutex> g(FileNameReservations::lock());
+        State &s = state();
+        if (!s.dirty || !s.value)
+            return;
+        value = *s.value;
+        s.writing = value;
+        s.dirty = false;
+    }
+    settings->setFileNumber(value);
+    std::lock_guard<std::mutex> g(FileNameReservations::lock());
+    state().stored = value;
+    state().writing.reset();
+}
+
+PersistAtEnd::~PersistAtEnd()
+{
+    persist(ApplicationData::getApplicationSettings());
+}
+
+} // namespace runningNumber
 
 QString cameraFolder(DeviceAdapter *adapter, QString &uuid, QString *label, QString *serial)
 {
@@ -48,7 +127,7 @@ QString cameraFolder(DeviceAdapter *adapter, QString &uuid, QString *label, QStr
     return folder;
 }
 
-bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile &out)
+bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile &out, bool persistNow)
 {
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
     ApplicationSettings *settings = ApplicationData::getApplicationSettings();
@@ -82,8 +161,8 @@ bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile
 
     // One thread at a time reads the running number, picks a name and
     // reserves it, so names are never shared and numbers never go back.
-    std::lock_guard<std::mutex> g(FileNameReservations::lock());
-    request.fileNumber = settings->fileNumber();
+    std::unique_lock<std::mutex> g(FileNameReservations::lock());
+    request.fileNumber = runningNumber::currentLocked(settings);
     request.cameraLastNumber = adapter->camera_list_get_objCopyFileNumber(uuid);
     const auto taken = [&](const QString &name) {
         return FileNameReservations::isTakenLocked(folder + QLatin1Char('/') + name);
@@ -92,7 +171,7 @@ bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile
     if (!choice.ok)
         return false;
     if (choice.storeFileNumber)
-        settings->setFileNumber(*choice.storeFileNumber);
+        runningNumber::setLocked(*choice.storeFileNumber);
     if (newNumber)
         adapter->camera_list_set_objCopyFileNumber(uuid, choice.number);
     out.folder = folder;
@@ -100,6 +179,9 @@ bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile
     out.filePath = folder + QLatin1Char('/') + choice.fileName;
     out.choice = choice;
     FileNameReservations::reserveLocked(out.filePath);
+    g.unlock();
+    if (persistNow)
+        runningNumber::persist(settings);
     return true;
 }
 

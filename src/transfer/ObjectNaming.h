@@ -6,8 +6,30 @@
 
 namespace kavrotether {
 
+class ApplicationSettings;
 class DeviceAdapter;
 class SafeFileWriter;
+
+// The running file number as the naming threads share it. Writing it to the
+// settings file takes milliseconds (the file is synced), so it is kept here
+// and written after the picture is out, one write at a time and always the
+// latest value, so the stored number never goes back. A change made
+// elsewhere (the preferences) is taken over on the next read.
+namespace runningNumber {
+// With FileNameReservations::lock() held.
+int currentLocked(ApplicationSettings *settings);
+void setLocked(int value);
+// Without the naming lock: stores the latest number when it changed.
+void persist(ApplicationSettings *settings);
+// Persists when the scope ends, whichever way the save ended.
+struct PersistAtEnd
+{
+    PersistAtEnd() = default;
+    PersistAtEnd(const PersistAtEnd &) = delete;
+    PersistAtEnd &operator=(const PersistAtEnd &) = delete;
+    ~PersistAtEnd();
+};
+} // namespace runningNumber
 
 // A name chosen for one object, reserved until its writer finishes.
 struct NamedFile
@@ -23,8 +45,10 @@ struct NamedFile
 // uuid: the selected camera, whose UUID is filled in.
 QString cameraFolder(DeviceAdapter *adapter, QString &uuid, QString *label = nullptr, QString *serial = nullptr);
 
-// Names an object (ObjectCopy::makeFileName) and reserves the name.
-bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile &out);
+// Names an object (ObjectCopy::makeFileName) and reserves the name. With
+// persistNow false the caller stores the running number (persist) once its
+// file is out.
+bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile &out, bool persistNow = true);
 
 // Moves a finished file into place under its name, or under the next free
 // sub-number when another program took the name meanwhile.

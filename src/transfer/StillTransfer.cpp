@@ -67,8 +67,10 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     uint desc = 0;
     if (!isTrue(adapter->adp_KVR_func_api_Get_Object_AssociatDesc(handle, &desc, uuid)))
         return;
+    // The running number is stored once the picture is out.
+    runningNumber::PersistAtEnd persist;
     NamedFile file;
-    if (!nameObject(naming::FormatJpeg, int(handle), takesNewNumber(format, desc, false, uuid), uuid, file)) {
+    if (!nameObject(naming::FormatJpeg, int(handle), takesNewNumber(format, desc, false, uuid), uuid, file, false)) {
         m_copy.reportFailure(QString(), QStringLiteral("no folder or name for a picture"));
         return;
     }
@@ -146,9 +148,10 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
     Utilities::ImgInfoQuality quality = Utilities::ImgInfoQ_Unknown;
     if (kind == Kind::Raw)
         adapter->adp_KVR_func_api_ImageInfo_Get_ImageQuality(&quality, uuid);
+    runningNumber::PersistAtEnd persist;
     NamedFile file;
     const bool newNumber = takesNewNumber(format, desc, quality == Utilities::ImgInfoQ_Raw, uuid);
-    if (!nameObject(format, int(handle), newNumber, uuid, file)) {
+    if (!nameObject(format, int(handle), newNumber, uuid, file, false)) {
         m_copy.reportFailure(QString(), QStringLiteral("no folder or name for a picture"));
         return;
     }
