@@ -236,6 +236,7 @@ struct ObjectInfo
     std::string fileName;
     bool skipped = false; // Skip_Object_Transfer was called for it
 };
+// (Learning a natural size makes the object's bytes once.)
 KVR_API std::vector<ObjectInfo> objectInfo(int index);
 // Makes an object as a release would, with that size (NaturalSize: the
 // format's own), announced like one unless `announce` is false; its handle,

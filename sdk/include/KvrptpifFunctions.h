@@ -353,8 +353,10 @@
 //   when bufferSize is below the object's size (objects of 4 GiB and more
 //   need partial reads). Get_Partial_Object and Get_Partial_ObjectEx copy
 //   `length` bytes from `offset`; a range that does not lie inside the object
-//   fails with KVR_ERR_INVALID_PARAM and copies nothing. Skip_Object_Transfer
-//   tells the camera the computer does not take the object.
+//   fails with KVR_ERR_INVALID_PARAM and copies nothing. The bytes are copied
+//   without holding the library, so other cameras' calls go on meanwhile.
+//   Skip_Object_Transfer tells the camera the computer does not take the
+//   object.
 // - 4k6k_Cutting_Get_StreamFrame_data: on entry *size is the buffer's
 //   capacity; on return the frame's byte count. A frame larger than the
 //   capacity fails with KVR_ERR_BUFFER_TOO_SMALL, its size in *size, and stays

@@ -178,12 +178,13 @@ struct Rgb
             }
         }
     }
-    // A line of text centred on row y, as large as fits `widthShare` of the width.
-    void write(const std::string &t, int y, double widthShare)
+    // A line of text centred on row y, as large as fits `widthShare` of the
+    // width and `maxScale`; returns the scale taken.
+    int write(const std::string &t, int y, double widthShare, int maxScale)
     {
         if (t.empty())
-            return;
-        const int scale = std::max(1, std::min(int(w * widthShare) / int(t.size() * 6), h / 10));
+            return maxScale;
+        const int scale = std::max(1, std::min({int(w * widthShare) / int(t.size() * 6), h / 10, maxScale}));
         int x = (w - int(t.size()) * 6 * scale) / 2;
         for (char c : t) {
             if (const uint8_t *g = glyph(c)) {
@@ -197,6 +198,7 @@ struct Rgb
             }
             x += 6 * scale;
         }
+        return scale;
     }
 };
 
@@ -219,8 +221,8 @@ std::vector<uint8_t> encodeScene(int w, int h, const std::string &title, const s
     img.fill(0, h - border, w, h, 20, 20, 20);
     img.fill(0, 0, border, h, 20, 20, 20);
     img.fill(w - border, 0, w, h, 20, 20, 20);
-    img.write(title, h / 3, 0.8);
-    img.write(subtitle, h * 2 / 3, 0.5);
+    const int scale = img.write(title, h / 3, 0.8, h);
+    img.write(subtitle, h * 2 / 3, 0.5, scale);
 
     std::vector<uint8_t> out;
     tjhandle tj = tjInitCompress();
@@ -969,11 +971,10 @@ SimObject *findObject(Camera &camera, uint32_t handle)
 // Checks the read range and the injected faults; on success the bytes to
 // read from, with the library unlocked so that other cameras go on.
 std::shared_ptr<ObjectBytes> beginRead(Call &call, uint32_t handle, const uint8_t *buffer, uint64_t offset,
-                                       uint32_t length, bool whole, uint8_t &result)
+                                       uint32_t length, bool whole)
 {
     Camera &camera = *call.camera();
     SimObject *object = findObject(camera, handle);
-    result = 0;
     if (!object || (!buffer && length > 0)) {
         call.fail(KVR_ERR_INVALID_PARAM);
         return nullptr;
@@ -1006,14 +1007,12 @@ std::shared_ptr<ObjectBytes> beginRead(Call &call, uint32_t handle, const uint8_
         call.fail(KVR_ERR_TIMEOUT);
         return nullptr;
     }
-    result = 1;
     return bytes;
 }
 
 uint8_t readObject(Call &call, uint32_t handle, uint8_t *buffer, uint64_t offset, uint32_t length, bool whole)
 {
-    uint8_t result = 0;
-    std::shared_ptr<ObjectBytes> bytes = beginRead(call, handle, buffer, offset, length, whole, result);
+    std::shared_ptr<ObjectBytes> bytes = beginRead(call, handle, buffer, offset, length, whole);
     if (!bytes)
         return 0;
     const uint32_t n = whole ? uint32_t(bytes->size()) : length;

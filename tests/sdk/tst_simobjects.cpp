@@ -458,7 +458,9 @@ private slots:
                                        << QStringList{"Orientation", "Thumbnail Image", "Image Width"};
         QTest::newRow("exiftool raw") << "exiftool" << KVR_OBJECT_FORMAT_RAW << QStringList{"Orientation"};
         QTest::newRow("exiftool mp4") << "exiftool" << KVR_OBJECT_FORMAT_MOVIE2 << QStringList{"Image Width"};
-        QTest::newRow("heif-info") << "heif-info" << KVR_OBJECT_FORMAT_HEIF << QStringList{"image: 64x64"};
+        QTest::newRow("heif-info") << "heif-info" << KVR_OBJECT_FORMAT_HEIF << QStringList{"image: 64x64", "heix"};
+        // Decoding finds the coded picture behind the EXIF block.
+        QTest::newRow("heif-convert") << "heif-convert" << KVR_OBJECT_FORMAT_HEIF << QStringList{"Written to"};
     }
     void independentTools()
     {
@@ -473,7 +475,7 @@ private slots:
         const QString path = save(readAll(handle, m_uuid), QString::number(format) + ".bin");
         QVERIFY(!path.isEmpty());
         QProcess p;
-        p.start(program, {path});
+        p.start(program, tool == "heif-convert" ? QStringList{path, path + ".png"} : QStringList{path});
         QVERIFY(p.waitForFinished(30000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
         QCOMPARE(p.exitCode(), 0);
