@@ -94,6 +94,7 @@ private slots:
     void movieStopBetweenChunks();
     void movieStartTwice();
     void movieFailureIsAnnounced();
+    void shutdownMidMovieLeavesNothing();
     void cutting_data();
     void cutting();
     void refusedCutKeepsTheNumber();
@@ -627,6 +628,20 @@ void TestObjectTransfer::movieFailureIsAnnounced()
     QCOMPARE(entries(folder()), QStringList());
     QVERIFY(m_copy->objectAddDataSizeProgress() < 1.0);
     kvrsim::failObjectReadAt(m_index, -1);
+}
+
+void TestObjectTransfer::shutdownMidMovieLeavesNothing()
+{
+    const quint32 handle = addObject(5, qint64(3ull * ObjectCopy::kChunkSize));
+    kvrsim::delayNext("Get_Partial_ObjectEx", 3, 300);
+    QSignalSpy progress(m_copy.get(), &ObjectCopy::objectAddOffsetSizeChanged);
+    m_copy->setMovieHandle(handle);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Start);
+    QTRY_COMPARE(progress.count(), 1);
+    // Joined on return: nothing half-written is left behind.
+    m_copy->stopWorkers();
+    QCOMPARE(entries(folder()), QStringList());
+    QVERIFY(callCount(m_index, "Get_Partial_ObjectEx") < 3);
 }
 
 void TestObjectTransfer::cutting_data()
