@@ -80,8 +80,7 @@ void Cut6K4KWorkers::start6K4K()
         m_copy.reportFailure(QString(), QStringLiteral("no folder for the cut frames"));
         return;
     }
-    const bool cameraInName = settings->storeFileNameCamera() == ApplicationSettings::StoFileNameCamera_On
-                              && settings->storeFolderCamera() != ApplicationSettings::StoFolderCamera_On;
+    const StoragePreferences preferences = storagePreferences(settings);
     naming::FrameBase base;
     int previousNumber = 0;
     {
@@ -90,7 +89,7 @@ void Cut6K4KWorkers::start6K4K()
         // back only when nobody took a later one meanwhile.
         std::lock_guard<std::mutex> g(FileNameReservations::lock());
         previousNumber = runningNumber::currentLocked(settings);
-        base = naming::frameBaseName(settings->folderNamePrefix(), label, cameraInName, previousNumber);
+        base = naming::frameBaseName(preferences.prefix, label, preferences.cameraInName, previousNumber);
         const auto taken = [&](const QString &name) {
             return FileNameReservations::isTakenLocked(folder + QLatin1Char('/') + name);
         };

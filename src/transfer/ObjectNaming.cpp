@@ -6,11 +6,15 @@
 #include "core/ApplicationSettings.h"
 
 #include <QDir>
+#include <QList>
+#include <QPointer>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstring>
 #include <optional>
+#include <atomic>
+#include <mutex>
 
 namespace kavrotether {
 
@@ -92,6 +96,64 @@ PersistAtEnd::~PersistAtEnd()
 
 } // namespace runningNumber
 
+namespace {
+
+struct PreferenceCache
+{
+    std::mutex lock;
+    QPointer<ApplicationSettings> owner;
+    ApplicationSettings *ownerAddress = nullptr;
+    QList<QMetaObject::Connection> connections;
+    std::atomic<bool> stale{true};
+    StoragePreferences values;
+};
+
+PreferenceCache &preferenceCache()
+{
+    static PreferenceCache cache;
+    return cache;
+}
+
+} // namespace
+
+StoragePreferences storagePreferences(ApplicationSettings *settings)
+{
+    PreferenceCache &cache = preferenceCache();
+    std::lock_guard<std::mutex> g(cache.lock);
+    if (cache.owner.isNull() || cache.ownerAddress != settings) {
+        for (const QMetaObject::Connection &connection : std::as_const(cache.connections))
+            QObject::disconnect(connection);
+        cache.connections.clear();
+        cache.owner = settings;
+        cache.ownerAddress = settings;
+        // Direct connections: the mark is set on the thread that changes a
+        // preference, before the change returns.
+        const auto mark = [&cache] { cache.stale.store(true); };
+        cache.connections << QObject::connect(settings, &ApplicationSettings::storeFolderTypeChanged, mark)
+                          << QObject::connect(settings, &ApplicationSettings::storeFolderUrlChanged, mark)
+                          << QObject::connect(settings, &ApplicationSettings::storeFolderDateChanged, mark)
+                          << QObject::connect(settings, &ApplicationSettings::storeFolderCameraChanged, mark)
+                          << QObject::connect(settings, &ApplicationSettings::folderNameTypeChanged, mark)
+                          << QObject::connect(settings, &ApplicationSettings::folderNamePrefixChanged, mark)
+                          << QObject::connect(settings, &ApplicationSettings::storeFileNameCameraChanged, mark);
+        cache.stale.store(true);
+    }
+    // Cleared before reading, so a change while reading is read again next
+    // time.
+    if (cache.stale.exchange(false)) {
+        StoragePreferences &v = cache.values;
+        v.folderType = settings->storeFolderType();
+        v.folderUrl = settings->storeFolderUrl();
+        v.dateFolder = settings->storeFolderDate() == ApplicationSettings::StoFolderDate_On;
+        v.cameraFolder = settings->storeFolderCamera() == ApplicationSettings::StoFolderCamera_On;
+        v.userNaming = settings->folderNameType() == ApplicationSettings::FolNameType_User;
+        v.prefix = settings->folderNamePrefix();
+        v.cameraInName = settings->storeFileNameCamera() == ApplicationSettings::StoFileNameCamera_On
+                         && !v.cameraFolder;
+    }
+    return cache.values;
+}
+
 QString cameraFolder(DeviceAdapter *adapter, QString &uuid, QString *label, QString *serial)
 {
     ApplicationSettings *settings = ApplicationData::getApplicationSettings();
@@ -106,15 +168,17 @@ QString cameraFolder(DeviceAdapter *adapter, QString &uuid, QString *label, QStr
     }
     const QString cameraLabel = naming::cameraLabel(adapter->camera_list_get_camera_individual_id(uuid),
                                                     adapter->camera_list_get_camera_modelName(uuid), serialNo);
+    const StoragePreferences preferences = storagePreferences(settings);
     naming::FolderSettings folderSettings;
-    const int type = settings->storeFolderType();
+    const int type = preferences.folderType;
     folderSettings.userFolder = type == ApplicationSettings::StoFolderType_User;
     folderSettings.unknownFolderType = type != ApplicationSettings::StoFolderType_User
                                        && type != ApplicationSettings::StoFolderType_Default;
-    folderSettings.folderUrl = settings->storeFolderUrl();
-    folderSettings.pictureLocation = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0);
-    folderSettings.dateFolder = settings->storeFolderDate() == ApplicationSettings::StoFolderDate_On;
-    folderSettings.cameraFolder = settings->storeFolderCamera() == ApplicationSettings::StoFolderCamera_On;
+    folderSettings.folderUrl = preferences.folderUrl;
+    if (type == ApplicationSettings::StoFolderType_Default)
+        folderSettings.pictureLocation = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0);
+    folderSettings.dateFolder = preferences.dateFolder;
+    folderSettings.cameraFolder = preferences.cameraFolder;
     const QString folder = naming::folderPath(folderSettings, QDate::currentDate(), cameraLabel);
     // Created on demand, the platform's own folder included; a folder that
     // cannot be made is no folder.
@@ -137,11 +201,11 @@ bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile
     if (folder.isEmpty() || !naming::formatRule(format))
         return false;
 
+    const StoragePreferences preferences = storagePreferences(settings);
     naming::NameSettings nameSettings;
-    nameSettings.userNaming = settings->folderNameType() == ApplicationSettings::FolNameType_User;
-    nameSettings.prefix = settings->folderNamePrefix();
-    nameSettings.cameraInName = settings->storeFileNameCamera() == ApplicationSettings::StoFileNameCamera_On
-                                && settings->storeFolderCamera() != ApplicationSettings::StoFolderCamera_On;
+    nameSettings.userNaming = preferences.userNaming;
+    nameSettings.prefix = preferences.prefix;
+    nameSettings.cameraInName = preferences.cameraInName;
     nameSettings.pcOnly = settings->getStoreLocationTypeFromFile(serial) == ApplicationSettings::StoLocType_Pc;
 
     naming::NameRequest request;

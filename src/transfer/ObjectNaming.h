@@ -31,6 +31,21 @@ struct PersistAtEnd
 };
 } // namespace runningNumber
 
+// The storage and naming preferences as naming reads them: read once and
+// kept until the settings announce a change, so a picture does not pay a
+// settings-file lookup per preference.
+struct StoragePreferences
+{
+    int folderType = 0;
+    QString folderUrl;
+    bool dateFolder = false;
+    bool cameraFolder = false;
+    bool userNaming = false;
+    QString prefix;
+    bool cameraInName = false; // label in names, without a camera folder
+};
+StoragePreferences storagePreferences(ApplicationSettings *settings);
+
 // A name chosen for one object, reserved until its writer finishes.
 struct NamedFile
 {
