@@ -91,7 +91,10 @@ bool SafeFileWriter::open()
     const QFileInfo info(m_finalPath);
     // A dot name in the same folder: the final move stays on one file system
     // and viewers skip the file while it grows.
-    m_tempPath = (info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part-XXXXXX")).toLocal8Bit();
+    // The final name, shortened, keeps the temporary name within the file
+    // system's limit whatever the final one's length.
+    m_tempPath =
+        (info.path() + QStringLiteral("/.") + info.fileName().left(64) + QStringLiteral(".part-XXXXXX")).toLocal8Bit();
     m_fd = ::mkostemp(m_tempPath.data(), O_CLOEXEC);
     if (m_fd < 0) {
         fail(QStringLiteral("cannot create %1").arg(m_finalPath), errno);

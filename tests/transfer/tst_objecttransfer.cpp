@@ -92,6 +92,7 @@ private slots:
     void pairingInBothOrders();
     void twoMoviesOfferedApart();
     void movieStopBetweenChunks();
+    void movieStopDuringLastChunk();
     void movieStartTwice();
     void movieFailureIsAnnounced();
     void shutdownMidMovieLeavesNothing();
@@ -602,6 +603,21 @@ void TestObjectTransfer::movieStopBetweenChunks()
     QTRY_COMPARE(entries(folder()), QStringList());
     QVERIFY(callCount(m_index, "Get_Partial_ObjectEx") <= 2);
     QVERIFY(m_copy->objectAddDataSizeProgress() < 1.0);
+}
+
+void TestObjectTransfer::movieStopDuringLastChunk()
+{
+    const quint32 handle = addObject(5, 1 << 20);
+    kvrsim::delayNext("Get_Partial_ObjectEx", 1, 300);
+    m_copy->setMovieHandle(handle);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Start);
+    // The temporary file is there while the one chunk is read.
+    QTRY_COMPARE(entries(folder()).size(), 1);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Stop);
+    // Every byte arrives, yet the stopped copy leaves nothing.
+    QTRY_COMPARE(entries(folder()), QStringList());
+    QCOMPARE(callCount(m_index, "Get_Partial_ObjectEx"), 1);
+    QCOMPARE(m_copy->objectAddOffsetSize(), 0ul);
 }
 
 void TestObjectTransfer::movieStartTwice()
