@@ -99,6 +99,8 @@ private slots:
     void cutting_data();
     void cutting();
     void refusedCutKeepsTheNumber();
+    // Last: the other camera does not come back.
+    void cameraLostMidTransferLeavesNothing();
 
 private:
     QString folder() const { return m_folder->path(); }
@@ -771,6 +773,28 @@ void TestObjectTransfer::pairingInBothOrders()
     QCOMPARE(m_appSettings->fileNumber(), 3);
     // The JPEG of a pair is the preview, never its RAW.
     QCOMPARE(m_fixture->pcSavedFilePath(), folder() + "/IMG_0003.jpg");
+}
+
+void TestObjectTransfer::cameraLostMidTransferLeavesNothing()
+{
+    QStringList uuids;
+    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
+    uuids.removeAll(m_uuid);
+    QVERIFY(!uuids.isEmpty());
+    const QString other = uuids.first();
+    int otherIndex = -1;
+    for (int index : kvrsim::cameras())
+        if (QString::fromStdString(kvrsim::uuidOf(index)) == other)
+            otherIndex = index;
+    QVERIFY(otherIndex >= 0);
+    kvrsim::turnDial(otherIndex, "fileTarget", 1);
+    kvrsim::turnDial(otherIndex, "imgInfoQuality", 4);
+    const quint32 handle = kvrsim::addObject(otherIndex, 2, qint64(ObjectCopy::kChunkSize) + (8 << 20), false);
+    kvrsim::loseCameraAtOffset(otherIndex, qint64(ObjectCopy::kChunkSize) + 100);
+    QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
+    m_copy->startObjectReqTransfer(int(handle), other);
+    QCOMPARE(entries(folder()), QStringList());
+    QCOMPARE(failed.count(), 1);
 }
 
 QTEST_MAIN(TestObjectTransfer)
