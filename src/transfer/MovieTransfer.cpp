@@ -96,8 +96,9 @@ void ObjectAdd::saveMovie(quint32 handle)
         return;
     }
     const QString uuid = adapter->camera_list_get_selected_camera_uuid();
+    ChunkBuffer buffer;
     const StreamOutcome outcome = streamObject(
-        {adapter, uuid, handle, size, true}, writer, [this] { return interrupted(); },
+        {adapter, uuid, handle, size, true}, writer, buffer, [this] { return interrupted(); },
         [this, size](quint64 offset) {
             // The window's stop may come while a chunk is read: that chunk
             // is the last, and the partial file goes.

@@ -10,11 +10,22 @@
 
 namespace kavrotether {
 
-StreamOutcome streamObject(const ObjectSource &source, SafeFileWriter &writer, const std::function<bool()> &interrupted,
+uchar *ChunkBuffer::reserve(quint64 size)
+{
+    const quint64 wanted = std::min<quint64>(size, ObjectCopy::kChunkSize);
+    if (wanted > m_size) {
+        m_data.reset();
+        m_data.reset(new uchar[wanted]);
+        m_size = wanted;
+    }
+    return m_data.get();
+}
+
+StreamOutcome streamObject(const ObjectSource &source, SafeFileWriter &writer, ChunkBuffer &chunkBuffer,
+                           const std::function<bool()> &interrupted,
                            const std::function<bool(quint64 offset)> &afterChunk)
 {
-    const quint64 bufferSize = std::min<quint64>(source.size, ObjectCopy::kChunkSize);
-    std::unique_ptr<uchar[]> buffer(bufferSize ? new uchar[bufferSize] : nullptr);
+    uchar *buffer = chunkBuffer.reserve(source.size);
     quint64 offset = 0;
     while (offset < source.size) {
         if (interrupted && interrupted())
@@ -22,12 +33,12 @@ StreamOutcome streamObject(const ObjectSource &source, SafeFileWriter &writer, c
         const auto length = quint32(std::min<quint64>(ObjectCopy::kChunkSize, source.size - offset));
         const bool wide = source.wideOffsets || offset + length > std::numeric_limits<quint32>::max();
         const Utilities::Ternary read = wide ? source.adapter->adp_KVR_func_api_Get_Partial_ObjectEx(
-                                            source.handle, buffer.get(), offset, length, source.uuid)
+                                            source.handle, buffer, offset, length, source.uuid)
                                              : source.adapter->adp_KVR_func_api_Get_Partial_Object(
-                                                 source.handle, buffer.get(), quint32(offset), length, source.uuid);
+                                                 source.handle, buffer, quint32(offset), length, source.uuid);
         if (read != Utilities::Ternary_True)
             return StreamOutcome::ReadFailed;
-        if (!writer.write(buffer.get(), length))
+        if (!writer.write(buffer, length))
             return StreamOutcome::WriteFailed;
         offset += length;
         if (afterChunk && !afterChunk(offset))

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace kavrotether {
 
@@ -21,11 +22,25 @@ struct ObjectSource
     bool wideOffsets = false;
 };
 
+// The buffer of one copy: at most one chunk, whatever size a camera
+// claims.
+class ChunkBuffer
+{
+public:
+    // Room for min(size, chunk) bytes.
+    uchar *reserve(quint64 size);
+
+private:
+    std::unique_ptr<uchar[]> m_data;
+    quint64 m_size = 0;
+};
+
 // Streams an object from its camera into the writer in chunks of at most
-// ObjectCopy::kChunkSize through one buffer no larger than a chunk,
-// whatever size the camera claims. interrupted() is asked before each chunk;
-// afterChunk(offset) after each, and false ends the copy as interrupted.
-StreamOutcome streamObject(const ObjectSource &source, SafeFileWriter &writer, const std::function<bool()> &interrupted,
+// ObjectCopy::kChunkSize through the buffer. interrupted() is asked before
+// each chunk; afterChunk(offset) after each, and false ends the copy as
+// interrupted.
+StreamOutcome streamObject(const ObjectSource &source, SafeFileWriter &writer, ChunkBuffer &buffer,
+                           const std::function<bool()> &interrupted,
                            const std::function<bool(quint64 offset)> &afterChunk = {});
 
 } // namespace kavrotether

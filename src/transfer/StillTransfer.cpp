@@ -81,19 +81,20 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     }
     bool ok = true;
     QString reason;
+    ChunkBuffer buffer;
     if (size > ObjectCopy::kChunkSize) {
         // A camera's size is not trusted with one allocation: large stills
         // take the chunked path.
-        const StreamOutcome outcome = streamObject({adapter, uuid, handle, size, false}, writer, {});
+        const StreamOutcome outcome = streamObject({adapter, uuid, handle, size, false}, writer, buffer, {});
         ok = outcome == StreamOutcome::Done;
         if (outcome == StreamOutcome::ReadFailed)
             reason = QStringLiteral("the camera did not deliver the picture");
     } else if (size > 0) {
-        std::unique_ptr<uchar[]> buffer(new uchar[size]);
-        ok = isTrue(adapter->adp_KVR_func_api_Get_Object(handle, buffer.get(), uint(size), uuid));
+        uchar *data = buffer.reserve(size);
+        ok = isTrue(adapter->adp_KVR_func_api_Get_Object(handle, data, uint(size), uuid));
         if (!ok)
             reason = QStringLiteral("the camera did not deliver the picture");
-        ok = ok && writer.write(buffer.get(), qint64(size));
+        ok = ok && writer.write(data, qint64(size));
     }
     if (!ok || !commitNamed(writer, file)) {
         writer.abort();
@@ -160,7 +161,8 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
         m_copy.reportFailure(file.filePath, writer.errorString());
         return;
     }
-    const StreamOutcome outcome = streamObject({adapter, uuid, handle, size, false}, writer,
+    ChunkBuffer buffer;
+    const StreamOutcome outcome = streamObject({adapter, uuid, handle, size, false}, writer, buffer,
                                                [this] { return interrupted(); });
     if (outcome != StreamOutcome::Done || !commitNamed(writer, file)) {
         writer.abort();
