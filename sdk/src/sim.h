@@ -163,6 +163,8 @@ struct Status : kvrsim::StatusValues
     std::vector<std::pair<uint32_t, uint32_t>> errors; // (date-time word, code), newest first
 };
 
+struct LiveViewRing; // liveview.cpp
+
 struct Camera
 {
     int index = 0;
@@ -198,7 +200,7 @@ struct Camera
     std::vector<std::pair<uint32_t, uint32_t>> objects; // (handle, format)
     std::set<uint32_t> suppressedEvents;
     std::map<uint32_t, uint32_t> eventTags; // last parameter per event code
-    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{0x07800438u, 0, 0};
+    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{(640u << 16) | 480u, 0, 0};
     // The assist views' magnification in tenths (records.cpp), and how many
     // AF-information records the camera has handed out: the scene it
     // describes moves on with each.
@@ -212,6 +214,16 @@ struct Camera
     // one is found again by the next search.
     kvrsim::FirmwareOutcome firmwareOutcome = kvrsim::FirmwareOutcome::Success;
     bool restarting = false;
+    // ---- live view (liveview.cpp) ----
+    // The frames of the running live view, encoded once when it started and
+    // kept for the next start at the same size; how many frames were handed
+    // out since; injected faults still to come.
+    std::shared_ptr<const LiveViewRing> liveViewRing;
+    uint64_t liveViewFrame = 0;
+    int liveViewBusy = 0;
+    int liveViewCorrupt = 0;
+    int liveViewOversized = 0;
+    // ---- end live view ----
 };
 
 // A magnification command (pinpoint, MF assist, live-view magnifier): moves
