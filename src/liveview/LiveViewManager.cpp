@@ -20,6 +20,7 @@ constexpr quint32 kPostureSize = sizeof(KVR_STRUCT_LIVEVIEW_INFO_POSTURE);
 constexpr quint32 kLevelSize = sizeof(KVR_STRUCT_LIVEVIEW_INFO_LEVEL);
 constexpr int kCycleMs = 30;
 constexpr int kBusyRepollMs = 1;
+constexpr int kHandOverGapMs = 15;
 constexpr int kCommandGapMs = 200;
 constexpr int kPerCameraSettleMs = 200;
 constexpr QRgb kTileGrey = 0xff808080; // Qt::darkGray
@@ -57,11 +58,19 @@ void fillRect(QImage &canvas, const QRect &r, QRgb colour)
     }
 }
 
-// Draws the frame at (left, top) and greys the rest of the tile.
-void paintFrame(QImage &canvas, const QRect &tile, const QImage &frame, int left, int top)
+// Draws the frame scaled (nearest pixel) to `size` at (left, top) and greys
+// the rest of the tile.
+void paintFrame(QImage &canvas, const QRect &tile, const QImage &frame, const QSize &size, int left, int top)
 {
-    const QRect picture = QRect(QPoint(left, top), frame.size()).intersected(tile).intersected(canvas.rect());
+    const QRect picture = QRect(QPoint(left, top), size).intersected(tile).intersected(canvas.rect());
     const QRect t = tile.intersected(canvas.rect());
+    const bool same = frame.size() == size;
+    std::vector<int> columns;
+    if (!same) {
+        columns.resize(size_t(picture.width()));
+        for (int x = 0; x < picture.width(); ++x)
+            columns[size_t(x)] = int(qint64(x + picture.left() - left) * frame.width() / size.width());
+    }
     for (int y = t.top(); y <= t.bottom(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(canvas.scanLine(y));
         if (y < picture.top() || y > picture.bottom()) {
@@ -69,10 +78,29 @@ void paintFrame(QImage &canvas, const QRect &tile, const QImage &frame, int left
             continue;
         }
         std::fill(line + t.left(), line + picture.left(), kTileGrey);
-        const auto *src = reinterpret_cast<const QRgb *>(frame.constScanLine(y - top)) + (picture.left() - left);
-        std::memcpy(line + picture.left(), src, size_t(picture.width()) * sizeof(QRgb));
+        const int sy = same ? y - top : int(qint64(y - top) * frame.height() / size.height());
+        const auto *src = reinterpret_cast<const QRgb *>(frame.constScanLine(sy));
+        QRgb *dst = line + picture.left();
+        if (same) {
+            std::memcpy(dst, src + (picture.left() - left), size_t(picture.width()) * sizeof(QRgb));
+        } else {
+            for (int x = 0; x < picture.width(); ++x)
+                dst[x] = src[columns[size_t(x)]];
+        }
         std::fill(line + picture.right() + 1, line + t.left() + t.width(), kTileGrey);
     }
+}
+
+// The size the JPEG decoder gives cheaply (a DCT scale of 1/1 .. 1/8) that
+// still covers `wanted`.
+QSize decodeSize(const QSize &full, const QSize &wanted)
+{
+    for (int d : {8, 4, 2}) {
+        const QSize s((full.width() + d - 1) / d, (full.height() + d - 1) / d);
+        if (s.width() >= wanted.width() && s.height() >= wanted.height())
+            return s;
+    }
+    return full;
 }
 
 QRectF fractionsOf(const QRect &painted, const QSize &canvas)
@@ -123,6 +151,7 @@ QRect LiveViewManager::tileRect(const Layout &layout, int i)
 LiveViewManager::LiveViewManager(QObject *parent) : QObject(parent), m_canvas(1280, 960, QImage::Format_ARGB32)
 {
     m_canvas.fill(0);
+    m_clock.start();
     for (auto &t : m_fetchThreads)
         t = std::make_unique<WorkerThread>(QStringLiteral("liveview-fetch"));
     // One command thread for the manager's life: a command queued while the
@@ -658,14 +687,14 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
             const QSize scaled = full.scaled(tile.rect.size(), Qt::KeepAspectRatio);
             if (scaled.isEmpty())
                 continue;
-            // Decoding at the tile's size lets the decoder skip most of the work.
-            if (scaled != full)
-                reader.setScaledSize(scaled);
+            // Decoding near the tile's size lets the decoder skip most of the
+            // work; the rest is a fast scale while painting.
+            const QSize decoded = decodeSize(full, scaled);
+            if (decoded != full)
+                reader.setScaledSize(decoded);
             QImage frame = reader.read();
             if (frame.isNull())
                 continue;
-            if (frame.size() != scaled)
-                frame = frame.scaled(scaled, Qt::IgnoreAspectRatio, Qt::FastTransformation);
             if (frame.format() != QImage::Format_RGB32 && frame.format() != QImage::Format_ARGB32)
                 frame = frame.convertToFormat(QImage::Format_RGB32);
             lastOk = true;
@@ -674,7 +703,7 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
             QSize canvasSize;
             {
                 QMutexLocker g(&m_canvasLock);
-                paintFrame(m_canvas, tile.rect, frame, left, top);
+                paintFrame(m_canvas, tile.rect, frame, scaled, left, top);
                 canvasSize = m_canvas.size();
             }
             const QRect painted(left, top, scaled.width(), scaled.height());
@@ -695,7 +724,10 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
             }
             offerSelectedPaintSize(fractions);
         }
-        if (adapter) {
+        // The output shows at most ~30 pictures a second: with several fetch
+        // threads, a canvas handed over moments ago by another one is not
+        // copied again.
+        if (adapter && handOverDue()) {
             QMutexLocker g(&m_canvasLock);
             if (layout != 0)
                 adapter->SetPaintOffset(0, 0, 1, 1);
@@ -708,6 +740,17 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
         if (spent < kCycleMs && run.waitForStop(std::chrono::milliseconds(busy ? kBusyRepollMs : kCycleMs - spent)))
             break;
     }
+}
+
+bool LiveViewManager::handOverDue()
+{
+    const qint64 now = m_clock.elapsed();
+    qint64 last = m_lastHandOverMs.load();
+    while (now - last >= kHandOverGapMs) {
+        if (m_lastHandOverMs.compare_exchange_weak(last, now))
+            return true;
+    }
+    return false;
 }
 
 void LiveViewManager::setPaintSize(const QByteArray &uuid, const QRect &painted)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMutex>
 #include <QObject>
@@ -189,6 +190,7 @@ private:
     // First and one-past-last camera-list index of the shown page (list lock held).
     std::pair<int, int> shownRange(int perPageOfLayout) const;
     bool aborted() const { return m_abort.load(); }
+    bool handOverDue();
 
     // Start lock: the adapter and the selected camera.
     mutable QRecursiveMutex m_startLock;
@@ -235,6 +237,8 @@ private:
     std::atomic<bool> m_working{false};
     std::atomic<bool> m_abort{false};
     std::atomic<int> m_layoutId{0};
+    QElapsedTimer m_clock;
+    std::atomic<qint64> m_lastHandOverMs{-1000};
 
     WorkerThread m_commandThread{QStringLiteral("liveview-commands")};
     std::array<std::unique_ptr<WorkerThread>, 4> m_fetchThreads;
