@@ -357,17 +357,27 @@ private slots:
     }
 
     // ---- frames of the simulated cameras ----
+    void singleCameraCanvasTakesTheFrameSize_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::newRow("640 x 480") << QSize(640, 480);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+    }
     void singleCameraCanvasTakesTheFrameSize()
     {
+        QFETCH(QSize, frame);
         Rig rig(1);
         QVERIFY(rig.ok);
+        const KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transfer{(uint32_t(frame.width()) << 16) | uint32_t(frame.height()), 0,
+                                                         0};
+        QCOMPARE(KVR_func_api_LiveView_Str_Set_Trans_Img(transfer, rig.params[0].uuid.constData(), nullptr), 1);
         QSignalSpy offsets(&rig.adapter, &VideoAdapter::paintSizeChanged);
         rig.start(rig.params);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.manager.canvasCopy().size(), QSize(640, 480), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.manager.canvasCopy().size(), frame, kWaitMs);
         QTRY_COMPARE_WITH_TIMEOUT(rig.manager.selectedPaintSize(), QRectF(0, 0, 1, 1), kWaitMs);
         QCOMPARE(rig.manager.layoutId(), 0);
         // The frame reaches the sink at its own size.
-        QTRY_COMPARE_WITH_TIMEOUT(rig.sink.videoFrame().size(), QSize(640, 480), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.sink.videoFrame().size(), frame, kWaitMs);
         QVERIFY(!offsets.isEmpty());
         QCOMPARE(offsets.last().at(2).toDouble(), 1.0);
     }
