@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImageReader>
-#include <QMutexLocker>
 
 #include <algorithm>
 #include <cstring>
@@ -203,19 +202,19 @@ void LiveViewManager::setPitch(short value)
 
 bool LiveViewManager::IsViewPageEnable() const
 {
-    QMutexLocker g(&m_listLock);
+    std::lock_guard<std::recursive_mutex> g(m_listLock);
     return m_pageMode;
 }
 
 void LiveViewManager::SetVideoAdapter(VideoAdapter *adapter)
 {
-    QMutexLocker g(&m_startLock);
+    std::lock_guard<std::recursive_mutex> g(m_startLock);
     m_videoAdapter = adapter;
 }
 
 void LiveViewManager::SetCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode)
 {
-    QMutexLocker g(&m_listLock);
+    std::lock_guard<std::recursive_mutex> g(m_listLock);
     m_cameras = cameras;
     m_pageMode = !cameras.empty() && mode != VIEW_SPLIT_12_NOPAGE;
     m_splitMode = m_pageMode ? mode : VIEW_SPLIT_SINGLE;
@@ -225,7 +224,7 @@ void LiveViewManager::SetCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &
 void LiveViewManager::UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode)
 {
     {
-        QMutexLocker g(&m_listLock);
+        std::lock_guard<std::recursive_mutex> g(m_listLock);
         m_previousCameras = m_cameras;
         m_cameras = cameras;
         m_pageMode = mode != VIEW_SPLIT_12_NOPAGE;
@@ -240,12 +239,12 @@ void LiveViewManager::SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camer
 {
     bool shown = false;
     {
-        QMutexLocker g(&m_listLock);
+        std::lock_guard<std::recursive_mutex> g(m_listLock);
         for (const auto &c : m_cameras)
             shown = shown || c.uuid == camera.uuid;
     }
     {
-        QMutexLocker g(&m_startLock);
+        std::lock_guard<std::recursive_mutex> g(m_startLock);
         m_selected = camera;
     }
     if (!shown)
@@ -260,7 +259,7 @@ void LiveViewManager::SetSelectedPaintSize(double x, double y, double w, double 
 void LiveViewManager::offerSelectedPaintSize(const QRectF &fractions)
 {
     {
-        QMutexLocker g(&m_startLock);
+        std::lock_guard<std::recursive_mutex> g(m_startLock);
         if (m_selectedPaint == fractions)
             return;
         m_selectedPaint = fractions;
@@ -272,7 +271,7 @@ void LiveViewManager::offerSelectedPaintSize(const QRectF &fractions)
 void LiveViewManager::clearSelectedPaintSize()
 {
     {
-        QMutexLocker g(&m_startLock);
+        std::lock_guard<std::recursive_mutex> g(m_startLock);
         if (m_selectedPaint == QRectF())
             return;
         m_selectedPaint = QRectF();
@@ -282,7 +281,7 @@ void LiveViewManager::clearSelectedPaintSize()
 
 QRectF LiveViewManager::selectedPaintSize() const
 {
-    QMutexLocker g(&m_startLock);
+    std::lock_guard<std::recursive_mutex> g(m_startLock);
     return m_selectedPaint;
 }
 
@@ -290,7 +289,7 @@ void LiveViewManager::StartLiveAsync()
 {
     LiveViewStatus status;
     {
-        QMutexLocker g(&m_listLock);
+        std::lock_guard<std::recursive_mutex> g(m_listLock);
         status = m_cameras.empty() ? VIS_Pause : VIS_Start;
     }
     m_status.store(status);
@@ -301,7 +300,7 @@ void LiveViewManager::StartLiveAsync()
 void LiveViewManager::StopLiveAsync()
 {
     {
-        QMutexLocker g(&m_listLock);
+        std::lock_guard<std::recursive_mutex> g(m_listLock);
         m_stopCameras = m_cameras;
     }
     m_status.store(VIS_Stop);
@@ -442,7 +441,7 @@ void LiveViewManager::startLive(bool camerasRunning)
     std::array<std::vector<Tile>, 4> groups;
     std::vector<_MULTIVIEW_DEVICE_PARAM> all;
     {
-        QMutexLocker g(&m_listLock);
+        std::lock_guard<std::recursive_mutex> g(m_listLock);
         layout = layoutFor(m_pageMode, m_splitMode, int(m_cameras.size()));
         const auto [first, last] = shownRange(Get1PageMaxDevNum(layout.id));
         for (int i = 0; first + i < last; ++i) {
@@ -463,12 +462,12 @@ void LiveViewManager::startLive(bool camerasRunning)
 
     VideoAdapter *adapter;
     {
-        QMutexLocker g(&m_startLock);
+        std::lock_guard<std::recursive_mutex> g(m_startLock);
         adapter = m_videoAdapter;
     }
     bool handed = false;
     {
-        QMutexLocker g(&m_canvasLock);
+        std::lock_guard<std::mutex> g(m_canvasLock);
         m_canvas = QImage(layout.canvas, QImage::Format_ARGB32);
         m_canvas.fill(all.empty() ? kBlack : kTileGrey);
         handed = adapter
@@ -485,7 +484,7 @@ void LiveViewManager::startLive(bool camerasRunning)
             } else {
                 std::this_thread::sleep_for(std::chrono::milliseconds(kCycleMs));
             }
-            QMutexLocker g(&m_canvasLock);
+            std::lock_guard<std::mutex> g(m_canvasLock);
             handed = adapter->SetImage(m_canvas.constBits(), int(m_canvas.sizeInBytes()), m_canvas.width(),
                                        m_canvas.height(), int(m_canvas.bytesPerLine()), m_canvas.format());
         }
@@ -520,7 +519,7 @@ void LiveViewManager::stopLive(bool everyRunningCamera)
             cameras.push_back(p);
         }
     } else {
-        QMutexLocker g(&m_listLock);
+        std::lock_guard<std::recursive_mutex> g(m_listLock);
         cameras = m_stopCameras;
     }
     perCameraCommand(cameras, false);
@@ -537,7 +536,7 @@ void LiveViewManager::updateCamera()
     std::vector<_MULTIVIEW_DEVICE_PARAM> toStart;
     std::vector<_MULTIVIEW_DEVICE_PARAM> toStop;
     {
-        QMutexLocker g(&m_listLock);
+        std::lock_guard<std::recursive_mutex> g(m_listLock);
         const auto find = [](const std::vector<_MULTIVIEW_DEVICE_PARAM> &list, const QByteArray &uuid) {
             const auto it = std::find_if(list.begin(), list.end(), [&](const auto &c) { return c.uuid == uuid; });
             return it == list.end() ? nullptr : &*it;
@@ -561,7 +560,7 @@ void LiveViewManager::updateCamera()
 void LiveViewManager::viewPage(const QueuedCommand &command)
 {
     {
-        QMutexLocker g(&m_listLock);
+        std::lock_guard<std::recursive_mutex> g(m_listLock);
         m_pageMode = command.enable;
         m_splitMode = command.mode;
         m_pageIndex = command.page;
@@ -621,7 +620,7 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
         VideoAdapter *adapter;
         QByteArray selected;
         {
-            QMutexLocker g(&m_startLock);
+            std::lock_guard<std::recursive_mutex> g(m_startLock);
             adapter = m_videoAdapter;
             selected = m_selected.uuid;
         }
@@ -635,7 +634,7 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
                                    tile.rect.y() + (tile.rect.height() - side) / 2, side, side);
                 QSize canvasSize;
                 {
-                    QMutexLocker g(&m_canvasLock);
+                    std::lock_guard<std::mutex> g(m_canvasLock);
                     fillRect(m_canvas, tile.rect, kTileGrey);
                     fillRect(m_canvas, square, kBlack);
                     canvasSize = m_canvas.size();
@@ -679,7 +678,7 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
                 const QSize target = full.boundedTo(QSize(kMaxCanvasSide, kMaxCanvasSide));
                 if (target != tile.rect.size()) {
                     tile.rect = QRect(QPoint(0, 0), target);
-                    QMutexLocker g(&m_canvasLock);
+                    std::lock_guard<std::mutex> g(m_canvasLock);
                     m_canvas = QImage(target, QImage::Format_ARGB32);
                     m_canvas.fill(kTileGrey);
                 }
@@ -702,7 +701,7 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
             const int top = tile.rect.y() + (tile.rect.height() - scaled.height()) / 2;
             QSize canvasSize;
             {
-                QMutexLocker g(&m_canvasLock);
+                std::lock_guard<std::mutex> g(m_canvasLock);
                 paintFrame(m_canvas, tile.rect, frame, scaled, left, top);
                 canvasSize = m_canvas.size();
             }
@@ -712,7 +711,7 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
             if (!isSelected)
                 continue;
             {
-                QMutexLocker g(&m_histogramLock);
+                std::lock_guard<std::mutex> g(m_histogramLock);
                 m_histogram = histogram;
                 m_histogramSize = histogramSize;
             }
@@ -728,7 +727,7 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
         // threads, a canvas handed over moments ago by another one is not
         // copied again.
         if (adapter && handOverDue()) {
-            QMutexLocker g(&m_canvasLock);
+            std::lock_guard<std::mutex> g(m_canvasLock);
             if (layout != 0)
                 adapter->SetPaintOffset(0, 0, 1, 1);
             else if (lastOk)
@@ -755,7 +754,7 @@ bool LiveViewManager::handOverDue()
 
 void LiveViewManager::setPaintSize(const QByteArray &uuid, const QRect &painted)
 {
-    QMutexLocker g(&m_listLock);
+    std::lock_guard<std::recursive_mutex> g(m_listLock);
     for (auto &c : m_cameras) {
         if (c.uuid != uuid)
             continue;
@@ -768,7 +767,7 @@ void LiveViewManager::setPaintSize(const QByteArray &uuid, const QRect &painted)
 
 std::vector<QRect> LiveViewManager::paintedRects() const
 {
-    QMutexLocker g(&m_listLock);
+    std::lock_guard<std::recursive_mutex> g(m_listLock);
     std::vector<QRect> result;
     for (const auto &c : m_cameras)
         result.emplace_back(int(c.x), int(c.y), int(c.w), int(c.h));
@@ -777,7 +776,7 @@ std::vector<QRect> LiveViewManager::paintedRects() const
 
 int LiveViewManager::hitTest(int x, int y, bool listIndex) const
 {
-    QMutexLocker g(&m_listLock);
+    std::lock_guard<std::recursive_mutex> g(m_listLock);
     const Layout layout = layoutFor(m_pageMode, m_splitMode, int(m_cameras.size()));
     const auto [first, last] = shownRange(Get1PageMaxDevNum(layout.id));
     for (int i = first; i < last; ++i) {
@@ -801,7 +800,7 @@ int LiveViewManager::getCameraListIndex(int x, int y) const
 
 QString LiveViewManager::getCameraListUUID(int listIndex) const
 {
-    QMutexLocker g(&m_listLock);
+    std::lock_guard<std::recursive_mutex> g(m_listLock);
     if (listIndex < 0 || size_t(listIndex) >= m_cameras.size())
         return {};
     return QString::fromUtf8(m_cameras[size_t(listIndex)].uuid);
@@ -811,13 +810,13 @@ void LiveViewManager::GetSelectedDevHistgram(_tag_KVR_STRUCT_LIVEVIEW_INFO_HISTG
 {
     if (!out)
         return;
-    QMutexLocker g(&m_histogramLock);
+    std::lock_guard<std::mutex> g(m_histogramLock);
     *out = m_histogram;
 }
 
 QImage LiveViewManager::canvasCopy() const
 {
-    QMutexLocker g(&m_canvasLock);
+    std::lock_guard<std::mutex> g(m_canvasLock);
     return m_canvas.copy();
 }
 

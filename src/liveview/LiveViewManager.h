@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QMutex>
 #include <QObject>
-#include <QRecursiveMutex>
 #include <QRect>
 #include <QRectF>
 #include <QString>
@@ -13,6 +12,7 @@
 #include <atomic>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <map>
 #include <vector>
 
@@ -193,13 +193,13 @@ private:
     bool handOverDue();
 
     // Start lock: the adapter and the selected camera.
-    mutable QRecursiveMutex m_startLock;
+    mutable std::recursive_mutex m_startLock;
     VideoAdapter *m_videoAdapter = nullptr;
     _MULTIVIEW_DEVICE_PARAM m_selected;
     QRectF m_selectedPaint;
 
     // Camera-list lock: the lists, the page settings and painted rectangles.
-    mutable QRecursiveMutex m_listLock;
+    mutable std::recursive_mutex m_listLock;
     std::vector<_MULTIVIEW_DEVICE_PARAM> m_cameras;
     std::vector<_MULTIVIEW_DEVICE_PARAM> m_previousCameras;
     std::vector<_MULTIVIEW_DEVICE_PARAM> m_stopCameras;
@@ -208,10 +208,10 @@ private:
     int m_pageIndex = 0;
 
     // Canvas lock: painting and hand-over.
-    mutable QMutex m_canvasLock;
+    mutable std::mutex m_canvasLock;
     QImage m_canvas;
 
-    mutable QMutex m_histogramLock;
+    mutable std::mutex m_histogramLock;
     _tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM m_histogram{};
     quint32 m_histogramSize = 0;
 

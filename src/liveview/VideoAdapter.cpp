@@ -1,6 +1,5 @@
 #include "VideoAdapter.h"
 
-#include <QMutexLocker>
 #include <QThread>
 #include <QVideoFrame>
 #include <QVideoFrameFormat>
@@ -39,14 +38,14 @@ void VideoAdapter::stopTimer()
 
 QVideoSink *VideoAdapter::videoSink() const
 {
-    QMutexLocker g(&m_frameLock);
+    std::lock_guard<std::recursive_mutex> g(m_frameLock);
     return m_sink;
 }
 
 void VideoAdapter::setVideoSink(QVideoSink *sink)
 {
     {
-        QMutexLocker g(&m_frameLock);
+        std::lock_guard<std::recursive_mutex> g(m_frameLock);
         // The same sink again changes nothing: no signal, no timer restart.
         if (m_sink == sink)
             return;
@@ -75,7 +74,7 @@ bool VideoAdapter::SetImage(const uchar *bits, int sizeInBytes, int width, int h
     if (!bits || sizeInBytes <= 0 || width <= 0 || height <= 0 || bytesPerLine <= 0
         || qint64(bytesPerLine) * height > sizeInBytes)
         return false;
-    QMutexLocker g(&m_frameLock);
+    std::lock_guard<std::recursive_mutex> g(m_frameLock);
     if (!m_sink)
         return false;
     // The buffer only grows: canvases of the same size reuse its memory.
@@ -95,20 +94,20 @@ bool VideoAdapter::SetImage(const uchar *bits, int sizeInBytes, int width, int h
 
 void VideoAdapter::SetPaintOffset(double x, double y, double w, double h)
 {
-    QMutexLocker g(&m_frameLock);
+    std::lock_guard<std::recursive_mutex> g(m_frameLock);
     m_paintOffset = QRectF(x, y, w, h);
 }
 
 void VideoAdapter::ForceStop()
 {
     stopTimer();
-    QMutexLocker g(&m_frameLock);
+    std::lock_guard<std::recursive_mutex> g(m_frameLock);
     m_sink = nullptr;
 }
 
 int VideoAdapter::bufferCapacity() const
 {
-    QMutexLocker g(&m_frameLock);
+    std::lock_guard<std::recursive_mutex> g(m_frameLock);
     return m_capacity;
 }
 
@@ -119,7 +118,7 @@ bool VideoAdapter::isFrameTimerActive() const
 
 void VideoAdapter::slotTick()
 {
-    QMutexLocker g(&m_frameLock);
+    std::lock_guard<std::recursive_mutex> g(m_frameLock);
     if (!m_sink || !m_hasImage)
         return;
     if (m_paintOffset != m_emittedPaintOffset) {

@@ -3,13 +3,13 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
-#include <QRecursiveMutex>
 #include <QRectF>
 #include <QTimer>
 #include <QVideoSink>
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 namespace kavrotether {
 
@@ -50,7 +50,7 @@ private:
     void startTimer();
     void stopTimer();
 
-    mutable QRecursiveMutex m_frameLock;
+    mutable std::recursive_mutex m_frameLock;
     QPointer<QVideoSink> m_sink;
     QTimer m_frameTimer;
     std::atomic<bool> m_videoOutVisible{false};

@@ -20,7 +20,7 @@ using Command = LiveViewManager::Command;
 
 namespace {
 
-constexpr int kWaitMs = 5000;
+constexpr int kWaitMs = 20000; // generous: sanitizer builds are slow
 
 std::string scenario(int count)
 {
