@@ -1447,6 +1447,10 @@ typedef struct _tag_KVR_STRUCT_LIVEVIEW_COMPOSITE_INFO
 // ---------------------------------------------------------------------------
 // Live view
 // ---------------------------------------------------------------------------
+// The three records that come with each frame. Their size words are in and
+// out: on entry the caller's capacity (the record's size), on return the
+// bytes written, 0 when that record carries nothing this time. A caller
+// therefore sets them again before every call.
 typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM
 {
     uint32_t color; // colour selector
@@ -1455,17 +1459,23 @@ typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM
     uint8_t values[64];
 } KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM;
 KVR_SIZE(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM, 76);
+KVR_PIN(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM, reserved, 4);
+KVR_PIN(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM, count, 8);
+KVR_PIN(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM, values, 12);
 
 typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_POSTURE
 {
     uint16_t posture; // 0 normal, 1 right, 2 left, 3 upside down
 } KVR_STRUCT_LIVEVIEW_INFO_POSTURE;
+KVR_SIZE(KVR_STRUCT_LIVEVIEW_INFO_POSTURE, 2);
 
 typedef struct _tag_KVR_STRUCT_LIVEVIEW_INFO_LEVEL
 {
     int16_t roll; // tenths of a degree
     int16_t pitch;
 } KVR_STRUCT_LIVEVIEW_INFO_LEVEL;
+KVR_SIZE(KVR_STRUCT_LIVEVIEW_INFO_LEVEL, 4);
+KVR_PIN(KVR_STRUCT_LIVEVIEW_INFO_LEVEL, pitch, 2);
 
 typedef struct _tag_KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG
 {

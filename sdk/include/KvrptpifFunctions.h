@@ -342,9 +342,11 @@
 // clang-format on
 
 // Live view, objects, 6K/4K frames, setting files.
-// - Get_LiveView_data: on entry *jpegSize is the buffer's capacity; *err is
-//   0 with a frame, KVR_ERR_BUSY while the camera is busy. A size word set to
-//   0 on return means that part carries nothing this time.
+// - Get_LiveView_data: on entry each size word is its buffer's capacity (the
+//   record sizes, KVR_LIVEVIEW_JPEG_BUFFER_SIZE for the JPEG); on return the
+//   bytes written, 0 when that part carries nothing this time. *err is 0
+//   with a frame, KVR_ERR_BUSY while the camera is busy or has no frame yet,
+//   KVR_ERR_NOT_SUPPORTED without live view running.
 // - Object calls address the object by the handle of KVR_EVENT_OBJECT_ADDED
 //   (or KVR_EVENT_OBJECT_REQ_TRANSFER); an unknown handle or a null output
 //   fails with KVR_ERR_INVALID_PARAM. Get_Object_FileName writes the name's

@@ -1,4 +1,4 @@
-// Remote control, live view, the release effects that make objects, and the names of
+// Remote control, the release effects that make objects, and the names of
 // the application's own wrappers.
 #include "sim.h"
 
@@ -435,41 +435,6 @@ uint8_t KVR_func_api_MoveRec_Ctrl_Stop(uint8_t stop, const char *uuid, uint32_t 
         addObject(camera, KVR_OBJECT_FORMAT_MOVIE);
     changeStatus(camera, KVR_CAMERA_STATUS_IDLE);
     return call.succeed();
-}
-
-uint8_t KVR_func_api_Ctrl_LiveView_Start(const char *uuid, uint32_t *err)
-{
-    KVR_CALL(uuid, err);
-    call.camera()->liveView = true;
-    return call.succeed();
-}
-
-uint8_t KVR_func_api_Ctrl_LiveView_Stop(const char *uuid, uint32_t *err)
-{
-    KVR_CALL(uuid, err);
-    call.camera()->liveView = false;
-    return call.succeed();
-}
-
-// ---------------------------------------------------------------------------
-// Live-view frames: not offered by this library yet; the call checks its
-// camera and fails cleanly. Objects and 6K/4K frames are in objects.cpp.
-// ---------------------------------------------------------------------------
-uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histogram, uint32_t *histogramSize,
-                                       KVR_STRUCT_LIVEVIEW_INFO_POSTURE *posture, uint32_t *postureSize,
-                                       KVR_STRUCT_LIVEVIEW_INFO_LEVEL *level, uint32_t *levelSize, uint8_t *jpeg,
-                                       uint32_t *jpegSize, const char *uuid, uint32_t *err)
-{
-    (void)histogram;
-    (void)posture;
-    (void)level;
-    (void)jpeg;
-    for (uint32_t *size : {histogramSize, postureSize, levelSize, jpegSize}) {
-        if (size)
-            *size = 0;
-    }
-    KVR_CALL(uuid, err);
-    return call.fail(KVR_ERR_NOT_SUPPORTED);
 }
 
 // The application's own wrapper names: exported, inactive.

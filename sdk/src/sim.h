@@ -229,6 +229,8 @@ void offerCut(Camera &camera, uint32_t frames);
 bool cutControl(Camera &camera, uint32_t code);
 // ---- end objects and 6K/4K frames ----
 
+struct LiveViewRing; // liveview.cpp
+
 struct Camera
 {
     int index = 0;
@@ -268,7 +270,7 @@ struct Camera
     // ---- end objects and 6K/4K frames ----
     std::set<uint32_t> suppressedEvents;
     std::map<uint32_t, uint32_t> eventTags; // last parameter per event code
-    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{0x07800438u, 0, 0};
+    KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{(640u << 16) | 480u, 0, 0};
     // The assist views' magnification in tenths (records.cpp), and how many
     // AF-information records the camera has handed out: the scene it
     // describes moves on with each.
@@ -292,6 +294,17 @@ struct Camera
     uint64_t intervalTimer = 0; // the scheduled tick, for cancelling
     bool bulbOpen = false;      // a bulb exposure runs until the burst end
     // ---- end shooting series ----
+
+    // ---- live view (liveview.cpp) ----
+    // The frames of the running live view, encoded once when it started and
+    // kept for the next start at the same size; how many frames were handed
+    // out since; injected faults still to come.
+    std::shared_ptr<const LiveViewRing> liveViewRing;
+    uint64_t liveViewFrame = 0;
+    int liveViewBusy = 0;
+    int liveViewCorrupt = 0;
+    int liveViewOversized = 0;
+    // ---- end live view ----
 };
 
 // A magnification command (pinpoint, MF assist, live-view magnifier): moves

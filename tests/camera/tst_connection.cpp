@@ -1133,6 +1133,7 @@ void TestConnection::liveViewStopAndPause()
 {
     DeviceAdapter adapter;
     LiveViewManager &lv = *adapter.liveViewManager();
+    lv.holdCommands(true);
     adapter.setLiveviewPause();
     QCOMPARE(lv.videoImageStatus(), LiveViewManager::VIS_Pause);
     const auto queued = lv.pendingCommands().size();
@@ -1154,6 +1155,7 @@ void TestConnection::switchRestartsLiveView()
     test::StandInReaders readers{0xFFFF0228, 0xFFFF0229};
     Access::setLiveViewOn(adapter, true);
     LiveViewManager &lv = *adapter.liveViewManager();
+    lv.holdCommands(true);
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     QCOMPARE(adapter.adp_KVR_func_api_Select_Device(b2), Utilities::Ternary_True);
     // Without power saving B2 is always on: live view is stopped for the

@@ -71,6 +71,7 @@ private slots:
         QFETCH(int, cameraCount);
         QFETCH(int, status);
         LiveViewManager manager;
+        manager.holdCommands(true);
         manager.SetCameraUUID(cameras(cameraCount), VIEW_SPLIT_4);
         QSignalSpy spy(&manager, &LiveViewManager::videoImageStatusChanged);
         manager.StartLiveAsync();
@@ -89,6 +90,7 @@ private slots:
     void onlyTheNewestUpdateWaits()
     {
         LiveViewManager manager;
+        manager.holdCommands(true);
         manager.StartLiveAsync();
         manager.UpdateCameraUUID(cameras(2), VIEW_SPLIT_2);
         manager.UpdateCameraUUID(cameras(4), VIEW_SPLIT_4);
