@@ -194,18 +194,23 @@ void TestLiveViewMode::pagesAndViewPort()
     // Outside multi view the view port is left alone.
     a.setLiveviewMultiViewPort(true, VIEW_SPLIT_SINGLE, 1);
     QVERIFY(!a.isLiveviewMultiViewPortEnable());
+    QVERIFY(manager->waitCommandsDone(5000));
     QVERIFY(!manager->IsViewPageEnable());
 
     DeviceAdapterTestAccess::setMultiviewMode(a, true);
     a.setLiveviewMultiViewPort(true, -7, -1);
     QVERIFY(a.isLiveviewMultiViewPortEnable());
+    // The page change is queued for the manager's command thread.
+    QVERIFY(manager->waitCommandsDone(5000));
     QVERIFY(manager->IsViewPageEnable());
     a.setLiveviewMultiPageMode(VIEW_SPLIT_12_NOPAGE);
     a.setLiveviewMultiViewPort(false, VIEW_SPLIT_4, 3);
     QVERIFY(!a.isLiveviewMultiViewPortEnable());
+    QVERIFY(manager->waitCommandsDone(5000));
     QVERIFY(!manager->IsViewPageEnable());
     a.setLiveviewMultiPageMode(VIEW_SPLIT_4);
     a.setLiveviewMultiViewPort(false, VIEW_SPLIT_12_NOPAGE, 0);
+    QVERIFY(manager->waitCommandsDone(5000));
     QVERIFY(manager->IsViewPageEnable());
 
     // A page beyond the cameras, and no camera at all: the stored page
