@@ -1,0 +1,413 @@
+import QtQuick
+import QtQuick.Window
+import Kv 1.0 as Kv
+import "KvShell.js" as Shell
+
+// The application object: starts the SDK, owns every top-level window (each
+// created once, then only shown and hidden), follows the connection and
+// runs the closing sequences.
+Item {
+    id: mainObject
+
+    // The back end the sequences drive; tests put recording stand-ins here.
+    property var sdkDevice: deviceAdapter
+    property var sdkFlash: flashAdapter
+    property var versionSource: versionData
+
+    property alias connectWindow: connectWin
+    property var mainWindow: null
+    property var liveViewWindow: null
+    property var cameraListWindow: null
+    property var flashWindow: null
+    property var previewWindow: null
+    property var preferenceWindow: null
+    property var searchCameraListWindow: null
+    property bool disconnectFlg: false
+    property alias versionUpDialog: versionDialog
+    // The connection's error box; tests put a stand-in here, as a real box
+    // runs modally.
+    property var errorDialog: errorBox
+
+    // The stop steps run once per run, whichever sequence gets there first.
+    property bool backEndStopped: false
+    property var pendingComponents: []
+
+    KvConnectWindow {
+        id: connectWin
+    }
+
+    KvVersionUpDialog {
+        id: versionDialog
+        onVersionUpExec: mainObject.versionUpExec()
+    }
+
+    Kv.MessageBox {
+        id: errorBox
+        modality: Qt.ApplicationModal
+        icon: Kv.StandardIcon.Critical
+        title: "KAVRO Rozado"
+        standardButtons: Kv.StandardButton.Close
+        visible: false
+    }
+
+    function startSearch() {
+        deviceAdapter.deviceSearch.startSearch(false)
+    }
+
+    function init_sdk() {
+        if (Shell.initSdk(sdkDevice, sdkFlash, utilities.isMac()))
+            return true
+        errorDialog.text = qsTr("Internal error.")
+        errorDialog.visible = true
+        return false
+    }
+
+    function stopBackEnd() {
+        if (backEndStopped)
+            return
+        backEndStopped = true
+        Shell.stopBackEnd(sdkDevice, sdkFlash)
+    }
+
+    function searchCompleted(background) {
+        if (!background && searchCameraListWindow)
+            searchCameraListWindow.visible = true
+    }
+
+    function camConnectStatusChange() {
+        switch (deviceAdapter.camConnectStatus) {
+        case Kv.Utilities.CamConnectSts_Success:
+            hideSearchWindow()
+            initWindows(true)
+            break
+        case Kv.Utilities.CamConnectSts_SuccessBackground:
+            hideSearchWindow()
+            break
+        case Kv.Utilities.CamConnectSts_Error:
+            hideSearchWindow()
+            disconnectCompleted()
+            break
+        }
+    }
+
+    function hideSearchWindow() {
+        if (searchCameraListWindow)
+            searchCameraListWindow.visible = false
+    }
+
+    function camerasConnectedChange() {
+        if (!deviceAdapter.isCamerasConnected)
+            disconnectCompleted()
+    }
+
+    function disconnectCompleted() {
+        disconnectFlg = true
+        var popups = [preferenceWindow, mainWindow, liveViewWindow, cameraListWindow]
+        for (var i = 0; i < popups.length; ++i) {
+            if (popups[i])
+                popups[i].popupClose()
+        }
+        if (mainWindow) {
+            closeMainView()
+            mainWindow.visible = false
+        }
+        errorDialog.visible = false
+        var search = deviceAdapter.deviceSearch
+        if (!search.startSearch(false)) {
+            search.stopSearch()
+            search.startSearch(false)
+        }
+    }
+
+    function savedVisible(which) {
+        return applicationSettings.winStateVisibleForWindow(which)
+    }
+
+    // name -> [member, document]
+    function windowDocuments() {
+        return [
+            ["mainWindow", "KvMainWindow.qml"],
+            ["liveViewWindow", "KvLiveViewWindow.qml"],
+            ["cameraListWindow", deviceAdapter.isSupportMultiView() ? "KvCameraListWindow2.qml" : "KvCameraListWindow.qml"],
+            ["flashWindow", "KvFlashWindow.qml"],
+            ["previewWindow", "KvPreviewWindow.qml"],
+            ["preferenceWindow", "KvPreferenceWindow.qml"],
+            ["searchCameraListWindow", "KvSearchCameraListWindow.qml"]
+        ]
+    }
+
+    function setUpWindow(member, arg) {
+        switch (member) {
+        case "mainWindow": initMainWindow(arg); break
+        case "liveViewWindow": initLiveViewWindow(arg); break
+        case "cameraListWindow": initCameraListWindow(arg); break
+        case "flashWindow": initFlashWindow(arg); break
+        case "preferenceWindow": initPreferenceWindow(arg); break
+        case "searchCameraListWindow": initSearchCameraListWindow(arg); break
+        }
+    }
+
+    function instantiate(member, component) {
+        var w = component.createObject(mainObject, { visible: false })
+        if (!w) {
+            console.warn("KvMainObject: " + member + " could not be created: " + component.errorString())
+            return null
+        }
+        mainObject[member] = w
+        if (member === "cameraListWindow")
+            w.initCameraSetting()
+        if (member === "searchCameraListWindow")
+            w.closing.connect(closeSearchCameraListWindow)
+        return w
+    }
+
+    function initWindows(arg) {
+        var created = []
+        var documents = windowDocuments()
+        for (var i = 0; i < documents.length; ++i) {
+            var member = documents[i][0]
+            if (mainObject[member] || pendingComponents.indexOf(member) >= 0)
+                continue
+            var component = Qt.createComponent(documents[i][1], Component.Asynchronous)
+            if (component.status === Component.Ready) {
+                if (instantiate(member, component))
+                    created.push(member)
+            } else if (component.status === Component.Loading) {
+                deferCreation(member, component, arg)
+            } else {
+                // A window of a later version: the program runs without it.
+                console.warn("KvMainObject: no " + documents[i][1] + ": " + component.errorString())
+            }
+        }
+
+        if (mainWindow && created.indexOf("mainWindow") < 0)
+            mainWindow.visible = arg
+        if (liveViewWindow && created.indexOf("liveViewWindow") < 0)
+            liveViewWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_Live) : false
+        if (cameraListWindow && created.indexOf("cameraListWindow") < 0) {
+            cameraListWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_CamList) : false
+            if (arg)
+                cameraListWindow.initCameraSetting()
+        }
+        if (flashWindow && created.indexOf("flashWindow") < 0)
+            flashWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_Flash) : false
+
+        var order = ["mainWindow", "liveViewWindow", "cameraListWindow", "flashWindow", "preferenceWindow",
+                     "searchCameraListWindow"]
+        for (var j = 0; j < order.length; ++j) {
+            if (created.indexOf(order[j]) >= 0)
+                setUpWindow(order[j], arg)
+        }
+
+        if (mainWindow)
+            mainWindow.initSetupTetherMode()
+        if (liveViewWindow)
+            liveViewWindow.initSetupTetherMode()
+        deviceAdapter.ptpip_enhance_security_active_password_dialog()
+    }
+
+    function deferCreation(member, component, arg) {
+        pendingComponents.push(member)
+        component.statusChanged.connect(function() {
+            if (component.status === Component.Loading)
+                return
+            pendingComponents.splice(pendingComponents.indexOf(member), 1)
+            if (component.status !== Component.Ready) {
+                console.warn("KvMainObject: " + member + ": " + component.errorString())
+                return
+            }
+            if (instantiate(member, component) && member !== "previewWindow")
+                setUpWindow(member, arg)
+        })
+    }
+
+    function toggle(w) {
+        if (!w)
+            return
+        if (w.visibility === Window.Minimized)
+            w.visibility = Window.Windowed
+        w.visible = !w.visible
+    }
+
+    function stdViewer() {
+        return applicationSettings.imageViewerType === Kv.ApplicationSettings.ImageViewerType_Std
+    }
+
+    function initMainWindow(arg) {
+        var w = mainWindow
+        w.toggleLiveView.connect(function() { toggle(liveViewWindow) })
+        w.toggleCameraList.connect(function() { toggle(cameraListWindow) })
+        w.toggleFlashView.connect(function() { toggle(flashWindow) })
+        w.togglePreviewView.connect(function() {
+            if (stdViewer() && previewWindow)
+                previewWindow.visible = !previewWindow.visible
+        })
+        w.togglePreferenceView.connect(function() {
+            if (preferenceWindow)
+                preferenceWindow.visible = !preferenceWindow.visible
+        })
+        w.changePreviewTypePopup.connect(function() {
+            if (stdViewer() && previewWindow && !previewWindow.visible)
+                previewWindow.flags = (previewWindow.flags & ~Qt.Window) | Qt.Popup
+        })
+        w.changePreviewTypeWindow.connect(function() {
+            if (stdViewer() && previewWindow)
+                previewWindow.flags = (previewWindow.flags & ~Qt.Popup) | Qt.Window
+        })
+        var forwarded = ["recStart", "recStop", "recBulbStart", "recBulbStop", "afaeStart", "afaeStop"]
+        forwarded.forEach(function(name) {
+            w[name].connect(function() {
+                if (liveViewWindow)
+                    liveViewWindow[name]()
+            })
+        })
+        w.liveViewStart.connect(function() {
+            if (liveViewWindow)
+                liveViewWindow.liveViewUpdate(true)
+        })
+        w.liveViewStop.connect(function() {
+            if (liveViewWindow)
+                liveViewWindow.liveViewUpdate(false)
+        })
+        w.tetherModeUpdate.connect(function() {
+            if (cameraListWindow)
+                cameraListWindow.tetherModeButtonUpdate()
+        })
+        w.closing.connect(mainWindowClosing)
+        w.cameraValueGetComplete()
+        w.compact = applicationSettings.windowSize === Kv.ApplicationSettings.WindowShrinked
+        if (arg)
+            w.visible = true
+    }
+
+    function initLiveViewWindow(arg) {
+        liveViewWindow.cameraValueGetComplete()
+        liveViewWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_Live) : false
+    }
+
+    function initCameraListWindow(arg) {
+        cameraListWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_CamList) : false
+    }
+
+    function initFlashWindow(arg) {
+        flashWindow.cameraValueGetComplete()
+        flashWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_Flash) : false
+    }
+
+    function initPreferenceWindow(arg) {
+        preferenceWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_Preference) : false
+    }
+
+    function initSearchCameraListWindow(arg) {
+        searchCameraListWindow.visible = arg
+    }
+
+    function closingWindows(disconnect) {
+        return {
+            disconnect: disconnect,
+            device: sdkDevice,
+            flash: sdkFlash,
+            settings: applicationSettings,
+            logCollector: logCollector,
+            liveView: liveViewWindow,
+            cameraList: cameraListWindow,
+            preview: previewWindow,
+            preference: preferenceWindow,
+            flashWindow: flashWindow,
+            versionDialog: versionDialog,
+            searchWindow: searchCameraListWindow,
+            stop: stopBackEnd,
+            quit: quitApp
+        }
+    }
+
+    function mainWindowClosing() {
+        Shell.mainWindowClosing(closingWindows(disconnectFlg))
+        disconnectFlg = false
+    }
+
+    function closeMainView() {
+        Shell.mainWindowClosing(closingWindows(true))
+    }
+
+    function finishAndQuit() {
+        connectWin.searchCompleted.disconnect(searchCompleted)
+        if (!disconnectFlg)
+            stopBackEnd()
+        sdkDevice.adp_KVR_func_api_Finish()
+        quitApp()
+    }
+
+    function closeConnectWindow(close) {
+        if (Shell.connectCloseRefused(mainWindow !== null && mainWindow.visible, deviceAdapter.camConnectStatus)) {
+            if (close)
+                close.accepted = false
+            return
+        }
+        if (searchCameraListWindow)
+            searchCameraListWindow.close()
+        finishAndQuit()
+    }
+
+    function closeSearchCameraListWindow(close) {
+        if (mainWindow && mainWindow.visible) {
+            if (close)
+                close.accepted = false
+            searchCameraListWindow.visible = false
+            return
+        }
+        finishAndQuit()
+    }
+
+    // However the windows stand, the stop steps come before the SDK is
+    // finished: the main window's own closing sequence runs only when it is
+    // visible.
+    function versionUpExec() {
+        versionSource.openURL()
+        stopBackEnd()
+        if (searchCameraListWindow && searchCameraListWindow.visible)
+            searchCameraListWindow.close()
+        var windows = [liveViewWindow, cameraListWindow, previewWindow, preferenceWindow, flashWindow, mainWindow]
+        for (var i = 0; i < windows.length; ++i)
+            Shell.closeIfVisible(windows[i])
+        sdkDevice.adp_KVR_func_api_CloseSession()
+        sdkDevice.adp_KVR_func_api_Finish()
+        quitApp()
+    }
+
+    function notifyConnectErrorMessage(mode, cameraName, errCode) {
+        var texts = {
+            msg1: qsTr("Connect error_msg1"),
+            msg2: qsTr("Connect error_msg2"),
+            msg3: qsTr("Connect error_msg3"),
+            msg4: qsTr("Connect error_msg4"),
+            msg4_1: qsTr("Connect error_msg4_1"),
+            msg4_2: qsTr("Connect error_msg4_2"),
+            msg4_3: qsTr("Connect error_msg4_3")
+        }
+        errorDialog.text = Shell.connectErrorText(texts, mode, cameraName, errCode)
+        errorDialog.visible = true
+    }
+
+    // Tests replace it so that the run goes on.
+    property var quitHandler: function() { Qt.quit() }
+    function quitApp() {
+        quitHandler()
+    }
+
+    Component.onCompleted: {
+        connectWin.searchCompleted.connect(searchCompleted)
+        connectWin.closing.connect(closeConnectWindow)
+        deviceAdapter.isCamerasConnectedChanged.connect(camerasConnectedChange)
+        deviceAdapter.camConnectStatusChanged.connect(camConnectStatusChange)
+        deviceAdapter.notifyConnectErrorMessage.connect(notifyConnectErrorMessage)
+        init_sdk()
+        initWindows(false)
+    }
+
+    Component.onDestruction: {
+        deviceAdapter.isCamerasConnectedChanged.disconnect(camerasConnectedChange)
+        deviceAdapter.camConnectStatusChanged.disconnect(camConnectStatusChange)
+        deviceAdapter.notifyConnectErrorMessage.disconnect(notifyConnectErrorMessage)
+    }
+}
