@@ -28,8 +28,10 @@ Item {
     // runs modally.
     property var errorDialog: errorBox
 
-    // The stop steps run once per run, whichever sequence gets there first.
+    // The stop steps and the SDK's finish run once per run, whichever
+    // sequence gets there first.
     property bool backEndStopped: false
+    property bool sdkFinished: false
     property var pendingComponents: []
 
     KvConnectWindow {
@@ -69,6 +71,13 @@ Item {
         Shell.stopBackEnd(sdkDevice, sdkFlash)
     }
 
+    function finishSdk() {
+        if (sdkFinished)
+            return
+        sdkFinished = true
+        sdkDevice.adp_KVR_func_api_Finish()
+    }
+
     function searchCompleted(background) {
         if (!background && searchCameraListWindow)
             searchCameraListWindow.visible = true
@@ -103,10 +112,8 @@ Item {
     function disconnectCompleted() {
         disconnectFlg = true
         var popups = [preferenceWindow, mainWindow, liveViewWindow, cameraListWindow]
-        for (var i = 0; i < popups.length; ++i) {
-            if (popups[i])
-                popups[i].popupClose()
-        }
+        for (var i = 0; i < popups.length; ++i)
+            invoke(popups[i], "popupClose")
         if (mainWindow) {
             closeMainView()
             mainWindow.visible = false
@@ -155,9 +162,9 @@ Item {
         }
         mainObject[member] = w
         if (member === "cameraListWindow")
-            w.initCameraSetting()
+            invoke(w, "initCameraSetting")
         if (member === "searchCameraListWindow")
-            w.closing.connect(closeSearchCameraListWindow)
+            wire(w, "closing", closeSearchCameraListWindow)
         return w
     }
 
@@ -187,7 +194,7 @@ Item {
         if (cameraListWindow && created.indexOf("cameraListWindow") < 0) {
             cameraListWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_CamList) : false
             if (arg)
-                cameraListWindow.initCameraSetting()
+                invoke(cameraListWindow, "initCameraSetting")
         }
         if (flashWindow && created.indexOf("flashWindow") < 0)
             flashWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_Flash) : false
@@ -199,10 +206,8 @@ Item {
                 setUpWindow(order[j], arg)
         }
 
-        if (mainWindow)
-            mainWindow.initSetupTetherMode()
-        if (liveViewWindow)
-            liveViewWindow.initSetupTetherMode()
+        invoke(mainWindow, "initSetupTetherMode")
+        invoke(liveViewWindow, "initSetupTetherMode")
         deviceAdapter.ptpip_enhance_security_active_password_dialog()
     }
 
@@ -233,55 +238,67 @@ Item {
         return applicationSettings.imageViewerType === Kv.ApplicationSettings.ImageViewerType_Std
     }
 
+    // Windows are built apart from the shell: a signal or function a window
+    // does not offer is logged and skipped instead of ending the sequence.
+    function wire(w, signalName, handler) {
+        if (w[signalName] && w[signalName].connect)
+            w[signalName].connect(handler)
+        else
+            console.warn("KvMainObject: the window has no signal " + signalName)
+    }
+
+    function invoke(w, name, arg) {
+        if (!w)
+            return
+        if (typeof w[name] === "function")
+            w[name](arg)
+        else
+            console.warn("KvMainObject: the window has no function " + name)
+    }
+
     function initMainWindow(arg) {
         var w = mainWindow
-        w.toggleLiveView.connect(function() { toggle(liveViewWindow) })
-        w.toggleCameraList.connect(function() { toggle(cameraListWindow) })
-        w.toggleFlashView.connect(function() { toggle(flashWindow) })
-        w.togglePreviewView.connect(function() {
+        wire(w, "toggleLiveView", function() { toggle(liveViewWindow) })
+        wire(w, "toggleCameraList", function() { toggle(cameraListWindow) })
+        wire(w, "toggleFlashView", function() { toggle(flashWindow) })
+        wire(w, "togglePreviewView", function() {
             if (stdViewer() && previewWindow)
                 previewWindow.visible = !previewWindow.visible
         })
-        w.togglePreferenceView.connect(function() {
+        wire(w, "togglePreferenceView", function() {
             if (preferenceWindow)
                 preferenceWindow.visible = !preferenceWindow.visible
         })
-        w.changePreviewTypePopup.connect(function() {
+        wire(w, "changePreviewTypePopup", function() {
             if (stdViewer() && previewWindow && !previewWindow.visible)
                 previewWindow.flags = (previewWindow.flags & ~Qt.Window) | Qt.Popup
         })
-        w.changePreviewTypeWindow.connect(function() {
+        wire(w, "changePreviewTypeWindow", function() {
             if (stdViewer() && previewWindow)
                 previewWindow.flags = (previewWindow.flags & ~Qt.Popup) | Qt.Window
         })
         var forwarded = ["recStart", "recStop", "recBulbStart", "recBulbStop", "afaeStart", "afaeStop"]
         forwarded.forEach(function(name) {
-            w[name].connect(function() {
-                if (liveViewWindow)
-                    liveViewWindow[name]()
-            })
+            wire(w, name, function() { invoke(liveViewWindow, name) })
         })
-        w.liveViewStart.connect(function() {
-            if (liveViewWindow)
-                liveViewWindow.liveViewUpdate(true)
+        wire(w, "liveViewStart", function() {
+            invoke(liveViewWindow, "liveViewUpdate", true)
         })
-        w.liveViewStop.connect(function() {
-            if (liveViewWindow)
-                liveViewWindow.liveViewUpdate(false)
+        wire(w, "liveViewStop", function() {
+            invoke(liveViewWindow, "liveViewUpdate", false)
         })
-        w.tetherModeUpdate.connect(function() {
-            if (cameraListWindow)
-                cameraListWindow.tetherModeButtonUpdate()
+        wire(w, "tetherModeUpdate", function() {
+            invoke(cameraListWindow, "tetherModeButtonUpdate")
         })
-        w.closing.connect(mainWindowClosing)
-        w.cameraValueGetComplete()
+        wire(w, "closing", mainWindowClosing)
+        invoke(w, "cameraValueGetComplete")
         w.compact = applicationSettings.windowSize === Kv.ApplicationSettings.WindowShrinked
         if (arg)
             w.visible = true
     }
 
     function initLiveViewWindow(arg) {
-        liveViewWindow.cameraValueGetComplete()
+        invoke(liveViewWindow, "cameraValueGetComplete")
         liveViewWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_Live) : false
     }
 
@@ -290,7 +307,7 @@ Item {
     }
 
     function initFlashWindow(arg) {
-        flashWindow.cameraValueGetComplete()
+        invoke(flashWindow, "cameraValueGetComplete")
         flashWindow.visible = arg ? savedVisible(Kv.ApplicationSettings.WinList_Flash) : false
     }
 
@@ -305,8 +322,6 @@ Item {
     function closingWindows(disconnect) {
         return {
             disconnect: disconnect,
-            device: sdkDevice,
-            flash: sdkFlash,
             settings: applicationSettings,
             logCollector: logCollector,
             liveView: liveViewWindow,
@@ -317,6 +332,7 @@ Item {
             versionDialog: versionDialog,
             searchWindow: searchCameraListWindow,
             stop: stopBackEnd,
+            finish: finishSdk,
             quit: quitApp
         }
     }
@@ -334,7 +350,7 @@ Item {
         connectWin.searchCompleted.disconnect(searchCompleted)
         if (!disconnectFlg)
             stopBackEnd()
-        sdkDevice.adp_KVR_func_api_Finish()
+        finishSdk()
         quitApp()
     }
 
@@ -344,8 +360,11 @@ Item {
                 close.accepted = false
             return
         }
-        if (searchCameraListWindow)
+        if (searchCameraListWindow) {
+            // This sequence finishes the SDK itself.
+            searchCameraListWindow.closing.disconnect(closeSearchCameraListWindow)
             searchCameraListWindow.close()
+        }
         finishAndQuit()
     }
 
@@ -365,13 +384,17 @@ Item {
     function versionUpExec() {
         versionSource.openURL()
         stopBackEnd()
-        if (searchCameraListWindow && searchCameraListWindow.visible)
+        if (searchCameraListWindow && searchCameraListWindow.visible) {
+            searchCameraListWindow.closing.disconnect(closeSearchCameraListWindow)
             searchCameraListWindow.close()
+        }
         var windows = [liveViewWindow, cameraListWindow, previewWindow, preferenceWindow, flashWindow, mainWindow]
         for (var i = 0; i < windows.length; ++i)
             Shell.closeIfVisible(windows[i])
-        sdkDevice.adp_KVR_func_api_CloseSession()
-        sdkDevice.adp_KVR_func_api_Finish()
+        // The main window's closing sequence may have finished the SDK.
+        if (!sdkFinished)
+            sdkDevice.adp_KVR_func_api_CloseSession()
+        finishSdk()
         quitApp()
     }
 

@@ -45,11 +45,11 @@ function closeIfVisible(w) {
 }
 
 // The closing sequence of the main window. `s` holds the back-end objects
-// (device, flash, settings, logCollector), the windows (liveView,
+// (settings, logCollector), the windows (liveView,
 // cameraList, preview, preference, flashWindow, versionDialog, searchWindow,
 // each null when it does not exist), `disconnect` (the sequence only puts
-// the windows away for the next connection), `stop` (runs the stop steps)
-// and `quit`.
+// the windows away for the next connection), `stop` (runs the stop steps),
+// `finish` (finishes the SDK) and `quit`.
 function mainWindowClosing(s) {
     if (s.liveView)
         s.liveView.liveviewForceClose()
@@ -78,7 +78,7 @@ function mainWindowClosing(s) {
 
     if (s.disconnect)
         return
-    s.device.adp_KVR_func_api_Finish()
+    s.finish()
     if (s.settings.logPermission === Kv.ApplicationSettings.LogPer_On) {
         s.logCollector.onRequestFinished.connect(s.quit)
         s.logCollector.sendLog(Kv.TagDef.RecSend_Auto)

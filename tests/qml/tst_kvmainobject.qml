@@ -89,6 +89,10 @@ TestCase {
         compare(log, ["version.openURL", "search.stopSearch", "stopCallbackThread", "flash.stopCallbackThread",
                       "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_Finish",
                       "quit"])
+        // Closing the connect window afterwards does not finish the SDK again.
+        log = []
+        o.closeConnectWindow(null)
+        compare(log, ["quit"])
     }
 
     function test_connectionErrorMessage() {

@@ -111,8 +111,6 @@ TestCase {
         var flash = fakeFlash(log)
         return {
             disconnect: disconnect,
-            device: device,
-            flash: flash,
             settings: {
                 logPermission: logOn ? Kv.ApplicationSettings.LogPer_On : Kv.ApplicationSettings.LogPer_Off,
                 setWinStateVisibleForWindow: function(w, v) { log.push("save" + w + "=" + v) }
@@ -129,6 +127,7 @@ TestCase {
             versionDialog: fakeWindow(log, "version", false),
             searchWindow: fakeWindow(log, "search", visible),
             stop: function() { Shell.stopBackEnd(device, flash) },
+            finish: function() { device.adp_KVR_func_api_Finish() },
             quit: function() { log.push("quit") }
         }
     }
