@@ -193,6 +193,7 @@ private:
     X(QString, camCurrentSelectedSerialNo, QString())                          \
     X(QString, camName, QString())                                             \
     X(bool, camSupportPowerSaving, false)                                      \
+    X(bool, isPowerSavingWaitDialogOpen, false)                                \
     X(int, pwTetherConnectMode, -1)                                            \
     X(bool, afPointScopeEnable, false)                                         \
     X(bool, afAnimalRecognitionEnable, false)                                  \

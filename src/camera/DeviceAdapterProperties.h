@@ -38,6 +38,7 @@
     X(QString, camCurrentSelectedSerialNo, CamCurrentSelectedSerialNo, ChangedOnly) \
     X(QString, camName, CamName, ChangedOnly)                                  \
     X(bool, camSupportPowerSaving, CamSupportPowerSaving, ChangedOnly)         \
+    X(bool, isPowerSavingWaitDialogOpen, IsPowerSavingWaitDialogOpen, ChangedOnly) \
     X(int, pwTetherConnectMode, PwTetherConnectMode, ChangedOnly)              \
     X(bool, afPointScopeEnable, AfPointScopeEnable, ChangedOnly)               \
     X(bool, afAnimalRecognitionEnable, AfAnimalRecognitionEnable, ChangedOnly) \

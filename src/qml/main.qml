@@ -1,30 +1,33 @@
 import QtQuick
-import QtQuick.Controls
-import QtQuick.Window
 
-ApplicationWindow {
-    id: mainWindow
-    visible: true
-    width: 640
-    height: 400
-    title: "KAVRO Rozado"
-    font.family: utilities.getFontFamily()
+// The first document: the splash stays on the screen while the application
+// object, which owns every window, is built behind it.
+Item {
+    id: root
+    visible: false
 
-    Column {
-        anchors.centerIn: parent
-        spacing: 12
-        Image {
-            anchors.horizontalCenter: parent.horizontalCenter
-            source: "qrc:/images/app_logo.svg"
-            sourceSize.width: 96
-            sourceSize.height: 96
-        }
-        Label {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: "KAVRO Rozado"
-            font.pixelSize: 28
+    property alias splashWindow: splash
+    property alias loader: mainObjectLoader
+
+    KvSplashWindow {
+        id: splash
+        Component.onCompleted: {
+            visible = true
+            mainObjectLoader.source = "KvMainObject.qml"
         }
     }
 
-    onClosing: Qt.quit()
+    Loader {
+        id: mainObjectLoader
+        asynchronous: true
+        visible: status === Loader.Ready
+        onLoaded: {
+            splash.close()
+            item.startSearch()
+        }
+        onStatusChanged: {
+            if (status === Loader.Error)
+                console.warn("main: the application object could not be loaded")
+        }
+    }
 }

@@ -2115,4 +2115,93 @@
         <translation>Setting</translation>
     </message>
 </context>
+<context>
+    <name>KvMainObject</name>
+    <message>
+        <source>Internal error.</source>
+        <translation>An internal error occurred.</translation>
+    </message>
+    <message>
+        <source>Connect error_msg1</source>
+        <translation>Failed to connect to the camera.</translation>
+    </message>
+    <message>
+        <source>Connect error_msg2</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Connect error_msg3</source>
+        <translation>Error code</translation>
+    </message>
+    <message>
+        <source>Connect error_msg4</source>
+        <translation>Please check that the clocks on your computer and camera are set correctly.</translation>
+    </message>
+    <message>
+        <source>Connect error_msg4_1</source>
+        <translation>1. Check the time zone.</translation>
+    </message>
+    <message>
+        <source>Connect error_msg4_2</source>
+        <translation>2. Check the daylight saving time.</translation>
+    </message>
+    <message>
+        <source>Connect error_msg4_3</source>
+        <translation>3. Check the clock.</translation>
+    </message>
+</context>
+<context>
+    <name>KvConnectWindow</name>
+    <message>
+        <source>Please connect to device</source>
+        <translation>Connect KAVRO to the PC.</translation>
+    </message>
+    <message>
+        <source>connecting ...</source>
+        <translation>KAVRO is connected to the PC.</translation>
+    </message>
+</context>
+<context>
+    <name>KvVersionUpDialog</name>
+    <message>
+        <source>open_program_top</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>open_program_bottom</source>
+        <translation> update program has been opened.</translation>
+    </message>
+    <message>
+        <source>now_version_top</source>
+        <translation>Current Version: </translation>
+    </message>
+    <message>
+        <source>now_version_bottom</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>new_version_top</source>
+        <translation>Latest Version: </translation>
+    </message>
+    <message>
+        <source>new_version_sep1</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>open_web_page1</source>
+        <translation>Would you like to close the application</translation>
+    </message>
+    <message>
+        <source>open_web_page2</source>
+        <translation>and immediately open the download page?</translation>
+    </message>
+    <message>
+        <source>Yes_Button</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No_Button</source>
+        <translation>No</translation>
+    </message>
+</context>
 </TS>

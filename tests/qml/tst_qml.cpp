@@ -5,6 +5,7 @@
 #include "core/Utilities.h"
 #include "camera/DeviceAdapter.h"
 #include "flash/FlashAdapter.h"
+#include "versioncheck/VersionData.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -30,6 +31,9 @@ public slots:
         m_flashAdapter = std::make_unique<FlashAdapter>();
         m_utilities = std::make_unique<Utilities>();
         m_logCollector = std::make_unique<LogTetherCollector>();
+        // The version check stays off: no test reaches for the network.
+        m_settings->setVersionCheckType(ApplicationSettings::VerChkType_Off);
+        m_versionData = std::make_unique<VersionData>();
         // The program's registry: the search and the readers find the
         // adapters through it.
         ApplicationData::setApplicationSettings(m_settings.get());
@@ -49,6 +53,7 @@ public slots:
         c->setContextProperty(QStringLiteral("flashAdapter"), m_flashAdapter.get());
         c->setContextProperty(QStringLiteral("utilities"), m_utilities.get());
         c->setContextProperty(QStringLiteral("logCollector"), m_logCollector.get());
+        c->setContextProperty(QStringLiteral("versionData"), m_versionData.get());
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
         // Linux draws the disabled and checked looks with the OpenGL effect.
         c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
@@ -63,6 +68,7 @@ public slots:
         ApplicationData::setFlashAdapter(nullptr);
         ApplicationData::setDeviceAdapter(nullptr);
         ApplicationData::setApplicationSettings(nullptr);
+        m_versionData.reset();
         m_logCollector.reset();
         m_utilities.reset();
         m_flashAdapter.reset();
@@ -76,6 +82,7 @@ private:
     std::unique_ptr<FlashAdapter> m_flashAdapter;
     std::unique_ptr<Utilities> m_utilities;
     std::unique_ptr<LogTetherCollector> m_logCollector;
+    std::unique_ptr<VersionData> m_versionData;
     QTranslator m_translator;
 };
 

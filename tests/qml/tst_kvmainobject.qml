@@ -1,0 +1,151 @@
+import QtQuick
+import QtTest
+import Kv 1.0 as Kv
+import "qrc:/qml"
+
+// The application object and the windows it starts with: a failing SDK start,
+// the version update's stop steps, the server's notice shown as text, and
+// the splash's version digits.
+TestCase {
+    id: test
+    name: "KvMainObject"
+    when: windowShown
+
+    property var log: []
+
+    function recorder(prefix, names, answer) {
+        var o = {}
+        names.forEach(function(n) {
+            o[n] = function() {
+                log.push(prefix + n)
+                return answer ? answer(prefix + n) : Kv.Utilities.Ternary_True
+            }
+        })
+        return o
+    }
+
+    function createMainObject(answer) {
+        log = []
+        var device = recorder("", ["adp_KVR_func_api_Init", "adp_KVR_func_api_Set_SendCommand_RetryType_Config",
+            "adp_KVR_func_api_Set_SendCommand_TimeOutVal_Config", "adp_KVR_func_api_DbgLog_Config",
+            "adp_KVR_func_api_Reg_NotifyCallback", "adp_KVR_func_api_Set_Awake_Msg",
+            "adp_KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config",
+            "adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config", "adp_KVR_func_api_ptpip_Set_Pc_Name",
+            "adp_KVR_func_api_ptpip_Set_Ip_Addr", "stopCallbackThread", "adp_KVR_func_api_CloseSession",
+            "adp_KVR_func_api_Finish"], answer)
+        device.deviceSearch = recorder("search.", ["stopSearch"])
+        var component = Qt.createComponent("qrc:/qml/KvMainObject.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        return createTemporaryObject(component, test, {
+            sdkDevice: device,
+            sdkFlash: recorder("flash.", ["adp_KVR_func_api_Reg_NotifyCallback", "stopCallbackThread"], answer),
+            versionSource: recorder("version.", ["openURL"]),
+            errorDialog: errorStandIn,
+            quitHandler: function() { log.push("quit") }
+        })
+    }
+
+    QtObject {
+        id: errorStandIn
+        property string text
+        property bool visible: false
+    }
+
+    function cleanup() {
+        errorStandIn.text = ""
+        errorStandIn.visible = false
+    }
+
+    function test_failingStartShowsTheErrorBox_data() {
+        return [
+            { tag: "init", failing: "adp_KVR_func_api_Init", error: true },
+            { tag: "flash callback", failing: "flash.adp_KVR_func_api_Reg_NotifyCallback", error: true },
+            { tag: "pc name", failing: "adp_KVR_func_api_ptpip_Set_Pc_Name", error: true },
+            { tag: "all succeed", failing: "", error: false }
+        ]
+    }
+
+    // The windows exist either way: a missing window document leaves its
+    // member empty, the connect window is up.
+    function test_failingStartShowsTheErrorBox(data) {
+        var o = createMainObject(function(name) {
+            return name === data.failing ? Kv.Utilities.Ternary_False : Kv.Utilities.Ternary_True
+        })
+        verify(o)
+        compare(errorStandIn.visible, data.error)
+        compare(errorStandIn.text, data.error ? "An internal error occurred." : "")
+        compare(o.init_sdk(), !data.error)
+        verify(o.connectWindow)
+        compare(o.disconnectFlg, false)
+        compare(log.indexOf("adp_KVR_func_api_Finish"), -1)
+    }
+
+    // With no window open the update still stops the search and both
+    // callback threads before the SDK is finished.
+    function test_versionUpdateStopsBeforeFinishing() {
+        var o = createMainObject()
+        log = []
+        o.versionUpExec()
+        compare(log, ["version.openURL", "search.stopSearch", "stopCallbackThread", "flash.stopCallbackThread",
+                      "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_Finish",
+                      "quit"])
+        // Closing the connect window afterwards does not finish the SDK again.
+        log = []
+        o.closeConnectWindow(null)
+        compare(log, ["quit"])
+    }
+
+    function test_connectionErrorMessage() {
+        var o = createMainObject()
+        o.notifyConnectErrorMessage(0, "DC-S1", 26)
+        verify(errorStandIn.visible)
+        compare(errorStandIn.text, "Failed to connect to the camera.\r\n\r\nCamera : DC-S1\r\nError code : 0x0000001A\r\n")
+    }
+
+    function test_versionNoticeIsText() {
+        var o = createMainObject()
+        var dialog = o.versionUpDialog
+        verify(!dialog.visible)
+        versionData.now_appName = "KAVRO Rozado 2.12"
+        versionData.update_notice = "<b>Fixes</b><img src='http://x.example/a.png'>\\nMore"
+        versionData.update_versionUpCheck = true
+        versionData.update_xmlFileReadCompleted = true
+        tryCompare(dialog, "visible", true)
+        compare(dialog.noticeText.text,
+                "<HTML>&lt;b&gt;Fixes&lt;/b&gt;&lt;img src=&#39;http://x.example/a.png&#39;&gt;<br>More</HTML>")
+        compare(dialog.title, "KAVRO Rozado 2.12")
+        dialog.noButton.clicked()
+        verify(!dialog.visible)
+        versionData.update_versionUpCheck = false
+    }
+
+    Component {
+        id: splashComponent
+        KvSplashWindow {}
+    }
+
+    function test_splashShowsTheVersionDigits() {
+        var splash = createTemporaryObject(splashComponent, test)
+        verify(splash.visible)
+        compare(splash.width, 480)
+        compare(splash.versionRow.x, 80)
+        compare(splash.versionRow.y, splash.height / 2 + 20)
+        var sources = []
+        for (var i = 0; i < splash.versionRow.children.length; ++i) {
+            var c = splash.versionRow.children[i]
+            if (c.source !== undefined)
+                sources.push(String(c.source))
+        }
+        compare(sources, ["qrc:/images/449_splash_ver.svg", "qrc:/images/449_splash_2.svg",
+                          "qrc:/images/449_splash_dot.svg", "qrc:/images/449_splash_1.svg",
+                          "qrc:/images/449_splash_2.svg", ""])
+    }
+
+    // The main window's power-saving wait keeps its flag in the back end.
+    function test_powerSavingWaitFlagIsWritable() {
+        compare(deviceAdapter.isPowerSavingWaitDialogOpen, false)
+        deviceAdapter.isPowerSavingWaitDialogOpen = true
+        compare(deviceAdapter.isPowerSavingWaitDialogOpen, true)
+        deviceAdapter.isPowerSavingWaitDialogOpen = false
+    }
+}
