@@ -2115,4 +2115,109 @@
         <translation>Setting</translation>
     </message>
 </context>
+<context>
+    <name>KvFlashWindow</name>
+    <message>
+        <source>Flash</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>Flash Dimmer</source>
+        <translation>Firing Mode</translation>
+    </message>
+    <message>
+        <source>Flash Mode</source>
+        <translation>Flash Mode</translation>
+    </message>
+    <message>
+        <source>Flash Sync</source>
+        <translation>Flash Synchro</translation>
+    </message>
+    <message>
+        <source>Exposure Link</source>
+        <translation>Auto Exposure&lt;br /&gt; Comp.</translation>
+    </message>
+    <message>
+        <source>Flash Intensity Setting</source>
+        <translation>Flash Adjust.</translation>
+    </message>
+    <message>
+        <source>Manual Flash Emission Setting</source>
+        <translation>Manual Flash Adjust.</translation>
+    </message>
+    <message>
+        <source>Wireless Mode</source>
+        <translation>Wireless</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>Wireless Channel</source>
+        <translation>Wireless Channel</translation>
+    </message>
+    <message>
+        <source>Wireless FP</source>
+        <translation>Wireless FP</translation>
+    </message>
+    <message>
+        <source>Wireless Light Intensity</source>
+        <translation>Communication&lt;br /&gt; Light</translation>
+    </message>
+    <message>
+        <source>Built-in Flash</source>
+        <translation>External Flash</translation>
+    </message>
+    <message>
+        <source>A Group</source>
+        <translation>A Group</translation>
+    </message>
+    <message>
+        <source>B Group</source>
+        <translation>B Group</translation>
+    </message>
+    <message>
+        <source>C Group</source>
+        <translation>C Group</translation>
+    </message>
+    <message>
+        <source>Test Emission</source>
+        <translation>Test Flash</translation>
+    </message>
+    <message>
+        <source>Flash Light Adjustment</source>
+        <translation>Flash Adjust.</translation>
+    </message>
+    <message>
+        <source>Flash Light Manual</source>
+        <translation>Manual Flash Adjust.</translation>
+    </message>
+</context>
+<context>
+    <name>KvFlashComponentsProvider</name>
+    <message>
+        <source>Flash Light Adjustment</source>
+        <translation>Flash Adjust.</translation>
+    </message>
+    <message>
+        <source>Flash Light Manual</source>
+        <translation>Manual Flash Adjust.</translation>
+    </message>
+</context>
+<context>
+    <name>KvFlashSliderPopup</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>
