@@ -50,7 +50,7 @@ Item {
             clip: true
             interactive: content.height > 570
             Column { id: content }
-            KvScrollBar.vertical: KvScrollBar {}
+            KvScrollBar.vertical: KvScrollBar { visible: flick.interactive }
         }
         Row {
             x: root.border

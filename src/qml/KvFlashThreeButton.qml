@@ -52,7 +52,7 @@ Item {
         KvRectangleButton {
             id: button2
             property int button_id: root.btn2Id
-            type: "optionWithRichText"
+            type: "optionWithStyledText"
             width: 107
             height: 55
             onClicked: function(event, source) { root.btn2Clicked(event, button2) }
@@ -66,7 +66,7 @@ Item {
         KvRectangleButton {
             id: button3
             property int button_id: root.btn3Id
-            type: "optionWithRichText"
+            type: "optionWithStyledText"
             width: 107
             height: 55
             onClicked: function(event, source) { root.btn3Clicked(event, button3) }

@@ -135,6 +135,17 @@ Window {
             checked: !root.compact
             logCol: logCol; logScrTagID: Kv.TagDef.RTScr_Usage_Flash_WirelessMode; logFile: "WirelessMode"
             onClicked: root.wirelessClicked()
+            // the bar's own sign of what a click does: grow or shrink
+            Image {
+                z: 22
+                width: 24
+                height: 24
+                sourceSize: Qt.size(48, 48)
+                anchors.right: parent.right
+                anchors.rightMargin: 12
+                anchors.verticalCenter: parent.verticalCenter
+                source: wirelessButton.optionImage
+            }
         }
 
         KvFlashGridLayout {
