@@ -117,6 +117,8 @@ Window {
                 height: visible ? 35 : 0
                 type: "optionWithText"
                 labelText: modelData.label
+                // label and value share the one line of the row
+                option_string_top_margin: (height - optionItem.height) / 2
                 popupTitle: modelData.label
                 popup: detail
                 componentsProvider: root.componentsProvider
