@@ -244,11 +244,11 @@ Window {
         id: flashSliderPopup
         onOnOKClicked: function(id) {
             var t = root.targetOfButton(id)
-            logCol.log(Kv.TagDef.RecLvl_Info, 0, t + " Ok")
+            logCol.log(Kv.TagDef.RecLvl_Info, root.tagOfButton(id), t + " Ok")
             root.refreshGroupValue(t)
         }
         onOnCancelClicked: function(id) {
-            logCol.log(Kv.TagDef.RecLvl_Info, 0, root.targetOfButton(id) + " Cancel")
+            logCol.log(Kv.TagDef.RecLvl_Info, root.tagOfButton(id), root.targetOfButton(id) + " Cancel")
         }
     }
 
@@ -339,6 +339,12 @@ Window {
                 return rows[i].row.manual
         }
         return ""
+    }
+
+    // The usage-log screen tag of a slider popup's button.
+    function tagOfButton(id) {
+        var b = buttonOf(targetOfButton(id))
+        return b ? b.logScrTagID : 0
     }
 
     function openGroupDimmer(button) {

@@ -46,8 +46,25 @@ Window {
         var p = MQ.place(x, y, width, height, area)
         root.x = p.x
         root.y = p.y
+        openFraction = 0
         show()
         requestActivate()
+        openTimer.start()
+    }
+
+    // the shared popups' opening: the list grows in after a short delay
+    property real openFraction: 1
+    Timer {
+        id: openTimer
+        interval: 20
+        onTriggered: growAnimation.start()
+    }
+    NumberAnimation {
+        id: growAnimation
+        target: root
+        property: "openFraction"
+        to: 1
+        duration: 100
     }
 
     function filterCounts() {
@@ -109,6 +126,9 @@ Window {
     }
 
     function dismiss() {
+        openTimer.stop()
+        growAnimation.stop()
+        openFraction = 1
         if (filterWindow)
             filterWindow.close()
         close()
@@ -189,7 +209,7 @@ Window {
         id: listView
         y: 100
         width: parent.width
-        height: MQ.listHeight(root.rows.length)
+        height: MQ.listHeight(root.rows.length) * root.openFraction
         clip: true
         model: root.rows
         boundsBehavior: Flickable.StopAtBounds
