@@ -2202,6 +2202,445 @@
     <message>
         <source>No_Button</source>
         <translation>No</translation>
+    <name>KvFlashWindow</name>
+    <message>
+        <source>Flash</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>Flash Dimmer</source>
+        <translation>Firing Mode</translation>
+    </message>
+    <message>
+        <source>Flash Mode</source>
+        <translation>Flash Mode</translation>
+    </message>
+    <message>
+        <source>Flash Sync</source>
+        <translation>Flash Synchro</translation>
+    </message>
+    <message>
+        <source>Exposure Link</source>
+        <translation>Auto Exposure&lt;br /&gt; Comp.</translation>
+    </message>
+    <message>
+        <source>Flash Intensity Setting</source>
+        <translation>Flash Adjust.</translation>
+    </message>
+    <message>
+        <source>Manual Flash Emission Setting</source>
+        <translation>Manual Flash Adjust.</translation>
+    </message>
+    <message>
+        <source>Wireless Mode</source>
+        <translation>Wireless</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>Wireless Channel</source>
+        <translation>Wireless Channel</translation>
+    </message>
+    <message>
+        <source>Wireless FP</source>
+        <translation>Wireless FP</translation>
+    </message>
+    <message>
+        <source>Wireless Light Intensity</source>
+        <translation>Communication&lt;br /&gt; Light</translation>
+    </message>
+    <message>
+        <source>Built-in Flash</source>
+        <translation>External Flash</translation>
+    </message>
+    <message>
+        <source>A Group</source>
+        <translation>A Group</translation>
+    </message>
+    <message>
+        <source>B Group</source>
+        <translation>B Group</translation>
+    </message>
+    <message>
+        <source>C Group</source>
+        <translation>C Group</translation>
+    </message>
+    <message>
+        <source>Test Emission</source>
+        <translation>Test Flash</translation>
+    </message>
+    <message>
+        <source>Flash Light Adjustment</source>
+        <translation>Flash Adjust.</translation>
+    </message>
+    <message>
+        <source>Flash Light Manual</source>
+        <translation>Manual Flash Adjust.</translation>
+    </message>
+</context>
+<context>
+    <name>KvFlashComponentsProvider</name>
+    <message>
+        <source>Flash Light Adjustment</source>
+        <translation>Flash Adjust.</translation>
+    </message>
+    <message>
+        <source>Flash Light Manual</source>
+        <translation>Manual Flash Adjust.</translation>
+    </message>
+</context>
+<context>
+    <name>KvFlashSliderPopup</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainMQComponentsProvider</name>
+    <message>
+        <source>MQD_ALL</source>
+        <translation>ANY</translation>
+    </message>
+    <message>
+        <source>MQD_IMPOSSIBLE</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>MQD_POSSIBLE</source>
+        <translation>Available</translation>
+    </message>
+    <message>
+        <source>MQD_HDMI_ONLY_POSSIBLE</source>
+        <translation>Available only HDMI</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>MCPM_422</source>
+        <translation>422</translation>
+    </message>
+    <message>
+        <source>MCPM_420</source>
+        <translation>420</translation>
+    </message>
+    <message>
+        <source>MCPM_10bit</source>
+        <translation>10bit</translation>
+    </message>
+    <message>
+        <source>MCPM_8bit</source>
+        <translation>8bit</translation>
+    </message>
+    <message>
+        <source>MCPM_LongGOP</source>
+        <translation>LongGOP</translation>
+    </message>
+    <message>
+        <source>MCPM_ALL_I</source>
+        <translation>ALL-I</translation>
+    </message>
+    <message>
+        <source>MCPM_16bit</source>
+        <translation>16bit</translation>
+    </message>
+    <message>
+        <source>MCPM_RAW</source>
+        <translation>RAW</translation>
+    </message>
+    <message>
+        <source>MCPM_RAWHQ</source>
+        <translation>RAW HQ</translation>
+    </message>
+    <message>
+        <source>MCPM_422HQ</source>
+        <translation>422 HQ</translation>
+    </message>
+    <message>
+        <source>MP_6K_3_2_5952_3968</source>
+        <translation>5952x3968</translation>
+    </message>
+    <message>
+        <source>MP_5_4K_3_2_5376_3584</source>
+        <translation>5376x3584</translation>
+    </message>
+    <message>
+        <source>MP_5_9K_16_9_5888_3312</source>
+        <translation>5888x3312</translation>
+    </message>
+    <message>
+        <source>MP_C4K_17_9_4096_2160</source>
+        <translation>4096x2160</translation>
+    </message>
+    <message>
+        <source>MP_4K_16_9_3840_2160</source>
+        <translation>3840x2160</translation>
+    </message>
+    <message>
+        <source>MP_ANAMO6K_52_39_4992_3744</source>
+        <translation>4992x3744</translation>
+    </message>
+    <message>
+        <source>MP_ANAMO4K_4_3_3328_2496</source>
+        <translation>3328x2496</translation>
+    </message>
+    <message>
+        <source>MP_QFHD_16_9_3840_2160</source>
+        <translation>3840x2160</translation>
+    </message>
+    <message>
+        <source>MP_FHD_16_9_1920_1080</source>
+        <translation>1920x1080</translation>
+    </message>
+    <message>
+        <source>MP_HD_16_9_1280_720</source>
+        <translation>1280x720</translation>
+    </message>
+    <message>
+        <source>MP_WVGA_4_3_800_480</source>
+        <translation>800x480</translation>
+    </message>
+    <message>
+        <source>MP_VGA_4_3_640_480</source>
+        <translation>640x480</translation>
+    </message>
+    <message>
+        <source>MP_QVGA_4_3_320_240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>MP_5K_4_3_4992_3744</source>
+        <translation>4992x3744</translation>
+    </message>
+    <message>
+        <source>MP_5_8K_4_3_5760_4320</source>
+        <translation>5760x4320</translation>
+    </message>
+    <message>
+        <source>MP_5_7K_17_9_5728_3024</source>
+        <translation>5728x3024</translation>
+    </message>
+    <message>
+        <source>MP_4_4K_4_3_4352_3264</source>
+        <translation>4352x3264</translation>
+    </message>
+    <message>
+        <source>MP_RAW4K_17_9_4096_2160</source>
+        <translation>4096x2160</translation>
+    </message>
+    <message>
+        <source>MP_RAW3_7K_4_3_3680_2760</source>
+        <translation>3680x2760</translation>
+    </message>
+    <message>
+        <source>MP_RAW3_5K_4_3_3536_2656</source>
+        <translation>3536x2656</translation>
+    </message>
+    <message>
+        <source>MP_RAW5_9K_16_9_5888_3312</source>
+        <translation>5888x3312</translation>
+    </message>
+    <message>
+        <source>MP_RAW4K_17_9_4128_2176</source>
+        <translation>4128x2176</translation>
+    </message>
+    <message>
+        <source>MP_RAW5_8K_4_3_5760_4320</source>
+        <translation>5760x4320</translation>
+    </message>
+    <message>
+        <source>MP_RAW5_7K_17_9_5728_3024</source>
+        <translation>5728x3024</translation>
+    </message>
+    <message>
+        <source>MP_RAW4_4K_4_3_4352_3264</source>
+        <translation>4352x3264</translation>
+    </message>
+    <message>
+        <source>MP_6K_17_9_5952_3136</source>
+        <translation>5952x3136</translation>
+    </message>
+    <message>
+        <source>MP_3_3K_4_3_3328_2496</source>
+        <translation>3328x2496</translation>
+    </message>
+    <message>
+        <source>MP_RAW4_1K_17_9_4128_2176</source>
+        <translation>4128x2176</translation>
+    </message>
+    <message>
+        <source>MP_5_8K_17_9_5776_3056</source>
+        <translation>5776x3056</translation>
+    </message>
+    <message>
+        <source>MP_3_8K_3_2_3840_2560</source>
+        <translation>3840x2560</translation>
+    </message>
+    <message>
+        <source>MP_RAW6K_3_2_6000_4000</source>
+        <translation>6000x4000</translation>
+    </message>
+    <message>
+        <source>MP_6K_24_1_1_5952_2512</source>
+        <translation>5952x2512</translation>
+    </message>
+    <message>
+        <source>MP_CS4K_24_1_1_4096_1728</source>
+        <translation>4096x1728</translation>
+    </message>
+    <message>
+        <source>MP_8_1K_3_2_8064_5376</source>
+        <translation>8064x5376</translation>
+    </message>
+    <message>
+        <source>MP_8_1K_17_9_8128_4288</source>
+        <translation>8128x4288</translation>
+    </message>
+    <message>
+        <source>MP_8K_16_9_7680_4320</source>
+        <translation>7680x4320</translation>
+    </message>
+    <message>
+        <source>MP_7_2K_3_2_7200_4800</source>
+        <translation>7200x4800</translation>
+    </message>
+    <message>
+        <source>MP_4_7K_4_3_4736_3552</source>
+        <translation>4736x3552</translation>
+    </message>
+    <message>
+        <source>MP_5_8K_17_9_5760_3040</source>
+        <translation>5760x3040</translation>
+    </message>
+    <message>
+        <source>MP_3_8K_4_3_3840_2880</source>
+        <translation>3840x2880</translation>
+    </message>
+    <message>
+        <source>MP_RAW4_8K_4_3_4800_3600</source>
+        <translation>4800x3600</translation>
+    </message>
+    <message>
+        <source>MP_RAW8_1K_3_2_8128_5418</source>
+        <translation>8128x5418</translation>
+    </message>
+    <message>
+        <source>MP_RAW8_1K_17_9_8128_4302</source>
+        <translation>8128x4302</translation>
+    </message>
+    <message>
+        <source>MP_RAW7_2K_3_2_7232_4820</source>
+        <translation>7232x4820</translation>
+    </message>
+    <message>
+        <source>MP_RAW4_8K_4_3_4752_3568</source>
+        <translation>4752x3568</translation>
+    </message>
+    <message>
+        <source>MP_5_1K_3_2_5088_3392</source>
+        <translation>5088x3392</translation>
+    </message>
+    <message>
+        <source>MP_4_8K_4_3_4800_3600</source>
+        <translation>4800x3600</translation>
+    </message>
+    <message>
+        <source>MP_6_4K_3_2_6432_4288</source>
+        <translation>6432x4288</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainMovieQualityPopup</name>
+    <message>
+        <source>Video quality</source>
+        <translation>Motion Pic. Rec Quality</translation>
+    </message>
+    <message>
+        <source>Refine</source>
+        <translation>Filtering</translation>
+    </message>
+    <message>
+        <source>Number of pixels</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>fps</source>
+        <translation>fps</translation>
+    </message>
+    <message>
+        <source>Compression method</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>bps</translation>
+    </message>
+    <message>
+        <source>VFR</source>
+        <translation>VFR</translation>
+    </message>
+    <message>
+        <source>HLG</source>
+        <translation>HLG</translation>
+    </message>
+    <message>
+        <source>SQ</source>
+        <translation>S&amp;Q</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainMovieQualityFilterPopup</name>
+    <message>
+        <source>Filter condition</source>
+        <translation>Filtering Options</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Results: **</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frame Rate</translation>
+    </message>
+    <message>
+        <source>Number of pixels</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Compression method</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>VFR</source>
+        <translation>VFR</translation>
+    </message>
+    <message>
+        <source>HLG</source>
+        <translation>HLG</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>
