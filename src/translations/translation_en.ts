@@ -2202,6 +2202,9 @@
     <message>
         <source>No_Button</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>KvFlashWindow</name>
     <message>
         <source>Flash</source>
