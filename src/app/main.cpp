@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFont>
 #include <QIcon>
+#include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickStyle>
@@ -49,6 +50,13 @@ int main(int argc, char *argv[])
     auto versionData = std::make_unique<VersionData>();
     auto previewImageInfo = std::make_unique<PreviewImageInfo>();
     auto objectCopy = std::make_unique<ObjectCopy>();
+    // The transfer workers call the cameras: they stop with the other
+    // background threads, before the SDK is finished and the adapter goes.
+    deviceAdapter->appendBackgroundStop(QStringLiteral("transfer workers"),
+                                        [copy = QPointer<ObjectCopy>(objectCopy.get())] {
+                                            if (copy)
+                                                copy->stopWorkers();
+                                        });
     auto engine = std::make_unique<QQmlApplicationEngine>();
     auto translator = std::make_unique<QTranslator>();
 

@@ -1606,6 +1606,41 @@ signals:
 #undef KAVRO_DA_DECLARE_LIVEVIEW_SIGNAL
     // ---- end live-view mode switch and overlay data ----
 
+    // ---- object transfer (DeviceAdapterObjectTransfer.cpp) ----
+public:
+    // One call per SDK object function, for any camera (an empty UUID: the
+    // selected camera), under that camera's lock for the call only, so a
+    // chunked transfer lets other work on the camera run between chunks.
+    // Ternary_True when the SDK answered anything but 0.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_Object_FormatType(
+        uint ObjHandle, uint *pFormatType, QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_Object_AssociatType(
+        uint ObjHandle, uint *pAssociatType, QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_Object_AssociatDesc(
+        uint ObjHandle, uint *pAssociatDesc, QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_Object_DataSize(
+        uint ObjHandle, quint64 *pDataSize, QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_Object(uint ObjHandle, uchar *lpStoreBufAdder,
+                                                                            uint StoreBufSize,
+                                                                            QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_Partial_Object(
+        uint ObjHandle, uchar *lpStoreBufAdder, uint ui32_DataOffset, uint u32_SplitTransferBytes,
+        QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_Partial_ObjectEx(
+        uint ObjHandle, uchar *lpStoreBufAdder, quint64 ui64_DataOffset, uint u32_SplitTransferBytes,
+        QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Skip_Object_Transfer(uint ObjHandle,
+                                                                                      QString device_uuid = QString());
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_Get_Object_FileName(
+        uint ObjHandle, KVR_STRUCT_PTP_ARRAY_STRING *pFileName, QString device_uuid = QString());
+    // The cutting calls always address the selected camera. The frame call's
+    // size word goes in as the buffer's capacity and comes back as the
+    // frame's byte count.
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_4k6k_Cutting_GetNumOfFrames(uint *pulParam);
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_4k6k_Cutting_Get_StreamFrame_data(uchar *pJpegBuf,
+                                                                                                   uint *pJpegSize);
+    // ---- end object transfer ----
+
     // ---- firmware update and camera queries (DeviceAdapterFirmware.cpp) ----
 public:
     Q_PROPERTY(kavrotether::Utilities::AFFrameColor afFrameColor READ afFrameColor NOTIFY afFrameColorChanged)

@@ -3,17 +3,46 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 namespace kavrotether {
 
-// Receives pictures and movies from the cameras and stores them.
-//
-// The constructor starts no thread. The workers that fetch and save objects
-// and cut 6K/4K frames are not part of this build yet: every request below
-// leaves the camera's object where it is and saves nothing.
+class DeviceAdapter;
+
+// Everything a camera hands over reaches the disk through this object: the
+// stills a camera asks the computer to take (saved on the calling event
+// thread), the movies the user chooses to copy, and the frames cut from a
+// 6K/4K burst. The workers run on threads of their own, started on first
+// use and stopped by stopWorkers() (the program's shutdown list) before the
+// adapter goes. State the dialogs show reaches the GUI thread only through
+// the queued set…Value slots.
 class ObjectCopy : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(uint movieHandle READ movieHandle WRITE setMovieHandle NOTIFY movieHandleChanged)
+    Q_PROPERTY(
+        ulong objectAddDataSize READ objectAddDataSize WRITE setObjectAddDataSize NOTIFY objectAddDataSizeChanged)
+    Q_PROPERTY(ulong objectAddOffsetSize READ objectAddOffsetSize WRITE setObjectAddOffsetSize NOTIFY
+                   objectAddOffsetSizeChanged)
+    Q_PROPERTY(kavrotether::ObjectCopy::ObjectAddState objectAddState READ objectAddState WRITE setObjectAddState NOTIFY
+                   objectAddStateChanged)
+    Q_PROPERTY(int cut6K4KDataNum READ cut6K4KDataNum WRITE setCut6K4KDataNum NOTIFY cut6K4KDataNumChanged)
+    Q_PROPERTY(
+        int cut6K4KDataProgress READ cut6K4KDataProgress WRITE setCut6K4KDataProgress NOTIFY cut6K4KDataProgressChanged)
+    Q_PROPERTY(kavrotether::ObjectCopy::Cut6K4KState cut6K4KState READ cut6K4KState WRITE setCut6K4KState NOTIFY
+                   cut6K4KStateChanged)
 public:
+    // OAS_Movie_Failed: a copy that ended without its file (read, write or
+    // naming failure), so the dialog does not wait for 100 % forever.
+    enum ObjectAddState : int {
+        OAS_Unknown = -1,
+        OAS_Movie_Confirm = 0,
+        OAS_Movie_Start = 1,
+        OAS_Movie_Stop = 2,
+        OAS_Movie_Failed = 3,
+        OAS_Max = 4
+    };
+    Q_ENUM(ObjectAddState)
     enum Cut6K4KState : int {
         CT6K4K_Unknown = -1,
         CT6K4K_Confirm = 0,
@@ -25,27 +54,111 @@ public:
     };
     Q_ENUM(Cut6K4KState)
 
+    // Stills are streamed in chunks of this size; movies too.
+    static constexpr quint32 kChunkSize = 0x1E00000;
+    // Every 6K/4K frame is read into one buffer of this size.
+    static constexpr quint32 kFrameBufferSize = 10 * 1024 * 1024;
+
     explicit ObjectCopy(QObject *parent = nullptr);
     ~ObjectCopy() override;
 
-    // A new object on a camera. Without a worker that can fetch it, the
-    // object is not saved, and that is reported like an unreadable object.
+    // Entry points of the camera-event handlers (event worker thread).
     Q_INVOKABLE void startObjectAdd(int handle);
-    // Saves a requested object on the calling thread; nothing is saved yet.
     Q_INVOKABLE void startObjectReqTransfer(int handle, const QString &uuid);
     Q_INVOKABLE void startCut6K4KData(int value);
     Q_INVOKABLE void startCut6K4KReady(int value);
-    // Ends a 6K/4K cutting in progress; with none started there is nothing to end.
     Q_INVOKABLE void stop6K4K(int value);
 
-    Cut6K4KState cut6K4KState() const { return m_cut6K4KState; }
+    // Interrupts every transfer and stops and joins the worker threads
+    // (bounded); harmless twice. Nothing is started afterwards.
+    void stopWorkers();
+
+    uint movieHandle() const;
+    void setMovieHandle(uint handle);
+    ulong objectAddDataSize() const;
+    void setObjectAddDataSize(ulong size);
+    ulong objectAddOffsetSize() const;
+    // The interface cannot move the progress.
+    void setObjectAddOffsetSize(ulong) {}
+    ObjectAddState objectAddState() const;
+    void setObjectAddState(ObjectAddState state);
+    int cut6K4KDataNum() const;
+    void setCut6K4KDataNum(int count);
+    int cut6K4KDataProgress() const;
+    void setCut6K4KDataProgress(int) {}
+    Cut6K4KState cut6K4KState() const;
+    void setCut6K4KState(Cut6K4KState state);
+
+    QString cut6K4KDataDirPath() const;
+    void setCut6K4KDataDirPath(const QString &path);
+    QString cut6K4KDataBaseName() const;
+    void setCut6K4KDataBaseName(const QString &name);
+    int cut6K4KDataStartNum() const;
+    void setCut6K4KDataStartNum(int number);
+
+    Q_INVOKABLE QString objectAddDataSizeString() const;
+    Q_INVOKABLE QString objectAddDataOffsetSizeString() const;
+    Q_INVOKABLE double objectAddDataSizeProgress() const;
+    Q_INVOKABLE void clearObjectCopys();
+    Q_INVOKABLE void pushObjectCopys();
+    Q_INVOKABLE void beginCopying();
+    Q_INVOKABLE void nextCopy();
+    Q_INVOKABLE void setObjectCopyToCurrent();
+    Q_INVOKABLE int currentObjectCopyIndex() const;
+    Q_INVOKABLE int objectCopysCount() const;
+    Q_INVOKABLE bool isFinalObjectCopy() const;
+    Q_INVOKABLE QString currentObjectCopySizeString() const;
+    Q_INVOKABLE QString totalObjectCopysSizeString() const;
+
+    // Chooses the folder and name of an object (folder created); the name
+    // is reserved until a SafeFileWriter for it finishes or
+    // releaseFileName() is called, so no other thread picks it meanwhile.
+    // An empty uuid: the selected camera. False when no folder or name can
+    // be had.
+    static bool makeFileName(uint format, QString &fileName, QString &folder, QString &filePath, int withExtension,
+                             int handle, bool newNumber, QString uuid);
+    static void releaseFileName(const QString &filePath);
+
+public slots:
+    void setObjectAddStateValue(int state);
+    void setObjectAddOffsetSizeValue(ulong offset);
+    void setCut6K4KStateValue(int state);
+    void setCut6K4KDataProgressValue(int progress);
+    void setCut6K4KDataProgressInc();
 
 signals:
-    void objectAddErrorNotify();
+    void movieHandleChanged(uint handle);
+    void objectAddDataSizeChanged(ulong size);
+    void objectAddOffsetSizeChanged(ulong offset);
+    void objectAddStateChanged(kavrotether::ObjectCopy::ObjectAddState state);
+    void cut6K4KDataNumChanged(int count);
+    void cut6K4KDataProgressChanged(int progress);
     void cut6K4KStateChanged(kavrotether::ObjectCopy::Cut6K4KState state);
+    void objectAddErrorNotify();
+    void interruptionObjectAdd();
+    void interruptionCut6K4K();
+    // A new object that is not offered for copying (a still, a movie the
+    // computer does not receive), so a count of announced movies settles.
+    void objectAddDroppedNotify(uint handle);
+    // A picture, movie or frame that could not be saved: nothing is left
+    // under its name and the path is not published.
+    void objectTransferFailed(const QString &filePath, const QString &reason);
 
 private:
-    Cut6K4KState m_cut6K4KState = CT6K4K_Unknown;
+    // A movie the queue worker offers, with its own handle and size, so two
+    // offers in a row cannot mix.
+    Q_INVOKABLE void offerMovieValue(uint handle, qulonglong size);
+
+    // For the workers, from any thread.
+    void reportFailure(const QString &filePath, const QString &reason);
+    void publishSavedPath(const QString &filePath);
+    void resetCutting(int frameCount);
+
+    class Private;
+    friend class ObjectAdd;
+    friend class ObjectReqTransfer;
+    friend class Cut6K4KWorkers;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace kavrotether

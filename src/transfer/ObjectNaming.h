@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+
+#include "FileNaming.h"
+
+namespace kavrotether {
+
+class ApplicationSettings;
+class DeviceAdapter;
+class SafeFileWriter;
+
+// The running file number as the naming threads share it. Writing it to the
+// settings file takes milliseconds (the file is synced), so it is kept here
+// and written after the picture is out, one write at a time and always the
+// latest value, so the stored number never goes back. A change made
+// elsewhere (the preferences) is taken over on the next read.
+namespace runningNumber {
+// With FileNameReservations::lock() held.
+int currentLocked(ApplicationSettings *settings);
+void setLocked(int value);
+// Without the naming lock: stores the latest number when it changed.
+void persist(ApplicationSettings *settings);
+// Persists when the scope ends, whichever way the save ended.
+struct PersistAtEnd
+{
+    PersistAtEnd() = default;
+    PersistAtEnd(const PersistAtEnd &) = delete;
+    PersistAtEnd &operator=(const PersistAtEnd &) = delete;
+    ~PersistAtEnd();
+};
+} // namespace runningNumber
+
+// The storage and naming preferences as naming reads them: read once and
+// kept until the settings announce a change, so a picture does not pay a
+// settings-file lookup per preference.
+struct StoragePreferences
+{
+    int folderType = 0;
+    QString folderUrl;
+    bool dateFolder = false;
+    bool cameraFolder = false;
+    bool userNaming = false;
+    QString prefix;
+    bool cameraInName = false; // label in names, without a camera folder
+};
+StoragePreferences storagePreferences(ApplicationSettings *settings);
+
+// A name chosen for one object, reserved until its writer finishes.
+struct NamedFile
+{
+    QString folder;
+    QString fileName;
+    QString filePath;
+    naming::NameChoice choice;
+};
+
+// The folder of a camera's files by the storage settings (created on
+// demand), with the camera's label; empty when none can be had. An empty
+// uuid: the selected camera, whose UUID is filled in.
+QString cameraFolder(DeviceAdapter *adapter, QString &uuid, QString *label = nullptr, QString *serial = nullptr);
+
+// Names an object (ObjectCopy::makeFileName) and reserves the name. With
+// persistNow false the caller stores the running number (persist) once its
+// file is out.
+bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile &out, bool persistNow = true);
+
+// Moves a finished file into place under its name, or under the next free
+// sub-number when another program took the name meanwhile.
+bool commitNamed(SafeFileWriter &writer, NamedFile &file);
+
+} // namespace kavrotether

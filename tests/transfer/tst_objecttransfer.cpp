@@ -1,0 +1,801 @@
+#include <QDir>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <thread>
+#include <vector>
+
+#include "camera/CameraInfo.h"
+#include "camera/DeviceAdapter.h"
+#include "core/ApplicationData.h"
+#include "core/ApplicationSettings.h"
+#include "support/AdapterFixture.h"
+#include "support/IsolatedSettings.h"
+#include "support/DeviceAdapterTestAccess.h"
+#include "support/SimulatorFixture.h"
+#include "transfer/FileNaming.h"
+#include "transfer/ObjectCopy.h"
+#include "transfer/SafeFileWriter.h"
+
+using namespace kavrotether;
+using namespace kavrotether::test;
+
+namespace {
+
+// Every entry of a folder, hidden ones (temporary files) included.
+QStringList entries(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
+
+QStringList pictures(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+} // namespace
+
+// The transfer controller against simulated cameras: names taken by many
+// threads at once, files that appear only complete and never in place of
+// another, the movie and 6K/4K dialogs' states and the copy list.
+class TestObjectTransfer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void writerNeverReplaces_data();
+    void writerNeverReplaces();
+    void namingAtOnceSharesNoName();
+    void pairNeverRewindsTheNumber();
+    void defaultFolderIsCreated();
+    void copyList_data();
+    void copyList();
+    void stateWritesAnnounceNothing();
+    void stopInEachCuttingState_data();
+    void stopInEachCuttingState();
+    void objectCallsTakeAnyNonZeroAnswer_data();
+    void objectCallsTakeAnyNonZeroAnswer();
+    void stillSkipMatrix_data();
+    void stillSkipMatrix();
+    void stillChunks_data();
+    void stillChunks();
+    void stillFailureLeavesNothing_data();
+    void stillFailureLeavesNothing();
+    void hostileCameraNames_data();
+    void hostileCameraNames();
+    void pairingInBothOrders_data();
+    void pairingInBothOrders();
+    void twoMoviesOfferedApart();
+    void movieStopBetweenChunks();
+    void movieStopDuringLastChunk();
+    void movieStartTwice();
+    void movieFailureIsAnnounced();
+    void shutdownMidMovieLeavesNothing();
+    void cutting_data();
+    void cutting();
+    void refusedCutKeepsTheNumber();
+    // Last: the other camera does not come back.
+    void cameraLostMidTransferLeavesNothing();
+
+private:
+    QString folder() const { return m_folder->path(); }
+    quint32 addObject(uint format, qint64 size);
+    QByteArray cameraBytes(quint32 handle, quint64 size);
+    bool skipped(quint32 handle);
+    // The camera's file target, picture quality and HLG type (camera
+    // codes) and whether a card is ready; the change events are handled.
+    void setCamera(uint target, uint quality, uint hlg, bool card);
+
+    IsolatedSettings m_settings;
+    std::unique_ptr<ApplicationSettings> m_appSettings;
+    AdapterFixture m_fixture;
+    std::unique_ptr<ObjectCopy> m_copy;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    int m_index = -1;
+    QString m_uuid;
+};
+
+void TestObjectTransfer::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    m_appSettings = std::make_unique<ApplicationSettings>();
+    ApplicationData::setApplicationSettings(m_appSettings.get());
+    QVERIFY(m_fixture.start());
+    m_index = m_fixture.connectWithoutReading();
+    QVERIFY(m_index >= 0);
+    m_uuid = m_fixture->camera_list_get_selected_camera_uuid();
+}
+
+void TestObjectTransfer::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    m_appSettings->setStoreFolderType(ApplicationSettings::StoFolderType_User);
+    m_appSettings->setStoreFolderUrl(folder());
+    m_appSettings->setStoreFolderDate(ApplicationSettings::StoFolderDate_Off);
+    m_appSettings->setStoreFolderCamera(ApplicationSettings::StoFolderCamera_Off);
+    m_appSettings->setFolderNameType(ApplicationSettings::FolNameType_User);
+    m_appSettings->setFolderNamePrefix(QStringLiteral("IMG_"));
+    m_appSettings->setStoreFileNameCamera(ApplicationSettings::StoFileNameCamera_Off);
+    m_appSettings->setFileNumber(0);
+    m_copy = std::make_unique<ObjectCopy>();
+    ApplicationData::setObjectCopy(m_copy.get());
+    kvrsim::clearCallLogs();
+}
+
+void TestObjectTransfer::cleanup()
+{
+    ApplicationData::setObjectCopy(nullptr);
+    m_copy.reset();
+    m_folder.reset();
+}
+
+void TestObjectTransfer::cleanupTestCase()
+{
+    m_fixture.stop();
+    ApplicationData::setApplicationSettings(nullptr);
+}
+
+void TestObjectTransfer::writerNeverReplaces_data()
+{
+    QTest::addColumn<QString>("takenBeforeCommit");
+    QTest::addColumn<bool>("offerNext");
+    QTest::addColumn<rlim_t>("sizeLimit");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("left");
+    const rlim_t none = RLIM_INFINITY;
+    QTest::newRow("free name") << QString() << false << none << true << QStringList{"a.jpg"};
+    QTest::newRow("taken meanwhile, next offered")
+        << "a.jpg" << true << none << true << QStringList{"a.jpg", "a_01.jpg"};
+    QTest::newRow("taken meanwhile, no next") << "a.jpg" << false << none << false << QStringList{"a.jpg"};
+    QTest::newRow("file-size limit") << QString() << false << rlim_t(1000) << false << QStringList();
+}
+
+void TestObjectTransfer::writerNeverReplaces()
+{
+    QFETCH(QString, takenBeforeCommit);
+    QFETCH(bool, offerNext);
+    QFETCH(rlim_t, sizeLimit);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, left);
+
+    const QByteArray bytes(4096, 'p');
+    const QByteArray other("someone else's");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_IGN);
+    {
+        SafeFileWriter writer(folder() + "/a.jpg");
+        QVERIFY(writer.open());
+        rlimit limited = saved;
+        limited.rlim_cur = sizeLimit;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const bool written = writer.write(bytes.constData(), bytes.size());
+        setrlimit(RLIMIT_FSIZE, &saved);
+        // Nothing is under the picture's name while it is written.
+        QVERIFY(!QFileInfo::exists(folder() + "/a.jpg"));
+        if (!takenBeforeCommit.isEmpty())
+            writeFile(folder() + "/" + takenBeforeCommit, other);
+        const bool committed = written
+                               && writer.commit(offerNext
+                                                    ? std::function<QString()>([&] { return folder() + "/a_01.jpg"; })
+                                                    : std::function<QString()>());
+        QCOMPARE(committed, ok);
+        if (!ok)
+            QVERIFY(!writer.errorString().isEmpty());
+    }
+    QCOMPARE(entries(folder()), left);
+    if (!takenBeforeCommit.isEmpty())
+        QCOMPARE(readAll(folder() + "/" + takenBeforeCommit), other);
+    if (ok)
+        QCOMPARE(readAll(folder() + "/" + left.last()), bytes);
+}
+
+void TestObjectTransfer::namingAtOnceSharesNoName()
+{
+    // Twelve cameras' stills and movies named at the same moment.
+    constexpr int kThreads = 12;
+    constexpr int kEach = 20;
+    std::vector<QStringList> names(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < kEach; ++i) {
+                QString name, dir, path;
+                const uint format = i % 4 == 3 ? 5u : 1u;
+                if (ObjectCopy::makeFileName(format, name, dir, path, 1, 0, true, QStringLiteral("cam-%1").arg(t)))
+                    names[t] << path;
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    QSet<QString> all;
+    for (const QStringList &list : names) {
+        QCOMPARE(list.size(), kEach);
+        for (const QString &path : list) {
+            QVERIFY2(!all.contains(path), qPrintable(path));
+            all.insert(path);
+            ObjectCopy::releaseFileName(path);
+        }
+    }
+    QCOMPARE(m_appSettings->fileNumber(), kThreads * kEach);
+}
+
+void TestObjectTransfer::pairNeverRewindsTheNumber()
+{
+    QStringList uuids;
+    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
+    QVERIFY(uuids.size() >= 2);
+    QString name, dir, path;
+    QVERIFY(ObjectCopy::makeFileName(1, name, dir, path, 1, 0, true, uuids.at(0)));
+    QCOMPARE(name, QStringLiteral("IMG_0001.jpg"));
+    QVERIFY(ObjectCopy::makeFileName(1, name, dir, path, 1, 0, true, uuids.at(1)));
+    QCOMPARE(name, QStringLiteral("IMG_0002.jpg"));
+    // The first camera's RAW of its pair arrives after the other camera's
+    // shot: its number, and the running number stays.
+    QVERIFY(ObjectCopy::makeFileName(2, name, dir, path, 1, 0, false, uuids.at(0)));
+    QCOMPARE(name, QStringLiteral("IMG_0001.rw2"));
+    QCOMPARE(m_appSettings->fileNumber(), 2);
+    QVERIFY(ObjectCopy::makeFileName(2, name, dir, path, 1, 0, false, uuids.at(0)));
+    QCOMPARE(name, QStringLiteral("IMG_0001_01.rw2")); // the first is still being written
+}
+
+void TestObjectTransfer::defaultFolderIsCreated()
+{
+    m_appSettings->setStoreFolderType(ApplicationSettings::StoFolderType_Default);
+    m_appSettings->setStoreFolderDate(ApplicationSettings::StoFolderDate_On);
+    const QString pictures = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0);
+    QVERIFY(!pictures.isEmpty());
+    const QString expected = pictures + "/" + QDate::currentDate().toString("yyyyMMdd");
+    QDir(expected).removeRecursively();
+    QString name, dir, path;
+    QVERIFY(ObjectCopy::makeFileName(1, name, dir, path, 1, 0, true, m_uuid));
+    QCOMPARE(dir, expected);
+    QVERIFY(QFileInfo(expected).isDir());
+    ObjectCopy::releaseFileName(path);
+    QDir(expected).removeRecursively();
+}
+
+void TestObjectTransfer::copyList_data()
+{
+    QTest::addColumn<QList<quint64>>("sizes");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<bool>("final");
+    QTest::newRow("empty") << QList<quint64>() << 0 << "0"
+                           << "0" << true;
+    QTest::newRow("truncated after summing") << QList<quint64>{524288, 524287} << 2 << "0"
+                                             << "0" << true;
+    QTest::newRow("two halves") << QList<quint64>{524288, 524288, 3u << 20} << 2 << "1"
+                                << "4" << false;
+    QTest::newRow("index 0") << QList<quint64>{5u << 20} << 0 << "0"
+                             << "5" << false;
+}
+
+void TestObjectTransfer::copyList()
+{
+    QFETCH(QList<quint64>, sizes);
+    QFETCH(int, index);
+    QFETCH(QString, current);
+    QFETCH(QString, total);
+    QFETCH(bool, final);
+    m_copy->clearObjectCopys();
+    for (int i = 0; i < sizes.size(); ++i) {
+        m_copy->setMovieHandle(uint(100 + i));
+        m_copy->setObjectAddDataSize(ulong(sizes.at(i)));
+        m_copy->pushObjectCopys();
+    }
+    m_copy->beginCopying();
+    for (int i = 0; i < index; ++i)
+        m_copy->nextCopy();
+    QCOMPARE(m_copy->objectCopysCount(), sizes.size());
+    QCOMPARE(m_copy->currentObjectCopyIndex(), index);
+    QCOMPARE(m_copy->currentObjectCopySizeString(), current);
+    QCOMPARE(m_copy->totalObjectCopysSizeString(), total);
+    QCOMPARE(m_copy->isFinalObjectCopy(), final);
+    if (index < sizes.size()) {
+        m_copy->setObjectCopyToCurrent();
+        QCOMPARE(m_copy->movieHandle(), uint(100 + index));
+        QCOMPARE(quint64(m_copy->objectAddDataSize()), sizes.at(index));
+    }
+}
+
+void TestObjectTransfer::stateWritesAnnounceNothing()
+{
+    QSignalSpy added(m_copy.get(), &ObjectCopy::objectAddStateChanged);
+    QSignalSpy progress(m_copy.get(), &ObjectCopy::cut6K4KDataProgressChanged);
+    for (auto state : {ObjectCopy::OAS_Unknown, ObjectCopy::OAS_Movie_Confirm, ObjectCopy::OAS_Max}) {
+        m_copy->setProperty("objectAddState", int(state));
+        QCOMPARE(m_copy->objectAddState(), state);
+    }
+    m_copy->setProperty("cut6K4KDataProgress", 7);
+    m_copy->setProperty("objectAddOffsetSize", 7);
+    QCOMPARE(m_copy->cut6K4KDataProgress(), 0);
+    QCOMPARE(m_copy->objectAddOffsetSize(), 0ul);
+    QCOMPARE(added.count(), 0);
+    QCOMPARE(progress.count(), 0);
+}
+
+void TestObjectTransfer::stopInEachCuttingState_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("sent");
+    QTest::addColumn<int>("announced");
+    QTest::newRow("unknown") << int(ObjectCopy::CT6K4K_Unknown) << 0 << -2;
+    QTest::newRow("confirm") << int(ObjectCopy::CT6K4K_Confirm) << 1 << int(ObjectCopy::CT6K4K_Cancel);
+    QTest::newRow("start") << int(ObjectCopy::CT6K4K_Start) << 1 << int(ObjectCopy::CT6K4K_Stop);
+    QTest::newRow("cancel") << int(ObjectCopy::CT6K4K_Cancel) << 0 << -2;
+    QTest::newRow("stop") << int(ObjectCopy::CT6K4K_Stop) << 0 << -2;
+}
+
+void TestObjectTransfer::stopInEachCuttingState()
+{
+    QFETCH(int, state);
+    QFETCH(int, sent);
+    QFETCH(int, announced);
+    // The state as the workers announce it, without starting a cut.
+    m_copy->setCut6K4KStateValue(state);
+    QSignalSpy changed(m_copy.get(), &ObjectCopy::cut6K4KStateChanged);
+    QSignalSpy interrupted(m_copy.get(), &ObjectCopy::interruptionCut6K4K);
+    m_copy->stop6K4K(0);
+    QCOMPARE(callCount(m_index, "Rec_Ctrl_4K6K"), sent);
+    QCOMPARE(changed.count(), announced == -2 ? 0 : 1);
+    if (announced != -2)
+        QCOMPARE(int(m_copy->cut6K4KState()), announced);
+    QCOMPARE(interrupted.count(), state == ObjectCopy::CT6K4K_Start ? 1 : 0);
+}
+
+void TestObjectTransfer::objectCallsTakeAnyNonZeroAnswer_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("selectedByName");
+    QTest::addColumn<bool>("success");
+    QTest::newRow("2 counts as success") << 2 << false << true;
+    QTest::newRow("1, camera named") << 1 << true << true;
+    QTest::newRow("0 fails") << 0 << false << false;
+}
+
+void TestObjectTransfer::objectCallsTakeAnyNonZeroAnswer()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, selectedByName);
+    QFETCH(bool, success);
+    // An empty UUID addresses the selected camera, as its UUID does.
+    const QString uuid = selectedByName ? m_uuid : QString();
+    kvrsim::failNext("Get_Object_DataSize", 1, quint8(answer));
+    quint64 size = 0;
+    QCOMPARE(m_fixture->adp_KVR_func_api_Get_Object_DataSize(1, &size, uuid) == Utilities::Ternary_True, success);
+    kvrsim::failNext("Skip_Object_Transfer", 1, quint8(answer));
+    QCOMPARE(m_fixture->adp_KVR_func_api_Skip_Object_Transfer(1, uuid) == Utilities::Ternary_True, success);
+    QCOMPARE(callCount(m_index, "Get_Object_DataSize"), 1);
+    QCOMPARE(callCount(m_index, "Skip_Object_Transfer"), 1);
+}
+
+quint32 TestObjectTransfer::addObject(uint format, qint64 size)
+{
+    return kvrsim::addObject(m_index, format, size, false);
+}
+
+QByteArray TestObjectTransfer::cameraBytes(quint32 handle, quint64 size)
+{
+    const std::vector<uint8_t> bytes = kvrsim::objectBytes(m_index, handle, 0, quint32(size));
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+bool TestObjectTransfer::skipped(quint32 handle)
+{
+    for (const kvrsim::ObjectInfo &info : kvrsim::objectInfo(m_index))
+        if (info.handle == handle)
+            return info.skipped;
+    return false;
+}
+
+void TestObjectTransfer::setCamera(uint target, uint quality, uint hlg, bool card)
+{
+    kvrsim::turnDial(m_index, "fileTarget", target);
+    kvrsim::turnDial(m_index, "imgInfoQuality", quality);
+    kvrsim::turnDial(m_index, "hlgShootingType", hlg);
+    kvrsim::updateStatus(m_index, [card](kvrsim::StatusValues &s) {
+        s.cardCount = card ? 1 : 0;
+        s.cards[0] = card ? 1 : 0;
+    });
+    m_fixture.deliverAndRun();
+    kvrsim::clearCallLogs();
+}
+
+void TestObjectTransfer::stillSkipMatrix_data()
+{
+    QTest::addColumn<uint>("format");
+    QTest::addColumn<uint>("target"); // camera codes: 0 camera only, 1 computer only, 2 both
+    QTest::addColumn<uint>("quality");
+    QTest::addColumn<uint>("hlg");
+    QTest::addColumn<bool>("card");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("skip");
+    QTest::newRow("JPEG, camera only") << 1u << 0u << 0u << 0u << true << false << true;
+    QTest::newRow("JPEG, camera only, no card") << 1u << 0u << 0u << 0u << false << true << false;
+    QTest::newRow("JPEG, computer and camera") << 1u << 2u << 0u << 0u << true << true << false;
+    QTest::newRow("RAW, RAW+JPEG quality") << 2u << 1u << 4u << 0u << true << true << false;
+    QTest::newRow("RAW, JPEG quality") << 2u << 2u << 0u << 0u << true << false << true;
+    QTest::newRow("HLG, HLG off") << 6u << 1u << 0u << 0u << true << false << true;
+    QTest::newRow("HLG, HLG on") << 6u << 1u << 0u << 2u << true << true << false;
+    QTest::newRow("HEIF") << 7u << 1u << 13u << 0u << true << true << false;
+    QTest::newRow("movie asked as a still") << 5u << 1u << 0u << 0u << true << false << false;
+}
+
+void TestObjectTransfer::stillSkipMatrix()
+{
+    QFETCH(uint, format);
+    QFETCH(uint, target);
+    QFETCH(uint, quality);
+    QFETCH(uint, hlg);
+    QFETCH(bool, card);
+    QFETCH(bool, saved);
+    QFETCH(bool, skip);
+    setCamera(target, quality, hlg, card);
+    m_fixture->setPcSavedFilePath(QString());
+    const quint32 handle = addObject(format, 4096);
+    m_copy->startObjectReqTransfer(int(handle), m_uuid);
+    QCOMPARE(pictures(folder()).size(), saved ? 1 : 0);
+    QCOMPARE(skipped(handle), skip);
+    if (saved) {
+        const QString path = folder() + "/" + pictures(folder()).value(0);
+        QCOMPARE(readAll(path), cameraBytes(handle, 4096));
+        // A single file (association type 0) is the one the preview shows.
+        QCOMPARE(m_fixture->pcSavedFilePath(), path);
+    }
+    QCOMPARE(entries(folder()), pictures(folder()));
+}
+
+void TestObjectTransfer::stillChunks_data()
+{
+    QTest::addColumn<uint>("format");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<int>("partialReads");
+    QTest::addColumn<int>("wholeReads");
+    const qint64 chunk = ObjectCopy::kChunkSize;
+    QTest::newRow("RAW of one chunk") << 2u << chunk << 1 << 0;
+    QTest::newRow("RAW one byte over") << 2u << chunk + 1 << 2 << 0;
+    QTest::newRow("RAW of no bytes") << 2u << qint64(0) << 0 << 0;
+    QTest::newRow("JPEG read whole") << 1u << qint64(100000) << 0 << 1;
+    QTest::newRow("large JPEG in chunks") << 1u << chunk + 1 << 2 << 0;
+}
+
+void TestObjectTransfer::stillChunks()
+{
+    QFETCH(uint, format);
+    QFETCH(qint64, size);
+    QFETCH(int, partialReads);
+    QFETCH(int, wholeReads);
+    setCamera(1, 4, 0, true);
+    const quint32 handle = addObject(format, size);
+    m_copy->startObjectReqTransfer(int(handle), m_uuid);
+    QCOMPARE(pictures(folder()).size(), 1);
+    QCOMPARE(callCount(m_index, "Get_Partial_Object"), partialReads);
+    QCOMPARE(callCount(m_index, "Get_Object"), wholeReads);
+    const QByteArray saved = readAll(folder() + "/" + pictures(folder()).value(0));
+    QCOMPARE(saved.size(), size);
+    QVERIFY(saved == cameraBytes(handle, quint64(size)));
+}
+
+void TestObjectTransfer::stillFailureLeavesNothing_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("read failure mid-file") << "read";
+    QTest::newRow("file-size limit") << "limit";
+    QTest::newRow("folder is a file") << "folder";
+}
+
+void TestObjectTransfer::stillFailureLeavesNothing()
+{
+    QFETCH(QString, fault);
+    setCamera(1, 4, 0, true);
+    m_fixture->setPcSavedFilePath(QStringLiteral("/before"));
+    QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
+    const qint64 size = qint64(ObjectCopy::kChunkSize) + (4 << 20);
+    const quint32 handle = addObject(2, size);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (fault == "read")
+        kvrsim::failObjectReadAt(m_index, qint64(ObjectCopy::kChunkSize) + 10);
+    if (fault == "folder") {
+        writeFile(folder() + "/file", "x");
+        m_appSettings->setStoreFolderUrl(folder() + "/file/sub");
+    }
+    if (fault == "limit") {
+        rlimit limited = saved;
+        limited.rlim_cur = 1 << 20;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    m_copy->startObjectReqTransfer(int(handle), m_uuid);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    kvrsim::failObjectReadAt(m_index, -1);
+    QCOMPARE(entries(folder()), fault == "folder" ? QStringList{"file"} : QStringList());
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(m_fixture->pcSavedFilePath(), QStringLiteral("/before"));
+}
+
+void TestObjectTransfer::hostileCameraNames_data()
+{
+    QTest::addColumn<QString>("cameraName");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("parent") << "../x.JPG"
+                            << "__x.JPG";
+    QTest::newRow("absolute") << "/tmp/x.JPG"
+                              << "_tmp_x.JPG";
+    QTest::newRow("nested") << "a/b.JPG"
+                            << "a_b.JPG";
+    QTest::newRow("nothing usable") << "\x01 \x02"
+                                    << "IMG_0001.jpg";
+    QTest::newRow("300 bytes") << QString(300, QLatin1Char('a')) << QString(naming::kMaxNameBytes, QLatin1Char('a'));
+}
+
+void TestObjectTransfer::hostileCameraNames()
+{
+    QFETCH(QString, cameraName);
+    QFETCH(QString, expected);
+    setCamera(1, 0, 0, true);
+    m_appSettings->setFolderNameType(ApplicationSettings::FolNameType_Default);
+    kvrsim::setNextObjectNames(m_index, {cameraName.toStdString()});
+    const quint32 handle = addObject(1, 1000);
+    m_copy->startObjectReqTransfer(int(handle), m_uuid);
+    QCOMPARE(entries(folder()), QStringList{expected});
+}
+
+void TestObjectTransfer::twoMoviesOfferedApart()
+{
+    DeviceAdapterTestAccess::setFileTarget(m_fixture.adapter(), Utilities::FLTG_PcOnly);
+    QList<QPair<uint, quint64>> offers;
+    connect(m_copy.get(), &ObjectCopy::objectAddStateChanged, this, [&](ObjectCopy::ObjectAddState state) {
+        if (state == ObjectCopy::OAS_Movie_Confirm)
+            offers.append({m_copy->movieHandle(), quint64(m_copy->objectAddDataSize())});
+    });
+    QSignalSpy dropped(m_copy.get(), &ObjectCopy::objectAddDroppedNotify);
+    const quint32 first = addObject(5, 1 << 20);
+    const quint32 still = addObject(1, 1000);
+    const quint32 second = addObject(4, 2 << 20);
+    for (quint32 handle : {first, still, second})
+        m_copy->startObjectAdd(int(handle));
+    QTRY_COMPARE(offers.size(), 2);
+    QCOMPARE(offers.at(0), qMakePair(uint(first), quint64(1 << 20)));
+    QCOMPARE(offers.at(1), qMakePair(uint(second), quint64(2 << 20)));
+    QTRY_COMPARE(dropped.count(), 1);
+    QCOMPARE(dropped.at(0).at(0).toUInt(), uint(still));
+}
+
+void TestObjectTransfer::movieStopBetweenChunks()
+{
+    const quint64 size = 3ull * ObjectCopy::kChunkSize;
+    const quint32 handle = addObject(5, qint64(size));
+    kvrsim::delayNext("Get_Partial_ObjectEx", 3, 300);
+    QSignalSpy progress(m_copy.get(), &ObjectCopy::objectAddOffsetSizeChanged);
+    m_copy->setMovieHandle(handle);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Start);
+    QTRY_COMPARE(progress.count(), 1);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Stop);
+    QTRY_VERIFY(callCount(m_index, "Get_Partial_ObjectEx") >= 2);
+    QTRY_COMPARE(entries(folder()), QStringList());
+    QVERIFY(callCount(m_index, "Get_Partial_ObjectEx") <= 2);
+    QVERIFY(m_copy->objectAddDataSizeProgress() < 1.0);
+}
+
+void TestObjectTransfer::movieStopDuringLastChunk()
+{
+    const quint32 handle = addObject(5, 1 << 20);
+    kvrsim::delayNext("Get_Partial_ObjectEx", 1, 300);
+    m_copy->setMovieHandle(handle);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Start);
+    // The temporary file is there while the one chunk is read.
+    QTRY_COMPARE(entries(folder()).size(), 1);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Stop);
+    // Every byte arrives, yet the stopped copy leaves nothing.
+    QTRY_COMPARE(entries(folder()), QStringList());
+    QCOMPARE(callCount(m_index, "Get_Partial_ObjectEx"), 1);
+    QCOMPARE(m_copy->objectAddOffsetSize(), 0ul);
+}
+
+void TestObjectTransfer::movieStartTwice()
+{
+    const quint32 handle = addObject(5, 5 << 20);
+    m_copy->setMovieHandle(handle);
+    m_copy->setObjectAddDataSize(5 << 20);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Start);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Start);
+    QTRY_COMPARE(pictures(folder()).size(), 2);
+    QCOMPARE(pictures(folder()), QStringList({"IMG_0001.mp4", "IMG_0002.mp4"}));
+    QTRY_COMPARE(m_copy->objectAddDataSizeProgress(), 1.0);
+    QCOMPARE(readAll(folder() + "/IMG_0002.mp4"), cameraBytes(handle, 5 << 20));
+}
+
+void TestObjectTransfer::movieFailureIsAnnounced()
+{
+    const quint32 handle = addObject(5, 40 << 20);
+    kvrsim::failObjectReadAt(m_index, qint64(ObjectCopy::kChunkSize) + 1);
+    QSignalSpy states(m_copy.get(), &ObjectCopy::objectAddStateChanged);
+    m_copy->setMovieHandle(handle);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Start);
+    QTRY_COMPARE(m_copy->objectAddState(), ObjectCopy::OAS_Movie_Failed);
+    QCOMPARE(entries(folder()), QStringList());
+    QVERIFY(m_copy->objectAddDataSizeProgress() < 1.0);
+    kvrsim::failObjectReadAt(m_index, -1);
+}
+
+void TestObjectTransfer::shutdownMidMovieLeavesNothing()
+{
+    const quint32 handle = addObject(5, qint64(3ull * ObjectCopy::kChunkSize));
+    kvrsim::delayNext("Get_Partial_ObjectEx", 3, 300);
+    QSignalSpy progress(m_copy.get(), &ObjectCopy::objectAddOffsetSizeChanged);
+    m_copy->setMovieHandle(handle);
+    m_copy->setObjectAddState(ObjectCopy::OAS_Movie_Start);
+    QTRY_COMPARE(progress.count(), 1);
+    // Joined on return: nothing half-written is left behind.
+    m_copy->stopWorkers();
+    QCOMPARE(entries(folder()), QStringList());
+    QVERIFY(callCount(m_index, "Get_Partial_ObjectEx") < 3);
+}
+
+void TestObjectTransfer::cutting_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<uint>("oversized");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("empty folder") << QStringList() << 0u
+                                  << QStringList{"IMG_0001_01.jpg", "IMG_0001_02.jpg", "IMG_0001_03.jpg"};
+    QTest::newRow("a frame name taken") << QStringList{"IMG_0001_02.jpg"} << 0u
+                                        << QStringList{"IMG_0001_02.jpg", "IMG_0001_03.jpg", "IMG_0001_04.jpg",
+                                                       "IMG_0001_05.jpg"};
+    QTest::newRow("oversized frame") << QStringList() << uint(ObjectCopy::kFrameBufferSize + 1)
+                                     << QStringList{"IMG_0001_01.jpg", "IMG_0001_02.jpg"};
+}
+
+void TestObjectTransfer::cutting()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(uint, oversized);
+    QFETCH(QStringList, expected);
+    for (const QString &name : existing)
+        writeFile(folder() + "/" + name, "taken");
+    setCamera(1, 0, 0, true);
+    DeviceAdapterTestAccess::setFileTarget(m_fixture.adapter(), Utilities::FLTG_PcOnly);
+    QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
+
+    kvrsim::offerCut(m_index, 3);
+    QTRY_VERIFY((m_fixture.deliverAndRun(), m_copy->cut6K4KState() == ObjectCopy::CT6K4K_Confirm));
+    QCOMPARE(m_copy->cut6K4KDataNum(), 3);
+    if (oversized)
+        kvrsim::setNextFrameSize(m_index, oversized);
+    m_copy->setCut6K4KState(ObjectCopy::CT6K4K_Start);
+    const int frames = oversized ? 2 : 3;
+    QTRY_VERIFY((m_fixture.deliverAndRun(), m_copy->cut6K4KDataProgress() == frames));
+    QTRY_VERIFY((m_fixture.deliverAndRun(), m_copy->cut6K4KState() == ObjectCopy::CT6K4K_Stop));
+    QCOMPARE(pictures(folder()), expected);
+    QCOMPARE(m_appSettings->fileNumber(), 1);
+    QCOMPARE(failed.count(), oversized ? 1 : 0);
+    for (const QString &name : expected)
+        if (!existing.contains(name))
+            QVERIFY(readAll(folder() + "/" + name).startsWith("\xFF\xD8"));
+}
+
+void TestObjectTransfer::refusedCutKeepsTheNumber()
+{
+    m_appSettings->setFileNumber(41);
+    m_copy->setCut6K4KDataNum(3);
+    m_copy->setCut6K4KState(ObjectCopy::CT6K4K_Start);
+    QTRY_COMPARE(callCount(m_index, "Rec_Ctrl_4K6K"), 1);
+    QTRY_COMPARE(m_copy->cut6K4KDataBaseName(), QStringLiteral("IMG_0042"));
+    QTRY_COMPARE(m_appSettings->fileNumber(), 41);
+}
+
+void TestObjectTransfer::pairingInBothOrders_data()
+{
+    QTest::addColumn<bool>("jpegFirst");
+    QTest::newRow("JPEG first") << true;
+    QTest::newRow("RAW first") << false;
+}
+
+void TestObjectTransfer::pairingInBothOrders()
+{
+    QFETCH(bool, jpegFirst);
+    QStringList uuids;
+    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
+    uuids.removeAll(m_uuid);
+    QVERIFY(!uuids.isEmpty());
+    const QString other = uuids.first();
+    int otherIndex = -1;
+    for (int index : kvrsim::cameras())
+        if (QString::fromStdString(kvrsim::uuidOf(index)) == other)
+            otherIndex = index;
+    QVERIFY(otherIndex >= 0);
+    setCamera(1, 4, 0, true);
+    kvrsim::turnDial(otherIndex, "fileTarget", 1);
+    kvrsim::turnDial(otherIndex, "imgInfoQuality", 4);
+
+    // RAW+JPEG shots: two on the selected camera, one on the other; their
+    // announcements are left unanswered, the test hands the files over in
+    // its own order.
+    ApplicationData::setObjectCopy(nullptr);
+    const auto release = [](const QString &uuid) {
+        KVR_STRUCT_REC_CTRL ctrl{};
+        ctrl.code = KVR_CMD_RELEASE_ONE_SHOT;
+        return KVR_func_api_Rec_Ctrl_Release(&ctrl, uuid.toLocal8Bit().constData(), nullptr);
+    };
+    const size_t before = kvrsim::objectInfo(m_index).size();
+    const size_t otherBefore = kvrsim::objectInfo(otherIndex).size();
+    QCOMPARE(release(m_uuid), quint8(1));
+    QCOMPARE(release(other), quint8(1));
+    QCOMPARE(release(m_uuid), quint8(1));
+    m_fixture.deliverAndRun();
+    ApplicationData::setObjectCopy(m_copy.get());
+    const std::vector<kvrsim::ObjectInfo> mine = kvrsim::objectInfo(m_index);
+    const std::vector<kvrsim::ObjectInfo> theirs = kvrsim::objectInfo(otherIndex);
+    QCOMPARE(mine.size(), before + 4);
+    QCOMPARE(theirs.size(), otherBefore + 2);
+    const auto handle = [](const std::vector<kvrsim::ObjectInfo> &list, size_t at) { return int(list.at(at).handle); };
+    // Each shot lists its RAW before its JPEG.
+    const size_t first = jpegFirst ? 1 : 0;
+    const size_t second = jpegFirst ? 0 : 1;
+    m_copy->startObjectReqTransfer(handle(mine, before + first), m_uuid);
+    m_copy->startObjectReqTransfer(handle(theirs, otherBefore + second), other);
+    m_copy->startObjectReqTransfer(handle(theirs, otherBefore + first), other);
+    m_copy->startObjectReqTransfer(handle(mine, before + second), m_uuid);
+    m_copy->startObjectReqTransfer(handle(mine, before + 2 + first), m_uuid);
+    m_copy->startObjectReqTransfer(handle(mine, before + 2 + second), m_uuid);
+    QCOMPARE(pictures(folder()), QStringList({"IMG_0001.jpg", "IMG_0001.rw2", "IMG_0002.jpg", "IMG_0002.rw2",
+                                              "IMG_0003.jpg", "IMG_0003.rw2"}));
+    QCOMPARE(m_appSettings->fileNumber(), 3);
+    // The JPEG of a pair is the preview, never its RAW.
+    QCOMPARE(m_fixture->pcSavedFilePath(), folder() + "/IMG_0003.jpg");
+}
+
+void TestObjectTransfer::cameraLostMidTransferLeavesNothing()
+{
+    QStringList uuids;
+    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
+    uuids.removeAll(m_uuid);
+    QVERIFY(!uuids.isEmpty());
+    const QString other = uuids.first();
+    int otherIndex = -1;
+    for (int index : kvrsim::cameras())
+        if (QString::fromStdString(kvrsim::uuidOf(index)) == other)
+            otherIndex = index;
+    QVERIFY(otherIndex >= 0);
+    kvrsim::turnDial(otherIndex, "fileTarget", 1);
+    kvrsim::turnDial(otherIndex, "imgInfoQuality", 4);
+    const quint32 handle = kvrsim::addObject(otherIndex, 2, qint64(ObjectCopy::kChunkSize) + (8 << 20), false);
+    kvrsim::loseCameraAtOffset(otherIndex, qint64(ObjectCopy::kChunkSize) + 100);
+    QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
+    m_copy->startObjectReqTransfer(int(handle), other);
+    QCOMPARE(entries(folder()), QStringList());
+    QCOMPARE(failed.count(), 1);
+}
+
+QTEST_MAIN(TestObjectTransfer)
+#include "tst_objecttransfer.moc"
