@@ -5,6 +5,7 @@
 #include "core/Utilities.h"
 #include "camera/DeviceAdapter.h"
 #include "flash/FlashAdapter.h"
+#include "transfer/ObjectCopy.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -30,12 +31,14 @@ public slots:
         m_flashAdapter = std::make_unique<FlashAdapter>();
         m_utilities = std::make_unique<Utilities>();
         m_logCollector = std::make_unique<LogTetherCollector>();
+        m_objectCopy = std::make_unique<ObjectCopy>();
         // The program's registry: the search and the readers find the
         // adapters through it.
         ApplicationData::setApplicationSettings(m_settings.get());
         ApplicationData::setDeviceAdapter(m_deviceAdapter.get());
         ApplicationData::setFlashAdapter(m_flashAdapter.get());
         ApplicationData::setUtilities(m_utilities.get());
+        ApplicationData::setObjectCopy(m_objectCopy.get());
         // The interface's texts in English, as a user sees them.
         if (m_translator.load(QStringLiteral(":/translations/translation_en.qm")))
             QCoreApplication::installTranslator(&m_translator);
@@ -49,6 +52,7 @@ public slots:
         c->setContextProperty(QStringLiteral("flashAdapter"), m_flashAdapter.get());
         c->setContextProperty(QStringLiteral("utilities"), m_utilities.get());
         c->setContextProperty(QStringLiteral("logCollector"), m_logCollector.get());
+        c->setContextProperty(QStringLiteral("objectcopy"), m_objectCopy.get());
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
         // Linux draws the disabled and checked looks with the OpenGL effect.
         c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
@@ -58,11 +62,14 @@ public slots:
     {
         // A test connects simulated cameras: their threads end, and the SDK is
         // finished, before the adapter goes.
+        m_objectCopy->stopWorkers();
         startup::stopBackgroundWork(*m_deviceAdapter);
+        ApplicationData::setObjectCopy(nullptr);
         ApplicationData::setUtilities(nullptr);
         ApplicationData::setFlashAdapter(nullptr);
         ApplicationData::setDeviceAdapter(nullptr);
         ApplicationData::setApplicationSettings(nullptr);
+        m_objectCopy.reset();
         m_logCollector.reset();
         m_utilities.reset();
         m_flashAdapter.reset();
@@ -76,6 +83,7 @@ private:
     std::unique_ptr<FlashAdapter> m_flashAdapter;
     std::unique_ptr<Utilities> m_utilities;
     std::unique_ptr<LogTetherCollector> m_logCollector;
+    std::unique_ptr<ObjectCopy> m_objectCopy;
     QTranslator m_translator;
 };
 
