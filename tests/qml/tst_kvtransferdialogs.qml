@@ -190,6 +190,53 @@ TestCase {
         verify(!ctl.isCopying)
     }
 
+    SignalSpy { id: offsetSpy; target: objectcopy; signalName: "objectAddOffsetSizeChanged" }
+
+    // A movie recorded on a simulated camera that hands its files to the
+    // computer is offered and copied, chunk by chunk, to the end.
+    function test_recordedMovieCopied() {
+        if (!deviceAdapter.isCamerasConnected) {
+            compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
+            verify(deviceAdapter.deviceSearch.startSearch(false, false, 1))
+            tryVerify(function () { return deviceAdapter.searchList.length > 0 }, 10000)
+            tryCompare(deviceAdapter.deviceSearch, "devSearchStatus", 0, 10000)
+            compare(deviceAdapter.connectEnableDevice(), 1)
+        }
+        verify(deviceAdapter.isCamerasConnected)
+        compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
+        deviceAdapter.fileTarget = Kv.Utilities.FLTG_PcAndCamera
+        compare(deviceAdapter.fileTarget, Kv.Utilities.FLTG_PcAndCamera)
+        var folderType = applicationSettings.storeFolderType
+        var folder = applicationSettings.storeFolderUrl
+        applicationSettings.storeFolderType = Kv.ApplicationSettings.StoFolderType_User
+        applicationSettings.storeFolderUrl = testFolder
+        offsetSpy.clear()
+        ctl.armMovieWatch()
+        compare(deviceAdapter.adp_KVR_func_api_MoveRec_Ctrl_Start(), 1)
+        // The adapter announces a new object as a movie only once it has seen
+        // the recording time run, which the simulated camera never reports:
+        // its announcement is given here, the camera's object is real.
+        deviceAdapter.objectAddEventReceivedNotify()
+        compare(deviceAdapter.adp_KVR_func_api_MoveRec_Ctrl_Stop(), 1)
+        tryVerify(function () { return questions().length === 1 }, 5000)
+        var box = questions()[0]
+        verify(box.text.indexOf("Number of files: 1<br>Size: 40MB<br>") >= 0, box.text)
+        box.yes()
+        verify(ctl.progressMovieDlg_isVisible())
+        var dlg = ctl.progressMovieDlg
+        tryCompare(liveStartSpy, "count", 1, 10000)
+        var offsets = offsetSpy.signalArguments.map(function (a) { return Number(a[0]) })
+        var mib = 1048576
+        verify(offsets.indexOf(30 * mib) >= 0 && offsets.indexOf(30 * mib) < offsets.indexOf(40 * mib), offsets)
+        compare(objectcopy.objectAddDataSizeProgress(), 0) // the offset is put back once the window goes
+        compare(shown("fileCopyFailed").length, 0)
+        verify(!ctl.isCopying)
+        compare(objectcopy.currentObjectCopyIndex(), 1)
+        verify(objectcopy.isFinalObjectCopy())
+        applicationSettings.storeFolderUrl = folder
+        applicationSettings.storeFolderType = folderType
+    }
+
     // The 6K/4K dialog follows cut6K4KState.
     function test_cut6K4K_data() {
         return [

@@ -11,6 +11,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtQuickTest>
 
@@ -53,6 +54,8 @@ public slots:
         c->setContextProperty(QStringLiteral("utilities"), m_utilities.get());
         c->setContextProperty(QStringLiteral("logCollector"), m_logCollector.get());
         c->setContextProperty(QStringLiteral("objectcopy"), m_objectCopy.get());
+        // Where a test points the picture folder, removed after the run.
+        c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
         // Linux draws the disabled and checked looks with the OpenGL effect.
         c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
@@ -84,6 +87,7 @@ private:
     std::unique_ptr<Utilities> m_utilities;
     std::unique_ptr<LogTetherCollector> m_logCollector;
     std::unique_ptr<ObjectCopy> m_objectCopy;
+    QTemporaryDir m_folder;
     QTranslator m_translator;
 };
 
