@@ -10,8 +10,9 @@ Kv.MessageBox {
     title: "KAVRO Rozado"
     icon: Kv.StandardIcon.Question
     standardButtons: Kv.StandardButton.Yes | Kv.StandardButton.No
-    modality: deviceAdapter.msgDisplayed ? Qt.WindowModal : Qt.ApplicationModal
     visible: false
+    // the adapter does not announce the camera's message, so it is read once
+    Component.onCompleted: modality = deviceAdapter.msgDisplayed ? Qt.WindowModal : Qt.ApplicationModal
     onVisibilityChanged: {
         if (!visible)
             root.movieRecStatusUpdate()

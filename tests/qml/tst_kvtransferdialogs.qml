@@ -58,8 +58,16 @@ TestCase {
         ctl.fileCopyFailedBox = null
         applicationSettings.transConfirmDlgType = Kv.ApplicationSettings.ConfirmDlgType_ON
     }
+    // the picture folder a test changed: [type, path]
+    property var savedFolder: null
+
     function cleanup() {
         ctl.closeCaptureDlg()
+        if (savedFolder !== null) {
+            applicationSettings.storeFolderUrl = savedFolder[1]
+            applicationSettings.storeFolderType = savedFolder[0]
+            savedFolder = null
+        }
         applicationSettings.transConfirmDlgType = Kv.ApplicationSettings.ConfirmDlgType_ON
         // a saver started by a test has reported before the next one
         wait(50)
@@ -76,6 +84,26 @@ TestCase {
     }
     function questions() {
         return shown("KvConfirmMovieDialog")
+    }
+
+    // The question documents load, hidden, with their icon and Yes/No.
+    function test_questionDocuments_data() {
+        return [
+            { tag: "movie", name: "KvConfirmMovieDialog", icon: Kv.StandardIcon.Question },
+            { tag: "movie cancel", name: "KvConfirmCancelMovieDialog", icon: Kv.StandardIcon.Warning },
+            { tag: "6K/4K", name: "KvConfirm6K4KDialog", icon: Kv.StandardIcon.Question },
+            { tag: "6K/4K cancel", name: "KvConfirmCancel6K4KDialog", icon: Kv.StandardIcon.Warning }
+        ]
+    }
+    function test_questionDocuments(data) {
+        var box = realCreate(data.name)
+        verify(box !== null)
+        compare(box.visible, false)
+        compare(box.title, "KAVRO Rozado")
+        compare(box.icon, data.icon)
+        compare(box.standardButtons, Kv.StandardButton.Yes | Kv.StandardButton.No)
+        compare(box.modality, Qt.ApplicationModal)
+        box.dismiss()
     }
 
     function test_twoAnnouncementsMakeOneOffer() {
@@ -206,8 +234,7 @@ TestCase {
         compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
         deviceAdapter.fileTarget = Kv.Utilities.FLTG_PcAndCamera
         compare(deviceAdapter.fileTarget, Kv.Utilities.FLTG_PcAndCamera)
-        var folderType = applicationSettings.storeFolderType
-        var folder = applicationSettings.storeFolderUrl
+        savedFolder = [applicationSettings.storeFolderType, applicationSettings.storeFolderUrl]
         applicationSettings.storeFolderType = Kv.ApplicationSettings.StoFolderType_User
         applicationSettings.storeFolderUrl = testFolder
         offsetSpy.clear()
@@ -233,8 +260,6 @@ TestCase {
         verify(!ctl.isCopying)
         compare(objectcopy.currentObjectCopyIndex(), 1)
         verify(objectcopy.isFinalObjectCopy())
-        applicationSettings.storeFolderUrl = folder
-        applicationSettings.storeFolderType = folderType
     }
 
     // The 6K/4K dialog follows cut6K4KState.
