@@ -2646,4 +2646,95 @@
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferController</name>
+    <message>
+        <source>confirm_message_1</source>
+        <translation>Operation from a PC cannot be performed during transfer.</translation>
+    </message>
+    <message>
+        <source>confirm_message_2</source>
+        <translation>Would you like to import the video you shot to the PC?</translation>
+    </message>
+    <message>
+        <source>confirm_message_3</source>
+        <translation>Size: </translation>
+    </message>
+    <message>
+        <source>confirm_message_4</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>confirm_message_5</source>
+        <translation>(Importing may take time to complete)</translation>
+    </message>
+    <message>
+        <source>confirm_message_6</source>
+        <translation>If &quot;No&quot; is selected, you must copy the video from the memory card.</translation>
+    </message>
+    <message>
+        <source>confirm_message_7</source>
+        <translation>Importing</translation>
+    </message>
+    <message>
+        <source>confirm_message_8</source>
+        <translation>(Time Elapsed </translation>
+    </message>
+    <message>
+        <source>confirm_message_9</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>confirm_message_10</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>confirm_message_11</source>
+        <translation>Are you sure you would like to cancel import?</translation>
+    </message>
+    <message>
+        <source>confirm_message_12</source>
+        <translation>To copy your video to a PC,</translation>
+    </message>
+    <message>
+        <source>confirm_message_13</source>
+        <translation>you must copy from the memory card.</translation>
+    </message>
+    <message>
+        <source>confirm_message_15</source>
+        <translation>Would you like to import the 6K/4K photo you shot?</translation>
+    </message>
+    <message>
+        <source>confirm_message_16</source>
+        <translation>Number of photos transferred: </translation>
+    </message>
+    <message>
+        <source>confirm_message_17</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>confirm_message_18</source>
+        <translation>(Importing may take time to complete)</translation>
+    </message>
+    <message>
+        <source>confirm_message_19</source>
+        <translation>If &quot;No&quot; is selected, you must crop on the camera then copy from the memory card.</translation>
+    </message>
+    <message>
+        <source>confirm_message_20</source>
+        <translation>To copy your 6K/4K photo to a PC,</translation>
+    </message>
+    <message>
+        <source>confirm_message_21</source>
+        <translation>you must crop the photo on the camera then copy the photo from the memory card.</translation>
+    </message>
+    <message>
+        <source>confirm_message_22</source>
+        <translation>Number of files: </translation>
+    </message>
+    <message>
+        <source>Failed to copy the file.</source>
+        <translation>Failed to copy the file.</translation>
+    </message>
+</context>
 </TS>

@@ -6,11 +6,13 @@
 #include "camera/DeviceAdapter.h"
 #include "flash/FlashAdapter.h"
 #include "versioncheck/VersionData.h"
+#include "transfer/ObjectCopy.h"
 
 #include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtQuickTest>
 
@@ -34,12 +36,14 @@ public slots:
         // The version check stays off: no test reaches for the network.
         m_settings->setVersionCheckType(ApplicationSettings::VerChkType_Off);
         m_versionData = std::make_unique<VersionData>();
+        m_objectCopy = std::make_unique<ObjectCopy>();
         // The program's registry: the search and the readers find the
         // adapters through it.
         ApplicationData::setApplicationSettings(m_settings.get());
         ApplicationData::setDeviceAdapter(m_deviceAdapter.get());
         ApplicationData::setFlashAdapter(m_flashAdapter.get());
         ApplicationData::setUtilities(m_utilities.get());
+        ApplicationData::setObjectCopy(m_objectCopy.get());
         // The interface's texts in English, as a user sees them.
         if (m_translator.load(QStringLiteral(":/translations/translation_en.qm")))
             QCoreApplication::installTranslator(&m_translator);
@@ -54,6 +58,9 @@ public slots:
         c->setContextProperty(QStringLiteral("utilities"), m_utilities.get());
         c->setContextProperty(QStringLiteral("logCollector"), m_logCollector.get());
         c->setContextProperty(QStringLiteral("versionData"), m_versionData.get());
+        c->setContextProperty(QStringLiteral("objectcopy"), m_objectCopy.get());
+        // Where a test points the picture folder, removed after the run.
+        c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
         // Linux draws the disabled and checked looks with the OpenGL effect.
         c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
@@ -63,12 +70,15 @@ public slots:
     {
         // A test connects simulated cameras: their threads end, and the SDK is
         // finished, before the adapter goes.
+        m_objectCopy->stopWorkers();
         startup::stopBackgroundWork(*m_deviceAdapter);
+        ApplicationData::setObjectCopy(nullptr);
         ApplicationData::setUtilities(nullptr);
         ApplicationData::setFlashAdapter(nullptr);
         ApplicationData::setDeviceAdapter(nullptr);
         ApplicationData::setApplicationSettings(nullptr);
         m_versionData.reset();
+        m_objectCopy.reset();
         m_logCollector.reset();
         m_utilities.reset();
         m_flashAdapter.reset();
@@ -83,6 +93,8 @@ private:
     std::unique_ptr<Utilities> m_utilities;
     std::unique_ptr<LogTetherCollector> m_logCollector;
     std::unique_ptr<VersionData> m_versionData;
+    std::unique_ptr<ObjectCopy> m_objectCopy;
+    QTemporaryDir m_folder;
     QTranslator m_translator;
 };
 
