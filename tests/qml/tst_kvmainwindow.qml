@@ -1,0 +1,159 @@
+import QtQuick
+import QtTest
+import Kv 1.0 as Kv
+import "qrc:/qml"
+import "qrc:/qml/KvMainFunction.js" as Main
+
+// The main window against a connected simulated camera: its buttons follow
+// the camera's offer, a change reaches the camera, and the shutter, AF/AE
+// and movie buttons drive it.
+TestCase {
+    id: test
+    name: "KvMainWindow"
+    when: windowShown
+
+    readonly property var u: Kv.Utilities
+
+    KvMainWindow {
+        id: win
+    }
+    // the same catalogue the window's buttons use
+    KvOptionComponentsProvider {
+        id: provider
+    }
+
+    SignalSpy {
+        id: afaeStartSpy
+        target: win
+        signalName: "afaeStart"
+    }
+    SignalSpy {
+        id: afaeStopSpy
+        target: win
+        signalName: "afaeStop"
+    }
+
+    function initTestCase() {
+        if (!deviceAdapter.isCamerasConnected) {
+            compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
+            verify(deviceAdapter.deviceSearch.startSearch(false, false, 1))
+            tryVerify(function() { return deviceAdapter.searchList.length > 0 }, 10000)
+            tryCompare(deviceAdapter.deviceSearch, "devSearchStatus", 0, 10000)
+            compare(deviceAdapter.connectEnableDevice(), 1)
+        }
+        verify(deviceAdapter.isCamerasConnected)
+        // the camera-event worker runs the queued writes, as after the shell's start
+        compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
+        compare(deviceAdapter.adp_KVR_func_api_WB_GetCapability(), 1)
+        compare(deviceAdapter.adp_KVR_func_api_ISO_GetCapability(), 1)
+        win.cameraValueGetComplete()
+    }
+
+    function cleanup() {
+        win.popupClose()
+    }
+
+    function test_buttons_follow_the_offer_data() {
+        return [
+            { tag: "white balance", button: "whiteBalanceButton", target: "whiteBalance" },
+            { tag: "iso", button: "isoButton", target: "iso" }
+        ]
+    }
+    function test_buttons_follow_the_offer(data) {
+        var button = win[data.button]
+        compare(button.target, data.target)
+        verify(deviceAdapter[data.target + "CapabilityNum"]() >= 2)
+        compare(button.value, deviceAdapter[data.target])
+        verify(button.enabled)
+        button.isForcedDisable = true
+        button.optionSelect(deviceAdapter[data.target])
+        verify(!button.enabled)
+        button.isForcedDisable = false
+        button.optionSelect(deviceAdapter[data.target])
+        verify(button.enabled)
+    }
+
+    function test_change_reaches_the_camera() {
+        var button = win.whiteBalanceButton
+        var before = deviceAdapter.whiteBalance
+        var v = -1
+        for (var i = 0; i < provider.whiteBalance.length && v === -1; ++i) {
+            var candidate = provider.whiteBalance[i].properties.value
+            if (candidate !== before && deviceAdapter.whiteBalanceCapability(candidate) === u.Ternary_True)
+                v = candidate
+        }
+        verify(v !== -1)
+        button.valueChangeFlg = true
+        button.value = v
+        tryCompare(deviceAdapter, "whiteBalance", v, 5000)
+        // a fresh read of the camera shows it, and the button with it
+        compare(deviceAdapter.adp_KVR_func_api_WB_GetCapability(), 1)
+        tryCompare(deviceAdapter, "whiteBalance", v, 5000)
+        tryCompare(button, "value", v, 5000)
+    }
+
+    function test_read_outs() {
+        win.cameraValueGetComplete()
+        compare(win.pictureCountText, Main.pictureCountText(deviceAdapter.imageFreeSpace, deviceAdapter.statusOfCards))
+        compare(win.recordingTimeText, Main.recordingTimeText(deviceAdapter.secondFreeSpace, deviceAdapter.statusOfCards))
+        compare("" + win.batteryImage, Main.batteryImage(deviceAdapter.batteryLevel))
+    }
+
+    // Both holds go through the camera: the flag only moves on success.
+    function test_afae_and_single_shot() {
+        if (!Main.canHoldAfae(deviceAdapter.focusMode))
+            skip("the simulated camera has no AF/MF focus mode")
+        if (deviceAdapter.driveMode !== u.DM_Single || deviceAdapter.shutterSpeed === u.SS_Bulb)
+            skip("the simulated camera is not in single drive")
+        afaeStartSpy.clear()
+        afaeStopSpy.clear()
+        win.afaeLock()
+        verify(win.afaeStartFlg)
+        compare(afaeStartSpy.count, 1)
+        // a shot releases the half-press
+        win.shutterClicked()
+        verify(!win.afaeStartFlg)
+        compare(afaeStopSpy.count, 1)
+    }
+
+    function test_movie_start_and_stop() {
+        if (deviceAdapter.motionPictureFormat === u.MPF_AVCHD)
+            skip("the simulated camera records AVCHD")
+        verify(!win.movieRecStartFlg)
+        win.movieRec()
+        verify(win.movieRecStartFlg)
+        tryVerify(function() { return Main.isRecordingStatus(deviceAdapter.cameraStatus) }, 5000)
+        win.movieRec()
+        verify(!win.movieRecStartFlg)
+        tryVerify(function() { return !Main.isRecordingStatus(deviceAdapter.cameraStatus) }, 5000)
+        compare("" + win.movieButton.source, "qrc:/images/12_rec_off.svg")
+    }
+
+    function test_size_animation() {
+        var wasCompact = win.compact
+        var from = win.height
+        win.toggleSize()
+        verify(win.sizeTimer.running)
+        verify(win.sizeButton.disabled)
+        // a second click while it runs does nothing
+        win.toggleSize()
+        compare(win.compact, !wasCompact)
+        tryCompare(win, "height", wasCompact ? 669 : 163, 2000)
+        verify(!win.sizeButton.disabled)
+        compare(applicationSettings.windowSize, wasCompact ? Kv.ApplicationSettings.WindowExpanded
+                                                           : Kv.ApplicationSettings.WindowShrinked)
+        win.toggleSize()
+        tryCompare(win, "height", from, 2000)
+        compare(win.compact, wasCompact)
+    }
+
+    function test_mask_follows_its_bits() {
+        win.searchCamWindowVisibleSetting(true)
+        verify(win.maskPanel.visible)
+        win.preferenceWindowVisibleSetting(true)
+        win.searchCamWindowVisibleSetting(false)
+        verify(win.maskPanel.visible)
+        win.preferenceWindowVisibleSetting(false)
+        verify(!win.maskPanel.visible)
+    }
+}
