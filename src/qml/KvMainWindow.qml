@@ -508,10 +508,11 @@ Window {
                 logCol: logCollectorItem
             }
             // the movie-quality button comes from its own document
-            Item {
+            Rectangle {
                 id: movieQualitySlot
                 width: 107
                 height: 77
+                color: root.backgroundDark
             }
             KvOptionButton {
                 id: focusModeButton
@@ -547,6 +548,11 @@ Window {
                 popupTitle: qsTr("Photo Style")
                 popup: root.photoStylePopup
                 isDetail: true
+                // the popup opens at the window's centre on its screen
+                popupX: root.x + root.width / 2
+                popupY: root.y + root.height / 2
+                virtualX: popupX
+                virtualY: popupY
                 componentsProvider: provider
                 logCol: logCollectorItem
             }
