@@ -78,6 +78,13 @@ Window {
     property alias whiteBalanceButton: whiteBalanceButton
     property alias isoButton: isoButton
     property alias wbAdjustButton: wbAdjustButton
+    property alias pictureSizeButton: pictureSizeButton
+    property alias pictureQualityButton: pictureQualityButton
+    property alias focusModeButton: focusModeButton
+    property alias afModeButton: afModeButton
+    property alias photoStyleButton: photoStyleButton
+    property alias meteringButton: meteringButton
+    property alias colorTemperatureButton: colorTemperatureButton
     property alias generalPopup: generalPopup
 
     // windows and popups of other documents, created by name: a document
@@ -1847,7 +1854,8 @@ Window {
                                                 width: 107, height: 77, type: "optionDetailWithImagePopup",
                                                 target: "recMovie", labelText: qsTr("Motion Picture Quality"),
                                                 popupTitle: qsTr("Motion Picture Quality"),
-                                                componentsProvider: provider, popup: movieQualityPopup
+                                                isDetail: true, popup: movieQualityPopup,
+                                                componentsProvider: mqComponentsProvider ? mqComponentsProvider : provider
                                             })
         photoStylePopup = createOptional("KvMainPhotoStylePopup.qml", root.contentItem, { z: 100 })
         agreementPopup = createOptional("KvPreferenceAgreementPopup.qml", root.contentItem, { type: "startup" })

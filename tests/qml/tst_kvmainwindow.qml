@@ -3,6 +3,7 @@ import QtTest
 import Kv 1.0 as Kv
 import "qrc:/qml"
 import "qrc:/qml/KvMainFunction.js" as Main
+import "qrc:/qml/KvSubFunction.js" as Sub
 
 // The main window against a connected simulated camera: its buttons follow
 // the camera's offer, a change reaches the camera, and the shutter, AF/AE
@@ -44,8 +45,8 @@ TestCase {
         verify(deviceAdapter.isCamerasConnected)
         // the camera-event worker runs the queued writes, as after the shell's start
         compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
-        compare(deviceAdapter.adp_KVR_func_api_WB_GetCapability(), 1)
-        compare(deviceAdapter.adp_KVR_func_api_ISO_GetCapability(), 1)
+        // what the camera offers, read as the shell does after connecting
+        verify(Sub.get_sdk_capability(null))
         win.cameraValueGetComplete()
     }
 
@@ -56,7 +57,16 @@ TestCase {
     function test_buttons_follow_the_offer_data() {
         return [
             { tag: "white balance", button: "whiteBalanceButton", target: "whiteBalance" },
-            { tag: "iso", button: "isoButton", target: "iso" }
+            { tag: "iso", button: "isoButton", target: "iso" },
+            { tag: "aperture", button: "apertureButton", target: "aperture" },
+            { tag: "shutter speed", button: "shutterSpeedButton", target: "shutterSpeed" },
+            { tag: "picture size", button: "pictureSizeButton", target: "pictureSize" },
+            { tag: "picture quality", button: "pictureQualityButton", target: "imgInfoQuality" },
+            { tag: "focus mode", button: "focusModeButton", target: "focusMode" },
+            { tag: "AF mode", button: "afModeButton", target: "autoFocusMode" },
+            { tag: "photo style", button: "photoStyleButton", target: "photoStyle" },
+            { tag: "metering", button: "meteringButton", target: "meteringMode" },
+            { tag: "colour temperature", button: "colorTemperatureButton", target: "whiteBalanceKSet" }
         ]
     }
     function test_buttons_follow_the_offer(data) {
