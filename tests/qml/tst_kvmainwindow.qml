@@ -34,6 +34,17 @@ TestCase {
         signalName: "afaeStop"
     }
 
+    SignalSpy {
+        id: previewPopupSpy
+        target: win
+        signalName: "changePreviewTypePopup"
+    }
+    SignalSpy {
+        id: previewWindowSpy
+        target: win
+        signalName: "changePreviewTypeWindow"
+    }
+
     function initTestCase() {
         if (!deviceAdapter.isCamerasConnected) {
             compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
@@ -139,6 +150,36 @@ TestCase {
         // the camera's later status reports settle the button too
         tryVerify(function() { return "" + win.movieButton.source === "qrc:/images/12_rec_off.svg" }, 5000)
         verify(!win.movieRecStartFlg)
+    }
+
+    // A held burst starts on the press and ends on the release, both on the
+    // camera; the drive-mode button follows the mode to its burst speeds.
+    function test_held_burst() {
+        var before = deviceAdapter.driveMode
+        if (deviceAdapter.driveModeCapability(u.DM_Burst) !== u.Ternary_True)
+            skip("the simulated camera offers no burst")
+        deviceAdapter.driveMode = u.DM_Burst
+        tryCompare(deviceAdapter, "driveMode", u.DM_Burst, 5000)
+        // a write from here is not echoed back as a change: refresh as the
+        // camera's report would
+        win.driveModeSetting()
+        compare(win.driveModeButton.target, "burstSpeed")
+        if (deviceAdapter.burstSpeed === u.BS_6K4K)
+            skip("the simulated camera bursts in 6K/4K")
+        previewPopupSpy.clear()
+        previewWindowSpy.clear()
+        win.shutterPressed(true)
+        verify(win.burstRecStartFlg)
+        compare(previewPopupSpy.count, 1)
+        // a click between press and release sends nothing in burst drive
+        win.shutterClicked()
+        win.shutterPressed(false)
+        verify(!win.burstRecStartFlg)
+        compare(previewWindowSpy.count, 1)
+        deviceAdapter.driveMode = before
+        tryCompare(deviceAdapter, "driveMode", before, 5000)
+        win.driveModeSetting()
+        compare(win.driveModeButton.target, "driveMode")
     }
 
     function test_size_animation() {
