@@ -1842,7 +1842,29 @@ Window {
         function onActivateWindowNotify() { root.activateWindowNotify() }
     }
 
+    // The agreement popup is only kept here; its answer sets the log permission.
+    Connections {
+        target: root.agreementPopup
+        ignoreUnknownSignals: true
+        function onOkClicked() { applicationSettings.logPermission = Kv.ApplicationSettings.LogPer_On }
+        function onCancelClicked() { applicationSettings.logPermission = Kv.ApplicationSettings.LogPer_Off }
+    }
+
+    // Only macOS shows a menu bar; the platform menus are loaded there alone.
+    function createMacMenuBar() {
+        var text = 'import QtQuick; import Qt.labs.platform as Platform; Platform.MenuBar { Platform.Menu { '
+                + 'title: qsTr("About"); Platform.MenuItem { text: qsTr("Manual"); '
+                + 'onTriggered: if (!utilities.openManual()) console.log("KvMainWindow: no manual") } } }'
+        try {
+            Qt.createQmlObject(text, root, "KvMainWindow.qml")
+        } catch (e) {
+            log("no menu bar: " + e)
+        }
+    }
+
     Component.onCompleted: {
+        if (Qt.platform.os === "osx")
+            createMacMenuBar()
         applicationSettings.logPermission = Kv.ApplicationSettings.LogPer_Off
         exposureSlider = createOptional("KvFlashSlider.qml", exposureBar, {
                                             x: 1, width: 323, height: 74, text: qsTr("Exposure"),

@@ -2118,6 +2118,14 @@
 <context>
     <name>KvMainWindow</name>
     <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Operation Guide</translation>
+    </message>
+    <message>
         <source>LV</source>
         <translation>LV</translation>
     </message>
