@@ -152,6 +152,24 @@ TestCase {
         verify(!win.movieRecStartFlg)
     }
 
+    // A recording started elsewhere (the live-view window, another camera
+    // list) reaches the window through the camera's status alone.
+    function test_recording_seen_from_the_camera() {
+        if (deviceAdapter.motionPictureFormat === u.MPF_AVCHD)
+            skip("the simulated camera records AVCHD")
+        verify(!win.movieRecStartFlg)
+        compare(deviceAdapter.adp_KVR_func_api_MoveRec_Ctrl_Start(), u.Ternary_True)
+        tryVerify(function() { return win.movieRecStartFlg }, 5000)
+        compare("" + win.movieButton.source, "qrc:/images/13_rec_on.svg")
+        verify(win.driveModeButton.isForcedDisable)
+        verify(win.recordingModeButton.isForcedDisable)
+        compare(deviceAdapter.adp_KVR_func_api_MoveRec_Ctrl_Stop(), u.Ternary_True)
+        tryVerify(function() { return !win.movieRecStartFlg }, 5000)
+        tryVerify(function() { return "" + win.movieButton.source === "qrc:/images/12_rec_off.svg" }, 5000)
+        verify(!win.driveModeButton.isForcedDisable)
+        verify(!win.recordingModeButton.isForcedDisable)
+    }
+
     // A held burst starts on the press and ends on the release, both on the
     // camera; the drive-mode button follows the mode to its burst speeds.
     function test_held_burst() {
