@@ -1387,6 +1387,11 @@ Window {
             }
         }
     }
+    // A saved height from elsewhere is not one of the two sizes.
+    function settleHeight() {
+        if (height !== compactHeight && height !== normalHeight)
+            height = compact ? compactHeight : normalHeight
+    }
     function toggleSize() {
         if (sizeTimer.running)
             return
@@ -1881,9 +1886,8 @@ Window {
                                             })
         photoStylePopup = createOptional("KvMainPhotoStylePopup.qml", root.contentItem, { z: 100 })
         agreementPopup = createOptional("KvPreferenceAgreementPopup.qml", root.contentItem, { type: "startup" })
-        // a saved height from elsewhere is not one of the two sizes
-        if (height !== compactHeight && height !== normalHeight)
-            height = compact ? compactHeight : normalHeight
+        // after the state saver has put back the saved geometry
+        Qt.callLater(settleHeight)
         camNameSetting()
     }
 }
