@@ -2670,7 +2670,7 @@
     </message>
     <message>
         <source>confirm_message_6</source>
-        <translation>If &quot;No&quot; is selected, you must copy the video from the memory card.</translation>
+        <translation>If "No" is selected, you must copy the video from the memory card.</translation>
     </message>
     <message>
         <source>confirm_message_7</source>
@@ -2718,7 +2718,7 @@
     </message>
     <message>
         <source>confirm_message_19</source>
-        <translation>If &quot;No&quot; is selected, you must crop on the camera then copy from the memory card.</translation>
+        <translation>If "No" is selected, you must crop on the camera then copy from the memory card.</translation>
     </message>
     <message>
         <source>confirm_message_20</source>
@@ -2735,6 +2735,521 @@
     <message>
         <source>Failed to copy the file.</source>
         <translation>Failed to copy the file.</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainWindow</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Operation Guide</translation>
+    </message>
+    <message>
+        <source>LV</source>
+        <translation>LV</translation>
+    </message>
+    <message>
+        <source>CAMERA</source>
+        <translation>CAMERA</translation>
+    </message>
+    <message>
+        <source>ShootingMode</source>
+        <translation>Rec Mode</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Aperture</translation>
+    </message>
+    <message>
+        <source>SS</source>
+        <translation>Shutter Speed</translation>
+    </message>
+    <message>
+        <source>Drive Mode</source>
+        <translation>Drive Mode</translation>
+    </message>
+    <message>
+        <source>WB</source>
+        <translation>White Balance</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure Comp.</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Picture Size</translation>
+    </message>
+    <message>
+        <source>Picture Quality</source>
+        <translation>Picture Quality</translation>
+    </message>
+    <message>
+        <source>Motion Picture Quality</source>
+        <translation>Motion Picture Quality</translation>
+    </message>
+    <message>
+        <source>Focus Mode</source>
+        <translation>Focus Mode</translation>
+    </message>
+    <message>
+        <source>AF Mode</source>
+        <translation>AF Mode</translation>
+    </message>
+    <message>
+        <source>Photo Style</source>
+        <translation>Photo Style</translation>
+    </message>
+    <message>
+        <source>Metering Mode</source>
+        <translation>Metering Mode</translation>
+    </message>
+    <message>
+        <source>WB Color Temp.</source>
+        <translation>WB Color Temp.</translation>
+    </message>
+    <message>
+        <source>WB Tuning</source>
+        <translation>WB Adjust.</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>CreativeControl</source>
+        <translation>Creative Control</translation>
+    </message>
+    <message>
+        <source>CreativeVideo</source>
+        <translation>Creative Video</translation>
+    </message>
+    <message>
+        <source>IntelligentAuto</source>
+        <translation>Intelligent Auto</translation>
+    </message>
+    <message>
+        <source>Custom3</source>
+        <translation>Custom 3</translation>
+    </message>
+    <message>
+        <source>Custom4</source>
+        <translation>Custom 4</translation>
+    </message>
+    <message>
+        <source>Custom5</source>
+        <translation>Custom 5</translation>
+    </message>
+    <message>
+        <source>SQMotion</source>
+        <translation>S&amp;Q Motion</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Movie</translation>
+    </message>
+    <message>
+        <source>Burst</source>
+        <translation>Burst</translation>
+    </message>
+    <message>
+        <source>Burst1</source>
+        <translation>Burst 1</translation>
+    </message>
+    <message>
+        <source>SelfTimer</source>
+        <translation>Self Timer</translation>
+    </message>
+    <message>
+        <source>4K6K</source>
+        <translation>6K/4K Photo</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Post Focus</translation>
+    </message>
+    <message>
+        <source>HDMI</source>
+        <translation>HDMI</translation>
+    </message>
+    <message>
+        <source>SDI</source>
+        <translation>SDI</translation>
+    </message>
+    <message>
+        <source>setting_error_message</source>
+        <translation>Operation cannot currently be performed.</translation>
+    </message>
+    <message>
+        <source>wb_error_message</source>
+        <translation>White set failed!!</translation>
+    </message>
+    <message>
+        <source>sd_error_message_1</source>
+        <translation>No memory card</translation>
+    </message>
+    <message>
+        <source>sd_error_message_2</source>
+        <translation>Memory card is write protected</translation>
+    </message>
+    <message>
+        <source>sd_error_message_3</source>
+        <translation>Memory Card Error</translation>
+    </message>
+    <message>
+        <source>sd_error_message_4</source>
+        <translation>Memory card full</translation>
+    </message>
+    <message>
+        <source>confirm_message_14</source>
+        <translation>Change your video to a file format other than AVCHD.</translation>
+    </message>
+    <message>
+        <source>Failed to copy the file.</source>
+        <translation>Failed to copy the file.</translation>
+    </message>
+    <message>
+        <source>Error Info</source>
+        <translation>An error has occurred in the camera.</translation>
+    </message>
+    <message>
+        <source>Error Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Error Date-time</source>
+        <translation>Error date and time</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>Error code</translation>
+    </message>
+    <message>
+        <source>Error Content</source>
+        <translation>Error content</translation>
+    </message>
+    <message>
+        <source>ERR-9</source>
+        <translation>Lens error&lt;br /&gt;Please check the lens</translation>
+    </message>
+    <message>
+        <source>ERR-11</source>
+        <translation>Card error&lt;br /&gt;Please check the card</translation>
+    </message>
+    <message>
+        <source>ERR-12</source>
+        <translation>Write Error&lt;br /&gt;Please check the card</translation>
+    </message>
+    <message>
+        <source>ERR-14</source>
+        <translation>Memory card full</translation>
+    </message>
+    <message>
+        <source>ERR-16</source>
+        <translation>Read Error&lt;br /&gt;Please check the card</translation>
+    </message>
+    <message>
+        <source>ERR-56</source>
+        <translation>Temperature is high&lt;br /&gt;Please wait for the camera to cool down</translation>
+    </message>
+    <message>
+        <source>ERR-70</source>
+        <translation>Battery cannot be used</translation>
+    </message>
+    <message>
+        <source>ERR-104</source>
+        <translation>Card error&lt;br /&gt;Please format the card in the camera</translation>
+    </message>
+    <message>
+        <source>ERR-107</source>
+        <translation>Camera error 107&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-108</source>
+        <translation>Camera error 108&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-129</source>
+        <translation>Camera error 129&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-130</source>
+        <translation>Camera error 130&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-186</source>
+        <translation>Camera error 186&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-188</source>
+        <translation>Camera error 188&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-369</source>
+        <translation>Camera error 369&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-378</source>
+        <translation>Camera error 378&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-387</source>
+        <translation>Camera error 387&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-388</source>
+        <translation>Camera error 388&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-389</source>
+        <translation>Camera error 389&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-390</source>
+        <translation>Camera error 390&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-396</source>
+        <translation>Camera error 396&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-397</source>
+        <translation>The maximum recording time&lt;br /&gt;of 12 hours has elapsed.&lt;br /&gt;Recording has stopped.</translation>
+    </message>
+    <message>
+        <source>ERR-461</source>
+        <translation>Camera error 461&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-463</source>
+        <translation>Camera error 463&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-464</source>
+        <translation>Camera error 464&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-466</source>
+        <translation>Camera error 466&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-467</source>
+        <translation>Camera error 467&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-468</source>
+        <translation>Camera error 468&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-469</source>
+        <translation>Camera error 469&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-470</source>
+        <translation>Camera error 470&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-471</source>
+        <translation>Camera error 471&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-472</source>
+        <translation>Camera error 472&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-486</source>
+        <translation>Camera error 486&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-487</source>
+        <translation>Camera error 487&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-488</source>
+        <translation>Camera error 488&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-499</source>
+        <translation>Camera error 499&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-500</source>
+        <translation>Camera error 500&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-527</source>
+        <translation>Camera error 527&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-529</source>
+        <translation>Camera error 529&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-588</source>
+        <translation>Camera error 588&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-598</source>
+        <translation>Camera error 598&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-610</source>
+        <translation>Camera error 610&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-611</source>
+        <translation>Camera error 611&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-612</source>
+        <translation>Camera error 612&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-613</source>
+        <translation>Camera error 613&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-614</source>
+        <translation>Camera error 614&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-615</source>
+        <translation>Camera error 615&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-617</source>
+        <translation>Camera error 617&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-618</source>
+        <translation>Camera error 618&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-621</source>
+        <translation>Camera error 621&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-622</source>
+        <translation>Camera error 622&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-624</source>
+        <translation>Camera error 624&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-625</source>
+        <translation>Camera error 625&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-626</source>
+        <translation>Streaming function is ON.&lt;br /&gt;Remote recording only.</translation>
+    </message>
+    <message>
+        <source>ERR-629</source>
+        <translation>Camera error 629&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-630</source>
+        <translation>Camera error 630&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-631</source>
+        <translation>Camera error 631&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-632</source>
+        <translation>Camera error 632&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-633</source>
+        <translation>Camera error 633&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-634</source>
+        <translation>Camera error 634&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-635</source>
+        <translation>Camera error 635&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-636</source>
+        <translation>Camera error 636&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-639</source>
+        <translation>Camera error 639&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-640</source>
+        <translation>Camera error 640&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-641</source>
+        <translation>Camera error 641&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-644</source>
+        <translation>Camera error 644&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-646</source>
+        <translation>Camera error 646&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-647</source>
+        <translation>Camera error 647&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-649</source>
+        <translation>Camera error 649&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-650</source>
+        <translation>Camera error 650&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-652</source>
+        <translation>Camera error 652&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-655</source>
+        <translation>Camera error 655&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-656</source>
+        <translation>Camera error 656&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-660</source>
+        <translation>Camera error 660&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-661</source>
+        <translation>Camera error 661&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-662</source>
+        <translation>Camera error 662&lt;br /&gt;Please check the camera</translation>
+    </message>
+    <message>
+        <source>ERR-663</source>
+        <translation>Camera error 663&lt;br /&gt;Please check the camera</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,230 @@
+import QtQuick
+import QtTest
+import Kv 1.0 as Kv
+import "qrc:/qml"
+import "qrc:/qml/KvMainFunction.js" as Main
+import "qrc:/qml/KvSubFunction.js" as Sub
+
+// The main window against a connected simulated camera: its buttons follow
+// the camera's offer, a change reaches the camera, and the shutter, AF/AE
+// and movie buttons drive it.
+TestCase {
+    id: test
+    name: "KvMainWindow"
+    when: windowShown
+
+    readonly property var u: Kv.Utilities
+
+    KvMainWindow {
+        id: win
+    }
+    // the same catalogue the window's buttons use
+    KvOptionComponentsProvider {
+        id: provider
+    }
+
+    SignalSpy {
+        id: afaeStartSpy
+        target: win
+        signalName: "afaeStart"
+    }
+    SignalSpy {
+        id: afaeStopSpy
+        target: win
+        signalName: "afaeStop"
+    }
+
+    SignalSpy {
+        id: previewPopupSpy
+        target: win
+        signalName: "changePreviewTypePopup"
+    }
+    SignalSpy {
+        id: previewWindowSpy
+        target: win
+        signalName: "changePreviewTypeWindow"
+    }
+
+    function initTestCase() {
+        if (!deviceAdapter.isCamerasConnected) {
+            compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
+            verify(deviceAdapter.deviceSearch.startSearch(false, false, 1))
+            tryVerify(function() { return deviceAdapter.searchList.length > 0 }, 10000)
+            tryCompare(deviceAdapter.deviceSearch, "devSearchStatus", 0, 10000)
+            compare(deviceAdapter.connectEnableDevice(), 1)
+        }
+        verify(deviceAdapter.isCamerasConnected)
+        // the camera-event worker runs the queued writes, as after the shell's start
+        compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
+        // what the camera offers, read as the shell does after connecting
+        verify(Sub.get_sdk_capability(null))
+        win.cameraValueGetComplete()
+    }
+
+    function cleanup() {
+        win.popupClose()
+    }
+
+    function test_buttons_follow_the_offer_data() {
+        return [
+            { tag: "white balance", button: "whiteBalanceButton", target: "whiteBalance" },
+            { tag: "iso", button: "isoButton", target: "iso" },
+            { tag: "aperture", button: "apertureButton", target: "aperture" },
+            { tag: "shutter speed", button: "shutterSpeedButton", target: "shutterSpeed" },
+            { tag: "picture size", button: "pictureSizeButton", target: "pictureSize" },
+            { tag: "picture quality", button: "pictureQualityButton", target: "imgInfoQuality" },
+            { tag: "focus mode", button: "focusModeButton", target: "focusMode" },
+            { tag: "AF mode", button: "afModeButton", target: "autoFocusMode" },
+            { tag: "photo style", button: "photoStyleButton", target: "photoStyle" },
+            { tag: "metering", button: "meteringButton", target: "meteringMode" },
+            { tag: "colour temperature", button: "colorTemperatureButton", target: "whiteBalanceKSet" }
+        ]
+    }
+    function test_buttons_follow_the_offer(data) {
+        var button = win[data.button]
+        compare(button.target, data.target)
+        verify(deviceAdapter[data.target + "CapabilityNum"]() >= 2)
+        compare(button.value, deviceAdapter[data.target])
+        verify(button.enabled)
+        button.isForcedDisable = true
+        button.optionSelect(deviceAdapter[data.target])
+        verify(!button.enabled)
+        button.isForcedDisable = false
+        button.optionSelect(deviceAdapter[data.target])
+        verify(button.enabled)
+    }
+
+    function test_change_reaches_the_camera() {
+        var button = win.whiteBalanceButton
+        var before = deviceAdapter.whiteBalance
+        var v = -1
+        for (var i = 0; i < provider.whiteBalance.length && v === -1; ++i) {
+            var candidate = provider.whiteBalance[i].properties.value
+            if (candidate !== before && deviceAdapter.whiteBalanceCapability(candidate) === u.Ternary_True)
+                v = candidate
+        }
+        verify(v !== -1)
+        button.valueChangeFlg = true
+        button.value = v
+        tryCompare(deviceAdapter, "whiteBalance", v, 5000)
+        // a fresh read of the camera shows it, and the button with it
+        compare(deviceAdapter.adp_KVR_func_api_WB_GetCapability(), 1)
+        tryCompare(deviceAdapter, "whiteBalance", v, 5000)
+        tryCompare(button, "value", v, 5000)
+    }
+
+    function test_read_outs() {
+        win.cameraValueGetComplete()
+        compare(win.pictureCountText, Main.pictureCountText(deviceAdapter.imageFreeSpace, deviceAdapter.statusOfCards))
+        compare(win.recordingTimeText, Main.recordingTimeText(deviceAdapter.secondFreeSpace, deviceAdapter.statusOfCards))
+        compare("" + win.batteryImage, Main.batteryImage(deviceAdapter.batteryLevel))
+    }
+
+    // Both holds go through the camera: the flag only moves on success.
+    function test_afae_and_single_shot() {
+        if (!Main.canHoldAfae(deviceAdapter.focusMode))
+            skip("the simulated camera has no AF/MF focus mode")
+        if (deviceAdapter.driveMode !== u.DM_Single || deviceAdapter.shutterSpeed === u.SS_Bulb)
+            skip("the simulated camera is not in single drive")
+        afaeStartSpy.clear()
+        afaeStopSpy.clear()
+        win.afaeLock()
+        verify(win.afaeStartFlg)
+        compare(afaeStartSpy.count, 1)
+        // a shot releases the half-press
+        win.shutterClicked()
+        verify(!win.afaeStartFlg)
+        compare(afaeStopSpy.count, 1)
+    }
+
+    function test_movie_start_and_stop() {
+        if (deviceAdapter.motionPictureFormat === u.MPF_AVCHD)
+            skip("the simulated camera records AVCHD")
+        verify(!win.movieRecStartFlg)
+        win.movieRec()
+        verify(win.movieRecStartFlg)
+        tryVerify(function() { return Main.isRecordingStatus(deviceAdapter.cameraStatus) }, 5000)
+        win.movieRec()
+        verify(!win.movieRecStartFlg)
+        tryVerify(function() { return !Main.isRecordingStatus(deviceAdapter.cameraStatus) }, 5000)
+        // the camera's later status reports settle the button too
+        tryVerify(function() { return "" + win.movieButton.source === "qrc:/images/12_rec_off.svg" }, 5000)
+        verify(!win.movieRecStartFlg)
+    }
+
+    // A recording started elsewhere (the live-view window, another camera
+    // list) reaches the window through the camera's status alone.
+    function test_recording_seen_from_the_camera() {
+        if (deviceAdapter.motionPictureFormat === u.MPF_AVCHD)
+            skip("the simulated camera records AVCHD")
+        verify(!win.movieRecStartFlg)
+        compare(deviceAdapter.adp_KVR_func_api_MoveRec_Ctrl_Start(), u.Ternary_True)
+        tryVerify(function() { return win.movieRecStartFlg }, 5000)
+        compare("" + win.movieButton.source, "qrc:/images/13_rec_on.svg")
+        verify(win.driveModeButton.isForcedDisable)
+        verify(win.recordingModeButton.isForcedDisable)
+        compare(deviceAdapter.adp_KVR_func_api_MoveRec_Ctrl_Stop(), u.Ternary_True)
+        tryVerify(function() { return !win.movieRecStartFlg }, 5000)
+        tryVerify(function() { return "" + win.movieButton.source === "qrc:/images/12_rec_off.svg" }, 5000)
+        verify(!win.driveModeButton.isForcedDisable)
+        verify(!win.recordingModeButton.isForcedDisable)
+    }
+
+    // A held burst starts on the press and ends on the release, both on the
+    // camera; the drive-mode button follows the mode to its burst speeds.
+    function test_held_burst() {
+        var before = deviceAdapter.driveMode
+        if (deviceAdapter.driveModeCapability(u.DM_Burst) !== u.Ternary_True)
+            skip("the simulated camera offers no burst")
+        deviceAdapter.driveMode = u.DM_Burst
+        tryCompare(deviceAdapter, "driveMode", u.DM_Burst, 5000)
+        // a write from here is not echoed back as a change: refresh as the
+        // camera's report would
+        win.driveModeSetting()
+        compare(win.driveModeButton.target, "burstSpeed")
+        if (deviceAdapter.burstSpeed === u.BS_6K4K)
+            skip("the simulated camera bursts in 6K/4K")
+        previewPopupSpy.clear()
+        previewWindowSpy.clear()
+        win.shutterPressed(true)
+        verify(win.burstRecStartFlg)
+        compare(previewPopupSpy.count, 1)
+        // a click between press and release sends nothing in burst drive
+        win.shutterClicked()
+        win.shutterPressed(false)
+        verify(!win.burstRecStartFlg)
+        compare(previewWindowSpy.count, 1)
+        deviceAdapter.driveMode = before
+        tryCompare(deviceAdapter, "driveMode", before, 5000)
+        win.driveModeSetting()
+        compare(win.driveModeButton.target, "driveMode")
+    }
+
+    function test_size_animation() {
+        var wasCompact = win.compact
+        var from = win.height
+        win.toggleSize()
+        verify(win.sizeTimer.running)
+        verify(win.sizeButton.disabled)
+        // a second click while it runs does nothing
+        win.toggleSize()
+        compare(win.compact, !wasCompact)
+        tryCompare(win, "height", wasCompact ? 669 : 163, 2000)
+        verify(!win.sizeButton.disabled)
+        compare(applicationSettings.windowSize, wasCompact ? Kv.ApplicationSettings.WindowExpanded
+                                                           : Kv.ApplicationSettings.WindowShrinked)
+        win.toggleSize()
+        tryCompare(win, "height", from, 2000)
+        compare(win.compact, wasCompact)
+    }
+
+    function test_mask_follows_its_bits() {
+        win.searchCamWindowVisibleSetting(true)
+        verify(win.maskPanel.visible)
+        win.preferenceWindowVisibleSetting(true)
+        win.searchCamWindowVisibleSetting(false)
+        verify(win.maskPanel.visible)
+        win.preferenceWindowVisibleSetting(false)
+        verify(!win.maskPanel.visible)
+    }
+}
