@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "KvrSim.h"
+#include "SimulatorFixture.h"
 #include "Kvrptpif.h"
 #include "liveview/LiveViewManager.h"
 #include "liveview/VideoAdapter.h"
@@ -55,21 +56,6 @@ std::string scenario(int count)
         json += (i > 1 ? "," : "") + std::string("{\"model\": \"") + model + "\", \"connection\": \"usb\"}";
     }
     return json + "]}";
-}
-
-std::string openUsbCamera(int index)
-{
-    auto list = std::make_unique<KVR_CONNECT_DEVICE_INFO>();
-    std::memset(list.get(), 0, sizeof *list);
-    if (KVR_func_api_ptpip_Set_Connection_Type(KVR_CONNECTION_USB, nullptr) != 1
-        || KVR_func_api_GetPnPDeviceInfo(list.get(), nullptr) != 1)
-        return {};
-    char uuid[KVR_UUID_BUFFER_SIZE] = {};
-    uint32_t session = 0;
-    if (KVR_func_api_SelectPnPDevice(uint32_t(index), list.get(), uuid, nullptr, nullptr, 0, nullptr) != 1
-        || KVR_func_api_OpenSession(0, &session, uuid, nullptr) != 1)
-        return {};
-    return uuid;
 }
 
 void runEvents(int ms)
@@ -114,7 +100,7 @@ Result run(int count, int seconds)
     std::vector<_MULTIVIEW_DEVICE_PARAM> params;
     for (int index : indexes) {
         _MULTIVIEW_DEVICE_PARAM p;
-        p.uuid = QByteArray::fromStdString(openUsbCamera(index));
+        p.uuid = QByteArray::fromStdString(test::openUsbCamera(index));
         p.devIndex = index;
         p.devMutex = std::make_shared<QMutex>();
         params.push_back(p);

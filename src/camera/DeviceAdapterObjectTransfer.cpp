@@ -15,50 +15,52 @@ QString cameraOf(DeviceAdapter &adapter, const QString &uuid)
     return uuid.isEmpty() ? adapter.camera_list_get_selected_camera_uuid() : uuid;
 }
 
+// Reads one value of an object; the caller's out-argument gets it (0 when
+// the camera did not answer), as every such call of the interface expects.
+template<typename Value, typename Out, typename Call>
+Utilities::Ternary readValue(Out *out, Call call)
+{
+    Value value = 0;
+    const quint8 r = call(&value);
+    if (out)
+        *out = Out(value);
+    return ternary(r);
+}
+
 } // namespace
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_Object_FormatType(uint ObjHandle, uint *pFormatType,
                                                                          QString device_uuid)
 {
-    quint32 value = 0;
-    const quint8 r = callCamera(cameraOf(*this, device_uuid), KVR_func_api_Get_Object_FormatType, quint32(ObjHandle),
-                                &value);
-    if (pFormatType)
-        *pFormatType = value;
-    return ternary(r);
+    return readValue<quint32>(pFormatType, [&](quint32 *value) {
+        return callCamera(cameraOf(*this, device_uuid), KVR_func_api_Get_Object_FormatType, quint32(ObjHandle), value);
+    });
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_Object_AssociatType(uint ObjHandle, uint *pAssociatType,
                                                                            QString device_uuid)
 {
-    quint32 value = 0;
-    const quint8 r = callCamera(cameraOf(*this, device_uuid), KVR_func_api_Get_Object_AssociatType, quint32(ObjHandle),
-                                &value);
-    if (pAssociatType)
-        *pAssociatType = value;
-    return ternary(r);
+    return readValue<quint32>(pAssociatType, [&](quint32 *value) {
+        return callCamera(cameraOf(*this, device_uuid), KVR_func_api_Get_Object_AssociatType, quint32(ObjHandle),
+                          value);
+    });
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_Object_AssociatDesc(uint ObjHandle, uint *pAssociatDesc,
                                                                            QString device_uuid)
 {
-    quint32 value = 0;
-    const quint8 r = callCamera(cameraOf(*this, device_uuid), KVR_func_api_Get_Object_AssociatDesc, quint32(ObjHandle),
-                                &value);
-    if (pAssociatDesc)
-        *pAssociatDesc = value;
-    return ternary(r);
+    return readValue<quint32>(pAssociatDesc, [&](quint32 *value) {
+        return callCamera(cameraOf(*this, device_uuid), KVR_func_api_Get_Object_AssociatDesc, quint32(ObjHandle),
+                          value);
+    });
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_Object_DataSize(uint ObjHandle, quint64 *pDataSize,
                                                                        QString device_uuid)
 {
-    uint64_t value = 0;
-    const quint8 r = callCamera(cameraOf(*this, device_uuid), KVR_func_api_Get_Object_DataSize, quint32(ObjHandle),
-                                &value);
-    if (pDataSize)
-        *pDataSize = value;
-    return ternary(r);
+    return readValue<uint64_t>(pDataSize, [&](uint64_t *value) {
+        return callCamera(cameraOf(*this, device_uuid), KVR_func_api_Get_Object_DataSize, quint32(ObjHandle), value);
+    });
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Get_Object(uint ObjHandle, uchar *lpStoreBufAdder, uint StoreBufSize,
