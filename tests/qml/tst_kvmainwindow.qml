@@ -45,6 +45,11 @@ TestCase {
         signalName: "changePreviewTypeWindow"
     }
 
+    SignalSpy {
+        id: forwardedSpy
+        target: win
+    }
+
     function initTestCase() {
         if (!deviceAdapter.isCamerasConnected) {
             compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
@@ -137,6 +142,21 @@ TestCase {
         tryVerify(function() { return win.movieQualityPopup.visible }, 2000)
         button.clickSub()
         tryVerify(function() { return !win.movieQualityPopup.visible }, 2000)
+    }
+
+    // What the transfer controller asks of the window reaches the shell.
+    function test_transfer_requests_reach_the_window_data() {
+        return [
+            { tag: "live view stop", request: "liveViewStop", forwarded: "liveViewStop" },
+            { tag: "live view start", request: "liveViewStart", forwarded: "liveViewStart" },
+            { tag: "copy flag cleared", request: "copyFlagCleared", forwarded: "tetherModeUpdate" }
+        ]
+    }
+    function test_transfer_requests_reach_the_window(data) {
+        forwardedSpy.signalName = data.forwarded
+        forwardedSpy.clear()
+        win.transferController[data.request]()
+        compare(forwardedSpy.count, 1)
     }
 
     function test_read_outs() {
