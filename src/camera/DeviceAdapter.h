@@ -430,7 +430,7 @@ public:
 
     // Cameras that take commands now: powered, and sending commands or
     // selected. lockHeld: the caller holds the camera table already.
-    int getSendCmdDevNum(bool lockHeld);
+    Q_INVOKABLE int getSendCmdDevNum(bool lockHeld = false);
     Q_INVOKABLE bool isSupportMultiView() const
     {
         return true;
@@ -943,7 +943,7 @@ public:
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_RecInfo_AF_Frame_Get_Small_Frame();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PhotoStyle_GetCapability();
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_PhotoStyle2_GetCapability();
-    kavrotether::Utilities::Ternary adp_KVR_Mov_Config_Get_Quality_Detail_List_From_Built_In_Data();
+    Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_Mov_Config_Get_Quality_Detail_List_From_Built_In_Data();
     // The movie exposure modes as the movie menu reads them on its own thread;
     // no signal, the caller reads the members again.
     Q_INVOKABLE bool updateCreativeVideoMode();

@@ -48,7 +48,7 @@ Window {
 
     // the movie and 6K/4K transfer dialogs keep their own counters; the
     // window only needs to know whether an import runs
-    property bool isCopying: false
+    readonly property bool isCopying: transferControllerItem.isCopying
 
     // why the window is masked, as bits
     readonly property int mode_camera: 1
@@ -89,10 +89,11 @@ Window {
 
     // windows and popups of other documents, created by name: a document
     // that is not there yet leaves its member null
-    property var exposureSlider: null
-    property var movieQualityButton: null
-    property var mqComponentsProvider: null
-    property var movieQualityPopup: null
+    readonly property var exposureSlider: exposureSliderItem
+    readonly property var movieQualityButton: movieQualityButtonItem
+    readonly property var mqComponentsProvider: mqComponentsProviderItem
+    readonly property var movieQualityPopup: movieQualityPopupWindow
+    readonly property var transferController: transferControllerItem
     property var photoStylePopup: null
     property var agreementPopup: null
 
@@ -141,6 +142,14 @@ Window {
     KvOptionComponentsProvider {
         id: provider
         optionSubButtonPopup: driveSubPopup
+    }
+    KvMainMQComponentsProvider {
+        id: mqComponentsProviderItem
+    }
+    // a tool window of its own, opened at this window's centre
+    KvMainMovieQualityPopup {
+        id: movieQualityPopupWindow
+        componentsProvider: mqComponentsProviderItem
     }
     KvLogCollector {
         id: logCollectorItem
@@ -482,6 +491,18 @@ Window {
             width: 323
             height: 74
             color: root.backgroundDark
+            KvFlashSlider {
+                id: exposureSliderItem
+                x: 1
+                width: 323
+                height: 74
+                type: 2 // exposure
+                windowType: 2 // main: a pick is written to deviceAdapter
+                optionText: qsTr("Exposure")
+                target: "exposureVal"
+                logCol: logCollectorItem
+                logScrTagID: Kv.TagDef.RTScr_Usage_Main_Exposure
+            }
         }
 
         Grid {
@@ -514,12 +535,18 @@ Window {
                 componentsProvider: provider
                 logCol: logCollectorItem
             }
-            // the movie-quality button comes from its own document
-            Rectangle {
-                id: movieQualitySlot
+            KvOptionMovieQualityButton {
+                id: movieQualityButtonItem
                 width: 107
                 height: 77
-                color: root.backgroundDark
+                target: "recMovie"
+                labelText: qsTr("Motion Picture Quality")
+                popupTitle: qsTr("Motion Picture Quality")
+                popup: movieQualityPopupWindow
+                isDetail: true
+                componentsProvider: mqComponentsProviderItem
+                logCol: logCollectorItem
+                logScrTagID: Kv.TagDef.RTScr_Usage_Main_MotionPictureQuality
             }
             KvOptionButton {
                 id: focusModeButton
@@ -762,14 +789,6 @@ Window {
         standardButtons: Kv.StandardButton.Ok
         modality: Qt.ApplicationModal
     }
-    Kv.MessageBox {
-        id: fileCopyFailedBox
-        title: "KAVRO Rozado"
-        icon: Kv.StandardIcon.Warning
-        standardButtons: Kv.StandardButton.Ok
-        modality: Qt.NonModal
-        text: qsTr("Failed to copy the file.")
-    }
 
     function settingErrorDisp() {
         settingErrorBox.open()
@@ -800,37 +819,29 @@ Window {
     }
 
     // ---- movie and 6K/4K transfer dialogs ----
-    // The offer and progress dialogs are documents of their own
-    // (KvConfirmMovieDialog, KvConfirmCancelMovieDialog, KvProgressMovieDialog,
-    // KvConfirm6K4KDialog, KvConfirmCancel6K4KDialog, KvProgress6K4KDialog),
-    // each made fresh for one use; a document that is not there yields null.
-    property var transferDialogs: []
-    Timer {
-        id: checkLastMovieTimer
-        property bool isWaiting: false
-        interval: 1000
+    // The controller collects the movies announced after a recording, offers
+    // them and runs the copies; the window only follows what it asks for.
+    KvTransferController {
+        id: transferControllerItem
+        onLiveViewStop: root.liveViewStop()
+        onLiveViewStart: root.liveViewStart()
+        onMovieButtonRefresh: root.movieButtonRefresh()
+        onCopyFlagCleared: root.setCopyFlag(false)
     }
-    function createTransferDialog(name, props) {
-        var dialog = createOptional(name + ".qml", root, props)
-        if (dialog)
-            transferDialogs = transferDialogs.concat([dialog])
-        return dialog
+    function movieButtonRefresh() {
+        if (isCopying)
+            movieButton.disabled = true
+        else
+            updateMovieRecButtonViewStatus(false, true)
     }
     function closeCaptureDlg() {
-        for (var i = 0; i < transferDialogs.length; ++i) {
-            if (!call(transferDialogs[i], "dismiss"))
-                transferDialogs[i].visible = false
-        }
-        transferDialogs = []
-        fileCopyFailedBox.close()
+        transferControllerItem.closeCaptureDlg()
     }
     function fileCopyFailedDisp() {
-        fileCopyFailedBox.open()
+        transferControllerItem.fileCopyFailedDisp()
     }
     function armTransferWatch() {
-        checkLastMovieTimer.isWaiting = true
-        if (typeof objectcopy !== "undefined" && objectcopy)
-            objectcopy.clearObjectCopys()
+        transferControllerItem.armMovieWatch()
     }
 
     // ---- helpers ----
@@ -848,7 +859,7 @@ Window {
         ccPopup.cancel()
         ccPopup.dismiss()
         call(photoStylePopup, "forceClose")
-        call(movieQualityPopup, "cancel")
+        movieQualityPopup.dismiss()
     }
     function dismissDrivePopups() {
         driveSubPopup.dismiss()
@@ -1174,7 +1185,7 @@ Window {
         if (deviceAdapter.validDisplayMovQuality() === u.Ternary_True)
             deviceAdapter.adp_KVR_func_api_Mov_Config_Get_Quality_Detail_List()
         else
-            call(deviceAdapter, "adp_KVR_Mov_Config_Get_Quality_Detail_List_From_Built_In_Data")
+            deviceAdapter.adp_KVR_Mov_Config_Get_Quality_Detail_List_From_Built_In_Data()
         motionPictureFormatSetting()
     }
     function aspectRatioSetting() {
@@ -1328,7 +1339,7 @@ Window {
         if (wbPopup.visible)
             wbPopup.cancel()
         ccPopup.dismiss()
-        call(movieQualityPopup, "cancel")
+        movieQualityPopup.dismiss()
         closeCaptureDlg()
         avchdBox.close()
         settingErrorBox.close()
@@ -1556,8 +1567,7 @@ Window {
     function severalCameras() {
         if (deviceAdapter.btnAllCameraStatus === u.BtnAllCameraStatus_Checked)
             return true
-        var n = call(deviceAdapter, "getSendCmdDevNum")
-        return deviceAdapter.isSupportMultiView() && n !== undefined && n > 1
+        return deviceAdapter.isSupportMultiView() && deviceAdapter.getSendCmdDevNum(false) > 1
     }
     function setCopyFlag(on) {
         deviceAdapter.camera_list_set_camera_tether_mode_status(deviceAdapter.camera_list_get_selected_camera_uuid(),
@@ -1871,19 +1881,6 @@ Window {
         if (Qt.platform.os === "osx")
             createMacMenuBar()
         applicationSettings.logPermission = Kv.ApplicationSettings.LogPer_Off
-        exposureSlider = createOptional("KvFlashSlider.qml", exposureBar, {
-                                            x: 1, width: 323, height: 74, text: qsTr("Exposure"),
-                                            target: "exposureVal"
-                                        })
-        mqComponentsProvider = createOptional("KvMainMQComponentsProvider.qml", root)
-        movieQualityPopup = createOptional("KvMainMovieQualityPopup.qml", root.contentItem, { z: 100 })
-        movieQualityButton = createOptional("KvOptionMovieQualityButton.qml", movieQualitySlot, {
-                                                width: 107, height: 77, type: "optionDetailWithImagePopup",
-                                                target: "recMovie", labelText: qsTr("Motion Picture Quality"),
-                                                popupTitle: qsTr("Motion Picture Quality"),
-                                                isDetail: true, popup: movieQualityPopup,
-                                                componentsProvider: mqComponentsProvider ? mqComponentsProvider : provider
-                                            })
         photoStylePopup = createOptional("KvMainPhotoStylePopup.qml", root.contentItem, { z: 100 })
         agreementPopup = createOptional("KvPreferenceAgreementPopup.qml", root.contentItem, { type: "startup" })
         // after the state saver has put back the saved geometry

@@ -2793,7 +2793,7 @@
     </message>
     <message>
         <source>Motion Picture Quality</source>
-        <translation>Motion Picture Quality</translation>
+        <translation>Movie Quality</translation>
     </message>
     <message>
         <source>Focus Mode</source>

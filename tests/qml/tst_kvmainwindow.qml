@@ -45,6 +45,11 @@ TestCase {
         signalName: "changePreviewTypeWindow"
     }
 
+    SignalSpy {
+        id: forwardedSpy
+        target: win
+    }
+
     function initTestCase() {
         if (!deviceAdapter.isCamerasConnected) {
             compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
@@ -113,6 +118,47 @@ TestCase {
         tryCompare(button, "value", v, 5000)
     }
 
+    // The slider and the movie-quality button are documents of their own:
+    // a pick on them must still reach the camera, the list open and close.
+    function test_exposure_slider_writes_the_camera() {
+        var slider = win.exposureSlider
+        compare(slider.target, "exposureVal")
+        compare(slider.modelNum, u.Expo_Max)
+        if (deviceAdapter.exposureRangeMax <= deviceAdapter.exposureRangeMin)
+            skip("the simulated camera offers no exposure compensation")
+        var before = deviceAdapter.exposureVal
+        var v = before === deviceAdapter.exposureRangeMin ? before + 1 : before - 1
+        slider.sliderValueChanged(v)
+        tryCompare(deviceAdapter, "exposureVal", v, 5000)
+        slider.sliderValueChanged(before)
+        tryCompare(deviceAdapter, "exposureVal", before, 5000)
+    }
+    function test_movie_quality_button_opens_its_popup() {
+        var button = win.movieQualityButton
+        compare(button.target, "recMovie")
+        compare(button.popup, win.movieQualityPopup)
+        compare(button.componentsProvider, win.mqComponentsProvider)
+        button.clickSub()
+        tryVerify(function() { return win.movieQualityPopup.visible }, 2000)
+        button.clickSub()
+        tryVerify(function() { return !win.movieQualityPopup.visible }, 2000)
+    }
+
+    // What the transfer controller asks of the window reaches the shell.
+    function test_transfer_requests_reach_the_window_data() {
+        return [
+            { tag: "live view stop", request: "liveViewStop", forwarded: "liveViewStop" },
+            { tag: "live view start", request: "liveViewStart", forwarded: "liveViewStart" },
+            { tag: "copy flag cleared", request: "copyFlagCleared", forwarded: "tetherModeUpdate" }
+        ]
+    }
+    function test_transfer_requests_reach_the_window(data) {
+        forwardedSpy.signalName = data.forwarded
+        forwardedSpy.clear()
+        win.transferController[data.request]()
+        compare(forwardedSpy.count, 1)
+    }
+
     function test_read_outs() {
         win.cameraValueGetComplete()
         compare(win.pictureCountText, Main.pictureCountText(deviceAdapter.imageFreeSpace, deviceAdapter.statusOfCards))
@@ -143,6 +189,8 @@ TestCase {
         verify(!win.movieRecStartFlg)
         win.movieRec()
         verify(win.movieRecStartFlg)
+        // a start from here arms the collection of the movies it will announce
+        verify(win.transferController.isWaiting())
         tryVerify(function() { return Main.isRecordingStatus(deviceAdapter.cameraStatus) }, 5000)
         win.movieRec()
         verify(!win.movieRecStartFlg)
