@@ -34,7 +34,7 @@ using namespace kavrotether;
 
 namespace {
 
-constexpr int kRounds = 9;
+constexpr int kRounds = 21;
 constexpr quint64 kMovieSize = 60ull << 20;
 constexpr quint64 kRawSize = 30'000'000;
 constexpr quint32 kChunk = ObjectCopy::kChunkSize;
