@@ -3252,4 +3252,11 @@
         <translation>Camera error 663&lt;br /&gt;Please check the camera</translation>
     </message>
 </context>
+<context>
+    <name>KvPreviewWindow</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+</context>
 </TS>

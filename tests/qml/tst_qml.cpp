@@ -6,9 +6,13 @@
 #include "camera/DeviceAdapter.h"
 #include "flash/FlashAdapter.h"
 #include "versioncheck/VersionData.h"
+#include "transfer/ImageProviders.h"
 #include "transfer/ObjectCopy.h"
+#include "transfer/PreviewImageInfo.h"
+#include "PictureFixtures.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QStandardPaths>
@@ -37,6 +41,7 @@ public slots:
         m_settings->setVersionCheckType(ApplicationSettings::VerChkType_Off);
         m_versionData = std::make_unique<VersionData>();
         m_objectCopy = std::make_unique<ObjectCopy>();
+        m_previewImageInfo = std::make_unique<PreviewImageInfo>();
         // The program's registry: the search and the readers find the
         // adapters through it.
         ApplicationData::setApplicationSettings(m_settings.get());
@@ -44,6 +49,7 @@ public slots:
         ApplicationData::setFlashAdapter(m_flashAdapter.get());
         ApplicationData::setUtilities(m_utilities.get());
         ApplicationData::setObjectCopy(m_objectCopy.get());
+        ApplicationData::setPreviewImageInfo(m_previewImageInfo.get());
         // The interface's texts in English, as a user sees them.
         if (m_translator.load(QStringLiteral(":/translations/translation_en.qm")))
             QCoreApplication::installTranslator(&m_translator);
@@ -59,11 +65,17 @@ public slots:
         c->setContextProperty(QStringLiteral("logCollector"), m_logCollector.get());
         c->setContextProperty(QStringLiteral("versionData"), m_versionData.get());
         c->setContextProperty(QStringLiteral("objectcopy"), m_objectCopy.get());
+        c->setContextProperty(QStringLiteral("previewImageInfo"), m_previewImageInfo.get());
+        engine->addImageProvider(QStringLiteral("previewCapture"), new PreviewImageProvider);
         // Where a test points the picture folder, removed after the run.
         c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
         // Linux draws the disabled and checked looks with the OpenGL effect.
         c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
+        // A camera picture turned a quarter to the right, for the preview.
+        QFile picture(m_folder.filePath(QStringLiteral("preview_r90.JPG")));
+        if (picture.open(QIODevice::WriteOnly))
+            picture.write(test::cameraJpeg(test::ByteOrder::Little, PreviewImageInfo::ExifOrient_R90, QSize(64, 48)));
     }
 
     void cleanupTestCase()
@@ -73,6 +85,7 @@ public slots:
         m_objectCopy->stopWorkers();
         startup::stopBackgroundWork(*m_deviceAdapter);
         ApplicationData::setObjectCopy(nullptr);
+        ApplicationData::setPreviewImageInfo(nullptr);
         ApplicationData::setUtilities(nullptr);
         ApplicationData::setFlashAdapter(nullptr);
         ApplicationData::setDeviceAdapter(nullptr);
@@ -84,6 +97,7 @@ public slots:
         m_flashAdapter.reset();
         m_deviceAdapter.reset();
         m_settings.reset();
+        m_previewImageInfo.reset();
     }
 
 private:
@@ -94,6 +108,7 @@ private:
     std::unique_ptr<LogTetherCollector> m_logCollector;
     std::unique_ptr<VersionData> m_versionData;
     std::unique_ptr<ObjectCopy> m_objectCopy;
+    std::unique_ptr<PreviewImageInfo> m_previewImageInfo;
     QTemporaryDir m_folder;
     QTranslator m_translator;
 };
