@@ -145,7 +145,11 @@ Rectangle {
             height: root.height
             Text {
                 visible: root.viewMode === "header"
-                anchors.centerIn: parent
+                anchors.fill: parent
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.WordWrap
+                lineHeight: 0.9
                 text: qsTr("Conn. Type")
                 color: root.textColor
                 font.family: root.family
