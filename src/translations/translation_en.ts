@@ -3259,4 +3259,96 @@
         <translation>Preview</translation>
     </message>
 </context>
+<context>
+    <name>KvCameraListButton2</name>
+    <message>
+        <source>All Cameras</source>
+        <translation>All Cameras</translation>
+    </message>
+</context>
+<context>
+    <name>KvCameraListWindow2</name>
+    <message>
+        <source>CAMERA</source>
+        <translation>CAMERA</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>KvSearchCameraListItem</name>
+    <message>
+        <source>Conn.</source>
+        <translation>Conn.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>All Cameras</source>
+        <translation>All Cameras</translation>
+    </message>
+    <message>
+        <source>Conn. Type</source>
+        <translation>Conn. Type</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>authorized</source>
+        <translation>This camera has been connected in the past.</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>This camera has not been connected before. If it cannot be connected, check that the clocks of the camera and this computer are set correctly.</translation>
+    </message>
+    <message>
+        <source>encrypt</source>
+        <translation>The communication content of this camera is encrypted.</translation>
+    </message>
+    <message>
+        <source>unencrypted</source>
+        <translation>This camera does not support encryption of communication content.</translation>
+    </message>
+    <message>
+        <source>usb</source>
+        <translation>USB connection</translation>
+    </message>
+</context>
+<context>
+    <name>KvSearchCameraListWindow</name>
+    <message>
+        <source>CAMERA</source>
+        <translation>CAMERA</translation>
+    </message>
+    <message>
+        <source>SearchCameraInformation</source>
+        <translation>Select the camera you want to connect and click the [Start] button.</translation>
+    </message>
+    <message>
+        <source>StartMessage</source>
+        <translation>Select the camera you want to connect and click the [Start] button.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
 </TS>

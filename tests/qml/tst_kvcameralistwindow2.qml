@@ -1,0 +1,141 @@
+import QtQuick
+import QtTest
+import Kv 1.0 as Kv
+import "qrc:/qml"
+import "qrc:/qml/KvCameraList.js" as CameraList
+
+// The camera list's rules as tables, and the window against the connected
+// simulated cameras: filler rows, the selected camera's send-command check,
+// the all-cameras checks and a switch refused while connecting.
+TestCase {
+    id: test
+    name: "KvCameraListWindow2"
+    when: windowShown
+
+    function test_fillerCount_data() {
+        return [
+            { tag: "none", cameras: 0, fillers: 5 },
+            { tag: "three", cameras: 3, fillers: 2 },
+            { tag: "five", cameras: 5, fillers: 0 },
+            { tag: "seven", cameras: 7, fillers: 0 }
+        ]
+    }
+    function test_fillerCount(data) {
+        compare(CameraList.fillerCount(data.cameras), data.fillers)
+    }
+
+    function test_nextSendCmd_data() {
+        return [
+            { tag: "selected on stays on", selected: true, current: true, next: true },
+            { tag: "selected off turns on", selected: true, current: false, next: true },
+            { tag: "other on turns off", selected: false, current: true, next: false },
+            { tag: "other off turns on", selected: false, current: false, next: true }
+        ]
+    }
+    function test_nextSendCmd(data) {
+        compare(CameraList.nextSendCmd(data.selected, data.current), data.next)
+    }
+
+    function test_allOn_data() {
+        return [
+            { tag: "empty", records: [], key: "liveViewCheck", on: false },
+            { tag: "selected counts for commands",
+              records: [{ checkedState: true, sendCmdCheck: false }, { checkedState: false, sendCmdCheck: true }],
+              key: "sendCmdCheck", on: true },
+            { tag: "selected does not count for live view",
+              records: [{ checkedState: true, liveViewCheck: false }, { checkedState: false, liveViewCheck: true }],
+              key: "liveViewCheck", on: false },
+            { tag: "one off", records: [{ liveViewCheck: true }, { liveViewCheck: false }], key: "liveViewCheck", on: false }
+        ]
+    }
+    function test_allOn(data) {
+        compare(CameraList.allOn(data.records, data.key), data.on)
+    }
+
+    function test_switchBlocked_data() {
+        var u = Kv.Utilities
+        return [
+            { tag: "connecting", status: u.CamConnectSts_Connecting, blocked: true },
+            { tag: "reading", status: u.CamConnectSts_GetData, blocked: true },
+            { tag: "reading in background", status: u.CamConnectSts_GetDataBackground, blocked: true },
+            { tag: "connected", status: u.CamConnectSts_Success, blocked: false },
+            { tag: "connected in background", status: u.CamConnectSts_SuccessBackground, blocked: false }
+        ]
+    }
+    function test_switchBlocked(data) {
+        compare(CameraList.switchBlocked(data.status, Kv.Utilities), data.blocked)
+    }
+
+    function test_needsPowerWarning_data() {
+        return [
+            { tag: "mains", mains: true, flag: true, warn: false },
+            { tag: "battery with mode on", mains: false, flag: true, warn: true },
+            { tag: "battery with mode off", mains: false, flag: false, warn: false }
+        ]
+    }
+    function test_needsPowerWarning(data) {
+        compare(CameraList.needsPowerWarning(data.mains, data.flag), data.warn)
+    }
+
+    property var window: null
+
+    function initTestCase() {
+        if (!deviceAdapter.isCamerasConnected) {
+            compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
+            verify(deviceAdapter.deviceSearch.startSearch(false, false, 1))
+            tryVerify(function() { return deviceAdapter.searchList.length > 0 }, 10000)
+            tryCompare(deviceAdapter.deviceSearch, "devSearchStatus", 0, 10000)
+            compare(deviceAdapter.connectEnableDevice(), 1)
+        }
+        verify(deviceAdapter.isCamerasConnected)
+        var c = Qt.createComponent("qrc:/qml/KvCameraListWindow2.qml")
+        compare(c.status, Component.Ready, c.errorString())
+        window = c.createObject(null)
+        verify(window)
+        window.show()
+        tryCompare(window, "visible", true)
+    }
+    function cleanupTestCase() {
+        if (window)
+            window.destroy()
+    }
+
+    function test_rows_and_selection() {
+        verify(window.records.length > 0)
+        var s = window.selectedRow()
+        verify(s >= 0)
+        compare(deviceAdapter.camCurrentSelectedSerialNo, window.records[s].cameraSerialNo)
+        compare(deviceAdapter.camName, window.records[s].cameraIdOrder + ": " + window.records[s].cameraIdFullName)
+        compare(window.rows.count, window.records.length)
+    }
+
+    function test_selected_send_command_stays_on() {
+        var s = window.selectedRow()
+        window.sendCmdClicked(s)
+        window.sendCmdClicked(s)
+        compare(window.records[s].sendCmdCheck, true)
+        compare(deviceAdapter.camera_list_get_camera_sendCmdEnable(window.records[s].index), true)
+    }
+
+    function test_all_live_view_toggles_every_camera() {
+        var before = window.allLiveViewCheck
+        window.allLiveViewClicked()
+        compare(window.allLiveViewCheck, !before)
+        for (var i = 0; i < window.records.length; ++i)
+            compare(deviceAdapter.camera_list_get_camera_liveViewEnable(window.records[i].index), !before)
+        window.allLiveViewClicked()
+        compare(window.allLiveViewCheck, before)
+    }
+
+    function test_switch_while_connecting_is_ignored() {
+        if (window.records.length < 2)
+            skip("one camera offers nothing to switch to")
+        var s = window.selectedRow()
+        var other = s === 0 ? 1 : 0
+        var status = deviceAdapter.camConnectStatus
+        deviceAdapter.camConnectStatus = Kv.Utilities.CamConnectSts_Connecting
+        window.switchCamera(other)
+        compare(window.selectedRow(), s)
+        deviceAdapter.camConnectStatus = status
+    }
+}

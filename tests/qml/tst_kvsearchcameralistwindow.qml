@@ -1,0 +1,115 @@
+import QtQuick
+import QtTest
+import Kv 1.0 as Kv
+import "qrc:/qml"
+
+// The search window against a simulated search: one row per camera found,
+// the "All Cameras" and Start states follow the ticks, and Start connects.
+TestCase {
+    id: test
+    name: "KvSearchCameraListWindow"
+    when: windowShown
+
+    property var window: null
+    property var visibility: []
+
+    function recordVisibility(flg) { visibility = visibility.concat([flg]) }
+
+    function initTestCase() {
+        if (!deviceAdapter.isCamerasConnected)
+            compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
+        if (deviceAdapter.searchList.length === 0) {
+            verify(deviceAdapter.deviceSearch.startSearch(false, false, 1))
+            tryVerify(function() { return deviceAdapter.searchList.length > 0 }, 10000)
+            tryCompare(deviceAdapter.deviceSearch, "devSearchStatus", 0, 10000)
+        }
+        utilities.searchCamWindowVisibleChangedNotify.connect(recordVisibility)
+        var c = Qt.createComponent("qrc:/qml/KvSearchCameraListWindow.qml")
+        compare(c.status, Component.Ready, c.errorString())
+        window = c.createObject(null)
+        verify(window)
+        window.show()
+        tryCompare(window, "visible", true)
+    }
+    function cleanupTestCase() {
+        utilities.searchCamWindowVisibleChangedNotify.disconnect(recordVisibility)
+        if (window)
+            window.destroy()
+    }
+
+    function allCamerasRow() {
+        var stack = [window.contentItem]
+        while (stack.length > 0) {
+            var it = stack.pop()
+            if (it.objectName === "allCamerasRow")
+                return it
+            for (var i = 0; i < it.children.length; ++i)
+                stack.push(it.children[i])
+        }
+        return null
+    }
+
+    function test_a_rows_follow_the_search() {
+        var list = deviceAdapter.searchList
+        compare(window.rows.count, list.length)
+        for (var i = 0; i < list.length; ++i) {
+            var row = window.rows.itemAt(i)
+            compare(row.item, list[i])
+            compare(row.deviceName(), list[i].devFrlyName !== "" ? list[i].devFrlyName : list[i].devModelName)
+            if (list[i].connectMode === Kv.SearchCameraListItemObject.CONNECT_USB) {
+                compare(row.connectImage(), "qrc:/images/search_cam_usb.svg")
+                compare(row.connectTip(), "USB connection")
+                compare(row.statusTip(), "")
+            }
+        }
+        // The window system reports visibility after the call returns.
+        tryVerify(function() { return visibility.indexOf(true) >= 0 })
+    }
+
+    function test_b_checks_drive_all_cameras_and_start_data() {
+        return [
+            { tag: "all off", pattern: "none", all: false, start: false },
+            { tag: "all on", pattern: "all", all: true, start: true },
+            { tag: "first only", pattern: "first", all: false, start: true }
+        ]
+    }
+    function test_b_checks_drive_all_cameras_and_start(data) {
+        var list = deviceAdapter.searchList
+        if (data.pattern === "first" && list.length < 2)
+            skip("one camera cannot show a partial choice")
+        var row = allCamerasRow()
+        verify(row)
+        // Reach the wanted pattern through the clicks the user would make.
+        if (window.allEnabled)
+            row.checkClicked()
+        compare(window.allEnabled, false)
+        if (data.pattern !== "none")
+            row.checkClicked()
+        if (data.pattern === "first")
+            for (var i = 1; i < list.length; ++i)
+                window.rows.itemAt(i).checkClicked()
+        compare(window.allEnabled, data.all)
+        compare(row.allChecked, data.all)
+        compare(window.anyEnabled, data.start)
+        compare(window.startButton.disabled, !data.start)
+        compare(list[0].enable, data.pattern !== "none")
+    }
+
+    function test_c_start_connects_the_ticked_cameras() {
+        if (deviceAdapter.isCamerasConnected)
+            skip("an earlier test connected the cameras in this process")
+        if (!window.allEnabled)
+            allCamerasRow().checkClicked()
+        mouseClick(window.startButton)
+        tryCompare(deviceAdapter, "camConnectStatus", Kv.Utilities.CamConnectSts_Success, 20000)
+        verify(deviceAdapter.isCamerasConnected)
+    }
+
+    function test_d_hiding_is_reported() {
+        visibility = []
+        window.visible = false
+        tryVerify(function() { return visibility.length === 1 && visibility[0] === false })
+        window.visible = true
+        tryVerify(function() { return visibility.length === 2 && visibility[1] === true })
+    }
+}
