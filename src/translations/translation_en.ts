@@ -27,6 +27,14 @@
         <source>firmware_update_confirmation</source>
         <translation>After the firmware is updated successfully, the camera will be automatically restarted.&lt;br /&gt;&lt;br /&gt;Would you like to start updating the firmware?</translation>
     </message>
+    <message>
+        <source>No text specified!</source>
+        <translation>No text specified!</translation>
+    </message>
+    <message>
+        <source>KAVRO Rozado</source>
+        <translation>KAVRO Rozado</translation>
+    </message>
 </context>
 <context>
     <name>kavrotether::PasswordInput</name>
@@ -105,6 +113,10 @@
     <message>
         <source>error_pw_different</source>
         <translation>The new password and the new password entered for confirmation do not match.&lt;br /&gt;&lt;br /&gt;Enter the correct password.</translation>
+    </message>
+    <message>
+        <source>KAVRO Rozado</source>
+        <translation>KAVRO Rozado</translation>
     </message>
 </context>
 <context>
