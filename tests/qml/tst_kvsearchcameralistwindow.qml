@@ -95,9 +95,23 @@ TestCase {
         compare(list[0].enable, data.pattern !== "none")
     }
 
+    function searchAgain() {
+        verify(deviceAdapter.deviceSearch.startSearch(false, false, 1))
+        tryVerify(function() { return deviceAdapter.searchList.length > 0 }, 10000)
+        tryCompare(deviceAdapter.deviceSearch, "devSearchStatus", 0, 10000)
+        tryCompare(window.rows, "count", deviceAdapter.searchList.length)
+    }
+
+    // Earlier test files of this process may have connected the cameras:
+    // the user's way back is a full disconnection and a new search, which
+    // must connect again as the first time did.
     function test_c_start_connects_the_ticked_cameras() {
-        if (deviceAdapter.isCamerasConnected)
-            skip("an earlier test connected the cameras in this process")
+        if (deviceAdapter.isCamerasConnected) {
+            compare(deviceAdapter.adp_KVR_func_api_CloseSession("All"), Kv.Utilities.Ternary_True)
+            deviceAdapter.disconnectAllNotify()
+            verify(!deviceAdapter.isCamerasConnected)
+            searchAgain()
+        }
         if (!window.allEnabled)
             allCamerasRow().checkClicked()
         mouseClick(window.startButton)
