@@ -1946,19 +1946,19 @@
     </message>
     <message>
         <source>WB_Keep</source>
-        <translation>Weißabgleich 1</translation>
+        <translation>Weiß-Set 1</translation>
     </message>
     <message>
         <source>WB_Keep2</source>
-        <translation>Weißabgleich 2</translation>
+        <translation>Weiß-Set 2</translation>
     </message>
     <message>
         <source>WB_Keep3</source>
-        <translation>Weißabgleich 3</translation>
+        <translation>Weiß-Set 3</translation>
     </message>
     <message>
         <source>WB_Keep4</source>
-        <translation>Weißabgleich 4</translation>
+        <translation>Weiß-Set 4</translation>
     </message>
     <message>
         <source>WB_Shade</source>
@@ -2909,7 +2909,7 @@
     </message>
     <message>
         <source>wb_error_message</source>
-        <translation>Weißabgleich fehlgeschlagen!!</translation>
+        <translation>Weiß-Set fehlgeschlagen!!</translation>
     </message>
     <message>
         <source>sd_error_message_1</source>
