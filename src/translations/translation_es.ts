@@ -2075,7 +2075,7 @@
     </message>
     <message>
         <source>Ok</source>
-        <translation>OK</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -2314,7 +2314,7 @@
     <name>KvFlashSliderPopup</name>
     <message>
         <source>Ok</source>
-        <translation>OK</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2651,7 +2651,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>Appareil</translation>
+        <translation>Appareil photo</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>Appareil et PC</translation>
+        <translation>Appareil photo et PC</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>
@@ -2139,7 +2139,7 @@
     </message>
     <message>
         <source>Connect error_msg2</source>
-        <translation>Appareil</translation>
+        <translation>Appareil photo</translation>
     </message>
     <message>
         <source>Connect error_msg3</source>
@@ -2941,7 +2941,7 @@
     </message>
     <message>
         <source>Error Camera</source>
-        <translation>Appareil</translation>
+        <translation>Appareil photo</translation>
     </message>
     <message>
         <source>Error Date-time</source>
@@ -3305,7 +3305,7 @@
     </message>
     <message>
         <source>Camera</source>
-        <translation>Appareil</translation>
+        <translation>Appareil photo</translation>
     </message>
     <message>
         <source>All Cameras</source>
