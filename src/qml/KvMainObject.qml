@@ -33,6 +33,11 @@ Item {
     property bool backEndStopped: false
     property bool sdkFinished: false
     property var pendingComponents: []
+    // The windows are built asynchronously: a search or a connection can end
+    // before its window exists. What the window should show is kept here and
+    // applied when it is created, never the state of when it was asked for.
+    property bool windowsShown: false
+    property bool searchWindowWanted: false
 
     KvConnectWindow {
         id: connectWin
@@ -79,8 +84,12 @@ Item {
     }
 
     function searchCompleted(background) {
-        if (!background && searchCameraListWindow)
+        if (background)
+            return
+        if (searchCameraListWindow)
             searchCameraListWindow.visible = true
+        else
+            searchWindowWanted = true
     }
 
     function camConnectStatusChange() {
@@ -100,6 +109,7 @@ Item {
     }
 
     function hideSearchWindow() {
+        searchWindowWanted = false
         if (searchCameraListWindow)
             searchCameraListWindow.visible = false
     }
@@ -169,6 +179,7 @@ Item {
     }
 
     function initWindows(arg) {
+        windowsShown = arg
         var created = []
         var documents = windowDocuments()
         for (var i = 0; i < documents.length; ++i) {
@@ -180,7 +191,7 @@ Item {
                 if (instantiate(member, component))
                     created.push(member)
             } else if (component.status === Component.Loading) {
-                deferCreation(member, component, arg)
+                deferCreation(member, component)
             } else {
                 // A window of a later version: the program runs without it.
                 console.warn("KvMainObject: no " + documents[i][1] + ": " + component.errorString())
@@ -211,7 +222,7 @@ Item {
         deviceAdapter.ptpip_enhance_security_active_password_dialog()
     }
 
-    function deferCreation(member, component, arg) {
+    function deferCreation(member, component) {
         pendingComponents.push(member)
         component.statusChanged.connect(function() {
             if (component.status === Component.Loading)
@@ -222,7 +233,7 @@ Item {
                 return
             }
             if (instantiate(member, component) && member !== "previewWindow")
-                setUpWindow(member, arg)
+                setUpWindow(member, windowsShown)
         })
     }
 
@@ -316,7 +327,8 @@ Item {
     }
 
     function initSearchCameraListWindow(arg) {
-        searchCameraListWindow.visible = arg
+        searchCameraListWindow.visible = arg || searchWindowWanted
+        searchWindowWanted = false
     }
 
     function closingWindows(disconnect) {

@@ -148,4 +148,17 @@ TestCase {
         compare(deviceAdapter.isPowerSavingWaitDialogOpen, true)
         deviceAdapter.isPowerSavingWaitDialogOpen = false
     }
+
+    // The windows are built asynchronously; a search or a connection that
+    // ends first must still leave its window on the screen once it exists.
+    function test_earlyAnswersReachWindowsBuiltLater() {
+        var main = createMainObject()
+        main.searchCompleted(false)
+        tryVerify(function() { return main.searchCameraListWindow && main.searchCameraListWindow.visible }, 10000)
+        main.initWindows(true)
+        tryVerify(function() { return main.mainWindow && main.mainWindow.visible }, 10000)
+        main.hideSearchWindow()
+        main.initWindows(false)
+        verify(!main.mainWindow.visible)
+    }
 }
