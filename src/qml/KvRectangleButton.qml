@@ -130,7 +130,13 @@ KvAbstractButton {
             || root.imageToTextType) ? 14 : 6
         y: (root.type === "optionWithText" || root.type === "optionWithTextPref" || root.type === "optionWithDynamicText"
             || root.imageToTextType) ? (root.height - height) / 2 : 6
-        width: root.imageToTextType ? root.width - 28 : implicitWidth
+        // Long or tall titles of other languages shrink to their place
+        // rather than run into the next button or the picture below.
+        width: root.imageToTextType ? root.width - 28 : root.width - x - 2
+        height: root.imageToTextType ? 20 : 14
+        verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 8
         elide: Text.ElideRight
     }
 
