@@ -47,8 +47,11 @@ Rectangle {
         }
     }
 
-    onVisibleChanged: {
+    function startPolling() {
         pollTimer.interval = 10
         pollTimer.restart()
     }
+    onVisibleChanged: startPolling()
+    // created already shown (the switch was on at start), it polls at once
+    Component.onCompleted: if (visible) startPolling()
 }

@@ -21,13 +21,18 @@ Item {
     Text {
         x: 10
         y: 2
-        width: parent.width - 70
+        width: parent.width - 20 - (root.valueText !== "" ? valueLabel.implicitWidth + 6 : 0)
         color: root.enabled ? "#c6c6c6" : "#808080"
+        height: 16
         font.pixelSize: 13
+        // a long label shrinks a little before it is cut
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 10
         elide: Text.ElideRight
         text: root.label
     }
     Text {
+        id: valueLabel
         x: parent.width - 60
         y: 2
         width: 50

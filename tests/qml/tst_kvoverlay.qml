@@ -384,6 +384,10 @@ TestCase {
         h.visible = false
         h.visible = true
         tryVerify(function() { return !isBlack(h) }, 2000)
+
+        // one created shown does not wait for a change of visibility
+        var shown = createTemporaryObject(histogramComponent, test)
+        tryVerify(function() { return !isBlack(shown) }, 2000)
     }
 
     function test_gridIndicator() {
