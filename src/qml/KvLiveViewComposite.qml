@@ -74,6 +74,8 @@ Item {
         update()
     }
     onNoiseReductionChanged: update()
+    // the grid and the panel follow the back end's flag as well
+    onLvcShowLvControlItemChanged: deviceAdapter.lvcShowLvControlItem = lvcShowLvControlItem
     Component.onCompleted: initComposite()
 
     Timer {
