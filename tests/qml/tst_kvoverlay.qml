@@ -490,7 +490,7 @@ TestCase {
         verify(f.imageStatus !== Image.Ready)
     }
 
-    function test_photoFrameScalingByCorner() {
+    function test_photoFrameHandles() {
         var w = fakeWindow()
         w.overlayFile = testFolder + "/preview_r90.JPG"
         var f = createTemporaryObject(frameComponent, test, { lvWindow: w, width: 400, height: 300, showHandles: true })
@@ -506,6 +506,47 @@ TestCase {
         mouseMove(test, 201, 151, -1, Qt.LeftButton)
         mouseRelease(test, 201, 151)
         compare(w.overlayScaling, 25)
+
+        // the turning handle, dragged round to the right of the centre
+        w.overlayScaling = 100
+        var handle = f.frame.mapToItem(test, f.frame.width / 2, -24)
+        var centre = f.mapToItem(test, 200, 150)
+        mousePress(test, handle.x, handle.y)
+        mouseMove(test, centre.x + 100, centre.y - 100, 10, Qt.LeftButton)
+        mouseMove(test, centre.x + 100, centre.y, 10, Qt.LeftButton)
+        mouseRelease(test, centre.x + 100, centre.y)
+        compare(w.overlayRotation, 90)
+        compare(f.frame.rotation, 90)
+    }
+
+    function test_colorChoice() {
+        var w = fakeWindow()
+        var p = createTemporaryObject(gridPopupComponent, test, { lvWindow: w })
+        p.open()
+        tryCompare(p, "opened", true)
+        var chosen = []
+        p.chooseColor("#808080", function(c) { chosen.push(c) })
+        verify(p.colorDialog)
+        p.colorDialog.dialog.selectedColor = "#ff0000"
+        p.colorDialog.dialog.accept()
+        compare(chosen, ["#ff0000"])
+
+        // a cancel changes nothing and says so
+        var cancelled = 0
+        p.colorDialog.onCancelClicked.connect(function() { ++cancelled })
+        var later = []
+        p.chooseColor("#00ff00", function(c) { later.push(c) })
+        p.colorDialog.dialog.reject()
+        compare(cancelled, 1)
+        compare(later, [])
+        // the same colour taken again still counts, and only the latest
+        // chooser hears of it
+        p.chooseColor("#00ff00", function(c) { later.push(c) })
+        p.colorDialog.dialog.selectedColor = "#00ff00"
+        p.colorDialog.dialog.accept()
+        compare(later, ["#00ff00"])
+        compare(chosen, ["#ff0000"])
+        p.close()
     }
 
     function test_gridPopup_data() {
