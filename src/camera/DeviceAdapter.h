@@ -374,7 +374,7 @@ public:
     int adp_KVR_func_api_GetDetailedFreeSpaces();
     int adp_KVR_func_api_Get_AFAE_DisplayState();
     int adp_KVR_func_api_Get_AFC_StartPositionState();
-    int adp_KVR_func_api_Get_NoiseReduction_RemainingTime();
+    Q_INVOKABLE int adp_KVR_func_api_Get_NoiseReduction_RemainingTime();
     int adp_KVR_func_api_Lv_Composite_Get_Shooting_Status();
     int adp_KVR_func_api_Lv_Composite_Get_Shooting_Information();
     int adp_KVR_func_api_Get_HDMI_SDI_Status();

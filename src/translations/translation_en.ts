@@ -3363,4 +3363,171 @@
         <translation>Start</translation>
     </message>
 </context>
+<context>
+    <name>KvGridPopup</name>
+    <message>
+        <source>grid</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2 x 2 + Diagonal Lines</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Customize</translation>
+    </message>
+    <message>
+        <source>cross line</source>
+        <translation>Display Diagonal Lines</translation>
+    </message>
+    <message>
+        <source>horizon num</source>
+        <translation>Horizontal Number</translation>
+    </message>
+    <message>
+        <source>vertical num</source>
+        <translation>Vertical Number</translation>
+    </message>
+    <message>
+        <source>thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>KvGuideLinePopup</name>
+    <message>
+        <source>guideline</source>
+        <translation>Guide Line</translation>
+    </message>
+    <message>
+        <source>Vertical 1</source>
+        <translation>Vertical Direction 1</translation>
+    </message>
+    <message>
+        <source>Vertical 2</source>
+        <translation>Vertical Direction 2</translation>
+    </message>
+    <message>
+        <source>Holizon 1</source>
+        <translation>Horizontal Direction 1</translation>
+    </message>
+    <message>
+        <source>Holizon 2</source>
+        <translation>Horizontal Direction 2</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>KvOverlayPhotoPopup</name>
+    <message>
+        <source>Overlay</source>
+        <translation>Sheer Overlay</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>Image File</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Select a file</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Please choose a file</source>
+        <translation>Please choose a file</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>RAW (*.RW2)</source>
+        <translation>RAW (*.RW2)</translation>
+    </message>
+    <message>
+        <source>All Files (*.jpg *.RW2)</source>
+        <translation>All Files (*.jpg *.RW2)</translation>
+    </message>
+    <message>
+        <source>error_message_1</source>
+        <translation>Failed to read the file. Check the specified file.</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Scaling(25 - 200%)</source>
+        <translation>Scaling (25 - 200%)</translation>
+    </message>
+    <message>
+        <source>Rotation(-180 - 180°)</source>
+        <translation>Rotation (-180 - 180°)</translation>
+    </message>
+    <message>
+        <source>Ratio(0 - 100%)</source>
+        <translation>Transparency (0 - 100%)</translation>
+    </message>
+    <message>
+        <source>Reset setting</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>KvCustomColorDialog</name>
+    <message>
+        <source>Please choose a color</source>
+        <translation>Please choose a color</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewComposite</name>
+    <message>
+        <source>Message-1</source>
+        <translation>Set the shutter speed and ISO&lt;br /&gt;sensitivity before pressing&lt;br /&gt;the shutter button to create&lt;br /&gt;a black frame image for&lt;br /&gt;Noise Reduction.</translation>
+    </message>
+    <message>
+        <source>Message-2-1</source>
+        <translation>Creating black frame image for&lt;br /&gt;Noise Reduction.&lt;br /&gt;Please wait.</translation>
+    </message>
+    <message>
+        <source>Message-2-2</source>
+        <translation>Live View Composite starts&lt;br /&gt;after shutter button is pressed.</translation>
+    </message>
+    <message>
+        <source>Message-4</source>
+        <translation>Processing</translation>
+    </message>
+</context>
 </TS>

@@ -66,7 +66,10 @@ public slots:
         c->setContextProperty(QStringLiteral("versionData"), m_versionData.get());
         c->setContextProperty(QStringLiteral("objectcopy"), m_objectCopy.get());
         c->setContextProperty(QStringLiteral("previewImageInfo"), m_previewImageInfo.get());
+        engine->addImageProvider(QStringLiteral("histgramCapture"), new HistgramImageProvider);
         engine->addImageProvider(QStringLiteral("previewCapture"), new PreviewImageProvider);
+        c->setContextProperty(QStringLiteral("videoImageInfo"), m_deviceAdapter->liveViewManager());
+        engine->addImageProvider(QStringLiteral("overlayPhoto"), new OverlayImageProvider);
         // Where a test points the picture folder, removed after the run.
         c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
