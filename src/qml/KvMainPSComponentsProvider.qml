@@ -130,6 +130,7 @@ QtObject {
                 width: choiceRow.wide ? 400 : 200
                 height: choiceRow.wide ? 45 : 40
                 type: PS.optionButtonType(choiceRow.target)
+                target: choiceRow.target
                 isDetail: true
                 componentsProvider: provider
                 popup: provider.optionPopup
