@@ -326,6 +326,14 @@ Item {
             compare(contrast.slider.maxVal, deviceAdapter.pscContrastMax())
             compare(contrast.slider.curIndex, deviceAdapter.pscContrast - deviceAdapter.pscContrastMin())
             compare(contrast.lblTitle.text, "Contrast")
+            // a choice row's button shows and offers its own setting
+            var choices = rows.filter(function(r) { return r.btnOption !== undefined })
+            verify(choices.length > 0)
+            for (var j = 0; j < choices.length; ++j) {
+                var b = choices[j].btnOption
+                compare(b.target, choices[j].target)
+                verify(b.optionText !== "-" && !b.disabled, choices[j].target + " shows " + b.optionText)
+            }
             // the header shows the style
             compare(popup.styleButton.value, deviceAdapter.photoStyle)
         }
@@ -373,6 +381,33 @@ Item {
             tryCompare(deviceAdapter, "pscContrast", contrast, 5000)
             freshRead()
             compare(deviceAdapter.pscContrast, contrast)
+        }
+
+        // A choice row and the style button open their lists inside the
+        // popup, with what the camera offers; the rows stop scrolling under it.
+        function test_lists_open_with_the_offer_data() {
+            return [
+                { tag: "knee row", row: "pscKneeMode", count: "pscKneeModeCapabilityNum" },
+                { tag: "filter row", row: "pscFilter", count: "pscFilterCapabilityNum" },
+                { tag: "style button", row: "", count: "photoStyleCapabilityNum" }
+            ]
+        }
+        function test_lists_open_with_the_offer(data) {
+            popup.present(undefined, undefined, undefined, undefined, "", deviceAdapter.photoStyle)
+            var button = popup.styleButton
+            if (data.row !== "") {
+                var row = rowOf(data.row)
+                verify(row, data.row)
+                tryVerify(function() { return row.y > 0 })
+                popup.view.contentY = Math.min(row.y, popup.view.contentHeight - popup.view.height)
+                button = row.btnOption
+            }
+            mouseClick(button)
+            tryCompare(popup.optionPopup, "visible", true)
+            compare(popup.optionPopup.objects.length, deviceAdapter[data.count]())
+            verify(!popup.view.interactive)
+            popup.optionPopup.dismiss()
+            verify(popup.view.interactive)
         }
 
         // Every open builds fresh rows; the value connections of the rows of
