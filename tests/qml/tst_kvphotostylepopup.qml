@@ -452,6 +452,31 @@ Item {
             compare(popup.view.contentY, 0)
         }
 
+        // Another style from the header rebuilds the rows from the top;
+        // Cancel brings the camera's style back.
+        function test_style_change_starts_at_the_top_and_cancel_restores_it() {
+            var original = deviceAdapter.photoStyle
+            var other = PS.styleKeys.map(function(k) { return Kv.Utilities[k] }).filter(function(v) {
+                return v !== original && deviceAdapter.photoStyleCapability(v) === Kv.Utilities.Ternary_True
+            })
+            if (other.length === 0)
+                skip("the camera offers one style only")
+            popup.present(undefined, undefined, undefined, undefined, "", original)
+            var scrolls = popup.view.contentHeight > popup.view.height
+            if (scrolls)
+                popup.view.contentY = 50
+            deviceAdapter.photoStyle = other[0]
+            tryCompare(popup, "value", other[0], 5000)
+            compare(popup.target, PS.targetForValue(other[0]))
+            compare(popup.view.contentY, 0)
+            compare(popup.savedContentY, 0)
+            compare(popup.styleButton.value, other[0])
+            popup.cancel()
+            tryCompare(deviceAdapter, "photoStyle", original, 5000)
+            freshRead()
+            compare(deviceAdapter.photoStyle, original)
+        }
+
         // Centred on the point given, kept inside the screen's available area.
         function test_placement() {
             var ax = utilities.availableDesktopX(0, 0), ay = utilities.availableDesktopY(0, 0)
