@@ -27,6 +27,10 @@ Window {
     readonly property int styleButtonHeight: 50
     readonly property int buttonsHeight: 40
 
+    // The main window gives the popups it creates a stacking order; a window
+    // has none of its own and takes it only so that the creation succeeds.
+    property real z: 0
+
     signal onOKClicked()
     signal onCancelClicked()
 

@@ -229,6 +229,25 @@ Item {
         KvMainPhotoStylePopup {}
     }
 
+    // the main window's photo-style button, as it opens the popup
+    KvOptionButton {
+        id: mainButton
+        width: 107
+        height: 77
+        type: "optionWithImagePopup"
+        target: "photoStyle"
+        isDetail: true
+        popupTitle: "Photo Style"
+        popupX: 300
+        popupY: 300
+        virtualX: popupX
+        virtualY: popupY
+        componentsProvider: mainCatalogue
+    }
+    KvOptionComponentsProvider {
+        id: mainCatalogue
+    }
+
     SignalSpy {
         id: contrastSpy
         target: deviceAdapter
@@ -475,6 +494,16 @@ Item {
             tryCompare(deviceAdapter, "photoStyle", original, 5000)
             freshRead()
             compare(deviceAdapter.photoStyle, original)
+        }
+
+        function test_main_window_button_opens_the_popup() {
+            mainButton.popup = popup
+            mainButton.optionSelect(deviceAdapter.photoStyle)
+            mouseClick(mainButton)
+            verify(popup.visible)
+            compare(popup.popupTitle, "Photo Style")
+            compare(popup.value, deviceAdapter.photoStyle)
+            verify(popup.objects.length >= 6)
         }
 
         // Centred on the point given, kept inside the screen's available area.
