@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 
 using namespace kvrsim_internal;
 
@@ -228,9 +229,45 @@ uint32_t refusal(const Camera &camera, uint32_t code)
     }
 }
 
+// The backup covers both photo-style groups; a restore announces each group
+// whose values it changed, as a dial turn would.
+void photoStyleBackup(Camera &camera, uint32_t code)
+{
+    const auto inBackup = [](int id) {
+        const Group g = settingDef(id).group;
+        return g == Group::PhotoStyle || g == Group::PhotoStyle2;
+    };
+    if (code == KVR_CMD_BACKUP_PHOTOSTYLE_REQ) {
+        camera.photoStyleBackup.clear();
+        for (size_t id = 0; id < camera.settings.size(); ++id) {
+            if (inBackup(int(id)))
+                camera.photoStyleBackup.emplace_back(int(id), camera.settings[id].current);
+        }
+        camera.hasPhotoStyleBackup = true;
+    } else if (code == KVR_CMD_RESTORE_PHOTOSTYLE_REQ && camera.hasPhotoStyleBackup) {
+        std::set<Group> changed;
+        for (const auto &[id, current] : camera.photoStyleBackup) {
+            if (size_t(id) < camera.settings.size() && camera.settings[size_t(id)].current != current) {
+                camera.settings[size_t(id)].current = current;
+                changed.insert(settingDef(id).group);
+            }
+        }
+        for (const Group g : changed)
+            postCameraEvent(camera, groupEvent(g), 0);
+    } else if (code == KVR_CMD_DEL_BACKUP_REQ) {
+        camera.photoStyleBackup.clear();
+        camera.hasPhotoStyleBackup = false;
+    }
+}
+
 void effects(Camera &camera, uint32_t code, const int32_t *params, uint16_t count)
 {
     switch (code) {
+    case KVR_CMD_BACKUP_PHOTOSTYLE_REQ:
+    case KVR_CMD_RESTORE_PHOTOSTYLE_REQ:
+    case KVR_CMD_DEL_BACKUP_REQ:
+        photoStyleBackup(camera, code);
+        break;
     case KVR_CMD_RELEASE_ONE_SHOT:
         takeStills(camera, 1);
         break;

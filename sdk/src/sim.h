@@ -294,6 +294,12 @@ struct Camera
     uint64_t intervalTimer = 0; // the scheduled tick, for cancelling
     bool bulbOpen = false;      // a bulb exposure runs until the burst end
     // ---- end shooting series ----
+    // ---- photo-style backup (commands.cpp) ----
+    // The photo-style settings as they were at the backup request, by setting
+    // identifier; a restore puts them back, a delete drops them.
+    std::vector<std::pair<int, uint32_t>> photoStyleBackup;
+    bool hasPhotoStyleBackup = false;
+    // ---- end photo-style backup ----
 
     // ---- live view (liveview.cpp) ----
     // The frames of the running live view, encoded once when it started and

@@ -2052,6 +2052,180 @@
     </message>
 </context>
 <context>
+    <name>KvMainPSComponentsProvider</name>
+    <message>
+        <source>PSC_BasePhotoStyle</source>
+        <translation>Base Photo Style</translation>
+    </message>
+    <message>
+        <source>PSC_ChromaPhase</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>PSC_ColorTone</source>
+        <translation>Color Tone</translation>
+    </message>
+    <message>
+        <source>PSC_Contrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>PSC_Density</source>
+        <translation>LUT Density</translation>
+    </message>
+    <message>
+        <source>PSC_Density1</source>
+        <translation>LUT1 Density</translation>
+    </message>
+    <message>
+        <source>PSC_Density2</source>
+        <translation>LUT2 Density</translation>
+    </message>
+    <message>
+        <source>PSC_DualISO</source>
+        <translation>Dual Native ISO</translation>
+    </message>
+    <message>
+        <source>PSC_Filter</source>
+        <translation>Filter Effect</translation>
+    </message>
+    <message>
+        <source>PSC_GainSetting</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>PSC_Grain</source>
+        <translation>Grain Effect</translation>
+    </message>
+    <message>
+        <source>PSC_Grain_Color</source>
+        <translation>Color Noise</translation>
+    </message>
+    <message>
+        <source>PSC_HighLight</source>
+        <translation>Highlight</translation>
+    </message>
+    <message>
+        <source>PSC_ISO</source>
+        <translation>ISO Sensitivity</translation>
+    </message>
+    <message>
+        <source>PSC_KneeMode</source>
+        <translation>Knee</translation>
+    </message>
+    <message>
+        <source>PSC_LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>PSC_LUT1</source>
+        <translation>LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_LUT2</source>
+        <translation>LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_LUTBasePhotoStyle</source>
+        <translation>LUT Base Photo Style</translation>
+    </message>
+    <message>
+        <source>PSC_NoiseReduct</source>
+        <translation>Noise Reduction</translation>
+    </message>
+    <message>
+        <source>PSC_Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>PSC_Shadow</source>
+        <translation>Shadow</translation>
+    </message>
+    <message>
+        <source>PSC_Sharpness</source>
+        <translation>Sharpness</translation>
+    </message>
+    <message>
+        <source>PSC_WB</source>
+        <translation>White Balance</translation>
+    </message>
+    <message>
+        <source>PD_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PD_High</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>PD_Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>PF_Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>PF_Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>PF_Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>PF_Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>PF_Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>PG_High</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>PG_Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>PG_Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>PG_Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>PKM_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PKM_Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>PKM_Off</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPhotoStylePopup</name>
+    <message>
+        <source>Photo Style</source>
+        <translation>Photo Style</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>KvMainWBPopup</name>
     <message>
         <source>A</source>
