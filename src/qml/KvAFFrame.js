@@ -553,6 +553,24 @@ var cell_yellow = 3
 var cell_green = 4
 var cell_green_border = 5
 
+// The same frame at its smallest (the camera's "minimum" display).
+function minimumLook(look) {
+    switch (look) {
+    case look_normal_white:
+    case look_rect_white:
+        return look_min_white
+    case look_normal_green:
+        return look_min_green
+    case look_normal_red:
+        return look_min_red
+    case look_normal_yellow:
+    case look_rect_yellow:
+        return look_min_yellow
+    default:
+        return look
+    }
+}
+
 // ---- what the AF information draws ----
 
 function inProgressLike(status) {

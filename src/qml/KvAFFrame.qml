@@ -13,7 +13,7 @@ Item {
     property int mode: AF.afmode_init
     property int mfzoom_mode: AF.mfzoom_unknown
     property bool afAreaDisplay: false
-    readonly property bool dragging: dragArea.dragging
+    property bool dragging: dragArea.dragging
     property var controlItem: null
     property var lvWindow: null
 
@@ -189,12 +189,10 @@ Item {
     }
 
     // AF state: both hidden returns each focusing mode to rest, either shown
-    // goes the other way.
+    // goes the other way (the window shows its AF-off button itself).
     function afStateSetting() {
         var hide = deviceAdapter.afState === u.AfAeDispStatus_Hide && deviceAdapter.afaeState === u.AfAeDispStatus_Hide
         var show = deviceAdapter.afState === u.AfAeDispStatus_Show || deviceAdapter.afaeState === u.AfAeDispStatus_Show
-        if (lvWindow && lvWindow.afFrameAvailable !== undefined)
-            lvWindow.afFrameAvailable = show && !deviceAdapter.isMultiviewMode
         var next = mode
         if (hide)
             next = AF.restingMode(mode)
@@ -293,6 +291,7 @@ Item {
     // The camera's assist mode changed (or its values were read).
     function assistModeSetting() {
         var assist = deviceAdapter.mfa_mode
+        var before = mfzoom_mode
         if (assist === u.AsModCur_Zoom) {
             zoomedRect = pinpointZoomRect()
             mfzoom_mode = AF.mfzoom_normal
@@ -309,6 +308,9 @@ Item {
             if (controlItem)
                 controlItem.mfZoomChecked = false
         }
+        // The magnified variants of the mode follow the camera's assist view.
+        if (mfzoom_mode !== before && !AF.isPointScopeMode(mode))
+            autoFocusModeSetting()
         layoutDrag()
         if (controlItem) {
             controlItem.setMFText()
@@ -534,8 +536,8 @@ Item {
             onePointRect = rectOf(AF.bigFrame.cx, AF.bigFrame.cy, AF.bigFrame.w, AF.bigFrame.h)
         else
             onePointRect = onePointCameraRect()
-        onePointLook = d.look === AF.look_normal_white && !d.userColour
-                && deviceAdapter.af_onepoin_frame_minimum() === u.AFFrameSimpleState_On ? AF.look_min_white : d.look
+        onePointLook = deviceAdapter.af_onepoin_frame_minimum() === u.AFFrameSimpleState_On ? AF.minimumLook(d.look)
+                                                                                            : d.look
         if (d.simpleFaces)
             setFaces(true)
     }
@@ -697,15 +699,23 @@ Item {
                     if (deviceAdapter.af_pdaf_display_DispInfo(q) === u.AfInfoDispFrame_Green)
                         pdaf[q] = AF.cell_green_border
                 }
-                afframePDAF_timer.restart()
+                if (!afframePDAF_timer.running)
+                    afframePDAF_timer.start()
             } else {
+                var lit = false
                 for (var j = 0; j < count; ++j) {
-                    if (deviceAdapter.af_display_DispInfo(j) === u.AfInfoDispFrame_Green)
+                    if (deviceAdapter.af_display_DispInfo(j) === u.AfInfoDispFrame_Green) {
                         looks[j] = AF.cell_green
+                        lit = true
+                    }
                 }
+                if (lit && !f225_focus_timer.running)
+                    f225_focus_timer.start()
             }
-            f225_timer.restart()
         }
+        // Marks the camera no longer refreshes fade back after a while.
+        if (!f225_timer.running)
+            f225_timer.start()
         cellLooks = looks
         pdafLooks = pdaf
     }
@@ -809,10 +819,9 @@ Item {
         function onAfStateChanged() { root.afStateSetting() }
         function onAfaeStateChanged() { root.afStateSetting() }
         function onMfa_modeChanged() { root.assistModeSetting() }
-        function onExTeleconChanged() { root.initFrame() }
-        function onPictureSizeChanged() { root.initFrame() }
     }
 
+    onAfAreaDisplayChanged: autoFocusModeSetting()
     onWidthChanged: initFrame()
     onHeightChanged: initFrame()
 

@@ -39,11 +39,12 @@ Item {
     // The corner marks cover a quarter of the shorter side.
     readonly property real cornerLength: Math.max(4, Math.min(width, height) / 4)
 
-    visible: look !== AF.look_none && width > 0 && height > 0
+    // Drawn by its look; the visibility stays free for whoever places it.
+    readonly property bool drawn: look !== AF.look_none && width > 0 && height > 0
 
     Rectangle {
         anchors.fill: parent
-        visible: !root.isMinimum
+        visible: root.drawn && !root.isMinimum
         color: "transparent"
         border.color: root.frameColor
         border.width: root.lineWidth
@@ -51,7 +52,7 @@ Item {
 
     Repeater {
         // Corner marks: outside the tracking frame, alone in the simple form.
-        model: root.isMinimum || root.isTracking ? 4 : 0
+        model: root.drawn && (root.isMinimum || root.isTracking) ? 4 : 0
         Item {
             readonly property bool atRight: index % 2 === 1
             readonly property bool atBottom: index >= 2
