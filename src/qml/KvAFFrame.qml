@@ -444,6 +444,8 @@ Item {
             break
         case AF.isPinpointMode(mode):
             af_info_pinpoint_Changed()
+            if (controlItem)
+                controlItem.setMFScale()
             assistModeSetting()
             break
         case AF.isCustomMode(mode):
@@ -454,6 +456,9 @@ Item {
             break
         case usesMagnifier(mode):
             af_info_mfz_Changed()
+            if (controlItem)
+                controlItem.setMFScale()
+            assistModeSetting()
             break
         case AF.isPointScopeMode(mode):
             af_info_pscope_Changed()
@@ -461,6 +466,10 @@ Item {
         default:
             break
         }
+        // The magnified view follows a focus started with the magnifier on.
+        if (deviceAdapter.afaeState === u.AfAeDispStatus_Show && mfzoom_mode === AF.mfzoom_normal
+                && !usesMagnifier(mode))
+            af_info_mfz_Changed()
     }
 
     function recognition() {
@@ -572,7 +581,7 @@ Item {
             onePointLook = d.look
             break
         default:
-            setFaces(false)
+            setFaces(s.simple)
             if (d.onePoint === "simple")
                 showOnePointSimple()
             else
@@ -832,9 +841,9 @@ Item {
         model: root.shows("frame_225") || root.shows("frame_225f") || root.shows("frame_225s")
                || root.shows("frame_custom") ? root.cellLooks.length : 0
         KvAFFrame225 {
-            readonly property rect cell: root.pdafOn && !AF.isCustomMode(root.mode)
-                                         ? Qt.rect(0, 0, 0, 0) : root.cellRect(index)
-            visible: !root.pdafOn || AF.isCustomMode(root.mode)
+            readonly property var cell: AF.areaCellRect(root.areaGrid, index, root.width, root.height)
+            // With phase detection the zone is outlined on its grid instead.
+            visible: !root.pdafOn || (AF.isCustomMode(root.mode) && !root.modeRecord.frame_outer)
             x: Math.round(cell.x)
             y: Math.round(cell.y)
             width: Math.round(cell.width)
@@ -861,13 +870,17 @@ Item {
         id: zoneOuter
         anchors.fill: parent
         visible: root.shows("frame_outer")
-        columns: root.areaGrid.columns
-        rows: root.areaGrid.rows
-        mask: root.zoneMask
+        // The camera's table is on the area grid; on the phase-detection grid
+        // the zone's own shape is drawn.
+        columns: root.pdafOn ? root.pdafGrid.columns : root.areaGrid.columns
+        rows: root.pdafOn ? root.pdafGrid.rows : root.areaGrid.rows
+        mask: root.pdafOn ? [] : root.zoneMask
+        shape: deviceAdapter.autoFocusMode === root.u.AFM_Ellipse ? AF.zone_ellipse
+               : deviceAdapter.autoFocusMode === root.u.AFM_CustomVertical ? AF.zone_vertical
+               : deviceAdapter.autoFocusMode === root.u.AFM_CustomHorizon ? AF.zone_horizontal : AF.zone_vertHori
         lineColor: root.shows("frame_outerf") ? Sub.afFrameColorPalette.yellow : Sub.afFrameColorPalette.white
         cellRect: function(i) {
-            var r = AF.areaCellRect(root.areaGrid, i, root.width, root.height)
-            return Qt.rect(r.x, r.y, r.width, r.height)
+            return root.cellRect(i)
         }
     }
 
