@@ -166,6 +166,8 @@ Item {
             if (pairs[i][on ? 0 : 1] === m)
                 return pairs[i][on ? 1 : 0]
         }
+        if (!AF.isGridMode(m) || AF.isFaceMode(m))
+            return m
         return on ? AF.focusingMode(m) : AF.restingMode(m)
     }
 
@@ -207,6 +209,11 @@ Item {
     // ---- magnifier and assist ----
 
     function mfStart() {
+        // Nothing magnified yet: the assist opens on the middle of the picture.
+        if (deviceAdapter.mfFrame_pos_X === 0 && deviceAdapter.mfFrame_pos_Y === 0) {
+            deviceAdapter.mfFrame_pos_X = 500
+            deviceAdapter.mfFrame_pos_Y = 500
+        }
         var assist = mfzoom_mode === AF.mfzoom_pinp ? u.RcMfaMode_Pinp : u.RcMfaMode_Zoom
         if (deviceAdapter.adp_KVR_func_api_Rec_Ctrl_MF_Assist_START_REQ(assist) === u.Ternary_True)
             mf_zoom_started()
@@ -221,6 +228,9 @@ Item {
     }
 
     function pinpointAfStart() {
+        // The zoom opens where the pinpoint frame is.
+        deviceAdapter.afFrame_pos_pin_X = deviceAdapter.af_pinpoin_frame_pos_X()
+        deviceAdapter.afFrame_pos_pin_Y = deviceAdapter.af_pinpoin_frame_pos_Y()
         if (deviceAdapter.adp_KVR_func_api_Rec_Ctrl_AF_AE2_PINPOINT_ZOOMSTART() === u.Ternary_True)
             pinpoint_af_zoom_started()
     }
@@ -242,9 +252,10 @@ Item {
         deviceAdapter.adp_KVR_func_api_Rec_Ctrl_AF_AE2_PSCOPE_END()
         var back = pendingMode
         pendingMode = -1
-        if (AF.isValidMode(back) && !AF.isPointScopeMode(back))
+        if (AF.isValidMode(back) && !AF.isPointScopeMode(back)) {
+            resetElements()
             mode = back
-        else
+        } else
             autoFocusModeSetting()
         redraw()
     }
@@ -356,7 +367,7 @@ Item {
             var r = AF.areaCellRect(areaGrid, cell, width, height)
             deviceAdapter.adp_KVR_func_api_RecInfo_AF_Frame_Set_Multi_AF_Frame(cell)
             sendAfArea(AF.toThousandths(r.x + r.width / 2, width), AF.toThousandths(r.y + r.height / 2, height), false)
-            af_info_point225_Changed()
+            redraw()
         }
     }
 

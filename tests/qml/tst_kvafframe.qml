@@ -450,6 +450,31 @@ TestCase {
 
     // ---- against a simulated camera ----
 
+    // The program's own AF/AE moves the 225-area and custom modes to their
+    // focusing variants and back; AF-off leaves such a focus alone.
+    function test_afae_from_the_program_data() {
+        return [
+            { tag: "225 square", from: AF.afmode_point225s, to: AF.afmode_point225s_af },
+            { tag: "225 display", from: AF.afmode_point225f, to: AF.afmode_point225f_af },
+            { tag: "custom", from: AF.afmode_custom, to: AF.afmode_custom_af },
+            { tag: "zone display", from: AF.afmode_customof, to: AF.afmode_customof_af },
+            { tag: "face stays", from: AF.afmode_face, to: AF.afmode_face },
+            { tag: "1-area stays", from: AF.afmode_pointone, to: AF.afmode_pointone }
+        ]
+    }
+    function test_afae_from_the_program(data) {
+        connectCamera()
+        tryCompare(deviceAdapter, "afState", u.AfAeDispStatus_Hide, 5000)
+        afFrame.changeMode(data.from)
+        afFrame.afaeStart()
+        compare(afFrame.mode, data.to)
+        afFrame.afoff()
+        compare(afFrame.mode, data.to)
+        compare(deviceAdapter.afState, u.AfAeDispStatus_Hide)
+        afFrame.afaeStop()
+        compare(afFrame.mode, data.from)
+    }
+
     function connectCamera() {
         if (!deviceAdapter.isCamerasConnected) {
             compare(deviceAdapter.adp_KVR_func_api_Init(), 1)
