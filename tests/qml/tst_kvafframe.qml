@@ -334,6 +334,26 @@ TestCase {
         compare(AF.selectedCells(AF.areaGrid(false, 0, 0), data.index, data.size), data.cells)
     }
 
+    // A zone's outline runs only where the zone meets a cell outside it.
+    function test_zone_outline_data() {
+        return [
+            { tag: "one cell", mask: [0, 0, 0, 0, 1, 0, 0, 0, 0], edges: [[1, 1, 0], [1, 1, 1], [1, 1, 2], [1, 1, 3]] },
+            { tag: "two cells side by side", mask: [0, 0, 0, 1, 1, 0, 0, 0, 0],
+              edges: [[0, 1, 0], [0, 1, 2], [0, 1, 3], [1, 1, 0], [1, 1, 1], [1, 1, 2]] },
+            { tag: "corner cell meets the border", mask: [1, 0, 0, 0, 0, 0, 0, 0, 0],
+              edges: [[0, 0, 0], [0, 0, 1], [0, 0, 2], [0, 0, 3]] },
+            { tag: "everything: only the border", mask: [1, 1, 1, 1, 1, 1, 1, 1, 1], count: 12 },
+            { tag: "nothing", mask: [0, 0, 0, 0, 0, 0, 0, 0, 0], edges: [] }
+        ]
+    }
+    function test_zone_outline(data) {
+        var edges = AF.outlineEdges(data.mask, 3, 3)
+        if (data.edges !== undefined)
+            compare(edges, data.edges)
+        else
+            compare(edges.length, data.count)
+    }
+
     // ---- what the AF information draws (first match wins) ----
 
     function test_one_point_data() {
