@@ -224,7 +224,8 @@ function isFaceMode(mode) {
 }
 
 function isCustomMode(mode) {
-    return (mode >= afmode_custom && mode <= afmode_customsf_af) || (mode >= afmode_customo && mode <= afmode_customof_af)
+    return (mode >= afmode_custom && mode <= afmode_customsf_af)
+            || (mode >= afmode_customo && mode <= afmode_customof_af)
 }
 
 function isFullAreaMode(mode) {
@@ -451,8 +452,8 @@ function toThousandths(pixels, size) {
 function frameRect(cx, cy, w, h, pictureWidth, pictureHeight) {
     var width = toPixels(w, pictureWidth)
     var height = toPixels(h, pictureHeight)
-    return { x: toPixels(cx, pictureWidth) - Math.floor(width / 2), y: toPixels(cy, pictureHeight) - Math.floor(height / 2),
-             width: width, height: height }
+    return { x: toPixels(cx, pictureWidth) - Math.floor(width / 2),
+             y: toPixels(cy, pictureHeight) - Math.floor(height / 2), width: width, height: height }
 }
 
 // The zoomed area of an assist view.
@@ -461,7 +462,8 @@ function zoomRect(centerX, centerY, areaWidth, areaHeight, pictureWidth, picture
              width: areaWidth * pictureWidth / 1000, height: areaHeight * pictureHeight / 1000 }
 }
 
-// The tracking start mark: 142 thousandths wide, and as many pixels high.
+// The height, in thousandths, that makes the 142-thousandths-wide tracking
+// start mark square on screen.
 function trackingMarkHeight(pictureWidth, pictureHeight) {
     if (!(pictureHeight > 0))
         return 0
@@ -698,7 +700,8 @@ function pinpointDecision(s) {
     if (s.assistMode !== U.AsModCur_Off && s.assistMode !== U.AsModCur_Unknown) {
         var pinp = s.assistMode === U.AsModCur_Pinp
         if (s.dispFrame === U.AfInfoDispFrame_Green_Big)
-            return { kind: "frame", look: look_normal_green, at: pinp ? "cursorArea" : "cursor", size: pinp ? 277 : 416 }
+            return { kind: "frame", look: look_normal_green, at: pinp ? "cursorArea" : "cursor",
+                     size: pinp ? 277 : 416 }
         if (s.dispFrame === U.AfInfoDispFrame_Red_Big)
             return { kind: "frame", look: look_normal_red, at: pinp ? "cursorArea" : "cursor", size: pinp ? 277 : 416 }
         return { kind: "frame", look: look_normal_white, at: "cursor", size: 108 }

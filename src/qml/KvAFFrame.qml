@@ -664,7 +664,8 @@ Item {
                                   d.size !== undefined ? d.size : deviceAdapter.af_pinpoin_frame_area_width(),
                                   d.size !== undefined ? d.size : deviceAdapter.af_pinpoin_frame_area_height())
         else if (d.at === "cursor")
-            pinpointRect = rectOf(deviceAdapter.af_pinpoin_frame_cursorX(), deviceAdapter.af_pinpoin_frame_cursorY(), w, h)
+            pinpointRect = rectOf(deviceAdapter.af_pinpoin_frame_cursorX(), deviceAdapter.af_pinpoin_frame_cursorY(), w,
+                                  h)
         else
             pinpointRect = rectOf(deviceAdapter.af_pinpoin_frame_pos_X(), deviceAdapter.af_pinpoin_frame_pos_Y(), w, h)
         pinpointLook = d.look
