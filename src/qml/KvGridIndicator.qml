@@ -1,0 +1,6 @@
+// placeholder
+import QtQuick
+
+Item {
+    property var lvWindow: null
+}

@@ -1,0 +1,7 @@
+// placeholder
+import QtQuick
+
+Item {
+    property var lvWindow: null
+    property bool lvcShowLvControlItem: true
+}

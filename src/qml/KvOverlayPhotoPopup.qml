@@ -1,0 +1,10 @@
+// placeholder
+import QtQuick
+
+Item {
+    property var lvWindow: null
+    property bool opened: false
+
+    function open() {}
+    function close() {}
+}
