@@ -156,4 +156,36 @@ TestCase {
         compare(deviceAdapter.camera_list_get_camera_current_dev_index(), before)
         window.visible = false
     }
+
+    // Each mirrored setting follows the settings object and writes back.
+    function test_d_settings_mirrored_both_ways_data() {
+        return [
+            { tag: "switch", name: "lvGridIndicator", value: true },
+            { tag: "number", name: "gridHorNum", value: 7 },
+            { tag: "colour", name: "gLineColor", value: "#123456" },
+            { tag: "rotation", name: "lvRotation", value: 270 }
+        ]
+    }
+    function test_d_settings_mirrored_both_ways(data) {
+        var before = applicationSettings[data.name]
+        window[data.name] = data.value
+        compare(applicationSettings[data.name], data.value)
+        applicationSettings[data.name] = before
+        compare(window[data.name], before)
+    }
+
+    // The preferences and search windows mask the window while open.
+    function test_e_other_windows_mask_data() {
+        return [
+            { tag: "preferences", relay: "preferenceWindowVisibleChanged" },
+            { tag: "search", relay: "searchCamWindowVisibleChanged" }
+        ]
+    }
+    function test_e_other_windows_mask(data) {
+        compare(window.maskPanel.visible, false)
+        utilities[data.relay](true)
+        compare(window.maskPanel.visible, true)
+        utilities[data.relay](false)
+        compare(window.maskPanel.visible, false)
+    }
 }
