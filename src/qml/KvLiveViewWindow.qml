@@ -698,7 +698,7 @@ Window {
             setMaskMode(LV.MaskStreaming, false)
             showUpdateText()
             recStart()
-            statusUpdateTimer.restart()
+            settledLiveViewUpdate()
             break
         case LV.StatusStreaming:
             setMaskMode(LV.MaskStreaming, true)
@@ -713,13 +713,24 @@ Window {
             showUpdateText()
             if (movieTimeShown)
                 recStop()
-            statusUpdateTimer.restart()
+            settledLiveViewUpdate()
             break
         }
         if (menuShown())
             hideAfFrame()
         else
             showAfFrame()
+    }
+
+    // Starting waits for the status to settle; pausing does not, as a hiding
+    // on the way to the program's end must be done before the back end stops.
+    function settledLiveViewUpdate() {
+        if (visible) {
+            statusUpdateTimer.restart()
+        } else {
+            statusUpdateTimer.stop()
+            liveViewUpdate(false)
+        }
     }
 
     function showUpdateText() {
