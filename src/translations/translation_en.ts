@@ -3704,4 +3704,23 @@
         <translation>Processing</translation>
     </message>
 </context>
+<context>
+    <name>KvLiveViewWindow</name>
+    <message>
+        <source>LIVE VIEW</source>
+        <translation>LIVE VIEW</translation>
+    </message>
+    <message>
+        <source>Carrying out Camera Operation</source>
+        <translation>Carrying out Camera Operation</translation>
+    </message>
+    <message>
+        <source>getting update information from camera</source>
+        <translation>Getting update information from the camera</translation>
+    </message>
+    <message>
+        <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
+        <translation>The preview image of the camera cannot be displayed because streaming is being carried out.</translation>
+    </message>
+</context>
 </TS>

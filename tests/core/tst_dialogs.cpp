@@ -255,7 +255,7 @@ private slots:
         QTest::newRow("success") << "en" << 2 << 4 << 2 << "Completed." << ok << true;
         QTest::newRow("failed, unknown icon") << "en" << 3 << 9 << 3 << "Failed." << ok << false;
         QTest::newRow("type 7") << "en" << 7 << 1 << -1 << "No text specified!" << QStringList() << true;
-        QTest::newRow("type -1, de") << "de" << -1 << 0 << -1 << "No text specified!" << QStringList() << false;
+        QTest::newRow("type -1, de") << "de" << -1 << 0 << -1 << QString::fromUtf8("Kein Text angegeben!") << QStringList() << false;
         QTest::newRow("de power saving") << "de" << 0 << 3 << 0
                                          << QString::fromUtf8(
                                                 "Auch im Rozado Connect-Modus wird Strom verbraucht.<br /><br />"

@@ -68,6 +68,8 @@ public slots:
         c->setContextProperty(QStringLiteral("previewImageInfo"), m_previewImageInfo.get());
         engine->addImageProvider(QStringLiteral("histgramCapture"), new HistgramImageProvider);
         engine->addImageProvider(QStringLiteral("previewCapture"), new PreviewImageProvider);
+        // Live view: the manager's status and hit tests, the histogram and the
+        // sheer overlay's picture, as the program publishes them.
         c->setContextProperty(QStringLiteral("videoImageInfo"), m_deviceAdapter->liveViewManager());
         engine->addImageProvider(QStringLiteral("overlayPhoto"), new OverlayImageProvider);
         // Where a test points the picture folder, removed after the run.
