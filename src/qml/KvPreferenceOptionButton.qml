@@ -29,6 +29,8 @@ KvRectangleButton {
     signal valueChosen(var value)
 
     type: "optionWithText"
+    // the value on the label's line, at the right
+    option_string_top_margin: Math.round((height - optionItem.implicitHeight) / 2)
     value: target !== "" && deviceAdapter[target] !== undefined ? deviceAdapter[target] : -1
 
     readonly property bool perCamera: Pref.isPerCameraTarget(target)

@@ -392,6 +392,7 @@ Window {
             width: root.width; height: root.rowHeight
             type: "optionWithText"
             labelText: qsTr("Version")
+            option_string_top_margin: Math.round((height - optionItem.implicitHeight) / 2)
             optionText: utilities.get_APPLICATION_VERSION_STRING()
             logCol: logCol; logScrTagID: Kv.TagDef.RTScr_Usage_Preferences_Version; logFile: "Version"
             onClicked: root.showVersion()
