@@ -474,6 +474,27 @@ TestCase {
         b.cameraRecords = window.cameraRecords
     }
 
+    // A start the back end refuses ends at once: confirmation, progress, then "Failed.".
+    function test_refused_firmware_start_shows_failed() {
+        window.firmwareCamera({ camera: true, value: "no-such-camera", value2: "" })
+        var files = dialogsNamed("firmwareFile")
+        compare(files.length, 1)
+        // no file: the back end refuses before any camera is asked
+        files[0].file = ""
+        files[0].accepted()
+        var boxes = dialogsNamed("message")
+        compare(boxes.length, 1)
+        compare(boxes[0].icon, Kv.StandardIcon.Question)
+        compare(boxes[0].text, qsTranslate("kavrotether::CustomDialog", "firmware_update_confirmation"))
+        boxes[0].yes()
+        var progress = dialogsNamed("progress")
+        compare(progress.length, 1)
+        tryCompare(progress[0], "visible", false)
+        tryCompare(boxes[0], "icon", Kv.StandardIcon.Critical)
+        verify(boxes[0].text.indexOf(qsTranslate("kavrotether::CustomDialog", "Message_Failed")) > 0)
+        verify(!window.fwRunning)
+    }
+
     function test_two_cameras_open_the_list() {
         var cams = window.cameraRecords().filter(function(c) { return c.connected && c.powerMode })
         if (cams.length < 2)
