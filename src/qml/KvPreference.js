@@ -149,6 +149,16 @@ function onlyCamera(entries) {
     return null
 }
 
+// The check mark of a camera-list entry. The storage-location and HLG lists
+// mark all cameras while all are driven, else the selected camera; the other
+// lists mark the button's camera, and the all-cameras entry of the restore
+// list while all are driven.
+function entryChecked(target, entry, allDriven, selectedUuid, buttonValue) {
+    if (target === "storeLocationType" || target === "hlgShootingType")
+        return entry.camera ? !allDriven && entry.value === selectedUuid : !!allDriven
+    return entry.camera ? entry.value === buttonValue : !!allDriven
+}
+
 // The serial numbers a storage-location choice applies to: the chosen camera,
 // every listed camera (allValue) or those receiving commands (selectedValue).
 function choiceSerials(choice, cams, allValue, selectedValue) {

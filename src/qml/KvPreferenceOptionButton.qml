@@ -19,8 +19,8 @@ KvRectangleButton {
     // the window's camera records (see KvPreference.js) and the list's entries
     property var cameraRecords: function() { return [] }
     property var dynamicComponentsProvider: []
-    // the all-cameras entry is checked in the restore list when all cameras are driven
-    property bool allCamerasChecked: false
+    // all cameras are driven (the camera list's all-cameras switch)
+    property bool allCamerasChecked: deviceAdapter.btnAllCameraStatus === Kv.Utilities.BtnAllCameraStatus_Checked
     // the title of the value list
     property string popupTitle: labelText
 
@@ -59,17 +59,15 @@ KvRectangleButton {
         return { x: p.x + root.width - 158, y: p.y }
     }
 
-    // The cameras of the list as popup entries, checked as `checkedValue`.
-    function cameraComponents(entries, checkedValue) {
+    // The cameras of the list as popup entries, marked as KvPreference.js says.
+    function cameraComponents(entries) {
         var out = []
-        var restoreAll = target === "restoreCameraSetting"
         for (var i = 0; i < entries.length; ++i) {
             var e = entries[i]
-            var checked = e.camera ? e.value === checkedValue || e.value2 === checkedValue
-                                   : (restoreAll ? allCamerasChecked : checkedValue === e.value)
             out.push({ component: componentsProvider.optionWithTextButtonComponent,
                        properties: { value: e.value, value2: e.value2, optionText: e.text, type: "optionWithText",
-                                     capable: true, enabled: true, checked: checked },
+                                     capable: true, enabled: true,
+                                     checked: Pref.entryChecked(target, e, allCamerasChecked, currentCamera, value) },
                        entry: e })
         }
         return out
@@ -107,7 +105,7 @@ KvRectangleButton {
             cameraChosen(Pref.onlyCamera(entries))
             return
         }
-        dynamicComponentsProvider = cameraComponents(entries, currentSerialNo !== "" ? currentSerialNo : value)
+        dynamicComponentsProvider = cameraComponents(entries)
         var p = placement()
         popup.present(p.x, p.y, "", dynamicComponentsProvider, target, function(item) {
             popup.dismiss()

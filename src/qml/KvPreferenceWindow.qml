@@ -21,6 +21,8 @@ Window {
     property bool selectingFolder: false
     // the camera (UUID, serial or all-cameras id) a value list was opened for
     property var pendingCamera: null
+    // the storage location last chosen for all cameras, until Save or Cancel
+    property int allCameraStoLoc: -1
     property string fwUuid: ""
     property string fwPath: ""
     property int fwSeconds: 0
@@ -346,7 +348,6 @@ Window {
                 target: "restoreCameraSetting"
                 popup: listPopup; componentsProvider: provider; rootParent: layout
                 cameraRecords: root.cameraRecords
-                allCamerasChecked: deviceAdapter.btnAllCameraStatus === Kv.Utilities.BtnAllCameraStatus_Checked
                 onCameraChosen: function(entry) { root.settingFile(entry, true) }
             }
         }
@@ -519,6 +520,8 @@ Window {
         hlgShootingButton.enabled = deviceAdapter.pscEnableHLG()
         hlgTransferButton.enabled = deviceAdapter.pscEnableHLG()
         var uuid = selectedUuid()
+        storeLocationButton.currentCamera = uuid
+        hlgShootingButton.currentCamera = uuid
         var actions = [firmwareButton, saveSettingButton, restoreSettingButton, passwordButton]
         for (var j = 0; j < actions.length; ++j)
             actions[j].value = uuid
@@ -654,14 +657,18 @@ Window {
     function save() {
         if (!validateOnClosing())
             return
-        storeLocationLoaded = false
+        forgetCameraLists()
         visible = false
     }
     function cancel() {
-        storeLocationLoaded = false
+        forgetCameraLists()
         visible = false
     }
-    onClosing: function(close) { storeLocationLoaded = false }
+    onClosing: function(close) { forgetCameraLists() }
+    function forgetCameraLists() {
+        storeLocationLoaded = false
+        allCameraStoLoc = -1
+    }
 
     // ---- folder ----
     function browseFolder() {
@@ -729,6 +736,8 @@ Window {
         var current = -1
         if (entry.camera) {
             current = applicationSettings.getStoreLocationTypeFromList(entry.value2)
+        } else if (allCameraStoLoc >= 0) {
+            current = allCameraStoLoc
         } else if (cams.length > 0) {
             // all cameras: checked only where every listed camera agrees
             current = applicationSettings.getStoreLocationTypeFromList(cams[0].serial)
@@ -752,6 +761,8 @@ Window {
             if (serials.indexOf(cams[i].serial) >= 0)
                 applicationSettings.setTargetCameraListByID(cams[i].serial, v, i)
         }
+        if (pendingCamera === Kv.Utilities.CameraID_ALL)
+            allCameraStoLoc = v
         var selected = deviceAdapter.camCurrentSelectedSerialNo
         if (pendingCamera === Kv.Utilities.CameraID_ALL || serials.indexOf(selected) >= 0) {
             storeLocationButton.value = v
@@ -947,10 +958,16 @@ Window {
         function onSwitchCameraNotify() { root.cameraChanged() }
         function onInitSetupTetherModeChanged() { root.cameraChanged() }
         function onPscHlgShootingTypeChanged() { root.hlgChanged() }
+        function onPscSupportHLGChanged() {
+            root.hlgChanged()
+            if (root.visible)
+                root.updateHeight()
+        }
+        function onCameraListChanged() { root.forgetCameraLists() }
     }
     function cameraChanged() {
         listPopup.dismiss()
-        storeLocationLoaded = false
+        forgetCameraLists()
         if (visible) {
             updateHeight()
             load()

@@ -182,6 +182,32 @@ TestCase {
         compare(Pref.entryText(data.n, "X", "M"), data.text)
     }
 
+    function test_entryChecked_data() {
+        var cam = { camera: true, value: "u1" }
+        var other = { camera: true, value: "u2" }
+        var all = { camera: false, value: Kv.Utilities.CameraID_ALL }
+        var restoreAll = { camera: false, value: "ALL" }
+        return [
+            { tag: "storage: selected camera", target: "storeLocationType", entry: cam, all: false, ok: true },
+            { tag: "storage: another camera", target: "storeLocationType", entry: other, all: false, ok: false },
+            { tag: "storage: all entry, one driven", target: "storeLocationType", entry: all, all: false, ok: false },
+            { tag: "storage: all driven marks all", target: "storeLocationType", entry: all, all: true, ok: true },
+            { tag: "storage: all driven, not the camera", target: "storeLocationType", entry: cam, all: true,
+              ok: false },
+            { tag: "HLG: all driven", target: "hlgShootingType", entry: all, all: true, ok: true },
+            { tag: "firmware: the button's camera", target: "firmwareUpdate", entry: cam, all: true, ok: true },
+            { tag: "firmware: another camera", target: "firmwareUpdate", entry: other, all: false, ok: false },
+            { tag: "restore: all entry while all driven", target: "restoreCameraSetting", entry: restoreAll,
+              all: true, ok: true },
+            { tag: "restore: all entry, one driven", target: "restoreCameraSetting", entry: restoreAll, all: false,
+              ok: false }
+        ]
+    }
+    function test_entryChecked(data) {
+        // the selected camera and the action buttons' camera are both "u1"
+        compare(Pref.entryChecked(data.target, data.entry, data.all, "u1", "u1"), data.ok)
+    }
+
     function test_choiceSerials_data() {
         var all = Kv.Utilities.CameraID_ALL
         var sel = Kv.Utilities.CameraID_SELECTED
