@@ -33,6 +33,7 @@ Window {
     property var pendingYes: null
 
     property alias maskPanel: mask
+    property alias rowsLayout: layout
     property alias optionPopup: listPopup
     property alias pathField: pathField
     property alias prefixField: prefixField

@@ -335,6 +335,9 @@ TestCase {
         window.messageBox = null
         window.show()
         tryCompare(window, "visible", true)
+        // the rows are placed once the window has laid them out; the window's
+        // height then ends exactly at the button bar
+        tryVerify(function() { return window.rowsLayout.y + window.rowsLayout.height === window.height }, 3000)
     }
     function cleanup() {
         window.optionPopup.dismiss()
@@ -459,36 +462,64 @@ TestCase {
     readonly property var directDialogs: ({ firmwareUpdate: "firmwareFile", saveCameraSetting: "settingSaveFile",
                                             restoreCameraSetting: "settingRestoreFile" })
 
-    function test_one_eligible_camera_skips_the_list() {
-        var buttons = [window.storeLocationButton, window.firmwareButton, window.saveSettingButton,
-                       window.restoreSettingButton]
+    function test_one_eligible_camera_skips_the_list_data() {
+        return [
+            { tag: "firmware", button: "firmwareButton" },
+            { tag: "save setting file", button: "saveSettingButton" },
+            { tag: "restore setting file", button: "restoreSettingButton" },
+            { tag: "storage location", button: "storeLocationButton" }
+        ]
+    }
+    function test_one_eligible_camera_skips_the_list(data) {
+        var b = window[data.button]
         var cams = window.cameraRecords()
-        var checked = 0
-        for (var i = 0; i < buttons.length; ++i) {
-            var b = buttons[i]
-            var entries = Pref.cameraEntries(b.target, cams, Kv.Utilities.CameraID_ALL)
-            // one camera at a time: the others are not connected for this click
-            var only = entries.filter(function(e) { return e.camera })
-            if (only.length === 0)
-                continue
-            var one = cams.filter(function(c) { return c.uuid === only[0].value })
-            b.cameraRecords = function() { return one }
-            dialogs = []
-            b.showPopup()
-            if (b.target === "storeLocationType") {
-                // straight to the value list for that camera
-                verify(window.optionPopup.visible)
-                compare(window.optionPopup.popup_target, "storeLocationType")
-                compare(window.optionPopup.objects.length, 3)
-                window.optionPopup.dismiss()
-            } else {
-                verify(!window.optionPopup.visible)
-                compare(dialogs.map(function(d) { return d.name }), [directDialogs[b.target]])
-            }
-            b.cameraRecords = window.cameraRecords
-            ++checked
+        var suited = cams.filter(function(c) { return Pref.eligible(b.target, c) })
+        if (suited.length === 0)
+            skip("no connected camera suits " + b.target)
+        // every camera but one suits the storage location: only the first is offered
+        if (suited.length > 1)
+            b.cameraRecords = function() { return [suited[0]] }
+        mouseClick(b)
+        b.cameraRecords = window.cameraRecords
+        if (b.target === "storeLocationType") {
+            // straight to the value list for that camera
+            verify(window.optionPopup.visible)
+            compare(window.optionPopup.popup_target, "storeLocationType")
+            compare(window.optionPopup.objects.map(function(o) { return o.value }),
+                    [Kv.ApplicationSettings.StoLocType_SdCard, Kv.ApplicationSettings.StoLocType_SdCardPc,
+                     Kv.ApplicationSettings.StoLocType_Pc])
+            compare(window.pendingCamera, suited[0].serial)
+        } else {
+            verify(!window.optionPopup.visible)
+            compare(dialogs.map(function(d) { return d.name }), [directDialogs[b.target]])
         }
-        verify(checked > 0)
+    }
+
+    // The HLG mode goes to the camera at once, Save or not.
+    function test_hlg_choice_reaches_the_camera() {
+        var suited = window.cameraRecords().filter(function(c) { return Pref.eligible("hlgShootingType", c) })
+        if (suited.length !== 1)
+            skip("the scenario has no single HLG camera")
+        compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
+        var uuid = suited[0].uuid
+        var before = deviceAdapter.getPscHlgShootingTypeByUUID(uuid)
+        mouseClick(window.hlgShootingButton)
+        tryCompare(window.optionPopup, "visible", true)
+        tryCompare(window.optionPopup.frame, "enabled", true)
+        compare(window.optionPopup.popup_target, "hlgShootingType")
+        var objects = window.optionPopup.objects
+        var checked = objects.filter(function(o) { return o.checked })
+        compare(checked.map(function(o) { return o.value }), [before])
+        var pick = objects.filter(function(o) { return o.value !== before })[0]
+        verify(pick)
+        var wanted = pick.value
+        mouseClick(pick)
+        verify(!window.optionPopup.visible)
+        tryVerify(function() { return deviceAdapter.getPscHlgShootingTypeByUUID(uuid) === wanted }, 5000)
+        window.cancel()
+        compare(deviceAdapter.getPscHlgShootingTypeByUUID(uuid), wanted)
+        deviceAdapter.setPscHlgShootingTypeByUUID(uuid, before)
+        tryVerify(function() { return deviceAdapter.getPscHlgShootingTypeByUUID(uuid) === before }, 5000)
     }
 
     function test_no_eligible_camera_does_nothing() {
