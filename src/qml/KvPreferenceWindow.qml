@@ -666,9 +666,12 @@ Window {
         visible = false
     }
     onClosing: function(close) { forgetCameraLists() }
+    // Choices not saved are dropped with the table, so a later Save cannot
+    // send them after all.
     function forgetCameraLists() {
         storeLocationLoaded = false
         allCameraStoLoc = -1
+        applicationSettings.setTargetCameraListLength(0)
     }
 
     // ---- folder ----

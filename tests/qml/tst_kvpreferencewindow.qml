@@ -333,8 +333,18 @@ TestCase {
     function init() {
         dialogs = []
         window.messageBox = null
+        showWindow()
+    }
+    SignalSpy {
+        id: shownSpy
+        target: utilities
+        signalName: "preferenceWindowVisibleChangedNotify"
+    }
+    // The window reports itself shown once it has loaded the settings.
+    function showWindow() {
+        shownSpy.clear()
         window.show()
-        tryCompare(window, "visible", true)
+        tryVerify(function() { return shownSpy.count > 0 && shownSpy.signalArguments[shownSpy.count - 1][0] }, 3000)
         // the rows are placed once the window has laid them out; the window's
         // height then ends exactly at the button bar
         tryVerify(function() { return window.rowsLayout.y + window.rowsLayout.height === window.height }, 3000)
@@ -381,6 +391,11 @@ TestCase {
         verify(!window.visible)
         compare(snapshot(), before)
         compare(window.storeLocationLoaded, false)
+        // nor does a Save of the next showing send the cancelled choice
+        showWindow()
+        window.save()
+        verify(!window.visible)
+        compare(snapshot(), before)
     }
 
     function test_unusable_folder_is_refused_data() {
