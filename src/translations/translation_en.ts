@@ -2286,7 +2286,7 @@
     </message>
     <message>
         <source>agreement_content</source>
-        <translation>May KAVRO Rozado record how it is used and send this record to help improve the program? Pictures and personal data are never included. You can change this later in the preferences.</translation>
+        <translation>May KAVRO Rozado record how it is used and send this record to help improve the program? Pictures and personal data are never included.</translation>
     </message>
     <message>
         <source>OK</source>
