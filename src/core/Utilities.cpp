@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QUrl>
@@ -80,6 +81,25 @@ bool Utilities::validateFolderName(const QString &folderName)
     static const QRegularExpression pattern(QStringLiteral("^^([a-zA-Z0-9][^*/><?\\|:]*)$"));
     return pattern.match(folderName).hasMatch();
 }
+
+// ---- preferences ----
+bool Utilities::isUsableStorageFolder(const QString &path)
+{
+    // A resource path counts as absolute to Qt but can never hold pictures.
+    if (path.isEmpty() || path.startsWith(QLatin1Char(':')) || path.contains(QChar(0)) || !QDir::isAbsolutePath(path))
+        return false;
+    QString probe = QDir::cleanPath(path);
+    for (;;) {
+        const QFileInfo info(probe);
+        if (info.exists())
+            return info.isDir() && info.isWritable();
+        const QString parent = info.path();
+        if (parent == probe)
+            return false;
+        probe = parent;
+    }
+}
+// ---- end preferences ----
 
 void Utilities::setMouseCursor(CursorType cursortype)
 {

@@ -2300,6 +2300,176 @@
         <source>Preference</source>
         <translation>Setting</translation>
     </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Storage Location</translation>
+    </message>
+    <message>
+        <source>Storage Folder</source>
+        <translation>Import Folder</translation>
+    </message>
+    <message>
+        <source>Storage Folder URL Placeholder</source>
+        <translation>Select the folder.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Choose Storage Location</source>
+        <translation>Choose the storage location</translation>
+    </message>
+    <message>
+        <source>Storage Folder Date</source>
+        <translation>Automatically create subfolders by date</translation>
+    </message>
+    <message>
+        <source>Storage Folder Camera</source>
+        <translation>Create a subfolder for each camera</translation>
+    </message>
+    <message>
+        <source>Captured File Name</source>
+        <translation>Import File Name</translation>
+    </message>
+    <message>
+        <source>Captured File Prefix Character</source>
+        <translation>Prefix:</translation>
+    </message>
+    <message>
+        <source>Captured File Start Number</source>
+        <translation>Start Number:</translation>
+    </message>
+    <message>
+        <source>Store File Name Camera</source>
+        <translation>Add the camera name to the file name</translation>
+    </message>
+    <message>
+        <source>RAW TRANSFER</source>
+        <translation>RAW file transfer</translation>
+    </message>
+    <message>
+        <source>HLG SHOOTING</source>
+        <translation>HLG Photo</translation>
+    </message>
+    <message>
+        <source>HLG Transfer</source>
+        <translation>HLG file transfer</translation>
+    </message>
+    <message>
+        <source>Auto Display Review Images</source>
+        <translation>Automatically display review image</translation>
+    </message>
+    <message>
+        <source>Update F/W</source>
+        <translation>Firmware Update</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Camera Setting</translation>
+    </message>
+    <message>
+        <source>Camera_setting_save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Camera_setting_restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Camera P/W</source>
+        <translation>Camera password</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Version Check at Startup</source>
+        <translation>Check for application update at startup</translation>
+    </message>
+    <message>
+        <source>Show Trans Confirm Dialog</source>
+        <translation>Confirm before transferring</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>storage_folder_invalid</source>
+        <translation>The import folder cannot be used.&lt;br /&gt;&lt;br /&gt;Enter a full path (beginning with &quot;/&quot;) to a folder you may write to, or to a new folder that can be created there.</translation>
+    </message>
+    <message>
+        <source>file_prefix_invalid</source>
+        <translation>Enter a prefix of 1 to 20 characters without \ / : * ? " &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>start_number_invalid</source>
+        <translation>Enter a start number from 1 to 9999.</translation>
+    </message>
+    <message>
+        <source>title_message</source>
+        <translation>Updating the firmware</translation>
+    </message>
+    <message>
+        <source>fwup_message_1</source>
+        <translation>(Time Elapsed </translation>
+    </message>
+    <message>
+        <source>fwup_message_2</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>VersionApplicationName</source>
+        <translation>KAVRO Rozado Ver.</translation>
+    </message>
+    <message>
+        <source>VersionNotice</source>
+        <translation>Copyright (C) KAVRO. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceOptionButton</name>
+    <message>
+        <source>      All Cameras</source>
+        <translation>      All Cameras</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceAgreementPopup</name>
+    <message>
+        <source>agreement_title_startup</source>
+        <translation>Help us improve KAVRO Rozado</translation>
+    </message>
+    <message>
+        <source>agreement_title</source>
+        <translation>Usage data</translation>
+    </message>
+    <message>
+        <source>agreement_content</source>
+        <translation>May KAVRO Rozado record how it is used and send this record to help improve the program? Pictures and personal data are never included.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>KvMainObject</name>

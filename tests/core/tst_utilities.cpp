@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -93,6 +94,8 @@ private slots:
     // Services
     void validateFolderName_data();
     void validateFolderName();
+    void storageFolder_data();
+    void storageFolder();
     void urls_data();
     void urls();
     void windowRelays_data();
@@ -408,6 +411,49 @@ void TestUtilities::validateFolderName()
     QFETCH(QString, name);
     QFETCH(bool, valid);
     QCOMPARE(U::validateFolderName(name), valid);
+}
+
+// The folder a user types for the pictures; "@" stands for a scratch folder
+// holding a file "file" and a folder "readonly" without write permission.
+void TestUtilities::storageFolder_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("existing folder") << "@" << true;
+    QTest::newRow("trailing slash") << "@/" << true;
+    QTest::newRow("new folder") << "@/new" << true;
+    QTest::newRow("new nested folders") << "@/new/deeper/still" << true;
+    QTest::newRow("dots resolved inside") << "@/new/../other" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("relative") << "pictures" << false;
+    QTest::newRow("dot relative") << "./pictures" << false;
+    QTest::newRow("home shorthand") << "~/Pictures" << false;
+    QTest::newRow("a file") << "@/file" << false;
+    QTest::newRow("under a file") << "@/file/sub" << false;
+    QTest::newRow("resource") << ":/qml" << false;
+    QTest::newRow("read-only folder") << "@/readonly" << false;
+    QTest::newRow("under a read-only folder") << "@/readonly/sub" << false;
+}
+
+void TestUtilities::storageFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, usable);
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    QFile file(scratch.filePath(QStringLiteral("file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString readOnly = scratch.filePath(QStringLiteral("readonly"));
+    QVERIFY(QDir().mkdir(readOnly));
+    QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (path.contains(QLatin1String("readonly")) && QFileInfo(readOnly).isWritable())
+        QSKIP("permissions do not bind this user");
+    path.replace(QLatin1Char('@'), scratch.path());
+    QCOMPARE(U::isUsableStorageFolder(path), usable);
+    // the check never creates what it was asked about
+    QCOMPARE(QFileInfo::exists(scratch.filePath(QStringLiteral("new"))), false);
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TestUtilities::urls_data()
