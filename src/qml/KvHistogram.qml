@@ -1,0 +1,5 @@
+// placeholder
+import QtQuick
+
+Item {
+}
