@@ -14,7 +14,7 @@ Item {
 
     property var lvWindow: null
     property var afFrame: null
-    property var logCol: null
+    property var logCol: panelLog
 
     // for the AF frame
     property alias afAreaChecked: afAreaButton.checked
@@ -39,6 +39,10 @@ Item {
     readonly property real histogramAspect: 2
     readonly property bool menuShown: deviceAdapter.cameraStatus === Kv.Utilities.CamStatus_Menu_Displayed
     readonly property bool blocked: panelMode !== Logic.Panel.Enable
+    // the rows that come and go with the camera
+    readonly property bool menuRowShown: deviceAdapter.recCtrlMenuEnable
+    readonly property bool afAreaRowShown: deviceAdapter.afFramesMax !== Kv.Utilities.AFFMax_315
+    readonly property var columns: columnsSetting()
 
     property alias menuButton: menuButton
     property alias wbButton: wbButton
@@ -286,6 +290,7 @@ Item {
     function disableAll(mode) {
         if (wbButton.checked || (lvWindow && lvWindow.wbSetMode))
             setWbMode(false)
+        wbButton.enabled = false
         var switches = [levelButton, gridButton, guidelineButton, histogramButton]
         for (var i = 0; i < switches.length; ++i)
             switches[i].checked = false
@@ -316,6 +321,7 @@ Item {
         rotationRow.enabled = true
         zoomRow.enabled = true
         readZoomValues()
+        wbButton.enabled = true
         if (s) {
             setWbMode(s.wbSet)
             afAreaButton.enabled = s.afAreaEnabled
@@ -376,7 +382,6 @@ Item {
         menuMask.visible = st.menuMask
         if (st.mode === Logic.Panel.Enable)
             maskPanelClose()
-        columnsSetting()
     }
 
     // ---- after the camera's values were read ----
@@ -387,28 +392,22 @@ Item {
         aspectRatioSetting()
         recPreviewSetting()
         imageQualitySetting()
-        columnsSetting()
         readZoomValues()
     }
 
-    // ---- layout ----
+    // ---- layout: the switches, then the fixed rows, then the histogram ----
     function columnsSetting() {
-        var l = Logic.columnsLayout({
-            rows: 7, buttonHeight: buttonHeight, menuShown: menuButton.visible, afAreaShown: afAreaButton.visible,
+        return Logic.columnsLayout({
+            rows: 7, buttonHeight: buttonHeight, menuShown: menuRowShown, afAreaShown: afAreaRowShown,
             freeHeight: root.height - content.y - 7 * (buttonHeight + 1) - content.spacing - lowerGroup.height - 12,
             width: root.width - 12, aspect: histogramAspect
         })
-        firstGroup.height = l.groupHeight
-        histogramArea.width = l.histogramWidth
-        histogramArea.height = l.histogramHeight
     }
-    onHeightChanged: columnsSetting()
 
     Component.onCompleted: {
         syncFromWindow()
         readZoomValues()
         updateBtnEnable()
-        columnsSetting()
     }
     onLvWindowChanged: syncFromWindow()
 
@@ -425,8 +424,6 @@ Item {
         function onLvMag_magnifyChanged() { root.setMFScale() }
         function onAf_magnifyChanged() { root.setMFScale() }
         function onDisplayImgQualityChanged() { root.imageQualitySetting() }
-        function onRecCtrlMenuEnableChanged() { root.columnsSetting() }
-        function onAfFramesMaxChanged() { root.columnsSetting() }
     }
 
     Timer {
@@ -446,6 +443,12 @@ Item {
     }
 
     KvOptionComponentsProvider { id: provider }
+    KvLogCollector {
+        id: panelLog
+        logMajTagID: Kv.TagDef.RTMajor_Usage
+        logMedTagID: Kv.TagDef.RTMed_Usage_LiveView
+        logWindowName: "KvLiveViewWindow"
+    }
 
     Column {
         id: content
@@ -457,6 +460,7 @@ Item {
         // ---- the switches ----
         Column {
             id: firstGroup
+            height: root.columns.groupHeight
             width: parent.width
             spacing: 1
             clip: true
@@ -464,10 +468,11 @@ Item {
             KvRectangleButton {
                 id: menuButton
                 objectName: "menuButton"
-                visible: deviceAdapter.recCtrlMenuEnable
+                visible: root.menuRowShown
                 width: parent.width
                 height: root.buttonHeight
                 type: "action_left"
+                buttonItem.font.bold: true
                 checkedColor: "#434343"
                 buttonText: qsTr("MENU")
                 disabled: !enabled
@@ -514,7 +519,7 @@ Item {
             KvRectangleButton {
                 id: afAreaButton
                 objectName: "afAreaButton"
-                visible: deviceAdapter.afFramesMax !== Kv.Utilities.AFFMax_315
+                visible: root.afAreaRowShown
                 width: parent.width
                 height: root.buttonHeight
                 type: "checkableWithImageAndTextLv"
@@ -529,6 +534,7 @@ Item {
                 width: parent.width
                 height: root.buttonHeight
                 type: "action_left"
+                buttonItem.font.bold: true
                 buttonText: qsTr("One-Shot AF")
                 disabled: !enabled
                 logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_OneShotAF; logFile: "OneShotAF"
@@ -979,6 +985,8 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 6
+        width: root.columns.histogramWidth
+        height: root.columns.histogramHeight
         visible: histogramButton.checked
         KvHistogram {
             id: histogram

@@ -328,7 +328,7 @@ Item {
             tryCompare(deviceAdapter, "cameraStatus", Kv.Utilities.CamStatus_Menu_Displayed, 5000)
             tryCompare(panel.menuButton, "checked", true)
             verify(panel.menuButton.enabled)
-            var names = ["levelButton", "gridButton", "guidelineButton", "histogramButton", "overlayButton"]
+            var names = ["wbButton", "levelButton", "gridButton", "guidelineButton", "histogramButton", "overlayButton"]
             for (var j = 0; j < names.length; ++j) {
                 verify(!button(names[j]).checked, names[j])
                 verify(!button(names[j]).enabled, names[j])
@@ -348,6 +348,7 @@ Item {
                 return deviceAdapter.cameraStatus !== Kv.Utilities.CamStatus_Menu_Displayed
             }, 5000)
             tryCompare(panel.menuButton, "checked", false)
+            verify(button("wbButton").enabled)
             compare(button("levelButton").checked, data.level)
             compare(button("gridButton").checked, data.grid)
             compare(button("guidelineButton").checked, data.guide)
