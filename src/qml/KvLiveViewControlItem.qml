@@ -379,7 +379,7 @@ Item {
         controlItemSetting(st.mode)
         menuButton.checked = st.menuChecked
         menuButton.enabled = st.menuEnabled
-        menuMask.visible = st.menuMask
+        menuMask.wanted = st.menuMask
         if (st.mode === Logic.Panel.Enable)
             maskPanelClose()
     }
@@ -482,27 +482,6 @@ Item {
                         deviceAdapter.adp_KVR_func_api_Rec_Ctrl_Menu_End_Menu()
                     else
                         deviceAdapter.adp_KVR_func_api_Rec_Ctrl_Menu_Start_Menu()
-                }
-                // in multi view the menu waits for the single view
-                Rectangle {
-                    id: menuMask
-                    objectName: "menuMask"
-                    anchors.fill: parent
-                    z: 30
-                    visible: false
-                    color: "#000000"
-                    opacity: 0.5
-                    MouseArea {
-                        id: menuMaskArea
-                        anchors.fill: parent
-                        hoverEnabled: true
-                    }
-                    KvToolTip {
-                        toolTipText: qsTr("Please Change to Single View")
-                        toolTipMouseContains: menuMaskArea.containsMouse && deviceAdapter.isMultiviewMode
-                        x: menuMaskArea.mouseX
-                        y: menuMaskArea.mouseY - 20
-                    }
                 }
             }
             KvRectangleButton {
@@ -992,6 +971,34 @@ Item {
             id: histogram
             anchors.fill: parent
             visible: histogramArea.visible
+        }
+    }
+
+    // Over the MENU button while the menu cannot be used; in multi view it
+    // tells how to get the menu back. It lies outside the button, whose
+    // disabling would silence its hover.
+    Rectangle {
+        id: menuMask
+        objectName: "menuMask"
+        property bool wanted: false
+        x: content.x + menuButton.x
+        y: content.y + firstGroup.y + menuButton.y
+        width: menuButton.width
+        height: menuButton.height
+        z: 40
+        visible: wanted && root.menuRowShown
+        color: "#000000"
+        opacity: 0.5
+        MouseArea {
+            id: menuMaskArea
+            anchors.fill: parent
+            hoverEnabled: true
+        }
+        KvToolTip {
+            toolTipText: qsTr("Please Change to Single View")
+            toolTipMouseContains: menuMaskArea.containsMouse && deviceAdapter.isMultiviewMode
+            x: menuMaskArea.mouseX
+            y: menuMaskArea.mouseY - 20
         }
     }
 
