@@ -426,6 +426,22 @@ Item {
         function onDisplayImgQualityChanged() { root.imageQualitySetting() }
     }
 
+    // The window leaves the white-set mode on its own when it hides, and
+    // the overlay popup may close the overlay.
+    Connections {
+        target: root.lvWindow
+        ignoreUnknownSignals: true
+        function onWbSetModeChanged() {
+            if (!root.blocked)
+                wbButton.checked = root.lvWindow.wbSetMode
+        }
+        function onOverlayVisibleChanged() {
+            if (!root.blocked)
+                overlayButton.checked = root.lvWindow.overlayVisible
+        }
+        function onLvRotationModeChanged() { rotationAuto.checked = root.lvWindow.lvRotationMode }
+    }
+
     Timer {
         id: mfZoomTimer
         interval: Logic.repeatInterval
