@@ -36,7 +36,8 @@ Item {
     property int mfZoomDelta: 0
     property int mfAdjustKind: 0
     readonly property int buttonHeight: 26
-    readonly property real histogramAspect: 2
+    // the shape of the histogram picture
+    readonly property real histogramAspect: 192 / 130
     readonly property bool menuShown: deviceAdapter.cameraStatus === Kv.Utilities.CamStatus_Menu_Displayed
     readonly property bool blocked: panelMode !== Logic.Panel.Enable
     // the rows that come and go with the camera

@@ -251,8 +251,9 @@ Item {
             return deviceAdapter.mf_magnify === v
         }
 
-        // The camera magnifies 1x to 10x: a step past its end is not taken,
-        // and a held button stops at the first step not taken.
+        // The simulated camera's magnification reads 1 to 10 here: a step
+        // past either end is not taken, and a held button stops at the first
+        // step not taken.
         function test_held_step_stops_at_refusal_data() {
             return [
                 { tag: "+1 runs to the end", start: 8, step: 1, steps: 3, end: 10 },
