@@ -459,6 +459,12 @@ Item {
         onTriggered: root.sendMfAdjust(root.mfAdjustKind)
     }
 
+    // the window's light background colour, whatever lies behind the panel
+    Rectangle {
+        anchors.fill: parent
+        color: "#292b2d"
+    }
+
     KvOptionComponentsProvider { id: provider }
     KvLogCollector {
         id: panelLog
