@@ -78,6 +78,26 @@ Item {
 
     width: 212
 
+    // The looks the panel's buttons share: a row button, a switch across the
+    // panel and a small picture button.
+    component PanelButton: SwitchButton {
+        logCol: root.logCol
+    }
+    component SwitchButton: KvRectangleButton {
+        width: parent.width
+        height: root.buttonHeight
+        type: "checkableWithImageAndTextLv"
+        disabled: !enabled
+        logCol: root.logCol
+    }
+    component IconButton: KvRectangleButton {
+        height: root.buttonHeight
+        mainImg.width: 22
+        mainImg.height: 22
+        disabled: !enabled
+        logCol: root.logCol
+    }
+
     function log(tag, word, text) {
         if (logCol)
             logCol.log(Kv.TagDef.RecLvl_Info, tag, word, text === undefined ? "" : "" + text)
@@ -488,18 +508,16 @@ Item {
             spacing: 1
             clip: true
 
-            KvRectangleButton {
+            PanelButton {
                 id: menuButton
                 objectName: "menuButton"
                 visible: root.menuRowShown
                 width: parent.width
-                height: root.buttonHeight
                 type: "action_left"
                 buttonItem.font.bold: true
                 checkedColor: "#434343"
                 buttonText: qsTr("MENU")
-                disabled: !enabled
-                logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_Menu; logFile: "Menu"
+                logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_Menu; logFile: "Menu"
                 onClicked: {
                     if (checked)
                         deviceAdapter.adp_KVR_func_api_Rec_Ctrl_Menu_End_Menu()
@@ -507,114 +525,86 @@ Item {
                         deviceAdapter.adp_KVR_func_api_Rec_Ctrl_Menu_Start_Menu()
                 }
             }
-            KvRectangleButton {
+            SwitchButton {
                 id: wbButton
                 objectName: "wbButton"
-                width: parent.width
-                height: root.buttonHeight
-                type: "checkableWithImageAndTextLv"
                 buttonText: qsTr("WB Settings")
-                disabled: !enabled
-                logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_WBSetting; logFile: "WBSetting"
+                logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_WBSetting; logFile: "WBSetting"
                 onClicked: root.setWbMode(checked)
             }
-            KvRectangleButton {
+            SwitchButton {
                 id: afAreaButton
                 objectName: "afAreaButton"
                 visible: root.afAreaRowShown
-                width: parent.width
-                height: root.buttonHeight
-                type: "checkableWithImageAndTextLv"
                 buttonText: qsTr("AF Area")
-                disabled: !enabled
-                logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_AFArea; logFile: "AFArea"
+                logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_AFArea; logFile: "AFArea"
                 onClicked: root.af_dispframeClicked()
             }
-            KvRectangleButton {
+            PanelButton {
                 id: oneShotButton
                 objectName: "oneShotButton"
                 width: parent.width
-                height: root.buttonHeight
                 type: "action_left"
                 buttonItem.font.bold: true
                 buttonText: qsTr("One-Shot AF")
-                disabled: !enabled
-                logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_OneShotAF; logFile: "OneShotAF"
+                logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_OneShotAF; logFile: "OneShotAF"
                 onClicked: deviceAdapter.adp_KVR_def_lib_tag_rec_Ctrl_AfAe_af_onesht()
             }
-            KvRectangleButton {
+            SwitchButton {
                 id: levelButton
                 objectName: "levelButton"
-                width: parent.width
-                height: root.buttonHeight
-                type: "checkableWithImageAndTextLv"
                 buttonText: qsTr("Level Indicator")
-                disabled: !enabled
                 enabled: !root.blocked
-                logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_LevelIndicator; logFile: "Level"
+                logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_LevelIndicator; logFile: "Level"
                 onClicked: root.setWindow("lvLevelIndicator", checked)
             }
             Row {
                 width: parent.width
                 spacing: 1
-                KvRectangleButton {
+                SwitchButton {
                     id: gridButton
                     objectName: "gridButton"
                     width: parent.width - root.buttonHeight - 1
-                    height: root.buttonHeight
-                    type: "checkableWithImageAndTextLv"
                     buttonText: qsTr("Grid")
-                    disabled: !enabled
                     enabled: !root.blocked
-                    logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_Grid; logFile: "Grid"
+                    logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_Grid; logFile: "Grid"
                     onClicked: {
                         root.setWindow("lvGridIndicator", checked)
                         if (!checked)
                             root.gridPopupClose()
                     }
                 }
-                KvRectangleButton {
+                IconButton {
                     objectName: "gridSettingButton"
                     width: root.buttonHeight
-                    height: root.buttonHeight
                     source: "qrc:/images/lv_setting.svg"
-                    mainImg.width: 22
-                    mainImg.height: 22
-                    disabled: !enabled
                     enabled: gridButton.checked && !root.blocked
-                    logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_GridSetting; logFile: "GridSetting"
+                    logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_GridSetting; logFile: "GridSetting"
                     onClicked: root.gridSetting()
                 }
             }
             Row {
                 width: parent.width
                 spacing: 1
-                KvRectangleButton {
+                SwitchButton {
                     id: guidelineButton
                     objectName: "guidelineButton"
                     width: parent.width - root.buttonHeight - 1
-                    height: root.buttonHeight
-                    type: "checkableWithImageAndTextLv"
                     buttonText: qsTr("Guideline")
-                    disabled: !enabled
                     enabled: !root.blocked
-                    logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_Guideline; logFile: "Guideline"
+                    logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_Guideline; logFile: "Guideline"
                     onClicked: {
                         root.setWindow("lvGLineIndicator", checked)
                         if (!checked)
                             root.guidelinePopupClose()
                     }
                 }
-                KvRectangleButton {
+                IconButton {
                     objectName: "guidelineSettingButton"
                     width: root.buttonHeight
-                    height: root.buttonHeight
                     source: "qrc:/images/lv_setting.svg"
-                    mainImg.width: 22
-                    mainImg.height: 22
-                    disabled: !enabled
                     enabled: guidelineButton.checked && !root.blocked
-                    logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_GuidelineSetting
+                    logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_GuidelineSetting
                     logFile: "GuidelineSetting"
                     onClicked: root.guidelineSetting()
                 }
@@ -622,47 +612,36 @@ Item {
             Row {
                 width: parent.width
                 spacing: 1
-                KvRectangleButton {
+                SwitchButton {
                     id: overlayButton
                     objectName: "overlayButton"
                     width: parent.width - root.buttonHeight - 1
-                    height: root.buttonHeight
-                    type: "checkableWithImageAndTextLv"
                     buttonText: qsTr("Overlay")
-                    disabled: !enabled
                     // the magnified picture and the overlay photo do not mix
                     enabled: !root.blocked && !mfZoomButton.checked
-                    logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_OverlayPhoto; logFile: "Overlay"
+                    logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_OverlayPhoto; logFile: "Overlay"
                     onClicked: {
                         root.setOverlay(checked)
                         if (!checked)
                             root.overlayPopupClose()
                     }
                 }
-                KvRectangleButton {
+                IconButton {
                     objectName: "overlaySettingButton"
                     width: root.buttonHeight
-                    height: root.buttonHeight
                     source: "qrc:/images/lv_setting.svg"
-                    mainImg.width: 22
-                    mainImg.height: 22
-                    disabled: !enabled
                     enabled: overlayButton.checked && overlayButton.enabled
-                    logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_OverlayPhotoSetting
+                    logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_OverlayPhotoSetting
                     logFile: "OverlaySetting"
                     onClicked: root.overlaySetting()
                 }
             }
-            KvRectangleButton {
+            SwitchButton {
                 id: histogramButton
                 objectName: "histogramButton"
-                width: parent.width
-                height: root.buttonHeight
-                type: "checkableWithImageAndTextLv"
                 buttonText: qsTr("Histogram")
-                disabled: !enabled
                 enabled: !root.blocked
-                logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_Histogram; logFile: "Histogram"
+                logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_Histogram; logFile: "Histogram"
                 onClicked: root.setWindow("lvHistogramIndicator", checked)
             }
         }
@@ -676,15 +655,11 @@ Item {
             Column {
                 width: parent.width
                 spacing: 1
-                KvRectangleButton {
+                SwitchButton {
                     id: mfZoomButton
                     objectName: "mfZoomButton"
-                    width: parent.width
-                    height: root.buttonHeight
-                    type: "checkableWithImageAndTextLv"
                     buttonText: qsTr("MF Zoom")
                     enabled: false
-                    disabled: !enabled
                     logEnable: false
                     onClicked: root.mfZoomClicked()
                     Text {
@@ -709,14 +684,13 @@ Item {
                         Kv.TagDef.RTScr_Usage_LiveView_MFZoomRight3]
                     Repeater {
                         model: Logic.mfZoomSteps
-                        KvRectangleButton {
+                        PanelButton {
                             objectName: "mfZoomStep" + modelData
                             width: (content.width - 5) / 6
-                            height: root.buttonHeight
                             type: "action_small"
                             buttonText: (modelData > 0 ? "+" : "") + modelData
                             disabled: !mfZoomSteps.enabled
-                            logCol: root.logCol; logScrTagID: mfZoomSteps.tags[index]; logFile: "MFZoomStep"
+                            logScrTagID: mfZoomSteps.tags[index]; logFile: "MFZoomStep"
                             logText: "" + modelData
                             onPressed: root.mfZoomPress(modelData)
                             onReleased: root.mfZoomTimer.stop()
@@ -750,15 +724,12 @@ Item {
                     ]
                     Repeater {
                         model: mfAdjustRow.keys
-                        KvRectangleButton {
+                        IconButton {
                             objectName: "mfAdjust" + index
                             width: (content.width - 4) / 5
-                            height: root.buttonHeight
                             source: "qrc:/images/" + modelData.image
-                            mainImg.width: 22
-                            mainImg.height: 22
                             disabled: !mfAdjustRow.enabled
-                            logCol: root.logCol; logScrTagID: modelData.tag; logFile: "MFAdjust"
+                            logScrTagID: modelData.tag; logFile: "MFAdjust"
                             logEnable: modelData.tag !== 0
                             onPressed: {
                                 if (modelData.kind < 0)
@@ -799,15 +770,11 @@ Item {
                 Row {
                     id: zoomRow
                     spacing: 4
-                    KvRectangleButton {
+                    IconButton {
                         objectName: "zoomWide"
                         width: 30
-                        height: root.buttonHeight
                         source: "qrc:/images/lv_zoom_w.svg"
-                        mainImg.width: 22
-                        mainImg.height: 22
                         enabled: zoomRow.enabled && root.zoomEnable
-                        disabled: !enabled
                         logEnable: false
                         onPressed: root.zoomPress(Kv.Utilities.ZOOM_DIR_WIDE)
                         onReleased: root.zoomRelease()
@@ -839,15 +806,11 @@ Item {
                             color: zoomRow.enabled && root.zoomEnable ? "#c6c6c6" : "#646464"
                         }
                     }
-                    KvRectangleButton {
+                    IconButton {
                         objectName: "zoomTele"
                         width: 30
-                        height: root.buttonHeight
                         source: "qrc:/images/lv_zoom_t.svg"
-                        mainImg.width: 22
-                        mainImg.height: 22
                         enabled: zoomRow.enabled && root.zoomEnable
-                        disabled: !enabled
                         logEnable: false
                         onPressed: root.zoomPress(Kv.Utilities.ZOOM_DIR_TELE)
                         onReleased: root.zoomRelease()
@@ -870,43 +833,34 @@ Item {
                     id: rotationRow
                     objectName: "rotationRow"
                     spacing: 1
-                    KvRectangleButton {
+                    IconButton {
                         id: rotationLeft
                         objectName: "rotationLeft"
                         width: (content.width - 2) / 3
-                        height: root.buttonHeight
                         source: "qrc:/images/lv_rotate_left.svg"
-                        mainImg.width: 22
-                        mainImg.height: 22
                         disabled: !rotationRow.enabled
-                        logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_RotationLeft
+                        logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_RotationLeft
                         logFile: "RotationLeft"
                         onClicked: root.rotate(Logic.rotateLeft(root.lvWindow ? root.lvWindow.lvRotation : 0), false)
                     }
-                    KvRectangleButton {
+                    IconButton {
                         id: rotationAuto
                         objectName: "rotationAuto"
                         width: (content.width - 2) / 3
-                        height: root.buttonHeight
                         source: "qrc:/images/lv_rotate_auto.svg"
-                        mainImg.width: 22
-                        mainImg.height: 22
                         checkedColor: "#5c5c5c"
                         disabled: !rotationRow.enabled
-                        logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_RotationAuto
+                        logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_RotationAuto
                         logFile: "RotationAuto"
                         onClicked: root.rotate(0, !(root.lvWindow && root.lvWindow.lvRotationMode))
                     }
-                    KvRectangleButton {
+                    IconButton {
                         id: rotationRight
                         objectName: "rotationRight"
                         width: (content.width - 2) / 3
-                        height: root.buttonHeight
                         source: "qrc:/images/lv_rotate_right.svg"
-                        mainImg.width: 22
-                        mainImg.height: 22
                         disabled: !rotationRow.enabled
-                        logCol: root.logCol; logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_RotationRight
+                        logScrTagID: Kv.TagDef.RTScr_Usage_LiveView_RotationRight
                         logFile: "RotationRight"
                         onClicked: root.rotate(Logic.rotateRight(root.lvWindow ? root.lvWindow.lvRotation : 0), false)
                     }
