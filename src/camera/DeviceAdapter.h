@@ -437,7 +437,7 @@ public:
     }
     int adp_KVR_func_api_GetSetupInfoError(const QString &uuid);
     int adp_KVR_func_api_ExpInShot_GetAutoISO();
-    int adp_KVR_func_api_WB_Ctrl_WBSET_END_REQ();
+    Q_INVOKABLE int adp_KVR_func_api_WB_Ctrl_WBSET_END_REQ();
     int adp_KVR_func_api_Get_Lv_Composite_Info();
     std::chrono::steady_clock::time_point recordingEndedAt() const;
 

@@ -800,6 +800,7 @@ QtObject {
         { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Film_3_2, optionText: qsTr("AR_Film_3_2"), source: "qrc:/images/3_2.svg", type: "optionWithImage" } },
         { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Hdtv_16_9, optionText: qsTr("AR_Hdtv_16_9"), source: "qrc:/images/16_9.svg", type: "optionWithImage" } },
         { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Blog_1_1, optionText: qsTr("AR_Blog_1_1"), source: "qrc:/images/1_1.svg", type: "optionWithImage" } },
+        { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_Multi_MULTI, optionText: qsTr("AR_Multi_MULTI"), source: "qrc:/images/aspect_multi.svg", type: "optionWithImage" } },
         { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_65_24, optionText: qsTr("AR_65_24"), source: "qrc:/images/65_24.svg", type: "optionWithImage" } },
         { component: optionWithImageButtonComponentForAspect, properties: { value: Kv.DeviceAdapter.AR_2_1, optionText: qsTr("AR_Blog_2_1"), source: "qrc:/images/2_1.svg", type: "optionWithImage" } }
     ]

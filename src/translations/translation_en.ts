@@ -2012,6 +2012,10 @@
         <source>WirM_On</source>
         <translation>ON</translation>
     </message>
+    <message>
+        <source>AR_Multi_MULTI</source>
+        <translation>MULTI</translation>
+    </message>
 </context>
 <context>
     <name>KvOptionText</name>
@@ -2410,7 +2414,7 @@
     </message>
     <message>
         <source>storage_folder_invalid</source>
-        <translation>The import folder cannot be used.&lt;br /&gt;&lt;br /&gt;Enter a full path (beginning with &quot;/&quot;) to a folder you may write to, or to a new folder that can be created there.</translation>
+        <translation>The import folder cannot be used.&lt;br /&gt;&lt;br /&gt;Enter a full path (beginning with "/") to a folder you may write to, or to a new folder that can be created there.</translation>
     </message>
     <message>
         <source>file_prefix_invalid</source>
@@ -3891,6 +3895,81 @@
     <message>
         <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
         <translation>The preview image of the camera cannot be displayed because streaming is being carried out.</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewControlItem</name>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>WB Settings</source>
+        <translation>White Set</translation>
+    </message>
+    <message>
+        <source>AF Area</source>
+        <translation>AF Area Display</translation>
+    </message>
+    <message>
+        <source>One-Shot AF</source>
+        <translation>1 Shot AF</translation>
+    </message>
+    <message>
+        <source>Level Indicator</source>
+        <translation>Level Gauge</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Guideline</source>
+        <translation>Guide Line</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Sheer Overlay</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <source>MF Zoom</source>
+        <translation>Zoom In Scale</translation>
+    </message>
+    <message>
+        <source>MF Adjust</source>
+        <translation>MF Adjust.</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>LiveView Rotation</source>
+        <translation>Live View Rotate</translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation>Live View Quality</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Aspect Ratio</translation>
+    </message>
+    <message>
+        <source>Monitor Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Please Change to Single View</source>
+        <translation>Switch to single display (1 screen) when operating the menu.</translation>
     </message>
 </context>
 </TS>

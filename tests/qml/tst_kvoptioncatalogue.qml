@@ -48,7 +48,7 @@ TestCase {
             { tag: "imgInfoQualityHeif", n: 9, first: Kv.Utilities.ImgInfoQ_Fine, last: Kv.Utilities.ImgInfoQ_Raw },
             { tag: "recPreviewMode", n: 3, first: Kv.Utilities.RecPreviw_Expousure, last: Kv.Utilities.RecPreviw_Off },
             { tag: "imageQuality", n: 3, first: Kv.Utilities.LvImgQ_Fine, last: Kv.Utilities.LvImgQ_Low },
-            { tag: "aspectRatio", n: 7, first: Kv.DeviceAdapter.AR_Error, last: Kv.DeviceAdapter.AR_2_1 },
+            { tag: "aspectRatio", n: 8, first: Kv.DeviceAdapter.AR_Error, last: Kv.DeviceAdapter.AR_2_1 },
             { tag: "flashDimmer", n: 2, first: Kv.Utilities.FlshDim_TTL, last: Kv.Utilities.FlshDim_Manual },
             { tag: "flashMode", n: 6, first: Kv.Utilities.FlshM_Auto, last: Kv.Utilities.FlshM_Forbid },
             { tag: "flashSync", n: 2, first: Kv.Utilities.FlshS_Front, last: Kv.Utilities.FlshS_Rear },
@@ -109,7 +109,7 @@ TestCase {
         compare(provider.imgInfoQuality[0].properties.optionText, "Combined")
         compare(provider.imgInfoQuality[0].properties.source, "qrc:/images/combined.svg")
         compare(provider.selfTimerCustom[0].properties.optionImage, "qrc:/images/selftimer_c10.svg")
-        compare(provider.aspectRatio[6].properties.source, "qrc:/images/2_1.svg")
+        compare(provider.aspectRatio[7].properties.source, "qrc:/images/2_1.svg")
         compare(provider.driveModeSelect[11].properties.source, "qrc:/images/button_placeholder.svg")
         compare(provider.hlgShootingType[0].properties.optionText, "8K-Res.")
         compare(provider.custom3Set[0].properties.source, "qrc:/images/27_c3_1.svg")
