@@ -199,6 +199,37 @@ void scheduleIntervalTick(Camera &camera)
     });
 }
 
+// The recording's clock: the program learns that a movie is being made from
+// the elapsed time it reads, so a recording that never reported its time
+// would leave its movie unannounced as a movie.
+void scheduleRecordingTick(Camera &camera)
+{
+    const int index = camera.index;
+    const int generation = camera.generation;
+    const uint64_t series = camera.recordingSeries;
+    camera.recordingTimer = lib().scheduler.schedule(1000, [index, generation, series] {
+        std::lock_guard<std::recursive_mutex> g(lib().state);
+        Camera *c = cameraByIndex(index);
+        if (!c || c->generation != generation || c->recordingSeries != series)
+            return;
+        c->recordingTimer = 0;
+        if (!lib().initialised || c->lost || !c->present || !c->inSession
+            || c->status.cameraStatus != KVR_CAMERA_STATUS_MOVIE_REC)
+            return;
+        ++c->status.elapsedInMovieRec;
+        postCameraEvent(*c, KVR_EVENT_REC_INFO, 0);
+        scheduleRecordingTick(*c);
+    });
+}
+
+void endRecordingClock(Camera &camera)
+{
+    if (camera.recordingTimer)
+        lib().scheduler.cancel(camera.recordingTimer);
+    camera.recordingTimer = 0;
+    camera.recordingSeries = nextSeries();
+}
+
 void changeInterval(Camera &camera, Camera::Interval state)
 {
     if (camera.intervalTimer)
@@ -459,6 +490,8 @@ uint8_t KVR_func_api_MoveRec_Ctrl_Start(const char *uuid, uint32_t *err)
     }
     camera.status.elapsedInMovieRec = 0;
     changeStatus(camera, KVR_CAMERA_STATUS_MOVIE_REC);
+    endRecordingClock(camera);
+    scheduleRecordingTick(camera);
     return call.succeed();
 }
 
@@ -468,6 +501,7 @@ uint8_t KVR_func_api_MoveRec_Ctrl_Stop(uint8_t stop, const char *uuid, uint32_t 
     (void)stop;
     Camera &camera = *call.camera();
     // A recording that ran leaves its movie on the card.
+    endRecordingClock(camera);
     if (camera.status.cameraStatus == KVR_CAMERA_STATUS_MOVIE_REC)
         addObject(camera, KVR_OBJECT_FORMAT_MOVIE);
     changeStatus(camera, KVR_CAMERA_STATUS_IDLE);

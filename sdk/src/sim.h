@@ -293,6 +293,11 @@ struct Camera
     uint64_t intervalSeries = 0;
     uint64_t intervalTimer = 0; // the scheduled tick, for cancelling
     bool bulbOpen = false;      // a bulb exposure runs until the burst end
+    // A movie recording counts its seconds on the same scheduler, one
+    // recording-information announcement per second, as the camera's own
+    // display does; a new number per recording makes an older tick stale.
+    uint64_t recordingSeries = 0;
+    uint64_t recordingTimer = 0;
     // ---- end shooting series ----
     // ---- photo-style backup (commands.cpp) ----
     // The photo-style settings as they were at the backup request, by setting

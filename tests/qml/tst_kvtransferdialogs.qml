@@ -240,10 +240,9 @@ TestCase {
         offsetSpy.clear()
         ctl.armMovieWatch()
         compare(deviceAdapter.adp_KVR_func_api_MoveRec_Ctrl_Start(), 1)
-        // The adapter announces a new object as a movie only once it has seen
-        // the recording time run, which the simulated camera never reports:
-        // its announcement is given here, the camera's object is real.
-        deviceAdapter.objectAddEventReceivedNotify()
+        // The adapter takes a new object for a recorded movie only once it
+        // has seen the recording time run; the camera reports it by itself.
+        tryVerify(function () { return deviceAdapter.elapsedInMovieRec > 0 }, 3000)
         compare(deviceAdapter.adp_KVR_func_api_MoveRec_Ctrl_Stop(), 1)
         tryVerify(function () { return questions().length === 1 }, 5000)
         var box = questions()[0]
