@@ -8,6 +8,9 @@ Item {
     clip: true
 
     property var lvWindow: null
+    // Shown as the grid is: while its switch is on and the camera lets the
+    // control items show.
+    visible: !!lvWindow && !!lvWindow.lvLevelIndicator && deviceAdapter.lvcShowLvControlItem
     property int pitchingDegrees: 0
     property int rollingDegrees: 0
 

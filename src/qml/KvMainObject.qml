@@ -33,6 +33,8 @@ Item {
     property bool backEndStopped: false
     property bool sdkFinished: false
     property var pendingComponents: []
+    // A document still loading when this object goes must not call back into it.
+    property var deferredHandlers: []
     // The windows are built asynchronously: a search or a connection can end
     // before its window exists. What the window should show is kept here and
     // applied when it is created, never the state of when it was asked for.
@@ -224,9 +226,11 @@ Item {
 
     function deferCreation(member, component) {
         pendingComponents.push(member)
-        component.statusChanged.connect(function() {
+        var handler = function() {
             if (component.status === Component.Loading)
                 return
+            component.statusChanged.disconnect(handler)
+            deferredHandlers.splice(deferredHandlers.indexOf(handler), 1)
             pendingComponents.splice(pendingComponents.indexOf(member), 1)
             if (component.status !== Component.Ready) {
                 console.warn("KvMainObject: " + member + ": " + component.errorString())
@@ -234,7 +238,10 @@ Item {
             }
             if (instantiate(member, component) && member !== "previewWindow")
                 setUpWindow(member, windowsShown)
-        })
+        }
+        handler.component = component
+        deferredHandlers.push(handler)
+        component.statusChanged.connect(handler)
     }
 
     function toggle(w) {
@@ -441,6 +448,8 @@ Item {
     }
 
     Component.onDestruction: {
+        deferredHandlers.forEach(function(h) { h.component.statusChanged.disconnect(h) })
+        deferredHandlers = []
         deviceAdapter.isCamerasConnectedChanged.disconnect(camerasConnectedChange)
         deviceAdapter.camConnectStatusChanged.disconnect(camConnectStatusChange)
         deviceAdapter.notifyConnectErrorMessage.disconnect(notifyConnectErrorMessage)
