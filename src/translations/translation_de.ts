@@ -2012,6 +2012,10 @@
         <source>WirM_On</source>
         <translation>EIN</translation>
     </message>
+    <message>
+        <source>AR_Multi_MULTI</source>
+        <translation>MULTI</translation>
+    </message>
 </context>
 <context>
     <name>KvOptionText</name>
@@ -2049,6 +2053,180 @@
     <message>
         <source>ShootingMode</source>
         <translation>Aufnahmemodus</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPSComponentsProvider</name>
+    <message>
+        <source>PSC_BasePhotoStyle</source>
+        <translation>Basis-Bildstil</translation>
+    </message>
+    <message>
+        <source>PSC_ChromaPhase</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>PSC_ColorTone</source>
+        <translation>Farbtönung</translation>
+    </message>
+    <message>
+        <source>PSC_Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>PSC_Density</source>
+        <translation>LUT-Dichte</translation>
+    </message>
+    <message>
+        <source>PSC_Density1</source>
+        <translation>LUT1-Dichte</translation>
+    </message>
+    <message>
+        <source>PSC_Density2</source>
+        <translation>LUT2-Dichte</translation>
+    </message>
+    <message>
+        <source>PSC_DualISO</source>
+        <translation>Dual Native ISO</translation>
+    </message>
+    <message>
+        <source>PSC_Filter</source>
+        <translation>Filtereffekt</translation>
+    </message>
+    <message>
+        <source>PSC_GainSetting</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <source>PSC_Grain</source>
+        <translation>Körnungseffekt</translation>
+    </message>
+    <message>
+        <source>PSC_Grain_Color</source>
+        <translation>Farbrauschen</translation>
+    </message>
+    <message>
+        <source>PSC_HighLight</source>
+        <translation>Lichter</translation>
+    </message>
+    <message>
+        <source>PSC_ISO</source>
+        <translation>ISO-Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>PSC_KneeMode</source>
+        <translation>Knee</translation>
+    </message>
+    <message>
+        <source>PSC_LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>PSC_LUT1</source>
+        <translation>LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_LUT2</source>
+        <translation>LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_LUTBasePhotoStyle</source>
+        <translation>LUT-Basis-Bildstil</translation>
+    </message>
+    <message>
+        <source>PSC_NoiseReduct</source>
+        <translation>Rauschminderung</translation>
+    </message>
+    <message>
+        <source>PSC_Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>PSC_Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>PSC_Sharpness</source>
+        <translation>Schärfe</translation>
+    </message>
+    <message>
+        <source>PSC_WB</source>
+        <translation>Weißabgleich</translation>
+    </message>
+    <message>
+        <source>PD_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PD_High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>PD_Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>PF_Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>PF_Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>PF_Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>PF_Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>PF_Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>PG_High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>PG_Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>PG_Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>PG_Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>PKM_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PKM_Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>PKM_Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPhotoStylePopup</name>
+    <message>
+        <source>Photo Style</source>
+        <translation>Bildstil</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2303,176 @@
     <message>
         <source>Preference</source>
         <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>Storage Folder</source>
+        <translation>Importordner</translation>
+    </message>
+    <message>
+        <source>Storage Folder URL Placeholder</source>
+        <translation>Wählen Sie den Ordner aus.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Choose Storage Location</source>
+        <translation>Wählen Sie den Speicherort</translation>
+    </message>
+    <message>
+        <source>Storage Folder Date</source>
+        <translation>Unterordner automatisch nach Datum anlegen</translation>
+    </message>
+    <message>
+        <source>Storage Folder Camera</source>
+        <translation>Für jede Kamera einen Unterordner anlegen</translation>
+    </message>
+    <message>
+        <source>Captured File Name</source>
+        <translation>Dateiname beim Import</translation>
+    </message>
+    <message>
+        <source>Captured File Prefix Character</source>
+        <translation>Präfix:</translation>
+    </message>
+    <message>
+        <source>Captured File Start Number</source>
+        <translation>Startnummer:</translation>
+    </message>
+    <message>
+        <source>Store File Name Camera</source>
+        <translation>Kameranamen zum Dateinamen hinzufügen</translation>
+    </message>
+    <message>
+        <source>RAW TRANSFER</source>
+        <translation>RAW-Dateiübertragung</translation>
+    </message>
+    <message>
+        <source>HLG SHOOTING</source>
+        <translation>HLG-Foto</translation>
+    </message>
+    <message>
+        <source>HLG Transfer</source>
+        <translation>HLG-Dateiübertragung</translation>
+    </message>
+    <message>
+        <source>Auto Display Review Images</source>
+        <translation>Kontrollbild automatisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Update F/W</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Kameraeinstellung</translation>
+    </message>
+    <message>
+        <source>Camera_setting_save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Camera_setting_restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Camera P/W</source>
+        <translation>Kamerapasswort</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Version Check at Startup</source>
+        <translation>Beim Start nach Programm-Updates suchen</translation>
+    </message>
+    <message>
+        <source>Show Trans Confirm Dialog</source>
+        <translation>Vor der Übertragung bestätigen</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>storage_folder_invalid</source>
+        <translation>Der Importordner kann nicht verwendet werden.&lt;br /&gt;&lt;br /&gt;Geben Sie einen vollständigen Pfad (beginnend mit „/“) zu einem Ordner ein, in den Sie schreiben dürfen, oder zu einem neuen Ordner, der dort angelegt werden kann.</translation>
+    </message>
+    <message>
+        <source>file_prefix_invalid</source>
+        <translation>Geben Sie ein Präfix mit 1 bis 20 Zeichen ohne \ / : * ? " &lt; &gt; | ein.</translation>
+    </message>
+    <message>
+        <source>start_number_invalid</source>
+        <translation>Geben Sie eine Startnummer von 1 bis 9999 ein.</translation>
+    </message>
+    <message>
+        <source>title_message</source>
+        <translation>Firmware wird aktualisiert</translation>
+    </message>
+    <message>
+        <source>fwup_message_1</source>
+        <translation>(Verstrichene Zeit </translation>
+    </message>
+    <message>
+        <source>fwup_message_2</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>VersionApplicationName</source>
+        <translation>KAVRO Rozado Ver.</translation>
+    </message>
+    <message>
+        <source>VersionNotice</source>
+        <translation>Copyright (C) KAVRO. Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceOptionButton</name>
+    <message>
+        <source>      All Cameras</source>
+        <translation>      Alle Kameras</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceAgreementPopup</name>
+    <message>
+        <source>agreement_title_startup</source>
+        <translation>Helfen Sie uns, KAVRO Rozado zu verbessern</translation>
+    </message>
+    <message>
+        <source>agreement_title</source>
+        <translation>Nutzungsdaten</translation>
+    </message>
+    <message>
+        <source>agreement_content</source>
+        <translation>Darf KAVRO Rozado aufzeichnen, wie es verwendet wird, und diese Aufzeichnung senden, um das Programm zu verbessern? Bilder und persönliche Daten sind niemals enthalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2777,7 +3125,7 @@
     </message>
     <message>
         <source>SS</source>
-        <translation>Verschlusszeit</translation>
+        <translation>Verschl.zeit</translation>
     </message>
     <message>
         <source>Drive Mode</source>
@@ -2793,7 +3141,7 @@
     </message>
     <message>
         <source>Exposure</source>
-        <translation>Belichtungskorr.</translation>
+        <translation>Belicht.korr.</translation>
     </message>
     <message>
         <source>Picture Size</source>
@@ -2849,7 +3197,7 @@
     </message>
     <message>
         <source>IntelligentAuto</source>
-        <translation>Intelligente Automatik</translation>
+        <translation>Intell. Auto</translation>
     </message>
     <message>
         <source>Custom3</source>
@@ -3361,6 +3709,267 @@
     <message>
         <source>Start</source>
         <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>KvGridPopup</name>
+    <message>
+        <source>grid</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2 x 2 + Diagonalen</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Anpassen</translation>
+    </message>
+    <message>
+        <source>cross line</source>
+        <translation>Diagonalen anzeigen</translation>
+    </message>
+    <message>
+        <source>horizon num</source>
+        <translation>Anzahl horizontal</translation>
+    </message>
+    <message>
+        <source>vertical num</source>
+        <translation>Anzahl vertikal</translation>
+    </message>
+    <message>
+        <source>thickness</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>KvGuideLinePopup</name>
+    <message>
+        <source>guideline</source>
+        <translation>Hilfslinie</translation>
+    </message>
+    <message>
+        <source>Vertical 1</source>
+        <translation>Vertikal 1</translation>
+    </message>
+    <message>
+        <source>Vertical 2</source>
+        <translation>Vertikal 2</translation>
+    </message>
+    <message>
+        <source>Holizon 1</source>
+        <translation>Horizontal 1</translation>
+    </message>
+    <message>
+        <source>Holizon 2</source>
+        <translation>Horizontal 2</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>KvOverlayPhotoPopup</name>
+    <message>
+        <source>Overlay</source>
+        <translation>Überlagerung</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>Bilddatei</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Please choose a file</source>
+        <translation>Bitte wählen Sie eine Datei</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>RAW (*.RW2)</source>
+        <translation>RAW (*.RW2)</translation>
+    </message>
+    <message>
+        <source>All Files (*.jpg *.RW2)</source>
+        <translation>Alle Dateien (*.jpg *.RW2)</translation>
+    </message>
+    <message>
+        <source>error_message_1</source>
+        <translation>Die Datei konnte nicht gelesen werden. Überprüfen Sie die angegebene Datei.</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Scaling(25 - 200%)</source>
+        <translation>Skalierung (25 - 200%)</translation>
+    </message>
+    <message>
+        <source>Rotation(-180 - 180°)</source>
+        <translation>Drehung (-180 - 180°)</translation>
+    </message>
+    <message>
+        <source>Ratio(0 - 100%)</source>
+        <translation>Transparenz (0 - 100%)</translation>
+    </message>
+    <message>
+        <source>Reset setting</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>KvCustomColorDialog</name>
+    <message>
+        <source>Please choose a color</source>
+        <translation>Bitte wählen Sie eine Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewComposite</name>
+    <message>
+        <source>Message-1</source>
+        <translation>Stellen Sie Verschlusszeit und&lt;br /&gt;ISO-Empfindlichkeit ein, bevor Sie&lt;br /&gt;den Auslöser drücken, um ein&lt;br /&gt;Schwarzbild für die&lt;br /&gt;Rauschminderung zu erstellen.</translation>
+    </message>
+    <message>
+        <source>Message-2-1</source>
+        <translation>Schwarzbild für die&lt;br /&gt;Rauschminderung wird erstellt.&lt;br /&gt;Bitte warten.</translation>
+    </message>
+    <message>
+        <source>Message-2-2</source>
+        <translation>Live-View-Komposit startet,&lt;br /&gt;sobald der Auslöser gedrückt wird.</translation>
+    </message>
+    <message>
+        <source>Message-4</source>
+        <translation>Verarbeitung</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewWindow</name>
+    <message>
+        <source>LIVE VIEW</source>
+        <translation>LIVE VIEW</translation>
+    </message>
+    <message>
+        <source>Carrying out Camera Operation</source>
+        <translation>Kamerabedienung wird ausgeführt</translation>
+    </message>
+    <message>
+        <source>getting update information from camera</source>
+        <translation>Update-Informationen werden von der Kamera abgerufen</translation>
+    </message>
+    <message>
+        <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
+        <translation>Das Vorschaubild der Kamera kann nicht angezeigt werden, da gerade gestreamt wird.</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewControlItem</name>
+    <message>
+        <source>MENU</source>
+        <translation>MENÜ</translation>
+    </message>
+    <message>
+        <source>WB Settings</source>
+        <translation>Weiß-Set</translation>
+    </message>
+    <message>
+        <source>AF Area</source>
+        <translation>AF-Feldanzeige</translation>
+    </message>
+    <message>
+        <source>One-Shot AF</source>
+        <translation>AF einmalig</translation>
+    </message>
+    <message>
+        <source>Level Indicator</source>
+        <translation>Wasserwaage</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Guideline</source>
+        <translation>Hilfslinie</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Überlagerung</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histogramm</translation>
+    </message>
+    <message>
+        <source>MF Zoom</source>
+        <translation>Vergrößerung</translation>
+    </message>
+    <message>
+        <source>MF Adjust</source>
+        <translation>MF-Einst.</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>LiveView Rotation</source>
+        <translation>LV-Drehung</translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation>LV-Qualität</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Bildverhältnis</translation>
+    </message>
+    <message>
+        <source>Monitor Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Please Change to Single View</source>
+        <translation>Wechseln Sie zur Einzelanzeige (1 Bildschirm), um das Menü zu bedienen.</translation>
     </message>
 </context>
 </TS>

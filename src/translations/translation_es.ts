@@ -2012,6 +2012,10 @@
         <source>WirM_On</source>
         <translation>ON</translation>
     </message>
+    <message>
+        <source>AR_Multi_MULTI</source>
+        <translation>MULTI</translation>
+    </message>
 </context>
 <context>
     <name>KvOptionText</name>
@@ -2049,6 +2053,180 @@
     <message>
         <source>ShootingMode</source>
         <translation>Modo de disparo</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPSComponentsProvider</name>
+    <message>
+        <source>PSC_BasePhotoStyle</source>
+        <translation>Estilo de foto base</translation>
+    </message>
+    <message>
+        <source>PSC_ChromaPhase</source>
+        <translation>Matiz</translation>
+    </message>
+    <message>
+        <source>PSC_ColorTone</source>
+        <translation>Tono de color</translation>
+    </message>
+    <message>
+        <source>PSC_Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>PSC_Density</source>
+        <translation>Densidad LUT</translation>
+    </message>
+    <message>
+        <source>PSC_Density1</source>
+        <translation>Densidad LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_Density2</source>
+        <translation>Densidad LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_DualISO</source>
+        <translation>ISO nativo dual</translation>
+    </message>
+    <message>
+        <source>PSC_Filter</source>
+        <translation>Efecto de filtro</translation>
+    </message>
+    <message>
+        <source>PSC_GainSetting</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>PSC_Grain</source>
+        <translation>Efecto de grano</translation>
+    </message>
+    <message>
+        <source>PSC_Grain_Color</source>
+        <translation>Ruido de color</translation>
+    </message>
+    <message>
+        <source>PSC_HighLight</source>
+        <translation>Altas luces</translation>
+    </message>
+    <message>
+        <source>PSC_ISO</source>
+        <translation>Sensibilidad ISO</translation>
+    </message>
+    <message>
+        <source>PSC_KneeMode</source>
+        <translation>Knee</translation>
+    </message>
+    <message>
+        <source>PSC_LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>PSC_LUT1</source>
+        <translation>LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_LUT2</source>
+        <translation>LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_LUTBasePhotoStyle</source>
+        <translation>Estilo de foto base LUT</translation>
+    </message>
+    <message>
+        <source>PSC_NoiseReduct</source>
+        <translation>Reducción de ruido</translation>
+    </message>
+    <message>
+        <source>PSC_Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>PSC_Shadow</source>
+        <translation>Sombras</translation>
+    </message>
+    <message>
+        <source>PSC_Sharpness</source>
+        <translation>Nitidez</translation>
+    </message>
+    <message>
+        <source>PSC_WB</source>
+        <translation>Balance de blancos</translation>
+    </message>
+    <message>
+        <source>PD_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PD_High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>PD_Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>PF_Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>PF_Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>PF_Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>PF_Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>PF_Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>PG_High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>PG_Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>PG_Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>PG_Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>PKM_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PKM_Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>PKM_Off</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPhotoStylePopup</name>
+    <message>
+        <source>Photo Style</source>
+        <translation>Estilo de foto</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2303,176 @@
     <message>
         <source>Preference</source>
         <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Ubicación de almacenamiento</translation>
+    </message>
+    <message>
+        <source>Storage Folder</source>
+        <translation>Carpeta de importación</translation>
+    </message>
+    <message>
+        <source>Storage Folder URL Placeholder</source>
+        <translation>Seleccione la carpeta.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Choose Storage Location</source>
+        <translation>Elija la ubicación de almacenamiento</translation>
+    </message>
+    <message>
+        <source>Storage Folder Date</source>
+        <translation>Crear automáticamente subcarpetas por fecha</translation>
+    </message>
+    <message>
+        <source>Storage Folder Camera</source>
+        <translation>Crear una subcarpeta para cada cámara</translation>
+    </message>
+    <message>
+        <source>Captured File Name</source>
+        <translation>Nombre de archivo al importar</translation>
+    </message>
+    <message>
+        <source>Captured File Prefix Character</source>
+        <translation>Prefijo:</translation>
+    </message>
+    <message>
+        <source>Captured File Start Number</source>
+        <translation>Número inicial:</translation>
+    </message>
+    <message>
+        <source>Store File Name Camera</source>
+        <translation>Añadir el nombre de la cámara al nombre de archivo</translation>
+    </message>
+    <message>
+        <source>RAW TRANSFER</source>
+        <translation>Transferencia de archivos RAW</translation>
+    </message>
+    <message>
+        <source>HLG SHOOTING</source>
+        <translation>Foto HLG</translation>
+    </message>
+    <message>
+        <source>HLG Transfer</source>
+        <translation>Transferencia de archivos HLG</translation>
+    </message>
+    <message>
+        <source>Auto Display Review Images</source>
+        <translation>Mostrar automáticamente la imagen de revisión</translation>
+    </message>
+    <message>
+        <source>Update F/W</source>
+        <translation>Actualización del firmware</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Ajustes de la cámara</translation>
+    </message>
+    <message>
+        <source>Camera_setting_save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Camera_setting_restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Camera P/W</source>
+        <translation>Contraseña de la cámara</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Version Check at Startup</source>
+        <translation>Buscar actualizaciones de la aplicación al iniciar</translation>
+    </message>
+    <message>
+        <source>Show Trans Confirm Dialog</source>
+        <translation>Confirmar antes de transferir</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>storage_folder_invalid</source>
+        <translation>No se puede usar la carpeta de importación.&lt;br /&gt;&lt;br /&gt;Introduzca una ruta completa (que empiece por "/") a una carpeta en la que pueda escribir, o a una carpeta nueva que se pueda crear allí.</translation>
+    </message>
+    <message>
+        <source>file_prefix_invalid</source>
+        <translation>Introduzca un prefijo de 1 a 20 caracteres sin \ / : * ? " &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>start_number_invalid</source>
+        <translation>Introduzca un número inicial de 1 a 9999.</translation>
+    </message>
+    <message>
+        <source>title_message</source>
+        <translation>Actualizando el firmware</translation>
+    </message>
+    <message>
+        <source>fwup_message_1</source>
+        <translation>(Tiempo transcurrido </translation>
+    </message>
+    <message>
+        <source>fwup_message_2</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>VersionApplicationName</source>
+        <translation>KAVRO Rozado Ver.</translation>
+    </message>
+    <message>
+        <source>VersionNotice</source>
+        <translation>Copyright (C) KAVRO. Todos los derechos reservados.</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceOptionButton</name>
+    <message>
+        <source>      All Cameras</source>
+        <translation>      Todas las cámaras</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceAgreementPopup</name>
+    <message>
+        <source>agreement_title_startup</source>
+        <translation>Ayúdenos a mejorar KAVRO Rozado</translation>
+    </message>
+    <message>
+        <source>agreement_title</source>
+        <translation>Datos de uso</translation>
+    </message>
+    <message>
+        <source>agreement_content</source>
+        <translation>¿Permite que KAVRO Rozado registre cómo se utiliza y envíe este registro para ayudar a mejorar el programa? Nunca se incluyen imágenes ni datos personales.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2777,15 +3125,15 @@
     </message>
     <message>
         <source>SS</source>
-        <translation>Velocidad obturación</translation>
+        <translation>Vel. obtur.</translation>
     </message>
     <message>
         <source>Drive Mode</source>
-        <translation>Modo de avance</translation>
+        <translation>Modo avance</translation>
     </message>
     <message>
         <source>WB</source>
-        <translation>Balance de blancos</translation>
+        <translation>Bal. blancos</translation>
     </message>
     <message>
         <source>ISO</source>
@@ -2793,23 +3141,23 @@
     </message>
     <message>
         <source>Exposure</source>
-        <translation>Comp. exposición</translation>
+        <translation>Comp. expos.</translation>
     </message>
     <message>
         <source>Picture Size</source>
-        <translation>Tamaño de imagen</translation>
+        <translation>Tamaño imagen</translation>
     </message>
     <message>
         <source>Picture Quality</source>
-        <translation>Calidad de imagen</translation>
+        <translation>Calid. imagen</translation>
     </message>
     <message>
         <source>Motion Picture Quality</source>
-        <translation>Calidad de vídeo</translation>
+        <translation>Calidad vídeo</translation>
     </message>
     <message>
         <source>Focus Mode</source>
-        <translation>Modo de enfoque</translation>
+        <translation>Modo enfoque</translation>
     </message>
     <message>
         <source>AF Mode</source>
@@ -2817,11 +3165,11 @@
     </message>
     <message>
         <source>Photo Style</source>
-        <translation>Estilo de foto</translation>
+        <translation>Estilo foto</translation>
     </message>
     <message>
         <source>Metering Mode</source>
-        <translation>Modo de medición</translation>
+        <translation>Modo medición</translation>
     </message>
     <message>
         <source>WB Color Temp.</source>
@@ -2849,7 +3197,7 @@
     </message>
     <message>
         <source>IntelligentAuto</source>
-        <translation>Auto inteligente</translation>
+        <translation>Auto intelig.</translation>
     </message>
     <message>
         <source>Custom3</source>
@@ -3361,6 +3709,267 @@
     <message>
         <source>Start</source>
         <translation>Iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>KvGridPopup</name>
+    <message>
+        <source>grid</source>
+        <translation>Cuadrícula</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2 x 2 + diagonales</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personalizar</translation>
+    </message>
+    <message>
+        <source>cross line</source>
+        <translation>Mostrar diagonales</translation>
+    </message>
+    <message>
+        <source>horizon num</source>
+        <translation>Número horizontal</translation>
+    </message>
+    <message>
+        <source>vertical num</source>
+        <translation>Número vertical</translation>
+    </message>
+    <message>
+        <source>thickness</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>KvGuideLinePopup</name>
+    <message>
+        <source>guideline</source>
+        <translation>Línea guía</translation>
+    </message>
+    <message>
+        <source>Vertical 1</source>
+        <translation>Vertical 1</translation>
+    </message>
+    <message>
+        <source>Vertical 2</source>
+        <translation>Vertical 2</translation>
+    </message>
+    <message>
+        <source>Holizon 1</source>
+        <translation>Horizontal 1</translation>
+    </message>
+    <message>
+        <source>Holizon 2</source>
+        <translation>Horizontal 2</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>KvOverlayPhotoPopup</name>
+    <message>
+        <source>Overlay</source>
+        <translation>Superposición</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>Archivo de imagen</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Seleccionar un archivo</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Please choose a file</source>
+        <translation>Elija un archivo</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>RAW (*.RW2)</source>
+        <translation>RAW (*.RW2)</translation>
+    </message>
+    <message>
+        <source>All Files (*.jpg *.RW2)</source>
+        <translation>Todos los archivos (*.jpg *.RW2)</translation>
+    </message>
+    <message>
+        <source>error_message_1</source>
+        <translation>No se ha podido leer el archivo. Compruebe el archivo especificado.</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Scaling(25 - 200%)</source>
+        <translation>Escala (25 - 200%)</translation>
+    </message>
+    <message>
+        <source>Rotation(-180 - 180°)</source>
+        <translation>Rotación (-180 - 180°)</translation>
+    </message>
+    <message>
+        <source>Ratio(0 - 100%)</source>
+        <translation>Transparencia (0 - 100%)</translation>
+    </message>
+    <message>
+        <source>Reset setting</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KvCustomColorDialog</name>
+    <message>
+        <source>Please choose a color</source>
+        <translation>Elija un color</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewComposite</name>
+    <message>
+        <source>Message-1</source>
+        <translation>Ajuste la velocidad de obturación y la&lt;br /&gt;sensibilidad ISO antes de pulsar&lt;br /&gt;el disparador para crear&lt;br /&gt;una imagen en negro para la&lt;br /&gt;reducción de ruido.</translation>
+    </message>
+    <message>
+        <source>Message-2-1</source>
+        <translation>Creando la imagen en negro para la&lt;br /&gt;reducción de ruido.&lt;br /&gt;Espere, por favor.</translation>
+    </message>
+    <message>
+        <source>Message-2-2</source>
+        <translation>La composición Live View se inicia&lt;br /&gt;al pulsar el disparador.</translation>
+    </message>
+    <message>
+        <source>Message-4</source>
+        <translation>Procesando</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewWindow</name>
+    <message>
+        <source>LIVE VIEW</source>
+        <translation>LIVE VIEW</translation>
+    </message>
+    <message>
+        <source>Carrying out Camera Operation</source>
+        <translation>Realizando operación de la cámara</translation>
+    </message>
+    <message>
+        <source>getting update information from camera</source>
+        <translation>Obteniendo información de actualización de la cámara</translation>
+    </message>
+    <message>
+        <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
+        <translation>No se puede mostrar la imagen de vista previa de la cámara porque se está realizando streaming.</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewControlItem</name>
+    <message>
+        <source>MENU</source>
+        <translation>MENÚ</translation>
+    </message>
+    <message>
+        <source>WB Settings</source>
+        <translation>Ajuste blanco</translation>
+    </message>
+    <message>
+        <source>AF Area</source>
+        <translation>Mostrar área AF</translation>
+    </message>
+    <message>
+        <source>One-Shot AF</source>
+        <translation>AF puntual</translation>
+    </message>
+    <message>
+        <source>Level Indicator</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Cuadrícula</translation>
+    </message>
+    <message>
+        <source>Guideline</source>
+        <translation>Línea guía</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Superposición</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histograma</translation>
+    </message>
+    <message>
+        <source>MF Zoom</source>
+        <translation>Ampliación</translation>
+    </message>
+    <message>
+        <source>MF Adjust</source>
+        <translation>Ajuste MF</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>LiveView Rotation</source>
+        <translation>Rotación LV</translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation>Calidad LV</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Rel. aspecto</translation>
+    </message>
+    <message>
+        <source>Monitor Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Please Change to Single View</source>
+        <translation>Cambie a la visualización única (1 pantalla) para utilizar el menú.</translation>
     </message>
 </context>
 </TS>

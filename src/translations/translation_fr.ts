@@ -2012,6 +2012,10 @@
         <source>WirM_On</source>
         <translation>ON</translation>
     </message>
+    <message>
+        <source>AR_Multi_MULTI</source>
+        <translation>MULTI</translation>
+    </message>
 </context>
 <context>
     <name>KvOptionText</name>
@@ -2049,6 +2053,180 @@
     <message>
         <source>ShootingMode</source>
         <translation>Mode de prise de vue</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPSComponentsProvider</name>
+    <message>
+        <source>PSC_BasePhotoStyle</source>
+        <translation>Style photo de base</translation>
+    </message>
+    <message>
+        <source>PSC_ChromaPhase</source>
+        <translation>Teinte</translation>
+    </message>
+    <message>
+        <source>PSC_ColorTone</source>
+        <translation>Tonalité couleur</translation>
+    </message>
+    <message>
+        <source>PSC_Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>PSC_Density</source>
+        <translation>Densité LUT</translation>
+    </message>
+    <message>
+        <source>PSC_Density1</source>
+        <translation>Densité LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_Density2</source>
+        <translation>Densité LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_DualISO</source>
+        <translation>ISO natif double</translation>
+    </message>
+    <message>
+        <source>PSC_Filter</source>
+        <translation>Effet de filtre</translation>
+    </message>
+    <message>
+        <source>PSC_GainSetting</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>PSC_Grain</source>
+        <translation>Effet de grain</translation>
+    </message>
+    <message>
+        <source>PSC_Grain_Color</source>
+        <translation>Bruit de couleur</translation>
+    </message>
+    <message>
+        <source>PSC_HighLight</source>
+        <translation>Hautes lumières</translation>
+    </message>
+    <message>
+        <source>PSC_ISO</source>
+        <translation>Sensibilité ISO</translation>
+    </message>
+    <message>
+        <source>PSC_KneeMode</source>
+        <translation>Knee</translation>
+    </message>
+    <message>
+        <source>PSC_LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>PSC_LUT1</source>
+        <translation>LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_LUT2</source>
+        <translation>LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_LUTBasePhotoStyle</source>
+        <translation>Style photo de base LUT</translation>
+    </message>
+    <message>
+        <source>PSC_NoiseReduct</source>
+        <translation>Réduction du bruit</translation>
+    </message>
+    <message>
+        <source>PSC_Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>PSC_Shadow</source>
+        <translation>Ombres</translation>
+    </message>
+    <message>
+        <source>PSC_Sharpness</source>
+        <translation>Netteté</translation>
+    </message>
+    <message>
+        <source>PSC_WB</source>
+        <translation>Balance des blancs</translation>
+    </message>
+    <message>
+        <source>PD_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PD_High</source>
+        <translation>Élevé</translation>
+    </message>
+    <message>
+        <source>PD_Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>PF_Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>PF_Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>PF_Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>PF_Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>PF_Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>PG_High</source>
+        <translation>Élevé</translation>
+    </message>
+    <message>
+        <source>PG_Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>PG_Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>PG_Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>PKM_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PKM_Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>PKM_Off</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPhotoStylePopup</name>
+    <message>
+        <source>Photo Style</source>
+        <translation>Style photo</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2303,176 @@
     <message>
         <source>Preference</source>
         <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Emplacement de stockage</translation>
+    </message>
+    <message>
+        <source>Storage Folder</source>
+        <translation>Dossier d'importation</translation>
+    </message>
+    <message>
+        <source>Storage Folder URL Placeholder</source>
+        <translation>Sélectionnez le dossier.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Choose Storage Location</source>
+        <translation>Choisissez l'emplacement de stockage</translation>
+    </message>
+    <message>
+        <source>Storage Folder Date</source>
+        <translation>Créer automatiquement des sous-dossiers par date</translation>
+    </message>
+    <message>
+        <source>Storage Folder Camera</source>
+        <translation>Créer un sous-dossier pour chaque appareil</translation>
+    </message>
+    <message>
+        <source>Captured File Name</source>
+        <translation>Nom des fichiers importés</translation>
+    </message>
+    <message>
+        <source>Captured File Prefix Character</source>
+        <translation>Préfixe :</translation>
+    </message>
+    <message>
+        <source>Captured File Start Number</source>
+        <translation>Numéro de départ :</translation>
+    </message>
+    <message>
+        <source>Store File Name Camera</source>
+        <translation>Ajouter le nom de l'appareil au nom de fichier</translation>
+    </message>
+    <message>
+        <source>RAW TRANSFER</source>
+        <translation>Transfert des fichiers RAW</translation>
+    </message>
+    <message>
+        <source>HLG SHOOTING</source>
+        <translation>Photo HLG</translation>
+    </message>
+    <message>
+        <source>HLG Transfer</source>
+        <translation>Transfert des fichiers HLG</translation>
+    </message>
+    <message>
+        <source>Auto Display Review Images</source>
+        <translation>Afficher automatiquement l'image de contrôle</translation>
+    </message>
+    <message>
+        <source>Update F/W</source>
+        <translation>Mise à jour du firmware</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Réglages de l'appareil</translation>
+    </message>
+    <message>
+        <source>Camera_setting_save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Camera_setting_restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Camera P/W</source>
+        <translation>Mot de passe de l'appareil</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Version Check at Startup</source>
+        <translation>Rechercher les mises à jour de l'application au démarrage</translation>
+    </message>
+    <message>
+        <source>Show Trans Confirm Dialog</source>
+        <translation>Confirmer avant le transfert</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>storage_folder_invalid</source>
+        <translation>Le dossier d'importation ne peut pas être utilisé.&lt;br /&gt;&lt;br /&gt;Saisissez un chemin complet (commençant par « / ») vers un dossier dans lequel vous pouvez écrire, ou vers un nouveau dossier qui peut y être créé.</translation>
+    </message>
+    <message>
+        <source>file_prefix_invalid</source>
+        <translation>Saisissez un préfixe de 1 à 20 caractères sans \ / : * ? " &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>start_number_invalid</source>
+        <translation>Saisissez un numéro de départ de 1 à 9999.</translation>
+    </message>
+    <message>
+        <source>title_message</source>
+        <translation>Mise à jour du firmware en cours</translation>
+    </message>
+    <message>
+        <source>fwup_message_1</source>
+        <translation>(Temps écoulé </translation>
+    </message>
+    <message>
+        <source>fwup_message_2</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>VersionApplicationName</source>
+        <translation>KAVRO Rozado Ver.</translation>
+    </message>
+    <message>
+        <source>VersionNotice</source>
+        <translation>Copyright (C) KAVRO. Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceOptionButton</name>
+    <message>
+        <source>      All Cameras</source>
+        <translation>      Tous les appareils</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceAgreementPopup</name>
+    <message>
+        <source>agreement_title_startup</source>
+        <translation>Aidez-nous à améliorer KAVRO Rozado</translation>
+    </message>
+    <message>
+        <source>agreement_title</source>
+        <translation>Données d'utilisation</translation>
+    </message>
+    <message>
+        <source>agreement_content</source>
+        <translation>KAVRO Rozado peut-il enregistrer la façon dont il est utilisé et envoyer cet enregistrement afin d'améliorer le programme ? Les images et les données personnelles ne sont jamais incluses.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2777,15 +3125,15 @@
     </message>
     <message>
         <source>SS</source>
-        <translation>Vitesse d'obturation</translation>
+        <translation>Vitesse obt.</translation>
     </message>
     <message>
         <source>Drive Mode</source>
-        <translation>Mode d'entraînement</translation>
+        <translation>Entraînement</translation>
     </message>
     <message>
         <source>WB</source>
-        <translation>Balance des blancs</translation>
+        <translation>Bal. blancs</translation>
     </message>
     <message>
         <source>ISO</source>
@@ -2793,15 +3141,15 @@
     </message>
     <message>
         <source>Exposure</source>
-        <translation>Compensation expo</translation>
+        <translation>Comp. expo</translation>
     </message>
     <message>
         <source>Picture Size</source>
-        <translation>Taille d'image</translation>
+        <translation>Taille image</translation>
     </message>
     <message>
         <source>Picture Quality</source>
-        <translation>Qualité d'image</translation>
+        <translation>Qualité image</translation>
     </message>
     <message>
         <source>Motion Picture Quality</source>
@@ -2821,11 +3169,11 @@
     </message>
     <message>
         <source>Metering Mode</source>
-        <translation>Mode de mesure</translation>
+        <translation>Mode mesure</translation>
     </message>
     <message>
         <source>WB Color Temp.</source>
-        <translation>Temp. couleur BB</translation>
+        <translation>Temp. couleur</translation>
     </message>
     <message>
         <source>WB Tuning</source>
@@ -2849,7 +3197,7 @@
     </message>
     <message>
         <source>IntelligentAuto</source>
-        <translation>Auto intelligent</translation>
+        <translation>Auto intell.</translation>
     </message>
     <message>
         <source>Custom3</source>
@@ -3361,6 +3709,267 @@
     <message>
         <source>Start</source>
         <translation>Démarrer</translation>
+    </message>
+</context>
+<context>
+    <name>KvGridPopup</name>
+    <message>
+        <source>grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2 x 2 + diagonales</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personnaliser</translation>
+    </message>
+    <message>
+        <source>cross line</source>
+        <translation>Afficher les diagonales</translation>
+    </message>
+    <message>
+        <source>horizon num</source>
+        <translation>Nombre horizontal</translation>
+    </message>
+    <message>
+        <source>vertical num</source>
+        <translation>Nombre vertical</translation>
+    </message>
+    <message>
+        <source>thickness</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>KvGuideLinePopup</name>
+    <message>
+        <source>guideline</source>
+        <translation>Ligne guide</translation>
+    </message>
+    <message>
+        <source>Vertical 1</source>
+        <translation>Verticale 1</translation>
+    </message>
+    <message>
+        <source>Vertical 2</source>
+        <translation>Verticale 2</translation>
+    </message>
+    <message>
+        <source>Holizon 1</source>
+        <translation>Horizontale 1</translation>
+    </message>
+    <message>
+        <source>Holizon 2</source>
+        <translation>Horizontale 2</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>KvOverlayPhotoPopup</name>
+    <message>
+        <source>Overlay</source>
+        <translation>Superposition</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>Fichier image</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Sélectionner un fichier</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Please choose a file</source>
+        <translation>Veuillez choisir un fichier</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>RAW (*.RW2)</source>
+        <translation>RAW (*.RW2)</translation>
+    </message>
+    <message>
+        <source>All Files (*.jpg *.RW2)</source>
+        <translation>Tous les fichiers (*.jpg *.RW2)</translation>
+    </message>
+    <message>
+        <source>error_message_1</source>
+        <translation>Impossible de lire le fichier. Vérifiez le fichier indiqué.</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Scaling(25 - 200%)</source>
+        <translation>Échelle (25 - 200%)</translation>
+    </message>
+    <message>
+        <source>Rotation(-180 - 180°)</source>
+        <translation>Rotation (-180 - 180°)</translation>
+    </message>
+    <message>
+        <source>Ratio(0 - 100%)</source>
+        <translation>Transparence (0 - 100%)</translation>
+    </message>
+    <message>
+        <source>Reset setting</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>KvCustomColorDialog</name>
+    <message>
+        <source>Please choose a color</source>
+        <translation>Veuillez choisir une couleur</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewComposite</name>
+    <message>
+        <source>Message-1</source>
+        <translation>Réglez la vitesse d'obturation et la&lt;br /&gt;sensibilité ISO avant d'appuyer sur&lt;br /&gt;le déclencheur pour créer&lt;br /&gt;une image noire pour la&lt;br /&gt;réduction du bruit.</translation>
+    </message>
+    <message>
+        <source>Message-2-1</source>
+        <translation>Création de l'image noire pour la&lt;br /&gt;réduction du bruit.&lt;br /&gt;Veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>Message-2-2</source>
+        <translation>La composition Live View démarre&lt;br /&gt;après l'appui sur le déclencheur.</translation>
+    </message>
+    <message>
+        <source>Message-4</source>
+        <translation>Traitement</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewWindow</name>
+    <message>
+        <source>LIVE VIEW</source>
+        <translation>LIVE VIEW</translation>
+    </message>
+    <message>
+        <source>Carrying out Camera Operation</source>
+        <translation>Opération de l'appareil en cours</translation>
+    </message>
+    <message>
+        <source>getting update information from camera</source>
+        <translation>Récupération des informations de mise à jour depuis l'appareil</translation>
+    </message>
+    <message>
+        <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
+        <translation>L'image d'aperçu de l'appareil ne peut pas être affichée car un streaming est en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewControlItem</name>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>WB Settings</source>
+        <translation>Réglage blanc</translation>
+    </message>
+    <message>
+        <source>AF Area</source>
+        <translation>Affich. zone AF</translation>
+    </message>
+    <message>
+        <source>One-Shot AF</source>
+        <translation>AF ponctuel</translation>
+    </message>
+    <message>
+        <source>Level Indicator</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Guideline</source>
+        <translation>Ligne guide</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Superposition</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Histogramme</translation>
+    </message>
+    <message>
+        <source>MF Zoom</source>
+        <translation>Agrandissement</translation>
+    </message>
+    <message>
+        <source>MF Adjust</source>
+        <translation>Réglage MF</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>LiveView Rotation</source>
+        <translation>Rotation LV</translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation>Qualité LV</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Format image</translation>
+    </message>
+    <message>
+        <source>Monitor Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Please Change to Single View</source>
+        <translation>Passez à l'affichage unique (1 écran) pour utiliser le menu.</translation>
     </message>
 </context>
 </TS>

@@ -2012,6 +2012,10 @@
         <source>WirM_On</source>
         <translation>ON</translation>
     </message>
+    <message>
+        <source>AR_Multi_MULTI</source>
+        <translation>MULTI</translation>
+    </message>
 </context>
 <context>
     <name>KvOptionText</name>
@@ -2049,6 +2053,180 @@
     <message>
         <source>ShootingMode</source>
         <translation>Modalità di ripresa</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPSComponentsProvider</name>
+    <message>
+        <source>PSC_BasePhotoStyle</source>
+        <translation>Stile foto di base</translation>
+    </message>
+    <message>
+        <source>PSC_ChromaPhase</source>
+        <translation>Tinta</translation>
+    </message>
+    <message>
+        <source>PSC_ColorTone</source>
+        <translation>Tonalità colore</translation>
+    </message>
+    <message>
+        <source>PSC_Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>PSC_Density</source>
+        <translation>Densità LUT</translation>
+    </message>
+    <message>
+        <source>PSC_Density1</source>
+        <translation>Densità LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_Density2</source>
+        <translation>Densità LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_DualISO</source>
+        <translation>Doppio ISO nativo</translation>
+    </message>
+    <message>
+        <source>PSC_Filter</source>
+        <translation>Effetto filtro</translation>
+    </message>
+    <message>
+        <source>PSC_GainSetting</source>
+        <translation>Guadagno</translation>
+    </message>
+    <message>
+        <source>PSC_Grain</source>
+        <translation>Effetto grana</translation>
+    </message>
+    <message>
+        <source>PSC_Grain_Color</source>
+        <translation>Disturbo colore</translation>
+    </message>
+    <message>
+        <source>PSC_HighLight</source>
+        <translation>Alte luci</translation>
+    </message>
+    <message>
+        <source>PSC_ISO</source>
+        <translation>Sensibilità ISO</translation>
+    </message>
+    <message>
+        <source>PSC_KneeMode</source>
+        <translation>Knee</translation>
+    </message>
+    <message>
+        <source>PSC_LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>PSC_LUT1</source>
+        <translation>LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_LUT2</source>
+        <translation>LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_LUTBasePhotoStyle</source>
+        <translation>Stile foto di base LUT</translation>
+    </message>
+    <message>
+        <source>PSC_NoiseReduct</source>
+        <translation>Riduzione disturbo</translation>
+    </message>
+    <message>
+        <source>PSC_Saturation</source>
+        <translation>Saturazione</translation>
+    </message>
+    <message>
+        <source>PSC_Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>PSC_Sharpness</source>
+        <translation>Nitidezza</translation>
+    </message>
+    <message>
+        <source>PSC_WB</source>
+        <translation>Bilanciamento del bianco</translation>
+    </message>
+    <message>
+        <source>PD_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PD_High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>PD_Low</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>PF_Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>PF_Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>PF_Orange</source>
+        <translation>Arancione</translation>
+    </message>
+    <message>
+        <source>PF_Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>PF_Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>PG_High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>PG_Low</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>PG_Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>PG_Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>PKM_Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>PKM_Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>PKM_Off</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPhotoStylePopup</name>
+    <message>
+        <source>Photo Style</source>
+        <translation>Stile foto</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2303,176 @@
     <message>
         <source>Preference</source>
         <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Posizione di salvataggio</translation>
+    </message>
+    <message>
+        <source>Storage Folder</source>
+        <translation>Cartella di importazione</translation>
+    </message>
+    <message>
+        <source>Storage Folder URL Placeholder</source>
+        <translation>Selezionare la cartella.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Choose Storage Location</source>
+        <translation>Scegliere la posizione di salvataggio</translation>
+    </message>
+    <message>
+        <source>Storage Folder Date</source>
+        <translation>Crea automaticamente sottocartelle per data</translation>
+    </message>
+    <message>
+        <source>Storage Folder Camera</source>
+        <translation>Crea una sottocartella per ogni fotocamera</translation>
+    </message>
+    <message>
+        <source>Captured File Name</source>
+        <translation>Nome dei file importati</translation>
+    </message>
+    <message>
+        <source>Captured File Prefix Character</source>
+        <translation>Prefisso:</translation>
+    </message>
+    <message>
+        <source>Captured File Start Number</source>
+        <translation>Numero iniziale:</translation>
+    </message>
+    <message>
+        <source>Store File Name Camera</source>
+        <translation>Aggiungi il nome della fotocamera al nome file</translation>
+    </message>
+    <message>
+        <source>RAW TRANSFER</source>
+        <translation>Trasferimento file RAW</translation>
+    </message>
+    <message>
+        <source>HLG SHOOTING</source>
+        <translation>Foto HLG</translation>
+    </message>
+    <message>
+        <source>HLG Transfer</source>
+        <translation>Trasferimento file HLG</translation>
+    </message>
+    <message>
+        <source>Auto Display Review Images</source>
+        <translation>Visualizza automaticamente l'immagine di revisione</translation>
+    </message>
+    <message>
+        <source>Update F/W</source>
+        <translation>Aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Impostazioni fotocamera</translation>
+    </message>
+    <message>
+        <source>Camera_setting_save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Camera_setting_restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Camera P/W</source>
+        <translation>Password fotocamera</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Version Check at Startup</source>
+        <translation>Verifica aggiornamenti dell'applicazione all'avvio</translation>
+    </message>
+    <message>
+        <source>Show Trans Confirm Dialog</source>
+        <translation>Conferma prima del trasferimento</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>storage_folder_invalid</source>
+        <translation>Impossibile utilizzare la cartella di importazione.&lt;br /&gt;&lt;br /&gt;Immettere un percorso completo (che inizia con "/") di una cartella in cui si dispone dei permessi di scrittura, o di una nuova cartella che vi può essere creata.</translation>
+    </message>
+    <message>
+        <source>file_prefix_invalid</source>
+        <translation>Immettere un prefisso di 1-20 caratteri senza \ / : * ? " &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>start_number_invalid</source>
+        <translation>Immettere un numero iniziale da 1 a 9999.</translation>
+    </message>
+    <message>
+        <source>title_message</source>
+        <translation>Aggiornamento del firmware in corso</translation>
+    </message>
+    <message>
+        <source>fwup_message_1</source>
+        <translation>(Tempo trascorso </translation>
+    </message>
+    <message>
+        <source>fwup_message_2</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>VersionApplicationName</source>
+        <translation>KAVRO Rozado Ver.</translation>
+    </message>
+    <message>
+        <source>VersionNotice</source>
+        <translation>Copyright (C) KAVRO. Tutti i diritti riservati.</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceOptionButton</name>
+    <message>
+        <source>      All Cameras</source>
+        <translation>      Tutte le fotocamere</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceAgreementPopup</name>
+    <message>
+        <source>agreement_title_startup</source>
+        <translation>Ci aiuti a migliorare KAVRO Rozado</translation>
+    </message>
+    <message>
+        <source>agreement_title</source>
+        <translation>Dati di utilizzo</translation>
+    </message>
+    <message>
+        <source>agreement_content</source>
+        <translation>Consente a KAVRO Rozado di registrare come viene utilizzato e di inviare questi dati per contribuire a migliorare il programma? Immagini e dati personali non vengono mai inclusi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -2769,7 +3117,7 @@
     </message>
     <message>
         <source>ShootingMode</source>
-        <translation>Modalità registr.</translation>
+        <translation>Mod. registr.</translation>
     </message>
     <message>
         <source>Aperture</source>
@@ -2781,11 +3129,11 @@
     </message>
     <message>
         <source>Drive Mode</source>
-        <translation>Modalità di scatto</translation>
+        <translation>Mod. scatto</translation>
     </message>
     <message>
         <source>WB</source>
-        <translation>Bilanciamento del bianco</translation>
+        <translation>Bil. bianco</translation>
     </message>
     <message>
         <source>ISO</source>
@@ -2793,15 +3141,15 @@
     </message>
     <message>
         <source>Exposure</source>
-        <translation>Comp. esposizione</translation>
+        <translation>Comp. espos.</translation>
     </message>
     <message>
         <source>Picture Size</source>
-        <translation>Dimensioni foto</translation>
+        <translation>Dim. foto</translation>
     </message>
     <message>
         <source>Picture Quality</source>
-        <translation>Qualità immagine</translation>
+        <translation>Qualità imm.</translation>
     </message>
     <message>
         <source>Motion Picture Quality</source>
@@ -2809,7 +3157,7 @@
     </message>
     <message>
         <source>Focus Mode</source>
-        <translation>Modalità messa a fuoco</translation>
+        <translation>Messa a fuoco</translation>
     </message>
     <message>
         <source>AF Mode</source>
@@ -2821,11 +3169,11 @@
     </message>
     <message>
         <source>Metering Mode</source>
-        <translation>Modalità esposimetro</translation>
+        <translation>Mod. esposim.</translation>
     </message>
     <message>
         <source>WB Color Temp.</source>
-        <translation>Temp. colore WB</translation>
+        <translation>Temp. col. WB</translation>
     </message>
     <message>
         <source>WB Tuning</source>
@@ -2849,7 +3197,7 @@
     </message>
     <message>
         <source>IntelligentAuto</source>
-        <translation>Auto intelligente</translation>
+        <translation>Auto intellig.</translation>
     </message>
     <message>
         <source>Custom3</source>
@@ -3361,6 +3709,267 @@
     <message>
         <source>Start</source>
         <translation>Avvia</translation>
+    </message>
+</context>
+<context>
+    <name>KvGridPopup</name>
+    <message>
+        <source>grid</source>
+        <translation>Griglia</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2 x 2 + diagonali</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personalizza</translation>
+    </message>
+    <message>
+        <source>cross line</source>
+        <translation>Mostra diagonali</translation>
+    </message>
+    <message>
+        <source>horizon num</source>
+        <translation>Numero orizzontale</translation>
+    </message>
+    <message>
+        <source>vertical num</source>
+        <translation>Numero verticale</translation>
+    </message>
+    <message>
+        <source>thickness</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>Colore</translation>
+    </message>
+</context>
+<context>
+    <name>KvGuideLinePopup</name>
+    <message>
+        <source>guideline</source>
+        <translation>Linea guida</translation>
+    </message>
+    <message>
+        <source>Vertical 1</source>
+        <translation>Verticale 1</translation>
+    </message>
+    <message>
+        <source>Vertical 2</source>
+        <translation>Verticale 2</translation>
+    </message>
+    <message>
+        <source>Holizon 1</source>
+        <translation>Orizzontale 1</translation>
+    </message>
+    <message>
+        <source>Holizon 2</source>
+        <translation>Orizzontale 2</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+</context>
+<context>
+    <name>KvOverlayPhotoPopup</name>
+    <message>
+        <source>Overlay</source>
+        <translation>Sovrapposizione</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>File immagine</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Seleziona un file</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Please choose a file</source>
+        <translation>Scegliere un file</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>RAW (*.RW2)</source>
+        <translation>RAW (*.RW2)</translation>
+    </message>
+    <message>
+        <source>All Files (*.jpg *.RW2)</source>
+        <translation>Tutti i file (*.jpg *.RW2)</translation>
+    </message>
+    <message>
+        <source>error_message_1</source>
+        <translation>Impossibile leggere il file. Controllare il file specificato.</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Scaling(25 - 200%)</source>
+        <translation>Scala (25 - 200%)</translation>
+    </message>
+    <message>
+        <source>Rotation(-180 - 180°)</source>
+        <translation>Rotazione (-180 - 180°)</translation>
+    </message>
+    <message>
+        <source>Ratio(0 - 100%)</source>
+        <translation>Trasparenza (0 - 100%)</translation>
+    </message>
+    <message>
+        <source>Reset setting</source>
+        <translation>Reimposta</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>KvCustomColorDialog</name>
+    <message>
+        <source>Please choose a color</source>
+        <translation>Scegliere un colore</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewComposite</name>
+    <message>
+        <source>Message-1</source>
+        <translation>Impostare tempo di posa e&lt;br /&gt;sensibilità ISO prima di premere&lt;br /&gt;il pulsante di scatto per creare&lt;br /&gt;un fotogramma nero per la&lt;br /&gt;riduzione del disturbo.</translation>
+    </message>
+    <message>
+        <source>Message-2-1</source>
+        <translation>Creazione del fotogramma nero per la&lt;br /&gt;riduzione del disturbo.&lt;br /&gt;Attendere.</translation>
+    </message>
+    <message>
+        <source>Message-2-2</source>
+        <translation>La composizione Live View si avvia&lt;br /&gt;dopo la pressione del pulsante di scatto.</translation>
+    </message>
+    <message>
+        <source>Message-4</source>
+        <translation>Elaborazione</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewWindow</name>
+    <message>
+        <source>LIVE VIEW</source>
+        <translation>LIVE VIEW</translation>
+    </message>
+    <message>
+        <source>Carrying out Camera Operation</source>
+        <translation>Operazione fotocamera in corso</translation>
+    </message>
+    <message>
+        <source>getting update information from camera</source>
+        <translation>Acquisizione delle informazioni di aggiornamento dalla fotocamera</translation>
+    </message>
+    <message>
+        <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
+        <translation>Impossibile visualizzare l'immagine di anteprima della fotocamera perché è in corso lo streaming.</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewControlItem</name>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>WB Settings</source>
+        <translation>Impost. bianco</translation>
+    </message>
+    <message>
+        <source>AF Area</source>
+        <translation>Visual. area AF</translation>
+    </message>
+    <message>
+        <source>One-Shot AF</source>
+        <translation>AF singolo</translation>
+    </message>
+    <message>
+        <source>Level Indicator</source>
+        <translation>Livella</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Griglia</translation>
+    </message>
+    <message>
+        <source>Guideline</source>
+        <translation>Linea guida</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Sovrapposizione</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Istogramma</translation>
+    </message>
+    <message>
+        <source>MF Zoom</source>
+        <translation>Ingrandimento</translation>
+    </message>
+    <message>
+        <source>MF Adjust</source>
+        <translation>Regolaz. MF</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>LiveView Rotation</source>
+        <translation>Rotazione LV</translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation>Qualità LV</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Monitor Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Please Change to Single View</source>
+        <translation>Passare alla visualizzazione singola (1 schermata) per utilizzare il menu.</translation>
     </message>
 </context>
 </TS>
