@@ -2012,6 +2012,10 @@
         <source>WirM_On</source>
         <translation>ON</translation>
     </message>
+    <message>
+        <source>AR_Multi_MULTI</source>
+        <translation>MULTI</translation>
+    </message>
 </context>
 <context>
     <name>KvOptionText</name>
@@ -2049,6 +2053,180 @@
     <message>
         <source>ShootingMode</source>
         <translation>撮影モード</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPSComponentsProvider</name>
+    <message>
+        <source>PSC_BasePhotoStyle</source>
+        <translation>ベースフォトスタイル</translation>
+    </message>
+    <message>
+        <source>PSC_ChromaPhase</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>PSC_ColorTone</source>
+        <translation>色調</translation>
+    </message>
+    <message>
+        <source>PSC_Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>PSC_Density</source>
+        <translation>LUT濃度</translation>
+    </message>
+    <message>
+        <source>PSC_Density1</source>
+        <translation>LUT1濃度</translation>
+    </message>
+    <message>
+        <source>PSC_Density2</source>
+        <translation>LUT2濃度</translation>
+    </message>
+    <message>
+        <source>PSC_DualISO</source>
+        <translation>デュアルネイティブISO</translation>
+    </message>
+    <message>
+        <source>PSC_Filter</source>
+        <translation>フィルター効果</translation>
+    </message>
+    <message>
+        <source>PSC_GainSetting</source>
+        <translation>ゲイン</translation>
+    </message>
+    <message>
+        <source>PSC_Grain</source>
+        <translation>粒状効果</translation>
+    </message>
+    <message>
+        <source>PSC_Grain_Color</source>
+        <translation>カラーノイズ</translation>
+    </message>
+    <message>
+        <source>PSC_HighLight</source>
+        <translation>ハイライト</translation>
+    </message>
+    <message>
+        <source>PSC_ISO</source>
+        <translation>ISO感度</translation>
+    </message>
+    <message>
+        <source>PSC_KneeMode</source>
+        <translation>ニー</translation>
+    </message>
+    <message>
+        <source>PSC_LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>PSC_LUT1</source>
+        <translation>LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_LUT2</source>
+        <translation>LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_LUTBasePhotoStyle</source>
+        <translation>LUTベースフォトスタイル</translation>
+    </message>
+    <message>
+        <source>PSC_NoiseReduct</source>
+        <translation>ノイズリダクション</translation>
+    </message>
+    <message>
+        <source>PSC_Saturation</source>
+        <translation>彩度</translation>
+    </message>
+    <message>
+        <source>PSC_Shadow</source>
+        <translation>シャドウ</translation>
+    </message>
+    <message>
+        <source>PSC_Sharpness</source>
+        <translation>シャープネス</translation>
+    </message>
+    <message>
+        <source>PSC_WB</source>
+        <translation>ホワイトバランス</translation>
+    </message>
+    <message>
+        <source>PD_Auto</source>
+        <translation>オート</translation>
+    </message>
+    <message>
+        <source>PD_High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>PD_Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>PF_Green</source>
+        <translation>グリーン</translation>
+    </message>
+    <message>
+        <source>PF_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>PF_Orange</source>
+        <translation>オレンジ</translation>
+    </message>
+    <message>
+        <source>PF_Red</source>
+        <translation>レッド</translation>
+    </message>
+    <message>
+        <source>PF_Yellow</source>
+        <translation>イエロー</translation>
+    </message>
+    <message>
+        <source>PG_High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>PG_Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>PG_Off</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>PG_Standard</source>
+        <translation>スタンダード</translation>
+    </message>
+    <message>
+        <source>PKM_Auto</source>
+        <translation>オート</translation>
+    </message>
+    <message>
+        <source>PKM_Manual</source>
+        <translation>マニュアル</translation>
+    </message>
+    <message>
+        <source>PKM_Off</source>
+        <translation>OFF</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPhotoStylePopup</name>
+    <message>
+        <source>Photo Style</source>
+        <translation>フォトスタイル</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2303,176 @@
     <message>
         <source>Preference</source>
         <translation>設定</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Storage Folder</source>
+        <translation>取り込みフォルダー</translation>
+    </message>
+    <message>
+        <source>Storage Folder URL Placeholder</source>
+        <translation>フォルダーを選択してください。</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Choose Storage Location</source>
+        <translation>保存先を選択</translation>
+    </message>
+    <message>
+        <source>Storage Folder Date</source>
+        <translation>日付ごとにサブフォルダーを自動作成する</translation>
+    </message>
+    <message>
+        <source>Storage Folder Camera</source>
+        <translation>カメラごとにサブフォルダーを作成する</translation>
+    </message>
+    <message>
+        <source>Captured File Name</source>
+        <translation>取り込みファイル名</translation>
+    </message>
+    <message>
+        <source>Captured File Prefix Character</source>
+        <translation>接頭辞:</translation>
+    </message>
+    <message>
+        <source>Captured File Start Number</source>
+        <translation>開始番号:</translation>
+    </message>
+    <message>
+        <source>Store File Name Camera</source>
+        <translation>ファイル名にカメラ名を付加する</translation>
+    </message>
+    <message>
+        <source>RAW TRANSFER</source>
+        <translation>RAWファイル転送</translation>
+    </message>
+    <message>
+        <source>HLG SHOOTING</source>
+        <translation>HLGフォト</translation>
+    </message>
+    <message>
+        <source>HLG Transfer</source>
+        <translation>HLGファイル転送</translation>
+    </message>
+    <message>
+        <source>Auto Display Review Images</source>
+        <translation>レビュー画像を自動表示する</translation>
+    </message>
+    <message>
+        <source>Update F/W</source>
+        <translation>ファームウェアアップデート</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Camera Setting</source>
+        <translation>カメラ設定</translation>
+    </message>
+    <message>
+        <source>Camera_setting_save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Camera_setting_restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Camera P/W</source>
+        <translation>カメラパスワード</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Version Check at Startup</source>
+        <translation>起動時にアプリケーションの更新を確認する</translation>
+    </message>
+    <message>
+        <source>Show Trans Confirm Dialog</source>
+        <translation>転送前に確認する</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>storage_folder_invalid</source>
+        <translation>取り込みフォルダーを使用できません。&lt;br /&gt;&lt;br /&gt;書き込み可能なフォルダー、またはそこに作成できる新しいフォルダーのフルパス（「/」で始まる）を入力してください。</translation>
+    </message>
+    <message>
+        <source>file_prefix_invalid</source>
+        <translation>\ / : * ? " &lt; &gt; | を含まない1～20文字の接頭辞を入力してください。</translation>
+    </message>
+    <message>
+        <source>start_number_invalid</source>
+        <translation>1～9999の開始番号を入力してください。</translation>
+    </message>
+    <message>
+        <source>title_message</source>
+        <translation>ファームウェアを更新しています</translation>
+    </message>
+    <message>
+        <source>fwup_message_1</source>
+        <translation>(経過時間 </translation>
+    </message>
+    <message>
+        <source>fwup_message_2</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>VersionApplicationName</source>
+        <translation>KAVRO Rozado Ver.</translation>
+    </message>
+    <message>
+        <source>VersionNotice</source>
+        <translation>Copyright (C) KAVRO. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceOptionButton</name>
+    <message>
+        <source>      All Cameras</source>
+        <translation>      すべてのカメラ</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceAgreementPopup</name>
+    <message>
+        <source>agreement_title_startup</source>
+        <translation>KAVRO Rozadoの改善にご協力ください</translation>
+    </message>
+    <message>
+        <source>agreement_title</source>
+        <translation>使用状況データ</translation>
+    </message>
+    <message>
+        <source>agreement_content</source>
+        <translation>KAVRO Rozadoの使用状況を記録し、プログラム改善のために送信してもよろしいですか？画像や個人情報が含まれることはありません。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -2777,15 +3125,15 @@
     </message>
     <message>
         <source>SS</source>
-        <translation>シャッタースピード</translation>
+        <translation>シャッター</translation>
     </message>
     <message>
         <source>Drive Mode</source>
-        <translation>ドライブモード</translation>
+        <translation>ドライブ</translation>
     </message>
     <message>
         <source>WB</source>
-        <translation>ホワイトバランス</translation>
+        <translation>WB</translation>
     </message>
     <message>
         <source>ISO</source>
@@ -2809,7 +3157,7 @@
     </message>
     <message>
         <source>Focus Mode</source>
-        <translation>フォーカスモード</translation>
+        <translation>フォーカス</translation>
     </message>
     <message>
         <source>AF Mode</source>
@@ -2817,7 +3165,7 @@
     </message>
     <message>
         <source>Photo Style</source>
-        <translation>フォトスタイル</translation>
+        <translation>スタイル</translation>
     </message>
     <message>
         <source>Metering Mode</source>
@@ -3361,6 +3709,267 @@
     <message>
         <source>Start</source>
         <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>KvGridPopup</name>
+    <message>
+        <source>grid</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2 x 2 + 対角線</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>カスタマイズ</translation>
+    </message>
+    <message>
+        <source>cross line</source>
+        <translation>対角線を表示</translation>
+    </message>
+    <message>
+        <source>horizon num</source>
+        <translation>横方向の本数</translation>
+    </message>
+    <message>
+        <source>vertical num</source>
+        <translation>縦方向の本数</translation>
+    </message>
+    <message>
+        <source>thickness</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>色</translation>
+    </message>
+</context>
+<context>
+    <name>KvGuideLinePopup</name>
+    <message>
+        <source>guideline</source>
+        <translation>ガイドライン</translation>
+    </message>
+    <message>
+        <source>Vertical 1</source>
+        <translation>垂直方向1</translation>
+    </message>
+    <message>
+        <source>Vertical 2</source>
+        <translation>垂直方向2</translation>
+    </message>
+    <message>
+        <source>Holizon 1</source>
+        <translation>水平方向1</translation>
+    </message>
+    <message>
+        <source>Holizon 2</source>
+        <translation>水平方向2</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+</context>
+<context>
+    <name>KvOverlayPhotoPopup</name>
+    <message>
+        <source>Overlay</source>
+        <translation>透過オーバーレイ</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Please choose a file</source>
+        <translation>ファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>RAW (*.RW2)</source>
+        <translation>RAW (*.RW2)</translation>
+    </message>
+    <message>
+        <source>All Files (*.jpg *.RW2)</source>
+        <translation>すべてのファイル (*.jpg *.RW2)</translation>
+    </message>
+    <message>
+        <source>error_message_1</source>
+        <translation>ファイルを読み込めませんでした。指定したファイルを確認してください。</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Scaling(25 - 200%)</source>
+        <translation>拡大縮小 (25 - 200%)</translation>
+    </message>
+    <message>
+        <source>Rotation(-180 - 180°)</source>
+        <translation>回転 (-180 - 180°)</translation>
+    </message>
+    <message>
+        <source>Ratio(0 - 100%)</source>
+        <translation>透過率 (0 - 100%)</translation>
+    </message>
+    <message>
+        <source>Reset setting</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>KvCustomColorDialog</name>
+    <message>
+        <source>Please choose a color</source>
+        <translation>色を選択してください</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewComposite</name>
+    <message>
+        <source>Message-1</source>
+        <translation>ノイズリダクション用の&lt;br /&gt;黒画像を作成するため、&lt;br /&gt;シャッタースピードとISO感度を&lt;br /&gt;設定してからシャッター&lt;br /&gt;ボタンを押してください。</translation>
+    </message>
+    <message>
+        <source>Message-2-1</source>
+        <translation>ノイズリダクション用の&lt;br /&gt;黒画像を作成しています。&lt;br /&gt;しばらくお待ちください。</translation>
+    </message>
+    <message>
+        <source>Message-2-2</source>
+        <translation>シャッターボタンを押すと&lt;br /&gt;ライブビューコンポジットを開始します。</translation>
+    </message>
+    <message>
+        <source>Message-4</source>
+        <translation>処理中</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewWindow</name>
+    <message>
+        <source>LIVE VIEW</source>
+        <translation>ライブビュー</translation>
+    </message>
+    <message>
+        <source>Carrying out Camera Operation</source>
+        <translation>カメラ操作を実行中です</translation>
+    </message>
+    <message>
+        <source>getting update information from camera</source>
+        <translation>カメラから更新情報を取得しています</translation>
+    </message>
+    <message>
+        <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
+        <translation>ストリーミング中のため、カメラのプレビュー画像を表示できません。</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewControlItem</name>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>WB Settings</source>
+        <translation>ホワイトセット</translation>
+    </message>
+    <message>
+        <source>AF Area</source>
+        <translation>AFエリア表示</translation>
+    </message>
+    <message>
+        <source>One-Shot AF</source>
+        <translation>ワンショットAF</translation>
+    </message>
+    <message>
+        <source>Level Indicator</source>
+        <translation>水準器</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <source>Guideline</source>
+        <translation>ガイドライン</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>透過オーバーレイ</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>ヒストグラム</translation>
+    </message>
+    <message>
+        <source>MF Zoom</source>
+        <translation>拡大倍率</translation>
+    </message>
+    <message>
+        <source>MF Adjust</source>
+        <translation>MF調整</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>LiveView Rotation</source>
+        <translation>LV回転</translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation>LV画質</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>アスペクト比</translation>
+    </message>
+    <message>
+        <source>Monitor Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Please Change to Single View</source>
+        <translation>メニュー操作時は単画面表示（1画面）に切り替えてください。</translation>
     </message>
 </context>
 </TS>

@@ -2012,6 +2012,10 @@
         <source>WirM_On</source>
         <translation>ВКЛ</translation>
     </message>
+    <message>
+        <source>AR_Multi_MULTI</source>
+        <translation>MULTI</translation>
+    </message>
 </context>
 <context>
     <name>KvOptionText</name>
@@ -2049,6 +2053,180 @@
     <message>
         <source>ShootingMode</source>
         <translation>Режим съёмки</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPSComponentsProvider</name>
+    <message>
+        <source>PSC_BasePhotoStyle</source>
+        <translation>Базовый стиль фото</translation>
+    </message>
+    <message>
+        <source>PSC_ChromaPhase</source>
+        <translation>Оттенок</translation>
+    </message>
+    <message>
+        <source>PSC_ColorTone</source>
+        <translation>Цветовой тон</translation>
+    </message>
+    <message>
+        <source>PSC_Contrast</source>
+        <translation>Контраст</translation>
+    </message>
+    <message>
+        <source>PSC_Density</source>
+        <translation>Плотность LUT</translation>
+    </message>
+    <message>
+        <source>PSC_Density1</source>
+        <translation>Плотность LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_Density2</source>
+        <translation>Плотность LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_DualISO</source>
+        <translation>Двойной нативный ISO</translation>
+    </message>
+    <message>
+        <source>PSC_Filter</source>
+        <translation>Эффект фильтра</translation>
+    </message>
+    <message>
+        <source>PSC_GainSetting</source>
+        <translation>Усиление</translation>
+    </message>
+    <message>
+        <source>PSC_Grain</source>
+        <translation>Эффект зерна</translation>
+    </message>
+    <message>
+        <source>PSC_Grain_Color</source>
+        <translation>Цветовой шум</translation>
+    </message>
+    <message>
+        <source>PSC_HighLight</source>
+        <translation>Света</translation>
+    </message>
+    <message>
+        <source>PSC_ISO</source>
+        <translation>Чувствительность ISO</translation>
+    </message>
+    <message>
+        <source>PSC_KneeMode</source>
+        <translation>Колено</translation>
+    </message>
+    <message>
+        <source>PSC_LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>PSC_LUT1</source>
+        <translation>LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_LUT2</source>
+        <translation>LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_LUTBasePhotoStyle</source>
+        <translation>Базовый стиль фото LUT</translation>
+    </message>
+    <message>
+        <source>PSC_NoiseReduct</source>
+        <translation>Шумоподавление</translation>
+    </message>
+    <message>
+        <source>PSC_Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>PSC_Shadow</source>
+        <translation>Тени</translation>
+    </message>
+    <message>
+        <source>PSC_Sharpness</source>
+        <translation>Резкость</translation>
+    </message>
+    <message>
+        <source>PSC_WB</source>
+        <translation>Баланс белого</translation>
+    </message>
+    <message>
+        <source>PD_Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>PD_High</source>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>PD_Low</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>PF_Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>PF_Off</source>
+        <translation>Выкл</translation>
+    </message>
+    <message>
+        <source>PF_Orange</source>
+        <translation>Оранжевый</translation>
+    </message>
+    <message>
+        <source>PF_Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>PF_Yellow</source>
+        <translation>Жёлтый</translation>
+    </message>
+    <message>
+        <source>PG_High</source>
+        <translation>Сильный</translation>
+    </message>
+    <message>
+        <source>PG_Low</source>
+        <translation>Слабый</translation>
+    </message>
+    <message>
+        <source>PG_Off</source>
+        <translation>Выкл</translation>
+    </message>
+    <message>
+        <source>PG_Standard</source>
+        <translation>Стандарт</translation>
+    </message>
+    <message>
+        <source>PKM_Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>PKM_Manual</source>
+        <translation>Ручной</translation>
+    </message>
+    <message>
+        <source>PKM_Off</source>
+        <translation>Выкл</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPhotoStylePopup</name>
+    <message>
+        <source>Photo Style</source>
+        <translation>Стиль фото</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2303,176 @@
     <message>
         <source>Preference</source>
         <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Место хранения</translation>
+    </message>
+    <message>
+        <source>Storage Folder</source>
+        <translation>Папка импорта</translation>
+    </message>
+    <message>
+        <source>Storage Folder URL Placeholder</source>
+        <translation>Выберите папку.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Choose Storage Location</source>
+        <translation>Выберите место хранения</translation>
+    </message>
+    <message>
+        <source>Storage Folder Date</source>
+        <translation>Автоматически создавать вложенные папки по дате</translation>
+    </message>
+    <message>
+        <source>Storage Folder Camera</source>
+        <translation>Создавать вложенную папку для каждой камеры</translation>
+    </message>
+    <message>
+        <source>Captured File Name</source>
+        <translation>Имя импортируемого файла</translation>
+    </message>
+    <message>
+        <source>Captured File Prefix Character</source>
+        <translation>Префикс:</translation>
+    </message>
+    <message>
+        <source>Captured File Start Number</source>
+        <translation>Начальный номер:</translation>
+    </message>
+    <message>
+        <source>Store File Name Camera</source>
+        <translation>Добавлять имя камеры к имени файла</translation>
+    </message>
+    <message>
+        <source>RAW TRANSFER</source>
+        <translation>Передача файлов RAW</translation>
+    </message>
+    <message>
+        <source>HLG SHOOTING</source>
+        <translation>Фото HLG</translation>
+    </message>
+    <message>
+        <source>HLG Transfer</source>
+        <translation>Передача файлов HLG</translation>
+    </message>
+    <message>
+        <source>Auto Display Review Images</source>
+        <translation>Автоматически показывать снимок для просмотра</translation>
+    </message>
+    <message>
+        <source>Update F/W</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Настройки камеры</translation>
+    </message>
+    <message>
+        <source>Camera_setting_save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Camera_setting_restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Camera P/W</source>
+        <translation>Пароль камеры</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Version Check at Startup</source>
+        <translation>Проверять обновления программы при запуске</translation>
+    </message>
+    <message>
+        <source>Show Trans Confirm Dialog</source>
+        <translation>Подтверждать перед передачей</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>storage_folder_invalid</source>
+        <translation>Папку импорта нельзя использовать.&lt;br /&gt;&lt;br /&gt;Введите полный путь (начинающийся с «/») к папке, в которую вы можете записывать, или к новой папке, которую можно там создать.</translation>
+    </message>
+    <message>
+        <source>file_prefix_invalid</source>
+        <translation>Введите префикс длиной от 1 до 20 символов без \ / : * ? " &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>start_number_invalid</source>
+        <translation>Введите начальный номер от 1 до 9999.</translation>
+    </message>
+    <message>
+        <source>title_message</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>fwup_message_1</source>
+        <translation>(Прошло времени: </translation>
+    </message>
+    <message>
+        <source>fwup_message_2</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>VersionApplicationName</source>
+        <translation>KAVRO Rozado Ver.</translation>
+    </message>
+    <message>
+        <source>VersionNotice</source>
+        <translation>Copyright (C) KAVRO. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceOptionButton</name>
+    <message>
+        <source>      All Cameras</source>
+        <translation>      Все камеры</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceAgreementPopup</name>
+    <message>
+        <source>agreement_title_startup</source>
+        <translation>Помогите улучшить KAVRO Rozado</translation>
+    </message>
+    <message>
+        <source>agreement_title</source>
+        <translation>Данные об использовании</translation>
+    </message>
+    <message>
+        <source>agreement_content</source>
+        <translation>Разрешить KAVRO Rozado записывать сведения о работе с программой и отправлять их для её улучшения? Снимки и персональные данные никогда не передаются.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -2781,7 +3129,7 @@
     </message>
     <message>
         <source>Drive Mode</source>
-        <translation>Перевод кадров</translation>
+        <translation>Протяжка</translation>
     </message>
     <message>
         <source>WB</source>
@@ -2793,7 +3141,7 @@
     </message>
     <message>
         <source>Exposure</source>
-        <translation>Экспокоррекция</translation>
+        <translation>Экспокорр.</translation>
     </message>
     <message>
         <source>Picture Size</source>
@@ -2801,15 +3149,15 @@
     </message>
     <message>
         <source>Picture Quality</source>
-        <translation>Качество снимка</translation>
+        <translation>Кач-во фото</translation>
     </message>
     <message>
         <source>Motion Picture Quality</source>
-        <translation>Качество видео</translation>
+        <translation>Кач-во видео</translation>
     </message>
     <message>
         <source>Focus Mode</source>
-        <translation>Режим фокусировки</translation>
+        <translation>Фокусировка</translation>
     </message>
     <message>
         <source>AF Mode</source>
@@ -2825,7 +3173,7 @@
     </message>
     <message>
         <source>WB Color Temp.</source>
-        <translation>Цвет. темп. ББ</translation>
+        <translation>Цв. темп. ББ</translation>
     </message>
     <message>
         <source>WB Tuning</source>
@@ -3361,6 +3709,267 @@
     <message>
         <source>Start</source>
         <translation>Начать</translation>
+    </message>
+</context>
+<context>
+    <name>KvGridPopup</name>
+    <message>
+        <source>grid</source>
+        <translation>Сетка</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2 x 2 + диагонали</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Настроить</translation>
+    </message>
+    <message>
+        <source>cross line</source>
+        <translation>Показывать диагонали</translation>
+    </message>
+    <message>
+        <source>horizon num</source>
+        <translation>Число по горизонтали</translation>
+    </message>
+    <message>
+        <source>vertical num</source>
+        <translation>Число по вертикали</translation>
+    </message>
+    <message>
+        <source>thickness</source>
+        <translation>Толщина</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>Цвет</translation>
+    </message>
+</context>
+<context>
+    <name>KvGuideLinePopup</name>
+    <message>
+        <source>guideline</source>
+        <translation>Направляющие</translation>
+    </message>
+    <message>
+        <source>Vertical 1</source>
+        <translation>По вертикали 1</translation>
+    </message>
+    <message>
+        <source>Vertical 2</source>
+        <translation>По вертикали 2</translation>
+    </message>
+    <message>
+        <source>Holizon 1</source>
+        <translation>По горизонтали 1</translation>
+    </message>
+    <message>
+        <source>Holizon 2</source>
+        <translation>По горизонтали 2</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Толщина</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+</context>
+<context>
+    <name>KvOverlayPhotoPopup</name>
+    <message>
+        <source>Overlay</source>
+        <translation>Наложение</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>Файл изображения</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Выберите файл</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Please choose a file</source>
+        <translation>Выберите файл</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>RAW (*.RW2)</source>
+        <translation>RAW (*.RW2)</translation>
+    </message>
+    <message>
+        <source>All Files (*.jpg *.RW2)</source>
+        <translation>Все файлы (*.jpg *.RW2)</translation>
+    </message>
+    <message>
+        <source>error_message_1</source>
+        <translation>Не удалось прочитать файл. Проверьте указанный файл.</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Положение</translation>
+    </message>
+    <message>
+        <source>Scaling(25 - 200%)</source>
+        <translation>Масштаб (25 - 200%)</translation>
+    </message>
+    <message>
+        <source>Rotation(-180 - 180°)</source>
+        <translation>Поворот (-180 - 180°)</translation>
+    </message>
+    <message>
+        <source>Ratio(0 - 100%)</source>
+        <translation>Прозрачность (0 - 100%)</translation>
+    </message>
+    <message>
+        <source>Reset setting</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>KvCustomColorDialog</name>
+    <message>
+        <source>Please choose a color</source>
+        <translation>Выберите цвет</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewComposite</name>
+    <message>
+        <source>Message-1</source>
+        <translation>Перед нажатием кнопки спуска&lt;br /&gt;установите выдержку и&lt;br /&gt;чувствительность ISO, чтобы&lt;br /&gt;создать чёрный кадр для&lt;br /&gt;шумоподавления.</translation>
+    </message>
+    <message>
+        <source>Message-2-1</source>
+        <translation>Создание чёрного кадра&lt;br /&gt;для шумоподавления.&lt;br /&gt;Подождите.</translation>
+    </message>
+    <message>
+        <source>Message-2-2</source>
+        <translation>Композитная съёмка Live View&lt;br /&gt;начнётся после нажатия кнопки спуска.</translation>
+    </message>
+    <message>
+        <source>Message-4</source>
+        <translation>Обработка</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewWindow</name>
+    <message>
+        <source>LIVE VIEW</source>
+        <translation>LIVE VIEW</translation>
+    </message>
+    <message>
+        <source>Carrying out Camera Operation</source>
+        <translation>Выполняется операция камеры</translation>
+    </message>
+    <message>
+        <source>getting update information from camera</source>
+        <translation>Получение сведений об обновлении от камеры</translation>
+    </message>
+    <message>
+        <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
+        <translation>Изображение предпросмотра камеры невозможно показать, так как идёт трансляция.</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewControlItem</name>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>WB Settings</source>
+        <translation>Ручной ББ</translation>
+    </message>
+    <message>
+        <source>AF Area</source>
+        <translation>Показ зоны AF</translation>
+    </message>
+    <message>
+        <source>One-Shot AF</source>
+        <translation>Разовый AF</translation>
+    </message>
+    <message>
+        <source>Level Indicator</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Сетка</translation>
+    </message>
+    <message>
+        <source>Guideline</source>
+        <translation>Направляющие</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Наложение</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>Гистограмма</translation>
+    </message>
+    <message>
+        <source>MF Zoom</source>
+        <translation>Увеличение</translation>
+    </message>
+    <message>
+        <source>MF Adjust</source>
+        <translation>Настр. MF</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Зум</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>LiveView Rotation</source>
+        <translation>Поворот LV</translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation>Качество LV</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Формат кадра</translation>
+    </message>
+    <message>
+        <source>Monitor Preview</source>
+        <translation>Предпросмотр</translation>
+    </message>
+    <message>
+        <source>Please Change to Single View</source>
+        <translation>При работе с меню переключитесь на одиночный экран (1 экран).</translation>
     </message>
 </context>
 </TS>

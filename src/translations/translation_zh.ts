@@ -2012,6 +2012,10 @@
         <source>WirM_On</source>
         <translation>开</translation>
     </message>
+    <message>
+        <source>AR_Multi_MULTI</source>
+        <translation>MULTI</translation>
+    </message>
 </context>
 <context>
     <name>KvOptionText</name>
@@ -2049,6 +2053,180 @@
     <message>
         <source>ShootingMode</source>
         <translation>拍摄模式</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPSComponentsProvider</name>
+    <message>
+        <source>PSC_BasePhotoStyle</source>
+        <translation>基础照片风格</translation>
+    </message>
+    <message>
+        <source>PSC_ChromaPhase</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>PSC_ColorTone</source>
+        <translation>色调</translation>
+    </message>
+    <message>
+        <source>PSC_Contrast</source>
+        <translation>对比度</translation>
+    </message>
+    <message>
+        <source>PSC_Density</source>
+        <translation>LUT浓度</translation>
+    </message>
+    <message>
+        <source>PSC_Density1</source>
+        <translation>LUT1浓度</translation>
+    </message>
+    <message>
+        <source>PSC_Density2</source>
+        <translation>LUT2浓度</translation>
+    </message>
+    <message>
+        <source>PSC_DualISO</source>
+        <translation>双原生ISO</translation>
+    </message>
+    <message>
+        <source>PSC_Filter</source>
+        <translation>滤镜效果</translation>
+    </message>
+    <message>
+        <source>PSC_GainSetting</source>
+        <translation>增益</translation>
+    </message>
+    <message>
+        <source>PSC_Grain</source>
+        <translation>颗粒效果</translation>
+    </message>
+    <message>
+        <source>PSC_Grain_Color</source>
+        <translation>彩色噪点</translation>
+    </message>
+    <message>
+        <source>PSC_HighLight</source>
+        <translation>高光</translation>
+    </message>
+    <message>
+        <source>PSC_ISO</source>
+        <translation>ISO感光度</translation>
+    </message>
+    <message>
+        <source>PSC_KneeMode</source>
+        <translation>拐点</translation>
+    </message>
+    <message>
+        <source>PSC_LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>PSC_LUT1</source>
+        <translation>LUT1</translation>
+    </message>
+    <message>
+        <source>PSC_LUT2</source>
+        <translation>LUT2</translation>
+    </message>
+    <message>
+        <source>PSC_LUTBasePhotoStyle</source>
+        <translation>LUT基础照片风格</translation>
+    </message>
+    <message>
+        <source>PSC_NoiseReduct</source>
+        <translation>降噪</translation>
+    </message>
+    <message>
+        <source>PSC_Saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>PSC_Shadow</source>
+        <translation>阴影</translation>
+    </message>
+    <message>
+        <source>PSC_Sharpness</source>
+        <translation>锐度</translation>
+    </message>
+    <message>
+        <source>PSC_WB</source>
+        <translation>白平衡</translation>
+    </message>
+    <message>
+        <source>PD_Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>PD_High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>PD_Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>PF_Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>PF_Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>PF_Orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>PF_Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>PF_Yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>PG_High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>PG_Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>PG_Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>PG_Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>PKM_Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>PKM_Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>PKM_Off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainPhotoStylePopup</name>
+    <message>
+        <source>Photo Style</source>
+        <translation>照片风格</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2303,176 @@
     <message>
         <source>Preference</source>
         <translation>设置</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>保存位置</translation>
+    </message>
+    <message>
+        <source>Storage Folder</source>
+        <translation>导入文件夹</translation>
+    </message>
+    <message>
+        <source>Storage Folder URL Placeholder</source>
+        <translation>请选择文件夹。</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>Choose Storage Location</source>
+        <translation>选择保存位置</translation>
+    </message>
+    <message>
+        <source>Storage Folder Date</source>
+        <translation>按日期自动创建子文件夹</translation>
+    </message>
+    <message>
+        <source>Storage Folder Camera</source>
+        <translation>为每台相机创建子文件夹</translation>
+    </message>
+    <message>
+        <source>Captured File Name</source>
+        <translation>导入文件名</translation>
+    </message>
+    <message>
+        <source>Captured File Prefix Character</source>
+        <translation>前缀:</translation>
+    </message>
+    <message>
+        <source>Captured File Start Number</source>
+        <translation>起始编号:</translation>
+    </message>
+    <message>
+        <source>Store File Name Camera</source>
+        <translation>在文件名中添加相机名称</translation>
+    </message>
+    <message>
+        <source>RAW TRANSFER</source>
+        <translation>RAW文件传输</translation>
+    </message>
+    <message>
+        <source>HLG SHOOTING</source>
+        <translation>HLG照片</translation>
+    </message>
+    <message>
+        <source>HLG Transfer</source>
+        <translation>HLG文件传输</translation>
+    </message>
+    <message>
+        <source>Auto Display Review Images</source>
+        <translation>自动显示回放图像</translation>
+    </message>
+    <message>
+        <source>Update F/W</source>
+        <translation>固件更新</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Camera Setting</source>
+        <translation>相机设置</translation>
+    </message>
+    <message>
+        <source>Camera_setting_save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Camera_setting_restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Camera P/W</source>
+        <translation>相机密码</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Version Check at Startup</source>
+        <translation>启动时检查应用程序更新</translation>
+    </message>
+    <message>
+        <source>Show Trans Confirm Dialog</source>
+        <translation>传输前确认</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>storage_folder_invalid</source>
+        <translation>无法使用该导入文件夹。&lt;br /&gt;&lt;br /&gt;请输入您有写入权限的文件夹的完整路径（以“/”开头），或可在该处新建的文件夹的完整路径。</translation>
+    </message>
+    <message>
+        <source>file_prefix_invalid</source>
+        <translation>请输入1至20个字符的前缀，不得包含 \ / : * ? " &lt; &gt; |。</translation>
+    </message>
+    <message>
+        <source>start_number_invalid</source>
+        <translation>请输入1至9999之间的起始编号。</translation>
+    </message>
+    <message>
+        <source>title_message</source>
+        <translation>正在更新固件</translation>
+    </message>
+    <message>
+        <source>fwup_message_1</source>
+        <translation>(已用时间 </translation>
+    </message>
+    <message>
+        <source>fwup_message_2</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>VersionApplicationName</source>
+        <translation>KAVRO Rozado Ver.</translation>
+    </message>
+    <message>
+        <source>VersionNotice</source>
+        <translation>Copyright (C) KAVRO. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceOptionButton</name>
+    <message>
+        <source>      All Cameras</source>
+        <translation>      所有相机</translation>
+    </message>
+</context>
+<context>
+    <name>KvPreferenceAgreementPopup</name>
+    <message>
+        <source>agreement_title_startup</source>
+        <translation>帮助我们改进KAVRO Rozado</translation>
+    </message>
+    <message>
+        <source>agreement_title</source>
+        <translation>使用数据</translation>
+    </message>
+    <message>
+        <source>agreement_content</source>
+        <translation>是否允许KAVRO Rozado记录其使用情况并发送该记录，以帮助改进程序？记录中绝不包含照片和个人数据。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -3361,6 +3709,267 @@
     <message>
         <source>Start</source>
         <translation>开始</translation>
+    </message>
+</context>
+<context>
+    <name>KvGridPopup</name>
+    <message>
+        <source>grid</source>
+        <translation>网格线</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2 x 2 + 对角线</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>cross line</source>
+        <translation>显示对角线</translation>
+    </message>
+    <message>
+        <source>horizon num</source>
+        <translation>横向数量</translation>
+    </message>
+    <message>
+        <source>vertical num</source>
+        <translation>纵向数量</translation>
+    </message>
+    <message>
+        <source>thickness</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>颜色</translation>
+    </message>
+</context>
+<context>
+    <name>KvGuideLinePopup</name>
+    <message>
+        <source>guideline</source>
+        <translation>参考线</translation>
+    </message>
+    <message>
+        <source>Vertical 1</source>
+        <translation>垂直方向1</translation>
+    </message>
+    <message>
+        <source>Vertical 2</source>
+        <translation>垂直方向2</translation>
+    </message>
+    <message>
+        <source>Holizon 1</source>
+        <translation>水平方向1</translation>
+    </message>
+    <message>
+        <source>Holizon 2</source>
+        <translation>水平方向2</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+</context>
+<context>
+    <name>KvOverlayPhotoPopup</name>
+    <message>
+        <source>Overlay</source>
+        <translation>透明叠加</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>图像文件</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>选择文件</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Please choose a file</source>
+        <translation>请选择文件</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>RAW (*.RW2)</source>
+        <translation>RAW (*.RW2)</translation>
+    </message>
+    <message>
+        <source>All Files (*.jpg *.RW2)</source>
+        <translation>所有文件 (*.jpg *.RW2)</translation>
+    </message>
+    <message>
+        <source>error_message_1</source>
+        <translation>读取文件失败。请检查指定的文件。</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Scaling(25 - 200%)</source>
+        <translation>缩放 (25 - 200%)</translation>
+    </message>
+    <message>
+        <source>Rotation(-180 - 180°)</source>
+        <translation>旋转 (-180 - 180°)</translation>
+    </message>
+    <message>
+        <source>Ratio(0 - 100%)</source>
+        <translation>透明度 (0 - 100%)</translation>
+    </message>
+    <message>
+        <source>Reset setting</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>KvCustomColorDialog</name>
+    <message>
+        <source>Please choose a color</source>
+        <translation>请选择颜色</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewComposite</name>
+    <message>
+        <source>Message-1</source>
+        <translation>为创建用于降噪的&lt;br /&gt;黑帧图像，请先设置&lt;br /&gt;快门速度和ISO感光度，&lt;br /&gt;然后按下&lt;br /&gt;快门按钮。</translation>
+    </message>
+    <message>
+        <source>Message-2-1</source>
+        <translation>正在创建用于降噪的&lt;br /&gt;黑帧图像。&lt;br /&gt;请稍候。</translation>
+    </message>
+    <message>
+        <source>Message-2-2</source>
+        <translation>按下快门按钮后&lt;br /&gt;开始实时取景合成。</translation>
+    </message>
+    <message>
+        <source>Message-4</source>
+        <translation>正在处理</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewWindow</name>
+    <message>
+        <source>LIVE VIEW</source>
+        <translation>实时取景</translation>
+    </message>
+    <message>
+        <source>Carrying out Camera Operation</source>
+        <translation>正在执行相机操作</translation>
+    </message>
+    <message>
+        <source>getting update information from camera</source>
+        <translation>正在从相机获取更新信息</translation>
+    </message>
+    <message>
+        <source>The preview image of the camera cannot be displayed because streaming is being carried out.</source>
+        <translation>正在进行流媒体传输，因此无法显示相机的预览图像。</translation>
+    </message>
+</context>
+<context>
+    <name>KvLiveViewControlItem</name>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>WB Settings</source>
+        <translation>白平衡设置</translation>
+    </message>
+    <message>
+        <source>AF Area</source>
+        <translation>AF区域显示</translation>
+    </message>
+    <message>
+        <source>One-Shot AF</source>
+        <translation>单次AF</translation>
+    </message>
+    <message>
+        <source>Level Indicator</source>
+        <translation>水平仪</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>网格线</translation>
+    </message>
+    <message>
+        <source>Guideline</source>
+        <translation>参考线</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>透明叠加</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>直方图</translation>
+    </message>
+    <message>
+        <source>MF Zoom</source>
+        <translation>放大倍率</translation>
+    </message>
+    <message>
+        <source>MF Adjust</source>
+        <translation>MF调整</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>变焦</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>LiveView Rotation</source>
+        <translation>实时取景旋转</translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation>实时取景画质</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>宽高比</translation>
+    </message>
+    <message>
+        <source>Monitor Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Please Change to Single View</source>
+        <translation>操作菜单时，请切换到单画面显示（1个画面）。</translation>
     </message>
 </context>
 </TS>
