@@ -116,14 +116,25 @@ Item {
             zoneOutline: pdafOn,
             driveMode: deviceAdapter.driveMode
         })
-        if (panel) {
+        var oneShot = choice.oneShotAfEnabled || deviceAdapter.focusMode !== u.FM_MF
+        if (panel && panel.blocked) {
+            // A panel held off (camera menu, streaming, multi view) keeps its
+            // buttons off: a camera picked in multi view would otherwise
+            // bring them back. The choice waits for the panel's restore.
+            if (panel.saved) {
+                if (choice.afAreaDisabled)
+                    panel.saved.afAreaChecked = false
+                panel.saved.afAreaEnabled = !choice.afAreaDisabled
+                panel.saved.oneShotEnabled = oneShot
+            }
+        } else if (panel) {
             if (choice.afAreaDisabled) {
                 panel.afAreaChecked = false
                 panel.afAreaEnabled = false
             } else {
                 panel.afAreaEnabled = true
             }
-            panel.oneShotAfEnabled = choice.oneShotAfEnabled || deviceAdapter.focusMode !== u.FM_MF
+            panel.oneShotAfEnabled = oneShot
         }
         if (choice.readGridAgain)
             afInfoFrameNumSetting()

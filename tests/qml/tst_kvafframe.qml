@@ -30,6 +30,8 @@ TestCase {
         property bool afAreaEnabled: true
         property bool oneShotAfEnabled: false
         property bool mfZoomChecked: false
+        property bool blocked: false
+        property var saved: null
         function setMFText() {}
         function setMFScale() {}
         function setMFZoom(checked) { mfZoomChecked = checked }
@@ -123,6 +125,29 @@ TestCase {
         compare(choice.afAreaDisabled, manual || !!data.areaOff)
         compare(choice.oneShotAfEnabled, manual)
         compare(choice.readGridAgain, !!data.reread)
+    }
+
+    // With no camera the focus mode is not MF: the choice turns both
+    // buttons on, but a panel held off (multi view, camera menu) keeps them
+    // off and leaves the choice in its saved state.
+    function test_choice_reaches_the_panel_data() {
+        return [
+            { tag: "panel in use", blocked: false, shown: true, kept: false },
+            { tag: "panel held off", blocked: true, shown: false, kept: true }
+        ]
+    }
+    function test_choice_reaches_the_panel(data) {
+        fakePanel.blocked = data.blocked
+        fakePanel.saved = { afAreaEnabled: false, afAreaChecked: false, oneShotEnabled: false }
+        fakePanel.afAreaEnabled = false
+        fakePanel.oneShotAfEnabled = false
+        afFrame.autoFocusModeSetting()
+        compare(fakePanel.afAreaEnabled, data.shown)
+        compare(fakePanel.oneShotAfEnabled, data.shown)
+        compare(fakePanel.saved.afAreaEnabled, data.kept)
+        compare(fakePanel.saved.oneShotEnabled, data.kept)
+        fakePanel.blocked = false
+        fakePanel.saved = null
     }
 
     function test_pairs_data() {
