@@ -1100,7 +1100,7 @@ typedef struct _tag_KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO
     uint16_t width;
     uint16_t height;
     uint16_t mfAssistMode;
-    uint16_t magnification; // tenths
+    uint16_t magnification; // hundredths (500 = 5x)
     uint16_t cursorX;
     uint16_t cursorY;
     uint16_t upperLeftX;

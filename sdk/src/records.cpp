@@ -18,7 +18,8 @@ KVR_STRUCT_AF_FRAME_PINPOINT_TAG_INFO pinpoint(const Camera &camera)
     p.width = 100;
     p.height = 100;
     p.mfAssistMode = 0;
-    p.magnification = camera.magnification;
+    // The record carries hundredths; the camera keeps tenths.
+    p.magnification = static_cast<uint16_t>(camera.magnification * 10);
     p.cursorX = 500;
     p.cursorY = 500;
     p.upperLeftX = 400;
@@ -130,9 +131,10 @@ bool kvrsim_internal::applyMagnification(Camera &camera, uint32_t code, const in
         return false;
     if (count < 2)
         return true;
-    // Parameters: direction (1 larger, 0 smaller), then the step in tenths;
-    // the three-word forms carry a 0 between them.
-    const int step = std::clamp(params[count >= 3 ? 2 : 1], 0, 100);
+    // Parameters: direction (1 larger, 0 smaller), then the step in
+    // hundredths, as the records report it; the three-word forms carry a 0
+    // between them.
+    const int step = std::clamp(params[count >= 3 ? 2 : 1], 0, 1000) / 10;
     const int next = camera.magnification + (params[0] == 1 ? step : -step);
     camera.magnification = static_cast<uint16_t>(std::clamp(next, 10, 100));
     return true;

@@ -271,7 +271,8 @@ struct Camera
     std::set<uint32_t> suppressedEvents;
     std::map<uint32_t, uint32_t> eventTags; // last parameter per event code
     KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{(640u << 16) | 480u, 0, 0};
-    // The assist views' magnification in tenths (records.cpp), and how many
+    // The assist views' magnification in tenths (the records report it in
+    // hundredths, records.cpp), and how many
     // AF-information records the camera has handed out: the scene it
     // describes moves on with each.
     uint16_t magnification = 50;
@@ -319,7 +320,7 @@ struct Camera
 };
 
 // A magnification command (pinpoint, MF assist, live-view magnifier): moves
-// the camera's magnification by the step in tenths, within 1x to 10x; false
+// the camera's magnification by the step in hundredths, within 1x to 10x; false
 // when the record is not a magnification command.
 bool applyMagnification(Camera &camera, uint32_t code, const int32_t *params, uint16_t count);
 // Ends a running or paused interval series at once (the camera is gone or

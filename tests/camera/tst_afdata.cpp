@@ -52,7 +52,7 @@ private:
     Records &records() { return DeviceAdapterTestAccess::settingStorage(adapter()).capabilityRecords; }
     QString openCamera(int index);
     // Sends one magnification step to the selected camera as the assist
-    // views do: direction 1 larger, 0 smaller, step in tenths.
+    // views do: direction 1 larger, 0 smaller, step in hundredths.
     quint8 magnify(int direction, int step);
 
     test::IsolatedSettings m_settings;
@@ -248,11 +248,12 @@ void TestAfData::magnificationRoundTrip_data()
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("expected");
-    // The camera starts at 5x (50 tenths); 2.5x reads as 2.
-    QTest::newRow("larger") << 1 << 20 << 7;
-    QTest::newRow("smaller to a half") << 0 << 25 << 2;
-    QTest::newRow("unchanged still announced") << 1 << 0 << 5;
-    QTest::newRow("beyond the largest") << 1 << 90 << 10;
+    // The camera starts at 5x (the interface's 50 tenths); a step below a
+    // tenth is lost.
+    QTest::newRow("larger") << 1 << 200 << 70;
+    QTest::newRow("smaller to a half") << 0 << 255 << 25;
+    QTest::newRow("unchanged still announced") << 1 << 0 << 50;
+    QTest::newRow("beyond the largest") << 1 << 900 << 100;
 }
 
 void TestAfData::magnificationRoundTrip()
@@ -261,7 +262,7 @@ void TestAfData::magnificationRoundTrip()
     QFETCH(int, step);
     QFETCH(int, expected);
     QCOMPARE(adapter().adp_KVR_func_api_RecInfo_AF_Frame_Get_PinPoint_Frame(), Utilities::Ternary_True);
-    QCOMPARE(adapter().af_magnify(), 5);
+    QCOMPARE(adapter().af_magnify(), 50);
     QCOMPARE(magnify(direction, step), quint8(1));
 
     QSignalSpy af(&adapter(), &DeviceAdapter::af_magnifyChanged);
@@ -290,12 +291,13 @@ void TestAfData::magnifySetters_data()
     const Setter lv = &DeviceAdapter::setLvMag_magnify;
     const Setter af = &DeviceAdapter::setAf_magnify;
     const Setter mf = &DeviceAdapter::setMf_magnify;
-    QTest::newRow("live view larger") << lv << "Rec_Ctrl_LV_Mag" << 7 << false << 7 << 1;
-    QTest::newRow("live view refused") << lv << "Rec_Ctrl_LV_Mag" << 7 << true << 5 << 1;
-    QTest::newRow("live view same ratio") << lv << "Rec_Ctrl_LV_Mag" << 5 << false << 5 << 0;
-    QTest::newRow("mf assist smaller") << mf << "Rec_Ctrl_MF_Assist" << 3 << false << 3 << 1;
-    QTest::newRow("pinpoint larger") << af << "Rec_Ctrl_AF_AE" << 9 << false << 9 << 0;
-    QTest::newRow("pinpoint refused") << af << "Rec_Ctrl_AF_AE" << 9 << true << 5 << 0;
+    // Ratios in the tenths the interface shows; the camera starts at 5x.
+    QTest::newRow("live view larger") << lv << "Rec_Ctrl_LV_Mag" << 70 << false << 70 << 1;
+    QTest::newRow("live view refused") << lv << "Rec_Ctrl_LV_Mag" << 70 << true << 50 << 1;
+    QTest::newRow("live view same ratio") << lv << "Rec_Ctrl_LV_Mag" << 50 << false << 50 << 0;
+    QTest::newRow("mf assist smaller") << mf << "Rec_Ctrl_MF_Assist" << 35 << false << 35 << 1;
+    QTest::newRow("pinpoint larger") << af << "Rec_Ctrl_AF_AE" << 90 << false << 90 << 0;
+    QTest::newRow("pinpoint refused") << af << "Rec_Ctrl_AF_AE" << 90 << true << 50 << 0;
 }
 
 // A ratio set from the interface reaches the camera as a step and is read
@@ -314,7 +316,7 @@ void TestAfData::magnifySetters()
     QSignalSpy mf(&adapter(), &DeviceAdapter::mf_magnifyChanged);
     QSignalSpy lv(&adapter(), &DeviceAdapter::lvMag_magnifyChanged);
     (adapter().*setter)(ratio);
-    QCOMPARE(callCount(m_index, function.toStdString()), ratio == 5 ? 0 : 1);
+    QCOMPARE(callCount(m_index, function.toStdString()), ratio == 50 ? 0 : 1);
     QCOMPARE(adapter().af_magnify(), expected);
     QCOMPARE(adapter().mf_magnify(), expected);
     QCOMPARE(adapter().lvMag_magnify(), expected);

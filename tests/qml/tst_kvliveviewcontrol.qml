@@ -251,14 +251,14 @@ Item {
             return deviceAdapter.mf_magnify === v
         }
 
-        // The simulated camera's magnification reads 1 to 10 here: a step
-        // past either end is not taken, and a held button stops at the first
-        // step not taken.
+        // The simulated camera's magnification reads 10 to 100 tenths (1x to
+        // 10x): a step past either end is not taken, and a held button stops
+        // at the first step not taken.
         function test_held_step_stops_at_refusal_data() {
             return [
-                { tag: "+1 runs to the end", start: 8, step: 1, steps: 3, end: 10 },
-                { tag: "+10 refused at once", start: 8, step: 10, steps: 1, end: 10 },
-                { tag: "-50 refused at once", start: 8, step: -50, steps: 1, end: 1 }
+                { tag: "+1 runs to the end", start: 98, step: 1, steps: 3, end: 100 },
+                { tag: "+10 refused at once", start: 98, step: 10, steps: 1, end: 100 },
+                { tag: "-50 refused at once", start: 40, step: -50, steps: 1, end: 10 }
             ]
         }
         function test_held_step_stops_at_refusal(data) {
