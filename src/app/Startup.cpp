@@ -55,8 +55,18 @@ SingleInstanceGuard::SingleInstanceGuard()
 
     m_guard = new QSharedMemory(QString::fromLatin1(kSharedMemoryKey));
     m_anotherRunning = m_guard->attach(QSharedMemory::ReadWrite);
-    if (!m_anotherRunning)
+    if (!m_anotherRunning && !m_guard->create(1, QSharedMemory::ReadWrite)
+        && m_guard->error() == QSharedMemory::AlreadyExists) {
+        // The key file was made just now, yet its key already names a
+        // segment: one a killed copy left under another file of the same
+        // key. Nobody holds it (a live copy's own key file would have let the
+        // attach above succeed), so the probe's last detach removes it and
+        // the guard is created again; without this the program would run
+        // unguarded.
+        if (m_probe->attach(QSharedMemory::ReadWrite))
+            m_probe->detach();
         m_guard->create(1, QSharedMemory::ReadWrite);
+    }
 
     m_semaphore->release(1);
 }

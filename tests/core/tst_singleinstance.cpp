@@ -1,6 +1,12 @@
 #include <QFile>
 #include <QProcess>
+#include <QSharedMemory>
 #include <QtTest>
+
+#if defined(Q_OS_LINUX)
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#endif
 
 // Runs the real program as separate processes: the guard is only meaningful
 // between processes.
@@ -86,6 +92,45 @@ private slots:
         expectRefused();
         QCOMPARE(next.state(), QProcess::Running);
         stop(next);
+    }
+
+    // A killed copy's segment can sit under the very key a brand-new key
+    // file gets (the file system hands a freed inode out again): the copy
+    // must clear it and hold the guard, not run unguarded. Whether the new
+    // file gets the freed inode is up to the file system, so a few rounds
+    // are tried and only a round that met the stale key counts.
+    void staleSegmentUnderAFreshKeyFile()
+    {
+#if defined(Q_OS_LINUX)
+        const QString keyFile = QSharedMemory(QStringLiteral("KAVROTether_shmem")).nativeKey();
+        const QByteArray path = QFile::encodeName(keyFile);
+        int met = 0;
+        for (int round = 0; round < 12 && met == 0; ++round) {
+            QFile::remove(keyFile);
+            QFile file(keyFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            const key_t key = ftok(path.constData(), 'Q');
+            QVERIFY(key != -1);
+            const int stale = shmget(key, 1, IPC_CREAT | 0600);
+            QVERIFY(stale != -1);
+            QFile::remove(keyFile);
+
+            QProcess copy;
+            startCopy(copy);
+            QTRY_VERIFY_WITH_TIMEOUT(holdsGuard(copy) || copy.state() == QProcess::NotRunning, 20000);
+            const bool sameKey = ftok(path.constData(), 'Q') == key;
+            const bool held = holdsGuard(copy);
+            stop(copy);
+            shmctl(stale, IPC_RMID, nullptr);
+            if (sameKey) {
+                ++met;
+                QVERIFY(held);
+            }
+        }
+        if (met == 0)
+            QSKIP("no new key file got a freed inode back");
+#endif
     }
 };
 
