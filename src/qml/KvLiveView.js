@@ -166,21 +166,10 @@ function pickChangesCamera(hitIndex, currentIndex) {
 // In multi view the window itself starts and stops live view of every
 // camera: hiding a paused view stops nothing, showing a running one starts
 // nothing. Answers "start", "stop" or "".
-// `pending` is the window's own start or stop the manager has not reached
-// yet: a quick hide and show must act on it, not on the status before it.
-function multiViewCommand(visible, status, pending) {
-    if (pending === "start")
-        status = V.VIS_Start
-    else if (pending === "stop")
-        status = V.VIS_Stop
+function multiViewCommand(visible, status) {
     if (visible)
         return status === V.VIS_Start ? "" : "start"
     return status === V.VIS_Pause ? "" : "stop"
-}
-
-// Whether the status shows that the pending command has been carried out.
-function pendingReached(pending, status) {
-    return pending === "start" ? status === V.VIS_Start : pending === "stop" ? status !== V.VIS_Start : true
 }
 
 function withMaskBit(mode, bit, on) {

@@ -758,18 +758,12 @@ Window {
         updateSelectionBorder()
     }
 
-    // The multi-view start or stop this window sent and the manager has not
-    // carried out yet.
-    property string pendingMultiCommand: ""
-
     onVisibleChanged: {
         errorStop = false
         cameraStatusChange()
         updateLevel()
         if (isMultiView) {
-            var command = LV.multiViewCommand(visible, videoImageInfo.videoImageStatus, pendingMultiCommand)
-            if (command !== "")
-                pendingMultiCommand = command
+            var command = LV.multiViewCommand(visible, videoImageInfo.videoImageStatus)
             if (command === "stop") {
                 deviceAdapter.adp_KVR_func_api_Ctrl_LiveView_Stop()
             } else if (command === "start") {
@@ -813,10 +807,6 @@ Window {
 
     Connections {
         target: videoImageInfo
-        function onVideoImageStatusChanged() {
-            if (LV.pendingReached(root.pendingMultiCommand, videoImageInfo.videoImageStatus))
-                root.pendingMultiCommand = ""
-        }
         function onSelctedPaintSizeChanged(isMultiMode, x, y, w, h) {
             root.selectionMultiMode = isMultiMode
             root.selectionFractions = { x: x, y: y, width: w, height: h }
