@@ -45,17 +45,10 @@ bool CHeifReader::Open(const QString &path)
 {
     if (IsOpened())
         return false;
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly))
+    if (!m_mapped.open(path, qint64(kMinimumFileSize), QFileDevice::MapPrivateOption))
         return false;
-    const qint64 size = m_file.size();
-    m_mapping = size >= qint64(kMinimumFileSize) ? m_file.map(0, size, QFileDevice::MapPrivateOption) : nullptr;
-    if (!m_mapping) {
-        m_file.close();
-        return false;
-    }
-    m_data = m_mapping;
-    m_fileSize = uint64_t(size);
+    m_data = m_mapped.data();
+    m_fileSize = m_mapped.size();
     return openData();
 }
 
@@ -82,11 +75,7 @@ bool CHeifReader::openData()
 
 void CHeifReader::Close()
 {
-    if (m_mapping)
-        m_file.unmap(m_mapping);
-    if (m_file.isOpen())
-        m_file.close();
-    m_mapping = nullptr;
+    m_mapped.close();
     m_data = nullptr;
     m_fileSize = 0;
 }

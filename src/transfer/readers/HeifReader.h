@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MappedFile.h"
+
 #include <QFile>
 #include <QString>
 
@@ -70,8 +72,7 @@ private:
     const Preview &preview(bool second) const { return second ? m_second : m_first; }
     void fill(Preview &record, const IFDFieldDataInfo &ifd, bool bigEndian) const;
 
-    QFile m_file;
-    unsigned char *m_mapping = nullptr;
+    MappedFile m_mapped;
     unsigned char *m_data = nullptr;
     unsigned long long m_fileSize = 0;
     unsigned long long m_walkLimit = 0;

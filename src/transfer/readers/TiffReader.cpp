@@ -204,17 +204,10 @@ TiffReader::~TiffReader()
 int64_t TiffReader::OpenFile(const QString &path)
 {
     CloseFile();
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly))
+    if (!m_mapped.open(path, 1))
         return -2;
-    const qint64 size = m_file.size();
-    m_mapping = size > 0 ? m_file.map(0, size) : nullptr;
-    if (!m_mapping) {
-        m_file.close();
-        return -2;
-    }
-    m_data = m_mapping;
-    m_fileSize = uint64_t(size);
+    m_data = m_mapped.data();
+    m_fileSize = m_mapped.size();
     return parse();
 }
 
@@ -336,11 +329,7 @@ uint16_t TiffReader::orientationOf(long ifdIndex) const
 
 int64_t TiffReader::CloseFile()
 {
-    if (m_mapping)
-        m_file.unmap(m_mapping);
-    if (m_file.isOpen())
-        m_file.close();
-    m_mapping = nullptr;
+    m_mapped.close();
     m_data = nullptr;
     m_fileSize = 0;
     m_head.Close();

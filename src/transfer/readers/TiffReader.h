@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MappedFile.h"
+
 #include <QFile>
 #include <QString>
 
@@ -104,9 +106,8 @@ private:
     int64_t undefinedEntry(uint16_t tag, unsigned char **data, unsigned int *length) const;
     uint16_t orientationOf(long ifdIndex) const;
 
-    QFile m_file;
+    MappedFile m_mapped;
     uint64_t m_fileSize = 0;
-    unsigned char *m_mapping = nullptr;
     unsigned char *m_data = nullptr;
     TiffHeadReader m_head;
     uint32_t m_kind = Unknown;
