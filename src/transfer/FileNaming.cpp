@@ -1,5 +1,6 @@
 #include "FileNaming.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kavrotether::naming {
@@ -79,6 +80,17 @@ QString safeBaseName(const QString &name)
     while (!out.isEmpty() && isTrimmedAway(out.back()))
         out.chop(1);
     return out;
+}
+
+QString usablePrefix(const QString &prefix)
+{
+    constexpr int kMaxPrefixLength = 20;
+    const auto refused = [](QChar c) {
+        return c.unicode() < 0x20 || c.unicode() == 0x7F || QStringView(u"\\/:*?\"<>|").contains(c);
+    };
+    if (prefix.isEmpty() || prefix.size() > kMaxPrefixLength || std::any_of(prefix.begin(), prefix.end(), refused))
+        return QStringLiteral("IMG_");
+    return prefix;
 }
 
 QString cameraLabel(const QString &individualId, const QString &model, const QString &serial)

@@ -42,6 +42,13 @@ constexpr int kMaxNameBytes = 120;
 // kept). Empty when nothing usable is left.
 QString safeBaseName(const QString &name);
 
+// The user's file-name prefix as the preferences window accepts it: 1 to
+// 20 characters, none of them a control character or one a file system
+// reads as a separator, a drive, a wildcard or a redirection. Anything else
+// (a settings file edited by hand or left by another version) gives the
+// setting's default, "IMG_".
+QString usablePrefix(const QString &prefix);
+
 // The folder label of a camera: its individual id, else model "_" serial,
 // reduced to a safe base name; "Camera" when nothing usable is left.
 QString cameraLabel(const QString &individualId, const QString &model, const QString &serial);

@@ -1,13 +1,18 @@
 #include "SafeFileWriter.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSet>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kavrotether {
@@ -18,6 +23,70 @@ QSet<QString> &reservedPaths()
 {
     static QSet<QString> paths;
     return paths;
+}
+
+// Temporaries are named "." + final name (cut) + ".part-" + six letters or
+// digits; only names of that shape are ever removed as stale.
+constexpr char kTemporaryMark[] = ".part-";
+constexpr int kRandomLetters = 6;
+constexpr int kMaxCreateAttempts = 100;
+
+bool isLetterOrDigit(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+bool isTemporaryName(const char *name)
+{
+    const size_t length = std::strlen(name);
+    const size_t tail = sizeof(kTemporaryMark) - 1 + kRandomLetters;
+    if (name[0] != '.' || length <= tail + 1)
+        return false;
+    if (std::strncmp(name + length - tail, kTemporaryMark, sizeof(kTemporaryMark) - 1) != 0)
+        return false;
+    for (size_t i = length - kRandomLetters; i < length; ++i) {
+        if (!isLetterOrDigit(name[i]))
+            return false;
+    }
+    return true;
+}
+
+QByteArray randomLetters()
+{
+    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray out(kRandomLetters, '\0');
+    for (char &c : out)
+        c = kAlphabet[QRandomGenerator::global()->bounded(int(sizeof(kAlphabet) - 1))];
+    return out;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Creates and locks a new temporary: the create applies the umask as any
+// plain create does. A cleaner may take a new file in the moment before it
+// is locked and remove it; such a file is given up for another name.
+int createLockedTemporary(const QByteArray &stem, QByteArray &path)
+{
+    for (int attempt = 0; attempt < kMaxCreateAttempts; ++attempt) {
+        path = stem + randomLetters();
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return -1;
+        }
+        struct stat opened{};
+        struct stat named{};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0
+            && ::lstat(path.constData(), &named) == 0 && sameFile(opened, named))
+            return fd;
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // Moves from into to unless to exists; errno EEXIST when it does.
@@ -70,6 +139,49 @@ bool FileNameReservations::isTakenLocked(const QString &path)
     return reservedPaths().contains(path) || QFileInfo::exists(path) || QFileInfo(path).isSymLink();
 }
 
+void SafeFileWriter::removeStaleTemporaries(const QString &folder)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        // A live writer holds the lock until its file is in place; the name
+        // is checked to be the file locked before it goes.
+        struct stat opened{};
+        struct stat named{};
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(opened, named))
+            ::unlinkat(dirFd, entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
+namespace {
+
+// Leftovers come from writers of a program that was killed: one look into a
+// folder per run finds them all.
+void removeStaleTemporariesOnce(const QString &folder)
+{
+    static std::mutex lock;
+    static QSet<QString> cleaned;
+    {
+        std::lock_guard<std::mutex> g(lock);
+        if (cleaned.contains(folder))
+            return;
+        cleaned.insert(folder);
+    }
+    SafeFileWriter::removeStaleTemporaries(folder);
+}
+
+} // namespace
+
 SafeFileWriter::SafeFileWriter(QString finalPath) : m_finalPath(std::move(finalPath)), m_reserved(m_finalPath) {}
 
 SafeFileWriter::~SafeFileWriter()
@@ -89,13 +201,14 @@ bool SafeFileWriter::open()
     if (m_fd >= 0)
         return true;
     const QFileInfo info(m_finalPath);
+    removeStaleTemporariesOnce(info.path());
     // A dot name in the same folder: the final move stays on one file system
     // and viewers skip the file while it grows.
     // The final name, shortened, keeps the temporary name within the file
     // system's limit whatever the final one's length.
-    m_tempPath =
-        (info.path() + QStringLiteral("/.") + info.fileName().left(64) + QStringLiteral(".part-XXXXXX")).toLocal8Bit();
-    m_fd = ::mkostemp(m_tempPath.data(), O_CLOEXEC);
+    const QByteArray stem = QFile::encodeName(info.path() + QStringLiteral("/.") + info.fileName().left(64)
+                                              + QLatin1String(kTemporaryMark));
+    m_fd = createLockedTemporary(stem, m_tempPath);
     if (m_fd < 0) {
         fail(QStringLiteral("cannot create %1").arg(m_finalPath), errno);
         m_tempPath.clear();
@@ -134,6 +247,15 @@ bool SafeFileWriter::commit(const std::function<QString()> &nextName)
     }
     const int fd = m_fd;
     m_fd = -1;
+    // The lock outlives the checked close on a second descriptor of the
+    // same open file, until the file is in place.
+    m_lockFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (m_lockFd < 0) {
+        fail(QStringLiteral("cannot close %1").arg(m_finalPath), errno);
+        ::close(fd);
+        abort();
+        return false;
+    }
     if (::close(fd) != 0) {
         fail(QStringLiteral("cannot close %1").arg(m_finalPath), errno);
         abort();
@@ -149,6 +271,7 @@ bool SafeFileWriter::commit(const std::function<QString()> &nextName)
             fail(QStringLiteral("cannot move into place %1").arg(m_finalPath), error);
             ::unlink(m_tempPath.constData());
             m_tempPath.clear();
+            closeLock();
             FileNameReservations::releaseLocked(m_reserved);
             m_reserved.clear();
             return false;
@@ -156,6 +279,7 @@ bool SafeFileWriter::commit(const std::function<QString()> &nextName)
         m_finalPath = next;
     }
     m_tempPath.clear();
+    closeLock();
     FileNameReservations::releaseLocked(m_reserved);
     m_reserved.clear();
     return true;
@@ -171,7 +295,16 @@ void SafeFileWriter::abort()
         ::unlink(m_tempPath.constData());
         m_tempPath.clear();
     }
+    closeLock();
     finish();
+}
+
+void SafeFileWriter::closeLock()
+{
+    if (m_lockFd >= 0) {
+        ::close(m_lockFd);
+        m_lockFd = -1;
+    }
 }
 
 void SafeFileWriter::finish()

@@ -29,9 +29,17 @@ public:
 // file in the same folder, every write and the close are checked, and the
 // finished file is moved to its name without replacing anything. Whatever
 // fails, the temporary file is removed and the reserved name released.
+// The file gets the mode a plain create would give it (0666 less the umask),
+// so other accounts the user lets read the folder can read the pictures.
 class SafeFileWriter
 {
 public:
+    // Removes the temporaries of this writer's pattern in the folder that no
+    // live writer holds (a writer holds a lock on its temporary until its
+    // file is in place): what a killed program left. Done by open() the
+    // first time this process saves into a folder.
+    static void removeStaleTemporaries(const QString &folder);
+
     // The final path, normally reserved by the naming step; its reservation
     // is released when the writer finishes either way.
     explicit SafeFileWriter(QString finalPath);
@@ -56,12 +64,16 @@ public:
 private:
     void fail(const QString &what, int error);
     void finish();
+    void closeLock();
 
     QString m_finalPath;
     QString m_reserved;
     QByteArray m_tempPath;
     QString m_error;
     int m_fd = -1;
+    // A second descriptor of the temporary that keeps its lock from the
+    // checked close until the file is in place.
+    int m_lockFd = -1;
     qint64 m_written = 0;
     bool m_failed = false;
 };

@@ -5,7 +5,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "support/SimulatorFixture.h"
 #include "transfer/FileNaming.h"
 #include "transfer/ObjectCopy.h"
+#include "transfer/ObjectNaming.h"
 #include "transfer/SafeFileWriter.h"
 
 using namespace kavrotether;
@@ -70,7 +73,14 @@ private slots:
 
     void writerNeverReplaces_data();
     void writerNeverReplaces();
+    void staleTemporariesGo();
+    void savedModeFollowsUmask_data();
+    void savedModeFollowsUmask();
     void namingAtOnceSharesNoName();
+    void failedSavesGiveTheNumberBack();
+    void failingSavesAtOnceShareNoName();
+    void prefixFromSettingsFile_data();
+    void prefixFromSettingsFile();
     void pairNeverRewindsTheNumber();
     void defaultFolderIsCreated();
     void copyList_data();
@@ -216,6 +226,54 @@ void TestObjectTransfer::writerNeverReplaces()
         QCOMPARE(readAll(folder() + "/" + left.last()), bytes);
 }
 
+void TestObjectTransfer::staleTemporariesGo()
+{
+    const QString killed = ".IMG_0007.jpg.part-Ab12Cd";
+    const QString working = ".IMG_0008.jpg.part-Ef34Gh";
+    writeFile(folder() + "/" + killed, "half a picture");
+    writeFile(folder() + "/" + working, "a picture being written");
+    // A writer still at work holds the lock on its temporary.
+    QFile held(folder() + "/" + working);
+    QVERIFY(held.open(QIODevice::ReadOnly));
+    QCOMPARE(::flock(held.handle(), LOCK_EX | LOCK_NB), 0);
+    // Not of the writer's pattern: the user's own.
+    writeFile(folder() + "/.notes.part-1", "mine");
+    writeFile(folder() + "/x.jpg.part-Ab12Cd", "mine");
+
+    const QByteArray bytes(100, 'p');
+    SafeFileWriter first(folder() + "/a.jpg");
+    QVERIFY(first.open() && first.write(bytes.constData(), bytes.size()) && first.commit());
+    // This program's own writer at work is not taken for a killed one.
+    SafeFileWriter second(folder() + "/b.jpg");
+    QVERIFY(second.open());
+    SafeFileWriter::removeStaleTemporaries(folder());
+    QVERIFY(second.write(bytes.constData(), bytes.size()) && second.commit());
+    QCOMPARE(entries(folder()), QStringList({working, ".notes.part-1", "a.jpg", "b.jpg", "x.jpg.part-Ab12Cd"}));
+}
+
+void TestObjectTransfer::savedModeFollowsUmask_data()
+{
+    QTest::addColumn<uint>("mask");
+    QTest::addColumn<uint>("mode");
+    QTest::newRow("022") << 022u << 0644u;
+    QTest::newRow("027") << 027u << 0640u;
+    QTest::newRow("077") << 077u << 0600u;
+}
+
+void TestObjectTransfer::savedModeFollowsUmask()
+{
+    QFETCH(uint, mask);
+    QFETCH(uint, mode);
+    const mode_t saved = ::umask(mode_t(mask));
+    SafeFileWriter writer(folder() + "/a.jpg");
+    const bool ok = writer.open() && writer.write("p", 1) && writer.commit();
+    ::umask(saved);
+    QVERIFY(ok);
+    struct stat st{};
+    QCOMPARE(::stat(QFile::encodeName(folder() + "/a.jpg").constData(), &st), 0);
+    QCOMPARE(uint(st.st_mode & 07777), mode);
+}
+
 void TestObjectTransfer::namingAtOnceSharesNoName()
 {
     // Twelve cameras' stills and movies named at the same moment.
@@ -245,6 +303,104 @@ void TestObjectTransfer::namingAtOnceSharesNoName()
         }
     }
     QCOMPARE(m_appSettings->fileNumber(), kThreads * kEach);
+}
+
+void TestObjectTransfer::failedSavesGiveTheNumberBack()
+{
+    setCamera(1, 0, 0, true);
+    QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
+    for (int i = 0; i < 3; ++i) {
+        kvrsim::failNext("Get_Object", 1);
+        m_copy->startObjectReqTransfer(int(addObject(1, 1000)), m_uuid);
+    }
+    QCOMPARE(failed.count(), 3);
+    QCOMPARE(m_appSettings->fileNumber(), 0);
+    m_copy->startObjectReqTransfer(int(addObject(1, 1000)), m_uuid);
+    QCOMPARE(entries(folder()), QStringList{"IMG_0001.jpg"});
+    QCOMPARE(m_appSettings->fileNumber(), 1);
+
+    // A shot whose first file failed keeps the number its second file was
+    // saved under; the next shot takes the next one.
+    const auto save = [&](uint format, bool newNumber, bool publish) {
+        runningNumber::PersistAtEnd persist;
+        NamedFile file;
+        if (!nameObject(format, 0, newNumber, m_uuid, file, false))
+            return false;
+        SafeFileWriter writer(file.filePath);
+        return publish && writer.open() && writer.write("p", 1) && commitNamed(writer, file);
+    };
+    QVERIFY(!save(1, true, false));
+    QVERIFY(save(2, false, true));
+    QVERIFY(save(1, true, true));
+    QCOMPARE(pictures(folder()), QStringList({"IMG_0001.jpg", "IMG_0002.rw2", "IMG_0003.jpg"}));
+    QCOMPARE(m_appSettings->fileNumber(), 3);
+}
+
+void TestObjectTransfer::failingSavesAtOnceShareNoName()
+{
+    constexpr int kThreads = 8;
+    constexpr int kEach = 15;
+    std::vector<QStringList> published(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < kEach; ++i) {
+                runningNumber::PersistAtEnd persist;
+                NamedFile file;
+                if (!nameObject(1, 0, true, QStringLiteral("cam-%1").arg(t), file, false))
+                    continue;
+                SafeFileWriter writer(file.filePath);
+                if (!writer.open() || !writer.write("p", 1) || (t + i) % 3 == 0)
+                    continue;
+                if (commitNamed(writer, file))
+                    published[t] << file.fileName;
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    QStringList all;
+    for (const QStringList &list : published)
+        all += list;
+    all.sort();
+    QCOMPARE(all.size(), kThreads * kEach - kThreads * kEach / 3);
+    // Each file on disk is one save's, under a number of its own: no name
+    // was chosen twice, so none needed a sub-number.
+    QCOMPARE(entries(folder()), all);
+    for (const QString &name : std::as_const(all))
+        QVERIFY2(QRegularExpression("^IMG_\\d{4}\\.jpg$").match(name).hasMatch(), qPrintable(name));
+}
+
+void TestObjectTransfer::prefixFromSettingsFile_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("parent folder") << "../x_"
+                                   << "IMG_0001.jpg";
+    QTest::newRow("absolute") << "/tmp/x_"
+                              << "IMG_0001.jpg";
+    QTest::newRow("drive and wildcard") << "c:*"
+                                        << "IMG_0001.jpg";
+    QTest::newRow("control character") << "a\tb"
+                                       << "IMG_0001.jpg";
+    QTest::newRow("empty") << ""
+                           << "IMG_0001.jpg";
+    QTest::newRow("21 characters") << QString(21, QLatin1Char('p')) << "IMG_0001.jpg";
+    QTest::newRow("20 characters") << QString(20, QLatin1Char('p')) << QString(20, QLatin1Char('p')) + "0001.jpg";
+    QTest::newRow("dots and letters") << QString::fromUtf8("..Été_") << QString::fromUtf8("..Été_0001.jpg");
+}
+
+void TestObjectTransfer::prefixFromSettingsFile()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QString, expected);
+    // As a settings file edited by hand or left by another version holds it.
+    m_appSettings->setFolderNamePrefix(prefix);
+    QString name, dir, path;
+    QVERIFY(ObjectCopy::makeFileName(1, name, dir, path, 1, 0, true, m_uuid));
+    ObjectCopy::releaseFileName(path);
+    QCOMPARE(name, expected);
+    QCOMPARE(path, folder() + "/" + expected);
 }
 
 void TestObjectTransfer::pairNeverRewindsTheNumber()
