@@ -112,6 +112,9 @@ private slots:
     void tiffPreview();
     void tiffReaderFiles();
     void ifdSearch();
+    void previewBeforeBrokenParts_data();
+    void previewBeforeBrokenParts();
+    void fileShortenedAfterOpening();
 
     void heifPreview_data();
     void heifPreview();
@@ -194,6 +197,12 @@ void TestReaders::exifOrientation_data()
     QTest::newRow("inline pair") << ifd0(ByteOrder::Big, {{274, 3, 2, QByteArray("\0\5\0\7", 4)}}) << qint64(0) << 5;
     QTest::newRow("value at an offset") << ifd0(ByteOrder::Big, {{274, 3, 3, QByteArray("\0\4\0\1\0\1", 6)}})
                                         << qint64(0) << 4;
+    // An entry of a type the reader does not know is passed over.
+    QTest::newRow("unknown type before the orientation")
+        << ifd0(ByteOrder::Big, {{700, 200, 1, QByteArray(4, '\0')}, shortField(ByteOrder::Big, 274, 6)}) << qint64(0)
+        << 6;
+    QTest::newRow("orientation of an unknown type")
+        << ifd0(ByteOrder::Big, {{274, 200, 1, QByteArray("\0\6\0\0", 4)}}) << qint64(0) << 0;
     QTest::newRow("no EXIF block") << body << qint64(-1) << 0;
     const QByteArray app0 = body.mid(2, 2 + ((uchar(body[4]) << 8) | uchar(body[5])));
     QTest::newRow("APP1 after APP0") << body.left(2) + app0 + cameraJpeg(ByteOrder::Little, 6).mid(2) << qint64(-1)
@@ -497,35 +506,18 @@ void TestReaders::hostile_data()
     const ByteOrder ii = ByteOrder::Little;
     const ByteOrder mm = ByteOrder::Big;
     const QList<TiffField> plain = {shortField(ii, 274, 6), undefinedField(295, blob(64, 'L'))};
-    const TiffPlaces places = tiffPlaces({plain, plain});
-    const auto nextOf = [&](int ifd) { return places.ifds[ifd] + 2 + 12 * quint32(plain.size()); };
+    const TiffPlaces places = tiffPlaces({plain});
     const auto raw = [&](const QList<TiffField> &fields) { return tiffBytes(ii, 0x55, {plain + fields}); };
 
-    QByteArray selfLoop = tiffBytes(ii, 0x55, {plain});
-    patch32(selfLoop, nextOf(0), places.ifds[0], ii);
-    QTest::newRow("IFD pointing at itself") << Kind::Tiff << selfLoop;
-    QByteArray twoLoop = tiffBytes(ii, 0x55, {plain, plain});
-    patch32(twoLoop, nextOf(1), places.ifds[0], ii);
-    QTest::newRow("two IFDs pointing at each other") << Kind::Tiff << twoLoop;
     QByteArray farIfd = tiffBytes(ii, 0x55, {plain});
     patch32(farIfd, 4, 0xFFFFFFF0u, ii);
     QTest::newRow("first IFD beyond the file") << Kind::Tiff << farIfd;
     QByteArray manyEntries = tiffBytes(ii, 0x55, {plain});
     patch16(manyEntries, places.ifds[0], 0xFFFF, ii);
     QTest::newRow("entry count beyond the file") << Kind::Tiff << manyEntries;
-    // A usable first IFD followed by a hundred empty ones.
-    QByteArray longChain = tiffBytes(ii, 0x55, {plain});
-    const auto chainAt = quint32(longChain.size());
-    longChain += QByteArray(100 * 6, '\0');
-    patch32(longChain, nextOf(0), chainAt, ii);
-    for (quint32 i = 0; i < 99; ++i)
-        patch32(longChain, chainAt + 6 * i + 2, chainAt + 6 * (i + 1), ii);
-    QTest::newRow("chain of 100 empty IFDs") << Kind::Tiff << longChain;
     QTest::newRow("LONG count overflowing 32 bits")
         << Kind::Tiff << raw({{700, 4, 0x40000001u, QByteArray("\x08\0\0\0", 4)}});
     QTest::newRow("SHORT count of 4 G") << Kind::Tiff << raw({{700, 3, 0xFFFFFFFFu, QByteArray("\x08\0\0\0", 4)}});
-    QTest::newRow("type code 13") << Kind::Tiff << raw({{700, 13, 1, QByteArray(4, '\0')}});
-    QTest::newRow("type code 0xFFFF") << Kind::Tiff << raw({{700, 0xFFFF, 1, QByteArray(4, '\0')}});
     QTest::newRow("value beyond the file") << Kind::Tiff << raw({{700, 7, 100, QByteArray("\0\xFF\xFF\xFF", 4)}});
     QTest::newRow("HLG preview beyond the file") << Kind::Tiff << hlgFile(mm, blob(80, 'J'), 1, {3, 4, 0xC7E8, 1});
 
@@ -536,7 +528,6 @@ void TestReaders::hostile_data()
         << Kind::Jpeg << jpeg({{274, 3, 0x80000001u, QByteArray("\0\6\0\0", 4)}});
     QTest::newRow("JPEG orientation beyond the block")
         << Kind::Jpeg << jpeg({{274, 3, 4, QByteArray("\0\0\xFF\0", 4)}});
-    QTest::newRow("JPEG type code 200") << Kind::Jpeg << jpeg({{274, 200, 1, QByteArray("\0\6\0\0", 4)}});
     QByteArray farExifIfd = jpeg({shortField(mm, 274, 6)});
     patch32(farExifIfd, 12 + 4, 0x7FFFFFFF, mm);
     QTest::newRow("JPEG IFD beyond the block") << Kind::Jpeg << farExifIfd;
@@ -577,6 +568,83 @@ void TestReaders::hostile_data()
         << Kind::Heif << heifFile(ii, blob(50, '1'), blob(60, '2'), 6, {"heix", false, 3, true, 1});
     QTest::newRow("HEIF preview length wrapping 32 bits")
         << Kind::Heif << heifFile(ii, blob(50, '1'), blob(60, '2'), 6, {"heix", false, 3, true, 0xFFFFFF00u});
+}
+
+void TestReaders::previewBeforeBrokenParts_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    const ByteOrder ii = ByteOrder::Little;
+    const QList<TiffField> plain = {shortField(ii, 274, 6), undefinedField(295, blob(64, 'L'))};
+    const TiffPlaces places = tiffPlaces({plain, plain});
+    const auto nextOf = [&](int ifd) { return places.ifds[ifd] + 2 + 12 * quint32(plain.size()); };
+    const auto raw = [&](const QList<TiffField> &fields) { return tiffBytes(ii, 0x55, {fields + plain}); };
+
+    QTest::newRow("type code 13") << raw({{700, 13, 1, QByteArray(4, '\0')}});
+    QTest::newRow("type code 0xFFFF") << raw({{700, 0xFFFF, 1, QByteArray(4, '\0')}});
+    QByteArray farNext = tiffBytes(ii, 0x55, {plain});
+    patch32(farNext, nextOf(0), 0xFFFFFFF0u, ii);
+    QTest::newRow("next IFD beyond the file") << farNext;
+    QByteArray brokenSecond = tiffBytes(ii, 0x55, {plain, plain});
+    patch16(brokenSecond, places.ifds[1], 0xFFFF, ii);
+    QTest::newRow("second IFD beyond the file") << brokenSecond;
+    QByteArray selfLoop = tiffBytes(ii, 0x55, {plain});
+    patch32(selfLoop, nextOf(0), places.ifds[0], ii);
+    QTest::newRow("IFD pointing at itself") << selfLoop;
+    QByteArray twoLoop = tiffBytes(ii, 0x55, {plain, plain});
+    patch32(twoLoop, nextOf(1), places.ifds[0], ii);
+    QTest::newRow("two IFDs pointing at each other") << twoLoop;
+    // A usable first IFD followed by a hundred empty ones.
+    QByteArray longChain = tiffBytes(ii, 0x55, {plain});
+    const auto chainAt = quint32(longChain.size());
+    longChain += QByteArray(100 * 6, '\0');
+    patch32(longChain, nextOf(0), chainAt, ii);
+    for (quint32 i = 0; i < 99; ++i)
+        patch32(longChain, chainAt + 6 * i + 2, chainAt + 6 * (i + 1), ii);
+    QTest::newRow("chain of 100 empty IFDs") << longChain;
+}
+
+void TestReaders::previewBeforeBrokenParts()
+{
+    QFETCH(QByteArray, bytes);
+
+    std::vector<unsigned char> data = exact(bytes);
+    TiffReader reader;
+    QCOMPARE(reader.OpenMemory(data.data(), data.size()), qint64(0));
+    unsigned char *p = nullptr;
+    unsigned int length = 0;
+    unsigned short orientation = 0;
+    QCOMPARE(reader.GetLargeThumbnail(&p, &length, &orientation), qint64(0));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(p), length), blob(64, 'L'));
+    QCOMPARE(int(orientation), 6);
+}
+
+void TestReaders::fileShortenedAfterOpening()
+{
+    QTemporaryDir dir;
+    const QString raw = dir.filePath(QStringLiteral("a.rw2"));
+    const QString heif = dir.filePath(QStringLiteral("a.hif"));
+    // Previews past the first pages, which another program cuts off.
+    const QByteArray large = blob(64 * 1024, 'L');
+    QVERIFY(writeFile(raw, rawFile(ByteOrder::Big, blob(20, 's'), large, 6)));
+    QVERIFY(writeFile(heif, heifFile(ByteOrder::Big, blob(100, '1'), large, 8)));
+
+    TiffReader tiff;
+    QCOMPARE(tiff.OpenFile(raw), qint64(0));
+    CHeifReader heifReader;
+    QVERIFY(heifReader.Open(heif));
+    QVERIFY(QFile::resize(raw, 0) && QFile::resize(heif, 0));
+
+    unsigned char *p = nullptr;
+    unsigned int length = 0;
+    unsigned short orientation = 0;
+    QCOMPARE(tiff.GetLargeThumbnail(&p, &length, &orientation), qint64(0));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(p), length), large);
+    QVERIFY(heifReader.GetThumbnail(&p, &length, &orientation, true));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(p), length), large);
+    // Opened now, the shortened files are errors.
+    QCOMPARE(TiffReader().OpenFile(raw), qint64(-2));
+    QVERIFY(!CHeifReader().Open(heif));
 }
 
 void TestReaders::hostile()

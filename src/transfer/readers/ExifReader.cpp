@@ -2,10 +2,7 @@
 
 #include "ByteReader.h"
 
-#include <QFile>
-
 #include <cstring>
-#include <new>
 
 namespace kavrotether {
 
@@ -64,9 +61,9 @@ int64_t ExifHeadReader::OpenExif(unsigned char *data, unsigned int size)
         unsigned char *entry = base + ifd + 2 + 12ull * i;
         const uint16_t tag = reader->ReadWORD(entry);
         const int elementSize = tiffTypeSize(reader->ReadWORD(entry + 2));
-        if (elementSize < 0)
-            return -1;
-        if (tag != kOrientationTag)
+        // An entry of a type this reader does not know cannot be read, but
+        // tells nothing about the others.
+        if (tag != kOrientationTag || elementSize < 0)
             continue;
         const uint64_t length = uint64_t(reader->ReadDWORD(entry + 4)) * unsigned(elementSize);
         const uint64_t place = length > 4 ? reader->ReadDWORD(entry + 8) : uint64_t(entry + 8 - base);
@@ -91,26 +88,11 @@ ExifReader::~ExifReader()
 
 int64_t ExifReader::OpenFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!m_file.open(path, 0))
         return -2;
-    const qint64 size = file.size();
-    std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[size_t(size > 0 ? size : 1)]);
-    if (!buffer)
-        return -2;
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 got = file.read(reinterpret_cast<char *>(buffer.get()) + done, size - done);
-        if (got <= 0)
-            return -2;
-        done += got;
-    }
-    file.close();
-    m_buffer = std::move(buffer);
-    m_fileSize = uint64_t(size);
     // The EXIF block sits at the start: a size cut to 32 bits still covers it.
-    const unsigned int parsed = m_fileSize > 0xFFFFFFFFull ? 0xFFFFFFFFu : unsigned(m_fileSize);
-    const int64_t result = m_head.OpenExif(m_buffer.get(), parsed);
+    const unsigned int parsed = m_file.size() > 0xFFFFFFFFull ? 0xFFFFFFFFu : unsigned(m_file.size());
+    const int64_t result = m_head.OpenExif(m_file.data(), parsed);
     if (result < 0)
         return result;
     m_head.GetExifInfo(&m_info);
@@ -126,8 +108,7 @@ int64_t ExifReader::GetExifInfo(ExifInfo *info) const
 
 int64_t ExifReader::CloseFile()
 {
-    m_buffer.reset();
-    m_fileSize = 0;
+    m_file.close();
     return 0;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "FileBytes.h"
+
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 
 namespace kavrotether {
 
@@ -40,8 +41,7 @@ public:
     int64_t CloseFile();
 
 private:
-    uint64_t m_fileSize = 0;
-    std::unique_ptr<unsigned char[]> m_buffer;
+    FileBytes m_file;
     ExifInfo m_info;
     ExifHeadReader m_head;
 };

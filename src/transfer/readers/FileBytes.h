@@ -4,50 +4,54 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
+#include <new>
 
 namespace kavrotether {
 
-// A file read through a memory mapping, as the picture readers take it:
-// opened and mapped whole, or not at all.
-class MappedFile
+// A whole file read into memory with checked reads, as the picture readers
+// take it. A file that another program shortens while it is read makes the
+// read come up short and the open fail; a mapping of it would have killed
+// the program with SIGBUS at the first touch of a page past the new end.
+class FileBytes
 {
 public:
-    ~MappedFile() { close(); }
-
-    // False when the file cannot be opened or mapped, or is shorter than
-    // minimumSize; nothing stays open then.
-    bool open(const QString &path, qint64 minimumSize, QFileDevice::MemoryMapFlags flags = QFileDevice::NoOptions)
+    // False when the file cannot be opened or read whole, or is shorter
+    // than minimumSize; nothing is kept then.
+    bool open(const QString &path, qint64 minimumSize)
     {
         close();
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly))
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
             return false;
-        const qint64 size = m_file.size();
-        m_mapping = size >= minimumSize && size > 0 ? m_file.map(0, size, flags) : nullptr;
-        if (!m_mapping) {
-            m_file.close();
+        const qint64 size = file.size();
+        if (size < minimumSize || quint64(size) >= quint64(SIZE_MAX))
             return false;
+        std::unique_ptr<unsigned char[]> bytes(new (std::nothrow) unsigned char[size_t(size > 0 ? size : 1)]);
+        if (!bytes)
+            return false;
+        for (qint64 done = 0; done < size;) {
+            const qint64 got = file.read(reinterpret_cast<char *>(bytes.get()) + done, size - done);
+            if (got <= 0)
+                return false;
+            done += got;
         }
+        m_bytes = std::move(bytes);
         m_size = uint64_t(size);
         return true;
     }
 
     void close()
     {
-        if (m_mapping)
-            m_file.unmap(m_mapping);
-        if (m_file.isOpen())
-            m_file.close();
-        m_mapping = nullptr;
+        m_bytes.reset();
         m_size = 0;
     }
 
-    unsigned char *data() const { return m_mapping; }
+    unsigned char *data() const { return m_bytes.get(); }
     uint64_t size() const { return m_size; }
 
 private:
-    QFile m_file;
-    unsigned char *m_mapping = nullptr;
+    std::unique_ptr<unsigned char[]> m_bytes;
     uint64_t m_size = 0;
 };
 

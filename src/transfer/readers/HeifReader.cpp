@@ -45,10 +45,10 @@ bool CHeifReader::Open(const QString &path)
 {
     if (IsOpened())
         return false;
-    if (!m_mapped.open(path, qint64(kMinimumFileSize), QFileDevice::MapPrivateOption))
+    if (!m_file.open(path, qint64(kMinimumFileSize)))
         return false;
-    m_data = m_mapped.data();
-    m_fileSize = m_mapped.size();
+    m_data = m_file.data();
+    m_fileSize = m_file.size();
     return openData();
 }
 
@@ -75,7 +75,7 @@ bool CHeifReader::openData()
 
 void CHeifReader::Close()
 {
-    m_mapped.close();
+    m_file.close();
     m_data = nullptr;
     m_fileSize = 0;
 }

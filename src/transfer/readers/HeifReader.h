@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MappedFile.h"
+#include "FileBytes.h"
 
 #include <QFile>
 #include <QString>
@@ -48,7 +48,7 @@ public:
 
     // `second` chooses the preview of IFD2, otherwise that of IFD1.
     unsigned int GetThumbnailSize(bool second) const;
-    // Points into the mapping; false when not open or when the preview's
+    // Points into the file's bytes; false when not open or when the preview's
     // place lies outside the file.
     bool GetThumbnail(unsigned char **data, unsigned int *length, unsigned short *orientation, bool second) const;
     bool GetThumbnail(unsigned char *buffer, unsigned int capacity, unsigned short *orientation, bool second) const;
@@ -72,7 +72,7 @@ private:
     const Preview &preview(bool second) const { return second ? m_second : m_first; }
     void fill(Preview &record, const IFDFieldDataInfo &ifd, bool bigEndian) const;
 
-    MappedFile m_mapped;
+    FileBytes m_file;
     unsigned char *m_data = nullptr;
     unsigned long long m_fileSize = 0;
     unsigned long long m_walkLimit = 0;

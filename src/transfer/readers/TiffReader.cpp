@@ -84,25 +84,23 @@ int64_t TiffHeadReader::Open(unsigned char *data, unsigned int size)
     if (m_magic != 0x55 && m_magic != 42)
         return -3;
 
-    // A chain visiting an offset twice would never end, and the cameras'
-    // files hold a handful of IFDs: a long chain of tiny ones is refused
-    // before it costs memory.
+    // The walk ends at the first link it cannot follow: one outside the
+    // data, one to an IFD that does not fit, one back to an IFD already read
+    // (it would never end) or one past the handful of IFDs a camera writes
+    // (a long chain of tiny ones would cost memory). The IFDs read before it
+    // stay: a RAW file keeps its previews in IFD0, whatever follows.
     std::unordered_set<uint32_t> visited;
     uint32_t offset = reader->ReadDWORD(data + 4);
     for (unsigned int index = 0; offset != 0; ++index) {
-        if (index >= kMaxIfds || !visited.insert(offset).second || offset >= size) {
-            m_list.ifds.clear();
-            return -1;
-        }
+        if (index >= kMaxIfds || !visited.insert(offset).second || offset >= size)
+            break;
         _IFD ifd;
-        if (ReadTiffIFD(data, data + offset, index, reader, &ifd) != 0) {
-            m_list.ifds.clear();
-            return -1;
-        }
+        if (ReadTiffIFD(data, data + offset, index, reader, &ifd) != 0)
+            break;
         offset = ifd.nextOffset;
         m_list.ifds.push_back(std::move(ifd));
     }
-    return 0;
+    return offset != 0 && m_list.ifds.empty() ? -1 : 0;
 }
 
 int64_t TiffHeadReader::ReadTiffIFD(unsigned char *base, unsigned char *place, unsigned int index, ByteReader *reader,
@@ -127,9 +125,11 @@ int64_t TiffHeadReader::ReadTiffIFD(unsigned char *base, unsigned char *place, u
         entry.tag = reader->ReadWORD(field);
         entry.type = reader->ReadWORD(field + 2);
         entry.count = reader->ReadDWORD(field + 4);
+        // A type this reader does not know gives no size to check the value
+        // by: the entry is left out, the others are read.
         const int elementSize = tiffTypeSize(entry.type);
         if (elementSize < 0)
-            return -1;
+            continue;
         const uint64_t length = uint64_t(entry.count) * unsigned(elementSize);
         if (length <= 4) {
             entry.value = uint64_t(uintptr_t(field + 8));
@@ -204,10 +204,10 @@ TiffReader::~TiffReader()
 int64_t TiffReader::OpenFile(const QString &path)
 {
     CloseFile();
-    if (!m_mapped.open(path, 1))
+    if (!m_file.open(path, 1))
         return -2;
-    m_data = m_mapped.data();
-    m_fileSize = m_mapped.size();
+    m_data = m_file.data();
+    m_fileSize = m_file.size();
     return parse();
 }
 
@@ -329,7 +329,7 @@ uint16_t TiffReader::orientationOf(long ifdIndex) const
 
 int64_t TiffReader::CloseFile()
 {
-    m_mapped.close();
+    m_file.close();
     m_data = nullptr;
     m_fileSize = 0;
     m_head.Close();

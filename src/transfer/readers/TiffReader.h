@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MappedFile.h"
+#include "FileBytes.h"
 
 #include <QFile>
 #include <QString>
@@ -47,16 +47,17 @@ public:
     std::vector<_IFD> ifds;
 };
 
-// Reads a TIFF header and its whole IFD chain. Every place, count and type
-// is checked against the data before it is used: a chain that loops or
-// points outside the data is refused.
+// Reads a TIFF header and its IFD chain. Every place and count is checked
+// against the data before it is used; an entry of a type the reader does not
+// know is left out, and the chain ends at a link that loops or points
+// outside the data, the IFDs before it kept.
 class TiffHeadReader
 {
 public:
     virtual ~TiffHeadReader() = default;
 
-    // 0; -1 for an IFD chain that breaks the data's limits; -3 for an
-    // unusable header.
+    // 0; -1 when not even the first IFD lies within the data's limits; -3
+    // for an unusable header.
     int64_t Open(unsigned char *data, unsigned int size);
     int64_t ReadTiffIFD(unsigned char *base, unsigned char *place, unsigned int index, ByteReader *reader, _IFD *out);
     void ConvToIntelFormat(_IFDEntry *entry, ByteReader *reader);
@@ -78,7 +79,7 @@ private:
 };
 
 // Finds the embedded JPEG preview of a TIFF-based RAW or HLG still file in
-// a mapping of the whole file; the pointers handed out point into it.
+// the whole file read into memory; the pointers handed out point into it.
 class TiffReader
 {
 public:
@@ -89,7 +90,7 @@ public:
     TiffReader(const TiffReader &) = delete;
     TiffReader &operator=(const TiffReader &) = delete;
 
-    // 0, -1, -2 (cannot be opened or mapped) or -3.
+    // 0, -1, -2 (cannot be opened or read whole) or -3.
     int64_t OpenFile(const QString &path);
     // The same over data the caller keeps alive until CloseFile.
     int64_t OpenMemory(unsigned char *data, uint64_t size);
@@ -106,7 +107,7 @@ private:
     int64_t undefinedEntry(uint16_t tag, unsigned char **data, unsigned int *length) const;
     uint16_t orientationOf(long ifdIndex) const;
 
-    MappedFile m_mapped;
+    FileBytes m_file;
     uint64_t m_fileSize = 0;
     unsigned char *m_data = nullptr;
     TiffHeadReader m_head;
