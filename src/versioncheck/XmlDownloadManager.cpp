@@ -52,6 +52,15 @@ void XmlDownloadManager::execute()
 
 void XmlDownloadManager::doDownload(const QUrl &url)
 {
+    // The file decides which page the user is sent to: it is taken over an
+    // authenticated connection or not at all, whatever address is set.
+    if (url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0 || url.host().isEmpty()) {
+        std::fprintf(stderr, "Download of %s refused: not an https address\n",
+                     url.toDisplayString().toLocal8Bit().constData());
+        // Announced as a failed download is: after the caller has returned.
+        QMetaObject::invokeMethod(this, &XmlDownloadManager::downloadFinishedNotify, Qt::QueuedConnection);
+        return;
+    }
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(kMaxRedirects);

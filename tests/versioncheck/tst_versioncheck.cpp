@@ -39,8 +39,9 @@ public:
     }
 };
 
-// A minimal HTTPS server on 127.0.0.1: each path answers with a fixed
-// status, extra header lines and body, then closes the connection.
+// A minimal HTTPS server on 127.0.0.1 (plain HTTP without a key pair):
+// each path answers with a fixed status, extra header lines and body, then
+// closes the connection.
 class LocalHttpsServer : public QObject
 {
 public:
@@ -53,23 +54,29 @@ public:
     QHash<QByteArray, Route> routes;
     int requests = 0;
 
-    explicit LocalHttpsServer(const QString &pairName)
+    explicit LocalHttpsServer(const QString &pairName = QString())
     {
-        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-        tls.setLocalCertificate(QSslCertificate(readFile(pairName + "-cert.pem")));
-        tls.setPrivateKey(QSslKey(readFile(pairName + "-key.pem"), QSsl::Rsa));
-        tls.setPeerVerifyMode(QSslSocket::VerifyNone);
-        m_server.setSslConfiguration(tls);
-        connect(&m_server, &QSslServer::pendingConnectionAvailable, this, [this] {
-            while (QTcpSocket *socket = m_server.nextPendingConnection())
+        if (pairName.isEmpty()) {
+            m_server = std::make_unique<QTcpServer>();
+        } else {
+            auto server = std::make_unique<QSslServer>();
+            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+            tls.setLocalCertificate(QSslCertificate(readFile(pairName + "-cert.pem")));
+            tls.setPrivateKey(QSslKey(readFile(pairName + "-key.pem"), QSsl::Rsa));
+            tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+            server->setSslConfiguration(tls);
+            m_server = std::move(server);
+        }
+        connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+            while (QTcpSocket *socket = m_server->nextPendingConnection())
                 serve(socket);
         });
-        m_server.listen(QHostAddress::LocalHost, 0);
+        m_server->listen(QHostAddress::LocalHost, 0);
     }
-    bool isListening() const { return m_server.isListening(); }
+    bool isListening() const { return m_server->isListening(); }
     QString url(const QString &scheme, const QByteArray &path) const
     {
-        return QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_server.serverPort()).arg(QString(path));
+        return QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_server->serverPort()).arg(QString(path));
     }
     static QByteArray readFile(const QString &name)
     {
@@ -95,7 +102,7 @@ private:
             socket->disconnectFromHost();
         });
     }
-    QSslServer m_server;
+    std::unique_ptr<QTcpServer> m_server;
     QHash<QTcpSocket *, QByteArray> m_pending;
 };
 
@@ -136,6 +143,7 @@ private slots:
     void checkAgainstServer_data();
     void checkAgainstServer();
     void checkSwitchedOff();
+    void plainHttpRefused();
     void fileContents_data();
     void fileContents();
     void openUrl_data();
@@ -288,6 +296,22 @@ void tst_VersionCheck::checkSwitchedOff()
     QTest::qWait(200);
     QCOMPARE(m_trusted->requests, requestsBefore);
     m_settings->setVersionCheckType(ApplicationSettings::VerChkType_On);
+}
+
+void tst_VersionCheck::plainHttpRefused()
+{
+    LocalHttpsServer plain;
+    QVERIFY(plain.isListening());
+    plain.routes["/newer.xml"] = m_trusted->routes["/newer.xml"];
+    m_settings->setVersionCheckType(ApplicationSettings::VerChkType_On);
+    m_translator.url = plain.url("http", "/newer.xml");
+
+    VersionData data;
+    QSignalSpy completed(&data, &VersionData::update_xmlFileReadCompletedChanged);
+    data.checkStart();
+    QVERIFY(completed.wait(20000));
+    QVERIFY(!data.update_versionUpCheck());
+    QCOMPARE(plain.requests, 0);
 }
 
 void tst_VersionCheck::fileContents_data()
