@@ -4,13 +4,13 @@
 
 #include "DeviceAdapter.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <optional>
 
 #include "PtpipRecord.h"
+#include "core/OwnerOnlyFiles.h"
 
 namespace kavrotether {
 
@@ -19,8 +19,6 @@ namespace {
 using Info = _tag_KVR_PTPIP_CONNECT_DEVICE_INFO;
 
 constexpr QFileDevice::Permissions kOwnerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-constexpr QFileDevice::Permissions kOwnerFolder = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                  | QFileDevice::ExeOwner;
 // Sub-numbered names tried before a save gives up.
 constexpr int kMaxSubNumbers = 1000;
 // PEM text above this size is no certificate.
@@ -103,18 +101,15 @@ std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const 
     const QString folder = adapter.createCerSaveFolderPath();
     if (!current.isEmpty() && fileHolds(current, bytes))
         return StoredCertificate{current, false};
-    if (!QFileInfo::exists(folder)) {
-        if (!QDir().mkpath(folder))
-            return std::nullopt;
-        QFile::setPermissions(folder, kOwnerFolder);
-    }
+    if (!owneronly::makeFolder(folder))
+        return std::nullopt;
 
     const QString name = adapter.createCerSaveFilePath(&info);
     const QString base = name.left(name.size() - 4);
     for (int n = 0; n < kMaxSubNumbers; ++n) {
         const QString path = folder + u'/' + (n == 0 ? name : QStringLiteral("%1_%2.cer").arg(base).arg(n));
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerFile)) {
             if (!file.exists())
                 return std::nullopt;
             // The camera's certificate is there already: use that file.
@@ -122,7 +117,6 @@ std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const 
                 return StoredCertificate{path, false};
             continue;
         }
-        file.setPermissions(kOwnerFile);
         const bool written = file.write(bytes) == bytes.size() && file.flush();
         file.close();
         if (!written || file.error() != QFileDevice::NoError) {

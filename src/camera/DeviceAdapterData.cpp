@@ -1,5 +1,9 @@
 #include "DeviceAdapterData.h"
 
+#include <QFileInfo>
+
+#include "core/OwnerOnlyFiles.h"
+
 #include <cstring>
 #include <cwchar>
 
@@ -11,7 +15,18 @@ const QString kOrganisation = QStringLiteral("(KAVROTether x64)");
 
 std::unique_ptr<QSettings> openFile(const QString &application)
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrganisation, application);
+    auto file = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrganisation, application);
+    owneronly::makeFolder(QFileInfo(file->fileName()).absolutePath());
+    return file;
+}
+
+// Saved passwords and certificate records: the file is 0600 before anything
+// is saved into it, and a save replaces it with a file of the same mode.
+std::unique_ptr<QSettings> openOwnerOnlyFile(const QString &application)
+{
+    auto file = openFile(application);
+    owneronly::prepareFile(file->fileName());
+    return file;
 }
 
 } // namespace
@@ -64,12 +79,12 @@ std::unique_ptr<QSettings> DeviceAdapterData::openCameraListFile()
 
 std::unique_ptr<QSettings> DeviceAdapterData::openPasswordFile()
 {
-    return openFile(QStringLiteral("Cpl"));
+    return openOwnerOnlyFile(QStringLiteral("Cpl"));
 }
 
 std::unique_ptr<QSettings> DeviceAdapterData::openCertificateListFile()
 {
-    return openFile(QStringLiteral("Rcl"));
+    return openOwnerOnlyFile(QStringLiteral("Rcl"));
 }
 
 int SavedCameraList::count() const

@@ -4,7 +4,6 @@
 #include "DeviceAdapter.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QSettings>
 
 #include "PasswordInput.h"
@@ -22,7 +21,6 @@ void DeviceAdapter::ptpip_enhance_security_update_pw_list(QString serialNo, QStr
     file->sync();
     if (file->status() != QSettings::NoError)
         qWarning("DeviceAdapter: the password list could not be written");
-    QFile::setPermissions(file->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 QString DeviceAdapter::ptpip_enhance_security_get_saved_password(QString serialNo)

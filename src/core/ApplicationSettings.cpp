@@ -1,5 +1,6 @@
 #include "ApplicationSettings.h"
 
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSettings>
@@ -8,6 +9,8 @@
 #include <cmath>
 #include <iterator>
 #include <type_traits>
+
+#include "OwnerOnlyFiles.h"
 
 namespace kavrotether {
 
@@ -112,6 +115,13 @@ public:
                          QStringLiteral("KAVROTether"));
     }
 
+    // Before a write: the file's folder, shared with the saved passwords,
+    // is made owner-only when the write would create it.
+    static void prepareFolder(const QSettings &settings)
+    {
+        owneronly::makeFolder(QFileInfo(settings.fileName()).absolutePath());
+    }
+
     static QVariant read(int number, const QVariant &fallback)
     {
         QSettings settings = open();
@@ -125,6 +135,7 @@ public:
     {
         QMutexLocker locker(&writeMutex);
         QSettings settings = open();
+        prepareFolder(settings);
         if (fromStored<T>(settings.value(key(number), toStored(fallback))) == value)
             return false;
         settings.setValue(key(number), toStored(value));
@@ -135,6 +146,7 @@ public:
     {
         QMutexLocker locker(&writeMutex);
         QSettings settings = open();
+        prepareFolder(settings);
         settings.setValue(key(number), value);
     }
 
@@ -447,6 +459,7 @@ void ApplicationSettings::setStoreLocationType()
         // or is gone, keeps its stored choice.
         if (d->cameras->getFileTargetById(entry.serialNo) == target) {
             QSettings settings = Impl::open();
+            Impl::prepareFolder(settings);
             settings.setValue(Impl::storeLocationKey(entry.serialNo), target);
         }
     }

@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include <cstring>
+#include <sys/stat.h>
 
 #include "AdapterFixture.h"
 #include "DeviceAdapterTestAccess.h"
@@ -88,6 +89,12 @@ bool ownerOnly(const QString &path)
                                                 | QFileDevice::ReadOther | QFileDevice::WriteOther
                                                 | QFileDevice::ExeOther;
     return (p & others) == 0 && (p & QFileDevice::ReadOwner) && (p & QFileDevice::WriteOwner);
+}
+
+uint modeOf(const QString &path)
+{
+    struct stat st{};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? uint(st.st_mode & 07777) : 0u;
 }
 
 } // namespace
@@ -335,10 +342,15 @@ void TestNetwork::savedPasswordRoundTrip()
     const QString scrambled = Utilities::getEncryptedData(QStringLiteral("Rozado2026"), kvrsim::deviceKey(index));
     // The camera checks exactly what the program stores.
     QCOMPARE(scrambled, QString::fromStdString(kvrsim::scramblePassword("Rozado2026", kvrsim::deviceKey(index))));
+    // Made under the usual umask, the settings folder and the file are the
+    // user's alone from the start.
+    const mode_t umask = ::umask(022);
     m_adapter->ptpip_enhance_security_update_pw_list(QStringLiteral("SIMN30000003"), scrambled);
+    ::umask(umask);
 
     const QString file = DeviceAdapterData::openPasswordFile()->fileName();
-    QVERIFY(ownerOnly(file));
+    QCOMPARE(modeOf(file), 0600u);
+    QCOMPARE(modeOf(QFileInfo(file).absolutePath()), 0700u);
     QFile raw(file);
     QVERIFY(raw.open(QIODevice::ReadOnly));
     QVERIFY(!raw.readAll().contains("Rozado2026"));
