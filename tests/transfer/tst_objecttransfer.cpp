@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -55,6 +56,20 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// Runs step(thread, i) for i below `each` on `count` threads at once.
+void atOnce(int count, int each, const std::function<void(int, int)> &step)
+{
+    std::vector<std::thread> threads;
+    for (int t = 0; t < count; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < each; ++i)
+                step(t, i);
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
 }
 
 } // namespace
@@ -280,19 +295,12 @@ void TestObjectTransfer::namingAtOnceSharesNoName()
     constexpr int kThreads = 12;
     constexpr int kEach = 20;
     std::vector<QStringList> names(kThreads);
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([&, t] {
-            for (int i = 0; i < kEach; ++i) {
-                QString name, dir, path;
-                const uint format = i % 4 == 3 ? 5u : 1u;
-                if (ObjectCopy::makeFileName(format, name, dir, path, 1, 0, true, QStringLiteral("cam-%1").arg(t)))
-                    names[t] << path;
-            }
-        });
-    }
-    for (std::thread &thread : threads)
-        thread.join();
+    atOnce(kThreads, kEach, [&](int t, int i) {
+        QString name, dir, path;
+        const uint format = i % 4 == 3 ? 5u : 1u;
+        if (ObjectCopy::makeFileName(format, name, dir, path, 1, 0, true, QStringLiteral("cam-%1").arg(t)))
+            names[t] << path;
+    });
     QSet<QString> all;
     for (const QStringList &list : names) {
         QCOMPARE(list.size(), kEach);
@@ -341,24 +349,16 @@ void TestObjectTransfer::failingSavesAtOnceShareNoName()
     constexpr int kThreads = 8;
     constexpr int kEach = 15;
     std::vector<QStringList> published(kThreads);
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([&, t] {
-            for (int i = 0; i < kEach; ++i) {
-                runningNumber::PersistAtEnd persist;
-                NamedFile file;
-                if (!nameObject(1, 0, true, QStringLiteral("cam-%1").arg(t), file, false))
-                    continue;
-                SafeFileWriter writer(file.filePath);
-                if (!writer.open() || !writer.write("p", 1) || (t + i) % 3 == 0)
-                    continue;
-                if (commitNamed(writer, file))
-                    published[t] << file.fileName;
-            }
-        });
-    }
-    for (std::thread &thread : threads)
-        thread.join();
+    // Every third save fails after its name was chosen.
+    atOnce(kThreads, kEach, [&](int t, int i) {
+        runningNumber::PersistAtEnd persist;
+        NamedFile file;
+        if (!nameObject(1, 0, true, QStringLiteral("cam-%1").arg(t), file, false))
+            return;
+        SafeFileWriter writer(file.filePath);
+        if (writer.open() && writer.write("p", 1) && (t + i) % 3 != 0 && commitNamed(writer, file))
+            published[t] << file.fileName;
+    });
     QStringList all;
     for (const QStringList &list : published)
         all += list;
