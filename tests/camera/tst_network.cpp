@@ -131,6 +131,7 @@ private slots:
     void dialogFollowsErrorType_data();
     void dialogFollowsErrorType();
     void cancelWalksTheWaitingCameras();
+    void requestDuringPasswordChangeWaitsForIt();
     void fullTableEmptiesWaitingList();
     void pcNameIsCut();
 
@@ -675,6 +676,28 @@ void TestNetwork::cancelWalksTheWaitingCameras()
     QVERIFY(!shownPasswordDialog());
     QVERIFY(!m_adapter->ptpip_enhance_security_sent_password());
     QCOMPARE(m_adapter->camConnectStatus(), 3);
+}
+
+// One dialog at a time: a camera that asks for its password while the
+// change dialog is open gets its own dialog once that one closes.
+void TestNetwork::requestDuringPasswordChangeWaitsForIt()
+{
+    m_adapter->ptpip_enhance_security_show_change_password_dialog(0, QStringLiteral("SER0"));
+    QPointer<PasswordInput> change = shownPasswordDialog();
+    QVERIFY(change && change->isChangeMode());
+    waitingCamera(3, "SER1");
+    m_adapter->ptpip_enhance_security_show_input_password_dialog();
+    QCOMPARE(shownPasswordDialog(), change.data());
+
+    change->buttonCancelClicked();
+    QCOMPARE(m_adapter->ptpip_enhance_security_get_number_of_error(), 1);
+    PasswordInput *entry = shownPasswordDialog();
+    QVERIFY(entry && entry != change);
+    QVERIFY(!entry->isChangeMode());
+    QCOMPARE(entry->errorType(), 3);
+    QCOMPARE(passwordDialogsShown(), 1);
+    runDeferredDeletes();
+    QVERIFY(!change);
 }
 
 void TestNetwork::fullTableEmptiesWaitingList()
