@@ -480,8 +480,11 @@ void TestNetworkRoad::connectedCameraFoundAgainIsListed()
         m_serial, Utilities::getEncryptedData(kPassword, kvrsim::deviceKey(m_index)));
     QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
 
-    // A later search reports the camera as connected already (kind 6).
+    // A later search reports the camera as connected already (kind 6); the
+    // list is what that search made, not what the first one left.
+    kvrsim::clearCallLogs();
     search();
+    QVERIFY(test::globalCallCount("GetPnPDeviceInfo") >= 1);
     SearchCameraListItemObject *item = listedCamera();
     QVERIFY(item);
     QVERIFY(item->enable());
