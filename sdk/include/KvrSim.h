@@ -147,6 +147,9 @@ KVR_API PasswordState passwordState(int index);
 KVR_API void setPassword(int index, PasswordState state, const std::string &clearText = std::string());
 KVR_API uint32_t deviceKey(int index);
 KVR_API std::string scramblePassword(const std::string &clearText, uint32_t key);
+// TLS cameras: the camera presents another certificate from now on (its
+// serial and name unchanged); `tag` goes into its text.
+KVR_API void renewCertificate(int index, const std::string &tag);
 
 // Settings, by name (see settingNames()).
 KVR_API std::vector<std::string> settingNames();

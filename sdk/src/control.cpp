@@ -485,6 +485,16 @@ void setPassword(int index, PasswordState state, const std::string &clearText)
                                                        : std::string();
 }
 
+void renewCertificate(int index, const std::string &tag)
+{
+    std::lock_guard<std::recursive_mutex> g(lib().state);
+    Camera *c = find(index);
+    if (!c || !c->profile.tls)
+        return;
+    // The serial stays in the text; the tag makes it another certificate.
+    c->pem.insert(c->pem.find("-----END"), tag + "\n");
+}
+
 uint32_t deviceKey(int index)
 {
     std::lock_guard<std::recursive_mutex> g(lib().state);

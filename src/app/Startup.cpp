@@ -452,8 +452,12 @@ public:
     explicit AdapterCameraAccess(DeviceAdapter &adapter) : m_adapter(&adapter) {}
 
     int hlgShootingType() const override { return m_adapter ? m_adapter->pscHlgShootingType() : -1; }
-    // The adapter has no HLG writer yet: the choice cannot reach a camera.
-    void setHlgShootingType(int) override {}
+    // Queued for the selected camera like the adapter's own property.
+    void setHlgShootingType(int value) override
+    {
+        if (m_adapter)
+            m_adapter->setPscHlgShootingType(value);
+    }
     QString selectedSerialNo() const override
     {
         return m_adapter ? m_adapter->camCurrentSelectedSerialNo() : QString();

@@ -718,9 +718,16 @@ public:
     bool selectPtpipDevice(_tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, uint *err);
     bool connectPtpipDevice(_tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, uint *err);
     void updateRclIni(QString key, QString value);
-    // A found TLS camera counts as authorised when "Rcl" registers exactly
-    // the certificate file name of its record under its serial number.
+    // A found TLS camera counts as authorised when the certificate it
+    // presents is the one kept for its serial number: the file of the
+    // certificate folder that "Rcl" names holds exactly that text.
     bool ptpipCertificateAuthorised(const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info);
+    // The certificate file kept for a camera; empty when none is.
+    QString ptpipKeptCertificatePath(const QString &serialNo);
+    // The user connects a TLS camera as listed: the certificate file of its
+    // entry becomes the one kept for it, and the SDK reads it.
+    void ptpipAcceptCertificate(const QString &serialNo, const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO &info,
+                                const QString &path);
     Q_INVOKABLE bool ptpip_camera_is_connect_by_lan_wifi();
 
     Q_INVOKABLE kavrotether::Utilities::Ternary adp_KVR_func_api_ptpip_Set_SendCommand_TimeOutVal_Config(

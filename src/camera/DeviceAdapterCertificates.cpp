@@ -1,6 +1,8 @@
 // DeviceAdapter: certificates of network cameras that use TLS. Each is kept
 // as a file in the "cer" folder beside the settings files; files are never
-// overwritten and are readable by their owner only.
+// overwritten and are readable by their owner only. "Rcl" names, per serial
+// number, the file of the certificate the user accepted by connecting the
+// camera; a camera counts as authorised only while it presents that one.
 
 #include "DeviceAdapter.h"
 
@@ -161,6 +163,49 @@ bool ptpipRegisterCertificate(DeviceAdapter &adapter, const Info &info, QString 
     if (registeredPath)
         *registeredPath = stored->path;
     return true;
+}
+
+QString DeviceAdapter::ptpipKeptCertificatePath(const QString &serialNo)
+{
+    const QString name = DeviceAdapterData::openCertificateListFile()->value(serialNo).toString();
+    // The list names a file of the certificate folder, nothing else.
+    if (name.isEmpty() || name != QFileInfo(name).fileName() || name == QLatin1String(".")
+        || name == QLatin1String(".."))
+        return QString();
+    return createCerSaveFolderPath() + u'/' + name;
+}
+
+// The name of the file alone is no proof: a camera that presents another
+// certificate under the same serial and name is not the one accepted.
+bool DeviceAdapter::ptpipCertificateAuthorised(const Info *info)
+{
+    if (!info)
+        return false;
+    const QString kept = ptpipKeptCertificatePath(ptpipRecordText(info->serialNo));
+    if (kept.isEmpty())
+        return false;
+    const QString pem = adp_KVR_func_api_ptpip_GetCertPEM(int(info->devIndex));
+    return !pem.isEmpty() && fileHolds(kept, pem.toLocal8Bit());
+}
+
+void DeviceAdapter::ptpipAcceptCertificate(const QString &serialNo, const Info &info, const QString &path)
+{
+    if (path.isEmpty() || QFileInfo(path).absolutePath() != QFileInfo(createCerSaveFolderPath()).absoluteFilePath())
+        return;
+    if (adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), path) != Utilities::Ternary_True)
+        return;
+    const QString before = ptpipKeptCertificatePath(serialNo);
+    updateRclIni(serialNo, QFileInfo(path).fileName());
+    if (before.isEmpty() || before == path)
+        return;
+    // The certificate accepted before goes, unless another camera's is the
+    // same file.
+    const auto list = DeviceAdapterData::openCertificateListFile();
+    const QString beforeName = QFileInfo(before).fileName();
+    for (const QString &other : list->allKeys())
+        if (other != serialNo && list->value(other).toString() == beforeName)
+            return;
+    QFile::remove(before);
 }
 
 bool DeviceAdapter::updateCer(const Info *info, QString *registeredPath)

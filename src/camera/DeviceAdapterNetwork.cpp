@@ -6,6 +6,7 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QSettings>
 #include <QThread>
@@ -258,13 +259,20 @@ void DeviceAdapter::ptpipConnectThreadProc(WorkerThread::Run &run)
             item->setEnable(true);
             item->setAuthorize(true);
         } else {
-            QString path;
-            if (!ptpipRegisterCertificate(*this, info, &path))
+            // Only the certificate kept for the camera goes to the SDK here.
+            // Another one (a first one, or one that differs from the one
+            // kept) is saved beside it and listed as not authorised: it is
+            // kept only once the user connects the camera as listed.
+            QString path = ptpipKeptCertificatePath(ptpipRecordText(info.serialNo));
+            const bool authorised = ptpipCertificateAuthorised(&info);
+            if (authorised)
+                (void)adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), path);
+            else if (saveCerFile(&info, &path) != 1)
                 continue;
             item->fillFromLan(info);
             item->setCAFilePath(path);
             item->setEnable(true);
-            item->setAuthorize(ptpipCertificateAuthorised(&info));
+            item->setAuthorize(authorised);
         }
         ptpipListFoundDevice(item.release());
     }
@@ -411,7 +419,7 @@ bool DeviceAdapter::selectEnableLanDevice(uint *err, bool add)
         entry->GetConnectLanDevInfo(&info);
         const QString serial = entry->devSerialNo();
         if (entry->enableTls())
-            updateRclIni(serial, createCerSaveFilePath(&info));
+            ptpipAcceptCertificate(serial, info, entry->caFilePath());
         uint8_t connected = 0;
         {
             const QByteArray serialText = serial.toLocal8Bit();
@@ -424,8 +432,10 @@ bool DeviceAdapter::selectEnableLanDevice(uint *err, bool add)
             // The renewed certificate replaces the entry's file only once
             // the SDK reads the new one.
             QString registered = entry->caFilePath();
-            if (updateCer(&info, &registered) && entry)
+            if (updateCer(&info, &registered) && entry && registered != entry->caFilePath()) {
                 entry->setCAFilePath(registered);
+                updateRclIni(serial, QFileInfo(registered).fileName());
+            }
         }
         const bool liveView = d->liveViewOn.load();
         if (add ? connectPtpipDevice(&info, err) : selectPtpipDevice(&info, err)) {
@@ -454,15 +464,6 @@ void DeviceAdapter::updateRclIni(QString key, QString value)
     if (file->status() != QSettings::NoError)
         qWarning("DeviceAdapter: the certificate list could not be written");
     QFile::setPermissions(file->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-}
-
-bool DeviceAdapter::ptpipCertificateAuthorised(const Info *info)
-{
-    if (!info)
-        return false;
-    const QString registered =
-        DeviceAdapterData::openCertificateListFile()->value(ptpipRecordText(info->serialNo)).toString();
-    return !registered.isEmpty() && registered == createCerSaveFilePath(info);
 }
 
 bool DeviceAdapter::ptpip_camera_is_connect_by_lan_wifi()

@@ -291,7 +291,13 @@ void PasswordInput::finish()
     m_finished = true;
     init(true);
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
-    if (adapter && adapter->ptpip_enhance_security_sent_password())
+    if (!adapter)
+        return;
+    // The change dialog answers no camera's request: one that came in while
+    // it was open still waits, and its dialog comes now.
+    const bool waiting = m_changeMode ? adapter->isCheckingPtpipEnhanceSecurityInfo()
+                                      : adapter->ptpip_enhance_security_sent_password();
+    if (waiting)
         adapter->ptpip_enhance_security_show_input_password_dialog();
 }
 

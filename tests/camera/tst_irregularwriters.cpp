@@ -63,6 +63,15 @@ QMetaMethod signalNamed(const char *name)
     return {};
 }
 
+// Every setting a camera holds, to see that a refusal left it as it was.
+QStringList settingsOf(int index)
+{
+    QStringList held;
+    for (const std::string &name : kvrsim::settingNames())
+        held << QString::fromStdString(name) + u'=' + QString::number(kvrsim::setting(index, name));
+    return held;
+}
+
 int calls(int index, const char *function)
 {
     if (!function)
@@ -198,12 +207,14 @@ void TestIrregularWriters::writerReachesEachCameraOnce()
 }
 
 // Only 1 is success: the selected camera's 2 is a refusal like any other.
-// A two-code writer fails also when its second code alone is refused.
+// A two-code writer fails also when its second code alone is refused, and
+// the camera is not left holding the half it took.
 void TestIrregularWriters::refusalRollsBack()
 {
     QFETCH(int, row);
     const WriterRow &r = kRows[row];
     prepare(row);
+    const QStringList held = settingsOf(m_selected);
     QSignalSpy changed(&adapter(), signalNamed(QByteArray(r.read) + "Changed"));
     QSignalSpy error(&adapter(), &DeviceAdapter::settingErrorNotify);
     const std::string selected = m_selectedUuid.toStdString();
@@ -218,6 +229,7 @@ void TestIrregularWriters::refusalRollsBack()
     QCOMPARE(changed.at(0).at(0).toInt(), r.old);
     // The follower keeps what it took.
     QCOMPARE(calls(m_other, r.call), r.mirrored ? 1 : 0);
+    QCOMPARE(settingsOf(m_selected), held);
     if (!r.call2)
         return;
     kvrsim::failNext(r.call2, 1, 0, KVR_ERR_REFUSED, selected);
@@ -225,6 +237,8 @@ void TestIrregularWriters::refusalRollsBack()
     settle();
     QCOMPARE(error.count(), 2);
     QCOMPARE(changed.at(1).at(0).toInt(), r.old);
+    QCOMPARE(adapter().property(r.read).toInt(), r.old);
+    QCOMPARE(settingsOf(m_selected), held);
 }
 
 // In the program-to-manual modes the displaced value goes back through the

@@ -64,6 +64,7 @@ private slots:
     void searchListsNetworkCamera();
     void autoSearchStartsWithUsb();
     void tlsConnectRegistersItsCertificate();
+    void changedCertificateIsAskedForAgain();
     void enumerationKeepsCamerasListedMeanwhile_data();
     void enumerationKeepsCamerasListedMeanwhile();
     void savedPasswordConnectsAndDisconnectLeavesNothing();
@@ -220,6 +221,60 @@ void TestNetworkRoad::tlsConnectRegistersItsCertificate()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromLocal8Bit(file.readAll()), m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(tls));
     QCOMPARE(item->caFilePath(), folder + QStringLiteral("/Field-T7.cer"));
+}
+
+// A camera that presents another certificate under the same serial and
+// name is not the camera the user accepted: listed as not authorised, as a
+// camera seen for the first time, with the kept certificate untouched and
+// the new one not given to the SDK, until the user connects it as listed.
+void TestNetworkRoad::changedCertificateIsAskedForAgain()
+{
+    const QString serial = QStringLiteral("SIMT80000008");
+    const int tls = test::addNetworkCamera(serial.toStdString(), "Field-T8", true);
+    kvrsim::setOnNetwork(m_index, false);
+    const QDir folder(m_adapter->createCerSaveFolderPath());
+    auto kept = [&] { return DeviceAdapterData::openCertificateListFile()->value(serial).toString(); };
+    auto holds = [&](const QString &name) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly)
+               && QString::fromLocal8Bit(file.readAll()) == m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(tls);
+    };
+    // Searches with the camera back on the network; its entry.
+    auto searchAgain = [&]() -> SearchCameraListItemObject * {
+        if (kvrsim::inSession(tls)) {
+            kvrsim::setOnNetwork(tls, false);
+            m_fixture.deliverAndRun();
+            kvrsim::setOnNetwork(tls, true);
+        }
+        kvrsim::clearCallLogs();
+        search();
+        for (SearchCameraListItemObject *item : listed(*m_adapter))
+            if (item->devSerialNo() == serial)
+                return item;
+        return nullptr;
+    };
+
+    SearchCameraListItemObject *item = searchAgain();
+    QVERIFY(item && item->enable() && !item->authorize());
+    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
+    QCOMPARE(kept(), QStringLiteral("Field-T8.cer"));
+    item = searchAgain();
+    QVERIFY(item && item->authorize());
+
+    kvrsim::renewCertificate(tls, "another key");
+    item = searchAgain();
+    QVERIFY(item && item->enable());
+    QVERIFY(!item->authorize());
+    QCOMPARE(test::globalCallCount("ptpip_SetCerFilePath"), 0);
+    QCOMPARE(kept(), QStringLiteral("Field-T8.cer"));
+    QVERIFY(folder.exists(kept()) && !holds(kept()));
+
+    // Accepted: the new certificate is the one kept, and the only file.
+    QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
+    QVERIFY(holds(kept()));
+    QCOMPARE(folder.entryList(QDir::Files), QStringList{kept()});
+    item = searchAgain();
+    QVERIFY(item && item->authorize());
 }
 
 void TestNetworkRoad::enumerationKeepsCamerasListedMeanwhile_data()
@@ -480,8 +535,11 @@ void TestNetworkRoad::connectedCameraFoundAgainIsListed()
         m_serial, Utilities::getEncryptedData(kPassword, kvrsim::deviceKey(m_index)));
     QCOMPARE(m_adapter->connectEnableDevice(), Utilities::Ternary_True);
 
-    // A later search reports the camera as connected already (kind 6).
+    // A later search reports the camera as connected already (kind 6); the
+    // list is what that search made, not what the first one left.
+    kvrsim::clearCallLogs();
     search();
+    QVERIFY(test::globalCallCount("GetPnPDeviceInfo") >= 1);
     SearchCameraListItemObject *item = listedCamera();
     QVERIFY(item);
     QVERIFY(item->enable());

@@ -351,8 +351,11 @@ void TestParameterReaders::copyMask_data()
     QTest::newRow("computer, fine, HLG 4K, HLG off")
         << kPcOnly << int(CardIn) << 0u << 3u << true << false << int(D::CM_JPEG_HLG);
     QTest::newRow("computer, HEIF") << kPcOnly << int(CardIn) << 13u << 0u << false << false << int(D::CM_HEIF);
-    QTest::newRow("computer, quality 2, HLG 8K")
-        << kPcOnly << int(CardIn) << 2u << 1u << true << true << int(D::CM_HLG);
+    // A quality code the program does not know copies every kind.
+    QTest::newRow("computer, unknown quality 2, HLG 8K")
+        << kPcOnly << int(CardIn) << 2u << 1u << true << true << int(D::CM_HEIF_RAW | D::CM_JPEG_HLG);
+    QTest::newRow("both, card, unknown quality, RAW off")
+        << kBoth << int(CardIn) << 0x7777u << 0u << false << true << int(D::CM_JPEG | D::CM_HEIF);
     QTest::newRow("camera only, no card") << kCameraOnly << int(NoCard) << 0u << 0u << true << true << int(D::CM_NOT);
 }
 

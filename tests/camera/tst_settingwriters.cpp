@@ -173,7 +173,8 @@ void TestSettingWriters::rows_data()
     row("shutterSpeed", 5, 6, "SS_SetParam", U::arrSsVal[5]);
     row("shutterSpeedAngle", 270, 90, "SS_SetStAngle", 270);
     row("ssGain", 1, 2, "Mov_Config_Set_SS_Gain_Param", U::arrSSGainVal[1]);
-    row("ssGain", 0, 2, "Mov_Config_Set_SS_Gain_Param", 0);
+    // "Sec & ISO" is sent as the code the camera reports for it.
+    row("ssGain", 0, 2, "Mov_Config_Set_SS_Gain_Param", U::arrSSGainVal[0]);
     row("driveMode", 3, 1, "CameraMode_Set_DriveMode", U::arrDriveModeVal[3]);
     row("iso", 800, 400, "ISO_SetParam", 800);
     row("isoAuto", 400, 200, "ISO_SetParam", 400, "", "", "iso");

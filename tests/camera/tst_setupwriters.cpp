@@ -36,6 +36,7 @@ private slots:
     void copyMaskOfACameraWhoseReadsFail();
     void liveViewQuality();
     void displayAndAfmfReads();
+    void settingsHlgTypeReachesTheSelectedCamera();
 
 private:
     DeviceAdapter &adapter() { return m_fixture.adapter(); }
@@ -424,6 +425,19 @@ void TestSetupWriters::displayAndAfmfReads()
     QCOMPARE(a.pinpAspectRatio(), Utilities::PINPAR_16_9);
     kvrsim::failNext("AFMF_Cfg2_Info_Get_PinP_Aspect_Info", 1, 2);
     QCOMPARE(a.adp_KVR_func_api_AFMF_Cfg2_Info_Get_PinP_Aspect_Info(), T::Ternary_False);
+}
+
+// The preferences write the HLG shooting type through the settings object:
+// it is queued for the selected camera alone.
+void TestSetupWriters::settingsHlgTypeReachesTheSelectedCamera()
+{
+    startup::bindCameraAccess(*m_settings, adapter());
+    m_settings->setProperty("hlgShootingType", int(DeviceAdapter::HlgShootingType_Full));
+    m_fixture.deliverAndRun();
+    QCOMPARE(kvrsim::setting(m_index, "hlgShootingType"), uint(DeviceAdapter::HlgShootingType_Full));
+    QCOMPARE(calls(m_index, "RecInfo_HLG_Set_Cfg"), 1);
+    QCOMPARE(calls(m_other, "RecInfo_HLG_Set_Cfg"), 0);
+    QCOMPARE(m_settings->hlgShootingType(), int(DeviceAdapter::HlgShootingType_Full));
 }
 
 QTEST_MAIN(TestSetupWriters)

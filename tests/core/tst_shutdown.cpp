@@ -195,7 +195,7 @@ void TestShutdown::busyThreadStopsBeforeFinish_data()
         const char *slowCall;
     } threads[] = {
         {"search", Busy::Search, "GetPnPDeviceInfo"},
-        {"network connect", Busy::Connect, "ptpip_SetCerFilePath"},
+        {"network connect", Busy::Connect, "ptpip_GetCertPEM"},
         {"post-connect reader", Busy::Reader, "ptpip_Get_Connection_Type"},
         {"event worker", Busy::Worker, "ptpip_Get_Connection_Type"},
     };

@@ -142,10 +142,16 @@ bool AdapterFixture::searchNetwork()
     if (m_adapter->adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan) != Utilities::Ternary_True)
         return false;
     DeviceSearch *search = m_adapter->deviceSearch();
+    // A search before this one left the status at its end: only the end
+    // this search announces after its start says that it has run.
+    QueuedSpy status(search, &DeviceSearch::devSearchStatusChanged);
     if (!search->startSearch(false, false, DeviceSearch::DEVSEARCH_MODE_LAN))
         return false;
-    if (!QTest::qWaitFor([&] { return search->devSearchStatus() == DeviceSearch::DEVSEARCH_STATUS_Stop; },
-                         kSearchTimeoutMs))
+    if (!QTest::qWaitFor(
+            [&] {
+                return status.spy.count() >= 2 && search->devSearchStatus() == DeviceSearch::DEVSEARCH_STATUS_Stop;
+            },
+            kSearchTimeoutMs))
         return false;
     // The search loop ends at the first find; the SDK's search is ended
     // here so that another may start (its end comes back as kind 3).

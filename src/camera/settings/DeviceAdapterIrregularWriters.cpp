@@ -262,13 +262,26 @@ Ternary DeviceAdapter::adp_KVR_func_api_CameraMode_Set_4k_Mode(Utilities::Pictur
         return Utilities::Ternary_False;
     d->picture4K6K.store(value);
     const Utilities::Picture4K6KCode pair = Utilities::arrPicture4K6KVal[std::size_t(value)];
-    // The burst kind stays sent even when the frame rate is refused.
     if (callPairSelectedAndMirrored(*this, KVR_func_api_CameraMode_Set_4k_Mode, pair.type,
                                     KVR_func_api_RecInfo_4K6K_Set_RecFormat_Param, pair.frameRate))
         return Utilities::Ternary_True;
     emit settingErrorNotify();
     if (d->picture4K6K.store(old))
         emit picture4K6KChanged(old);
+    // A camera that took one half and refused the other is left in a mode
+    // nobody chose: it gets its old pair back, and when it has none or
+    // refuses it, both halves are read again, so that the camera and the
+    // display agree.
+    bool restored = false;
+    if (quint32(old) < std::size(Utilities::arrPicture4K6KVal)) {
+        const Utilities::Picture4K6KCode back = Utilities::arrPicture4K6KVal[std::size_t(old)];
+        restored = callPair(*this, camera_list_get_selected_camera_uuid(), KVR_func_api_CameraMode_Set_4k_Mode,
+                            back.type, KVR_func_api_RecInfo_4K6K_Set_RecFormat_Param, back.frameRate);
+    }
+    if (!restored) {
+        (void)adp_KVR_func_api_CameraMode_Get_4k_Mode();
+        (void)adp_KVR_func_api_RecInfo_4K6K_Get_RecFormat_Param();
+    }
     return Utilities::Ternary_False;
 }
 

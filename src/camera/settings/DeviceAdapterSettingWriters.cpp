@@ -31,13 +31,6 @@ void announce(DeviceAdapter &adapter, V value)
     emit(adapter.*Signal)(static_cast<Arg>(value));
 }
 
-template<std::size_t N>
-quint32 tableCode(const quint64 (&table)[N], int value, unsigned first = 0)
-{
-    const auto i = static_cast<unsigned>(value);
-    return i >= first && i < N ? static_cast<quint32>(table[i]) : 0u;
-}
-
 // The width of the code is the width of the SDK function's first parameter:
 // the code is cut to it once, and every camera gets the same bits.
 template<typename Arg>
@@ -50,8 +43,7 @@ quint8 sendToChosenCameras(DeviceAdapter &adapter, uint8_t (*fn)(Arg, const char
 
 // ---- the columns of a row ----
 
-#define KAVRO_WR_CONVERT_Table(table) tableCode(Utilities::table, value)
-#define KAVRO_WR_CONVERT_TableFrom1(table) tableCode(Utilities::table, value, 1)
+#define KAVRO_WR_CONVERT_Table(table) quint32(Utilities::codeAt(Utilities::table, value))
 #define KAVRO_WR_CONVERT_Value static_cast<quint32>(value)
 #define KAVRO_WR_CONVERT_Slider(block) DeviceAdapter::convertSliderValue(value, d.block##Step.load())
 #define KAVRO_WR_CONVERT_Density DeviceAdapter::convertDensityValue(value)
