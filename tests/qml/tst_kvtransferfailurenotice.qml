@@ -53,8 +53,15 @@ TestCase {
                 || deviceAdapter.camera_list_get_camera_modelName(uuid)
         verify(cameraName !== "")
     }
+    // the picture folder a test changed: [type, path]
+    property var savedFolder: null
     function cleanup() {
         notice.close()
+        if (savedFolder !== null) {
+            applicationSettings.storeFolderUrl = savedFolder[1]
+            applicationSettings.storeFolderType = savedFolder[0]
+            savedFolder = null
+        }
     }
 
     // Pictures the camera cannot hand over (objects it does not know): the
@@ -72,6 +79,19 @@ TestCase {
         objectcopy.startObjectReqTransfer(0x7FFF0003, uuid)
         tryCompare(notice, "visible", true)
         compare(notice.text.split("\n").length, 2)
+    }
+
+    // A release into a folder that cannot be made: the picture the camera
+    // sends is lost, and the notice says so.
+    function test_release_into_unusable_folder() {
+        savedFolder = [applicationSettings.storeFolderType, applicationSettings.storeFolderUrl]
+        applicationSettings.storeFolderType = Kv.ApplicationSettings.StoFolderType_User
+        applicationSettings.storeFolderUrl = testFolder + "/preview_r90.JPG/pictures"
+        compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
+        deviceAdapter.adp_KVR_func_api_Rec_Ctrl_Release_one_shot()
+        tryCompare(notice, "visible", true, 5000)
+        compare(notice.text.split("\n")[1],
+                cameraName + ": (no file name) (the storage folder cannot be created or written to)")
     }
 
     // Each cause reads as the photographer would say it; the disk's own
