@@ -56,7 +56,7 @@ Window {
         width: root.width - 40
         text: root.text
         textFormat: Text.PlainText
-        wrapMode: Text.WrapAnywhere
+        wrapMode: Text.Wrap
         color: "#dddddd"
         font.pixelSize: 13
         font.family: utilities.getFontFamily()
