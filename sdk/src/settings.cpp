@@ -14,6 +14,11 @@ SettingValue &value(Camera &camera, int id)
     return camera.settings[static_cast<size_t>(id)];
 }
 
+const SettingValue &value(const Camera &camera, int id)
+{
+    return camera.settings[static_cast<size_t>(id)];
+}
+
 bool offers(const SettingValue &v, uint32_t code)
 {
     return v.available && std::find(v.offered.begin(), v.offered.end(), code) != v.offered.end();
@@ -68,27 +73,35 @@ uint16_t rangeEnd(const SettingValue &v, bool upper)
     return static_cast<uint16_t>(upper ? v.offered.back() : v.offered.front());
 }
 
-// The filter items in the order of the narrowing bits.
+// The filter items, each with the code that selects every entry.
 constexpr int kFilterItems[] = {S_FrameRate, S_Pixel, S_Compression, S_BitRate, S_Vfr, S_MovieHlg};
+constexpr uint32_t kFilterAll[] = {0xFFFFFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu};
 
 // An item set to a code of its list narrows the movie-quality list to the
-// entries with that code; set to "every code" it stops narrowing.
-uint8_t applyFilterSet(Call &call, int item, uint32_t code, uint32_t all)
+// entries with that code; set to "every code" it stops narrowing. The list
+// follows the items' current codes alone, so what the filter shows is what
+// narrows.
+uint8_t applyFilterSet(Call &call, int item, uint32_t code)
 {
     Camera &camera = *call.camera();
     if (!camera.movieFilterOpen)
         return call.fail(KVR_ERR_REFUSED);
-    const unsigned bit = 1u << item;
-    if (code == all) {
+    if (code == kFilterAll[item]) {
         value(camera, kFilterItems[item]).current = code;
-        camera.movieFilterNarrowing &= ~bit;
         postCameraEvent(camera, KVR_EVENT_MOVIE_CONFIG, 0);
         return call.succeed();
     }
-    const uint8_t r = applySet(call, kFilterItems[item], code);
-    if (r == 1)
-        camera.movieFilterNarrowing |= bit;
-    return r;
+    return applySet(call, kFilterItems[item], code);
+}
+
+// The codes of a filter item's list without its "every code" entry.
+std::vector<uint32_t> filterCodes(const Camera &camera, int item)
+{
+    std::vector<uint32_t> codes;
+    for (uint32_t c : value(camera, kFilterItems[item]).offered)
+        if (c != kFilterAll[item])
+            codes.push_back(c);
+    return codes;
 }
 
 } // namespace
@@ -415,19 +428,19 @@ uint8_t KVR_func_api_ImageInfo_Set_ImageQuality(uint32_t code, const char *uuid,
 }
 
 // clang-format off
-#define KVR_DEFINE_FILTER_SETTER(fn, item, all) \
+#define KVR_DEFINE_FILTER_SETTER(fn, item) \
     uint8_t KVR_func_api_##fn(uint32_t code, const char *uuid, uint32_t *err) \
     { \
         KVR_CALL(uuid, err); \
-        return applyFilterSet(call, item, code, all); \
+        return applyFilterSet(call, item, code); \
     }
 // clang-format on
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Frame_rate_Param, 0, 0xFFFFFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Pixel_Param, 1, 0xFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Compression_method_Param, 2, 0xFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Bit_rate_Param, 3, 0xFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_VFR_Param, 4, 0xFFFFu)
-KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_HLG_Param, 5, 0xFFFFu)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Frame_rate_Param, 0)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Pixel_Param, 1)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Compression_method_Param, 2)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_Bit_rate_Param, 3)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_VFR_Param, 4)
+KVR_DEFINE_FILTER_SETTER(Mov_Filter_Set_HLG_Param, 5)
 #undef KVR_DEFINE_FILTER_SETTER
 
 // clang-format off
@@ -452,7 +465,6 @@ uint8_t KVR_func_api_MovieFilter_Ctrl_Start(const char *uuid, uint32_t *err)
     if (!camera.movieFilterOpen) {
         for (size_t i = 0; i < camera.movieFilterSaved.size(); ++i)
             camera.movieFilterSaved[i] = value(camera, kFilterItems[i]).current;
-        camera.movieFilterSavedNarrowing = camera.movieFilterNarrowing;
     }
     camera.movieFilterOpen = true;
     return call.succeed();
@@ -470,7 +482,6 @@ uint8_t KVR_func_api_MovieFilter_Ctrl_End(uint8_t cancel, const char *uuid, uint
     if (cancel == 1) {
         for (size_t i = 0; i < camera.movieFilterSaved.size(); ++i)
             value(camera, kFilterItems[i]).current = camera.movieFilterSaved[i];
-        camera.movieFilterNarrowing = camera.movieFilterSavedNarrowing;
         postCameraEvent(camera, KVR_EVENT_MOVIE_CONFIG, 0);
     }
     return call.succeed();
@@ -541,25 +552,37 @@ uint8_t KVR_func_api_Mov_Config_Get_Quality_Detail_List(KVR_STRUCT_MOV_QUALITY_D
         return call.fail(KVR_ERR_INVALID_PARAM);
     std::memset(list, 0, sizeof *list);
     const Camera &camera = *call.camera();
-    const SettingValue &q = value(*call.camera(), S_QualityMode);
-    const SettingValue &fr = value(*call.camera(), S_FrameRate);
+    const SettingValue &q = value(camera, S_QualityMode);
+    // Each quality differs from the one before in frame rate, then pixels,
+    // then compression: every row is a quality of its own as long as the
+    // filter lists allow that many.
+    const std::vector<uint32_t> rates = filterCodes(camera, 0);
+    const std::vector<uint32_t> pixels = filterCodes(camera, 1);
+    const std::vector<uint32_t> methods = filterCodes(camera, 2);
+    const std::vector<uint32_t> bitRates = filterCodes(camera, 3);
+    const auto pick = [](const std::vector<uint32_t> &codes, size_t i, uint32_t none) {
+        return codes.empty() ? none : codes[i % codes.size()];
+    };
+    const size_t nr = std::max<size_t>(rates.size(), 1);
+    const size_t np = std::max<size_t>(pixels.size(), 1);
     const size_t n = std::min<size_t>(q.offered.size(), 512);
     size_t listed = 0;
     for (size_t i = 0; i < n; ++i) {
         KVR_STRUCT_MOV_QUALITY_DATA e{};
         e.quality = static_cast<uint16_t>(q.offered[i]);
-        e.frameRate = fr.offered.empty() ? 0x80001770u : fr.offered[i % fr.offered.size()];
-        e.pixels = static_cast<uint16_t>(i % 3);
-        e.compression = 0;
-        e.bitRate = static_cast<uint16_t>(100 + 50 * (i % 3));
+        e.frameRate = pick(rates, i, 0x80001770u);
+        e.pixels = static_cast<uint16_t>(pick(pixels, i / nr, 0));
+        e.compression = static_cast<uint16_t>(pick(methods, i / (nr * np), 0));
+        e.bitRate = static_cast<uint16_t>(pick(bitRates, i / nr, 100));
         e.sd = 1;
-        // The filter keeps the entries whose columns equal its narrowing items.
+        // Only the entries that match every item not set to "every code".
         const uint32_t columns[] = {e.frameRate, e.pixels, e.compression, e.bitRate, e.vfr, e.hlg};
         bool kept = true;
-        for (size_t k = 0; k < std::size(columns); ++k)
-            if ((camera.movieFilterNarrowing & (1u << k)) != 0
-                && columns[k] != camera.settings[static_cast<size_t>(kFilterItems[k])].current)
+        for (size_t k = 0; k < std::size(columns); ++k) {
+            const uint32_t filter = value(camera, kFilterItems[k]).current;
+            if (filter != kFilterAll[k] && columns[k] != filter)
                 kept = false;
+        }
         if (kept)
             list->entries[listed++] = e;
     }

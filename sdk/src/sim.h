@@ -244,12 +244,9 @@ struct Camera
     bool lost = false;
     bool liveView = false;
     bool movieFilterOpen = false;
-    // Movie filter: which items narrow the movie-quality list (bit per item,
-    // in the order frame rate, pixels, compression, bit rate, VFR, HLG), and
-    // the items' codes and narrowing as they were when editing began, which
-    // a cancelled edit puts back.
-    unsigned movieFilterNarrowing = 0;
-    unsigned movieFilterSavedNarrowing = 0;
+    // Movie filter: the items' codes (frame rate, pixels, compression, bit
+    // rate, VFR, HLG) as they were when editing began, which a cancelled
+    // edit puts back.
     std::array<uint32_t, 6> movieFilterSaved{};
     std::string scrambledPassword; // when the password state is Set
     kvrsim::PasswordState passwordState = kvrsim::PasswordState::None;

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QUrl>
 
 namespace kavrotether {
@@ -83,6 +84,19 @@ bool Utilities::validateFolderName(const QString &folderName)
 }
 
 // ---- preferences ----
+namespace {
+
+// Permission bits are not the whole story: kernel folders, read-only mounts
+// and full quotas say writable and still refuse a file. A probe file that
+// is made and removed again is the only proof.
+bool takesAFile(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.kavro-probe-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
 bool Utilities::isUsableStorageFolder(const QString &path)
 {
     // A resource path counts as absolute to Qt but can never hold pictures.
@@ -92,7 +106,7 @@ bool Utilities::isUsableStorageFolder(const QString &path)
     for (;;) {
         const QFileInfo info(probe);
         if (info.exists())
-            return info.isDir() && info.isWritable();
+            return info.isDir() && info.isWritable() && takesAFile(probe);
         const QString parent = info.path();
         if (parent == probe)
             return false;

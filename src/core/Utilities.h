@@ -575,9 +575,10 @@ public:
     Q_INVOKABLE static bool validateUrl(const QString &strUrl);
     Q_INVOKABLE static bool validateFolderName(const QString &folderName);
     // ---- preferences ----
-    // A picture folder the user typed: an absolute path that names a writable
-    // folder, or that could be created under the nearest folder that exists.
-    // Nothing is created here; the transfer makes the folder when it is used.
+    // A picture folder the user typed: an absolute path that names a folder
+    // that takes a file, or that could be created under the nearest folder
+    // that exists and takes one. Only a probe file is made and removed
+    // again; the transfer makes the folder when it is used.
     Q_INVOKABLE static bool isUsableStorageFolder(const QString &path);
     // ---- end preferences ----
 

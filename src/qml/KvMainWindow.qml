@@ -828,6 +828,10 @@ Window {
         onMovieButtonRefresh: root.movieButtonRefresh()
         onCopyFlagCleared: root.setCopyFlag(false)
     }
+    // Pictures and frames that did not reach the computer.
+    KvTransferFailureNotice {
+        id: transferFailureNotice
+    }
     function movieButtonRefresh() {
         if (isCopying)
             movieButton.disabled = true

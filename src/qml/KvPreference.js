@@ -53,6 +53,14 @@ function folderShape(path) {
     return "relative"
 }
 
+// A file name typed without an ending gets `ending`; one with its own
+// ending keeps it.
+function withEnding(path, ending) {
+    var p = String(path)
+    var name = p.substring(p.lastIndexOf("/") + 1)
+    return name === "" || name.lastIndexOf(".") > 0 ? p : p + "." + ending
+}
+
 // Rows the camera can add: HLG adds two (shooting and transfer).
 function rowCount(hlg, settingFiles, firmware, network) {
     return baseRows + (hlg ? 2 : 0) + (settingFiles ? 1 : 0) + (firmware ? 1 : 0) + (network ? 1 : 0)

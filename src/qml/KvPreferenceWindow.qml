@@ -65,15 +65,19 @@ Window {
         else if (name === "folder")
             text = 'import Qt.labs.platform as Platform; Platform.FolderDialog { title: qsTranslate('
                     + '"KvPreferenceWindow", "Choose Storage Location") }'
+        // The file's own type comes first: the dialog that stands in where
+        // the platform has none resets the chosen filter to the first one
+        // when it shows. A setting file typed without ending gets ".dat".
         else if (name === "firmwareFile")
             text = 'import Qt.labs.platform as Platform; Platform.FileDialog { fileMode: Platform.FileDialog.OpenFile; '
-                    + 'nameFilters: ["All Files (*.*)", "bin (*.bin)"]; selectedNameFilter.index: 1 }'
+                    + 'nameFilters: ["bin (*.bin)", "All Files (*.*)"]; selectedNameFilter.index: 0 }'
         else if (name === "settingSaveFile")
             text = 'import Qt.labs.platform as Platform; Platform.FileDialog { fileMode: Platform.FileDialog.SaveFile; '
-                    + 'nameFilters: ["All Files (*.*)", "Data (*.dat)"]; selectedNameFilter.index: 1 }'
+                    + 'nameFilters: ["Data (*.dat)", "All Files (*.*)"]; selectedNameFilter.index: 0; '
+                    + 'defaultSuffix: "dat" }'
         else if (name === "settingRestoreFile")
             text = 'import Qt.labs.platform as Platform; Platform.FileDialog { fileMode: Platform.FileDialog.OpenFile; '
-                    + 'nameFilters: ["All Files (*.*)", "Data (*.dat)"]; selectedNameFilter.index: 1 }'
+                    + 'nameFilters: ["Data (*.dat)", "All Files (*.*)"]; selectedNameFilter.index: 0 }'
         else
             return null
         try {
@@ -886,6 +890,9 @@ Window {
         }
         chooseFile(restore ? "settingRestoreFile" : "settingSaveFile", function(url) {
             var path = utilities.qUrlToLocalFileWithoutNative(url)
+            // not every platform dialog adds the ending itself
+            if (!restore)
+                path = Pref.withEnding(path, "dat")
             var r = restore ? deviceAdapter.setup_file_config_setting_restore_setting(uuid, path)
                             : deviceAdapter.setup_file_config_setting_save_setting(uuid, path)
             showResult(r === Kv.Utilities.Ternary_True)

@@ -77,7 +77,7 @@ void Cut6K4KWorkers::start6K4K()
     QString label;
     const QString folder = cameraFolder(adapter, uuid, &label);
     if (folder.isEmpty()) {
-        m_copy.reportFailure(QString(), QStringLiteral("no folder for the cut frames"));
+        m_copy.reportFailure(uuid, QString(), QStringLiteral("no folder for the cut frames"), ObjectCopy::TF_Folder);
         return;
     }
     const StoragePreferences preferences = storagePreferences(settings);
@@ -124,7 +124,8 @@ void Cut6K4KWorkers::frame()
     const QString folder = m_copy.cut6K4KDataDirPath();
     const QString baseName = m_copy.cut6K4KDataBaseName();
     if (size > ObjectCopy::kFrameBufferSize) {
-        m_copy.reportFailure(folder, QStringLiteral("a cut frame larger than its buffer was refused"));
+        m_copy.reportFailure(QString(), folder, QStringLiteral("a cut frame larger than its buffer was refused"),
+                             ObjectCopy::TF_CameraRead);
         return;
     }
     if (folder.isEmpty() || baseName.isEmpty())
@@ -144,7 +145,7 @@ void Cut6K4KWorkers::frame()
     SafeFileWriter writer(path);
     if (!writer.open() || !writer.write(m_frameBuffer.get(), size) || !writer.commit(nextFree)) {
         writer.abort();
-        m_copy.reportFailure(path, writer.errorString());
+        m_copy.reportFailure(QString(), path, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
     m_copy.setCut6K4KDataProgressInc();

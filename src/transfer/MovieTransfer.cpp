@@ -70,7 +70,7 @@ void ObjectAdd::saveMovie(quint32 handle)
     }
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
     const auto failed = [this](const QString &path, const QString &reason) {
-        m_copy.reportFailure(path, reason);
+        m_copy.logFailure(QString(), path, reason);
         QMetaObject::invokeMethod(&m_copy, "setObjectAddStateValue", Qt::QueuedConnection,
                                   Q_ARG(int, ObjectCopy::OAS_Movie_Failed));
     };

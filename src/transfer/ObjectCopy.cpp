@@ -110,14 +110,14 @@ void ObjectCopy::startObjectAdd(int handle)
         return;
     }
     quint64 size = 0;
-    if (format == naming::FormatMov || format == naming::FormatMp4) {
-        if (adapter->adp_KVR_func_api_Get_Object_DataSize(uint(handle), &size) != Utilities::Ternary_True) {
-            emit objectAddErrorNotify();
-            return;
-        }
-    } else if (format != naming::FormatJpeg) {
+    if ((format == naming::FormatMov || format == naming::FormatMp4)
+        && adapter->adp_KVR_func_api_Get_Object_DataSize(uint(handle), &size) != Utilities::Ternary_True) {
+        emit objectAddErrorNotify();
         return;
     }
+    // Every other format goes through the queue too and is reported as
+    // dropped there, in order with the movies: the window counts each
+    // announced object off.
     d->movies.push(uint(handle), format, size);
     d->queueJobs.post([this] { d->movies.doWork(); });
 }
@@ -132,15 +132,20 @@ void ObjectCopy::startObjectReqTransfer(int handle, const QString &uuid)
     uint associationType = 0;
     uint format = 0;
     quint64 size = 0;
+    // A picture the camera cannot describe is lost like one that cannot be
+    // written: the photographer hears of it.
+    const auto unread = [&] {
+        reportFailure(camera, QString(), QStringLiteral("the camera did not describe the picture"), TF_CameraRead);
+    };
     if (adapter->adp_KVR_func_api_Get_Object_AssociatType(uint(handle), &associationType, camera)
             != Utilities::Ternary_True
         || adapter->adp_KVR_func_api_Get_Object_FormatType(uint(handle), &format, camera) != Utilities::Ternary_True)
-        return;
+        return unread();
     if (format != naming::FormatJpeg && format != naming::FormatRaw && format != naming::FormatHlg
         && format != naming::FormatHeif)
         return;
     if (adapter->adp_KVR_func_api_Get_Object_DataSize(uint(handle), &size, camera) != Utilities::Ternary_True)
-        return;
+        return unread();
     switch (format) {
     case naming::FormatJpeg:
         d->stills.saveObject(uint(handle), format, size, associationType, camera);
@@ -330,11 +335,26 @@ void ObjectCopy::resetCutting(int frameCount)
     d->cutNum.store(frameCount);
 }
 
-void ObjectCopy::reportFailure(const QString &filePath, const QString &reason)
+QString ObjectCopy::logFailure(const QString &uuid, const QString &filePath, const QString &reason)
 {
-    qWarning().noquote() << "transfer failed:" << (filePath.isEmpty() ? QStringLiteral("(no name)") : filePath)
-                         << reason;
-    emit objectTransferFailed(filePath, reason);
+    QString camera;
+    if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter()) {
+        const QString id = uuid.isEmpty() ? adapter->camera_list_get_selected_camera_uuid() : uuid;
+        camera = adapter->camera_list_get_camera_individual_id(id);
+        if (camera.isEmpty())
+            camera = adapter->camera_list_get_camera_modelName(id);
+        if (camera.isEmpty())
+            camera = id;
+    }
+    qWarning().noquote() << "transfer failed:" << camera
+                         << (filePath.isEmpty() ? QStringLiteral("(no name)") : filePath) << reason;
+    return camera;
+}
+
+void ObjectCopy::reportFailure(const QString &uuid, const QString &filePath, const QString &reason,
+                               TransferFailure cause)
+{
+    emit objectTransferFailed(filePath, reason, logFailure(uuid, filePath, reason), cause);
 }
 
 void ObjectCopy::publishSavedPath(const QString &filePath)

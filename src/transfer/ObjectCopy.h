@@ -53,6 +53,13 @@ public:
         CT6K4K_Max = 5
     };
     Q_ENUM(Cut6K4KState)
+    // Why a file was not saved, for the photographer's notice.
+    enum TransferFailure : int {
+        TF_Folder = 0,     // no folder or file name could be had
+        TF_CameraRead = 1, // the camera did not hand the file over
+        TF_Write = 2       // the disk refused the file (full, read-only, ...)
+    };
+    Q_ENUM(TransferFailure)
 
     // Stills are streamed in chunks of this size; movies too.
     static constexpr quint32 kChunkSize = 0x1E00000;
@@ -140,9 +147,12 @@ signals:
     // A new object that is not offered for copying (a still, a movie the
     // computer does not receive), so a count of announced movies settles.
     void objectAddDroppedNotify(uint handle);
-    // A picture, movie or frame that could not be saved: nothing is left
-    // under its name and the path is not published.
-    void objectTransferFailed(const QString &filePath, const QString &reason);
+    // A picture or frame that could not be saved: nothing is left under its
+    // name and the path is not published. (A movie's failure ends in its
+    // dialog instead, through OAS_Movie_Failed.) `camera` is the name the
+    // user knows the camera by; `reason` the technical detail (logged);
+    // `cause` a TransferFailure. Emitted on the worker's thread.
+    void objectTransferFailed(const QString &filePath, const QString &reason, const QString &camera, int cause);
 
 private:
     // A movie the queue worker offers, with its own handle and size, so two
@@ -150,7 +160,11 @@ private:
     Q_INVOKABLE void offerMovieValue(uint handle, qulonglong size);
 
     // For the workers, from any thread.
-    void reportFailure(const QString &filePath, const QString &reason);
+    // An empty uuid: the selected camera. logFailure only logs and gives the
+    // camera's name (a movie's failure ends in its own dialog);
+    // reportFailure also tells the photographer.
+    QString logFailure(const QString &uuid, const QString &filePath, const QString &reason);
+    void reportFailure(const QString &uuid, const QString &filePath, const QString &reason, TransferFailure cause);
     void publishSavedPath(const QString &filePath);
     void resetCutting(int frameCount);
 

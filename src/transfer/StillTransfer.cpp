@@ -71,12 +71,12 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     runningNumber::PersistAtEnd persist;
     NamedFile file;
     if (!nameObject(naming::FormatJpeg, int(handle), takesNewNumber(format, desc, false, uuid), uuid, file, false)) {
-        m_copy.reportFailure(QString(), QStringLiteral("no folder or name for a picture"));
+        m_copy.reportFailure(uuid, QString(), QStringLiteral("no folder or name for a picture"), ObjectCopy::TF_Folder);
         return;
     }
     SafeFileWriter writer(file.filePath);
     if (!writer.open()) {
-        m_copy.reportFailure(file.filePath, writer.errorString());
+        m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
     bool ok = true;
@@ -98,7 +98,8 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     }
     if (!ok || !commitNamed(writer, file)) {
         writer.abort();
-        m_copy.reportFailure(file.filePath, reason.isEmpty() ? writer.errorString() : reason);
+        m_copy.reportFailure(uuid, file.filePath, reason.isEmpty() ? writer.errorString() : reason,
+                             reason.isEmpty() ? ObjectCopy::TF_Write : ObjectCopy::TF_CameraRead);
         return;
     }
     if (associationType == 0)
@@ -153,12 +154,12 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
     NamedFile file;
     const bool newNumber = takesNewNumber(format, desc, quality == Utilities::ImgInfoQ_Raw, uuid);
     if (!nameObject(format, int(handle), newNumber, uuid, file, false)) {
-        m_copy.reportFailure(QString(), QStringLiteral("no folder or name for a picture"));
+        m_copy.reportFailure(uuid, QString(), QStringLiteral("no folder or name for a picture"), ObjectCopy::TF_Folder);
         return;
     }
     SafeFileWriter writer(file.filePath);
     if (!writer.open()) {
-        m_copy.reportFailure(file.filePath, writer.errorString());
+        m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
     ChunkBuffer buffer;
@@ -166,10 +167,11 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
                                                [this] { return interrupted(); });
     if (outcome != StreamOutcome::Done || !commitNamed(writer, file)) {
         writer.abort();
-        if (outcome != StreamOutcome::Interrupted)
-            m_copy.reportFailure(file.filePath, outcome == StreamOutcome::ReadFailed
-                                                    ? QStringLiteral("the camera did not deliver the picture")
-                                                    : writer.errorString());
+        if (outcome == StreamOutcome::ReadFailed)
+            m_copy.reportFailure(uuid, file.filePath, QStringLiteral("the camera did not deliver the picture"),
+                                 ObjectCopy::TF_CameraRead);
+        else if (outcome != StreamOutcome::Interrupted)
+            m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
 

@@ -3972,4 +3972,39 @@
         <translation>Wechseln Sie zur Einzelanzeige (1 Bildschirm), um das Menü zu bedienen.</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferFailureNotice</name>
+    <message>
+        <source>transfer_failed_intro</source>
+        <translation>Diese Dateien konnten nicht auf dem Computer gespeichert werden. Sie können weiter aufnehmen; prüfen Sie den Speicherordner und die Kameras.</translation>
+    </message>
+    <message>
+        <source>transfer_failed_line</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_no_name</source>
+        <translation>(kein Dateiname)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_folder</source>
+        <translation>der Speicherordner kann nicht angelegt oder beschrieben werden</translation>
+    </message>
+    <message>
+        <source>transfer_failed_camera</source>
+        <translation>die Kamera hat die Datei nicht geliefert</translation>
+    </message>
+    <message>
+        <source>transfer_failed_write</source>
+        <translation>die Datei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>transfer_failed_ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

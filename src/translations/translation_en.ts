@@ -3972,4 +3972,39 @@
         <translation>Switch to single display (1 screen) when operating the menu.</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferFailureNotice</name>
+    <message>
+        <source>transfer_failed_intro</source>
+        <translation>These files could not be saved on the computer. Shooting goes on; check the storage folder and the cameras.</translation>
+    </message>
+    <message>
+        <source>transfer_failed_line</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_no_name</source>
+        <translation>(no file name)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_folder</source>
+        <translation>the storage folder cannot be created or written to</translation>
+    </message>
+    <message>
+        <source>transfer_failed_camera</source>
+        <translation>the camera did not deliver the file</translation>
+    </message>
+    <message>
+        <source>transfer_failed_write</source>
+        <translation>the file could not be written: %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_more</source>
+        <translation>... and %1 more</translation>
+    </message>
+    <message>
+        <source>transfer_failed_ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -3972,4 +3972,39 @@
         <translation>Cambie a la visualización única (1 pantalla) para utilizar el menú.</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferFailureNotice</name>
+    <message>
+        <source>transfer_failed_intro</source>
+        <translation>No se pudieron guardar estos archivos en el ordenador. Puede seguir disparando; compruebe la carpeta de almacenamiento y las cámaras.</translation>
+    </message>
+    <message>
+        <source>transfer_failed_line</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_no_name</source>
+        <translation>(sin nombre de archivo)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_folder</source>
+        <translation>no se puede crear la carpeta de almacenamiento ni escribir en ella</translation>
+    </message>
+    <message>
+        <source>transfer_failed_camera</source>
+        <translation>la cámara no entregó el archivo</translation>
+    </message>
+    <message>
+        <source>transfer_failed_write</source>
+        <translation>no se pudo escribir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_more</source>
+        <translation>… y %1 más</translation>
+    </message>
+    <message>
+        <source>transfer_failed_ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
 </TS>

@@ -3972,4 +3972,39 @@
         <translation>Passez à l'affichage unique (1 écran) pour utiliser le menu.</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferFailureNotice</name>
+    <message>
+        <source>transfer_failed_intro</source>
+        <translation>Ces fichiers n'ont pas pu être enregistrés sur l'ordinateur. La prise de vue continue ; vérifiez le dossier d'enregistrement et les appareils photo.</translation>
+    </message>
+    <message>
+        <source>transfer_failed_line</source>
+        <translation>%1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_no_name</source>
+        <translation>(sans nom de fichier)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_folder</source>
+        <translation>impossible de créer le dossier d'enregistrement ou d'y écrire</translation>
+    </message>
+    <message>
+        <source>transfer_failed_camera</source>
+        <translation>l'appareil photo n'a pas transmis le fichier</translation>
+    </message>
+    <message>
+        <source>transfer_failed_write</source>
+        <translation>impossible d'écrire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_more</source>
+        <translation>… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>transfer_failed_ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

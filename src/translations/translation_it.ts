@@ -3972,4 +3972,39 @@
         <translation>Passare alla visualizzazione singola (1 schermata) per utilizzare il menu.</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferFailureNotice</name>
+    <message>
+        <source>transfer_failed_intro</source>
+        <translation>Non è stato possibile salvare questi file sul computer. Potete continuare a scattare; controllate la cartella di archiviazione e le fotocamere.</translation>
+    </message>
+    <message>
+        <source>transfer_failed_line</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_no_name</source>
+        <translation>(nessun nome file)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_folder</source>
+        <translation>impossibile creare la cartella di archiviazione o scrivervi</translation>
+    </message>
+    <message>
+        <source>transfer_failed_camera</source>
+        <translation>la fotocamera non ha consegnato il file</translation>
+    </message>
+    <message>
+        <source>transfer_failed_write</source>
+        <translation>impossibile scrivere il file: %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_more</source>
+        <translation>… e altri %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -3972,4 +3972,39 @@
         <translation>メニュー操作時は単画面表示（1画面）に切り替えてください。</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferFailureNotice</name>
+    <message>
+        <source>transfer_failed_intro</source>
+        <translation>次のファイルをパソコンに保存できませんでした。撮影は続けられます。保存先フォルダーとカメラを確認してください。</translation>
+    </message>
+    <message>
+        <source>transfer_failed_line</source>
+        <translation>%1: %2（%3）</translation>
+    </message>
+    <message>
+        <source>transfer_failed_no_name</source>
+        <translation>（ファイル名なし）</translation>
+    </message>
+    <message>
+        <source>transfer_failed_folder</source>
+        <translation>保存先フォルダーを作成できないか、書き込みできません</translation>
+    </message>
+    <message>
+        <source>transfer_failed_camera</source>
+        <translation>カメラからファイルを受け取れませんでした</translation>
+    </message>
+    <message>
+        <source>transfer_failed_write</source>
+        <translation>ファイルを書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_more</source>
+        <translation>ほか %1 件</translation>
+    </message>
+    <message>
+        <source>transfer_failed_ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

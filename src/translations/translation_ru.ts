@@ -3972,4 +3972,39 @@
         <translation>При работе с меню переключитесь на одиночный экран (1 экран).</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferFailureNotice</name>
+    <message>
+        <source>transfer_failed_intro</source>
+        <translation>Эти файлы не удалось сохранить на компьютере. Съёмку можно продолжать; проверьте папку для сохранения и камеры.</translation>
+    </message>
+    <message>
+        <source>transfer_failed_line</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_no_name</source>
+        <translation>(без имени файла)</translation>
+    </message>
+    <message>
+        <source>transfer_failed_folder</source>
+        <translation>не удаётся создать папку для сохранения или записать в неё</translation>
+    </message>
+    <message>
+        <source>transfer_failed_camera</source>
+        <translation>камера не передала файл</translation>
+    </message>
+    <message>
+        <source>transfer_failed_write</source>
+        <translation>не удалось записать файл: %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_more</source>
+        <translation>… и ещё %1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -3972,4 +3972,39 @@
         <translation>操作菜单时，请切换到单画面显示（1个画面）。</translation>
     </message>
 </context>
+<context>
+    <name>KvTransferFailureNotice</name>
+    <message>
+        <source>transfer_failed_intro</source>
+        <translation>以下文件未能保存到电脑。可以继续拍摄；请检查保存文件夹和相机。</translation>
+    </message>
+    <message>
+        <source>transfer_failed_line</source>
+        <translation>%1：%2（%3）</translation>
+    </message>
+    <message>
+        <source>transfer_failed_no_name</source>
+        <translation>（无文件名）</translation>
+    </message>
+    <message>
+        <source>transfer_failed_folder</source>
+        <translation>无法创建或写入保存文件夹</translation>
+    </message>
+    <message>
+        <source>transfer_failed_camera</source>
+        <translation>相机未传送该文件</translation>
+    </message>
+    <message>
+        <source>transfer_failed_write</source>
+        <translation>无法写入文件：%1</translation>
+    </message>
+    <message>
+        <source>transfer_failed_more</source>
+        <translation>……另有 %1 个</translation>
+    </message>
+    <message>
+        <source>transfer_failed_ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
 </TS>

@@ -433,6 +433,9 @@ void TestUtilities::storageFolder_data()
     QTest::newRow("resource") << ":/qml" << false;
     QTest::newRow("read-only folder") << "@/readonly" << false;
     QTest::newRow("under a read-only folder") << "@/readonly/sub" << false;
+    // Permission bits say writable there, yet no file can be made.
+    QTest::newRow("kernel folder") << "/proc" << false;
+    QTest::newRow("under a kernel folder") << "/proc/new" << false;
 }
 
 void TestUtilities::storageFolder()
@@ -449,8 +452,12 @@ void TestUtilities::storageFolder()
     QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     if (path.contains(QLatin1String("readonly")) && QFileInfo(readOnly).isWritable())
         QSKIP("permissions do not bind this user");
+    if (path.startsWith(QLatin1String("/proc")) && !QFileInfo(QStringLiteral("/proc")).isDir())
+        QSKIP("no /proc here");
     path.replace(QLatin1Char('@'), scratch.path());
     QCOMPARE(U::isUsableStorageFolder(path), usable);
+    // nor leaves its probe behind
+    QCOMPARE(QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).size(), 2);
     // the check never creates what it was asked about
     QCOMPARE(QFileInfo::exists(scratch.filePath(QStringLiteral("new"))), false);
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

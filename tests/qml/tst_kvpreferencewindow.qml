@@ -263,8 +263,22 @@ TestCase {
         compare(Pref.firmwareSucceeded(data.percent, data.result), data.ok)
     }
 
+    function test_withEnding_data() {
+        return [
+            { tag: "no ending", path: "/a/camera", out: "/a/camera.dat" },
+            { tag: "own ending", path: "/a/camera.dat", out: "/a/camera.dat" },
+            { tag: "other ending kept", path: "/a/camera.bak", out: "/a/camera.bak" },
+            { tag: "dot in a folder only", path: "/a.b/camera", out: "/a.b/camera.dat" },
+            { tag: "hidden name", path: "/a/.camera", out: "/a/.camera.dat" }
+        ]
+    }
+    function test_withEnding(data) {
+        compare(Pref.withEnding(data.path, "dat"), data.out)
+    }
+
     // ---- the window ----
     property var window: null
+    property var realCreateDialog: null
     property var dialogs: []
 
     Component {
@@ -323,6 +337,7 @@ TestCase {
         compare(c.status, Component.Ready, c.errorString())
         window = c.createObject(null, { visible: false })
         verify(window)
+        realCreateDialog = window.createDialog
         window.createDialog = function(name) {
             var d = fakeDialog.createObject(test, { name: name })
             test.dialogs.push(d)
@@ -403,7 +418,8 @@ TestCase {
             { tag: "relative", path: "pictures" },
             { tag: "empty", path: "" },
             { tag: "home shorthand", path: "~/Pictures" },
-            { tag: "under a file", path: "/dev/null/pictures" }
+            { tag: "under a file", path: "/dev/null/pictures" },
+            { tag: "takes no file", path: "/proc/pictures" }
         ]
     }
     function test_unusable_folder_is_refused(data) {
@@ -565,6 +581,47 @@ TestCase {
         tryCompare(boxes[0], "icon", Kv.StandardIcon.Critical)
         verify(boxes[0].text.indexOf(qsTranslate("kavrotether::CustomDialog", "Message_Failed")) > 0)
         verify(!window.fwRunning)
+    }
+
+    // Each file dialog opens on its own file type, whatever dialog the
+    // platform puts in its place.
+    function test_file_dialogs_open_on_their_type_data() {
+        return [
+            { tag: "firmware", name: "firmwareFile", filter: "bin (*.bin)", suffix: "" },
+            { tag: "save setting file", name: "settingSaveFile", filter: "Data (*.dat)", suffix: "dat" },
+            { tag: "restore setting file", name: "settingRestoreFile", filter: "Data (*.dat)", suffix: "" }
+        ]
+    }
+    function test_file_dialogs_open_on_their_type(data) {
+        var d = realCreateDialog(data.name)
+        verify(d)
+        compare(d.nameFilters[0], data.filter)
+        compare(d.selectedNameFilter.index, 0)
+        compare(d.defaultSuffix, data.suffix)
+        d.destroy()
+    }
+
+    // A setting file saved under a name without ending is saved as ".dat"
+    // and loads back from there.
+    function test_saved_setting_file_gets_its_ending() {
+        var suited = window.cameraRecords().filter(function(c) { return Pref.eligible("saveCameraSetting", c) })
+        if (suited.length === 0)
+            skip("no connected camera takes setting files")
+        var entry = { camera: true, value: suited[0].uuid, value2: suited[0].serial }
+        window.settingFile(entry, false)
+        var save = dialogsNamed("settingSaveFile")
+        compare(save.length, 1)
+        save[0].file = "file://" + testFolder + "/setting_no_ending"
+        save[0].accepted()
+        window.settingFile(entry, true)
+        var load = dialogsNamed("settingRestoreFile")
+        compare(load.length, 1)
+        load[0].file = "file://" + testFolder + "/setting_no_ending.dat"
+        load[0].accepted()
+        var boxes = dialogsNamed("message")
+        verify(boxes.length >= 1)
+        var last = boxes[boxes.length - 1]
+        verify(last.text.indexOf(qsTranslate("kavrotether::CustomDialog", "Message_Complete")) > 0, last.text)
     }
 
     function test_two_cameras_open_the_list() {

@@ -4,6 +4,9 @@
 
 #include <QTemporaryDir>
 
+#include <memory>
+#include <set>
+
 using namespace sdktest;
 
 namespace {
@@ -195,6 +198,46 @@ private slots:
         QVERIFY(KVR_func_api_IntervalInfo_Set_Mode(1, m_uuid.c_str(), nullptr) == 1);
         QCOMPARE(KVR_func_api_IntervalInfo_GetCapability(&interval, m_uuid.c_str(), nullptr), uint8_t(1));
         QCOMPARE(u16At(&interval, 0x838), uint16_t(1));
+    }
+
+    // The movie-quality list: a quality of its own on every row, and only the
+    // rows that match each filter item the camera shows as set.
+    void movieQualityListFollowsItsFilter()
+    {
+        const char *uuid = m_uuid.c_str();
+        kvrsim::setOffered(m_full, "recMovie", {20, 30, 40, 50, 60, 70});
+        static const struct
+        {
+            const char *item;
+            uint32_t all;
+        } items[] = {{"movieFrameRate", 0xFFFFFFFFu}, {"moviePixel", 0xFFFF}, {"movieCompressMethod", 0xFFFF},
+                     {"movieBitRate", 0xFFFF},        {"movieVFR", 0xFFFF},   {"movieHLG", 0xFFFF}};
+        auto list = std::make_unique<KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO>();
+        const auto check = [&](int expected) {
+            QCOMPARE(KVR_func_api_Mov_Config_Get_Quality_Detail_List(list.get(), uuid, nullptr), uint8_t(1));
+            QCOMPARE(int(list->count), expected);
+            std::set<std::vector<uint32_t>> qualities;
+            for (size_t i = 0; i < list->count; ++i) {
+                const KVR_STRUCT_MOV_QUALITY_DATA &e = list->entries[i];
+                const std::vector<uint32_t> columns{e.frameRate, e.pixels, e.compression, e.bitRate, e.vfr, e.hlg};
+                qualities.insert(columns);
+                for (size_t k = 0; k < columns.size(); ++k) {
+                    const uint32_t shown = kvrsim::setting(m_full, items[k].item);
+                    QVERIFY2(shown == items[k].all || shown == columns[k], items[k].item);
+                }
+            }
+            QCOMPARE(int(qualities.size()), expected);
+        };
+        check(6);
+        QCOMPARE(KVR_func_api_MovieFilter_Ctrl_Start(uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_Mov_Filter_Set_Frame_rate_Param(0x80001770u, uuid, nullptr), uint8_t(1));
+        check(2);
+        QCOMPARE(KVR_func_api_Mov_Filter_Set_Pixel_Param(2, uuid, nullptr), uint8_t(1));
+        check(0);
+        QCOMPARE(KVR_func_api_Mov_Filter_Set_Pixel_Param(0xFFFF, uuid, nullptr), uint8_t(1));
+        check(2);
+        QCOMPARE(KVR_func_api_MovieFilter_Ctrl_End(1, uuid, nullptr), uint8_t(1));
+        check(6);
     }
 
     // The application walks all 512 slots of a list whatever the count says.

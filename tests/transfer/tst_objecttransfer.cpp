@@ -667,6 +667,7 @@ void TestObjectTransfer::stillFailureLeavesNothing_data()
     QTest::newRow("read failure mid-file") << "read";
     QTest::newRow("file-size limit") << "limit";
     QTest::newRow("folder is a file") << "folder";
+    QTest::newRow("size not told") << "describe";
 }
 
 void TestObjectTransfer::stillFailureLeavesNothing()
@@ -682,6 +683,8 @@ void TestObjectTransfer::stillFailureLeavesNothing()
     std::signal(SIGXFSZ, SIG_IGN);
     if (fault == "read")
         kvrsim::failObjectReadAt(m_index, qint64(ObjectCopy::kChunkSize) + 10);
+    if (fault == "describe")
+        kvrsim::failNext("Get_Object_DataSize", 1, 0, KVR_ERR_REFUSED, m_uuid.toStdString());
     if (fault == "folder") {
         writeFile(folder() + "/file", "x");
         m_appSettings->setStoreFolderUrl(folder() + "/file/sub");
@@ -697,6 +700,14 @@ void TestObjectTransfer::stillFailureLeavesNothing()
     QCOMPARE(entries(folder()), fault == "folder" ? QStringList{"file"} : QStringList());
     QCOMPARE(failed.count(), 1);
     QCOMPARE(m_fixture->pcSavedFilePath(), QStringLiteral("/before"));
+    // the notice names the camera as the user knows it, and why
+    QCOMPARE(failed.at(0).at(2).toString(), m_fixture->camera_list_get_camera_individual_id(m_uuid).isEmpty()
+                                               ? m_fixture->camera_list_get_camera_modelName(m_uuid)
+                                               : m_fixture->camera_list_get_camera_individual_id(m_uuid));
+    QVERIFY(!failed.at(0).at(2).toString().isEmpty());
+    QCOMPARE(failed.at(0).at(3).toInt(), fault == "read" || fault == "describe" ? int(ObjectCopy::TF_CameraRead)
+                                         : fault == "folder" ? int(ObjectCopy::TF_Folder)
+                                                             : int(ObjectCopy::TF_Write));
 }
 
 void TestObjectTransfer::hostileCameraNames_data()
@@ -736,15 +747,20 @@ void TestObjectTransfer::twoMoviesOfferedApart()
     });
     QSignalSpy dropped(m_copy.get(), &ObjectCopy::objectAddDroppedNotify);
     const quint32 first = addObject(5, 1 << 20);
-    const quint32 still = addObject(1, 1000);
+    // every still format is counted off, not only JPEG
+    const quint32 jpeg = addObject(1, 1000);
+    const quint32 raw = addObject(2, 1000);
+    const quint32 hlg = addObject(6, 1000);
+    const quint32 heif = addObject(7, 1000);
     const quint32 second = addObject(4, 2 << 20);
-    for (quint32 handle : {first, still, second})
+    for (quint32 handle : {first, jpeg, raw, hlg, heif, second})
         m_copy->startObjectAdd(int(handle));
     QTRY_COMPARE(offers.size(), 2);
     QCOMPARE(offers.at(0), qMakePair(uint(first), quint64(1 << 20)));
     QCOMPARE(offers.at(1), qMakePair(uint(second), quint64(2 << 20)));
-    QTRY_COMPARE(dropped.count(), 1);
-    QCOMPARE(dropped.at(0).at(0).toUInt(), uint(still));
+    QTRY_COMPARE(dropped.count(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(dropped.at(i).at(0).toUInt(), uint(QList<quint32>({jpeg, raw, hlg, heif}).at(i)));
 }
 
 void TestObjectTransfer::movieStopBetweenChunks()
