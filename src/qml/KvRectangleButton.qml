@@ -131,9 +131,11 @@ KvAbstractButton {
         y: (root.type === "optionWithText" || root.type === "optionWithTextPref" || root.type === "optionWithDynamicText"
             || root.imageToTextType) ? (root.height - height) / 2 : 6
         // Long or tall titles of other languages shrink to their place
-        // rather than run into the next button or the picture below.
+        // rather than run into the next button or the picture below; a
+        // title written on two lines gets both.
+        readonly property bool twoLines: /<br\s*\/?>|\n/i.test(text)
         width: root.imageToTextType ? root.width - 28 : root.width - x - 2
-        height: root.imageToTextType ? 20 : 14
+        height: root.imageToTextType ? 20 : (twoLines ? 28 : 14)
         verticalAlignment: Text.AlignVCenter
         fontSizeMode: Text.Fit
         minimumPixelSize: 8
@@ -199,8 +201,14 @@ KvAbstractButton {
         x: root.look && root.look[2] >= 0 ? root.look[2] : (root.look && root.look[2] === -2 ? 14 : 2)
         y: root.imageOptionType ? 10
                                 : root.imageToTextType ? root.height - height - 3
-                                : (root.optionUnderLabel ? root.option_string_top_margin
-                                                         : (root.height - height) / 2)
+                                : (root.optionUnderLabel ? root.option_string_top_margin : centredBelowLabel())
+        // Centred, but under a two-line title when the button has room.
+        function centredBelowLabel() {
+            var centred = (root.height - height) / 2
+            if (!labelTextItem.visible || !labelTextItem.twoLines)
+                return centred
+            return Math.max(centred, Math.min(labelTextItem.y + labelTextItem.height + 1, root.height - height))
+        }
         elide: Text.ElideRight
         wrapMode: Text.NoWrap
     }
