@@ -20,3 +20,13 @@ function click(test, window, item) {
     var p = centre(window, item)
     test.mouseClick(window.contentItem, p.x, p.y)
 }
+
+// A list popup, once opened, shows its one checked entry whole.
+function checkedInView(test, popup) {
+    test.tryCompare(popup.frame, "height", popup.frame.finalHeight)
+    var checked = popup.objects.filter(function(o) { return o.checked })
+    test.compare(checked.length, 1)
+    var at = checked[0].y - popup.list.contentY
+    test.verify(at >= 0 && at + checked[0].height <= popup.list.height,
+                "the current value lies at " + at + " in a list " + popup.list.height + " high")
+}
