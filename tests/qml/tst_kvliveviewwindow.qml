@@ -211,6 +211,12 @@ TestCase {
         window.show()
         tryCompare(videoImageInfo, "videoImageStatus", v.VIS_Start, 5000)
         var panel = window.controlItem
+        // clicks need the window at its own size, and the panel back from
+        // the multi view of the tests before
+        window.width = 1103
+        window.height = 669
+        tryCompare(window.contentItem, "width", 1103)
+        tryVerify(function() { return !panel.blocked })
         var toggle = panel[data.toggle]
         if (!toggle.checked)
             Drawn.click(test, window, toggle)
