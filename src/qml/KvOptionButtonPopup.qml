@@ -161,6 +161,10 @@ Item {
             contentW = Math.max(contentW, objects[i].width)
             contentH += objects[i].height
         }
+        // one width for every entry: one that grew for its longer name
+        // leaves no narrower ones beside it
+        for (var j = 0; j < objects.length; ++j)
+            objects[j].width = contentW
         var titleH = titleText.text !== "" && objects.length > 0 ? titile_height : 0
         var scrolls = contentH > maximumPopupHeight
         var visibleH = Math.min(contentH, maximumPopupHeight)

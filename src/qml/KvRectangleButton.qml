@@ -93,6 +93,9 @@ KvAbstractButton {
         return null
     }
     readonly property var look: optionLook()
+    // the list types: title on the left, value on the right of one line
+    readonly property bool valueBesideLabel: type === "optionWithText" || type === "optionWithTextPref"
+                                             || type === "optionWithDynamicText"
     readonly property bool optionUnderLabel: labelText !== "" && ["optionWithText", "optionWithTextReal",
         "optionWithRichSelectedText", "optionWithStyledTextReal", "optionWithStyledTextPictureSize",
         "optionWithStyledSelectedText"].indexOf(type) >= 0
@@ -134,7 +137,10 @@ KvAbstractButton {
         // rather than run into the next button or the picture below; a
         // title written on two lines gets both.
         readonly property bool twoLines: /<br\s*\/?>|\n/i.test(text)
-        width: root.imageToTextType ? root.width - 28 : root.width - x - 2
+        width: root.imageToTextType ? root.width - 28
+                                    : root.valueBesideLabel && optionTextItem.visible
+                                      ? Math.max(root.width / 3, root.width - x - 14 - optionTextItem.implicitWidth - 8)
+                                      : root.width - x - 2
         height: root.imageToTextType ? 20 : (twoLines ? 28 : 14)
         verticalAlignment: Text.AlignVCenter
         fontSizeMode: Text.Fit
@@ -209,8 +215,15 @@ KvAbstractButton {
                 return centred
             return Math.max(centred, Math.min(labelTextItem.y + labelTextItem.height + 1, root.height - height))
         }
+        // A name under its picture takes two lines and a smaller size
+        // before it is cut; the picture makes room for the second line.
+        height: root.captionUnderImage ? 24 : implicitHeight
+        verticalAlignment: root.captionUnderImage ? Text.AlignBottom : Text.AlignTop
+        fontSizeMode: root.captionUnderImage ? Text.Fit : Text.FixedSize
+        minimumPixelSize: 8
+        maximumLineCount: root.captionUnderImage ? 2 : 1000
         elide: Text.ElideRight
-        wrapMode: Text.NoWrap
+        wrapMode: root.captionUnderImage ? Text.WordWrap : Text.NoWrap
     }
 
     // the value image of the image-and-text types
@@ -230,7 +243,8 @@ KvAbstractButton {
 
     readonly property bool captionUnderImage: imageToTextType && labelText === "" && optionText !== ""
     mainImg.width: imageToTextType && labelText !== "" ? Math.min(root.height - 8, 48) : Math.min(root.width - 8, 75)
-    mainImg.height: Math.min(root.height - (captionUnderImage ? 24 : (labelTextItem.visible && !imageToTextType ? 22 : 8)),
+    mainImg.height: Math.min(root.height - (captionUnderImage ? (optionTextItem.lineCount > 1 ? 32 : 24)
+                                                              : (labelTextItem.visible && !imageToTextType ? 22 : 8)),
                              75)
     mainImg.anchors.verticalCenterOffset: captionUnderImage ? -8 : (labelTextItem.visible && !imageToTextType ? 8 : 0)
     mainImg.anchors.horizontalCenterOffset: imageToTextType && labelText !== "" ? root.width / 2 - mainImg.width / 2 - 8 : 0
