@@ -219,8 +219,10 @@ KvAbstractButton {
         // before it is cut; the picture makes room for the second line.
         height: root.captionUnderImage ? 24 : implicitHeight
         verticalAlignment: root.captionUnderImage ? Text.AlignBottom : Text.AlignTop
-        fontSizeMode: root.captionUnderImage ? Text.Fit : Text.FixedSize
-        minimumPixelSize: 8
+        // a value too long for its button (other languages) shrinks a
+        // little before it is cut
+        fontSizeMode: root.captionUnderImage ? Text.Fit : Text.HorizontalFit
+        minimumPixelSize: root.captionUnderImage ? 8 : 11
         maximumLineCount: root.captionUnderImage ? 2 : 1000
         elide: Text.ElideRight
         wrapMode: root.captionUnderImage ? Text.WordWrap : Text.NoWrap
