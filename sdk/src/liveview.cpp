@@ -15,7 +15,8 @@ namespace kvrsim_internal {
 
 struct LiveViewRing
 {
-    uint32_t size = 0; // width << 16 | height, as the transfer setting says
+    uint32_t size = 0;   // width << 16 | height, as the transfer setting says
+    uint32_t aspect = 0; // the picture aspect code the frames are shaped for
     std::vector<std::vector<uint8_t>> frames;
 };
 
@@ -112,12 +113,41 @@ void cameraColour(int index, uint8_t &r, uint8_t &g, uint8_t &b)
     b = c[2];
 }
 
-std::shared_ptr<const LiveViewRing> buildRing(uint32_t size, int index, const std::string &model)
+// The picture aspect code the camera is set to (4:3 unless told otherwise).
+uint32_t pictureAspect(const Camera &camera)
 {
-    const int width = std::clamp(int(size >> 16), 16, 1920) & ~7;
-    const int height = std::clamp(int(size & 0xFFFF), 16, 1080) & ~7;
+    const int id = settingId("imgInfoAspect");
+    return id >= 0 && size_t(id) < camera.settings.size() ? camera.settings[size_t(id)].current : 1;
+}
+
+// A camera shows its picture, shaped by the picture aspect, as large as the
+// transfer size allows: a 4:3 picture in a 1280 x 720 stream is 960 x 720.
+void frameShape(uint32_t size, uint32_t aspect, int &width, int &height)
+{
+    width = std::clamp(int(size >> 16), 16, 1920);
+    height = std::clamp(int(size & 0xFFFF), 16, 1080);
+    static constexpr struct { uint32_t code; int w, h; } shapes[] = {
+        {1, 4, 3}, {2, 3, 2}, {3, 16, 9}, {4, 1, 1}, {10, 65, 24}, {11, 2, 1}};
+    for (const auto &shape : shapes) {
+        if (shape.code != aspect)
+            continue;
+        if (width * shape.h > height * shape.w)
+            width = height * shape.w / shape.h;
+        else
+            height = width * shape.h / shape.w;
+    }
+    width = std::max(16, width & ~7);
+    height = std::max(16, height & ~7);
+}
+
+std::shared_ptr<const LiveViewRing> buildRing(uint32_t size, uint32_t aspect, int index, const std::string &model)
+{
+    int width = 0;
+    int height = 0;
+    frameShape(size, aspect, width, height);
     auto ring = std::make_shared<LiveViewRing>();
     ring->size = size;
+    ring->aspect = aspect;
     tjhandle tj = tjInitCompress();
     if (!tj)
         return ring;
@@ -180,6 +210,29 @@ void fillRecords(uint64_t n, KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histogram, uint3
     }
 }
 
+bool ringFits(const Camera &camera)
+{
+    return camera.liveViewRing && camera.liveViewRing->size == camera.transImg.size
+           && camera.liveViewRing->aspect == pictureAspect(camera);
+}
+
+// Encodes the frames for the camera's transfer size and picture aspect.
+// Encoding takes a while: the call's lock is let go, so other cameras go on
+// meanwhile, and the ring is kept only while the camera's live view runs.
+void rebuildRing(Call &call, const Camera &camera)
+{
+    const uint32_t size = camera.transImg.size;
+    const uint32_t aspect = pictureAspect(camera);
+    const std::string id = camera.uuid;
+    const int index = camera.index;
+    const std::string model = camera.profile.model;
+    call.unlock();
+    std::shared_ptr<const LiveViewRing> ring = buildRing(size, aspect, index, model);
+    std::lock_guard<std::recursive_mutex> g(lib().state);
+    if (Camera *again = cameraByUuid(id.c_str()); again && again->liveView)
+        again->liveViewRing = std::move(ring);
+}
+
 } // namespace
 
 extern "C" {
@@ -190,19 +243,9 @@ uint8_t KVR_func_api_Ctrl_LiveView_Start(const char *uuid, uint32_t *err)
     Camera &camera = *call.camera();
     camera.liveView = true;
     camera.liveViewFrame = 0;
-    const uint32_t size = camera.transImg.size;
-    if (camera.liveViewRing && camera.liveViewRing->size == size)
-        return call.succeed();
-    const std::string id = camera.uuid;
-    const int index = camera.index;
-    const std::string model = camera.profile.model;
-    // Encoding takes a while: other cameras go on meanwhile, and frame
-    // requests before the ring is in answer busy.
-    call.unlock();
-    std::shared_ptr<const LiveViewRing> ring = buildRing(size, index, model);
-    std::lock_guard<std::recursive_mutex> g(lib().state);
-    if (Camera *again = cameraByUuid(id.c_str()); again && again->liveView)
-        again->liveViewRing = std::move(ring);
+    // Frame requests before the ring is in answer busy.
+    if (!ringFits(camera))
+        rebuildRing(call, camera);
     return call.succeed();
 }
 
@@ -240,6 +283,12 @@ uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histog
     }
     if (!camera.liveViewRing || camera.liveViewRing->frames.empty())
         return call.fail(KVR_ERR_BUSY);
+    // A new transfer size or picture aspect changes the stream at once, as
+    // on a camera, not only at the next start: busy while it is re-encoded.
+    if (!ringFits(camera)) {
+        rebuildRing(call, camera);
+        return call.fail(KVR_ERR_BUSY);
+    }
     const std::shared_ptr<const LiveViewRing> ring = camera.liveViewRing;
     const uint64_t n = camera.liveViewFrame++;
     const bool corrupt = camera.liveViewCorrupt > 0;

@@ -20,6 +20,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMap>
 #include <QPointer>
 #include <QQuickWindow>
@@ -296,6 +297,12 @@ QString language(const QStringList &arguments, QLocale::Language defaultLanguage
 QString translationName(const QString &, const QString &code, Utilities *)
 {
     return QStringLiteral("translation_") + code;
+}
+
+bool loadQtTranslations(QTranslator &translator, const QString &code)
+{
+    return translator.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QString fontFamilyForLanguage(int qtLanguage)

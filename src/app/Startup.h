@@ -6,6 +6,7 @@
 #include <QQuickImageProvider>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <functional>
 
 class QSystemSemaphore;
@@ -73,6 +74,10 @@ QString language(const QStringList &arguments, QLocale::Language defaultLanguage
 QString language(const QStringList &arguments, QLocale::Language defaultLanguage, Utilities *utilities);
 QString translationName(const QString &directory, const QString &code, Utilities *utilities);
 QString fontFamilyForLanguage(int qtLanguage);
+// Qt's own texts (its file, colour and message dialogs) in the language of
+// the code, from the Qt installation's translations; false when Qt ships none
+// for it, and the dialogs then stay English.
+bool loadQtTranslations(QTranslator &translator, const QString &code);
 
 // Registers the enumerations that queued signals carry, before any thread
 // that emits them starts; the number of names registered.

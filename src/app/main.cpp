@@ -59,9 +59,13 @@ int main(int argc, char *argv[])
                                         });
     auto engine = std::make_unique<QQmlApplicationEngine>();
     auto translator = std::make_unique<QTranslator>();
+    auto qtTranslator = std::make_unique<QTranslator>();
 
     const QString code = startup::language(app->arguments(), QLocale::English, utilities.get());
     const QString translationFile = startup::translationName(QStringLiteral(":/translations/"), code, utilities.get());
+    // Qt's texts first: the translator installed last is asked first.
+    if (startup::loadQtTranslations(*qtTranslator, code))
+        app->installTranslator(qtTranslator.get());
     (void)translator->load(translationFile, QStringLiteral(":/translations/"));
     app->installTranslator(translator.get());
 
@@ -117,6 +121,7 @@ int main(int argc, char *argv[])
 
     logCollector.reset();
     translator.reset();
+    qtTranslator.reset();
     engine.reset();
     objectCopy.reset();
     previewImageInfo.reset();

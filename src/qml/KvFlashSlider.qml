@@ -92,7 +92,10 @@ Item {
         anchors.leftMargin: 8
         anchors.top: parent.top
         anchors.topMargin: 6
-        width: windowType === 1 ? parent.width - 16 : parent.width / 2
+        // beside the value: as wide as the value leaves free, for the
+        // longer titles of other languages
+        width: windowType === 1 ? parent.width - 16
+                                : Math.max(parent.width / 2, parent.width - 24 - valueLabel.implicitWidth)
         text: root.optionText
         color: root.disabled ? "#646464" : "#dddddd"
         font.pixelSize: 12

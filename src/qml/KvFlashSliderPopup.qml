@@ -17,6 +17,13 @@ Item {
     property string popup_target: ""
     readonly property int border: 2
     property alias frame: frame
+    property alias okButton: okButton
+    property alias cancelButton: cancelButton
+    // Where the caller wants the frame's top left; the frame is kept inside
+    // the window by bindings, because the column of created objects is laid
+    // out only after present() returns and the frame grows then.
+    property real wantedX: 0
+    property real wantedY: 0
 
     signal onOKClicked(int btnId)
     signal onCancelClicked(int btnId)
@@ -36,6 +43,8 @@ Item {
         color: "#1d1e20"
         border.color: "#c6c6c6"
         border.width: root.border
+        x: Math.max(0, Math.min(root.wantedX - root.border, root.width - width))
+        y: Math.max(0, Math.min(root.wantedY - root.border, root.height - height))
         width: content.width + 2 * root.border
         height: Math.min(content.height, 570) + 40 + 2 * root.border
         MouseArea { anchors.fill: parent }
@@ -98,10 +107,8 @@ Item {
         }
         objects = objects
         content.width = w
-        var fx = x - border
-        var fy = y - border
-        frame.x = Math.max(0, Math.min(fx, width - frame.width))
-        frame.y = Math.max(0, Math.min(fy, height - frame.height))
+        wantedX = x
+        wantedY = y
         visible = true
     }
 

@@ -6,6 +6,7 @@ import QtQuick.Controls
 KvLiveViewPopup {
     id: root
 
+    closesOnPressOutside: true
     title: qsTr("grid")
     height: 140 + (customShown ? 255 : 0)
 

@@ -6,6 +6,7 @@ import QtQuick.Controls
 KvLiveViewPopup {
     id: root
 
+    closesOnPressOutside: true
     title: qsTr("guideline")
     height: 532
 

@@ -18,7 +18,13 @@ Popup {
     x: parent ? parent.width - width : 0
     y: topOffset
     padding: 0
-    closePolicy: Popup.NoAutoClose
+    // A press beside the popup closes it where it has nothing to confirm:
+    // it covers its own switch and setting button, and the panel under the
+    // mask could not be reached otherwise. Not while its colour dialog is
+    // open: a press there is not one beside the popup.
+    property bool closesOnPressOutside: false
+    closePolicy: closesOnPressOutside && !(colorDialog && colorDialog.dialog.visible)
+                 ? Popup.CloseOnEscape | Popup.CloseOnPressOutside : Popup.NoAutoClose
     modal: false
 
     background: Rectangle {

@@ -116,6 +116,8 @@ Window {
     property alias afOffButton: afOff
     property alias levelIndicator: levelIndicator
     property alias selectionBorder: selection
+    property alias gridPopup: gridPopup
+    property alias guideLinePopup: guideLinePopup
 
     flags: Qt.Dialog | Qt.CustomizeWindowHint | Qt.WindowTitleHint | Qt.WindowMinimizeButtonHint
            | Qt.WindowMaximizeButtonHint | Qt.WindowCloseButtonHint

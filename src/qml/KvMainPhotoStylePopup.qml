@@ -307,6 +307,9 @@ Window {
 
         KvOptionButtonPopup {
             id: listPopup
+            // inside the border: a list opened from the last rows would
+            // otherwise lie over the window's bottom edge
+            anchors.margins: frame.border.width
             mainList: false
         }
     }

@@ -25,6 +25,7 @@ Item {
     // the picture-quality filter and the special targets of the main list
     property bool mainList: true
     property real sel_y: -1
+    property real sel_height: 0
     property alias frame: frame
     property alias list: flick
     property alias title: titleText.text
@@ -115,14 +116,15 @@ Item {
         }
     }
 
+    // The current value is centred as far as the list goes, wherever it
+    // lies: centring only values past the first page, and sending the
+    // others to the list's middle, hid values near the top of long lists.
     function scrollToChecked() {
         var visibleHeight = flick.height
         var content = column.height
-        if (sel_y >= 0 && sel_y > maximumPopupHeight) {
-            if (sel_y > content - visibleHeight / 2)
-                flick.contentY = Math.max(0, content - visibleHeight)
-            else
-                flick.contentY = Math.max(0, sel_y - visibleHeight / 2)
+        if (sel_y >= 0) {
+            var centred = sel_y + sel_height / 2 - visibleHeight / 2
+            flick.contentY = Math.max(0, Math.min(centred, content - visibleHeight))
         } else if (content > maximumPopupHeight) {
             flick.contentY = Math.max(0, (content - visibleHeight) / 2)
         } else {
@@ -159,6 +161,10 @@ Item {
             contentW = Math.max(contentW, objects[i].width)
             contentH += objects[i].height
         }
+        // one width for every entry: one that grew for its longer name
+        // leaves no narrower ones beside it
+        for (var j = 0; j < objects.length; ++j)
+            objects[j].width = contentW
         var titleH = titleText.text !== "" && objects.length > 0 ? titile_height : 0
         var scrolls = contentH > maximumPopupHeight
         var visibleH = Math.min(contentH, maximumPopupHeight)
@@ -201,8 +207,10 @@ Item {
             }
             if (target === "focusSelect")
                 obj.width = 127
-            if (obj.checked)
+            if (obj.checked) {
                 sel_y = top
+                sel_height = obj.height
+            }
             top += obj.height
             obj.clicked.connect(makeHandler(entry, onSelected))
             objects.push(obj)
@@ -249,8 +257,10 @@ Item {
                 console.warn("KvOptionButtonPopup: " + realEntry.errorString())
                 continue
             }
-            if (obj.checked)
+            if (obj.checked) {
                 sel_y = top
+                sel_height = obj.height
+            }
             top += obj.height
             obj.clicked.connect(makeRealHandler(obj, onSelected))
             objects.push(obj)

@@ -31,7 +31,13 @@ QtObject {
         }
     }
     property Component optionWithTextButtonComponent: Component {
-        KvRectangleButton { property bool capable: false; width: 158; height: 36; type: "optionWithText" }
+        // wider for the longer names of other languages
+        KvRectangleButton {
+            property bool capable: false
+            width: Math.max(158, Math.ceil(optionItem.implicitWidth) + 28)
+            height: 36
+            type: "optionWithText"
+        }
     }
     property Component optionWithImagetoTextButtonComponent: Component {
         KvRectangleButton { property bool capable: false; width: 107; height: 77; type: "optionWithImagetoText" }

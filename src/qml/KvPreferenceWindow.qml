@@ -119,6 +119,10 @@ Window {
     }
 
     // ---- rows ----
+    // The small buttons of the rows widen for longer words of other languages.
+    function smallButtonWidth(button) {
+        return Math.max(80, Math.ceil(button.buttonItem.implicitWidth) + 12)
+    }
     component RowLabel: Text {
         x: 14
         height: root.rowHeight
@@ -126,6 +130,8 @@ Window {
         color: "#dddddd"
         font.family: utilities.getFontFamily()
         font.pixelSize: 12
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 8
         elide: Text.ElideRight
     }
     component Row35: Rectangle {
@@ -185,7 +191,7 @@ Window {
             KvRectangleButton {
                 id: browseButton
                 x: parent.width - width - 7
-                width: 80
+                width: root.smallButtonWidth(browseButton)
                 height: 27
                 anchors.verticalCenter: parent.verticalCenter
                 type: "action_small"
@@ -312,7 +318,7 @@ Window {
                 id: firmwareButton
                 objectName: "firmwareButton"
                 x: parent.width - width - 7
-                width: 80; height: 27
+                width: root.smallButtonWidth(firmwareButton); height: 27
                 anchors.verticalCenter: parent.verticalCenter
                 type: "action_small"
                 buttonText: qsTr("Start")
@@ -326,14 +332,14 @@ Window {
         Row35 {
             visible: root.settingFileRow
             RowLabel {
-                width: parent.width - 2 * 80 - 28
+                width: saveSettingButton.x - 20
                 text: qsTr("Camera Setting")
             }
             KvPreferenceOptionButton {
                 id: saveSettingButton
                 objectName: "saveSettingButton"
-                x: parent.width - 2 * width - 10
-                width: 80; height: 27
+                x: restoreSettingButton.x - width - 3
+                width: root.smallButtonWidth(saveSettingButton); height: 27
                 anchors.verticalCenter: parent.verticalCenter
                 type: "action_small"
                 buttonText: qsTr("Camera_setting_save")
@@ -346,7 +352,7 @@ Window {
                 id: restoreSettingButton
                 objectName: "restoreSettingButton"
                 x: parent.width - width - 7
-                width: 80; height: 27
+                width: root.smallButtonWidth(restoreSettingButton); height: 27
                 anchors.verticalCenter: parent.verticalCenter
                 type: "action_small"
                 buttonText: qsTr("Camera_setting_restore")
@@ -366,7 +372,7 @@ Window {
                 id: passwordButton
                 objectName: "passwordButton"
                 x: parent.width - width - 7
-                width: 80; height: 27
+                width: root.smallButtonWidth(passwordButton); height: 27
                 anchors.verticalCenter: parent.verticalCenter
                 type: "action_small"
                 buttonText: qsTr("Change")

@@ -93,6 +93,9 @@ KvAbstractButton {
         return null
     }
     readonly property var look: optionLook()
+    // the list types: title on the left, value on the right of one line
+    readonly property bool valueBesideLabel: type === "optionWithText" || type === "optionWithTextPref"
+                                             || type === "optionWithDynamicText"
     readonly property bool optionUnderLabel: labelText !== "" && ["optionWithText", "optionWithTextReal",
         "optionWithRichSelectedText", "optionWithStyledTextReal", "optionWithStyledTextPictureSize",
         "optionWithStyledSelectedText"].indexOf(type) >= 0
@@ -131,9 +134,14 @@ KvAbstractButton {
         y: (root.type === "optionWithText" || root.type === "optionWithTextPref" || root.type === "optionWithDynamicText"
             || root.imageToTextType) ? (root.height - height) / 2 : 6
         // Long or tall titles of other languages shrink to their place
-        // rather than run into the next button or the picture below.
-        width: root.imageToTextType ? root.width - 28 : root.width - x - 2
-        height: root.imageToTextType ? 20 : 14
+        // rather than run into the next button or the picture below; a
+        // title written on two lines gets both.
+        readonly property bool twoLines: /<br\s*\/?>|\n/i.test(text)
+        width: root.imageToTextType ? root.width - 28
+                                    : root.valueBesideLabel && optionTextItem.visible
+                                      ? Math.max(root.width / 3, root.width - x - 14 - optionTextItem.implicitWidth - 8)
+                                      : root.width - x - 2
+        height: root.imageToTextType ? 20 : (twoLines ? 28 : 14)
         verticalAlignment: Text.AlignVCenter
         fontSizeMode: Text.Fit
         minimumPixelSize: 8
@@ -199,10 +207,25 @@ KvAbstractButton {
         x: root.look && root.look[2] >= 0 ? root.look[2] : (root.look && root.look[2] === -2 ? 14 : 2)
         y: root.imageOptionType ? 10
                                 : root.imageToTextType ? root.height - height - 3
-                                : (root.optionUnderLabel ? root.option_string_top_margin
-                                                         : (root.height - height) / 2)
+                                : (root.optionUnderLabel ? root.option_string_top_margin : centredBelowLabel())
+        // Centred, but under a two-line title when the button has room.
+        function centredBelowLabel() {
+            var centred = (root.height - height) / 2
+            if (!labelTextItem.visible || !labelTextItem.twoLines)
+                return centred
+            return Math.max(centred, Math.min(labelTextItem.y + labelTextItem.height + 1, root.height - height))
+        }
+        // A name under its picture takes two lines and a smaller size
+        // before it is cut; the picture makes room for the second line.
+        height: root.captionUnderImage ? 24 : implicitHeight
+        verticalAlignment: root.captionUnderImage ? Text.AlignBottom : Text.AlignTop
+        // a value too long for its button (other languages) shrinks a
+        // little before it is cut
+        fontSizeMode: root.captionUnderImage ? Text.Fit : Text.HorizontalFit
+        minimumPixelSize: root.captionUnderImage ? 8 : 11
+        maximumLineCount: root.captionUnderImage ? 2 : 1000
         elide: Text.ElideRight
-        wrapMode: Text.NoWrap
+        wrapMode: root.captionUnderImage ? Text.WordWrap : Text.NoWrap
     }
 
     // the value image of the image-and-text types
@@ -222,7 +245,8 @@ KvAbstractButton {
 
     readonly property bool captionUnderImage: imageToTextType && labelText === "" && optionText !== ""
     mainImg.width: imageToTextType && labelText !== "" ? Math.min(root.height - 8, 48) : Math.min(root.width - 8, 75)
-    mainImg.height: Math.min(root.height - (captionUnderImage ? 24 : (labelTextItem.visible && !imageToTextType ? 22 : 8)),
+    mainImg.height: Math.min(root.height - (captionUnderImage ? (optionTextItem.lineCount > 1 ? 32 : 24)
+                                                              : (labelTextItem.visible && !imageToTextType ? 22 : 8)),
                              75)
     mainImg.anchors.verticalCenterOffset: captionUnderImage ? -8 : (labelTextItem.visible && !imageToTextType ? 8 : 0)
     mainImg.anchors.horizontalCenterOffset: imageToTextType && labelText !== "" ? root.width / 2 - mainImg.width / 2 - 8 : 0

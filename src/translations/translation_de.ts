@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>Kamera</translation>
+        <translation>Speicherkarte</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>Kamera und PC</translation>
+        <translation>Speicherkarte + PC</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>

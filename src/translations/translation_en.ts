@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>Camera</translation>
+        <translation>Memory card</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>Camera and PC</translation>
+        <translation>Memory card + PC</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>

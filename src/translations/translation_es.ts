@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>Cámara</translation>
+        <translation>Tarjeta de memoria</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>Cámara y PC</translation>
+        <translation>Tarjeta de memoria + PC</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>

@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>Appareil photo</translation>
+        <translation>Carte mémoire</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>Appareil photo et PC</translation>
+        <translation>Carte mémoire + PC</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>

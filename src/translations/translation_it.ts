@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>Fotocamera</translation>
+        <translation>Scheda di memoria</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>Fotocamera e PC</translation>
+        <translation>Scheda di memoria + PC</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>

@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>カメラ</translation>
+        <translation>メモリーカード</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>カメラとPC</translation>
+        <translation>メモリーカード + PC</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>
@@ -3901,7 +3901,7 @@
     <name>KvLiveViewControlItem</name>
     <message>
         <source>MENU</source>
-        <translation>MENU</translation>
+        <translation>メニュー</translation>
     </message>
     <message>
         <source>WB Settings</source>

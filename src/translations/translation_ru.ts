@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>Камера</translation>
+        <translation>Карта памяти</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>Камера и ПК</translation>
+        <translation>Карта памяти + ПК</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>
@@ -3901,7 +3901,7 @@
     <name>KvLiveViewControlItem</name>
     <message>
         <source>MENU</source>
-        <translation>MENU</translation>
+        <translation>МЕНЮ</translation>
     </message>
     <message>
         <source>WB Settings</source>

@@ -1874,11 +1874,11 @@
     </message>
     <message>
         <source>StoLocType_SdCard</source>
-        <translation>相机</translation>
+        <translation>存储卡</translation>
     </message>
     <message>
         <source>StoLocType_SdCardPc</source>
-        <translation>相机和电脑</translation>
+        <translation>存储卡 + 电脑</translation>
     </message>
     <message>
         <source>VerChkType_Off</source>
@@ -3901,7 +3901,7 @@
     <name>KvLiveViewControlItem</name>
     <message>
         <source>MENU</source>
-        <translation>MENU</translation>
+        <translation>菜单</translation>
     </message>
     <message>
         <source>WB Settings</source>

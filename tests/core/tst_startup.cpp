@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSGRendererInterface>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace kavrotether;
@@ -297,6 +298,23 @@ private slots:
                  QStringLiteral("translation_de"));
         QCOMPARE(startup::translationName(QStringLiteral("/nowhere/"), QStringLiteral("xx"), nullptr),
                  QStringLiteral("translation_xx"));
+    }
+
+    // The file chooser of the firmware update speaks the chosen language.
+    void qtTranslations_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char *code : {"ja", "de", "es", "fr", "it", "ru", "zh"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void qtTranslations()
+    {
+        QFETCH(QString, code);
+        QTranslator translator;
+        QVERIFY(startup::loadQtTranslations(translator, code));
+        const QString lookIn = translator.translate("QFileDialog", "Look in:");
+        QVERIFY(!lookIn.isEmpty());
+        QVERIFY(lookIn != QStringLiteral("Look in:"));
     }
 
     void fontFamily_data()

@@ -357,20 +357,34 @@ private slots:
     }
 
     // ---- frames of the simulated cameras ----
+    // A camera's frames have its picture's shape, as large as the transfer
+    // size allows, and a new size or aspect changes them while live view
+    // runs: a 4:3 picture never shows letterboxed at 16:9.
     void singleCameraCanvasTakesTheFrameSize_data()
     {
+        QTest::addColumn<QSize>("transfer");
+        QTest::addColumn<uint>("aspect");
         QTest::addColumn<QSize>("frame");
-        QTest::newRow("640 x 480") << QSize(640, 480);
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+        QTest::addColumn<QSize>("fullHd"); // the frame once the transfer is 1920 x 1080
+        QTest::newRow("640 x 480, 4:3") << QSize(640, 480) << 1u << QSize(640, 480) << QSize(1440, 1080);
+        QTest::newRow("1920 x 1080, 16:9") << QSize(1920, 1080) << 3u << QSize(1920, 1080) << QSize(1920, 1080);
+        QTest::newRow("1280 x 720, 4:3") << QSize(1280, 720) << 1u << QSize(960, 720) << QSize(1440, 1080);
+        QTest::newRow("1280 x 720, 1:1") << QSize(1280, 720) << 4u << QSize(720, 720) << QSize(1080, 1080);
     }
     void singleCameraCanvasTakesTheFrameSize()
     {
+        QFETCH(QSize, transfer);
+        QFETCH(uint, aspect);
         QFETCH(QSize, frame);
+        QFETCH(QSize, fullHd);
         Rig rig(1);
         QVERIFY(rig.ok);
-        const KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transfer{(uint32_t(frame.width()) << 16) | uint32_t(frame.height()), 0,
-                                                         0};
-        QCOMPARE(KVR_func_api_LiveView_Str_Set_Trans_Img(transfer, rig.params[0].uuid.constData(), nullptr), 1);
+        const auto setTransfer = [&](QSize size) {
+            const KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG t{(uint32_t(size.width()) << 16) | uint32_t(size.height()), 0, 0};
+            return KVR_func_api_LiveView_Str_Set_Trans_Img(t, rig.params[0].uuid.constData(), nullptr);
+        };
+        QCOMPARE(setTransfer(transfer), 1);
+        kvrsim::turnDial(rig.indexes[0], "imgInfoAspect", aspect);
         QSignalSpy offsets(&rig.adapter, &VideoAdapter::paintSizeChanged);
         rig.start(rig.params);
         QTRY_COMPARE_WITH_TIMEOUT(rig.manager.canvasCopy().size(), frame, kWaitMs);
@@ -380,6 +394,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rig.sink.videoFrame().size(), frame, kWaitMs);
         QVERIFY(!offsets.isEmpty());
         QCOMPARE(offsets.last().at(2).toDouble(), 1.0);
+        // Without a new start: another size, then the 16:9 picture.
+        QCOMPARE(setTransfer(QSize(1920, 1080)), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.sink.videoFrame().size(), fullHd, kWaitMs);
+        kvrsim::turnDial(rig.indexes[0], "imgInfoAspect", 3);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.sink.videoFrame().size(), QSize(1920, 1080), kWaitMs);
     }
 
     void onlyTheSelectedCameraFeedsHistogramPostureAndLevel_data()

@@ -3,6 +3,7 @@ import QtTest
 import Kv 1.0 as Kv
 import "qrc:/qml"
 import "qrc:/qml/KvFlashText.js" as FlashText
+import "Drawn.js" as Drawn
 
 // The flash window's texts as tables, and the window against a connected
 // simulated camera: a change reaches the flash settings, the wireless bar
@@ -66,16 +67,20 @@ TestCase {
             window.destroy()
     }
 
-    function test_slider_writes_flash_setting() {
-        var adjust = null
+    function itemOf(target, test) {
         var stack = [window.contentItem]
-        while (stack.length > 0 && !adjust) {
+        while (stack.length > 0) {
             var it = stack.pop()
-            if (it.target === "flashAdjust" && it.modelNum !== undefined)
-                adjust = it
+            if (it.target === target && test(it))
+                return it
             for (var i = 0; i < it.children.length; ++i)
                 stack.push(it.children[i])
         }
+        return null
+    }
+
+    function test_slider_writes_flash_setting() {
+        var adjust = itemOf("flashAdjust", function(it) { return it.modelNum !== undefined })
         verify(adjust)
         var next = flashAdapter.flashAdjust === Kv.FlashAdapter.FlshAdj_1 ? Kv.FlashAdapter.FlshAdj_M1
                                                                         : Kv.FlashAdapter.FlshAdj_1
@@ -110,26 +115,72 @@ TestCase {
         compare(window.compact, true)
     }
 
-    function test_group_slider_popup_ok_and_cancel() {
-        if (flashAdapter.aGroupFlashAdjustCapabilityNum() === 0)
-            skip("the simulated camera has no group flash")
-        var popup = window.sliderPopup
-        var button = window.buttonOf("aGroupFlashAdjust")
+    // Titles written on two lines keep both: "Auto Exposure" alone reads
+    // as if automatic exposure were off.
+    function test_two_line_titles_stay_whole_data() {
+        return [{ tag: "exposure link", target: "exposureLink" },
+                { tag: "communication light", target: "wirelessComPower" }]
+    }
+    function test_two_line_titles_stay_whole(data) {
+        setWireless(true)
+        var button = itemOf(data.target, function(it) { return it.labelItem !== undefined })
         verify(button)
-        var before = flashAdapter.aGroupFlashAdjust
-        var other = before === Kv.FlashAdapter.FlshAdj_2 ? Kv.FlashAdapter.FlshAdj_M2 : Kv.FlashAdapter.FlshAdj_2
-        window.openSlider(button, "aGroupFlashAdjust")
-        verify(popup.visible)
-        compare(popup.btnId, 102)
-        popup.slider.choose(other)
-        popup.cancel()
-        compare(flashAdapter.aGroupFlashAdjust, before)
-        window.openSlider(button, "aGroupFlashAdjust")
-        popup.slider.choose(other)
-        popup.ok()
+        verify(button.labelText.indexOf("<br") > 0)
+        compare(button.labelItem.truncated, false)
+        compare(button.labelItem.lineCount, 2)
+        // the value sits under the title
+        verify(button.optionItem.y >= button.labelItem.y + button.labelItem.height)
+        verify(button.optionItem.y + button.optionItem.height <= button.height)
+    }
+
+    function setWireless(on) {
+        var mode = on ? Kv.Utilities.WirM_On : Kv.Utilities.WirM_Off
+        if (flashAdapter.wirelessMode !== mode)
+            flashAdapter.wirelessMode = mode
+        tryCompare(window, "height", on ? window.fullHeight : window.compactHeight, 2000)
+    }
+
+    // Every group's adjust and manual buttons, clicked where they are drawn:
+    // the popup, once its slider is laid out, lies inside the window, Cancel
+    // leaves the setting and OK writes it.
+    function test_group_slider_popup_ok_and_cancel_data() {
+        var rows = []
+        var groups = ["buildInFlash", "aGroupFlash", "bGroupFlash", "cGroupFlash"]
+        for (var i = 0; i < groups.length; ++i) {
+            rows.push({ tag: groups[i] + "Adjust", target: groups[i] + "Adjust",
+                        values: [Kv.FlashAdapter.FlshAdj_2, Kv.FlashAdapter.FlshAdj_M2] })
+            rows.push({ tag: groups[i] + "Manual", target: groups[i] + "Manual",
+                        values: [Kv.FlashAdapter.FlshManual_Full, Kv.FlashAdapter.FlshManual_64] })
+        }
+        return rows
+    }
+    function test_group_slider_popup_ok_and_cancel(data) {
+        if (flashAdapter.wirelessModeCapabilityNum() < 2 || flashAdapter[data.target + "CapabilityNum"]() === 0)
+            skip("the simulated camera has no group flash")
+        setWireless(true)
+        var popup = window.sliderPopup
+        var button = window.buttonOf(data.target)
+        verify(button)
+        var before = flashAdapter[data.target]
+        var other = before === data.values[0] ? data.values[1] : data.values[0]
+        var open = function() {
+            Drawn.click(test, window, button)
+            verify(popup.visible)
+            verify(popup.slider)
+            // the frame grows once the slider is laid out
+            tryCompare(popup.frame, "height", popup.slider.height + 40 + 2 * popup.border)
+            verify(Drawn.inside(window, popup.frame))
+            popup.slider.choose(other)
+        }
+        open()
+        Drawn.click(test, window, popup.cancelButton)
         compare(popup.visible, false)
-        compare(flashAdapter.aGroupFlashAdjust, other)
-        compare(button.optionText, FlashText.adjustButtonText(Number(utilities.enumFlashAdjToVal(other))))
+        compare(flashAdapter[data.target], before)
+        open()
+        Drawn.click(test, window, popup.okButton)
+        compare(popup.visible, false)
+        compare(flashAdapter[data.target], other)
+        compare(button.optionText, window.groupValueText(data.target, other))
     }
 
     function test_mask_closes_popups() {

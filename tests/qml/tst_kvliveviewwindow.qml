@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Kv 1.0 as Kv
 import "qrc:/qml"
+import "Drawn.js" as Drawn
 
 // The live-view window against connected simulated cameras: showing it
 // starts live view, hiding it pauses; in multi view the window alone starts
@@ -194,5 +195,46 @@ TestCase {
         compare(window.maskPanel.visible, true)
         utilities[data.relay](false)
         compare(window.maskPanel.visible, false)
+    }
+
+    // The grid and guide-line popups cover their own switches and much of the
+    // masked panel: a press beside them closes them, and the panel they
+    // covered answers again.
+    function test_f_setting_popups_close_on_a_press_beside_data() {
+        return [
+            { tag: "grid", toggle: "gridButton", setting: "gridSettingButton", popup: "gridPopup" },
+            { tag: "guide line", toggle: "guidelineButton", setting: "guidelineSettingButton", popup: "guideLinePopup" }
+        ]
+    }
+    function test_f_setting_popups_close_on_a_press_beside(data) {
+        setMultiView(false)
+        window.show()
+        tryCompare(videoImageInfo, "videoImageStatus", v.VIS_Start, 5000)
+        var panel = window.controlItem
+        // clicks need the window at its own size, and the panel back from
+        // the multi view of the tests before
+        window.width = 1103
+        window.height = 669
+        tryCompare(window.contentItem, "width", 1103)
+        tryVerify(function() { return !panel.blocked })
+        var toggle = panel[data.toggle]
+        if (!toggle.checked)
+            Drawn.click(test, window, toggle)
+        verify(toggle.checked)
+        var popup = window[data.popup]
+        Drawn.click(test, window, findChild(panel, data.setting))
+        tryCompare(popup, "visible", true)
+        verify(panel.panelMask.visible)
+        // the corner of the picture, away from the popup and the panel
+        mouseClick(window.contentItem, 5, 5)
+        tryCompare(popup, "visible", false)
+        compare(panel.panelMask.visible, false)
+        var rotation = window.lvRotation
+        Drawn.click(test, window, panel.rotationRightButton)
+        compare(window.lvRotation, (rotation + 90) % 360)
+        window.lvRotation = rotation
+        Drawn.click(test, window, toggle)
+        verify(!toggle.checked)
+        window.visible = false
     }
 }

@@ -4,6 +4,7 @@ import Kv 1.0 as Kv
 import "qrc:/qml"
 import "qrc:/qml/KvMainFunction.js" as Main
 import "qrc:/qml/KvSubFunction.js" as Sub
+import "Drawn.js" as Drawn
 
 // The main window against a connected simulated camera: its buttons follow
 // the camera's offer, a change reaches the camera, and the shutter, AF/AE
@@ -116,6 +117,29 @@ TestCase {
         compare(deviceAdapter.adp_KVR_func_api_WB_GetCapability(), 1)
         tryCompare(deviceAdapter, "whiteBalance", v, 5000)
         tryCompare(button, "value", v, 5000)
+    }
+
+    // A list opens with the camera's current value in view, wherever it
+    // lies in the list, and inside the window.
+    function test_lists_open_on_the_current_value_data() {
+        return [{ tag: "white balance", button: "whiteBalanceButton" },
+                { tag: "drive mode", button: "driveModeButton" }]
+    }
+    function test_lists_open_on_the_current_value(data) {
+        var shown = win.visible
+        win.show()
+        tryCompare(win.contentItem, "height", win.height)
+        if (win.compact) {
+            win.toggleSize()
+            tryCompare(win, "height", 669, 2000)
+        }
+        var button = win[data.button]
+        Drawn.click(test, win, button)
+        var popup = button.driveModePopup ? button.driveModePopup : button.popup
+        tryCompare(popup, "visible", true)
+        Drawn.checkedInView(test, popup)
+        verify(Drawn.inside(win, popup.frame))
+        win.visible = shown
     }
 
     // The slider and the movie-quality button are documents of their own:

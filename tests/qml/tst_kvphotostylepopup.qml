@@ -3,6 +3,7 @@ import QtTest
 import Kv 1.0 as Kv
 import "qrc:/qml"
 import "qrc:/qml/KvPhotoStyle.js" as PS
+import "Drawn.js" as Drawn
 
 // The photo-style popup: its decisions as data (rows per style, padding,
 // slider limits, the camera calls, the scroll after a rebuild), then the
@@ -408,6 +409,8 @@ Item {
             return [
                 { tag: "knee row", row: "pscKneeMode", count: "pscKneeModeCapabilityNum" },
                 { tag: "filter row", row: "pscFilter", count: "pscFilterCapabilityNum" },
+                { tag: "white balance row", row: "pscWB", count: "" },
+                { tag: "white balance row at the bottom", row: "pscWB", count: "", bottom: true },
                 { tag: "style button", row: "", count: "photoStyleCapabilityNum" }
             ]
         }
@@ -418,13 +421,22 @@ Item {
                 var row = rowOf(data.row)
                 verify(row, data.row)
                 tryVerify(function() { return row.y > 0 })
-                popup.view.contentY = Math.min(row.y, popup.view.contentHeight - popup.view.height)
+                popup.view.contentY = data.bottom ? Math.max(0, row.y + row.height - popup.view.height)
+                                                  : Math.min(row.y, popup.view.contentHeight - popup.view.height)
                 button = row.btnOption
             }
             mouseClick(button)
             tryCompare(popup.optionPopup, "visible", true)
-            compare(popup.optionPopup.objects.length, deviceAdapter[data.count]())
+            if (data.count !== "")
+                compare(popup.optionPopup.objects.length, deviceAdapter[data.count]())
             verify(!popup.view.interactive)
+            // opened: inside the popup's window, with the current value in view
+            var list = popup.optionPopup
+            Drawn.checkedInView(live, list)
+            var top = list.frame.mapToItem(popup.contentItem, 0, 0).y
+            var bottom = top + list.frame.height
+            verify(top >= 2 && bottom <= popup.height - 2,
+                   "the list runs from " + top + " to " + bottom + " in a window " + popup.height + " high")
             popup.optionPopup.dismiss()
             verify(popup.view.interactive)
         }
