@@ -15,6 +15,8 @@
 //        rss_growth_pct=<RSS over the last minute against the first>
 //
 // Usage: bench_soak [--shots N (default 1000)] [--movies N (default 4)]
+//                   [--interval-ms N: from one release to the next once its
+//                    files are saved (default 6000, about ten minutes in all)]
 //                   [--minutes N: bound of the whole run (default 30)]
 
 #include <QApplication>
@@ -72,6 +74,7 @@ struct Options
 {
     int shots = 1000;
     int movies = 4;
+    int intervalMs = 6000;
     int minutes = 30;
 };
 
@@ -84,6 +87,8 @@ Options parse(const QStringList &args)
             o.shots = std::max(1, value);
         else if (args.at(i) == QLatin1String("--movies"))
             o.movies = std::max(0, value);
+        else if (args.at(i) == QLatin1String("--interval-ms"))
+            o.intervalMs = std::max(0, value);
         else if (args.at(i) == QLatin1String("--minutes"))
             o.minutes = std::max(1, value);
     }
@@ -316,8 +321,13 @@ public:
             }
             if (release % kReleasesPerQuality == 0)
                 setQualities(release / kReleasesPerQuality);
+            QElapsedTimer step;
+            step.start();
             if (!releaseOnce())
                 break;
+            // Live view runs on between the releases, as in a session.
+            if (step.elapsed() < m_options.intervalMs)
+                pump(int(m_options.intervalMs - step.elapsed()));
         }
         while (moviesDone < m_options.movies && !m_hang) {
             recordMovie();
