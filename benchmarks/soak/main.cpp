@@ -281,13 +281,18 @@ public:
     // Every camera given serves frames again and again.
     bool waitForLiveView(const std::vector<int> &cameras)
     {
-        std::map<int, uint64_t> start;
+        // The count starts again with each start of a camera's live view.
+        std::map<int, uint64_t> start, last;
         for (int index : cameras)
-            start[index] = kvrsim::liveViewFramesServed(index);
+            start[index] = last[index] = kvrsim::liveViewFramesServed(index);
         const bool all = waitUntil(
             [&] {
                 return std::all_of(cameras.begin(), cameras.end(), [&](int index) {
-                    return kvrsim::liveViewRunning(index) && kvrsim::liveViewFramesServed(index) >= start[index] + 5;
+                    const uint64_t served = kvrsim::liveViewFramesServed(index);
+                    if (served < last[index])
+                        start[index] = 0;
+                    last[index] = served;
+                    return kvrsim::liveViewRunning(index) && served >= start[index] + 5;
                 });
             },
             60'000);
@@ -369,6 +374,10 @@ public:
         for (int left : std::as_const(onDisk))
             foreign += left;
         const double growth = rssGrowthPct();
+        QString byMinute;
+        for (size_t i = 0; i < m_rss.size(); i += 60)
+            byMinute += QString::asprintf(" %.0f", m_rss[i].second);
+        std::printf("rss_mb each minute:%s\n", qPrintable(byMinute));
         std::printf("objects handed over: %d stills, %d movies; on disk: %d files, %d matching no object; "
                     "transfer failures reported: %d; rss first minute %.1f MB, last minute %.1f MB\n",
                     stills, movies, m_files.count(), foreign, m_failures, rssMean(true), rssMean(false));
@@ -538,6 +547,7 @@ private:
 
 int main(int argc, char **argv)
 {
+    startup::fixLargeBufferThreshold();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
