@@ -35,6 +35,10 @@
 #endif
 #include <QtQml>
 
+#if __has_include(<malloc.h>)
+#include <malloc.h>
+#endif
+
 namespace kavrotether {
 
 namespace {
@@ -495,6 +499,16 @@ private:
 void bindCameraAccess(ApplicationSettings &settings, DeviceAdapter &deviceAdapter)
 {
     settings.setCameraAccess(std::make_unique<AdapterCameraAccess>(deviceAdapter));
+}
+
+void fixLargeBufferThreshold()
+{
+#ifdef M_MMAP_THRESHOLD
+    // Picture buffers (a RAW's 1.5 MB, a decoded live-view frame) stay below
+    // it and are reused from the heap; transfer chunks and setting files
+    // above it go back to the system as soon as they are freed.
+    mallopt(M_MMAP_THRESHOLD, kLargeBufferThreshold);
+#endif
 }
 
 void stopBackgroundWork(DeviceAdapter &deviceAdapter)

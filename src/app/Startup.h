@@ -95,6 +95,15 @@ void bindCameraAccess(ApplicationSettings &settings, DeviceAdapter &deviceAdapte
 // adapter's destructor) stops it before the SDK is finished.
 void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter);
 
+// Keeps the C library's threshold above which a buffer gets pages of its own
+// fixed. Left to itself, glibc raises it to the size of the largest such
+// buffer freed (a movie's 30 MB transfer chunk) and from then on keeps the
+// memory of every smaller picture buffer in its heap: the program's memory
+// grows by tens of megabytes after the first movie and never shrinks back.
+// Called first in main(), before any thread starts.
+constexpr int kLargeBufferThreshold = 4 * 1024 * 1024;
+void fixLargeBufferThreshold();
+
 // After the event loop: runs the ordered stop list (every thread still
 // working with the objects about to be destroyed) and then finishes the SDK,
 // whatever the interface managed to close before it quit.

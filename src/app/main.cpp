@@ -29,6 +29,7 @@ using namespace kavrotether;
 
 int main(int argc, char *argv[])
 {
+    startup::fixLargeBufferThreshold();
     auto instanceGuard = std::make_unique<SingleInstanceGuard>();
     if (instanceGuard->anotherInstanceRunning())
         return 1;

@@ -281,6 +281,14 @@ public:
 
     // cameraTable is walked and changed only under cameraTableMutex.
     QMap<QString, CameraInfo> cameraTable;
+    // The camera list's ticks of a camera pulled out, by serial number (under
+    // cameraTableMutex): plugged back in under a new UUID, it keeps them.
+    struct CameraTicks
+    {
+        quint8 sendCmdEnable = 0;
+        quint8 liveViewEnable = 0;
+    };
+    QMap<QString, CameraTicks> pulledCameraTicks;
     QList<SearchCameraListItemObject *> searchList;
     std::recursive_mutex cameraTableMutex;
 

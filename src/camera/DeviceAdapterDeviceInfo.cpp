@@ -271,11 +271,20 @@ bool DeviceAdapter::getCameraInfo(int devIndex, const QString &devicePath, const
     c.makerName = dev.makerName;
     c.firmVersion = dev.firmVersion;
     c.powerOnMode = tether == Utilities::PwTether_ON ? 1 : 0;
-    withCameraByUuid(uuid, [&](CameraInfo &old) {
+    const bool known = withCameraByUuid(uuid, [&](CameraInfo &old) {
         c.tetherModeStatus = old.tetherModeStatus;
         c.sendCmdEnable = old.sendCmdEnable;
         c.liveViewEnable = old.liveViewEnable;
     });
+    if (!known && !c.serialNo.isEmpty())
+        withCameraTable([&](QMap<QString, CameraInfo> &) {
+            const auto ticks = d->pulledCameraTicks.constFind(c.serialNo);
+            if (ticks == d->pulledCameraTicks.cend())
+                return;
+            c.sendCmdEnable = ticks->sendCmdEnable;
+            c.liveViewEnable = ticks->liveViewEnable;
+            d->pulledCameraTicks.erase(ticks);
+        });
     if (status == 1 || (status >= 8 && status <= 11))
         c.tetherModeStatus |= Utilities::TETHERMODE_Rec;
     else

@@ -292,6 +292,8 @@ void DeviceAdapter::registerEventIdDeviceStray(quint32 type, quint32, const QStr
     const bool removed = withCameraTable([&](QMap<QString, CameraInfo> &table) {
         bool gone = false;
         if (table.contains(uuid)) {
+            const CameraInfo &pulled = table[uuid];
+            d->pulledCameraTicks.insert(pulled.serialNo, {pulled.sendCmdEnable, pulled.liveViewEnable});
             adp_KVR_func_api_CloseDevice(uuid);
             gone = table.remove(uuid) > 0;
         }

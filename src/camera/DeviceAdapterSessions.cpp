@@ -368,6 +368,10 @@ Utilities::Ternary DeviceAdapter::selectUsbDevices()
     }
     if (added) {
         camera_list_update_camera_list(false);
+        // A camera back from a pull joins the running view, as one added
+        // through the connect button does; its tile would stay dark otherwise.
+        if (d->liveViewOn.load() && m_liveViewManager.IsLiveViewWorking())
+            updateLiveviewSelectCamera();
         emit cameraListChanged();
     }
     return Utilities::ternaryOf(added);
@@ -445,6 +449,10 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List(bool trylo
             added = true;
     if (added) {
         camera_list_update_camera_list(false);
+        // A camera back from a pull joins the running view, as one added
+        // through the connect button does; its tile would stay dark otherwise.
+        if (d->liveViewOn.load() && m_liveViewManager.IsLiveViewWorking())
+            updateLiveviewSelectCamera();
         emit cameraListChanged();
     }
     return Utilities::ternaryOf(added);

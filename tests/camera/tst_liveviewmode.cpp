@@ -37,6 +37,7 @@ private slots:
     void singleCameraQuality();
     void writtenBackValues_data();
     void writtenBackValues();
+    void repluggedCameraRejoinsMultiView();
 
 private:
     DeviceAdapter &adapter() { return m_fixture.adapter(); }
@@ -301,6 +302,40 @@ void TestLiveViewMode::writtenBackValues()
     QVERIFY(property.write(&a, value));
     QCOMPARE(property.read(&a) == value, kept);
     QCOMPARE(notify.count(), announced ? 1 : 0);
+}
+
+// A camera pulled out of a running multi view and plugged back in is shown
+// again once the re-scan has brought it back, and takes commands as before.
+void TestLiveViewMode::repluggedCameraRejoinsMultiView()
+{
+    DeviceAdapter &a = adapter();
+    LiveViewManager *manager = a.liveViewManager();
+    for (int i = 0; i < a.camera_list_number_of_camera(); ++i) {
+        a.camera_list_set_camera_liveViewEnable(i, true);
+        a.camera_list_set_camera_sendCmdEnable(i, true);
+    }
+    DeviceAdapterTestAccess::setMultiviewMode(a, true);
+    a.videoSource()->setVideoOutVisibleStatus(true);
+    QCOMPARE(a.adp_KVR_func_api_Ctrl_LiveView_Start(), Utilities::Ternary_True);
+    QVERIFY(manager->waitCommandsDone(5000));
+    QVERIFY(kvrsim::liveViewRunning(m_index));
+    QVERIFY(kvrsim::liveViewRunning(m_other));
+
+    kvrsim::unplug(m_other);
+    m_fixture.deliverAndRun();
+    QVERIFY(manager->waitCommandsDone(5000));
+    QCOMPARE(a.cameraTableCount(), 1);
+    QVERIFY(kvrsim::liveViewRunning(m_index));
+
+    kvrsim::plug(m_other);
+    QCOMPARE(a.adp_KVR_func_api_Search_Camera_List_start(), Utilities::Ternary_True);
+    m_fixture.deliverAndRun();
+    QCOMPARE(a.cameraTableCount(), 2);
+    QVERIFY(manager->waitCommandsDone(5000));
+    QVERIFY(kvrsim::liveViewRunning(m_index));
+    QVERIFY(kvrsim::liveViewRunning(m_other));
+    QVERIFY(a.camera_list_get_camera_sendCmdEnableByUUID(QString::fromStdString(kvrsim::uuidOf(m_other))));
+    a.adp_KVR_func_api_Ctrl_LiveView_Stop();
 }
 
 QTEST_MAIN(TestLiveViewMode)

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 #include "camera/DeviceAdapter.h"
 #include "core/Utilities.h"
+#include "transfer/ObjectCopy.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,6 +10,11 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
+
+#include <cstdlib>
+#if __has_include(<malloc.h>)
+#include <malloc.h>
+#endif
 
 using namespace kavrotether;
 
@@ -67,6 +73,7 @@ class TestStartup : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void largeBuffersKeepTheirOwnPages();
 
     void sceneGraph_data()
     {
@@ -375,6 +382,29 @@ private slots:
         QCOMPARE(QMetaType::fromName(name).id(), type);
     }
 };
+
+// Once a movie's transfer chunk has been freed, a buffer above the fixed
+// threshold still gets pages of its own (given back when it is freed)
+// instead of staying in the heap for good.
+void TestStartup::largeBuffersKeepTheirOwnPages()
+{
+#if defined(__GLIBC__) && defined(M_MMAP_THRESHOLD)
+    startup::fixLargeBufferThreshold();
+    // volatile: the compiler may drop an allocation nobody reads.
+    auto ownPages = [](size_t size) {
+        const size_t before = mallinfo2().hblks;
+        void *volatile p = std::malloc(size);
+        const bool own = mallinfo2().hblks > before;
+        std::free(p);
+        return own;
+    };
+    void *volatile chunk = std::malloc(ObjectCopy::kChunkSize);
+    std::free(chunk);
+    QVERIFY(ownPages(size_t(startup::kLargeBufferThreshold) + 1024 * 1024));
+#else
+    QSKIP("the C library's threshold is glibc's");
+#endif
+}
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
