@@ -20,8 +20,7 @@
 // clang-format off
 #define KAVRO_DA_CONNECTION_PROPERTIES(X)                                      \
     X(bool, isCamerasConnected, IsCamerasConnected, ChangedOnly)               \
-    X(int, connectionType, ConnectionType, ChangedOnly)                        \
-    X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly)
+    X(int, connectionType, ConnectionType, ChangedOnly)
 // clang-format on
 
 // The selected camera's identity and features: read/write for the interface,
@@ -107,6 +106,7 @@
     X(kavrotether::Utilities::UsbMode, usbMode, UsbMode, ChangedOnly, setUsbModeValue) \
     X(int, camConnectStatus, CamConnectStatus, ChangedOnly, setCamConnectStatusValue) \
     X(int, objInfoAssociatType, ObjInfoAssociatType, ChangedOnly, setObjInfoAssociatType) \
+    X(int, btnAllCameraStatus, BtnAllCameraStatus, ChangedOnly, setBtnAllCameraStatus) \
     X(QString, pcSavedFilePath, PcSavedFilePath, ChangedOnly, setPcSavedFilePath)
 // clang-format on
 

@@ -175,6 +175,10 @@ function shutterClickAction(s) {
     if (s.cameraStatus === U.CamStatus_MovRec_4k) {
         if (s.burst6K4KRunning && s.driveMode === U.DM_4K6K && isSS6K4KType(s.picture4K6K))
             return "burst6K4KSS"
+        // The click that ends a held 6K/4K burst comes while the camera still
+        // reports the burst: the photographer wants the burst alone, no still.
+        if (shutterPressAction(s) === "burst6K4K")
+            return ""
         return "oneShot"
     }
     if (movieMode(s))

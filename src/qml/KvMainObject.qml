@@ -130,8 +130,11 @@ Item {
             closeMainView()
             mainWindow.visible = false
         }
+        // The windows are put away: a later close, after a new connection or
+        // from the search window, has to stop and finish everything again.
+        disconnectFlg = false
         errorDialog.visible = false
-        var search = deviceAdapter.deviceSearch
+        var search = sdkDevice.deviceSearch
         if (!search.startSearch(false)) {
             search.stopSearch()
             search.startSearch(false)

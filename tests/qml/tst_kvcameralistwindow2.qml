@@ -127,6 +127,46 @@ TestCase {
         compare(window.allLiveViewCheck, before)
     }
 
+    // "All Cameras" clicked in the window: a setting then reaches every
+    // camera once, and turning it off gives the selected camera back its
+    // name and serial.
+    function test_all_cameras_drive_every_camera() {
+        if (window.records.length < 2)
+            skip("one camera has nothing to follow it")
+        var row = findChild(window.contentItem, "allCamerasRow")
+        verify(row)
+        mouseClick(row, 30 + 35 + 20, row.height / 2)
+        compare(deviceAdapter.btnAllCameraStatus, Kv.Utilities.BtnAllCameraStatus_Checked)
+        verify(window.allCameraChecked)
+
+        var cameras = simulator.connectedCameras()
+        compare(cameras.length, window.records.length)
+        // the camera-event worker runs the queued writes, as after the shell's start
+        compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
+
+        var first = deviceAdapter.iso === 400 ? 800 : 400
+        var writes = [first, first === 400 ? 800 : 400]
+        simulator.clearCallLogs()
+        // Each write waits until every camera has it, so the second one also
+        // shows that the first one ended: no camera got it twice.
+        for (var w = 0; w < writes.length; ++w) {
+            deviceAdapter.iso = writes[w]
+            tryVerify(function() {
+                return cameras.every(function(i) { return simulator.callCount(i, "ISO_SetParam") > w })
+            }, 10000)
+        }
+        for (var i = 0; i < cameras.length; ++i)
+            compare(simulator.callCount(cameras[i], "ISO_SetParam"), writes.length, "camera " + cameras[i])
+
+        var s = window.selectedRow()
+        deviceAdapter.camName = ""
+        mouseClick(row, 30 + 35 + 20, row.height / 2)
+        compare(deviceAdapter.btnAllCameraStatus, Kv.Utilities.BtnAllCameraStatus_Unchecked)
+        verify(!window.allCameraChecked)
+        compare(deviceAdapter.camName, window.records[s].cameraIdOrder + ": " + window.records[s].cameraIdFullName)
+        compare(deviceAdapter.camCurrentSelectedSerialNo, window.records[s].cameraSerialNo)
+    }
+
     function test_switch_while_connecting_is_ignored() {
         if (window.records.length < 2)
             skip("one camera offers nothing to switch to")

@@ -119,7 +119,7 @@ TestCase {
                                                          picture4K6K: u.PQQ_4K_30p_Burst_SS, burst6K4KRunning: true },
               press: "", click: "burst6K4KSS" },
             { tag: "4K recording 6K/4K held", s: { cameraStatus: u.CamStatus_MovRec_4k, driveMode: u.DM_4K6K },
-              press: "burst6K4K", click: "oneShot" }
+              press: "burst6K4K", click: "" }
         ]
     }
     function test_shutter(data) {

@@ -33,7 +33,7 @@ TestCase {
             "adp_KVR_func_api_ptpip_Set_SearchDev_TimeOutVal_Config", "adp_KVR_func_api_ptpip_Set_Pc_Name",
             "adp_KVR_func_api_ptpip_Set_Ip_Addr", "stopCallbackThread", "adp_KVR_func_api_CloseSession",
             "adp_KVR_func_api_Finish"], answer)
-        device.deviceSearch = recorder("search.", ["stopSearch"])
+        device.deviceSearch = recorder("search.", ["stopSearch", "startSearch"])
         var component = Qt.createComponent("qrc:/qml/KvMainObject.qml")
         compare(component.status, Component.Ready, component.errorString())
         return createTemporaryObject(component, test, {
@@ -93,6 +93,35 @@ TestCase {
         log = []
         o.closeConnectWindow(null)
         compare(log, ["quit"])
+    }
+
+    // A lost camera puts the windows away without stopping anything; the
+    // next close, once a camera is back or from the search window, still
+    // stops the search, both threads and the sessions before the SDK goes.
+    function test_closingAfterADisconnectStopsEverything_data() {
+        return [
+            { tag: "main window after a new connection", reconnect: true },
+            { tag: "search window while searching", reconnect: false }
+        ]
+    }
+    function test_closingAfterADisconnectStopsEverything(data) {
+        var o = createMainObject()
+        tryVerify(function() { return o.mainWindow && o.searchCameraListWindow }, 10000)
+        o.initWindows(true)
+        o.disconnectCompleted()
+        verify(!o.mainWindow.visible)
+        verify(log.indexOf("search.startSearch") >= 0)
+        log = []
+        if (data.reconnect) {
+            o.initWindows(true)
+            verify(o.mainWindow.visible)
+            o.mainWindow.close()
+        } else {
+            o.searchCameraListWindow.visible = true
+            o.searchCameraListWindow.close()
+        }
+        compare(log, ["search.stopSearch", "stopCallbackThread", "flash.stopCallbackThread",
+                      "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_Finish", "quit"])
     }
 
     function test_connectionErrorMessage() {

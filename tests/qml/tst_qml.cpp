@@ -10,6 +10,7 @@
 #include "transfer/ObjectCopy.h"
 #include "transfer/PreviewImageInfo.h"
 #include "PictureFixtures.h"
+#include "SimulatorFixture.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,6 +22,29 @@
 #include <QtQuickTest>
 
 using namespace kavrotether;
+
+// What the simulated cameras were asked, for the QML tests: how often a
+// function (name without the KVR_func_api_ prefix) reached each camera.
+class SimulatorProbe : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // The cameras with an open session, by simulator index.
+    Q_INVOKABLE QVariantList connectedCameras() const
+    {
+        QVariantList out;
+        for (int index : kvrsim::cameras())
+            if (kvrsim::inSession(index))
+                out << index;
+        return out;
+    }
+    Q_INVOKABLE int callCount(int index, const QString &name) const
+    {
+        return test::callCount(index, name.toStdString());
+    }
+    Q_INVOKABLE void clearCallLogs() { kvrsim::clearCallLogs(); }
+};
 
 // Runs the QML tests against the real back-end objects, registered and
 // published the way the program does it.
@@ -74,6 +98,7 @@ public slots:
         engine->addImageProvider(QStringLiteral("overlayPhoto"), new OverlayImageProvider);
         // Where a test points the picture folder, removed after the run.
         c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
+        c->setContextProperty(QStringLiteral("simulator"), &m_simulator);
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
         // Linux draws the disabled and checked looks with the OpenGL effect.
         c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
@@ -114,6 +139,7 @@ private:
     std::unique_ptr<VersionData> m_versionData;
     std::unique_ptr<ObjectCopy> m_objectCopy;
     std::unique_ptr<PreviewImageInfo> m_previewImageInfo;
+    SimulatorProbe m_simulator;
     QTemporaryDir m_folder;
     QTranslator m_translator;
 };
