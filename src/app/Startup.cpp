@@ -44,6 +44,32 @@ namespace kavrotether {
 namespace {
 const char kSemaphoreKey[] = "KAVROTether_sema";
 const char kSharedMemoryKey[] = "KAVROTether_shmem";
+
+// A System V key keeps only the low 16 bits of the key file's inode, so the
+// key file of a copy started with another temporary folder can name the same
+// segment as ours. The guard's byte tells the copies of one key file from
+// those: it holds the file's path folded to 1..255 (a fresh segment is 0).
+char keyFileStamp(const QString &keyFile)
+{
+    return char(qChecksum(QByteArrayView(QFile::encodeName(keyFile))) % 255 + 1);
+}
+
+// How often the key file moves away from a key that such a copy holds.
+constexpr int kKeyFileMoves = 4;
+
+// A new inode, so a new key: the old file is kept until the new one exists,
+// so the new one cannot get its inode back.
+void moveKeyFile(const QString &keyFile)
+{
+    const QString old = keyFile + QStringLiteral(".old");
+    QFile::remove(old);
+    if (!QFile::rename(keyFile, old))
+        return;
+    QFile fresh(keyFile);
+    if (fresh.open(QIODevice::WriteOnly))
+        fresh.close();
+    QFile::remove(old);
+}
 } // namespace
 
 SingleInstanceGuard::SingleInstanceGuard()
@@ -51,26 +77,52 @@ SingleInstanceGuard::SingleInstanceGuard()
     m_semaphore = new QSystemSemaphore(QString::fromLatin1(kSemaphoreKey), 1, QSystemSemaphore::Open);
     m_semaphore->acquire();
 
-    // A segment left by a copy that died is removed by this last detach, so
-    // it cannot block the next start.
-    m_probe = new QSharedMemory(QString::fromLatin1(kSharedMemoryKey));
-    if (!m_probe->attach(QSharedMemory::ReadWrite))
-        m_probe->detach();
-    m_probe->detach();
-
-    m_guard = new QSharedMemory(QString::fromLatin1(kSharedMemoryKey));
-    m_anotherRunning = m_guard->attach(QSharedMemory::ReadWrite);
-    if (!m_anotherRunning && !m_guard->create(1, QSharedMemory::ReadWrite)
-        && m_guard->error() == QSharedMemory::AlreadyExists) {
-        // The key file was made just now, yet its key already names a
-        // segment: one a killed copy left under another file of the same
-        // key. Nobody holds it (a live copy's own key file would have let the
-        // attach above succeed), so the probe's last detach removes it and
-        // the guard is created again; without this the program would run
-        // unguarded.
-        if (m_probe->attach(QSharedMemory::ReadWrite))
+    const QString name = QString::fromLatin1(kSharedMemoryKey);
+    m_probe = new QSharedMemory(name);
+    // A segment left by a copy that died is removed by the probe's last
+    // detach, so it cannot block the next start. Qt removes the key file with
+    // it: a guard handle made before would keep the old file's key.
+    const auto clearLeftSegment = [this] {
+        if (!m_probe->attach(QSharedMemory::ReadWrite))
             m_probe->detach();
-        m_guard->create(1, QSharedMemory::ReadWrite);
+        m_probe->detach();
+    };
+    const auto renewGuard = [this, &name] {
+        delete m_guard;
+        m_guard = new QSharedMemory(name);
+    };
+    const auto createGuard = [this] {
+        if (!m_guard->create(1, QSharedMemory::ReadWrite))
+            return false;
+        *static_cast<char *>(m_guard->data()) = keyFileStamp(m_guard->nativeKey());
+        return true;
+    };
+
+    for (int move = 0; move <= kKeyFileMoves; ++move) {
+        clearLeftSegment();
+        renewGuard();
+        if (m_guard->attach(QSharedMemory::ReadWrite)) {
+            if (*static_cast<const char *>(m_guard->constData()) == keyFileStamp(m_guard->nativeKey())) {
+                m_anotherRunning = true;
+                break;
+            }
+            m_guard->detach();
+        } else if (createGuard()) {
+            break;
+        } else if (m_guard->error() == QSharedMemory::AlreadyExists) {
+            // The key file was made just now, yet its key already names a
+            // segment: one a killed copy left under another file of the same
+            // key, which the probe clears, or one that a copy of another
+            // folder holds. Without a guard of its own the program would run
+            // unguarded.
+            clearLeftSegment();
+            renewGuard();
+            if (createGuard())
+                break;
+        } else {
+            break;
+        }
+        moveKeyFile(m_guard->nativeKey());
     }
 
     m_semaphore->release(1);

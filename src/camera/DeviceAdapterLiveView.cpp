@@ -111,6 +111,11 @@ void DeviceAdapter::setLiveviewMode(bool multiMode)
         return;
     const bool wasMulti = d->multiviewMode.load();
     d->multiviewMode.store(multiMode);
+    // Announced as it is taken, not once the cameras' streams follow: a
+    // window still in single view meanwhile stops and pauses the multi view
+    // it is about to show.
+    if (wasMulti != multiMode)
+        emit isMultiviewModeChanged(multiMode);
     // The start builds the camera set of the new mode: every camera in
     // multi view, the selected one alone in single view.
     if (d->liveViewOn.load()) {
@@ -141,8 +146,6 @@ void DeviceAdapter::setLiveviewMode(bool multiMode)
         if (afPointScopeEnable())
             adp_KVR_func_api_RecInfo_AF_Frame_Get_Small_Frame_Start();
     }
-    if (wasMulti != multiMode)
-        emit isMultiviewModeChanged(multiMode);
 }
 
 // The table is copied rather than held: each camera's call waits for that

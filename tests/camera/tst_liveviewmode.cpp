@@ -128,9 +128,17 @@ void TestLiveViewMode::qualitySavedAndRestored()
     ageModeSwitch();
     QSignalSpy changed(&a, &DeviceAdapter::isMultiviewModeChanged);
 
-    // Multi view: every camera streams low, each told once.
+    // Multi view: every camera streams low, each told once. The interface
+    // hears of the new mode as it is taken, before the streams follow: a
+    // window still in single view meanwhile would pause the multi view.
     kvrsim::clearCallLogs();
+    int streamWritesWhenAnnounced = -1;
+    const auto announced = connect(
+        &a, &DeviceAdapter::isMultiviewModeChanged, this,
+        [&] { streamWritesWhenAnnounced = test::callCount(m_index, fn); }, Qt::DirectConnection);
     a.setLiveviewMode(true);
+    disconnect(announced);
+    QCOMPARE(streamWritesWhenAnnounced, 0);
     QCOMPARE(a.imgQuality(), int(Utilities::LvImgQ_Low));
     QCOMPARE(test::callCount(m_index, fn), 1);
     QCOMPARE(test::callCount(m_other, fn), 1);

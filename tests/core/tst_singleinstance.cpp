@@ -1,7 +1,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QSharedMemory>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 #if defined(Q_OS_LINUX)
 #include <sys/ipc.h>
@@ -16,6 +19,7 @@ class TestSingleInstance : public QObject
 
 private:
     static QString program() { return QStringLiteral(KAVROTETHER_PATH); }
+    static QString guardName() { return QStringLiteral("KAVROTether_shmem"); }
 
     // The copy holds the guard segment once a System V segment is mapped into
     // it (the probe handle is always detached again before the guard attaches).
@@ -29,21 +33,44 @@ private:
         return maps.readAll().contains("SYSV");
     }
 
+    // What a copy did, for a failure message.
+    static QByteArray describe(QProcess &p)
+    {
+        QString state;
+        if (p.state() != QProcess::NotRunning)
+            state = QStringLiteral("still running (pid %1), %2the guard")
+                        .arg(p.processId())
+                        .arg(holdsGuard(p) ? QString() : QStringLiteral("not holding "));
+        else if (p.exitStatus() == QProcess::CrashExit)
+            state = QStringLiteral("ended by a signal");
+        else
+            state = QStringLiteral("exited with code %1").arg(p.exitCode());
+        return state.toLocal8Bit() + "; stderr: " + p.readAllStandardError().right(2000);
+    }
+
     static void startCopy(QProcess &p)
     {
         p.setProgram(program());
-        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.setStandardOutputFile(QProcess::nullDevice());
         p.start();
         QVERIFY2(p.waitForStarted(10000), qPrintable(p.errorString()));
     }
 
-    static void expectRefused()
+    // Waits until the copy holds the guard or has ended, whichever is first.
+    static bool takesGuard(QProcess &p)
+    {
+        (void)QTest::qWaitFor([&] { return holdsGuard(p) || p.state() == QProcess::NotRunning; }, 60000);
+        return holdsGuard(p);
+    }
+
+    // Starts one more copy; empty when it was refused, else what it did.
+    static QByteArray refusal()
     {
         QProcess second;
         startCopy(second);
-        QVERIFY(second.waitForFinished(60000));
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 1);
+        if (second.waitForFinished(60000) && second.exitStatus() == QProcess::NormalExit && second.exitCode() == 1)
+            return {};
+        return "not refused: " + describe(second);
     }
 
     static void stop(QProcess &p)
@@ -54,6 +81,21 @@ private:
         p.waitForFinished(10000);
     }
 
+    // A killed copy cannot detach: the last detach of a handle here removes
+    // its segment (never one that a running process still holds).
+    static void clearKilledCopysSegment()
+    {
+        QSharedMemory leftover(guardName());
+        if (leftover.attach())
+            leftover.detach();
+    }
+
+    // The guard is keyed by a file in the temporary folder: each test
+    // function's copies get a folder of their own, so a copy started by
+    // another run (another test function, another build tree) is not theirs.
+    QByteArray m_outerTmpDir;
+    std::unique_ptr<QTemporaryDir> m_keyFolder;
+
 private slots:
     void initTestCase()
     {
@@ -61,19 +103,40 @@ private slots:
         QSKIP("reads /proc to see which copy holds the guard");
 #endif
         QVERIFY(QFile::exists(program()));
+        m_outerTmpDir = qgetenv("TMPDIR");
+    }
+
+    void init()
+    {
+        m_keyFolder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_keyFolder->isValid());
+        // The copies inherit it, and the handles made here name the same key.
+        qputenv("TMPDIR", QFile::encodeName(m_keyFolder->path()));
+    }
+
+    void cleanup()
+    {
+        clearKilledCopysSegment();
+        if (m_outerTmpDir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", m_outerTmpDir);
+        m_keyFolder.reset();
     }
 
     void secondCopyExitsAndFirstKeepsRunning()
     {
         QProcess first;
         startCopy(first);
-        QTRY_VERIFY_WITH_TIMEOUT(holdsGuard(first), 60000);
+        QVERIFY2(takesGuard(first), describe(first).constData());
 
-        expectRefused();
-        QCOMPARE(first.state(), QProcess::Running);
+        QByteArray second = refusal();
+        QVERIFY2(second.isEmpty(), second.constData());
+        QVERIFY2(first.state() == QProcess::Running, describe(first).constData());
         // A refused copy does not disturb the guard either.
-        expectRefused();
-        QVERIFY(holdsGuard(first));
+        second = refusal();
+        QVERIFY2(second.isEmpty(), second.constData());
+        QVERIFY2(holdsGuard(first), describe(first).constData());
         stop(first);
     }
 
@@ -81,54 +144,80 @@ private slots:
     {
         QProcess first;
         startCopy(first);
-        QTRY_VERIFY_WITH_TIMEOUT(holdsGuard(first), 60000);
+        QVERIFY2(takesGuard(first), describe(first).constData());
         // Killed: it cannot detach, so its segment stays behind.
         stop(first);
 
         QProcess next;
         startCopy(next);
-        QTRY_VERIFY_WITH_TIMEOUT(holdsGuard(next) || next.state() == QProcess::NotRunning, 60000);
-        QVERIFY2(next.state() == QProcess::Running, qPrintable(QStringLiteral("exit code %1").arg(next.exitCode())));
-        expectRefused();
-        QCOMPARE(next.state(), QProcess::Running);
+        QVERIFY2(takesGuard(next), describe(next).constData());
+        const QByteArray second = refusal();
+        QVERIFY2(second.isEmpty(), second.constData());
+        QVERIFY2(next.state() == QProcess::Running, describe(next).constData());
         stop(next);
     }
 
-    // A killed copy's segment can sit under the very key a brand-new key
-    // file gets (the file system hands a freed inode out again): the copy
-    // must clear it and hold the guard, not run unguarded. Whether the new
-    // file gets the freed inode is up to the file system, so a few rounds
-    // are tried and only a round that met the stale key counts.
-    void staleSegmentUnderAFreshKeyFile()
+    // A segment can sit under the very key of our key file: one a killed
+    // copy left under another file of that key (the file system hands a
+    // freed inode out again), or one that a copy started with another
+    // temporary folder holds (a System V key keeps only 16 bits of the
+    // inode). The copy must hold a guard of its own under the key its key
+    // file names, so that the next copy is refused, and it must not take the
+    // other folder's copy for its own. Whether a new key file gets the freed
+    // inode is up to the file system, so a few rounds are tried and only a
+    // round that met the planted key counts.
+    void segmentUnderOurKey_data()
+    {
+        QTest::addColumn<bool>("freshKeyFile");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("killed copy's, fresh key file") << true << false;
+        QTest::newRow("another folder's copy's, fresh key file") << true << true;
+        QTest::newRow("another folder's copy's, key file in place") << false << true;
+    }
+    void segmentUnderOurKey()
     {
 #if defined(Q_OS_LINUX)
-        const QString keyFile = QSharedMemory(QStringLiteral("KAVROTether_shmem")).nativeKey();
+        QFETCH(bool, freshKeyFile);
+        QFETCH(bool, held);
+        const QString keyFile = QSharedMemory(guardName()).nativeKey();
         const QByteArray path = QFile::encodeName(keyFile);
-        int met = 0;
-        for (int round = 0; round < 12 && met == 0; ++round) {
+        int rounds = 0;
+        for (int round = 0; round < 12 && rounds == 0; ++round) {
             QFile::remove(keyFile);
             QFile file(keyFile);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.close();
             const key_t key = ftok(path.constData(), 'Q');
             QVERIFY(key != -1);
-            const int stale = shmget(key, 1, IPC_CREAT | 0600);
-            QVERIFY(stale != -1);
-            QFile::remove(keyFile);
+            // Never one that is already there: it could be another run's guard.
+            const int planted = shmget(key, 1, IPC_CREAT | IPC_EXCL | 0600);
+            void *attached = planted != -1 && held ? shmat(planted, nullptr, 0) : nullptr;
+            if (freshKeyFile)
+                QFile::remove(keyFile);
+            if (planted == -1)
+                continue;
 
             QProcess copy;
             startCopy(copy);
-            QTRY_VERIFY_WITH_TIMEOUT(holdsGuard(copy) || copy.state() == QProcess::NotRunning, 20000);
-            const bool sameKey = ftok(path.constData(), 'Q') == key;
-            const bool held = holdsGuard(copy);
+            const qint64 pid = copy.processId();
+            const bool holds = takesGuard(copy);
+            // The copy met the planted segment when it removed it or attached to it.
+            shmid_ds state{};
+            const bool met = shmctl(planted, IPC_STAT, &state) == -1 || state.shm_lpid == pid;
+            const QByteArray next = holds ? refusal() : QByteArray();
+            const QByteArray what = describe(copy);
             stop(copy);
-            shmctl(stale, IPC_RMID, nullptr);
-            if (sameKey) {
-                ++met;
-                QVERIFY(held);
+            if (attached && attached != reinterpret_cast<void *>(-1))
+                shmdt(attached);
+            shmctl(planted, IPC_RMID, nullptr);
+            clearKilledCopysSegment();
+            if (met) {
+                ++rounds;
+                QVERIFY2(holds, what.constData());
+                QVERIFY2(next.isEmpty(), next.constData());
             }
         }
-        if (met == 0)
+        if (rounds == 0)
             QSKIP("no new key file got a freed inode back");
 #endif
     }
