@@ -5,6 +5,8 @@
 
 #include <QThread>
 
+#include <algorithm>
+
 #include "DeviceAdapterCallback.h"
 
 namespace kavrotether {
@@ -51,7 +53,10 @@ std::vector<_MULTIVIEW_DEVICE_PARAM> DeviceAdapter::multiviewPageCameras()
 {
     const int perPage = LiveViewManager::Get1PageMaxDevNum(d->liveviewMultiPageMode.load());
     const int connected = cameraTableCount();
-    int page = d->multiviewPage.load();
+    // With no camera connected the page ends below the first one; the next
+    // count starts from the first page again, or that page would keep every
+    // later multi view empty once cameras are back.
+    int page = std::max(d->multiviewPage.load(), 0);
     while (page >= 0 && page * perPage >= connected)
         --page;
     d->multiviewPage.store(page);

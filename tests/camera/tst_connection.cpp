@@ -1023,6 +1023,14 @@ void TestConnection::multiviewPage()
     DeviceAdapter none;
     QVERIFY(none.multiviewPageCameras().empty());
     QCOMPARE(Access::multiviewPage(none), -1);
+    // Cameras that come back after none was connected are shown again.
+    CameraInfo back = cameraRecord(serials[0], 0);
+    back.liveViewEnable = 1;
+    back.powerOnMode = 1;
+    QVERIFY(none.addCameraToTable(QStringLiteral("uuid-back"), back));
+    loadKnownCameras(none, serials);
+    QCOMPARE(int(none.multiviewPageCameras().size()), 1);
+    QCOMPARE(Access::multiviewPage(none), 0);
 }
 
 void TestConnection::skipFlag_data()
