@@ -221,7 +221,10 @@ TestCase {
         tryVerify(function() { return !Main.isRecordingStatus(deviceAdapter.cameraStatus) }, 5000)
         // the camera's later status reports settle the button too
         tryVerify(function() { return "" + win.movieButton.source === "qrc:/images/12_rec_off.svg" }, 5000)
-        verify(!win.movieRecStartFlg)
+        // The button is also redrawn from the cards' status, which can come
+        // in before the camera's own report of the stop: the flag follows
+        // that report, so wait for it rather than for the button.
+        tryVerify(function() { return !win.movieRecStartFlg }, 5000)
     }
 
     // A recording started elsewhere (the live-view window, another camera
