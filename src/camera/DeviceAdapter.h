@@ -64,7 +64,7 @@ class DeviceAdapter : public QObject
 public:
     kavrotether::Utilities::Ternary vocabulary() const { return kavrotether::Utilities::Ternary_Unknown; }
     // --- end of block ---
-    Q_PROPERTY(kavrotether::VideoAdapter *videoSource READ videoSource NOTIFY videoSourceChanged)
+    Q_PROPERTY(kavrotether::VideoAdapter *videoSource READ videoSource WRITE setVideoSource NOTIFY videoSourceChanged)
     Q_PROPERTY(kavrotether::LiveViewManager *liveViewManager READ liveViewManager NOTIFY liveViewManagerChanged)
     Q_PROPERTY(QObject *deviceSearch READ deviceSearch NOTIFY deviceSearchChanged)
 // clang-format off
