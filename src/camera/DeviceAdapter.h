@@ -155,9 +155,10 @@ public:
     // Every thread that calls into this adapter or the SDK, stopped in order
     // and joined (bounded): the device search, the network connect thread,
     // the post-connect reader, the event worker, the live-view manager's
-    // command and fetch threads, then the stops other owners appended. Runs before the SDK is finished on every closing path;
-    // harmless when nothing runs and when run twice. Until the SDK is
-    // initialised again none of the adapter's own threads starts.
+    // command and fetch threads, then the stops other owners appended. Runs
+    // before the SDK is finished on every closing path; harmless when nothing
+    // runs and when run twice. Until the SDK is initialised again none of the
+    // adapter's own threads starts.
     void stopBackgroundThreads();
     // Appends an owner's stop (flash, transfer) to that list,
     // after the rows already there. Called on the GUI thread; the stop must
