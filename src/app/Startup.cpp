@@ -441,11 +441,10 @@ void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAd
             flash->stopCallbackThread();
     });
     // The transfer workers call the cameras.
-    deviceAdapter.appendBackgroundStop(QStringLiteral("transfer workers"),
-                                       [copy = QPointer<ObjectCopy>(&objectCopy)] {
-                                           if (copy)
-                                               copy->stopWorkers();
-                                       });
+    deviceAdapter.appendBackgroundStop(QStringLiteral("transfer workers"), [copy = QPointer<ObjectCopy>(&objectCopy)] {
+        if (copy)
+            copy->stopWorkers();
+    });
 }
 
 namespace {

@@ -3,7 +3,6 @@
 
 #include "DeviceAdapter.h"
 
-
 #include <cstring>
 #include <cwchar>
 
