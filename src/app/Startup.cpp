@@ -495,13 +495,18 @@ void registerQmlTypes()
     qmlRegisterUncreatableType<CStandardIcon>(uri, 1, 0, "StandardIcon", reason);
 }
 
-void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter)
+void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter, ObjectCopy &objectCopy)
 {
-    // The flash adapter is destroyed before the device adapter, whose
-    // destructor runs the list once more: the row then finds no adapter.
+    // Both owners are destroyed before the device adapter, whose destructor
+    // runs the list once more: their rows then find nobody.
     deviceAdapter.appendBackgroundStop(QStringLiteral("flash worker"), [flash = QPointer<FlashAdapter>(&flashAdapter)] {
         if (flash)
             flash->stopCallbackThread();
+    });
+    // The transfer workers call the cameras.
+    deviceAdapter.appendBackgroundStop(QStringLiteral("transfer workers"), [copy = QPointer<ObjectCopy>(&objectCopy)] {
+        if (copy)
+            copy->stopWorkers();
     });
 }
 

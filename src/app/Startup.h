@@ -17,6 +17,7 @@ namespace kavrotether {
 class Utilities;
 class DeviceAdapter;
 class FlashAdapter;
+class ObjectCopy;
 class ApplicationSettings;
 
 // Keeps a second copy of the program from starting for the same user.
@@ -90,10 +91,11 @@ void registerQmlTypes();
 // the preferences apply reaches the cameras and is read back from them.
 void bindCameraAccess(ApplicationSettings &settings, DeviceAdapter &deviceAdapter);
 
-// Appends the flash worker's stop to the adapter's ordered stop list, so
-// every closing path (the interface's Finish, the end of the event loop, the
-// adapter's destructor) stops it before the SDK is finished.
-void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter);
+// Appends the flash worker's and the transfer workers' stops to the
+// adapter's ordered stop list, so every closing path (the interface's Finish,
+// the end of the event loop, the adapter's destructor) stops them before the
+// SDK is finished.
+void registerBackgroundStops(DeviceAdapter &deviceAdapter, FlashAdapter &flashAdapter, ObjectCopy &objectCopy);
 
 // Keeps the C library's threshold above which a buffer gets pages of its own
 // fixed. Left to itself, glibc raises it to the size of the largest such

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFont>
 #include <QIcon>
-#include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickStyle>
@@ -46,18 +45,11 @@ int main(int argc, char *argv[])
     auto applicationSettings = std::make_unique<ApplicationSettings>();
     auto deviceAdapter = std::make_unique<DeviceAdapter>();
     auto flashAdapter = std::make_unique<FlashAdapter>();
-    startup::registerBackgroundStops(*deviceAdapter, *flashAdapter);
     auto utilities = std::make_unique<Utilities>();
     auto versionData = std::make_unique<VersionData>();
     auto previewImageInfo = std::make_unique<PreviewImageInfo>();
     auto objectCopy = std::make_unique<ObjectCopy>();
-    // The transfer workers call the cameras: they stop with the other
-    // background threads, before the SDK is finished and the adapter goes.
-    deviceAdapter->appendBackgroundStop(QStringLiteral("transfer workers"),
-                                        [copy = QPointer<ObjectCopy>(objectCopy.get())] {
-                                            if (copy)
-                                                copy->stopWorkers();
-                                        });
+    startup::registerBackgroundStops(*deviceAdapter, *flashAdapter, *objectCopy);
     auto engine = std::make_unique<QQmlApplicationEngine>();
     auto translator = std::make_unique<QTranslator>();
     auto qtTranslator = std::make_unique<QTranslator>();

@@ -41,8 +41,18 @@ class DeviceAdapterCallback;
 class DeviceAdapterTestAccess;
 
 // The camera-facing object: its properties mirror the selected camera. The
-// implementation is split by share: DeviceAdapter.cpp (the object itself),
-// DeviceAdapterConnection.cpp, DeviceAdapterEvents.cpp.
+// implementation is split by share, one file each (the "----" blocks below
+// name theirs):
+//  - DeviceAdapter.cpp: the object itself, its teardown and property stores;
+//  - connection: DeviceAdapterConnection (SDK start and finish, the stop
+//    list, the event worker, camera table and locks), Startup, Search,
+//    Sessions, Network, Certificates, Passwords, KnownCameras, DeviceInfo,
+//    Selection (selected camera, hand-over to live view);
+//  - events and status: DeviceAdapterEvents (enqueuers), Notifications,
+//    Status, Dialogs, Firmware, ObjectTransfer;
+//  - live view: DeviceAdapterLiveView (modes, pages, overlay values);
+//  - settings/: the setting readers, writers, events and setting files;
+//  - shooting/: the remote-control commands, AF data and lens zoom.
 class DeviceAdapter : public QObject
 {
     Q_OBJECT
@@ -54,7 +64,7 @@ class DeviceAdapter : public QObject
 public:
     kavrotether::Utilities::Ternary vocabulary() const { return kavrotether::Utilities::Ternary_Unknown; }
     // --- end of block ---
-    Q_PROPERTY(kavrotether::VideoAdapter *videoSource READ videoSource NOTIFY videoSourceChanged)
+    Q_PROPERTY(kavrotether::VideoAdapter *videoSource READ videoSource WRITE setVideoSource NOTIFY videoSourceChanged)
     Q_PROPERTY(kavrotether::LiveViewManager *liveViewManager READ liveViewManager NOTIFY liveViewManagerChanged)
     Q_PROPERTY(QObject *deviceSearch READ deviceSearch NOTIFY deviceSearchChanged)
 // clang-format off
@@ -144,12 +154,13 @@ public:
 
     // Every thread that calls into this adapter or the SDK, stopped in order
     // and joined (bounded): the device search, the network connect thread,
-    // the post-connect reader, the event worker, then the stops other owners
-    // appended. Runs before the SDK is finished on every closing path;
-    // harmless when nothing runs and when run twice. Until the SDK is
-    // initialised again none of the adapter's own threads starts.
+    // the post-connect reader, the event worker, the live-view manager's
+    // command and fetch threads, then the stops other owners appended. Runs
+    // before the SDK is finished on every closing path; harmless when nothing
+    // runs and when run twice. Until the SDK is initialised again none of the
+    // adapter's own threads starts.
     void stopBackgroundThreads();
-    // Appends an owner's stop (flash, live view, transfer) to that list,
+    // Appends an owner's stop (flash, transfer) to that list,
     // after the rows already there. Called on the GUI thread; the stop must
     // be harmless when run twice and when its owner is gone.
     void appendBackgroundStop(const QString &name, std::function<void()> stop);
@@ -606,7 +617,7 @@ private:
     void stopLiveViewFor(const QString &uuid);
     // Waits (bounded) until the live-view manager has stopped. No events
     // run meanwhile: no handler may enter the adapter half-way through.
-    void waitForLiveViewStop();
+    void waitForLiveViewStop(int timeoutMs = 2000);
 
 public:
     kavrotether::Utilities::Ternary adp_KVR_func_api_Search_and_Connect_DEVICE_TYPE_REMOTE_STD(bool trylock = false);

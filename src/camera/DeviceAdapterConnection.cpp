@@ -43,6 +43,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Init()
     m_connectWorker.reopen();
     m_deviceSearch.reopenThreads();
     m_eventWorker.reopen();
+    m_liveViewManager.reopen();
     QMutexLocker g(&sdkMutex);
     (void)KVR_func_api_Init();
     m_sdkInitialised = true;
@@ -86,6 +87,9 @@ const std::vector<DeviceAdapter::OwnStop> &DeviceAdapter::ownStops()
              a.stopCallbackThread();
              a.m_eventWorker.close(0);
          }},
+        // Started and stopped by the handlers above; its fetch threads read
+        // frames until told otherwise.
+        {"live view", [](DeviceAdapter &a) { a.m_liveViewManager.close(); }},
     };
     return stops;
 }

@@ -4,12 +4,10 @@
 
 #include "DeviceAdapter.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSettings>
-#include <QThread>
 
 #include "DeviceAdapterCallback.h"
 #include "PtpipRecord.h"
@@ -164,14 +162,9 @@ void DeviceAdapter::registerEventPtpipDisconnectProc(uint cb_event_type, void *,
     if (uuid.isEmpty())
         return;
 
-    const auto waitForLiveView = [this] {
-        QDeadlineTimer deadline(kLiveViewStopWaitMs);
-        while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
-            QThread::msleep(1);
-    };
     if (d->liveViewOn.load() && (d->multiviewMode.load() || uuid == d->selectedCameraUuid.load())) {
         adp_KVR_func_api_Ctrl_LiveView_Stop();
-        waitForLiveView();
+        waitForLiveViewStop(kLiveViewStopWaitMs);
         // Restarted below once another camera is chosen.
         d->liveViewOn.store(true);
     }
@@ -189,7 +182,7 @@ void DeviceAdapter::registerEventPtpipDisconnectProc(uint cb_event_type, void *,
     }
     if (empty) {
         m_liveViewManager.ForceStop();
-        waitForLiveView();
+        waitForLiveViewStop(kLiveViewStopWaitMs);
         m_liveViewManager.SetCameraUUID({}, VIEW_SPLIT_12_NOPAGE);
         dev_mutex_delete_all();
         adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan);

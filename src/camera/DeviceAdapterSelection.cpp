@@ -116,11 +116,9 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Select_Device(int dev_index)
     setIsCamerasConnected(true);
     emit switchCameraNotify(dev_index);
 
-    bool start = false;
-    if (liveView)
-        start = !isMultiviewMode();
-    else
-        start = m_videoSource.getVideoOutVisibleStatus();
+    // Multi view already shows every camera, whether or not it runs: the
+    // selected one has nothing of its own to start.
+    const bool start = (liveView || m_videoSource.getVideoOutVisibleStatus()) && !isMultiviewMode();
     if (!start)
         return Utilities::Ternary_True;
     if (camSupportPowerSaving() && pwTetherConnectMode() != Utilities::PwTether_ON) {

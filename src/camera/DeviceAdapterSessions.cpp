@@ -3,9 +3,6 @@
 
 #include "DeviceAdapter.h"
 
-#include <QDeadlineTimer>
-#include <QThread>
-
 #include <cstring>
 #include <cwchar>
 
@@ -24,7 +21,6 @@ constexpr std::size_t kPasswordBufferSize = 256;
 // Device paths are the SDK's; a path without its end is not read beyond this.
 constexpr std::size_t kMaxDevicePath = 1024;
 // How long the reset waits for live view to stop before it goes on.
-constexpr int kLiveViewStopWaitMs = 2000;
 
 const QString kAll = QStringLiteral("All");
 
@@ -577,14 +573,12 @@ void DeviceAdapter::notifyConnectErrMsg(QString name)
     emit notifyConnectErrorMessage(0, name, 0);
 }
 
-void DeviceAdapter::waitForLiveViewStop()
+void DeviceAdapter::waitForLiveViewStop(int timeoutMs)
 {
     // Bounded: a manager that never reports its end must not hang the caller.
     // The manager's fetch work runs on threads of its own, so nothing it
     // waits for needs this thread's events.
-    const QDeadlineTimer deadline(kLiveViewStopWaitMs);
-    while (m_liveViewManager.IsLiveViewWorking() && !deadline.hasExpired())
-        QThread::msleep(1);
+    (void)m_liveViewManager.waitUntilStopped(timeoutMs);
 }
 
 void DeviceAdapter::stopLiveViewFor(const QString &uuid)

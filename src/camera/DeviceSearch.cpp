@@ -270,7 +270,7 @@ void DeviceSearch::startGetConnectInitData()
     // cancelled and replaced.
     if (m_dataWorker.isCurrentThread())
         return;
-    m_dataWorker.start([this](WorkerThread::Run &) { readConnectInitData(); });
+    m_dataWorker.start([this](WorkerThread::Run &) { GetSDKCapability(); });
 }
 
 void DeviceSearch::stopGetConnectInitData()
@@ -307,7 +307,7 @@ bool DeviceSearch::runReaders(DeviceAdapter &adapter, const ConnectReadStep *ste
     return last == Utilities::Ternary_True && !IsConnectTreadCancel(0);
 }
 
-void DeviceSearch::readConnectInitData()
+void DeviceSearch::GetSDKCapability()
 {
     DeviceAdapter *adapter = ApplicationData::getDeviceAdapter();
     if (!adapter)

@@ -81,6 +81,9 @@ public:
 
     // Starts (again) the reading of the connected camera's data.
     void startGetConnectInitData();
+    // That reading: the new camera's capabilities, then its values, then its
+    // recording target; the connection's status tells how it ended.
+    void GetSDKCapability();
     void stopGetConnectInitData();
     // Stop for good: no search or reading starts again until reopenThreads().
     void closeSearch();
@@ -101,7 +104,6 @@ signals:
 private:
     void searchLoop(WorkerThread::Run &run, DeviceSearchMode mode);
     void setStatus(int status);
-    void readConnectInitData();
     bool runReaders(DeviceAdapter &adapter, const ConnectReadStep *steps, std::size_t count);
 
     std::atomic<int> m_status{DEVSEARCH_STATUS_Unknown};

@@ -2,7 +2,6 @@
 
 #include <QMetaType>
 #include <QMutexLocker>
-#include <QThread>
 
 #include <chrono>
 
@@ -105,10 +104,10 @@ void FlashAdapterCallback::doWork()
         uint id = 0;
         uint param = 0;
         if (!popArgument(&id, &param)) {
-            if (run)
-                (void)run->wait(kIdleWait);
-            else
-                QThread::msleep(kIdleWait.count());
+            // Only the worker waits for more (a queued event or its stop
+            // wakes it); called directly, what was queued is all there is.
+            if (!run || run->wait(kIdleWait))
+                break;
             continue;
         }
         FlashAdapter *flash = ApplicationData::getFlashAdapter();

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <thread>
 
 #include "VideoAdapter.h"
 
@@ -160,8 +159,9 @@ LiveViewManager::LiveViewManager(QObject *parent) : QObject(parent), m_canvas(12
 
 LiveViewManager::~LiveViewManager()
 {
-    ForceStop();
-    m_commandThread.close();
+    // Before the command thread goes: the sink's notice wakes it.
+    QObject::disconnect(m_sinkConnection);
+    close();
 }
 
 int LiveViewManager::Get1PageMaxDevNum(int splitMode)
@@ -209,7 +209,14 @@ bool LiveViewManager::IsViewPageEnable() const
 void LiveViewManager::SetVideoAdapter(VideoAdapter *adapter)
 {
     std::lock_guard<std::recursive_mutex> g(m_startLock);
+    if (adapter == m_videoAdapter)
+        return;
+    QObject::disconnect(m_sinkConnection);
     m_videoAdapter = adapter;
+    // A paused picture that found no sink is handed over once one arrives.
+    if (adapter)
+        m_sinkConnection = connect(
+            adapter, &VideoAdapter::videoSinkChanged, this, [this] { m_commandThread.wake(); }, Qt::DirectConnection);
 }
 
 void LiveViewManager::SetCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode)
@@ -402,19 +409,71 @@ bool LiveViewManager::runOneCommand()
 
 void LiveViewManager::ForceStop()
 {
-    m_abort.store(true);
+    forceStop(false);
+}
+
+void LiveViewManager::close()
+{
+    forceStop(true);
+}
+
+void LiveViewManager::forceStop(bool closing)
+{
+    setAborted(true);
+    m_commandThread.wake();
     {
         std::lock_guard<std::mutex> g(m_queueLock);
         m_commands.clear();
     }
     for (auto &t : m_fetchThreads)
         t->requestStop();
+    // The command that runs sees the abort and ends early; once closed, no
+    // later one starts a camera or a fetch thread behind this stop.
+    if (closing)
+        m_commandThread.close();
     {
         std::lock_guard<std::mutex> running(m_runLock);
         stopLive(true);
-        m_abort.store(false);
+        setAborted(false);
     }
     setVideoImageStatus(VIS_Stop);
+}
+
+void LiveViewManager::reopen()
+{
+    {
+        // Asked for while the SDK was finished: no camera would answer.
+        std::lock_guard<std::mutex> g(m_queueLock);
+        m_commands.clear();
+    }
+    m_commandThread.reopen();
+    if (!m_commandThread.isRunning())
+        m_commandThread.startQueue([this] { return runOneCommand(); });
+}
+
+void LiveViewManager::setAborted(bool on)
+{
+    {
+        std::lock_guard<std::mutex> g(m_stateLock);
+        m_abort.store(on);
+    }
+    m_stateChanged.notify_all();
+}
+
+void LiveViewManager::setWorking(bool on)
+{
+    {
+        std::lock_guard<std::mutex> g(m_stateLock);
+        m_working.store(on);
+    }
+    m_stateChanged.notify_all();
+}
+
+bool LiveViewManager::waitUntilStopped(int timeoutMs) const
+{
+    std::unique_lock<std::mutex> g(m_stateLock);
+    return m_stateChanged.wait_for(g, std::chrono::milliseconds(std::max(timeoutMs, 0)),
+                                   [this] { return !m_working.load(); });
 }
 
 std::pair<int, int> LiveViewManager::shownRange(int perPageOfLayout) const
@@ -435,7 +494,7 @@ void LiveViewManager::startLive(bool camerasRunning)
         if (t->isRunning())
             return;
     }
-    m_working.store(true);
+    setWorking(true);
 
     Layout layout;
     std::array<std::vector<Tile>, 4> groups;
@@ -474,16 +533,14 @@ void LiveViewManager::startLive(bool camerasRunning)
                  && adapter->SetImage(m_canvas.constBits(), int(m_canvas.sizeInBytes()), m_canvas.width(),
                                       m_canvas.height(), int(m_canvas.bytesPerLine()), m_canvas.format());
     }
-    // The paused picture waits for the output's sink, but never holds up a
-    // newer command.
-    if (all.empty() && adapter) {
+    // The paused picture waits for the output's sink, whose arrival wakes
+    // this thread, but never holds up a newer command (queuing one wakes it
+    // too, and so does a stop).
+    WorkerThread::Run *run = WorkerThread::current();
+    if (all.empty() && adapter && run) {
         while (!handed && adapter->getVideoOutVisibleStatus() && !aborted() && pendingCommands().empty()) {
-            if (WorkerThread::Run *run = WorkerThread::current()) {
-                if (run->waitForStop(std::chrono::milliseconds(kCycleMs)))
-                    break;
-            } else {
-                std::this_thread::sleep_for(std::chrono::milliseconds(kCycleMs));
-            }
+            if (run->wait())
+                break;
             std::lock_guard<std::mutex> g(m_canvasLock);
             handed = adapter->SetImage(m_canvas.constBits(), int(m_canvas.sizeInBytes()), m_canvas.width(),
                                        m_canvas.height(), int(m_canvas.bytesPerLine()), m_canvas.format());
@@ -523,7 +580,7 @@ void LiveViewManager::stopLive(bool everyRunningCamera)
         cameras = m_stopCameras;
     }
     perCameraCommand(cameras, false);
-    m_working.store(false);
+    setWorking(false);
 }
 
 void LiveViewManager::updateCamera()
@@ -588,8 +645,8 @@ void LiveViewManager::perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM
                     KVR_func_api_Ctrl_LiveView_Stop(camera.uuid.constData(), nullptr);
             }
             // The camera settles; a forced stop does not wait for it.
-            for (int waited = 0; waited < kPerCameraSettleMs && !aborted(); waited += 10)
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            std::unique_lock<std::mutex> g(m_stateLock);
+            m_stateChanged.wait_for(g, std::chrono::milliseconds(kPerCameraSettleMs), [this] { return aborted(); });
         });
         threads.push_back(std::move(thread));
     }

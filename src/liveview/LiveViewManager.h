@@ -10,6 +10,7 @@
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -129,6 +130,12 @@ public:
     // Empties the queue, waits for the command that runs and stops live view
     // on every camera it runs on; returns when all of it is done.
     void ForceStop();
+    // The closing path's stop, before the SDK is finished: as ForceStop, and
+    // the command thread is joined and runs nothing until reopen().
+    void close();
+    void reopen();
+    // Blocks until no live view works, at most timeoutMs; true when none does.
+    bool waitUntilStopped(int timeoutMs) const;
     void GetSelectedDevHistgram(_tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *out) const;
 
     // Commands not yet taken by the command thread, oldest first.
@@ -190,11 +197,15 @@ private:
     // First and one-past-last camera-list index of the shown page (list lock held).
     std::pair<int, int> shownRange(int perPageOfLayout) const;
     bool aborted() const { return m_abort.load(); }
+    void setAborted(bool on);
+    void setWorking(bool on);
+    void forceStop(bool closing);
     bool handOverDue();
 
     // Start lock: the adapter and the selected camera.
     mutable std::recursive_mutex m_startLock;
     VideoAdapter *m_videoAdapter = nullptr;
+    QMetaObject::Connection m_sinkConnection;
     _MULTIVIEW_DEVICE_PARAM m_selected;
     QRectF m_selectedPaint;
 
@@ -234,6 +245,10 @@ private:
     std::atomic<ushort> m_posture{0};
     std::atomic<short> m_roll{0};
     std::atomic<short> m_pitch{0};
+    // Written under m_stateLock, so that waits on m_stateChanged see each
+    // change; read without it.
+    mutable std::mutex m_stateLock;
+    mutable std::condition_variable m_stateChanged;
     std::atomic<bool> m_working{false};
     std::atomic<bool> m_abort{false};
     std::atomic<int> m_layoutId{0};

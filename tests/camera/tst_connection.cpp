@@ -30,6 +30,8 @@ using kavrotether::test::loadKnownCameras;
 using kavrotether::test::queueText;
 using Access = kavrotether::DeviceAdapterTestAccess;
 
+Q_DECLARE_METATYPE(std::vector<kavrotether::LiveViewManager::Command>)
+
 namespace {
 
 const QString kA1 = QStringLiteral("SIMA10000001");
@@ -124,6 +126,7 @@ private slots:
     void liveViewStartSingle_data();
     void liveViewStartSingle();
     void liveViewStopAndPause();
+    void switchRestartsLiveView_data();
     void switchRestartsLiveView();
 
 private:
@@ -1154,26 +1157,47 @@ void TestConnection::liveViewStopAndPause()
     QVERIFY(!Access::liveViewOn(adapter));
 }
 
+void TestConnection::switchRestartsLiveView_data()
+{
+    using C = LiveViewManager::Command;
+    QTest::addColumn<bool>("liveViewOn");
+    QTest::addColumn<bool>("multiview");
+    QTest::addColumn<bool>("windowShown");
+    QTest::addColumn<std::vector<C>>("commands");
+    // Without power saving B2 is always on: live view is stopped for the old
+    // camera and started for the new one with its image-quality reads.
+    QTest::newRow("running, single view") << true << false << false << std::vector<C>{C::Stop, C::Start};
+    QTest::newRow("off, window shown") << false << false << true << std::vector<C>{C::Start};
+    QTest::newRow("off, window hidden") << false << false << false << std::vector<C>{};
+    // Multi view shows every camera already, running or not.
+    QTest::newRow("running, multi view") << true << true << false << std::vector<C>{};
+    QTest::newRow("off, window shown, multi view") << false << true << true << std::vector<C>{};
+}
+
 void TestConnection::switchRestartsLiveView()
 {
+    QFETCH(bool, liveViewOn);
+    QFETCH(bool, multiview);
+    QFETCH(bool, windowShown);
+    QFETCH(std::vector<LiveViewManager::Command>, commands);
     DeviceAdapter adapter;
     QVERIFY(test::connectUsbCameras(adapter));
     DeviceAdapterCallback receiver;
     QVERIFY(adapter.attachCallbackReceiver(&receiver));
     test::StandInReaders readers{0xFFFF0228, 0xFFFF0229};
-    Access::setLiveViewOn(adapter, true);
+    Access::setLiveViewOn(adapter, liveViewOn);
+    Access::setMultiviewMode(adapter, multiview);
+    adapter.videoSource()->setVideoOutVisibleStatus(windowShown);
     LiveViewManager &lv = *adapter.liveViewManager();
     lv.holdCommands(true);
     const int b2 = kvrsim::indexOfSerial(kB2.toStdString());
     QCOMPARE(adapter.adp_KVR_func_api_Select_Device(b2), Utilities::Ternary_True);
-    // Without power saving B2 is always on: live view is stopped for the
-    // old camera and started for the new one with its image-quality reads.
-    QCOMPARE(lv.pendingCommands(),
-             (std::vector<LiveViewManager::Command>{LiveViewManager::Command::Stop, LiveViewManager::Command::Start}));
-    QCOMPARE(lv.videoImageStatus(), LiveViewManager::VIS_Start);
-    QVERIFY(Access::liveViewOn(adapter));
-    QCOMPARE(queueText(receiver),
-             (QStringList{itemText(0xFFFF0228, 0, QString()), itemText(0xFFFF0229, 0, QString())}));
+    QCOMPARE(lv.pendingCommands(), commands);
+    const bool started = !commands.empty() && commands.back() == LiveViewManager::Command::Start;
+    QCOMPARE(lv.videoImageStatus(), started ? LiveViewManager::VIS_Start : LiveViewManager::VIS_Stop);
+    QCOMPARE(Access::liveViewOn(adapter), liveViewOn || started);
+    const QStringList reads{itemText(0xFFFF0228, 0, QString()), itemText(0xFFFF0229, 0, QString())};
+    QCOMPARE(queueText(receiver), started ? reads : QStringList());
     adapter.attachCallbackReceiver(nullptr);
 }
 

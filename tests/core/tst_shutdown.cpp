@@ -1,7 +1,8 @@
 // What the program does when it closes, against the SDK stand-in: every
-// thread has stopped (and the event worker unregistered from the SDK) before
-// the SDK is finished, on every closing path and whichever thread is busy;
-// an SDK the interface already finished is not finished again.
+// thread has stopped (and the event worker unregistered from the SDK, live
+// view stopped on the cameras) before the SDK is finished, on every closing
+// path and whichever thread is busy; an SDK the interface already finished is
+// not finished again.
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -20,6 +21,8 @@
 #include "core/ApplicationData.h"
 #include "app/Startup.h"
 #include "flash/FlashAdapter.h"
+#include "support/AdapterFixture.h"
+#include "transfer/ObjectCopy.h"
 
 using namespace kavrotether;
 
@@ -47,8 +50,10 @@ bool logged(const std::string &name)
 // How long the busy thread's SDK call takes: long enough that a close that
 // does not wait for it finishes the SDK first.
 constexpr int kSlowCallMs = 400;
+// A bound on waits for what must happen, generous for sanitizer builds.
+constexpr int kWaitMs = 20000;
 
-enum class Busy { Search, Connect, Reader, Worker };
+enum class Busy { Search, Connect, Reader, Worker, LiveView };
 enum class ClosePath { InterfaceFinish, AfterEventLoop, Destructor };
 
 // Closes the program the way the given path does; the destructor path
@@ -87,6 +92,15 @@ void busyHandler(DeviceAdapter &adapter, const CallbackQueueItem &)
 {
     markedSlowCall(adapter);
 }
+
+// The other owners of background threads, registered as the program
+// registers them.
+struct OtherOwners
+{
+    explicit OtherOwners(DeviceAdapter &adapter) { startup::registerBackgroundStops(adapter, flash, copy); }
+    FlashAdapter flash;
+    ObjectCopy copy;
+};
 
 constexpr ConnectReadStep kBusyReading[] = {{"busy", busyReader, true, false}};
 constexpr DispatchEntry kBusyWorker[] = {{WorkerCommandCode::SearchCameraList, busyHandler}};
@@ -137,8 +151,7 @@ void TestShutdown::cleanup()
 void TestShutdown::workerLeavesBeforeTheSdkFinishes()
 {
     DeviceAdapter adapter;
-    FlashAdapter flash;
-    startup::registerBackgroundStops(adapter, flash);
+    OtherOwners owners(adapter);
     ApplicationData::setDeviceAdapter(&adapter);
     QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
     kvrsim::clearCallLogs();
@@ -161,8 +174,7 @@ void TestShutdown::workerLeavesBeforeTheSdkFinishes()
 void TestShutdown::sdkFinishedByTheInterfaceIsLeftAlone()
 {
     DeviceAdapter adapter;
-    FlashAdapter flash;
-    startup::registerBackgroundStops(adapter, flash);
+    OtherOwners owners(adapter);
     ApplicationData::setDeviceAdapter(&adapter);
     QCOMPARE(adapter.adp_KVR_func_api_Init(), 1);
     QCOMPARE(adapter.adp_KVR_func_api_Finish(), 1);
@@ -174,8 +186,7 @@ void TestShutdown::sdkFinishedByTheInterfaceIsLeftAlone()
 void TestShutdown::neverStartedSdkIsNotFinished()
 {
     DeviceAdapter adapter;
-    FlashAdapter flash;
-    startup::registerBackgroundStops(adapter, flash);
+    OtherOwners owners(adapter);
     kvrsim::clearCallLogs();
     startup::stopBackgroundWork(adapter);
     QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 0);
@@ -198,6 +209,7 @@ void TestShutdown::busyThreadStopsBeforeFinish_data()
         {"network connect", Busy::Connect, "ptpip_GetCertPEM"},
         {"post-connect reader", Busy::Reader, "ptpip_Get_Connection_Type"},
         {"event worker", Busy::Worker, "ptpip_Get_Connection_Type"},
+        {"live view", Busy::LiveView, "Get_LiveView_data"},
     };
     const struct
     {
@@ -220,8 +232,17 @@ void TestShutdown::busyThreadStopsBeforeFinish()
     QFETCH(QString, slowCall);
 
     auto adapter = std::make_unique<DeviceAdapter>();
-    FlashAdapter flash;
-    startup::registerBackgroundStops(*adapter, flash);
+    OtherOwners owners(*adapter);
+    // The live-view camera's calls as the stop list had them once it had
+    // run (they go to the camera's own log, not the global one).
+    int liveCamera = -1;
+    std::vector<std::string> liveCameraLogAtStop;
+    bool listRan = false;
+    adapter->appendBackgroundStop(QStringLiteral("last owner"), [&] {
+        if (!listRan && liveCamera >= 0)
+            liveCameraLogAtStop = kvrsim::callLog(liveCamera);
+        listRan = true;
+    });
     ApplicationData::setDeviceAdapter(adapter.get());
     QCOMPARE(adapter->adp_KVR_func_api_Init(), 1);
     const std::string slow = slowCall.toStdString();
@@ -267,6 +288,20 @@ void TestShutdown::busyThreadStopsBeforeFinish()
         QCOMPARE(adapter->enqueueCommand(WorkerCommandCode::SearchCameraList), Utilities::Ternary_True);
         QTRY_VERIFY(logged("ptpip_Get_Ip_Addr"));
         break;
+    case Busy::LiveView: {
+        QVERIFY(test::connectUsbCameras(*adapter));
+        const std::string uuid = adapter->camera_list_get_selected_camera_uuid().toStdString();
+        for (int index : kvrsim::cameras())
+            if (kvrsim::uuidOf(index) == uuid)
+                liveCamera = index;
+        QVERIFY(liveCamera >= 0);
+        // Every frame read is slow, one after the other: whenever the close
+        // comes, a fetch thread is in one (or about to make the next).
+        kvrsim::delayNext(slow, 1 << 20, kSlowCallMs);
+        QCOMPARE(adapter->adp_KVR_func_api_Ctrl_LiveView_Start(), Utilities::Ternary_True);
+        QTRY_VERIFY_WITH_TIMEOUT(count(kvrsim::callLog(liveCamera), slow) > 0, kWaitMs);
+        break;
+    }
     }
 
     QVERIFY(closeThrough(path, adapter));
@@ -285,6 +320,9 @@ void TestShutdown::busyThreadStopsBeforeFinish()
         case Busy::Worker:
             QCOMPARE(adapter->callbackReceiverObject(), nullptr);
             break;
+        case Busy::LiveView:
+            QVERIFY(!adapter->liveViewManager()->IsLiveViewWorking());
+            break;
         }
     }
     // What the program destroys after its loop finds nothing to do.
@@ -292,7 +330,17 @@ void TestShutdown::busyThreadStopsBeforeFinish()
 
     const std::vector<std::string> log = kvrsim::globalCallLog();
     QCOMPARE(count(log, "Finish"), 1);
-    QVERIFY2(count(log, slow) == 1, "the busy call was made once and finished");
+    if (busy == Busy::LiveView) {
+        // The read under way ended within the list, live view was stopped on
+        // the camera, and no read followed: not after the SDK's finish, not
+        // when the adapter went.
+        QVERIFY(listRan);
+        QVERIFY(count(liveCameraLogAtStop, "Ctrl_LiveView_Stop") > 0);
+        QVERIFY(lastIndex(liveCameraLogAtStop, slow) < lastIndex(liveCameraLogAtStop, "Ctrl_LiveView_Stop"));
+        QCOMPARE(count(kvrsim::callLog(liveCamera), slow), count(liveCameraLogAtStop, slow));
+    } else {
+        QVERIFY2(count(log, slow) == 1, "the busy call was made once and finished");
+    }
     // Nothing ran after the SDK was finished.
     QCOMPARE(log.back(), std::string("Finish"));
     QCOMPARE(count(log, "Delete_CallBackInfo"), count(log, "Reg_NotifyCallback"));
@@ -315,6 +363,10 @@ void TestShutdown::threadsStartAgainAfterInit()
     QVERIFY(adapter.callbackReceiverObject());
     QVERIFY(adapter.deviceSearch()->startSearch(false, true, DeviceSearch::DEVSEARCH_MODE_USB));
     QTRY_VERIFY(logged("GetPnPDeviceInfo"));
+    // Live view runs its commands again (here: the paused picture).
+    adapter.liveViewManager()->StartLiveAsync();
+    QVERIFY(adapter.liveViewManager()->waitCommandsDone(kWaitMs));
+    QVERIFY(adapter.liveViewManager()->IsLiveViewWorking());
     adapter.finishSdkIfInitialised();
 }
 
@@ -335,15 +387,15 @@ void TestShutdown::appendedStopsRunLastBeforeFinish()
     bool ran = false;
     std::vector<std::string> logWhenRun;
     auto adapter = std::make_unique<DeviceAdapter>();
-    FlashAdapter flash;
-    startup::registerBackgroundStops(*adapter, flash);
+    OtherOwners owners(*adapter);
     adapter->appendBackgroundStop(QStringLiteral("last owner"), [&] {
         if (!ran)
             logWhenRun = kvrsim::globalCallLog();
         ran = true;
     });
-    QCOMPARE(adapter->backgroundStopNames(), QStringList({"device search", "network connect", "post-connect reader",
-                                                          "event worker", "flash worker", "last owner"}));
+    QCOMPARE(adapter->backgroundStopNames(),
+             QStringList({"device search", "network connect", "post-connect reader", "event worker", "live view",
+                          "flash worker", "transfer workers", "last owner"}));
 
     ApplicationData::setDeviceAdapter(adapter.get());
     QCOMPARE(adapter->adp_KVR_func_api_Init(), 1);

@@ -151,6 +151,8 @@ private slots:
         // 2 x 2 tiles of 636 x 476: black squares of 476 centred in each.
         const QRect second(642 + 80, 2, 476, 476);
         QTRY_COMPARE_WITH_TIMEOUT(manager.paintedRects().at(1), second, kWaitMs);
+        // The third is another fetch thread's: its probes below wait for it.
+        QTRY_COMPARE_WITH_TIMEOUT(manager.paintedRects().at(2), QRect(2 + 80, 482, 476, 476), kWaitMs);
         QCOMPARE(manager.layoutId(), 2);
         QCOMPARE(pixelAt(manager, second.center()), qRgb(0, 0, 0));
         QCOMPARE(pixelAt(manager, QPoint(645, 5)), qRgb(128, 128, 128));
