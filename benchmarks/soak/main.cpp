@@ -27,7 +27,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVideoSink>
@@ -580,12 +579,8 @@ int main(int argc, char **argv)
     auto settings = std::make_unique<ApplicationSettings>();
     auto adapter = std::make_unique<DeviceAdapter>();
     auto flash = std::make_unique<FlashAdapter>();
-    startup::registerBackgroundStops(*adapter, *flash);
     auto copy = std::make_unique<ObjectCopy>();
-    adapter->appendBackgroundStop(QStringLiteral("transfer workers"), [c = QPointer<ObjectCopy>(copy.get())] {
-        if (c)
-            c->stopWorkers();
-    });
+    startup::registerBackgroundStops(*adapter, *flash, *copy);
     ApplicationData::setApplicationSettings(settings.get());
     ApplicationData::setDeviceAdapter(adapter.get());
     startup::bindCameraAccess(*settings, *adapter);
