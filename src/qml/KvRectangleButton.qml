@@ -205,9 +205,17 @@ KvAbstractButton {
         width: root.look && root.look[2] >= 0 ? root.width - root.look[2] - 4
                                                : (root.look && root.look[2] === -2 ? root.width - 28 : root.width - 4)
         x: root.look && root.look[2] >= 0 ? root.look[2] : (root.look && root.look[2] === -2 ? 14 : 2)
-        y: root.imageOptionType ? 10
+        y: root.imageOptionType ? belowLabel()
                                 : root.imageToTextType ? root.height - height - 3
                                 : (root.optionUnderLabel ? root.option_string_top_margin : centredBelowLabel())
+        // A value a picture type shows as text (no picture for it) sits in
+        // the picture's place under the title, never over it.
+        function belowLabel() {
+            if (!labelTextItem.visible)
+                return 10
+            var top = labelTextItem.y + labelTextItem.height
+            return Math.max(top + 2, top + (root.height - top - height) / 2)
+        }
         // Centred, but under a two-line title when the button has room.
         function centredBelowLabel() {
             var centred = (root.height - height) / 2
