@@ -579,7 +579,8 @@ Window {
                 type: "optionWithImagePopup"
                 target: "photoStyle"
                 labelText: qsTr("Photo Style")
-                popupTitle: qsTr("Photo Style")
+                // the cell's label is shortened to fit; the popup has room for the full name
+                popupTitle: qsTranslate("KvMainPhotoStylePopup", "Photo Style")
                 popup: root.photoStylePopup
                 isDetail: true
                 // the popup opens at the window's centre on its screen
