@@ -249,4 +249,25 @@ TestCase {
         verify(!toggle.checked)
         window.visible = false
     }
+
+    // The panel's quality button shows the quality the camera was sent last,
+    // also when the program chose it: multi view lowers it, single view
+    // brings the earlier one back.
+    function test_g_quality_button_follows_the_view_switch() {
+        setMultiView(false)
+        window.show()
+        tryCompare(videoImageInfo, "videoImageStatus", v.VIS_Start, 5000)
+        var button = window.controlItem.imageQualityButton
+        tryVerify(function() { return button.visible })
+        var std = Kv.Utilities.LvImgQ_Std
+        deviceAdapter.imageQuality = std
+        tryCompare(deviceAdapter, "imageQuality", std, 5000)
+        setMultiView(true)
+        tryCompare(deviceAdapter, "imageQuality", Kv.Utilities.LvImgQ_Low, 5000)
+        setMultiView(false)
+        tryCompare(deviceAdapter, "imageQuality", std, 5000)
+        tryCompare(button, "value", std, 5000)
+        compare(button.source, "qrc:/images/lv_quality_std.svg")
+        window.visible = false
+    }
 }
