@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaProperty>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryFile>
@@ -59,6 +60,17 @@ QString Utilities::movieCompressionMethodToStr(ushort code)
     if (method < std::size(methodKeys))
         text += QLatin1String(methodKeys[method]);
     return text;
+}
+
+QString Utilities::notifySignalOf(QObject *object, const QString &property)
+{
+    if (!object)
+        return {};
+    const QMetaObject *meta = object->metaObject();
+    const int index = meta->indexOfProperty(property.toUtf8().constData());
+    if (index < 0 || !meta->property(index).hasNotifySignal())
+        return {};
+    return QString::fromLatin1(meta->property(index).notifySignal().name());
 }
 
 QString Utilities::qUrlToLocalFile(const QString &strUrl)

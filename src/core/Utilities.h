@@ -574,6 +574,11 @@ public:
     Q_INVOKABLE static QString qUrlToLocalFileWithoutNative(const QString &strUrl);
     Q_INVOKABLE static bool validateUrl(const QString &strUrl);
     Q_INVOKABLE static bool validateFolderName(const QString &folderName);
+    // The signal by which `object` announces a change of `property` (its
+    // NOTIFY), empty when it has no such property or signal. QML connects by
+    // this name: some properties notify by a signal named otherwise than
+    // "<property>Changed".
+    Q_INVOKABLE static QString notifySignalOf(QObject *object, const QString &property);
     // ---- preferences ----
     // A picture folder the user typed: an absolute path that names a folder
     // that takes a file, or that could be created under the nearest folder

@@ -25,6 +25,9 @@ Popup {
     property bool closesOnPressOutside: false
     closePolicy: closesOnPressOutside && !(colorDialog && colorDialog.dialog.visible)
                  ? Popup.CloseOnEscape | Popup.CloseOnPressOutside : Popup.NoAutoClose
+    // Escape reaches only a popup that holds the keyboard focus, so one that
+    // closes on it takes the focus when it opens.
+    focus: closesOnPressOutside
     modal: false
 
     background: Rectangle {

@@ -77,7 +77,9 @@ KvRectangleButton {
         return typeof f === "function" ? f(i) : 0
     }
 
-    // The button follows its setting and the camera's offer on its own.
+    // The button follows its setting and the camera's offer on its own: the
+    // setting by its own change signal (the property's NOTIFY, which is not
+    // always named "<setting>Changed"), the offer by "<setting>FlgNumChanged".
     property string connectedTarget: ""
     function onAdapterValueChanged() {
         if (adapter && adapter[target] !== undefined)
@@ -90,36 +92,30 @@ KvRectangleButton {
     function signalOf(name) {
         return adapter && adapter[name] && typeof adapter[name].connect === "function" ? adapter[name] : null
     }
-    function connectTarget() {
-        var s
-        if (connectedTarget !== "") {
-            if ((s = signalOf(connectedTarget + "Changed")))
-                s.disconnect(onAdapterValueChanged)
-            if ((s = signalOf(connectedTarget + "FlgNumChanged")))
-                s.disconnect(onAdapterOfferChanged)
-        }
-        connectedTarget = target
-        if (target === "")
+    function follow(name, on) {
+        if (name === "")
             return
-        if ((s = signalOf(target + "Changed")))
-            s.connect(onAdapterValueChanged)
-        if ((s = signalOf(target + "FlgNumChanged")))
-            s.connect(onAdapterOfferChanged)
+        var rows = [[utilities.notifySignalOf(adapter, name), onAdapterValueChanged],
+                    [name + "FlgNumChanged", onAdapterOfferChanged]]
+        for (var i = 0; i < rows.length; ++i) {
+            var s = signalOf(rows[i][0])
+            if (s && on)
+                s.connect(rows[i][1])
+            else if (s)
+                s.disconnect(rows[i][1])
+        }
+    }
+    function connectTarget() {
+        follow(connectedTarget, false)
+        connectedTarget = target
+        follow(target, true)
     }
     Component.onCompleted: {
         connectTarget()
         if (target !== "" && adapter && adapter[target] !== undefined)
             optionSelect(adapter[target])
     }
-    Component.onDestruction: {
-        var s
-        if (connectedTarget !== "") {
-            if ((s = signalOf(connectedTarget + "Changed")))
-                s.disconnect(onAdapterValueChanged)
-            if ((s = signalOf(connectedTarget + "FlgNumChanged")))
-                s.disconnect(onAdapterOfferChanged)
-        }
-    }
+    Component.onDestruction: follow(connectedTarget, false)
 
     // ---- the catalogue ----
     function catalogueName() {

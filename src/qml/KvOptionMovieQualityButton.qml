@@ -129,7 +129,7 @@ KvRectangleButton {
     }
 
     Component.onCompleted: {
-        var s = deviceAdapter[target + "Changed"]
+        var s = deviceAdapter[utilities.notifySignalOf(deviceAdapter, target)]
         if (s)
             s.connect(refresh)
         s = deviceAdapter[target + "FlgNumChanged"]

@@ -61,6 +61,12 @@ TestCase {
             deviceAdapter.camera_list_set_camera_liveViewEnable(i, savedLiveViewEnable[i])
     }
 
+    // a row that failed leaves no popup over the next one's buttons
+    function cleanup() {
+        if (window)
+            window.closePopups()
+    }
+
     // The switch is refused for a while after a recording ends; the request
     // is repeated until the mode is taken. The window must know the mode too:
     // still in single view, it would stop and pause the multi view it shows.
@@ -193,12 +199,16 @@ TestCase {
     }
 
     // The grid and guide-line popups cover their own switches and much of the
-    // masked panel: a press beside them closes them, and the panel they
-    // covered answers again.
+    // masked panel: a press beside them closes them, and so does Escape in
+    // their window, and the panel they covered answers again.
     function test_f_setting_popups_close_on_a_press_beside_data() {
+        var grid = { toggle: "gridButton", setting: "gridSettingButton", popup: "gridPopup" }
+        var guide = { toggle: "guidelineButton", setting: "guidelineSettingButton", popup: "guideLinePopup" }
         return [
-            { tag: "grid", toggle: "gridButton", setting: "gridSettingButton", popup: "gridPopup" },
-            { tag: "guide line", toggle: "guidelineButton", setting: "guidelineSettingButton", popup: "guideLinePopup" }
+            Object.assign({ tag: "grid", escape: false }, grid),
+            Object.assign({ tag: "guide line", escape: false }, guide),
+            Object.assign({ tag: "grid, Escape", escape: true }, grid),
+            Object.assign({ tag: "guide line, Escape", escape: true }, guide)
         ]
     }
     function test_f_setting_popups_close_on_a_press_beside(data) {
@@ -220,8 +230,15 @@ TestCase {
         Drawn.click(test, window, findChild(panel, data.setting))
         tryCompare(popup, "visible", true)
         verify(panel.panelMask.visible)
-        // the corner of the picture, away from the popup and the panel
-        mouseClick(window.contentItem, 5, 5)
+        if (data.escape) {
+            // the key goes to the window the user works in, not to the popup
+            window.requestActivate()
+            tryVerify(function() { return window.active })
+            keyClick(Qt.Key_Escape)
+        } else {
+            // the corner of the picture, away from the popup and the panel
+            mouseClick(window.contentItem, 5, 5)
+        }
         tryCompare(popup, "visible", false)
         compare(panel.panelMask.visible, false)
         var rotation = window.lvRotation
@@ -230,6 +247,27 @@ TestCase {
         window.lvRotation = rotation
         Drawn.click(test, window, toggle)
         verify(!toggle.checked)
+        window.visible = false
+    }
+
+    // The panel's quality button shows the quality the camera was sent last,
+    // also when the program chose it: multi view lowers it, single view
+    // brings the earlier one back.
+    function test_g_quality_button_follows_the_view_switch() {
+        setMultiView(false)
+        window.show()
+        tryCompare(videoImageInfo, "videoImageStatus", v.VIS_Start, 5000)
+        var button = window.controlItem.imageQualityButton
+        tryVerify(function() { return button.visible })
+        var std = Kv.Utilities.LvImgQ_Std
+        deviceAdapter.imageQuality = std
+        tryCompare(deviceAdapter, "imageQuality", std, 5000)
+        setMultiView(true)
+        tryCompare(deviceAdapter, "imageQuality", Kv.Utilities.LvImgQ_Low, 5000)
+        setMultiView(false)
+        tryCompare(deviceAdapter, "imageQuality", std, 5000)
+        tryCompare(button, "value", std, 5000)
+        compare(button.source, "qrc:/images/lv_quality_std.svg")
         window.visible = false
     }
 }
