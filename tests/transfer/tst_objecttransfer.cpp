@@ -92,7 +92,7 @@ private slots:
     void savedModeFollowsUmask_data();
     void savedModeFollowsUmask();
     void namingAtOnceSharesNoName();
-    void failedSavesGiveTheNumberBack();
+    void failedSavesUseUpTheirNumbers();
     void failingSavesAtOnceShareNoName();
     void prefixFromSettingsFile_data();
     void prefixFromSettingsFile();
@@ -132,6 +132,9 @@ private:
     quint32 addObject(uint format, qint64 size);
     QByteArray cameraBytes(quint32 handle, quint64 size);
     bool skipped(quint32 handle);
+    // A connected camera other than the selected one, with its simulator
+    // index; empty when there is none.
+    QString otherCamera(int *index = nullptr);
     // The camera's file target, picture quality and HLG type (camera
     // codes) and whether a card is ready; the change events are handled.
     void setCamera(uint target, uint quality, uint hlg, bool card);
@@ -313,7 +316,7 @@ void TestObjectTransfer::namingAtOnceSharesNoName()
     QCOMPARE(m_appSettings->fileNumber(), kThreads * kEach);
 }
 
-void TestObjectTransfer::failedSavesGiveTheNumberBack()
+void TestObjectTransfer::failedSavesUseUpTheirNumbers()
 {
     setCamera(1, 0, 0, true);
     QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
@@ -322,26 +325,30 @@ void TestObjectTransfer::failedSavesGiveTheNumberBack()
         m_copy->startObjectReqTransfer(int(addObject(1, 1000)), m_uuid);
     }
     QCOMPARE(failed.count(), 3);
-    QCOMPARE(m_appSettings->fileNumber(), 0);
+    QCOMPARE(m_appSettings->fileNumber(), 3);
     m_copy->startObjectReqTransfer(int(addObject(1, 1000)), m_uuid);
-    QCOMPARE(entries(folder()), QStringList{"IMG_0001.jpg"});
-    QCOMPARE(m_appSettings->fileNumber(), 1);
+    QCOMPARE(entries(folder()), QStringList{"IMG_0004.jpg"});
+    QCOMPARE(m_appSettings->fileNumber(), 4);
 
-    // A shot whose first file failed keeps the number its second file was
-    // saved under; the next shot takes the next one.
-    const auto save = [&](uint format, bool newNumber, bool publish) {
+    // One folder for every camera, no label in names: the selected camera's
+    // JPEG fails, the other camera's next shot is saved, then the RAW of the
+    // failed shot arrives. It keeps its shot's number, which the other
+    // camera's JPEG does not share.
+    const QString other = otherCamera();
+    QVERIFY(!other.isEmpty());
+    const auto save = [&](const QString &uuid, uint format, bool newNumber, bool publish) {
         runningNumber::PersistAtEnd persist;
         NamedFile file;
-        if (!nameObject(format, 0, newNumber, m_uuid, file, false))
+        if (!nameObject(format, 0, newNumber, uuid, file, false))
             return false;
         SafeFileWriter writer(file.filePath);
         return publish && writer.open() && writer.write("p", 1) && commitNamed(writer, file);
     };
-    QVERIFY(!save(1, true, false));
-    QVERIFY(save(2, false, true));
-    QVERIFY(save(1, true, true));
-    QCOMPARE(pictures(folder()), QStringList({"IMG_0001.jpg", "IMG_0002.rw2", "IMG_0003.jpg"}));
-    QCOMPARE(m_appSettings->fileNumber(), 3);
+    QVERIFY(!save(m_uuid, 1, true, false));
+    QVERIFY(save(other, 1, true, true));
+    QVERIFY(save(m_uuid, 2, false, true));
+    QCOMPARE(pictures(folder()), QStringList({"IMG_0004.jpg", "IMG_0005.rw2", "IMG_0006.jpg"}));
+    QCOMPARE(m_appSettings->fileNumber(), 6);
 }
 
 void TestObjectTransfer::failingSavesAtOnceShareNoName()
@@ -563,6 +570,18 @@ QByteArray TestObjectTransfer::cameraBytes(quint32 handle, quint64 size)
 {
     const std::vector<uint8_t> bytes = kvrsim::objectBytes(m_index, handle, 0, quint32(size));
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+QString TestObjectTransfer::otherCamera(int *index)
+{
+    QStringList uuids;
+    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
+    uuids.removeAll(m_uuid);
+    const QString other = uuids.value(0);
+    for (int i : kvrsim::cameras())
+        if (index && !other.isEmpty() && QString::fromStdString(kvrsim::uuidOf(i)) == other)
+            *index = i;
+    return other;
 }
 
 bool TestObjectTransfer::skipped(quint32 handle)
@@ -896,15 +915,8 @@ void TestObjectTransfer::pairingInBothOrders_data()
 void TestObjectTransfer::pairingInBothOrders()
 {
     QFETCH(bool, jpegFirst);
-    QStringList uuids;
-    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
-    uuids.removeAll(m_uuid);
-    QVERIFY(!uuids.isEmpty());
-    const QString other = uuids.first();
     int otherIndex = -1;
-    for (int index : kvrsim::cameras())
-        if (QString::fromStdString(kvrsim::uuidOf(index)) == other)
-            otherIndex = index;
+    const QString other = otherCamera(&otherIndex);
     QVERIFY(otherIndex >= 0);
     setCamera(1, 4, 0, true);
     kvrsim::turnDial(otherIndex, "fileTarget", 1);
@@ -949,15 +961,8 @@ void TestObjectTransfer::pairingInBothOrders()
 
 void TestObjectTransfer::cameraLostMidTransferLeavesNothing()
 {
-    QStringList uuids;
-    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
-    uuids.removeAll(m_uuid);
-    QVERIFY(!uuids.isEmpty());
-    const QString other = uuids.first();
     int otherIndex = -1;
-    for (int index : kvrsim::cameras())
-        if (QString::fromStdString(kvrsim::uuidOf(index)) == other)
-            otherIndex = index;
+    const QString other = otherCamera(&otherIndex);
     QVERIFY(otherIndex >= 0);
     kvrsim::turnDial(otherIndex, "fileTarget", 1);
     kvrsim::turnDial(otherIndex, "imgInfoQuality", 4);
