@@ -381,30 +381,30 @@ void TestObjectTransfer::failingSavesAtOnceShareNoName()
 void TestObjectTransfer::prefixFromSettingsFile_data()
 {
     QTest::addColumn<QString>("prefix");
+    QTest::addColumn<uint>("format");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("parent folder") << "../x_"
-                                   << "IMG_0001.jpg";
-    QTest::newRow("absolute") << "/tmp/x_"
-                              << "IMG_0001.jpg";
-    QTest::newRow("drive and wildcard") << "c:*"
-                                        << "IMG_0001.jpg";
-    QTest::newRow("control character") << "a\tb"
-                                       << "IMG_0001.jpg";
-    QTest::newRow("empty") << ""
-                           << "IMG_0001.jpg";
-    QTest::newRow("21 characters") << QString(21, QLatin1Char('p')) << "IMG_0001.jpg";
-    QTest::newRow("20 characters") << QString(20, QLatin1Char('p')) << QString(20, QLatin1Char('p')) + "0001.jpg";
-    QTest::newRow("dots and letters") << QString::fromUtf8("..Été_") << QString::fromUtf8("..Été_0001.jpg");
+    QTest::newRow("parent folder") << "../x_" << 1u << "IMG_0001.jpg";
+    QTest::newRow("absolute") << "/tmp/x_" << 1u << "IMG_0001.jpg";
+    QTest::newRow("drive and wildcard") << "c:*" << 1u << "IMG_0001.jpg";
+    QTest::newRow("control character") << "a\tb" << 1u << "IMG_0001.jpg";
+    QTest::newRow("empty") << "" << 1u << "IMG_0001.jpg";
+    // Empty is the format's own prefix; only a refused one is the default.
+    QTest::newRow("empty, movie") << "" << 4u << "MOV_0001.mov";
+    QTest::newRow("refused, movie") << "../x_" << 5u << "IMG_0001.mp4";
+    QTest::newRow("21 characters") << QString(21, QLatin1Char('p')) << 1u << "IMG_0001.jpg";
+    QTest::newRow("20 characters") << QString(20, QLatin1Char('p')) << 1u << QString(20, QLatin1Char('p')) + "0001.jpg";
+    QTest::newRow("dots and letters") << QString::fromUtf8("..Été_") << 1u << QString::fromUtf8("..Été_0001.jpg");
 }
 
 void TestObjectTransfer::prefixFromSettingsFile()
 {
     QFETCH(QString, prefix);
+    QFETCH(uint, format);
     QFETCH(QString, expected);
     // As a settings file edited by hand or left by another version holds it.
     m_appSettings->setFolderNamePrefix(prefix);
     QString name, dir, path;
-    QVERIFY(ObjectCopy::makeFileName(1, name, dir, path, 1, 0, true, m_uuid));
+    QVERIFY(ObjectCopy::makeFileName(format, name, dir, path, 1, 0, true, m_uuid));
     ObjectCopy::releaseFileName(path);
     QCOMPARE(name, expected);
     QCOMPARE(path, folder() + "/" + expected);
