@@ -4,7 +4,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -72,6 +75,15 @@ void atOnce(int count, int each, const std::function<void(int, int)> &step)
         thread.join();
 }
 
+// The error the stand-in lock call fails with.
+std::atomic<int> lockError{0};
+
+int failingLock(int, int)
+{
+    errno = lockError.load();
+    return -1;
+}
+
 } // namespace
 
 // The transfer controller against simulated cameras: names taken by many
@@ -89,6 +101,8 @@ private slots:
     void writerNeverReplaces_data();
     void writerNeverReplaces();
     void staleTemporariesGo();
+    void savingWhereLocksFail_data();
+    void savingWhereLocksFail();
     void savedModeFollowsUmask_data();
     void savedModeFollowsUmask();
     void namingAtOnceSharesNoName();
@@ -267,6 +281,43 @@ void TestObjectTransfer::staleTemporariesGo()
     SafeFileWriter::removeStaleTemporaries(folder());
     QVERIFY(second.write(bytes.constData(), bytes.size()) && second.commit());
     QCOMPARE(entries(folder()), QStringList({working, ".notes.part-1", "a.jpg", "b.jpg", "x.jpg.part-Ab12Cd"}));
+}
+
+void TestObjectTransfer::savingWhereLocksFail_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("saved");
+    // The ways a file system without locks (a network mount without a lock
+    // service) refuses them.
+    QTest::newRow("ENOLCK") << ENOLCK << true;
+    QTest::newRow("EOPNOTSUPP") << EOPNOTSUPP << true;
+    QTest::newRow("ENOSYS") << ENOSYS << true;
+    QTest::newRow("EINVAL") << EINVAL << true;
+    QTest::newRow("any other error") << EIO << false;
+}
+
+void TestObjectTransfer::savingWhereLocksFail()
+{
+    QFETCH(int, error);
+    QFETCH(bool, saved);
+    setCamera(1, 0, 0, true);
+    // Another writer's temporary at work, unlocked: the first save into the
+    // folder sweeps it for leftovers.
+    const QString working = ".IMG_0009.jpg.part-Ef34Gh";
+    writeFile(folder() + "/" + working, "a picture being written");
+    QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
+    lockError = error;
+    const SafeFileWriter::LockCall flock = SafeFileWriter::replaceLockCall(&failingLock);
+    const quint32 handle = addObject(1, 1000);
+    m_copy->startObjectReqTransfer(int(handle), m_uuid);
+    SafeFileWriter::replaceLockCall(flock);
+    QCOMPARE(entries(folder()), saved ? QStringList({working, "IMG_0001.jpg"}) : QStringList{working});
+    QCOMPARE(failed.count(), saved ? 0 : 1);
+    if (saved)
+        QCOMPARE(readAll(folder() + "/IMG_0001.jpg"), cameraBytes(handle, 1000));
+    else
+        QVERIFY2(failed.at(0).at(1).toString().endsWith(QString::fromLocal8Bit(std::strerror(error))),
+                 qPrintable(failed.at(0).at(1).toString()));
 }
 
 void TestObjectTransfer::savedModeFollowsUmask_data()
