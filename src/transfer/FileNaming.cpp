@@ -88,7 +88,7 @@ QString usablePrefix(const QString &prefix)
     const auto refused = [](QChar c) {
         return c.unicode() < 0x20 || c.unicode() == 0x7F || QStringView(u"\\/:*?\"<>|").contains(c);
     };
-    if (prefix.isEmpty() || prefix.size() > kMaxPrefixLength || std::any_of(prefix.begin(), prefix.end(), refused))
+    if (prefix.size() > kMaxPrefixLength || std::any_of(prefix.begin(), prefix.end(), refused))
         return QStringLiteral("IMG_");
     return prefix;
 }
@@ -163,7 +163,8 @@ NameChoice chooseName(const NameSettings &settings, const NameRequest &request, 
             cameraNameUnusable = true;
         } else {
             if (rule->cardlessName && name == QLatin1String(rule->cardlessName)) {
-                prefix = settings.prefix;
+                if (!settings.prefix.isEmpty())
+                    prefix = settings.prefix;
                 cardless = true;
             }
             if (settings.cameraInName)

@@ -42,11 +42,12 @@ constexpr int kMaxNameBytes = 120;
 // kept). Empty when nothing usable is left.
 QString safeBaseName(const QString &name);
 
-// The user's file-name prefix as the preferences window accepts it: 1 to
+// The user's file-name prefix as the preferences window accepts it: up to
 // 20 characters, none of them a control character or one a file system
-// reads as a separator, a drive, a wildcard or a redirection. Anything else
-// (a settings file edited by hand or left by another version) gives the
-// setting's default, "IMG_".
+// reads as a separator, a drive, a wildcard or a redirection. Empty stays
+// empty: numbered names then take their format's own prefix ("MOV_" for
+// movies, "IMG_" for stills). Anything else (a settings file edited by hand
+// or left by another version) gives the setting's default, "IMG_".
 QString usablePrefix(const QString &prefix);
 
 // The folder label of a camera: its individual id, else model "_" serial,
@@ -70,7 +71,7 @@ QString folderPath(const FolderSettings &settings, const QDate &today, const QSt
 struct NameSettings
 {
     bool userNaming = false;   // numbered names with the user's prefix
-    QString prefix;            // the user's prefix, may be empty
+    QString prefix;            // the user's prefix; empty: the format's own
     bool cameraInName = false; // label in front of names (no camera folder)
     bool pcOnly = false;       // the camera keeps nothing: numbered names
 };

@@ -22,16 +22,6 @@ namespace runningNumber {
 
 namespace {
 
-// A number taken by a save and what it replaced.
-struct Lease
-{
-    QString camera;
-    int shot = 0;  // the number in the names
-    int value = 0; // the running number stored for it
-    int before = 0;
-    int users = 0; // names using it whose files are not out yet
-};
-
 // Guarded by FileNameReservations::lock().
 struct State
 {
@@ -39,10 +29,6 @@ struct State
     std::optional<int> stored;  // the settings' number when last read or written
     std::optional<int> writing; // the number a write in progress stores
     bool dirty = false;
-    // The latest number taken, until a file with it is published.
-    std::optional<Lease> lease;
-    // The number last given back, for a later file of its shot.
-    std::optional<Lease> returned;
 };
 
 State &state()
@@ -69,8 +55,6 @@ int currentLocked(ApplicationSettings *settings)
         s.value = stored;
         s.stored = stored;
         s.dirty = false;
-        s.lease.reset();
-        s.returned.reset();
     }
     return *s.value;
 }
@@ -82,48 +66,6 @@ void setLocked(int value)
         return;
     s.value = value;
     s.dirty = true;
-    s.lease.reset();
-    s.returned.reset();
-}
-
-void takeLocked(const QString &camera, int shot, int value)
-{
-    State &s = state();
-    const int before = s.value.value_or(0);
-    setLocked(value);
-    if (s.value == value && before != value)
-        s.lease = Lease{camera, shot, value, before, 1};
-}
-
-bool joinLocked(const QString &camera, int shot)
-{
-    State &s = state();
-    if (s.lease && s.lease->camera == camera && s.lease->shot == shot) {
-        ++s.lease->users;
-        return true;
-    }
-    if (s.returned && s.returned->camera == camera && s.returned->shot == shot && s.value == s.returned->before) {
-        const Lease returned = *s.returned;
-        takeLocked(camera, returned.shot, returned.value);
-        return true;
-    }
-    return false;
-}
-
-void leaveLocked(int shot, bool published)
-{
-    State &s = state();
-    if (!s.lease || s.lease->shot != shot || s.value != s.lease->value)
-        return;
-    if (published) {
-        s.lease.reset();
-        return;
-    }
-    if (--s.lease->users > 0)
-        return;
-    const Lease lease = *s.lease;
-    setLocked(lease.before);
-    s.returned = lease;
 }
 
 void persist(ApplicationSettings *settings)
@@ -292,15 +234,8 @@ bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile
     naming::NameChoice choice = naming::chooseName(nameSettings, request, label, taken);
     if (!choice.ok)
         return false;
-    if (choice.storeFileNumber && persistNow) {
+    if (choice.storeFileNumber)
         runningNumber::setLocked(*choice.storeFileNumber);
-    } else if (choice.storeFileNumber) {
-        runningNumber::takeLocked(uuid, choice.number, *choice.storeFileNumber);
-        out.heldShot = choice.number;
-    } else if (!persistNow && !newNumber && choice.number == request.cameraLastNumber
-               && runningNumber::joinLocked(uuid, choice.number)) {
-        out.heldShot = choice.number;
-    }
     if (newNumber)
         adapter->camera_list_set_objCopyFileNumber(uuid, choice.number);
     out.folder = folder;
@@ -326,20 +261,7 @@ bool commitNamed(SafeFileWriter &writer, NamedFile &file)
     });
     file.filePath = writer.path();
     file.fileName = QFileInfo(file.filePath).fileName();
-    if (ok && file.heldShot) {
-        std::lock_guard<std::mutex> g(FileNameReservations::lock());
-        runningNumber::leaveLocked(*file.heldShot, true);
-        file.heldShot.reset();
-    }
     return ok;
-}
-
-NamedFile::~NamedFile()
-{
-    if (!heldShot)
-        return;
-    std::lock_guard<std::mutex> g(FileNameReservations::lock());
-    runningNumber::leaveLocked(*heldShot, false);
 }
 
 } // namespace kavrotether

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 #include "FileNaming.h"
 
 namespace kavrotether {
@@ -18,24 +16,15 @@ class SafeFileWriter;
 // latest value. A change made elsewhere (the preferences) is taken over on
 // the next read.
 //
-// A number taken for a save is given back when no file with it was
-// published, as long as no later number was taken meanwhile: a failed save
-// does not leave a gap, and a name is still never chosen twice (names are
-// checked against the folder and the reservations).
+// A number taken for a save is used up even when the save fails: the
+// camera keeps it as its shot's number, so a later file of that shot (the
+// RAW of a failed JPEG) carries it, and no other shot, of any camera, may
+// take it again. A skipped number is harmless; two shots under one base
+// name look like one RAW+JPEG pair.
 namespace runningNumber {
 // With FileNameReservations::lock() held.
 int currentLocked(ApplicationSettings *settings);
 void setLocked(int value);
-// With the lock held: `shot` (stored as `value`) taken for a save of the
-// camera's.
-void takeLocked(const QString &camera, int shot, int value);
-// With the lock held: a later file of the camera's shot uses its number;
-// false when the number is no longer the latest one taken. A number given
-// back is taken again.
-bool joinLocked(const QString &camera, int shot);
-// With the lock held: a file using the shot's number is published, or ended
-// without being published.
-void leaveLocked(int shot, bool published);
 // Without the naming lock: stores the latest number when it changed.
 void persist(ApplicationSettings *settings);
 // Persists when the scope ends, whichever way the save ended.
@@ -63,23 +52,13 @@ struct StoragePreferences
 };
 StoragePreferences storagePreferences(ApplicationSettings *settings);
 
-// A name chosen for one object, reserved until its writer finishes. The
-// running number it uses goes back when it ends without commitNamed having
-// published its file.
+// A name chosen for one object, reserved until its writer finishes.
 struct NamedFile
 {
-    NamedFile() = default;
-    ~NamedFile();
-    NamedFile(const NamedFile &) = delete;
-    NamedFile &operator=(const NamedFile &) = delete;
-
     QString folder;
     QString fileName;
     QString filePath;
     naming::NameChoice choice;
-    // The shot number this name holds of the running number, until its
-    // file is published.
-    std::optional<int> heldShot;
 };
 
 // The folder of a camera's files by the storage settings (created on
@@ -89,8 +68,7 @@ QString cameraFolder(DeviceAdapter *adapter, QString &uuid, QString *label = nul
 
 // Names an object (ObjectCopy::makeFileName) and reserves the name. With
 // persistNow false the caller stores the running number (persist) once its
-// file is out, and the number goes back when no file is published;
-// persistNow true takes it for good at once.
+// file is out, or once it failed.
 bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile &out, bool persistNow = true);
 
 // Moves a finished file into place under its name, or under the next free

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -60,14 +61,37 @@ QByteArray randomLetters()
     return out;
 }
 
+std::atomic<SafeFileWriter::LockCall> &lockCall()
+{
+    static std::atomic<SafeFileWriter::LockCall> call{&::flock};
+    return call;
+}
+
+// Locks a temporary without waiting: 0, or the lock call's error.
+int lockTemporary(int fd)
+{
+    return lockCall().load()(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+}
+
+// The answers of a file system that keeps no locks at all (a network mount
+// without a lock service), rather than of a file someone else locked.
+bool locksUnsupported(int error)
+{
+    return error == ENOLCK || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL;
+}
+
 bool sameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // Creates and locks a new temporary: the create applies the umask as any
-// plain create does. A cleaner may take a new file in the moment before it
-// is locked and remove it; such a file is given up for another name.
+// plain create does. Where the file system keeps no locks the temporary
+// goes without one, and the sweep leaves such a folder alone. A cleaner may
+// take a new file in the moment before it is locked and remove it; such a
+// file is given up for another name. A temporary given up is removed at
+// once (unless its name went to another file meanwhile), so a folder never
+// fills with empty ones.
 int createLockedTemporary(const QByteArray &stem, QByteArray &path)
 {
     for (int attempt = 0; attempt < kMaxCreateAttempts; ++attempt) {
@@ -78,12 +102,20 @@ int createLockedTemporary(const QByteArray &stem, QByteArray &path)
                 continue;
             return -1;
         }
+        const int lockError = lockTemporary(fd);
         struct stat opened{};
         struct stat named{};
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0
-            && ::lstat(path.constData(), &named) == 0 && sameFile(opened, named))
+        const bool stillNamed = ::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &named) == 0
+                                && sameFile(opened, named);
+        if (stillNamed && (lockError == 0 || locksUnsupported(lockError)))
             return fd;
+        if (stillNamed)
+            ::unlink(path.constData());
         ::close(fd);
+        if (lockError != 0 && lockError != EWOULDBLOCK && !locksUnsupported(lockError)) {
+            errno = lockError;
+            return -1;
+        }
     }
     errno = EEXIST;
     return -1;
@@ -139,6 +171,11 @@ bool FileNameReservations::isTakenLocked(const QString &path)
     return reservedPaths().contains(path) || QFileInfo::exists(path) || QFileInfo(path).isSymLink();
 }
 
+SafeFileWriter::LockCall SafeFileWriter::replaceLockCall(LockCall call)
+{
+    return lockCall().exchange(call ? call : &::flock);
+}
+
 void SafeFileWriter::removeStaleTemporaries(const QString &folder)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
@@ -152,13 +189,19 @@ void SafeFileWriter::removeStaleTemporaries(const QString &folder)
         if (fd < 0)
             continue;
         // A live writer holds the lock until its file is in place; the name
-        // is checked to be the file locked before it goes.
+        // is checked to be the file locked before it goes. Where locks do
+        // not work a live writer's temporary cannot be told from a killed
+        // one's: the folder is left alone.
         struct stat opened{};
         struct stat named{};
-        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
-            && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(opened, named))
+        const bool regular = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+        const int lockError = regular ? lockTemporary(fd) : -1;
+        if (lockError == 0 && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0
+            && sameFile(opened, named))
             ::unlinkat(dirFd, entry->d_name, 0);
         ::close(fd);
+        if (locksUnsupported(lockError))
+            break;
     }
     ::closedir(dir);
 }

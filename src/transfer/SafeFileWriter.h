@@ -36,9 +36,16 @@ class SafeFileWriter
 public:
     // Removes the temporaries of this writer's pattern in the folder that no
     // live writer holds (a writer holds a lock on its temporary until its
-    // file is in place): what a killed program left. Done by open() the
-    // first time this process saves into a folder.
+    // file is in place): what a killed program left. A folder whose file
+    // system keeps no locks is left alone: there writers go without them.
+    // Done by open() the first time this process saves into a folder.
     static void removeStaleTemporaries(const QString &folder);
+
+    // The call that locks temporaries, flock unless replaced: a test stands
+    // in a file system that keeps no locks. Gives the call it replaced; null
+    // puts flock back.
+    using LockCall = int (*)(int fd, int operation);
+    static LockCall replaceLockCall(LockCall call);
 
     // The final path, normally reserved by the naming step; its reservation
     // is released when the writer finishes either way.

@@ -356,6 +356,11 @@ void TestParameterReaders::copyMask_data()
         << kPcOnly << int(CardIn) << 2u << 1u << true << true << int(D::CM_HEIF_RAW | D::CM_JPEG_HLG);
     QTest::newRow("both, card, unknown quality, RAW off")
         << kBoth << int(CardIn) << 0x7777u << 0u << false << true << int(D::CM_JPEG | D::CM_HEIF);
+    // An HLG type code the program does not know copies HLG as a known one does.
+    QTest::newRow("computer, unknown HLG code")
+        << kPcOnly << int(CardIn) << 0u << 7u << true << false << int(D::CM_JPEG_HLG);
+    QTest::newRow("both, card, unknown HLG code")
+        << kBoth << int(CardIn) << 0u << 7u << true << true << int(D::CM_JPEG_HLG);
     QTest::newRow("camera only, no card") << kCameraOnly << int(NoCard) << 0u << 0u << true << true << int(D::CM_NOT);
 }
 

@@ -4,7 +4,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -72,6 +75,15 @@ void atOnce(int count, int each, const std::function<void(int, int)> &step)
         thread.join();
 }
 
+// The error the stand-in lock call fails with.
+std::atomic<int> lockError{0};
+
+int failingLock(int, int)
+{
+    errno = lockError.load();
+    return -1;
+}
+
 } // namespace
 
 // The transfer controller against simulated cameras: names taken by many
@@ -89,10 +101,12 @@ private slots:
     void writerNeverReplaces_data();
     void writerNeverReplaces();
     void staleTemporariesGo();
+    void savingWhereLocksFail_data();
+    void savingWhereLocksFail();
     void savedModeFollowsUmask_data();
     void savedModeFollowsUmask();
     void namingAtOnceSharesNoName();
-    void failedSavesGiveTheNumberBack();
+    void failedSavesUseUpTheirNumbers();
     void failingSavesAtOnceShareNoName();
     void prefixFromSettingsFile_data();
     void prefixFromSettingsFile();
@@ -132,6 +146,9 @@ private:
     quint32 addObject(uint format, qint64 size);
     QByteArray cameraBytes(quint32 handle, quint64 size);
     bool skipped(quint32 handle);
+    // A connected camera other than the selected one, with its simulator
+    // index; empty when there is none.
+    QString otherCamera(int *index = nullptr);
     // The camera's file target, picture quality and HLG type (camera
     // codes) and whether a card is ready; the change events are handled.
     void setCamera(uint target, uint quality, uint hlg, bool card);
@@ -266,6 +283,43 @@ void TestObjectTransfer::staleTemporariesGo()
     QCOMPARE(entries(folder()), QStringList({working, ".notes.part-1", "a.jpg", "b.jpg", "x.jpg.part-Ab12Cd"}));
 }
 
+void TestObjectTransfer::savingWhereLocksFail_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("saved");
+    // The ways a file system without locks (a network mount without a lock
+    // service) refuses them.
+    QTest::newRow("ENOLCK") << ENOLCK << true;
+    QTest::newRow("EOPNOTSUPP") << EOPNOTSUPP << true;
+    QTest::newRow("ENOSYS") << ENOSYS << true;
+    QTest::newRow("EINVAL") << EINVAL << true;
+    QTest::newRow("any other error") << EIO << false;
+}
+
+void TestObjectTransfer::savingWhereLocksFail()
+{
+    QFETCH(int, error);
+    QFETCH(bool, saved);
+    setCamera(1, 0, 0, true);
+    // Another writer's temporary at work, unlocked: the first save into the
+    // folder sweeps it for leftovers.
+    const QString working = ".IMG_0009.jpg.part-Ef34Gh";
+    writeFile(folder() + "/" + working, "a picture being written");
+    QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
+    lockError = error;
+    const SafeFileWriter::LockCall flock = SafeFileWriter::replaceLockCall(&failingLock);
+    const quint32 handle = addObject(1, 1000);
+    m_copy->startObjectReqTransfer(int(handle), m_uuid);
+    SafeFileWriter::replaceLockCall(flock);
+    QCOMPARE(entries(folder()), saved ? QStringList({working, "IMG_0001.jpg"}) : QStringList{working});
+    QCOMPARE(failed.count(), saved ? 0 : 1);
+    if (saved)
+        QCOMPARE(readAll(folder() + "/IMG_0001.jpg"), cameraBytes(handle, 1000));
+    else
+        QVERIFY2(failed.at(0).at(1).toString().endsWith(QString::fromLocal8Bit(std::strerror(error))),
+                 qPrintable(failed.at(0).at(1).toString()));
+}
+
 void TestObjectTransfer::savedModeFollowsUmask_data()
 {
     QTest::addColumn<uint>("mask");
@@ -313,7 +367,7 @@ void TestObjectTransfer::namingAtOnceSharesNoName()
     QCOMPARE(m_appSettings->fileNumber(), kThreads * kEach);
 }
 
-void TestObjectTransfer::failedSavesGiveTheNumberBack()
+void TestObjectTransfer::failedSavesUseUpTheirNumbers()
 {
     setCamera(1, 0, 0, true);
     QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
@@ -322,26 +376,30 @@ void TestObjectTransfer::failedSavesGiveTheNumberBack()
         m_copy->startObjectReqTransfer(int(addObject(1, 1000)), m_uuid);
     }
     QCOMPARE(failed.count(), 3);
-    QCOMPARE(m_appSettings->fileNumber(), 0);
+    QCOMPARE(m_appSettings->fileNumber(), 3);
     m_copy->startObjectReqTransfer(int(addObject(1, 1000)), m_uuid);
-    QCOMPARE(entries(folder()), QStringList{"IMG_0001.jpg"});
-    QCOMPARE(m_appSettings->fileNumber(), 1);
+    QCOMPARE(entries(folder()), QStringList{"IMG_0004.jpg"});
+    QCOMPARE(m_appSettings->fileNumber(), 4);
 
-    // A shot whose first file failed keeps the number its second file was
-    // saved under; the next shot takes the next one.
-    const auto save = [&](uint format, bool newNumber, bool publish) {
+    // One folder for every camera, no label in names: the selected camera's
+    // JPEG fails, the other camera's next shot is saved, then the RAW of the
+    // failed shot arrives. It keeps its shot's number, which the other
+    // camera's JPEG does not share.
+    const QString other = otherCamera();
+    QVERIFY(!other.isEmpty());
+    const auto save = [&](const QString &uuid, uint format, bool newNumber, bool publish) {
         runningNumber::PersistAtEnd persist;
         NamedFile file;
-        if (!nameObject(format, 0, newNumber, m_uuid, file, false))
+        if (!nameObject(format, 0, newNumber, uuid, file, false))
             return false;
         SafeFileWriter writer(file.filePath);
         return publish && writer.open() && writer.write("p", 1) && commitNamed(writer, file);
     };
-    QVERIFY(!save(1, true, false));
-    QVERIFY(save(2, false, true));
-    QVERIFY(save(1, true, true));
-    QCOMPARE(pictures(folder()), QStringList({"IMG_0001.jpg", "IMG_0002.rw2", "IMG_0003.jpg"}));
-    QCOMPARE(m_appSettings->fileNumber(), 3);
+    QVERIFY(!save(m_uuid, 1, true, false));
+    QVERIFY(save(other, 1, true, true));
+    QVERIFY(save(m_uuid, 2, false, true));
+    QCOMPARE(pictures(folder()), QStringList({"IMG_0004.jpg", "IMG_0005.rw2", "IMG_0006.jpg"}));
+    QCOMPARE(m_appSettings->fileNumber(), 6);
 }
 
 void TestObjectTransfer::failingSavesAtOnceShareNoName()
@@ -374,30 +432,30 @@ void TestObjectTransfer::failingSavesAtOnceShareNoName()
 void TestObjectTransfer::prefixFromSettingsFile_data()
 {
     QTest::addColumn<QString>("prefix");
+    QTest::addColumn<uint>("format");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("parent folder") << "../x_"
-                                   << "IMG_0001.jpg";
-    QTest::newRow("absolute") << "/tmp/x_"
-                              << "IMG_0001.jpg";
-    QTest::newRow("drive and wildcard") << "c:*"
-                                        << "IMG_0001.jpg";
-    QTest::newRow("control character") << "a\tb"
-                                       << "IMG_0001.jpg";
-    QTest::newRow("empty") << ""
-                           << "IMG_0001.jpg";
-    QTest::newRow("21 characters") << QString(21, QLatin1Char('p')) << "IMG_0001.jpg";
-    QTest::newRow("20 characters") << QString(20, QLatin1Char('p')) << QString(20, QLatin1Char('p')) + "0001.jpg";
-    QTest::newRow("dots and letters") << QString::fromUtf8("..Été_") << QString::fromUtf8("..Été_0001.jpg");
+    QTest::newRow("parent folder") << "../x_" << 1u << "IMG_0001.jpg";
+    QTest::newRow("absolute") << "/tmp/x_" << 1u << "IMG_0001.jpg";
+    QTest::newRow("drive and wildcard") << "c:*" << 1u << "IMG_0001.jpg";
+    QTest::newRow("control character") << "a\tb" << 1u << "IMG_0001.jpg";
+    QTest::newRow("empty") << "" << 1u << "IMG_0001.jpg";
+    // Empty is the format's own prefix; only a refused one is the default.
+    QTest::newRow("empty, movie") << "" << 4u << "MOV_0001.mov";
+    QTest::newRow("refused, movie") << "../x_" << 5u << "IMG_0001.mp4";
+    QTest::newRow("21 characters") << QString(21, QLatin1Char('p')) << 1u << "IMG_0001.jpg";
+    QTest::newRow("20 characters") << QString(20, QLatin1Char('p')) << 1u << QString(20, QLatin1Char('p')) + "0001.jpg";
+    QTest::newRow("dots and letters") << QString::fromUtf8("..Été_") << 1u << QString::fromUtf8("..Été_0001.jpg");
 }
 
 void TestObjectTransfer::prefixFromSettingsFile()
 {
     QFETCH(QString, prefix);
+    QFETCH(uint, format);
     QFETCH(QString, expected);
     // As a settings file edited by hand or left by another version holds it.
     m_appSettings->setFolderNamePrefix(prefix);
     QString name, dir, path;
-    QVERIFY(ObjectCopy::makeFileName(1, name, dir, path, 1, 0, true, m_uuid));
+    QVERIFY(ObjectCopy::makeFileName(format, name, dir, path, 1, 0, true, m_uuid));
     ObjectCopy::releaseFileName(path);
     QCOMPARE(name, expected);
     QCOMPARE(path, folder() + "/" + expected);
@@ -563,6 +621,18 @@ QByteArray TestObjectTransfer::cameraBytes(quint32 handle, quint64 size)
 {
     const std::vector<uint8_t> bytes = kvrsim::objectBytes(m_index, handle, 0, quint32(size));
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+QString TestObjectTransfer::otherCamera(int *index)
+{
+    QStringList uuids;
+    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
+    uuids.removeAll(m_uuid);
+    const QString other = uuids.value(0);
+    for (int i : kvrsim::cameras())
+        if (index && !other.isEmpty() && QString::fromStdString(kvrsim::uuidOf(i)) == other)
+            *index = i;
+    return other;
 }
 
 bool TestObjectTransfer::skipped(quint32 handle)
@@ -896,15 +966,8 @@ void TestObjectTransfer::pairingInBothOrders_data()
 void TestObjectTransfer::pairingInBothOrders()
 {
     QFETCH(bool, jpegFirst);
-    QStringList uuids;
-    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
-    uuids.removeAll(m_uuid);
-    QVERIFY(!uuids.isEmpty());
-    const QString other = uuids.first();
     int otherIndex = -1;
-    for (int index : kvrsim::cameras())
-        if (QString::fromStdString(kvrsim::uuidOf(index)) == other)
-            otherIndex = index;
+    const QString other = otherCamera(&otherIndex);
     QVERIFY(otherIndex >= 0);
     setCamera(1, 4, 0, true);
     kvrsim::turnDial(otherIndex, "fileTarget", 1);
@@ -949,15 +1012,8 @@ void TestObjectTransfer::pairingInBothOrders()
 
 void TestObjectTransfer::cameraLostMidTransferLeavesNothing()
 {
-    QStringList uuids;
-    m_fixture->withCameraTable([&](QMap<QString, CameraInfo> &table) { uuids = table.keys(); });
-    uuids.removeAll(m_uuid);
-    QVERIFY(!uuids.isEmpty());
-    const QString other = uuids.first();
     int otherIndex = -1;
-    for (int index : kvrsim::cameras())
-        if (QString::fromStdString(kvrsim::uuidOf(index)) == other)
-            otherIndex = index;
+    const QString other = otherCamera(&otherIndex);
     QVERIFY(otherIndex >= 0);
     kvrsim::turnDial(otherIndex, "fileTarget", 1);
     kvrsim::turnDial(otherIndex, "imgInfoQuality", 4);

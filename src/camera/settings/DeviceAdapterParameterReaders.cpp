@@ -36,10 +36,14 @@ constexpr int kHlgShot = 2;
 
 quint16 copyMaskOf(int target, int cards, int quality, int hlgType, bool rawOn, bool hlgOn)
 {
-    const quint16 hlg = hlgType >= 1 && hlgType <= 3 ? quint16(DeviceAdapter::CM_HLG) : quint16(0);
     // A quality the program has no row for (a code it does not know, or
-    // not read) copies every kind, as an unanswered read does: skipping
-    // would lose the files when the computer is their only store.
+    // not read) copies every kind, as an unanswered read does, and any HLG
+    // type the camera told other than off copies HLG, a code the program
+    // does not know included: skipping would lose the files when the
+    // computer is their only store.
+    const bool hlgShot = hlgType != DeviceAdapter::HlgShootingType_OFF
+                         && hlgType != DeviceAdapter::HlgShootingType_Unknown;
+    const quint16 hlg = hlgShot ? quint16(DeviceAdapter::CM_HLG) : quint16(0);
     const auto q = static_cast<unsigned>(quality);
     const quint16 all = q < kQualityCopyMask.size() ? kQualityCopyMask[q]
                                                     : quint16(DeviceAdapter::CM_JPEG_RAW | DeviceAdapter::CM_HEIF);
