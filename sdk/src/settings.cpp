@@ -73,10 +73,6 @@ uint16_t rangeEnd(const SettingValue &v, bool upper)
     return static_cast<uint16_t>(upper ? v.offered.back() : v.offered.front());
 }
 
-// The filter items, each with the code that selects every entry.
-constexpr int kFilterItems[] = {S_FrameRate, S_Pixel, S_Compression, S_BitRate, S_Vfr, S_MovieHlg};
-constexpr uint32_t kFilterAll[] = {0xFFFFFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu};
-
 // An item set to a code of its list narrows the movie-quality list to the
 // entries with that code; set to "every code" it stops narrowing. The list
 // follows the items' current codes alone, so what the filter shows is what
@@ -86,22 +82,12 @@ uint8_t applyFilterSet(Call &call, int item, uint32_t code)
     Camera &camera = *call.camera();
     if (!camera.movieFilterOpen)
         return call.fail(KVR_ERR_REFUSED);
-    if (code == kFilterAll[item]) {
-        value(camera, kFilterItems[item]).current = code;
+    if (code == kMovieFilterAll[item]) {
+        value(camera, kMovieFilterItems[item]).current = code;
         postCameraEvent(camera, KVR_EVENT_MOVIE_CONFIG, 0);
         return call.succeed();
     }
-    return applySet(call, kFilterItems[item], code);
-}
-
-// The codes of a filter item's list without its "every code" entry.
-std::vector<uint32_t> filterCodes(const Camera &camera, int item)
-{
-    std::vector<uint32_t> codes;
-    for (uint32_t c : value(camera, kFilterItems[item]).offered)
-        if (c != kFilterAll[item])
-            codes.push_back(c);
-    return codes;
+    return applySet(call, kMovieFilterItems[item], code);
 }
 
 } // namespace
@@ -464,7 +450,7 @@ uint8_t KVR_func_api_MovieFilter_Ctrl_Start(const char *uuid, uint32_t *err)
     Camera &camera = *call.camera();
     if (!camera.movieFilterOpen) {
         for (size_t i = 0; i < camera.movieFilterSaved.size(); ++i)
-            camera.movieFilterSaved[i] = value(camera, kFilterItems[i]).current;
+            camera.movieFilterSaved[i] = value(camera, kMovieFilterItems[i]).current;
     }
     camera.movieFilterOpen = true;
     return call.succeed();
@@ -481,7 +467,7 @@ uint8_t KVR_func_api_MovieFilter_Ctrl_End(uint8_t cancel, const char *uuid, uint
     camera.movieFilterOpen = false;
     if (cancel == 1) {
         for (size_t i = 0; i < camera.movieFilterSaved.size(); ++i)
-            value(camera, kFilterItems[i]).current = camera.movieFilterSaved[i];
+            value(camera, kMovieFilterItems[i]).current = camera.movieFilterSaved[i];
         postCameraEvent(camera, KVR_EVENT_MOVIE_CONFIG, 0);
     }
     return call.succeed();
@@ -552,39 +538,35 @@ uint8_t KVR_func_api_Mov_Config_Get_Quality_Detail_List(KVR_STRUCT_MOV_QUALITY_D
         return call.fail(KVR_ERR_INVALID_PARAM);
     std::memset(list, 0, sizeof *list);
     const Camera &camera = *call.camera();
-    const SettingValue &q = value(camera, S_QualityMode);
-    // Each quality differs from the one before in frame rate, then pixels,
-    // then compression: every row is a quality of its own as long as the
-    // filter lists allow that many.
-    const std::vector<uint32_t> rates = filterCodes(camera, 0);
-    const std::vector<uint32_t> pixels = filterCodes(camera, 1);
-    const std::vector<uint32_t> methods = filterCodes(camera, 2);
-    const std::vector<uint32_t> bitRates = filterCodes(camera, 3);
-    const auto pick = [](const std::vector<uint32_t> &codes, size_t i, uint32_t none) {
-        return codes.empty() ? none : codes[i % codes.size()];
-    };
-    const size_t nr = std::max<size_t>(rates.size(), 1);
-    const size_t np = std::max<size_t>(pixels.size(), 1);
-    const size_t n = std::min<size_t>(q.offered.size(), 512);
+    // The offered qualities in their order, each described by its row; a
+    // code without a row is left out, as is a quality that differs from an
+    // item not set to every quality.
     size_t listed = 0;
-    for (size_t i = 0; i < n; ++i) {
-        KVR_STRUCT_MOV_QUALITY_DATA e{};
-        e.quality = static_cast<uint16_t>(q.offered[i]);
-        e.frameRate = pick(rates, i, 0x80001770u);
-        e.pixels = static_cast<uint16_t>(pick(pixels, i / nr, 0));
-        e.compression = static_cast<uint16_t>(pick(methods, i / (nr * np), 0));
-        e.bitRate = static_cast<uint16_t>(pick(bitRates, i / nr, 100));
-        e.sd = 1;
-        // Only the entries that match every item not set to "every code".
-        const uint32_t columns[] = {e.frameRate, e.pixels, e.compression, e.bitRate, e.vfr, e.hlg};
+    for (uint32_t code : value(camera, S_QualityMode).offered) {
+        if (listed == std::size(list->entries))
+            break;
+        const MovieQuality *row = std::find_if(std::begin(kMovieQualities), std::end(kMovieQualities),
+                                               [code](const MovieQuality &q) { return q.quality == code; });
+        if (row == std::end(kMovieQualities))
+            continue;
         bool kept = true;
-        for (size_t k = 0; k < std::size(columns); ++k) {
-            const uint32_t filter = value(camera, kFilterItems[k]).current;
-            if (filter != kFilterAll[k] && columns[k] != filter)
+        for (size_t k = 0; k < kMovieFilterColumns; ++k) {
+            const uint32_t filter = value(camera, kMovieFilterItems[k]).current;
+            if (filter != kMovieFilterAll[k] && row->columns[k] != filter)
                 kept = false;
         }
-        if (kept)
-            list->entries[listed++] = e;
+        if (!kept)
+            continue;
+        KVR_STRUCT_MOV_QUALITY_DATA e{};
+        e.quality = static_cast<uint16_t>(code);
+        e.frameRate = row->columns[0];
+        e.pixels = static_cast<uint16_t>(row->columns[1]);
+        e.compression = static_cast<uint16_t>(row->columns[2]);
+        e.bitRate = static_cast<uint16_t>(row->columns[3]);
+        e.vfr = static_cast<uint16_t>(row->columns[4]);
+        e.hlg = static_cast<uint16_t>(row->columns[5]);
+        e.sd = 1;
+        list->entries[listed++] = e;
     }
     list->count = static_cast<uint16_t>(listed);
     return call.succeed();

@@ -2,6 +2,7 @@
 // filler.
 #include "settings_table.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 
@@ -42,6 +43,29 @@ const std::vector<uint32_t> wbCodes = {2,      0x8014, 4,      0x8008, 0x800F, 6
 // and 0 for full output.
 const std::vector<uint32_t> flashManual = {1280, 1000, 800, 640, 500, 400, 320, 250, 200, 160, 130,
                                            100,  80,   64,  50,  40,  32,  25,  20,  17,  13,  0};
+
+// The codes of the qualities the camera can describe, in their order.
+std::vector<uint32_t> movieQualityCodes()
+{
+    std::vector<uint32_t> v;
+    for (const MovieQuality &q : kMovieQualities)
+        v.push_back(q.quality);
+    return v;
+}
+
+// A filter item's list: the code for every quality, then each value the
+// described qualities have, once and in ascending order.
+std::vector<uint32_t> movieFilterCodes(int item)
+{
+    const size_t k = static_cast<size_t>(std::find(std::begin(kMovieFilterItems), std::end(kMovieFilterItems), item)
+                                         - std::begin(kMovieFilterItems));
+    std::vector<uint32_t> values;
+    for (const MovieQuality &q : kMovieQualities)
+        values.push_back(q.columns[k]);
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return join({{kMovieFilterAll[k]}, values});
+}
 
 enum Width : bool { Narrow = false, Wide = true };
 

@@ -15,6 +15,25 @@ enum SettingId : int {
         S_Count
 };
 
+// The movie filter's items in the order of a described quality's columns,
+// and the code with which each item selects every quality.
+inline constexpr int kMovieFilterItems[] = {S_FrameRate, S_Pixel, S_Compression, S_BitRate, S_Vfr, S_MovieHlg};
+inline constexpr uint32_t kMovieFilterAll[] = {0xFFFFFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu, 0xFFFFu};
+inline constexpr size_t kMovieFilterColumns = sizeof kMovieFilterItems / sizeof kMovieFilterItems[0];
+
+// A quality the camera can describe: its code and its value of each filter
+// item; the rows are in settings_table.def.
+struct MovieQuality
+{
+    uint32_t quality;
+    uint32_t columns[kMovieFilterColumns];
+};
+inline constexpr MovieQuality kMovieQualities[] = {
+#define KVRSIM_MOVIE_QUALITY(quality, ...) {quality, {__VA_ARGS__}},
+    KVRSIM_MOVIE_QUALITIES(KVRSIM_MOVIE_QUALITY)
+#undef KVRSIM_MOVIE_QUALITY
+};
+
 // One capability group: its event and, for records of the common slot
 // shape, the settings in slot order (-1 for a slot the camera leaves empty).
 struct GroupDef

@@ -272,10 +272,10 @@ void TestParameterReaders::movieQualityBeyondTheList()
 {
     DeviceAdapter &a = adapter();
     QCOMPARE(a.adp_KVR_func_api_Mov_Config_Get_Quality_mode_Param(), True);
-    QCOMPARE(a.recMovie(), 40u);
+    QCOMPARE(a.recMovie(), 371u);
     dial("recMovie", 0x420);
     QCOMPARE(a.adp_KVR_func_api_Mov_Config_Get_Quality_mode_Param(), True);
-    QCOMPARE(a.recMovie(), 40u);
+    QCOMPARE(a.recMovie(), 371u);
     QCOMPARE(DeviceAdapterTestAccess::settingStorage(a).raw_movieQualityMode.load(), quint16(0x420));
 }
 

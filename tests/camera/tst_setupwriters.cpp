@@ -109,12 +109,12 @@ struct SetterRow
 };
 // clang-format off
 static const SetterRow kSetters[] = {
-    {"recMovie", "recMovie", "Mov_Config_Set_Quality_mode_Param", 30, 30, 50, true},
+    {"recMovie", "recMovie", "Mov_Config_Set_Quality_mode_Param", 373, 373, 189, true},
     {"MP4 is code 2", "motionPictureFormat", "Mov_Config_Set_Rec_mode_Param", Utilities::MPF_MP4, 2, Utilities::MPF_ProRes, false},
-    {"movieFrameRate", "movieFrameRate", "Mov_Filter_Set_Frame_rate_Param", 0x80000BB8, 0x80000BB8, 0x000009C4, true},
-    {"moviePixel", "moviePixel", "Mov_Filter_Set_Pixel_Param", 2, 2, 1, true},
-    {"movieCompressMethod", "movieCompressMethod", "Mov_Filter_Set_Compression_method_Param", 0x2110, 0x2110, 0, true},
-    {"movieBitRate", "movieBitRate", "Mov_Filter_Set_Bit_rate_Param", 200, 200, 100, true},
+    {"movieFrameRate", "movieFrameRate", "Mov_Filter_Set_Frame_rate_Param", 0x80000BB5, 0x80000BB5, 0x8000095E, true},
+    {"moviePixel", "moviePixel", "Mov_Filter_Set_Pixel_Param", 4, 4, 8, true},
+    {"movieCompressMethod", "movieCompressMethod", "Mov_Filter_Set_Compression_method_Param", 0x1110, 0x1110, 0x1100, true},
+    {"movieBitRate", "movieBitRate", "Mov_Filter_Set_Bit_rate_Param", 400, 400, 100, true},
     {"movieVFR", "movieVFR", "Mov_Filter_Set_VFR_Param", 1, 1, 0, true},
     {"movieHLG", "movieHLG", "Mov_Filter_Set_HLG_Param", 1, 1, 0, true},
     {"afmfMode", "afmfMode", "AFMF_Cfg2_Info_Set_AFMF_Mode_Param", 1, 1, 0, false},
@@ -207,11 +207,11 @@ void TestSetupWriters::movieFilterEditRoundTrip()
     // Each filter item narrows the camera's list; a cancel puts the camera's
     // and the program's values back without announcing them.
     QCOMPARE(a.adp_KVR_func_api_MovieFilter_Ctrl_Start(), T::Ternary_True);
-    a.setMovieFrameRate(0x80000BB8);
+    a.setMovieFrameRate(0x8000176A);
     a.setMovieBitRate(100);
     QCOMPARE(a.adp_KVR_func_api_Mov_Config_Get_Quality_Detail_List(), T::Ternary_True);
     QCOMPARE(a.mov_quality_list_number_of_quality(), 1);
-    QCOMPARE(a.mov_quality_list_data_video_quality(0), 20u);
+    QCOMPARE(a.mov_quality_list_data_video_quality(0), 48u);
     QCOMPARE(a.mov_quality_list_data_bit_rate(0), QStringLiteral("100M"));
     QCOMPARE(a.mov_quality_list_data_pixels(1), 0xFFFFFFFFu);
     QSignalSpy frameRate(&a, &DeviceAdapter::movieFrameRateChanged);
@@ -225,13 +225,13 @@ void TestSetupWriters::movieFilterEditRoundTrip()
 
     // A submit keeps the values: a later cancel goes back to them.
     QCOMPARE(a.adp_KVR_func_api_MovieFilter_Ctrl_Start(), T::Ternary_True);
-    a.setMovieFrameRate(0x000009C4);
+    a.setMovieFrameRate(0x8000095E);
     QCOMPARE(a.adp_KVR_func_api_MovieFilter_Ctrl_End(Utilities::MFC_SUBMIT), T::Ternary_True);
     QCOMPARE(a.adp_KVR_func_api_MovieFilter_Ctrl_Start(), T::Ternary_True);
-    a.setMovieFrameRate(0x80001770);
+    a.setMovieFrameRate(0x80000BB5);
     QCOMPARE(a.adp_KVR_func_api_MovieFilter_Ctrl_End(Utilities::MFC_CANCEL), T::Ternary_True);
-    QCOMPARE(a.movieFrameRate(), 0x000009C4u);
-    QCOMPARE(kvrsim::setting(m_index, "movieFrameRate"), 0x000009C4u);
+    QCOMPARE(a.movieFrameRate(), 0x8000095Eu);
+    QCOMPARE(kvrsim::setting(m_index, "movieFrameRate"), 0x8000095Eu);
     QCOMPARE(errors.count(), 0);
 
     // Ending a filter that is not open is refused and told.

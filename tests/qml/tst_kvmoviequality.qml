@@ -164,6 +164,53 @@ TestCase {
         tryCompare(qualityButton, "value", other.value)
     }
 
+    // Every quality the camera lists has its picture among the program's
+    // images: unfiltered (the quality button's too) and under each value of
+    // each filter condition, every value keeping at least one quality.
+    Image { id: picture }
+    function pictureStatus(url) {
+        picture.source = url
+        return picture.status
+    }
+    function test_listed_qualities_have_pictures_data() {
+        return [
+            { tag: "unfiltered", target: "" },
+            { tag: "frame rate", target: "movieFrameRate" },
+            { tag: "pixels", target: "moviePixel" },
+            { tag: "compression", target: "movieCompressMethod" },
+            { tag: "VFR", target: "movieVFR" },
+            { tag: "HLG", target: "movieHLG" }
+        ]
+    }
+    function test_listed_qualities_have_pictures(data) {
+        popup.present(300, 300, 0, 0, "Quality", deviceAdapter.recMovie, null)
+        compare(popup.detail, true)
+        var values = [undefined]
+        if (data.target !== "") {
+            var n = deviceAdapter[data.target + "CapabilityNum"]()
+            verify(n > 1)
+            values = []
+            for (var i = 0; i < n; ++i)
+                values.push(deviceAdapter[qualityButton.conditions[data.target].read](i))
+        } else {
+            qualityButton.refresh()
+            compare(pictureStatus(qualityButton.source), Image.Ready, qualityButton.source)
+        }
+        for (var v = 0; v < values.length; ++v) {
+            if (values[v] !== undefined) {
+                compare(deviceAdapter.adp_KVR_func_api_MovieFilter_Ctrl_Start(), Kv.Utilities.Ternary_True)
+                deviceAdapter[data.target] = values[v]
+                compare(deviceAdapter[data.target], values[v])
+                popup.reload()
+            }
+            verify(popup.rows.length > 0, data.target + " " + values[v] + " keeps no quality")
+            for (var r = 0; r < popup.rows.length; ++r)
+                compare(pictureStatus(popup.rows[r].image), Image.Ready, popup.rows[r].image)
+            if (values[v] !== undefined)
+                deviceAdapter.adp_KVR_func_api_MovieFilter_Ctrl_End(Kv.Utilities.MFC_CANCEL)
+        }
+    }
+
     function test_filter_window_counts_and_cancels() {
         popup.present(300, 300, 0, 0, "Quality", deviceAdapter.recMovie, null)
         popup.openFilter()

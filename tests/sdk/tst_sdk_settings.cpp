@@ -2,8 +2,11 @@
 // their change events, status, injected failures and scenarios.
 #include "sdktestsupport.h"
 
+#include "core/Utilities.h"
+
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -63,6 +66,20 @@ uint16_t u16At(const void *record, size_t offset)
     std::memcpy(&v, static_cast<const uint8_t *>(record) + offset, 2);
     return v;
 }
+
+// The movie filter's items in the order of a quality's columns, each with
+// the code that selects every quality and its setter.
+const struct
+{
+    const char *item;
+    uint32_t all;
+    SetFn set;
+} movieFilterItems[] = {{"movieFrameRate", 0xFFFFFFFFu, KVR_func_api_Mov_Filter_Set_Frame_rate_Param},
+                        {"moviePixel", 0xFFFF, KVR_func_api_Mov_Filter_Set_Pixel_Param},
+                        {"movieCompressMethod", 0xFFFF, KVR_func_api_Mov_Filter_Set_Compression_method_Param},
+                        {"movieBitRate", 0xFFFF, KVR_func_api_Mov_Filter_Set_Bit_rate_Param},
+                        {"movieVFR", 0xFFFF, KVR_func_api_Mov_Filter_Set_VFR_Param},
+                        {"movieHLG", 0xFFFF, KVR_func_api_Mov_Filter_Set_HLG_Param}};
 
 // Records are packed: a program may hand them over at any address.
 template<typename Record>
@@ -205,13 +222,8 @@ private slots:
     void movieQualityListFollowsItsFilter()
     {
         const char *uuid = m_uuid.c_str();
-        kvrsim::setOffered(m_full, "recMovie", {20, 30, 40, 50, 60, 70});
-        static const struct
-        {
-            const char *item;
-            uint32_t all;
-        } items[] = {{"movieFrameRate", 0xFFFFFFFFu}, {"moviePixel", 0xFFFF}, {"movieCompressMethod", 0xFFFF},
-                     {"movieBitRate", 0xFFFF},        {"movieVFR", 0xFFFF},   {"movieHLG", 0xFFFF}};
+        kvrsim::setOffered(m_full, "recMovie", {371, 373, 189, 48});
+        const auto &items = movieFilterItems;
         auto list = std::make_unique<KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO>();
         const auto check = [&](int expected) {
             QCOMPARE(KVR_func_api_Mov_Config_Get_Quality_Detail_List(list.get(), uuid, nullptr), uint8_t(1));
@@ -228,16 +240,71 @@ private slots:
             }
             QCOMPARE(int(qualities.size()), expected);
         };
-        check(6);
+        check(4);
         QCOMPARE(KVR_func_api_MovieFilter_Ctrl_Start(uuid, nullptr), uint8_t(1));
-        QCOMPARE(KVR_func_api_Mov_Filter_Set_Frame_rate_Param(0x80001770u, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_Mov_Filter_Set_Frame_rate_Param(0x8000176Au, uuid, nullptr), uint8_t(1));
         check(2);
-        QCOMPARE(KVR_func_api_Mov_Filter_Set_Pixel_Param(2, uuid, nullptr), uint8_t(1));
+        QCOMPARE(KVR_func_api_Mov_Filter_Set_Pixel_Param(4, uuid, nullptr), uint8_t(1));
         check(0);
         QCOMPARE(KVR_func_api_Mov_Filter_Set_Pixel_Param(0xFFFF, uuid, nullptr), uint8_t(1));
         check(2);
         QCOMPARE(KVR_func_api_MovieFilter_Ctrl_End(1, uuid, nullptr), uint8_t(1));
-        check(6);
+        check(4);
+    }
+
+    void describedMovieQualities_data()
+    {
+        QTest::addColumn<bool>("limited");
+        QTest::addColumn<bool>("filters");
+        QTest::newRow("full camera") << false << true;
+        QTest::newRow("limited camera, no filter") << true << false;
+    }
+
+    // The qualities a camera describes are progressive ones of the program's
+    // built-in list of its frequency, under the same code; it starts in one
+    // of them, and every value a filter item offers keeps at least one.
+    void describedMovieQualities()
+    {
+        QFETCH(bool, limited);
+        const int camera = limited ? m_limited : m_full;
+        const char *uuid = limited ? m_limitedUuid.c_str() : m_uuid.c_str();
+        auto builtIn = std::make_unique<KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO>();
+        const uint32_t frequency = kvrsim::setting(camera, "systemFrequency");
+        QVERIFY(frequency < kavrotether::Utilities::SFQ_Max);
+        kavrotether::Utilities::GetMovieQualityBuiltInData(builtIn.get(),
+                                                           kavrotether::Utilities::SystemFrequency(frequency), true);
+        const KVR_STRUCT_MOV_QUALITY_DATA *known = builtIn->entries;
+        const KVR_STRUCT_MOV_QUALITY_DATA *knownEnd = known + builtIn->count;
+
+        auto list = std::make_unique<KVR_STRUCT_MOV_QUALITY_DATA_TAG_INFO>();
+        QCOMPARE(KVR_func_api_Mov_Config_Get_Quality_Detail_List(list.get(), uuid, nullptr), uint8_t(1));
+        QVERIFY(list->count > 0);
+        bool startsInOne = false;
+        for (size_t i = 0; i < list->count; ++i) {
+            const KVR_STRUCT_MOV_QUALITY_DATA e = list->entries[i];
+            const QByteArray quality = QByteArray::number(e.quality);
+            QVERIFY2(e.frameRate & 0x80000000u, quality);
+            const auto same = std::find_if(known, knownEnd, [&](const KVR_STRUCT_MOV_QUALITY_DATA &b) {
+                return b.quality == e.quality && b.frameRate == e.frameRate && b.pixels == e.pixels
+                       && b.compression == e.compression && b.bitRate == e.bitRate;
+            });
+            QVERIFY2(same != knownEnd, quality);
+            startsInOne = startsInOne || e.quality == kvrsim::setting(camera, "recMovie");
+        }
+        QVERIFY(startsInOne);
+
+        QFETCH(bool, filters);
+        if (!filters)
+            return;
+        for (const auto &item : movieFilterItems) {
+            for (uint32_t code : kvrsim::offered(camera, item.item)) {
+                QCOMPARE(KVR_func_api_MovieFilter_Ctrl_Start(uuid, nullptr), uint8_t(1));
+                QCOMPARE(item.set(code, uuid, nullptr), uint8_t(1));
+                QCOMPARE(KVR_func_api_Mov_Config_Get_Quality_Detail_List(list.get(), uuid, nullptr), uint8_t(1));
+                QVERIFY2(list->count > 0, item.item + QByteArray(" ") + QByteArray::number(code, 16));
+                QCOMPARE(KVR_func_api_MovieFilter_Ctrl_End(1, uuid, nullptr), uint8_t(1));
+            }
+        }
     }
 
     // The application walks all 512 slots of a list whatever the count says.
