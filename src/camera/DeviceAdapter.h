@@ -997,6 +997,13 @@ private:
     void publishPhotoStyleComponents(int reader, int first, int last,
                                      const std::array<quint8, Utilities::PSC_Max> &offered);
     void setImgQuality2Once(int quality, bool forceAll, bool restoring);
+    // Reads the selected camera's recommended stream formats into the data
+    // block and publishes the qualities it recommends; the SDK's result.
+    quint8 readRecommendedFormats();
+    // The selected camera's recommended stream format of a quality, read
+    // from the camera first when none was read from it yet; false when the
+    // camera gives none.
+    bool selectedRecommendedFormat(int quality, KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *out);
 
     static constexpr std::size_t kMovieQualityCodes = 1056;
     // Per movie-quality code: offered by the camera, and listed in the

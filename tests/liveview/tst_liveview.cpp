@@ -21,15 +21,6 @@ namespace {
 
 constexpr int kWaitMs = 20000; // generous: sanitizer builds are slow
 
-std::string scenario(int count)
-{
-    std::string json = "{\"cameras\": [";
-    for (int i = 1; i <= count; ++i)
-        json += (i > 1 ? "," : "") + std::string("{\"model\": \"Rozado Sim L") + std::to_string(i)
-                + "\", \"connection\": \"usb\"}";
-    return json + "]}";
-}
-
 // Cameras without an SDK behind them (never asked for frames when skipped).
 std::vector<_MULTIVIEW_DEVICE_PARAM> fakeCameras(int count, int skip)
 {
@@ -47,7 +38,7 @@ struct Rig
 {
     explicit Rig(int count)
     {
-        ok = test::startSimulator(scenario(count));
+        ok = test::startSimulator(test::usbScenario(count));
         for (int index : kvrsim::cameras()) {
             indexes.push_back(index);
             _MULTIVIEW_DEVICE_PARAM p;
