@@ -152,8 +152,9 @@ LiveViewManager::LiveViewManager(QObject *parent) : QObject(parent), m_canvas(12
     m_clock.start();
     for (auto &t : m_fetchThreads)
         t = std::make_unique<WorkerThread>(QStringLiteral("liveview-fetch"));
-    // One command thread for the manager's life: a command queued while the
-    // thread is about to sleep wakes it, so none waits for a later one.
+    // The command thread runs until close() and again after reopen(); a
+    // command queued while it is about to sleep wakes it, so none waits for
+    // a later one.
     m_commandThread.startQueue([this] { return runOneCommand(); });
 }
 
