@@ -972,7 +972,8 @@ public:
     Q_PROPERTY(int imageQuality READ imgQuality WRITE setImgQuality NOTIFY imgQualityChanged)
     void setImgQuality(int quality);
     // Sends the stream format of this quality to the selected camera (and the
-    // ones that follow it); a refused quality is taken back.
+    // ones that follow it); a refused quality is taken back. Nothing is sent
+    // while the camera gives no recommended formats.
     Q_INVOKABLE void setImgQuality2(kavrotether::Utilities::LiveViewImageQuality quality, bool forceAll);
     Q_INVOKABLE kavrotether::Utilities::Ternary lv_image_quality_list_data_display(
         kavrotether::Utilities::LiveViewImageQuality quality) const;

@@ -245,7 +245,7 @@ void LiveViewManager::UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM
         m_pageIndex = 0;
     }
     // Only the newest camera list matters: an update still waiting is replaced.
-    enqueue({Command::Update, {}, mode, false, 0}, {Command::Update});
+    enqueue({Command::Update, VIEW_SPLIT_SINGLE, false, 0}, {Command::Update});
 }
 
 void LiveViewManager::SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camera)
@@ -306,7 +306,7 @@ void LiveViewManager::StartLiveAsync()
         status = m_cameras.empty() ? VIS_Pause : VIS_Start;
     }
     m_status.store(status);
-    enqueue({Command::Start, {}, VIEW_SPLIT_SINGLE, false, 0}, {Command::Start, Command::Update});
+    enqueue({Command::Start, VIEW_SPLIT_SINGLE, false, 0}, {Command::Start, Command::Update});
     emit videoImageStatusChanged(status);
 }
 
@@ -317,13 +317,13 @@ void LiveViewManager::StopLiveAsync()
         m_stopCameras = m_cameras;
     }
     m_status.store(VIS_Stop);
-    enqueue({Command::Stop, {}, VIEW_SPLIT_SINGLE, false, 0}, {Command::Stop, Command::Update});
+    enqueue({Command::Stop, VIEW_SPLIT_SINGLE, false, 0}, {Command::Stop, Command::Update});
     emit videoImageStatusChanged(VIS_Stop);
 }
 
 void LiveViewManager::SetViewPage(bool enable, _VIEW_SPLIT_MODE mode, int page)
 {
-    enqueue({Command::ViewPage, {}, mode, enable, std::max(page, 0)}, {Command::ViewPage});
+    enqueue({Command::ViewPage, mode, enable, std::max(page, 0)}, {Command::ViewPage});
 }
 
 void LiveViewManager::enqueue(QueuedCommand command, std::initializer_list<Command> replaced)

@@ -123,8 +123,8 @@ public:
     void SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camera);
     void SetSelectedPaintSize(double x, double y, double w, double h);
     // Start, stop, camera-list and page changes are queued for the command
-    // thread, which alone talks to the cameras; the status changes at once
-    // so the interface can follow.
+    // thread, which runs them one at a time; the status changes at once so
+    // the interface can follow.
     void StartLiveAsync();
     void StopLiveAsync();
     void UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode);
@@ -172,10 +172,11 @@ private:
     struct QueuedCommand
     {
         Command command;
-        std::vector<_MULTIVIEW_DEVICE_PARAM> cameras; // Update only
-        _VIEW_SPLIT_MODE mode = VIEW_SPLIT_SINGLE;    // Update, ViewPage
-        bool enable = false;                          // ViewPage
-        int page = 0;                                 // ViewPage
+        // ViewPage's page settings; an update's list and layout are stored
+        // when it is queued.
+        _VIEW_SPLIT_MODE mode = VIEW_SPLIT_SINGLE;
+        bool enable = false;
+        int page = 0;
     };
     // One tile handed to a fetch thread.
     struct Tile
