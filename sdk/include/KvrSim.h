@@ -180,11 +180,16 @@ KVR_API void emitPtpip(uint32_t kind, int index, uint32_t errorType = 0);
 
 // Injection: the next `count` calls of `function` (name without the
 // KVR_func_api_ prefix; for one camera when uuid is not empty) fail with
-// `result` and `error`, or take `delayMs` longer.
+// `result` and `error`, or take `delayMs` longer. Clearing the injections
+// (or a reset) also ends the delays under way: a long delay stands for a
+// call that hangs until the test lets it go.
 KVR_API void failNext(const std::string &function, int count, uint8_t result = 0, uint32_t error = KVR_ERR_REFUSED,
                       const std::string &uuid = std::string());
 KVR_API void delayNext(const std::string &function, int count, int delayMs, const std::string &uuid = std::string());
 KVR_API void clearInjections();
+// Calls of `function` in an injected delay right now (not yet logged: a
+// call enters the log once its delay is over).
+KVR_API int delayedCalls(const std::string &function);
 
 // Call log: the functions called for one camera (names without the prefix),
 // oldest first; calls that name no camera go to the global log. A log that

@@ -268,6 +268,7 @@ void reset()
     l.dbgLogEnabled = false;
     l.cameras.clear();
     l.injections.clear();
+    endDelays();
     l.globalLog.clear();
     l.lastError = 0;
     l.connectionType = KVR_CONNECTION_USB;
@@ -648,8 +649,18 @@ void delayNext(const std::string &function, int count, int delayMs, const std::s
 
 void clearInjections()
 {
-    std::lock_guard<std::recursive_mutex> g(lib().state);
-    lib().injections.clear();
+    {
+        std::lock_guard<std::recursive_mutex> g(lib().state);
+        lib().injections.clear();
+    }
+    endDelays();
+}
+
+int delayedCalls(const std::string &function)
+{
+    std::lock_guard<std::mutex> g(lib().delayLock);
+    const auto it = lib().delayedCalls.find(function);
+    return it == lib().delayedCalls.end() ? 0 : it->second;
 }
 
 std::vector<std::string> callLog(int index)

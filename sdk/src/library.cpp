@@ -422,8 +422,13 @@ Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err) : m
             }
         }
     }
-    if (delayMs > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+    if (delayMs > 0) {
+        std::unique_lock<std::mutex> g(l.delayLock);
+        const uint64_t generation = l.delayGeneration;
+        ++l.delayedCalls[name];
+        l.delayEnded.wait_for(g, std::chrono::milliseconds(delayMs), [&] { return l.delayGeneration != generation; });
+        --l.delayedCalls[name];
+    }
 
     m_lock = std::unique_lock<std::recursive_mutex>(l.state);
     if (err)
@@ -477,6 +482,16 @@ Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err) : m
 }
 
 Call::~Call() = default;
+
+void endDelays()
+{
+    Library &l = lib();
+    {
+        std::lock_guard<std::mutex> g(l.delayLock);
+        ++l.delayGeneration;
+    }
+    l.delayEnded.notify_all();
+}
 
 uint8_t Call::fail(uint32_t error)
 {

@@ -364,6 +364,13 @@ struct Library
 
     std::vector<std::unique_ptr<Camera>> cameras;
     std::vector<Injection> injections;
+    // Calls sleeping in an injected delay, by function. Guarded by
+    // delayLock (never taken with `state`); a new generation ends the
+    // delays under way.
+    std::mutex delayLock;
+    std::condition_variable delayEnded;
+    uint64_t delayGeneration = 0;
+    std::map<std::string, int> delayedCalls;
     std::vector<std::string> globalLog;
 
     // Network search: the running one, if any.
@@ -394,6 +401,9 @@ struct Library
 };
 
 Library &lib();
+
+// Ends every injected delay under way (its call goes on at once).
+void endDelays();
 
 // Finds a camera by UUID (state lock held by the caller).
 Camera *cameraByUuid(const char *uuid);

@@ -972,7 +972,8 @@ public:
     Q_PROPERTY(int imageQuality READ imgQuality WRITE setImgQuality NOTIFY imgQualityChanged)
     void setImgQuality(int quality);
     // Sends the stream format of this quality to the selected camera (and the
-    // ones that follow it); a refused quality is taken back.
+    // ones that follow it); a refused quality is taken back. Nothing is sent
+    // while the camera gives no recommended formats.
     Q_INVOKABLE void setImgQuality2(kavrotether::Utilities::LiveViewImageQuality quality, bool forceAll);
     Q_INVOKABLE kavrotether::Utilities::Ternary lv_image_quality_list_data_display(
         kavrotether::Utilities::LiveViewImageQuality quality) const;
@@ -997,6 +998,13 @@ private:
     void publishPhotoStyleComponents(int reader, int first, int last,
                                      const std::array<quint8, Utilities::PSC_Max> &offered);
     void setImgQuality2Once(int quality, bool forceAll, bool restoring);
+    // Reads the selected camera's recommended stream formats into the data
+    // block and publishes the qualities it recommends; the SDK's result.
+    quint8 readRecommendedFormats();
+    // The selected camera's recommended stream format of a quality, read
+    // from the camera first when none was read from it yet; false when the
+    // camera gives none.
+    bool selectedRecommendedFormat(int quality, KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *out);
 
     static constexpr std::size_t kMovieQualityCodes = 1056;
     // Per movie-quality code: offered by the camera, and listed in the

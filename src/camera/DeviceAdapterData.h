@@ -412,6 +412,7 @@ public:
         KVR_STRUCT_AF_FRAME_SMALL_FRAME_TAG_INFO smallFrame{};
         KVR_STRUCT_AF_INFO afInfo{};
         KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG recomImg{};
+        QString recomImgUuid; // the camera recomImg was read from; empty: none yet
         KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG transImg{};
     };
     mutable QMutex capabilityRecordLock;

@@ -210,10 +210,8 @@ void DeviceAdapter::setLiveviewMultiImgSingleQuality(QString uuid, Utilities::Li
     if (uuid.isEmpty() || quality < 0 || quality >= Utilities::LvImgQ_Max)
         return;
     KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG format;
-    {
-        QMutexLocker g(&d->capabilityRecordLock);
-        format = d->capabilityRecords.recomImg.entries[quality];
-    }
+    if (!selectedRecommendedFormat(quality, &format))
+        return;
     applyNetworkStreamQuality(uuid, quality, &format);
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         if (callCamera(uuid, KVR_func_api_LiveView_Str_Set_Trans_Img, format) == 1) {

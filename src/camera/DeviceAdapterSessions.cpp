@@ -20,7 +20,6 @@ constexpr quint32 kUsbCommandTimeoutMs = 5000;
 constexpr std::size_t kPasswordBufferSize = 256;
 // Device paths are the SDK's; a path without its end is not read beyond this.
 constexpr std::size_t kMaxDevicePath = 1024;
-// How long the reset waits for live view to stop before it goes on.
 
 const QString kAll = QStringLiteral("All");
 

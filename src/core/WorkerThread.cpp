@@ -1,5 +1,6 @@
 #include "WorkerThread.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
 namespace kavrotether {
@@ -56,10 +57,10 @@ void WorkerThread::Run::wake()
     m_changed.notify_all();
 }
 
-bool WorkerThread::Run::waitFinished(std::chrono::milliseconds timeout)
+bool WorkerThread::Run::waitFinished(std::chrono::steady_clock::time_point deadline)
 {
     std::unique_lock<std::mutex> g(m_lock);
-    m_changed.wait_for(g, timeout, [this] { return m_finished; });
+    m_changed.wait_until(g, deadline, [this] { return m_finished; });
     return m_finished;
 }
 
@@ -135,6 +136,31 @@ void WorkerThread::wake()
 
 bool WorkerThread::stop(int timeoutMs)
 {
+    return stopTogether({this}, timeoutMs).empty();
+}
+
+std::vector<WorkerThread *> WorkerThread::stopTogether(const std::vector<WorkerThread *> &threads, int timeoutMs)
+{
+    for (WorkerThread *thread : threads)
+        thread->requestStop();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(qMax(timeoutMs, 0));
+    std::vector<WorkerThread *> running;
+    QStringList givenUp;
+    for (WorkerThread *thread : threads) {
+        const Join join = thread->joinBy(deadline);
+        if (join != Join::Ended)
+            running.push_back(thread);
+        if (join == Join::LeftRunning)
+            givenUp << QLatin1Char('"') + thread->name() + QLatin1Char('"');
+    }
+    if (!givenUp.isEmpty())
+        qWarning("WorkerThread: %s did not stop within %d ms; left running", qUtf8Printable(givenUp.join(", ")),
+                 timeoutMs);
+    return running;
+}
+
+WorkerThread::Join WorkerThread::joinBy(std::chrono::steady_clock::time_point deadline)
+{
     std::shared_ptr<Run> run;
     std::thread thread;
     {
@@ -143,27 +169,26 @@ bool WorkerThread::stop(int timeoutMs)
         thread = std::move(m_thread);
     }
     if (!run)
-        return true;
+        return Join::Ended;
     run->requestStop();
     if (!thread.joinable()) {
         // Already joined, or left running by an earlier stop: that one was
         // waited for once, it is not waited for again.
-        return run->waitFinished(std::chrono::milliseconds(0));
+        return run->waitFinished(std::chrono::steady_clock::now()) ? Join::Ended : Join::NotWaited;
     }
     if (thread.get_id() == std::this_thread::get_id()) {
         // Asked from within the run: it ends when its body returns.
         std::lock_guard<std::mutex> g(m_control);
         m_thread = std::move(thread);
-        return false;
+        return Join::NotWaited;
     }
-    if (run->waitFinished(std::chrono::milliseconds(qMax(timeoutMs, 0)))) {
+    if (run->waitFinished(deadline)) {
         thread.join();
-        return true;
+        return Join::Ended;
     }
     // The run keeps what it uses alive itself (its body and its state).
-    qWarning("WorkerThread: \"%s\" did not stop within %d ms; it is left running", qUtf8Printable(m_name), timeoutMs);
     thread.detach();
-    return false;
+    return Join::LeftRunning;
 }
 
 void WorkerThread::requestClose()
@@ -196,7 +221,7 @@ bool WorkerThread::isClosed() const
 bool WorkerThread::isRunning() const
 {
     const std::shared_ptr<Run> run = currentRun();
-    return run && !run->waitFinished(std::chrono::milliseconds(0));
+    return run && !run->waitFinished(std::chrono::steady_clock::now());
 }
 
 bool WorkerThread::stopRequested() const

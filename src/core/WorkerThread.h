@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace kavrotether {
 
@@ -18,9 +19,10 @@ namespace kavrotether {
 //    calls drainOne() until it answers false, then sleeps until wake() or a
 //    stop request.
 // stop() asks the thread to end and joins it, waiting at most the given
-// time. A thread that does not end in time is left running (warned about by
-// name) together with everything its run holds, rather than having memory it
-// still uses freed under it; the object may then be destroyed.
+// time; stopTogether() does so for several threads with one time limit for
+// all of them. A thread that does not end in time is left running (warned
+// about by name) together with everything its run holds, rather than having
+// memory it still uses freed under it; the object may then be destroyed.
 // start, stop and close are called by one thread at a time (the owner
 // serialises them); wake, requestStop and the queries from any thread.
 class WorkerThread
@@ -48,8 +50,8 @@ public:
         Run(const WorkerThread *owner, QString name) : m_owner(owner), m_name(std::move(name)) {}
         void requestStop();
         void wake();
-        // True once the thread has finished (or within the time-out).
-        bool waitFinished(std::chrono::milliseconds timeout);
+        // True once the thread has finished (waiting until the deadline).
+        bool waitFinished(std::chrono::steady_clock::time_point deadline);
         void markFinished();
 
         const WorkerThread *m_owner;
@@ -79,6 +81,12 @@ public:
     // Asks the current run to end and joins it, waiting at most timeoutMs;
     // false when it had to be left running. Nothing running: true at once.
     bool stop(int timeoutMs = kDefaultStopTimeoutMs);
+    // Asks every one of the threads to end first, then joins them against
+    // one deadline: threads that hang cost the time limit once, not once
+    // each. The threads left running (also those left by an earlier stop),
+    // in the order given; one warning names those this stop gave up on.
+    static std::vector<WorkerThread *> stopTogether(const std::vector<WorkerThread *> &threads,
+                                                    int timeoutMs = kDefaultStopTimeoutMs);
     // As requestStop(), and refuses every start until reopen().
     void requestClose();
     // As stop(), and refuses every start until reopen().
@@ -99,6 +107,10 @@ public:
     static Run *current();
 
 private:
+    enum class Join { Ended, LeftRunning, NotWaited };
+    // Joins the current run if it ends by the deadline; NotWaited: asked
+    // from within the run, or left running by an earlier stop.
+    Join joinBy(std::chrono::steady_clock::time_point deadline);
     std::shared_ptr<Run> currentRun() const;
 
     const QString m_name;

@@ -150,10 +150,11 @@ LiveViewManager::LiveViewManager(QObject *parent) : QObject(parent), m_canvas(12
 {
     m_canvas.fill(0);
     m_clock.start();
-    for (auto &t : m_fetchThreads)
-        t = std::make_unique<WorkerThread>(QStringLiteral("liveview-fetch"));
-    // One command thread for the manager's life: a command queued while the
-    // thread is about to sleep wakes it, so none waits for a later one.
+    for (size_t i = 0; i < m_fetchThreads.size(); ++i)
+        m_fetchThreads[i] = std::make_unique<WorkerThread>(QStringLiteral("liveview-fetch-%1").arg(i + 1));
+    // The command thread runs until close() and again after reopen(); a
+    // command queued while it is about to sleep wakes it, so none waits for
+    // a later one.
     m_commandThread.startQueue([this] { return runOneCommand(); });
 }
 
@@ -200,6 +201,11 @@ void LiveViewManager::setPitch(short value)
     emit pitchChanged(value);
 }
 
+bool LiveViewManager::isFetching() const
+{
+    return std::any_of(m_fetchThreads.begin(), m_fetchThreads.end(), [](const auto &t) { return t->isRunning(); });
+}
+
 bool LiveViewManager::IsViewPageEnable() const
 {
     std::lock_guard<std::recursive_mutex> g(m_listLock);
@@ -239,7 +245,7 @@ void LiveViewManager::UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM
         m_pageIndex = 0;
     }
     // Only the newest camera list matters: an update still waiting is replaced.
-    enqueue({Command::Update, {}, mode, false, 0}, {Command::Update});
+    enqueue({Command::Update, VIEW_SPLIT_SINGLE, false, 0}, {Command::Update});
 }
 
 void LiveViewManager::SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camera)
@@ -300,7 +306,7 @@ void LiveViewManager::StartLiveAsync()
         status = m_cameras.empty() ? VIS_Pause : VIS_Start;
     }
     m_status.store(status);
-    enqueue({Command::Start, {}, VIEW_SPLIT_SINGLE, false, 0}, {Command::Start, Command::Update});
+    enqueue({Command::Start, VIEW_SPLIT_SINGLE, false, 0}, {Command::Start, Command::Update});
     emit videoImageStatusChanged(status);
 }
 
@@ -311,13 +317,13 @@ void LiveViewManager::StopLiveAsync()
         m_stopCameras = m_cameras;
     }
     m_status.store(VIS_Stop);
-    enqueue({Command::Stop, {}, VIEW_SPLIT_SINGLE, false, 0}, {Command::Stop, Command::Update});
+    enqueue({Command::Stop, VIEW_SPLIT_SINGLE, false, 0}, {Command::Stop, Command::Update});
     emit videoImageStatusChanged(VIS_Stop);
 }
 
 void LiveViewManager::SetViewPage(bool enable, _VIEW_SPLIT_MODE mode, int page)
 {
-    enqueue({Command::ViewPage, {}, mode, enable, std::max(page, 0)}, {Command::ViewPage});
+    enqueue({Command::ViewPage, mode, enable, std::max(page, 0)}, {Command::ViewPage});
 }
 
 void LiveViewManager::enqueue(QueuedCommand command, std::initializer_list<Command> replaced)
@@ -551,21 +557,38 @@ void LiveViewManager::startLive(bool camerasRunning)
         return;
     for (size_t i = 0; i < groups.size(); ++i) {
         if (!groups[i].empty())
-            m_fetchThreads[i]->start([this, tiles = groups[i]](WorkerThread::Run &run) { fetchLoop(run, tiles); });
+            m_fetchThreads[i]->start(
+                [this, i, tiles = groups[i]](WorkerThread::Run &run) { fetchLoop(run, i, tiles); });
     }
 }
 
-void LiveViewManager::stopFetching()
+std::vector<QByteArray> LiveViewManager::stopFetching()
 {
-    for (auto &t : m_fetchThreads)
-        t->requestStop();
-    for (auto &t : m_fetchThreads)
-        t->stop();
+    std::vector<WorkerThread *> threads;
+    for (const auto &t : m_fetchThreads)
+        threads.push_back(t.get());
+    (void)WorkerThread::stopTogether(threads);
+    // A thread that ended, or that will see the stop before its next read,
+    // has no camera marked.
+    std::vector<QByteArray> hung;
+    {
+        std::lock_guard<std::mutex> g(m_readingLock);
+        for (const QByteArray &uuid : m_reading)
+            if (!uuid.isEmpty())
+                hung.push_back(uuid);
+    }
+    if (!hung.empty()) {
+        QByteArrayList names(hung.begin(), hung.end());
+        qWarning("LiveViewManager: the frame reads of %s did not come back in time; live view is left running on "
+                 "those cameras",
+                 names.join(", ").constData());
+    }
+    return hung;
 }
 
 void LiveViewManager::stopLive(bool everyRunningCamera)
 {
-    stopFetching();
+    const std::vector<QByteArray> hung = stopFetching();
     std::vector<_MULTIVIEW_DEVICE_PARAM> cameras;
     if (everyRunningCamera) {
         std::lock_guard<std::mutex> g(m_runningLock);
@@ -579,6 +602,14 @@ void LiveViewManager::stopLive(bool everyRunningCamera)
         std::lock_guard<std::recursive_mutex> g(m_listLock);
         cameras = m_stopCameras;
     }
+    // A stop would wait behind the read that has not come back (it holds
+    // the camera's lock) and could not follow it anyway; the camera stays
+    // among the running ones, for the next stop.
+    cameras.erase(std::remove_if(cameras.begin(), cameras.end(),
+                                 [&](const _MULTIVIEW_DEVICE_PARAM &c) {
+                                     return std::find(hung.begin(), hung.end(), c.uuid) != hung.end();
+                                 }),
+                  cameras.end());
     perCameraCommand(cameras, false);
     setWorking(false);
 }
@@ -632,10 +663,13 @@ void LiveViewManager::perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM
 {
     if (cameras.empty())
         return;
-    // In parallel: the batch takes as long as the slowest camera.
+    // In parallel: the batch takes as long as the slowest camera, and no
+    // longer than one time limit.
     std::vector<std::unique_ptr<WorkerThread>> threads;
+    std::vector<WorkerThread *> batch;
     for (const auto &camera : cameras) {
-        auto thread = std::make_unique<WorkerThread>(QStringLiteral("liveview-camera"));
+        auto thread = std::make_unique<WorkerThread>(
+            QStringLiteral("liveview-camera %1").arg(QString::fromLatin1(camera.uuid)));
         thread->start([this, camera, start](WorkerThread::Run &) {
             {
                 DeviceLock lock(camera.devMutex);
@@ -648,10 +682,10 @@ void LiveViewManager::perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM
             std::unique_lock<std::mutex> g(m_stateLock);
             m_stateChanged.wait_for(g, std::chrono::milliseconds(kPerCameraSettleMs), [this] { return aborted(); });
         });
+        batch.push_back(thread.get());
         threads.push_back(std::move(thread));
     }
-    for (auto &t : threads)
-        t->stop(WorkerThread::kDefaultStopTimeoutMs);
+    (void)WorkerThread::stopTogether(batch);
     std::lock_guard<std::mutex> g(m_runningLock);
     for (const auto &camera : cameras) {
         if (start)
@@ -661,7 +695,7 @@ void LiveViewManager::perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM
     }
 }
 
-void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
+void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::size_t slot, std::vector<Tile> tiles)
 {
     std::unique_ptr<uint8_t[]> jpeg(new uint8_t[kJpegBufferSize]);
     _tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM histogram{};
@@ -710,9 +744,21 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles)
             quint32 levelSize = kLevelSize;
             quint32 error = 0;
             {
+                // Looked at with the mark set, under one lock: a stop that
+                // finds no camera marked finds no read to come either.
+                std::lock_guard<std::mutex> g(m_readingLock);
+                if (run.stopRequested())
+                    return;
+                m_reading[slot] = tile.uuid;
+            }
+            {
                 DeviceLock lock(tile.devMutex);
                 KVR_func_api_Get_LiveView_data(&histogram, &histogramSize, &posture, &postureSize, &level, &levelSize,
                                                jpeg.get(), &jpegSize, tile.uuid.constData(), &error);
+            }
+            {
+                std::lock_guard<std::mutex> g(m_readingLock);
+                m_reading[slot].clear();
             }
             lastOk = false;
             if (error == KVR_ERR_BUSY) {

@@ -115,20 +115,25 @@ public:
     Q_INVOKABLE QString getCameraListUUID(int listIndex) const;
 
     bool IsLiveViewWorking() const { return m_working.load(); }
+    // A frame-fetch thread runs, also one that a stop had to leave running.
+    bool isFetching() const;
     bool IsViewPageEnable() const;
     void SetVideoAdapter(VideoAdapter *adapter);
     void SetCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode);
     void SetSelectedCameraUUID(const _MULTIVIEW_DEVICE_PARAM &camera);
     void SetSelectedPaintSize(double x, double y, double w, double h);
     // Start, stop, camera-list and page changes are queued for the command
-    // thread, which alone talks to the cameras; the status changes at once
-    // so the interface can follow.
+    // thread, which runs them one at a time; the status changes at once so
+    // the interface can follow.
     void StartLiveAsync();
     void StopLiveAsync();
     void UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, _VIEW_SPLIT_MODE mode);
     void SetViewPage(bool enable, _VIEW_SPLIT_MODE mode, int page);
     // Empties the queue, waits for the command that runs and stops live view
-    // on every camera it runs on; returns when all of it is done.
+    // on every camera it runs on; returns when all of it is done. The
+    // threads it stops are waited for together, within one time limit: a
+    // camera whose frame read does not come back by then is logged and left
+    // running, to be stopped by a later stop.
     void ForceStop();
     // The closing path's stop, before the SDK is finished: as ForceStop, and
     // the command thread is joined and runs nothing until reopen().
@@ -167,10 +172,11 @@ private:
     struct QueuedCommand
     {
         Command command;
-        std::vector<_MULTIVIEW_DEVICE_PARAM> cameras; // Update only
-        _VIEW_SPLIT_MODE mode = VIEW_SPLIT_SINGLE;    // Update, ViewPage
-        bool enable = false;                          // ViewPage
-        int page = 0;                                 // ViewPage
+        // ViewPage's page settings; an update's list and layout are stored
+        // when it is queued.
+        _VIEW_SPLIT_MODE mode = VIEW_SPLIT_SINGLE;
+        bool enable = false;
+        int page = 0;
     };
     // One tile handed to a fetch thread.
     struct Tile
@@ -187,9 +193,12 @@ private:
     void stopLive(bool everyRunningCamera);
     void updateCamera();
     void viewPage(const QueuedCommand &command);
-    void stopFetching();
+    // Stops every fetch thread, all within one time limit; the cameras whose
+    // frame read was still under way when it ran out (logged).
+    std::vector<QByteArray> stopFetching();
     void perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, bool start);
-    void fetchLoop(WorkerThread::Run &run, std::vector<Tile> tiles);
+    // The body of fetch thread `slot`.
+    void fetchLoop(WorkerThread::Run &run, std::size_t slot, std::vector<Tile> tiles);
     void setPaintSize(const QByteArray &uuid, const QRect &painted);
     void offerSelectedPaintSize(const QRectF &fractions);
     void clearSelectedPaintSize();
@@ -257,6 +266,9 @@ private:
 
     WorkerThread m_commandThread{QStringLiteral("liveview-commands")};
     std::array<std::unique_ptr<WorkerThread>, 4> m_fetchThreads;
+    // Per fetch thread, the camera whose frame read it is in (empty: none).
+    std::mutex m_readingLock;
+    std::array<QByteArray, 4> m_reading;
 };
 
 } // namespace kavrotether

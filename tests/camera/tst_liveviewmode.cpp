@@ -1,6 +1,7 @@
 // The switch between single and multi-camera live view against simulated
 // cameras: the 3 s guard after start-up and after a recording change, the
-// single view's stream quality saved and brought back, focus events held
+// first switch of a run (no recommended format read yet), the single view's
+// stream quality saved and brought back, focus events held
 // back only on network cameras, pages and the view port, one camera's own
 // quality in multi view, and the values the live-view window writes back.
 #include <QSignalSpy>
@@ -29,6 +30,8 @@ private slots:
 
     void modeSwitchGuard_data();
     void modeSwitchGuard();
+    void firstSwitchSendsRecommendedFormat_data();
+    void firstSwitchSendsRecommendedFormat();
     void qualitySavedAndRestored();
     void ignoreEventModeOnNetworkOnly_data();
     void ignoreEventModeOnNetworkOnly();
@@ -117,6 +120,48 @@ void TestLiveViewMode::modeSwitchGuard()
     QCOMPARE(a.isMultiviewMode(), switched);
     QCOMPARE(changed.count(), switched ? 1 : 0);
     QCOMPARE(test::callCount(m_index, "LiveView_Str_Set_Trans_Img"), switched ? 1 : 0);
+}
+
+void TestLiveViewMode::firstSwitchSendsRecommendedFormat_data()
+{
+    QTest::addColumn<int>("cameras");
+    QTest::newRow("one camera") << 1;
+    QTest::newRow("three cameras") << 3;
+    QTest::newRow("twelve cameras") << 12;
+}
+
+// "All Cameras" ticked in the camera list right after connecting, before
+// any live-view window was opened: nothing has read the cameras'
+// recommended formats in this run, yet each camera is sent the one it
+// recommends for the low quality, and no setting error is raised.
+void TestLiveViewMode::firstSwitchSendsRecommendedFormat()
+{
+    QFETCH(int, cameras);
+    QVERIFY(m_fixture.start(test::usbScenario(cameras)));
+    QVERIFY(m_fixture.connectWithoutReading() >= 0);
+    DeviceAdapter &a = adapter();
+    QCOMPARE(a.cameraTableCount(), cameras);
+    const KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG standard{(1280u << 16) | 720u, 0, 0};
+    for (const QString &uuid : a.cameraTableUuids())
+        QCOMPARE(int(KVR_func_api_LiveView_Str_Set_Trans_Img(standard, uuid.toLocal8Bit().constData(), nullptr)), 1);
+    kvrsim::clearCallLogs();
+    ageModeSwitch();
+    QSignalSpy errors(&a, &DeviceAdapter::settingErrorNotify);
+
+    // As the camera list's tick does it.
+    a.setLiveviewMode_Async(true);
+    a.setProperty("btnAllCameraStatus", int(Utilities::BtnAllCameraStatus_Checked));
+    m_fixture.deliverAndRun();
+
+    QVERIFY(a.isMultiviewMode());
+    QCOMPARE(errors.count(), 0);
+    for (int index : kvrsim::cameras()) {
+        const QByteArray uuid = QByteArray::fromStdString(kvrsim::uuidOf(index));
+        KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG recommended{};
+        QCOMPARE(int(KVR_func_api_LiveView_Str_Get_Recom_Img(&recommended, uuid.constData(), nullptr)), 1);
+        QCOMPARE(streamOf(QString::fromLatin1(uuid)).size, recommended.entries[Utilities::LvImgQ_Low].size);
+        QCOMPARE(test::callCount(index, "LiveView_Str_Set_Trans_Img"), 1);
+    }
 }
 
 void TestLiveViewMode::qualitySavedAndRestored()

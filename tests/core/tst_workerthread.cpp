@@ -1,6 +1,7 @@
 // The worker-thread class where it can go wrong: a request made before the
-// body waits must not be lost, and a thread that does not stop must neither
-// hang its owner nor lose what it still uses.
+// body waits must not be lost, a thread that does not stop must neither
+// hang its owner nor lose what it still uses, and threads stopped together
+// share one time limit.
 
 #include <QSemaphore>
 #include <QTest>
@@ -20,6 +21,7 @@ private slots:
     void requestBeforeWaitIsKept_data();
     void requestBeforeWaitIsKept();
     void stuckThreadIsLeftRunning();
+    void threadsStoppedTogether();
 };
 
 void TestWorkerThread::requestBeforeWaitIsKept_data()
@@ -76,6 +78,24 @@ void TestWorkerThread::stuckThreadIsLeftRunning()
     }
     release->release();
     QTRY_COMPARE(used->load(), 2);
+}
+
+// A stuck thread among others that end: it alone is left running, named in
+// the one warning of the stop.
+void TestWorkerThread::threadsStoppedTogether()
+{
+    auto release = std::make_shared<QSemaphore>();
+    WorkerThread first(QStringLiteral("ends first")), stuck(QStringLiteral("stuck")), last(QStringLiteral("ends last"));
+    QVERIFY(stuck.start([release](WorkerThread::Run &) { release->acquire(); }));
+    for (WorkerThread *w : {&first, &last})
+        QVERIFY(w->start([](WorkerThread::Run &run) { run.wait(); }));
+    QTest::ignoreMessage(QtWarningMsg, "WorkerThread: \"stuck\" did not stop within 50 ms; left running");
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("did not stop")));
+    const std::vector<WorkerThread *> left = WorkerThread::stopTogether({&first, &stuck, &last}, 50);
+    QCOMPARE(left, std::vector<WorkerThread *>{&stuck});
+    QVERIFY(!first.isRunning() && !last.isRunning());
+    release->release();
+    QTRY_VERIFY(!stuck.isRunning());
 }
 
 QTEST_GUILESS_MAIN(TestWorkerThread)

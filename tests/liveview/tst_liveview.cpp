@@ -21,15 +21,6 @@ namespace {
 
 constexpr int kWaitMs = 20000; // generous: sanitizer builds are slow
 
-std::string scenario(int count)
-{
-    std::string json = "{\"cameras\": [";
-    for (int i = 1; i <= count; ++i)
-        json += (i > 1 ? "," : "") + std::string("{\"model\": \"Rozado Sim L") + std::to_string(i)
-                + "\", \"connection\": \"usb\"}";
-    return json + "]}";
-}
-
 // Cameras without an SDK behind them (never asked for frames when skipped).
 std::vector<_MULTIVIEW_DEVICE_PARAM> fakeCameras(int count, int skip)
 {
@@ -47,7 +38,7 @@ struct Rig
 {
     explicit Rig(int count)
     {
-        ok = test::startSimulator(scenario(count));
+        ok = test::startSimulator(test::usbScenario(count));
         for (int index : kvrsim::cameras()) {
             indexes.push_back(index);
             _MULTIVIEW_DEVICE_PARAM p;
@@ -315,6 +306,54 @@ private slots:
             QVERIFY(!kvrsim::liveViewRunning(index));
         QTest::qWait(100);
         QCOMPARE(rig.frameRequests(0), requests);
+    }
+
+    // Closing while every camera's frame read hangs: the fetch threads are
+    // waited for together, one time limit for all of them, and the log
+    // names each camera whose read did not come back. Those cameras are
+    // not told to stop behind their reads; the others are, and a later stop
+    // reaches the hung ones once their reads are back.
+    void closeWhileReadsHang_data()
+    {
+        QTest::addColumn<int>("cameras");
+        QTest::newRow("four cameras, one per fetch thread") << 4;
+        QTest::newRow("twelve cameras, three per fetch thread") << 12;
+    }
+    void closeWhileReadsHang()
+    {
+        QFETCH(int, cameras);
+        const std::string read = "Get_LiveView_data";
+        Rig rig(cameras);
+        QVERIFY(rig.ok);
+        // Longer than any test runs: the reads end when the injections are cleared.
+        kvrsim::delayNext(read, 1 << 20, 3'600'000);
+        rig.start(rig.params);
+        // The tiles go to the fetch threads in turn: each thread hangs in
+        // its first camera's read.
+        const int hung = std::min(cameras, 4);
+        QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls(read), hung, kWaitMs);
+
+        // One wait for all the fetch threads gives one warning from their
+        // joins; a second "did not stop" would be a second wait. The log
+        // names every hung camera.
+        QString cameraNames;
+        for (int i = 0; i < hung; ++i)
+            cameraNames += QStringLiteral("(?=.*%1)")
+                               .arg(QRegularExpression::escape(QString::fromLatin1(rig.params[size_t(i)].uuid)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^WorkerThread: (?=.*liveview-fetch).* did not stop within")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^LiveViewManager: ") + cameraNames));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("did not stop")));
+        rig.manager.close();
+        QCOMPARE(kvrsim::delayedCalls(read), hung); // the close came back while the reads still hang
+
+        kvrsim::clearInjections();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.manager.isFetching(), kWaitMs);
+        for (int i = 0; i < cameras; ++i)
+            QCOMPARE(kvrsim::liveViewRunning(rig.indexes[size_t(i)]), i < hung);
+        rig.manager.ForceStop();
+        for (int index : rig.indexes)
+            QVERIFY(!kvrsim::liveViewRunning(index));
     }
 
     void updateStartsAndStopsTheChangedCameras_data()

@@ -22,6 +22,15 @@ void stopSimulator()
     kvrsim::reset();
 }
 
+std::string usbScenario(int count)
+{
+    std::string json = "{\"cameras\": [";
+    for (int i = 1; i <= count; ++i)
+        json += (i > 1 ? "," : "") + std::string("{\"model\": \"Rozado Sim L") + std::to_string(i)
+                + "\", \"connection\": \"usb\"}";
+    return json + "]}";
+}
+
 int countCalls(const std::vector<std::string> &log, const std::string &name)
 {
     return int(std::count(log.begin(), log.end(), name));

@@ -12,6 +12,8 @@ namespace kavrotether::test {
 bool startSimulator(const std::string &scenarioJson = std::string());
 // Finishes the SDK and forgets every simulated camera.
 void stopSimulator();
+// A scenario of `count` USB cameras, models "Rozado Sim L1" onwards.
+std::string usbScenario(int count);
 
 // How often a function (name without the KVR_func_api_ prefix) appears in a
 // call log; of one camera's log, and of the log of calls naming no camera.

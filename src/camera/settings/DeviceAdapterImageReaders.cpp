@@ -417,12 +417,19 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Get_Recom_Img()
         if (preferred >= 0 && preferred < Utilities::LvImgQ_Max)
             setImgQualityValue(preferred);
     }
+    return Utilities::ternaryOf(readRecommendedFormats() == 1);
+}
+
+quint8 DeviceAdapter::readRecommendedFormats()
+{
+    const QString uuid = camera_list_get_selected_camera_uuid();
     auto record = std::make_unique<KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG>();
-    const quint8 result = callSelectedCamera(KVR_func_api_LiveView_Str_Get_Recom_Img, record.get());
+    const quint8 result = callCamera(uuid, KVR_func_api_LiveView_Str_Get_Recom_Img, record.get());
     if (result == 1) {
         {
             QMutexLocker g(&d->capabilityRecordLock);
             d->capabilityRecords.recomImg = *record;
+            d->capabilityRecords.recomImgUuid = uuid;
         }
         // Cleared first: another camera's qualities are not offered.
         const int n = std::min<int>(record->count, Utilities::LvImgQ_Max);
@@ -432,7 +439,25 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Get_Recom_Img()
             emit imageQualityFlgNumChanged();
     }
     setDisplayImgQualityValue(result != 0);
-    return Utilities::ternaryOf(result == 1);
+    return result;
+}
+
+// Until a live-view window has been opened nothing has read the camera's
+// recommendations: the kept record would be all zeros, which every camera
+// refuses (the switch to multi view sends the low quality at once).
+bool DeviceAdapter::selectedRecommendedFormat(int quality, KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *out)
+{
+    const QString selected = camera_list_get_selected_camera_uuid();
+    bool read = false;
+    {
+        QMutexLocker g(&d->capabilityRecordLock);
+        read = !selected.isEmpty() && d->capabilityRecords.recomImgUuid == selected;
+    }
+    if (!read && readRecommendedFormats() != 1)
+        return false;
+    QMutexLocker g(&d->capabilityRecordLock);
+    *out = d->capabilityRecords.recomImg.entries[quality];
+    return true;
 }
 
 // The camera's stream format is one of its recommendations; when it is not
@@ -482,12 +507,10 @@ void DeviceAdapter::setImgQuality2Once(int quality, bool forceAll, bool restorin
     if (quality < 0 || quality >= Utilities::LvImgQ_Max)
         return;
     const int old = imgQuality();
-    d->imgQuality.store(quality);
     KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG format;
-    {
-        QMutexLocker g(&d->capabilityRecordLock);
-        format = d->capabilityRecords.recomImg.entries[quality];
-    }
+    if (!selectedRecommendedFormat(quality, &format))
+        return;
+    d->imgQuality.store(quality);
     applyNetworkStreamQuality(camera_list_get_selected_camera_uuid(), quality, &format);
     {
         QMutexLocker g(&d->capabilityRecordLock);
