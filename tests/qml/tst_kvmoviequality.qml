@@ -165,8 +165,10 @@ TestCase {
     }
 
     // Every quality the camera lists has its picture among the program's
-    // images: unfiltered (the quality button's too) and under each value of
-    // each filter condition, every value keeping at least one quality.
+    // images, under every recording format it offers (the picture's name
+    // follows the format): unfiltered (the quality button's too) and under
+    // each value of each filter condition, every value keeping at least one
+    // quality.
     Image { id: picture }
     function pictureStatus(url) {
         picture.source = url
@@ -182,7 +184,26 @@ TestCase {
             { tag: "HLG", target: "movieHLG" }
         ]
     }
+    function offeredFormats() {
+        var offered = []
+        for (var f = 0; f < Kv.Utilities.MPF_Max; ++f)
+            if (deviceAdapter.motionPictureFormatCapability(f) === Kv.Utilities.Ternary_True)
+                offered.push(f)
+        return offered
+    }
     function test_listed_qualities_have_pictures(data) {
+        var formats = offeredFormats()
+        var before = deviceAdapter.motionPictureFormat
+        verify(formats.length > 0)
+        for (var f = 0; f < formats.length; ++f) {
+            deviceAdapter.motionPictureFormat = formats[f]
+            tryCompare(deviceAdapter, "motionPictureFormat", formats[f])
+            listedQualitiesHavePictures(data)
+        }
+        deviceAdapter.motionPictureFormat = before
+        tryCompare(deviceAdapter, "motionPictureFormat", before)
+    }
+    function listedQualitiesHavePictures(data) {
         popup.present(300, 300, 0, 0, "Quality", deviceAdapter.recMovie, null)
         compare(popup.detail, true)
         var values = [undefined]
