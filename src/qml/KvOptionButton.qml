@@ -51,9 +51,9 @@ KvRectangleButton {
 
     onTargetChanged: connectTarget()
 
-    // The aspect ratio and the review mode show a small icon at the right
-    // edge, beside their label.
-    readonly property bool sideIcon: target === "aspectRatio" || target === "recPreviewMode"
+    // The live-view quality, the aspect ratio and the review mode show a
+    // small icon at the right edge, beside their label.
+    readonly property bool sideIcon: target === "aspectRatio" || target === "recPreviewMode" || target === "imageQuality"
     mainImg.width: sideIcon ? 25 : (imageToTextType && labelText !== "" ? Math.min(height - 8, 48)
                                                                           : Math.min(width - 8, 75))
     mainImg.height: sideIcon ? 25
