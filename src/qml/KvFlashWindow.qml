@@ -493,17 +493,24 @@ Window {
             refreshTable[i][2]()
     }
 
-    Component.onCompleted: {
+    // The adapter's signals the window follows, as [signal, handler]: a
+    // window that is destroyed leaves none of them behind.
+    function adapterConnections() {
+        var out = []
         for (var i = 0; i < refreshTable.length; ++i) {
             var row = refreshTable[i]
-            flashAdapter[row[0] + "Changed"].connect(row[2])
-            flashAdapter[row[1]].connect(row[2])
+            out.push([flashAdapter[row[0] + "Changed"], row[2]], [flashAdapter[row[1]], row[2]])
             if (row[0] !== "wirelessMode" && flashAdapter[row[0] + "InnerChanged"] !== undefined)
-                flashAdapter[row[0] + "InnerChanged"].connect(row[2])
+                out.push([flashAdapter[row[0] + "InnerChanged"], row[2]])
         }
-        flashAdapter.wirelessModeInnerChanged.connect(wirelessModeInner)
+        out.push([flashAdapter.wirelessModeInnerChanged, wirelessModeInner])
+        return out
+    }
+    Component.onCompleted: {
+        adapterConnections().forEach(function(c) { c[0].connect(c[1]) })
         cameraValueGetComplete()
     }
+    Component.onDestruction: adapterConnections().forEach(function(c) { c[0].disconnect(c[1]) })
 
     Connections {
         target: deviceAdapter

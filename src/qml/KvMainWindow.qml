@@ -180,7 +180,7 @@ Window {
                 id: lvButton
                 x: 8
                 y: 8
-                width: 55
+                width: 45
                 height: 30
                 type: "action_halfSize"
                 buttonText: qsTr("LV")
@@ -193,9 +193,10 @@ Window {
             KvRectangleButton {
                 id: cameraButton
                 anchors.left: lvButton.right
-                anchors.leftMargin: 10
+                anchors.leftMargin: 8
                 y: 8
-                width: 70
+                // room for the longer words of other languages ("FOTOCAMERA")
+                width: 90
                 height: 30
                 type: "action_halfSize"
                 buttonText: qsTr("CAMERA")
@@ -208,7 +209,7 @@ Window {
             Column {
                 id: pictureCountColumn
                 anchors.left: cameraButton.right
-                anchors.leftMargin: 20
+                anchors.leftMargin: 12
                 y: 4
                 width: 50
                 Image {

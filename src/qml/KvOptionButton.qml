@@ -51,17 +51,16 @@ KvRectangleButton {
 
     onTargetChanged: connectTarget()
 
-    // The aspect ratio and the review mode show a small icon at the right
-    // edge, beside their label.
-    readonly property bool sideIcon: target === "aspectRatio" || target === "recPreviewMode"
+    // The live-view quality, the aspect ratio and the review mode show a
+    // small icon at the right edge, beside their label.
+    readonly property bool sideIcon: target === "aspectRatio" || target === "recPreviewMode" || target === "imageQuality"
+    titleRightMargin: sideIcon ? 25 + 6 + 4 : 2
     mainImg.width: sideIcon ? 25 : (imageToTextType && labelText !== "" ? Math.min(height - 8, 48)
                                                                           : Math.min(width - 8, 75))
-    mainImg.height: sideIcon ? 25
-                             : Math.min(height - (captionUnderImage ? 24 : (labelItem.visible && !imageToTextType ? 22 : 8)),
-                                        75)
+    mainImg.height: sideIcon ? 25 : pictureHeight()
     mainImg.anchors.horizontalCenterOffset: sideIcon ? width / 2 - 12.5 - 6
                                                      : (imageToTextType && labelText !== "" ? width / 2 - mainImg.width / 2 - 8 : 0)
-    mainImg.anchors.verticalCenterOffset: sideIcon ? 0 : (captionUnderImage ? -8 : (labelItem.visible && !imageToTextType ? 8 : 0))
+    mainImg.anchors.verticalCenterOffset: sideIcon ? 0 : pictureOffset()
 
     // ---- the back end, asked by the setting's name ----
     function isOffered(v) {

@@ -7,13 +7,6 @@ import "KvSubFunction.js" as Sub
 KvOptionButton {
     id: root
 
-    mainImg.height: 22
-    mainImg.sourceSize.height: 22
-    mainImg.anchors.centerIn: undefined
-    mainImg.anchors.right: root.right
-    mainImg.anchors.rightMargin: 6
-    mainImg.anchors.verticalCenter: root.verticalCenter
-
     function clickSub() {
         if (!optionOpen || !popup || !componentsProvider)
             return

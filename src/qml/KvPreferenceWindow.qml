@@ -123,6 +123,16 @@ Window {
     function smallButtonWidth(button) {
         return Math.max(80, Math.ceil(button.buttonItem.implicitWidth) + 12)
     }
+    // Two such buttons leave the title beside them its share of the row (its
+    // one line, up to two fifths of the row); past that they narrow and
+    // their captions shrink to fit.
+    function pairedButtonWidth(button, other, titleWidth) {
+        var free = root.width - 14 - 6 - Math.min(Math.ceil(titleWidth), root.width * 2 / 5) - 3 - 7
+        var both = smallButtonWidth(button) + smallButtonWidth(other)
+        return both <= free ? smallButtonWidth(button) : Math.floor(free * smallButtonWidth(button) / both)
+    }
+    // As the rows' own titles: a second line at the same size before a
+    // smaller size, and that only for a word wider than the line.
     component RowLabel: Text {
         x: 14
         height: root.rowHeight
@@ -130,8 +140,10 @@ Window {
         color: "#dddddd"
         font.family: utilities.getFontFamily()
         font.pixelSize: 12
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 8
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 10
         elide: Text.ElideRight
     }
     component Row35: Rectangle {
@@ -332,14 +344,21 @@ Window {
         Row35 {
             visible: root.settingFileRow
             RowLabel {
+                id: settingFileTitle
                 width: saveSettingButton.x - 20
                 text: qsTr("Camera Setting")
+                TextMetrics {
+                    id: settingFileTitleLine
+                    font: settingFileTitle.font
+                    text: settingFileTitle.text
+                }
             }
             KvPreferenceOptionButton {
                 id: saveSettingButton
                 objectName: "saveSettingButton"
                 x: restoreSettingButton.x - width - 3
-                width: root.smallButtonWidth(saveSettingButton); height: 27
+                width: root.pairedButtonWidth(saveSettingButton, restoreSettingButton, settingFileTitleLine.advanceWidth)
+                height: 27
                 anchors.verticalCenter: parent.verticalCenter
                 type: "action_small"
                 buttonText: qsTr("Camera_setting_save")
@@ -352,7 +371,8 @@ Window {
                 id: restoreSettingButton
                 objectName: "restoreSettingButton"
                 x: parent.width - width - 7
-                width: root.smallButtonWidth(restoreSettingButton); height: 27
+                width: root.pairedButtonWidth(restoreSettingButton, saveSettingButton, settingFileTitleLine.advanceWidth)
+                height: 27
                 anchors.verticalCenter: parent.verticalCenter
                 type: "action_small"
                 buttonText: qsTr("Camera_setting_restore")

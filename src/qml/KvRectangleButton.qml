@@ -22,6 +22,8 @@ KvAbstractButton {
     property url optionCheckedImage: effectMode || String(optionImage) === "" ? optionImage
                                                     : "image://brightnessChg/" + optionImage + "?y=0"
     property int option_string_top_margin: 30
+    // room the title leaves at its right, for a picture beside it
+    property real titleRightMargin: 2
     property int fontPixelSize: -1
     property var logCol: null
     property int logLevel: Kv.TagDef.RecLvl_Info
@@ -133,20 +135,26 @@ KvAbstractButton {
             || root.imageToTextType) ? 14 : 6
         y: (root.type === "optionWithText" || root.type === "optionWithTextPref" || root.type === "optionWithDynamicText"
             || root.imageToTextType) ? (root.height - height) / 2 : 6
-        // Long or tall titles of other languages shrink to their place
-        // rather than run into the next button or the picture below; a
-        // title written on two lines gets both.
-        readonly property bool twoLines: /<br\s*\/?>|\n/i.test(text)
         width: root.imageToTextType ? root.width - 28
                                     : root.valueBesideLabel && optionTextItem.visible
                                       ? Math.max(root.width / 3, root.width - x - 14 - optionTextItem.implicitWidth - 8)
-                                      : root.width - x - 2
-        height: root.imageToTextType ? 20 : (twoLines ? 28 : 14)
-        verticalAlignment: Text.AlignVCenter
+                                      : root.width - x - titleRightMargin
+        // A title too long for its line takes more lines at the same size,
+        // as many as its button has room for, so that a window's titles stay
+        // alike; only a word wider than the line makes it smaller. Its place
+        // holds a line of any script, so taller scripts are not shrunk, and
+        // what lies under the title makes room for the lines it draws.
+        height: maximumLineCount * 22
+        maximumLineCount: root.imageToTextType || root.height < 34 ? 1 : (root.height >= 60 ? 3 : 2)
+        verticalAlignment: root.valueBesideLabel || root.imageToTextType ? Text.AlignVCenter : Text.AlignTop
+        wrapMode: Text.WordWrap
         fontSizeMode: Text.Fit
-        minimumPixelSize: 8
+        minimumPixelSize: 10
         elide: Text.ElideRight
     }
+    // where the picture or value under a top-left title may begin
+    readonly property real underLabel: labelTextItem.visible && !imageToTextType && !valueBesideLabel
+                                       ? labelTextItem.y + labelTextItem.contentHeight : 0
 
     // the caption of the action, checkable and radio types
     Text {
@@ -164,6 +172,10 @@ KvAbstractButton {
         x: leftAligned ? 14 : (root.width - width) / 2
         anchors.verticalCenter: parent.verticalCenter
         width: Math.min(implicitWidth, root.width - (leftAligned ? 28 : 4))
+        // a caption too long for its button (other languages) shrinks to
+        // the button's width before it is cut
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 10
         elide: Text.ElideRight
     }
 
@@ -205,35 +217,32 @@ KvAbstractButton {
         width: root.look && root.look[2] >= 0 ? root.width - root.look[2] - 4
                                                : (root.look && root.look[2] === -2 ? root.width - 28 : root.width - 4)
         x: root.look && root.look[2] >= 0 ? root.look[2] : (root.look && root.look[2] === -2 ? 14 : 2)
-        y: root.imageOptionType ? belowLabel()
-                                : root.imageToTextType ? root.height - height - 3
-                                : (root.optionUnderLabel ? root.option_string_top_margin : centredBelowLabel())
-        // A value a picture type shows as text (no picture for it) sits in
+        // A value a picture type shows as text (no picture for it) fills
         // the picture's place under the title, never over it.
-        function belowLabel() {
-            if (!labelTextItem.visible)
-                return 10
-            var top = labelTextItem.y + labelTextItem.height
-            return Math.max(top + 2, top + (root.height - top - height) / 2)
-        }
+        y: root.imageOptionType ? (root.underLabel > 0 ? root.underLabel + 2 : 10)
+                                : root.imageToTextType ? root.height - height - 3
+                                : (root.optionUnderLabel ? Math.max(root.option_string_top_margin, root.underLabel + 1)
+                                                         : centredBelowLabel())
         // Centred, but under a two-line title when the button has room.
         function centredBelowLabel() {
             var centred = (root.height - height) / 2
-            if (!labelTextItem.visible || !labelTextItem.twoLines)
+            if (root.underLabel === 0 || labelTextItem.lineCount < 2)
                 return centred
-            return Math.max(centred, Math.min(labelTextItem.y + labelTextItem.height + 1, root.height - height))
+            return Math.max(centred, Math.min(root.underLabel + 1, root.height - height))
         }
-        // A name under its picture takes two lines and a smaller size
-        // before it is cut; the picture makes room for the second line.
-        height: root.captionUnderImage ? 24 : implicitHeight
-        verticalAlignment: root.captionUnderImage ? Text.AlignBottom : Text.AlignTop
+        // A name under its picture, and a value in a picture's place, take
+        // more lines and then a smaller size before they are cut.
+        readonly property bool inPictureSpace: root.captionUnderImage || root.imageOptionType
+        height: root.captionUnderImage ? 24 : (root.imageOptionType ? root.height - y - 2 : implicitHeight)
+        verticalAlignment: root.captionUnderImage ? Text.AlignBottom
+                                                  : (root.imageOptionType ? Text.AlignVCenter : Text.AlignTop)
         // a value too long for its button (other languages) shrinks a
         // little before it is cut
-        fontSizeMode: root.captionUnderImage ? Text.Fit : Text.HorizontalFit
-        minimumPixelSize: root.captionUnderImage ? 8 : 11
+        fontSizeMode: inPictureSpace ? Text.Fit : Text.HorizontalFit
+        minimumPixelSize: inPictureSpace ? 10 : 11
         maximumLineCount: root.captionUnderImage ? 2 : 1000
         elide: Text.ElideRight
-        wrapMode: root.captionUnderImage ? Text.WordWrap : Text.NoWrap
+        wrapMode: inPictureSpace ? Text.WordWrap : Text.NoWrap
     }
 
     // the value image of the image-and-text types
@@ -253,10 +262,20 @@ KvAbstractButton {
 
     readonly property bool captionUnderImage: imageToTextType && labelText === "" && optionText !== ""
     mainImg.width: imageToTextType && labelText !== "" ? Math.min(root.height - 8, 48) : Math.min(root.width - 8, 75)
-    mainImg.height: Math.min(root.height - (captionUnderImage ? (optionTextItem.lineCount > 1 ? 32 : 24)
-                                                              : (labelTextItem.visible && !imageToTextType ? 22 : 8)),
-                             75)
-    mainImg.anchors.verticalCenterOffset: captionUnderImage ? -8 : (labelTextItem.visible && !imageToTextType ? 8 : 0)
+    // The picture fills the place under the title, whatever the title's
+    // lines; a name under the picture takes its lines from the bottom.
+    function pictureHeight() {
+        if (captionUnderImage)
+            return Math.min(root.height - (optionTextItem.lineCount > 1 ? 32 : 24), 75)
+        return Math.min(root.height - (underLabel > 0 ? underLabel + 2 : 8), 75)
+    }
+    function pictureOffset() {
+        if (captionUnderImage)
+            return -8
+        return underLabel > 0 ? underLabel - 1 + (mainImg.height - root.height) / 2 : 0
+    }
+    mainImg.height: pictureHeight()
+    mainImg.anchors.verticalCenterOffset: pictureOffset()
     mainImg.anchors.horizontalCenterOffset: imageToTextType && labelText !== "" ? root.width / 2 - mainImg.width / 2 - 8 : 0
     mainImg.sourceSize.width: mainImg.width
     mainImg.sourceSize.height: mainImg.height

@@ -1,4 +1,5 @@
 .pragma library
+.import QtQuick as Quick
 
 // Clicks as a user does: at the middle of where an item is drawn in its
 // window. The point has to lie inside the window, and the click goes to
@@ -29,4 +30,47 @@ function checkedInView(test, popup) {
     var at = checked[0].y - popup.list.contentY
     test.verify(at >= 0 && at + checked[0].height <= popup.list.height,
                 "the current value lies at " + at + " in a list " + popup.list.height + " high")
+}
+
+// What a user cannot read where a window draws it: a shown text under
+// 10 px or cut short, the titles of one kind of button at sizes more than a
+// pixel apart (a title shrinks only for a word wider than its line), a
+// button's picture reaching past the button's edge. The size is the one
+// drawn, after any fitting to the text's place.
+function unreadable(window) {
+    var faults = []
+    var titleSizes = {}
+    var stack = [window.contentItem]
+    var where = function(item) {
+        var p = item.mapToItem(window.contentItem, 0, 0)
+        return " at " + Math.round(p.x) + "," + Math.round(p.y)
+    }
+    while (stack.length > 0) {
+        var it = stack.pop()
+        if (!it.visible || it.opacity === 0)
+            continue
+        for (var i = 0; i < it.children.length; ++i)
+            stack.push(it.children[i])
+        if (it.fontInfo !== undefined && it.text !== "") {
+            if (it.fontInfo.pixelSize < 10)
+                faults.push("\"" + it.text + "\"" + where(it) + " drawn at " + it.fontInfo.pixelSize + " px")
+            if (it.truncated)
+                faults.push("\"" + it.text + "\"" + where(it) + " cut short")
+        }
+        if (it.labelItem !== undefined && it.labelItem.visible) {
+            var sizes = titleSizes[it.type] || (titleSizes[it.type] = [])
+            sizes.push(it.labelItem.fontInfo.pixelSize)
+        }
+        if (it.status === Quick.Image.Ready && it.sourceSize !== undefined && it.parent && it.parent.labelItem !== undefined
+                && (it.x < 0 || it.y < 0 || it.x + it.width > it.parent.width + 0.5
+                    || it.y + it.height > it.parent.height + 0.5))
+            faults.push("picture " + it.source + where(it) + " reaches past its button of "
+                        + it.parent.width + " x " + it.parent.height)
+    }
+    for (var type in titleSizes) {
+        var drawn = titleSizes[type]
+        if (Math.max.apply(null, drawn) - Math.min.apply(null, drawn) > 1)
+            faults.push("titles of " + type + " drawn at " + drawn.join(", ") + " px")
+    }
+    return faults
 }

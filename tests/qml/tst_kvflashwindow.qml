@@ -129,7 +129,7 @@ TestCase {
         compare(button.labelItem.truncated, false)
         compare(button.labelItem.lineCount, 2)
         // the value sits under the title
-        verify(button.optionItem.y >= button.labelItem.y + button.labelItem.height)
+        verify(button.optionItem.y >= button.labelItem.y + button.labelItem.contentHeight)
         verify(button.optionItem.y + button.optionItem.height <= button.height)
     }
 

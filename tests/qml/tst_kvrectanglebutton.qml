@@ -54,14 +54,30 @@ TestCase {
         compare(b.checkedColor.a > 0, data.accent)
     }
 
-    function test_missing_picture_shows_the_text() {
+    // A value with no picture of its own is shown as text in the picture's
+    // place under the title, whole and readable, a long one (a movie
+    // quality) on more lines.
+    function test_missing_picture_shows_the_text_data() {
+        return [
+            { tag: "short", text: "AWB", wraps: false },
+            { tag: "movie quality", text: "5952x3968 25.00i 420/8bit/ALL-I 100M", wraps: true }
+        ]
+    }
+    function test_missing_picture_shows_the_text(data) {
         // the main picture and its two looks each report the missing file
         for (var i = 0; i < 3; ++i)
             ignoreWarning(/Cannot open: qrc:\/images\/no_such_picture\.svg/)
-        var b = createTemporaryObject(buttonComponent, this, { type: "optionWithImage", optionText: "AWB",
+        var b = createTemporaryObject(buttonComponent, this, { type: "optionWithImage", optionText: data.text,
+                                                               labelText: "Motion Picture Quality",
                                                                source: "qrc:/images/no_such_picture.svg" })
         tryCompare(b.mainImg, "status", Image.Error)
-        verify(b.optionItem.visible)
+        var t = b.optionItem
+        verify(t.visible)
+        compare(t.truncated, false)
+        verify(t.fontInfo.pixelSize >= 10, "drawn at " + t.fontInfo.pixelSize + " px")
+        compare(t.lineCount > 1, data.wraps)
+        verify(t.y >= b.labelItem.y + b.labelItem.contentHeight)
+        verify(t.y + t.height <= b.height)
         var shown = createTemporaryObject(buttonComponent, this, { type: "optionWithImage", optionText: "AWB",
                                                                    source: "qrc:/images/189_wb_awb.svg" })
         tryCompare(shown.mainImg, "status", Image.Ready)

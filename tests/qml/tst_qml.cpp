@@ -14,6 +14,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPointer>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QStandardPaths>
@@ -46,6 +49,40 @@ public:
     Q_INVOKABLE void clearCallLogs() { kvrsim::clearCallLogs(); }
 };
 
+// Puts the interface into another of the program's languages, as
+// "-lang=<code>" does at start: its texts, and the font the program picks
+// for the language. Windows made after the switch show both.
+class LanguageSwitch : public QObject
+{
+    Q_OBJECT
+public:
+    LanguageSwitch(QTranslator &translator, std::unique_ptr<Utilities> &utilities)
+        : m_translator(translator), m_utilities(utilities)
+    {}
+    void setEngine(QQmlEngine *engine) { m_engine = engine; }
+    Q_INVOKABLE bool use(const QString &code)
+    {
+        const QString chosen = startup::language({QStringLiteral("-lang=") + code}, QLocale::English, m_utilities.get(),
+                                                 QString());
+        QCoreApplication::removeTranslator(&m_translator);
+        if (chosen != code
+            || !m_translator.load(startup::translationName({}, chosen, m_utilities.get()),
+                                  QStringLiteral(":/translations/")))
+            return false;
+        QCoreApplication::installTranslator(&m_translator);
+        m_utilities->setFontFamily(startup::fontFamilyForLanguage(m_utilities->getLanguageType()));
+        QGuiApplication::setFont(QFont(m_utilities->getFontFamily()));
+        if (m_engine)
+            m_engine->retranslate();
+        return true;
+    }
+
+private:
+    QTranslator &m_translator;
+    std::unique_ptr<Utilities> &m_utilities;
+    QPointer<QQmlEngine> m_engine;
+};
+
 // Runs the QML tests against the real back-end objects, registered and
 // published the way the program does it.
 class Setup : public QObject
@@ -75,8 +112,7 @@ public slots:
         ApplicationData::setObjectCopy(m_objectCopy.get());
         ApplicationData::setPreviewImageInfo(m_previewImageInfo.get());
         // The interface's texts in English, as a user sees them.
-        if (m_translator.load(QStringLiteral(":/translations/translation_en.qm")))
-            QCoreApplication::installTranslator(&m_translator);
+        m_language.use(QStringLiteral("en"));
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -99,6 +135,8 @@ public slots:
         // Where a test points the picture folder, removed after the run.
         c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
         c->setContextProperty(QStringLiteral("simulator"), &m_simulator);
+        m_language.setEngine(engine);
+        c->setContextProperty(QStringLiteral("language"), &m_language);
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
         // Linux draws the disabled and checked looks with the OpenGL effect.
         c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
@@ -142,6 +180,7 @@ private:
     SimulatorProbe m_simulator;
     QTemporaryDir m_folder;
     QTranslator m_translator;
+    LanguageSwitch m_language{m_translator, m_utilities};
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(kavro, Setup)
