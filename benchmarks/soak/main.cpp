@@ -13,6 +13,11 @@
 //   soak cameras=12 shots=<pictures released> saved=<files saved>
 //        lost=<objects handed over but not on disk> overwritten=<...>
 //        rss_growth_pct=<RSS over the last minute against the first>
+//        replug_lv_s=<plug to the replugged camera's frames; -1: never>
+// Exit status: 0 when all is well; 1 when an object was lost, a file
+// overwritten, a transfer failure reported or the replugged camera's live
+// view did not come back (or the run could not start); 2 when a step hung;
+// 3 when the whole run overran its bound.
 //
 // Usage: bench_soak [--shots N (default 1000)] [--movies N (default 4)]
 //                   [--interval-ms N: from one release to the next once its
@@ -315,8 +320,13 @@ public:
                 m_hang = true;
                 break;
             }
-            if (release == pullAt)
+            if (release == pullAt) {
                 pullAndPlugBack();
+                // Its release without the pulled camera may have made the
+                // last shots.
+                if (m_shots >= m_options.shots)
+                    break;
+            }
             // Movies spread over the run, between the releases.
             while (moviesDone < m_options.movies
                    && release >= (moviesDone + 1) * releases / (m_options.movies + 1)) {
@@ -343,8 +353,10 @@ public:
             m_liveViewAtEnd += kvrsim::liveViewRunning(index) ? 1 : 0;
     }
 
-    // Prints the findings; the last line is the soak line.
-    void report()
+    // Prints the findings, the soak line last. True when nothing was lost
+    // or overwritten, no transfer failure was reported and the replugged
+    // camera's live view came back.
+    bool report()
     {
         std::printf("live view at the end: %d of %d cameras running, %lld frames painted\n", m_liveViewAtEnd,
                     kCameras, static_cast<long long>(m_painted));
@@ -381,9 +393,12 @@ public:
                     "transfer failures reported: %d; rss first minute %.1f MB, last minute %.1f MB\n",
                     stills, movies, m_files.count(), foreign, m_failures, rssMean(true), rssMean(false));
         std::printf("wall_s=%.1f%s\n", double(m_clock.elapsed()) / 1000.0, m_hang ? " (a step hung)" : "");
-        std::printf("soak cameras=%d shots=%d saved=%d lost=%d overwritten=%d rss_growth_pct=%.1f\n", kCameras,
-                    m_shots, m_files.count(), lost, m_files.overwritten(), growth);
+        const QString replug = m_replugLiveViewS < 0 ? QStringLiteral("-1")
+                                                     : QString::asprintf("%.1f", m_replugLiveViewS);
+        std::printf("soak cameras=%d shots=%d saved=%d lost=%d overwritten=%d rss_growth_pct=%.1f replug_lv_s=%s\n",
+                    kCameras, m_shots, m_files.count(), lost, m_files.overwritten(), growth, qPrintable(replug));
         std::fflush(stdout);
+        return lost == 0 && m_files.overwritten() == 0 && m_failures == 0 && m_replugLiveViewS >= 0;
     }
 
     bool hung() const { return m_hang; }
@@ -426,15 +441,40 @@ private:
         return false;
     }
 
+    // One mirrored release on as many cameras as shots are still to make:
+    // when that is fewer than are connected, "All Cameras" is off for it and
+    // the camera list's ticks choose them, besides the selected camera.
     bool releaseOnce()
     {
+        const int wanted = m_options.shots - m_shots;
+        const bool some = wanted < m_adapter.cameraTableCount();
+        if (some)
+            tickCameras(wanted);
         const auto before = objectCounts();
         if (m_adapter.adp_KVR_func_api_Rec_Ctrl_Release_one_shot() != Utilities::Ternary_True)
             std::printf("the release was refused\n");
         const auto after = objectCounts();
         for (const auto &[index, count] : after)
             m_shots += count > before.at(index) ? 1 : 0;
+        if (some)
+            tickCameras(0);
         return waitForSaves();
+    }
+
+    // The selected camera and wanted - 1 others take part; 0 gives "All
+    // Cameras" back.
+    void tickCameras(int wanted)
+    {
+        m_adapter.setBtnAllCameraStatus(wanted > 0 ? Utilities::BtnAllCameraStatus_Unchecked
+                                                   : Utilities::BtnAllCameraStatus_Checked);
+        const QString selected = m_adapter.camera_list_get_selected_camera_uuid();
+        int ticked = 1;
+        for (int i = 0; i < m_adapter.camera_list_number_of_camera(); ++i) {
+            const QString uuid = m_adapter.camera_list_get_camera_uuid(i);
+            const bool tick = !uuid.isEmpty() && uuid != selected && ticked < wanted;
+            m_adapter.camera_list_set_camera_sendCmdEnable(i, tick);
+            ticked += tick ? 1 : 0;
+        }
     }
 
     // The selected camera alone records a short movie; the movie dialog's
@@ -491,6 +531,8 @@ private:
         if (!waitUntil([&] { return m_adapter.cameraTableCount() == kCameras - 1; }, 60'000))
             std::printf("the pulled camera is still in the table\n");
         releaseOnce();
+        QElapsedTimer back;
+        back.start();
         kvrsim::plug(pulled);
         m_adapter.adp_KVR_func_api_Search_Camera_List_start();
         if (!waitUntil([&] { return m_adapter.cameraTableCount() == kCameras; }, 60'000)) {
@@ -498,8 +540,10 @@ private:
             m_hang = true;
             return;
         }
-        std::printf("camera %d is back; its live view %s\n", pulled,
-                    waitForLiveView({pulled}) ? "runs again" : "did not come back");
+        const bool liveView = waitForLiveView({pulled});
+        if (liveView)
+            m_replugLiveViewS = double(back.elapsed()) / 1000.0;
+        std::printf("camera %d is back; its live view %s\n", pulled, liveView ? "runs again" : "did not come back");
     }
 
     double rssMean(bool first) const
@@ -537,6 +581,9 @@ private:
     int m_liveViewAtEnd = 0;
     int m_moviesSaved = 0;
     int m_failures = 0;
+    // From the plug to the replugged camera's frames; below 0 while they
+    // have not come back.
+    double m_replugLiveViewS = -1;
     bool m_movieWanted = false;
     bool m_movieFailed = false;
     bool m_hang = false;
@@ -594,17 +641,20 @@ int main(int argc, char **argv)
         QVideoSink sink;
         Soak soak(options, *adapter, *copy, folder.path());
         // The interface's start-up steps that matter here.
-        if (adapter->adp_KVR_func_api_Init() == Utilities::Ternary_True
-            && adapter->adp_KVR_func_api_Reg_NotifyCallback() == Utilities::Ternary_True
-            && flash->adp_KVR_func_api_Reg_NotifyCallback() == Utilities::Ternary_True && soak.connectAll(sink)) {
+        const bool started = adapter->adp_KVR_func_api_Init() == Utilities::Ternary_True
+                             && adapter->adp_KVR_func_api_Reg_NotifyCallback() == Utilities::Ternary_True
+                             && flash->adp_KVR_func_api_Reg_NotifyCallback() == Utilities::Ternary_True
+                             && soak.connectAll(sink);
+        if (started) {
             soak.run();
             adapter->liveViewManager()->ForceStop();
-            exitCode = soak.hung() ? 2 : 0;
         } else {
             std::fprintf(stderr, "the soak could not start\n");
         }
         // Read back while the simulated cameras still hold their objects.
-        soak.report();
+        const bool clean = soak.report();
+        if (started)
+            exitCode = soak.hung() ? 2 : clean ? 0 : 1;
         startup::stopBackgroundWork(*adapter);
         adapter->videoSource()->setVideoSink(nullptr);
     }
