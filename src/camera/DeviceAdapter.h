@@ -199,6 +199,8 @@ public:
     // A camera that was selected but is not kept (no session, table full):
     // closes its session and device and drops its lock, so it is not left busy.
     void releaseUnusedCamera(const QString &uuid);
+    // After a USB search added cameras: the list, the live view, the notice.
+    void publishSearchedCameras();
     void dev_mutex_delete_all();
     bool hasDeviceMutex(const QString &uuid);
 

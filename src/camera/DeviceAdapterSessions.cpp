@@ -345,6 +345,18 @@ bool DeviceAdapter::addSelectedUsbDevice(DeviceListCopy &copy, quint32 i, bool u
     return true;
 }
 
+void DeviceAdapter::publishSearchedCameras()
+{
+    camera_list_update_camera_list(false);
+    // A camera back from a pull joins the view, as one added through the
+    // connect button does; its tile would stay dark otherwise. The view may
+    // still be waiting to start again after the pull: that start takes the
+    // new list.
+    if (d->liveViewOn.load())
+        updateLiveviewSelectCamera();
+    emit cameraListChanged();
+}
+
 Utilities::Ternary DeviceAdapter::selectUsbDevices()
 {
     const std::unique_ptr<DeviceListCopy> copy = deviceListSnapshot();
@@ -361,14 +373,8 @@ Utilities::Ternary DeviceAdapter::selectUsbDevices()
         if (addSelectedUsbDevice(*copy, i, true))
             added = true;
     }
-    if (added) {
-        camera_list_update_camera_list(false);
-        // A camera back from a pull joins the running view, as one added
-        // through the connect button does; its tile would stay dark otherwise.
-        if (d->liveViewOn.load() && m_liveViewManager.IsLiveViewWorking())
-            updateLiveviewSelectCamera();
-        emit cameraListChanged();
-    }
+    if (added)
+        publishSearchedCameras();
     return Utilities::ternaryOf(added);
 }
 
@@ -442,14 +448,8 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Search_Camera_List(bool trylo
     for (quint32 i = 0; i < copy->count(); ++i)
         if (addSelectedUsbDevice(*copy, i, false))
             added = true;
-    if (added) {
-        camera_list_update_camera_list(false);
-        // A camera back from a pull joins the running view, as one added
-        // through the connect button does; its tile would stay dark otherwise.
-        if (d->liveViewOn.load() && m_liveViewManager.IsLiveViewWorking())
-            updateLiveviewSelectCamera();
-        emit cameraListChanged();
-    }
+    if (added)
+        publishSearchedCameras();
     return Utilities::ternaryOf(added);
 }
 

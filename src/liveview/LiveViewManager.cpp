@@ -238,7 +238,6 @@ void LiveViewManager::UpdateCameraUUID(const std::vector<_MULTIVIEW_DEVICE_PARAM
 {
     {
         std::lock_guard<std::recursive_mutex> g(m_listLock);
-        m_previousCameras = m_cameras;
         m_cameras = cameras;
         m_pageMode = mode != VIEW_SPLIT_12_NOPAGE;
         m_splitMode = m_pageMode ? mode : VIEW_SPLIT_SINGLE;
@@ -519,6 +518,8 @@ void LiveViewManager::startLive(bool camerasRunning)
             groups[size_t(i % 4)].push_back(tile);
         }
         all = m_cameras;
+        if (!camerasRunning)
+            m_appliedCameras = all;
     }
     // The cameras are started without the list lock: hit tests go on meanwhile.
     if (!camerasRunning)
@@ -630,15 +631,16 @@ void LiveViewManager::updateCamera()
             return it == list.end() ? nullptr : &*it;
         };
         for (const auto &c : m_cameras) {
-            const auto *before = find(m_previousCameras, c.uuid);
+            const auto *before = find(m_appliedCameras, c.uuid);
             if (!before || (before->skip == 1 && c.skip == 0))
                 toStart.push_back(c);
         }
-        for (const auto &c : m_previousCameras) {
+        for (const auto &c : m_appliedCameras) {
             const auto *now = find(m_cameras, c.uuid);
             if (!now || (c.skip == 0 && now->skip == 1))
                 toStop.push_back(c);
         }
+        m_appliedCameras = m_cameras;
     }
     perCameraCommand(toStart, true);
     startLive(true);

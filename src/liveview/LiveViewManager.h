@@ -221,7 +221,10 @@ private:
     // Camera-list lock: the lists, the page settings and painted rectangles.
     mutable std::recursive_mutex m_listLock;
     std::vector<_MULTIVIEW_DEVICE_PARAM> m_cameras;
-    std::vector<_MULTIVIEW_DEVICE_PARAM> m_previousCameras;
+    // The list the cameras were last started from (by a start or an
+    // update): an update starts and stops what differs from it, so lists
+    // handed over while a start or an update still waited are not skipped.
+    std::vector<_MULTIVIEW_DEVICE_PARAM> m_appliedCameras;
     std::vector<_MULTIVIEW_DEVICE_PARAM> m_stopCameras;
     bool m_pageMode = false;
     _VIEW_SPLIT_MODE m_splitMode = VIEW_SPLIT_SINGLE;

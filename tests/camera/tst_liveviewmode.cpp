@@ -40,6 +40,7 @@ private slots:
     void singleCameraQuality();
     void writtenBackValues_data();
     void writtenBackValues();
+    void repluggedCameraRejoinsMultiView_data();
     void repluggedCameraRejoinsMultiView();
 
 private:
@@ -361,9 +362,20 @@ void TestLiveViewMode::writtenBackValues()
 }
 
 // A camera pulled out of a running multi view and plugged back in is shown
-// again once the re-scan has brought it back, and takes commands as before.
+// again once the re-scan has brought it back, and takes commands as before:
+// also when it comes back before the view has started again for the
+// cameras that stayed (their stop outlasted the pull's wait for it, so the
+// start waits behind the stop).
+void TestLiveViewMode::repluggedCameraRejoinsMultiView_data()
+{
+    QTest::addColumn<int>("slowStopMs");
+    QTest::newRow("view started again") << 0;
+    QTest::newRow("view about to start again") << 2500;
+}
+
 void TestLiveViewMode::repluggedCameraRejoinsMultiView()
 {
+    QFETCH(int, slowStopMs);
     DeviceAdapter &a = adapter();
     LiveViewManager *manager = a.liveViewManager();
     for (int i = 0; i < a.camera_list_number_of_camera(); ++i) {
@@ -377,19 +389,28 @@ void TestLiveViewMode::repluggedCameraRejoinsMultiView()
     QVERIFY(kvrsim::liveViewRunning(m_index));
     QVERIFY(kvrsim::liveViewRunning(m_other));
 
+    if (slowStopMs > 0)
+        kvrsim::delayNext("Ctrl_LiveView_Stop", 1, slowStopMs, kvrsim::uuidOf(m_index));
     kvrsim::unplug(m_other);
     m_fixture.deliverAndRun();
-    QVERIFY(manager->waitCommandsDone(5000));
+    if (slowStopMs == 0) {
+        QVERIFY(manager->waitCommandsDone(5000));
+        QVERIFY(kvrsim::liveViewRunning(m_index));
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(!manager->IsLiveViewWorking(), 5000);
+    }
     QCOMPARE(a.cameraTableCount(), 1);
-    QVERIFY(kvrsim::liveViewRunning(m_index));
 
     kvrsim::plug(m_other);
+    kvrsim::clearCallLogs();
     QCOMPARE(a.adp_KVR_func_api_Search_Camera_List_start(), Utilities::Ternary_True);
     m_fixture.deliverAndRun();
     QCOMPARE(a.cameraTableCount(), 2);
     QVERIFY(manager->waitCommandsDone(5000));
     QVERIFY(kvrsim::liveViewRunning(m_index));
     QVERIFY(kvrsim::liveViewRunning(m_other));
+    const auto log = kvrsim::callLog(m_other);
+    QCOMPARE(std::count(log.begin(), log.end(), std::string("Ctrl_LiveView_Start")), 1);
     QVERIFY(a.camera_list_get_camera_sendCmdEnableByUUID(QString::fromStdString(kvrsim::uuidOf(m_other))));
     a.adp_KVR_func_api_Ctrl_LiveView_Stop();
 }
