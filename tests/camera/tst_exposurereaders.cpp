@@ -278,9 +278,10 @@ void TestExposureReaders::failedReadChangesNothing()
     kvrsim::setOffered(m_index, "aperture", {});
     for (const char *name : {"shutterSpeedAngle", "iso", "isoGain", "exposure", "recPreviewMode"})
         kvrsim::setOffered(m_index, name, {1});
-    kvrsim::failNext(kStrictReaders[row].function, 1);
+    const auto &failing = kStrictReaders[row];
+    kvrsim::failNext(failing.function, 1);
     QSignalSpy apertureShown(&a, &DeviceAdapter::apertureChanged);
-    QCOMPARE((a.*kStrictReaders[row].reader)(), Utilities::Ternary_False);
+    QCOMPARE((a.*failing.reader)(), Utilities::Ternary_False);
     QCOMPARE(shown(), before);
     QCOMPARE(apertureShown.count(), 0);
 }
