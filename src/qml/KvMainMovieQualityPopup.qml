@@ -197,6 +197,9 @@ Window {
                 height: 50
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.WordWrap
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 10
                 text: modelData
                 color: "#808080"
                 font.pixelSize: 13

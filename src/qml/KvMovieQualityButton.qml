@@ -1,4 +1,5 @@
 import QtQuick
+import "KvMovieQuality.js" as MQ
 
 // One row of the movie-quality list: the quality's picture and its texts
 // in the list's columns; checked when it is the camera's current quality.
@@ -9,7 +10,6 @@ KvRectangleButton {
     property var columns: [true, true, true, true, true, true, true]
     property var texts: ["", "", "", "", "", "", ""]
     property url rowImage: ""
-    readonly property var widths: [75, 65, 120, 60, 50, 65, 65]
 
     type: "optionDetailWithRow"
     height: 65
@@ -28,11 +28,16 @@ KvRectangleButton {
             model: 7
             Text {
                 visible: root.columns[index]
-                width: root.widths[index]
+                width: MQ.columnWidths[index]
                 height: root.height
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
-                wrapMode: Text.Wrap
+                // A word too wide for its column ("Available" under VFR)
+                // shrinks rather than breaking inside; longer texts break
+                // between their words.
+                wrapMode: Text.WordWrap
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 10
                 text: root.texts[index]
                 color: root.checked ? "#000000" : "#dddddd"
                 font.pixelSize: 13

@@ -32,8 +32,18 @@ function checkedInView(test, popup) {
                 "the current value lies at " + at + " in a list " + popup.list.height + " high")
 }
 
+// A wrapped text drawn on more lines than it has words (spaces, hyphens and
+// slashes part them), as "Availab" over "le"; scripts written without
+// spaces break anywhere.
+function brokenInsideAWord(text) {
+    if (text.lineCount === undefined || text.lineCount < 2 || /[\u3000-\u9fff\uac00-\ud7af]/.test(text.text))
+        return false
+    var words = ("" + text.text).split(/[\s\/-]+/).filter(function(w) { return w !== "" })
+    return text.lineCount > words.length
+}
+
 // What a user cannot read where a window draws it: a shown text under
-// 10 px or cut short, the titles of one kind of button at sizes more than a
+// 10 px, cut short or broken inside a word, the titles of one kind of button at sizes more than a
 // pixel apart (a title shrinks only for a word wider than its line), a
 // button's picture reaching past the button's edge. The size is the one
 // drawn, after any fitting to the text's place.
@@ -56,6 +66,8 @@ function unreadable(window) {
                 faults.push("\"" + it.text + "\"" + where(it) + " drawn at " + it.fontInfo.pixelSize + " px")
             if (it.truncated)
                 faults.push("\"" + it.text + "\"" + where(it) + " cut short")
+            if (brokenInsideAWord(it))
+                faults.push("\"" + it.text + "\"" + where(it) + " broken inside a word")
         }
         if (it.labelItem !== undefined && it.labelItem.visible) {
             var sizes = titleSizes[it.type] || (titleSizes[it.type] = [])

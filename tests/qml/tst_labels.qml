@@ -46,7 +46,8 @@ TestCase {
 
     // Each window with all it can show: the main window at full height with
     // the camera's movie quality, the flash window with its wireless rows,
-    // the live-view window with its panel's live-view quality.
+    // the live-view window with its panel's live-view quality, the camera's
+    // movie-quality list.
     readonly property var windows: ({
         main: { document: "KvMainWindow.qml",
                 open: function(w) { w.recMovieQualityDetaiSetting(); w.cameraValueGetComplete() },
@@ -64,8 +65,15 @@ TestCase {
                         return videoImageInfo.videoImageStatus === Kv.VideoImageInfo.VIS_Start
                                 && w.controlItem.imageQualityButton.visible
                     } },
-        cameralist: { document: "KvCameraListWindow2.qml", open: function(w) {}, ready: function(w) { return true } }
+        cameralist: { document: "KvCameraListWindow2.qml", open: function(w) {}, ready: function(w) { return true } },
+        moviequality: { document: "KvMainMovieQualityPopup.qml",
+                        open: function(w) {
+                            w.componentsProvider = provider
+                            w.present(300, 300, 0, 0, "", deviceAdapter.recMovie, null)
+                        },
+                        ready: function(w) { return w.detail && w.rows.length > 0 && w.list.height > 0 } }
     })
+    KvMainMQComponentsProvider { id: provider }
 
     function test_readable_data() {
         var rows = []
