@@ -558,8 +558,9 @@ void LiveViewManager::startLive(bool camerasRunning)
         return;
     for (size_t i = 0; i < groups.size(); ++i) {
         if (!groups[i].empty())
-            m_fetchThreads[i]->start(
-                [this, i, tiles = groups[i]](WorkerThread::Run &run) { fetchLoop(run, i, tiles); });
+            m_fetchThreads[i]->start([this, i, tiles = groups[i], marks = m_marks](WorkerThread::Run &run) {
+                fetchLoop(run, i, tiles, *marks);
+            });
     }
 }
 
@@ -573,8 +574,8 @@ std::vector<QByteArray> LiveViewManager::stopFetching()
     // has no camera marked.
     std::vector<QByteArray> hung;
     {
-        std::lock_guard<std::mutex> g(m_readingLock);
-        for (const QByteArray &uuid : m_reading)
+        std::lock_guard<std::mutex> g(m_marks->lock);
+        for (const QByteArray &uuid : m_marks->reading)
             if (!uuid.isEmpty())
                 hung.push_back(uuid);
     }
@@ -697,7 +698,7 @@ void LiveViewManager::perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM
     }
 }
 
-void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::size_t slot, std::vector<Tile> tiles)
+void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::size_t slot, std::vector<Tile> tiles, ReadMarks &marks)
 {
     std::unique_ptr<uint8_t[]> jpeg(new uint8_t[kJpegBufferSize]);
     _tag_KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM histogram{};
@@ -748,10 +749,10 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::size_t slot, std::v
             {
                 // Looked at with the mark set, under one lock: a stop that
                 // finds no camera marked finds no read to come either.
-                std::lock_guard<std::mutex> g(m_readingLock);
+                std::lock_guard<std::mutex> g(marks.lock);
                 if (run.stopRequested())
                     return;
-                m_reading[slot] = tile.uuid;
+                marks.reading[slot] = tile.uuid;
             }
             {
                 DeviceLock lock(tile.devMutex);
@@ -759,9 +760,14 @@ void LiveViewManager::fetchLoop(WorkerThread::Run &run, std::size_t slot, std::v
                                                jpeg.get(), &jpegSize, tile.uuid.constData(), &error);
             }
             {
-                std::lock_guard<std::mutex> g(m_readingLock);
-                m_reading[slot].clear();
+                std::lock_guard<std::mutex> g(marks.lock);
+                marks.reading[slot].clear();
             }
+            // A read that outlasted the stop's time limit may come back after
+            // the manager (and its video adapter) are gone: nothing of them
+            // is touched any more.
+            if (run.stopRequested())
+                return;
             lastOk = false;
             if (error == KVR_ERR_BUSY) {
                 busy = true;

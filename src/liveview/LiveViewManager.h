@@ -178,6 +178,14 @@ private:
         bool enable = false;
         int page = 0;
     };
+    // Per fetch thread, the camera whose frame read it is in (empty: none).
+    // The fetch runs hold it too: a read that a stop left running may come
+    // back after the manager is gone, and clears its mark here then.
+    struct ReadMarks
+    {
+        std::mutex lock;
+        std::array<QByteArray, 4> reading;
+    };
     // One tile handed to a fetch thread.
     struct Tile
     {
@@ -198,7 +206,7 @@ private:
     std::vector<QByteArray> stopFetching();
     void perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM> &cameras, bool start);
     // The body of fetch thread `slot`.
-    void fetchLoop(WorkerThread::Run &run, std::size_t slot, std::vector<Tile> tiles);
+    void fetchLoop(WorkerThread::Run &run, std::size_t slot, std::vector<Tile> tiles, ReadMarks &marks);
     void setPaintSize(const QByteArray &uuid, const QRect &painted);
     void offerSelectedPaintSize(const QRectF &fractions);
     void clearSelectedPaintSize();
@@ -269,9 +277,7 @@ private:
 
     WorkerThread m_commandThread{QStringLiteral("liveview-commands")};
     std::array<std::unique_ptr<WorkerThread>, 4> m_fetchThreads;
-    // Per fetch thread, the camera whose frame read it is in (empty: none).
-    std::mutex m_readingLock;
-    std::array<QByteArray, 4> m_reading;
+    const std::shared_ptr<ReadMarks> m_marks = std::make_shared<ReadMarks>();
 };
 
 } // namespace kavrotether
