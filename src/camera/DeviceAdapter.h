@@ -1007,6 +1007,11 @@ private:
     // from the camera first when none was read from it yet; false when the
     // camera gives none.
     bool selectedRecommendedFormat(int quality, KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *out);
+    // The selected camera's recommended formats were read in this run.
+    bool selectedRecommendationsRead() const;
+    // The live-view quality the settings keep becomes the one in effect, as
+    // reading the recommendations makes it.
+    void applyLvImageQualityPreference();
 
     static constexpr std::size_t kMovieQualityCodes = 1056;
     // Per movie-quality code: offered by the camera, and listed in the

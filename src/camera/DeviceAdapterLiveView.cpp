@@ -127,8 +127,13 @@ void DeviceAdapter::setLiveviewMode(bool multiMode)
     if (multiMode) {
         // Only a single view's quality is worth coming back to: a second
         // switch to multi view would otherwise save the multi view's low one.
-        if (!wasMulti)
+        // Before any reading of the recommendations the quality in effect is
+        // the starting one, not the photographer's: theirs is saved.
+        if (!wasMulti) {
+            if (!selectedRecommendationsRead())
+                applyLvImageQualityPreference();
             d->singleViewImgQuality.store(imgQuality());
+        }
         setImgQuality2(Utilities::LvImgQ_Low, true);
         if (network)
             SetIgnoreEventMode(true);

@@ -459,10 +459,16 @@ void LiveViewManager::reopen()
 void LiveViewManager::setAborted(bool on)
 {
     {
-        std::lock_guard<std::mutex> g(m_stateLock);
-        m_abort.store(on);
+        std::lock_guard<std::mutex> g(m_abort->lock);
+        m_abort->on = on;
     }
-    m_stateChanged.notify_all();
+    m_abort->changed.notify_all();
+}
+
+bool LiveViewManager::aborted() const
+{
+    std::lock_guard<std::mutex> g(m_abort->lock);
+    return m_abort->on;
 }
 
 void LiveViewManager::setWorking(bool on)
@@ -622,7 +628,7 @@ void LiveViewManager::updateCamera()
     // camera; fetching here would run without the cameras' live view.
     if (!m_working.load())
         return;
-    stopFetching();
+    const std::vector<QByteArray> hung = stopFetching();
     std::vector<_MULTIVIEW_DEVICE_PARAM> toStart;
     std::vector<_MULTIVIEW_DEVICE_PARAM> toStop;
     {
@@ -636,9 +642,11 @@ void LiveViewManager::updateCamera()
             if (!before || (before->skip == 1 && c.skip == 0))
                 toStart.push_back(c);
         }
+        // As in a stop, a camera whose read has not come back is not sent
+        // one behind it; it stays among the running ones, for a later stop.
         for (const auto &c : m_appliedCameras) {
             const auto *now = find(m_cameras, c.uuid);
-            if (!now || (c.skip == 0 && now->skip == 1))
+            if ((!now || (c.skip == 0 && now->skip == 1)) && std::find(hung.begin(), hung.end(), c.uuid) == hung.end())
                 toStop.push_back(c);
         }
         m_appliedCameras = m_cameras;
@@ -673,7 +681,9 @@ void LiveViewManager::perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM
     for (const auto &camera : cameras) {
         auto thread = std::make_unique<WorkerThread>(
             QStringLiteral("liveview-camera %1").arg(QString::fromLatin1(camera.uuid)));
-        thread->start([this, camera, start](WorkerThread::Run &) {
+        // Nothing of the manager is reached from the run: a call left
+        // running by the time limit may come back after it is gone.
+        thread->start([abort = m_abort, camera, start](WorkerThread::Run &) {
             {
                 DeviceLock lock(camera.devMutex);
                 if (start)
@@ -682,8 +692,8 @@ void LiveViewManager::perCameraCommand(const std::vector<_MULTIVIEW_DEVICE_PARAM
                     KVR_func_api_Ctrl_LiveView_Stop(camera.uuid.constData(), nullptr);
             }
             // The camera settles; a forced stop does not wait for it.
-            std::unique_lock<std::mutex> g(m_stateLock);
-            m_stateChanged.wait_for(g, std::chrono::milliseconds(kPerCameraSettleMs), [this] { return aborted(); });
+            std::unique_lock<std::mutex> g(abort->lock);
+            abort->changed.wait_for(g, std::chrono::milliseconds(kPerCameraSettleMs), [&] { return abort->on; });
         });
         batch.push_back(thread.get());
         threads.push_back(std::move(thread));

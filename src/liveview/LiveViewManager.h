@@ -186,6 +186,15 @@ private:
         std::mutex lock;
         std::array<QByteArray, 4> reading;
     };
+    // The forced stop's abort, which the cameras' settle waits watch. Held
+    // by those runs too: a camera call that a stop left running may come
+    // back after the manager is gone, and waits on this then.
+    struct AbortSignal
+    {
+        mutable std::mutex lock;
+        std::condition_variable changed;
+        bool on = false;
+    };
     // One tile handed to a fetch thread.
     struct Tile
     {
@@ -213,7 +222,7 @@ private:
     int hitTest(int x, int y, bool listIndex) const;
     // First and one-past-last camera-list index of the shown page (list lock held).
     std::pair<int, int> shownRange(int perPageOfLayout) const;
-    bool aborted() const { return m_abort.load(); }
+    bool aborted() const;
     void setAborted(bool on);
     void setWorking(bool on);
     void forceStop(bool closing);
@@ -270,7 +279,7 @@ private:
     mutable std::mutex m_stateLock;
     mutable std::condition_variable m_stateChanged;
     std::atomic<bool> m_working{false};
-    std::atomic<bool> m_abort{false};
+    const std::shared_ptr<AbortSignal> m_abort = std::make_shared<AbortSignal>();
     std::atomic<int> m_layoutId{0};
     QElapsedTimer m_clock;
     std::atomic<qint64> m_lastHandOverMs{-1000};

@@ -163,8 +163,9 @@ NameChoice chooseName(const NameSettings &settings, const NameRequest &request, 
             cameraNameUnusable = true;
         } else {
             if (rule->cardlessName && name == QLatin1String(rule->cardlessName)) {
-                if (!settings.prefix.isEmpty())
-                    prefix = settings.prefix;
+                // Unlike user and computer naming, a cardless shot keeps an
+                // empty prefix: its name is the bare number.
+                prefix = settings.prefix;
                 cardless = true;
             }
             if (settings.cameraInName)

@@ -46,7 +46,7 @@ QString safeBaseName(const QString &name);
 // 20 characters, none of them a control character or one a file system
 // reads as a separator, a drive, a wildcard or a redirection. Empty stays
 // empty: numbered names then take their format's own prefix ("MOV_" for
-// movies, "IMG_" for stills). Anything else (a settings file edited by hand
+// movies, "IMG_" for stills), a cardless shot none. Anything else (a settings file edited by hand
 // or left by another version) gives the setting's default, "IMG_".
 QString usablePrefix(const QString &prefix);
 
@@ -71,7 +71,7 @@ QString folderPath(const FolderSettings &settings, const QDate &today, const QSt
 struct NameSettings
 {
     bool userNaming = false;   // numbered names with the user's prefix
-    QString prefix;            // the user's prefix; empty: the format's own
+    QString prefix;            // the user's prefix; empty: the format's own (cardless: none)
     bool cameraInName = false; // label in front of names (no camera folder)
     bool pcOnly = false;       // the camera keeps nothing: numbered names
 };

@@ -126,18 +126,26 @@ void TestLiveViewMode::modeSwitchGuard()
 void TestLiveViewMode::firstSwitchSendsRecommendedFormat_data()
 {
     QTest::addColumn<int>("cameras");
-    QTest::newRow("one camera") << 1;
-    QTest::newRow("three cameras") << 3;
-    QTest::newRow("twelve cameras") << 12;
+    QTest::addColumn<int>("preference"); // the live-view quality kept in the settings
+    QTest::newRow("one camera") << 1 << int(Utilities::LvImgQ_Std);
+    QTest::newRow("three cameras") << 3 << int(Utilities::LvImgQ_Std);
+    QTest::newRow("twelve cameras") << 12 << int(Utilities::LvImgQ_Std);
+    QTest::newRow("one camera, fine") << 1 << int(Utilities::LvImgQ_Fine);
+    QTest::newRow("twelve cameras, fine") << 12 << int(Utilities::LvImgQ_Fine);
 }
 
 // "All Cameras" ticked in the camera list right after connecting, before
 // any live-view window was opened: nothing has read the cameras'
 // recommended formats in this run, yet each camera is sent the one it
-// recommends for the low quality, and no setting error is raised.
+// recommends for the low quality, and no setting error is raised. Unticked
+// again, the single view comes back at the photographer's quality, which
+// stays their preference: the quality in effect before any reading applied
+// the preference is nobody's choice.
 void TestLiveViewMode::firstSwitchSendsRecommendedFormat()
 {
     QFETCH(int, cameras);
+    QFETCH(int, preference);
+    m_settings->setLvImageQuality(preference);
     QVERIFY(m_fixture.start(test::usbScenario(cameras)));
     QVERIFY(m_fixture.connectWithoutReading() >= 0);
     DeviceAdapter &a = adapter();
@@ -163,6 +171,19 @@ void TestLiveViewMode::firstSwitchSendsRecommendedFormat()
         QCOMPARE(streamOf(QString::fromLatin1(uuid)).size, recommended.entries[Utilities::LvImgQ_Low].size);
         QCOMPARE(test::callCount(index, "LiveView_Str_Set_Trans_Img"), 1);
     }
+
+    ageModeSwitch();
+    a.setLiveviewMode_Async(false);
+    a.setProperty("btnAllCameraStatus", int(Utilities::BtnAllCameraStatus_Unchecked));
+    m_fixture.deliverAndRun();
+    QVERIFY(!a.isMultiviewMode());
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(m_settings->lvImageQuality(), preference);
+    QCOMPARE(a.imgQuality(), preference);
+    const QString selected = a.camera_list_get_selected_camera_uuid();
+    KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG recommended{};
+    QCOMPARE(int(KVR_func_api_LiveView_Str_Get_Recom_Img(&recommended, selected.toLatin1().constData(), nullptr)), 1);
+    QCOMPARE(streamOf(selected).size, recommended.entries[preference].size);
 }
 
 void TestLiveViewMode::qualitySavedAndRestored()

@@ -361,6 +361,11 @@ void TestParameterReaders::copyMask_data()
         << kPcOnly << int(CardIn) << 0u << 7u << true << false << int(D::CM_JPEG_HLG);
     QTest::newRow("both, card, unknown HLG code")
         << kBoth << int(CardIn) << 0u << 7u << true << true << int(D::CM_JPEG_HLG);
+    // The code that, read as a signed type, would be the one never read.
+    QTest::newRow("computer, HLG code 0xFFFFFFFF")
+        << kPcOnly << int(CardIn) << 0u << 0xFFFFFFFFu << true << false << int(D::CM_JPEG_HLG);
+    QTest::newRow("both, card, HLG code 0xFFFFFFFF")
+        << kBoth << int(CardIn) << 0u << 0xFFFFFFFFu << true << true << int(D::CM_JPEG_HLG);
     QTest::newRow("camera only, no card") << kCameraOnly << int(NoCard) << 0u << 0u << true << true << int(D::CM_NOT);
 }
 

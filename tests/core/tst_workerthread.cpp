@@ -89,9 +89,11 @@ void TestWorkerThread::threadsStoppedTogether()
     QVERIFY(stuck.start([release](WorkerThread::Run &) { release->acquire(); }));
     for (WorkerThread *w : {&first, &last})
         QVERIFY(w->start([](WorkerThread::Run &run) { run.wait(); }));
-    QTest::ignoreMessage(QtWarningMsg, "WorkerThread: \"stuck\" did not stop within 50 ms; left running");
+    // Idle threads end within the limit even on a loaded machine or in the
+    // sanitizer build; only the stuck one outlasts it.
+    QTest::ignoreMessage(QtWarningMsg, "WorkerThread: \"stuck\" did not stop within 2000 ms; left running");
     QTest::failOnWarning(QRegularExpression(QStringLiteral("did not stop")));
-    const std::vector<WorkerThread *> left = WorkerThread::stopTogether({&first, &stuck, &last}, 50);
+    const std::vector<WorkerThread *> left = WorkerThread::stopTogether({&first, &stuck, &last}, 2000);
     QCOMPARE(left, std::vector<WorkerThread *>{&stuck});
     QVERIFY(!first.isRunning() && !last.isRunning());
     release->release();

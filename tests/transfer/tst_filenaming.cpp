@@ -81,7 +81,7 @@ void TestFileNaming::chooseName_data()
     QTest::newRow("cardless") << false << QStringLiteral("USR_") << false << false << 1u << true << 41 << -1
                               << "CARDLESS.JPG" << false << none << "USR_0042.jpg" << 42 << 42;
     QTest::newRow("cardless, empty prefix") << false << QString() << false << false << 1u << true << 41 << -1
-                                            << "CARDLESS.JPG" << false << none << "IMG_0042.jpg" << 42 << 42;
+                                            << "CARDLESS.JPG" << false << none << "0042.jpg" << 42 << 42;
     QTest::newRow("cardless RAW") << false << img << false << false << 2u << true << 41 << -1 << "CARDLESS.RW2" << false
                                   << none << "IMG_0042.rw2" << 42 << 42;
     QTest::newRow("cardless compared exactly") << false << img << false << false << 1u << true << 41 << -1

@@ -412,12 +412,17 @@ Utilities::Ternary DeviceAdapter::adp_KVR_Mov_Config_Get_Quality_Detail_List_Fro
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Get_Recom_Img()
 {
+    applyLvImageQualityPreference();
+    return Utilities::ternaryOf(readRecommendedFormats() == 1);
+}
+
+void DeviceAdapter::applyLvImageQualityPreference()
+{
     if (ApplicationSettings *settings = ApplicationData::getApplicationSettings()) {
         const int preferred = settings->lvImageQuality();
         if (preferred >= 0 && preferred < Utilities::LvImgQ_Max)
             setImgQualityValue(preferred);
     }
-    return Utilities::ternaryOf(readRecommendedFormats() == 1);
 }
 
 quint8 DeviceAdapter::readRecommendedFormats()
@@ -447,17 +452,18 @@ quint8 DeviceAdapter::readRecommendedFormats()
 // refuses (the switch to multi view sends the low quality at once).
 bool DeviceAdapter::selectedRecommendedFormat(int quality, KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG *out)
 {
-    const QString selected = camera_list_get_selected_camera_uuid();
-    bool read = false;
-    {
-        QMutexLocker g(&d->capabilityRecordLock);
-        read = !selected.isEmpty() && d->capabilityRecords.recomImgUuid == selected;
-    }
-    if (!read && readRecommendedFormats() != 1)
+    if (!selectedRecommendationsRead() && readRecommendedFormats() != 1)
         return false;
     QMutexLocker g(&d->capabilityRecordLock);
     *out = d->capabilityRecords.recomImg.entries[quality];
     return true;
+}
+
+bool DeviceAdapter::selectedRecommendationsRead() const
+{
+    const QString selected = camera_list_get_selected_camera_uuid();
+    QMutexLocker g(&d->capabilityRecordLock);
+    return !selected.isEmpty() && d->capabilityRecords.recomImgUuid == selected;
 }
 
 // The camera's stream format is one of its recommendations; when it is not

@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -325,7 +326,9 @@ Ternary DeviceAdapter::adp_KVR_func_api_RecInfo_HLG_Get_Cfg(int *pHlgType, QStri
     const QString uuid = device_uuid.isEmpty() ? camera_list_get_selected_camera_uuid() : device_uuid;
     quint32 code = 0;
     const bool ok = callCamera(uuid, KVR_func_api_RecInfo_HLG_Get_Cfg, &code) != 0;
-    const int type = ok ? int(code) : 0;
+    // A code beyond int's range would turn negative, 0xFFFFFFFF into the
+    // type that was never read: it stays an unknown code, one that is shot.
+    const int type = ok ? int(std::min<quint32>(code, quint32(std::numeric_limits<int>::max()))) : 0;
     if (pHlgType)
         *pHlgType = type;
     else if (ok || pscHlgShootingType() != 0)
