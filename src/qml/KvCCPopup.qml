@@ -26,6 +26,10 @@ Window {
         anchors.fill: parent
         color: "black"
         opacity: 0.5
+        // Escape is Cancel; it reaches only an item that holds the keyboard
+        // focus, as this one does whenever the window is active.
+        focus: true
+        Keys.onEscapePressed: root.dismiss()
         MouseArea {
             anchors.fill: parent
             onClicked: root.dismiss()

@@ -1,4 +1,5 @@
 import QtQuick
+import "KvSubFunction.js" as Sub
 
 // The value list of one filter condition, over the filter window: one row
 // per value the camera offers, the current one checked; a pick is handed
@@ -17,6 +18,12 @@ Item {
     property alias list: listView
     readonly property int rowHeight: 35
     readonly property int titleHeight: title !== "" ? 36 : 0
+
+    // Escape does what a press beside the list does; the list holds the
+    // keyboard focus while open so that the key reaches it.
+    property Item focusBefore: null
+    Keys.onEscapePressed: root.dismiss()
+    onVisibleChanged: focusBefore = Sub.holdKeyboardFocus(root, visible ? Window.activeFocusItem : focusBefore)
 
     Rectangle {
         anchors.fill: parent

@@ -74,6 +74,11 @@ Window {
     Item {
         width: parent.width
         height: 36
+        // Escape is Cancel; it reaches only an item that holds the keyboard
+        // focus, as this one does whenever the window is active and the value
+        // list is closed.
+        focus: true
+        Keys.onEscapePressed: root.reject()
         Text {
             x: 10
             height: parent.height
@@ -111,6 +116,7 @@ Window {
                 { target: "movieHLG", label: qsTr("HLG") }
             ]
             KvOptionMovieQualityButton {
+                objectName: modelData.target + "Button"
                 target: modelData.target
                 visible: deviceAdapter[modelData.target + "CapabilityNum"]() > 0
                 width: 250

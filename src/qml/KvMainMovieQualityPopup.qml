@@ -160,6 +160,11 @@ Window {
         id: header
         width: parent.width
         height: 50
+        // Escape closes the list as a press beside it does; it reaches only
+        // an item that holds the keyboard focus, as this one does whenever
+        // the window is active.
+        focus: true
+        Keys.onEscapePressed: root.dismiss()
         Text {
             x: 14
             height: parent.height

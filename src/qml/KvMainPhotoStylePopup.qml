@@ -225,6 +225,11 @@ Window {
         color: "black"
         border.width: 2
         border.color: "#c6c6c6"
+        // Escape is Cancel; it reaches only an item that holds the keyboard
+        // focus, as this one does whenever the window is active and no list
+        // of its rows is open.
+        focus: true
+        Keys.onEscapePressed: root.cancel()
 
         Rectangle {
             id: header

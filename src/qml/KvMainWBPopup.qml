@@ -50,6 +50,10 @@ Window {
     Column {
         id: content
         width: 36 + field.width + 36
+        // Escape is Cancel; it reaches only an item that holds the keyboard
+        // focus, as this one does whenever the window is active.
+        focus: true
+        Keys.onEscapePressed: root.cancel()
         KvStylishText {
             type: text_style_wbTuningTitle
             width: parent.width

@@ -86,6 +86,7 @@ Window {
     property alias meteringButton: meteringButton
     property alias colorTemperatureButton: colorTemperatureButton
     property alias generalPopup: generalPopup
+    property alias wbPopup: wbPopup
 
     // windows and popups of other documents, created by name: a document
     // that is not there yet leaves its member null

@@ -76,9 +76,7 @@ KvRectangleButton {
         return typeof f === "function" ? f(i) : 0
     }
 
-    // The button follows its setting and the camera's offer on its own: the
-    // setting by its own change signal (the property's NOTIFY, which is not
-    // always named "<setting>Changed"), the offer by "<setting>FlgNumChanged".
+    // The button follows its setting and the camera's offer on its own.
     property string connectedTarget: ""
     function onAdapterValueChanged() {
         if (adapter && adapter[target] !== undefined)
@@ -88,21 +86,8 @@ KvRectangleButton {
         if (adapter && adapter[target] !== undefined)
             optionSelect(adapter[target])
     }
-    function signalOf(name) {
-        return adapter && adapter[name] && typeof adapter[name].connect === "function" ? adapter[name] : null
-    }
     function follow(name, on) {
-        if (name === "")
-            return
-        var rows = [[utilities.notifySignalOf(adapter, name), onAdapterValueChanged],
-                    [name + "FlgNumChanged", onAdapterOfferChanged]]
-        for (var i = 0; i < rows.length; ++i) {
-            var s = signalOf(rows[i][0])
-            if (s && on)
-                s.connect(rows[i][1])
-            else if (s)
-                s.disconnect(rows[i][1])
-        }
+        Sub.followSetting(adapter, name, onAdapterValueChanged, onAdapterOfferChanged, on)
     }
     function connectTarget() {
         follow(connectedTarget, false)

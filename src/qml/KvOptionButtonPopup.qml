@@ -32,6 +32,12 @@ Item {
 
     signal presented()
 
+    // Escape does what a press beside the list does; the list holds the
+    // keyboard focus while open so that the key reaches it.
+    property Item focusBefore: null
+    Keys.onEscapePressed: root.dismiss()
+    onVisibleChanged: focusBefore = Sub.holdKeyboardFocus(root, visible ? Window.activeFocusItem : focusBefore)
+
     Rectangle {
         anchors.fill: parent
         color: "black"

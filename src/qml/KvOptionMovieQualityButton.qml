@@ -128,15 +128,14 @@ KvRectangleButton {
         }
     }
 
+    // the setting the button follows, left again when it is destroyed
+    property string connectedTarget: ""
     Component.onCompleted: {
-        var s = deviceAdapter[utilities.notifySignalOf(deviceAdapter, target)]
-        if (s)
-            s.connect(refresh)
-        s = deviceAdapter[target + "FlgNumChanged"]
-        if (s)
-            s.connect(refresh)
+        connectedTarget = target
+        Sub.followSetting(deviceAdapter, connectedTarget, refresh, refresh, true)
         refresh()
     }
+    Component.onDestruction: Sub.followSetting(deviceAdapter, connectedTarget, refresh, refresh, false)
 
     // Opens or closes the list of this button.
     function clickSub() {

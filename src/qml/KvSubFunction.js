@@ -2,9 +2,10 @@
 
 // The script library most documents import: the debug output switch, the
 // batch reads after a camera switch, the movie-quality icon names, the
-// tool-tip text and the focus-frame colours. It reads the context objects
-// (deviceAdapter, flashAdapter, applicationSettings) of the document that
-// imports it.
+// tool-tip text, the focus-frame colours, how a setting button follows its
+// setting and how a list popup holds the keyboard focus. It reads the
+// context objects (deviceAdapter, flashAdapter, applicationSettings,
+// utilities) of the document that imports it.
 
 var console_debug = {
     out: function(text) {
@@ -125,6 +126,45 @@ function getRecModeImage(fmt, px, br, cp, fps) {
     if (fmt === U.MPF_MP4LITE)
         return base + "rec_mov_mp4l_" + words[0] + "_" + rateWord + "_" + bits + "_" + rate + ".svg"
     return base + "rec_mov_" + words[0] + "_" + rateWord + "_" + bits + "_" + rate + ".svg"
+}
+
+// A setting button follows its setting by the setting's own change signal
+// (the property's NOTIFY, which is not always named "<setting>Changed") and
+// the camera's offer by "<setting>FlgNumChanged": `on` connects the two
+// handlers, otherwise it disconnects them. The adapter outlives the button,
+// which disconnects them when it is destroyed.
+function followSetting(adapter, name, onValue, onOffer, on) {
+    if (!adapter || name === "")
+        return
+    var rows = [[utilities.notifySignalOf(adapter, name), onValue], [name + "FlgNumChanged", onOffer]]
+    for (var i = 0; i < rows.length; ++i) {
+        var s = adapter[rows[i][0]]
+        if (!s || typeof s.connect !== "function")
+            continue
+        if (on)
+            s.connect(rows[i][1])
+        else
+            s.disconnect(rows[i][1])
+    }
+}
+
+// Escape reaches only an item that holds the keyboard focus. A popup drawn
+// in its window calls this when it shows or hides, with the item that held
+// the focus before it: shown, it takes the focus; hidden, it gives it back
+// to that item, so that the next Escape reaches the popup or window it was
+// opened over. A hidden item keeps the focus it holds, and the window's root
+// would hand it straight back, so the popup lets it go first. Returns the
+// item to give the focus back to later.
+function holdKeyboardFocus(popup, before) {
+    if (popup.visible) {
+        popup.forceActiveFocus()
+        return before
+    }
+    var held = popup.activeFocus
+    popup.focus = false
+    if (held && before && before.visible)
+        before.forceActiveFocus()
+    return null
 }
 
 // Tool-tip text: html turns the first line feed into a line break.

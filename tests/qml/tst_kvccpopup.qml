@@ -36,6 +36,19 @@ TestCase {
         compare(popup.height, Math.min(77 * data.rows, 200) + 72)
     }
 
+    // Escape closes the window as Cancel does: nothing is picked.
+    function test_escape_is_cancel() {
+        var picked = null
+        popup.present(0, 0, "", offer(8, 2), "creativeControlFilter", function(entry) { picked = entry })
+        popup.requestActivate()
+        // counted active while the test's window has the focus: only a focus
+        // item of its own shows it has it
+        tryVerify(function() { return popup.active && popup.activeFocusItem !== null })
+        keyClick(Qt.Key_Escape)
+        compare(popup.visible, false)
+        verify(picked === null)
+    }
+
     function test_pick_by_ok() {
         var list = offer(8, 2)
         var picked = null

@@ -68,7 +68,21 @@ TestCase {
     }
 
     function cleanup() {
+        // the camera's filter session ends with the filter window's Cancel only
+        var filter = win.movieQualityPopup.filterWindow
+        if (filter && filter.visible)
+            filter.reject()
         win.popupClose()
+    }
+
+    // The window at full height, where every button is drawn.
+    function showExpanded() {
+        win.show()
+        tryCompare(win.contentItem, "height", win.height)
+        if (win.compact) {
+            win.toggleSize()
+            tryCompare(win, "height", 669, 2000)
+        }
     }
 
     function test_buttons_follow_the_offer_data() {
@@ -127,18 +141,93 @@ TestCase {
     }
     function test_lists_open_on_the_current_value(data) {
         var shown = win.visible
-        win.show()
-        tryCompare(win.contentItem, "height", win.height)
-        if (win.compact) {
-            win.toggleSize()
-            tryCompare(win, "height", 669, 2000)
-        }
+        showExpanded()
         var button = win[data.button]
         Drawn.click(test, win, button)
         var popup = button.driveModePopup ? button.driveModePopup : button.popup
         tryCompare(popup, "visible", true)
         Drawn.checkedInView(test, popup)
         verify(Drawn.inside(win, popup.frame))
+        win.visible = shown
+    }
+
+    // Escape closes every popup the window's buttons open, as a press beside
+    // it or its Cancel does: a list over the window, a window of its own, a
+    // list over such a window. The popups it was opened over stay, and the
+    // next Escape closes the next of them. Each row opens its popups with
+    // clicks and gives them outermost first, each with the window the key
+    // goes to.
+    function test_popups_close_on_escape_data() {
+        var inMain = function(popup) { return [popup, win] }
+        var own = function(popup) { return [popup, popup] }
+        var click = function(window, item) { Drawn.click(test, window, item) }
+        var photoStyle = function() { click(win, win.photoStyleButton) }
+        var movieQuality = function() { click(win, win.movieQualityButton) }
+        var filter = function() {
+            movieQuality()
+            tryVerify(function() { return win.movieQualityPopup.refineButton.visible })
+            click(win.movieQualityPopup, win.movieQualityPopup.refineButton)
+        }
+        return [
+            { tag: "number list", open: function() { click(win, win.isoButton) },
+              popups: function() { return [inMain(win.generalPopup)] } },
+            { tag: "value list", open: function() { click(win, win.whiteBalanceButton) },
+              popups: function() { return [inMain(win.generalPopup)] } },
+            { tag: "shooting mode", open: function() { click(win, win.recordingModeButton) },
+              popups: function() { return [inMain(win.recordingModeButton.popup)] } },
+            { tag: "drive mode", open: function() { click(win, win.driveModeButton) },
+              popups: function() { return [inMain(win.driveModeButton.driveModePopup)] } },
+            { tag: "self-timer", open: function() {
+                click(win, win.driveModeButton)
+                var first = win.driveModeButton.driveModePopup
+                tryCompare(first.frame, "height", first.frame.finalHeight)
+                var entry = first.objects.filter(function(o) { return o.value === u.DM_SelfTimer })[0]
+                // scrolled to, where the list is longer than its frame
+                first.list.contentY = Math.min(entry.y, first.list.contentHeight - first.list.height)
+                click(win, entry)
+            }, popups: function() { return [inMain(win.driveModeButton.selfTimerPopup)] } },
+            { tag: "white-balance tuning", open: function() { click(win, win.wbAdjustButton) },
+              popups: function() { return [own(win.wbPopup)] } },
+            { tag: "photo style", open: photoStyle, popups: function() { return [own(win.photoStylePopup)] } },
+            { tag: "photo style's list", open: function() {
+                photoStyle()
+                click(win.photoStylePopup, win.photoStylePopup.styleButton)
+            }, popups: function() {
+                return [own(win.photoStylePopup), [win.photoStylePopup.optionPopup, win.photoStylePopup]]
+            } },
+            { tag: "movie quality", open: movieQuality, popups: function() { return [own(win.movieQualityPopup)] } },
+            { tag: "movie-quality filter", open: filter, popups: function() {
+                return [own(win.movieQualityPopup), own(win.movieQualityPopup.filterWindow)]
+            } },
+            { tag: "movie-quality filter's list", open: function() {
+                filter()
+                var window = win.movieQualityPopup.filterWindow
+                click(window, findChild(window.contentItem, "moviePixelButton"))
+            }, popups: function() {
+                var window = win.movieQualityPopup.filterWindow
+                return [own(win.movieQualityPopup), own(window), [window.detailPopup, window]]
+            } }
+        ]
+    }
+    function test_popups_close_on_escape(data) {
+        var shown = win.visible
+        showExpanded()
+        data.open()
+        var popups = data.popups()
+        for (var i = 0; i < popups.length; ++i)
+            tryCompare(popups[i][0], "visible", true)
+        for (var j = popups.length - 1; j >= 0; --j) {
+            // The key goes to the window the user works in, not to the popup.
+            // A popup window counts as active while the window it belongs to
+            // has the focus: only a focus item of its own shows it has it.
+            var window = popups[j][1]
+            window.requestActivate()
+            tryVerify(function() { return window.active && window.activeFocusItem !== null })
+            keyClick(Qt.Key_Escape)
+            tryCompare(popups[j][0], "visible", false)
+            for (var k = 0; k < j; ++k)
+                verify(popups[k][0].visible, "Escape closed " + popups[k][0] + " too")
+        }
         win.visible = shown
     }
 

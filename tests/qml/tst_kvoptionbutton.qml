@@ -226,6 +226,49 @@ TestCase {
         }
     }
 
+    Component {
+        id: movieQualityButtonComponent
+        KvOptionMovieQualityButton {
+            width: 107
+            height: 77
+        }
+    }
+
+    // A button follows its setting on the adapter, which outlives it, by the
+    // setting's change signal and its offer's: once destroyed it leaves none
+    // of its handlers there.
+    function test_destroyed_button_leaves_no_handlers_data() {
+        return [
+            { tag: "option button", component: buttonComponent, adapter: deviceAdapter, target: "iso",
+              properties: {} },
+            { tag: "flash option button", component: buttonComponent, adapter: flashAdapter, target: "flashMode",
+              properties: { windowType: "flash" } },
+            { tag: "movie quality", component: movieQualityButtonComponent, adapter: deviceAdapter,
+              target: "recMovie", properties: {} },
+            { tag: "movie-quality filter condition", component: movieQualityButtonComponent, adapter: deviceAdapter,
+              target: "moviePixel", properties: {} }
+        ]
+    }
+    function test_destroyed_button_leaves_no_handlers(data) {
+        var signalNames = [utilities.notifySignalOf(data.adapter, data.target), data.target + "FlgNumChanged"]
+        var counts = function() {
+            return signalNames.map(function(name) { return signalReceivers.count(data.adapter, name) })
+        }
+        var before = counts()
+        compare(before.indexOf(-1), -1, "the adapter lacks one of " + signalNames)
+        var properties = Object.assign({ target: data.target }, data.properties)
+        var button = data.component.createObject(grid, properties)
+        verify(button)
+        // the count sees the button's own handlers
+        var following = counts()
+        for (var i = 0; i < signalNames.length; ++i)
+            verify(following[i] > before[i], signalNames[i] + " has no handler of the button")
+        button.destroy()
+        // the deferred deletion runs
+        wait(0)
+        compare(counts(), before)
+    }
+
     // A setting of the selected camera with a catalogue value it does not offer.
     function refusedSetting() {
         var targets = ["whiteBalance", "autoFocusMode", "imgInfoQuality", "photoStyle", "meteringMode", "focusMode"]

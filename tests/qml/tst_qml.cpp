@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
+#include <QMetaMethod>
 #include <QPointer>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -48,6 +49,41 @@ public:
         return test::callCount(index, name.toStdString());
     }
     Q_INVOKABLE void clearCallLogs() { kvrsim::clearCallLogs(); }
+};
+
+// How many handlers a signal of an object has (bindings, Connections and
+// connect() calls alike), by the signal's name: the adapters outlive the
+// items that follow them, and an item that is destroyed leaves none.
+class SignalReceivers : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // -1 when the object has no such signal.
+    Q_INVOKABLE int count(QObject *object, const QString &signal) const
+    {
+        if (!object)
+            return -1;
+        const QMetaObject *meta = object->metaObject();
+        for (int i = 0; i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.methodType() == QMetaMethod::Signal && QLatin1String(method.name()) == signal)
+                return Reader::of(object, QByteArray::number(QSIGNAL_CODE) + method.methodSignature());
+        }
+        return -1;
+    }
+
+private:
+    // QObject::receivers() is protected: a pointer to it taken through a
+    // derived class reads it on any object.
+    struct Reader : QObject
+    {
+        static int of(const QObject *object, const QByteArray &signal)
+        {
+            const auto receivers = &Reader::receivers;
+            return (object->*receivers)(signal.constData());
+        }
+    };
 };
 
 // Puts the interface into another of the program's languages, as
@@ -136,6 +172,7 @@ public slots:
         // Where a test points the picture folder, removed after the run.
         c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
         c->setContextProperty(QStringLiteral("simulator"), &m_simulator);
+        c->setContextProperty(QStringLiteral("signalReceivers"), &m_receivers);
         m_language.setEngine(engine);
         c->setContextProperty(QStringLiteral("language"), &m_language);
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
@@ -188,6 +225,7 @@ private:
     std::unique_ptr<ObjectCopy> m_objectCopy;
     std::unique_ptr<PreviewImageInfo> m_previewImageInfo;
     SimulatorProbe m_simulator;
+    SignalReceivers m_receivers;
     QTemporaryDir m_folder;
     QTranslator m_translator;
     LanguageSwitch m_language{m_translator, m_utilities};
