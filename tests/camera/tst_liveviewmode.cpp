@@ -139,8 +139,9 @@ void TestLiveViewMode::firstSwitchSendsRecommendedFormat_data()
 // recommended formats in this run, yet each camera is sent the one it
 // recommends for the low quality, and no setting error is raised. Unticked
 // again, the single view comes back at the photographer's quality, which
-// stays their preference: the quality in effect before any reading applied
-// the preference is nobody's choice.
+// stays their preference throughout: neither the quality in effect before
+// any reading applied the preference nor the multi view's Low is their
+// choice.
 void TestLiveViewMode::firstSwitchSendsRecommendedFormat()
 {
     QFETCH(int, cameras);
@@ -171,6 +172,8 @@ void TestLiveViewMode::firstSwitchSendsRecommendedFormat()
         QCOMPARE(streamOf(QString::fromLatin1(uuid)).size, recommended.entries[Utilities::LvImgQ_Low].size);
         QCOMPARE(test::callCount(index, "LiveView_Str_Set_Trans_Img"), 1);
     }
+    // Kept while multi view shows Low: the program may close meanwhile.
+    QCOMPARE(m_settings->lvImageQuality(), preference);
 
     ageModeSwitch();
     a.setLiveviewMode_Async(false);
