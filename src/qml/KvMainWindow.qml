@@ -87,6 +87,7 @@ Window {
     property alias colorTemperatureButton: colorTemperatureButton
     property alias generalPopup: generalPopup
     property alias wbPopup: wbPopup
+    property alias ccPopup: ccPopup
 
     // windows and popups of other documents, created by name: a document
     // that is not there yet leaves its member null

@@ -268,16 +268,22 @@ KvRectangleButton {
     }
 
     // ---- popups ----
+    // A point of `item` where the popup places its list: in the popup's own
+    // coordinates when it is drawn in this window, on the screen when it is
+    // a window of its own (the creative-control filters).
+    function popupPoint(item, x, y) {
+        return popup instanceof Item ? item.mapToItem(popup, x, y) : item.mapToGlobal(x, y)
+    }
     function gridPosition() {
         var item = root.parent && root.parent.parent ? root.parent.parent : root.parent
-        var p = root.mapToItem(popup, 0, 0)
+        var p = popupPoint(root, 0, 0)
         return { x: p.x, y: p.y, grid: item }
     }
     function popupPosition() {
         var p = gridPosition()
         var par = root.parent
         if (target === "pscWB" || target === "recPreviewMode")
-            return { x: par.width - 96, y: par.mapToItem(popup, 0, 0).y + popupY }
+            return { x: par.width - 96, y: popupPoint(par, 0, 0).y + popupY }
         if (target === "aspectRatio") {
             var list = catalogue()
             return { x: par.width - (list && list.length > 5 ? 104 : 96), y: p.y }
@@ -285,13 +291,13 @@ KvRectangleButton {
         if (type === "optionWithImageAndText")
             return { x: popupX, y: popupY }
         if (type.slice(-2) === "Ps") {
-            var pp = par.mapToItem(popup, 0, 0)
+            var pp = popupPoint(par, 0, 0)
             return { x: pp.x + popupX, y: pp.y + popupY }
         }
         if (type === "optionWithText" || type === "optionWithImagetoText" || type === "optionWithImagetoText_dm")
-            return { x: par.mapToItem(popup, par.width, 0).x, y: p.y }
+            return { x: popupPoint(par, par.width, 0).x, y: p.y }
         if (type === "optionWithImagetoTextCc" && par.parent)
-            return { x: par.parent.mapToItem(popup, par.parent.width, 0).x, y: p.y }
+            return { x: popupPoint(par.parent, par.parent.width, 0).x, y: p.y }
         return p
     }
 

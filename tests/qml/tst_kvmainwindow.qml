@@ -157,6 +157,7 @@ TestCase {
     // next Escape closes the next of them. Each row opens its popups with
     // clicks and gives them outermost first, each with the window the key
     // goes to.
+    property var modesBefore: []
     function test_popups_close_on_escape_data() {
         var inMain = function(popup) { return [popup, win] }
         var own = function(popup) { return [popup, popup] }
@@ -186,6 +187,17 @@ TestCase {
                 first.list.contentY = Math.min(entry.y, first.list.contentHeight - first.list.height)
                 click(win, entry)
             }, popups: function() { return [inMain(win.driveModeButton.selfTimerPopup)] } },
+            { tag: "creative control", open: function() {
+                // the mode dial turned at the camera
+                var cameras = simulator.connectedCameras()
+                modesBefore = cameras.map(function(c) { return [c, simulator.turnDial(c, "recordingMode", 4)] })
+                tryCompare(win.recordingModeButton, "popup", win.ccPopup, 5000)
+                click(win, win.recordingModeButton)
+            }, popups: function() { return [own(win.ccPopup)] },
+              after: function() {
+                modesBefore.forEach(function(m) { simulator.turnDial(m[0], "recordingMode", m[1]) })
+                tryVerify(function() { return win.recordingModeButton.popup !== win.ccPopup }, 5000)
+            } },
             { tag: "white-balance tuning", open: function() { click(win, win.wbAdjustButton) },
               popups: function() { return [own(win.wbPopup)] } },
             { tag: "photo style", open: photoStyle, popups: function() { return [own(win.photoStylePopup)] } },
@@ -228,6 +240,8 @@ TestCase {
             for (var k = 0; k < j; ++k)
                 verify(popups[k][0].visible, "Escape closed " + popups[k][0] + " too")
         }
+        if (data.after)
+            data.after()
         win.visible = shown
     }
 

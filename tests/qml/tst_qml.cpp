@@ -49,6 +49,14 @@ public:
         return test::callCount(index, name.toStdString());
     }
     Q_INVOKABLE void clearCallLogs() { kvrsim::clearCallLogs(); }
+    // Turns a setting's dial at the camera, as the photographer does; the
+    // code it had.
+    Q_INVOKABLE uint turnDial(int index, const QString &setting, uint code)
+    {
+        const uint before = kvrsim::setting(index, setting.toStdString());
+        kvrsim::turnDial(index, setting.toStdString(), code);
+        return before;
+    }
 };
 
 // How many handlers a signal of an object has (bindings, Connections and
