@@ -19,7 +19,9 @@ Window {
     property real contentWidth: 0
     property real contentHeight: 0
     property alias headerText: header.text
-    width: contentWidth + 10
+    // the scroll bar lies beside the filters, not over the last column's names
+    readonly property real barWidth: contentHeight > 200 ? bar.width : 0
+    width: contentWidth + barWidth + 10
     height: Math.min(contentHeight, 200) + 72
 
     Rectangle {
@@ -49,7 +51,7 @@ Window {
         id: flick
         y: 36
         x: 5
-        width: root.contentWidth
+        width: root.contentWidth + root.barWidth
         height: Math.min(root.contentHeight, 200)
         clip: true
         contentWidth: grid.width
@@ -60,7 +62,7 @@ Window {
             columns: 5
             spacing: 0
         }
-        KvScrollBar.vertical: KvScrollBar { visible: flick.contentHeight > flick.height }
+        KvScrollBar.vertical: KvScrollBar { id: bar; visible: flick.contentHeight > flick.height }
     }
 
     Row {
@@ -108,6 +110,10 @@ Window {
             entries.push(entry)
         }
         objects = objects
+        // one width for every filter: one that grew for its longer name
+        // leaves no narrower ones beside it
+        for (var j = 0; j < objects.length; ++j)
+            objects[j].width = w
         contentWidth = w * 5
         contentHeight = h * OptionText.ccRows(objects.length)
         root.x = (Screen.desktopAvailableWidth - width) / 2

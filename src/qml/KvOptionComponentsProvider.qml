@@ -43,7 +43,25 @@ QtObject {
         KvRectangleButton { property bool capable: false; width: 107; height: 77; type: "optionWithImagetoText" }
     }
     property Component optionWithImagetoTextButtonCcComponent: Component {
-        KvRectangleButton { property bool capable: false; width: 77; height: 77; type: "optionWithImagetoText" }
+        // wider for a word of other languages too wide for the name's line
+        // even at its smallest size
+        KvRectangleButton {
+            id: ccButton
+            property bool capable: false
+            width: Math.max(77, Math.ceil(widestWord.contentWidth) + 4)
+            height: 77
+            type: "optionWithImagetoText"
+            // the name broken wherever its script lets it break
+            Text {
+                id: widestWord
+                visible: false
+                width: 1
+                wrapMode: Text.WordWrap
+                text: ccButton.optionText
+                font.family: ccButton.optionItem.font.family
+                font.pixelSize: ccButton.optionItem.minimumPixelSize
+            }
+        }
     }
     property Component optionWithImagetoTextButtonComponent_dm: Component {
         KvRectangleButton { property bool capable: false; width: 148; height: 28; type: "optionWithImagetoText_dm" }

@@ -44,7 +44,9 @@ KvAbstractButton {
     readonly property bool checkable: type === "checkableWithText" || type === "checkableWithImageAndText"
                                       || type === "checkableWithImageAndTextLv" || type === "checkableWithImage"
     readonly property bool radio: type.indexOf("radioWith") === 0
-    readonly property color textColor: checked ? (blackWhenChecked.indexOf(type) >= 0 ? "#000000" : "#ffbf1f")
+    // a name under its picture lies on the checked colour as these types' values do
+    readonly property color textColor: checked ? (blackWhenChecked.indexOf(type) >= 0 || captionUnderImage ? "#000000"
+                                                                                                          : "#ffbf1f")
                                                : (disabled ? "#646464" : "#dddddd")
     readonly property string family: utilities.getFontFamily()
     readonly property bool imageOptionType: type === "optionWithImage" || type === "optionWithImagePopup"
@@ -231,16 +233,21 @@ KvAbstractButton {
             return Math.max(centred, Math.min(root.underLabel + 1, root.height - height))
         }
         // A name under its picture, and a value in a picture's place, take
-        // more lines and then a smaller size before they are cut.
+        // more lines and then a smaller size before they are cut. The name's
+        // place holds two lines of any script, so taller scripts are not
+        // shrunk; the picture above gives way to the lines it draws. Its
+        // place, not a line count, bounds its lines: at a line count the
+        // last line breaks anywhere, and a word too wide for it would be
+        // cut instead of shrunk.
         readonly property bool inPictureSpace: root.captionUnderImage || root.imageOptionType
-        height: root.captionUnderImage ? 24 : (root.imageOptionType ? root.height - y - 2 : implicitHeight)
+        height: root.captionUnderImage ? 2 * 17 : (root.imageOptionType ? root.height - y - 2 : implicitHeight)
         verticalAlignment: root.captionUnderImage ? Text.AlignBottom
                                                   : (root.imageOptionType ? Text.AlignVCenter : Text.AlignTop)
         // a value too long for its button (other languages) shrinks a
         // little before it is cut
         fontSizeMode: inPictureSpace ? Text.Fit : Text.HorizontalFit
         minimumPixelSize: inPictureSpace ? 10 : 11
-        maximumLineCount: root.captionUnderImage ? 2 : 1000
+        maximumLineCount: 1000
         elide: Text.ElideRight
         wrapMode: inPictureSpace ? Text.WordWrap : Text.NoWrap
     }
@@ -263,15 +270,17 @@ KvAbstractButton {
     readonly property bool captionUnderImage: imageToTextType && labelText === "" && optionText !== ""
     mainImg.width: imageToTextType && labelText !== "" ? Math.min(root.height - 8, 48) : Math.min(root.width - 8, 75)
     // The picture fills the place under the title, whatever the title's
-    // lines; a name under the picture takes its lines from the bottom.
+    // lines; a name under the picture takes its lines from the bottom and
+    // leaves the picture what lies above them.
+    readonly property real aboveCaption: optionTextItem.y + optionTextItem.height - optionTextItem.contentHeight - 2
     function pictureHeight() {
         if (captionUnderImage)
-            return Math.min(root.height - (optionTextItem.lineCount > 1 ? 32 : 24), 75)
+            return Math.min(aboveCaption - 4, 75)
         return Math.min(root.height - (underLabel > 0 ? underLabel + 2 : 8), 75)
     }
     function pictureOffset() {
         if (captionUnderImage)
-            return -8
+            return (4 + aboveCaption - root.height) / 2
         return underLabel > 0 ? underLabel - 1 + (mainImg.height - root.height) / 2 : 0
     }
     mainImg.height: pictureHeight()

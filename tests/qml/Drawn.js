@@ -42,14 +42,32 @@ function brokenInsideAWord(text) {
     return text.lineCount > words.length
 }
 
+// Where a text's lines are drawn in its parent: its place, moved by its
+// alignment where the lines are wider or taller than the place.
+function drawnText(text) {
+    var x = text.x, y = text.y
+    if (text.horizontalAlignment === Quick.Text.AlignHCenter)
+        x += (text.width - text.contentWidth) / 2
+    else if (text.horizontalAlignment === Quick.Text.AlignRight)
+        x += text.width - text.contentWidth
+    if (text.verticalAlignment === Quick.Text.AlignVCenter)
+        y += (text.height - text.contentHeight) / 2
+    else if (text.verticalAlignment === Quick.Text.AlignBottom)
+        y += text.height - text.contentHeight
+    return { x: x, y: y, width: text.contentWidth, height: text.contentHeight }
+}
+
 // What a user cannot read where a window draws it: a shown text under
 // 10 px, cut short or broken inside a word, the titles of one kind of button at sizes more than a
 // pixel apart (a title shrinks only for a word wider than its line), a
-// button's picture reaching past the button's edge. The size is the one
+// button's text or picture reaching past the button's edge, a button's text
+// in the button's own colour, a text under a scroll bar. The size is the one
 // drawn, after any fitting to the text's place.
 function unreadable(window) {
     var faults = []
     var titleSizes = {}
+    var texts = []
+    var bars = []
     var stack = [window.contentItem]
     var where = function(item) {
         var p = item.mapToItem(window.contentItem, 0, 0)
@@ -68,6 +86,21 @@ function unreadable(window) {
                 faults.push("\"" + it.text + "\"" + where(it) + " cut short")
             if (brokenInsideAWord(it))
                 faults.push("\"" + it.text + "\"" + where(it) + " broken inside a word")
+            var lines = drawnText(it)
+            if (it.parent && it.parent.labelItem !== undefined) {
+                if (lines.x < -0.5 || lines.y < -0.5 || lines.x + lines.width > it.parent.width + 0.5
+                        || lines.y + lines.height > it.parent.height + 0.5)
+                    faults.push("\"" + it.text + "\"" + where(it) + " reaches past its button of "
+                                + it.parent.width + " x " + it.parent.height)
+                if (Qt.colorEqual(it.color, it.parent.background.color))
+                    faults.push("\"" + it.text + "\"" + where(it) + " drawn in its button's colour " + it.color)
+            }
+            var at = it.parent ? it.parent.mapToItem(window.contentItem, lines.x, lines.y) : Qt.point(lines.x, lines.y)
+            texts.push({ item: it, x: at.x, y: at.y, width: lines.width, height: lines.height })
+        }
+        if (it.orientation !== undefined && it.policy !== undefined && it.position !== undefined) {
+            var from = it.mapToItem(window.contentItem, 0, 0)
+            bars.push({ x: from.x, y: from.y, width: it.width, height: it.height })
         }
         if (it.labelItem !== undefined && it.labelItem.visible) {
             var sizes = titleSizes[it.type] || (titleSizes[it.type] = [])
@@ -79,6 +112,13 @@ function unreadable(window) {
             faults.push("picture " + it.source + where(it) + " reaches past its button of "
                         + it.parent.width + " x " + it.parent.height)
     }
+    texts.forEach(function(t) {
+        bars.forEach(function(b) {
+            if (t.x < b.x + b.width - 0.5 && t.x + t.width > b.x + 0.5
+                    && t.y < b.y + b.height - 0.5 && t.y + t.height > b.y + 0.5)
+                faults.push("\"" + t.item.text + "\"" + where(t.item) + " runs under a scroll bar")
+        })
+    })
     for (var type in titleSizes) {
         var drawn = titleSizes[type]
         if (Math.max.apply(null, drawn) - Math.min.apply(null, drawn) > 1)

@@ -3,8 +3,8 @@ import QtTest
 import "qrc:/qml"
 
 // The rectangular button's looks by type: text colours, the checkable
-// types' toggling and accent, and the text shown in place of a picture that
-// cannot be loaded.
+// types' toggling and accent, the text shown in place of a picture that
+// cannot be loaded, and the name under a picture.
 TestCase {
     name: "KvRectangleButton"
     when: windowShown
@@ -83,6 +83,27 @@ TestCase {
         tryCompare(shown.mainImg, "status", Image.Ready)
         verify(shown.mainImg.visible)
         verify(!shown.optionItem.visible)
+    }
+
+    // A name under its picture, on one line or two and in any script, is
+    // drawn whole below the picture.
+    function test_name_under_picture_data() {
+        return [
+            { tag: "one line", text: "Sepia" },
+            { tag: "two lines", text: "Dynamic Monochrome" },
+            { tag: "two lines of a script without spaces", text: "\u30c0\u30a4\u30ca\u30df\u30c3\u30af\u30e2\u30ce\u30af\u30ed\u30fc\u30e0" }
+        ]
+    }
+    function test_name_under_picture(data) {
+        var b = createTemporaryObject(buttonComponent, this, { type: "optionWithImagetoText", width: 77, optionText: data.text,
+                                                               source: "qrc:/images/cc_pop.svg" })
+        tryCompare(b.mainImg, "status", Image.Ready)
+        var t = b.optionItem
+        compare(t.truncated, false)
+        var pictureBottom = b.mainImg.y + (b.mainImg.height + b.mainImg.paintedHeight) / 2
+        var nameTop = t.y + t.height - t.contentHeight
+        verify(pictureBottom <= nameTop, "the picture reaches " + pictureBottom + ", the name begins at " + nameTop)
+        verify(t.y + t.height <= b.height)
     }
 
     function test_images_by_type_data() {

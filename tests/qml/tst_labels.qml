@@ -47,7 +47,8 @@ TestCase {
     // Each window with all it can show: the main window at full height with
     // the camera's movie quality, the flash window with its wireless rows,
     // the live-view window with its panel's live-view quality, the camera's
-    // movie-quality list.
+    // movie-quality list, every creative-control filter with the camera's
+    // chosen.
     readonly property var windows: ({
         main: { document: "KvMainWindow.qml",
                 open: function(w) { w.recMovieQualityDetaiSetting(); w.cameraValueGetComplete() },
@@ -71,9 +72,22 @@ TestCase {
                             w.componentsProvider = provider
                             w.present(300, 300, 0, 0, "", deviceAdapter.recMovie, null)
                         },
-                        ready: function(w) { return w.detail && w.rows.length > 0 && w.list.height > 0 } }
+                        ready: function(w) { return w.detail && w.rows.length > 0 && w.list.height > 0 } },
+        creativecontrol: { document: "KvCCPopup.qml",
+                           open: function(w) {
+                               var target = utilities.getLanguageType() === Kv.QLocale.Japanese
+                                       ? "creativeControlFilter" : "creativeControlFilterRatin"
+                               var list = options[target]
+                               for (var i = 0; i < list.length; ++i) {
+                                   list[i].properties.capable = true
+                                   list[i].properties.checked = list[i].properties.value === deviceAdapter[target]
+                               }
+                               w.present(0, 0, "", list, target, null)
+                           },
+                           ready: function(w) { return w.objects.length > 0 && w.headerText !== "" } }
     })
     KvMainMQComponentsProvider { id: provider }
+    KvOptionComponentsProvider { id: options }
 
     function test_readable_data() {
         var rows = []
