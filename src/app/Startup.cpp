@@ -91,11 +91,20 @@ SingleInstanceGuard::SingleInstanceGuard()
         delete m_guard;
         m_guard = new QSharedMemory(name);
     };
-    const auto createGuard = [this] {
+    // A copy of another folder whose key file has our key clears that key as
+    // it starts, as the probe does here: it can remove the segment made here
+    // before the guard has attached it (the creation fails), or just as the
+    // guard attaches it, and the guard then holds a segment that the key no
+    // longer names and no later copy finds. So the guard is taken only once
+    // the key names it, stamped.
+    const auto takeGuard = [this] {
         if (!m_guard->create(1, QSharedMemory::ReadWrite))
             return false;
         *static_cast<char *>(m_guard->data()) = keyFileStamp(m_guard->nativeKey());
-        return true;
+        const bool named = m_probe->attach(QSharedMemory::ReadOnly)
+                           && *static_cast<const char *>(m_probe->constData()) == keyFileStamp(m_probe->nativeKey());
+        m_probe->detach();
+        return named;
     };
 
     for (int move = 0; move <= kKeyFileMoves; ++move) {
@@ -107,23 +116,24 @@ SingleInstanceGuard::SingleInstanceGuard()
                 break;
             }
             m_guard->detach();
-        } else if (createGuard()) {
+        } else if (takeGuard()) {
             break;
-        } else if (m_guard->error() == QSharedMemory::AlreadyExists) {
+        } else {
             // The key file was made just now, yet its key already names a
             // segment: one a killed copy left under another file of the same
             // key, which the probe clears, or one that a copy of another
-            // folder holds. Without a guard of its own the program would run
-            // unguarded.
+            // folder holds; or such a copy cleared the segment made here.
+            // Without a guard of its own the program would run unguarded.
             clearLeftSegment();
             renewGuard();
-            if (createGuard())
+            if (takeGuard())
                 break;
-        } else {
-            break;
         }
         moveKeyFile(m_guard->nativeKey());
     }
+    // Past the last move, as where no guard can be made at all (a temporary
+    // folder that takes no key file), the program starts without one: the
+    // guard keeps a second copy out, it is no condition for running.
 
     m_semaphore->release(1);
 }
