@@ -46,8 +46,9 @@ QString safeBaseName(const QString &name);
 // 20 characters, none of them a control character or one a file system
 // reads as a separator, a drive, a wildcard or a redirection. Empty stays
 // empty: numbered names then take their format's own prefix ("MOV_" for
-// movies, "IMG_" for stills), a cardless shot none. Anything else (a settings file edited by hand
-// or left by another version) gives the setting's default, "IMG_".
+// movies, "IMG_" for stills), a cardless shot none. Anything else (a
+// settings file edited by hand or left by another version) gives the
+// setting's default, "IMG_".
 QString usablePrefix(const QString &prefix);
 
 // The folder label of a camera: its individual id, else model "_" serial,
