@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 
+#include "AdapterFixture.h"
 #include "DeviceAdapterTestAccess.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
@@ -934,8 +935,7 @@ void TestCameraStatus::eventTypeSuppression()
 
 void TestCameraStatus::savedFilePathReview()
 {
-    ApplicationSettings settings;
-    ApplicationData::setApplicationSettings(&settings);
+    test::InstalledSettings settings;
     settings.setDisplayReviewType(ApplicationSettings::DisRevType_On);
     QSignalSpy spy(m_adapter, &DeviceAdapter::pcSavedFilePathChanged);
 
@@ -961,7 +961,6 @@ void TestCameraStatus::savedFilePathReview()
     m_adapter->withCameraTable([&](QMap<QString, CameraInfo> &table) { table[second].sendCmdEnable = 0; });
     m_adapter->setPcSavedFilePath(first);
     QCOMPARE(spy.count(), 3);
-    ApplicationData::setApplicationSettings(nullptr);
 }
 
 void TestCameraStatus::statusThroughWorkerThread()

@@ -122,7 +122,7 @@ private:
     void dial(const char *setting, quint32 code) { kvrsim::turnDial(m_index, setting, code); }
 
     std::unique_ptr<test::IsolatedSettings> m_isolated;
-    std::unique_ptr<ApplicationSettings> m_settings;
+    std::unique_ptr<test::InstalledSettings> m_settings;
     test::AdapterFixture m_fixture;
     int m_index = -1;
     QString m_uuid;
@@ -131,8 +131,7 @@ private:
 void TestParameterReaders::init()
 {
     m_isolated = std::make_unique<test::IsolatedSettings>();
-    m_settings = std::make_unique<ApplicationSettings>();
-    ApplicationData::setApplicationSettings(m_settings.get());
+    m_settings = std::make_unique<test::InstalledSettings>();
     QVERIFY(m_fixture.start(std::string(), false));
     m_index = test::cameraByModel("Rozado Sim A1");
     m_uuid = QString::fromStdString(test::openUsbCamera(m_index));
@@ -148,7 +147,6 @@ void TestParameterReaders::init()
 void TestParameterReaders::cleanup()
 {
     m_fixture.stop();
-    ApplicationData::setApplicationSettings(nullptr);
     m_settings.reset();
     m_isolated.reset();
 }

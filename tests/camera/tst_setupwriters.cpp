@@ -47,7 +47,7 @@ private:
     }
 
     std::unique_ptr<test::IsolatedSettings> m_isolated;
-    std::unique_ptr<ApplicationSettings> m_settings;
+    std::unique_ptr<test::InstalledSettings> m_settings;
     test::AdapterFixture m_fixture;
     int m_index = -1; // the selected camera
     int m_other = -1; // the camera that follows it
@@ -60,8 +60,7 @@ static const ConnectReadTables kNoReading{nullptr, 0, nullptr, 0};
 void TestSetupWriters::init()
 {
     m_isolated = std::make_unique<test::IsolatedSettings>();
-    m_settings = std::make_unique<ApplicationSettings>();
-    ApplicationData::setApplicationSettings(m_settings.get());
+    m_settings = std::make_unique<test::InstalledSettings>();
     DeviceSearch::setConnectReadTables(&kNoReading);
     QVERIFY(m_fixture.start());
     test::QueuedSpy reading(&adapter(), &DeviceAdapter::camConnectStatusChanged);
@@ -88,7 +87,6 @@ void TestSetupWriters::cleanup()
 {
     m_fixture.stop();
     DeviceSearch::setConnectReadTables(nullptr);
-    ApplicationData::setApplicationSettings(nullptr);
     m_settings.reset();
     m_isolated.reset();
 }

@@ -121,7 +121,7 @@ private:
     void tickOtherCamera(int pictures);
 
     std::unique_ptr<test::IsolatedSettings> m_isolated;
-    std::unique_ptr<ApplicationSettings> m_settings;
+    std::unique_ptr<test::InstalledSettings> m_settings;
     test::AdapterFixture m_fixture;
     int m_index = -1;
     int m_other = -1;
@@ -132,8 +132,7 @@ private:
 void TestShootingCommands::init()
 {
     m_isolated = std::make_unique<test::IsolatedSettings>();
-    m_settings = std::make_unique<ApplicationSettings>();
-    ApplicationData::setApplicationSettings(m_settings.get());
+    m_settings = std::make_unique<test::InstalledSettings>();
     QVERIFY(m_fixture.start());
     m_index = m_fixture.connectWithoutReading();
     QVERIFY(m_index >= 0);

@@ -275,12 +275,13 @@ private slots:
     // after a connection.
     void storeLocationRoundTripInTheProgram()
     {
+        // The settings come first and go last, as in the program: the
+        // adapter's search worker reads them until the fixture stops.
+        test::InstalledSettings settings;
         test::AdapterFixture fixture;
         QVERIFY(fixture.start());
         QVERIFY(test::connectUsbCameras(fixture.adapter()));
         DeviceAdapter &adapter = fixture.adapter();
-        ApplicationSettings settings;
-        ApplicationData::setApplicationSettings(&settings);
         startup::bindCameraAccess(settings, adapter);
 
         const QString selected = adapter.camCurrentSelectedSerialNo();
@@ -324,8 +325,6 @@ private slots:
         QCOMPARE(adapter.getFileTargetById(selected), Utilities::FLTG_PcOnly);
         QCOMPARE(adapter.getFileTargetById(other), Utilities::FLTG_CameraOnly);
         QCOMPARE(adapter.fileTarget(), Utilities::FLTG_PcOnly);
-
-        ApplicationData::setApplicationSettings(nullptr);
     }
 
     void hlgShootingTypeGoesToTheCameraSide()

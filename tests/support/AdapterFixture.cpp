@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <atomic>
+
 #include "KvrSim.h"
 #include "QueuedSpy.h"
 #include "SimulatorFixture.h"
@@ -18,7 +20,26 @@ namespace kavrotether::test {
 namespace {
 constexpr int kSearchTimeoutMs = 10000;
 const ConnectReadTables kNoReading{nullptr, 0, nullptr, 0};
+std::atomic<int> g_runningFixtures{0};
 } // namespace
+
+InstalledSettings::InstalledSettings()
+{
+    ApplicationData::setApplicationSettings(this);
+}
+
+InstalledSettings::~InstalledSettings()
+{
+    if (AdapterFixture::running() > 0)
+        qFatal("The settings end while an adapter fixture still runs: make them before the fixture");
+    if (ApplicationData::getApplicationSettings() == this)
+        ApplicationData::setApplicationSettings(nullptr);
+}
+
+int AdapterFixture::running()
+{
+    return g_runningFixtures.load();
+}
 
 bool connectUsbCameras(DeviceAdapter &adapter)
 {
@@ -75,6 +96,7 @@ bool AdapterFixture::start(const std::string &scenarioJson, bool registerCallbac
         return false;
     DeviceAdapterCallback::setDispatchTables(nullptr);
     m_adapter = std::make_unique<DeviceAdapter>();
+    ++g_runningFixtures;
     ApplicationData::setDeviceAdapter(m_adapter.get());
     m_receiver = std::make_unique<DeviceAdapterCallback>();
     if (!m_adapter->attachCallbackReceiver(m_receiver.get()))
@@ -103,6 +125,7 @@ void AdapterFixture::stop()
     m_adapter->attachCallbackReceiver(nullptr);
     m_receiver.reset();
     m_adapter.reset();
+    --g_runningFixtures;
     ApplicationData::setDeviceAdapter(nullptr);
     DeviceAdapterCallback::setDispatchTables(nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -8,6 +8,7 @@
 
 #include "camera/DeviceAdapter.h"
 #include "camera/DeviceAdapterCallback.h"
+#include "core/ApplicationSettings.h"
 
 namespace kavrotether {
 class PasswordInput;
@@ -75,11 +76,28 @@ public:
     // and connects it through the connect button's entry.
     bool connectNetworkCamera(int index, const QString &password);
 
+    // How many fixtures have an adapter now.
+    static int running();
+
 private:
     std::unique_ptr<DeviceAdapter> m_adapter;
     std::unique_ptr<DeviceAdapterCallback> m_receiver;
     bool m_callbacks = false;
     bool m_readingReplaced = false;
+};
+
+// The program's settings, installed where its objects find them for as long
+// as they live, as main makes them before any camera work starts. Make them
+// before the adapter fixture they serve: the adapter's search and reading
+// workers read them until the fixture stops, so settings that end while a
+// fixture still runs stop the test at once instead of racing those workers.
+class InstalledSettings : public ApplicationSettings
+{
+public:
+    InstalledSettings();
+    ~InstalledSettings() override;
+    InstalledSettings(const InstalledSettings &) = delete;
+    InstalledSettings &operator=(const InstalledSettings &) = delete;
 };
 
 } // namespace kavrotether::test
