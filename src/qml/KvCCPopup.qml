@@ -1,12 +1,15 @@
 import QtQuick
 import QtQuick.Window
 import "KvOptionText.js" as OptionText
+import "KvSubFunction.js" as Sub
 
 // The creative-control filters: a small frameless window with the offered
 // filters in five columns, the chosen filter's name above and Set and Cancel
 // below.
 Window {
     id: root
+
+    onVisibleChanged: Sub.handFocusBack(root)
     flags: Qt.Window | Qt.FramelessWindowHint
     modality: Qt.ApplicationModal
     // hidden until presented, though its parent window shows

@@ -23,11 +23,16 @@ Popup {
     // mask could not be reached otherwise. Not while its colour dialog is
     // open: a press there is not one beside the popup.
     property bool closesOnPressOutside: false
-    closePolicy: closesOnPressOutside && !(colorDialog && colorDialog.dialog.visible)
-                 ? Popup.CloseOnEscape | Popup.CloseOnPressOutside : Popup.NoAutoClose
+    // Escape closes every popup that closes on a press beside it, and those
+    // that ask for it although a press beside them must not close them.
+    property bool closesOnEscape: closesOnPressOutside
+    readonly property bool colorDialogOpen: colorDialog !== null && colorDialog.dialog.visible
+    closePolicy: colorDialogOpen ? Popup.NoAutoClose
+                                 : (closesOnEscape ? Popup.CloseOnEscape : 0)
+                                   | (closesOnPressOutside ? Popup.CloseOnPressOutside : 0)
     // Escape reaches only a popup that holds the keyboard focus, so one that
     // closes on it takes the focus when it opens.
-    focus: closesOnPressOutside
+    focus: closesOnEscape
     modal: false
 
     background: Rectangle {

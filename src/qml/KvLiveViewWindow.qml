@@ -118,6 +118,7 @@ Window {
     property alias selectionBorder: selection
     property alias gridPopup: gridPopup
     property alias guideLinePopup: guideLinePopup
+    property alias overlayPopup: overlayPopup
 
     flags: Qt.Dialog | Qt.CustomizeWindowHint | Qt.WindowTitleHint | Qt.WindowMinimizeButtonHint
            | Qt.WindowMaximizeButtonHint | Qt.WindowCloseButtonHint

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Window
 import Kv 1.0 as Kv
 import "KvMovieQuality.js" as MQ
+import "KvSubFunction.js" as Sub
 
 // The camera's own filter of the movie-quality list: one row per condition
 // the camera offers, the number of qualities it leaves, and OK to keep the
@@ -62,6 +63,8 @@ Window {
         closed()
         close()
     }
+
+    onVisibleChanged: Sub.handFocusBack(root)
 
     Component.onCompleted: {
         for (var i = 0; i < conditionTargets.length; ++i) {

@@ -29,7 +29,10 @@ Window {
     property alias refineButton: refine
     property var filterWindow: null
 
-    onVisibleChanged: utilities.movieQualityWindowVisibleChanged(visible)
+    onVisibleChanged: {
+        utilities.movieQualityWindowVisibleChanged(visible)
+        Sub.handFocusBack(root)
+    }
 
     function present(x, y, screenX, screenY, title, value, selected) {
         deviceAdapter.adp_KVR_func_api_Mov_Config_GetCapability()
@@ -141,7 +144,7 @@ Window {
                 console.warn("KvMainMovieQualityPopup: " + c.errorString())
                 return
             }
-            filterWindow = c.createObject(null, { componentsProvider: componentsProvider })
+            filterWindow = c.createObject(null, { componentsProvider: componentsProvider, transientParent: root })
             filterWindow.submit.connect(reload)
         }
         filterWindow.present(root.x + root.width / 2, root.y + root.height / 2, root.x, root.y)

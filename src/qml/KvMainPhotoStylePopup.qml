@@ -3,6 +3,7 @@ import QtQuick.Window
 import Kv 1.0 as Kv
 import "KvPhotoStyle.js" as PS
 import "KvMovieQuality.js" as MQ
+import "KvSubFunction.js" as Sub
 
 // The photo style and its adjustments in one window. Opening it has the
 // camera keep a backup of its photo-style settings: Ok drops the backup,
@@ -11,6 +12,8 @@ import "KvMovieQuality.js" as MQ
 // and padded with blank rows so that the view is never partly empty.
 Window {
     id: root
+
+    onVisibleChanged: Sub.handFocusBack(root)
     flags: Qt.Window | Qt.FramelessWindowHint
     modality: Qt.ApplicationModal
     // hidden until presented, though its parent window shows

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Window
 import Kv 1.0 as Kv
 import "KvOptionText.js" as OptionText
+import "KvSubFunction.js" as Sub
 
 // The white-balance adjustment: a small frameless window with the colour
 // field (A-B across, G-M up and down), a pointer and OK, Reset and Cancel.
@@ -232,5 +233,6 @@ Window {
             preValGM = valGM
             placePointer()
         }
+        Sub.handFocusBack(root)
     }
 }

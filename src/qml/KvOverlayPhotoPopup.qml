@@ -11,6 +11,9 @@ KvLiveViewPopup {
     title: qsTr("Overlay")
     topOffset: 180
     height: 480
+    // A press beside it must not drop what is not confirmed yet, but Escape
+    // closes it like the other setting popups.
+    closesOnEscape: true
 
     readonly property var names: ["File", "X", "Y", "Scaling", "Rotation", "Transparency"]
     property bool selecting: false

@@ -148,6 +148,15 @@ function followSetting(adapter, name, onValue, onOffer, on) {
     }
 }
 
+// A popup that is a window of its own gives the keyboard focus back to the
+// window it was opened over when it hides: without a window manager nothing
+// else does, and the next Escape would reach no window until a click.
+function handFocusBack(window) {
+    var opener = window.transientParent
+    if (!window.visible && opener && opener.visible)
+        opener.requestActivate()
+}
+
 // Escape reaches only an item that holds the keyboard focus. A popup drawn
 // in its window calls this when it shows or hides, with the item that held
 // the focus before it: shown, it takes the focus; hidden, it gives it back

@@ -200,15 +200,18 @@ TestCase {
 
     // The grid and guide-line popups cover their own switches and much of the
     // masked panel: a press beside them closes them, and so does Escape in
-    // their window, and the panel they covered answers again.
+    // their window (the overlay popup's too, which a press beside keeps open),
+    // and the panel they covered answers again.
     function test_f_setting_popups_close_on_a_press_beside_data() {
         var grid = { toggle: "gridButton", setting: "gridSettingButton", popup: "gridPopup" }
         var guide = { toggle: "guidelineButton", setting: "guidelineSettingButton", popup: "guideLinePopup" }
+        var overlay = { toggle: "overlayButton", setting: "overlaySettingButton", popup: "overlayPopup" }
         return [
             Object.assign({ tag: "grid", escape: false }, grid),
             Object.assign({ tag: "guide line", escape: false }, guide),
             Object.assign({ tag: "grid, Escape", escape: true }, grid),
-            Object.assign({ tag: "guide line, Escape", escape: true }, guide)
+            Object.assign({ tag: "guide line, Escape", escape: true }, guide),
+            Object.assign({ tag: "overlay, Escape", escape: true }, overlay)
         ]
     }
     function test_f_setting_popups_close_on_a_press_beside(data) {

@@ -154,20 +154,28 @@ TestCase {
     // Escape closes every popup the window's buttons open, as a press beside
     // it or its Cancel does: a list over the window, a window of its own, a
     // list over such a window. The popups it was opened over stay, and the
-    // next Escape closes the next of them. Each row opens its popups with
-    // clicks and gives them outermost first, each with the window the key
-    // goes to.
+    // next Escape closes the next of them: the focus goes back to the window
+    // a closed popup was opened over without a click. Each row opens its
+    // popups with clicks and gives them outermost first, each with the window
+    // the key goes to.
     property var modesBefore: []
     function test_popups_close_on_escape_data() {
         var inMain = function(popup) { return [popup, win] }
         var own = function(popup) { return [popup, popup] }
         var click = function(window, item) { Drawn.click(test, window, item) }
+        // what the user clicks in a window of its own has the window's focus
+        // first, as the click gives it
+        var clickIn = function(window, item) {
+            window.requestActivate()
+            tryVerify(function() { return keyboard.focusWindow() === window && window.activeFocusItem !== null })
+            click(window, item)
+        }
         var photoStyle = function() { click(win, win.photoStyleButton) }
         var movieQuality = function() { click(win, win.movieQualityButton) }
         var filter = function() {
             movieQuality()
             tryVerify(function() { return win.movieQualityPopup.refineButton.visible })
-            click(win.movieQualityPopup, win.movieQualityPopup.refineButton)
+            clickIn(win.movieQualityPopup, win.movieQualityPopup.refineButton)
         }
         return [
             { tag: "number list", open: function() { click(win, win.isoButton) },
@@ -203,7 +211,7 @@ TestCase {
             { tag: "photo style", open: photoStyle, popups: function() { return [own(win.photoStylePopup)] } },
             { tag: "photo style's list", open: function() {
                 photoStyle()
-                click(win.photoStylePopup, win.photoStylePopup.styleButton)
+                clickIn(win.photoStylePopup, win.photoStylePopup.styleButton)
             }, popups: function() {
                 return [own(win.photoStylePopup), [win.photoStylePopup.optionPopup, win.photoStylePopup]]
             } },
@@ -214,7 +222,7 @@ TestCase {
             { tag: "movie-quality filter's list", open: function() {
                 filter()
                 var window = win.movieQualityPopup.filterWindow
-                click(window, findChild(window.contentItem, "moviePixelButton"))
+                clickIn(window, findChild(window.contentItem, "moviePixelButton"))
             }, popups: function() {
                 var window = win.movieQualityPopup.filterWindow
                 return [own(win.movieQualityPopup), own(window), [window.detailPopup, window]]
@@ -230,16 +238,18 @@ TestCase {
             tryCompare(popups[i][0], "visible", true)
         for (var j = popups.length - 1; j >= 0; --j) {
             // The key goes to the window the user works in, not to the popup.
-            // A popup window counts as active while the window it belongs to
-            // has the focus: only a focus item of its own shows it has it.
             var window = popups[j][1]
-            window.requestActivate()
-            tryVerify(function() { return window.active && window.activeFocusItem !== null })
+            if (j === popups.length - 1)
+                window.requestActivate()
+            tryVerify(function() { return keyboard.focusWindow() === window && window.activeFocusItem !== null },
+                      5000, "the focus is in " + window)
             keyClick(Qt.Key_Escape)
             tryCompare(popups[j][0], "visible", false)
             for (var k = 0; k < j; ++k)
                 verify(popups[k][0].visible, "Escape closed " + popups[k][0] + " too")
         }
+        tryVerify(function() { return keyboard.focusWindow() === win && win.activeFocusItem !== null }, 5000,
+                  "the focus is back in the main window")
         if (data.after)
             data.after()
         win.visible = shown

@@ -94,6 +94,16 @@ private:
     };
 };
 
+// The window the keyboard types into: a popup window counts as active while
+// the window it belongs to has the focus, so `active` cannot tell.
+class Keyboard : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    Q_INVOKABLE QObject *focusWindow() const { return QGuiApplication::focusWindow(); }
+};
+
 // Puts the interface into another of the program's languages, as
 // "-lang=<code>" does at start: its texts, and the font the program picks
 // for the language. Windows made after the switch show both.
@@ -181,6 +191,7 @@ public slots:
         c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
         c->setContextProperty(QStringLiteral("simulator"), &m_simulator);
         c->setContextProperty(QStringLiteral("signalReceivers"), &m_receivers);
+        c->setContextProperty(QStringLiteral("keyboard"), &m_keyboard);
         m_language.setEngine(engine);
         c->setContextProperty(QStringLiteral("language"), &m_language);
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
@@ -234,6 +245,7 @@ private:
     std::unique_ptr<PreviewImageInfo> m_previewImageInfo;
     SimulatorProbe m_simulator;
     SignalReceivers m_receivers;
+    Keyboard m_keyboard;
     QTemporaryDir m_folder;
     QTranslator m_translator;
     LanguageSwitch m_language{m_translator, m_utilities};
