@@ -790,9 +790,11 @@ void TestObjectTransfer::hostileCameraNames_data()
                               << "_tmp_x.JPG";
     QTest::newRow("nested") << "a/b.JPG"
                             << "a_b.JPG";
+    QTest::newRow("shown with another extension") << QString::fromUtf16(u"IMG\u202Egpj.exe") << "IMGgpj.jpg";
     QTest::newRow("nothing usable") << "\x01 \x02"
                                     << "IMG_0001.jpg";
-    QTest::newRow("300 bytes") << QString(300, QLatin1Char('a')) << QString(naming::kMaxNameBytes, QLatin1Char('a'));
+    QTest::newRow("300 bytes") << QString(300, QLatin1Char('a'))
+                               << QString(naming::kMaxNameBytes - 4, QLatin1Char('a')) + ".jpg";
 }
 
 void TestObjectTransfer::hostileCameraNames()
