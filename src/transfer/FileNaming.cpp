@@ -44,6 +44,14 @@ bool isTrimmedAway(QChar c)
     return c == QLatin1Char('.') || c.isSpace();
 }
 
+// The marks and embeddings that change the order in which a name is shown:
+// "IMG", U+202E, "gpj.exe" shows as "IMGexe.jpg".
+bool isBidiFormat(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
 } // namespace
 
 const FormatRule *formatRule(quint32 format)
@@ -55,13 +63,13 @@ const FormatRule *formatRule(quint32 format)
     return nullptr;
 }
 
-QString safeBaseName(const QString &name)
+QString safeBaseName(const QString &name, const char *extension)
 {
     QString out;
     out.reserve(name.size());
     for (QChar c : name) {
         const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control;
-        if (control)
+        if (control || isBidiFormat(c))
             continue;
         out += (c == QLatin1Char('/') || c == QLatin1Char('\\')) ? QLatin1Char('_') : c;
     }
@@ -71,6 +79,16 @@ QString safeBaseName(const QString &name)
         out.remove(0, 1);
     while (!out.isEmpty() && out.back().isSpace())
         out.chop(1);
+    if (extension && !out.isEmpty()) {
+        // The extension decides what opens the file: a picture never goes
+        // as a launcher or a script.
+        while (!out.isEmpty() && isTrimmedAway(out.back()))
+            out.chop(1);
+        const QLatin1String wanted(extension);
+        const int dot = int(out.lastIndexOf(QLatin1Char('.')));
+        if (dot <= 0 || QStringView(out).mid(dot).compare(wanted, Qt::CaseInsensitive) != 0)
+            out = (dot > 0 ? out.left(dot) : out) + wanted;
+    }
     if (out.toUtf8().size() > kMaxNameBytes) {
         const int dot = int(out.lastIndexOf(QLatin1Char('.')));
         const QString extension = dot > 0 && out.size() - dot <= 8 ? out.mid(dot) : QString();
@@ -156,7 +174,7 @@ NameChoice chooseName(const NameSettings &settings, const NameRequest &request, 
         if (!settings.prefix.isEmpty())
             prefix = settings.prefix;
     } else if (request.cameraName) {
-        QString name = safeBaseName(*request.cameraName);
+        QString name = safeBaseName(*request.cameraName, rule->extension);
         if (name.isEmpty()) {
             // Nothing usable is left of the camera's name: a numbered name
             // rather than the bare prefix with a sub-number.

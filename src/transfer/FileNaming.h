@@ -37,10 +37,13 @@ const FormatRule *formatRule(quint32 format);
 constexpr int kMaxNameBytes = 120;
 
 // A camera-supplied name or label reduced to one harmless path component:
-// separators become "_", control characters go, ".." cannot survive, leading
-// dots and surrounding blanks go, and the length is bounded (the extension
-// kept). Empty when nothing usable is left.
-QString safeBaseName(const QString &name);
+// separators become "_", control characters and the characters that reorder
+// how text is shown go, ".." cannot survive, leading dots and surrounding
+// blanks go, and the length is bounded (the extension kept). With an
+// extension (a format's, as ".jpg"), a name that ends in another one, or in
+// none, ends in that one instead; one that ends in it in any case is kept.
+// Empty when nothing usable is left.
+QString safeBaseName(const QString &name, const char *extension = nullptr);
 
 // The user's file-name prefix as the preferences window accepts it: up to
 // 20 characters, none of them a control character or one a file system

@@ -27,23 +27,29 @@ QSet<QString> &reservedPaths()
 }
 
 // Temporaries are named "." + final name (cut) + ".part-" + six letters or
-// digits; only names of that shape are ever removed as stale.
+// digits, the claims of final names (see moveOverOwnPlaceholder) the same
+// with ".claim-"; only names of those shapes are ever removed as stale.
 constexpr char kTemporaryMark[] = ".part-";
+constexpr char kClaimMark[] = ".claim-";
 constexpr int kRandomLetters = 6;
 constexpr int kMaxCreateAttempts = 100;
+// A claim's record: device, inode and change time of the placeholder, then
+// its name; a longer file is no claim of ours.
+constexpr int kMaxClaimBytes = 512;
 
 bool isLetterOrDigit(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-bool isTemporaryName(const char *name)
+template<size_t N>
+bool hasWriterShape(const char *name, const char (&mark)[N])
 {
     const size_t length = std::strlen(name);
-    const size_t tail = sizeof(kTemporaryMark) - 1 + kRandomLetters;
+    const size_t tail = N - 1 + kRandomLetters;
     if (name[0] != '.' || length <= tail + 1)
         return false;
-    if (std::strncmp(name + length - tail, kTemporaryMark, sizeof(kTemporaryMark) - 1) != 0)
+    if (std::strncmp(name + length - tail, mark, N - 1) != 0)
         return false;
     for (size_t i = length - kRandomLetters; i < length; ++i) {
         if (!isLetterOrDigit(name[i]))
@@ -85,6 +91,22 @@ bool sameFile(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// Writes all of data: 0, or the error (ENOSPC for a write that took nothing).
+int writeAll(int fd, const char *data, qint64 size, qint64 &written)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : ENOSPC;
+        data += n;
+        size -= n;
+        written += n;
+    }
+    return 0;
+}
+
 // Creates and locks a new temporary: the create applies the umask as any
 // plain create does. Where the file system keeps no locks the temporary
 // goes without one, and the sweep leaves such a folder alone. A cleaner may
@@ -121,20 +143,125 @@ int createLockedTemporary(const QByteArray &stem, QByteArray &path)
     return -1;
 }
 
+QByteArray claimRecord(const struct stat &placeholder, const QByteArray &name)
+{
+    return QByteArray::number(qulonglong(placeholder.st_dev)) + ' ' + QByteArray::number(qulonglong(placeholder.st_ino))
+           + ' ' + QByteArray::number(qlonglong(placeholder.st_ctime)) + '\n' + name;
+}
+
+// The placeholder a claim names, read from the claim's file: false unless
+// the record is whole and names a file of its own folder.
+bool readClaim(int fd, QByteArray &name, struct stat &placeholder)
+{
+    char buffer[kMaxClaimBytes + 1];
+    qint64 size = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer + size, sizeof buffer - size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        size += n;
+        if (size > kMaxClaimBytes)
+            return false;
+    }
+    const QByteArray record(buffer, qsizetype(size));
+    const qsizetype newline = record.indexOf('\n');
+    const QList<QByteArray> numbers = record.left(newline).split(' ');
+    name = record.mid(newline + 1);
+    const bool plainName = !name.isEmpty() && !name.contains('/') && !name.contains('\0') && name != "."
+                           && name != "..";
+    if (newline < 0 || numbers.size() != 3 || !plainName)
+        return false;
+    bool device = false;
+    bool inode = false;
+    bool changed = false;
+    placeholder.st_dev = dev_t(numbers.at(0).toULongLong(&device));
+    placeholder.st_ino = ino_t(numbers.at(1).toULongLong(&inode));
+    placeholder.st_ctime = time_t(numbers.at(2).toLongLong(&changed));
+    return device && inode && changed;
+}
+
+// Whether the file is still the empty placeholder claimed.
+bool isPlaceholder(const struct stat &now, const struct stat &claimed)
+{
+    return S_ISREG(now.st_mode) && now.st_size == 0 && sameFile(now, claimed);
+}
+
+// The last way onto storage that takes neither a no-replace rename nor a
+// hard link (some FUSE mounts and network shares): an exclusive create
+// claims the final name with an empty placeholder, and the finished
+// temporary is renamed over that file of our own. No file of anyone else's
+// is ever replaced, and nothing partial shows under the final name. A claim
+// file beside it, locked like a temporary while the writer lives, records
+// which file the placeholder is, so the sweep after a killed writer removes
+// the placeholder, and never a file that took its name since. A writer
+// killed between the claim and its record leaves a placeholder nothing
+// proves its own: it stays. errno EEXIST when the name is taken.
+bool moveOverOwnPlaceholder(const QByteArray &from, const char *to)
+{
+    QByteArray claimPath;
+    const QByteArray stem = from.left(from.size() - qsizetype(sizeof(kTemporaryMark) - 1 + kRandomLetters));
+    const int claimFd = createLockedTemporary(stem + kClaimMark, claimPath);
+    if (claimFd < 0)
+        return false;
+    const auto dropClaim = [&](int error) {
+        ::unlink(claimPath.constData());
+        ::close(claimFd);
+        errno = error;
+    };
+    const int placeholderFd = ::open(to, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (placeholderFd < 0) {
+        dropClaim(errno);
+        return false;
+    }
+    struct stat claimed{};
+    const bool known = ::fstat(placeholderFd, &claimed) == 0;
+    int error = known ? 0 : errno;
+    ::close(placeholderFd);
+    const char *slash = std::strrchr(to, '/');
+    const QByteArray record = claimRecord(claimed, slash ? slash + 1 : to);
+    qint64 written = 0;
+    if (known)
+        error = writeAll(claimFd, record.constData(), record.size(), written);
+    struct stat named{};
+    const auto stillPlaceholder = [&] { return known && ::lstat(to, &named) == 0 && isPlaceholder(named, claimed); };
+    if (error == 0 && !stillPlaceholder()) {
+        // Another program put its own file there meanwhile.
+        dropClaim(EEXIST);
+        return false;
+    }
+    if (error == 0 && ::rename(from.constData(), to) == 0) {
+        dropClaim(0);
+        return true;
+    }
+    if (error == 0)
+        error = errno;
+    if (stillPlaceholder())
+        ::unlink(to);
+    dropClaim(error);
+    return false;
+}
+
 // Moves from into to unless to exists; errno EEXIST when it does.
-bool moveWithoutReplacing(const char *from, const char *to)
+bool moveWithoutReplacing(const QByteArray &from, const char *to)
 {
 #ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to, RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
         return false;
 #endif
     // File systems without the flag: a hard link fails on an existing name.
-    if (::link(from, to) != 0)
+    if (::link(from.constData(), to) == 0) {
+        ::unlink(from.constData());
+        return true;
+    }
+    if (errno != EPERM && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
         return false;
-    ::unlink(from);
-    return true;
+    return moveOverOwnPlaceholder(from, to);
 }
 
 } // namespace
@@ -183,7 +310,8 @@ void SafeFileWriter::removeStaleTemporaries(const QString &folder)
         return;
     const int dirFd = ::dirfd(dir);
     while (const dirent *entry = ::readdir(dir)) {
-        if (!isTemporaryName(entry->d_name))
+        const bool claim = hasWriterShape(entry->d_name, kClaimMark);
+        if (!claim && !hasWriterShape(entry->d_name, kTemporaryMark))
             continue;
         const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
@@ -197,8 +325,19 @@ void SafeFileWriter::removeStaleTemporaries(const QString &folder)
         const bool regular = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
         const int lockError = regular ? lockTemporary(fd) : -1;
         if (lockError == 0 && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0
-            && sameFile(opened, named))
+            && sameFile(opened, named)) {
+            // A killed writer's placeholder goes before its claim, and only
+            // while it is the very file claimed, unchanged since and empty:
+            // once the picture is moved over it, the name is the picture's.
+            QByteArray placeholderName;
+            struct stat claimed{};
+            struct stat placeholder{};
+            if (claim && readClaim(fd, placeholderName, claimed)
+                && ::fstatat(dirFd, placeholderName.constData(), &placeholder, AT_SYMLINK_NOFOLLOW) == 0
+                && isPlaceholder(placeholder, claimed) && placeholder.st_ctime == claimed.st_ctime)
+                ::unlinkat(dirFd, placeholderName.constData(), 0);
             ::unlinkat(dirFd, entry->d_name, 0);
+        }
         ::close(fd);
         if (locksUnsupported(lockError))
             break;
@@ -265,19 +404,11 @@ bool SafeFileWriter::write(const void *data, qint64 size)
 {
     if (m_fd < 0 || m_failed)
         return false;
-    const char *p = static_cast<const char *>(data);
-    while (size > 0) {
-        const ssize_t n = ::write(m_fd, p, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            fail(QStringLiteral("cannot write %1").arg(m_finalPath), n < 0 ? errno : ENOSPC);
-            abort();
-            return false;
-        }
-        p += n;
-        size -= n;
-        m_written += n;
+    const int error = writeAll(m_fd, static_cast<const char *>(data), size, m_written);
+    if (error != 0) {
+        fail(QStringLiteral("cannot write %1").arg(m_finalPath), error);
+        abort();
+        return false;
     }
     return true;
 }
@@ -306,7 +437,7 @@ bool SafeFileWriter::commit(const std::function<QString()> &nextName)
     }
     std::lock_guard<std::mutex> g(FileNameReservations::lock());
     for (;;) {
-        if (moveWithoutReplacing(m_tempPath.constData(), m_finalPath.toLocal8Bit().constData()))
+        if (moveWithoutReplacing(m_tempPath, m_finalPath.toLocal8Bit().constData()))
             break;
         const int error = errno;
         const QString next = error == EEXIST && nextName ? nextName() : QString();

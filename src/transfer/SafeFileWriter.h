@@ -27,8 +27,10 @@ public:
 // Writes one file so that it appears under its final name only when it is
 // complete, and never in place of another file: the bytes go to a temporary
 // file in the same folder, every write and the close are checked, and the
-// finished file is moved to its name without replacing anything. Whatever
-// fails, the temporary file is removed and the reserved name released.
+// finished file is moved to its name without replacing anything (where the
+// storage takes neither a no-replace rename nor a hard link, over an empty
+// placeholder of its own that claimed the name). Whatever fails, the
+// temporary file is removed and the reserved name released.
 // The file gets the mode a plain create would give it (0666 less the umask),
 // so other accounts the user lets read the folder can read the pictures.
 class SafeFileWriter
@@ -36,8 +38,10 @@ class SafeFileWriter
 public:
     // Removes the temporaries of this writer's pattern in the folder that no
     // live writer holds (a writer holds a lock on its temporary until its
-    // file is in place): what a killed program left. A folder whose file
-    // system keeps no locks is left alone: there writers go without them.
+    // file is in place): what a killed program left. So too the empty
+    // placeholders such a writer had claimed its name with, each only while
+    // its claim proves it the file claimed. A folder whose file system keeps
+    // no locks is left alone: there writers go without them.
     // Done by open() the first time this process saves into a folder.
     static void removeStaleTemporaries(const QString &folder);
 

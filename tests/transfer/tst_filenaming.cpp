@@ -108,7 +108,30 @@ void TestFileNaming::chooseName_data()
     QTest::newRow("hostile path reduced") << false << img << false << false << 1u << true << 41 << -1 << "../x.JPG"
                                           << false << none << "__x.JPG" << kNoStore << 42;
     QTest::newRow("hostile absolute path reduced") << false << img << false << false << 1u << true << 41 << -1
-                                                   << "/tmp/x" << false << none << "_tmp_x" << kNoStore << 42;
+                                                   << "/tmp/x" << false << none << "_tmp_x.jpg" << kNoStore << 42;
+    // Shown as "IMGexe.jpg", saved as an .exe.
+    QTest::newRow("right-to-left override dropped") << false << img << false << false << 1u << true << 41 << -1
+                                                    << QString::fromUtf16(u"IMG\u202Egpj.exe") << false << none
+                                                    << "IMGgpj.jpg" << kNoStore << 42;
+    QTest::newRow("isolate dropped") << false << img << false << false << 1u << true << 41 << -1
+                                     << QString::fromUtf16(u"P100\u20670001.JPG") << false << none << "P1000001.JPG"
+                                     << kNoStore << 42;
+    QTest::newRow("right-to-left mark dropped") << false << img << false << false << 1u << true << 41 << -1
+                                                << QString::fromUtf16(u"\u200FP1000001.JPG") << false << none
+                                                << "P1000001.JPG" << kNoStore << 42;
+    QTest::newRow("other extension replaced") << false << img << false << false << 1u << true << 41 << -1
+                                              << "x.desktop" << false << none << "x.jpg" << kNoStore << 42;
+    QTest::newRow("script extension replaced") << false << img << false << false << 2u << true << 41 << -1
+                                               << "P1000002.sh" << false << none << "P1000002.rw2" << kNoStore << 42;
+    QTest::newRow("other format's extension replaced") << false << img << false << false << 5u << true << 41 << -1
+                                                       << "P1000003.JPG" << false << none << "P1000003.mp4"
+                                                       << kNoStore << 42;
+    QTest::newRow("usual JPEG name kept") << false << img << false << false << 1u << true << 41 << -1
+                                          << "DSC0001.JPG" << false << none << "DSC0001.JPG" << kNoStore << 42;
+    QTest::newRow("usual RAW name kept") << false << img << false << false << 2u << true << 41 << -1
+                                         << "P1000001.RW2" << false << none << "P1000001.RW2" << kNoStore << 42;
+    QTest::newRow("usual HEIF name kept") << false << img << false << false << 7u << true << 41 << -1
+                                          << "P1000001.HIF" << false << none << "P1000001.HIF" << kNoStore << 42;
     // clang-format on
     QStringList many{QStringLiteral("IMG_0042.jpg")};
     for (int k = 1; k <= 99; ++k)
@@ -181,6 +204,9 @@ void TestFileNaming::safeBaseName_data()
     QTest::newRow("control only") << "\x01\x1f" << QString();
     QTest::newRow("control inside") << "P1\x7f\n.JPG"
                                     << "P1.JPG";
+    QTest::newRow("bidirectional formatting") << QString::fromUtf16(u"\u200EG\u202AH\u202B\u202C\u202D_\u2066\u2067"
+                                                                    u"\u2068\u20697\u200F")
+                                              << "GH_7";
     QTest::newRow("blank") << "   " << QString();
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("300 bytes") << QString(300, QLatin1Char('a')) + ".JPG" << QString(116, QLatin1Char('a')) + ".JPG";

@@ -8,7 +8,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <dlfcn.h>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -84,7 +87,123 @@ int failingLock(int, int)
     return -1;
 }
 
+// As if every writer that held a lock were gone.
+int grantingLock(int, int)
+{
+    return 0;
+}
+
+// Entries with the random letters of the writer's own files as "*".
+QStringList shapes(QStringList names)
+{
+    static const QRegularExpression random(QStringLiteral("(\\.part-|\\.claim-)[A-Za-z0-9]{6}$"));
+    for (QString &name : names)
+        name.replace(random, QStringLiteral("\\1*"));
+    return names;
+}
+
+const QByteArray kOthers("someone else's");
+
+// A storage that refuses no-replace renames and hard links into one folder,
+// as some FUSE mounts and network shares do. The calls are stood in for
+// below, in the test executable, ahead of the C library's; every path
+// outside the folder goes to the C library's own.
+struct RefusingStorage
+{
+    QByteArray folder; // with its trailing "/"
+    int linkError = 0;
+    // Another program writes the name at the first refused rename.
+    bool takeFirstName = false;
+    // Stands in for a plain rename into the folder; null: the real one.
+    std::function<int(const char *from, const char *to)> rename;
+};
+
+std::mutex storageLock;
+RefusingStorage storage;
+
+// The storage's answers for a path in its folder; null elsewhere.
+std::unique_ptr<RefusingStorage> refusingFor(const char *path, bool takeName = false)
+{
+    std::lock_guard<std::mutex> g(storageLock);
+    if (storage.folder.isEmpty() || !path
+        || std::strncmp(path, storage.folder.constData(), size_t(storage.folder.size())) != 0)
+        return nullptr;
+    auto answers = std::make_unique<RefusingStorage>(storage);
+    if (takeName)
+        storage.takeFirstName = false;
+    return answers;
+}
+
+// Installs a refusing storage for a folder while it lives.
+struct RefusedPublishing
+{
+    RefusedPublishing(const QString &folder, int linkError, bool takeFirstName = false,
+                      std::function<int(const char *, const char *)> rename = {})
+    {
+        std::lock_guard<std::mutex> g(storageLock);
+        storage = {QFile::encodeName(folder) + '/', linkError, takeFirstName, std::move(rename)};
+    }
+    ~RefusedPublishing()
+    {
+        std::lock_guard<std::mutex> g(storageLock);
+        storage = {};
+    }
+    RefusedPublishing(const RefusedPublishing &) = delete;
+    RefusedPublishing &operator=(const RefusedPublishing &) = delete;
+};
+
+template<typename Call>
+Call cLibrary(const char *name)
+{
+    return reinterpret_cast<Call>(::dlsym(RTLD_NEXT, name));
+}
+
+int realRename(const char *from, const char *to)
+{
+    static const auto call = cLibrary<int (*)(const char *, const char *)>("rename");
+    return call(from, to);
+}
+
 } // namespace
+
+extern "C" int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned int flags) noexcept
+{
+    if (const auto refusing = refusingFor(to, true)) {
+        QFile other(QFile::decodeName(to));
+        if (refusing->takeFirstName && other.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            other.write(kOthers);
+        errno = EINVAL;
+        return -1;
+    }
+    static const auto call = cLibrary<int (*)(int, const char *, int, const char *, unsigned int)>("renameat2");
+    return call(fromDir, from, toDir, to, flags);
+}
+
+extern "C" int link(const char *from, const char *to) noexcept
+{
+    if (const auto refusing = refusingFor(to)) {
+        errno = refusing->linkError;
+        return -1;
+    }
+    static const auto call = cLibrary<int (*)(const char *, const char *)>("link");
+    return call(from, to);
+}
+
+extern "C" int linkat(int fromDir, const char *from, int toDir, const char *to, int flags) noexcept
+{
+    if (const auto refusing = refusingFor(to)) {
+        errno = refusing->linkError;
+        return -1;
+    }
+    static const auto call = cLibrary<int (*)(int, const char *, int, const char *, int)>("linkat");
+    return call(fromDir, from, toDir, to, flags);
+}
+
+extern "C" int rename(const char *from, const char *to) noexcept
+{
+    const auto refusing = refusingFor(to);
+    return refusing && refusing->rename ? refusing->rename(from, to) : realRename(from, to);
+}
 
 // The transfer controller against simulated cameras: names taken by many
 // threads at once, files that appear only complete and never in place of
@@ -208,14 +327,20 @@ void TestObjectTransfer::writerNeverReplaces_data()
     QTest::addColumn<QString>("takenBeforeCommit");
     QTest::addColumn<bool>("offerNext");
     QTest::addColumn<rlim_t>("sizeLimit");
+    QTest::addColumn<int>("linkError"); // 0: the storage takes no-replace renames
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QStringList>("left");
     const rlim_t none = RLIM_INFINITY;
-    QTest::newRow("free name") << QString() << false << none << true << QStringList{"a.jpg"};
+    QTest::newRow("free name") << QString() << false << none << 0 << true << QStringList{"a.jpg"};
     QTest::newRow("taken meanwhile, next offered")
-        << "a.jpg" << true << none << true << QStringList{"a.jpg", "a_01.jpg"};
-    QTest::newRow("taken meanwhile, no next") << "a.jpg" << false << none << false << QStringList{"a.jpg"};
-    QTest::newRow("file-size limit") << QString() << false << rlim_t(1000) << false << QStringList();
+        << "a.jpg" << true << none << 0 << true << QStringList{"a.jpg", "a_01.jpg"};
+    QTest::newRow("taken meanwhile, no next") << "a.jpg" << false << none << 0 << false << QStringList{"a.jpg"};
+    QTest::newRow("file-size limit") << QString() << false << rlim_t(1000) << 0 << false << QStringList();
+    // Where neither a no-replace rename nor a hard link is had.
+    QTest::newRow("links refused, taken meanwhile, next offered")
+        << "a.jpg" << true << none << EPERM << true << QStringList{"a.jpg", "a_01.jpg"};
+    QTest::newRow("links refused, taken meanwhile, no next")
+        << "a.jpg" << false << none << EOPNOTSUPP << false << QStringList{"a.jpg"};
 }
 
 void TestObjectTransfer::writerNeverReplaces()
@@ -223,11 +348,14 @@ void TestObjectTransfer::writerNeverReplaces()
     QFETCH(QString, takenBeforeCommit);
     QFETCH(bool, offerNext);
     QFETCH(rlim_t, sizeLimit);
+    QFETCH(int, linkError);
     QFETCH(bool, ok);
     QFETCH(QStringList, left);
 
     const QByteArray bytes(4096, 'p');
-    const QByteArray other("someone else's");
+    std::unique_ptr<RefusedPublishing> refused;
+    if (linkError != 0)
+        refused = std::make_unique<RefusedPublishing>(folder(), linkError);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_IGN);
@@ -242,7 +370,7 @@ void TestObjectTransfer::writerNeverReplaces()
         // Nothing is under the picture's name while it is written.
         QVERIFY(!QFileInfo::exists(folder() + "/a.jpg"));
         if (!takenBeforeCommit.isEmpty())
-            writeFile(folder() + "/" + takenBeforeCommit, other);
+            writeFile(folder() + "/" + takenBeforeCommit, kOthers);
         const bool committed = written
                                && writer.commit(offerNext
                                                     ? std::function<QString()>([&] { return folder() + "/a_01.jpg"; })
@@ -253,7 +381,7 @@ void TestObjectTransfer::writerNeverReplaces()
     }
     QCOMPARE(entries(folder()), left);
     if (!takenBeforeCommit.isEmpty())
-        QCOMPARE(readAll(folder() + "/" + takenBeforeCommit), other);
+        QCOMPARE(readAll(folder() + "/" + takenBeforeCommit), kOthers);
     if (ok)
         QCOMPARE(readAll(folder() + "/" + left.last()), bytes);
 }
@@ -285,39 +413,105 @@ void TestObjectTransfer::staleTemporariesGo()
 
 void TestObjectTransfer::savingWhereLocksFail_data()
 {
-    QTest::addColumn<int>("error");
-    QTest::addColumn<bool>("saved");
+    QTest::addColumn<int>("error");     // of locks; 0: locks work
+    QTest::addColumn<int>("linkError"); // 0: no-replace renames work
+    // What happens at the rename over the placeholder: a sweep while the
+    // writer lives, or as after the writer was killed just before or just
+    // after it.
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<int>("failure"); // the error told; 0: saved
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QStringList>("atMove"); // after the sweep at the rename
+    const QString working = ".IMG_0009.jpg.part-Ef34Gh";
+    const QString picture = "IMG_0001.jpg";
+    const QStringList none;
     // The ways a file system without locks (a network mount without a lock
     // service) refuses them.
-    QTest::newRow("ENOLCK") << ENOLCK << true;
-    QTest::newRow("EOPNOTSUPP") << EOPNOTSUPP << true;
-    QTest::newRow("ENOSYS") << ENOSYS << true;
-    QTest::newRow("EINVAL") << EINVAL << true;
-    QTest::newRow("any other error") << EIO << false;
+    QTest::newRow("ENOLCK") << ENOLCK << 0 << "" << 1000ll << 0 << QStringList{working, picture} << none;
+    QTest::newRow("EOPNOTSUPP") << EOPNOTSUPP << 0 << "" << 1000ll << 0 << QStringList{working, picture} << none;
+    QTest::newRow("ENOSYS") << ENOSYS << 0 << "" << 1000ll << 0 << QStringList{working, picture} << none;
+    QTest::newRow("EINVAL") << EINVAL << 0 << "" << 1000ll << 0 << QStringList{working, picture} << none;
+    QTest::newRow("any other error") << EIO << 0 << "" << 1000ll << EIO << QStringList{working} << none;
+    // The ways a FUSE mount or a network share refuses a hard link, after a
+    // no-replace rename.
+    QTest::newRow("links refused: EPERM") << 0 << EPERM << "" << 1000ll << 0 << QStringList{picture} << none;
+    QTest::newRow("links refused: ENOSYS") << 0 << ENOSYS << "" << 1000ll << 0 << QStringList{picture} << none;
+    QTest::newRow("links refused: EOPNOTSUPP") << 0 << EOPNOTSUPP << "" << 1000ll << 0 << QStringList{picture} << none;
+    QTest::newRow("links and locks refused")
+        << ENOLCK << EPERM << "" << 1000ll << 0 << QStringList{working, picture} << none;
+    QTest::newRow("links refused, name taken meanwhile")
+        << 0 << EPERM << "taken" << 1000ll << 0 << QStringList{picture, "IMG_0001_01.jpg"} << none;
+    QTest::newRow("link fails otherwise") << 0 << EIO << "" << 1000ll << EIO << none << none;
+    QTest::newRow("links refused, rename fails") << 0 << EPERM << "rename fails" << 1000ll << EIO << none << none;
+    QTest::newRow("links refused, swept at the move")
+        << 0 << EPERM << "swept" << 1000ll << 0 << QStringList{picture}
+        << QStringList{".IMG_0001.jpg.claim-*", ".IMG_0001.jpg.part-*", picture};
+    // The temporary, the claim and the placeholder go; the rename finds no
+    // temporary.
+    QTest::newRow("links refused, killed before the move")
+        << 0 << EPERM << "killed before" << 1000ll << ENOENT << none << none;
+    // An empty picture in the placeholder's place: not the file claimed.
+    QTest::newRow("links refused, killed after moving an empty picture")
+        << 0 << EPERM << "killed after" << 0ll << 0 << QStringList{picture} << QStringList{picture};
 }
 
 void TestObjectTransfer::savingWhereLocksFail()
 {
     QFETCH(int, error);
-    QFETCH(bool, saved);
+    QFETCH(int, linkError);
+    QFETCH(QString, meanwhile);
+    QFETCH(qint64, size);
+    QFETCH(int, failure);
+    QFETCH(QStringList, left);
+    QFETCH(QStringList, atMove);
     setCamera(1, 0, 0, true);
     // Another writer's temporary at work, unlocked: the first save into the
-    // folder sweeps it for leftovers.
+    // folder sweeps it for leftovers where locks work.
     const QString working = ".IMG_0009.jpg.part-Ef34Gh";
     writeFile(folder() + "/" + working, "a picture being written");
     QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
     lockError = error;
-    const SafeFileWriter::LockCall flock = SafeFileWriter::replaceLockCall(&failingLock);
-    const quint32 handle = addObject(1, 1000);
+    const SafeFileWriter::LockCall flock = error != 0 ? SafeFileWriter::replaceLockCall(&failingLock) : nullptr;
+    QStringList seenAtMove;
+    const auto renameOverPlaceholder = [&](const char *from, const char *to) {
+        if (meanwhile == "rename fails") {
+            errno = EIO;
+            return -1;
+        }
+        const bool after = meanwhile == "killed after";
+        const int moved = after ? realRename(from, to) : 0;
+        const bool killed = meanwhile.startsWith("killed");
+        const SafeFileWriter::LockCall kept = killed ? SafeFileWriter::replaceLockCall(&grantingLock) : nullptr;
+        SafeFileWriter::removeStaleTemporaries(folder());
+        if (killed)
+            SafeFileWriter::replaceLockCall(kept);
+        seenAtMove = shapes(entries(folder()));
+        return after ? moved : realRename(from, to);
+    };
+    std::unique_ptr<RefusedPublishing> refused;
+    if (linkError != 0)
+        refused = std::make_unique<RefusedPublishing>(folder(), linkError, meanwhile == "taken",
+                                                      meanwhile.isEmpty() || meanwhile == "taken"
+                                                          ? std::function<int(const char *, const char *)>()
+                                                          : renameOverPlaceholder);
+    const quint32 handle = addObject(1, size);
     m_copy->startObjectReqTransfer(int(handle), m_uuid);
-    SafeFileWriter::replaceLockCall(flock);
-    QCOMPARE(entries(folder()), saved ? QStringList({working, "IMG_0001.jpg"}) : QStringList{working});
-    QCOMPARE(failed.count(), saved ? 0 : 1);
-    if (saved)
-        QCOMPARE(readAll(folder() + "/IMG_0001.jpg"), cameraBytes(handle, 1000));
+    refused.reset();
+    if (error != 0)
+        SafeFileWriter::replaceLockCall(flock);
+    QCOMPARE(entries(folder()), left);
+    QCOMPARE(seenAtMove, atMove);
+    QCOMPARE(failed.count(), failure == 0 ? 0 : 1);
+    // The name is used up whichever way the save went.
+    QCOMPARE(m_appSettings->fileNumber(), 1);
+    if (failure == 0)
+        QCOMPARE(readAll(folder() + "/" + left.last()), cameraBytes(handle, quint64(size)));
     else
-        QVERIFY2(failed.at(0).at(1).toString().endsWith(QString::fromLocal8Bit(std::strerror(error))),
+        QVERIFY2(failed.at(0).at(1).toString().endsWith(QString::fromLocal8Bit(std::strerror(failure))),
                  qPrintable(failed.at(0).at(1).toString()));
+    if (meanwhile == "taken")
+        QCOMPARE(readAll(folder() + "/" + left.first()), kOthers);
 }
 
 void TestObjectTransfer::savedModeFollowsUmask_data()
@@ -790,9 +984,11 @@ void TestObjectTransfer::hostileCameraNames_data()
                               << "_tmp_x.JPG";
     QTest::newRow("nested") << "a/b.JPG"
                             << "a_b.JPG";
+    QTest::newRow("shown with another extension") << QString::fromUtf16(u"IMG\u202Egpj.exe") << "IMGgpj.jpg";
     QTest::newRow("nothing usable") << "\x01 \x02"
                                     << "IMG_0001.jpg";
-    QTest::newRow("300 bytes") << QString(300, QLatin1Char('a')) << QString(naming::kMaxNameBytes, QLatin1Char('a'));
+    QTest::newRow("300 bytes") << QString(300, QLatin1Char('a'))
+                               << QString(naming::kMaxNameBytes - 4, QLatin1Char('a')) + ".jpg";
 }
 
 void TestObjectTransfer::hostileCameraNames()
