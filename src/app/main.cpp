@@ -3,6 +3,7 @@
 #include "core/ApplicationData.h"
 #include "core/ApplicationSettings.h"
 #include "core/LogTetherCollector.h"
+#include "core/OfflineNetworkAccess.h"
 #include "core/Utilities.h"
 #include "camera/DeviceAdapter.h"
 #include "liveview/LiveViewManager.h"
@@ -50,7 +51,10 @@ int main(int argc, char *argv[])
     auto previewImageInfo = std::make_unique<PreviewImageInfo>();
     auto objectCopy = std::make_unique<ObjectCopy>();
     startup::registerBackgroundStops(*deviceAdapter, *flashAdapter, *objectCopy);
+    // Made before the engine, so that it outlives it.
+    OfflineNetworkAccessFactory offlineNetworkAccess;
     auto engine = std::make_unique<QQmlApplicationEngine>();
+    engine->setNetworkAccessManagerFactory(&offlineNetworkAccess);
     auto translator = std::make_unique<QTranslator>();
     auto qtTranslator = std::make_unique<QTranslator>();
 

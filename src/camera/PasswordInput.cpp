@@ -46,7 +46,7 @@ PasswordInput::PasswordInput(bool changeMode, int devIndex, int errorType, QStri
 {
     const bool enter = errorType == Utilities::PWE_PW_AUTH || changeMode;
     m_messageText = (enter ? tr("Enter Password Message") : tr("Set Password Message")) + QStringLiteral("<br>[")
-                    + tr("Camera Id") + QStringLiteral(": ") + m_cameraName + QStringLiteral("]");
+                    + tr("Camera Id") + QStringLiteral(": ") + m_cameraName.toHtmlEscaped() + QStringLiteral("]");
     if (changeMode) {
         m_ruleText = tr("Character Type") + QStringLiteral(": ") + tr("CharacterType description")
                      + QStringLiteral("<br>");

@@ -78,6 +78,11 @@ void CustomMessageBox::setText(const QString &arg)
     assign(this, m_text, arg, &CustomMessageBox::textChanged);
 }
 
+void CustomMessageBox::setTextFormat(Qt::TextFormat format)
+{
+    assign(this, m_textFormat, format, &CustomMessageBox::textFormatChanged);
+}
+
 void CustomMessageBox::setInformativeText(const QString &arg)
 {
     assign(this, m_informativeText, arg, &CustomMessageBox::informativeTextChanged);
@@ -112,6 +117,7 @@ void CustomMessageBox::showBox()
                                 Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                                     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         m_box->setWindowModality(m_modality);
+        m_box->setTextFormat(m_textFormat);
         if (!m_informativeText.isEmpty())
             m_box->setInformativeText(m_informativeText);
         if (!m_detailedText.isEmpty())

@@ -57,6 +57,9 @@ class CustomMessageBox : public QObject
     Q_PROPERTY(Qt::WindowModality modality READ modality WRITE setModality NOTIFY modalityChanged)
     Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
+    // Qt::PlainText for a text from outside (a camera's name, a file name),
+    // shown as typed; the program's own texts break their lines with markup.
+    Q_PROPERTY(Qt::TextFormat textFormat READ textFormat WRITE setTextFormat NOTIFY textFormatChanged)
     Q_PROPERTY(QString informativeText READ informativeText WRITE setInformativeText NOTIFY informativeTextChanged)
     Q_PROPERTY(QString detailedText READ detailedText WRITE setDetailedText NOTIFY detailedTextChanged)
     Q_PROPERTY(int icon READ icon WRITE setIcon NOTIFY iconChanged)
@@ -71,6 +74,7 @@ public:
     Qt::WindowModality modality() const { return m_modality; }
     QString title() const { return m_title; }
     QString text() const { return m_text; }
+    Qt::TextFormat textFormat() const { return m_textFormat; }
     QString informativeText() const { return m_informativeText; }
     QString detailedText() const { return m_detailedText; }
     int icon() const { return m_icon; }
@@ -86,6 +90,7 @@ public slots:
     void setModality(Qt::WindowModality m);
     void setTitle(const QString &arg);
     void setText(const QString &arg);
+    void setTextFormat(Qt::TextFormat format);
     void setInformativeText(const QString &arg);
     void setDetailedText(const QString &arg);
     void setIcon(int icon);
@@ -99,6 +104,7 @@ signals:
     void modalityChanged();
     void titleChanged();
     void textChanged();
+    void textFormatChanged();
     void informativeTextChanged();
     void detailedTextChanged();
     void iconChanged();
@@ -124,6 +130,7 @@ private:
     Qt::WindowModality m_modality = Qt::ApplicationModal;
     QString m_title;
     QString m_text;
+    Qt::TextFormat m_textFormat = Qt::AutoText;
     QString m_informativeText;
     QString m_detailedText;
     int m_icon = 0;

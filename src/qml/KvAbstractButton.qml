@@ -19,6 +19,8 @@ Item {
     property alias mainDisableImg: disableImage
     property alias mainCheckedImg: checkedImage
     property string toolTipText: ""
+    property alias toolTipTextFormat: tip.textFormat
+    property alias toolTip: tip
     property int fadeDurationMilliseconds: 250
     property int strokeWidth: 0
     property color strokeColor: "#292b2d"

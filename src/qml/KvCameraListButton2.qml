@@ -99,11 +99,14 @@ Rectangle {
                     font.pixelSize: 14
                 }
                 Text {
+                    objectName: "cameraName"
                     width: nameArea.width - (root.allCameras ? 22 : 25)
                     height: parent.height
                     leftPadding: 6
                     verticalAlignment: Text.AlignVCenter
                     elide: Text.ElideRight
+                    // the camera's own name, shown as it gives it
+                    textFormat: Text.PlainText
                     text: root.allCameras ? qsTr("All Cameras") : root.filled ? root.record.cameraId : ""
                     color: root.textColor
                     font.family: "Tahoma"

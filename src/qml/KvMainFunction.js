@@ -1,5 +1,6 @@
 .pragma library
 .import Kv 1.0 as Kv
+.import "KvShell.js" as Shell
 
 // The main window's read-outs and its shooting decisions, kept apart from
 // the window so that they can be checked as tables. The decisions take a
@@ -66,10 +67,10 @@ function cameraErrorId(code) {
 }
 
 // The error box's text; `tr` translates an id, `content` is already
-// translated.
+// translated. The camera's name is shown as it gives it.
 function cameraErrorText(tr, individualId, dateTime, code, content) {
-    return "<HTML>" + tr("Error Info") + "<br> <br>" + tr("Error Camera") + ": " + individualId + "<br>"
-            + tr("Error Date-time") + ": " + dateTime + "<br>" + tr("Error Code") + ": " + code + "<br>"
+    return "<HTML>" + tr("Error Info") + "<br> <br>" + tr("Error Camera") + ": " + Shell.escapeHtml(individualId)
+            + "<br>" + tr("Error Date-time") + ": " + dateTime + "<br>" + tr("Error Code") + ": " + code + "<br>"
             + tr("Error Content") + ": " + content + "</HTML>"
 }
 

@@ -431,6 +431,8 @@ Item {
             msg4_3: qsTr("Connect error_msg4_3")
         }
         errorDialog.text = Shell.connectErrorText(texts, mode, cameraName, errCode)
+        // the camera's name as it gives it
+        errorDialog.textFormat = Qt.PlainText
         errorDialog.visible = true
     }
 

@@ -65,8 +65,9 @@ KvRectangleButton {
         for (var i = 0; i < entries.length; ++i) {
             var e = entries[i]
             out.push({ component: componentsProvider.optionWithTextButtonComponent,
+                       // the camera's name, as it gives it, in its tool tip too
                        properties: { value: e.value, value2: e.value2, optionText: e.text, type: "optionWithText",
-                                     capable: true, enabled: true,
+                                     toolTipTextFormat: Text.PlainText, capable: true, enabled: true,
                                      checked: Pref.entryChecked(target, e, allCamerasChecked, currentCamera, value) },
                        entry: e })
         }

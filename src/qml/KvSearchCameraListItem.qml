@@ -133,6 +133,8 @@ Rectangle {
             leftPadding: 6
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
+            // the camera's own name, shown as it gives it
+            textFormat: Text.PlainText
             text: root.viewMode === "header" ? qsTr("Camera") : root.viewMode === "allCameras" ? qsTr("All Cameras")
                                                                                                : root.deviceName()
             color: root.textColor
@@ -181,6 +183,7 @@ Rectangle {
             leftPadding: 6
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
+            textFormat: Text.PlainText
             text: root.viewMode === "header" ? qsTr("IP Address") : root.lan ? root.item.ip : ""
             color: root.textColor
             font.family: root.family

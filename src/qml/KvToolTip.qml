@@ -8,6 +8,9 @@ Item {
     property string toolTipText: ""
     property bool toolTipVisible: false
     property bool toolTipMouseContains: false
+    // Text.PlainText for a text from outside (a camera's name), shown as typed
+    property int textFormat: Text.AutoText
+    property alias popup: popup
 
     onToolTipMouseContainsChanged: {
         if (toolTipMouseContains && toolTipText !== "")
@@ -25,11 +28,18 @@ Item {
     }
 
     ToolTip {
+        id: popup
         visible: root.toolTipVisible
         y: 40
         text: root.toolTipText
         font.pixelSize: 12
         font.family: utilities.getFontFamily()
         background: Rectangle { color: "#ffffff"; border.color: "#808080" }
+        // the style's own text, told the format
+        Binding {
+            target: popup.contentItem
+            property: "textFormat"
+            value: root.textFormat
+        }
     }
 }

@@ -11,6 +11,7 @@
 #include "AdapterFixture.h"
 #include "DeviceAdapterTestAccess.h"
 #include "IsolatedSettings.h"
+#include "ModalBox.h"
 #include "KvrSim.h"
 #include "SimulatorFixture.h"
 #include "Kvrptpif.h"
@@ -53,9 +54,10 @@ int addTlsCamera(const std::string &friendlyName, const std::string &serial)
 
 // A network camera "<serial>" named "<serial>-name" that asks for its
 // password with that error type.
-int waitingCamera(quint32 errorType, const std::string &serial)
+int waitingCamera(quint32 errorType, const std::string &serial, const std::string &friendlyName = std::string())
 {
-    const int index = kavrotether::test::addNetworkCamera(serial, serial + "-name");
+    const int index = kavrotether::test::addNetworkCamera(serial,
+                                                          friendlyName.empty() ? serial + "-name" : friendlyName);
     requestPassword(index, errorType);
     return index;
 }
@@ -642,25 +644,34 @@ void TestNetwork::passwordRule()
 void TestNetwork::dialogFollowsErrorType_data()
 {
     QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("withRule");
-    QTest::newRow("enter") << 3 << QStringLiteral("Enter Password Message") << false;
-    QTest::newRow("set") << 2 << QStringLiteral("Set Password Message") << true;
+    QTest::newRow("enter") << 3 << "SER1-name" << QStringLiteral("Enter Password Message") << false;
+    QTest::newRow("set") << 2 << "SER1-name" << QStringLiteral("Set Password Message") << true;
+    // The camera's name is shown as typed.
+    QTest::newRow("enter, markup in the name")
+        << 3 << "<b>x</b><img src='file:///nonexistent/id.png'>" << QStringLiteral("Enter Password Message") << false;
+    QTest::newRow("set, written-out markup in the name")
+        << 2 << "a &lt;b&gt; & c" << QStringLiteral("Set Password Message") << true;
 }
 
 void TestNetwork::dialogFollowsErrorType()
 {
     QFETCH(int, type);
+    QFETCH(QString, name);
     QFETCH(QString, message);
     QFETCH(bool, withRule);
-    waitingCamera(quint32(type), "SER1");
+    waitingCamera(quint32(type), "SER1", name.toStdString());
     QCoreApplication::postEvent(m_adapter, new QEvent(QEvent::Type(QEvent::User)));
     QCoreApplication::sendPostedEvents(m_adapter);
     PasswordInput *dialog = shownPasswordDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
-    QVERIFY(dialog->messageText().startsWith(message));
-    QVERIFY(dialog->messageText().contains(QStringLiteral("SER1-name")));
+    QStringList shown;
+    for (const QLabel *label : dialog->findChildren<QLabel *>())
+        shown << kavrotether::test::shownText(*label);
+    QVERIFY2(shown.contains(message + "\n[Camera Id: " + name + "]"), qPrintable(shown.join(" | ")));
     QCOMPARE(dialog->ruleText().contains(QStringLiteral("Condition Info")), withRule);
     QCOMPARE(dialog->passwordField()->echoMode(), QLineEdit::Password);
     dialog->buttonCurrEyeClicked();

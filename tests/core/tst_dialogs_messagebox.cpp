@@ -16,6 +16,7 @@ using namespace kavrotether;
 
 namespace {
 
+using kavrotether::test::shownText;
 using kavrotether::test::WhenBoxShown;
 
 // The signals the QML sees, in the order they arrive.
@@ -174,22 +175,38 @@ private slots:
 
     void boxTakesTheProperties_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("textFormat");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("informative");
         QTest::addColumn<int>("defaultButton");
         QTest::addColumn<int>("defaultShown");
-        QTest::newRow("empty informative, style default") << QString() << 0 << -1;
-        QTest::newRow("informative, default no") << "more" << int(QMessageBox::No) << int(QMessageBox::No);
+        QTest::newRow("empty informative, style default")
+            << "Delete?" << int(Qt::AutoText) << "Delete?" << QString() << 0 << -1;
+        QTest::newRow("informative, default no") << "Delete?" << int(Qt::AutoText) << "Delete?"
+                                                 << "more" << int(QMessageBox::No) << int(QMessageBox::No);
+        // The program's own texts break their lines with markup.
+        QTest::newRow("markup of our own")
+            << "Switch?<br />Sure?" << int(Qt::AutoText) << "Switch?\nSure?" << QString() << 0 << -1;
+        // A text from outside, as typed.
+        const QString outside = "<b>x</b><img src='http://127.0.0.1:9/id.png'>";
+        QTest::newRow("plain text with markup") << outside << int(Qt::PlainText) << outside << QString() << 0 << -1;
     }
 
     void boxTakesTheProperties()
     {
+        QFETCH(QString, text);
+        QFETCH(int, textFormat);
+        QFETCH(QString, shown);
         QFETCH(QString, informative);
         QFETCH(int, defaultButton);
         QFETCH(int, defaultShown);
 
         CustomMessageBox mb;
         mb.setTitle("KAVRO Rozado");
-        mb.setText("Delete?");
+        mb.setText(text);
+        // as QML sets it
+        mb.setProperty("textFormat", textFormat);
         mb.setIcon(QMessageBox::Warning);
         mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         mb.setInformativeText(informative);
@@ -199,15 +216,15 @@ private slots:
         QStringList seen;
         int seenDefault = -1;
         WhenBoxShown watch([&](QMessageBox *box) {
-            seen << box->windowTitle() << box->text() << box->informativeText() << QString::number(box->icon())
-                 << QString::number(box->windowModality());
+            seen << box->windowTitle() << box->text() << shownText(*box) << box->informativeText()
+                 << QString::number(box->icon()) << QString::number(box->windowModality());
             if (defaultButton)
                 seenDefault = box->standardButton(box->defaultButton());
             box->button(QMessageBox::Yes)->click();
         });
         mb.open();
 
-        QCOMPARE(seen, (QStringList{"KAVRO Rozado", "Delete?", informative, QString::number(QMessageBox::Warning),
+        QCOMPARE(seen, (QStringList{"KAVRO Rozado", text, shown, informative, QString::number(QMessageBox::Warning),
                                     QString::number(Qt::WindowModal)}));
         QCOMPARE(seenDefault, defaultShown);
         QTRY_VERIFY(!mb.isVisible());
@@ -228,6 +245,8 @@ private slots:
         QTest::newRow("defaultButton") << QByteArray("defaultButton") << QVariant(16384) << QVariant(65536);
         QTest::newRow("modality") << QByteArray("modality") << QVariant::fromValue(Qt::WindowModal)
                                   << QVariant::fromValue(Qt::NonModal);
+        QTest::newRow("textFormat") << QByteArray("textFormat") << QVariant::fromValue(Qt::PlainText)
+                                    << QVariant::fromValue(Qt::RichText);
     }
 
     void settersEmitOnlyOnChange()

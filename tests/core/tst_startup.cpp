@@ -1,17 +1,22 @@
 #include "app/Startup.h"
 #include "camera/DeviceAdapter.h"
+#include "core/OfflineNetworkAccess.h"
 #include "core/Utilities.h"
 #include "transfer/ObjectCopy.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QSGRendererInterface>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
 #include <cstdlib>
+#include <memory>
 #if __has_include(<malloc.h>)
 #include <malloc.h>
 #endif
@@ -365,6 +370,34 @@ private slots:
         for (const char *id : {"MessageBoxQuestion", "MessageBoxCritical", "MessageBoxInformation"})
             QVERIFY2(!provider.requestPixmap(QString::fromLatin1(id), nullptr, QSize()).isNull(), id);
         QVERIFY(provider.requestPixmap(QStringLiteral("nonsense"), nullptr, QSize()).isNull());
+    }
+
+    // Nothing the windows show comes from the network: what asks the
+    // program's engine for an address fails at once, and nothing reaches
+    // the address.
+    void qmlEngineStaysOffTheNetwork_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<int>("failed");
+        QTest::newRow("picture") << "Image { source: '%1' }" << 3;   // Image.Error
+        QTest::newRow("document") << "Loader { source: '%1' }" << 3; // Loader.Error
+    }
+    void qmlEngineStaysOffTheNetwork()
+    {
+        QFETCH(QString, document);
+        QFETCH(int, failed);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        const QString address = QStringLiteral("http://127.0.0.1:%1/id.png").arg(server.serverPort());
+        OfflineNetworkAccessFactory offline;
+        QQmlEngine engine;
+        engine.setNetworkAccessManagerFactory(&offline);
+        QQmlComponent component(&engine);
+        component.setData(("import QtQuick\n" + document.arg(address)).toUtf8(), QUrl());
+        const std::unique_ptr<QObject> item(component.create());
+        QVERIFY2(item, qPrintable(component.errorString()));
+        QTRY_COMPARE(item->property("status").toInt(), failed);
+        QVERIFY(!server.hasPendingConnections());
     }
 
     // Queued signals find their enumerations by these names, some of which

@@ -126,3 +126,22 @@ function unreadable(window) {
     }
     return faults
 }
+
+// The width of a text's lines, unshortened, without its padding.
+function linesWidth(text) {
+    return text.implicitWidth - text.leftPadding - text.rightPadding
+}
+
+// Whether a text is drawn as typed: markup in it shows as its characters,
+// never as formatting or pictures. Its lines are then as many and as wide
+// as those of the same characters set as plain text in the same font.
+function drawnAsTyped(text) {
+    var twin = Qt.createQmlObject("import QtQuick; Text { textFormat: Text.PlainText; visible: false }", text)
+    twin.font = text.font
+    twin.wrapMode = text.wrapMode
+    twin.width = text.width
+    twin.text = text.text
+    var same = twin.lineCount === text.lineCount && Math.abs(linesWidth(twin) - linesWidth(text)) < 0.5
+    twin.destroy()
+    return same
+}

@@ -3,10 +3,12 @@ import QtTest
 import Kv 1.0 as Kv
 import "qrc:/qml"
 import "qrc:/qml/KvCameraList.js" as CameraList
+import "Drawn.js" as Drawn
 
 // The camera list's rules as tables, and the window against the connected
 // simulated cameras: filler rows, the selected camera's send-command check,
-// the all-cameras checks and a switch refused while connecting.
+// the all-cameras checks, a switch refused while connecting and a camera's
+// name shown as it calls itself.
 TestCase {
     id: test
     name: "KvCameraListWindow2"
@@ -165,6 +167,52 @@ TestCase {
         verify(!window.allCameraChecked)
         compare(deviceAdapter.camName, window.records[s].cameraIdOrder + ": " + window.records[s].cameraIdFullName)
         compare(deviceAdapter.camCurrentSelectedSerialNo, window.records[s].cameraSerialNo)
+    }
+
+    function rowNamed(id) {
+        for (var i = 0; i < window.records.length; ++i)
+            if (window.records[i].cameraId === id)
+                return i
+        return -1
+    }
+
+    // A camera plugged in while the others are connected joins the list
+    // under the name it gives itself, shown as it is: markup in it draws no
+    // formatting and loads nothing, from the network or from a file.
+    function test_name_shows_as_typed_data() {
+        return [
+            { tag: "ordinary", id: "Studio A" },
+            { tag: "markup with a remote picture", id: "<b>x</b><img src='http://127.0.0.1:9/id.png'>" },
+            { tag: "markup with a local picture", id: "<i>y</i><img src='file:///nonexistent/id.png'>" },
+            { tag: "written-out markup", id: "a &lt;b&gt; c" }
+        ]
+    }
+    // The camera a row plugged in, pulled out again until the list has
+    // let it go.
+    property int plugged: -1
+    property string pluggedId: ""
+    function cleanup() {
+        if (plugged < 0)
+            return
+        simulator.unplug(plugged)
+        plugged = -1
+        tryVerify(function() { return rowNamed(pluggedId) < 0 }, 10000)
+    }
+
+    function test_name_shows_as_typed(data) {
+        // the worker that hears of a camera pulled out
+        compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
+        plugged = simulator.plugUsbCamera(data.id)
+        pluggedId = data.id
+        networkRequests.clear()
+        compare(deviceAdapter.adp_KVR_func_api_Search_Camera_List(false), Kv.Utilities.Ternary_True)
+        tryVerify(function() { return rowNamed(data.id) >= 0 }, 10000)
+        var name = findChild(window.rows.itemAt(rowNamed(data.id)), "cameraName")
+        verify(name)
+        waitForRendering(window.contentItem)
+        compare(name.text, data.id)
+        compare(networkRequests.urls(), [])
+        verify(Drawn.drawnAsTyped(name), "\"" + data.id + "\" is drawn " + Drawn.linesWidth(name) + " px wide")
     }
 
     function test_switch_while_connecting_is_ignored() {

@@ -58,11 +58,21 @@ TestCase {
         compare(Main.cardFull(data.s, data.card), data.full)
     }
 
-    function test_cameraErrorText() {
+    // The camera's name is its own text inside the box's markup: shown as
+    // typed, never obeyed.
+    function test_cameraErrorText_data() {
+        return [
+            { tag: "ordinary name", id: "cam1", shown: "cam1" },
+            { tag: "markup in the name", id: "<b>x</b><img src='http://127.0.0.1:9/id.png'>",
+              shown: "&lt;b&gt;x&lt;/b&gt;&lt;img src=&#39;http://127.0.0.1:9/id.png&#39;&gt;" },
+            { tag: "written-out markup in the name", id: "a &lt;b&gt; & c", shown: "a &amp;lt;b&amp;gt; &amp; c" }
+        ]
+    }
+    function test_cameraErrorText(data) {
         compare(Main.cameraErrorId(12), "ERR-12")
-        var text = Main.cameraErrorText(function(t) { return "[" + t + "]" }, "cam1", "2026-01-02 03:04", 12, "Write")
-        compare(text, "<HTML>[Error Info]<br> <br>[Error Camera]: cam1<br>[Error Date-time]: 2026-01-02 03:04<br>"
-                + "[Error Code]: 12<br>[Error Content]: Write</HTML>")
+        var text = Main.cameraErrorText(function(t) { return "[" + t + "]" }, data.id, "2026-01-02 03:04", 12, "Write")
+        compare(text, "<HTML>[Error Info]<br> <br>[Error Camera]: " + data.shown
+                + "<br>[Error Date-time]: 2026-01-02 03:04<br>[Error Code]: 12<br>[Error Content]: Write</HTML>")
         compare(qsTranslate("KvMainWindow", "ERR-12"), "Write Error<br />Please check the card")
         compare(qsTranslate("KvMainWindow", "ERR-13"), "ERR-13")
     }

@@ -48,11 +48,13 @@ TestCase {
     QtObject {
         id: errorStandIn
         property string text
+        property int textFormat: Qt.AutoText
         property bool visible: false
     }
 
     function cleanup() {
         errorStandIn.text = ""
+        errorStandIn.textFormat = Qt.AutoText
         errorStandIn.visible = false
     }
 
@@ -124,11 +126,20 @@ TestCase {
                       "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_Finish", "quit"])
     }
 
-    function test_connectionErrorMessage() {
+    // The camera's name is shown as typed, whatever markup it holds.
+    function test_connectionErrorMessage_data() {
+        return [
+            { tag: "ordinary name", name: "DC-S1" },
+            { tag: "markup in the name", name: "<b>x</b><img src='http://127.0.0.1:9/id.png'>" }
+        ]
+    }
+    function test_connectionErrorMessage(data) {
         var o = createMainObject()
-        o.notifyConnectErrorMessage(0, "DC-S1", 26)
+        o.notifyConnectErrorMessage(0, data.name, 26)
         verify(errorStandIn.visible)
-        compare(errorStandIn.text, "Failed to connect to the camera.\r\n\r\nCamera : DC-S1\r\nError code : 0x0000001A\r\n")
+        compare(errorStandIn.text, "Failed to connect to the camera.\r\n\r\nCamera : " + data.name
+                + "\r\nError code : 0x0000001A\r\n")
+        compare(errorStandIn.textFormat, Qt.PlainText)
     }
 
     function test_versionNoticeIsText() {

@@ -3,6 +3,7 @@ import QtTest
 import Kv 1.0 as Kv
 import "qrc:/qml"
 import "qrc:/qml/KvPreference.js" as Pref
+import "Drawn.js" as Drawn
 
 // The preferences' rules as tables, and the window against the real settings
 // and the connected simulated cameras: Cancel stores nothing, Save refuses an
@@ -624,15 +625,41 @@ TestCase {
         verify(last.text.indexOf(qsTranslate("kavrotether::CustomDialog", "Message_Complete")) > 0, last.text)
     }
 
-    function test_two_cameras_open_the_list() {
+    // Every listed camera and the all-cameras entry; a camera's name (id:
+    // what the cameras call themselves, numbered) shows as it gives it, in
+    // the list and in the entry's tool tip.
+    function test_two_cameras_open_the_list_data() {
+        return [
+            { tag: "the scenario's names", id: "" },
+            { tag: "markup in the names", id: "<b>x</b><img src='http://127.0.0.1:9/id.png'>" }
+        ]
+    }
+    function test_two_cameras_open_the_list(data) {
         var cams = window.cameraRecords().filter(function(c) { return c.connected && c.powerMode })
         if (cams.length < 2)
             skip("the scenario connects fewer than two powered cameras")
+        if (data.id !== "")
+            cams = cams.map(function(c, i) { return Object.assign({}, c, { individualId: data.id + i }) })
         var b = window.storeLocationButton
+        b.cameraRecords = function() { return cams }
+        networkRequests.clear()
         b.showPopup()
+        b.cameraRecords = window.cameraRecords
         verify(window.optionPopup.visible)
-        // every listed camera and the all-cameras entry
         compare(window.optionPopup.objects.length, cams.length + 1)
         compare(dialogs.length, 0)
+        // the entries take their tool tips once the list has opened
+        var entries = window.optionPopup.objects.slice(0, cams.length)
+        tryVerify(function() { return entries.every(function(o) { return o.toolTipText !== "" }) })
+        waitForRendering(window.contentItem)
+        compare(networkRequests.urls(), [])
+        for (var i = 0; i < cams.length; ++i) {
+            var text = Pref.entryText(i + 1, cams[i].individualId, cams[i].modelName)
+            var tip = entries[i].toolTip.popup.contentItem
+            compare(entries[i].optionItem.text, text)
+            compare(tip.text, text)
+            verify(Drawn.drawnAsTyped(entries[i].optionItem), text)
+            verify(Drawn.drawnAsTyped(tip), "the tool tip of " + text)
+        }
     }
 }

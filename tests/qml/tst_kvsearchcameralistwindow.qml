@@ -2,9 +2,11 @@ import QtQuick
 import QtTest
 import Kv 1.0 as Kv
 import "qrc:/qml"
+import "Drawn.js" as Drawn
 
-// The search window against a simulated search: one row per camera found,
-// the "All Cameras" and Start states follow the ticks, and Start connects.
+// The search window against a simulated search: one row per camera found
+// under the name it gives itself, shown as it is, the "All Cameras" and
+// Start states follow the ticks, and Start connects.
 TestCase {
     id: test
     name: "KvSearchCameraListWindow"
@@ -49,19 +51,64 @@ TestCase {
         return null
     }
 
-    function test_a_rows_follow_the_search() {
+    // A camera plugged in before the search (id: the name it gives itself)
+    // shows under that name as typed: markup in it draws no formatting and
+    // loads nothing, from the network or from a file.
+    function test_a_rows_follow_the_search_data() {
+        return [
+            { tag: "the scenario's cameras", id: "" },
+            { tag: "markup with a remote picture", id: "<b>x</b><img src='http://127.0.0.1:9/id.png'>" },
+            { tag: "markup with a local picture", id: "<i>y</i><img src='file:///nonexistent/id.png'>" }
+        ]
+    }
+    function found(id) {
+        return deviceAdapter.searchList.some(function(item) { return item.devFrlyName === id })
+    }
+    // The camera a row plugged in, pulled out again and searched for until
+    // the search no longer finds it.
+    property int plugged: -1
+    property string pluggedId: ""
+    function cleanup() {
+        if (plugged < 0)
+            return
+        simulator.unplug(plugged)
+        plugged = -1
+        verify(deviceAdapter.deviceSearch.startSearch(false, false, 1))
+        tryVerify(function() { return !found(pluggedId) }, 10000)
+        tryCompare(deviceAdapter.deviceSearch, "devSearchStatus", 0, 10000)
+    }
+
+    function test_a_rows_follow_the_search(data) {
+        networkRequests.clear()
+        if (data.id !== "") {
+            plugged = simulator.plugUsbCamera(data.id)
+            pluggedId = data.id
+            verify(deviceAdapter.deviceSearch.startSearch(false, false, 1))
+            tryVerify(function() { return found(data.id) }, 10000)
+            tryCompare(deviceAdapter.deviceSearch, "devSearchStatus", 0, 10000)
+            tryCompare(window.rows, "count", deviceAdapter.searchList.length)
+        }
+        waitForRendering(window.contentItem)
+        compare(networkRequests.urls(), [])
         var list = deviceAdapter.searchList
         compare(window.rows.count, list.length)
+        var named = 0
         for (var i = 0; i < list.length; ++i) {
             var row = window.rows.itemAt(i)
             compare(row.item, list[i])
             compare(row.deviceName(), list[i].devFrlyName !== "" ? list[i].devFrlyName : list[i].devModelName)
+            var name = findChild(row, "deviceName")
+            compare(name.text, row.deviceName())
+            verify(Drawn.drawnAsTyped(name), "\"" + name.text + "\" is drawn " + Drawn.linesWidth(name) + " px wide")
+            if (row.deviceName() === data.id)
+                ++named
             if (list[i].connectMode === Kv.SearchCameraListItemObject.CONNECT_USB) {
                 compare(row.connectImage(), "qrc:/images/search_cam_usb.svg")
                 compare(row.connectTip(), "USB connection")
                 compare(row.statusTip(), "")
             }
         }
+        compare(named, data.id !== "" ? 1 : 0)
         // The window system reports visibility after the call returns.
         tryVerify(function() { return visibility.indexOf(true) >= 0 })
     }

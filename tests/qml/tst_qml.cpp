@@ -9,6 +9,7 @@
 #include "transfer/ImageProviders.h"
 #include "transfer/ObjectCopy.h"
 #include "transfer/PreviewImageInfo.h"
+#include "NetworkRequests.h"
 #include "PictureFixtures.h"
 #include "SimulatorFixture.h"
 
@@ -57,6 +58,16 @@ public:
         kvrsim::turnDial(index, setting.toStdString(), code);
         return before;
     }
+    // A USB camera that calls itself so, plugged in; its index. The
+    // adapter learns of it with its next search.
+    Q_INVOKABLE int plugUsbCamera(const QString &individualId)
+    {
+        kvrsim::CameraProfile profile;
+        profile.individualId = individualId.toStdString();
+        return kvrsim::addCamera(profile);
+    }
+    // Pulls the camera out, as the photographer does.
+    Q_INVOKABLE void unplug(int index) { kvrsim::unplug(index); }
 };
 
 // How many handlers a signal of an object has (bindings, Connections and
@@ -172,6 +183,8 @@ public slots:
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
+        // The program's network access, counted: what a window asked for.
+        engine->setNetworkAccessManagerFactory(&m_network);
         QQmlContext *c = engine->rootContext();
         c->setContextProperty(QStringLiteral("applicationSettings"), m_settings.get());
         c->setContextProperty(QStringLiteral("deviceAdapter"), m_deviceAdapter.get());
@@ -192,6 +205,7 @@ public slots:
         c->setContextProperty(QStringLiteral("simulator"), &m_simulator);
         c->setContextProperty(QStringLiteral("signalReceivers"), &m_receivers);
         c->setContextProperty(QStringLiteral("keyboard"), &m_keyboard);
+        c->setContextProperty(QStringLiteral("networkRequests"), &m_network);
         m_language.setEngine(engine);
         c->setContextProperty(QStringLiteral("language"), &m_language);
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
@@ -246,6 +260,8 @@ private:
     SimulatorProbe m_simulator;
     SignalReceivers m_receivers;
     Keyboard m_keyboard;
+    // Outlives every engine of the run.
+    test::NetworkRequests m_network;
     QTemporaryDir m_folder;
     QTranslator m_translator;
     LanguageSwitch m_language{m_translator, m_utilities};

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <functional>
@@ -28,5 +30,25 @@ public:
 private:
     QTimer m_timer;
 };
+
+// What a label shows: its text as typed, or, where the label takes it for
+// markup, the characters the markup draws (a picture as U+FFFC, a line
+// break as "\n").
+inline QString shownText(const QLabel &label)
+{
+    const Qt::TextFormat format = label.textFormat();
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(label.text())))
+        return label.text();
+    QTextDocument document;
+    document.setHtml(label.text());
+    return document.toPlainText();
+}
+
+// The text of a message box as it shows it.
+inline QString shownText(const QMessageBox &box)
+{
+    const auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    return label ? shownText(*label) : QString();
+}
 
 } // namespace kavrotether::test
