@@ -1,6 +1,7 @@
 #include "ApplicationSettings.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSettings>
@@ -14,6 +15,9 @@
 
 namespace kavrotether {
 
+// The rules of the key table are named plainly in its rows.
+using namespace settingrules;
+
 namespace {
 
 constexpr int kKeyCount = 60;
@@ -24,7 +28,7 @@ struct KeyRow
     const char *key;
 };
 
-#define KAVRO_SETTING_KEY_ROW(n, key, kind, type, def, prop, Prop) KeyRow{n, key},
+#define KAVRO_SETTING_KEY_ROW(n, key, kind, type, def, valid, prop, Prop) KeyRow{n, key},
 constexpr KeyRow kKeyRows[] = {KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_KEY_ROW)};
 #undef KAVRO_SETTING_KEY_ROW
 
@@ -95,14 +99,44 @@ QVariantList storedList(const QVariant &value)
     return value.toList();
 }
 
+// A stored value as the log shows it.
+QString storedText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1String(", "));
+    return value.toString();
+}
+
+QString ruleText(const ValueRule &rule)
+{
+    switch (rule.kind) {
+    case ValueRule::Range:
+        return QStringLiteral("a whole number from %1 to %2").arg(rule.low).arg(rule.high);
+    case ValueRule::Choices: {
+        QStringList choices;
+        for (std::size_t i = 0; i < rule.choiceCount; ++i)
+            choices.append(QString::number(rule.choices[i]));
+        return QStringLiteral("one of ") + choices.join(QLatin1String(", "));
+    }
+    case ValueRule::Folder:
+        return QStringLiteral("empty or an absolute path to a folder that can take pictures");
+    default:
+        return QString();
+    }
+}
+
 constexpr int kStoreLocationKey = keyNumber("StoreLocationType");
 static_assert(kStoreLocationKey >= 0);
+constexpr int kStoreFolderUrlKey = keyNumber("StoreFolderUrl");
+static_assert(kStoreFolderUrlKey >= 0);
 
 } // namespace
 
 class ApplicationSettings::Impl
 {
 public:
+    explicit Impl(ApplicationSettings *owner) : q(owner) {}
+
     static QString key(int number) { return QString::fromLatin1(kKeyRows[number].key); }
 
     // QSettings objects are not shared between threads: each access opens
@@ -128,15 +162,79 @@ public:
         return settings.value(key(number), fallback);
     }
 
-    // Compare and write under one lock, so two threads setting the same key
-    // cannot both see the old value and both announce a change.
+    // What the file holds under a key, held against the key's rule: a value
+    // the rule refuses reads as the default, and `replaced` says so. An
+    // absent key is the default, not a replacement.
     template<typename T>
-    static bool writeIfChanged(int number, const T &value, const T &fallback)
+    T checked(const QString &key, const QVariant &stored, const T &fallback, const ValueRule &rule,
+              bool *replaced = nullptr)
+    {
+        T value = fallback;
+        bool sound = true;
+        if (stored.isValid()) {
+            if constexpr (std::is_enum_v<T> || std::is_same_v<T, int>) {
+                bool ok = false;
+                const int number = stored.toInt(&ok);
+                sound = ok && rule.allows(number);
+                if (sound)
+                    value = T(number);
+            } else if constexpr (std::is_same_v<T, QString>) {
+                const QString text = stored.toString();
+                sound = rule.kind != ValueRule::Folder || text.isEmpty() || Utilities::isUsableStorageFolder(text);
+                if (sound)
+                    value = text;
+            } else {
+                value = fromStored<T>(stored);
+            }
+        }
+        if (!sound) {
+            const QString text = storedText(stored);
+            if (firstReplacement(key, text))
+                qWarning("Settings: %s holds \"%s\", not %s; \"%s\" is used instead", qUtf8Printable(key),
+                         qUtf8Printable(text), qUtf8Printable(ruleText(rule)),
+                         qUtf8Printable(storedText(toStored(fallback))));
+        } else if constexpr (std::is_same_v<T, StoreFolderType>) {
+            // The user's folder is only as good as the folder it names.
+            if (value == StoFolderType_User) {
+                const QString folder = read(kStoreFolderUrlKey, QVariant()).toString();
+                sound = Utilities::isUsableStorageFolder(folder);
+                if (!sound && firstReplacement(key, storedText(stored) + u'\n' + folder)) {
+                    qWarning("Settings: %s holds \"%s\", the user's folder, but %s holds \"%s\", no absolute "
+                             "path to a folder that can take pictures; the default folder is used instead",
+                             qUtf8Printable(key), qUtf8Printable(storedText(stored)),
+                             qUtf8Printable(Impl::key(kStoreFolderUrlKey)), qUtf8Printable(folder));
+                    QMetaObject::invokeMethod(
+                        q, [owner = q] { emit owner->storeFolderUnusable(); }, Qt::QueuedConnection);
+                }
+                if (!sound)
+                    value = fallback;
+            }
+        }
+        if (sound)
+            forgetReplacement(key);
+        if (replaced)
+            *replaced = !sound;
+        return value;
+    }
+
+    template<typename T>
+    T readChecked(int number, const T &fallback, const ValueRule &rule)
+    {
+        return checked(key(number), read(number, QVariant()), fallback, rule);
+    }
+
+    // Compare and write under one lock, so two threads setting the same key
+    // cannot both see the old value and both announce a change. A value the
+    // getter replaces is always written over, so that setting the value the
+    // getter shows mends the file.
+    template<typename T>
+    bool writeIfChanged(int number, const T &value, const T &fallback, const ValueRule &rule)
     {
         QMutexLocker locker(&writeMutex);
         QSettings settings = open();
         prepareFolder(settings);
-        if (fromStored<T>(settings.value(key(number), toStored(fallback))) == value)
+        bool replaced = false;
+        if (checked(key(number), settings.value(key(number)), fallback, rule, &replaced) == value && !replaced)
             return false;
         settings.setValue(key(number), toStored(value));
         return true;
@@ -174,16 +272,37 @@ public:
     std::array<TargetCameraEntry, TargetCameraCapacity> targetCameras;
     int targetCameraLength = 0;
     std::unique_ptr<CameraAccess> cameras;
+    ApplicationSettings *const q;
 
     // Serialises the read-modify-write of the per-window accessors; taken
     // before writeMutex, never after it.
     static inline QMutex windowListMutex;
 
 private:
+    // A value read again and again is logged once, until the key holds a
+    // sound value or another unsound one.
+    bool firstReplacement(const QString &key, const QString &text)
+    {
+        QMutexLocker locker(&replacedLock);
+        const auto found = replacedValues.constFind(key);
+        if (found != replacedValues.constEnd() && *found == text)
+            return false;
+        replacedValues.insert(key, text);
+        return true;
+    }
+    void forgetReplacement(const QString &key)
+    {
+        QMutexLocker locker(&replacedLock);
+        replacedValues.remove(key);
+    }
+
     static inline QMutex writeMutex;
+    // Taken after writeMutex, never before it.
+    QMutex replacedLock;
+    QHash<QString, QString> replacedValues;
 };
 
-ApplicationSettings::ApplicationSettings(QObject *parent) : QObject(parent), d(new Impl) {}
+ApplicationSettings::ApplicationSettings(QObject *parent) : QObject(parent), d(new Impl(this)) {}
 
 ApplicationSettings::~ApplicationSettings()
 {
@@ -208,34 +327,37 @@ void ApplicationSettings::setHlgShootingType(int value)
 }
 
 // Scalar settings (the return types are named in the class's scope, hence
-// the trailing form): the getter converts what the file holds; the setter
-// writes and announces only a value that differs from what the getter reads.
+// the trailing form): the getter converts what the file holds and holds it
+// against the key's rule; the setter writes and announces only a value that
+// differs from what the getter reads, or one that replaces a value the
+// getter refuses.
 // clang-format off
-#define KAVRO_SETTING_DEFINE(n, key, kind, type, def, prop, Prop) \
-    KAVRO_SETTING_DEFINE_##kind(n, type, def, prop, Prop)
-#define KAVRO_SETTING_DEFINE_Value(n, type, def, prop, Prop) \
+#define KAVRO_SETTING_DEFINE(n, key, kind, type, def, valid, prop, Prop) \
+    KAVRO_SETTING_DEFINE_##kind(n, type, def, valid, prop, Prop)
+#define KAVRO_SETTING_CHECKED_GETTER(n, type, def, valid, prop) \
     auto ApplicationSettings::prop() const -> type \
     { \
-        return fromStored<type>(Impl::read(n, toStored<type>(def))); \
-    } \
+        static_assert((!std::is_same_v<type, int> && !std::is_enum_v<type>) || (valid).checksNumbers(), \
+                      "every number and choice of the settings file has its range or choices"); \
+        return d->readChecked<type>(n, def, valid); \
+    }
+#define KAVRO_SETTING_DEFINE_Value(n, type, def, valid, prop, Prop) \
+    KAVRO_SETTING_CHECKED_GETTER(n, type, def, valid, prop) \
     void ApplicationSettings::set##Prop(type value) \
     { \
-        if (Impl::writeIfChanged<type>(n, value, def)) \
+        if (d->writeIfChanged<type>(n, value, def, valid)) \
             emit prop##Changed(value); \
     }
-#define KAVRO_SETTING_DEFINE_Permission(n, type, def, prop, Prop) \
-    auto ApplicationSettings::prop() const -> type \
-    { \
-        return fromStored<type>(Impl::read(n, toStored<type>(def))); \
-    } \
+#define KAVRO_SETTING_DEFINE_Permission(n, type, def, valid, prop, Prop) \
+    KAVRO_SETTING_CHECKED_GETTER(n, type, def, valid, prop) \
     void ApplicationSettings::set##Prop(type value) \
     { \
-        if (Impl::writeIfChanged<type>(n, value, def)) { \
+        if (d->writeIfChanged<type>(n, value, def, valid)) { \
             emit prop##Changed(value); \
             emit prop##Changed(); \
         } \
     }
-#define KAVRO_SETTING_DEFINE_WindowList(n, type, def, prop, Prop) \
+#define KAVRO_SETTING_DEFINE_WindowList(n, type, def, valid, prop, Prop) \
     auto ApplicationSettings::prop() const -> type \
     { \
         return storedList(Impl::read(n, QVariant())); \
@@ -245,7 +367,7 @@ void ApplicationSettings::setHlgShootingType(int value)
         Impl::write(n, value); \
         emit prop##Changed(value); \
     }
-#define KAVRO_SETTING_DEFINE_LogList(n, type, def, prop, Prop) \
+#define KAVRO_SETTING_DEFINE_LogList(n, type, def, valid, prop, Prop) \
     auto ApplicationSettings::prop() const -> type \
     { \
         return storedList(Impl::read(n, QVariant())); \
@@ -256,8 +378,8 @@ void ApplicationSettings::setHlgShootingType(int value)
         emit prop##Changed(); \
     }
 // clang-format on
-#define KAVRO_SETTING_DEFINE_Prefix(n, type, def, prop, Prop)
-#define KAVRO_SETTING_DEFINE_None(n, type, def, prop, Prop)
+#define KAVRO_SETTING_DEFINE_Prefix(n, type, def, valid, prop, Prop)
+#define KAVRO_SETTING_DEFINE_None(n, type, def, valid, prop, Prop)
 
 KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_DEFINE)
 
@@ -387,17 +509,23 @@ KAVRO_WINDOW_STATE_LISTS(KAVRO_WINDOW_STATE_DEFINE)
 
 auto ApplicationSettings::getStoreLocationTypeFromFile(const QString &cameraSerialNo) const -> StoreLocationType
 {
-    // The one Prefix row of the key table gives the default.
-#define KAVRO_SETTING_PREFIX_DEFAULT(n, key, kind, type, def, prop, Prop) KAVRO_SETTING_PREFIX_DEFAULT_##kind(def)
-#define KAVRO_SETTING_PREFIX_DEFAULT_Prefix(def) def
-#define KAVRO_SETTING_PREFIX_DEFAULT_Value(def)
-#define KAVRO_SETTING_PREFIX_DEFAULT_Permission(def)
-#define KAVRO_SETTING_PREFIX_DEFAULT_WindowList(def)
-#define KAVRO_SETTING_PREFIX_DEFAULT_LogList(def)
-#define KAVRO_SETTING_PREFIX_DEFAULT_None(def)
-    constexpr StoreLocationType fallback = KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_PREFIX_DEFAULT);
+    // The one Prefix row of the key table gives the default and the choices.
+#define KAVRO_SETTING_PREFIX_ROW(n, key, kind, type, def, valid, prop, Prop) KAVRO_SETTING_PREFIX_ROW_##kind(def, valid)
+#define KAVRO_SETTING_PREFIX_ROW_Prefix(def, valid) def, valid
+#define KAVRO_SETTING_PREFIX_ROW_Value(def, valid)
+#define KAVRO_SETTING_PREFIX_ROW_Permission(def, valid)
+#define KAVRO_SETTING_PREFIX_ROW_WindowList(def, valid)
+#define KAVRO_SETTING_PREFIX_ROW_LogList(def, valid)
+#define KAVRO_SETTING_PREFIX_ROW_None(def, valid)
+    struct PrefixRow
+    {
+        StoreLocationType fallback;
+        ValueRule rule;
+    };
+    constexpr PrefixRow row{KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_PREFIX_ROW)};
+    const QString key = Impl::storeLocationKey(cameraSerialNo);
     QSettings settings = Impl::open();
-    return StoreLocationType(settings.value(Impl::storeLocationKey(cameraSerialNo), int(fallback)).toInt());
+    return d->checked(key, settings.value(key), row.fallback, row.rule);
 }
 
 int ApplicationSettings::getStoreLocationTypeFromList(const QString &cameraSerialNo) const

@@ -14,7 +14,7 @@
 // Declarations generated from the key table. A kind that has no property
 // (Prefix, None) expands to nothing.
 // clang-format off
-#define KAVRO_SETTING_PROPERTY(n, key, kind, type, def, prop, Prop) \
+#define KAVRO_SETTING_PROPERTY(n, key, kind, type, def, valid, prop, Prop) \
     KAVRO_SETTING_PROPERTY_##kind(type, prop, Prop)
 #define KAVRO_SETTING_PROPERTY_Value(type, prop, Prop) \
     Q_PROPERTY(type prop READ prop WRITE set##Prop NOTIFY prop##Changed)
@@ -26,7 +26,7 @@
 #define KAVRO_SETTING_PROPERTY_None(type, prop, Prop)
 
 // clang-format off
-#define KAVRO_SETTING_ACCESSORS(n, key, kind, type, def, prop, Prop) \
+#define KAVRO_SETTING_ACCESSORS(n, key, kind, type, def, valid, prop, Prop) \
     KAVRO_SETTING_ACCESSORS_##kind(type, prop, Prop)
 #define KAVRO_SETTING_ACCESSORS_Value(type, prop, Prop) \
     type prop() const; \
@@ -43,7 +43,7 @@
 #define KAVRO_SETTING_ACCESSORS_None(type, prop, Prop)
 
 // clang-format off
-#define KAVRO_SETTING_SIGNALS(n, key, kind, type, def, prop, Prop) \
+#define KAVRO_SETTING_SIGNALS(n, key, kind, type, def, valid, prop, Prop) \
     KAVRO_SETTING_SIGNALS_##kind(type, prop, Prop)
 #define KAVRO_SETTING_SIGNALS_Value(type, prop, Prop) \
     void prop##Changed(type value);
@@ -189,6 +189,10 @@ public:
 Q_SIGNALS:
     KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_SIGNALS)
     void hlgShootingTypeChanged(int value);
+    // The user's folder type was read while the folder key names no usable
+    // folder, so pictures go to the default folder. Once per stored value,
+    // always from the event loop of this object's thread.
+    void storeFolderUnusable();
 
 private:
     class Impl;

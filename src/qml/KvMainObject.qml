@@ -27,6 +27,9 @@ Item {
     // The connection's error box; tests put a stand-in here, as a real box
     // runs modally.
     property var errorDialog: errorBox
+    // The notice of a storage folder the settings name but pictures cannot
+    // go to; a stand-in in tests, as above.
+    property var folderNotice: folderBox
 
     // The stop steps and the SDK's finish run once per run, whichever
     // sequence gets there first.
@@ -56,6 +59,15 @@ Item {
         icon: Kv.StandardIcon.Critical
         title: "KAVRO Rozado"
         standardButtons: Kv.StandardButton.Close
+        visible: false
+    }
+
+    Kv.MessageBox {
+        id: folderBox
+        modality: Qt.ApplicationModal
+        icon: Kv.StandardIcon.Warning
+        title: "KAVRO Rozado"
+        standardButtons: Kv.StandardButton.Ok
         visible: false
     }
 
@@ -436,6 +448,11 @@ Item {
         errorDialog.visible = true
     }
 
+    function storeFolderUnusable() {
+        folderNotice.text = qsTr("storage_folder_replaced")
+        folderNotice.visible = true
+    }
+
     // Tests replace it so that the run goes on.
     property var quitHandler: function() { Qt.quit() }
     function quitApp() {
@@ -448,6 +465,11 @@ Item {
         deviceAdapter.isCamerasConnectedChanged.connect(camerasConnectedChange)
         deviceAdapter.camConnectStatusChanged.connect(camConnectStatusChange)
         deviceAdapter.notifyConnectErrorMessage.connect(notifyConnectErrorMessage)
+        applicationSettings.storeFolderUnusable.connect(storeFolderUnusable)
+        // Reading the folder type checks the folder the settings name, so a
+        // folder that cannot be used is told at start, not at the first
+        // picture.
+        void applicationSettings.storeFolderType
         init_sdk()
         initWindows(false)
     }
@@ -458,5 +480,6 @@ Item {
         deviceAdapter.isCamerasConnectedChanged.disconnect(camerasConnectedChange)
         deviceAdapter.camConnectStatusChanged.disconnect(camConnectStatusChange)
         deviceAdapter.notifyConnectErrorMessage.disconnect(notifyConnectErrorMessage)
+        applicationSettings.storeFolderUnusable.disconnect(storeFolderUnusable)
     }
 }

@@ -661,8 +661,17 @@ Window {
         }
         var S = applicationSettings
         S.setStoreLocationType()
-        S.storeFolderType = storeFolderButton.value
-        S.storeFolderUrl = userFolderChosen ? path : ""
+        // The user's folder type reads as the default folder while the folder
+        // it names is unusable: the folder comes before the type that uses
+        // it, and goes after it, so that no read in between finds the type
+        // without its folder.
+        if (userFolderChosen) {
+            S.storeFolderUrl = path
+            S.storeFolderType = storeFolderButton.value
+        } else {
+            S.storeFolderType = storeFolderButton.value
+            S.storeFolderUrl = ""
+        }
         S.storeFolderDate = storeFolderDateButton.value
         S.storeFolderCamera = storeFolderCameraButton.value
         S.folderNameType = folderNameButton.value

@@ -2509,6 +2509,10 @@
         <source>Connect error_msg4_3</source>
         <translation>3. Prüfen Sie die Uhrzeit.</translation>
     </message>
+    <message>
+        <source>storage_folder_replaced</source>
+        <translation>Der Importordner in der Einstellungsdatei kann nicht verwendet werden. Bilder werden in den Ordner „Bilder“ importiert, bis Sie unter Einstellungen einen anderen Importordner wählen.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -2509,6 +2509,10 @@
         <source>Connect error_msg4_3</source>
         <translation>3. Check the clock.</translation>
     </message>
+    <message>
+        <source>storage_folder_replaced</source>
+        <translation>The import folder in the settings file cannot be used. Pictures are imported into the Pictures folder until you choose another import folder in Setting.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -2509,6 +2509,10 @@
         <source>Connect error_msg4_3</source>
         <translation>3. Compruebe el reloj.</translation>
     </message>
+    <message>
+        <source>storage_folder_replaced</source>
+        <translation>No se puede usar la carpeta de importación del archivo de configuración. Las imágenes se importan en la carpeta Imágenes hasta que elija otra carpeta de importación en Configuración.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

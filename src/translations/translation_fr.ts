@@ -2509,6 +2509,10 @@
         <source>Connect error_msg4_3</source>
         <translation>3. Vérifiez l'horloge.</translation>
     </message>
+    <message>
+        <source>storage_folder_replaced</source>
+        <translation>Le dossier d'importation du fichier de réglages ne peut pas être utilisé. Les images sont importées dans le dossier Images jusqu'à ce que vous choisissiez un autre dossier d'importation dans Réglages.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

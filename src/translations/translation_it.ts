@@ -2509,6 +2509,10 @@
         <source>Connect error_msg4_3</source>
         <translation>3. Verificare l'orologio.</translation>
     </message>
+    <message>
+        <source>storage_folder_replaced</source>
+        <translation>Impossibile utilizzare la cartella di importazione del file delle impostazioni. Le immagini vengono importate nella cartella Immagini finché non si sceglie un'altra cartella di importazione in Impostazioni.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -2509,6 +2509,10 @@
         <source>Connect error_msg4_3</source>
         <translation>3. 時計を確認してください。</translation>
     </message>
+    <message>
+        <source>storage_folder_replaced</source>
+        <translation>設定ファイルの取り込みフォルダーを使用できません。設定で別の取り込みフォルダーを選ぶまで、画像はピクチャフォルダーに取り込まれます。</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -2509,6 +2509,10 @@
         <source>Connect error_msg4_3</source>
         <translation>3. Проверьте часы.</translation>
     </message>
+    <message>
+        <source>storage_folder_replaced</source>
+        <translation>Папку импорта из файла настроек нельзя использовать. Снимки импортируются в папку «Изображения», пока вы не выберете другую папку импорта в настройках.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -2509,6 +2509,10 @@
         <source>Connect error_msg4_3</source>
         <translation>3. 请检查时钟。</translation>
     </message>
+    <message>
+        <source>storage_folder_replaced</source>
+        <translation>无法使用设置文件中的导入文件夹。在设置中选择其他导入文件夹之前，图片将导入到图片文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

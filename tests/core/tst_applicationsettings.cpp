@@ -4,11 +4,16 @@
 
 #include <QFile>
 #include <QMetaProperty>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
+#include <QUrl>
 
 #include <atomic>
+#include <limits>
+#include <string_view>
 
 using namespace kavrotether;
 
@@ -39,7 +44,7 @@ const QList<SettingRow> &settingRows()
         {"versionUpCheck", "VersionUpCheck", false, true, "true"},
         {"imageViewerUrl", "ImageViewerUrl", QString(), QStringLiteral("file:///opt/viewer"), "file:///opt/viewer"},
         {"imageViewerType", "ImageViewerType", 0, 1, "1"},
-        {"storeFolderUrl", "StoreFolderUrl", QString(), QStringLiteral("file:///tmp/shots"), "file:///tmp/shots"},
+        {"storeFolderUrl", "StoreFolderUrl", QString(), QStringLiteral("/tmp/shots"), "/tmp/shots"},
         {"storeFolderType", "StoreFolderType", 0, 1, "1"},
         {"storeFolderDate", "StoreFolderDate", 1, 0, "0"},
         {"storeFolderCamera", "StoreFolderCamera", 1, 0, "0"},
@@ -62,7 +67,7 @@ const QList<SettingRow> &settingRows()
         {"lvHistogramIndicator", "lvHistogramIndicator", false, true, "true"},
         {"lvRotationMode", "lvRotationMode", false, true, "true"},
         {"lvRotation", "lvRotation", 0, 270, "270"},
-        {"lvRotationAuto", "lvRotationAuto", 0, 1, "1"},
+        {"lvRotationAuto", "lvRotationAuto", 0, 90, "90"},
         {"gridHorizon", "gridHorizon", true, false, "false"},
         {"gridVertical", "gridVertical", true, false, "false"},
         {"gridDiagonal", "gridDiagonal", false, true, "true"},
@@ -88,6 +93,36 @@ const QList<SettingRow> &settingRows()
     return rows;
 }
 
+// Each key whose numbers have a rule, as the key table gives it, with its
+// default. The table is walked in ApplicationSettings' scope, where its
+// rules are written, so a key added there is tested here.
+struct RuledKey
+{
+    QString key;
+    QByteArray property; // empty for the per-camera prefix
+    QVariant fallback;
+    settingrules::ValueRule rule;
+};
+
+struct KeyTable : ApplicationSettings
+{
+    static QList<RuledKey> ruledKeys()
+    {
+        using namespace settingrules;
+        QList<RuledKey> keys;
+#define KAVRO_TEST_RULED_KEY(n, key, kind, type, def, valid, prop, Prop) \
+    if ((valid).checksNumbers()) \
+        keys.append({QString::fromLatin1(key), std::string_view(#kind) == "Prefix" ? QByteArray() : QByteArray(#prop), \
+                     QVariant(def), valid});
+        KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_TEST_RULED_KEY)
+#undef KAVRO_TEST_RULED_KEY
+        return keys;
+    }
+};
+
+// The camera whose per-camera key the tests read.
+const QString kCamera = QStringLiteral("SN-A");
+
 const QStringList listProperties = {"winStateX",         "winStateY",       "winStateWidth", "winStateHeight",
                                     "winStateMaximised", "winStateVisible", "logFileList"};
 
@@ -102,6 +137,11 @@ bool sameValue(const QVariant &actual, const QVariant &expected)
     default:
         return actual.toString() == expected.toString();
     }
+}
+
+QString asText(const QVariant &value)
+{
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',') : value.toString();
 }
 
 QList<double> asDoubles(const QVariant &value)
@@ -143,6 +183,8 @@ class TestApplicationSettings : public QObject
 
 private:
     QString m_path;
+    // Folders and a plain file for the storage folder's rows.
+    QTemporaryDir m_folders;
 
     QByteArray fileText() const
     {
@@ -197,6 +239,9 @@ private slots:
         QVERIFY2(m_path.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)),
                  qPrintable(m_path));
         QVERIFY2(m_path.contains(QLatin1String("/test-home/")), "the test must run in its own home folder");
+        QVERIFY(m_folders.isValid());
+        QFile plain(m_folders.filePath(QStringLiteral("a file")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
     }
 
     void init()
@@ -255,6 +300,8 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QVariant, other);
         QFETCH(QByteArray, otherInFile);
+        // The user's folder type needs a folder it can use.
+        setRaw("StoreFolderUrl", m_folders.path());
         ApplicationSettings settings;
         const QMetaProperty p = settings.metaObject()->property(settings.metaObject()->indexOfProperty(property));
         QSignalSpy spy(&settings, p.notifySignal());
@@ -273,25 +320,100 @@ private slots:
         QCOMPARE(fileText(), before);
     }
 
+    // What the file holds under a key, as the getter reads it. A value the
+    // key cannot hold reads as the default, and one log line names the key
+    // however often it is read; a user's folder that cannot take pictures
+    // is told once to the photographer too.
     void valueFromFileConverts_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QVariant>("expected");
-        QTest::newRow("text for an int") << "gridHorNum" << QVariant("abc") << QByteArray("gridHorNum") << QVariant(0);
-        QTest::newRow("number text") << "gridHorNum" << QVariant("7") << QByteArray("gridHorNum") << QVariant(7);
-        QTest::newRow("text for an enum")
-            << "sdkDbgType" << QVariant("file") << QByteArray("sdkDbgType") << QVariant(0);
-        QTest::newRow("enum out of range")
-            << "StoreFolderDate" << QVariant(9) << QByteArray("storeFolderDate") << QVariant(9);
+        QTest::addColumn<QVariantMap>("alsoInFile");
+        QTest::addColumn<QString>("logged");
+        QTest::addColumn<bool>("notice");
+        const QVariantMap none;
+        QTest::newRow("text for an int") << "gridHorNum" << QVariant("abc") << QByteArray("gridHorNum") << QVariant(2)
+                                         << none << "gridHorNum" << false;
+        QTest::newRow("number text") << "gridHorNum" << QVariant("7") << QByteArray("gridHorNum") << QVariant(7) << none
+                                     << "" << false;
+        QTest::newRow("text for an enum") << "sdkDbgType" << QVariant("file") << QByteArray("sdkDbgType") << QVariant(1)
+                                          << none << "sdkDbgType" << false;
+        QTest::newRow("enum out of range") << "StoreFolderDate" << QVariant(9) << QByteArray("storeFolderDate")
+                                           << QVariant(1) << none << "StoreFolderDate" << false;
         QTest::newRow("bool false text") << "gridHorizon" << QVariant("false") << QByteArray("gridHorizon")
-                                         << QVariant(false);
-        QTest::newRow("bool zero") << "grid3x3" << QVariant("0") << QByteArray("grid3x3") << QVariant(false);
+                                         << QVariant(false) << none << "" << false;
+        QTest::newRow("bool zero") << "grid3x3" << QVariant("0") << QByteArray("grid3x3") << QVariant(false) << none
+                                   << "" << false;
         QTest::newRow("number for a string")
-            << "gLineColor" << QVariant(12) << QByteArray("gLineColor") << QVariant("12");
+            << "gLineColor" << QVariant(12) << QByteArray("gLineColor") << QVariant("12") << none << "" << false;
         QTest::newRow("other spelling is another key")
-            << "griDhorNum" << QVariant(9) << QByteArray("gridHorNum") << QVariant(2);
+            << "griDhorNum" << QVariant(9) << QByteArray("gridHorNum") << QVariant(2) << none << "" << false;
+        QTest::newRow("list for an int") << "gridVerNum" << QVariant(QStringList{"3", "4"}) << QByteArray("gridVerNum")
+                                         << QVariant(2) << none << "gridVerNum" << false;
+        QTest::newRow("store location 9") << "StoreLocationType_" + kCamera << QVariant(9) << QByteArray()
+                                          << QVariant(1) << none << "StoreLocationType_" + kCamera << false;
+
+        // Every ruled key: both ends kept, beyond them, between choices and
+        // text replaced. The file names a usable folder, so that the user's
+        // folder type is a choice like any other.
+        const QVariantMap usableFolder{{QStringLiteral("StoreFolderUrl"), m_folders.path()}};
+        for (const RuledKey &k : KeyTable::ruledKeys()) {
+            const QString key = k.property.isEmpty() ? k.key + u'_' + kCamera : k.key;
+            const auto row = [&](const char *what, const QVariant &stored, bool sound) {
+                QTest::addRow("%s %s", qPrintable(key), what)
+                    << key << stored << k.property << (sound ? stored : k.fallback) << usableFolder
+                    << (sound ? QString() : key) << false;
+            };
+            row("lowest", k.rule.low, true);
+            row("highest", k.rule.high, true);
+            row("below", k.rule.low - 1, false);
+            row("above", k.rule.high + 1, false);
+            row("largest int", std::numeric_limits<int>::max(), false);
+            row("text", QStringLiteral("abc"), false);
+            for (int v = k.rule.low; v < k.rule.high; ++v) {
+                if (!k.rule.allows(v)) {
+                    row("between choices", v, false);
+                    break;
+                }
+            }
+        }
+
+        // The storage folder: an empty or absolute path to a usable folder
+        // is kept; anything else reads as no folder, and the user's folder
+        // as the default folder, told once.
+        const QString absolute = m_folders.filePath(QStringLiteral("shots"));
+        const QString plainFile = m_folders.filePath(QStringLiteral("a file"));
+        const QVariantMap userFolder{{QStringLiteral("StoreFolderType"), 1}};
+        const QList<std::pair<const char *, QString>> unusable = {
+            {"relative", QStringLiteral("shots")},
+            {"file URL", QUrl::fromLocalFile(absolute).toString()},
+            {"plain file", plainFile},
+            {"under a plain file", plainFile + QStringLiteral("/shots")}};
+        for (const auto &[what, folder] : unusable) {
+            QTest::addRow("folder %s: path", what)
+                << "StoreFolderUrl" << QVariant(folder) << QByteArray("storeFolderUrl") << QVariant(QString())
+                << userFolder << "StoreFolderUrl" << false;
+            QTest::addRow("folder %s: type", what)
+                << "StoreFolderUrl" << QVariant(folder) << QByteArray("storeFolderType") << QVariant(0) << userFolder
+                << "StoreFolderType" << true;
+            QTest::addRow("folder %s with the default type", what)
+                << "StoreFolderUrl" << QVariant(folder) << QByteArray("storeFolderType") << QVariant(0)
+                << QVariantMap{{QStringLiteral("StoreFolderType"), 0}} << "" << false;
+        }
+        QTest::newRow("folder empty: path") << "StoreFolderUrl" << QVariant(QString()) << QByteArray("storeFolderUrl")
+                                            << QVariant(QString()) << userFolder << "" << false;
+        QTest::newRow("folder empty: type") << "StoreFolderUrl" << QVariant(QString()) << QByteArray("storeFolderType")
+                                            << QVariant(0) << userFolder << "StoreFolderType" << true;
+        QTest::newRow("folder absolute: path") << "StoreFolderUrl" << QVariant(absolute) << QByteArray("storeFolderUrl")
+                                               << QVariant(absolute) << userFolder << "" << false;
+        QTest::newRow("folder absolute: type")
+            << "StoreFolderUrl" << QVariant(absolute) << QByteArray("storeFolderType") << QVariant(1) << userFolder
+            << "" << false;
+        QTest::newRow("folder existing: type")
+            << "StoreFolderUrl" << QVariant(m_folders.path()) << QByteArray("storeFolderType") << QVariant(1)
+            << userFolder << "" << false;
     }
     void valueFromFileConverts()
     {
@@ -299,22 +421,48 @@ private slots:
         QFETCH(QVariant, stored);
         QFETCH(QByteArray, property);
         QFETCH(QVariant, expected);
+        QFETCH(QVariantMap, alsoInFile);
+        QFETCH(QString, logged);
+        QFETCH(bool, notice);
+        for (auto it = alsoInFile.cbegin(); it != alsoInFile.cend(); ++it)
+            setRaw(it.key(), it.value());
         setRaw(key, stored);
         ApplicationSettings settings;
-        QVERIFY(sameValue(settings.property(property.constData()), expected));
+        QSignalSpy notices(&settings, &ApplicationSettings::storeFolderUnusable);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^Settings: ")));
+        if (!logged.isEmpty()) {
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                QRegularExpression(QStringLiteral("^Settings: %1 holds ").arg(QRegularExpression::escape(logged))));
+        }
+        for (int read = 0; read < 2; ++read) {
+            const QVariant value = property.isEmpty() ? QVariant(settings.getStoreLocationTypeFromFile(kCamera))
+                                                      : settings.property(property.constData());
+            QVERIFY2(sameValue(value, expected), qPrintable(value.toString()));
+        }
+        // The notice comes from the event loop, never from inside a read.
+        QCOMPARE(notices.count(), 0);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(notices.count(), notice ? 1 : 0);
+        // Reading leaves the file as it is.
+        QCOMPARE(asText(rawValue(key)), asText(stored));
     }
 
-    void unconvertibleValueEqualsItsConversion()
+    // Setting the value the getter shows in place of an unsound one writes
+    // it, so the file is mended; a sound value set again changes nothing.
+    void settingMendsAnUnsoundValue()
     {
-        // The stored text reads as 0, so setting 0 changes nothing.
         setRaw("gridHorNum", "abc");
         ApplicationSettings settings;
         QSignalSpy spy(&settings, &ApplicationSettings::gridHorNumChanged);
-        settings.setGridHorNum(0);
-        QCOMPARE(spy.count(), 0);
-        QCOMPARE(rawValue("gridHorNum").toString(), QStringLiteral("abc"));
-        settings.setGridHorNum(3);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Settings: gridHorNum holds \"abc\""));
+        settings.setGridHorNum(2);
         QCOMPARE(spy.count(), 1);
+        QCOMPARE(rawValue("gridHorNum").toInt(), 2);
+        settings.setGridHorNum(2);
+        QCOMPARE(spy.count(), 1);
+        settings.setGridHorNum(3);
+        QCOMPARE(spy.count(), 2);
         QCOMPARE(settings.gridHorNum(), 3);
     }
 
@@ -598,20 +746,21 @@ private slots:
     void racingSettersAnnounceOneChange()
     {
         // Both threads set the same new value in each round, released
-        // together: only one of them may see a change.
+        // together: only one of them may see a change. The running number
+        // takes every value of the rounds.
         constexpr int rounds = 200;
         ApplicationSettings settings;
         std::atomic<int> changes{0};
         std::atomic<int> ready{0};
         std::atomic<int> go{0};
         connect(
-            &settings, &ApplicationSettings::lvRotationChanged, &settings, [&] { ++changes; }, Qt::DirectConnection);
+            &settings, &ApplicationSettings::fileNumberChanged, &settings, [&] { ++changes; }, Qt::DirectConnection);
         std::unique_ptr<QThread> other(QThread::create([&] {
             for (int round = 1; round <= rounds; ++round) {
                 ready.store(round);
                 while (go.load() != round)
                     QThread::yieldCurrentThread();
-                settings.setLvRotation(round);
+                settings.setFileNumber(round);
             }
         }));
         other->start();
@@ -619,11 +768,11 @@ private slots:
             while (ready.load() != round)
                 QThread::yieldCurrentThread();
             go.store(round);
-            settings.setLvRotation(round);
+            settings.setFileNumber(round);
         }
         QVERIFY(other->wait(60000));
         QCOMPARE(changes.load(), rounds);
-        QCOMPARE(settings.lvRotation(), rounds);
+        QCOMPARE(settings.fileNumber(), rounds);
     }
 };
 

@@ -108,7 +108,7 @@ private slots:
         QTest::newRow("no key") << "SN-A" << QVariant() << int(ApplicationSettings::StoLocType_SdCardPc);
         QTest::newRow("computer only") << "SN-A" << QVariant(2) << int(ApplicationSettings::StoLocType_Pc);
         QTest::newRow("card only") << "SN-A" << QVariant("0") << int(ApplicationSettings::StoLocType_SdCard);
-        QTest::newRow("text") << "SN-A" << QVariant("card") << 0;
+        QTest::newRow("text") << "SN-A" << QVariant("card") << int(ApplicationSettings::StoLocType_SdCardPc);
         QTest::newRow("other camera's key") << "SN-B" << QVariant() << int(ApplicationSettings::StoLocType_SdCardPc);
     }
     void storedChoiceFromFile()

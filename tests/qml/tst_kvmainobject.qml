@@ -41,6 +41,7 @@ TestCase {
             sdkFlash: recorder("flash.", ["adp_KVR_func_api_Reg_NotifyCallback", "stopCallbackThread"], answer),
             versionSource: recorder("version.", ["openURL"]),
             errorDialog: errorStandIn,
+            folderNotice: folderStandIn,
             quitHandler: function() { log.push("quit") }
         })
     }
@@ -52,10 +53,50 @@ TestCase {
         property bool visible: false
     }
 
+    QtObject {
+        id: folderStandIn
+        property string text
+        property bool visible: false
+    }
+
+    // the picture folder a test changed: [type, path]
+    property var savedFolder: null
+
     function cleanup() {
         errorStandIn.text = ""
         errorStandIn.textFormat = Qt.AutoText
         errorStandIn.visible = false
+        folderStandIn.text = ""
+        folderStandIn.visible = false
+        if (savedFolder !== null) {
+            applicationSettings.storeFolderType = savedFolder[0]
+            applicationSettings.storeFolderUrl = savedFolder[1]
+            savedFolder = null
+        }
+    }
+
+    // A folder in the settings that pictures cannot go to is told at start,
+    // before any picture goes to the default folder instead.
+    function test_unusableFolderIsToldAtStart_data() {
+        var S = Kv.ApplicationSettings
+        return [
+            { tag: "relative", type: S.StoFolderType_User, folder: "pictures", told: true },
+            { tag: "usable", type: S.StoFolderType_User, folder: testFolder, told: false },
+            { tag: "relative, default folder", type: S.StoFolderType_Default, folder: "pictures", told: false }
+        ]
+    }
+    function test_unusableFolderIsToldAtStart(data) {
+        savedFolder = [applicationSettings.storeFolderType, applicationSettings.storeFolderUrl]
+        applicationSettings.storeFolderType = Kv.ApplicationSettings.StoFolderType_Default
+        applicationSettings.storeFolderUrl = data.folder
+        applicationSettings.storeFolderType = data.type
+        var o = createMainObject()
+        verify(o)
+        wait(20)
+        compare(folderStandIn.visible, data.told)
+        compare(folderStandIn.text, data.told ? "The import folder in the settings file cannot be used. Pictures are "
+                                                + "imported into the Pictures folder until you choose another import "
+                                                + "folder in Setting." : "")
     }
 
     function test_failingStartShowsTheErrorBox_data() {

@@ -82,11 +82,14 @@ TestCase {
     }
 
     // A release into a folder that cannot be made: the picture the camera
-    // sends is lost, and the notice says so.
+    // sends is lost, and the notice says so. The folder passes the settings'
+    // check (its parent takes files), but its name is longer than any file
+    // system takes; one that fails the check would send the picture to the
+    // default folder instead.
     function test_release_into_unusable_folder() {
         savedFolder = [applicationSettings.storeFolderType, applicationSettings.storeFolderUrl]
         applicationSettings.storeFolderType = Kv.ApplicationSettings.StoFolderType_User
-        applicationSettings.storeFolderUrl = testFolder + "/preview_r90.JPG/pictures"
+        applicationSettings.storeFolderUrl = testFolder + "/" + "n".repeat(300) + "/pictures"
         compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
         deviceAdapter.adp_KVR_func_api_Rec_Ctrl_Release_one_shot()
         tryCompare(notice, "visible", true, 5000)

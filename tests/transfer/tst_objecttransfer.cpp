@@ -949,9 +949,12 @@ void TestObjectTransfer::stillFailureLeavesNothing()
         kvrsim::failObjectReadAt(m_index, qint64(ObjectCopy::kChunkSize) + 10);
     if (fault == "describe")
         kvrsim::failNext("Get_Object_DataSize", 1, 0, KVR_ERR_REFUSED, m_uuid.toStdString());
+    // The storage folder is sound (one that is not reads as the default
+    // folder); the day's folder in it is a plain file.
+    const QString day = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
     if (fault == "folder") {
-        writeFile(folder() + "/file", "x");
-        m_appSettings->setStoreFolderUrl(folder() + "/file/sub");
+        writeFile(folder() + "/" + day, "x");
+        m_appSettings->setStoreFolderDate(ApplicationSettings::StoFolderDate_On);
     }
     if (fault == "limit") {
         rlimit limited = saved;
@@ -961,7 +964,7 @@ void TestObjectTransfer::stillFailureLeavesNothing()
     m_copy->startObjectReqTransfer(int(handle), m_uuid);
     setrlimit(RLIMIT_FSIZE, &saved);
     kvrsim::failObjectReadAt(m_index, -1);
-    QCOMPARE(entries(folder()), fault == "folder" ? QStringList{"file"} : QStringList());
+    QCOMPARE(entries(folder()), fault == "folder" ? QStringList{day} : QStringList());
     QCOMPARE(failed.count(), 1);
     QCOMPARE(m_fixture->pcSavedFilePath(), QStringLiteral("/before"));
     // the notice names the camera as the user knows it, and why
