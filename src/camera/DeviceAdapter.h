@@ -999,7 +999,8 @@ private:
     // (0 or 1) found offered.
     void publishPhotoStyleComponents(int reader, int first, int last,
                                      const std::array<quint8, Utilities::PSC_Max> &offered);
-    void setImgQuality2Once(int quality, bool forceAll, bool restoring);
+    // true when the selected camera took the quality.
+    bool setImgQuality2Once(int quality, bool forceAll, bool restoring);
     // Reads the selected camera's recommended stream formats into the data
     // block and publishes the qualities it recommends; the SDK's result.
     quint8 readRecommendedFormats();

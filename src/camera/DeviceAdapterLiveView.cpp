@@ -9,8 +9,6 @@
 #include <thread>
 
 #include "DeviceAdapterCallback.h"
-#include "core/ApplicationData.h"
-#include "core/ApplicationSettings.h"
 
 namespace kavrotether {
 
@@ -137,11 +135,6 @@ void DeviceAdapter::setLiveviewMode(bool multiMode)
             d->singleViewImgQuality.store(imgQuality());
         }
         setImgQuality2(Utilities::LvImgQ_Low, true);
-        // The multi view's Low is the program's: the settings keep the
-        // photographer's quality, should the program close in multi view.
-        ApplicationSettings *settings = ApplicationData::getApplicationSettings();
-        if (settings && d->singleViewImgQuality.load() != -1)
-            settings->setLvImageQuality(d->singleViewImgQuality.load());
         if (network)
             SetIgnoreEventMode(true);
     } else {

@@ -1,9 +1,11 @@
 // The switch between single and multi-camera live view against simulated
 // cameras: the 3 s guard after start-up and after a recording change, the
-// first switch of a run (no recommended format read yet), the single view's
-// stream quality saved and brought back, focus events held
-// back only on network cameras, pages and the view port, one camera's own
-// quality in multi view, and the values the live-view window writes back.
+// multi view's Low kept apart from the photographer's quality in the
+// settings file (from the first switch of a run, no recommended format read
+// yet, to the next run), the single view's stream quality saved and brought
+// back, focus events held back only on network cameras, pages and the view
+// port, one camera's own quality in multi view, and the values the
+// live-view window writes back.
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -21,6 +23,27 @@
 
 using namespace kavrotether;
 
+namespace {
+
+// What the photographer and the program do, in a row's order.
+enum Step {
+    Tick,       // "All Cameras" ticked in the camera list
+    Untick,     // and unticked
+    Open,       // the live-view window shows
+    Choose,     // the photographer picks the other quality on the window's button
+    Close,      // the program closes with the window showing
+    StartAgain, // the next run on the same settings file, up to the connection
+};
+constexpr const char *kStepNames[] = {"tick", "untick", "open", "choose", "close", "start again"};
+
+QString quality(int value)
+{
+    static const char *const names[] = {"Low", "Std", "Fine"};
+    return value >= 0 && value < Utilities::LvImgQ_Max ? QString::fromLatin1(names[value]) : QString::number(value);
+}
+
+} // namespace
+
 class TestLiveViewMode : public QObject
 {
     Q_OBJECT
@@ -30,8 +53,8 @@ private slots:
 
     void modeSwitchGuard_data();
     void modeSwitchGuard();
-    void firstSwitchSendsRecommendedFormat_data();
-    void firstSwitchSendsRecommendedFormat();
+    void multiViewLowKeepsThePreference_data();
+    void multiViewLowKeepsThePreference();
     void qualitySavedAndRestored();
     void ignoreEventModeOnNetworkOnly_data();
     void ignoreEventModeOnNetworkOnly();
@@ -53,6 +76,20 @@ private:
         KVR_func_api_LiveView_Str_Get_Trans_Img(&sent, uuid.toLocal8Bit().constData(), nullptr);
         return sent;
     }
+    // The quality whose recommended format the camera streams now.
+    QString streamedQuality(const QString &uuid)
+    {
+        KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG recommended{};
+        const quint32 size = streamOf(uuid).size;
+        if (KVR_func_api_LiveView_Str_Get_Recom_Img(&recommended, uuid.toLocal8Bit().constData(), nullptr) == 1)
+            for (int q = 0; q < std::min<int>(recommended.count, Utilities::LvImgQ_Max); ++q)
+                if (recommended.entries[q].size == size)
+                    return quality(q);
+        return QStringLiteral("%1x%2").arg(size >> 16).arg(size & 0xFFFF);
+    }
+    void startCameras(int cameras);
+    void showLiveViewWindow();
+    void closeLiveViewWindow();
 
     std::unique_ptr<test::IsolatedSettings> m_isolated;
     std::unique_ptr<ApplicationSettings> m_settings;
@@ -91,6 +128,46 @@ void TestLiveViewMode::cleanup()
     m_isolated.reset();
 }
 
+// Connected, every camera streams the standard format, so that a write of
+// another one shows.
+void TestLiveViewMode::startCameras(int cameras)
+{
+    QVERIFY(m_fixture.start(test::usbScenario(cameras)));
+    QVERIFY(m_fixture.connectWithoutReading() >= 0);
+    QCOMPARE(adapter().cameraTableCount(), cameras);
+    const KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG standard{(1280u << 16) | 720u, 0, 0};
+    for (const QString &uuid : adapter().cameraTableUuids())
+        QCOMPARE(int(KVR_func_api_LiveView_Str_Set_Trans_Img(standard, uuid.toLocal8Bit().constData(), nullptr)), 1);
+}
+
+// The calls the live-view window makes as it shows: in multi view it starts
+// the view itself, in single view the settled camera status starts it
+// again; either way the stream settings are read.
+void TestLiveViewMode::showLiveViewWindow()
+{
+    DeviceAdapter &a = adapter();
+    const bool multi = a.isMultiviewMode();
+    if (!multi) {
+        a.videoSource()->setVideoOutVisibleStatus(true);
+        a.adp_KVR_func_api_Ctrl_LiveView_Stop();
+    }
+    a.adp_KVR_func_api_Ctrl_LiveView_Start();
+    a.adp_KVR_func_api_LiveView_Str_Get_Recom_Img_Start();
+    a.adp_KVR_func_api_LiveView_Str_Get_Trans_Img_Start();
+    if (multi)
+        a.videoSource()->setVideoOutVisibleStatus(true);
+    m_fixture.deliverAndRun();
+}
+
+// The program's close with the window showing: the window's forced close
+// stops the view, then the window hides.
+void TestLiveViewMode::closeLiveViewWindow()
+{
+    adapter().adp_KVR_func_api_Ctrl_LiveView_Stop();
+    adapter().videoSource()->setVideoOutVisibleStatus(false);
+    QVERIFY(adapter().liveViewManager()->waitCommandsDone(5000));
+}
+
 void TestLiveViewMode::modeSwitchGuard_data()
 {
     QTest::addColumn<bool>("aged");
@@ -123,70 +200,132 @@ void TestLiveViewMode::modeSwitchGuard()
     QCOMPARE(test::callCount(m_index, "LiveView_Str_Set_Trans_Img"), switched ? 1 : 0);
 }
 
-void TestLiveViewMode::firstSwitchSendsRecommendedFormat_data()
+void TestLiveViewMode::multiViewLowKeepsThePreference_data()
 {
     QTest::addColumn<int>("cameras");
-    QTest::addColumn<int>("preference"); // the live-view quality kept in the settings
-    QTest::newRow("one camera") << 1 << int(Utilities::LvImgQ_Std);
-    QTest::newRow("three cameras") << 3 << int(Utilities::LvImgQ_Std);
-    QTest::newRow("twelve cameras") << 12 << int(Utilities::LvImgQ_Std);
-    QTest::newRow("one camera, fine") << 1 << int(Utilities::LvImgQ_Fine);
-    QTest::newRow("twelve cameras, fine") << 12 << int(Utilities::LvImgQ_Fine);
+    QTest::addColumn<int>("preference"); // the live-view quality the settings file holds at first
+    QTest::addColumn<QList<int>>("steps");
+    for (int preference : {int(Utilities::LvImgQ_Std), int(Utilities::LvImgQ_Fine)}) {
+        const auto row = [preference](const char *what, int cameras, const QList<int> &steps) {
+            QTest::addRow("%s, %s", what, qPrintable(quality(preference))) << cameras << preference << steps;
+        };
+        row("one camera ticked before the window opens, unticked", 1, {Tick, Untick});
+        row("three cameras ticked before the window opens, unticked", 3, {Tick, Untick});
+        row("ticked before the window opens", 12, {Tick});
+        row("ticked after the window opened", 12, {Open, Tick});
+        row("window opened in multi view", 12, {Tick, Open});
+        row("window opened in multi view, unticked", 12, {Tick, Open, Untick});
+        row("closed in multi view", 12, {Tick, Open, Close});
+        row("closed in multi view, started again", 12, {Tick, Open, Close, StartAgain, Open});
+        row("chosen in single view, closed in multi view, started again", 12,
+            {Open, Choose, Tick, Close, StartAgain, Open});
+    }
 }
 
-// "All Cameras" ticked in the camera list right after connecting, before
-// any live-view window was opened: nothing has read the cameras'
-// recommended formats in this run, yet each camera is sent the one it
-// recommends for the low quality, and no setting error is raised. Unticked
-// again, the single view comes back at the photographer's quality, which
-// stays their preference throughout: neither the quality in effect before
-// any reading applied the preference nor the multi view's Low is their
-// choice.
-void TestLiveViewMode::firstSwitchSendsRecommendedFormat()
+// Multi view shows every camera Low, whatever the photographer prefers; the
+// preference in the settings file is theirs alone: written when they pick a
+// quality in single view, never from the quality in effect, so the multi
+// view's Low never reaches it, even for a moment, nor a close in multi view.
+// After each step: the stream-format writes each camera was sent and the
+// format it streams (every camera in multi view, the selected one in single
+// view), the quality the window's button shows, and the settings file.
+// "All Cameras" ticked before any window was opened is the first switch of
+// the run: nothing has read the cameras' recommended formats yet.
+void TestLiveViewMode::multiViewLowKeepsThePreference()
 {
     QFETCH(int, cameras);
     QFETCH(int, preference);
+    QFETCH(QList<int>, steps);
     m_settings->setLvImageQuality(preference);
-    QVERIFY(m_fixture.start(test::usbScenario(cameras)));
-    QVERIFY(m_fixture.connectWithoutReading() >= 0);
-    DeviceAdapter &a = adapter();
-    QCOMPARE(a.cameraTableCount(), cameras);
-    const KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG standard{(1280u << 16) | 720u, 0, 0};
-    for (const QString &uuid : a.cameraTableUuids())
-        QCOMPARE(int(KVR_func_api_LiveView_Str_Set_Trans_Img(standard, uuid.toLocal8Bit().constData(), nullptr)), 1);
-    kvrsim::clearCallLogs();
-    ageModeSwitch();
-    QSignalSpy errors(&a, &DeviceAdapter::settingErrorNotify);
+    startCameras(cameras);
+    if (QTest::currentTestFailed())
+        return;
+    int expected = preference;
+    int chosen = 0; // the photographer's picks in this run
+    auto written = std::make_unique<QSignalSpy>(m_settings.get(), &ApplicationSettings::lvImageQualityChanged);
+    auto errors = std::make_unique<QSignalSpy>(&adapter(), &DeviceAdapter::settingErrorNotify);
+    bool running = true;
+    for (int step : steps) {
+        kvrsim::clearCallLogs();
+        switch (step) {
+        case Tick:
+        case Untick: {
+            // As the camera list's tick does it.
+            ageModeSwitch();
+            adapter().setLiveviewMode_Async(step == Tick);
+            adapter().setProperty("btnAllCameraStatus", int(step == Tick ? Utilities::BtnAllCameraStatus_Checked
+                                                                         : Utilities::BtnAllCameraStatus_Unchecked));
+            m_fixture.deliverAndRun();
+            QCOMPARE(adapter().isMultiviewMode(), step == Tick);
+            break;
+        }
+        case Open:
+            showLiveViewWindow();
+            break;
+        case Choose:
+            expected = expected == Utilities::LvImgQ_Std ? Utilities::LvImgQ_Fine : Utilities::LvImgQ_Std;
+            ++chosen;
+            QVERIFY(adapter().setProperty("imageQuality", expected));
+            break;
+        case Close:
+            closeLiveViewWindow();
+            for (int index : kvrsim::cameras())
+                QCOMPARE(test::callCount(index, "LiveView_Str_Set_Trans_Img"), 0);
+            m_fixture.stop();
+            running = false;
+            break;
+        case StartAgain:
+            ApplicationData::setApplicationSettings(nullptr);
+            m_settings = std::make_unique<ApplicationSettings>();
+            ApplicationData::setApplicationSettings(m_settings.get());
+            startCameras(cameras);
+            written = std::make_unique<QSignalSpy>(m_settings.get(), &ApplicationSettings::lvImageQualityChanged);
+            errors = std::make_unique<QSignalSpy>(&adapter(), &DeviceAdapter::settingErrorNotify);
+            chosen = 0;
+            running = true;
+            break;
+        }
+        if (QTest::currentTestFailed())
+            return;
 
-    // As the camera list's tick does it.
-    a.setLiveviewMode_Async(true);
-    a.setProperty("btnAllCameraStatus", int(Utilities::BtnAllCameraStatus_Checked));
-    m_fixture.deliverAndRun();
-
-    QVERIFY(a.isMultiviewMode());
-    QCOMPARE(errors.count(), 0);
-    for (int index : kvrsim::cameras()) {
-        const QByteArray uuid = QByteArray::fromStdString(kvrsim::uuidOf(index));
-        KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG recommended{};
-        QCOMPARE(int(KVR_func_api_LiveView_Str_Get_Recom_Img(&recommended, uuid.constData(), nullptr)), 1);
-        QCOMPARE(streamOf(QString::fromLatin1(uuid)).size, recommended.entries[Utilities::LvImgQ_Low].size);
-        QCOMPARE(test::callCount(index, "LiveView_Str_Set_Trans_Img"), 1);
+        const QString at = QString::fromLatin1(kStepNames[step]) + QLatin1String(": ");
+        QStringList held;
+        QStringList wanted;
+        const auto line = [&](const QString &what, const QString &value) {
+            return at + what + QLatin1String(": ") + value;
+        };
+        if (running && step != StartAgain) {
+            const bool multi = adapter().isMultiviewMode();
+            const int inEffect = multi ? int(Utilities::LvImgQ_Low) : expected;
+            const QString selected = adapter().camera_list_get_selected_camera_uuid();
+            for (int index : kvrsim::cameras()) {
+                const QString uuid = QString::fromStdString(kvrsim::uuidOf(index));
+                if (!multi && uuid != selected)
+                    continue;
+                const QString camera = QStringLiteral("camera %1").arg(index);
+                held << line(camera, streamedQuality(uuid));
+                wanted << line(camera, quality(inEffect));
+                // Each camera is told Low once as multi view begins, and
+                // nothing more while it lasts.
+                if (multi) {
+                    const int writes = test::callCount(index, "LiveView_Str_Set_Trans_Img");
+                    held << line(camera + QLatin1String(" writes"), QString::number(writes));
+                    wanted << line(camera + QLatin1String(" writes"), QString::number(step == Tick ? 1 : 0));
+                }
+            }
+            held << line(QStringLiteral("quality in effect"), quality(adapter().imgQuality()))
+                 << line(QStringLiteral("setting errors"), QString::number(errors->count()));
+            wanted << line(QStringLiteral("quality in effect"), quality(inEffect))
+                   << line(QStringLiteral("setting errors"), QStringLiteral("0"));
+        }
+        held << line(QStringLiteral("settings file"), quality(ApplicationSettings().lvImageQuality()))
+             << line(QStringLiteral("preference writes"), QString::number(written->count()));
+        wanted << line(QStringLiteral("settings file"), quality(expected))
+               << line(QStringLiteral("preference writes"), QString::number(chosen));
+        QCOMPARE(held, wanted);
     }
-    // Kept while multi view shows Low: the program may close meanwhile.
-    QCOMPARE(m_settings->lvImageQuality(), preference);
-
-    ageModeSwitch();
-    a.setLiveviewMode_Async(false);
-    a.setProperty("btnAllCameraStatus", int(Utilities::BtnAllCameraStatus_Unchecked));
-    m_fixture.deliverAndRun();
-    QVERIFY(!a.isMultiviewMode());
-    QCOMPARE(errors.count(), 0);
-    QCOMPARE(m_settings->lvImageQuality(), preference);
-    QCOMPARE(a.imgQuality(), preference);
-    const QString selected = a.camera_list_get_selected_camera_uuid();
-    KVR_STRUCT_LIVEVIEW_STR_RECOM_IMG recommended{};
-    QCOMPARE(int(KVR_func_api_LiveView_Str_Get_Recom_Img(&recommended, selected.toLatin1().constData(), nullptr)), 1);
-    QCOMPARE(streamOf(selected).size, recommended.entries[preference].size);
+    if (running)
+        adapter().adp_KVR_func_api_Ctrl_LiveView_Stop();
 }
 
 void TestLiveViewMode::qualitySavedAndRestored()

@@ -410,9 +410,13 @@ Utilities::Ternary DeviceAdapter::adp_KVR_Mov_Config_Get_Quality_Detail_List_Fro
 
 // ---- live-view image quality ----
 
+// Multi view streams every camera Low, whatever the photographer prefers: a
+// window opened meanwhile reads the recommendations without taking up their
+// quality, which comes back with the single view.
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Get_Recom_Img()
 {
-    applyLvImageQualityPreference();
+    if (!isMultiviewMode())
+        applyLvImageQualityPreference();
     return Utilities::ternaryOf(readRecommendedFormats() == 1);
 }
 
@@ -498,9 +502,14 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_LiveView_Str_Get_Trans_Img()
     return Utilities::Ternary_True;
 }
 
+// The photographer's pick on the quality button. Taken in single view, it is
+// their preference from now on; every other send is the program's (the
+// multi view's Low, the single view's quality coming back, a format put
+// back) and leaves the preference alone.
 void DeviceAdapter::setImgQuality(int quality)
 {
-    setImgQuality2(Utilities::LiveViewImageQuality(quality), false);
+    if (setImgQuality2Once(quality, false, false) && !isMultiviewMode())
+        rememberLvImageQuality(quality);
 }
 
 void DeviceAdapter::setImgQuality2(Utilities::LiveViewImageQuality quality, bool forceAll)
@@ -508,14 +517,14 @@ void DeviceAdapter::setImgQuality2(Utilities::LiveViewImageQuality quality, bool
     setImgQuality2Once(quality, forceAll, false);
 }
 
-void DeviceAdapter::setImgQuality2Once(int quality, bool forceAll, bool restoring)
+bool DeviceAdapter::setImgQuality2Once(int quality, bool forceAll, bool restoring)
 {
     if (quality < 0 || quality >= Utilities::LvImgQ_Max)
-        return;
+        return false;
     const int old = imgQuality();
     KVR_STRUCT_LIVEVIEW_STR_TRANS_IMG format;
     if (!selectedRecommendedFormat(quality, &format))
-        return;
+        return false;
     d->imgQuality.store(quality);
     applyNetworkStreamQuality(camera_list_get_selected_camera_uuid(), quality, &format);
     {
@@ -524,22 +533,20 @@ void DeviceAdapter::setImgQuality2Once(int quality, bool forceAll, bool restorin
     }
     if (adp_KVR_func_api_LiveView_Str_Set_Trans_Img(forceAll) == Utilities::Ternary_True) {
         emit imgQualityChanged(quality);
-        rememberLvImageQuality(quality);
-        return;
+        return true;
     }
     if (isLiveCompositeShooting(lvShootingStatus(), cameraStatus())) {
         d->imgQuality.store(old);
         emit imgQualityChanged(old);
-        rememberLvImageQuality(old);
-        return;
+        return false;
     }
     // The restoring attempt is the last one, whatever it gives.
     if (restoring)
-        return;
+        return false;
     emit settingErrorNotify();
     if (quality != old)
         setImgQuality2Once(old, false, true);
-    rememberLvImageQuality(imgQuality());
+    return false;
 }
 
 Utilities::Ternary DeviceAdapter::lv_image_quality_list_data_display(Utilities::LiveViewImageQuality quality) const
