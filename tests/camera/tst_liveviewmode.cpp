@@ -92,7 +92,7 @@ private:
     void closeLiveViewWindow();
 
     std::unique_ptr<test::IsolatedSettings> m_isolated;
-    std::unique_ptr<ApplicationSettings> m_settings;
+    std::unique_ptr<test::InstalledSettings> m_settings;
     test::AdapterFixture m_fixture;
     int m_index = -1; // the selected camera
     int m_other = -1;
@@ -103,8 +103,7 @@ private:
 void TestLiveViewMode::init()
 {
     m_isolated = std::make_unique<test::IsolatedSettings>();
-    m_settings = std::make_unique<ApplicationSettings>();
-    ApplicationData::setApplicationSettings(m_settings.get());
+    m_settings = std::make_unique<test::InstalledSettings>();
     QVERIFY(m_fixture.start());
     m_index = m_fixture.connectWithoutReading();
     QVERIFY(m_index >= 0);
@@ -123,7 +122,6 @@ void TestLiveViewMode::init()
 void TestLiveViewMode::cleanup()
 {
     m_fixture.stop();
-    ApplicationData::setApplicationSettings(nullptr);
     m_settings.reset();
     m_isolated.reset();
 }
@@ -275,9 +273,7 @@ void TestLiveViewMode::multiViewLowKeepsThePreference()
             running = false;
             break;
         case StartAgain:
-            ApplicationData::setApplicationSettings(nullptr);
-            m_settings = std::make_unique<ApplicationSettings>();
-            ApplicationData::setApplicationSettings(m_settings.get());
+            m_settings = std::make_unique<test::InstalledSettings>();
             startCameras(cameras);
             written = std::make_unique<QSignalSpy>(m_settings.get(), &ApplicationSettings::lvImageQualityChanged);
             errors = std::make_unique<QSignalSpy>(&adapter(), &DeviceAdapter::settingErrorNotify);

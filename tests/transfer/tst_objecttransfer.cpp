@@ -273,7 +273,7 @@ private:
     void setCamera(uint target, uint quality, uint hlg, bool card);
 
     IsolatedSettings m_settings;
-    std::unique_ptr<ApplicationSettings> m_appSettings;
+    std::unique_ptr<InstalledSettings> m_appSettings;
     AdapterFixture m_fixture;
     std::unique_ptr<ObjectCopy> m_copy;
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -284,8 +284,7 @@ private:
 void TestObjectTransfer::initTestCase()
 {
     QVERIFY(m_settings.isValid());
-    m_appSettings = std::make_unique<ApplicationSettings>();
-    ApplicationData::setApplicationSettings(m_appSettings.get());
+    m_appSettings = std::make_unique<InstalledSettings>();
     QVERIFY(m_fixture.start());
     m_index = m_fixture.connectWithoutReading();
     QVERIFY(m_index >= 0);
@@ -319,7 +318,7 @@ void TestObjectTransfer::cleanup()
 void TestObjectTransfer::cleanupTestCase()
 {
     m_fixture.stop();
-    ApplicationData::setApplicationSettings(nullptr);
+    m_appSettings.reset();
 }
 
 void TestObjectTransfer::writerNeverReplaces_data()
