@@ -180,7 +180,7 @@ public:
                     value = T(number);
             } else if constexpr (std::is_same_v<T, QString>) {
                 const QString text = stored.toString();
-                sound = rule.kind != ValueRule::Folder || text.isEmpty() || Utilities::isUsableStorageFolder(text);
+                sound = rule.kind != ValueRule::Folder || text.isEmpty() || usableFolder(text);
                 if (sound)
                     value = text;
             } else {
@@ -197,7 +197,7 @@ public:
             // The user's folder is only as good as the folder it names.
             if (value == StoFolderType_User) {
                 const QString folder = read(kStoreFolderUrlKey, QVariant()).toString();
-                sound = Utilities::isUsableStorageFolder(folder);
+                sound = usableFolder(folder);
                 if (!sound && firstReplacement(key, storedText(stored) + u'\n' + folder)) {
                     qWarning("Settings: %s holds \"%s\", the user's folder, but %s holds \"%s\", no absolute "
                              "path to a folder that can take pictures; the default folder is used instead",
@@ -233,6 +233,8 @@ public:
         QMutexLocker locker(&writeMutex);
         QSettings settings = open();
         prepareFolder(settings);
+        if (number == kStoreFolderUrlKey)
+            forgetFolderVerdicts();
         bool replaced = false;
         if (checked(key(number), settings.value(key(number)), fallback, rule, &replaced) == value && !replaced)
             return false;
@@ -296,10 +298,35 @@ private:
         replacedValues.remove(key);
     }
 
+    // Whether a storage folder takes pictures. Finding out leaves a probe
+    // file in the folder, and every picture reads the folder: a folder is
+    // probed once, and again when the photographer sets a folder, which is
+    // what the notice of an unusable one asks them to do.
+    bool usableFolder(const QString &folder)
+    {
+        {
+            QMutexLocker locker(&folderLock);
+            const auto found = folderVerdicts.constFind(folder);
+            if (found != folderVerdicts.constEnd())
+                return *found;
+        }
+        const bool usable = Utilities::isUsableStorageFolder(folder);
+        QMutexLocker locker(&folderLock);
+        folderVerdicts.insert(folder, usable);
+        return usable;
+    }
+    void forgetFolderVerdicts()
+    {
+        QMutexLocker locker(&folderLock);
+        folderVerdicts.clear();
+    }
+
     static inline QMutex writeMutex;
     // Taken after writeMutex, never before it.
     QMutex replacedLock;
     QHash<QString, QString> replacedValues;
+    QMutex folderLock;
+    QHash<QString, bool> folderVerdicts;
 };
 
 ApplicationSettings::ApplicationSettings(QObject *parent) : QObject(parent), d(new Impl(this)) {}
