@@ -416,7 +416,15 @@ Item {
     // finished: the main window's own closing sequence runs only when it is
     // visible.
     function versionUpExec() {
-        versionSource.openURL()
+        // An address the program will not open (not a web page) or no
+        // browser to open it: the photographer is told and the program
+        // keeps running, nothing is closed for a page that never came.
+        if (!versionSource.openURL()) {
+            errorDialog.text = qsTr("version_page_not_opened")
+            errorDialog.textFormat = Qt.PlainText
+            errorDialog.visible = true
+            return
+        }
         stopBackEnd()
         if (searchCameraListWindow && searchCameraListWindow.visible) {
             searchCameraListWindow.closing.disconnect(closeSearchCameraListWindow)

@@ -122,11 +122,24 @@ function escapeHtml(text) {
             .replace(/"/g, "&quot;").replace(/'/g, "&#39;")
 }
 
+// The longest notice shown; a longer one is cut, the rest is on the page.
+var noticeLength = 4000
+
 // The notice comes from a server: it is shown as text, whatever markup it
-// holds; only its written "\n" line breaks become breaks.
+// holds; only its written "\n" line breaks become breaks. A notice past
+// noticeLength characters is cut there (a character is never split) and
+// ends with an ellipsis: laying out a notice of megabytes would hold the
+// window for seconds and hundreds of megabytes.
 function noticeHtml(notice) {
-    return "<HTML>" + escapeHtml(notice === undefined || notice === null ? "" : notice).split("\\n").join("<br>")
-            + "</HTML>"
+    var text = notice === undefined || notice === null ? "" : String(notice)
+    if (text.length > noticeLength) {
+        var end = noticeLength
+        var last = text.charCodeAt(end - 1)
+        if (last >= 0xD800 && last <= 0xDBFF)
+            --end
+        text = text.slice(0, end) + "\u2026"
+    }
+    return "<HTML>" + escapeHtml(text).split("\\n").join("<br>") + "</HTML>"
 }
 
 function hex8(code) {

@@ -22,6 +22,7 @@ Window {
     signal versionUpExec()
 
     property alias noticeText: notice
+    property alias noticeArea: noticeArea
     property alias yesButton: yes
     property alias noButton: no
 
@@ -76,15 +77,28 @@ Window {
         width: dialog.textWidth
         height: 20
     }
-    KvStylishText {
-        id: notice
-        type: text_style_verUpDlg
-        textFormat: Text.RichText
-        wrapMode: Text.Wrap
+    // However long the server's notice, the question and the buttons stay
+    // in place: the notice scrolls in the room between them.
+    Flickable {
+        id: noticeArea
         x: programLine.x
         y: importance.y + importance.height + 10
-        width: dialog.textWidth
-        verticalAlignment: Text.AlignTop
+        width: dialog.textWidth + 20
+        height: question.y - 10 - y
+        clip: true
+        contentWidth: width
+        contentHeight: notice.height
+        boundsBehavior: Flickable.StopAtBounds
+        KvScrollBar.vertical: KvScrollBar { visible: noticeArea.contentHeight > noticeArea.height }
+
+        KvStylishText {
+            id: notice
+            type: text_style_verUpDlg
+            textFormat: Text.RichText
+            wrapMode: Text.Wrap
+            width: dialog.textWidth
+            verticalAlignment: Text.AlignTop
+        }
     }
     KvStylishText {
         id: question

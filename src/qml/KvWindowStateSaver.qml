@@ -34,6 +34,19 @@ Item {
                                        || targetWindow === Kv.ApplicationSettings.WinList_Preference
     property bool restored: false
 
+    // The available area of every screen, the first screen's first: the
+    // utilities name a screen by its top-left corner.
+    function availableAreas() {
+        var areas = []
+        var screens = Qt.application.screens
+        for (var i = 0; i < screens.length; ++i) {
+            var vx = screens[i].virtualX, vy = screens[i].virtualY
+            areas.push({ x: utilities.availableDesktopX(vx, vy), y: utilities.availableDesktopY(vx, vy),
+                         width: utilities.availableDesktopWidth(vx, vy), height: utilities.availableDesktopHeight(vx, vy) })
+        }
+        return areas
+    }
+
     function restore() {
         if (!window || targetWindow < 0)
             return
@@ -45,10 +58,8 @@ Item {
                 height: applicationSettings.winStateHeightForWindow(targetWindow),
                 maximised: applicationSettings.winStateMaximisedForWindow(targetWindow)
             }
-            var desktop = { width: utilities.availableDesktopWidth(stored.x, stored.y),
-                            height: utilities.availableDesktopHeight(stored.x, stored.y) }
-            var s = WindowState.restoredState(stored, desktop, { x: defaultX, y: defaultY, width: defaultWidth,
-                                                                 height: defaultHeight, maximised: defaultMaximised },
+            var s = WindowState.restoredState(stored, availableAreas(), { x: defaultX, y: defaultY, width: defaultWidth,
+                                                                          height: defaultHeight, maximised: defaultMaximised },
                                               fixedWidth)
             if (utilities.isScaling()) {
                 var screens = Qt.application.screens

@@ -2513,6 +2513,10 @@
         <source>storage_folder_replaced</source>
         <translation>Der Importordner in der Einstellungsdatei kann nicht verwendet werden. Bilder werden in den Ordner „Bilder“ importiert, bis Sie unter Einstellungen einen anderen Importordner wählen.</translation>
     </message>
+    <message>
+        <source>version_page_not_opened</source>
+        <translation>Die Update-Seite konnte nicht geöffnet werden. Ihre Adresse ist keine Webseitenadresse, oder es ist kein Webbrowser verfügbar.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -2513,6 +2513,10 @@
         <source>storage_folder_replaced</source>
         <translation>The import folder in the settings file cannot be used. Pictures are imported into the Pictures folder until you choose another import folder in Setting.</translation>
     </message>
+    <message>
+        <source>version_page_not_opened</source>
+        <translation>The update page could not be opened. Its address is not a web page address, or no web browser is available.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -2513,6 +2513,10 @@
         <source>storage_folder_replaced</source>
         <translation>No se puede usar la carpeta de importación del archivo de configuración. Las imágenes se importan en la carpeta Imágenes hasta que elija otra carpeta de importación en Configuración.</translation>
     </message>
+    <message>
+        <source>version_page_not_opened</source>
+        <translation>No se pudo abrir la página de actualización. Su dirección no es la de una página web o no hay ningún navegador web disponible.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -2513,6 +2513,10 @@
         <source>storage_folder_replaced</source>
         <translation>Le dossier d'importation du fichier de réglages ne peut pas être utilisé. Les images sont importées dans le dossier Images jusqu'à ce que vous choisissiez un autre dossier d'importation dans Réglages.</translation>
     </message>
+    <message>
+        <source>version_page_not_opened</source>
+        <translation>Impossible d&apos;ouvrir la page de mise à jour. Son adresse n&apos;est pas celle d&apos;une page web, ou aucun navigateur web n&apos;est disponible.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

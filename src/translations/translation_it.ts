@@ -2513,6 +2513,10 @@
         <source>storage_folder_replaced</source>
         <translation>Impossibile utilizzare la cartella di importazione del file delle impostazioni. Le immagini vengono importate nella cartella Immagini finché non si sceglie un'altra cartella di importazione in Impostazioni.</translation>
     </message>
+    <message>
+        <source>version_page_not_opened</source>
+        <translation>Impossibile aprire la pagina dell&apos;aggiornamento. Il suo indirizzo non è quello di una pagina web, oppure non è disponibile alcun browser web.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

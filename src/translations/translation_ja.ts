@@ -2513,6 +2513,10 @@
         <source>storage_folder_replaced</source>
         <translation>設定ファイルの取り込みフォルダーを使用できません。設定で別の取り込みフォルダーを選ぶまで、画像はピクチャフォルダーに取り込まれます。</translation>
     </message>
+    <message>
+        <source>version_page_not_opened</source>
+        <translation>アップデートのページを開けませんでした。アドレスがWebページのものでないか、Webブラウザーを使用できません。</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

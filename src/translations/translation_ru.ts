@@ -2513,6 +2513,10 @@
         <source>storage_folder_replaced</source>
         <translation>Папку импорта из файла настроек нельзя использовать. Снимки импортируются в папку «Изображения», пока вы не выберете другую папку импорта в настройках.</translation>
     </message>
+    <message>
+        <source>version_page_not_opened</source>
+        <translation>Не удалось открыть страницу обновления. Её адрес не является адресом веб-страницы, или веб-браузер недоступен.</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

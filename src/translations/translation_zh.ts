@@ -2513,6 +2513,10 @@
         <source>storage_folder_replaced</source>
         <translation>无法使用设置文件中的导入文件夹。在设置中选择其他导入文件夹之前，图片将导入到图片文件夹。</translation>
     </message>
+    <message>
+        <source>version_page_not_opened</source>
+        <translation>无法打开更新页面。其地址不是网页地址，或没有可用的网页浏览器。</translation>
+    </message>
 </context>
 <context>
     <name>KvConnectWindow</name>

@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(FlashAdapter().parent(), nullptr);
         VersionData versionData;
         QCOMPARE(versionData.parent(), nullptr);
-        QVERIFY(versionData.downloader()->networkAccessManager());
+        QVERIFY(!versionData.downloader()->isFetching());
     }
 };
 

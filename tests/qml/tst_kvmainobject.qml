@@ -124,14 +124,26 @@ TestCase {
     }
 
     // With no window open the update still stops the search and both
-    // callback threads before the SDK is finished.
-    function test_versionUpdateStopsBeforeFinishing() {
+    // callback threads before the SDK is finished; a page that does not
+    // open is told and stops nothing.
+    function test_versionUpdateStopsBeforeFinishing_data() {
+        return [
+            { tag: "page opened", opened: true, log: ["version.openURL", "search.stopSearch", "stopCallbackThread",
+                  "flash.stopCallbackThread", "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_CloseSession",
+                  "adp_KVR_func_api_Finish", "quit"] },
+            { tag: "address refused", opened: false, log: ["version.openURL"] }
+        ]
+    }
+    function test_versionUpdateStopsBeforeFinishing(data) {
         var o = createMainObject()
+        o.versionSource = recorder("version.", ["openURL"], function() { return data.opened })
+        errorStandIn.visible = false
         log = []
         o.versionUpExec()
-        compare(log, ["version.openURL", "search.stopSearch", "stopCallbackThread", "flash.stopCallbackThread",
-                      "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_CloseSession", "adp_KVR_func_api_Finish",
-                      "quit"])
+        compare(log, data.log)
+        compare(errorStandIn.visible, !data.opened)
+        if (!data.opened)
+            return
         // Closing the connect window afterwards does not finish the SDK again.
         log = []
         o.closeConnectWindow(null)

@@ -194,7 +194,11 @@ TestCase {
             { tag: "markup is shown, not obeyed", notice: "<a href='x'>go</a>&",
               expected: "<HTML>&lt;a href=&#39;x&#39;&gt;go&lt;/a&gt;&amp;</HTML>" },
             { tag: "a real line end stays text", notice: "a\nb", expected: "<HTML>a\nb</HTML>" },
-            { tag: "empty", notice: "", expected: "<HTML></HTML>" }
+            { tag: "empty", notice: "", expected: "<HTML></HTML>" },
+            { tag: "a long notice is cut", notice: "x".repeat(Shell.noticeLength) + "y",
+              expected: "<HTML>" + "x".repeat(Shell.noticeLength) + "\u2026</HTML>" },
+            { tag: "a cut keeps a character whole", notice: "x".repeat(Shell.noticeLength - 1) + "\u{1F4F7}",
+              expected: "<HTML>" + "x".repeat(Shell.noticeLength - 1) + "\u2026</HTML>" }
         ]
     }
 

@@ -23,11 +23,20 @@ TestCase {
             { tag: "zero width", s: { x: 10, y: 20, width: 0, height: 480 }, fixed: false, out: d },
             { tag: "zero height", s: { x: 10, y: 20, width: 640, height: 0 }, fixed: false, out: d },
             { tag: "main window keeps its width", s: { x: 10, y: 20, width: 800, height: 480, maximised: false }, fixed: true,
-              out: { x: 10, y: 20, width: 500, height: 480, maximised: false } }
+              out: { x: 10, y: 20, width: 500, height: 480, maximised: false } },
+            { tag: "huge size fits the screen", s: { x: 10, y: 20, width: 1e7, height: 1e7 }, fixed: false,
+              out: { x: 10, y: 20, width: 1920, height: 1080, maximised: false } },
+            { tag: "main window's huge height fits", s: { x: 10, y: 20, width: 323, height: 5000 }, fixed: true,
+              out: { x: 10, y: 20, width: 500, height: 1080, maximised: false } },
+            { tag: "far corner out of reach", s: { x: 1915, y: 1075, width: 640, height: 480 }, fixed: false, out: d },
+            { tag: "fits the second screen it lands on", s: { x: 2000, y: 100, width: 5000, height: 5000 }, fixed: false,
+              areas: [{ x: 0, y: 0, width: 1920, height: 1080 }, { x: 1920, y: 0, width: 1280, height: 1024 }],
+              out: { x: 2000, y: 100, width: 1280, height: 1024, maximised: false } },
+            { tag: "screen unplugged", s: { x: 2000, y: 100, width: 640, height: 480 }, fixed: false, out: d }
         ]
     }
     function test_restoredState(data) {
-        var s = WindowState.restoredState(data.s, { width: 1920, height: 1080 },
+        var s = WindowState.restoredState(data.s, data.areas || [{ x: 0, y: 0, width: 1920, height: 1080 }],
                                           { x: 300, y: 200, width: 500, height: 400, maximised: false }, data.fixed)
         compare(s, data.out)
     }

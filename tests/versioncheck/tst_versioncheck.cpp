@@ -11,6 +11,7 @@
 #include <QSslSocket>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QTranslator>
 
@@ -41,7 +42,8 @@ public:
 
 // A minimal HTTPS server on 127.0.0.1 (plain HTTP without a key pair):
 // each path answers with a fixed status, extra header lines and body, then
-// closes the connection.
+// closes the connection; a silent path never answers, a trickled one sends
+// a byte per tick.
 class LocalHttpsServer : public QObject
 {
 public:
@@ -50,6 +52,8 @@ public:
         int status = 200;
         QByteArray headers;
         QByteArray body;
+        bool silent = false;
+        bool trickled = false;
     };
     QHash<QByteArray, Route> routes;
     int requests = 0;
@@ -97,9 +101,20 @@ private:
             ++requests;
             const QByteArray path = request.split(' ').value(1);
             const Route route = routes.value(path, Route{404, {}, "not here"});
-            socket->write("HTTP/1.1 " + QByteArray::number(route.status) + " X\r\nConnection: close\r\n" + route.headers
-                          + "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n" + route.body);
-            socket->disconnectFromHost();
+            const QByteArray answer = "HTTP/1.1 " + QByteArray::number(route.status) + " X\r\nConnection: close\r\n"
+                                      + route.headers + "Content-Length: " + QByteArray::number(route.body.size())
+                                      + "\r\n\r\n" + route.body;
+            if (route.trickled) {
+                auto *tick = new QTimer(socket);
+                connect(tick, &QTimer::timeout, socket, [socket, answer, sent = 0]() mutable {
+                    if (sent < answer.size())
+                        socket->write(answer.mid(sent++, 1));
+                });
+                tick->start(20);
+            } else if (!route.silent) {
+                socket->write(answer);
+                socket->disconnectFromHost();
+            }
         });
     }
     std::unique_ptr<QTcpServer> m_server;
@@ -144,6 +159,8 @@ private slots:
     void checkAgainstServer();
     void checkSwitchedOff();
     void plainHttpRefused();
+    void checkGivesUp_data();
+    void checkGivesUp();
     void fileContents_data();
     void fileContents();
     void openUrl_data();
@@ -199,6 +216,16 @@ void tst_VersionCheck::initTestCase()
     routes["/loop.xml"] = {301, "Location: /loop.xml\r\n", {}};
     routes["/insecure.xml"] = {301, "Location: " + m_trusted->url("http", "/newer.xml").toUtf8() + "\r\n", {}};
     m_untrusted->routes["/newer.xml"] = routes["/newer.xml"];
+    QByteArray padding;
+    while (padding.size() <= XmlDownloadManager::kMaxHeaderSize)
+        padding += "X-Padding: " + QByteArray(1000, 'p') + "\r\n";
+    routes["/headers.xml"] = {200, padding, routes["/newer.xml"].body};
+    const QByteArray file = routes["/newer.xml"].body;
+    routes["/chunked.xml"] = {200, "Transfer-Encoding: chunked\r\n",
+                              "10;x=y\r\n" + file.left(16) + "\r\n" + QByteArray::number(file.size() - 16, 16) + "\r\n"
+                                  + file.mid(16) + "\r\n0\r\n\r\n"};
+    routes["/silent.xml"] = {200, {}, {}, true};
+    routes["/trickled.xml"] = {200, {}, routes["/newer.xml"].body, false, true};
 }
 
 void tst_VersionCheck::cleanupTestCase()
@@ -229,6 +256,9 @@ void tst_VersionCheck::checkAgainstServer_data()
     QTest::newRow("at the size limit") << false << QByteArray("/limit.xml") << "2.13.0.0"
                                        << int(VersionData::VersionImportance_High);
     QTest::newRow("oversized") << false << QByteArray("/oversized.xml") << QString() << 0;
+    QTest::newRow("headers past the limit") << false << QByteArray("/headers.xml") << QString() << 0;
+    QTest::newRow("chunked") << false << QByteArray("/chunked.xml") << "2.13.0.0"
+                             << int(VersionData::VersionImportance_High);
     QTest::newRow("https redirect followed")
         << false << QByteArray("/moved.xml") << "2.13.0.0" << int(VersionData::VersionImportance_High);
     QTest::newRow("redirect to http") << false << QByteArray("/insecure.xml") << QString() << 0;
@@ -276,7 +306,7 @@ void tst_VersionCheck::checkAgainstServer()
     // reply is released.
     QCOMPARE(QDir::currentPath(), currentDir);
     QVERIFY(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).isEmpty());
-    QTRY_VERIFY(data.downloader()->networkAccessManager()->findChildren<QNetworkReply *>().isEmpty());
+    QTRY_VERIFY(data.downloader()->findChildren<QSslSocket *>().isEmpty());
 }
 
 void tst_VersionCheck::checkSwitchedOff()
@@ -312,6 +342,35 @@ void tst_VersionCheck::plainHttpRefused()
     QVERIFY(completed.wait(20000));
     QVERIFY(!data.update_versionUpCheck());
     QCOMPARE(plain.requests, 0);
+}
+
+void tst_VersionCheck::checkGivesUp_data()
+{
+    QTest::addColumn<bool>("plain"); // a server that never starts TLS
+    QTest::addColumn<QByteArray>("path");
+
+    QTest::newRow("no TLS answer") << true << QByteArray("/newer.xml");
+    QTest::newRow("no HTTP answer") << false << QByteArray("/silent.xml");
+    QTest::newRow("a byte at a time") << false << QByteArray("/trickled.xml");
+}
+
+void tst_VersionCheck::checkGivesUp()
+{
+    QFETCH(bool, plain);
+    QFETCH(QByteArray, path);
+
+    LocalHttpsServer silent;
+    QVERIFY(silent.isListening());
+    m_settings->setVersionCheckType(ApplicationSettings::VerChkType_On);
+    m_translator.url = (plain ? &silent : m_trusted.get())->url("https", path);
+
+    VersionData data;
+    data.downloader()->setTimeLimit(300);
+    QSignalSpy completed(&data, &VersionData::update_xmlFileReadCompletedChanged);
+    data.checkStart();
+    QVERIFY(completed.wait(20000));
+    QVERIFY(!data.update_versionUpCheck());
+    QTRY_VERIFY(data.downloader()->findChildren<QSslSocket *>().isEmpty());
 }
 
 void tst_VersionCheck::fileContents_data()
