@@ -52,6 +52,21 @@ bool isBidiFormat(QChar c)
     return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
 }
 
+// Characters drawn as nothing, which can hide what a name is: U+200B and a
+// ".JPG" shows as a bare extension.
+bool isInvisible(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x200B && u <= 0x200D) || u == 0x2060 || u == 0x00AD || u == 0xFEFF || u == 0x061C;
+}
+
+// What FAT, exFAT, NTFS and SMB shares refuse in a name besides control
+// characters: separators, the drive colon, wildcards and redirections.
+bool isRefusedByStorage(QChar c)
+{
+    return QStringView(u"\\/:*?\"<>|").contains(c);
+}
+
 } // namespace
 
 const FormatRule *formatRule(quint32 format)
@@ -69,9 +84,9 @@ QString safeBaseName(const QString &name, const char *extension)
     out.reserve(name.size());
     for (QChar c : name) {
         const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control;
-        if (control || isBidiFormat(c))
+        if (control || isBidiFormat(c) || isInvisible(c))
             continue;
-        out += (c == QLatin1Char('/') || c == QLatin1Char('\\')) ? QLatin1Char('_') : c;
+        out += isRefusedByStorage(c) ? QLatin1Char('_') : c;
     }
     while (out.contains(QLatin1String("..")))
         out.replace(QLatin1String(".."), QLatin1String("_"));
@@ -104,7 +119,7 @@ QString usablePrefix(const QString &prefix)
 {
     constexpr int kMaxPrefixLength = 20;
     const auto refused = [](QChar c) {
-        return c.unicode() < 0x20 || c.unicode() == 0x7F || QStringView(u"\\/:*?\"<>|").contains(c);
+        return c.unicode() < 0x20 || c.unicode() == 0x7F || isRefusedByStorage(c);
     };
     if (prefix.size() > kMaxPrefixLength || std::any_of(prefix.begin(), prefix.end(), refused))
         return QStringLiteral("IMG_");

@@ -36,13 +36,15 @@ const FormatRule *formatRule(quint32 format);
 // well under every file system's limit even with a sub-number added.
 constexpr int kMaxNameBytes = 120;
 
-// A camera-supplied name or label reduced to one harmless path component:
-// separators become "_", control characters and the characters that reorder
-// how text is shown go, ".." cannot survive, leading dots and surrounding
-// blanks go, and the length is bounded (the extension kept). With an
-// extension (a format's, as ".jpg"), a name that ends in another one, or in
-// none, ends in that one instead; one that ends in it in any case is kept.
-// Empty when nothing usable is left.
+// A camera-supplied name or label reduced to one harmless path component
+// that FAT, exFAT, NTFS and SMB shares take too: separators and the
+// characters those refuse (\ / : * ? " < > |) become "_", control
+// characters, invisible ones and the ones that reorder how text is shown
+// go, ".." cannot survive, leading dots and surrounding blanks go, and the
+// length is bounded (the extension kept). With an extension (a format's,
+// as ".jpg"), a name that ends in another one, or in none, ends in that
+// one instead; one that ends in it in any case is kept. Empty when nothing
+// usable is left.
 QString safeBaseName(const QString &name, const char *extension = nullptr);
 
 // The user's file-name prefix as the preferences window accepts it: up to

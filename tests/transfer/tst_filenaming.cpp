@@ -130,6 +130,13 @@ void TestFileNaming::chooseName_data()
                                           << "DSC0001.JPG" << false << none << "DSC0001.JPG" << kNoStore << 42;
     QTest::newRow("usual RAW name kept") << false << img << false << false << 2u << true << 41 << -1
                                          << "P1000001.RW2" << false << none << "P1000001.RW2" << kNoStore << 42;
+    QTest::newRow("characters FAT refuses replaced") << false << img << false << false << 1u << true << 41 << -1
+                                                     << "P1:0<0>0\"0*0?1|.JPG" << false << none << "P1_0_0_0_0_0_1_.JPG"
+                                                     << kNoStore << 42;
+    // Shown as ".JPG".
+    QTest::newRow("invisible characters dropped") << false << img << false << false << 1u << true << 41 << -1
+                                                  << QString::fromUtf16(u"\u200B\u2060.JPG") << false << none
+                                                  << "JPG.jpg" << kNoStore << 42;
     QTest::newRow("usual HEIF name kept") << false << img << false << false << 7u << true << 41 << -1
                                           << "P1000001.HIF" << false << none << "P1000001.HIF" << kNoStore << 42;
     // clang-format on
@@ -207,6 +214,14 @@ void TestFileNaming::safeBaseName_data()
     QTest::newRow("bidirectional formatting") << QString::fromUtf16(u"\u200EG\u202AH\u202B\u202C\u202D_\u2066\u2067"
                                                                     u"\u2068\u20697\u200F")
                                               << "GH_7";
+    QTest::newRow("label with a colon") << "Studio: Left"
+                                        << "Studio_ Left";
+    QTest::newRow("characters FAT refuses") << "a*b?c\"d<e>f|g"
+                                            << "a_b_c_d_e_f_g";
+    QTest::newRow("label that FAT takes") << QString::fromUtf16(u"Left+Right, #2 (A&B) \u00E9 \u65E5")
+                                          << QString::fromUtf16(u"Left+Right, #2 (A&B) \u00E9 \u65E5");
+    QTest::newRow("invisible characters") << QString::fromUtf16(u"\u200BG\u200CH\u200D_\u2060\u00AD\uFEFF\u061C7")
+                                          << "GH_7";
     QTest::newRow("blank") << "   " << QString();
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("300 bytes") << QString(300, QLatin1Char('a')) + ".JPG" << QString(116, QLatin1Char('a')) + ".JPG";
@@ -220,8 +235,8 @@ void TestFileNaming::safeBaseName()
     const QString safe = naming::safeBaseName(name);
     QCOMPARE(safe, expected);
     QVERIFY(safe.toUtf8().size() <= kMaxNameBytes);
-    QVERIFY(!safe.contains(QLatin1Char('/')) && !safe.contains(QLatin1Char('\\'))
-            && !safe.contains(QLatin1String("..")));
+    QVERIFY(std::none_of(safe.begin(), safe.end(), [](QChar c) { return QStringView(u"\\/:*?\"<>|").contains(c); }));
+    QVERIFY(!safe.contains(QLatin1String("..")));
     QVERIFY(!safe.startsWith(QLatin1Char('.')));
 }
 
