@@ -149,7 +149,10 @@ signals:
     void objectAddDroppedNotify(uint handle);
     // A picture or frame that could not be saved: nothing is left under its
     // name and the path is not published. (A movie's failure ends in its
-    // dialog instead, through OAS_Movie_Failed.) `camera` is the name the
+    // dialog instead, through OAS_Movie_Failed.) `filePath` is a picture's
+    // name on the camera (empty when the camera does not tell it), never
+    // the name it would have had here, which may be the next picture's by
+    // then; a frame's path. `camera` is the name the
     // user knows the camera by; `reason` the technical detail (logged);
     // `cause` a TransferFailure. Emitted on the worker's thread.
     void objectTransferFailed(const QString &filePath, const QString &reason, const QString &camera, int cause);

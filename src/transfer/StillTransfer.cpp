@@ -76,7 +76,7 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     }
     SafeFileWriter writer(file.filePath);
     if (!writer.open()) {
-        m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
+        m_copy.reportFailure(uuid, file.cameraName, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
     bool ok = true;
@@ -98,7 +98,7 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     }
     if (!ok || !commitNamed(writer, file)) {
         writer.abort();
-        m_copy.reportFailure(uuid, file.filePath, reason.isEmpty() ? writer.errorString() : reason,
+        m_copy.reportFailure(uuid, file.cameraName, reason.isEmpty() ? writer.errorString() : reason,
                              reason.isEmpty() ? ObjectCopy::TF_Write : ObjectCopy::TF_CameraRead);
         return;
     }
@@ -159,7 +159,7 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
     }
     SafeFileWriter writer(file.filePath);
     if (!writer.open()) {
-        m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
+        m_copy.reportFailure(uuid, file.cameraName, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
     ChunkBuffer buffer;
@@ -168,10 +168,10 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
     if (outcome != StreamOutcome::Done || !commitNamed(writer, file)) {
         writer.abort();
         if (outcome == StreamOutcome::ReadFailed)
-            m_copy.reportFailure(uuid, file.filePath, QStringLiteral("the camera did not deliver the picture"),
+            m_copy.reportFailure(uuid, file.cameraName, QStringLiteral("the camera did not deliver the picture"),
                                  ObjectCopy::TF_CameraRead);
         else if (outcome != StreamOutcome::Interrupted)
-            m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
+            m_copy.reportFailure(uuid, file.cameraName, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
 
