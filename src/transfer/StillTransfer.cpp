@@ -85,13 +85,22 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     if (size > ObjectCopy::kChunkSize) {
         // A camera's size is not trusted with one allocation: large stills
         // take the chunked path.
-        const StreamOutcome outcome = streamObject({adapter, uuid, handle, size, false}, writer, buffer, {});
+        const StreamOutcome outcome =
+            streamObject({adapter, uuid, handle, size, false}, writer, buffer, [this] { return interrupted(); });
+        if (outcome == StreamOutcome::Interrupted) {
+            writer.abort();
+            return;
+        }
         ok = outcome == StreamOutcome::Done;
         if (outcome == StreamOutcome::ReadFailed)
             reason = QStringLiteral("the camera did not deliver the picture");
     } else if (size > 0) {
         uchar *data = buffer.reserve(size);
         ok = isTrue(adapter->adp_KVR_func_api_Get_Object(handle, data, uint(size), uuid));
+        if (interrupted()) {
+            writer.abort();
+            return;
+        }
         if (!ok)
             reason = QStringLiteral("the camera did not deliver the picture");
         ok = ok && writer.write(data, qint64(size));
@@ -139,10 +148,6 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
     if (!(mask & kindRow.maskBit)) {
         adapter->adp_KVR_func_api_Skip_Object_Transfer(handle, uuid);
         return;
-    }
-    {
-        std::lock_guard<std::mutex> g(m_lock);
-        m_interrupted = false;
     }
     uint desc = 0;
     if (!isTrue(adapter->adp_KVR_func_api_Get_Object_AssociatDesc(handle, &desc, uuid)))
