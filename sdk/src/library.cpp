@@ -1,6 +1,7 @@
 // Library state, the callback threads and the start-up functions.
 #include "sim.h"
 
+#include <algorithm>
 #include <cstring>
 #include <pthread.h>
 
@@ -230,6 +231,17 @@ void Scheduler::run()
 // ---------------------------------------------------------------------------
 // Library
 // ---------------------------------------------------------------------------
+Library::~Library()
+{
+    std::unique_lock<std::mutex> g(delayLock);
+    ending = true;
+    ++delayGeneration;
+    delayEnded.notify_all();
+    delayEnded.wait(g, [this] {
+        return std::all_of(delayedCalls.begin(), delayedCalls.end(), [](const auto &c) { return c.second == 0; });
+    });
+}
+
 Library &lib()
 {
     static Library l;
@@ -424,10 +436,23 @@ Call::Call(const char *function, Kind kind, const char *uuid, uint32_t *err) : m
     }
     if (delayMs > 0) {
         std::unique_lock<std::mutex> g(l.delayLock);
-        const uint64_t generation = l.delayGeneration;
-        ++l.delayedCalls[name];
-        l.delayEnded.wait_for(g, std::chrono::milliseconds(delayMs), [&] { return l.delayGeneration != generation; });
-        --l.delayedCalls[name];
+        if (!l.ending) {
+            const uint64_t generation = l.delayGeneration;
+            ++l.delayedCalls[name];
+            l.delayEnded.wait_for(g, std::chrono::milliseconds(delayMs),
+                                  [&] { return l.delayGeneration != generation; });
+            --l.delayedCalls[name];
+        }
+        if (l.ending) {
+            // The library's destructor waits for this: told while the lock
+            // is held, and nothing of the library is touched after it.
+            l.delayEnded.notify_all();
+            m_ok = false;
+            m_result = 0;
+            if (err)
+                *err = KVR_ERR_NOT_INITIALISED;
+            return;
+        }
     }
 
     m_lock = std::unique_lock<std::recursive_mutex>(l.state);

@@ -343,6 +343,10 @@ struct Injection
 // ---------------------------------------------------------------------------
 struct Library
 {
+    // Lets the calls held in an injected delay go, and waits until they
+    // have left it.
+    ~Library();
+
     std::recursive_mutex state;
 
     bool initialised = false;
@@ -371,6 +375,9 @@ struct Library
     std::condition_variable delayEnded;
     uint64_t delayGeneration = 0;
     std::map<std::string, int> delayedCalls;
+    // The library is being destroyed (process exit): a delay ends at once
+    // and its call fails without touching the library again.
+    bool ending = false;
     std::vector<std::string> globalLog;
 
     // Network search: the running one, if any.

@@ -5,6 +5,9 @@
 
 #include "DeviceAdapterCallback.h"
 
+#include <QDebug>
+#include <QStringList>
+
 namespace kavrotether {
 
 namespace {
@@ -170,6 +173,21 @@ void DeviceAdapter::stopCallbackThread()
     }
     // Bounded; a worker still in its handler keeps its receiver alive itself.
     m_eventWorker.stop(kWorkerStopTimeoutMs);
+    // What waited behind it never runs: the pictures among it are named.
+    QStringList unsaved;
+    for (const CallbackQueueItem &item : m_ownedReceiver->pendingItems()) {
+        if (item.cb_event_type != CameraEventCode::ObjectReqTransfer)
+            continue;
+        QString camera = camera_list_get_camera_individual_id(item.cb_event_uuid);
+        if (camera.isEmpty())
+            camera = camera_list_get_camera_modelName(item.cb_event_uuid);
+        if (camera.isEmpty())
+            camera = item.cb_event_uuid;
+        unsaved << QStringLiteral("%1 (object %2)").arg(camera).arg(item.cb_event_param);
+    }
+    if (!unsaved.isEmpty())
+        qWarning().noquote() << "DeviceAdapter: pictures not saved by the close, waiting behind a camera call:"
+                             << unsaved.join(QStringLiteral(", "));
     if (m_callbacksRegistered) {
         DeviceAdapterCallback::CallbackUnRegist();
         m_callbacksRegistered = false;

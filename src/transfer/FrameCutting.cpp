@@ -48,6 +48,13 @@ void Cut6K4KWorkers::interruptQuietly()
 {
     std::lock_guard<std::mutex> g(m_lock);
     m_interrupted = true;
+    m_closed = true;
+}
+
+bool Cut6K4KWorkers::closed() const
+{
+    std::lock_guard<std::mutex> g(m_lock);
+    return m_closed;
 }
 
 void Cut6K4KWorkers::ready()
@@ -119,7 +126,8 @@ void Cut6K4KWorkers::frame()
         m_frameBuffer.reset(new uchar[ObjectCopy::kFrameBufferSize]);
     uint size = ObjectCopy::kFrameBufferSize;
     if (adapter->adp_KVR_func_api_4k6k_Cutting_Get_StreamFrame_data(m_frameBuffer.get(), &size)
-        != Utilities::Ternary_True)
+            != Utilities::Ternary_True
+        || closed())
         return;
     const QString folder = m_copy.cut6K4KDataDirPath();
     const QString baseName = m_copy.cut6K4KDataBaseName();

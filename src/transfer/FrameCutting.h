@@ -23,15 +23,18 @@ public:
     void frame();
     // Tells the camera to stop cutting and ends a start-number search.
     void RequestInterruption();
-    // At shutdown: only the flag, nothing is sent.
+    // At shutdown: only the flag, nothing is sent; a frame read that comes
+    // back afterwards is dropped without touching anything else.
     void interruptQuietly();
 
 private:
     bool interrupted() const;
+    bool closed() const;
 
     ObjectCopy &m_copy;
     mutable std::mutex m_lock;
     bool m_interrupted = false;
+    bool m_closed = false;
     std::unique_ptr<uchar[]> m_frameBuffer;
 };
 

@@ -100,9 +100,9 @@ void ObjectAdd::saveMovie(quint32 handle)
     const StreamOutcome outcome = streamObject(
         {adapter, uuid, handle, size, true}, writer, buffer, [this] { return interrupted(); },
         [this, size](quint64 offset) {
-            // The window's stop may come while a chunk is read: that chunk
-            // is the last, and the partial file goes.
-            if (m_copy.objectAddState() == ObjectCopy::OAS_Movie_Stop)
+            // The window's stop, or the close, may come while a chunk is
+            // read: that chunk is the last, and the partial file goes.
+            if (interrupted() || m_copy.objectAddState() == ObjectCopy::OAS_Movie_Stop)
                 return false;
             // The end is reported once the file is in place.
             if (offset < size)

@@ -12,10 +12,15 @@
 
 #include <QList>
 #include <QMutex>
+#include <QScopeGuard>
+#include <QStringList>
 #include <QtDebug>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 namespace kavrotether {
 
@@ -68,6 +73,9 @@ public:
 
     std::atomic<uint> currentHandle{0};
     std::atomic<bool> stopped{false};
+    // The stills being saved, by camera and object.
+    std::mutex savingLock;
+    std::vector<std::pair<QString, int>> saving;
 
     ObjectAdd movies;
     ObjectReqTransfer stills;
@@ -81,7 +89,7 @@ public:
     SerialJobs startJobs{QStringLiteral("6K/4K start")};
 };
 
-ObjectCopy::ObjectCopy(QObject *parent) : QObject(parent), d(std::make_unique<Private>(*this)) {}
+ObjectCopy::ObjectCopy(QObject *parent) : QObject(parent), d(std::make_shared<Private>(*this)) {}
 
 ObjectCopy::~ObjectCopy()
 {
@@ -96,6 +104,19 @@ void ObjectCopy::stopWorkers()
     d->cutter.interruptQuietly();
     for (SerialJobs *jobs : {&d->queueJobs, &d->saverJobs, &d->readyJobs, &d->frameJobs, &d->startJobs})
         jobs->close();
+    // A transfer left in a camera call stores no number when it comes back
+    // (the settings may be gone by then): the number it took is stored now.
+    runningNumber::persist(ApplicationData::getApplicationSettings());
+    QStringList unsaved;
+    {
+        std::lock_guard<std::mutex> g(d->savingLock);
+        for (const auto &[uuid, handle] : d->saving)
+            unsaved << QStringLiteral("%1 (object %2)").arg(cameraName(uuid)).arg(handle);
+        d->saving.clear();
+    }
+    if (!unsaved.isEmpty())
+        qWarning().noquote() << "transfer: pictures not saved by the close, their cameras did not answer:"
+                             << unsaved.join(QStringLiteral(", "));
 }
 
 // ---- entry points of the event handlers ----
@@ -119,7 +140,7 @@ void ObjectCopy::startObjectAdd(int handle)
     // dropped there, in order with the movies: the window counts each
     // announced object off.
     d->movies.push(uint(handle), format, size);
-    d->queueJobs.post([this] { d->movies.doWork(); });
+    d->queueJobs.post([d = d] { d->movies.doWork(); });
 }
 
 void ObjectCopy::startObjectReqTransfer(int handle, const QString &uuid)
@@ -129,13 +150,27 @@ void ObjectCopy::startObjectReqTransfer(int handle, const QString &uuid)
         return;
     d->currentHandle.store(uint(handle));
     const QString camera = uuid.isEmpty() ? adapter->camera_list_get_selected_camera_uuid() : uuid;
+    // Past a close that gave up on this thread, nothing of this object is
+    // touched: the saving state and the worker are held here.
+    const std::shared_ptr<Private> keep = d;
+    {
+        std::lock_guard<std::mutex> g(keep->savingLock);
+        keep->saving.emplace_back(camera, handle);
+    }
+    const auto saved = qScopeGuard([&keep, entry = std::make_pair(camera, handle)] {
+        std::lock_guard<std::mutex> g(keep->savingLock);
+        const auto it = std::find(keep->saving.begin(), keep->saving.end(), entry);
+        if (it != keep->saving.end())
+            keep->saving.erase(it);
+    });
     uint associationType = 0;
     uint format = 0;
     quint64 size = 0;
     // A picture the camera cannot describe is lost like one that cannot be
     // written: the photographer hears of it.
     const auto unread = [&] {
-        reportFailure(camera, QString(), QStringLiteral("the camera did not describe the picture"), TF_CameraRead);
+        if (!keep->stopped.load())
+            reportFailure(camera, QString(), QStringLiteral("the camera did not describe the picture"), TF_CameraRead);
     };
     if (adapter->adp_KVR_func_api_Get_Object_AssociatType(uint(handle), &associationType, camera)
             != Utilities::Ternary_True
@@ -148,28 +183,28 @@ void ObjectCopy::startObjectReqTransfer(int handle, const QString &uuid)
         return unread();
     switch (format) {
     case naming::FormatJpeg:
-        d->stills.saveObject(uint(handle), format, size, associationType, camera);
+        keep->stills.saveObject(uint(handle), format, size, associationType, camera);
         break;
     case naming::FormatRaw:
-        d->stills.saveRAW(uint(handle), format, size, associationType, camera);
+        keep->stills.saveRAW(uint(handle), format, size, associationType, camera);
         break;
     case naming::FormatHlg:
-        d->stills.saveHLG(uint(handle), format, size, associationType, camera);
+        keep->stills.saveHLG(uint(handle), format, size, associationType, camera);
         break;
     default:
-        d->stills.saveHEIF(uint(handle), format, size, associationType, camera);
+        keep->stills.saveHEIF(uint(handle), format, size, associationType, camera);
         break;
     }
 }
 
 void ObjectCopy::startCut6K4KReady(int)
 {
-    d->readyJobs.post([this] { d->cutter.ready(); });
+    d->readyJobs.post([d = d] { d->cutter.ready(); });
 }
 
 void ObjectCopy::startCut6K4KData(int)
 {
-    d->frameJobs.post([this] { d->cutter.frame(); });
+    d->frameJobs.post([d = d] { d->cutter.frame(); });
 }
 
 void ObjectCopy::stop6K4K(int)
@@ -238,7 +273,7 @@ void ObjectCopy::setObjectAddState(ObjectAddState state)
         d->movies.RequestInterruption();
     } else if (state == OAS_Movie_Start) {
         const uint handle = d->movieHandle.load();
-        d->saverJobs.post([this, handle] { d->movies.saveMovie(handle); });
+        d->saverJobs.post([d = d, handle] { d->movies.saveMovie(handle); });
     }
 }
 
@@ -251,7 +286,7 @@ void ObjectCopy::setCut6K4KState(Cut6K4KState state)
     } else if (state == CT6K4K_Cancel) {
         sendCancel();
     } else if (state == CT6K4K_Start) {
-        d->startJobs.post([this] { d->cutter.start6K4K(); });
+        d->startJobs.post([d = d] { d->cutter.start6K4K(); });
     }
 }
 
@@ -335,7 +370,7 @@ void ObjectCopy::resetCutting(int frameCount)
     d->cutNum.store(frameCount);
 }
 
-QString ObjectCopy::logFailure(const QString &uuid, const QString &filePath, const QString &reason)
+QString ObjectCopy::cameraName(const QString &uuid)
 {
     QString camera;
     if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter()) {
@@ -346,6 +381,12 @@ QString ObjectCopy::logFailure(const QString &uuid, const QString &filePath, con
         if (camera.isEmpty())
             camera = id;
     }
+    return camera;
+}
+
+QString ObjectCopy::logFailure(const QString &uuid, const QString &filePath, const QString &reason)
+{
+    const QString camera = cameraName(uuid);
     qWarning().noquote() << "transfer failed:" << camera
                          << (filePath.isEmpty() ? QStringLiteral("(no name)") : filePath) << reason;
     return camera;

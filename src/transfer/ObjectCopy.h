@@ -77,7 +77,9 @@ public:
     Q_INVOKABLE void stop6K4K(int value);
 
     // Interrupts every transfer and stops and joins the worker threads
-    // (bounded); harmless twice. Nothing is started afterwards.
+    // (bounded); harmless twice. Nothing is started afterwards. The pictures
+    // still being saved then (a camera call that does not come back) are
+    // named in the log, as they will not be saved.
     void stopWorkers();
 
     uint movieHandle() const;
@@ -149,7 +151,10 @@ signals:
     void objectAddDroppedNotify(uint handle);
     // A picture or frame that could not be saved: nothing is left under its
     // name and the path is not published. (A movie's failure ends in its
-    // dialog instead, through OAS_Movie_Failed.) `camera` is the name the
+    // dialog instead, through OAS_Movie_Failed.) `filePath` is a picture's
+    // name on the camera (empty when the camera does not tell it), never
+    // the name it would have had here, which may be the next picture's by
+    // then; a frame's path. `camera` is the name the
     // user knows the camera by; `reason` the technical detail (logged);
     // `cause` a TransferFailure. Emitted on the worker's thread.
     void objectTransferFailed(const QString &filePath, const QString &reason, const QString &camera, int cause);
@@ -164,6 +169,8 @@ private:
     // camera's name (a movie's failure ends in its own dialog);
     // reportFailure also tells the photographer.
     QString logFailure(const QString &uuid, const QString &filePath, const QString &reason);
+    // The name the user knows a camera by.
+    static QString cameraName(const QString &uuid);
     void reportFailure(const QString &uuid, const QString &filePath, const QString &reason, TransferFailure cause);
     void publishSavedPath(const QString &filePath);
     void resetCutting(int frameCount);
@@ -172,7 +179,11 @@ private:
     friend class ObjectAdd;
     friend class ObjectReqTransfer;
     friend class Cut6K4KWorkers;
-    std::unique_ptr<Private> d;
+    // Shared with every transfer under way: one that a close leaves running
+    // in a camera call keeps its worker and state alive itself, and finds
+    // the close there when the call comes back, without touching this
+    // object again.
+    std::shared_ptr<Private> d;
 };
 
 } // namespace kavrotether

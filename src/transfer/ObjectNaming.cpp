@@ -211,13 +211,18 @@ bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile
     naming::NameRequest request;
     request.format = format;
     request.newNumber = newNumber;
+    QString cameraName;
+    bool named = false;
+    if (handle != 0) {
+        KVR_STRUCT_PTP_ARRAY_STRING record;
+        std::memset(&record, 0, sizeof record);
+        named = adapter->adp_KVR_func_api_Get_Object_FileName(uint(handle), &record, uuid) == Utilities::Ternary_True;
+        if (named)
+            cameraName = QString::fromUtf8(record.text, int(qstrnlen(record.text, sizeof record.text)));
+    }
     if (!nameSettings.userNaming && !nameSettings.pcOnly) {
-        if (handle != 0) {
-            KVR_STRUCT_PTP_ARRAY_STRING record;
-            std::memset(&record, 0, sizeof record);
-            if (adapter->adp_KVR_func_api_Get_Object_FileName(uint(handle), &record, uuid) == Utilities::Ternary_True)
-                request.cameraName = QString::fromUtf8(record.text, int(qstrnlen(record.text, sizeof record.text)));
-        }
+        if (named)
+            request.cameraName = cameraName;
         Utilities::DriveMode drive = Utilities::DM_Unknown;
         if (adapter->adp_KVR_func_api_CameraMode_Get_DriveMode(&drive, uuid) == Utilities::Ternary_True)
             request.driveMode4K6K = drive == Utilities::DM_4K6K;
@@ -242,6 +247,7 @@ bool nameObject(uint format, int handle, bool newNumber, QString uuid, NamedFile
     out.fileName = choice.fileName;
     out.filePath = folder + QLatin1Char('/') + choice.fileName;
     out.choice = choice;
+    out.cameraName = naming::safeBaseName(cameraName);
     FileNameReservations::reserveLocked(out.filePath);
     g.unlock();
     if (persistNow)

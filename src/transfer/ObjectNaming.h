@@ -59,6 +59,10 @@ struct NamedFile
     QString fileName;
     QString filePath;
     naming::NameChoice choice;
+    // What the camera calls the object, as a harmless name (empty when it
+    // does not say): a failure is told by it, since a final name given back
+    // may be the next picture's by the time the photographer reads it.
+    QString cameraName;
 };
 
 // The folder of a camera's files by the storage settings (created on

@@ -20,10 +20,12 @@ namespace kavrotether {
 
 namespace {
 
+// The reservations are never destroyed: a save that a close left in a
+// camera call may give its name back while the program exits.
 QSet<QString> &reservedPaths()
 {
-    static QSet<QString> paths;
-    return paths;
+    static auto *paths = new QSet<QString>;
+    return *paths;
 }
 
 // Temporaries are named "." + final name (cut) + ".part-" + six letters or
@@ -268,8 +270,8 @@ bool moveWithoutReplacing(const QByteArray &from, const char *to)
 
 std::mutex &FileNameReservations::lock()
 {
-    static std::mutex m;
-    return m;
+    static auto *m = new std::mutex;
+    return *m;
 }
 
 bool FileNameReservations::isReservedLocked(const QString &path)

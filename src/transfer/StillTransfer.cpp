@@ -76,7 +76,7 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     }
     SafeFileWriter writer(file.filePath);
     if (!writer.open()) {
-        m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
+        m_copy.reportFailure(uuid, file.cameraName, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
     bool ok = true;
@@ -85,20 +85,29 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     if (size > ObjectCopy::kChunkSize) {
         // A camera's size is not trusted with one allocation: large stills
         // take the chunked path.
-        const StreamOutcome outcome = streamObject({adapter, uuid, handle, size, false}, writer, buffer, {});
+        const StreamOutcome outcome =
+            streamObject({adapter, uuid, handle, size, false}, writer, buffer, [this] { return interrupted(); });
+        if (outcome == StreamOutcome::Interrupted) {
+            writer.abort();
+            return;
+        }
         ok = outcome == StreamOutcome::Done;
         if (outcome == StreamOutcome::ReadFailed)
             reason = QStringLiteral("the camera did not deliver the picture");
     } else if (size > 0) {
         uchar *data = buffer.reserve(size);
         ok = isTrue(adapter->adp_KVR_func_api_Get_Object(handle, data, uint(size), uuid));
+        if (interrupted()) {
+            writer.abort();
+            return;
+        }
         if (!ok)
             reason = QStringLiteral("the camera did not deliver the picture");
         ok = ok && writer.write(data, qint64(size));
     }
     if (!ok || !commitNamed(writer, file)) {
         writer.abort();
-        m_copy.reportFailure(uuid, file.filePath, reason.isEmpty() ? writer.errorString() : reason,
+        m_copy.reportFailure(uuid, file.cameraName, reason.isEmpty() ? writer.errorString() : reason,
                              reason.isEmpty() ? ObjectCopy::TF_Write : ObjectCopy::TF_CameraRead);
         return;
     }
@@ -140,10 +149,6 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
         adapter->adp_KVR_func_api_Skip_Object_Transfer(handle, uuid);
         return;
     }
-    {
-        std::lock_guard<std::mutex> g(m_lock);
-        m_interrupted = false;
-    }
     uint desc = 0;
     if (!isTrue(adapter->adp_KVR_func_api_Get_Object_AssociatDesc(handle, &desc, uuid)))
         return;
@@ -159,7 +164,7 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
     }
     SafeFileWriter writer(file.filePath);
     if (!writer.open()) {
-        m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
+        m_copy.reportFailure(uuid, file.cameraName, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
     ChunkBuffer buffer;
@@ -168,10 +173,10 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
     if (outcome != StreamOutcome::Done || !commitNamed(writer, file)) {
         writer.abort();
         if (outcome == StreamOutcome::ReadFailed)
-            m_copy.reportFailure(uuid, file.filePath, QStringLiteral("the camera did not deliver the picture"),
+            m_copy.reportFailure(uuid, file.cameraName, QStringLiteral("the camera did not deliver the picture"),
                                  ObjectCopy::TF_CameraRead);
         else if (outcome != StreamOutcome::Interrupted)
-            m_copy.reportFailure(uuid, file.filePath, writer.errorString(), ObjectCopy::TF_Write);
+            m_copy.reportFailure(uuid, file.cameraName, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
 

@@ -20,6 +20,8 @@ public:
     void saveRAW(uint handle, uint format, quint64 size, uint associationType, const QString &uuid);
     void saveHLG(uint handle, uint format, quint64 size, uint associationType, const QString &uuid);
     void saveHEIF(uint handle, uint format, quint64 size, uint associationType, const QString &uuid);
+    // For good: the program closes. A save that comes back from the camera
+    // afterwards gives its file up and touches nothing but itself.
     void RequestInterruption();
 
 private:

@@ -4,12 +4,16 @@
 // path and whichever thread is busy; an SDK the interface already finished is
 // not finished again.
 
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -127,6 +131,8 @@ private slots:
     void threadsStartAgainAfterInit();
     void appendedStopsRunLastBeforeFinish_data();
     void appendedStopsRunLastBeforeFinish();
+    void heldTransferAtClose_data();
+    void heldTransferAtClose();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -143,6 +149,7 @@ void TestShutdown::initTestCase()
 void TestShutdown::cleanup()
 {
     ApplicationData::setDeviceAdapter(nullptr);
+    ApplicationData::setObjectCopy(nullptr);
     DeviceAdapterCallback::setDispatchTables(nullptr);
     DeviceSearch::setConnectReadTables(nullptr);
     kvrsim::clearInjections();
@@ -412,6 +419,76 @@ void TestShutdown::appendedStopsRunLastBeforeFinish()
     QCOMPARE(count(logWhenRun, "Delete_CallBackInfo"), count(logWhenRun, "Reg_NotifyCallback"));
     QCOMPARE(count(logWhenRun, "Finish"), 0);
     QCOMPARE(count(kvrsim::globalCallLog(), "Finish"), 1);
+}
+
+void TestShutdown::heldTransferAtClose_data()
+{
+    QTest::addColumn<bool>("exit"); // the program ends with the call still held
+    QTest::newRow("let go after the close, another camera's picture queued") << false;
+    QTest::newRow("held at exit, another camera's picture queued") << true;
+}
+
+void TestShutdown::heldTransferAtClose()
+{
+    // One camera's picture read hangs past the close; another's waits behind
+    // it. Main destroys what the event worker's save reaches before the call
+    // comes back (checked under the sanitizers).
+    QFETCH(bool, exit);
+    if (exit && !qEnvironmentVariableIsSet("KAVRO_TEST_EXITING")) {
+        // The exit is a process's own: this case runs in a child.
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KAVRO_TEST_EXITING"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("heldTransferAtClose:") + QString::fromUtf8(QTest::currentDataTag())});
+        const bool ended = child.waitForFinished(2 * kWaitMs);
+        if (!ended)
+            child.kill();
+        QVERIFY2(ended, "the program did not end while a camera call was held");
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAllStandardError().right(3000).constData());
+        return;
+    }
+    QTemporaryDir folder;
+    test::InstalledSettings settings;
+    settings.setStoreFolderType(ApplicationSettings::StoFolderType_User);
+    settings.setStoreFolderUrl(folder.path());
+    auto adapter = std::make_unique<DeviceAdapter>();
+    auto owners = std::make_unique<OtherOwners>(*adapter);
+    ApplicationData::setDeviceAdapter(adapter.get());
+    ApplicationData::setObjectCopy(&owners->copy);
+    QCOMPARE(adapter->adp_KVR_func_api_Init(), 1);
+    QVERIFY(test::connectUsbCameras(*adapter));
+    QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+    const std::vector<int> cameras = kvrsim::cameras();
+    QVERIFY(cameras.size() >= 2);
+    for (int i : {0, 1})
+        kvrsim::turnDial(cameras[size_t(i)], "fileTarget", 1);
+    kvrsim::delayNext("Get_Object", 1, 3'600'000, kvrsim::uuidOf(cameras[0]));
+    const quint32 held = kvrsim::addObject(cameras[0], 1, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls("Get_Object"), 1, kWaitMs);
+    const quint32 queued = kvrsim::addObject(cameras[1], 1, 1000);
+    const auto waiting = [&] {
+        const std::deque<CallbackQueueItem> items = adapter->callbackReceiverObject()->pendingItems();
+        return std::any_of(items.begin(), items.end(), [&](const CallbackQueueItem &i) { return i.cb_event_param == queued; });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(waiting(), kWaitMs);
+
+    // Neither picture is dropped in silence.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("did not stop within")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("waiting behind.* \\(object %1\\)").arg(queued)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("did not answer.* \\(object %1\\)").arg(held)));
+    startup::stopBackgroundWork(*adapter);
+    owners.reset();
+    adapter.reset();
+    if (exit)
+        std::exit(0);
+    kvrsim::clearInjections();
+    // The save gives its file up when the call comes back.
+    const auto left = [&] { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot); };
+    QTRY_COMPARE_WITH_TIMEOUT(left(), QStringList(), kWaitMs);
+    QCOMPARE(kvrsim::delayedCalls("Get_Object"), 0);
 }
 
 QTEST_MAIN(TestShutdown)

@@ -931,6 +931,8 @@ void TestObjectTransfer::stillFailureLeavesNothing_data()
     QTest::newRow("file-size limit") << "limit";
     QTest::newRow("folder is a file") << "folder";
     QTest::newRow("size not told") << "describe";
+    // The name given back is the next camera's by the time the notice is read.
+    QTest::newRow("read failure, another camera's picture of that name next") << "read, other next";
 }
 
 void TestObjectTransfer::stillFailureLeavesNothing()
@@ -939,12 +941,19 @@ void TestObjectTransfer::stillFailureLeavesNothing()
     setCamera(1, 4, 0, true);
     m_fixture->setPcSavedFilePath(QStringLiteral("/before"));
     QSignalSpy failed(m_copy.get(), &ObjectCopy::objectTransferFailed);
+    int otherIndex = -1;
+    const QString other = otherCamera(&otherIndex);
+    if (fault == "read, other next") {
+        m_appSettings->setFolderNameType(ApplicationSettings::FolNameType_Default);
+        kvrsim::setNextObjectNames(m_index, {"P1000055.RW2"});
+        kvrsim::setNextObjectNames(otherIndex, {"P1000055.RW2"});
+    }
     const qint64 size = qint64(ObjectCopy::kChunkSize) + (4 << 20);
     const quint32 handle = addObject(2, size);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_IGN);
-    if (fault == "read")
+    if (fault.startsWith("read"))
         kvrsim::failObjectReadAt(m_index, qint64(ObjectCopy::kChunkSize) + 10);
     if (fault == "describe")
         kvrsim::failNext("Get_Object_DataSize", 1, 0, KVR_ERR_REFUSED, m_uuid.toStdString());
@@ -971,9 +980,16 @@ void TestObjectTransfer::stillFailureLeavesNothing()
                                                ? m_fixture->camera_list_get_camera_modelName(m_uuid)
                                                : m_fixture->camera_list_get_camera_individual_id(m_uuid));
     QVERIFY(!failed.at(0).at(2).toString().isEmpty());
-    QCOMPARE(failed.at(0).at(3).toInt(), fault == "read" || fault == "describe" ? int(ObjectCopy::TF_CameraRead)
+    QCOMPARE(failed.at(0).at(3).toInt(), fault != "limit" && fault != "folder" ? int(ObjectCopy::TF_CameraRead)
                                          : fault == "folder" ? int(ObjectCopy::TF_Folder)
                                                              : int(ObjectCopy::TF_Write));
+    if (fault == "read, other next") {
+        kvrsim::turnDial(otherIndex, "fileTarget", 1);
+        kvrsim::turnDial(otherIndex, "imgInfoQuality", 4);
+        m_copy->startObjectReqTransfer(int(kvrsim::addObject(otherIndex, 2, 1000, false)), other);
+        QCOMPARE(pictures(folder()), QStringList{"P1000055.RW2"});
+        QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("P1000055.RW2"));
+    }
 }
 
 void TestObjectTransfer::hostileCameraNames_data()
