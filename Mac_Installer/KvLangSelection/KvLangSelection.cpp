@@ -5,8 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtDebug>
+
+#include "core/CheckedFiles.h"
 
 #include <cmath>
 
@@ -175,7 +176,7 @@ bool KvLangSelection::setupInstallLanguage(const QString &code)
     }
     if (info.exists()) {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPlistSize) {
+        if (!checkedfiles::openRegularForReading(file) || file.size() > kMaxPlistSize) {
             qWarning("The language is not recorded: %s cannot be read; it is left as it is", qPrintable(path));
             return false;
         }
@@ -195,11 +196,8 @@ bool KvLangSelection::setupInstallLanguage(const QString &code)
     root.setValue(QStringLiteral("Language"), PlistValue::string(code));
 
     // Written beside and renamed over: an interrupted write leaves the old file whole.
-    QSaveFile save(path);
-    const QByteArray data = writePropertyList(root);
-    if (!save.open(QIODevice::WriteOnly) || save.write(data) != data.size() || !save.commit()) {
-        qWarning("The language is not recorded: %s cannot be written (%s)", qPrintable(path),
-                 qPrintable(save.errorString()));
+    if (!checkedfiles::saveWhole(path, writePropertyList(root), &error)) {
+        qWarning("The language is not recorded: %s cannot be written (%s)", qPrintable(path), qPrintable(error));
         return false;
     }
     return true;

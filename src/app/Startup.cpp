@@ -4,6 +4,7 @@
 #include "camera/DeviceSearch.h"
 #include "camera/SearchCameraListItemObject.h"
 #include "core/ApplicationSettings.h"
+#include "core/CheckedFiles.h"
 #include "core/CustomMessageBox.h"
 #include "core/LogTetherCollector.h"
 #include "core/TagDef.h"
@@ -286,8 +287,8 @@ void SetShaderDiskCache(int argc, char **argv)
 QString readSetupPlistLanguage(const QString &path)
 {
     QFile file(path);
-    // The file is tiny; anything larger is not ours.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024)
+    // The file is tiny; anything larger, or anything but a file, is not ours.
+    if (!checkedfiles::openRegularForReading(file) || file.size() > 1024 * 1024)
         return {};
     QXmlStreamReader xml(&file);
     int depth = 0;

@@ -3,11 +3,12 @@
 
 #include "DeviceAdapter.h"
 
-#include <QFileInfo>
+#include <QFile>
 
 #include <algorithm>
 
 #include "DeviceAdapterCallback.h"
+#include "core/CheckedFiles.h"
 
 namespace kavrotether {
 
@@ -65,7 +66,10 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_FirmwareUpdate()
     param.path = path.data();
     const QString uuid = d->fwupUuid.load();
     const QString file = QLatin1Char('/') + QString::fromLocal8Bit(path.data());
-    const qint64 size = QFileInfo(file).size();
+    // Only a file is firmware: a folder has a size too.
+    QFile firmware(file);
+    const qint64 size = checkedfiles::openRegularForReading(firmware) ? firmware.size() : 0;
+    firmware.close();
     if (size <= 0)
         d->fwupResult.store(0);
 

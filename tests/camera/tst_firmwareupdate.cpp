@@ -297,7 +297,7 @@ void TestFirmwareUpdate::cameraLostDuringUpdate()
 
 void TestFirmwareUpdate::endToEnd_data()
 {
-    // How the camera ends the update (-1: no firmware file at all).
+    // How the camera ends the update (-1: no firmware file at all, -2: a folder chosen).
     QTest::addColumn<int>("outcome");
     QTest::addColumn<bool>("succeeded");
     QTest::addColumn<bool>("removed");
@@ -308,6 +308,7 @@ void TestFirmwareUpdate::endToEnd_data()
     QTest::newRow("failure") << int(kvrsim::FirmwareOutcome::Failure) << false << false << 0u << true;
     QTest::newRow("camera lost midway") << int(kvrsim::FirmwareOutcome::CameraLost) << false << true << 40u << false;
     QTest::newRow("missing file") << -1 << false << false << 0u << true;
+    QTest::newRow("a folder") << -2 << false << false << 0u << true;
 }
 
 // The update against the stand-in, its status reports running through the
@@ -325,7 +326,9 @@ void TestFirmwareUpdate::endToEnd()
     const int index = m_index.value(target);
     if (outcome >= 0)
         kvrsim::setFirmwareOutcome(index, kvrsim::FirmwareOutcome(outcome));
-    const QString path = outcome >= 0 ? writeFirmware(QByteArray(2048, 'F')) : m_files.filePath("none.bin");
+    const QString path = outcome >= 0    ? writeFirmware(QByteArray(2048, 'F'))
+                         : outcome == -1 ? m_files.filePath("none.bin")
+                                         : m_files.path();
     QSignalSpy completed(m_adapter, &DeviceAdapter::firmwareUpdateCompleted);
     DeviceAdapterCallback::CallbackRegist();
     QVERIFY(m_adapter->adp_KVR_func_api_FirmwareUpdate_start(target, path, true));

@@ -9,10 +9,14 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "AdapterFixture.h"
+#include "FaultyStorage.h"
 #include "IsolatedSettings.h"
 #include "KvrSim.h"
 #include "SimulatorFixture.h"
@@ -144,9 +148,17 @@ void TestSettingFiles::saveFault_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("refuse");
     QTest::addColumn<quint32>("reportedSize");
-    QTest::newRow("camera refuses") << QStringLiteral("x.dat") << true << 0u;
-    QTest::newRow("length above the capacity") << QStringLiteral("x.dat") << false << quint32(kLimit + 1);
-    QTest::newRow("folder missing") << QStringLiteral("none/x.dat") << false << 0u;
+    QTest::addColumn<int>("storageFault"); // 0: none, else a test::FaultyStorage::Fault
+    QTest::newRow("camera refuses") << QStringLiteral("x.dat") << true << 0u << 0;
+    QTest::newRow("length above the capacity") << QStringLiteral("x.dat") << false << quint32(kLimit + 1) << 0;
+    QTest::newRow("folder missing") << QStringLiteral("none/x.dat") << false << 0u << 0;
+    // Qt buffers up to 16 KiB and writes larger data at once.
+    const int full = test::FaultyStorage::Full;
+    QTest::newRow("disk full, new file") << QStringLiteral("y.dat") << false << 4096u << full;
+    QTest::newRow("disk full, over a file") << QStringLiteral("x.dat") << false << 4096u << full;
+    QTest::newRow("disk full, over a file, 20000 bytes") << QStringLiteral("x.dat") << false << 20000u << full;
+    QTest::newRow("sync refused, over a file")
+        << QStringLiteral("x.dat") << false << 4096u << int(test::FaultyStorage::SyncRefused);
 }
 
 // A failed save reports failure and leaves the folder as it was: an earlier
@@ -156,6 +168,7 @@ void TestSettingFiles::saveFault()
     QFETCH(QString, name);
     QFETCH(bool, refuse);
     QFETCH(quint32, reportedSize);
+    QFETCH(int, storageFault);
     const QString path = m_files.filePath(name);
     {
         QFile earlier(m_files.filePath(QStringLiteral("x.dat")));
@@ -167,7 +180,12 @@ void TestSettingFiles::saveFault()
     kvrsim::SetupFileState state;
     state.dataSize = reportedSize;
     kvrsim::setSetupFileState(m_cameras.at(0), state);
-    QCOMPARE(m_adapter->setup_file_config_setting_save_setting(uuid(0), path), Utilities::Ternary_False);
+    {
+        std::optional<test::FaultyStorage> storage;
+        if (storageFault)
+            storage.emplace(m_files.path(), test::FaultyStorage::Fault(storageFault));
+        QCOMPARE(m_adapter->setup_file_config_setting_save_setting(uuid(0), path), Utilities::Ternary_False);
+    }
     QCOMPARE(QDir(m_files.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("x.dat")});
     QFile earlier(m_files.filePath(QStringLiteral("x.dat")));
@@ -263,10 +281,11 @@ void TestSettingFiles::restoreTargets()
 void TestSettingFiles::unusableFile_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<qint64>("size"); // -1: not created
+    QTest::addColumn<qint64>("size"); // -1: not created, -2: a FIFO
     QTest::addColumn<bool>("reachesCamera");
     QTest::newRow("missing") << QStringLiteral("none.dat") << qint64(-1) << false;
     QTest::newRow("a folder") << QStringLiteral(".") << qint64(-1) << false;
+    QTest::newRow("a FIFO") << QStringLiteral("fifo.dat") << qint64(-2) << false;
     QTest::newRow("15 MiB + 1") << QStringLiteral("big.dat") << kLimit + 1 << false;
     QTest::newRow("20 MiB") << QStringLiteral("big.dat") << qint64(20) * 1024 * 1024 << false;
     // An empty file is sent; the camera takes no empty data.
@@ -284,6 +303,8 @@ void TestSettingFiles::unusableFile()
         QVERIFY(file.open(QIODevice::NewOnly));
         QVERIFY(file.resize(size));
     }
+    if (size == -2)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     const std::vector<uint8_t> before = kvrsim::setupData(m_cameras.at(1));
     kvrsim::clearCallLogs();
     QCOMPARE(m_adapter->setup_file_config_setting_restore_setting(uuid(1), path), Utilities::Ternary_False);

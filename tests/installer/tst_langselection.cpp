@@ -1,3 +1,4 @@
+#include "FaultyStorage.h"
 #include "KvLangSelection.h"
 #include "PropertyList.h"
 #include "app/Startup.h"
@@ -11,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kavrotether;
@@ -268,6 +272,10 @@ private slots:
                                    << plistWith("<dict><key>A</key><string>" + QByteArray(2 * 1024 * 1024, 'x')
                                                 + "</string></dict>");
         QTest::newRow("unreadable") << "unreadable" << plistWith("<dict/>");
+        QTest::newRow("FIFO") << "fifo" << QByteArray();
+        QTest::newRow("disk full") << "full"
+                                   << plistWith("<dict><key>Version</key><string>2</string>"
+                                                "<key>Language</key><string>ja</string></dict>");
     }
     void plistLeftAlone()
     {
@@ -277,6 +285,9 @@ private slots:
         if (kind == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(data.plist()));
             writeFile(data.plist() + "/inside", "kept");
+        } else if (kind == QLatin1String("fifo")) {
+            QVERIFY(QDir().mkpath(QFileInfo(data.plist()).absolutePath()));
+            QCOMPARE(::mkfifo(QFile::encodeName(data.plist()).constData(), 0600), 0);
         } else {
             writeFile(data.plist(), content);
         }
@@ -287,10 +298,18 @@ private slots:
         }
         Pane p;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("The language is not recorded: .*setup.plist"));
-        QVERIFY(!p.pane.setupInstallLanguage("de"));
+        {
+            std::optional<test::FaultyStorage> storage;
+            if (kind == QLatin1String("full"))
+                storage.emplace(QFileInfo(data.plist()).absolutePath(), test::FaultyStorage::Full);
+            QVERIFY(!p.pane.setupInstallLanguage("de"));
+        }
         if (kind == QLatin1String("folder")) {
             QVERIFY(QFileInfo(data.plist()).isDir());
             QCOMPARE(readAll(data.plist() + "/inside"), QByteArray("kept"));
+        } else if (kind == QLatin1String("fifo")) {
+            // The program at start passes it by too.
+            QCOMPARE(startup::readSetupPlistLanguage(data.plist()), QString());
         } else {
             QFile::setPermissions(data.plist(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             QCOMPARE(readAll(data.plist()), content);

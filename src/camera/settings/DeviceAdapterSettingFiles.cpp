@@ -4,9 +4,10 @@
 #include "camera/DeviceAdapter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
+
+#include "core/CheckedFiles.h"
 
 namespace kavrotether {
 
@@ -42,14 +43,8 @@ Utilities::Ternary DeviceAdapter::setup_file_config_setting_save_setting(QString
 
     // Written beside the target and moved over it only once every byte is
     // on disk, so a failed save never leaves a cut file under the user's name.
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return Utilities::Ternary_False;
-    if (file.write(buffer.constData(), qint64(record.length)) != qint64(record.length)) {
-        file.cancelWriting();
-        return Utilities::Ternary_False;
-    }
-    return Utilities::ternaryOf(file.commit());
+    return Utilities::ternaryOf(
+        checkedfiles::saveWhole(filePath, QByteArrayView(buffer.constData(), qsizetype(record.length))));
 }
 
 Utilities::Ternary DeviceAdapter::setup_file_config_setting_restore_setting(QString device_uuid, QString filePath)
@@ -57,9 +52,9 @@ Utilities::Ternary DeviceAdapter::setup_file_config_setting_restore_setting(QStr
     if (device_uuid.isEmpty())
         return Utilities::Ternary_False;
     // The whole file or nothing: one larger than a camera takes, or one that
-    // cannot be read, reaches no camera.
+    // cannot be read, reaches no camera; nor does anything but a file.
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(kSetupFileCapacity))
+    if (!checkedfiles::openRegularForReading(file) || file.size() > qint64(kSetupFileCapacity))
         return Utilities::Ternary_False;
     QByteArray data(qsizetype(kSetupFileCapacity), '\0');
     const qint64 length = file.read(data.data(), qint64(kSetupFileCapacity));

@@ -1,10 +1,10 @@
 #include "HeifReader.h"
 
 #include "ByteReader.h"
+#include "core/CheckedFiles.h"
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 namespace kavrotether {
 
@@ -226,11 +226,9 @@ bool CHeifReader::GetThumbnail(const std::string &path, unsigned short *orientat
     std::vector<unsigned char> bytes(preview(second).jpegLength, 0);
     if (!GetThumbnail(bytes.data(), unsigned(bytes.size()), orientation, second))
         return false;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(out);
+    return checkedfiles::saveWhole(
+        QFile::decodeName(path.c_str()),
+        QByteArrayView(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
 }
 
 unsigned long long CHeifReader::SeekAndRead(unsigned long long offset, unsigned char *to, long long count) const
