@@ -35,9 +35,14 @@ constexpr char kTemporaryMark[] = ".part-";
 constexpr char kClaimMark[] = ".claim-";
 constexpr int kRandomLetters = 6;
 constexpr int kMaxCreateAttempts = 100;
-// A claim's record: device, inode and change time of the placeholder, then
-// its name; a longer file is no claim of ours.
+// A claim's record: device, inode, change and modification time of the
+// placeholder, then its name; a longer file is no claim of ours.
 constexpr int kMaxClaimBytes = 512;
+// A placeholder is dated to an even second of 2000 to 2008 drawn at random:
+// FAT (two-second steps), exFAT and network shares keep such a time as set,
+// and no picture being saved has it.
+constexpr qint64 kMarkBase = 946684800;
+constexpr int kMarkSteps = 1 << 27;
 
 bool isLetterOrDigit(char c)
 {
@@ -148,7 +153,8 @@ int createLockedTemporary(const QByteArray &stem, QByteArray &path)
 QByteArray claimRecord(const struct stat &placeholder, const QByteArray &name)
 {
     return QByteArray::number(qulonglong(placeholder.st_dev)) + ' ' + QByteArray::number(qulonglong(placeholder.st_ino))
-           + ' ' + QByteArray::number(qlonglong(placeholder.st_ctime)) + '\n' + name;
+           + ' ' + QByteArray::number(qlonglong(placeholder.st_ctime)) + ' '
+           + QByteArray::number(qlonglong(placeholder.st_mtime)) + '\n' + name;
 }
 
 // The placeholder a claim names, read from the claim's file: false unless
@@ -175,21 +181,31 @@ bool readClaim(int fd, QByteArray &name, struct stat &placeholder)
     name = record.mid(newline + 1);
     const bool plainName = !name.isEmpty() && !name.contains('/') && !name.contains('\0') && name != "."
                            && name != "..";
-    if (newline < 0 || numbers.size() != 3 || !plainName)
+    // Claims of writers before the mark have no modification time.
+    if (newline < 0 || numbers.size() < 3 || numbers.size() > 4 || !plainName)
         return false;
     bool device = false;
     bool inode = false;
     bool changed = false;
+    bool marked = true;
     placeholder.st_dev = dev_t(numbers.at(0).toULongLong(&device));
     placeholder.st_ino = ino_t(numbers.at(1).toULongLong(&inode));
     placeholder.st_ctime = time_t(numbers.at(2).toLongLong(&changed));
-    return device && inode && changed;
+    placeholder.st_mtime = numbers.size() == 4 ? time_t(numbers.at(3).toLongLong(&marked)) : time_t(-1);
+    return device && inode && changed && marked;
 }
 
-// Whether the file is still the empty placeholder claimed.
+// Whether the file is still the empty placeholder claimed. exFAT and FUSE
+// mounts number a file otherwise once it is closed or the storage mounted
+// again; what they keep is its name, that it is empty and the time it was
+// marked with.
 bool isPlaceholder(const struct stat &now, const struct stat &claimed)
 {
-    return S_ISREG(now.st_mode) && now.st_size == 0 && sameFile(now, claimed);
+    if (!S_ISREG(now.st_mode) || now.st_size != 0)
+        return false;
+    if (sameFile(now, claimed) && now.st_ctime == claimed.st_ctime)
+        return true;
+    return claimed.st_mtime != time_t(-1) && now.st_mtime == claimed.st_mtime;
 }
 
 // The last way onto storage that takes neither a no-replace rename nor a
@@ -199,9 +215,10 @@ bool isPlaceholder(const struct stat &now, const struct stat &claimed)
 // is ever replaced, and nothing partial shows under the final name. A claim
 // file beside it, locked like a temporary while the writer lives, records
 // which file the placeholder is, so the sweep after a killed writer removes
-// the placeholder, and never a file that took its name since. A writer
-// killed between the claim and its record leaves a placeholder nothing
-// proves its own: it stays. errno EEXIST when the name is taken.
+// the placeholder, and never a file that took its name since. The claim goes
+// only with its placeholder. A writer killed between the claim and its
+// record leaves a placeholder nothing proves its own: it stays. errno EEXIST
+// when the name is taken.
 bool moveOverOwnPlaceholder(const QByteArray &from, const char *to)
 {
     QByteArray claimPath;
@@ -219,18 +236,26 @@ bool moveOverOwnPlaceholder(const QByteArray &from, const char *to)
         dropClaim(errno);
         return false;
     }
+    // Both times: FUSE mounts of the older library drop a change of one
+    // alone. Where times cannot be set, the placeholder's own marks it.
+    const time_t mark = time_t(kMarkBase + 2 * qint64(QRandomGenerator::global()->bounded(kMarkSteps)));
+    const timespec times[2] = {{mark, 0}, {mark, 0}};
+    ::futimens(placeholderFd, times);
     struct stat claimed{};
+    struct stat named{};
     const bool known = ::fstat(placeholderFd, &claimed) == 0;
     int error = known ? 0 : errno;
-    ::close(placeholderFd);
+    const auto stillPlaceholder = [&] { return known && ::lstat(to, &named) == 0 && isPlaceholder(named, claimed); };
+    // Looked at first while it is open, while the storage still numbers it
+    // as its descriptor.
+    const bool ours = stillPlaceholder();
     const char *slash = std::strrchr(to, '/');
     const QByteArray record = claimRecord(claimed, slash ? slash + 1 : to);
     qint64 written = 0;
-    if (known)
+    if (ours)
         error = writeAll(claimFd, record.constData(), record.size(), written);
-    struct stat named{};
-    const auto stillPlaceholder = [&] { return known && ::lstat(to, &named) == 0 && isPlaceholder(named, claimed); };
-    if (error == 0 && !stillPlaceholder()) {
+    ::close(placeholderFd);
+    if (error == 0 && !(ours && stillPlaceholder())) {
         // Another program put its own file there meanwhile.
         dropClaim(EEXIST);
         return false;
@@ -241,9 +266,21 @@ bool moveOverOwnPlaceholder(const QByteArray &from, const char *to)
     }
     if (error == 0)
         error = errno;
-    if (stillPlaceholder())
-        ::unlink(to);
-    dropClaim(error);
+    if (error == EEXIST && stillPlaceholder() && ::unlink(to) == 0) {
+        // The storage never replaces a name, not even with our placeholder
+        // under it: the picture takes the name freed, and EEXIST now is
+        // another program's file that took it meanwhile.
+        const bool moved = ::rename(from.constData(), to) == 0;
+        dropClaim(moved ? 0 : errno);
+        return moved;
+    }
+    if (!stillPlaceholder() || ::unlink(to) == 0) {
+        dropClaim(error);
+    } else {
+        // Unlocked, the claim is the sweep's to finish with its placeholder.
+        ::close(claimFd);
+        errno = error;
+    }
     return false;
 }
 
@@ -329,16 +366,22 @@ void SafeFileWriter::removeStaleTemporaries(const QString &folder)
         if (lockError == 0 && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0
             && sameFile(opened, named)) {
             // A killed writer's placeholder goes before its claim, and only
-            // while it is the very file claimed, unchanged since and empty:
-            // once the picture is moved over it, the name is the picture's.
+            // while it is proven the file claimed, still empty: once the
+            // picture is moved over it, the name is the picture's. The claim
+            // stays while its placeholder does.
             QByteArray placeholderName;
             struct stat claimed{};
             struct stat placeholder{};
-            if (claim && readClaim(fd, placeholderName, claimed)
-                && ::fstatat(dirFd, placeholderName.constData(), &placeholder, AT_SYMLINK_NOFOLLOW) == 0
-                && isPlaceholder(placeholder, claimed) && placeholder.st_ctime == claimed.st_ctime)
-                ::unlinkat(dirFd, placeholderName.constData(), 0);
-            ::unlinkat(dirFd, entry->d_name, 0);
+            bool placeholderStays = false;
+            if (claim && readClaim(fd, placeholderName, claimed)) {
+                if (::fstatat(dirFd, placeholderName.constData(), &placeholder, AT_SYMLINK_NOFOLLOW) == 0)
+                    placeholderStays = isPlaceholder(placeholder, claimed)
+                                       && ::unlinkat(dirFd, placeholderName.constData(), 0) != 0;
+                else
+                    placeholderStays = errno != ENOENT;
+            }
+            if (!placeholderStays)
+                ::unlinkat(dirFd, entry->d_name, 0);
         }
         ::close(fd);
         if (locksUnsupported(lockError))
@@ -438,11 +481,12 @@ bool SafeFileWriter::commit(const std::function<QString()> &nextName)
         return false;
     }
     std::lock_guard<std::mutex> g(FileNameReservations::lock());
-    for (;;) {
+    // However the storage answers, a save tries a bounded number of names.
+    for (int attempt = 1;; ++attempt) {
         if (moveWithoutReplacing(m_tempPath, m_finalPath.toLocal8Bit().constData()))
             break;
         const int error = errno;
-        const QString next = error == EEXIST && nextName ? nextName() : QString();
+        const QString next = error == EEXIST && nextName && attempt < kMaxCreateAttempts ? nextName() : QString();
         if (next.isEmpty()) {
             fail(QStringLiteral("cannot move into place %1").arg(m_finalPath), error);
             ::unlink(m_tempPath.constData());

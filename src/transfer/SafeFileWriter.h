@@ -40,8 +40,9 @@ public:
     // live writer holds (a writer holds a lock on its temporary until its
     // file is in place): what a killed program left. So too the empty
     // placeholders such a writer had claimed its name with, each only while
-    // its claim proves it the file claimed. A folder whose file system keeps
-    // no locks is left alone: there writers go without them.
+    // its claim proves it the file claimed; a claim stays while its
+    // placeholder does. A folder whose file system keeps no locks is left
+    // alone: there writers go without them.
     // Done by open() the first time this process saves into a folder.
     static void removeStaleTemporaries(const QString &folder);
 

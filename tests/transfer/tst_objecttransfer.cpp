@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <functional>
 #include <memory>
@@ -116,6 +117,9 @@ struct RefusingStorage
     bool takeFirstName = false;
     // Stands in for a plain rename into the folder; null: the real one.
     std::function<int(const char *from, const char *to)> rename;
+    // As exFAT through FUSE: a file looked up by name has another inode
+    // number than its descriptor once no descriptor of it is open.
+    bool renumbers = false;
 };
 
 std::mutex storageLock;
@@ -138,10 +142,10 @@ std::unique_ptr<RefusingStorage> refusingFor(const char *path, bool takeName = f
 struct RefusedPublishing
 {
     RefusedPublishing(const QString &folder, int linkError, bool takeFirstName = false,
-                      std::function<int(const char *, const char *)> rename = {})
+                      std::function<int(const char *, const char *)> rename = {}, bool renumbers = false)
     {
         std::lock_guard<std::mutex> g(storageLock);
-        storage = {QFile::encodeName(folder) + '/', linkError, takeFirstName, std::move(rename)};
+        storage = {QFile::encodeName(folder) + '/', linkError, takeFirstName, std::move(rename), renumbers};
     }
     ~RefusedPublishing()
     {
@@ -162,6 +166,26 @@ int realRename(const char *from, const char *to)
 {
     static const auto call = cLibrary<int (*)(const char *, const char *)>("rename");
     return call(from, to);
+}
+
+QByteArray linkTarget(const QByteArray &link)
+{
+    char target[4096];
+    return QByteArray(target, qMax<ssize_t>(::readlink(link.constData(), target, sizeof target), 0));
+}
+
+// A file looked up by name: its number as the renumbering storage gives it.
+int lookedUp(int result, const QByteArray &path, struct stat *st)
+{
+    const auto refusing = refusingFor(path.constData());
+    DIR *fds = result == 0 && refusing && refusing->renumbers ? ::opendir("/proc/self/fd") : nullptr;
+    bool open = !fds;
+    while (const dirent *fd = fds ? ::readdir(fds) : nullptr)
+        open = open || linkTarget(QByteArray("/proc/self/fd/") + fd->d_name) == path;
+    if (fds)
+        ::closedir(fds);
+    st->st_ino += open ? 0 : 1000000;
+    return result;
 }
 
 } // namespace
@@ -197,6 +221,19 @@ extern "C" int linkat(int fromDir, const char *from, int toDir, const char *to, 
     }
     static const auto call = cLibrary<int (*)(int, const char *, int, const char *, int)>("linkat");
     return call(fromDir, from, toDir, to, flags);
+}
+
+extern "C" int lstat(const char *path, struct stat *st) noexcept
+{
+    static const auto call = cLibrary<int (*)(const char *, struct stat *)>("lstat");
+    return lookedUp(call(path, st), path, st);
+}
+
+extern "C" int fstatat(int dir, const char *name, struct stat *st, int flags) noexcept
+{
+    static const auto call = cLibrary<int (*)(int, const char *, struct stat *, int)>("fstatat");
+    const QByteArray folder = name[0] == '/' ? QByteArray() : linkTarget("/proc/self/fd/" + QByteArray::number(dir));
+    return lookedUp(call(dir, name, st, flags), folder + (folder.isEmpty() ? "" : "/") + name, st);
 }
 
 extern "C" int rename(const char *from, const char *to) noexcept
@@ -453,6 +490,16 @@ void TestObjectTransfer::savingWhereLocksFail_data()
     // An empty picture in the placeholder's place: not the file claimed.
     QTest::newRow("links refused, killed after moving an empty picture")
         << 0 << EPERM << "killed after" << 0ll << 0 << QStringList{picture} << QStringList{picture};
+    // Storage whose rename never replaces a name, not even our placeholder.
+    QTest::newRow("links refused, renames never replace")
+        << 0 << EPERM << "never replaces" << 1000ll << 0 << QStringList{picture} << none;
+    QTest::newRow("links refused, every name taken at the rename")
+        << 0 << EPERM << "taken at every rename" << 1000ll << EEXIST << none << none;
+    // exFAT through FUSE: files renumbered once closed, or after a remount.
+    QTest::newRow("links refused, files renumbered")
+        << 0 << EPERM << "renumbered" << 1000ll << 0 << QStringList{picture} << none;
+    QTest::newRow("links refused, renumbered, killed before the move")
+        << 0 << EPERM << "renumbered, killed before" << 1000ll << ENOENT << none << none;
 }
 
 void TestObjectTransfer::savingWhereLocksFail()
@@ -473,14 +520,22 @@ void TestObjectTransfer::savingWhereLocksFail()
     lockError = error;
     const SafeFileWriter::LockCall flock = error != 0 ? SafeFileWriter::replaceLockCall(&failingLock) : nullptr;
     QStringList seenAtMove;
+    int renames = 0;
     const auto renameOverPlaceholder = [&](const char *from, const char *to) {
         if (meanwhile == "rename fails") {
             errno = EIO;
             return -1;
         }
+        if (meanwhile == "never replaces" || meanwhile == "taken at every rename") {
+            // A save that loops stops the test rather than hanging it.
+            if (++renames > 1000)
+                qFatal("a save loops without end");
+            errno = EEXIST;
+            return meanwhile == "never replaces" && ::access(to, F_OK) != 0 ? realRename(from, to) : -1;
+        }
         const bool after = meanwhile == "killed after";
         const int moved = after ? realRename(from, to) : 0;
-        const bool killed = meanwhile.startsWith("killed");
+        const bool killed = meanwhile.contains("killed");
         const SafeFileWriter::LockCall kept = killed ? SafeFileWriter::replaceLockCall(&grantingLock) : nullptr;
         SafeFileWriter::removeStaleTemporaries(folder());
         if (killed)
@@ -492,8 +547,10 @@ void TestObjectTransfer::savingWhereLocksFail()
     if (linkError != 0)
         refused = std::make_unique<RefusedPublishing>(folder(), linkError, meanwhile == "taken",
                                                       meanwhile.isEmpty() || meanwhile == "taken"
+                                                              || meanwhile == "renumbered"
                                                           ? std::function<int(const char *, const char *)>()
-                                                          : renameOverPlaceholder);
+                                                          : renameOverPlaceholder,
+                                                      meanwhile.startsWith("renumbered"));
     const quint32 handle = addObject(1, size);
     m_copy->startObjectReqTransfer(int(handle), m_uuid);
     refused.reset();
