@@ -30,8 +30,13 @@ DeviceAdapter::~DeviceAdapter()
     passwordDialog = nullptr;
     m_liveViewManager.ForceStop();
     m_videoSource.ForceStop();
-    qDeleteAll(d->searchList);
-    d->searchList.clear();
+    const QList<SearchCameraListItemObject *> items = std::exchange(d->searchList, {});
+    QStringList paths;
+    for (const SearchCameraListItemObject *item : items)
+        paths << item->caFilePath();
+    qDeleteAll(items);
+    // What nobody accepted leaves with the program.
+    dropLeftCertificates(paths);
 }
 
 bool DeviceAdapter::event(QEvent *e)

@@ -787,6 +787,11 @@ public:
     void clearPwInfoAndDialog();
     bool isCheckingPtpipEnhanceSecurityInfo();
 
+    // Removes the certificate files entries that left the search list named:
+    // those of this program's certificate folder that are neither kept for
+    // a camera nor named by an entry still listed.
+    void dropLeftCertificates(const QStringList &paths);
+
 private:
     // Lists a found network camera in the search list.
     void ptpipListFoundDevice(SearchCameraListItemObject *item);
@@ -803,7 +808,9 @@ public:
     // showing them while a search thread clears the list).
     void ClearSearchList();
     bool GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar_t *devicePath, QString *name);
-    // Takes ownership; inserts in the order of the saved camera list.
+    // Takes ownership; inserts in the order of the saved camera list. A
+    // network camera listed already (same serial number or address) has its
+    // entry replaced in place, keeping the entry's tick.
     void AddSortSearchList(SearchCameraListItemObject *item);
     QList<QObject *> searchList();
     int searchListCount();

@@ -8,10 +8,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
+#include <algorithm>
 #include <optional>
 
 #include "PtpipRecord.h"
+#include "SearchCameraListItemObject.h"
 #include "core/OwnerOnlyFiles.h"
 
 namespace kavrotether {
@@ -90,16 +93,21 @@ struct StoredCertificate
     bool created = false;
 };
 
+// The camera's PEM text, read from the SDK before the certificate file lock
+// is taken.
+QByteArray certificateText(DeviceAdapter &adapter, const Info &info)
+{
+    return adapter.adp_KVR_func_api_ptpip_GetCertPEM(int(info.devIndex)).toLocal8Bit();
+}
+
 // Saves the camera's PEM text. The camera's own file (`current`) is used
 // when it holds that text; else the first file of the name's series that
 // holds it; else the text goes to the first free name of the series.
-std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const Info &info, const QString &current)
+std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const Info &info, const QString &current,
+                                                  const QByteArray &bytes)
 {
-    const QString pem = adapter.adp_KVR_func_api_ptpip_GetCertPEM(int(info.devIndex));
-    if (pem.isEmpty())
+    if (bytes.isEmpty())
         return std::nullopt;
-    const QByteArray bytes = pem.toLocal8Bit();
-
     const QString folder = adapter.createCerSaveFolderPath();
     if (!current.isEmpty() && fileHolds(current, bytes))
         return StoredCertificate{current, false};
@@ -132,23 +140,32 @@ std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const 
 
 } // namespace
 
+bool ptpipStoreCertificate(DeviceAdapter &adapter, const Info &info, const QByteArray &pem, QString *path)
+{
+    const std::optional<StoredCertificate> stored = storeCertificate(adapter, info, ptpipRecordText(info.certFilePath),
+                                                                     pem);
+    if (stored && path)
+        *path = stored->path;
+    return bool(stored);
+}
+
 int DeviceAdapter::saveCerFile(const Info *info, QString *savedPath)
 {
     if (!info)
         return 0;
-    const std::optional<StoredCertificate> stored = storeCertificate(*this, *info, ptpipRecordText(info->certFilePath));
-    if (!stored)
-        return 0;
-    if (savedPath)
-        *savedPath = stored->path;
-    return 1;
+    const QByteArray pem = certificateText(*this, *info);
+    QMutexLocker files(&d->certificateFileLock);
+    return ptpipStoreCertificate(*this, *info, pem, savedPath) ? 1 : 0;
 }
 
 bool ptpipRegisterCertificate(DeviceAdapter &adapter, const Info &info, QString *registeredPath)
 {
     const QString current = registeredPath && !registeredPath->isEmpty() ? *registeredPath
                                                                          : ptpipRecordText(info.certFilePath);
-    const std::optional<StoredCertificate> stored = storeCertificate(adapter, info, current);
+    // Saved while the camera is being connected, for the file kept for it:
+    // no turn of the certificate file lock, as no leaving entry names it.
+    const std::optional<StoredCertificate> stored = storeCertificate(adapter, info, current,
+                                                                     certificateText(adapter, info));
     if (!stored)
         return false;
     // Registered every time, so that the SDK reads exactly the file kept.
@@ -194,6 +211,7 @@ void DeviceAdapter::ptpipAcceptCertificate(const QString &serialNo, const Info &
         return;
     if (adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), path) != Utilities::Ternary_True)
         return;
+    QMutexLocker files(&d->certificateFileLock);
     const QString before = ptpipKeptCertificatePath(serialNo);
     updateRclIni(serialNo, QFileInfo(path).fileName());
     if (before.isEmpty() || before == path)
@@ -206,6 +224,31 @@ void DeviceAdapter::ptpipAcceptCertificate(const QString &serialNo, const Info &
         if (other != serialNo && list->value(other).toString() == beforeName)
             return;
     QFile::remove(before);
+}
+
+void DeviceAdapter::dropLeftCertificates(const QStringList &paths)
+{
+    if (std::all_of(paths.cbegin(), paths.cend(), [](const QString &path) { return path.isEmpty(); }))
+        return;
+    const QString folder = QFileInfo(createCerSaveFolderPath()).absoluteFilePath();
+    QMutexLocker files(&d->certificateFileLock);
+    const auto list = DeviceAdapterData::openCertificateListFile();
+    QSet<QString> kept;
+    for (const QString &serial : list->allKeys())
+        kept.insert(list->value(serial).toString());
+    QSet<QString> listed;
+    {
+        QMutexLocker g(&d->cameraTableMutex);
+        for (const SearchCameraListItemObject *item : std::as_const(d->searchList))
+            listed.insert(item->caFilePath());
+    }
+    for (const QString &path : paths) {
+        const QFileInfo file(path);
+        if (path.isEmpty() || file.absolutePath() != folder || file.suffix() != QLatin1String("cer")
+            || kept.contains(file.fileName()) || listed.contains(path))
+            continue;
+        QFile::remove(path);
+    }
 }
 
 bool DeviceAdapter::updateCer(const Info *info, QString *registeredPath)

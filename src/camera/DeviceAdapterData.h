@@ -342,6 +342,11 @@ public:
     // Appended on the SDK's thread, read and emptied on the GUI thread:
     // both lists are used only under networkStateLock.
     QList<PasswordErrorEntry> passwordErrorList;
+    // Saving a found camera's certificate and listing its entry, and removing
+    // the files of entries that left the list, take turns under this lock.
+    // Held around file work and the search list's lock only, never across an
+    // SDK call: the SDK's own thread lists cameras too.
+    QRecursiveMutex certificateFileLock;
     QMap<QString, quint64> deviceKeyMap;
     mutable QMutex networkStateLock;
     // A network camera was found in this search.

@@ -247,25 +247,29 @@ void DeviceAdapter::ptpipConnectThreadProc(WorkerThread::Run &run)
         if (cameraTableCount() >= kMaxCameras)
             continue;
         auto item = std::make_unique<SearchCameraListItemObject>();
-        if (!info.tls) {
-            item->fillFromLan(info);
-            item->setEnable(true);
-            item->setAuthorize(true);
-        } else {
+        item->fillFromLan(info);
+        item->setEnable(true);
+        item->setAuthorize(true);
+        if (info.tls && ptpipCertificateAuthorised(&info)) {
             // Only the certificate kept for the camera goes to the SDK here.
+            const QString path = ptpipKeptCertificatePath(ptpipRecordText(info.serialNo));
+            (void)adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), path);
+            item->setCAFilePath(path);
+        } else if (info.tls) {
             // Another one (a first one, or one that differs from the one
             // kept) is saved beside it and listed as not authorised: it is
-            // kept only once the user connects the camera as listed.
-            QString path = ptpipKeptCertificatePath(ptpipRecordText(info.serialNo));
-            const bool authorised = ptpipCertificateAuthorised(&info);
-            if (authorised)
-                (void)adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), path);
-            else if (saveCerFile(&info, &path) != 1)
+            // kept only once the user connects the camera as listed. Saved
+            // and listed in one turn, so that the entry it replaces, or a
+            // list cleared meanwhile, cannot take the file with it.
+            const QByteArray pem = adp_KVR_func_api_ptpip_GetCertPEM(int(info.devIndex)).toLocal8Bit();
+            QMutexLocker files(&d->certificateFileLock);
+            QString path;
+            if (!ptpipStoreCertificate(*this, info, pem, &path))
                 continue;
-            item->fillFromLan(info);
             item->setCAFilePath(path);
-            item->setEnable(true);
-            item->setAuthorize(authorised);
+            item->setAuthorize(false);
+            ptpipListFoundDevice(item.release());
+            continue;
         }
         ptpipListFoundDevice(item.release());
     }

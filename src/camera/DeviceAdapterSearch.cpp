@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace kavrotether {
 
@@ -17,6 +18,25 @@ namespace {
 int savedPosition(const DeviceAdapterData &d, const QString &serial)
 {
     return d.savedCameraList.indexOf(serial);
+}
+
+// The same network camera: the same serial number or the same address.
+bool sameNetworkCamera(const SearchCameraListItemObject &a, const SearchCameraListItemObject &b)
+{
+    if (a.connectMode() != SearchCameraListItemObject::CONNECT_LAN
+        || b.connectMode() != SearchCameraListItemObject::CONNECT_LAN)
+        return false;
+    return (!a.devSerialNo().isEmpty() && a.devSerialNo() == b.devSerialNo())
+           || (!a.ip().isEmpty() && a.ip() == b.ip());
+}
+
+// The certificate files the entries name.
+QStringList certificatePaths(const QList<SearchCameraListItemObject *> &items)
+{
+    QStringList paths;
+    for (const SearchCameraListItemObject *item : items)
+        paths << item->caFilePath();
+    return paths;
 }
 
 } // namespace
@@ -48,9 +68,11 @@ void DeviceAdapter::ClearSearchList()
     }
     // The items live on this object's thread; deleting them there, after the
     // change notice, keeps the interface from reading a freed item.
+    const QStringList paths = certificatePaths(items);
     for (SearchCameraListItemObject *item : std::as_const(items))
         item->deleteLater();
     emit searchListChanged();
+    dropLeftCertificates(paths);
 }
 
 void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
@@ -59,18 +81,33 @@ void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
         return;
     if (item->thread() != thread())
         item->moveToThread(thread());
-    QMutexLocker g(&d->cameraTableMutex);
-    QList<SearchCameraListItemObject *> &list = d->searchList;
-    const int position = savedPosition(*d, item->devSerialNo());
-    if (list.isEmpty() || position < 0) {
-        list.append(item);
-        return;
+    SearchCameraListItemObject *replaced = nullptr;
+    {
+        QMutexLocker g(&d->cameraTableMutex);
+        QList<SearchCameraListItemObject *> &list = d->searchList;
+        // A camera announced again takes its entry's place and tick.
+        const auto same = std::find_if(list.begin(), list.end(), [&](SearchCameraListItemObject *other) {
+            return sameNetworkCamera(*other, *item);
+        });
+        if (same != list.end()) {
+            item->setEnable((*same)->enable());
+            replaced = std::exchange(*same, item);
+        } else {
+            const int position = savedPosition(*d, item->devSerialNo());
+            auto at = list.end();
+            if (position >= 0)
+                at = std::find_if(list.begin(), list.end(), [&](SearchCameraListItemObject *other) {
+                    const int p = savedPosition(*d, other->devSerialNo());
+                    return p < 0 || p > position;
+                });
+            list.insert(at, item);
+        }
     }
-    const auto at = std::find_if(list.begin(), list.end(), [&](SearchCameraListItemObject *other) {
-        const int p = savedPosition(*d, other->devSerialNo());
-        return p < 0 || p > position;
-    });
-    list.insert(at, item);
+    if (!replaced)
+        return;
+    const QStringList paths = certificatePaths({replaced});
+    replaced->deleteLater();
+    dropLeftCertificates(paths);
 }
 
 bool DeviceAdapter::GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar_t *devicePath, QString *name)
@@ -154,9 +191,11 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetPnPDeviceInfo(bool trylock
     if (!cleared.isEmpty()) {
         // Deleted on this object's thread after the change notice, so the
         // interface never reads a freed item.
+        const QStringList paths = certificatePaths(cleared);
         for (SearchCameraListItemObject *item : std::as_const(cleared))
             item->deleteLater();
         emit searchListChanged();
+        dropLeftCertificates(paths);
     }
     if (result != 1)
         return Utilities::Ternary_False;

@@ -31,6 +31,12 @@ class DeviceAdapter;
 bool ptpipRegisterCertificate(DeviceAdapter &adapter, const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO &info,
                               QString *registeredPath);
 
+// Saves a found camera's certificate text (pem) as ptpipRegisterCertificate
+// does, beside the file its record names; false when nothing could be saved,
+// else path receives the file. The caller holds the certificate file lock.
+bool ptpipStoreCertificate(DeviceAdapter &adapter, const _tag_KVR_PTPIP_CONNECT_DEVICE_INFO &info,
+                           const QByteArray &pem, QString *path);
+
 // A camera-supplied name reduced to something that may stand in a path: no
 // separators, control characters or leading dots, bounded length, never empty.
 QString ptpipSafeBaseName(const QString &name);

@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <algorithm>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -19,6 +20,7 @@
 #include "camera/DeviceAdapterCallback.h"
 #include "camera/PasswordInput.h"
 #include "camera/PtpipRecord.h"
+#include "camera/SearchCameraListItemObject.h"
 #include "core/ApplicationData.h"
 
 using namespace kavrotether;
@@ -79,6 +81,8 @@ Info recordFor(int index, const QByteArray &friendlyName = QByteArray())
     std::memcpy(info.friendlyName, name.constData(), size_t(qMin<qsizetype>(name.size(), 255)));
     std::memcpy(info.serialNo, p.serial.c_str(), qMin<size_t>(p.serial.size(), 255));
     std::memcpy(info.macAddress, p.mac.c_str(), qMin<size_t>(p.mac.size(), 31));
+    info.friendlyNameLength = uint32_t(strnlen(info.friendlyName, 255));
+    info.serialNoLength = uint32_t(strnlen(info.serialNo, 255));
     info.tls = p.tls ? 1 : 0;
     return info;
 }
@@ -132,6 +136,8 @@ private slots:
     void certificateRenewal();
     void certificateAuthorised_data();
     void certificateAuthorised();
+    void foundCertificatesStayBounded_data();
+    void foundCertificatesStayBounded();
 
     void disconnectOneThenLast();
 
@@ -578,6 +584,58 @@ void TestNetwork::certificateAuthorised()
         const QString list = DeviceAdapterData::openCertificateListFile()->fileName();
         QVERIFY(ownerOnly(list));
     }
+}
+
+void TestNetwork::foundCertificatesStayBounded_data()
+{
+    QTest::addColumn<int>("announcements");
+    QTest::addColumn<bool>("renewed");  // another certificate each time
+    QTest::addColumn<bool>("renamed");  // another name each time
+    QTest::addColumn<bool>("accepted"); // connected once before
+    QTest::newRow("renewed") << 30 << true << false << false;
+    QTest::newRow("renamed") << 40 << false << true << false;
+    QTest::newRow("renewed and renamed, accepted before") << 30 << true << true << true;
+}
+
+void TestNetwork::foundCertificatesStayBounded()
+{
+    QFETCH(int, announcements);
+    QFETCH(bool, renewed);
+    QFETCH(bool, renamed);
+    QFETCH(bool, accepted);
+    const int index = addTlsCamera("Cam A", "TLS0401");
+    const QDir folder(m_adapter->createCerSaveFolderPath());
+    if (accepted) {
+        const Info info = recordFor(index);
+        QString path;
+        QCOMPARE(m_adapter->saveCerFile(&info, &path), 1);
+        m_adapter->ptpipAcceptCertificate(QStringLiteral("TLS0401"), info, path);
+    }
+    for (int i = 0; i < announcements; ++i) {
+        if (renewed)
+            kvrsim::renewCertificate(index, std::to_string(i));
+        const QByteArray name = renamed ? "Cam " + QByteArray::number(i) : QByteArray("Cam A");
+        Info info = recordFor(index, name);
+        m_adapter->registerEventPtpipFoundDeviceProc(KVR_PTPIP_KIND_FOUND, &info, nullptr);
+        const QByteArray pem = m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(index).toLocal8Bit();
+        // Listed under its name with the certificate it presents.
+        const auto listedWithIt = [&] {
+            const QList<QObject *> list = m_adapter->searchList();
+            return std::any_of(list.cbegin(), list.cend(), [&](QObject *o) {
+                QFile file(static_cast<SearchCameraListItemObject *>(o)->caFilePath());
+                return o->property("devFrlyName").toString() == name && file.open(QIODevice::ReadOnly)
+                       && file.readAll() == pem;
+            });
+        };
+        QTRY_VERIFY(listedWithIt());
+        // The certificate accepted and the one waiting for an answer; the
+        // entry replaced takes its file with it once listed.
+        QTRY_VERIFY2(folder.entryList(QDir::Files).size() <= (accepted ? 2 : 1),
+                     qPrintable(folder.entryList(QDir::Files).join(u',')));
+    }
+    // The search list is left: what nobody accepted goes with it.
+    m_adapter->ClearSearchList();
+    QCOMPARE(folder.entryList(QDir::Files).size(), accepted ? 1 : 0);
 }
 
 void TestNetwork::disconnectOneThenLast()

@@ -74,6 +74,8 @@ private slots:
     void refusedPasswordAskedThroughDialog();
     void cancelledPasswordEndsInErrorOnce();
     void connectedCameraFoundAgainIsListed();
+    void announcedAgainKeepsItsEntry_data();
+    void announcedAgainKeepsItsEntry();
     void connectionErrorNotice_data();
     void connectionErrorNotice();
     void refusedConfigurationIsReported_data();
@@ -545,6 +547,44 @@ void TestNetworkRoad::connectedCameraFoundAgainIsListed()
     QVERIFY(item->enable());
     QVERIFY(item->authorize());
     QCOMPARE(m_adapter->cameraTableCount(), 1);
+}
+
+void TestNetworkRoad::announcedAgainKeepsItsEntry_data()
+{
+    // The serial number the camera is announced under; the listed one's when empty.
+    QTest::addColumn<QString>("serial");
+    QTest::newRow("same serial number") << QString();
+    QTest::newRow("same address") << QStringLiteral("SIMX90000009");
+}
+
+void TestNetworkRoad::announcedAgainKeepsItsEntry()
+{
+    QFETCH(QString, serial);
+    test::addNetworkCamera("SIMT50000005", "Field-T5");
+    search();
+    QTRY_COMPARE(listed(*m_adapter).size(), 2);
+    auto serials = [&] {
+        QStringList out;
+        for (SearchCameraListItemObject *item : listed(*m_adapter))
+            out << item->devSerialNo();
+        return out;
+    };
+    QStringList expected = serials();
+    listed(*m_adapter).first()->setEnable(false);
+    int index = kvrsim::indexOfSerial(expected.first().toStdString());
+    if (!serial.isEmpty()) {
+        kvrsim::CameraProfile profile = kvrsim::profileOf(index);
+        profile.serial = serial.toStdString();
+        profile.mac.clear();
+        index = kvrsim::addCamera(profile);
+        expected.first() = serial;
+    }
+    for (int i = 0; i < 300; ++i)
+        kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+    kvrsim::flush();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_adapter->isConnectThreadRunning(), 10000);
+    QCOMPARE(serials(), expected);
+    QVERIFY(!listed(*m_adapter).first()->enable());
 }
 
 void TestNetworkRoad::connectionErrorNotice_data()
