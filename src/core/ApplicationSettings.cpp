@@ -129,6 +129,8 @@ constexpr int kStoreLocationKey = keyNumber("StoreLocationType");
 static_assert(kStoreLocationKey >= 0);
 constexpr int kStoreFolderUrlKey = keyNumber("StoreFolderUrl");
 static_assert(kStoreFolderUrlKey >= 0);
+constexpr int kStoreFolderTypeKey = keyNumber("StoreFolderType");
+static_assert(kStoreFolderTypeKey >= 0);
 
 } // namespace
 
@@ -204,7 +206,7 @@ public:
                              qUtf8Printable(key), qUtf8Printable(storedText(stored)),
                              qUtf8Printable(Impl::key(kStoreFolderUrlKey)), qUtf8Printable(folder));
                     QMetaObject::invokeMethod(
-                        q, [owner = q] { emit owner->storeFolderUnusable(); }, Qt::QueuedConnection);
+                        q, [owner = q, folder] { emit owner->storeFolderUnusable(folder); }, Qt::QueuedConnection);
                 }
                 if (!sound)
                     value = fallback;
@@ -269,6 +271,17 @@ public:
                 escaped += c;
         }
         return key(kStoreLocationKey) + u'_' + escaped;
+    }
+
+    QString refusedFolder()
+    {
+        QSettings settings = open();
+        bool isNumber = false;
+        const int type = settings.value(key(kStoreFolderTypeKey)).toInt(&isNumber);
+        if (!isNumber || type != StoFolderType_User)
+            return QString();
+        const QString folder = settings.value(key(kStoreFolderUrlKey)).toString();
+        return folder.isEmpty() || usableFolder(folder) ? QString() : folder;
     }
 
     std::array<TargetCameraEntry, TargetCameraCapacity> targetCameras;
@@ -409,6 +422,11 @@ void ApplicationSettings::setHlgShootingType(int value)
 #define KAVRO_SETTING_DEFINE_None(n, type, def, valid, prop, Prop)
 
 KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_DEFINE)
+
+QString ApplicationSettings::refusedStoreFolder() const
+{
+    return d->refusedFolder();
+}
 
 QStringList ApplicationSettings::strLogFileList() const
 {

@@ -167,6 +167,12 @@ public:
     Q_INVOKABLE QStringList strLogFileList() const;
     Q_INVOKABLE void setStrLogFileList(const QStringList &list);
 
+    // The folder the file names for the user's folder type while it cannot
+    // take pictures (a disk not plugged in), which the getters replace by
+    // the default folder; empty otherwise. The choice is still the
+    // photographer's, to show and keep.
+    Q_INVOKABLE QString refusedStoreFolder() const;
+
     int hlgShootingType() const;
     void setHlgShootingType(int value);
 
@@ -190,9 +196,10 @@ Q_SIGNALS:
     KAVRO_APPLICATION_SETTINGS_KEYS(KAVRO_SETTING_SIGNALS)
     void hlgShootingTypeChanged(int value);
     // The user's folder type was read while the folder key names no usable
-    // folder, so pictures go to the default folder. Once per stored value,
-    // always from the event loop of this object's thread.
-    void storeFolderUnusable();
+    // folder (`folder`, as the file holds it), so pictures go to the default
+    // folder. Once per stored value, always from the event loop of this
+    // object's thread.
+    void storeFolderUnusable(const QString &folder);
 
 private:
     class Impl;

@@ -23,10 +23,11 @@
 //             InRange(low, high)  a whole number from low to high
 //             OneOf(a, ...)       one of the choices the program offers
 //             UsableFolder        empty, or an absolute path to a folder that
-//                                 exists or can be made and takes files; the
-//                                 user's folder type falls back to the
-//                                 default folder, with a notice, while it
-//                                 names no such folder
+//                                 exists or can be made and takes files
+//                                 (links lead to a folder); the user's folder
+//                                 type falls back to the default folder, with
+//                                 a notice naming the folder, while it names
+//                                 no such folder; the file keeps both
 //             AnyValue            whatever the type converts (flags, texts,
 //                                 lists); every number and choice has a rule
 //

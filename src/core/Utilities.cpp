@@ -119,6 +119,10 @@ bool Utilities::isUsableStorageFolder(const QString &path)
         const QFileInfo info(probe);
         if (info.exists())
             return info.isDir() && info.isWritable() && takesAFile(probe);
+        // A link that leads nowhere (to a disk not plugged in) or round in a
+        // loop: nothing can be made in its place, nor under it.
+        if (info.isSymLink())
+            return false;
         const QString parent = info.path();
         if (parent == probe)
             return false;

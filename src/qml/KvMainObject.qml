@@ -456,8 +456,10 @@ Item {
         errorDialog.visible = true
     }
 
-    function storeFolderUnusable() {
-        folderNotice.text = qsTr("storage_folder_replaced")
+    function storeFolderUnusable(folder) {
+        folderNotice.text = qsTr("storage_folder_replaced").arg(folder)
+        // the folder as the settings file holds it, never as markup
+        folderNotice.textFormat = Qt.PlainText
         folderNotice.visible = true
     }
 

@@ -454,6 +454,8 @@ Window {
     }
 
     readonly property bool userFolder: storeFolderButton.value === Kv.ApplicationSettings.StoFolderType_User
+    // the folder of the settings that could not be used when the window was shown
+    property string refusedFolder: ""
     readonly property bool userName: folderNameButton.value === Kv.ApplicationSettings.FolNameType_User
 
     KvOptionButtonPopup {
@@ -545,6 +547,13 @@ Window {
         for (var i = 0; i < plain.length; ++i)
             plain[i].optionSelect(applicationSettings[plain[i].target])
         pathField.text = applicationSettings.storeFolderUrl
+        // A folder that cannot be used now (a disk not plugged in) is still
+        // the photographer's choice: shown, and kept by a Save that leaves it.
+        refusedFolder = applicationSettings.refusedStoreFolder()
+        if (refusedFolder !== "") {
+            storeFolderButton.optionSelect(Kv.ApplicationSettings.StoFolderType_User)
+            pathField.text = refusedFolder
+        }
         prefixField.text = applicationSettings.folderNamePrefix
         startField.text = Pref.fieldOfFileNumber(applicationSettings.fileNumber)
         showHlgMode()
@@ -644,7 +653,8 @@ Window {
     function validateOnClosing() {
         var userFolderChosen = root.userFolder
         var path = pathField.text
-        if (userFolderChosen && (Pref.folderShape(path) !== "ok" || !utilities.validateUrl(path)
+        var keptFolder = refusedFolder !== "" && path === refusedFolder
+        if (userFolderChosen && !keptFolder && (Pref.folderShape(path) !== "ok" || !utilities.validateUrl(path)
                                  || !utilities.isUsableStorageFolder(path))) {
             showMessage(Kv.StandardIcon.Warning, qsTr("storage_folder_invalid"))
             return false

@@ -2511,7 +2511,9 @@
     </message>
     <message>
         <source>storage_folder_replaced</source>
-        <translation>Der Importordner in der Einstellungsdatei kann nicht verwendet werden. Bilder werden in den Ordner „Bilder“ importiert, bis Sie unter Einstellungen einen anderen Importordner wählen.</translation>
+        <translation>Der Importordner in der Einstellungsdatei kann nicht verwendet werden:
+%1
+Bilder werden in den Ordner „Bilder“ importiert, bis er bei einem späteren Start wieder verwendet werden kann oder Sie unter Einstellungen einen Importordner wählen.</translation>
     </message>
     <message>
         <source>version_page_not_opened</source>

@@ -2511,7 +2511,9 @@
     </message>
     <message>
         <source>storage_folder_replaced</source>
-        <translation>The import folder in the settings file cannot be used. Pictures are imported into the Pictures folder until you choose another import folder in Setting.</translation>
+        <translation>The import folder in the settings file cannot be used:
+%1
+Pictures are imported into the Pictures folder until it can be used again at a later start, or until you choose an import folder in Setting.</translation>
     </message>
     <message>
         <source>version_page_not_opened</source>

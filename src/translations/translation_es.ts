@@ -2511,7 +2511,9 @@
     </message>
     <message>
         <source>storage_folder_replaced</source>
-        <translation>No se puede usar la carpeta de importación del archivo de configuración. Las imágenes se importan en la carpeta Imágenes hasta que elija otra carpeta de importación en Configuración.</translation>
+        <translation>No se puede usar la carpeta de importación del archivo de configuración:
+%1
+Las imágenes se importan en la carpeta Imágenes hasta que se pueda volver a usar en un inicio posterior o hasta que elija una carpeta de importación en Configuración.</translation>
     </message>
     <message>
         <source>version_page_not_opened</source>

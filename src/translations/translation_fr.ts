@@ -2511,7 +2511,9 @@
     </message>
     <message>
         <source>storage_folder_replaced</source>
-        <translation>Le dossier d'importation du fichier de réglages ne peut pas être utilisé. Les images sont importées dans le dossier Images jusqu'à ce que vous choisissiez un autre dossier d'importation dans Réglages.</translation>
+        <translation>Le dossier d'importation du fichier de réglages ne peut pas être utilisé :
+%1
+Les images sont importées dans le dossier Images jusqu'à ce qu'il puisse être réutilisé lors d'un prochain démarrage, ou jusqu'à ce que vous choisissiez un dossier d'importation dans Réglages.</translation>
     </message>
     <message>
         <source>version_page_not_opened</source>

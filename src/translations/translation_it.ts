@@ -2511,7 +2511,9 @@
     </message>
     <message>
         <source>storage_folder_replaced</source>
-        <translation>Impossibile utilizzare la cartella di importazione del file delle impostazioni. Le immagini vengono importate nella cartella Immagini finché non si sceglie un'altra cartella di importazione in Impostazioni.</translation>
+        <translation>Impossibile utilizzare la cartella di importazione del file delle impostazioni:
+%1
+Le immagini vengono importate nella cartella Immagini finché non sarà di nuovo utilizzabile a un avvio successivo o finché non si sceglie una cartella di importazione in Impostazioni.</translation>
     </message>
     <message>
         <source>version_page_not_opened</source>

@@ -2511,7 +2511,9 @@
     </message>
     <message>
         <source>storage_folder_replaced</source>
-        <translation>設定ファイルの取り込みフォルダーを使用できません。設定で別の取り込みフォルダーを選ぶまで、画像はピクチャフォルダーに取り込まれます。</translation>
+        <translation>設定ファイルの取り込みフォルダーを使用できません:
+%1
+次回以降の起動で使用できるようになるか、設定で取り込みフォルダーを選ぶまで、画像はピクチャフォルダーに取り込まれます。</translation>
     </message>
     <message>
         <source>version_page_not_opened</source>

@@ -2511,7 +2511,9 @@
     </message>
     <message>
         <source>storage_folder_replaced</source>
-        <translation>无法使用设置文件中的导入文件夹。在设置中选择其他导入文件夹之前，图片将导入到图片文件夹。</translation>
+        <translation>无法使用设置文件中的导入文件夹：
+%1
+在以后启动时该文件夹可再次使用之前，或在设置中选择导入文件夹之前，图片将导入到图片文件夹。</translation>
     </message>
     <message>
         <source>version_page_not_opened</source>

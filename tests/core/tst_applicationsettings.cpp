@@ -242,6 +242,10 @@ private slots:
         QVERIFY(m_folders.isValid());
         QFile plain(m_folders.filePath(QStringLiteral("a file")));
         QVERIFY(plain.open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(m_folders.path(), m_folders.filePath(QStringLiteral("linked"))));
+        QVERIFY(QFile::link(m_folders.filePath(QStringLiteral("unplugged/shots")),
+                            m_folders.filePath(QStringLiteral("nowhere"))));
+        QVERIFY(QFile::link(m_folders.filePath(QStringLiteral("loop")), m_folders.filePath(QStringLiteral("loop"))));
     }
 
     void init()
@@ -390,7 +394,10 @@ private slots:
             {"relative", QStringLiteral("shots")},
             {"file URL", QUrl::fromLocalFile(absolute).toString()},
             {"plain file", plainFile},
-            {"under a plain file", plainFile + QStringLiteral("/shots")}};
+            {"under a plain file", plainFile + QStringLiteral("/shots")},
+            {"link leading nowhere", m_folders.filePath(QStringLiteral("nowhere"))},
+            {"under a link leading nowhere", m_folders.filePath(QStringLiteral("nowhere/shots"))},
+            {"link loop", m_folders.filePath(QStringLiteral("loop"))}};
         for (const auto &[what, folder] : unusable) {
             QTest::addRow("folder %s: path", what)
                 << "StoreFolderUrl" << QVariant(folder) << QByteArray("storeFolderUrl") << QVariant(QString())
@@ -414,6 +421,9 @@ private slots:
         QTest::newRow("folder existing: type")
             << "StoreFolderUrl" << QVariant(m_folders.path()) << QByteArray("storeFolderType") << QVariant(1)
             << userFolder << "" << false;
+        QTest::newRow("folder link to a folder: type")
+            << "StoreFolderUrl" << QVariant(m_folders.filePath(QStringLiteral("linked")))
+            << QByteArray("storeFolderType") << QVariant(1) << userFolder << "" << false;
     }
     void valueFromFileConverts()
     {
@@ -444,6 +454,9 @@ private slots:
         QCOMPARE(notices.count(), 0);
         QCoreApplication::sendPostedEvents();
         QCOMPARE(notices.count(), notice ? 1 : 0);
+        // naming the folder the photographer chose
+        if (notice)
+            QCOMPARE(notices.at(0).value(0).toString(), rawValue(QStringLiteral("StoreFolderUrl")).toString());
         // Reading leaves the file as it is.
         QCOMPARE(asText(rawValue(key)), asText(stored));
     }

@@ -414,7 +414,9 @@ void TestUtilities::validateFolderName()
 }
 
 // The folder a user types for the pictures; "@" stands for a scratch folder
-// holding a file "file" and a folder "readonly" without write permission.
+// holding a file "file", a folder "readonly" without write permission, and
+// links: "linked" to the scratch folder, "nowhere" to a disk not plugged in,
+// "loop" to itself.
 void TestUtilities::storageFolder_data()
 {
     QTest::addColumn<QString>("path");
@@ -436,6 +438,12 @@ void TestUtilities::storageFolder_data()
     // Permission bits say writable there, yet no file can be made.
     QTest::newRow("kernel folder") << "/proc" << false;
     QTest::newRow("under a kernel folder") << "/proc/new" << false;
+    QTest::newRow("link to a folder") << "@/linked" << true;
+    QTest::newRow("under a link to a folder") << "@/linked/new" << true;
+    QTest::newRow("link leading nowhere") << "@/nowhere" << false;
+    QTest::newRow("under a link leading nowhere") << "@/nowhere/sub" << false;
+    QTest::newRow("link loop") << "@/loop" << false;
+    QTest::newRow("under a link loop") << "@/loop/sub" << false;
 }
 
 void TestUtilities::storageFolder()
@@ -450,6 +458,10 @@ void TestUtilities::storageFolder()
     const QString readOnly = scratch.filePath(QStringLiteral("readonly"));
     QVERIFY(QDir().mkdir(readOnly));
     QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QVERIFY(QFile::link(scratch.path(), scratch.filePath(QStringLiteral("linked"))));
+    QVERIFY(QFile::link(scratch.filePath(QStringLiteral("unplugged/pictures")),
+                        scratch.filePath(QStringLiteral("nowhere"))));
+    QVERIFY(QFile::link(scratch.filePath(QStringLiteral("loop")), scratch.filePath(QStringLiteral("loop"))));
     if (path.contains(QLatin1String("readonly")) && QFileInfo(readOnly).isWritable())
         QSKIP("permissions do not bind this user");
     if (path.startsWith(QLatin1String("/proc")) && !QFileInfo(QStringLiteral("/proc")).isDir())
@@ -457,7 +469,9 @@ void TestUtilities::storageFolder()
     path.replace(QLatin1Char('@'), scratch.path());
     QCOMPARE(U::isUsableStorageFolder(path), usable);
     // nor leaves its probe behind
-    QCOMPARE(QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).size(), 2);
+    QCOMPARE(
+        QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System).size(),
+        5);
     // the check never creates what it was asked about
     QCOMPARE(QFileInfo::exists(scratch.filePath(QStringLiteral("new"))), false);
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -56,6 +56,7 @@ TestCase {
     QtObject {
         id: folderStandIn
         property string text
+        property int textFormat: Qt.AutoText
         property bool visible: false
     }
 
@@ -67,6 +68,7 @@ TestCase {
         errorStandIn.textFormat = Qt.AutoText
         errorStandIn.visible = false
         folderStandIn.text = ""
+        folderStandIn.textFormat = Qt.AutoText
         folderStandIn.visible = false
         if (savedFolder !== null) {
             applicationSettings.storeFolderType = savedFolder[0]
@@ -81,6 +83,8 @@ TestCase {
         var S = Kv.ApplicationSettings
         return [
             { tag: "relative", type: S.StoFolderType_User, folder: "pictures", told: true },
+            { tag: "link leading nowhere", type: S.StoFolderType_User, folder: testFolder + "/unplugged", told: true },
+            { tag: "markup", type: S.StoFolderType_User, folder: "<b>pictures</b>", told: true },
             { tag: "usable", type: S.StoFolderType_User, folder: testFolder, told: false },
             { tag: "relative, default folder", type: S.StoFolderType_Default, folder: "pictures", told: false }
         ]
@@ -94,9 +98,12 @@ TestCase {
         verify(o)
         wait(20)
         compare(folderStandIn.visible, data.told)
-        compare(folderStandIn.text, data.told ? "The import folder in the settings file cannot be used. Pictures are "
-                                                + "imported into the Pictures folder until you choose another import "
-                                                + "folder in Setting." : "")
+        compare(folderStandIn.text, data.told ? "The import folder in the settings file cannot be used:\n" + data.folder
+                                                + "\nPictures are imported into the Pictures folder until it can be used "
+                                                + "again at a later start, or until you choose an import folder in "
+                                                + "Setting." : "")
+        // the folder as it was typed, never as markup
+        compare(folderStandIn.textFormat, data.told ? Qt.PlainText : Qt.AutoText)
     }
 
     function test_failingStartShowsTheErrorBox_data() {

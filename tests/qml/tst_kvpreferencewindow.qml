@@ -453,6 +453,29 @@ TestCase {
         compare(applicationSettings.storeFolderUrl, "")
     }
 
+    // A folder of the settings file that cannot be used now (a disk not
+    // plugged in) is still the photographer's: shown, and kept by a Save
+    // that leaves it as it is.
+    function test_refused_folder_is_kept_data() {
+        return [
+            { tag: "link leading nowhere", path: testFolder + "/unplugged" },
+            { tag: "under a link leading nowhere", path: testFolder + "/unplugged/day1" }
+        ]
+    }
+    function test_refused_folder_is_kept(data) {
+        window.visible = false
+        applicationSettings.storeFolderType = Kv.ApplicationSettings.StoFolderType_Default
+        applicationSettings.storeFolderUrl = data.path
+        applicationSettings.storeFolderType = Kv.ApplicationSettings.StoFolderType_User
+        showWindow()
+        compare(window.storeFolderButton.value, Kv.ApplicationSettings.StoFolderType_User)
+        compare(window.pathField.text, data.path)
+        window.save()
+        verify(!window.visible)
+        compare(dialogsNamed("message").length, 0)
+        compare(applicationSettings.refusedStoreFolder(), data.path)
+    }
+
     function test_start_number_is_stored_one_lower_data() {
         return [
             { tag: "empty", text: "", fileNumber: 0 },

@@ -211,6 +211,9 @@ public slots:
         c->setContextProperty(QStringLiteral("qtJapanese"), int(QLocale::Japanese));
         // Linux draws the disabled and checked looks with the OpenGL effect.
         c->setContextProperty(QStringLiteral("isOpenGLMode"), QStringLiteral("true"));
+        // A picture folder on a disk not plugged in.
+        QFile::link(m_folder.filePath(QStringLiteral("unplugged/pictures")),
+                    m_folder.filePath(QStringLiteral("unplugged")));
         // A camera picture turned a quarter to the right, for the preview.
         QFile picture(m_folder.filePath(QStringLiteral("preview_r90.JPG")));
         if (picture.open(QIODevice::WriteOnly))
