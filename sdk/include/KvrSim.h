@@ -289,9 +289,10 @@ KVR_API void setNextFrameSize(int index, uint32_t size);
 // ---- end objects and 6K/4K frames ----
 
 // ---- live view ----
-// Frames come from a ring encoded when live view starts, at the camera's
-// live-view transfer size, each showing the model name, the device index
-// and a marker that moves from frame to frame. Faults of one camera's next
+// Frames come from a ring at the camera's live-view transfer size and
+// picture aspect, each encoded when first handed out (a new size costs one
+// frame, and the next frame already has it), each showing the model name,
+// the device index and a marker that moves from frame to frame. Faults of one camera's next
 // `count` frame requests: Busy answers KVR_ERR_BUSY without a frame,
 // CorruptFrame hands out bytes that are no JPEG, OversizedSize reports a
 // JPEG size beyond the caller's buffer.
@@ -300,6 +301,8 @@ KVR_API void injectLiveViewFault(int index, LiveViewFault fault, int count = 1);
 KVR_API bool liveViewRunning(int index);
 // Frames handed out since live view last started on the camera.
 KVR_API uint64_t liveViewFramesServed(int index);
+// JPEG frames the camera's live view has encoded so far.
+KVR_API uint64_t liveViewFramesEncoded(int index);
 // ---- end live view ----
 
 // Waits until every queued callback has been delivered and none runs.

@@ -13,11 +13,16 @@ using namespace kvrsim_internal;
 
 namespace kvrsim_internal {
 
+// The frames of one transfer size and picture aspect. Each is encoded when it
+// is first handed out, as a camera encodes what it shows: a new size costs one
+// frame, not a ring of them, so the stream changes at once and a stop is never
+// held up behind a read still encoding. The frames are kept under the state
+// lock; size and aspect never change.
 struct LiveViewRing
 {
     uint32_t size = 0;   // width << 16 | height, as the transfer setting says
     uint32_t aspect = 0; // the picture aspect code the frames are shaped for
-    std::vector<std::vector<uint8_t>> frames;
+    std::vector<std::shared_ptr<const std::vector<uint8_t>>> frames; // empty until encoded
 };
 
 } // namespace kvrsim_internal
@@ -140,47 +145,46 @@ void frameShape(uint32_t size, uint32_t aspect, int &width, int &height)
     height = std::max(16, height & ~7);
 }
 
-std::shared_ptr<const LiveViewRing> buildRing(uint32_t size, uint32_t aspect, int index, const std::string &model)
+// One frame of the ring: the camera's colour, its model and index, and a
+// marker that runs round an ellipse once per ring. Null when it cannot be
+// encoded.
+std::shared_ptr<const std::vector<uint8_t>> encodeFrame(uint32_t size, uint32_t aspect, int index,
+                                                        const std::string &model, int f)
 {
     int width = 0;
     int height = 0;
     frameShape(size, aspect, width, height);
-    auto ring = std::make_shared<LiveViewRing>();
-    ring->size = size;
-    ring->aspect = aspect;
-    tjhandle tj = tjInitCompress();
-    if (!tj)
-        return ring;
     uint8_t r, g, b;
     cameraColour(index, r, g, b);
     const int scale = std::max(1, width / 160);
     const std::string label = "CAM " + std::to_string(index);
-    for (int f = 0; f < kRingFrames; ++f) {
-        Canvas c{width, height, std::vector<uint8_t>(size_t(width) * size_t(height) * 3)};
-        // A gentle vertical gradient in the camera's colour.
-        for (int y = 0; y < height; ++y) {
-            const int k = 60 + 40 * y / height;
-            c.fill(0, y, width, 1, uint8_t(r * k / 80), uint8_t(g * k / 80), uint8_t(b * k / 80));
-        }
-        c.text(model, 8 * scale + scale, 8 * scale + scale, scale, 0);
-        c.text(model, 8 * scale, 8 * scale, scale, 255);
-        c.text(label, 8 * scale, 18 * scale, scale, 230);
-        // The marker runs round an ellipse once per ring.
-        const double a = 2 * kPi * f / kRingFrames;
-        const int side = std::max(4, width / 16);
-        const int mx = int(width / 2 + width / 3.0 * std::cos(a)) - side / 2;
-        const int my = int(height * 0.6 + height / 4.0 * std::sin(a)) - side / 2;
-        c.fill(mx, my, side, side, 255, 255, 255);
-        c.fill(mx + side / 4, my + side / 4, side / 2, side / 2, 230, 40, 40);
-
-        unsigned char *jpeg = nullptr;
-        unsigned long jpegSize = 0;
-        if (tjCompress2(tj, c.rgb.data(), width, 0, height, TJPF_RGB, &jpeg, &jpegSize, TJSAMP_420, 80, 0) == 0)
-            ring->frames.emplace_back(jpeg, jpeg + jpegSize);
-        tjFree(jpeg);
+    Canvas c{width, height, std::vector<uint8_t>(size_t(width) * size_t(height) * 3)};
+    // A gentle vertical gradient in the camera's colour.
+    for (int y = 0; y < height; ++y) {
+        const int k = 60 + 40 * y / height;
+        c.fill(0, y, width, 1, uint8_t(r * k / 80), uint8_t(g * k / 80), uint8_t(b * k / 80));
     }
+    c.text(model, 8 * scale + scale, 8 * scale + scale, scale, 0);
+    c.text(model, 8 * scale, 8 * scale, scale, 255);
+    c.text(label, 8 * scale, 18 * scale, scale, 230);
+    const double a = 2 * kPi * f / kRingFrames;
+    const int side = std::max(4, width / 16);
+    const int mx = int(width / 2 + width / 3.0 * std::cos(a)) - side / 2;
+    const int my = int(height * 0.6 + height / 4.0 * std::sin(a)) - side / 2;
+    c.fill(mx, my, side, side, 255, 255, 255);
+    c.fill(mx + side / 4, my + side / 4, side / 2, side / 2, 230, 40, 40);
+
+    tjhandle tj = tjInitCompress();
+    if (!tj)
+        return nullptr;
+    std::shared_ptr<const std::vector<uint8_t>> frame;
+    unsigned char *jpeg = nullptr;
+    unsigned long jpegSize = 0;
+    if (tjCompress2(tj, c.rgb.data(), width, 0, height, TJPF_RGB, &jpeg, &jpegSize, TJSAMP_420, 80, 0) == 0)
+        frame = std::make_shared<const std::vector<uint8_t>>(jpeg, jpeg + jpegSize);
+    tjFree(jpeg);
     tjDestroy(tj);
-    return ring;
+    return frame;
 }
 
 void fillRecords(uint64_t n, KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histogram, uint32_t *histogramSize,
@@ -216,21 +220,17 @@ bool ringFits(const Camera &camera)
            && camera.liveViewRing->aspect == pictureAspect(camera);
 }
 
-// Encodes the frames for the camera's transfer size and picture aspect.
-// Encoding takes a while: the call's lock is let go, so other cameras go on
-// meanwhile, and the ring is kept only while the camera's live view runs.
-void rebuildRing(Call &call, const Camera &camera)
+// An empty ring for the camera's transfer size and picture aspect, replacing
+// one of another shape.
+void fitRing(Camera &camera)
 {
-    const uint32_t size = camera.transImg.size;
-    const uint32_t aspect = pictureAspect(camera);
-    const std::string id = camera.uuid;
-    const int index = camera.index;
-    const std::string model = camera.profile.model;
-    call.unlock();
-    std::shared_ptr<const LiveViewRing> ring = buildRing(size, aspect, index, model);
-    std::lock_guard<std::recursive_mutex> g(lib().state);
-    if (Camera *again = cameraByUuid(id.c_str()); again && again->liveView)
-        again->liveViewRing = std::move(ring);
+    if (ringFits(camera))
+        return;
+    auto ring = std::make_shared<LiveViewRing>();
+    ring->size = camera.transImg.size;
+    ring->aspect = pictureAspect(camera);
+    ring->frames.resize(kRingFrames);
+    camera.liveViewRing = std::move(ring);
 }
 
 } // namespace
@@ -243,9 +243,7 @@ uint8_t KVR_func_api_Ctrl_LiveView_Start(const char *uuid, uint32_t *err)
     Camera &camera = *call.camera();
     camera.liveView = true;
     camera.liveViewFrame = 0;
-    // Frame requests before the ring is in answer busy.
-    if (!ringFits(camera))
-        rebuildRing(call, camera);
+    fitRing(camera);
     return call.succeed();
 }
 
@@ -281,15 +279,10 @@ uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histog
         --camera.liveViewBusy;
         return call.fail(KVR_ERR_BUSY);
     }
-    if (!camera.liveViewRing || camera.liveViewRing->frames.empty())
-        return call.fail(KVR_ERR_BUSY);
     // A new transfer size or picture aspect changes the stream at once, as
-    // on a camera, not only at the next start: busy while it is re-encoded.
-    if (!ringFits(camera)) {
-        rebuildRing(call, camera);
-        return call.fail(KVR_ERR_BUSY);
-    }
-    const std::shared_ptr<const LiveViewRing> ring = camera.liveViewRing;
+    // on a camera, not only at the next start.
+    fitRing(camera);
+    const std::shared_ptr<LiveViewRing> ring = camera.liveViewRing;
     const uint64_t n = camera.liveViewFrame++;
     const bool corrupt = camera.liveViewCorrupt > 0;
     if (corrupt)
@@ -297,10 +290,25 @@ uint8_t KVR_func_api_Get_LiveView_data(KVR_STRUCT_LIVEVIEW_INFO_HISTGRAM *histog
     const bool oversized = !corrupt && camera.liveViewOversized > 0;
     if (oversized)
         --camera.liveViewOversized;
-    // The ring never changes once built: copy without holding up the others.
+    const size_t slot = size_t(n % kRingFrames);
+    std::shared_ptr<const std::vector<uint8_t>> encoded = ring->frames[slot];
+    const std::string id = camera.uuid;
+    const int index = camera.index;
+    const std::string model = camera.profile.model;
+    // Encode and copy without holding up the others.
     call.unlock();
+    if (!encoded) {
+        encoded = encodeFrame(ring->size, ring->aspect, index, model, int(slot));
+        if (!encoded)
+            return call.fail(KVR_ERR_BUSY);
+        std::lock_guard<std::recursive_mutex> g(lib().state);
+        if (Camera *again = cameraByUuid(id.c_str()))
+            ++again->liveViewFramesEncoded;
+        if (!ring->frames[slot])
+            ring->frames[slot] = encoded;
+    }
 
-    const std::vector<uint8_t> &frame = ring->frames[size_t(n % ring->frames.size())];
+    const std::vector<uint8_t> &frame = *encoded;
     if (frame.size() > jpegCapacity) {
         *jpegSize = uint32_t(frame.size());
         return call.fail(KVR_ERR_BUFFER_TOO_SMALL);
@@ -353,6 +361,13 @@ uint64_t liveViewFramesServed(int index)
     std::lock_guard<std::recursive_mutex> g(lib().state);
     const Camera *camera = cameraByIndex(index);
     return camera ? camera->liveViewFrame : 0;
+}
+
+uint64_t liveViewFramesEncoded(int index)
+{
+    std::lock_guard<std::recursive_mutex> g(lib().state);
+    const Camera *camera = cameraByIndex(index);
+    return camera ? camera->liveViewFramesEncoded : 0;
 }
 
 } // namespace kvrsim

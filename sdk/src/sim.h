@@ -305,11 +305,13 @@ struct Camera
     // ---- end photo-style backup ----
 
     // ---- live view (liveview.cpp) ----
-    // The frames of the running live view, encoded once when it started and
-    // kept for the next start at the same size; how many frames were handed
-    // out since; injected faults still to come.
-    std::shared_ptr<const LiveViewRing> liveViewRing;
+    // The frames of the live view at its size, each encoded as it is first
+    // handed out and kept for the next start at the same size; how many
+    // frames were handed out since the start and encoded so far; injected
+    // faults still to come.
+    std::shared_ptr<LiveViewRing> liveViewRing;
     uint64_t liveViewFrame = 0;
+    uint64_t liveViewFramesEncoded = 0;
     int liveViewBusy = 0;
     int liveViewCorrupt = 0;
     int liveViewOversized = 0;

@@ -2,6 +2,7 @@
 // and its threads, the simulated cameras' frames, and the hand-over to a
 // video sink.
 
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVideoFrame>
@@ -478,6 +479,41 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rig.sink.videoFrame().size(), fullHd, kWaitMs);
         kvrsim::turnDial(rig.indexes[0], "imgInfoAspect", 3);
         QTRY_COMPARE_WITH_TIMEOUT(rig.sink.videoFrame().size(), QSize(1920, 1080), kWaitMs);
+    }
+
+    // A new size shows in the very next frame, at the cost of that one
+    // frame's encoding: a read is never held up behind a whole ring of them.
+    void newSizeCostsTheCameraOneFrame_data()
+    {
+        QTest::addColumn<QSize>("transfer");
+        QTest::addColumn<uint>("aspect");
+        QTest::addColumn<QSize>("frame");
+        QTest::newRow("transfer size") << QSize(1920, 1080) << 1u << QSize(1440, 1080);
+        QTest::newRow("picture aspect") << QSize(640, 480) << 3u << QSize(640, 360);
+    }
+    void newSizeCostsTheCameraOneFrame()
+    {
+        QFETCH(QSize, transfer);
+        QFETCH(uint, aspect);
+        QFETCH(QSize, frame);
+        Rig rig(1);
+        QVERIFY(rig.ok);
+        const char *uuid = rig.params[0].uuid.constData();
+        std::vector<uint8_t> jpeg(1 << 22);
+        const auto read = [&] {
+            uint32_t size = uint32_t(jpeg.size());
+            const uint8_t ok = KVR_func_api_Get_LiveView_data(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                                              jpeg.data(), &size, uuid, nullptr);
+            return ok == 1 ? QImage::fromData(jpeg.data(), int(size)).size() : QSize();
+        };
+        QCOMPARE(KVR_func_api_Ctrl_LiveView_Start(uuid, nullptr), 1);
+        QCOMPARE(read(), QSize(640, 480));
+        const uint64_t encoded = kvrsim::liveViewFramesEncoded(rig.indexes[0]);
+        const uint32_t size = (uint32_t(transfer.width()) << 16) | uint32_t(transfer.height());
+        QCOMPARE(KVR_func_api_LiveView_Str_Set_Trans_Img({size, 0, 0}, uuid, nullptr), 1);
+        kvrsim::turnDial(rig.indexes[0], "imgInfoAspect", aspect);
+        QCOMPARE(read(), frame);
+        QCOMPARE(kvrsim::liveViewFramesEncoded(rig.indexes[0]) - encoded, uint64_t(1));
     }
 
     void onlyTheSelectedCameraFeedsHistogramPostureAndLevel_data()
