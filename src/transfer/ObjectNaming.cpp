@@ -91,7 +91,8 @@ void persist(ApplicationSettings *settings)
 
 PersistAtEnd::~PersistAtEnd()
 {
-    persist(ApplicationData::getApplicationSettings());
+    if (!m_closed || !m_closed())
+        persist(ApplicationData::getApplicationSettings());
 }
 
 } // namespace runningNumber

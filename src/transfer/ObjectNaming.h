@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 #include "FileNaming.h"
@@ -27,13 +29,19 @@ int currentLocked(ApplicationSettings *settings);
 void setLocked(int value);
 // Without the naming lock: stores the latest number when it changed.
 void persist(ApplicationSettings *settings);
-// Persists when the scope ends, whichever way the save ended.
+// Persists when the scope ends, whichever way the save ended, unless the
+// transfers were closed meanwhile: the close stored the number already, and
+// a save that comes back from a camera call after it may outlive the
+// settings.
 struct PersistAtEnd
 {
-    PersistAtEnd() = default;
+    explicit PersistAtEnd(std::function<bool()> closed = {}) : m_closed(std::move(closed)) {}
     PersistAtEnd(const PersistAtEnd &) = delete;
     PersistAtEnd &operator=(const PersistAtEnd &) = delete;
     ~PersistAtEnd();
+
+private:
+    std::function<bool()> m_closed;
 };
 } // namespace runningNumber
 

@@ -68,7 +68,7 @@ void ObjectReqTransfer::saveObject(uint handle, uint format, quint64 size, uint 
     if (!isTrue(adapter->adp_KVR_func_api_Get_Object_AssociatDesc(handle, &desc, uuid)))
         return;
     // The running number is stored once the picture is out.
-    runningNumber::PersistAtEnd persist;
+    runningNumber::PersistAtEnd persist([this] { return interrupted(); });
     NamedFile file;
     if (!nameObject(naming::FormatJpeg, int(handle), takesNewNumber(format, desc, false, uuid), uuid, file, false)) {
         m_copy.reportFailure(uuid, QString(), QStringLiteral("no folder or name for a picture"), ObjectCopy::TF_Folder);
@@ -155,7 +155,7 @@ void ObjectReqTransfer::saveChunked(Kind kind, uint handle, uint format, quint64
     Utilities::ImgInfoQuality quality = Utilities::ImgInfoQ_Unknown;
     if (kind == Kind::Raw)
         adapter->adp_KVR_func_api_ImageInfo_Get_ImageQuality(&quality, uuid);
-    runningNumber::PersistAtEnd persist;
+    runningNumber::PersistAtEnd persist([this] { return interrupted(); });
     NamedFile file;
     const bool newNumber = takesNewNumber(format, desc, quality == Utilities::ImgInfoQ_Raw, uuid);
     if (!nameObject(format, int(handle), newNumber, uuid, file, false)) {
