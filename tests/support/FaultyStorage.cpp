@@ -7,7 +7,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <dlfcn.h>
 #include <mutex>
 #include <unistd.h>
 
@@ -30,11 +29,7 @@ bool faulty(int fd, int fault)
            && std::memcmp(target, faultyFolder.constData(), size_t(faultyFolder.size())) == 0;
 }
 
-template<typename Call>
-Call cLibrary(const char *name)
-{
-    return reinterpret_cast<Call>(::dlsym(RTLD_NEXT, name));
-}
+using kavrotether::test::cLibrary;
 
 } // namespace
 

@@ -2,7 +2,17 @@
 
 #include <QString>
 
+#include <dlfcn.h>
+
 namespace kavrotether::test {
+
+// The C library's own function of that name, for a test's stand-in of a
+// system call to pass on to.
+template<typename Call>
+Call cLibrary(const char *name)
+{
+    return reinterpret_cast<Call>(::dlsym(RTLD_NEXT, name));
+}
 
 // A folder whose storage fails as a full disk does (every write refused with
 // ENOSPC) or as a share that takes the bytes and refuses the sync (EIO), for

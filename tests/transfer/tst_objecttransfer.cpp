@@ -9,7 +9,6 @@
 #include <csignal>
 #include <cstring>
 #include <dirent.h>
-#include <dlfcn.h>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -26,6 +25,7 @@
 #include "support/AdapterFixture.h"
 #include "support/IsolatedSettings.h"
 #include "support/DeviceAdapterTestAccess.h"
+#include "support/FaultyStorage.h"
 #include "support/SimulatorFixture.h"
 #include "transfer/FileNaming.h"
 #include "transfer/ObjectCopy.h"
@@ -155,12 +155,6 @@ struct RefusedPublishing
     RefusedPublishing(const RefusedPublishing &) = delete;
     RefusedPublishing &operator=(const RefusedPublishing &) = delete;
 };
-
-template<typename Call>
-Call cLibrary(const char *name)
-{
-    return reinterpret_cast<Call>(::dlsym(RTLD_NEXT, name));
-}
 
 int realRename(const char *from, const char *to)
 {
