@@ -9,6 +9,7 @@
 #include "core/LogTetherCollector.h"
 #include "core/TagDef.h"
 #include "core/Utilities.h"
+#include "core/WorkerThread.h"
 #include "flash/FlashAdapter.h"
 #include "liveview/LiveViewManager.h"
 #include "liveview/VideoAdapter.h"
@@ -39,6 +40,9 @@
 #if __has_include(<malloc.h>)
 #include <malloc.h>
 #endif
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace kavrotether {
 
@@ -583,6 +587,27 @@ void stopBackgroundWork(DeviceAdapter &deviceAdapter)
 {
     deviceAdapter.stopBackgroundThreads();
     deviceAdapter.finishSdkIfInitialised();
+}
+
+int endProgram(DeviceAdapter &deviceAdapter, int exitCode, const std::function<void()> &destroy,
+               const std::function<void()> &last)
+{
+    stopBackgroundWork(deviceAdapter);
+    if (!WorkerThread::anyLeftRunning()) {
+        destroy();
+        last();
+        return exitCode;
+    }
+    (void)deviceAdapter.takeSearchListAtEnd();
+    const QStringList running = WorkerThread::stillLeftRunning();
+    qWarning().noquote() << "ending with threads left in camera calls; nothing is taken apart:"
+                         << (running.isEmpty() ? QStringLiteral("(they have ended since)")
+                                               : running.join(QStringLiteral(", ")));
+    last();
+    std::fflush(nullptr);
+    // No destructor and no exit handler runs: each could free what the
+    // thread still uses.
+    std::_Exit(exitCode);
 }
 
 } // namespace startup

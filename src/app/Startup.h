@@ -111,6 +111,17 @@ void fixLargeBufferThreshold();
 // whatever the interface managed to close before it quit.
 void stopBackgroundWork(DeviceAdapter &deviceAdapter);
 
+// The program's end once its event loop has returned: the stop list and the
+// SDK's Finish, then `destroy` (everything main made that a worker can
+// reach), then `last` (what no worker reaches); returns exitCode. When a stop
+// had to leave a worker in a camera call, that call may come back at any
+// moment and go on into any of those objects: then nothing is destroyed, and
+// once the certificates nobody accepted are removed and `last` has run, the
+// process ends here with exitCode. The settings, the running number and the
+// pictures the close did not save are stored or logged by the stops already.
+int endProgram(DeviceAdapter &deviceAdapter, int exitCode, const std::function<void()> &destroy,
+               const std::function<void()> &last);
+
 } // namespace startup
 
 // The style's standard message-box icons for "image://standard/<id>".

@@ -114,21 +114,22 @@ int main(int argc, char *argv[])
 
     const int exitCode = app->exec();
 
-    startup::stopBackgroundWork(*deviceAdapter);
-
-    logCollector.reset();
-    translator.reset();
-    qtTranslator.reset();
-    engine.reset();
-    objectCopy.reset();
-    previewImageInfo.reset();
-    versionData.reset();
-    utilities.reset();
-    flashAdapter.reset();
-    ApplicationData::setMessageDisplayedListener({});
-    deviceAdapter.reset();
-    applicationSettings.reset();
-    app.reset();
-    instanceGuard.reset();
-    return exitCode;
+    return startup::endProgram(
+        *deviceAdapter, exitCode,
+        [&] {
+            logCollector.reset();
+            translator.reset();
+            qtTranslator.reset();
+            engine.reset();
+            objectCopy.reset();
+            previewImageInfo.reset();
+            versionData.reset();
+            utilities.reset();
+            flashAdapter.reset();
+            ApplicationData::setMessageDisplayedListener({});
+            deviceAdapter.reset();
+            applicationSettings.reset();
+            app.reset();
+        },
+        [&] { instanceGuard.reset(); });
 }

@@ -30,13 +30,7 @@ DeviceAdapter::~DeviceAdapter()
     passwordDialog = nullptr;
     m_liveViewManager.ForceStop();
     m_videoSource.ForceStop();
-    const QList<SearchCameraListItemObject *> items = std::exchange(d->searchList, {});
-    QStringList paths;
-    for (const SearchCameraListItemObject *item : items)
-        paths << item->caFilePath();
-    qDeleteAll(items);
-    // What nobody accepted leaves with the program.
-    dropLeftCertificates(paths);
+    qDeleteAll(takeSearchListAtEnd());
 }
 
 bool DeviceAdapter::event(QEvent *e)

@@ -151,6 +151,9 @@ public:
     // Shutdown after the event loop: the QML normally finishes the SDK itself,
     // but a loop that ended some other way must not leave it running.
     void finishSdkIfInitialised();
+    // Empties the search list at the program's end, removing the certificates
+    // nobody accepted; the entries are the caller's.
+    QList<SearchCameraListItemObject *> takeSearchListAtEnd();
 
     // Every thread that calls into this adapter or the SDK, stopped in order
     // and joined (bounded): the device search, the network connect thread,

@@ -218,4 +218,16 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetPnPDeviceInfo(bool trylock
     return Utilities::Ternary_True;
 }
 
+QList<SearchCameraListItemObject *> DeviceAdapter::takeSearchListAtEnd()
+{
+    QList<SearchCameraListItemObject *> items;
+    {
+        QMutexLocker g(&d->cameraTableMutex);
+        items.swap(d->searchList);
+    }
+    // What nobody accepted leaves with the program.
+    dropLeftCertificates(certificatePaths(items));
+    return items;
+}
+
 } // namespace kavrotether

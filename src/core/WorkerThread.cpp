@@ -7,7 +7,21 @@ namespace kavrotether {
 
 namespace {
 thread_local WorkerThread::Run *t_currentRun = nullptr;
+
+// The runs every stop gave up on; kept for the whole process.
+struct LeftRuns
+{
+    std::mutex lock;
+    std::vector<std::shared_ptr<WorkerThread::Run>> runs;
+};
+
+LeftRuns &leftRuns()
+{
+    // Never destroyed: a thread left running may outlast every static.
+    static LeftRuns *const runs = new LeftRuns;
+    return *runs;
 }
+} // namespace
 
 bool WorkerThread::Run::stopRequested() const
 {
@@ -188,6 +202,11 @@ WorkerThread::Join WorkerThread::joinBy(std::chrono::steady_clock::time_point de
     }
     // The run keeps what it uses alive itself (its body and its state).
     thread.detach();
+    {
+        LeftRuns &left = leftRuns();
+        std::lock_guard<std::mutex> g(left.lock);
+        left.runs.push_back(run);
+    }
     return Join::LeftRunning;
 }
 
@@ -236,6 +255,24 @@ bool WorkerThread::waitForStop(std::chrono::milliseconds timeout)
         return own->waitForStop(timeout);
     const std::shared_ptr<Run> run = currentRun();
     return run && run->waitForStop(timeout);
+}
+
+bool WorkerThread::anyLeftRunning()
+{
+    LeftRuns &left = leftRuns();
+    std::lock_guard<std::mutex> g(left.lock);
+    return !left.runs.empty();
+}
+
+QStringList WorkerThread::stillLeftRunning()
+{
+    LeftRuns &left = leftRuns();
+    std::lock_guard<std::mutex> g(left.lock);
+    QStringList names;
+    for (const std::shared_ptr<Run> &run : left.runs)
+        if (!run->waitFinished(std::chrono::steady_clock::now()))
+            names << run->name();
+    return names;
 }
 
 bool WorkerThread::isCurrentThread() const

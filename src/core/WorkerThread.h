@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <condition_variable>
@@ -105,6 +106,14 @@ public:
 
     // The run of the calling thread when it is a worker's, else null.
     static Run *current();
+
+    // Whether a stop has ever left a thread running in this process. Such a
+    // thread may come back from its call at any time and reach whatever the
+    // program made: from then on nothing it can reach may be destroyed, and
+    // the process ends without taking its objects apart.
+    static bool anyLeftRunning();
+    // The names of the threads left running whose runs have not ended yet.
+    static QStringList stillLeftRunning();
 
 private:
     enum class Join { Ended, LeftRunning, NotWaited };

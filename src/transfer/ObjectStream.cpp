@@ -36,6 +36,10 @@ StreamOutcome streamObject(const ObjectSource &source, SafeFileWriter &writer, C
                                             source.handle, buffer, offset, length, source.uuid)
                                              : source.adapter->adp_KVR_func_api_Get_Partial_Object(
                                                  source.handle, buffer, quint32(offset), length, source.uuid);
+        // A chunk that comes back after the close or a stop is the last:
+        // nothing of it is written, so nothing is published.
+        if (interrupted && interrupted())
+            return StreamOutcome::Interrupted;
         if (read != Utilities::Ternary_True)
             return StreamOutcome::ReadFailed;
         if (!writer.write(buffer, length))

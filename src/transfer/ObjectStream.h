@@ -37,8 +37,8 @@ private:
 
 // Streams an object from its camera into the writer in chunks of at most
 // ObjectCopy::kChunkSize through the buffer. interrupted() is asked before
-// each chunk; afterChunk(offset) after each, and false ends the copy as
-// interrupted.
+// each chunk is read and again once it is back; afterChunk(offset) after
+// each, and false ends the copy as interrupted.
 StreamOutcome streamObject(const ObjectSource &source, SafeFileWriter &writer, ChunkBuffer &buffer,
                            const std::function<bool()> &interrupted,
                            const std::function<bool(quint64 offset)> &afterChunk = {});

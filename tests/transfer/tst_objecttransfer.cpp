@@ -285,6 +285,8 @@ private slots:
     void movieStartTwice();
     void movieFailureIsAnnounced();
     void shutdownMidMovieLeavesNothing();
+    void shutdownDuringLastStillReadLeavesNothing_data();
+    void shutdownDuringLastStillReadLeavesNothing();
     void cutting_data();
     void cutting();
     void refusedCutKeepsTheNumber();
@@ -1167,6 +1169,37 @@ void TestObjectTransfer::shutdownMidMovieLeavesNothing()
     m_copy->stopWorkers();
     QCOMPARE(entries(folder()), QStringList());
     QVERIFY(callCount(m_index, "Get_Partial_ObjectEx") < 3);
+}
+
+void TestObjectTransfer::shutdownDuringLastStillReadLeavesNothing_data()
+{
+    QTest::addColumn<uint>("format");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("call");
+    QTest::newRow("RAW of one chunk") << 2u << qint64(4096) << "Get_Partial_Object";
+    QTest::newRow("JPEG read whole") << 1u << qint64(4096) << "Get_Object";
+}
+
+void TestObjectTransfer::shutdownDuringLastStillReadLeavesNothing()
+{
+    // The close comes while the last read is under way, and the read then
+    // succeeds: the picture is given up, as the close has reported it.
+    QFETCH(uint, format);
+    QFETCH(qint64, size);
+    QFETCH(QString, call);
+    setCamera(1, 4, 0, true);
+    m_fixture->setPcSavedFilePath(QStringLiteral("/before"));
+    kvrsim::delayNext(call.toStdString(), 1, 3'600'000);
+    std::thread closing([&] {
+        (void)QTest::qWaitFor([&] { return kvrsim::delayedCalls(call.toStdString()) == 1; }, 20000);
+        m_copy->stopWorkers();
+        kvrsim::clearInjections();
+    });
+    m_copy->startObjectReqTransfer(int(addObject(format, size)), m_uuid);
+    closing.join();
+    QCOMPARE(callCount(m_index, call.toStdString()), 1);
+    QCOMPARE(entries(folder()), QStringList());
+    QCOMPARE(m_fixture->pcSavedFilePath(), QStringLiteral("/before"));
 }
 
 void TestObjectTransfer::cutting_data()
