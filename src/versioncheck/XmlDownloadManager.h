@@ -1,52 +1,53 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
+#include <QNetworkAccessManager>
 #include <QObject>
+#include <QPointer>
 #include <QSslError>
 #include <QTimer>
 #include <QUrl>
 
-class QSslSocket;
+class QNetworkReply;
 
 namespace kavrotether {
 
 class VersionData;
 
-// Fetches the version file for the version check over a connection of its
-// own, so that everything a server sends, its headers too, counts against
-// the limits and the whole check ends within its time limit however slowly
-// the server answers. No request is made until the version check asks for
-// one. The file is read in memory, never stored on disk.
+// Fetches the version file for the version check. It owns the network
+// access manager all of its requests go through, which takes the system's
+// proxy settings (on Linux the https_proxy variable of a studio's or an
+// office's network); no request is made until the version check asks for
+// one. The file is read from the reply in memory, never stored on disk.
 class XmlDownloadManager : public QObject
 {
     Q_OBJECT
 public:
     // A version file is a few kilobytes; anything near this is not one.
     static constexpr qint64 kMaxFileSize = 1024 * 1024;
-    // The status line and header lines of one answer together.
-    static constexpr qint64 kMaxHeaderSize = 64 * 1024;
     static constexpr int kMaxRedirects = 5;
-    // From the request to the file read, redirects included.
+    // From the request to the file read, redirects included. It is also the
+    // only bound on an answer's headers: the manager of this Qt reads them
+    // whole, whatever their size, before anything here sees them.
     static constexpr int kDefaultTimeLimitMs = 30000;
 
     explicit XmlDownloadManager(QObject *parent = nullptr);
     ~XmlDownloadManager() override;
 
     void setOwner(VersionData *owner) { m_owner = owner; }
+    // For the checks started from now on.
     void setTimeLimit(int milliseconds) { m_deadline.setInterval(milliseconds); }
-    // Whether a connection is open or waited for.
-    bool isFetching() const { return m_socket != nullptr; }
+    // Whether a reply is open or not yet released.
+    bool isFetching() const;
 
     // Fetches the version file named by the translated "URL" text.
     void execute();
+    // One check runs at a time: while one runs, another is not started and
+    // the running one announces its end.
     void doDownload(const QUrl &url);
 
-    // Decodes a chunked body: 1 when it is complete (the file in *file),
-    // 0 while more is to come, -1 when it is not chunked encoding.
-    static int decodeChunked(const QByteArray &raw, QByteArray *file);
-
 public slots:
+    void downloadFinished(QNetworkReply *reply);
     void sslErrors(const QList<QSslError> &errors);
 
 signals:
@@ -54,21 +55,12 @@ signals:
 
 private:
     void request(const QUrl &url);
-    void received();
-    void closed();
-    // Ends the check; an empty error is a file read whole.
-    void finish(const QString &error, const QByteArray &file = QByteArray());
-    void dropConnection();
 
-    QSslSocket *m_socket = nullptr; // a child of this manager
-    QTimer m_deadline;
-    QUrl m_url;
-    int m_redirects = 0;
-    QByteArray m_received;
-    bool m_headerRead = false;
-    bool m_chunked = false;
-    qint64 m_contentLength = -1;
+    QNetworkAccessManager m_manager;
     VersionData *m_owner = nullptr;
+    QTimer m_deadline;               // the whole check, redirects included
+    QPointer<QNetworkReply> m_reply; // the request of the running check
+    int m_redirects = 0;
 };
 
 } // namespace kavrotether
