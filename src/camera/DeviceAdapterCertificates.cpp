@@ -60,17 +60,19 @@ QString certificateInFolder(const QString &folder, const QString &path)
 
 // What tells one file from another that later takes its name: a file
 // removed by someone else and made anew is not the one this program wrote.
+// Not the inode number, which some file systems renumber.
 struct FileIdentity
 {
     dev_t device = 0;
-    ino_t inode = 0;
     off_t size = 0;
     timespec modified{};
+    timespec changed{};
 
     bool operator==(const FileIdentity &o) const
     {
-        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec
-               && modified.tv_nsec == o.modified.tv_nsec;
+        return device == o.device && size == o.size && modified.tv_sec == o.modified.tv_sec
+               && modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec
+               && changed.tv_nsec == o.changed.tv_nsec;
     }
 };
 
@@ -79,7 +81,7 @@ std::optional<FileIdentity> identityOf(const QString &path)
     struct stat st{};
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    return FileIdentity{st.st_dev, st.st_ino, st.st_size, st.st_mtim};
+    return FileIdentity{st.st_dev, st.st_size, st.st_mtim, st.st_ctim};
 }
 
 // The certificate files this program created, as certificateInFolder names
