@@ -812,8 +812,10 @@ public:
     void ClearSearchList();
     bool GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar_t *devicePath, QString *name);
     // Takes ownership; inserts in the order of the saved camera list. A
-    // network camera listed already (same serial number or address) has its
-    // entry replaced in place, keeping the entry's tick.
+    // network camera listed already (same serial number; the same address
+    // where neither has one) has its entry replaced in place, keeping the
+    // entry's tick. Another camera's entry at the address announced is left
+    // at no address (dropped when it has no serial number either).
     void AddSortSearchList(SearchCameraListItemObject *item);
     QList<QObject *> searchList();
     int searchListCount();

@@ -8,10 +8,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QSet>
 
 #include <algorithm>
 #include <optional>
+
+#include <sys/stat.h>
 
 #include "PtpipRecord.h"
 #include "SearchCameraListItemObject.h"
@@ -35,6 +39,81 @@ bool fileHolds(const QString &path, const QByteArray &bytes)
     if (f.size() != bytes.size() || !f.open(QIODevice::ReadOnly))
         return false;
     return f.read(bytes.size() + 1) == bytes;
+}
+
+// The certificate file at path as the system reaches it, when that is a
+// ".cer" file directly in the certificate folder: the folder as the system
+// reaches it, with the file's own name; empty otherwise. A path is cleaned as
+// text only after its links are followed, so "<folder>/link/../x.cer" names
+// the x.cer beside the link's target, not one in the folder.
+QString certificateInFolder(const QString &folder, const QString &path)
+{
+    const QFileInfo file(path);
+    const QString name = file.fileName();
+    if (path.isEmpty() || file.suffix() != QLatin1String("cer") || name.startsWith(u'.'))
+        return QString();
+    const QString reached = QFileInfo(file.path()).canonicalFilePath();
+    if (reached.isEmpty() || reached != QFileInfo(folder).canonicalFilePath())
+        return QString();
+    return reached + u'/' + name;
+}
+
+// What tells one file from another that later takes its name: a file
+// removed by someone else and made anew is not the one this program wrote.
+// Not the inode number, which some file systems renumber.
+struct FileIdentity
+{
+    dev_t device = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    bool operator==(const FileIdentity &o) const
+    {
+        return device == o.device && size == o.size && modified.tv_sec == o.modified.tv_sec
+               && modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec
+               && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+std::optional<FileIdentity> identityOf(const QString &path)
+{
+    struct stat st{};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// The certificate files this program created, as certificateInFolder names
+// them: a file that was there already, whoever made it, is never among them.
+struct WrittenCertificates
+{
+    QMutex lock;
+    QHash<QString, FileIdentity> files;
+};
+
+WrittenCertificates &writtenCertificates()
+{
+    static WrittenCertificates written;
+    return written;
+}
+
+// Removes the certificate file at path when it lies in the folder, by the
+// very path checked; with `written`, only when it is the file this program
+// created there.
+void removeCertificate(const QString &folder, const QString &path, bool written)
+{
+    const QString checked = certificateInFolder(folder, path);
+    if (checked.isEmpty())
+        return;
+    WrittenCertificates &own = writtenCertificates();
+    QMutexLocker g(&own.lock);
+    const auto it = own.files.constFind(checked);
+    const bool ours = it != own.files.constEnd() && identityOf(checked) == *it;
+    if (!ours)
+        own.files.remove(checked);
+    if ((ours || !written) && QFile::remove(checked))
+        own.files.remove(checked);
 }
 
 } // namespace
@@ -103,7 +182,7 @@ QByteArray certificateText(DeviceAdapter &adapter, const Info &info)
 // Saves the camera's PEM text. The camera's own file (`current`) is used
 // when it holds that text; else the first file of the name's series that
 // holds it; else the text goes to the first free name of the series.
-std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const Info &info, const QString &current,
+std::optional<StoredCertificate> writeCertificate(DeviceAdapter &adapter, const Info &info, const QString &current,
                                                   const QByteArray &bytes)
 {
     if (bytes.isEmpty())
@@ -136,6 +215,22 @@ std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const 
         return StoredCertificate{path, true};
     }
     return std::nullopt;
+}
+
+// As writeCertificate; a file it created is one this program may remove.
+std::optional<StoredCertificate> storeCertificate(DeviceAdapter &adapter, const Info &info, const QString &current,
+                                                  const QByteArray &bytes)
+{
+    std::optional<StoredCertificate> stored = writeCertificate(adapter, info, current, bytes);
+    const QString created = stored && stored->created
+                                ? certificateInFolder(adapter.createCerSaveFolderPath(), stored->path)
+                                : QString();
+    const std::optional<FileIdentity> identity = identityOf(created);
+    if (!created.isEmpty() && identity) {
+        QMutexLocker g(&writtenCertificates().lock);
+        writtenCertificates().files.insert(created, *identity);
+    }
+    return stored;
 }
 
 } // namespace
@@ -171,12 +266,11 @@ bool ptpipRegisterCertificate(DeviceAdapter &adapter, const Info &info, QString 
     // Registered every time, so that the SDK reads exactly the file kept.
     const bool registered = adapter.adp_KVR_func_api_ptpip_SetCerFilePath(int(info.devIndex), stored->path)
                             == Utilities::Ternary_True;
-    // Only once the SDK reads the new file may the file this program wrote
-    // for the camera before go; files from elsewhere stay.
-    const QFileInfo old(current);
-    if (registered && stored->path != current && !current.isEmpty() && old.suffix() == QLatin1String("cer")
-        && old.absolutePath() == QFileInfo(adapter.createCerSaveFolderPath()).absoluteFilePath())
-        QFile::remove(current);
+    // Only once the SDK reads the new file may the file kept for the camera
+    // before go; files from elsewhere stay.
+    const QString folder = adapter.createCerSaveFolderPath();
+    if (registered && certificateInFolder(folder, stored->path) != certificateInFolder(folder, current))
+        removeCertificate(folder, current, false);
     if (registeredPath)
         *registeredPath = stored->path;
     return true;
@@ -223,31 +317,33 @@ void DeviceAdapter::ptpipAcceptCertificate(const QString &serialNo, const Info &
     for (const QString &other : list->allKeys())
         if (other != serialNo && list->value(other).toString() == beforeName)
             return;
-    QFile::remove(before);
+    removeCertificate(createCerSaveFolderPath(), before, false);
 }
 
 void DeviceAdapter::dropLeftCertificates(const QStringList &paths)
 {
     if (std::all_of(paths.cbegin(), paths.cend(), [](const QString &path) { return path.isEmpty(); }))
         return;
-    const QString folder = QFileInfo(createCerSaveFolderPath()).absoluteFilePath();
+    const QString folder = createCerSaveFolderPath();
     QMutexLocker files(&d->certificateFileLock);
     const auto list = DeviceAdapterData::openCertificateListFile();
     QSet<QString> kept;
     for (const QString &serial : list->allKeys())
-        kept.insert(list->value(serial).toString());
-    QSet<QString> listed;
+        kept.insert(certificateInFolder(folder, folder + u'/' + list->value(serial).toString()));
+    QStringList listedPaths;
     {
         QMutexLocker g(&d->cameraTableMutex);
         for (const SearchCameraListItemObject *item : std::as_const(d->searchList))
-            listed.insert(item->caFilePath());
+            listedPaths << item->caFilePath();
     }
+    for (const QString &path : std::as_const(listedPaths))
+        kept.insert(certificateInFolder(folder, path));
+    // Only what this program wrote goes: a file that held the camera's
+    // certificate already was someone's before the camera was found.
     for (const QString &path : paths) {
-        const QFileInfo file(path);
-        if (path.isEmpty() || file.absolutePath() != folder || file.suffix() != QLatin1String("cer")
-            || kept.contains(file.fileName()) || listed.contains(path))
-            continue;
-        QFile::remove(path);
+        const QString checked = certificateInFolder(folder, path);
+        if (!checked.isEmpty() && !kept.contains(checked))
+            removeCertificate(folder, checked, true);
     }
 }
 

@@ -410,7 +410,10 @@ bool DeviceAdapter::selectEnableLanDevice(uint *err, bool add)
     }
     bool any = false;
     for (const QPointer<SearchCameraListItemObject> &entry : std::as_const(entries)) {
-        if (!entry || !entry->enable() || entry->connectMode() != SearchCameraListItemObject::CONNECT_LAN)
+        // An entry at no address lost it to another camera: connecting it
+        // would reach the camera that is there now.
+        if (!entry || !entry->enable() || entry->connectMode() != SearchCameraListItemObject::CONNECT_LAN
+            || entry->ip().isEmpty())
             continue;
         Info info{};
         entry->GetConnectLanDevInfo(&info);

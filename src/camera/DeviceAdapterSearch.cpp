@@ -20,14 +20,20 @@ int savedPosition(const DeviceAdapterData &d, const QString &serial)
     return d.savedCameraList.indexOf(serial);
 }
 
-// The same network camera: the same serial number or the same address.
+bool isNetworkEntry(const SearchCameraListItemObject &item)
+{
+    return item.connectMode() == SearchCameraListItemObject::CONNECT_LAN;
+}
+
+// The same network camera: a camera is its serial number. Only where neither
+// carries one does the address tell.
 bool sameNetworkCamera(const SearchCameraListItemObject &a, const SearchCameraListItemObject &b)
 {
-    if (a.connectMode() != SearchCameraListItemObject::CONNECT_LAN
-        || b.connectMode() != SearchCameraListItemObject::CONNECT_LAN)
+    if (!isNetworkEntry(a) || !isNetworkEntry(b))
         return false;
-    return (!a.devSerialNo().isEmpty() && a.devSerialNo() == b.devSerialNo())
-           || (!a.ip().isEmpty() && a.ip() == b.ip());
+    if (!a.devSerialNo().isEmpty() || !b.devSerialNo().isEmpty())
+        return a.devSerialNo() == b.devSerialNo();
+    return !a.ip().isEmpty() && a.ip() == b.ip();
 }
 
 // The certificate files the entries name.
@@ -81,7 +87,7 @@ void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
         return;
     if (item->thread() != thread())
         item->moveToThread(thread());
-    SearchCameraListItemObject *replaced = nullptr;
+    QList<SearchCameraListItemObject *> replaced;
     {
         QMutexLocker g(&d->cameraTableMutex);
         QList<SearchCameraListItemObject *> &list = d->searchList;
@@ -91,7 +97,7 @@ void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
         });
         if (same != list.end()) {
             item->setEnable((*same)->enable());
-            replaced = std::exchange(*same, item);
+            replaced << std::exchange(*same, item);
         } else {
             const int position = savedPosition(*d, item->devSerialNo());
             auto at = list.end();
@@ -102,11 +108,31 @@ void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
                 });
             list.insert(at, item);
         }
+        // Any other camera listed at the announced address is no longer
+        // there: its entry stays, with its tick, at no address until it is
+        // announced again; one known by its address alone is known no more.
+        const QString address = isNetworkEntry(*item) ? item->ip() : QString();
+        for (auto it = list.begin(); !address.isEmpty() && it != list.end();) {
+            SearchCameraListItemObject *other = *it;
+            if (other == item || !isNetworkEntry(*other) || other->ip() != address) {
+                ++it;
+                continue;
+            }
+            replaced << other;
+            if (other->devSerialNo().isEmpty()) {
+                it = list.erase(it);
+                continue;
+            }
+            *it = other->copyAtNoAddress();
+            (*it)->moveToThread(thread());
+            ++it;
+        }
     }
-    if (!replaced)
+    if (replaced.isEmpty())
         return;
-    const QStringList paths = certificatePaths({replaced});
-    replaced->deleteLater();
+    const QStringList paths = certificatePaths(replaced);
+    for (SearchCameraListItemObject *left : std::as_const(replaced))
+        left->deleteLater();
     dropLeftCertificates(paths);
 }
 

@@ -121,6 +121,18 @@ void SearchCameraListItemObject::fillFromLan(const KVR_PTPIP_CONNECT_DEVICE_INFO
     m_getDevInfoDateUTC.setTimeZone(QTimeZone::utc());
 }
 
+SearchCameraListItemObject *SearchCameraListItemObject::copyAtNoAddress() const
+{
+    KVR_PTPIP_CONNECT_DEVICE_INFO record = m_lanRecord;
+    std::memset(record.ipAddress, 0, sizeof record.ipAddress);
+    auto *copy = new SearchCameraListItemObject;
+    copy->fillFromLan(record);
+    copy->m_enable = m_enable;
+    copy->m_authorize = m_authorize;
+    copy->m_caFilePath = m_caFilePath;
+    return copy;
+}
+
 void SearchCameraListItemObject::setEnable(bool on)
 {
     if (m_enable == on)

@@ -56,6 +56,9 @@ public:
     void fillFromUsb(const KVR_DEVINFO &record, const wchar_t *devicePath, const QString &individualId);
     // A camera found on the network.
     void fillFromLan(const KVR_PTPIP_CONNECT_DEVICE_INFO &record);
+    // This network entry, tick and certificate included, at no address: a
+    // new item (no parent) on the calling thread.
+    SearchCameraListItemObject *copyAtNoAddress() const;
 
 #define KAVRO_SEARCH_ITEM_DECLARE_GETTER(type, name, Name) \
     type name() const \

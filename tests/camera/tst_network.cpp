@@ -480,6 +480,7 @@ void TestNetwork::certificateRenewal_data()
     QTest::newRow("unchanged") << QStringLiteral("same");
     // A file from outside the program's folder is never removed.
     QTest::newRow("changed, outside file") << QStringLiteral("outside");
+    QTest::newRow("changed, outside file named through a link") << QStringLiteral("link");
     // Nothing registered yet.
     QTest::newRow("none") << QString();
 }
@@ -497,6 +498,10 @@ void TestNetwork::certificateRenewal()
         QVERIFY(QDir().mkpath(folder));
         old = before == QLatin1String("outside") ? outside.filePath(QStringLiteral("Cam A.cer"))
                                                  : folder + QStringLiteral("/Cam A.cer");
+        if (before == QLatin1String("link")) {
+            QVERIFY(QDir(outside.path()).mkdir("sub") && QFile::link(outside.filePath("sub"), folder + "/link"));
+            old = folder + QStringLiteral("/link/../Cam A.cer");
+        }
         QFile file(old);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::NewOnly));
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -531,7 +536,8 @@ void TestNetwork::certificateRenewal()
         QCOMPARE(registered, folder + QStringLiteral("/Cam A_1.cer"));
     else
         QCOMPARE(registered, folder + QStringLiteral("/Cam A.cer"));
-    QCOMPARE(QFile::exists(old), before == QLatin1String("same") || before == QLatin1String("outside"));
+    QCOMPARE(QFile::exists(old), before == QLatin1String("same") || before == QLatin1String("outside")
+                                     || before == QLatin1String("link"));
 
     // The SDK refuses the new file: the old one stays, as it is what the
     // SDK still reads.
@@ -592,9 +598,16 @@ void TestNetwork::foundCertificatesStayBounded_data()
     QTest::addColumn<bool>("renewed");  // another certificate each time
     QTest::addColumn<bool>("renamed");  // another name each time
     QTest::addColumn<bool>("accepted"); // connected once before
-    QTest::newRow("renewed") << 30 << true << false << false;
-    QTest::newRow("renamed") << 40 << false << true << false;
-    QTest::newRow("renewed and renamed, accepted before") << 30 << true << true << true;
+    // A file holding the camera's certificate that something else made: in
+    // the folder, in the folder the certificate folder links to, or named by
+    // the record through a link inside the folder.
+    QTest::addColumn<QString>("foreign");
+    QTest::newRow("renewed") << 30 << true << false << false << QString();
+    QTest::newRow("renamed") << 40 << false << true << false << QString();
+    QTest::newRow("renewed and renamed, accepted before") << 30 << true << true << true << QString();
+    QTest::newRow("same bytes made by another") << 3 << false << false << false << QStringLiteral("in folder");
+    QTest::newRow("same bytes where the folder links") << 3 << false << false << false << QStringLiteral("linked");
+    QTest::newRow("record path through a link") << 3 << false << false << false << QStringLiteral("through link");
 }
 
 void TestNetwork::foundCertificatesStayBounded()
@@ -603,8 +616,24 @@ void TestNetwork::foundCertificatesStayBounded()
     QFETCH(bool, renewed);
     QFETCH(bool, renamed);
     QFETCH(bool, accepted);
+    QFETCH(QString, foreign);
     const int index = addTlsCamera("Cam A", "TLS0401");
     const QDir folder(m_adapter->createCerSaveFolderPath());
+    QTemporaryDir outside;
+    const bool throughLink = foreign == QLatin1String("through link");
+    const QString foreignPath = foreign.isEmpty() ? QString()
+                                : throughLink     ? outside.filePath("victim.cer")
+                                                  : folder.filePath("Cam A.cer");
+    const QString recordPath = throughLink ? folder.filePath("link/../victim.cer") : QString();
+    if (!foreign.isEmpty()) {
+        QVERIFY(foreign == QLatin1String("linked") ? QFile::link(outside.path(), folder.path()) : folder.mkpath("."));
+        QVERIFY(
+            !throughLink
+            || (QDir(outside.path()).mkdir("sub") && QFile::link(outside.filePath("sub"), folder.filePath("link"))));
+        QFile file(foreignPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(index).toLocal8Bit());
+    }
     if (accepted) {
         const Info info = recordFor(index);
         QString path;
@@ -616,6 +645,7 @@ void TestNetwork::foundCertificatesStayBounded()
             kvrsim::renewCertificate(index, std::to_string(i));
         const QByteArray name = renamed ? "Cam " + QByteArray::number(i) : QByteArray("Cam A");
         Info info = recordFor(index, name);
+        qstrncpy(info.certFilePath, QFile::encodeName(recordPath).constData(), sizeof info.certFilePath);
         m_adapter->registerEventPtpipFoundDeviceProc(KVR_PTPIP_KIND_FOUND, &info, nullptr);
         const QByteArray pem = m_adapter->adp_KVR_func_api_ptpip_GetCertPEM(index).toLocal8Bit();
         // Listed under its name with the certificate it presents.
@@ -634,8 +664,11 @@ void TestNetwork::foundCertificatesStayBounded()
                      qPrintable(folder.entryList(QDir::Files).join(u',')));
     }
     // The search list is left: what nobody accepted goes with it.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_adapter->isConnectThreadRunning(), 10000);
     m_adapter->ClearSearchList();
-    QCOMPARE(folder.entryList(QDir::Files).size(), accepted ? 1 : 0);
+    const int foreignFiles = foreignPath.startsWith(folder.path()) ? 1 : 0;
+    QCOMPARE(folder.entryList(QDir::Files).size(), (accepted ? 1 : 0) + foreignFiles);
+    QVERIFY(foreignPath.isEmpty() || QFile::exists(foreignPath));
 }
 
 void TestNetwork::disconnectOneThenLast()

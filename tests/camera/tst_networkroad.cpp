@@ -551,40 +551,87 @@ void TestNetworkRoad::connectedCameraFoundAgainIsListed()
 
 void TestNetworkRoad::announcedAgainKeepsItsEntry_data()
 {
-    // The serial number the camera is announced under; the listed one's when empty.
-    QTest::addColumn<QString>("serial");
-    QTest::newRow("same serial number") << QString();
-    QTest::newRow("same address") << QStringLiteral("SIMX90000009");
+    // Steps after the search has listed cameras A and B: "X@Y" announces X
+    // at Y's address, "-X" unticks X's entry. C is a camera not listed, N one
+    // without a serial number, "new" an address nobody had.
+    QTest::addColumn<QStringList>("steps");
+    // The list afterwards: who, at which address ("-": none), ticked.
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("same serial number") << QStringList{"-A", "A@A"} << QStringList{"A A off", "B B on"};
+    QTest::newRow("same address") << QStringList{"-A", "C@A"} << QStringList{"A - off", "B B on", "C A on"};
+    QTest::newRow("listed camera at its address") << QStringList{"-B", "B@A"} << QStringList{"A - on", "B A off"};
+    QTest::newRow("listed camera at its address, then it is back")
+        << QStringList{"-B", "B@A", "A@A"} << QStringList{"A A on", "B - off"};
+    QTest::newRow("listed camera at its address, it at a new one")
+        << QStringList{"-B", "B@A", "A@new"} << QStringList{"A new on", "B A off"};
+    QTest::newRow("without serial numbers, then a camera with one")
+        << QStringList{"N@new", "N@new", "-N", "C@new"} << QStringList{"A A on", "B B on", "C new on"};
 }
 
 void TestNetworkRoad::announcedAgainKeepsItsEntry()
 {
-    QFETCH(QString, serial);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, expected);
     test::addNetworkCamera("SIMT50000005", "Field-T5");
     search();
     QTRY_COMPARE(listed(*m_adapter).size(), 2);
-    auto serials = [&] {
+    QMap<QString, int> camera;
+    QMap<QString, QString> serial{{"C", "SIMX90000009"}, {"N", ""}}, address{{"new", "198.51.100.7"}, {"-", ""}};
+    for (const char *who : {"A", "B"}) {
+        camera[who] = listed(*m_adapter).at(*who - 'A')->devIndex();
+        serial[who] = QString::fromStdString(kvrsim::profileOf(camera[who]).serial);
+        address[who] = QString::fromStdString(kvrsim::profileOf(camera[who]).ip);
+    }
+    camera["C"] = camera["A"];
+    auto entries = [&] {
         QStringList out;
         for (SearchCameraListItemObject *item : listed(*m_adapter))
-            out << item->devSerialNo();
+            out << serial.key(item->devSerialNo()) + u' ' + address.key(item->ip()) + (item->enable() ? " on" : " off");
         return out;
     };
-    QStringList expected = serials();
-    listed(*m_adapter).first()->setEnable(false);
-    int index = kvrsim::indexOfSerial(expected.first().toStdString());
-    if (!serial.isEmpty()) {
-        kvrsim::CameraProfile profile = kvrsim::profileOf(index);
-        profile.serial = serial.toStdString();
-        profile.mac.clear();
-        index = kvrsim::addCamera(profile);
-        expected.first() = serial;
+    for (const QString &step : steps) {
+        const QString who = step.section(u'@', 0, 0).remove(u'-'), at = address.value(step.section(u'@', 1));
+        if (step.startsWith(u'-')) {
+            for (SearchCameraListItemObject *item : listed(*m_adapter))
+                item->setEnable(item->enable() && item->devSerialNo() != serial[who]);
+        } else if (who == u"N") {
+            KVR_PTPIP_CONNECT_DEVICE_INFO info{};
+            info.devIndex = 99;
+            qstrncpy(info.ipAddress, at.toUtf8().constData(), sizeof info.ipAddress);
+            m_adapter->registerEventPtpipFoundDeviceProc(KVR_PTPIP_KIND_FOUND, &info, nullptr);
+        } else {
+            kvrsim::CameraProfile profile = kvrsim::profileOf(camera[who]);
+            profile.serial = serial[who].toStdString();
+            profile.ip = at.toStdString();
+            profile.mac.clear();
+            const int index = who == u"C" || at != address[who] ? kvrsim::addCamera(profile) : camera[who];
+            for (int i = 0; i < 300; ++i)
+                kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+            kvrsim::flush();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!m_adapter->isConnectThreadRunning(), 10000);
+        // One camera is never listed twice, and one address names one camera.
+        QStringList seen;
+        for (SearchCameraListItemObject *item : listed(*m_adapter))
+            seen << u's' + item->devSerialNo() << u'a' + item->ip();
+        seen.removeAll(QStringLiteral("s"));
+        seen.removeAll(QStringLiteral("a"));
+        QCOMPARE(seen.removeDuplicates(), 0);
     }
-    for (int i = 0; i < 300; ++i)
-        kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
-    kvrsim::flush();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_adapter->isConnectThreadRunning(), 10000);
-    QCOMPARE(serials(), expected);
-    QVERIFY(!listed(*m_adapter).first()->enable());
+    QCOMPARE(entries(), expected);
+    // Start connects the ticked cameras at an address, and no other camera.
+    for (int index : kvrsim::cameras())
+        kvrsim::setPassword(index, kvrsim::PasswordState::None);
+    m_adapter->connectEnableDevice();
+    QStringList connected, ticked;
+    for (int index : kvrsim::cameras())
+        if (kvrsim::inSession(index))
+            connected << serial.key(QString::fromStdString(kvrsim::profileOf(index).serial));
+    for (const QString &entry : expected)
+        if (entry.endsWith(QLatin1String(" on")) && entry.section(u' ', 1, 1) != u"-")
+            ticked << entry.left(1);
+    connected.sort();
+    QCOMPARE(connected, ticked);
 }
 
 void TestNetworkRoad::connectionErrorNotice_data()
