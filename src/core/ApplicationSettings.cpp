@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QScopeGuard>
 #include <QSettings>
 
 #include <array>
@@ -229,13 +230,22 @@ public:
     // cannot both see the old value and both announce a change. A value the
     // getter replaces is always written over, so that setting the value the
     // getter shows mends the file.
+    // Setting the folder, changed or not, has it judged again: a Save of the
+    // preferences sets it, and a folder refused before (a disk not plugged
+    // in) may take pictures now. Whatever read the folder type before may
+    // read another one now, and is told so once the lock is left.
     template<typename T>
     bool writeIfChanged(int number, const T &value, const T &fallback, const ValueRule &rule)
     {
+        const bool folder = number == kStoreFolderUrlKey;
+        const auto rechecked = qScopeGuard([this, folder] {
+            if (folder)
+                emit q->storeFolderRechecked();
+        });
         QMutexLocker locker(&writeMutex);
         QSettings settings = open();
         prepareFolder(settings);
-        if (number == kStoreFolderUrlKey)
+        if (folder)
             forgetFolderVerdicts();
         bool replaced = false;
         if (checked(key(number), settings.value(key(number)), fallback, rule, &replaced) == value && !replaced)

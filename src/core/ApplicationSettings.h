@@ -200,6 +200,11 @@ Q_SIGNALS:
     // folder. Once per stored value, always from the event loop of this
     // object's thread.
     void storeFolderUnusable(const QString &folder);
+    // The folder was set (each Save of the preferences sets it), changed or
+    // not, and is judged again: the folder type read from now on may differ
+    // from what was read before, without a change of any value. Emitted on
+    // the setting thread, before the setter returns.
+    void storeFolderRechecked();
 
 private:
     class Impl;

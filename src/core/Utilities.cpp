@@ -14,6 +14,7 @@
 #include <QMetaProperty>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -114,20 +115,51 @@ bool Utilities::isUsableStorageFolder(const QString &path)
     // A resource path counts as absolute to Qt but can never hold pictures.
     if (path.isEmpty() || path.startsWith(QLatin1Char(':')) || path.contains(QChar(0)) || !QDir::isAbsolutePath(path))
         return false;
-    QString probe = QDir::cleanPath(path);
-    for (;;) {
-        const QFileInfo info(probe);
-        if (info.exists())
-            return info.isDir() && info.isWritable() && takesAFile(probe);
+    // The transfer makes the folder and saves under the path as it is
+    // written, and the system takes such a path one name at a time, following
+    // each link before the next name: a ".." after a link goes up from where
+    // the link leads, not back to the folder that holds the link. The check
+    // walks the path the same way and never cleans it as text.
+    const QStringList names = QDir::fromNativeSeparators(path).split(QLatin1Char('/'));
+    QString reached = names.first() + QLatin1Char('/'); // exists, without links
+    QStringList toMake;                                 // the folders still to be made under it
+    QSet<QString> makingIn;                             // the folders something is made in
+    for (qsizetype i = 1; i < names.size(); ++i) {
+        const QString &name = names.at(i);
+        if (name.isEmpty() || name == QLatin1String("."))
+            continue;
+        if (!toMake.isEmpty()) {
+            // Folders made by the transfer are plain folders.
+            if (name == QLatin1String(".."))
+                toMake.removeLast();
+            else
+                toMake.append(name);
+            continue;
+        }
+        const QFileInfo info(QDir(reached).filePath(name));
+        if (info.exists()) {
+            // A file (or a link to one) holds no folder.
+            if (!info.isDir())
+                return false;
+            reached = info.canonicalFilePath();
+            if (reached.isEmpty())
+                return false;
+            continue;
+        }
         // A link that leads nowhere (to a disk not plugged in) or round in a
-        // loop: nothing can be made in its place, nor under it.
-        if (info.isSymLink())
+        // loop: nothing can be made in its place, nor under it. (A ".." not
+        // there: the folder went away meanwhile.)
+        if (info.isSymLink() || name == QLatin1String(".."))
             return false;
-        const QString parent = info.path();
-        if (parent == probe)
-            return false;
-        probe = parent;
+        makingIn.insert(reached);
+        toMake.append(name);
     }
+    makingIn.insert(reached);
+    for (const QString &folder : std::as_const(makingIn)) {
+        if (!QFileInfo(folder).isWritable() || !takesAFile(folder))
+            return false;
+    }
+    return true;
 }
 // ---- end preferences ----
 

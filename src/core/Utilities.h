@@ -582,9 +582,10 @@ public:
     // ---- preferences ----
     // A picture folder the user typed: an absolute path that names a folder
     // that takes a file, or that could be created under the nearest folder
-    // that exists and takes one; links on the way are followed and must lead
-    // to a folder. Only a probe file is made and removed again; the transfer
-    // makes the folder when it is used.
+    // that exists and takes one; links on the way are followed as the system
+    // follows them (a ".." after a link goes up from where it leads) and must
+    // lead to a folder. Only a probe file is made and removed again; the
+    // transfer makes the folder, under the same path, when it is used.
     Q_INVOKABLE static bool isUsableStorageFolder(const QString &path);
     // ---- end preferences ----
 

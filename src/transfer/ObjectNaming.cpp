@@ -132,6 +132,7 @@ StoragePreferences storagePreferences(ApplicationSettings *settings)
         const auto mark = [&cache] { cache.stale.store(true); };
         cache.connections << QObject::connect(settings, &ApplicationSettings::storeFolderTypeChanged, mark)
                           << QObject::connect(settings, &ApplicationSettings::storeFolderUrlChanged, mark)
+                          << QObject::connect(settings, &ApplicationSettings::storeFolderRechecked, mark)
                           << QObject::connect(settings, &ApplicationSettings::storeFolderDateChanged, mark)
                           << QObject::connect(settings, &ApplicationSettings::storeFolderCameraChanged, mark)
                           << QObject::connect(settings, &ApplicationSettings::folderNameTypeChanged, mark)

@@ -397,7 +397,8 @@ private slots:
             {"under a plain file", plainFile + QStringLiteral("/shots")},
             {"link leading nowhere", m_folders.filePath(QStringLiteral("nowhere"))},
             {"under a link leading nowhere", m_folders.filePath(QStringLiteral("nowhere/shots"))},
-            {"link loop", m_folders.filePath(QStringLiteral("loop"))}};
+            {"link loop", m_folders.filePath(QStringLiteral("loop"))},
+            {"dots after a link leading nowhere", m_folders.filePath(QStringLiteral("nowhere/../shots"))}};
         for (const auto &[what, folder] : unusable) {
             QTest::addRow("folder %s: path", what)
                 << "StoreFolderUrl" << QVariant(folder) << QByteArray("storeFolderUrl") << QVariant(QString())

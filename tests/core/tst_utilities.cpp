@@ -416,7 +416,7 @@ void TestUtilities::validateFolderName()
 // The folder a user types for the pictures; "@" stands for a scratch folder
 // holding a file "file", a folder "readonly" without write permission, and
 // links: "linked" to the scratch folder, "nowhere" to a disk not plugged in,
-// "loop" to itself.
+// "loop" to itself, "out" to the folder "inner" of a folder "deep".
 void TestUtilities::storageFolder_data()
 {
     QTest::addColumn<QString>("path");
@@ -444,6 +444,12 @@ void TestUtilities::storageFolder_data()
     QTest::newRow("under a link leading nowhere") << "@/nowhere/sub" << false;
     QTest::newRow("link loop") << "@/loop" << false;
     QTest::newRow("under a link loop") << "@/loop/sub" << false;
+    // The system follows a link before it takes the ".." after it.
+    QTest::newRow("dots after a link leading nowhere") << "@/nowhere/../Shots" << false;
+    QTest::newRow("dots after a link loop") << "@/loop/../Shots" << false;
+    QTest::newRow("dots after a file") << "@/file/../Shots" << false;
+    QTest::newRow("dots after a link to a folder") << "@/out/../file" << true;
+    QTest::newRow("dots out of a new folder, then after a link") << "@/new/../out/../file" << true;
 }
 
 void TestUtilities::storageFolder()
@@ -462,6 +468,8 @@ void TestUtilities::storageFolder()
     QVERIFY(QFile::link(scratch.filePath(QStringLiteral("unplugged/pictures")),
                         scratch.filePath(QStringLiteral("nowhere"))));
     QVERIFY(QFile::link(scratch.filePath(QStringLiteral("loop")), scratch.filePath(QStringLiteral("loop"))));
+    QVERIFY(QDir().mkpath(scratch.filePath(QStringLiteral("deep/inner"))));
+    QVERIFY(QFile::link(scratch.filePath(QStringLiteral("deep/inner")), scratch.filePath(QStringLiteral("out"))));
     if (path.contains(QLatin1String("readonly")) && QFileInfo(readOnly).isWritable())
         QSKIP("permissions do not bind this user");
     if (path.startsWith(QLatin1String("/proc")) && !QFileInfo(QStringLiteral("/proc")).isDir())
@@ -471,7 +479,10 @@ void TestUtilities::storageFolder()
     // nor leaves its probe behind
     QCOMPARE(
         QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System).size(),
-        5);
+        7);
+    QCOMPARE(QDir(scratch.filePath(QStringLiteral("deep"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries
+                                                                          | QDir::Hidden | QDir::System),
+             QStringList{QStringLiteral("inner")});
     // the check never creates what it was asked about
     QCOMPARE(QFileInfo::exists(scratch.filePath(QStringLiteral("new"))), false);
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

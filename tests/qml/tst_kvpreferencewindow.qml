@@ -455,12 +455,24 @@ TestCase {
 
     // A folder of the settings file that cannot be used now (a disk not
     // plugged in) is still the photographer's: shown, and kept by a Save
-    // that leaves it as it is.
+    // that leaves it as it is; once its disk is plugged in (plugIn: the
+    // folder the link leads to), that Save sends the next picture there.
     function test_refused_folder_is_kept_data() {
         return [
             { tag: "link leading nowhere", path: testFolder + "/unplugged" },
-            { tag: "under a link leading nowhere", path: testFolder + "/unplugged/day1" }
+            { tag: "under a link leading nowhere", path: testFolder + "/unplugged/day1" },
+            { tag: "disk plugged in before Save", path: testFolder + "/disk/day1",
+              plugIn: testFolder + "/drive/pictures" }
         ]
+    }
+    // Releases the shutter; the pictures `folder` gained.
+    function shoot(folder) {
+        var before = disks.pictures(folder)
+        compare(deviceAdapter.adp_KVR_func_api_Reg_NotifyCallback(), 1)
+        deviceAdapter.adp_KVR_func_api_Rec_Ctrl_Release_one_shot()
+        tryVerify(function() { return disks.pictures(folder).length > before.length }, 5000,
+                  "no picture reached " + folder)
+        return disks.pictures(folder).filter(function(p) { return before.indexOf(p) < 0 })
     }
     function test_refused_folder_is_kept(data) {
         window.visible = false
@@ -470,10 +482,17 @@ TestCase {
         showWindow()
         compare(window.storeFolderButton.value, Kv.ApplicationSettings.StoFolderType_User)
         compare(window.pathField.text, data.path)
+        if (data.plugIn) {
+            // meanwhile the pictures go to the default folder
+            shoot(disks.defaultFolder())
+            verify(disks.plugIn(data.plugIn))
+        }
         window.save()
         verify(!window.visible)
         compare(dialogsNamed("message").length, 0)
-        compare(applicationSettings.refusedStoreFolder(), data.path)
+        compare(applicationSettings.refusedStoreFolder(), data.plugIn ? "" : data.path)
+        if (data.plugIn)
+            shoot(data.path)
     }
 
     function test_start_number_is_stored_one_lower_data() {

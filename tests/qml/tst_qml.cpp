@@ -14,6 +14,7 @@
 #include "SimulatorFixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -68,6 +69,25 @@ public:
     }
     // Pulls the camera out, as the photographer does.
     Q_INVOKABLE void unplug(int index) { kvrsim::unplug(index); }
+};
+
+// The disks a QML test plugs in, and the pictures that reach a folder.
+class Disks : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // Makes the folder a link leads to, as plugging its disk in does.
+    Q_INVOKABLE bool plugIn(const QString &folder) const { return QDir().mkpath(folder); }
+    // The folder the pictures go to when the photographer chose none.
+    Q_INVOKABLE QString defaultFolder() const
+    {
+        return QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0);
+    }
+    Q_INVOKABLE QStringList pictures(const QString &folder) const
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    }
 };
 
 // How many handlers a signal of an object has (bindings, Connections and
@@ -203,6 +223,7 @@ public slots:
         // Where a test points the picture folder, removed after the run.
         c->setContextProperty(QStringLiteral("testFolder"), m_folder.path());
         c->setContextProperty(QStringLiteral("simulator"), &m_simulator);
+        c->setContextProperty(QStringLiteral("disks"), &m_disks);
         c->setContextProperty(QStringLiteral("signalReceivers"), &m_receivers);
         c->setContextProperty(QStringLiteral("keyboard"), &m_keyboard);
         c->setContextProperty(QStringLiteral("networkRequests"), &m_network);
@@ -214,6 +235,8 @@ public slots:
         // A picture folder on a disk not plugged in.
         QFile::link(m_folder.filePath(QStringLiteral("unplugged/pictures")),
                     m_folder.filePath(QStringLiteral("unplugged")));
+        // And one that a test plugs in.
+        QFile::link(m_folder.filePath(QStringLiteral("drive/pictures")), m_folder.filePath(QStringLiteral("disk")));
         // A camera picture turned a quarter to the right, for the preview.
         QFile picture(m_folder.filePath(QStringLiteral("preview_r90.JPG")));
         if (picture.open(QIODevice::WriteOnly))
@@ -261,6 +284,7 @@ private:
     std::unique_ptr<ObjectCopy> m_objectCopy;
     std::unique_ptr<PreviewImageInfo> m_previewImageInfo;
     SimulatorProbe m_simulator;
+    Disks m_disks;
     SignalReceivers m_receivers;
     Keyboard m_keyboard;
     // Outlives every engine of the run.
