@@ -11,7 +11,10 @@ Window {
     id: root
 
     flags: Qt.Dialog | Qt.FramelessWindowHint
-    modality: Qt.ApplicationModal
+    // Not modal, though it holds the window it was opened over: Qt drops the
+    // system's close of a window a modal one blocks. That window keeps its
+    // own input out while this one is open, and closes it with itself.
+    modality: Qt.NonModal
     color: "#1d1e20"
     width: 250
     height: 36 + conditionColumn.height + 40

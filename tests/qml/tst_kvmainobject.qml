@@ -36,7 +36,7 @@ TestCase {
         device.deviceSearch = recorder("search.", ["stopSearch", "startSearch"])
         var component = Qt.createComponent("qrc:/qml/KvMainObject.qml")
         compare(component.status, Component.Ready, component.errorString())
-        return createTemporaryObject(component, test, {
+        return made = createTemporaryObject(component, test, {
             sdkDevice: device,
             sdkFlash: recorder("flash.", ["adp_KVR_func_api_Reg_NotifyCallback", "stopCallbackThread"], answer),
             versionSource: recorder("version.", ["openURL"]),
@@ -63,7 +63,13 @@ TestCase {
     // the picture folder a test changed: [type, path]
     property var savedFolder: null
 
+    // the last application object made; the notices it holds back must not
+    // reach the stand-ins once the next test has them
+    property var made: null
+
     function cleanup() {
+        if (made)
+            made.waitingNotices = []
         errorStandIn.text = ""
         errorStandIn.textFormat = Qt.AutoText
         errorStandIn.visible = false
@@ -216,6 +222,48 @@ TestCase {
         compare(dialog.title, "KAVRO Rozado 2.12")
         dialog.noButton.clicked()
         verify(!dialog.visible)
+        versionData.update_versionUpCheck = false
+    }
+
+    // The notices of the start and the offer of a newer version come one
+    // after the other, each answerable while it is the only one shown: the
+    // boxes are modal and the offer stays on top of every window.
+    function test_noticesComeOneAtATime_data() {
+        return [
+            { tag: "refused folder, then a newer version", first: "folder" },
+            { tag: "newer version, then a connection error", first: "offer" }
+        ]
+    }
+    function test_noticesComeOneAtATime(data) {
+        var o = createMainObject()
+        var dialog = o.versionUpDialog
+        var offer = function() {
+            versionData.update_versionUpCheck = true
+            versionData.update_xmlFileReadCompleted = false
+            versionData.update_xmlFileReadCompleted = true
+        }
+        var first = data.first === "folder" ? folderStandIn : dialog
+        var second = data.first === "folder" ? dialog : errorStandIn
+        if (data.first === "folder") {
+            o.storeFolderUnusable("/media/unplugged/Shots")
+            offer()
+        } else {
+            offer()
+            tryCompare(dialog, "visible", true)
+            o.notifyConnectErrorMessage(0, "DC-S1", 26)
+        }
+        wait(20)
+        verify(first.visible)
+        verify(!second.visible, "shown over the notice on the screen")
+        if (first === dialog)
+            dialog.noButton.clicked()
+        else
+            first.visible = false
+        tryCompare(second, "visible", true)
+        if (second === dialog) {
+            dialog.noButton.clicked()
+            verify(!dialog.visible)
+        }
         versionData.update_versionUpCheck = false
     }
 
