@@ -11,9 +11,8 @@ Window {
 
     onVisibleChanged: Sub.handFocusBack(root)
     flags: Qt.Window | Qt.FramelessWindowHint
-    // Not modal, though it holds the window it was opened over: Qt drops the
-    // system's close of a window a modal one blocks. That window keeps its
-    // own input out while this one is open, and closes it with itself.
+    // Not modal: Qt drops the system's close of a window a modal one blocks.
+    // The window it is opened over keeps its own input out meanwhile.
     modality: Qt.NonModal
     // hidden until presented, though its parent window shows
     visible: false

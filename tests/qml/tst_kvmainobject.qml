@@ -226,43 +226,35 @@ TestCase {
     }
 
     // The notices of the start and the offer of a newer version come one
-    // after the other, each answerable while it is the only one shown: the
-    // boxes are modal and the offer stays on top of every window.
+    // after the other: a box is modal and the offer stays on top.
     function test_noticesComeOneAtATime_data() {
-        return [
-            { tag: "refused folder, then a newer version", first: "folder" },
-            { tag: "newer version, then a connection error", first: "offer" }
-        ]
-    }
-    function test_noticesComeOneAtATime(data) {
-        var o = createMainObject()
-        var dialog = o.versionUpDialog
-        var offer = function() {
+        var folder = function(o) { o.storeFolderUnusable("/media/unplugged/Shots"); return folderStandIn }
+        var offer = function(o) {
             versionData.update_versionUpCheck = true
             versionData.update_xmlFileReadCompleted = false
             versionData.update_xmlFileReadCompleted = true
+            return o.versionUpDialog
         }
-        var first = data.first === "folder" ? folderStandIn : dialog
-        var second = data.first === "folder" ? dialog : errorStandIn
-        if (data.first === "folder") {
-            o.storeFolderUnusable("/media/unplugged/Shots")
-            offer()
-        } else {
-            offer()
-            tryCompare(dialog, "visible", true)
-            o.notifyConnectErrorMessage(0, "DC-S1", 26)
-        }
+        var error = function(o) { o.notifyConnectErrorMessage(0, "DC-S1", 26); return errorStandIn }
+        return [{ tag: "refused folder, then a newer version", asked: [folder, offer] },
+                { tag: "newer version, then a connection error", asked: [offer, error] }]
+    }
+    function test_noticesComeOneAtATime(data) {
+        var o = createMainObject()
+        var first = data.asked[0](o)
+        var second = data.asked[1](o)
         wait(20)
         verify(first.visible)
         verify(!second.visible, "shown over the notice on the screen")
-        if (first === dialog)
-            dialog.noButton.clicked()
+        // the offer answered with its No, a box with its button
+        if (first === o.versionUpDialog)
+            first.noButton.clicked()
         else
             first.visible = false
         tryCompare(second, "visible", true)
-        if (second === dialog) {
-            dialog.noButton.clicked()
-            verify(!dialog.visible)
+        if (second === o.versionUpDialog) {
+            second.noButton.clicked()
+            verify(!second.visible)
         }
         versionData.update_versionUpCheck = false
     }
