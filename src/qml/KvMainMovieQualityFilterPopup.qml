@@ -11,7 +11,9 @@ Window {
     id: root
 
     flags: Qt.Dialog | Qt.FramelessWindowHint
-    modality: Qt.ApplicationModal
+    // Not modal: Qt drops the system's close of a window a modal one blocks.
+    // The window it is opened over keeps its own input out meanwhile.
+    modality: Qt.NonModal
     color: "#1d1e20"
     width: 250
     height: 36 + conditionColumn.height + 40

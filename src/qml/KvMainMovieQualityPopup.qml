@@ -132,8 +132,9 @@ Window {
         openTimer.stop()
         growAnimation.stop()
         openFraction = 1
-        if (filterWindow)
-            filterWindow.close()
+        // the camera's filter session ends with the filter window's Cancel
+        if (filterWindow && filterWindow.visible)
+            filterWindow.reject()
         close()
     }
 
@@ -214,6 +215,18 @@ Window {
                 font.family: utilities.getFontFamily()
             }
         }
+    }
+
+    // The list takes no input while the filter window over it is open.
+    function filterOpen() {
+        return filterWindow !== null && filterWindow.visible
+    }
+    MouseArea {
+        anchors.fill: parent
+        z: 1
+        acceptedButtons: Qt.AllButtons
+        onPressed: function(mouse) { mouse.accepted = root.filterOpen() }
+        onWheel: function(wheel) { wheel.accepted = root.filterOpen() }
     }
 
     ListView {

@@ -51,6 +51,34 @@ Item {
     KvVersionUpDialog {
         id: versionDialog
         onVersionUpExec: mainObject.versionUpExec()
+        onOffered: mainObject.showNotice(function() { versionDialog.setUp() })
+        onVisibleChanged: {
+            if (!visible)
+                Qt.callLater(mainObject.showNextNotice)
+        }
+    }
+
+    // The boxes below and the offer of a newer version are shown one at a
+    // time: a box is modal, so the offer shown over it (it stays on top of
+    // every window) takes no answer and hides the box that does; a box shown
+    // over the offer is hidden by it. Each waits here, in the order asked,
+    // until the one on the screen is answered.
+    property var waitingNotices: []
+    readonly property bool boxShown: errorDialog.visible || folderNotice.visible
+    onBoxShownChanged: {
+        if (!boxShown)
+            Qt.callLater(showNextNotice)
+    }
+    function noticeShown() {
+        return boxShown || versionDialog.visible
+    }
+    function showNotice(show) {
+        waitingNotices.push(show)
+        showNextNotice()
+    }
+    function showNextNotice() {
+        if (!noticeShown() && waitingNotices.length > 0)
+            waitingNotices.shift()()
     }
 
     Kv.MessageBox {
@@ -78,8 +106,7 @@ Item {
     function init_sdk() {
         if (Shell.initSdk(sdkDevice, sdkFlash, utilities.isMac()))
             return true
-        errorDialog.text = qsTr("Internal error.")
-        errorDialog.visible = true
+        showError(qsTr("Internal error."), Qt.AutoText)
         return false
     }
 
@@ -420,9 +447,7 @@ Item {
         // browser to open it: the photographer is told and the program
         // keeps running, nothing is closed for a page that never came.
         if (!versionSource.openURL()) {
-            errorDialog.text = qsTr("version_page_not_opened")
-            errorDialog.textFormat = Qt.PlainText
-            errorDialog.visible = true
+            showError(qsTr("version_page_not_opened"), Qt.PlainText)
             return
         }
         stopBackEnd()
@@ -450,17 +475,26 @@ Item {
             msg4_2: qsTr("Connect error_msg4_2"),
             msg4_3: qsTr("Connect error_msg4_3")
         }
-        errorDialog.text = Shell.connectErrorText(texts, mode, cameraName, errCode)
         // the camera's name as it gives it
-        errorDialog.textFormat = Qt.PlainText
-        errorDialog.visible = true
+        showError(Shell.connectErrorText(texts, mode, cameraName, errCode), Qt.PlainText)
+    }
+
+    function showError(text, format) {
+        showNotice(function() {
+            errorDialog.text = text
+            errorDialog.textFormat = format
+            errorDialog.visible = true
+        })
     }
 
     function storeFolderUnusable(folder) {
-        folderNotice.text = qsTr("storage_folder_replaced").arg(folder)
-        // the folder as the settings file holds it, never as markup
-        folderNotice.textFormat = Qt.PlainText
-        folderNotice.visible = true
+        var text = qsTr("storage_folder_replaced").arg(folder)
+        showNotice(function() {
+            folderNotice.text = text
+            // the folder as the settings file holds it, never as markup
+            folderNotice.textFormat = Qt.PlainText
+            folderNotice.visible = true
+        })
     }
 
     // Tests replace it so that the run goes on.

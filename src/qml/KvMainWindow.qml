@@ -728,6 +728,47 @@ Window {
         onOnChangeValue: wbAdjustButton.onPopupChangeValue()
     }
 
+    // Every popup of this window, with the way it closes unanswered; those
+    // that are windows of their own are marked. A lost camera, a new tether
+    // mode and the window's close all close them through this list.
+    function ownPopups() {
+        return [
+            { popup: recModePopup, close: "dismissRecordingMode" },
+            { popup: recModeSubPopup, close: "dismiss" },
+            { popup: driveSubPopup, close: "dismiss" },
+            { popup: selfTimerPopup, close: "dismiss" },
+            { popup: driveModePopup, close: "dismiss" },
+            { popup: generalPopup, close: "dismiss" },
+            { popup: photoStylePopup, close: "forceClose", window: true },
+            { popup: wbPopup, close: "cancel", window: true },
+            { popup: ccPopup, close: "dismiss", window: true },
+            // with its filter window
+            { popup: movieQualityPopup, close: "dismiss", window: true }
+        ]
+    }
+    // A window is closed only when open: its close may answer the camera.
+    function closePopups() {
+        ownPopups().forEach(function(p) {
+            if (p.popup && (p.popup.visible || !p.window))
+                call(p.popup, p.close)
+        })
+    }
+    onClosing: closePopups()
+    // The popup windows are not modal (a window a modal one blocks never
+    // gets the system's close), so while one is open this window keeps its
+    // input out itself, below the mask, which closes the movie-quality list.
+    // Asked at each press: a window's visibility reaches a binding late.
+    function popupWindowOpen() {
+        return ownPopups().some(function(p) { return p.window === true && p.popup && p.popup.visible })
+    }
+    MouseArea {
+        anchors.fill: parent
+        z: 150
+        acceptedButtons: Qt.AllButtons
+        onPressed: function(mouse) { mouse.accepted = root.popupWindowOpen() }
+        onWheel: function(wheel) { wheel.accepted = root.popupWindowOpen() }
+    }
+
     // ---- the mask ----
     Rectangle {
         id: maskPanel
@@ -1340,14 +1381,7 @@ Window {
     }
 
     function popupClose() {
-        dismissRecordingModePopups()
-        dismissDrivePopups()
-        generalPopup.dismiss()
-        call(photoStylePopup, "forceClose")
-        if (wbPopup.visible)
-            wbPopup.cancel()
-        ccPopup.dismiss()
-        movieQualityPopup.dismiss()
+        closePopups()
         closeCaptureDlg()
         avchdBox.close()
         settingErrorBox.close()

@@ -20,6 +20,9 @@ Window {
     color: "white"
 
     signal versionUpExec()
+    // The server's answer is read and names a newer version: the owner shows
+    // it with setUp() once no other notice is on the screen.
+    signal offered()
 
     property alias noticeText: notice
     property alias noticeArea: noticeArea
@@ -138,9 +141,14 @@ Window {
         onClicked: dialog.visible = false
     }
 
+    function answerRead() {
+        if (versionData.update_xmlFileReadCompleted && versionData.update_versionUpCheck)
+            offered()
+    }
+
     Component.onCompleted: {
-        versionData.update_xmlFileReadCompletedChanged.connect(setUp)
+        versionData.update_xmlFileReadCompletedChanged.connect(answerRead)
         versionData.checkStart()
     }
-    Component.onDestruction: versionData.update_xmlFileReadCompletedChanged.disconnect(setUp)
+    Component.onDestruction: versionData.update_xmlFileReadCompletedChanged.disconnect(answerRead)
 }

@@ -36,7 +36,7 @@ TestCase {
         device.deviceSearch = recorder("search.", ["stopSearch", "startSearch"])
         var component = Qt.createComponent("qrc:/qml/KvMainObject.qml")
         compare(component.status, Component.Ready, component.errorString())
-        return createTemporaryObject(component, test, {
+        return made = createTemporaryObject(component, test, {
             sdkDevice: device,
             sdkFlash: recorder("flash.", ["adp_KVR_func_api_Reg_NotifyCallback", "stopCallbackThread"], answer),
             versionSource: recorder("version.", ["openURL"]),
@@ -63,7 +63,13 @@ TestCase {
     // the picture folder a test changed: [type, path]
     property var savedFolder: null
 
+    // the last application object made; the notices it holds back must not
+    // reach the stand-ins once the next test has them
+    property var made: null
+
     function cleanup() {
+        if (made)
+            made.waitingNotices = []
         errorStandIn.text = ""
         errorStandIn.textFormat = Qt.AutoText
         errorStandIn.visible = false
@@ -216,6 +222,40 @@ TestCase {
         compare(dialog.title, "KAVRO Rozado 2.12")
         dialog.noButton.clicked()
         verify(!dialog.visible)
+        versionData.update_versionUpCheck = false
+    }
+
+    // The notices of the start and the offer of a newer version come one
+    // after the other: a box is modal and the offer stays on top.
+    function test_noticesComeOneAtATime_data() {
+        var folder = function(o) { o.storeFolderUnusable("/media/unplugged/Shots"); return folderStandIn }
+        var offer = function(o) {
+            versionData.update_versionUpCheck = true
+            versionData.update_xmlFileReadCompleted = false
+            versionData.update_xmlFileReadCompleted = true
+            return o.versionUpDialog
+        }
+        var error = function(o) { o.notifyConnectErrorMessage(0, "DC-S1", 26); return errorStandIn }
+        return [{ tag: "refused folder, then a newer version", asked: [folder, offer] },
+                { tag: "newer version, then a connection error", asked: [offer, error] }]
+    }
+    function test_noticesComeOneAtATime(data) {
+        var o = createMainObject()
+        var first = data.asked[0](o)
+        var second = data.asked[1](o)
+        wait(20)
+        verify(first.visible)
+        verify(!second.visible, "shown over the notice on the screen")
+        // the offer answered with its No, a box with its button
+        if (first === o.versionUpDialog)
+            first.noButton.clicked()
+        else
+            first.visible = false
+        tryCompare(second, "visible", true)
+        if (second === o.versionUpDialog) {
+            second.noButton.clicked()
+            verify(!second.visible)
+        }
         versionData.update_versionUpCheck = false
     }
 

@@ -255,6 +255,33 @@ TestCase {
         win.visible = shown
     }
 
+    // The window's close closes whichever of those popups is open, and then
+    // the window: no popup holds the window open.
+    function test_popups_close_with_the_window_data() {
+        return test_popups_close_on_escape_data()
+    }
+    function test_popups_close_with_the_window(data) {
+        var shown = win.visible
+        showExpanded()
+        data.open()
+        var popups = data.popups()
+        for (var i = 0; i < popups.length; ++i)
+            tryCompare(popups[i][0], "visible", true)
+        compare(keyboard.modalWindow(), null, "a modal popup takes the window's close")
+        // a popup window keeps the window's input out all the same
+        if (popups[0][1] === popups[0][0] && popups[0][0] !== win.movieQualityPopup) {
+            Drawn.click(test, win, win.isoButton)
+            verify(!win.generalPopup.visible, "the window took a press beside its popup window")
+        }
+        win.close()
+        verify(!win.visible, "the window's close was ignored")
+        for (var j = 0; j < popups.length; ++j)
+            verify(!popups[j][0].visible, popups[j][0] + " stayed open")
+        if (data.after)
+            data.after()
+        win.visible = shown
+    }
+
     // The slider and the movie-quality button are documents of their own:
     // a pick on them must still reach the camera, the list open and close.
     function test_exposure_slider_writes_the_camera() {

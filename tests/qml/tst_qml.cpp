@@ -133,6 +133,9 @@ class Keyboard : public QObject
 public:
     using QObject::QObject;
     Q_INVOKABLE QObject *focusWindow() const { return QGuiApplication::focusWindow(); }
+    // The window that takes the input of the others; Qt drops the system's
+    // close of a window it blocks.
+    Q_INVOKABLE QObject *modalWindow() const { return QGuiApplication::modalWindow(); }
 };
 
 // Puts the interface into another of the program's languages, as
