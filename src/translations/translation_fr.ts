@@ -4006,7 +4006,7 @@ Les images sont importées dans le dossier Images jusqu'à ce qu'il puisse être
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>l'appareil photo ne l'a pas transmise</translation>
+        <translation>l'appareil ne l'a pas transmise</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
