@@ -29,6 +29,9 @@ Window {
     color: "#292b2d"
     width: 584
     height: 463
+    // room for the whole control bar and a picture still worth looking at
+    minimumWidth: 320
+    minimumHeight: 240
 
     KvWindowStateSaver {
         window: root

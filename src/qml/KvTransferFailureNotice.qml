@@ -4,7 +4,10 @@ import Kv 1.0 as Kv
 import "KvTransferFailure.js" as Failure
 
 // Tells the photographer which pictures or 6K/4K frames did not reach the
-// computer, naming camera, file and reason. A window of its own that blocks
+// computer, naming camera, picture and reason. A picture is named as a
+// picture on its camera: the camera's own names coincide over a session of
+// several cameras, and a file of that name in the folder is then another
+// camera's good picture. A window of its own that blocks
 // nothing: shooting goes on, and failures that come while it is up join its
 // list instead of opening another. A movie that fails is told by its own
 // import dialog.
@@ -30,21 +33,22 @@ Window {
         return Failure.fill(qsTr("transfer_failed_write"), [detail])
     }
 
-    function report(filePath, reason, camera, cause) {
+    function report(filePath, reason, camera, cause, onCamera) {
         // A notice the user closed starts afresh.
         if (!visible)
             notice = Failure.newNotice()
-        var file = filePath === "" ? qsTr("transfer_failed_no_name") : filePath
-        notice = Failure.add(notice, Failure.fill(qsTr("transfer_failed_line"),
-                                                  [camera, file, reasonText(cause, reason)]))
+        var named = filePath !== ""
+        var line = named && onCamera ? qsTr("transfer_failed_line_camera") : qsTr("transfer_failed_line")
+        notice = Failure.add(notice, Failure.fill(line, [camera, named ? filePath : qsTr("transfer_failed_no_name"),
+                                                         reasonText(cause, reason)]))
         if (!visible)
             show()
     }
 
     Connections {
         target: objectcopy
-        function onObjectTransferFailed(filePath, reason, camera, cause) {
-            root.report(filePath, reason, camera, cause)
+        function onObjectTransferFailed(filePath, reason, camera, cause, onCamera) {
+            root.report(filePath, reason, camera, cause, onCamera)
         }
     }
 

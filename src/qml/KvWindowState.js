@@ -19,11 +19,16 @@ function reachableArea(areas, x, y) {
 // a stored place whose title bar would be out of reach on every screen (a
 // monitor since unplugged, a damaged settings file), or a zero size, gives
 // the centred default; the size never exceeds the available area of the
-// screen the window lands on; some windows always open at their default width.
+// screen the window lands on, nor falls below the window's minimum; some
+// windows always open at their default width. A minimum larger than the
+// area wins, as it does in Qt when a minimum is set on a smaller window:
+// the content is laid out for no less, and the photographer could not
+// shrink the window below it by hand either.
 // stored: { x, y, width, height, maximised }; areas: the screens' available
 // areas [{ x, y, width, height }], the one the default place is on first;
-// defaults: { x, y, width, height, maximised }; fixedWidth: keep the default width.
-function restoredState(stored, areas, defaults, fixedWidth) {
+// defaults: { x, y, width, height, maximised }; fixedWidth: keep the default
+// width; minimum: the window's { width, height }.
+function restoredState(stored, areas, defaults, fixedWidth, minimum) {
     var finite = isFinite(stored.x) && isFinite(stored.y) && isFinite(stored.width) && isFinite(stored.height)
     var area = finite ? reachableArea(areas, stored.x, stored.y) : null
     var usable = area !== null && stored.width > 0 && stored.height > 0
@@ -35,6 +40,8 @@ function restoredState(stored, areas, defaults, fixedWidth) {
         s.width = Math.min(s.width, area.width)
         s.height = Math.min(s.height, area.height)
     }
+    s.width = Math.max(s.width, minimum.width)
+    s.height = Math.max(s.height, minimum.height)
     if (fixedWidth)
         s.width = defaults.width
     return s

@@ -60,7 +60,7 @@ Item {
             }
             var s = WindowState.restoredState(stored, availableAreas(), { x: defaultX, y: defaultY, width: defaultWidth,
                                                                           height: defaultHeight, maximised: defaultMaximised },
-                                              fixedWidth)
+                                              fixedWidth, { width: window.minimumWidth, height: window.minimumHeight })
             if (utilities.isScaling()) {
                 var screens = Qt.application.screens
                 for (var i = 0; i < screens.length; ++i) {

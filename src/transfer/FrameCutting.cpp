@@ -84,7 +84,8 @@ void Cut6K4KWorkers::start6K4K()
     QString label;
     const QString folder = cameraFolder(adapter, uuid, &label);
     if (folder.isEmpty()) {
-        m_copy.reportFailure(uuid, QString(), QStringLiteral("no folder for the cut frames"), ObjectCopy::TF_Folder);
+        m_copy.reportFrameFailure(uuid, QString(), QStringLiteral("no folder for the cut frames"),
+                                  ObjectCopy::TF_Folder);
         return;
     }
     const StoragePreferences preferences = storagePreferences(settings);
@@ -132,8 +133,8 @@ void Cut6K4KWorkers::frame()
     const QString folder = m_copy.cut6K4KDataDirPath();
     const QString baseName = m_copy.cut6K4KDataBaseName();
     if (size > ObjectCopy::kFrameBufferSize) {
-        m_copy.reportFailure(QString(), folder, QStringLiteral("a cut frame larger than its buffer was refused"),
-                             ObjectCopy::TF_CameraRead);
+        m_copy.reportFrameFailure(QString(), folder, QStringLiteral("a cut frame larger than its buffer was refused"),
+                                  ObjectCopy::TF_CameraRead);
         return;
     }
     if (folder.isEmpty() || baseName.isEmpty())
@@ -153,7 +154,7 @@ void Cut6K4KWorkers::frame()
     SafeFileWriter writer(path);
     if (!writer.open() || !writer.write(m_frameBuffer.get(), size) || !writer.commit(nextFree)) {
         writer.abort();
-        m_copy.reportFailure(QString(), path, writer.errorString(), ObjectCopy::TF_Write);
+        m_copy.reportFrameFailure(QString(), path, writer.errorString(), ObjectCopy::TF_Write);
         return;
     }
     m_copy.setCut6K4KDataProgressInc();

@@ -392,10 +392,16 @@ QString ObjectCopy::logFailure(const QString &uuid, const QString &filePath, con
     return camera;
 }
 
-void ObjectCopy::reportFailure(const QString &uuid, const QString &filePath, const QString &reason,
+void ObjectCopy::reportFailure(const QString &uuid, const QString &cameraFileName, const QString &reason,
                                TransferFailure cause)
 {
-    emit objectTransferFailed(filePath, reason, logFailure(uuid, filePath, reason), cause);
+    emit objectTransferFailed(cameraFileName, reason, logFailure(uuid, cameraFileName, reason), cause, true);
+}
+
+void ObjectCopy::reportFrameFailure(const QString &uuid, const QString &filePath, const QString &reason,
+                                    TransferFailure cause)
+{
+    emit objectTransferFailed(filePath, reason, logFailure(uuid, filePath, reason), cause, false);
 }
 
 void ObjectCopy::publishSavedPath(const QString &filePath)

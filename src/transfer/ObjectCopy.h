@@ -154,10 +154,13 @@ signals:
     // dialog instead, through OAS_Movie_Failed.) `filePath` is a picture's
     // name on the camera (empty when the camera does not tell it), never
     // the name it would have had here, which may be the next picture's by
-    // then; a frame's path. `camera` is the name the
+    // then; a frame's path. `onCamera` tells which, so the notice never
+    // sends the photographer to the folder for a camera's name that another
+    // camera's good picture may carry there. `camera` is the name the
     // user knows the camera by; `reason` the technical detail (logged);
     // `cause` a TransferFailure. Emitted on the worker's thread.
-    void objectTransferFailed(const QString &filePath, const QString &reason, const QString &camera, int cause);
+    void objectTransferFailed(const QString &filePath, const QString &reason, const QString &camera, int cause,
+                              bool onCamera);
 
 private:
     // A movie the queue worker offers, with its own handle and size, so two
@@ -167,11 +170,14 @@ private:
     // For the workers, from any thread.
     // An empty uuid: the selected camera. logFailure only logs and gives the
     // camera's name (a movie's failure ends in its own dialog);
-    // reportFailure also tells the photographer.
+    // reportFailure also tells the photographer, of a picture by its name on
+    // the camera; reportFrameFailure of a frame by its path here.
     QString logFailure(const QString &uuid, const QString &filePath, const QString &reason);
     // The name the user knows a camera by.
     static QString cameraName(const QString &uuid);
-    void reportFailure(const QString &uuid, const QString &filePath, const QString &reason, TransferFailure cause);
+    void reportFailure(const QString &uuid, const QString &cameraFileName, const QString &reason,
+                       TransferFailure cause);
+    void reportFrameFailure(const QString &uuid, const QString &filePath, const QString &reason, TransferFailure cause);
     void publishSavedPath(const QString &filePath);
     void resetCutting(int frameCount);
 

@@ -3986,15 +3986,19 @@ Bilder werden in den Ordner „Bilder“ importiert, bis er bei einem späteren 
     <name>KvTransferFailureNotice</name>
     <message>
         <source>transfer_failed_intro</source>
-        <translation>Diese Dateien konnten nicht auf dem Computer gespeichert werden. Sie können weiter aufnehmen; prüfen Sie den Speicherordner und die Kameras.</translation>
+        <translation>Diese Fotos wurden nicht auf dem Computer gespeichert; im Speicherordner liegt nichts davon. Sie können weiter aufnehmen; prüfen Sie die Kameras und den Speicherordner.</translation>
     </message>
     <message>
         <source>transfer_failed_line</source>
         <translation>%1: %2 (%3)</translation>
     </message>
     <message>
+        <source>transfer_failed_line_camera</source>
+        <translation>%1: Foto %2 auf der Kamera (%3)</translation>
+    </message>
+    <message>
         <source>transfer_failed_no_name</source>
-        <translation>(kein Dateiname)</translation>
+        <translation>ein Foto</translation>
     </message>
     <message>
         <source>transfer_failed_folder</source>
@@ -4002,11 +4006,11 @@ Bilder werden in den Ordner „Bilder“ importiert, bis er bei einem späteren 
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>die Kamera hat die Datei nicht geliefert</translation>
+        <translation>die Kamera hat es nicht geliefert</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
-        <translation>die Datei konnte nicht geschrieben werden: %1</translation>
+        <translation>es konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>transfer_failed_more</source>

@@ -3986,15 +3986,19 @@ Pictures are imported into the Pictures folder until it can be used again at a l
     <name>KvTransferFailureNotice</name>
     <message>
         <source>transfer_failed_intro</source>
-        <translation>These files could not be saved on the computer. Shooting goes on; check the storage folder and the cameras.</translation>
+        <translation>These pictures were not saved on the computer: the storage folder holds no part of them. Shooting goes on; check the cameras and the storage folder.</translation>
     </message>
     <message>
         <source>transfer_failed_line</source>
         <translation>%1: %2 (%3)</translation>
     </message>
     <message>
+        <source>transfer_failed_line_camera</source>
+        <translation>%1: picture %2 on the camera (%3)</translation>
+    </message>
+    <message>
         <source>transfer_failed_no_name</source>
-        <translation>(no file name)</translation>
+        <translation>a picture</translation>
     </message>
     <message>
         <source>transfer_failed_folder</source>
@@ -4002,11 +4006,11 @@ Pictures are imported into the Pictures folder until it can be used again at a l
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>the camera did not deliver the file</translation>
+        <translation>the camera did not deliver it</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
-        <translation>the file could not be written: %1</translation>
+        <translation>it could not be written: %1</translation>
     </message>
     <message>
         <source>transfer_failed_more</source>

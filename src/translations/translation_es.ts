@@ -3986,15 +3986,19 @@ Las imágenes se importan en la carpeta Imágenes hasta que se pueda volver a us
     <name>KvTransferFailureNotice</name>
     <message>
         <source>transfer_failed_intro</source>
-        <translation>No se pudieron guardar estos archivos en el ordenador. Puede seguir disparando; compruebe la carpeta de almacenamiento y las cámaras.</translation>
+        <translation>Estas fotos no se guardaron en el ordenador; no queda nada de ellas en la carpeta de almacenamiento. Puede seguir disparando; compruebe las cámaras y la carpeta de almacenamiento.</translation>
     </message>
     <message>
         <source>transfer_failed_line</source>
         <translation>%1: %2 (%3)</translation>
     </message>
     <message>
+        <source>transfer_failed_line_camera</source>
+        <translation>%1: foto %2 en la cámara (%3)</translation>
+    </message>
+    <message>
         <source>transfer_failed_no_name</source>
-        <translation>(sin nombre de archivo)</translation>
+        <translation>una foto</translation>
     </message>
     <message>
         <source>transfer_failed_folder</source>
@@ -4002,11 +4006,11 @@ Las imágenes se importan en la carpeta Imágenes hasta que se pueda volver a us
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>la cámara no entregó el archivo</translation>
+        <translation>la cámara no la entregó</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
-        <translation>no se pudo escribir el archivo: %1</translation>
+        <translation>no se pudo escribir: %1</translation>
     </message>
     <message>
         <source>transfer_failed_more</source>

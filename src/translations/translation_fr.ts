@@ -3986,15 +3986,19 @@ Les images sont importées dans le dossier Images jusqu'à ce qu'il puisse être
     <name>KvTransferFailureNotice</name>
     <message>
         <source>transfer_failed_intro</source>
-        <translation>Ces fichiers n'ont pas pu être enregistrés sur l'ordinateur. La prise de vue continue ; vérifiez le dossier d'enregistrement et les appareils photo.</translation>
+        <translation>Ces photos n'ont pas été enregistrées sur l'ordinateur ; le dossier d'enregistrement n'en contient rien. La prise de vue continue ; vérifiez les appareils photo et le dossier d'enregistrement.</translation>
     </message>
     <message>
         <source>transfer_failed_line</source>
         <translation>%1 : %2 (%3)</translation>
     </message>
     <message>
+        <source>transfer_failed_line_camera</source>
+        <translation>%1 : photo %2 sur l'appareil photo (%3)</translation>
+    </message>
+    <message>
         <source>transfer_failed_no_name</source>
-        <translation>(sans nom de fichier)</translation>
+        <translation>une photo</translation>
     </message>
     <message>
         <source>transfer_failed_folder</source>
@@ -4002,11 +4006,11 @@ Les images sont importées dans le dossier Images jusqu'à ce qu'il puisse être
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>l'appareil photo n'a pas transmis le fichier</translation>
+        <translation>l'appareil ne l'a pas transmise</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
-        <translation>impossible d'écrire le fichier : %1</translation>
+        <translation>impossible de l'écrire : %1</translation>
     </message>
     <message>
         <source>transfer_failed_more</source>

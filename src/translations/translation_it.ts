@@ -3986,15 +3986,19 @@ Le immagini vengono importate nella cartella Immagini finché non sarà di nuovo
     <name>KvTransferFailureNotice</name>
     <message>
         <source>transfer_failed_intro</source>
-        <translation>Non è stato possibile salvare questi file sul computer. Potete continuare a scattare; controllate la cartella di archiviazione e le fotocamere.</translation>
+        <translation>Queste foto non sono state salvate sul computer; nella cartella di archiviazione non ne resta nulla. Potete continuare a scattare; controllate le fotocamere e la cartella di archiviazione.</translation>
     </message>
     <message>
         <source>transfer_failed_line</source>
         <translation>%1: %2 (%3)</translation>
     </message>
     <message>
+        <source>transfer_failed_line_camera</source>
+        <translation>%1: foto %2 sulla fotocamera (%3)</translation>
+    </message>
+    <message>
         <source>transfer_failed_no_name</source>
-        <translation>(nessun nome file)</translation>
+        <translation>una foto</translation>
     </message>
     <message>
         <source>transfer_failed_folder</source>
@@ -4002,11 +4006,11 @@ Le immagini vengono importate nella cartella Immagini finché non sarà di nuovo
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>la fotocamera non ha consegnato il file</translation>
+        <translation>la fotocamera non l'ha consegnata</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
-        <translation>impossibile scrivere il file: %1</translation>
+        <translation>impossibile scriverla: %1</translation>
     </message>
     <message>
         <source>transfer_failed_more</source>

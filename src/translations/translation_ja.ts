@@ -3986,15 +3986,19 @@
     <name>KvTransferFailureNotice</name>
     <message>
         <source>transfer_failed_intro</source>
-        <translation>次のファイルをパソコンに保存できませんでした。撮影は続けられます。保存先フォルダーとカメラを確認してください。</translation>
+        <translation>次の写真はパソコンに保存されず、保存先フォルダーにも一切残っていません。撮影は続けられます。カメラと保存先フォルダーを確認してください。</translation>
     </message>
     <message>
         <source>transfer_failed_line</source>
         <translation>%1: %2（%3）</translation>
     </message>
     <message>
+        <source>transfer_failed_line_camera</source>
+        <translation>%1: カメラ内の写真 %2（%3）</translation>
+    </message>
+    <message>
         <source>transfer_failed_no_name</source>
-        <translation>（ファイル名なし）</translation>
+        <translation>写真</translation>
     </message>
     <message>
         <source>transfer_failed_folder</source>
@@ -4002,11 +4006,11 @@
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>カメラからファイルを受け取れませんでした</translation>
+        <translation>カメラから受け取れませんでした</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
-        <translation>ファイルを書き込めませんでした: %1</translation>
+        <translation>書き込めませんでした: %1</translation>
     </message>
     <message>
         <source>transfer_failed_more</source>

@@ -3986,15 +3986,19 @@
     <name>KvTransferFailureNotice</name>
     <message>
         <source>transfer_failed_intro</source>
-        <translation>Эти файлы не удалось сохранить на компьютере. Съёмку можно продолжать; проверьте папку для сохранения и камеры.</translation>
+        <translation>Эти снимки не сохранены на компьютере; в папке для сохранения от них ничего не осталось. Съёмку можно продолжать; проверьте камеры и папку для сохранения.</translation>
     </message>
     <message>
         <source>transfer_failed_line</source>
         <translation>%1: %2 (%3)</translation>
     </message>
     <message>
+        <source>transfer_failed_line_camera</source>
+        <translation>%1: снимок %2 на камере (%3)</translation>
+    </message>
+    <message>
         <source>transfer_failed_no_name</source>
-        <translation>(без имени файла)</translation>
+        <translation>снимок</translation>
     </message>
     <message>
         <source>transfer_failed_folder</source>
@@ -4002,11 +4006,11 @@
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>камера не передала файл</translation>
+        <translation>камера его не передала</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
-        <translation>не удалось записать файл: %1</translation>
+        <translation>не удалось записать: %1</translation>
     </message>
     <message>
         <source>transfer_failed_more</source>

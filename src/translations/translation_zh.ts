@@ -3986,15 +3986,19 @@
     <name>KvTransferFailureNotice</name>
     <message>
         <source>transfer_failed_intro</source>
-        <translation>以下文件未能保存到电脑。可以继续拍摄；请检查保存文件夹和相机。</translation>
+        <translation>以下照片未能保存到电脑，保存文件夹中没有留下这些照片的任何内容。可以继续拍摄；请检查相机和保存文件夹。</translation>
     </message>
     <message>
         <source>transfer_failed_line</source>
         <translation>%1：%2（%3）</translation>
     </message>
     <message>
+        <source>transfer_failed_line_camera</source>
+        <translation>%1：相机上的照片 %2（%3）</translation>
+    </message>
+    <message>
         <source>transfer_failed_no_name</source>
-        <translation>（无文件名）</translation>
+        <translation>一张照片</translation>
     </message>
     <message>
         <source>transfer_failed_folder</source>
@@ -4002,11 +4006,11 @@
     </message>
     <message>
         <source>transfer_failed_camera</source>
-        <translation>相机未传送该文件</translation>
+        <translation>相机未传送该照片</translation>
     </message>
     <message>
         <source>transfer_failed_write</source>
-        <translation>无法写入文件：%1</translation>
+        <translation>无法写入：%1</translation>
     </message>
     <message>
         <source>transfer_failed_more</source>

@@ -67,7 +67,7 @@ TestCase {
     // Pictures the camera cannot hand over (objects it does not know): the
     // first opens the notice, the rest of the burst joins it.
     function test_burst_makes_one_notice() {
-        var line = cameraName + ": (no file name) (the camera did not deliver the file)"
+        var line = cameraName + ": a picture (the camera did not deliver it)"
         objectcopy.startObjectReqTransfer(0x7FFF0001, uuid)
         tryCompare(notice, "visible", true)
         compare(notice.modality, Qt.NonModal)
@@ -94,23 +94,27 @@ TestCase {
         deviceAdapter.adp_KVR_func_api_Rec_Ctrl_Release_one_shot()
         tryCompare(notice, "visible", true, 5000)
         compare(notice.text.split("\n")[1],
-                cameraName + ": (no file name) (the storage folder cannot be created or written to)")
+                cameraName + ": a picture (the storage folder cannot be created or written to)")
     }
 
     // Each cause reads as the photographer would say it; the disk's own
-    // words come with a write failure.
+    // words come with a write failure. A picture is one on its camera, never
+    // a file of that name in the folder (another camera's, often); a frame
+    // is named by its path here.
     function test_causes_data() {
         return [
-            { tag: "folder", cause: Kv.ObjectCopy.TF_Folder, path: "",
-              line: "A1: (no file name) (the storage folder cannot be created or written to)" },
-            { tag: "camera", cause: Kv.ObjectCopy.TF_CameraRead, path: "/p/IMG_0001.jpg",
-              line: "A1: /p/IMG_0001.jpg (the camera did not deliver the file)" },
-            { tag: "disk", cause: Kv.ObjectCopy.TF_Write, path: "/p/IMG_0001.jpg",
-              line: "A1: /p/IMG_0001.jpg (the file could not be written: No space left on device)" }
+            { tag: "folder", cause: Kv.ObjectCopy.TF_Folder, path: "", onCamera: true,
+              line: "A1: a picture (the storage folder cannot be created or written to)" },
+            { tag: "camera", cause: Kv.ObjectCopy.TF_CameraRead, path: "P1000003.JPG", onCamera: true,
+              line: "A1: picture P1000003.JPG on the camera (the camera did not deliver it)" },
+            { tag: "disk", cause: Kv.ObjectCopy.TF_Write, path: "P1000003.JPG", onCamera: true,
+              line: "A1: picture P1000003.JPG on the camera (it could not be written: No space left on device)" },
+            { tag: "frame on the disk", cause: Kv.ObjectCopy.TF_Write, path: "/p/F_0001.jpg", onCamera: false,
+              line: "A1: /p/F_0001.jpg (it could not be written: No space left on device)" }
         ]
     }
     function test_causes(data) {
-        objectcopy.objectTransferFailed(data.path, "No space left on device", "A1", data.cause)
+        objectcopy.objectTransferFailed(data.path, "No space left on device", "A1", data.cause, data.onCamera)
         compare(notice.text.split("\n")[1], data.line)
     }
 }

@@ -32,12 +32,18 @@ TestCase {
             { tag: "fits the second screen it lands on", s: { x: 2000, y: 100, width: 5000, height: 5000 }, fixed: false,
               areas: [{ x: 0, y: 0, width: 1920, height: 1080 }, { x: 1920, y: 0, width: 1280, height: 1024 }],
               out: { x: 2000, y: 100, width: 1280, height: 1024, maximised: false } },
-            { tag: "screen unplugged", s: { x: 2000, y: 100, width: 640, height: 480 }, fixed: false, out: d }
+            { tag: "screen unplugged", s: { x: 2000, y: 100, width: 640, height: 480 }, fixed: false, out: d },
+            { tag: "1 x 1 opens at the minimum", s: { x: 10, y: 20, width: 1, height: 1 }, fixed: false,
+              min: { width: 532, height: 669 }, out: { x: 10, y: 20, width: 532, height: 669, maximised: false } },
+            { tag: "minimum beyond a small screen", s: { x: 10, y: 20, width: 1, height: 1 }, fixed: false,
+              areas: [{ x: 0, y: 0, width: 1024, height: 600 }], min: { width: 532, height: 669 },
+              out: { x: 10, y: 20, width: 532, height: 669, maximised: false } }
         ]
     }
     function test_restoredState(data) {
         var s = WindowState.restoredState(data.s, data.areas || [{ x: 0, y: 0, width: 1920, height: 1080 }],
-                                          { x: 300, y: 200, width: 500, height: 400, maximised: false }, data.fixed)
+                                          { x: 300, y: 200, width: 500, height: 400, maximised: false }, data.fixed,
+                                          data.min || { width: 0, height: 0 })
         compare(s, data.out)
     }
 

@@ -1033,6 +1033,8 @@ void TestObjectTransfer::stillFailureLeavesNothing()
                                                ? m_fixture->camera_list_get_camera_modelName(m_uuid)
                                                : m_fixture->camera_list_get_camera_individual_id(m_uuid));
     QVERIFY(!failed.at(0).at(2).toString().isEmpty());
+    // told as a picture on the camera, never as a file of the folder
+    QVERIFY(failed.at(0).at(4).toBool());
     QCOMPARE(failed.at(0).at(3).toInt(), fault != "limit" && fault != "folder" ? int(ObjectCopy::TF_CameraRead)
                                          : fault == "folder" ? int(ObjectCopy::TF_Folder)
                                                              : int(ObjectCopy::TF_Write));
@@ -1239,6 +1241,7 @@ void TestObjectTransfer::cutting()
     QCOMPARE(pictures(folder()), expected);
     QCOMPARE(m_appSettings->fileNumber(), 1);
     QCOMPARE(failed.count(), oversized ? 1 : 0);
+    QVERIFY(!oversized || !failed.at(0).at(4).toBool());
     for (const QString &name : expected)
         if (!existing.contains(name))
             QVERIFY(readAll(folder() + "/" + name).startsWith("\xFF\xD8"));
