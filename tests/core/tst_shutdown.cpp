@@ -559,11 +559,13 @@ void TestShutdown::heldTransferAtClose()
             adapter.reset();
         },
         [&] {
-            if (exit)
-                return;
-            kvrsim::clearInjections();
-            if (!QTest::qWaitFor([] { return WorkerThread::stillLeftRunning().isEmpty(); }, kWaitMs))
-                std::_Exit(3); // the call came back, the worker did not end
+            if (!exit) {
+                kvrsim::clearInjections();
+                if (!QTest::qWaitFor([] { return WorkerThread::stillLeftRunning().isEmpty(); }, kWaitMs))
+                    std::_Exit(3); // the call came back, the worker did not end
+            }
+            // No destructor runs after this: the child's settings go now.
+            (void)m_settingsDir.remove();
         });
     std::exit(code);
 }
