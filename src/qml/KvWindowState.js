@@ -20,7 +20,9 @@ function reachableArea(areas, x, y) {
 // monitor since unplugged, a damaged settings file), or a zero size, gives
 // the centred default; the size never exceeds the available area of the
 // screen the window lands on, nor falls below the window's minimum; some
-// windows always open at their default width. A minimum larger than the
+// windows always open at their default width. Once its size is settled, the
+// window is moved in so that it lies within that area where it fits: a
+// restored size must not leave most of the window off the screen. A minimum larger than the
 // area wins, as it does in Qt when a minimum is set on a smaller window:
 // the content is laid out for no less, and the photographer could not
 // shrink the window below it by hand either.
@@ -44,5 +46,17 @@ function restoredState(stored, areas, defaults, fixedWidth, minimum) {
     s.height = Math.max(s.height, minimum.height)
     if (fixedWidth)
         s.width = defaults.width
+    if (area !== null) {
+        s.x = movedIn(s.x, s.width, area.x, area.width)
+        s.y = movedIn(s.y, s.height, area.y, area.height)
+    }
     return s
+}
+
+// A window's edge moved so that a length that fits within the area's span
+// lies wholly in it; one that does not fit keeps its reachable place.
+function movedIn(start, length, areaStart, areaLength) {
+    if (length > areaLength)
+        return start
+    return Math.min(Math.max(start, areaStart), areaStart + areaLength - length)
 }

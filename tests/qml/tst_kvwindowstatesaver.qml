@@ -24,27 +24,34 @@ TestCase {
             { tag: "zero height", s: { x: 10, y: 20, width: 640, height: 0 }, fixed: false, out: d },
             { tag: "main window keeps its width", s: { x: 10, y: 20, width: 800, height: 480, maximised: false }, fixed: true,
               out: { x: 10, y: 20, width: 500, height: 480, maximised: false } },
-            { tag: "huge size fits the screen", s: { x: 10, y: 20, width: 1e7, height: 1e7 }, fixed: false,
-              out: { x: 10, y: 20, width: 1920, height: 1080, maximised: false } },
+            { tag: "huge size fits the screen", s: { x: 100, y: 100, width: 1e5, height: 1e5 }, fixed: false,
+              out: { x: 0, y: 0, width: 1920, height: 1080, maximised: false } },
             { tag: "main window's huge height fits", s: { x: 10, y: 20, width: 323, height: 5000 }, fixed: true,
-              out: { x: 10, y: 20, width: 500, height: 1080, maximised: false } },
+              out: { x: 10, y: 0, width: 500, height: 1080, maximised: false } },
             { tag: "far corner out of reach", s: { x: 1915, y: 1075, width: 640, height: 480 }, fixed: false, out: d },
             { tag: "fits the second screen it lands on", s: { x: 2000, y: 100, width: 5000, height: 5000 }, fixed: false,
               areas: [{ x: 0, y: 0, width: 1920, height: 1080 }, { x: 1920, y: 0, width: 1280, height: 1024 }],
-              out: { x: 2000, y: 100, width: 1280, height: 1024, maximised: false } },
+              out: { x: 1920, y: 0, width: 1280, height: 1024, maximised: false } },
             { tag: "screen unplugged", s: { x: 2000, y: 100, width: 640, height: 480 }, fixed: false, out: d },
             { tag: "1 x 1 opens at the minimum", s: { x: 10, y: 20, width: 1, height: 1 }, fixed: false,
               min: { width: 532, height: 669 }, out: { x: 10, y: 20, width: 532, height: 669, maximised: false } },
             { tag: "minimum beyond a small screen", s: { x: 10, y: 20, width: 1, height: 1 }, fixed: false,
               areas: [{ x: 0, y: 0, width: 1024, height: 600 }], min: { width: 532, height: 669 },
-              out: { x: 10, y: 20, width: 532, height: 669, maximised: false } }
+              out: { x: 10, y: 20, width: 532, height: 669, maximised: false } },
+            { tag: "1 x 1 in the far corner moves in", s: { x: 1850, y: 1130, width: 1, height: 1 }, fixed: false,
+              areas: [{ x: 0, y: 0, width: 1920, height: 1200 }], min: { width: 532, height: 669 },
+              out: { x: 1388, y: 531, width: 532, height: 669, maximised: false } },
+            { tag: "moves in on its own screen", s: { x: 3000, y: 900, width: 640, height: 480 }, fixed: false,
+              areas: [{ x: 0, y: 0, width: 1920, height: 1080 }, { x: 1920, y: 0, width: 1280, height: 1024 }],
+              out: { x: 2560, y: 544, width: 640, height: 480, maximised: false } }
         ]
     }
     function test_restoredState(data) {
         var s = WindowState.restoredState(data.s, data.areas || [{ x: 0, y: 0, width: 1920, height: 1080 }],
                                           { x: 300, y: 200, width: 500, height: 400, maximised: false }, data.fixed,
                                           data.min || { width: 0, height: 0 })
-        compare(s, data.out)
+        // as text, so that a failure shows the place and size
+        compare(JSON.stringify(s), JSON.stringify(data.out))
     }
 
     Component {

@@ -44,7 +44,9 @@ public:
 // each path answers with a fixed status, extra header lines and body, then
 // closes the connection; a silent path never answers, a trickled one sends
 // a byte per tick, an endless one header lines without end. An interim
-// answer goes before the answer.
+// answer goes before the answer. An unsized body of that many bytes goes
+// without a length, only as fast as the client takes it: what the server
+// got to send before the client went shows whether the client cut it.
 class LocalHttpsServer : public QObject
 {
 public:
@@ -57,9 +59,11 @@ public:
         bool trickled = false;
         bool endless = false;
         QByteArray interim{};
+        qint64 unsized = 0;
     };
     QHash<QByteArray, Route> routes;
     int requests = 0;
+    qint64 unsizedSent = 0;
 
     explicit LocalHttpsServer(const QString &pairName = QString())
     {
@@ -107,7 +111,27 @@ private:
             const QByteArray answer = route.interim + "HTTP/1.1 " + QByteArray::number(route.status)
                                       + " X\r\nConnection: close\r\n" + route.headers + "Content-Length: "
                                       + QByteArray::number(route.body.size()) + "\r\n\r\n" + route.body;
-            if (route.trickled || route.endless) {
+            if (route.unsized > 0) {
+                unsizedSent = 0;
+                socket->write("HTTP/1.1 200 X\r\nConnection: close\r\n\r\n");
+                // A TLS socket counts its encrypted bytes apart.
+                auto *tls = qobject_cast<QSslSocket *>(socket);
+                const auto more = [this, socket, tls, total = route.unsized] {
+                    constexpr qint64 kPiece = 64 * 1024;
+                    while (socket->bytesToWrite() + (tls ? tls->encryptedBytesToWrite() : 0) < 4 * kPiece
+                           && unsizedSent < total) {
+                        const qint64 piece = qMin(kPiece, total - unsizedSent);
+                        socket->write(QByteArray(int(piece), ' '));
+                        unsizedSent += piece;
+                    }
+                    if (unsizedSent == total)
+                        socket->disconnectFromHost();
+                };
+                connect(socket, &QTcpSocket::bytesWritten, socket, more);
+                if (tls)
+                    connect(tls, &QSslSocket::encryptedBytesWritten, socket, more);
+                more();
+            } else if (route.trickled || route.endless) {
                 auto *tick = new QTimer(socket);
                 connect(tick, &QTimer::timeout, socket, [socket, answer, route, sent = 0]() mutable {
                     if (route.endless)
@@ -269,6 +293,7 @@ void tst_VersionCheck::initTestCase()
     routes["/silent.xml"] = {200, {}, {}, true};
     routes["/trickled.xml"] = {200, {}, routes["/newer.xml"].body, false, true};
     routes["/endless.xml"].endless = true;
+    routes["/unsized.xml"].unsized = 64 * XmlDownloadManager::kMaxFileSize;
 }
 
 void tst_VersionCheck::cleanupTestCase()
@@ -299,6 +324,7 @@ void tst_VersionCheck::checkAgainstServer_data()
     QTest::newRow("at the size limit") << false << QByteArray("/limit.xml") << "2.13.0.0"
                                        << int(VersionData::VersionImportance_High);
     QTest::newRow("oversized") << false << QByteArray("/oversized.xml") << QString() << 0;
+    QTest::newRow("large file without a length") << false << QByteArray("/unsized.xml") << QString() << 0;
     QTest::newRow("chunked") << false << QByteArray("/chunked.xml") << "2.13.0.0"
                              << int(VersionData::VersionImportance_High);
     QTest::newRow("https redirect followed")
@@ -334,6 +360,9 @@ void tst_VersionCheck::checkAgainstServer()
     VersionData data;
     QSignalSpy completed(&data, &VersionData::update_xmlFileReadCompletedChanged);
     QSignalSpy upCheck(&data, &VersionData::update_versionUpCheckChanged);
+    qint64 sentAtTheEnd = -1;
+    connect(&data, &VersionData::update_xmlFileReadCompletedChanged, this,
+            [&] { sentAtTheEnd = m_trusted->unsizedSent; });
     data.checkStart();
     QVERIFY(completed.wait(20000));
     QCOMPARE(completed.count(), 1);
@@ -356,6 +385,9 @@ void tst_VersionCheck::checkAgainstServer()
         QCOMPARE(data.now_appName(), QStringLiteral("KAVRO Rozado 2.12"));
         QCOMPARE(data.now_version(), QStringLiteral("2.12"));
     }
+    // A file too large is cut while it arrives, not once it is all there.
+    if (const qint64 unsized = m_trusted->routes.value(path).unsized)
+        QVERIFY2(sentAtTheEnd < unsized / 2, qPrintable(QString::number(sentAtTheEnd)));
     // The file lives only in memory, the working folder stays, and every
     // reply is released.
     QCOMPARE(QDir::currentPath(), currentDir);
