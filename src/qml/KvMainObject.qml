@@ -69,9 +69,12 @@ Item {
     property var waitingNotices: []
     property var shownNotice: null
     readonly property int maxWaitingNotices: 32
-    // The connection errors belong to the session they came in, and end with
-    // it; the other notices carry -1.
-    property int connectSession: 0
+    // The connection whose windows are up, -1 while none is. A connection
+    // error that comes meanwhile is of it and goes when it ends; one that
+    // comes from an attempt that did not connect is that attempt's report,
+    // and stays like the other notices (-1).
+    property int connectSession: -1
+    property int lastConnectSession: 0
     readonly property bool boxShown: errorDialog.visible || folderNotice.visible
     onBoxShownChanged: {
         if (!boxShown)
@@ -99,10 +102,11 @@ Item {
         showNextNotice()
     }
     function showNextNotice() {
-        // The offer may have lapsed while it waited: the next one comes then.
         while (!noticeShown() && waitingNotices.length > 0) {
             var notice = waitingNotices.shift()
             shownNotice = notice
+            // An offer that has lapsed while it waited shows nothing: the
+            // next notice comes at once.
             if (notice.kind === "offer") {
                 versionDialog.setUp()
                 continue
@@ -111,15 +115,19 @@ Item {
             box.text = notice.text
             // a camera's name or a folder as given, never as markup
             box.textFormat = notice.format
+            // A real box returns from here once it is answered; the next
+            // notice follows its hiding.
             box.visible = true
+            return
         }
     }
-    // The box of the session goes, and its errors still waiting are not
-    // shown after it: they tell of cameras that are no longer being
-    // connected.
+    // The box of the connection goes, and its errors still waiting are not
+    // shown after it: they tell of cameras that are no longer connected.
     function endConnectSession() {
         var ended = connectSession
-        ++connectSession
+        connectSession = -1
+        if (ended < 0)
+            return
         waitingNotices = waitingNotices.filter(function(n) { return n.session !== ended })
         if (shownNotice !== null && shownNotice.session === ended)
             errorDialog.visible = false
@@ -268,6 +276,8 @@ Item {
 
     function initWindows(arg) {
         windowsShown = arg
+        if (arg && connectSession < 0)
+            connectSession = ++lastConnectSession
         var created = []
         var documents = windowDocuments()
         for (var i = 0; i < documents.length; ++i) {

@@ -238,6 +238,7 @@ TestCase {
             versionData.update_xmlFileReadCompleted = true
         }
         var error = function(name) { return function(o) { o.notifyConnectErrorMessage(0, name, 26) } }
+        var connect = function(o) { o.initWindows(true) }
         var end = function(o) { o.disconnectCompleted() }
         var pageNotOpened = function(o) {
             o.versionSource = recorder("version.", ["openURL"], function() { return false })
@@ -252,12 +253,14 @@ TestCase {
                 { tag: "ten failures of three cameras behind the offer", asked: failures,
                   shown: ["offer", "DC-S1", "DC-S5", "DC-G9"] },
                 { tag: "the error on the screen again", asked: [error("DC-S1"), error("DC-S1")], shown: ["DC-S1"] },
-                { tag: "session ended with its box up", asked: [error("DC-S1"), error("DC-S5"), folder, end,
-                  error("DC-G9")], shown: ["folder", "DC-G9"] },
-                { tag: "session ended behind the folder notice", asked: [folder, error("DC-S1"), end],
+                { tag: "session ended with its box up", asked: [connect, error("DC-S1"), error("DC-S5"), folder,
+                  end, error("DC-G9")], shown: ["folder", "DC-G9"] },
+                { tag: "session ended behind the folder notice", asked: [folder, connect, error("DC-S1"), end],
                   shown: ["folder"] },
-                { tag: "session ended with the update page's error up", asked: [pageNotOpened, error("DC-S1"), end],
-                  shown: ["update page"] }]
+                { tag: "session ended with the update page's error up", asked: [pageNotOpened, connect,
+                  error("DC-S1"), end], shown: ["update page"] },
+                { tag: "attempt that did not connect", asked: [error("DC-S1"), error("DC-S5"), end],
+                  shown: ["DC-S1", "DC-S5"] }]
     }
     function test_noticesComeOneAtATime(data) {
         var o = createMainObject()
