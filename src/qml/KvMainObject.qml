@@ -51,7 +51,7 @@ Item {
     KvVersionUpDialog {
         id: versionDialog
         onVersionUpExec: mainObject.versionUpExec()
-        onOffered: mainObject.showNotice(function() { versionDialog.setUp() })
+        onOffered: mainObject.showNotice({ kind: "offer", text: "", format: Qt.AutoText, session: -1 })
         onVisibleChanged: {
             if (!visible)
                 Qt.callLater(mainObject.showNextNotice)
@@ -62,8 +62,19 @@ Item {
     // time: a box is modal, so the offer shown over it (it stays on top of
     // every window) takes no answer and hides the box that does; a box shown
     // over the offer is hidden by it. Each waits here, in the order asked,
-    // until the one on the screen is answered.
+    // until the one on the screen is answered: { kind: "error", "folder" or
+    // "offer", text, format, session }. A camera that keeps failing repeats
+    // the same few texts, so one equal to the notice on the screen or to one
+    // waiting is not asked again, which also keeps this list short.
     property var waitingNotices: []
+    property var shownNotice: null
+    readonly property int maxWaitingNotices: 32
+    // The connection whose windows are up, -1 while none is. A connection
+    // error that comes meanwhile is of it and goes when it ends; one that
+    // comes from an attempt that did not connect is that attempt's report,
+    // and stays like the other notices (-1).
+    property int connectSession: -1
+    property int lastConnectSession: 0
     readonly property bool boxShown: errorDialog.visible || folderNotice.visible
     onBoxShownChanged: {
         if (!boxShown)
@@ -72,13 +83,54 @@ Item {
     function noticeShown() {
         return boxShown || versionDialog.visible
     }
-    function showNotice(show) {
-        waitingNotices.push(show)
+    function noticeBox(kind) {
+        return kind === "offer" ? versionDialog : kind === "folder" ? folderNotice : errorDialog
+    }
+    function sameNotice(a, b) {
+        return a.kind === b.kind && a.text === b.text && a.format === b.format && a.session === b.session
+    }
+    function showNotice(notice) {
+        var onScreen = shownNotice !== null && noticeBox(shownNotice.kind).visible
+        if ((onScreen && sameNotice(shownNotice, notice))
+                || waitingNotices.some(function(n) { return sameNotice(n, notice) }))
+            return
+        if (waitingNotices.length >= maxWaitingNotices) {
+            console.warn("KvMainObject: " + waitingNotices.length + " notices wait already, one more is not shown")
+            return
+        }
+        waitingNotices.push(notice)
         showNextNotice()
     }
     function showNextNotice() {
-        if (!noticeShown() && waitingNotices.length > 0)
-            waitingNotices.shift()()
+        while (!noticeShown() && waitingNotices.length > 0) {
+            var notice = waitingNotices.shift()
+            shownNotice = notice
+            // An offer that has lapsed while it waited shows nothing: the
+            // next notice comes at once.
+            if (notice.kind === "offer") {
+                versionDialog.setUp()
+                continue
+            }
+            var box = noticeBox(notice.kind)
+            box.text = notice.text
+            // a camera's name or a folder as given, never as markup
+            box.textFormat = notice.format
+            // A real box returns from here once it is answered; the next
+            // notice follows its hiding.
+            box.visible = true
+            return
+        }
+    }
+    // The box of the connection goes, and its errors still waiting are not
+    // shown after it: they tell of cameras that are no longer connected.
+    function endConnectSession() {
+        var ended = connectSession
+        connectSession = -1
+        if (ended < 0)
+            return
+        waitingNotices = waitingNotices.filter(function(n) { return n.session !== ended })
+        if (shownNotice !== null && shownNotice.session === ended)
+            errorDialog.visible = false
     }
 
     Kv.MessageBox {
@@ -172,7 +224,7 @@ Item {
         // The windows are put away: a later close, after a new connection or
         // from the search window, has to stop and finish everything again.
         disconnectFlg = false
-        errorDialog.visible = false
+        endConnectSession()
         var search = sdkDevice.deviceSearch
         if (!search.startSearch(false)) {
             search.stopSearch()
@@ -224,6 +276,8 @@ Item {
 
     function initWindows(arg) {
         windowsShown = arg
+        if (arg && connectSession < 0)
+            connectSession = ++lastConnectSession
         var created = []
         var documents = windowDocuments()
         for (var i = 0; i < documents.length; ++i) {
@@ -475,26 +529,17 @@ Item {
             msg4_2: qsTr("Connect error_msg4_2"),
             msg4_3: qsTr("Connect error_msg4_3")
         }
-        // the camera's name as it gives it
-        showError(Shell.connectErrorText(texts, mode, cameraName, errCode), Qt.PlainText)
+        showNotice({ kind: "error", text: Shell.connectErrorText(texts, mode, cameraName, errCode),
+                     format: Qt.PlainText, session: connectSession })
     }
 
     function showError(text, format) {
-        showNotice(function() {
-            errorDialog.text = text
-            errorDialog.textFormat = format
-            errorDialog.visible = true
-        })
+        showNotice({ kind: "error", text: text, format: format, session: -1 })
     }
 
     function storeFolderUnusable(folder) {
-        var text = qsTr("storage_folder_replaced").arg(folder)
-        showNotice(function() {
-            folderNotice.text = text
-            // the folder as the settings file holds it, never as markup
-            folderNotice.textFormat = Qt.PlainText
-            folderNotice.visible = true
-        })
+        showNotice({ kind: "folder", text: qsTr("storage_folder_replaced").arg(folder), format: Qt.PlainText,
+                     session: -1 })
     }
 
     // Tests replace it so that the run goes on.

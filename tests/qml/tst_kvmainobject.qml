@@ -76,6 +76,7 @@ TestCase {
         folderStandIn.text = ""
         folderStandIn.textFormat = Qt.AutoText
         folderStandIn.visible = false
+        versionData.update_versionUpCheck = false
         if (savedFolder !== null) {
             applicationSettings.storeFolderType = savedFolder[0]
             applicationSettings.storeFolderUrl = savedFolder[1]
@@ -225,38 +226,60 @@ TestCase {
         versionData.update_versionUpCheck = false
     }
 
-    // The notices of the start and the offer of a newer version come one
-    // after the other: a box is modal and the offer stays on top.
+    // The notices of the start, the offer of a newer version and the
+    // connection errors come one after the other: a box is modal and the
+    // offer stays on top. Each is told once, and the errors of a session
+    // that has ended are not told after it.
     function test_noticesComeOneAtATime_data() {
-        var folder = function(o) { o.storeFolderUnusable("/media/unplugged/Shots"); return folderStandIn }
+        var folder = function(o) { o.storeFolderUnusable("/media/unplugged/Shots") }
         var offer = function(o) {
             versionData.update_versionUpCheck = true
             versionData.update_xmlFileReadCompleted = false
             versionData.update_xmlFileReadCompleted = true
-            return o.versionUpDialog
         }
-        var error = function(o) { o.notifyConnectErrorMessage(0, "DC-S1", 26); return errorStandIn }
-        return [{ tag: "refused folder, then a newer version", asked: [folder, offer] },
-                { tag: "newer version, then a connection error", asked: [offer, error] }]
+        var error = function(name) { return function(o) { o.notifyConnectErrorMessage(0, name, 26) } }
+        var connect = function(o) { o.initWindows(true) }
+        var end = function(o) { o.disconnectCompleted() }
+        var pageNotOpened = function(o) {
+            o.versionSource = recorder("version.", ["openURL"], function() { return false })
+            o.versionUpExec()
+        }
+        var failures = [offer]
+        for (var i = 0; i < 10; ++i)
+            failures.push(error(["DC-S1", "DC-S5", "DC-G9"][i % 3]))
+        return [{ tag: "refused folder, then a newer version", asked: [folder, offer], shown: ["folder", "offer"] },
+                { tag: "newer version, then a connection error", asked: [offer, error("DC-S1")],
+                  shown: ["offer", "DC-S1"] },
+                { tag: "ten failures of three cameras behind the offer", asked: failures,
+                  shown: ["offer", "DC-S1", "DC-S5", "DC-G9"] },
+                { tag: "the error on the screen again", asked: [error("DC-S1"), error("DC-S1")], shown: ["DC-S1"] },
+                { tag: "session ended with its box up", asked: [connect, error("DC-S1"), error("DC-S5"), folder,
+                  end, error("DC-G9")], shown: ["folder", "DC-G9"] },
+                { tag: "session ended behind the folder notice", asked: [folder, connect, error("DC-S1"), end],
+                  shown: ["folder"] },
+                { tag: "session ended with the update page's error up", asked: [pageNotOpened, connect,
+                  error("DC-S1"), end], shown: ["update page"] },
+                { tag: "attempt that did not connect", asked: [error("DC-S1"), error("DC-S5"), end],
+                  shown: ["DC-S1", "DC-S5"] }]
     }
     function test_noticesComeOneAtATime(data) {
         var o = createMainObject()
-        var first = data.asked[0](o)
-        var second = data.asked[1](o)
+        data.asked.forEach(function(ask) { ask(o) })
+        var boxes = [o.versionUpDialog, folderStandIn, errorStandIn]
+        data.shown.forEach(function(name) {
+            var box = name === "offer" ? boxes[0] : name === "folder" ? boxes[1] : boxes[2]
+            tryCompare(box, "visible", true)
+            compare(boxes.filter(function(b) { return b.visible }).length, 1, "shown over the notice on the screen")
+            if (box === errorStandIn)
+                verify(box.text.indexOf(name) > 0, box.text)
+            // the offer answered with its No, a box with its button
+            if (box === o.versionUpDialog)
+                box.noButton.clicked()
+            else
+                box.visible = false
+        })
         wait(20)
-        verify(first.visible)
-        verify(!second.visible, "shown over the notice on the screen")
-        // the offer answered with its No, a box with its button
-        if (first === o.versionUpDialog)
-            first.noButton.clicked()
-        else
-            first.visible = false
-        tryCompare(second, "visible", true)
-        if (second === o.versionUpDialog) {
-            second.noButton.clicked()
-            verify(!second.visible)
-        }
-        versionData.update_versionUpCheck = false
+        compare(boxes.filter(function(b) { return b.visible }).length, 0, "still told: " + errorStandIn.text)
     }
 
     Component {
