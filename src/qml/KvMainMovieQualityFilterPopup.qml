@@ -11,9 +11,7 @@ Window {
     id: root
 
     flags: Qt.Dialog | Qt.FramelessWindowHint
-    // Not modal: Qt drops the system's close of a window a modal one blocks.
-    // The window it is opened over keeps its own input out meanwhile.
-    modality: Qt.NonModal
+    modality: Qt.ApplicationModal
     color: "#1d1e20"
     width: 250
     height: 36 + conditionColumn.height + 40

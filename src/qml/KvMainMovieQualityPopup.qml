@@ -217,18 +217,6 @@ Window {
         }
     }
 
-    // The list takes no input while the filter window over it is open.
-    function filterOpen() {
-        return filterWindow !== null && filterWindow.visible
-    }
-    MouseArea {
-        anchors.fill: parent
-        z: 1
-        acceptedButtons: Qt.AllButtons
-        onPressed: function(mouse) { mouse.accepted = root.filterOpen() }
-        onWheel: function(wheel) { wheel.accepted = root.filterOpen() }
-    }
-
     ListView {
         id: listView
         y: 100

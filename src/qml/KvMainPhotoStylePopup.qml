@@ -15,9 +15,7 @@ Window {
 
     onVisibleChanged: Sub.handFocusBack(root)
     flags: Qt.Window | Qt.FramelessWindowHint
-    // Not modal: Qt drops the system's close of a window a modal one blocks.
-    // The window it is opened over keeps its own input out meanwhile.
-    modality: Qt.NonModal
+    modality: Qt.ApplicationModal
     // hidden until presented, though its parent window shows
     visible: false
     color: "black"

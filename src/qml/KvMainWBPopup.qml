@@ -9,9 +9,7 @@ import "KvSubFunction.js" as Sub
 Window {
     id: root
     flags: Qt.Window | Qt.FramelessWindowHint
-    // Not modal: Qt drops the system's close of a window a modal one blocks.
-    // The window it is opened over keeps its own input out meanwhile.
-    modality: Qt.NonModal
+    modality: Qt.ApplicationModal
     // hidden until presented, though its parent window shows
     visible: false
     color: "#07090d"

@@ -753,21 +753,9 @@ Window {
                 call(p.popup, p.close)
         })
     }
+    // The system's close never comes while a modal popup window is open; the
+    // program's own close does, and takes the popups with the window.
     onClosing: closePopups()
-    // The popup windows are not modal (a window a modal one blocks never
-    // gets the system's close), so while one is open this window keeps its
-    // input out itself, below the mask, which closes the movie-quality list.
-    // Asked at each press: a window's visibility reaches a binding late.
-    function popupWindowOpen() {
-        return ownPopups().some(function(p) { return p.window === true && p.popup && p.popup.visible })
-    }
-    MouseArea {
-        anchors.fill: parent
-        z: 150
-        acceptedButtons: Qt.AllButtons
-        onPressed: function(mouse) { mouse.accepted = root.popupWindowOpen() }
-        onWheel: function(wheel) { wheel.accepted = root.popupWindowOpen() }
-    }
 
     // ---- the mask ----
     Rectangle {

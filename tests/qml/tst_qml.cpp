@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtQuickTest>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace kavrotether;
 
@@ -136,6 +137,13 @@ public:
     // The window that takes the input of the others; Qt drops the system's
     // close of a window it blocks.
     Q_INVOKABLE QObject *modalWindow() const { return QGuiApplication::modalWindow(); }
+    // Closes a window as the window manager does; QWindow::close(), the
+    // program's own close, passes a modal window's block where this does not.
+    Q_INVOKABLE void closeFromSystem(QObject *window) const
+    {
+        if (auto *w = qobject_cast<QWindow *>(window))
+            QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(w);
+    }
 };
 
 // Puts the interface into another of the program's languages, as
