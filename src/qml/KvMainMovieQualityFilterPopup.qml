@@ -55,16 +55,23 @@ Window {
             return
         detail.dismiss()
         submit()
-        close()
+        visible = false
     }
+    // Hidden, not closed: a close would come back to onClosing as one to answer.
     function reject() {
         deviceAdapter.adp_KVR_func_api_MovieFilter_Ctrl_End(Kv.Utilities.MFC_CANCEL)
         detail.dismiss()
         closed()
-        close()
+        visible = false
     }
 
     onVisibleChanged: Sub.handFocusBack(root)
+    // A window manager's close (these popups have no frame, but its shortcut
+    // reaches the one in front) is the photographer's Escape.
+    onClosing: function(close) {
+        close.accepted = false
+        root.reject()
+    }
 
     Component.onCompleted: {
         for (var i = 0; i < conditionTargets.length; ++i) {

@@ -14,6 +14,12 @@ Window {
     id: root
 
     onVisibleChanged: Sub.handFocusBack(root)
+    // A window manager's close (these popups have no frame, but its shortcut
+    // reaches the one in front) is the photographer's Escape.
+    onClosing: function(close) {
+        close.accepted = false
+        root.cancel()
+    }
     flags: Qt.Window | Qt.FramelessWindowHint
     modality: Qt.ApplicationModal
     // hidden until presented, though its parent window shows

@@ -10,6 +10,12 @@ Window {
     id: root
     flags: Qt.Window | Qt.FramelessWindowHint
     modality: Qt.ApplicationModal
+    // A window manager's close (these popups have no frame, but its shortcut
+    // reaches the one in front) is the photographer's Escape.
+    onClosing: function(close) {
+        close.accepted = false
+        root.cancel()
+    }
     // hidden until presented, though its parent window shows
     visible: false
     color: "#07090d"

@@ -287,6 +287,52 @@ TestCase {
         win.visible = shown
     }
 
+    // The popup windows have no frame, but a window manager's close shortcut
+    // reaches the one in front: it answers the popup as Escape does, so the
+    // camera is not left as the popup last set it.
+    function test_system_close_of_a_popup_window_is_escape_data() {
+        var rows = test_popups_close_on_escape_data()
+        // a camera got `more` calls of that name than it had
+        var made = function(name, more) {
+            var cameras = simulator.connectedCameras()
+            var before = cameras.map(function(c) { return simulator.callCount(c, name) })
+            return function() {
+                return cameras.some(function(c, i) { return simulator.callCount(c, name) >= before[i] + more })
+            }
+        }
+        var answers = {
+            "white-balance tuning": function() {
+                var before = win.wbPopup.valAB
+                win.wbPopup.valAB = before === 10 ? 11 : 10
+                win.wbPopup.onChangeValue()
+                tryCompare(deviceAdapter, "wbAdjustAB", win.wbPopup.valAB, 5000)
+                return function() { return deviceAdapter.wbAdjustAB === before }
+            },
+            // the restore and the backup's delete; the open's backup may come yet
+            "photo style": function() { return made("Rec_Ctrl_Backup_Req", 2) },
+            "movie-quality filter": function() { return made("MovieFilter_Ctrl_End", 1) }
+        }
+        return rows.filter(function(r) { return answers[r.tag] !== undefined })
+                   .map(function(r) { r.answered = answers[r.tag]; return r })
+    }
+    function test_system_close_of_a_popup_window_is_escape(data) {
+        var shown = win.visible
+        showExpanded()
+        data.open()
+        var popups = data.popups()
+        var popup = popups[popups.length - 1][0]
+        // shown, not only asked to show: its state at the show is what it reverts to
+        tryVerify(function() { return keyboard.focusWindow() === popup }, 5000)
+        var answered = data.answered()
+        keyboard.closeFromSystem(popup)
+        tryVerify(answered, 5000, "the camera is left as " + popup + " last set it")
+        verify(!popup.visible)
+        win.closePopups()
+        if (data.after)
+            data.after()
+        win.visible = shown
+    }
+
     // The slider and the movie-quality button are documents of their own:
     // a pick on them must still reach the camera, the list open and close.
     function test_exposure_slider_writes_the_camera() {
