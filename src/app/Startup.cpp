@@ -15,6 +15,7 @@
 #include "liveview/VideoAdapter.h"
 #include "transfer/ObjectCopy.h"
 #include "transfer/PreviewImageInfo.h"
+#include "transfer/SafeFileWriter.h"
 #include "versioncheck/VersionData.h"
 
 #include <QApplication>
@@ -602,6 +603,9 @@ int endProgram(DeviceAdapter &deviceAdapter, int exitCode, const std::function<v
         return exitCode;
     }
     (void)deviceAdapter.takeSearchListAtEnd();
+    // The writers are not destroyed either: the temporary of a picture
+    // given up goes here.
+    SafeFileWriter::removeOpenTemporariesAtEnd();
     const QStringList running = WorkerThread::stillLeftRunning();
     qWarning().noquote() << (sdkLockHeld ? "ending with threads left in camera calls, the SDK not finished (its lock "
                                            "stayed taken); nothing is taken apart:"
