@@ -65,6 +65,7 @@ std::unique_lock<QMutex> DeviceAdapter::lockSdkForStop(const char *step)
     std::unique_lock<QMutex> g(sdkMutex, std::chrono::milliseconds(left));
     if (g.owns_lock()) {
         m_stopLockWaitLeftMs.store(int(qMax<qint64>(0, left - waited.elapsed())));
+        m_stopLockGivenUp.store(false);
         return g;
     }
     m_stopLockWaitLeftMs.store(0);
