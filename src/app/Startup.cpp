@@ -15,6 +15,7 @@
 #include "liveview/VideoAdapter.h"
 #include "transfer/ObjectCopy.h"
 #include "transfer/PreviewImageInfo.h"
+#include "transfer/SafeFileWriter.h"
 #include "versioncheck/VersionData.h"
 
 #include <QApplication>
@@ -593,14 +594,22 @@ int endProgram(DeviceAdapter &deviceAdapter, int exitCode, const std::function<v
                const std::function<void()> &last)
 {
     stopBackgroundWork(deviceAdapter);
-    if (!WorkerThread::anyLeftRunning()) {
+    // A lock nobody could take is held by a call that may still come back;
+    // the mutex cannot be destroyed under it either.
+    const bool sdkLockHeld = deviceAdapter.sdkLockGivenUpAtClose();
+    if (!WorkerThread::anyLeftRunning() && !sdkLockHeld) {
         destroy();
         last();
         return exitCode;
     }
     (void)deviceAdapter.takeSearchListAtEnd();
+    // The writers are not destroyed either: the temporary of a picture
+    // given up goes here.
+    SafeFileWriter::removeOpenTemporariesAtEnd();
     const QStringList running = WorkerThread::stillLeftRunning();
-    qWarning().noquote() << "ending with threads left in camera calls; nothing is taken apart:"
+    qWarning().noquote() << (sdkLockHeld ? "ending with threads left in camera calls, the SDK not finished (its lock "
+                                           "stayed taken); nothing is taken apart:"
+                                         : "ending with threads left in camera calls; nothing is taken apart:")
                          << (running.isEmpty() ? QStringLiteral("(they have ended since)")
                                                : running.join(QStringLiteral(", ")));
     last();

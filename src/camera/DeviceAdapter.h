@@ -151,6 +151,13 @@ public:
     // Shutdown after the event loop: the QML normally finishes the SDK itself,
     // but a loop that ended some other way must not leave it running.
     void finishSdkIfInitialised();
+    // The last step of a stop or of the close went on without the SDK lock:
+    // a camera call held it past the stop's time limit, so the SDK may be
+    // left unfinished and that call may come back at any time.
+    bool sdkLockGivenUpAtClose() const
+    {
+        return m_stopLockGivenUp.load();
+    }
     // Empties the search list at the program's end, removing the certificates
     // nobody accepted; the entries are the caller's.
     QList<SearchCameraListItemObject *> takeSearchListAtEnd();
@@ -252,6 +259,16 @@ private:
 
     // The global SDK lock: SDK calls that name no camera.
     QMutex sdkMutex;
+    // The SDK lock for a step of a stop or of the close, on the interface's
+    // thread. A thread that a stop left in a camera call may hold the lock
+    // for good: all such steps together wait for it no longer than a stop's
+    // time limit, and once one has given up the others only try, until the
+    // SDK is initialised again. A step that gets no lock does not call the
+    // SDK.
+    std::unique_lock<QMutex> lockSdkForStop(const char *step);
+    Utilities::Ternary finishSdkLocked();
+    std::atomic<int> m_stopLockWaitLeftMs{WorkerThread::kDefaultStopTimeoutMs};
+    std::atomic<bool> m_stopLockGivenUp{false};
     // Around the read of one live-view frame.
     QMutex liveViewMutex;
 

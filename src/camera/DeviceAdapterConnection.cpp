@@ -6,6 +6,7 @@
 #include "DeviceAdapterCallback.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QStringList>
 
 namespace kavrotether {
@@ -50,30 +51,53 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Init()
     QMutexLocker g(&sdkMutex);
     (void)KVR_func_api_Init();
     m_sdkInitialised = true;
+    // Whoever held the lock has let it go.
+    m_stopLockWaitLeftMs.store(WorkerThread::kDefaultStopTimeoutMs);
+    m_stopLockGivenUp.store(false);
     return Utilities::Ternary_True;
+}
+
+std::unique_lock<QMutex> DeviceAdapter::lockSdkForStop(const char *step)
+{
+    const int left = m_stopLockWaitLeftMs.load();
+    QElapsedTimer waited;
+    waited.start();
+    std::unique_lock<QMutex> g(sdkMutex, std::chrono::milliseconds(left));
+    if (g.owns_lock()) {
+        m_stopLockWaitLeftMs.store(int(qMax<qint64>(0, left - waited.elapsed())));
+        m_stopLockGivenUp.store(false);
+        return g;
+    }
+    m_stopLockWaitLeftMs.store(0);
+    m_stopLockGivenUp.store(true);
+    qWarning("DeviceAdapter: a camera call holds the SDK lock; %s goes on without the SDK", step);
+    return g;
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Finish()
 {
     // The threads take the SDK lock: they stop before it is taken here.
     stopBackgroundThreads();
-    QMutexLocker g(&sdkMutex);
-    const bool ok = KVR_func_api_Finish() == 1;
-    if (ok)
-        m_sdkInitialised = false;
-    return Utilities::ternaryOf(ok);
+    const std::unique_lock<QMutex> g = lockSdkForStop("the SDK's finish");
+    if (!g.owns_lock())
+        return Utilities::Ternary_False;
+    return finishSdkLocked();
 }
 
 void DeviceAdapter::finishSdkIfInitialised()
 {
     stopBackgroundThreads();
-    bool initialised;
-    {
-        QMutexLocker g(&sdkMutex);
-        initialised = m_sdkInitialised;
-    }
-    if (initialised)
-        adp_KVR_func_api_Finish();
+    const std::unique_lock<QMutex> g = lockSdkForStop("the SDK's finish");
+    if (g.owns_lock() && m_sdkInitialised)
+        (void)finishSdkLocked();
+}
+
+Utilities::Ternary DeviceAdapter::finishSdkLocked()
+{
+    const bool ok = KVR_func_api_Finish() == 1;
+    if (ok)
+        m_sdkInitialised = false;
+    return Utilities::ternaryOf(ok);
 }
 
 const std::vector<DeviceAdapter::OwnStop> &DeviceAdapter::ownStops()

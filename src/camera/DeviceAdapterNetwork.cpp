@@ -263,6 +263,10 @@ void DeviceAdapter::ptpipConnectThreadProc(WorkerThread::Run &run)
             // list cleared meanwhile, cannot take the file with it.
             const QByteArray pem = adp_KVR_func_api_ptpip_GetCertPEM(int(info.devIndex)).toLocal8Bit();
             QMutexLocker files(&d->certificateFileLock);
+            // A close that went on without this read has already removed
+            // what nobody accepted: a certificate saved now would stay.
+            if (run.stopRequested())
+                break;
             QString path;
             if (!ptpipStoreCertificate(*this, info, pem, &path))
                 continue;
@@ -568,7 +572,11 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_SetSearchCondition(int connec
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_ptpip_StopGetDeviceInfo()
 {
-    QMutexLocker g(&sdkMutex);
+    // The search's stop: the search thread it could not join may hold the
+    // lock in its call.
+    const std::unique_lock<QMutex> g = lockSdkForStop("the network search's stop");
+    if (!g.owns_lock())
+        return Utilities::Ternary_False;
     return Utilities::ternaryOf(KVR_func_api_ptpip_StopGetDeviceInfo(nullptr) == 1);
 }
 

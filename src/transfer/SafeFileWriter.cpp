@@ -5,7 +5,11 @@
 #include <QRandomGenerator>
 #include <QSet>
 
+#include "core/WorkerThread.h"
+
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -72,6 +76,35 @@ QByteArray randomLetters()
     for (char &c : out)
         c = kAlphabet[QRandomGenerator::global()->bounded(int(sizeof(kAlphabet) - 1))];
     return out;
+}
+
+// The temporaries of the writers at work. Never destroyed, and its lock is
+// never held across a file system call: a writer may be stuck in one.
+struct OpenTemporaries
+{
+    std::mutex lock;
+    std::condition_variable created;
+    QSet<QByteArray> paths;
+    // Creates under way, whose names are not known yet.
+    int creating = 0;
+    // No create starts any more.
+    bool closed = false;
+    // The paths were taken for removal: a create that ends now removes its
+    // own file.
+    bool removed = false;
+};
+
+OpenTemporaries &openTemporaries()
+{
+    static auto *temporaries = new OpenTemporaries;
+    return *temporaries;
+}
+
+void forgetTemporary(const QByteArray &path)
+{
+    OpenTemporaries &open = openTemporaries();
+    std::lock_guard<std::mutex> g(open.lock);
+    open.paths.remove(path);
 }
 
 std::atomic<SafeFileWriter::LockCall> &lockCall()
@@ -342,6 +375,24 @@ SafeFileWriter::LockCall SafeFileWriter::replaceLockCall(LockCall call)
     return lockCall().exchange(call ? call : &::flock);
 }
 
+void SafeFileWriter::removeOpenTemporariesAtEnd()
+{
+    OpenTemporaries &open = openTemporaries();
+    QSet<QByteArray> paths;
+    {
+        std::unique_lock<std::mutex> g(open.lock);
+        open.closed = true;
+        // A create under way names its file in a moment; one stuck in the
+        // file system is waited for no longer than a stop.
+        open.created.wait_for(g, std::chrono::milliseconds(WorkerThread::kDefaultStopTimeoutMs),
+                              [&] { return open.creating == 0; });
+        open.removed = true;
+        paths.swap(open.paths);
+    }
+    for (const QByteArray &path : std::as_const(paths))
+        ::unlink(path.constData());
+}
+
 void SafeFileWriter::removeStaleTemporaries(const QString &folder)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
@@ -435,9 +486,34 @@ bool SafeFileWriter::open()
     // system's limit whatever the final one's length.
     const QByteArray stem = QFile::encodeName(info.path() + QStringLiteral("/.") + info.fileName().left(64)
                                               + QLatin1String(kTemporaryMark));
+    OpenTemporaries &open = openTemporaries();
+    {
+        std::lock_guard<std::mutex> g(open.lock);
+        if (open.closed) {
+            fail(QStringLiteral("cannot create %1").arg(m_finalPath), ECANCELED);
+            finish();
+            return false;
+        }
+        ++open.creating;
+    }
     m_fd = createLockedTemporary(stem, m_tempPath);
-    if (m_fd < 0) {
-        fail(QStringLiteral("cannot create %1").arg(m_finalPath), errno);
+    int error = m_fd < 0 ? errno : 0;
+    {
+        std::lock_guard<std::mutex> g(open.lock);
+        --open.creating;
+        if (m_fd >= 0 && open.removed)
+            error = ECANCELED;
+        else if (m_fd >= 0)
+            open.paths.insert(m_tempPath);
+    }
+    open.created.notify_all();
+    if (error != 0) {
+        if (m_fd >= 0) {
+            ::unlink(m_tempPath.constData());
+            ::close(m_fd);
+            m_fd = -1;
+        }
+        fail(QStringLiteral("cannot create %1").arg(m_finalPath), error);
         m_tempPath.clear();
         finish();
         return false;
@@ -490,6 +566,7 @@ bool SafeFileWriter::commit(const std::function<QString()> &nextName)
         if (next.isEmpty()) {
             fail(QStringLiteral("cannot move into place %1").arg(m_finalPath), error);
             ::unlink(m_tempPath.constData());
+            forgetTemporary(m_tempPath);
             m_tempPath.clear();
             closeLock();
             FileNameReservations::releaseLocked(m_reserved);
@@ -498,6 +575,7 @@ bool SafeFileWriter::commit(const std::function<QString()> &nextName)
         }
         m_finalPath = next;
     }
+    forgetTemporary(m_tempPath);
     m_tempPath.clear();
     closeLock();
     FileNameReservations::releaseLocked(m_reserved);
@@ -513,6 +591,7 @@ void SafeFileWriter::abort()
     }
     if (!m_tempPath.isEmpty()) {
         ::unlink(m_tempPath.constData());
+        forgetTemporary(m_tempPath);
         m_tempPath.clear();
     }
     closeLock();

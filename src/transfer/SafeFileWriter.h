@@ -52,6 +52,12 @@ public:
     using LockCall = int (*)(int fd, int operation);
     static LockCall replaceLockCall(LockCall call);
 
+    // For an end of the program that destroys no writer (one is held in a
+    // camera call): removes the temporaries of the writers at work, and from
+    // then on no writer makes one. A file moved into place before stays
+    // whole; a commit after fails and publishes nothing.
+    static void removeOpenTemporariesAtEnd();
+
     // The final path, normally reserved by the naming step; its reservation
     // is released when the writer finishes either way.
     explicit SafeFileWriter(QString finalPath);

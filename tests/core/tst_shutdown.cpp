@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -60,8 +61,10 @@ constexpr int kWaitMs = 20000;
 
 enum class Busy { Search, Connect, Reader, Worker, LiveView };
 enum class ClosePath { InterfaceFinish, AfterEventLoop, Destructor };
-// Where the held call of a transfer worker comes from.
-enum class Held { Still, Movie, Start6K4K };
+// Where the held call comes from: a transfer worker's picture, the search
+// (over USB or the network) or the network connect thread's certificate
+// read, the last three under the SDK lock.
+enum class Held { Still, Movie, Start6K4K, Search, NetworkSearch, Certificate };
 
 // Closes the program the way the given path does; the destructor path
 // leaves the adapter gone and finishes the SDK itself, as main would.
@@ -109,6 +112,22 @@ struct OtherOwners
     ObjectCopy copy;
 };
 
+// A network camera with a certificate, announced: the connect thread reads
+// its certificate first.
+bool announceTlsCamera(DeviceAdapter &adapter)
+{
+    kvrsim::CameraProfile p;
+    p.serial = "TLS-SHUTDOWN";
+    p.friendlyName = "Closing Cam";
+    p.connection = kvrsim::Connection::Lan;
+    p.tls = true;
+    const int index = kvrsim::addCamera(p);
+    if (adapter.adp_KVR_func_api_Reg_NotifyCallback() != Utilities::Ternary_True)
+        return false;
+    kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+    return true;
+}
+
 constexpr ConnectReadStep kBusyReading[] = {{"busy", busyReader, true, false}};
 constexpr DispatchEntry kBusyWorker[] = {{WorkerCommandCode::SearchCameraList, busyHandler}};
 
@@ -139,6 +158,10 @@ private slots:
     void heldTransferAtClose();
 
 private:
+    // Ends the child of heldTransferAtClose as main ends.
+    [[noreturn]] void endAsMain(std::unique_ptr<DeviceAdapter> &adapter, std::unique_ptr<OtherOwners> &owners,
+                                bool exit);
+
     QTemporaryDir m_settingsDir;
     DispatchTables m_tables;
 };
@@ -269,18 +292,10 @@ void TestShutdown::busyThreadStopsBeforeFinish()
         QVERIFY(adapter->deviceSearch()->startSearch(false, false, DeviceSearch::DEVSEARCH_MODE_USB));
         QTRY_VERIFY(logged("SetSearchCondition"));
         break;
-    case Busy::Connect: {
-        kvrsim::CameraProfile p;
-        p.serial = "TLS-SHUTDOWN";
-        p.friendlyName = "Closing Cam";
-        p.connection = kvrsim::Connection::Lan;
-        p.tls = true;
-        const int index = kvrsim::addCamera(p);
-        QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
-        kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND, index);
+    case Busy::Connect:
+        QVERIFY(announceTlsCamera(*adapter));
         QTRY_VERIFY(logged("ptpip_GetCertPEM"));
         break;
-    }
     case Busy::Reader: {
         static const ConnectReadTables tables{kBusyReading, std::size(kBusyReading), nullptr, 0};
         DeviceSearch::setConnectReadTables(&tables);
@@ -452,6 +467,9 @@ void TestShutdown::heldTransferAtClose_data()
         {"file name", "Get_Object_FileName", Held::Still, 1, natural},
         {"movie chunk, import cancelled", "Get_Partial_ObjectEx", Held::Movie, 5, qint64(3 << 20)},
         {"6K/4K start", "Rec_Ctrl_4K6K", Held::Start6K4K, 0, 0},
+        {"camera search", "GetPnPDeviceInfo", Held::Search, 0, 0},
+        {"network camera search", "GetPnPDeviceInfo", Held::NetworkSearch, 0, 0},
+        {"certificate of a camera found", "ptpip_GetCertPEM", Held::Certificate, 0, 0},
     };
     for (const auto &c : calls)
         for (const bool exit : {false, true})
@@ -461,10 +479,11 @@ void TestShutdown::heldTransferAtClose_data()
 
 void TestShutdown::heldTransferAtClose()
 {
-    // A transfer worker's camera call hangs past the close: the program ends
-    // all the same, and whatever comes back touches nothing destroyed and
-    // keeps nothing. A fault shows as a crash or a sanitizer report at the
-    // process's end, so each case runs in a child whose end is checked.
+    // A camera call hangs past the close: the program ends all the same
+    // (also where the call holds the SDK lock), and whatever comes back
+    // touches nothing destroyed and keeps nothing. A fault shows as a crash,
+    // a hang or a sanitizer report at the process's end, so each case runs
+    // in a child whose end is checked.
     QFETCH(QString, call);
     QFETCH(Held, held);
     QFETCH(uint, format);
@@ -489,12 +508,11 @@ void TestShutdown::heldTransferAtClose()
         const bool crashed = errors.contains(QRegularExpression(
             QStringLiteral("Received signal|Sanitizer|runtime error|terminate called")));
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 && !crashed,
-                 qPrintable(errors.right(3000)));
-        // Not the picture, and (once the call is back) not its temporary.
-        QDir::Filters files = QDir::Files | QDir::NoDotAndDotDot;
-        if (!exit)
-            files |= QDir::Hidden;
-        QCOMPARE(QDir(folder.path()).entryList(files), QStringList());
+                 qPrintable(QStringLiteral("exit code %1: %2").arg(child.exitCode()).arg(errors.right(700))));
+        QVERIFY2(errors.contains(QLatin1String("nothing is taken apart")), qPrintable(errors.right(700)));
+        // Not the picture, and not its temporary (whether the call came back
+        // or not).
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
         // The held picture and the one behind it stay named in the log.
         if (held == Held::Still)
             QVERIFY2(errors.split(QLatin1Char('\n')).filter(QLatin1String("not saved by the close")).join(' ').count(
@@ -512,6 +530,25 @@ void TestShutdown::heldTransferAtClose()
     ApplicationData::setDeviceAdapter(adapter.get());
     ApplicationData::setObjectCopy(&owners->copy);
     QCOMPARE(adapter->adp_KVR_func_api_Init(), 1);
+    if (held == Held::Search || held == Held::NetworkSearch || held == Held::Certificate) {
+        kvrsim::delayNext(call.toStdString(), 1, 3'600'000);
+        if (held == Held::Certificate) {
+            QVERIFY(announceTlsCamera(*adapter));
+        } else {
+            // No camera is found: the search would go on pass after pass.
+            for (int index : kvrsim::cameras())
+                kvrsim::unplug(index);
+            QVERIFY(adapter->deviceSearch()->startSearch(false, false,
+                                                         held == Held::Search ? DeviceSearch::DEVSEARCH_MODE_USB
+                                                                              : DeviceSearch::DEVSEARCH_MODE_LAN));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls(call.toStdString()), 1, kWaitMs);
+        // As the main window closes: the interface finishes the SDK first,
+        // and without its lock does not call the SDK at all.
+        QCOMPARE(adapter->adp_KVR_func_api_Finish(), Utilities::Ternary_False);
+        QVERIFY(!logged("Finish"));
+        endAsMain(adapter, owners, exit);
+    }
     QVERIFY(test::connectUsbCameras(*adapter));
     QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
     const std::vector<int> cameras = kvrsim::cameras();
@@ -534,6 +571,8 @@ void TestShutdown::heldTransferAtClose()
         owners->copy.setCut6K4KDataNum(3);
         owners->copy.setCut6K4KState(ObjectCopy::CT6K4K_Start);
         break;
+    default:
+        break;
     }
     QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls(call.toStdString()), 1, kWaitMs);
     if (held == Held::Movie) // the photographer gives up on the stuck import
@@ -551,7 +590,13 @@ void TestShutdown::heldTransferAtClose()
         QTRY_VERIFY_WITH_TIMEOUT(waiting(), kWaitMs);
     }
 
+    endAsMain(adapter, owners, exit);
+}
+
+void TestShutdown::endAsMain(std::unique_ptr<DeviceAdapter> &adapter, std::unique_ptr<OtherOwners> &owners, bool exit)
+{
     // As main ends; what comes back after the close does so at the last step.
+    const QString certificates = adapter->createCerSaveFolderPath();
     const int code = startup::endProgram(
         *adapter, 0,
         [&] {
@@ -564,8 +609,14 @@ void TestShutdown::heldTransferAtClose()
                 if (!QTest::qWaitFor([] { return WorkerThread::stillLeftRunning().isEmpty(); }, kWaitMs))
                     std::_Exit(3); // the call came back, the worker did not end
             }
+            // A certificate read after the close is nobody's.
+            const bool certificateLeft = !QDir(certificates).isEmpty(QDir::Files | QDir::NoDotAndDotDot);
             // No destructor runs after this: the child's settings go now.
             (void)m_settingsDir.remove();
+            if (certificateLeft) {
+                std::fputs("a certificate nobody accepted stayed\n", stderr);
+                std::_Exit(4);
+            }
         });
     std::exit(code);
 }
