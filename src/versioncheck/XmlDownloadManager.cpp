@@ -111,6 +111,10 @@ void XmlDownloadManager::request(const QUrl &url)
     QNetworkReply *reply = m_manager.get(request);
     m_reply = reply;
     connect(reply, &QNetworkReply::sslErrors, this, &XmlDownloadManager::sslErrors);
+    // The network thread reads no further ahead of this one than this: while
+    // the interface is busy, a file that never ends would otherwise pile up
+    // in memory before the cut below sees it.
+    reply->setReadBufferSize(2 * kMaxFileSize);
     // A file larger than any version file is cut off while it arrives, so
     // it never fills memory; what is held counts as it is read, unpacked.
     const auto cutOversized = [reply] {
