@@ -596,8 +596,9 @@ int endProgram(DeviceAdapter &deviceAdapter, int exitCode, const std::function<v
     stopBackgroundWork(deviceAdapter);
     // A lock nobody could take is held by a call that may still come back;
     // the mutex cannot be destroyed under it either.
+    const bool lockHeld = deviceAdapter.lockGivenUpAtClose();
     const bool sdkLockHeld = deviceAdapter.sdkLockGivenUpAtClose();
-    if (!WorkerThread::anyLeftRunning() && !sdkLockHeld) {
+    if (!WorkerThread::anyLeftRunning() && !lockHeld) {
         destroy();
         last();
         return exitCode;
@@ -609,6 +610,8 @@ int endProgram(DeviceAdapter &deviceAdapter, int exitCode, const std::function<v
     const QStringList running = WorkerThread::stillLeftRunning();
     qWarning().noquote() << (sdkLockHeld ? "ending with threads left in camera calls, the SDK not finished (its lock "
                                            "stayed taken); nothing is taken apart:"
+                             : lockHeld  ? "ending with threads left in camera calls, the close gone on without a lock "
+                                           "they hold; nothing is taken apart:"
                                          : "ending with threads left in camera calls; nothing is taken apart:")
                          << (running.isEmpty() ? QStringLiteral("(they have ended since)")
                                                : running.join(QStringLiteral(", ")));

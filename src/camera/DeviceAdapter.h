@@ -29,6 +29,7 @@
 #include "shooting/AfDataAccessors.def"
 #include "settings/SettingWriters.def"
 #include "Kvrptpif.h"
+#include "core/StopLocks.h"
 #include "core/Utilities.h"
 #include "core/WorkerThread.h"
 #include "liveview/LiveViewManager.h"
@@ -97,14 +98,21 @@ public:
     {
     public:
         DeviceLock(DeviceAdapter &adapter, const QString &uuid);
+        // For a step of the close: waits within the close's allowance
+        // (StopLocks); given up, the camera must not be called.
+        DeviceLock(DeviceAdapter &adapter, const QString &uuid, const char *step);
         ~DeviceLock();
         DeviceLock(const DeviceLock &) = delete;
         DeviceLock &operator=(const DeviceLock &) = delete;
         bool isLocked() const { return m_locked; }
+        bool givenUp() const { return m_givenUp; }
 
     private:
+        static DeviceMutex mutexOf(DeviceAdapter &adapter, const QString &uuid);
+
         DeviceMutex m_mutex;
         bool m_locked = false;
+        bool m_givenUp = false;
     };
 
     explicit DeviceAdapter(QObject *parent = nullptr);
@@ -151,16 +159,28 @@ public:
     // Shutdown after the event loop: the QML normally finishes the SDK itself,
     // but a loop that ended some other way must not leave it running.
     void finishSdkIfInitialised();
-    // The last step of a stop or of the close went on without the SDK lock:
-    // a camera call held it past the stop's time limit, so the SDK may be
-    // left unfinished and that call may come back at any time.
+    // A step of a stop or of the close went on without a lock that a camera
+    // call held past the time limit (see StopLocks), and no later step had
+    // it: that call may come back at any time.
+    bool lockGivenUpAtClose() const
+    {
+        return m_stopLocks.anyGivenUp();
+    }
+    // Among them the SDK lock: the SDK may be left unfinished.
     bool sdkLockGivenUpAtClose() const
     {
-        return m_stopLockGivenUp.load();
+        return m_stopLocks.givenUp(&sdkMutex);
     }
     // Empties the search list at the program's end, removing the certificates
-    // nobody accepted; the entries are the caller's.
+    // nobody accepted; the entries are the caller's. Waits for the list and
+    // the certificate files within the close's allowance: without them it
+    // takes nothing and removes nothing.
     QList<SearchCameraListItemObject *> takeSearchListAtEnd();
+    // The cameras' names (individual ID, else model name, else the UUID; an
+    // empty UUID is the selected camera) for the close's log: the camera
+    // table is waited for within the close's allowance, and without it the
+    // UUIDs name them.
+    QStringList cameraNamesAtClose(const QStringList &uuids);
 
     // Every thread that calls into this adapter or the SDK, stopped in order
     // and joined (bounded): the device search, the network connect thread,
@@ -259,16 +279,13 @@ private:
 
     // The global SDK lock: SDK calls that name no camera.
     QMutex sdkMutex;
-    // The SDK lock for a step of a stop or of the close, on the interface's
-    // thread. A thread that a stop left in a camera call may hold the lock
-    // for good: all such steps together wait for it no longer than a stop's
-    // time limit, and once one has given up the others only try, until the
-    // SDK is initialised again. A step that gets no lock does not call the
-    // SDK.
+    // The locks the steps of a stop or of the close take on the interface's
+    // thread, with one allowance for all of them until the SDK is initialised
+    // again. A step that gets no SDK lock does not call the SDK, one that
+    // gets no camera lock does not call that camera.
+    StopLocks m_stopLocks;
     std::unique_lock<QMutex> lockSdkForStop(const char *step);
     Utilities::Ternary finishSdkLocked();
-    std::atomic<int> m_stopLockWaitLeftMs{WorkerThread::kDefaultStopTimeoutMs};
-    std::atomic<bool> m_stopLockGivenUp{false};
     // Around the read of one live-view frame.
     QMutex liveViewMutex;
 
@@ -813,8 +830,10 @@ public:
     void dropLeftCertificates(const QStringList &paths);
 
 private:
-    // Lists a found network camera in the search list.
-    void ptpipListFoundDevice(SearchCameraListItemObject *item);
+    // Lists a found network camera in the search list (see AddSortSearchList);
+    // false when the list could not be had within tableWait.
+    bool ptpipListFoundDevice(SearchCameraListItemObject *item,
+                              std::chrono::milliseconds tableWait = std::chrono::milliseconds::max());
     bool ptpipConnectDevice(_tag_KVR_PTPIP_CONNECT_DEVICE_INFO *info, uint *err, bool select);
     // ---- end network ----
 public:
@@ -834,6 +853,9 @@ public:
     // entry's tick. Another camera's entry at the address announced is left
     // at no address (dropped when it has no serial number either).
     void AddSortSearchList(SearchCameraListItemObject *item);
+    // As above, waiting for the list no longer than tableWait (max(): as long
+    // as it takes): false, the item dropped, when it could not be had.
+    bool AddSortSearchList(SearchCameraListItemObject *item, std::chrono::milliseconds tableWait);
     QList<QObject *> searchList();
     int searchListCount();
 signals:

@@ -6,7 +6,6 @@
 #include "DeviceAdapterCallback.h"
 
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QStringList>
 
 namespace kavrotether {
@@ -51,27 +50,14 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Init()
     QMutexLocker g(&sdkMutex);
     (void)KVR_func_api_Init();
     m_sdkInitialised = true;
-    // Whoever held the lock has let it go.
-    m_stopLockWaitLeftMs.store(WorkerThread::kDefaultStopTimeoutMs);
-    m_stopLockGivenUp.store(false);
+    // Whoever held a lock has let it go.
+    m_stopLocks.reset();
     return Utilities::Ternary_True;
 }
 
 std::unique_lock<QMutex> DeviceAdapter::lockSdkForStop(const char *step)
 {
-    const int left = m_stopLockWaitLeftMs.load();
-    QElapsedTimer waited;
-    waited.start();
-    std::unique_lock<QMutex> g(sdkMutex, std::chrono::milliseconds(left));
-    if (g.owns_lock()) {
-        m_stopLockWaitLeftMs.store(int(qMax<qint64>(0, left - waited.elapsed())));
-        m_stopLockGivenUp.store(false);
-        return g;
-    }
-    m_stopLockWaitLeftMs.store(0);
-    m_stopLockGivenUp.store(true);
-    qWarning("DeviceAdapter: a camera call holds the SDK lock; %s goes on without the SDK", step);
-    return g;
+    return m_stopLocks.take(sdkMutex, "the SDK lock", step);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_Finish()
@@ -116,7 +102,7 @@ const std::vector<DeviceAdapter::OwnStop> &DeviceAdapter::ownStops()
          }},
         // Started and stopped by the handlers above; its fetch threads read
         // frames until told otherwise.
-        {"live view", [](DeviceAdapter &a) { a.m_liveViewManager.close(); }},
+        {"live view", [](DeviceAdapter &a) { a.m_liveViewManager.close(a.m_stopLocks); }},
     };
     return stops;
 }
@@ -198,17 +184,18 @@ void DeviceAdapter::stopCallbackThread()
     // Bounded; a worker still in its handler keeps its receiver alive itself.
     m_eventWorker.stop(kWorkerStopTimeoutMs);
     // What waited behind it never runs: the pictures among it are named.
-    QStringList unsaved;
+    QStringList cameras;
+    QList<quint32> objects;
     for (const CallbackQueueItem &item : m_ownedReceiver->pendingItems()) {
         if (item.cb_event_type != CameraEventCode::ObjectReqTransfer)
             continue;
-        QString camera = camera_list_get_camera_individual_id(item.cb_event_uuid);
-        if (camera.isEmpty())
-            camera = camera_list_get_camera_modelName(item.cb_event_uuid);
-        if (camera.isEmpty())
-            camera = item.cb_event_uuid;
-        unsaved << QStringLiteral("%1 (object %2)").arg(camera).arg(item.cb_event_param);
+        cameras << item.cb_event_uuid;
+        objects << item.cb_event_param;
     }
+    cameras = cameraNamesAtClose(cameras);
+    QStringList unsaved;
+    for (qsizetype i = 0; i < cameras.size(); ++i)
+        unsaved << QStringLiteral("%1 (object %2)").arg(cameras.at(i)).arg(objects.at(i));
     if (!unsaved.isEmpty())
         qWarning().noquote() << "DeviceAdapter: pictures not saved by the close, waiting behind a camera call:"
                              << unsaved.join(QStringLiteral(", "));
@@ -276,21 +263,35 @@ bool DeviceAdapter::hasDeviceMutex(const QString &uuid)
     return d->deviceMutexMap.contains(uuid);
 }
 
-DeviceAdapter::DeviceLock::DeviceLock(DeviceAdapter &adapter, const QString &uuid)
+DeviceAdapter::DeviceMutex DeviceAdapter::DeviceLock::mutexOf(DeviceAdapter &adapter, const QString &uuid)
 {
     // Queued commands carry an empty UUID for the selected camera; its calls
     // need its lock as much as any other's.
     const QString key = uuid.isEmpty() ? adapter.camera_list_get_selected_camera_uuid() : uuid;
-    {
-        QMutexLocker g(&adapter.d->deviceMutexMapLock);
-        const auto it = adapter.d->deviceMutexMap.constFind(key);
-        if (it != adapter.d->deviceMutexMap.constEnd())
-            m_mutex = *it;
-    }
+    QMutexLocker g(&adapter.d->deviceMutexMapLock);
+    return adapter.d->deviceMutexMap.value(key);
+}
+
+DeviceAdapter::DeviceLock::DeviceLock(DeviceAdapter &adapter, const QString &uuid) : m_mutex(mutexOf(adapter, uuid))
+{
     if (m_mutex && adapter.connectionType() == kConnectionLan) {
         m_mutex->lock();
         m_locked = true;
     }
+}
+
+DeviceAdapter::DeviceLock::DeviceLock(DeviceAdapter &adapter, const QString &uuid, const char *step)
+    : m_mutex(mutexOf(adapter, uuid))
+{
+    if (!m_mutex || adapter.connectionType() != kConnectionLan)
+        return;
+    const QByteArray lock = "the lock of camera "
+                            + (uuid.isEmpty() ? adapter.camera_list_get_selected_camera_uuid() : uuid).toUtf8();
+    std::unique_lock<QMutex> g = adapter.m_stopLocks.take(*m_mutex, lock.constData(), step);
+    m_locked = g.owns_lock();
+    m_givenUp = !m_locked;
+    // Let go by this guard's destructor.
+    (void)g.release();
 }
 
 DeviceAdapter::DeviceLock::~DeviceLock()
@@ -335,6 +336,27 @@ QStringList DeviceAdapter::cameraTableUuids()
 {
     QMutexLocker g(&d->cameraTableMutex);
     return d->cameraTable.keys();
+}
+
+QStringList DeviceAdapter::cameraNamesAtClose(const QStringList &uuids)
+{
+    if (uuids.isEmpty())
+        return {};
+    const QString selected = camera_list_get_selected_camera_uuid();
+    const std::unique_lock<std::recursive_timed_mutex> table = m_stopLocks.take(
+        d->cameraTableMutex, "the camera table", "naming the pictures the close leaves unsaved");
+    QStringList names;
+    for (const QString &uuid : uuids) {
+        const QString id = uuid.isEmpty() ? selected : uuid;
+        QString name;
+        if (table.owns_lock()) {
+            const auto it = d->cameraTable.constFind(id);
+            if (it != d->cameraTable.constEnd())
+                name = it->individualId.isEmpty() ? it->modelName : it->individualId;
+        }
+        names << (name.isEmpty() ? id : name);
+    }
+    return names;
 }
 
 } // namespace kavrotether

@@ -290,7 +290,8 @@ public:
     };
     QMap<QString, CameraTicks> pulledCameraTicks;
     QList<SearchCameraListItemObject *> searchList;
-    std::recursive_mutex cameraTableMutex;
+    // Timed: the close waits for it no longer than its allowance.
+    std::recursive_timed_mutex cameraTableMutex;
 
     // Per-camera locks, shared so that a lock removed from the map lives on
     // until the last guard that holds or waits on it lets go.

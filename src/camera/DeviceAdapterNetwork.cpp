@@ -123,14 +123,20 @@ void DeviceAdapter::registerEventPtpipFoundConnectedDeviceProc(uint cb_event_typ
     item->fillFromLan(*static_cast<const Info *>(cb_event_param1));
     item->setEnable(true);
     item->setAuthorize(true);
-    ptpipListFoundDevice(item);
+    // On the SDK's thread, whose callbacks the close's unregistering and the
+    // SDK's finish wait for: a camera call may hold the list's lock (the
+    // camera table) for good.
+    if (!ptpipListFoundDevice(item, std::chrono::milliseconds(WorkerThread::kDefaultStopTimeoutMs)))
+        qWarning("DeviceAdapter: a camera call holds the camera table; a connected camera found is not listed");
 }
 
-void DeviceAdapter::ptpipListFoundDevice(SearchCameraListItemObject *item)
+bool DeviceAdapter::ptpipListFoundDevice(SearchCameraListItemObject *item, std::chrono::milliseconds tableWait)
 {
-    AddSortSearchList(item);
+    if (!AddSortSearchList(item, tableWait))
+        return false;
     m_deviceSearch.SetPTPIPSearchEvent(PtpipKind::FoundDevice);
     emit searchListChanged();
+    return true;
 }
 
 void DeviceAdapter::registerEventPtpipAuthenticatePwProc(uint cb_event_type, void *cb_event_param1,

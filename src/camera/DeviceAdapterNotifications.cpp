@@ -145,7 +145,19 @@ void DeviceAdapter::registerAddEventReceivedNotify(quint32 type, quint32, const 
         d->movieRecCounter.store(0);
         recorded = 0;
     }
-    if (getSendCmdDevNum(false) >= 2) {
+    int commanded;
+    {
+        // On the SDK's thread, whose callbacks the close's unregistering and
+        // the SDK's finish wait for: a camera call may hold the table for good.
+        const std::unique_lock<std::recursive_timed_mutex> table = lockWithin(
+            d->cameraTableMutex, std::chrono::milliseconds(WorkerThread::kDefaultStopTimeoutMs));
+        if (!table.owns_lock()) {
+            qWarning("DeviceAdapter: a camera call holds the camera table; a picture's notice is dropped");
+            return;
+        }
+        commanded = getSendCmdDevNum(true);
+    }
+    if (commanded >= 2) {
         if (recorded >= 1)
             d->movieRecCounter.store(0);
         return;

@@ -83,13 +83,26 @@ void DeviceAdapter::ClearSearchList()
 
 void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
 {
+    (void)AddSortSearchList(item, std::chrono::milliseconds::max());
+}
+
+bool DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item, std::chrono::milliseconds tableWait)
+{
     if (!item)
-        return;
+        return false;
     if (item->thread() != thread())
         item->moveToThread(thread());
     QList<SearchCameraListItemObject *> replaced;
     {
-        QMutexLocker g(&d->cameraTableMutex);
+        std::unique_lock<std::recursive_timed_mutex> g(d->cameraTableMutex, std::defer_lock);
+        if (tableWait == std::chrono::milliseconds::max())
+            g.lock();
+        else
+            g = lockWithin(d->cameraTableMutex, tableWait);
+        if (!g.owns_lock()) {
+            item->deleteLater();
+            return false;
+        }
         QList<SearchCameraListItemObject *> &list = d->searchList;
         // A camera announced again takes its entry's place and tick.
         const auto same = std::find_if(list.begin(), list.end(), [&](SearchCameraListItemObject *other) {
@@ -129,11 +142,12 @@ void DeviceAdapter::AddSortSearchList(SearchCameraListItemObject *item)
         }
     }
     if (replaced.isEmpty())
-        return;
+        return true;
     const QStringList paths = certificatePaths(replaced);
     for (SearchCameraListItemObject *left : std::as_const(replaced))
         left->deleteLater();
     dropLeftCertificates(paths);
+    return true;
 }
 
 bool DeviceAdapter::GetUSBDevFriendlyName(const KVR_DEVINFO *record, const wchar_t *devicePath, QString *name)
@@ -198,7 +212,7 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetPnPDeviceInfo(bool trylock
     // lock its adders take; the SDK lock comes after the camera-table lock.
     QList<SearchCameraListItemObject *> cleared;
     {
-        std::unique_lock<std::recursive_mutex> table(d->cameraTableMutex);
+        std::unique_lock<std::recursive_timed_mutex> table(d->cameraTableMutex);
         if (trylock) {
             // A busy SDK changes nothing. Trying never waits, so holding
             // the table meanwhile cannot deadlock.
@@ -246,11 +260,19 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_GetPnPDeviceInfo(bool trylock
 
 QList<SearchCameraListItemObject *> DeviceAdapter::takeSearchListAtEnd()
 {
+    // A connect thread left waiting for the table holds the certificate
+    // files: both are waited for within the close's allowance, in their
+    // order, and stay held (both are recursive) while the certificates go.
+    const std::unique_lock<QRecursiveMutex> files = m_stopLocks.take(d->certificateFileLock, "the certificate files",
+                                                                     "removing the certificates nobody accepted");
+    if (!files.owns_lock())
+        return {};
+    const std::unique_lock<std::recursive_timed_mutex> table = m_stopLocks.take(
+        d->cameraTableMutex, "the camera table", "removing the certificates nobody accepted");
+    if (!table.owns_lock())
+        return {};
     QList<SearchCameraListItemObject *> items;
-    {
-        QMutexLocker g(&d->cameraTableMutex);
-        items.swap(d->searchList);
-    }
+    items.swap(d->searchList);
     // What nobody accepted leaves with the program.
     dropLeftCertificates(certificatePaths(items));
     return items;

@@ -93,8 +93,24 @@ Utilities::Ternary DeviceAdapter::adp_KVR_func_api_OpenSession(QString uuid)
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CloseSession(QString uuid)
 {
-    return forCameras(*this, uuid,
-                      [](const QByteArray &id) { return KVR_func_api_CloseSession(id.constData(), nullptr); });
+    const auto close = [](const QByteArray &id) { return KVR_func_api_CloseSession(id.constData(), nullptr); };
+    if (uuid != kAll)
+        return forCameras(*this, uuid, close);
+    // Every camera's session is closed by the close only, after its stops:
+    // a thread one of them left in a camera call may hold the table or that
+    // camera's lock for good. Each is waited for within the close's
+    // allowance; a camera whose lock stays taken is not called.
+    const std::unique_lock<std::recursive_timed_mutex> table = m_stopLocks.take(d->cameraTableMutex, "the camera table",
+                                                                                "closing the cameras' sessions");
+    if (!table.owns_lock())
+        return Utilities::Ternary_False;
+    bool any = false;
+    for (auto it = d->cameraTable.cbegin(); it != d->cameraTable.cend(); ++it) {
+        const DeviceLock lock(*this, it.key(), "closing the camera's session");
+        if (!lock.givenUp() && close(it.key().toLocal8Bit()) == 1)
+            any = true;
+    }
+    return Utilities::ternaryOf(any);
 }
 
 Utilities::Ternary DeviceAdapter::adp_KVR_func_api_CloseDevice(QString uuid)

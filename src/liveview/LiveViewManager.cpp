@@ -370,7 +370,7 @@ bool LiveViewManager::runOneCommand()
 {
     // Held while the command runs, so that ForceStop waits for it; taken
     // before the command is, so that a command ForceStop removed never runs.
-    std::lock_guard<std::mutex> running(m_runLock);
+    std::lock_guard<std::timed_mutex> running(m_runLock);
     QueuedCommand command;
     {
         std::lock_guard<std::mutex> g(m_queueLock);
@@ -414,15 +414,20 @@ bool LiveViewManager::runOneCommand()
 
 void LiveViewManager::ForceStop()
 {
-    forceStop(false);
+    forceStop(false, nullptr);
 }
 
 void LiveViewManager::close()
 {
-    forceStop(true);
+    forceStop(true, nullptr);
 }
 
-void LiveViewManager::forceStop(bool closing)
+void LiveViewManager::close(StopLocks &locks)
+{
+    forceStop(true, &locks);
+}
+
+void LiveViewManager::forceStop(bool closing, StopLocks *locks)
 {
     setAborted(true);
     m_commandThread.wake();
@@ -437,9 +442,15 @@ void LiveViewManager::forceStop(bool closing)
     if (closing)
         m_commandThread.close();
     {
-        std::lock_guard<std::mutex> running(m_runLock);
-        stopLive(true);
-        setAborted(false);
+        // A command the close left running waits for its cameras' calls.
+        const std::unique_lock<std::timed_mutex> running = locks ? locks->take(m_runLock, "live view's run lock",
+                                                                               "live view's stop")
+                                                                 : std::unique_lock<std::timed_mutex>(m_runLock);
+        // Without it the abort stays: the command ends early once back.
+        if (running.owns_lock()) {
+            stopLive(true);
+            setAborted(false);
+        }
     }
     setVideoImageStatus(VIS_Stop);
 }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Kvrptpif.h"
+#include "core/StopLocks.h"
 #include "core/WorkerThread.h"
 
 namespace kavrotether {
@@ -136,8 +137,12 @@ public:
     // running, to be stopped by a later stop.
     void ForceStop();
     // The closing path's stop, before the SDK is finished: as ForceStop, and
-    // the command thread is joined and runs nothing until reopen().
+    // the command thread is joined and runs nothing until reopen(). With the
+    // close's locks, a command left running is waited for within their
+    // allowance: given up, live view is not stopped on the cameras (a later
+    // close tries again).
     void close();
+    void close(StopLocks &locks);
     void reopen();
     // Blocks until no live view works, at most timeoutMs; true when none does.
     bool waitUntilStopped(int timeoutMs) const;
@@ -225,7 +230,7 @@ private:
     bool aborted() const;
     void setAborted(bool on);
     void setWorking(bool on);
-    void forceStop(bool closing);
+    void forceStop(bool closing, StopLocks *locks);
     bool handOverDue();
 
     // Start lock: the adapter and the selected camera.
@@ -256,13 +261,13 @@ private:
     quint32 m_histogramSize = 0;
 
     // Queue lock: the commands; m_runLock is held while one runs, so that
-    // ForceStop can wait for it.
+    // ForceStop can wait for it (timed: the close waits within its allowance).
     mutable std::mutex m_queueLock;
     mutable std::condition_variable m_queueIdle;
     std::deque<QueuedCommand> m_commands;
     bool m_held = false;
     bool m_commandRunning = false;
-    std::mutex m_runLock;
+    std::timed_mutex m_runLock;
 
     // Cameras on which live view was started and not stopped since, with
     // their locks.

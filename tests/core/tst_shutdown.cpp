@@ -27,7 +27,9 @@
 #include "core/WorkerThread.h"
 #include "app/Startup.h"
 #include "flash/FlashAdapter.h"
+#include "liveview/LiveViewManager.h"
 #include "support/AdapterFixture.h"
+#include "support/SimulatorFixture.h"
 #include "transfer/ObjectCopy.h"
 
 using namespace kavrotether;
@@ -63,8 +65,22 @@ enum class Busy { Search, Connect, Reader, Worker, LiveView };
 enum class ClosePath { InterfaceFinish, AfterEventLoop, Destructor };
 // Where the held call comes from: a transfer worker's picture, the search
 // (over USB or the network) or the network connect thread's certificate
-// read, the last three under the SDK lock.
-enum class Held { Still, Movie, Start6K4K, Search, NetworkSearch, Certificate };
+// read, these three under the SDK lock; a connected network camera's call
+// under its own lock: the event worker's read, its close of the camera's
+// device on its disconnect (under the camera table too), live view's start;
+// the post-connect reader's store location for a camera, under the table.
+enum class Held {
+    Still,
+    Movie,
+    Start6K4K,
+    Search,
+    NetworkSearch,
+    Certificate,
+    NetworkRead,
+    NetworkDisconnect,
+    NetworkLiveView,
+    StoreLocation
+};
 
 // Closes the program the way the given path does; the destructor path
 // leaves the adapter gone and finishes the SDK itself, as main would.
@@ -128,7 +144,39 @@ bool announceTlsCamera(DeviceAdapter &adapter)
     return true;
 }
 
+// A new picture of the camera, its transfer waiting in the event worker's
+// queue.
+bool pictureWaitsBehind(DeviceAdapter &adapter, int camera)
+{
+    const quint32 queued = kvrsim::addObject(camera, 1, 1000);
+    const QString uuid = QString::fromStdString(kvrsim::uuidOf(camera));
+    return QTest::qWaitFor(
+        [&] {
+            const std::deque<CallbackQueueItem> items = adapter.callbackReceiverObject()->pendingItems();
+            return std::any_of(items.begin(), items.end(), [&](const CallbackQueueItem &i) {
+                return i.cb_event_type == CameraEventCode::ObjectReqTransfer && i.cb_event_param == queued
+                       && i.cb_event_uuid == uuid;
+            });
+        },
+        kWaitMs);
+}
+
+// As the main window closes: its live view stops, the interface's stop
+// steps (KvShell.js stopBackEnd) run, then it finishes the SDK.
+Utilities::Ternary closeAsInterface(DeviceAdapter &adapter, OtherOwners &owners)
+{
+    if (adapter.liveViewManager()->videoImageStatus() != LiveViewManager::VIS_Stop)
+        (void)adapter.adp_KVR_func_api_Ctrl_LiveView_Stop();
+    adapter.deviceSearch()->stopSearch();
+    adapter.stopCallbackThread();
+    owners.flash.stopCallbackThread();
+    (void)adapter.adp_KVR_func_api_CloseSession();
+    return adapter.adp_KVR_func_api_Finish();
+}
+
 constexpr ConnectReadStep kBusyReading[] = {{"busy", busyReader, true, false}};
+// A connect whose reading is nobody's concern here.
+constexpr ConnectReadTables kNoReading{nullptr, 0, nullptr, 0};
 constexpr DispatchEntry kBusyWorker[] = {{WorkerCommandCode::SearchCameraList, busyHandler}};
 
 } // namespace
@@ -470,6 +518,10 @@ void TestShutdown::heldTransferAtClose_data()
         {"camera search", "GetPnPDeviceInfo", Held::Search, 0, 0},
         {"network camera search", "GetPnPDeviceInfo", Held::NetworkSearch, 0, 0},
         {"certificate of a camera found", "ptpip_GetCertPEM", Held::Certificate, 0, 0},
+        {"network camera's read", "GetBatteryInfo", Held::NetworkRead, 0, 0},
+        {"network camera's device closed at its disconnect", "CloseDevice", Held::NetworkDisconnect, 0, 0},
+        {"network camera's live view start", "Ctrl_LiveView_Start", Held::NetworkLiveView, 0, 0},
+        {"store location sent after the connect", "SetupFilesConfig_Set_Target", Held::StoreLocation, 1, natural},
     };
     for (const auto &c : calls)
         for (const bool exit : {false, true})
@@ -513,11 +565,17 @@ void TestShutdown::heldTransferAtClose()
         // Not the picture, and not its temporary (whether the call came back
         // or not).
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-        // The held picture and the one behind it stay named in the log.
+        // The pictures the close leaves unsaved stay named in the log (here
+        // the held one and the one behind it, or one of them).
+        int named = 0;
         if (held == Held::Still)
+            named = 2;
+        else if (held == Held::NetworkDisconnect || held == Held::StoreLocation)
+            named = 1;
+        if (named > 0)
             QVERIFY2(errors.split(QLatin1Char('\n')).filter(QLatin1String("not saved by the close")).join(' ').count(
                          QLatin1String("(object "))
-                         == 2,
+                         == named,
                      qPrintable(errors.right(3000)));
         return;
     }
@@ -543,16 +601,74 @@ void TestShutdown::heldTransferAtClose()
                                                                               : DeviceSearch::DEVSEARCH_MODE_LAN));
         }
         QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls(call.toStdString()), 1, kWaitMs);
-        // As the main window closes: the interface finishes the SDK first,
-        // and without its lock does not call the SDK at all.
-        QCOMPARE(adapter->adp_KVR_func_api_Finish(), Utilities::Ternary_False);
+        // Without the SDK lock the close does not call the SDK at all.
+        QCOMPARE(closeAsInterface(*adapter, *owners), Utilities::Ternary_False);
         QVERIFY(!logged("Finish"));
+        endAsMain(adapter, owners, exit);
+    }
+    if (held == Held::NetworkRead || held == Held::NetworkDisconnect || held == Held::NetworkLiveView) {
+        QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+        const int camera = test::firstCamera(kvrsim::Connection::Lan);
+        DeviceSearch::setConnectReadTables(&kNoReading);
+        QVERIFY(test::connectNetworkCamera(*adapter, camera, QStringLiteral("Rozado2026")));
+        QTRY_COMPARE_WITH_TIMEOUT(adapter->camConnectStatus(), Utilities::CamConnectSts_Success, kWaitMs);
+        if (held == Held::NetworkDisconnect) {
+            // Its pictures come to the computer: the SDK's notice of one
+            // counts the cameras in the table.
+            kvrsim::turnDial(camera, "fileTarget", 1);
+            QTRY_VERIFY_WITH_TIMEOUT(adapter->fileTarget() == Utilities::FLTG_PcOnly
+                                         || adapter->fileTarget() == Utilities::FLTG_PcAndCamera,
+                                     kWaitMs);
+        }
+        kvrsim::delayNext(call.toStdString(), 1, 3'600'000, kvrsim::uuidOf(camera));
+        switch (held) {
+        case Held::NetworkRead:
+            QCOMPARE(adapter->adp_KVR_func_api_GetBatteryInfo_Start(), Utilities::Ternary_True);
+            break;
+        case Held::NetworkDisconnect:
+            kvrsim::emitPtpip(KVR_PTPIP_KIND_DISCONNECTED, camera);
+            break;
+        default:
+            QCOMPARE(adapter->adp_KVR_func_api_Ctrl_LiveView_Start(), Utilities::Ternary_True);
+            break;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls(call.toStdString()), 1, kWaitMs);
+        // Meanwhile the SDK's threads report a picture (named in the log all
+        // the same) and a camera connected already, both needing the table.
+        if (held == Held::NetworkDisconnect) {
+            QVERIFY(pictureWaitsBehind(*adapter, camera));
+            kvrsim::emitPtpip(KVR_PTPIP_KIND_FOUND_CONNECTED, camera);
+        }
+        // The SDK is finished all the same; the camera whose lock stayed
+        // taken is not called.
+        QCOMPARE(closeAsInterface(*adapter, *owners), Utilities::Ternary_True);
+        QCOMPARE(test::callCount(camera, "CloseSession"), 0);
+        endAsMain(adapter, owners, exit);
+    }
+    const std::vector<int> cameras = kvrsim::cameras();
+    QVERIFY(cameras.size() >= 2);
+    if (held == Held::StoreLocation) {
+        // Both cameras are known: the post-connect reader sends the one not
+        // selected its store location, with the camera table held.
+        test::loadKnownCameras(*adapter, {QString::fromStdString(kvrsim::profileOf(cameras[0]).serial),
+                                          QString::fromStdString(kvrsim::profileOf(cameras[1]).serial)});
+        DeviceSearch::setConnectReadTables(&kNoReading);
+        QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
+        QVERIFY(test::connectUsbCameras(*adapter));
+        QTRY_COMPARE_WITH_TIMEOUT(adapter->camConnectStatus(), Utilities::CamConnectSts_Success, kWaitMs);
+        // The selected camera's picture is held in its transfer, which the
+        // close names as not saved.
+        kvrsim::delayNext("Get_Object_DataSize", 1, 3'600'000, kvrsim::uuidOf(cameras[0]));
+        (void)kvrsim::addObject(cameras[0], format, size);
+        QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls("Get_Object_DataSize"), 1, kWaitMs);
+        kvrsim::delayNext(call.toStdString(), 1, 3'600'000, kvrsim::uuidOf(cameras[1]));
+        adapter->deviceSearch()->startGetConnectInitData();
+        QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls(call.toStdString()), 1, kWaitMs);
+        QCOMPARE(closeAsInterface(*adapter, *owners), Utilities::Ternary_True);
         endAsMain(adapter, owners, exit);
     }
     QVERIFY(test::connectUsbCameras(*adapter));
     QCOMPARE(adapter->adp_KVR_func_api_Reg_NotifyCallback(), Utilities::Ternary_True);
-    const std::vector<int> cameras = kvrsim::cameras();
-    QVERIFY(cameras.size() >= 2);
     for (int i : {0, 1})
         kvrsim::turnDial(cameras[size_t(i)], "fileTarget", 1);
     // The quality and HLG setting under which the camera's kind of still is copied.
@@ -577,25 +693,17 @@ void TestShutdown::heldTransferAtClose()
     QTRY_COMPARE_WITH_TIMEOUT(kvrsim::delayedCalls(call.toStdString()), 1, kWaitMs);
     if (held == Held::Movie) // the photographer gives up on the stuck import
         owners->copy.setObjectAddState(ObjectCopy::OAS_Movie_Stop);
-    if (held == Held::Still) {
-        // Another camera's picture waits behind the held one.
-        const quint32 queued = kvrsim::addObject(cameras[1], 1, 1000);
-        const QString other = QString::fromStdString(kvrsim::uuidOf(cameras[1]));
-        const auto waiting = [&] {
-            const std::deque<CallbackQueueItem> items = adapter->callbackReceiverObject()->pendingItems();
-            return std::any_of(items.begin(), items.end(), [&](const CallbackQueueItem &i) {
-                return i.cb_event_param == queued && i.cb_event_uuid == other;
-            });
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(waiting(), kWaitMs);
-    }
+    if (held == Held::Still) // another camera's picture waits behind the held one
+        QVERIFY(pictureWaitsBehind(*adapter, cameras[1]));
 
+    QCOMPARE(closeAsInterface(*adapter, *owners), Utilities::Ternary_True);
     endAsMain(adapter, owners, exit);
 }
 
 void TestShutdown::endAsMain(std::unique_ptr<DeviceAdapter> &adapter, std::unique_ptr<OtherOwners> &owners, bool exit)
 {
-    // As main ends; what comes back after the close does so at the last step.
+    // As main ends, after the interface's close; what comes back after the
+    // close does so at the last step.
     const QString certificates = adapter->createCerSaveFolderPath();
     const int code = startup::endProgram(
         *adapter, 0,

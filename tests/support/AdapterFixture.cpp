@@ -160,11 +160,11 @@ void AdapterFixture::deliverAndRun()
     }
 }
 
-bool AdapterFixture::searchNetwork()
+bool searchNetwork(DeviceAdapter &adapter)
 {
-    if (m_adapter->adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan) != Utilities::Ternary_True)
+    if (adapter.adp_KVR_func_api_ptpip_Set_Connection_Type(kConnectionLan) != Utilities::Ternary_True)
         return false;
-    DeviceSearch *search = m_adapter->deviceSearch();
+    DeviceSearch *search = adapter.deviceSearch();
     // A search before this one left the status at its end: only the end
     // this search announces after its start says that it has run.
     QueuedSpy status(search, &DeviceSearch::devSearchStatusChanged);
@@ -178,21 +178,21 @@ bool AdapterFixture::searchNetwork()
         return false;
     // The search loop ends at the first find; the SDK's search is ended
     // here so that another may start (its end comes back as kind 3).
-    if (m_adapter->adp_KVR_func_api_ptpip_StopGetDeviceInfo() != Utilities::Ternary_True)
+    if (adapter.adp_KVR_func_api_ptpip_StopGetDeviceInfo() != Utilities::Ternary_True)
         return false;
     search->stopSearch();
     kvrsim::flush();
     return !search->networkSearchPending();
 }
 
-bool AdapterFixture::connectNetworkCamera(int index, const QString &password)
+bool connectNetworkCamera(DeviceAdapter &adapter, int index, const QString &password)
 {
-    if (!searchNetwork())
+    if (!searchNetwork(adapter))
         return false;
     const QString serial = QString::fromStdString(kvrsim::profileOf(index).serial);
-    m_adapter->ptpip_enhance_security_update_pw_list(serial,
-                                                     Utilities::getEncryptedData(password, kvrsim::deviceKey(index)));
-    return m_adapter->connectEnableDevice() == Utilities::Ternary_True;
+    adapter.ptpip_enhance_security_update_pw_list(serial,
+                                                  Utilities::getEncryptedData(password, kvrsim::deviceKey(index)));
+    return adapter.connectEnableDevice() == Utilities::Ternary_True;
 }
 
 } // namespace kavrotether::test

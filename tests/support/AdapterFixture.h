@@ -28,6 +28,13 @@ void loadKnownCameras(DeviceAdapter &adapter, const QStringList &serials);
 // when none is shown.
 PasswordInput *shownPasswordDialog();
 
+// Runs a network search to its end; the search list then holds what it
+// found.
+bool searchNetwork(DeviceAdapter &adapter);
+// Searches the network, saves the camera's password as the dialog would
+// and connects it through the connect button's entry.
+bool connectNetworkCamera(DeviceAdapter &adapter, int index, const QString &password);
+
 // Adds a network camera to the simulator; its device index.
 int addNetworkCamera(const std::string &serial, const std::string &friendlyName, bool tls = false);
 // The camera asks for its password (error type as the SDK reports it); the
@@ -69,12 +76,12 @@ public:
     // The selected camera's simulator index; -1 when the connect failed.
     int connectWithoutReading();
 
-    // Runs a network search to its end; the search list then holds what it
-    // found.
-    bool searchNetwork();
-    // Searches the network, saves the camera's password as the dialog would
-    // and connects it through the connect button's entry.
-    bool connectNetworkCamera(int index, const QString &password);
+    // searchNetwork and connectNetworkCamera on this adapter.
+    bool searchNetwork() { return test::searchNetwork(*m_adapter); }
+    bool connectNetworkCamera(int index, const QString &password)
+    {
+        return test::connectNetworkCamera(*m_adapter, index, password);
+    }
 
     // How many fixtures have an adapter now.
     static int running();

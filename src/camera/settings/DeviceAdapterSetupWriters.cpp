@@ -333,7 +333,7 @@ void DeviceAdapter::set_file_target_for_camera_list()
     const QStringList saved = d->savedCameraList.serials();
     int selectedTarget = -1;
     {
-        std::lock_guard<std::recursive_mutex> g(d->cameraTableMutex);
+        std::lock_guard<std::recursive_timed_mutex> g(d->cameraTableMutex);
         for (auto it = d->cameraTable.cbegin(); it != d->cameraTable.cend(); ++it) {
             if (it->serialNo.isEmpty() || !saved.contains(it->serialNo))
                 continue;
