@@ -247,6 +247,13 @@ TestCase {
         var failures = [offer]
         for (var i = 0; i < 10; ++i)
             failures.push(error(["DC-S1", "DC-S5", "DC-G9"][i % 3]))
+        // Forty cameras fail behind the offer: the first 32 are told.
+        var many = [offer], told = ["offer"]
+        for (var c = 10; c < 50; ++c) {
+            many.push(error("Studio " + c))
+            if (c < 42)
+                told.push("Studio " + c)
+        }
         return [{ tag: "refused folder, then a newer version", asked: [folder, offer], shown: ["folder", "offer"] },
                 { tag: "newer version, then a connection error", asked: [offer, error("DC-S1")],
                   shown: ["offer", "DC-S1"] },
@@ -260,7 +267,8 @@ TestCase {
                 { tag: "session ended with the update page's error up", asked: [pageNotOpened, connect,
                   error("DC-S1"), end], shown: ["update page"] },
                 { tag: "attempt that did not connect", asked: [error("DC-S1"), error("DC-S5"), end],
-                  shown: ["DC-S1", "DC-S5"] }]
+                  shown: ["DC-S1", "DC-S5"] },
+                { tag: "more failures than can wait", asked: many, shown: told }]
     }
     function test_noticesComeOneAtATime(data) {
         var o = createMainObject()
