@@ -176,11 +176,13 @@ public:
     // the certificate files within the close's allowance: without them it
     // takes nothing and removes nothing.
     QList<SearchCameraListItemObject *> takeSearchListAtEnd();
-    // The cameras' names (individual ID, else model name, else the UUID; an
-    // empty UUID is the selected camera) for the close's log: the camera
-    // table is waited for within the close's allowance, and without it the
-    // UUIDs name them.
-    QStringList cameraNamesAtClose(const QStringList &uuids);
+    // The pictures (camera UUID, an empty one for the selected camera, and
+    // object handle) a close leaves unsaved, for its log: "<camera> (object
+    // <handle>), ...", a camera named by its individual ID, else its model
+    // name, else its UUID. The camera table is waited for within the close's
+    // allowance; without it (or without an adapter) the UUIDs name them.
+    using PictureAtClose = std::pair<QString, quint32>;
+    static QString picturesNamedAtClose(DeviceAdapter *adapter, const std::vector<PictureAtClose> &pictures);
 
     // Every thread that calls into this adapter or the SDK, stopped in order
     // and joined (bounded): the device search, the network connect thread,

@@ -184,21 +184,14 @@ void DeviceAdapter::stopCallbackThread()
     // Bounded; a worker still in its handler keeps its receiver alive itself.
     m_eventWorker.stop(kWorkerStopTimeoutMs);
     // What waited behind it never runs: the pictures among it are named.
-    QStringList cameras;
-    QList<quint32> objects;
-    for (const CallbackQueueItem &item : m_ownedReceiver->pendingItems()) {
-        if (item.cb_event_type != CameraEventCode::ObjectReqTransfer)
-            continue;
-        cameras << item.cb_event_uuid;
-        objects << item.cb_event_param;
-    }
-    cameras = cameraNamesAtClose(cameras);
-    QStringList unsaved;
-    for (qsizetype i = 0; i < cameras.size(); ++i)
-        unsaved << QStringLiteral("%1 (object %2)").arg(cameras.at(i)).arg(objects.at(i));
+    std::vector<PictureAtClose> pictures;
+    for (const CallbackQueueItem &item : m_ownedReceiver->pendingItems())
+        if (item.cb_event_type == CameraEventCode::ObjectReqTransfer)
+            pictures.emplace_back(item.cb_event_uuid, item.cb_event_param);
+    const QString unsaved = picturesNamedAtClose(this, pictures);
     if (!unsaved.isEmpty())
         qWarning().noquote() << "DeviceAdapter: pictures not saved by the close, waiting behind a camera call:"
-                             << unsaved.join(QStringLiteral(", "));
+                             << unsaved;
     if (m_callbacksRegistered) {
         DeviceAdapterCallback::CallbackUnRegist();
         m_callbacksRegistered = false;
@@ -338,25 +331,27 @@ QStringList DeviceAdapter::cameraTableUuids()
     return d->cameraTable.keys();
 }
 
-QStringList DeviceAdapter::cameraNamesAtClose(const QStringList &uuids)
+QString DeviceAdapter::picturesNamedAtClose(DeviceAdapter *adapter, const std::vector<PictureAtClose> &pictures)
 {
-    if (uuids.isEmpty())
+    if (pictures.empty())
         return {};
-    const QString selected = camera_list_get_selected_camera_uuid();
-    const std::unique_lock<std::recursive_timed_mutex> table = m_stopLocks.take(
-        d->cameraTableMutex, "the camera table", "naming the pictures the close leaves unsaved");
-    QStringList names;
-    for (const QString &uuid : uuids) {
+    const QString selected = adapter ? adapter->camera_list_get_selected_camera_uuid() : QString();
+    std::unique_lock<std::recursive_timed_mutex> table;
+    if (adapter)
+        table = adapter->m_stopLocks.take(adapter->d->cameraTableMutex, "the camera table",
+                                          "naming the pictures the close leaves unsaved");
+    QStringList named;
+    for (const auto &[uuid, handle] : pictures) {
         const QString id = uuid.isEmpty() ? selected : uuid;
         QString name;
         if (table.owns_lock()) {
-            const auto it = d->cameraTable.constFind(id);
-            if (it != d->cameraTable.constEnd())
+            const auto it = adapter->d->cameraTable.constFind(id);
+            if (it != adapter->d->cameraTable.constEnd())
                 name = it->individualId.isEmpty() ? it->modelName : it->individualId;
         }
-        names << (name.isEmpty() ? id : name);
+        named << QStringLiteral("%1 (object %2)").arg(name.isEmpty() ? id : name).arg(handle);
     }
-    return names;
+    return named.join(QStringLiteral(", "));
 }
 
 } // namespace kavrotether

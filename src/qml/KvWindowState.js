@@ -22,10 +22,10 @@ function reachableArea(areas, x, y) {
 // screen the window lands on, nor falls below the window's minimum; some
 // windows always open at their default width. Once its size is settled, the
 // window is moved in so that it lies within that area where it fits: a
-// restored size must not leave most of the window off the screen. A minimum larger than the
-// area wins, as it does in Qt when a minimum is set on a smaller window:
-// the content is laid out for no less, and the photographer could not
-// shrink the window below it by hand either.
+// restored size must not leave most of the window off the screen. A minimum
+// larger than the area wins, as it does in Qt when a minimum is set on a
+// smaller window: the content is laid out for no less, and the photographer
+// could not shrink the window below it by hand either.
 // stored: { x, y, width, height, maximised }; areas: the screens' available
 // areas [{ x, y, width, height }], the one the default place is on first;
 // defaults: { x, y, width, height, maximised }; fixedWidth: keep the default

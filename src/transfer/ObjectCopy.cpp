@@ -107,26 +107,18 @@ void ObjectCopy::stopWorkers()
     // A transfer left in a camera call stores no number when it comes back
     // (the settings may be gone by then): the number it took is stored now.
     runningNumber::persist(ApplicationData::getApplicationSettings());
-    QStringList cameras;
-    QList<int> objects;
+    std::vector<DeviceAdapter::PictureAtClose> pictures;
     {
         std::lock_guard<std::mutex> g(d->savingLock);
-        for (const auto &[uuid, handle] : d->saving) {
-            cameras << uuid;
-            objects << handle;
-        }
+        for (const auto &[uuid, handle] : d->saving)
+            pictures.emplace_back(uuid, quint32(handle));
         d->saving.clear();
     }
     // Named apart from the saving state: a thread left in a camera call may
     // hold the camera table.
-    if (DeviceAdapter *adapter = ApplicationData::getDeviceAdapter())
-        cameras = adapter->cameraNamesAtClose(cameras);
-    QStringList unsaved;
-    for (qsizetype i = 0; i < cameras.size(); ++i)
-        unsaved << QStringLiteral("%1 (object %2)").arg(cameras.at(i)).arg(objects.at(i));
+    const QString unsaved = DeviceAdapter::picturesNamedAtClose(ApplicationData::getDeviceAdapter(), pictures);
     if (!unsaved.isEmpty())
-        qWarning().noquote() << "transfer: pictures not saved by the close, their cameras did not answer:"
-                             << unsaved.join(QStringLiteral(", "));
+        qWarning().noquote() << "transfer: pictures not saved by the close, their cameras did not answer:" << unsaved;
 }
 
 // ---- entry points of the event handlers ----
